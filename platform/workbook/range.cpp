@@ -1,0 +1,260 @@
+#include <cmath>
+#include <functional>
+
+#include "platform/runtime/cp932.h"
+#include "platform/runtime/error.h"
+#include "platform/runtime/number_text.h"
+#include "platform/workbook/book_model.h"
+#include "platform/workbook/style_codes.h"
+#include "platform/workbook/workbook.h"
+
+namespace xl {
+
+using namespace detail;
+
+namespace {
+
+// Setting values or formats cell by cell is refused beyond this many cells (a whole sheet
+// would be 16 million); clearing has no such limit.
+constexpr long long kMaxCellsPerCall = 1 << 20;
+constexpr int kMaxTextLength = 32767;
+constexpr double kLargestExactInteger = 9007199254740992.0; // 2^53
+
+long long CellCount(const Area& a) {
+    return static_cast<long long>(a.bottom - a.top + 1) * (a.right - a.left + 1);
+}
+
+[[noreturn]] void Refuse(const std::string& what) { rt::Raise(rt::errApplication, what); }
+
+void CheckValue(const CellValue& value) {
+    switch (value.Kind()) {
+    case ValueKind::Text:
+        if (rt::Len(value.Text()) > kMaxTextLength)
+            Refuse("a cell holds at most 32767 characters");
+        break;
+    case ValueKind::Single:
+    case ValueKind::Double:
+        if (!std::isfinite(value.Double())) Refuse("a cell cannot hold " + value.Text());
+        break;
+    case ValueKind::Integer:
+        if (std::fabs(value.Double()) > kLargestExactInteger)
+            rt::Raise(rt::errOverflow, "integer " + value.Text() + " is too large for a cell");
+        break;
+    case ValueKind::Empty: break;
+    }
+}
+
+// Calls `edit` on every cell of the area, creating the cells; drops cells left empty and
+// unformatted.
+void EditCells(SheetData& sheet, const Area& a, const std::function<void(Cell&, int, int)>& edit) {
+    if (CellCount(a) > kMaxCellsPerCall)
+        Refuse("a range of more than 1048576 cells cannot be set at once");
+    auto& cells = sheet.content.cells;
+    for (int r = a.top; r <= a.bottom; ++r)
+        for (int c = a.left; c <= a.right; ++c) {
+            auto it = cells.try_emplace(KeyOf(r, c)).first;
+            edit(it->second, r, c);
+            if (it->second.value.IsEmpty() && it->second.format == CellFormat{}) cells.erase(it);
+        }
+    NotifyChanged(*sheet.book.lock());
+}
+
+const Cell* FindCell(const SheetData& sheet, int row, int column) {
+    auto it = sheet.content.cells.find(KeyOf(row, column));
+    return it == sheet.content.cells.end() ? nullptr : &it->second;
+}
+
+CellFormat FormatAt(const SheetData& sheet, int row, int column) {
+    const Cell* cell = FindCell(sheet, row, column);
+    return cell ? cell->format : CellFormat{};
+}
+
+// Which stored edges a border index covers for the cell at (r, c) of area a.
+void ForEachEdge(int index, const Area& a, int r, int c, const std::function<void(Edge)>& f) {
+    switch (index) {
+    case xlEdgeLeft: if (c == a.left) f(kEdgeLeft); break;
+    case xlEdgeTop: if (r == a.top) f(kEdgeTop); break;
+    case xlEdgeBottom: if (r == a.bottom) f(kEdgeBottom); break;
+    case xlEdgeRight: if (c == a.right) f(kEdgeRight); break;
+    case xlInsideVertical:
+        if (c > a.left) f(kEdgeLeft);
+        if (c < a.right) f(kEdgeRight);
+        break;
+    case xlInsideHorizontal:
+        if (r > a.top) f(kEdgeTop);
+        if (r < a.bottom) f(kEdgeBottom);
+        break;
+    }
+}
+
+// The stored edge a border index reads from: the first cell it covers.
+EdgeStyle EdgeOf(const SheetData& sheet, const Area& a, int index) {
+    switch (index) {
+    case xlEdgeLeft: return FormatAt(sheet, a.top, a.left).edges[kEdgeLeft];
+    case xlEdgeTop: return FormatAt(sheet, a.top, a.left).edges[kEdgeTop];
+    case xlEdgeBottom: return FormatAt(sheet, a.bottom, a.left).edges[kEdgeBottom];
+    case xlEdgeRight: return FormatAt(sheet, a.top, a.right).edges[kEdgeRight];
+    case xlInsideVertical:
+        return a.right > a.left ? FormatAt(sheet, a.top, a.left).edges[kEdgeRight] : EdgeStyle{};
+    default:
+        return a.bottom > a.top ? FormatAt(sheet, a.top, a.left).edges[kEdgeBottom] : EdgeStyle{};
+    }
+}
+
+} // namespace
+
+Range::Range(std::shared_ptr<SheetData> sheet, Area area) : sheet_(std::move(sheet)), area_(area) {}
+
+CellValue Range::Value() const {
+    const Cell* cell = FindCell(LiveSheet(sheet_), area_.top, area_.left);
+    return cell ? cell->value : CellValue{};
+}
+
+void Range::SetValue(const CellValue& value) {
+    SheetData& sheet = LiveSheet(sheet_);
+    CheckValue(value);
+    EditCells(sheet, area_, [&](Cell& cell, int, int) { cell.value = value; });
+}
+
+void Range::ClearContents() {
+    SheetData& sheet = LiveSheet(sheet_);
+    auto& cells = sheet.content.cells;
+    auto it = cells.lower_bound(KeyOf(area_.top, 1));
+    auto end = cells.upper_bound(KeyOf(area_.bottom, kMaxColumns));
+    while (it != end) {
+        int c = ColumnOf(it->first);
+        if (c < area_.left || c > area_.right) { ++it; continue; }
+        it->second.value = CellValue{};
+        it = it->second.format == CellFormat{} ? cells.erase(it) : std::next(it);
+    }
+    NotifyChanged(*sheet.book.lock());
+}
+
+std::shared_ptr<xl::Font> Range::Font() const {
+    LiveSheet(sheet_);
+    return std::make_shared<xl::Font>(sheet_, area_);
+}
+
+std::shared_ptr<xl::Interior> Range::Interior() const {
+    LiveSheet(sheet_);
+    return std::make_shared<xl::Interior>(sheet_, area_);
+}
+
+std::shared_ptr<xl::Border> Range::Borders(int index) const {
+    LiveSheet(sheet_);
+    if (index < xlEdgeLeft || index > xlInsideHorizontal)
+        Refuse("no border with the index " + rt::CStr(index));
+    return std::make_shared<xl::Border>(sheet_, area_, index);
+}
+
+double Range::ColumnWidth() const {
+    const auto& widths = LiveSheet(sheet_).content.columnWidths;
+    auto it = widths.find(area_.left);
+    return it == widths.end() ? kDefaultColumnWidth : it->second;
+}
+
+void Range::SetColumnWidth(double width) {
+    SheetData& sheet = LiveSheet(sheet_);
+    if (!(width >= 0 && width <= 255)) Refuse("a column width lies between 0 and 255");
+    // Kept in the file's unit, 1/256 of a character.
+    double stored = std::round(width * 256) / 256;
+    for (int c = area_.left; c <= area_.right; ++c) sheet.content.columnWidths[c] = stored;
+    NotifyChanged(*sheet.book.lock());
+}
+
+int Range::Row() const { LiveSheet(sheet_); return area_.top; }
+int Range::Column() const { LiveSheet(sheet_); return area_.left; }
+Area Range::Address() const { LiveSheet(sheet_); return area_; }
+
+Font::Font(std::shared_ptr<SheetData> sheet, Area area) : sheet_(std::move(sheet)), area_(area) {}
+
+double Font::Size() const {
+    return FormatAt(LiveSheet(sheet_), area_.top, area_.left).fontTwips / 20.0;
+}
+
+void Font::SetSize(double points) {
+    SheetData& sheet = LiveSheet(sheet_);
+    if (!(points >= 1 && points <= 409)) Refuse("a font size lies between 1 and 409");
+    int twips = static_cast<int>(std::lround(points * 20));
+    EditCells(sheet, area_, [&](Cell& cell, int, int) { cell.format.fontTwips = twips; });
+}
+
+Border::Border(std::shared_ptr<SheetData> sheet, Area area, int index)
+    : sheet_(std::move(sheet)), area_(area), index_(index) {}
+
+int Border::LineStyle() const { return EdgeOf(LiveSheet(sheet_), area_, index_).lineStyle; }
+int Border::Weight() const { return EdgeOf(LiveSheet(sheet_), area_, index_).weight; }
+int Border::ColorIndex() const { return EdgeOf(LiveSheet(sheet_), area_, index_).colorIndex; }
+
+namespace {
+// Applies `change` to every edge the border covers; a weight or colour given to an edge
+// without a line draws a continuous one, as the spreadsheet does.
+void ChangeEdges(SheetData& sheet, const Area& a, int index, const std::function<void(EdgeStyle&)>& change) {
+    EditCells(sheet, a, [&](Cell& cell, int r, int c) {
+        ForEachEdge(index, a, r, c, [&](Edge e) {
+            EdgeStyle& edge = cell.format.edges[e];
+            change(edge);
+            edge = Normalized(edge);
+        });
+    });
+}
+} // namespace
+
+void Border::SetLineStyle(int style) {
+    SheetData& sheet = LiveSheet(sheet_);
+    if (!IsLineStyle(style)) Refuse("no line style " + rt::CStr(style));
+    ChangeEdges(sheet, area_, index_, [&](EdgeStyle& e) { e.lineStyle = style; });
+}
+
+void Border::SetWeight(int weight) {
+    SheetData& sheet = LiveSheet(sheet_);
+    if (!IsWeight(weight)) Refuse("no border weight " + rt::CStr(weight));
+    ChangeEdges(sheet, area_, index_, [&](EdgeStyle& e) {
+        if (e.lineStyle == xlLineStyleNone) e.lineStyle = xlContinuous;
+        e.weight = weight;
+    });
+}
+
+void Border::SetColorIndex(int index) {
+    SheetData& sheet = LiveSheet(sheet_);
+    if (!IsPaletteColor(index) && index != xlColorIndexAutomatic)
+        Refuse("no border colour index " + rt::CStr(index));
+    ChangeEdges(sheet, area_, index_, [&](EdgeStyle& e) {
+        if (e.lineStyle == xlLineStyleNone) e.lineStyle = xlContinuous;
+        e.colorIndex = index;
+    });
+}
+
+Interior::Interior(std::shared_ptr<SheetData> sheet, Area area) : sheet_(std::move(sheet)), area_(area) {}
+
+int Interior::ColorIndex() const {
+    return FormatAt(LiveSheet(sheet_), area_.top, area_.left).interiorColor;
+}
+
+int Interior::Pattern() const { return FormatAt(LiveSheet(sheet_), area_.top, area_.left).pattern; }
+
+// A colour on an unfilled cell fills it solid; no colour or no pattern removes the fill.
+void Interior::SetColorIndex(int index) {
+    SheetData& sheet = LiveSheet(sheet_);
+    if (!IsPaletteColor(index) && index != xlColorIndexAutomatic && index != xlColorIndexNone)
+        Refuse("no interior colour index " + rt::CStr(index));
+    EditCells(sheet, area_, [&](Cell& cell, int, int) {
+        CellFormat& f = cell.format;
+        f.interiorColor = index;
+        if (index == xlColorIndexNone) f.pattern = xlPatternNone;
+        else if (f.pattern == xlPatternNone) f.pattern = xlPatternSolid;
+    });
+}
+
+void Interior::SetPattern(int pattern) {
+    SheetData& sheet = LiveSheet(sheet_);
+    if (!IsPattern(pattern)) Refuse("no interior pattern " + rt::CStr(pattern));
+    EditCells(sheet, area_, [&](Cell& cell, int, int) {
+        CellFormat& f = cell.format;
+        f.pattern = pattern;
+        if (pattern == xlPatternNone) f.interiorColor = xlColorIndexNone;
+        else if (f.interiorColor == xlColorIndexNone) f.interiorColor = xlColorIndexAutomatic;
+    });
+}
+
+} // namespace xl

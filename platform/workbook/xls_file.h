@@ -1,0 +1,23 @@
+#pragma once
+// Excel 97-2003 workbook files: BIFF8 records in the "Workbook" stream of an OLE2 compound file.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/workbook/sheet_content.h"
+
+namespace xl::detail {
+
+// Writes the sheets to `path` (through a temporary file, so a failed save leaves an existing
+// file as it was). Raises 1004 naming the file when it cannot be written.
+void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets,
+                  int activeSheet);
+
+// Reads a workbook file. Raises 1004 naming the file and what is wrong with it.
+BookContent ReadXlsFile(const std::string& path);
+
+// The same from the bytes of a file; `fileName` is used in messages.
+BookContent ReadXlsBytes(std::span<const std::uint8_t> bytes, const std::string& fileName);
+
+} // namespace xl::detail
