@@ -1,0 +1,112 @@
+#include "platform/forms/application.h"
+
+#include "platform/forms/form.h"
+#include "platform/forms/internal.h"
+#include "platform/forms/script.h"
+#include "platform/runtime/doevents.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace forms {
+
+namespace {
+std::function<void()>& EndHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+std::string& Title() {
+    static std::string title = "Vantor";
+    return title;
+}
+
+// Screen fonts of the original screens, drawn with the Japanese fonts installed here.
+void SetUpFonts() {
+    const QString gothic = QStringLiteral("IPAGothic"), pgothic = QStringLiteral("IPAPGothic");
+    const QString mincho = QStringLiteral("IPAMincho"), pmincho = QStringLiteral("IPAPMincho");
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ ゴシック"), gothic);
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), pgothic);
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ 明朝"), mincho);
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐ明朝"), pmincho);
+    QFont::insertSubstitution(QStringLiteral("MS UI Gothic"), pgothic);
+    QFont font(pgothic, 9);
+    QApplication::setFont(font);
+}
+
+void Prepare() {
+    SetUpFonts();
+    rt::SetDoEventsHook([] { DoEvents(); });
+}
+
+void SaveScreenshotAndQuit(const QString& file) {
+    QWidget* window = QApplication::activeWindow();
+    if (!window) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !window) window = w;
+    }
+    const bool saved = window && window->grab().save(file, "PNG");
+    if (!saved) std::fprintf(stderr, "vantor: no window could be saved to %s\n", file.toLocal8Bit().constData());
+    QCoreApplication::exit(saved ? 0 : 1);
+}
+} // namespace
+
+void InitApplication(int& argc, char** argv) {
+    if (QApplication::instance()) return;
+    new QApplication(argc, argv);
+    Prepare();
+}
+
+namespace internal {
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    // Tests and tools: never open a real window or wait for a user.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "vantor";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+    Prepare();
+}
+} // namespace internal
+
+int Run() {
+    internal::EnsureApplication();
+    const QString screenshot = qEnvironmentVariable("VANTOR_SCREENSHOT");
+    if (!screenshot.isEmpty())
+        QTimer::singleShot(500, [screenshot] { SaveScreenshotAndQuit(screenshot); });
+    const int code = QApplication::exec();
+    UnloadAll();
+    return code;
+}
+
+void DoEvents() {
+    internal::EnsureApplication();
+    QCoreApplication::processEvents();
+}
+
+void End() {
+    if (EndHook()) {
+        EndHook()();
+        return;
+    }
+    if (script::Headless()) {
+        internal::RecordEnd();
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void SetEndHook(std::function<void()> hook) { EndHook() = std::move(hook); }
+
+const std::string& AppTitle() { return Title(); }
+void SetAppTitle(const std::string& title) { Title() = title; }
+
+} // namespace forms

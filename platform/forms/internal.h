@@ -1,0 +1,33 @@
+#pragma once
+// Shared inside the forms layer only: Qt conversions, twips, the scripted answers.
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+class QWidget;
+
+namespace forms::internal {
+
+// Makes sure a QApplication exists (tests and tools get an offscreen one on first use).
+void EnsureApplication();
+
+inline constexpr int kTwipsPerPixel = 15;
+inline int ToPixels(int twips) { return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel; }
+inline int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline std::string S(const QString& s) { return s.toStdString(); }
+
+// Colours are held as 0x00BBGGRR.
+inline QColor ToQColor(long c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+
+// Headless answers; each records the call.
+int ScriptedMsgBox(const std::string& prompt, int buttons, const std::string& title);
+// The chosen path, or nothing for a cancel.
+std::optional<std::string> ScriptedFileDialog(bool save, const std::string& filter, const std::string& initDir);
+void RecordHelp();
+void RecordEnd();
+
+} // namespace forms::internal

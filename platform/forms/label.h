@@ -1,0 +1,26 @@
+#pragma once
+// A line of text on a screen.
+#include "platform/forms/control.h"
+
+namespace forms {
+
+enum AlignmentValue : int { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
+
+class Label : public Control {
+public:
+    explicit Label(Container& parent);
+
+    std::string Caption() const;
+    void SetCaption(const std::string& caption);
+    int Alignment() const { return alignment_; }
+    void SetAlignment(int alignment);   // AlignmentValue
+    void SetForeColor(long color);
+    void SetBackColor(long color);
+
+    std::function<void()> OnClick;
+
+private:
+    int alignment_ = vbLeftJustify;
+};
+
+} // namespace forms

@@ -1,0 +1,168 @@
+#include "platform/forms/picture_box.h"
+
+#include "platform/forms/internal.h"
+#include "platform/runtime/error.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <cmath>
+
+namespace forms {
+
+namespace {
+int ButtonOf(Qt::MouseButtons b) {
+    int v = 0;
+    if (b & Qt::LeftButton) v |= vbLeftButton;
+    if (b & Qt::RightButton) v |= vbRightButton;
+    if (b & Qt::MiddleButton) v |= vbMiddleButton;
+    return v;
+}
+
+int ShiftOf(Qt::KeyboardModifiers m) {
+    int v = 0;
+    if (m & Qt::ShiftModifier) v |= vbShiftMask;
+    if (m & Qt::ControlModifier) v |= vbCtrlMask;
+    if (m & Qt::AltModifier) v |= vbAltMask;
+    return v;
+}
+
+// The surface: an image as large as the widget, grown or shrunk with it, keeping what it holds.
+class Surface : public QWidget {
+public:
+    explicit Surface(PictureBox* owner) : owner_(owner) { setMouseTracking(true); }
+
+    QImage& Image() {
+        const QSize want(std::max(1, width()), std::max(1, height()));
+        if (image_.size() != want) {
+            QImage grown(want, QImage::Format_RGB32);
+            grown.fill(internal::ToQColor(owner_->BackColor()));
+            QPainter p(&grown);
+            if (!image_.isNull()) p.drawImage(0, 0, image_);
+            image_ = grown;
+        }
+        return image_;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.drawImage(0, 0, Image());
+    }
+    void mousePressEvent(QMouseEvent* e) override { Report(owner_->OnMouseDown, e, e->button()); }
+    void mouseMoveEvent(QMouseEvent* e) override { Report(owner_->OnMouseMove, e, e->buttons()); }
+    void mouseReleaseEvent(QMouseEvent* e) override { Report(owner_->OnMouseUp, e, e->button()); }
+
+private:
+    void Report(const std::function<void(int, int, float, float)>& handler, QMouseEvent* e, Qt::MouseButtons b) {
+        if (!handler) return;
+        const Container::Units u = owner_->ChildUnits();
+        const QPointF p = e->position();
+        handler(ButtonOf(b), ShiftOf(e->modifiers()), static_cast<float>(u.left + p.x() * u.perPixelX),
+                static_cast<float>(u.top + p.y() * u.perPixelY));
+    }
+
+    PictureBox* owner_;
+    QImage image_;
+};
+
+Surface* Of(const PictureBox* c) { return static_cast<Surface*>(c->Widget()); }
+} // namespace
+
+PictureBox::PictureBox(Container& parent) : Control(parent, new Surface(this), 1215, 1215) {}
+
+void PictureBox::Scale(double x1, double y1, double x2, double y2) {
+    userScale_ = true;
+    scaleLeft_ = x1;
+    scaleTop_ = y1;
+    scaleWidth_ = x2 - x1;
+    scaleHeight_ = y2 - y1;
+}
+
+double PictureBox::ScaleLeft() const { return userScale_ ? scaleLeft_ : 0; }
+double PictureBox::ScaleTop() const { return userScale_ ? scaleTop_ : 0; }
+double PictureBox::ScaleWidth() const { return userScale_ ? scaleWidth_ : internal::ToTwips(Widget()->width()); }
+double PictureBox::ScaleHeight() const { return userScale_ ? scaleHeight_ : internal::ToTwips(Widget()->height()); }
+
+Container::Units PictureBox::ChildUnits() const {
+    const double w = std::max(1, Widget()->width()), h = std::max(1, Widget()->height());
+    return {ScaleLeft(), ScaleTop(), ScaleWidth() / w, ScaleHeight() / h};
+}
+
+namespace {
+QPointF ToPixel(const Container::Units& u, double x, double y) {
+    return {(x - u.left) / u.perPixelX, (y - u.top) / u.perPixelY};
+}
+
+struct Pen {
+    Pen(QImage& image, long color, int width) : painter(&image) {
+        painter.setPen(QPen(internal::ToQColor(color), width));
+    }
+    QPainter painter;
+};
+} // namespace
+
+void PictureBox::Cls() {
+    Of(this)->Image().fill(internal::ToQColor(backColor_));
+    commands_.clear();
+    commands_.push_back({DrawCommand::Cls, 0, 0, 0, 0, backColor_});
+    currentX_ = currentY_ = 0;
+    Widget()->update();
+}
+
+void PictureBox::Line(double x1, double y1, double x2, double y2, long color, LineShape shape) {
+    const Units u = ChildUnits();
+    const QPointF a = ToPixel(u, x1, y1), b = ToPixel(u, x2, y2);
+    Pen pen(Of(this)->Image(), color, drawWidth_);
+    DrawCommand::Kind kind = DrawCommand::Line;
+    if (shape == LineShape::Line) {
+        pen.painter.drawLine(a, b);
+    } else if (shape == LineShape::Box) {
+        kind = DrawCommand::Box;
+        pen.painter.drawRect(QRectF(a, b).normalized());
+    } else {
+        kind = DrawCommand::FilledBox;
+        const QRectF r = QRectF(a, b).normalized();
+        pen.painter.fillRect(r, internal::ToQColor(color));
+        pen.painter.drawRect(r);
+    }
+    commands_.push_back({kind, x1, y1, x2, y2, color});
+    currentX_ = x2;
+    currentY_ = y2;
+    Widget()->update();
+}
+
+void PictureBox::PSet(double x, double y, long color) {
+    const QPointF p = ToPixel(ChildUnits(), x, y);
+    Pen pen(Of(this)->Image(), color, drawWidth_);
+    pen.painter.drawPoint(p);
+    commands_.push_back({DrawCommand::Point, x, y, 0, 0, color});
+    currentX_ = x;
+    currentY_ = y;
+    Widget()->update();
+}
+
+void PictureBox::Circle(double x, double y, double radius, long color) {
+    const Units u = ChildUnits();
+    const QPointF c = ToPixel(u, x, y);
+    const double r = std::abs(radius / u.perPixelX);
+    Pen pen(Of(this)->Image(), color, drawWidth_);
+    pen.painter.drawEllipse(c, r, r);
+    commands_.push_back({DrawCommand::Circle, x, y, radius, 0, color});
+    currentX_ = x;
+    currentY_ = y;
+    Widget()->update();
+}
+
+void PictureBox::SetBackColor(long color) {
+    backColor_ = color;
+    Cls();
+}
+
+void PictureBox::SavePicture(const std::string& path) const {
+    if (!Of(this)->Image().save(internal::Q(path), "PNG")) rt::Raise(rt::errApplication, "cannot write " + path);
+}
+
+} // namespace forms

@@ -1,0 +1,33 @@
+#include "platform/forms/text_box.h"
+
+#include "platform/forms/internal.h"
+#include "platform/forms/label.h"
+
+#include <QLineEdit>
+
+namespace forms {
+
+namespace {
+QLineEdit* Of(const Control* c) { return static_cast<QLineEdit*>(c->Widget()); }
+} // namespace
+
+TextBox::TextBox(Container& parent) : Control(parent, new QLineEdit, 1215, 375) {
+    QObject::connect(Of(this), &QLineEdit::textChanged, [this] {
+        if (OnChange) OnChange();
+    });
+}
+
+std::string TextBox::Text() const { return internal::S(Of(this)->text()); }
+void TextBox::SetText(const std::string& text) { Of(this)->setText(internal::Q(text)); }
+bool TextBox::Locked() const { return Of(this)->isReadOnly(); }
+void TextBox::SetLocked(bool locked) { Of(this)->setReadOnly(locked); }
+
+void TextBox::SetAlignment(int alignment) {
+    alignment_ = alignment;
+    Qt::Alignment h = Qt::AlignLeft;
+    if (alignment == vbRightJustify) h = Qt::AlignRight;
+    if (alignment == vbCenter) h = Qt::AlignHCenter;
+    Of(this)->setAlignment(h | Qt::AlignVCenter);
+}
+
+} // namespace forms

@@ -1,0 +1,74 @@
+#include "platform/forms/forms.h"
+#include "platform/forms/script.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace forms;
+
+int loads = 0;
+
+class 試験画面 : public Form {
+public:
+    Label 見出し{*this};
+    TextBox 入力{*this};
+    CommandButton 実行{*this};
+    ControlArray<Label> 行{*this, 0, 3};
+    int clicks = 0;
+
+    試験画面() { 実行.OnClick = [this] { 実行_Click(); }; }
+
+private:
+    void Form_Load() override {
+        ++loads;
+        SetCaption("試験");
+        Move(0, 0, 3000, 2000);
+    }
+    void 実行_Click() { ++clicks; }
+};
+
+class FormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        loads = 0;
+        script::Reset();
+    }
+    void TearDown() override { UnloadAll(); }
+};
+
+TEST_F(FormTest, FirstTouchLoadsOnceAndUnloadLoadsAfresh) {
+    EXPECT_FALSE(IsLoaded<試験画面>());
+    Get<試験画面>().見出し.SetCaption("a");
+    Get<試験画面>().行(2).SetFontSize(7);
+    EXPECT_EQ(loads, 1);
+    EXPECT_FALSE(Get<試験画面>().Visible());
+    EXPECT_EQ(Get<試験画面>().Caption(), "試験");
+
+    Get<試験画面>().Unload();
+    EXPECT_FALSE(IsLoaded<試験画面>());
+    EXPECT_EQ(Get<試験画面>().見出し.Caption(), "");
+    EXPECT_EQ(loads, 2);
+}
+
+TEST_F(FormTest, ControlArrayRaisesSubscriptErrorForMissingIndex) {
+    auto& f = Get<試験画面>();
+    EXPECT_FLOAT_EQ(f.行(3).FontSize(), 9.0f);
+    try {
+        f.行(4);
+        FAIL();
+    } catch (const rt::Error& e) {
+        EXPECT_EQ(e.Number(), rt::errSubscript);
+    }
+}
+
+TEST_F(FormTest, MsgBoxIsRecordedAndAnsweredByScript) {
+    script::QueueMsgBoxAnswer(vbNo);
+    EXPECT_EQ(MsgBox("続けますか", vbYesNo), vbNo);
+    EXPECT_EQ(MsgBox("完了"), vbOK);
+    ASSERT_EQ(script::Messages().size(), 2u);
+    EXPECT_EQ(script::Messages()[0].prompt, "続けますか");
+    EXPECT_EQ(script::Messages()[1].title, AppTitle());
+}
+
+} // namespace
