@@ -78,4 +78,71 @@ TEST_F(IpAlignment, TwoCurvesTurningBothWays) {
     EXPECT_EQ(sayuu(2), 1.0f);
 }
 
+TEST_F(IpAlignment, RefusesPolygonsItCannotTakeAndTouchesNothing) {
+    const struct {
+        int points; // how many of the polygon below are used
+        const char* message;
+    } cases[] = {
+        {0, "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください"},
+        {1, "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください"},
+        {4, "IP1とIP2が同じ位置です。ＩＰ位置の確認をしてください"},
+    };
+    for (const auto& c : cases) {
+        SetPolygon({{0, 0}, {100, 0, 30}, {100, 0, 30}, {200, 50}});
+        ipsuu = c.points - 2;
+        ipkyori(1) = 7;
+        iptsuikakyori(1) = 7;
+        const IpAlignmentResult result = ComputeIpAlignment();
+        EXPECT_EQ(result.status, Status::Refused);
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(ipkyori(1), 7.0f);
+        EXPECT_EQ(iptsuikakyori(1), 7.0f);
+    }
+    SetPolygon({{0, 0}, {100, 0, 30}, {100, 0}});
+    EXPECT_EQ(ComputeIpAlignment().message, "IP1と終点が同じ位置です。ＩＰ位置の確認をしてください");
+}
+
+TEST_F(IpAlignment, ParallelNormalsStopBeforeDirectionsAndChainages) {
+    SetPolygon({{0, 0}, {100, 100, 50}, {200, 200}});
+    katamuki(1) = 7;
+    iptsuikakyori(2) = 7;
+    const IpAlignmentResult result = ComputeIpAlignment();
+    EXPECT_EQ(result.status, Status::ParallelNormals);
+    EXPECT_EQ(result.message, "ＩＰ位置の確認をしてください");
+    EXPECT_NEAR(ipkyori(2), 141421.36f, 0.01f);
+    EXPECT_EQ(katamuki(1), 7.0f);
+    EXPECT_EQ(iptsuikakyori(2), 7.0f);
+}
+
+TEST_F(IpAlignment, NearlyCollinearLegsCountAsStraight) {
+    // The cosine of these legs rounds to just above 1 in single precision.
+    SetPolygon({{0, 0}, {70.446, 298.427, 50}, {140.892, 596.854}});
+    const IpAlignmentResult result = ComputeIpAlignment();
+    EXPECT_EQ(wkcos, 1.0f);
+    EXPECT_EQ(koukaku(1), 0.0f);
+    EXPECT_EQ(setsusenchou(1), 0.0f);
+    EXPECT_TRUE(result.unitCosine[1]);
+}
+
+TEST_F(IpAlignment, StraightThroughAlongXHasNoCentreAndNoMessage) {
+    SetPolygon({{0, 0}, {100, 0, 50}, {250, 0}});
+    chuushinx(1) = 7;
+    EXPECT_EQ(ComputeIpAlignment().status, Status::Computed);
+    EXPECT_EQ(koukaku(1), 0.0f);
+    EXPECT_EQ(chuushinx(1), 7.0f);
+    EXPECT_EQ(iptsuikakyori(2), 250000.0f);
+}
+
+TEST_F(IpAlignment, WithoutIpTheRoadIsOneStraight) {
+    SetPolygon({{0, 0}, {30.006, 40.005}});
+    ASSERT_EQ(ComputeIpAlignment().status, Status::Computed);
+    const double length = std::hypot(30006.0, 40005.0);
+    EXPECT_EQ(iptsuikakyori(1), 50010.0f);
+    EXPECT_EQ(saishochokusen, 50010.0f);
+    EXPECT_NEAR(souenchou, length, 0.01);
+    PlaceStation(3, 25);
+    EXPECT_NEAR(sokutenx(3), 25000 * 30006 / length, 0.01);
+    EXPECT_NEAR(sokuteny(3), 25000 * 40005 / length, 0.01);
+}
+
 } // namespace
