@@ -1,0 +1,82 @@
+#include "platform/workbook/compound_file.h"
+
+#include <gsf/gsf.h>
+
+#include <memory>
+
+#include "platform/runtime/error.h"
+
+namespace xl::detail {
+
+namespace {
+
+void InitGsf() {
+    static bool done = [] {
+        gsf_init();
+        return true;
+    }();
+    (void)done;
+}
+
+struct Unref {
+    void operator()(void* object) const {
+        if (object) g_object_unref(object);
+    }
+};
+template <class T> using GPtr = std::unique_ptr<T, Unref>;
+
+std::string Message(GError* error) {
+    std::string text = error && error->message ? error->message : "unknown fault";
+    if (error) g_error_free(error);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> ReadCompoundStream(std::span<const std::uint8_t> file,
+                                             const char* streamName, const std::string& fileName) {
+    InitGsf();
+    auto fail = [&](const std::string& what) {
+        rt::Raise(rt::errApplication, "cannot read \"" + fileName + "\": " + what);
+    };
+    GPtr<GsfInput> input(gsf_input_memory_new(file.data(), static_cast<gsf_off_t>(file.size()), FALSE));
+    GError* error = nullptr;
+    GPtr<GsfInfile> ole(gsf_infile_msole_new(input.get(), &error));
+    if (!ole) {
+        Message(error);
+        fail("not an Excel 97-2003 workbook (no OLE2 compound file, or a damaged one)");
+    }
+    GPtr<GsfInput> stream(gsf_infile_child_by_name(ole.get(), streamName));
+    if (!stream) {
+        if (GPtr<GsfInput> old{gsf_infile_child_by_name(ole.get(), "Book")})
+            fail("a workbook of an older Excel version (before 97), which is not read");
+        fail(std::string("the compound file has no \"") + streamName + "\" stream");
+    }
+    gsf_off_t size = gsf_input_size(stream.get());
+    if (size < 0 || static_cast<std::uint64_t>(size) > file.size())
+        fail("the workbook stream is larger than the file");
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    if (size > 0 && !gsf_input_read(stream.get(), static_cast<std::size_t>(size), bytes.data()))
+        fail("the workbook stream cannot be read to its end (the file is damaged or truncated)");
+    return bytes;
+}
+
+void WriteCompoundFile(const std::string& path, const char* streamName,
+                       std::span<const std::uint8_t> stream) {
+    InitGsf();
+    auto fail = [&](const std::string& what) {
+        rt::Raise(rt::errApplication, "cannot save \"" + path + "\": " + what);
+    };
+    GError* error = nullptr;
+    GPtr<GsfOutput> sink(gsf_output_stdio_new(path.c_str(), &error));
+    if (!sink) fail(Message(error));
+    GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
+    GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
+    bool ok = child && gsf_output_write(child.get(), stream.size(), stream.data());
+    ok = child && gsf_output_close(child.get()) && ok;
+    ok = gsf_output_close(GSF_OUTPUT(ole.get())) && ok;
+    if (!gsf_output_is_closed(sink.get())) ok = gsf_output_close(sink.get()) && ok;
+    if (!ok) fail("writing failed");
+}
+
+} // namespace xl::detail

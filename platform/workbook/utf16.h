@@ -1,0 +1,11 @@
+#pragma once
+// UTF-8 <-> UTF-16, the file format's text encoding. Malformed input becomes U+FFFD.
+#include <string>
+#include <string_view>
+
+namespace xl::detail {
+
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+} // namespace xl::detail

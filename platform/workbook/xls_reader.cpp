@@ -1,0 +1,443 @@
+#include "platform/workbook/xls_reader.h"
+
+#include <bit>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "platform/runtime/error.h"
+#include "platform/runtime/number_text.h"
+#include "platform/workbook/biff_records.h"
+#include "platform/workbook/style_codes.h"
+#include "platform/workbook/utf16.h"
+
+namespace xl::detail {
+
+namespace {
+
+using Span = std::span<const std::uint8_t>;
+
+class Fault {
+public:
+    explicit Fault(const std::string& fileName) : fileName_(fileName) {}
+    [[noreturn]] void operator()(const std::string& what) const {
+        rt::Raise(rt::errApplication, "cannot read \"" + fileName_ + "\": " + what);
+    }
+
+private:
+    std::string fileName_;
+};
+
+// One record with the CONTINUE records that follow it.
+struct RecordData {
+    std::uint16_t type = 0;
+    std::size_t offset = 0;
+    std::vector<Span> parts;
+};
+
+class RecordStream {
+public:
+    RecordStream(Span stream, std::size_t start, const Fault& fault)
+        : stream_(stream), pos_(start), fault_(fault) {}
+
+    RecordData Next() {
+        RecordData r;
+        r.offset = pos_;
+        Span data;
+        r.type = Header(data);
+        r.parts.push_back(data);
+        while (pos_ + 4 <= stream_.size() && U16At(pos_) == biff::kContinue) {
+            Header(data);
+            r.parts.push_back(data);
+        }
+        return r;
+    }
+
+private:
+    std::uint16_t U16At(std::size_t at) const {
+        return static_cast<std::uint16_t>(stream_[at] | stream_[at + 1] << 8);
+    }
+
+    std::uint16_t Header(Span& data) {
+        if (pos_ + 4 > stream_.size())
+            fault_("the workbook stream ends at offset " + rt::CStr(static_cast<long long>(pos_)) +
+                   " before its end record");
+        std::uint16_t type = U16At(pos_);
+        std::size_t length = U16At(pos_ + 2);
+        if (pos_ + 4 + length > stream_.size())
+            fault_("record " + rt::CStr(type) + " at offset " +
+                   rt::CStr(static_cast<long long>(pos_)) + " runs past the end of the stream");
+        data = stream_.subspan(pos_ + 4, length);
+        pos_ += 4 + length;
+        return type;
+    }
+
+    Span stream_;
+    std::size_t pos_;
+    const Fault& fault_;
+};
+
+// Reads through a record and its continuations. Texts restate their byte width at each
+// continuation, as the format requires.
+class Reader {
+public:
+    Reader(const RecordData& r, const Fault& fault, const char* what)
+        : parts_(r.parts), fault_(fault), what_(what) {}
+
+    std::uint8_t U8() {
+        Settle();
+        return parts_[part_][pos_++];
+    }
+    std::uint16_t U16() { unsigned lo = U8(); return static_cast<std::uint16_t>(lo | U8() << 8); }
+    std::uint32_t U32() { std::uint32_t lo = U16(); return lo | static_cast<std::uint32_t>(U16()) << 16; }
+    double F64() {
+        std::uint64_t lo = U32();
+        return std::bit_cast<double>(lo | static_cast<std::uint64_t>(U32()) << 32);
+    }
+    void Skip(std::size_t n) {
+        while (n > 0) {
+            Settle();
+            std::size_t step = std::min(n, parts_[part_].size() - pos_);
+            pos_ += step;
+            n -= step;
+        }
+    }
+    bool AtEnd() {
+        while (part_ < parts_.size() && pos_ == parts_[part_].size()) { ++part_; pos_ = 0; }
+        return part_ == parts_.size();
+    }
+
+    // A unicode string: 16-bit count (or 8-bit when `shortCount`), flags, characters, then
+    // rich-text runs and phonetic data, which are skipped.
+    std::string String(bool shortCount = false) {
+        std::size_t count = shortCount ? U8() : U16();
+        std::uint8_t flags = U8();
+        std::size_t runs = (flags & 0x08) ? U16() : 0;
+        std::size_t extra = (flags & 0x04) ? U32() : 0;
+        bool wide = flags & 0x01;
+        std::u16string text;
+        text.reserve(count);
+        while (text.size() < count) {
+            if (pos_ == parts_[part_].size()) {
+                // A string split over a continuation restates its width in one byte.
+                if (part_ + 1 >= parts_.size()) Short();
+                ++part_;
+                pos_ = 0;
+                wide = U8() & 0x01;
+                continue;
+            }
+            text.push_back(wide ? U16() : U8());
+        }
+        Skip(runs * 4 + extra);
+        return Utf16ToUtf8(text);
+    }
+
+private:
+    void Settle() {
+        while (part_ < parts_.size() && pos_ == parts_[part_].size()) { ++part_; pos_ = 0; }
+        if (part_ == parts_.size()) Short();
+    }
+    [[noreturn]] void Short() { fault_(std::string(what_) + " is shorter than its contents"); }
+
+    const std::vector<Span>& parts_;
+    std::size_t part_ = 0, pos_ = 0;
+    const Fault& fault_;
+    const char* what_;
+};
+
+struct XfInfo {
+    CellFormat format;
+    ValueKind numberKind = ValueKind::Double;
+};
+
+struct SheetEntry {
+    std::uint32_t offset;
+    std::string name;
+};
+
+struct Globals {
+    std::vector<int> fontTwips;          // in file order, index 4 not used by the file
+    std::map<int, std::u16string> formats;
+    std::vector<XfInfo> xfs;
+    std::vector<std::string> strings;
+    std::vector<SheetEntry> sheets;
+    int activeSheet = 0;
+};
+
+double RkValue(std::uint32_t rk) {
+    double v = (rk & 0x2) ? static_cast<double>(static_cast<std::int32_t>(rk) >> 2)
+                          : std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFC) << 32);
+    return (rk & 0x1) ? v / 100 : v;
+}
+
+XfInfo ReadXf(Reader& in, const Globals& g) {
+    XfInfo xf;
+    unsigned font = in.U16();
+    unsigned numberFormat = in.U16();
+    in.Skip(6);
+    std::uint32_t lines = in.U32();
+    std::uint32_t colors = in.U32();
+    unsigned fill = in.U16();
+    // The file numbers its fourth font 3 and its fifth 5.
+    std::size_t fontIndex = font >= 4 ? font - 1 : font;
+    if (fontIndex < g.fontTwips.size()) xf.format.fontTwips = g.fontTwips[fontIndex];
+    xf.format.edges[kEdgeLeft] = EdgeFromCodes(lines & 0xF, (lines >> 16) & 0x7F);
+    xf.format.edges[kEdgeRight] = EdgeFromCodes((lines >> 4) & 0xF, (lines >> 23) & 0x7F);
+    xf.format.edges[kEdgeTop] = EdgeFromCodes((lines >> 8) & 0xF, colors & 0x7F);
+    xf.format.edges[kEdgeBottom] = EdgeFromCodes((lines >> 12) & 0xF, (colors >> 7) & 0x7F);
+    xf.format.pattern = PatternFromCode(static_cast<int>(colors >> 26));
+    if (xf.format.pattern != xlPatternNone) xf.format.interiorColor = ColorFromCode(fill & 0x7F);
+    if (numberFormat == biff::kIntegerFormat) xf.numberKind = ValueKind::Integer;
+    auto it = g.formats.find(static_cast<int>(numberFormat));
+    if (numberFormat >= biff::kSingleFormat && it != g.formats.end() && it->second == biff::kSingleFormatCode)
+        xf.numberKind = ValueKind::Single;
+    return xf;
+}
+
+void ReadSst(const RecordData& r, Globals& g, const Fault& fault) {
+    Reader in(r, fault, "the shared string table");
+    in.U32();
+    std::uint32_t unique = in.U32();
+    // The count is only trusted as far as the data go.
+    for (std::uint32_t i = 0; i < unique && !in.AtEnd(); ++i) g.strings.push_back(in.String());
+}
+
+void CheckBof(Reader& in, std::uint16_t expectedType, const Fault& fault, const std::string& where) {
+    std::uint16_t version = in.U16();
+    std::uint16_t type = in.U16();
+    if (version != biff::kBiff8)
+        fault(where + " is not in the Excel 97-2003 (BIFF8) format");
+    if (type != expectedType) fault(where + " is not of the expected kind");
+}
+
+Globals ReadGlobals(Span stream, const Fault& fault) {
+    Globals g;
+    RecordStream records(stream, 0, fault);
+    RecordData r = records.Next();
+    if (r.type != biff::kBof) fault("the workbook stream does not begin with a BOF record");
+    {
+        Reader in(r, fault, "the BOF record");
+        CheckBof(in, biff::kGlobalsType, fault, "the workbook");
+    }
+    for (;;) {
+        r = records.Next();
+        if (r.type == biff::kEof) break;
+        Reader in(r, fault, "a record of the workbook");
+        switch (r.type) {
+        case biff::kFont: g.fontTwips.push_back(in.U16()); break;
+        case biff::kFormat: {
+            int index = in.U16();
+            g.formats[index] = Utf8ToUtf16(in.String());
+            break;
+        }
+        case biff::kXf: g.xfs.push_back(ReadXf(in, g)); break;
+        case biff::kBoundSheet: {
+            std::uint32_t offset = in.U32();
+            in.U8();
+            std::uint8_t kind = in.U8();
+            std::string name = in.String(true);
+            if (kind == 0) g.sheets.push_back({offset, name}); // charts and macro sheets are left out
+            break;
+        }
+        case biff::kSst: ReadSst(r, g, fault); break;
+        case biff::kWindow1: in.Skip(10); g.activeSheet = in.U16(); break;
+        default: break;
+        }
+    }
+    return g;
+}
+
+class SheetReader {
+public:
+    SheetReader(const Globals& g, SheetContent& sheet, const Fault& fault)
+        : g_(g), sheet_(sheet), fault_(fault) {}
+
+    void Read(Span stream, std::uint32_t offset) {
+        if (offset >= stream.size()) Fail("begins past the end of the workbook stream");
+        RecordStream records(stream, offset, fault_);
+        RecordData r = records.Next();
+        if (r.type != biff::kBof) Fail("does not begin with a BOF record");
+        {
+            Reader in(r, fault_, "a sheet's BOF record");
+            CheckBof(in, biff::kWorksheetType, fault_, "sheet \"" + sheet_.name + "\"");
+        }
+        int depth = 1; // embedded objects (charts) bring their own BOF .. EOF
+        while (depth > 0) {
+            r = records.Next();
+            if (r.type == biff::kBof) ++depth;
+            else if (r.type == biff::kEof) --depth;
+            else if (depth == 1) Record(r);
+        }
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& what) { fault_("sheet \"" + sheet_.name + "\" " + what); }
+
+    void Record(const RecordData& r) {
+        Reader in(r, fault_, "a cell record");
+        switch (r.type) {
+        case biff::kLabelSst: {
+            auto [row, col, xf] = Header(in);
+            std::uint32_t index = in.U32();
+            if (index >= g_.strings.size())
+                Fail("refers to shared string " + rt::CStr(static_cast<long long>(index)) +
+                     " of " + rt::CStr(static_cast<long long>(g_.strings.size())));
+            Put(row, col, xf, CellValue(g_.strings[index]));
+            break;
+        }
+        case biff::kLabel:
+        case biff::kRString: {
+            auto [row, col, xf] = Header(in);
+            Put(row, col, xf, CellValue(in.String()));
+            break;
+        }
+        case biff::kNumber: {
+            auto [row, col, xf] = Header(in);
+            PutNumber(row, col, xf, in.F64());
+            break;
+        }
+        case biff::kRk: {
+            auto [row, col, xf] = Header(in);
+            PutNumber(row, col, xf, RkValue(in.U32()));
+            break;
+        }
+        case biff::kMulRk:
+        case biff::kMulBlank: {
+            int row = in.U16();
+            int col = in.U16();
+            std::size_t size = 0;
+            for (auto& p : r.parts) size += p.size();
+            std::size_t each = r.type == biff::kMulRk ? 6 : 2;
+            if (size < 6) Fail("has a multiple-cell record too short for its cells");
+            std::size_t count = (size - 6) / each;
+            for (std::size_t k = 0; k < count; ++k, ++col) {
+                int xf = in.U16();
+                if (r.type == biff::kMulRk) PutNumber(row, col, xf, RkValue(in.U32()));
+                else Put(row, col, xf, CellValue());
+            }
+            break;
+        }
+        case biff::kBlank: {
+            auto [row, col, xf] = Header(in);
+            Put(row, col, xf, CellValue());
+            break;
+        }
+        case biff::kBoolErr: {
+            auto [row, col, xf] = Header(in);
+            std::uint8_t value = in.U8();
+            Put(row, col, xf, CellValue(in.U8() ? ErrorText(value) : value ? "TRUE" : "FALSE"));
+            break;
+        }
+        case biff::kFormula: Formula(in); break;
+        case biff::kString:
+            if (pendingString_) {
+                auto [row, col, xf] = *pendingString_;
+                pendingString_.reset();
+                Put(row, col, xf, CellValue(in.String()));
+            }
+            break;
+        case biff::kColInfo: {
+            int first = in.U16();
+            int last = in.U16();
+            double width = in.U16() / 256.0;
+            for (int c = first; c <= last && c < kMaxColumns; ++c) sheet_.columnWidths[c + 1] = width;
+            break;
+        }
+        default: break;
+        }
+    }
+
+    struct CellHeader {
+        int row, col, xf;
+    };
+
+    CellHeader Header(Reader& in) {
+        int row = in.U16();
+        int col = in.U16();
+        int xf = in.U16();
+        return {row, col, xf};
+    }
+
+    // A formula keeps its last result: a number, or a text in the STRING record that follows.
+    void Formula(Reader& in) {
+        auto h = Header(in);
+        std::uint8_t result[8];
+        for (auto& b : result) b = in.U8();
+        if (result[6] != 0xFF || result[7] != 0xFF) {
+            std::uint64_t bits = 0;
+            for (int k = 7; k >= 0; --k) bits = bits << 8 | result[k];
+            PutNumber(h.row, h.col, h.xf, std::bit_cast<double>(bits));
+            return;
+        }
+        switch (result[0]) {
+        case 0: pendingString_ = h; break;
+        case 1: Put(h.row, h.col, h.xf, CellValue(result[2] ? "TRUE" : "FALSE")); break;
+        case 2: Put(h.row, h.col, h.xf, CellValue(ErrorText(result[2]))); break;
+        default: Put(h.row, h.col, h.xf, CellValue()); break;
+        }
+    }
+
+    static const char* ErrorText(std::uint8_t code) {
+        switch (code) {
+        case 0x00: return "#NULL!";
+        case 0x07: return "#DIV/0!";
+        case 0x0F: return "#VALUE!";
+        case 0x17: return "#REF!";
+        case 0x1D: return "#NAME?";
+        case 0x24: return "#NUM!";
+        default: return "#N/A";
+        }
+    }
+
+    const XfInfo* XfAt(int xf) const {
+        return xf >= 0 && xf < static_cast<int>(g_.xfs.size()) ? &g_.xfs[xf] : nullptr;
+    }
+
+    void PutNumber(int row, int col, int xf, double v) {
+        if (!std::isfinite(v)) Fail("holds a number that is not finite");
+        const XfInfo* info = XfAt(xf);
+        ValueKind kind = info ? info->numberKind : ValueKind::Double;
+        if (kind == ValueKind::Single && static_cast<double>(static_cast<float>(v)) == v)
+            Put(row, col, xf, CellValue(static_cast<float>(v)));
+        else if (kind == ValueKind::Integer && v == std::trunc(v) && std::fabs(v) <= 9007199254740992.0)
+            Put(row, col, xf, CellValue(static_cast<long long>(v)));
+        else
+            Put(row, col, xf, CellValue(v));
+    }
+
+    void Put(int row, int col, int xf, const CellValue& value) {
+        if (col >= kMaxColumns) Fail("has a cell past the last column");
+        const XfInfo* info = XfAt(xf);
+        CellFormat format = info ? info->format : CellFormat{};
+        if (value.IsEmpty() && format == CellFormat{}) return;
+        sheet_.cells[KeyOf(row + 1, col + 1)] = Cell{value, format};
+    }
+
+    const Globals& g_;
+    SheetContent& sheet_;
+    const Fault& fault_;
+    std::optional<CellHeader> pendingString_;
+};
+
+} // namespace
+
+BookContent ParseWorkbookStream(Span stream, const std::string& fileName) {
+    Fault fault(fileName);
+    Globals g = ReadGlobals(stream, fault);
+    if (g.sheets.empty()) fault("the workbook has no worksheet");
+    BookContent book;
+    for (const auto& entry : g.sheets) {
+        if (entry.name.empty()) fault("a sheet has no name");
+        for (const auto& earlier : book.sheets)
+            if (earlier.name == entry.name) fault("two sheets are named \"" + entry.name + "\"");
+        SheetContent sheet;
+        sheet.name = entry.name;
+        SheetReader(g, sheet, fault).Read(stream, entry.offset);
+        book.sheets.push_back(std::move(sheet));
+    }
+    book.activeSheet = g.activeSheet < static_cast<int>(book.sheets.size()) ? g.activeSheet : 0;
+    return book;
+}
+
+} // namespace xl::detail

@@ -1,0 +1,345 @@
+// Writes the workbook stream. Every number is stored as the double it stands for (a single
+// as the exact double of the float), so values survive exactly. The kind a number was written
+// as is kept in its cell format's number format: built-in "0" for integers, a format of our own
+// with the code "General" for singles, the built-in General for doubles; other programs show
+// all three as plain numbers.
+#include "platform/workbook/xls_writer.h"
+
+#include <bit>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+#include "platform/workbook/biff_records.h"
+#include "platform/workbook/style_codes.h"
+#include "platform/workbook/utf16.h"
+
+namespace xl::detail {
+
+namespace biff {
+
+void Bytes::F64(double v) {
+    std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
+    U32(static_cast<std::uint32_t>(bits));
+    U32(static_cast<std::uint32_t>(bits >> 32));
+}
+
+void Bytes::Put(Record type, const Bytes& body) {
+    U16(type);
+    U16(static_cast<unsigned>(body.Size()));
+    Append(body);
+}
+
+void Bytes::Patch32(std::size_t at, std::uint32_t v) {
+    for (int k = 0; k < 4; ++k) data_[at + k] = static_cast<std::uint8_t>(v >> (8 * k));
+}
+
+} // namespace biff
+
+namespace {
+
+using biff::Bytes;
+
+constexpr std::u16string_view kFontName = u"IPAGothic";
+constexpr unsigned kAutomaticColor = 0x7FFF;
+constexpr int kBorderAutomatic = 64;
+constexpr int kFillForeAutomatic = 64;
+constexpr int kFillBackAutomatic = 65;
+
+bool Compressible(std::u16string_view s) {
+    for (char16_t c : s)
+        if (c > 0xFF) return false;
+    return true;
+}
+
+void PutChars(Bytes& b, std::u16string_view s, bool compressed) {
+    for (char16_t c : s) compressed ? b.U8(c) : b.U16(c);
+}
+
+// Short string: 8-bit count (sheet and font names).
+void PutShortString(Bytes& b, std::u16string_view s) {
+    bool compressed = Compressible(s);
+    b.U8(static_cast<unsigned>(s.size()));
+    b.U8(compressed ? 0 : 1);
+    PutChars(b, s, compressed);
+}
+
+int NumberFormatOf(const CellValue& v) {
+    switch (v.Kind()) {
+    case ValueKind::Single: return biff::kSingleFormat;
+    case ValueKind::Integer: return biff::kIntegerFormat;
+    default: return biff::kGeneralFormat;
+    }
+}
+
+// The fonts and cell formats in use, numbered as the file numbers them.
+class StyleTable {
+public:
+    StyleTable() {
+        fonts_[kDefaultFontTwips] = 0;
+        XfOf(CellFormat{}, biff::kGeneralFormat); // the default cell format comes first
+    }
+
+    int XfOf(const CellFormat& f, int numberFormat) {
+        int font = FontOf(f.fontTwips);
+        auto key = std::make_tuple(font, numberFormat, Edges(f), f.interiorColor, f.pattern);
+        auto [it, added] = xfIndex_.try_emplace(key, 0);
+        if (added) {
+            it->second = biff::kDefaultCellXf + static_cast<int>(xfs_.size());
+            xfs_.push_back({f, font, numberFormat});
+        }
+        return it->second;
+    }
+
+    void PutFonts(Bytes& out) const {
+        std::vector<int> byIndex(fonts_.size());
+        for (auto& [twips, index] : fonts_) byIndex[index] = twips;
+        // Four copies of the default font come first; the file numbers the fifth font 5.
+        for (int k = 0; k < 4; ++k) PutFont(out, byIndex[0]);
+        for (std::size_t i = 1; i < byIndex.size(); ++i) PutFont(out, byIndex[i]);
+    }
+
+    void PutXfs(Bytes& out) const {
+        for (int k = 0; k < biff::kDefaultCellXf; ++k) PutXf(out, CellFormat{}, 0, 0, true);
+        for (auto& xf : xfs_) PutXf(out, xf.format, FileFontIndex(xf.font), xf.numberFormat, false);
+    }
+
+private:
+    struct Xf {
+        CellFormat format;
+        int font;
+        int numberFormat;
+    };
+
+    static std::tuple<int, int, int, int, int, int, int, int> Edges(const CellFormat& f) {
+        auto& e = f.edges;
+        return {LineCode(e[0]), e[0].colorIndex, LineCode(e[1]), e[1].colorIndex,
+                LineCode(e[2]), e[2].colorIndex, LineCode(e[3]), e[3].colorIndex};
+    }
+
+    int FontOf(int twips) {
+        auto [it, added] = fonts_.try_emplace(twips, static_cast<int>(fonts_.size()));
+        return it->second;
+    }
+
+    static int FileFontIndex(int font) { return font == 0 ? 0 : font + 4; }
+
+    static void PutFont(Bytes& out, int twips) {
+        Bytes b;
+        b.U16(static_cast<unsigned>(twips));
+        b.U16(0);               // no bold, italic, ...
+        b.U16(kAutomaticColor);
+        b.U16(400);             // normal weight
+        b.U16(0);               // no super/subscript
+        b.U8(0);                // no underline
+        b.U8(0);                // family
+        b.U8(128);              // Japanese character set
+        b.U8(0);
+        PutShortString(b, kFontName);
+        out.Put(biff::kFont, b);
+    }
+
+    static void PutXf(Bytes& out, const CellFormat& f, int font, int numberFormat, bool style) {
+        Bytes b;
+        b.U16(static_cast<unsigned>(font));
+        b.U16(static_cast<unsigned>(numberFormat));
+        b.U16(style ? 0xFFF5 : 0x0001); // style: parent none; cell: locked, parent style 0
+        b.U8(0x20);                     // aligned to the bottom
+        b.U8(0);
+        b.U8(0);
+        b.U8(style ? 0 : 0xFC);         // a cell format sets all its attributes itself
+        const EdgeStyle* e = f.edges;
+        auto color = [](const EdgeStyle& edge) {
+            return static_cast<std::uint32_t>(ColorCode(edge.colorIndex, kBorderAutomatic));
+        };
+        std::uint32_t lines = LineCode(e[kEdgeLeft]) | LineCode(e[kEdgeRight]) << 4 |
+                              LineCode(e[kEdgeTop]) << 8 | LineCode(e[kEdgeBottom]) << 12;
+        b.U32(lines | color(e[kEdgeLeft]) << 16 | color(e[kEdgeRight]) << 23);
+        std::uint32_t fill = static_cast<std::uint32_t>(PatternCode(f.pattern));
+        b.U32(color(e[kEdgeTop]) | color(e[kEdgeBottom]) << 7 | fill << 26);
+        unsigned fore = static_cast<unsigned>(ColorCode(f.interiorColor, kFillForeAutomatic));
+        b.U16(fore | kFillBackAutomatic << 7);
+        out.Put(biff::kXf, b);
+    }
+
+    std::map<int, int> fonts_; // twips -> our font number (0 = default)
+    std::map<std::tuple<int, int, std::tuple<int, int, int, int, int, int, int, int>, int, int>, int>
+        xfIndex_;
+    std::vector<Xf> xfs_;
+};
+
+// The shared string table, split into CONTINUE records as the format requires.
+class StringTable {
+public:
+    std::uint32_t IndexOf(const std::string& text) {
+        auto [it, added] = index_.try_emplace(text, static_cast<std::uint32_t>(strings_.size()));
+        if (added) strings_.push_back(Utf8ToUtf16(text));
+        ++uses_;
+        return it->second;
+    }
+
+    void Put(Bytes& out) const {
+        Bytes record;
+        record.U32(uses_);
+        record.U32(static_cast<std::uint32_t>(strings_.size()));
+        bool first = true;
+        auto flush = [&] {
+            out.Put(first ? biff::kSst : biff::kContinue, record);
+            record = Bytes();
+            first = false;
+        };
+        for (const auto& s : strings_) {
+            bool compressed = Compressible(s);
+            std::size_t charSize = compressed ? 1 : 2;
+            if (record.Size() + 3 + charSize > biff::kMaxRecordData) flush();
+            record.U16(static_cast<unsigned>(s.size()));
+            record.U8(compressed ? 0 : 1);
+            for (std::size_t i = 0; i < s.size(); ++i) {
+                if (record.Size() + charSize > biff::kMaxRecordData) {
+                    flush();
+                    record.U8(compressed ? 0 : 1); // a continued string restates its width
+                }
+                compressed ? record.U8(s[i]) : record.U16(s[i]);
+            }
+        }
+        flush();
+    }
+
+private:
+    std::map<std::string, std::uint32_t> index_;
+    std::vector<std::u16string> strings_;
+    std::uint32_t uses_ = 0;
+};
+
+void PutCellHeader(Bytes& b, CellKey key, int xf) {
+    b.U16(static_cast<unsigned>(RowOf(key) - 1));
+    b.U16(static_cast<unsigned>(ColumnOf(key) - 1));
+    b.U16(static_cast<unsigned>(xf));
+}
+
+// Integers within 30 bits go into the short RK form.
+bool FitsRk(long long v) { return v >= -(1LL << 29) && v < (1LL << 29); }
+
+Bytes SheetStream(const SheetContent& sheet, bool active, StyleTable& styles, StringTable& strings) {
+    Bytes out, b;
+    b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);
+    b.U32(0); b.U32(0x06);
+    out.Put(biff::kBof, b);
+
+    b = Bytes();
+    b.U16(8);
+    out.Put(biff::kDefColWidth, b);
+    for (auto& [column, width] : sheet.columnWidths) {
+        b = Bytes();
+        b.U16(static_cast<unsigned>(column - 1)); b.U16(static_cast<unsigned>(column - 1));
+        b.U16(static_cast<unsigned>(std::lround(width * 256)));
+        b.U16(biff::kDefaultCellXf);
+        b.U16(0x0002); // width set by the user
+        b.U16(0);
+        out.Put(biff::kColInfo, b);
+    }
+
+    int firstRow = 0, lastRow = 0, firstCol = 0, lastCol = 0;
+    if (!sheet.cells.empty()) {
+        firstRow = RowOf(sheet.cells.begin()->first) - 1;
+        lastRow = RowOf(sheet.cells.rbegin()->first);
+        firstCol = kMaxColumns;
+        for (auto& [key, cell] : sheet.cells) {
+            firstCol = std::min(firstCol, ColumnOf(key) - 1);
+            lastCol = std::max(lastCol, ColumnOf(key));
+        }
+    }
+    b = Bytes();
+    b.U32(static_cast<std::uint32_t>(firstRow)); b.U32(static_cast<std::uint32_t>(lastRow));
+    b.U16(static_cast<unsigned>(firstCol)); b.U16(static_cast<unsigned>(lastCol)); b.U16(0);
+    out.Put(biff::kDimensions, b);
+
+    for (auto& [key, cell] : sheet.cells) {
+        const CellValue& v = cell.value;
+        int xf = styles.XfOf(cell.format, NumberFormatOf(v));
+        b = Bytes();
+        PutCellHeader(b, key, xf);
+        switch (v.Kind()) {
+        case ValueKind::Empty:
+            out.Put(biff::kBlank, b);
+            break;
+        case ValueKind::Text:
+            b.U32(strings.IndexOf(v.Text()));
+            out.Put(biff::kLabelSst, b);
+            break;
+        case ValueKind::Integer:
+            if (long long n = static_cast<long long>(v.Double()); FitsRk(n)) {
+                b.U32(static_cast<std::uint32_t>(n) << 2 | 0x2);
+                out.Put(biff::kRk, b);
+                break;
+            }
+            [[fallthrough]];
+        default:
+            b.F64(v.Double());
+            out.Put(biff::kNumber, b);
+        }
+    }
+
+    b = Bytes();
+    b.U16(active ? 0x06B6 : 0x00B6); // grid, headers, zeros, outline; selected and shown if active
+    b.U16(0); b.U16(0); b.U32(64); b.U16(0); b.U16(0); b.U32(0);
+    out.Put(biff::kWindow2, b);
+    out.Put(biff::kEof, Bytes());
+    return out;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetContent*>& sheets,
+                                              int activeSheet) {
+    StyleTable styles;
+    StringTable strings;
+    std::vector<Bytes> sheetStreams;
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        sheetStreams.push_back(SheetStream(*sheets[i], static_cast<int>(i) == activeSheet, styles, strings));
+
+    Bytes out, b;
+    b.U16(biff::kBiff8); b.U16(biff::kGlobalsType); b.U16(0x0DBB); b.U16(0x07CC);
+    b.U32(0x41); b.U32(0x06);
+    out.Put(biff::kBof, b);
+    b = Bytes();
+    b.U16(1200); // texts are UTF-16
+    out.Put(biff::kCodepage, b);
+    b = Bytes();
+    b.U16(0x0168); b.U16(0x001E); b.U16(0x3A98); b.U16(0x2328); // window position and size
+    b.U16(0x0038);                                               // scroll bars and tabs shown
+    b.U16(static_cast<unsigned>(activeSheet)); b.U16(0); b.U16(1); b.U16(0x0258);
+    out.Put(biff::kWindow1, b);
+    styles.PutFonts(out);
+    b = Bytes();
+    b.U16(biff::kSingleFormat);
+    b.U16(static_cast<unsigned>(biff::kSingleFormatCode.size()));
+    b.U8(0);
+    PutChars(b, biff::kSingleFormatCode, true);
+    out.Put(biff::kFormat, b);
+    styles.PutXfs(out);
+    b = Bytes();
+    b.U16(0x8000); b.U8(0); b.U8(0xFF); // the built-in style Normal on format 0
+    out.Put(biff::kStyle, b);
+
+    std::vector<std::size_t> offsetFields;
+    for (const SheetContent* sheet : sheets) {
+        b = Bytes();
+        b.U32(0); // stream offset of the sheet, filled in below
+        b.U8(0);  // visible
+        b.U8(0);  // worksheet
+        PutShortString(b, Utf8ToUtf16(sheet->name));
+        offsetFields.push_back(out.Size() + 4);
+        out.Put(biff::kBoundSheet, b);
+    }
+    strings.Put(out);
+    out.Put(biff::kEof, Bytes());
+
+    for (std::size_t i = 0; i < sheetStreams.size(); ++i) {
+        out.Patch32(offsetFields[i], static_cast<std::uint32_t>(out.Size()));
+        out.Append(sheetStreams[i]);
+    }
+    return std::move(out.Data());
+}
+
+} // namespace xl::detail
