@@ -1,5 +1,7 @@
 #include "vantor/shell/縦断bus.h"
 
+#include "vantor/shell/document.h"
+
 namespace 縦断bus {
 
 void ResetState() {
@@ -62,6 +64,7 @@ void ResetState() {
     for (auto* t : {&d3hidarix, &d3hidariy, &d3hidariz, &d3migix, &d3migiy, &d3migiz}) t->Fill(0);
     d3chuushin.Fill(0);
     komando.clear();
+    ReleaseDocument();
 }
 
 } // namespace 縦断bus

@@ -1,0 +1,18 @@
+#pragma once
+// The document: one workbook of the spreadsheet, held from New or Open until it is let go.
+// Every sheet formatter, reader and writer fetches its sheet by name through xlsheets.
+#include "platform/workbook/workbook.h"
+
+#include <memory>
+
+namespace 縦断bus {
+
+inline std::shared_ptr<xl::Workbook> xlbook;   // the document workbook; empty when none is held
+inline std::shared_ptr<xl::Sheets> xlsheets;   // its worksheet collection
+
+// True while a workbook is held.
+bool HasDocument();
+// Drops both references; the spreadsheet is not told anything.
+void ReleaseDocument();
+
+} // namespace 縦断bus
