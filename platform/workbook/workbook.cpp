@@ -74,6 +74,17 @@ void Workbook::SaveAs(const std::string& fileName) {
     b.name = path.filename().string();
 }
 
+void Workbook::Close() {
+    BookData& b = LiveBook(book_);
+    auto app = AppOf(b);
+    LogCall("Close(" + b.name + ")");
+    b.closed = true;
+    std::erase(app->books, book_);
+    if (app->activeBook == book_)
+        app->activeBook = app->books.empty() ? nullptr : app->books.back();
+    UpdateSheetWindow(app);
+}
+
 Sheets::Sheets(std::shared_ptr<BookData> book) : book_(std::move(book)) {}
 
 std::shared_ptr<Worksheet> Sheets::Item(std::string_view name) const { return SheetByName(book_, name); }

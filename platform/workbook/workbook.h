@@ -96,6 +96,9 @@ public:
     std::string FullName() const;
     // Saves as an Excel 97-2003 workbook; ".xls" is added to a name without extension.
     void SaveAs(const std::string& fileName);
+    // Closes this workbook without saving; the application and its other workbooks stay.
+    // Every handle of this workbook then raises 91.
+    void Close();
 
 private:
     std::shared_ptr<detail::BookData> book_;
