@@ -79,8 +79,6 @@ protected:
     virtual void Form_Unload(int& cancel) { (void)cancel; }
 
 private:
-    friend class Toolbar;
-    friend class Menu;
     friend Form& TouchForm(std::type_index, const std::function<std::unique_ptr<Form>()>&);
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -1,0 +1,20 @@
+#include "platform/forms/cell_editor.h"
+
+namespace forms {
+
+CellEditor::CellEditor(FlexGrid& grid, TextBox& box) : grid_(grid), box_(box) {
+    box_.OnChange = [this] { grid_.SetText(box_.Text()); };
+    box_.OnLostFocus = [this] { if (OnStore) OnStore(); };
+    grid_.OnScroll = [this] { box_.SetVisible(false); };
+}
+
+void CellEditor::Open(bool takeFocus) {
+    if (!box_.Visible()) box_.SetVisible(true);
+    box_.SetText(grid_.Text());
+    box_.Move(grid_.Left() + grid_.CellLeft() + dx_, grid_.Top() + grid_.CellTop() + dy_, grid_.CellWidth(),
+              grid_.CellHeight());
+    box_.ZOrder(0);
+    if (takeFocus) box_.SetFocus();
+}
+
+} // namespace forms

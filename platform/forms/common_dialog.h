@@ -1,0 +1,39 @@
+#pragma once
+// File open/save dialogs and help of a screen. Filter is given as "text|pattern|text|pattern"
+// (a lone pattern also serves). With CancelError on, a cancelled dialog raises error 32755.
+#include "platform/forms/form.h"
+
+#include <string>
+
+namespace forms {
+
+class CommonDialog {
+public:
+    explicit CommonDialog(Form& owner) : owner_(owner) {}
+
+    const std::string& Filter() const { return filter_; }
+    void SetFilter(const std::string& filter) { filter_ = filter; }
+    const std::string& InitDir() const { return initDir_; }
+    void SetInitDir(const std::string& dir) { initDir_ = dir; }
+    bool CancelError() const { return cancelError_; }
+    void SetCancelError(bool on) { cancelError_ = on; }
+    const std::string& FileName() const { return fileName_; }   // the path chosen last
+    void SetFileName(const std::string& path) { fileName_ = path; }
+    const std::string& DialogTitle() const { return title_; }
+    void SetDialogTitle(const std::string& title) { title_ = title; }
+    const std::string& HelpFile() const { return helpFile_; }
+    void SetHelpFile(const std::string& path) { helpFile_ = path; }
+
+    void ShowOpen();
+    void ShowSave();
+    void ShowHelp();   // opens the help file with the desktop's viewer
+
+private:
+    void ShowFile(bool save);
+
+    Form& owner_;
+    std::string filter_, initDir_, fileName_, title_, helpFile_;
+    bool cancelError_ = false;
+};
+
+} // namespace forms
