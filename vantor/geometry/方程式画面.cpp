@@ -1,0 +1,51 @@
+#include "vantor/geometry/方程式画面.h"
+
+namespace {
+constexpr int kLineHeight = 330;
+constexpr int kEquationWidth = 9000;
+constexpr int kRangeWidth = 3600;
+constexpr int kScreenWidth = 15360;   // the width of a 1024-pixel screen, in twips
+} // namespace
+
+方程式画面::方程式画面() {
+    SetCaption("２次曲線方程式");
+    for (int i = 0; i < kGyousuu; ++i) {
+        方程式(i).Move(120, 120 + i * kLineHeight, kEquationWidth, 270);
+        区間(i).Move(120 + kEquationWidth + 120, 120 + i * kLineHeight, kRangeWidth, 270);
+        方程式(i).SetVisible(false);
+        区間(i).SetVisible(false);
+    }
+    const int buttonsTop = 120 + kGyousuu * kLineHeight + 120;
+    転送.SetCaption("ｴｸｾﾙへの書込み");
+    転送.Move(120, buttonsTop, 2400, 450);
+    戻る.SetCaption("戻　る");
+    戻る.Move(2640, buttonsTop, 1500, 450);
+    SetHeight(buttonsTop + 450 + 600);
+    戻る.OnClick = [this] { 戻る_Click(); };
+}
+
+void 方程式画面::Form_Load() {
+    SetLeft(0);
+    SetWidth(kScreenWidth);
+}
+
+void 方程式画面::Houteishikiwooku(const std::vector<std::pair<std::string, std::string>>& curves) {
+    curves_ = curves;
+    for (int i = 0; i < kGyousuu; ++i) {
+        const bool listed = i < static_cast<int>(curves.size());
+        if (listed) {
+            方程式(i).SetCaption(curves[i].first);
+            区間(i).SetCaption(curves[i].second);
+        }
+        方程式(i).SetVisible(listed);
+        区間(i).SetVisible(listed);
+    }
+}
+
+void 方程式画面::戻る_Click() {
+    Hide();
+    for (int i = 0; i < kGyousuu; ++i) {
+        方程式(i).SetVisible(false);
+        区間(i).SetVisible(false);
+    }
+}
