@@ -1,0 +1,90 @@
+#pragma once
+// The command line of the CAD: one interpreter that every input channel (DDE execute
+// strings, window typing, the window's own keyboard) feeds with code page 932 bytes.
+//
+// Typing rules: CR is Enter; a blank is Enter except where a text is asked for; character 3
+// cancels the running command (a "*Cancel*" line goes to the history, also when idle);
+// backspace (8) takes back the last character; other control characters are refused.
+// Enter at the idle prompt repeats the last command. Command words and keywords are read
+// without regard to case, with a leading "_" and/or "-" allowed. An answer that does not fit
+// the question is refused and the same question is asked again.
+//
+// Texts are held as UTF-8: each completed answer is converted from code page 932 here, so the
+// drawing, the history, the prompt and the rejection log are all UTF-8.
+#include "cad/command/session.h"
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cad::command {
+
+enum class IdlePrompt { English, Japanese };  // "Command: " or "ｺﾏﾝﾄﾞ: "
+
+struct Rejection {
+    std::string prompt;  // the question that was asked
+    std::string input;   // what was typed
+    std::string reason;
+};
+
+class CommandLine final : public Session {
+public:
+    static constexpr std::size_t kHistoryLimit = 4000;    // oldest lines drop off
+    static constexpr std::size_t kRejectionLimit = 1000;  // oldest entries drop off, the count goes on
+    static constexpr std::size_t kInputLimit = 1024;      // bytes of one answer
+
+    explicit CommandLine(Drawing& drawing, IdlePrompt idle = IdlePrompt::English);
+    ~CommandLine() override;
+
+    void Type(std::string_view bytes);
+    void Type(char byte) { Type(std::string_view(&byte, 1)); }
+
+    bool IsIdle() const { return !task_.Active(); }
+    const std::string& Prompt() const;
+    std::string Input() const;  // the answer being typed, as UTF-8
+    const std::deque<std::string>& History() const { return history_; }
+    const std::deque<Rejection>& Rejections() const { return rejections_; }
+    std::size_t RejectionCount() const { return rejectionCount_; }
+
+    // Called after every Type() that changed something, e.g. to repaint a window.
+    void AddListener(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
+
+    void Message(std::string line) override;
+    void Refuse(std::string_view input, std::string reason) override;
+
+private:
+    void Feed(unsigned char c);
+    void Submit();
+    void Cancel();
+    void Start(const std::string& word);
+    void Reply(const std::string& token);
+    void ReplyToSelection(const std::string& token);
+    void Run();
+    const std::string& CurrentPrompt() const;
+
+    enum class Corner { None, First, Second };
+    struct SelectionInProgress {
+        Selection objects;
+        std::vector<Rect> windows;
+        Corner corner = Corner::None;
+        bool crossing = false;
+        Point first;
+    };
+
+    std::string idlePrompt_;
+    std::string answeredPrompt_;  // shown while a command works on an answer
+    CommandTask task_;
+    std::string lastCommand_;
+    std::string input_;  // code page 932 bytes
+    bool inputOverflow_ = false;
+    SelectionInProgress selecting_;
+    std::deque<std::string> history_;
+    std::deque<Rejection> rejections_;
+    std::size_t rejectionCount_ = 0;
+    std::vector<std::function<void()>> listeners_;
+};
+
+} // namespace cad::command

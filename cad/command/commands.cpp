@@ -1,0 +1,30 @@
+#include "cad/command/commands.h"
+
+#include <array>
+#include <utility>
+
+namespace cad::command {
+
+CommandFactory FindCommand(std::string_view word) {
+    static constexpr std::array<std::pair<std::string_view, CommandFactory>, 14> kCommands{{
+        {"PLINE", PlineCommand},
+        {"LINE", LineCommand},
+        {"CIRCLE", CircleCommand},
+        {"ARC", ArcCommand},
+        {"DTEXT", DtextCommand},
+        {"ERASE", EraseCommand},
+        {"MOVE", MoveCommand},
+        {"ROTATE", RotateCommand},
+        {"STRETCH", StretchCommand},
+        {"EXPLODE", ExplodeCommand},
+        {"ZOOM", ZoomCommand},
+        {"INSERT", InsertCommand},
+        {"BLOCK", BlockCommand},
+        {"CECOLOR", CecolorCommand},
+    }};
+    for (const auto& [name, factory] : kCommands)
+        if (name == word) return factory;
+    return nullptr;
+}
+
+} // namespace cad::command

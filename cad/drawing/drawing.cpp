@@ -1,0 +1,41 @@
+#include "cad/drawing/drawing.h"
+
+#include <set>
+
+namespace cad {
+
+std::string BlockKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return key;
+}
+
+const Block* Drawing::FindBlock(std::string_view name) const {
+    const auto it = blocks_.find(BlockKey(name));
+    return it == blocks_.end() ? nullptr : &it->second;
+}
+
+void Drawing::SetBlock(Block block) {
+    std::string key = BlockKey(block.name);
+    blocks_[std::move(key)] = std::move(block);
+}
+
+bool Drawing::BlockRefersTo(std::string_view block, std::string_view name) const {
+    const std::string target = BlockKey(name);
+    std::set<std::string> seen;
+    std::vector<std::string> pending{BlockKey(block)};
+    while (!pending.empty()) {
+        const std::string key = std::move(pending.back());
+        pending.pop_back();
+        if (key == target) return true;
+        if (!seen.insert(key).second) continue;
+        const auto it = blocks_.find(key);
+        if (it == blocks_.end()) continue;
+        for (const Entity& e : it->second.entities)
+            if (const auto* ins = std::get_if<Insert>(&e.shape)) pending.push_back(BlockKey(ins->block));
+    }
+    return false;
+}
+
+} // namespace cad

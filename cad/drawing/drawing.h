@@ -1,0 +1,53 @@
+#pragma once
+// The drawing database: the entities of model space, the block definitions and the
+// current settings that new entities take (colour).
+#include "cad/drawing/entity.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cad {
+
+struct Block {
+    std::string name;
+    Point base;
+    std::vector<Entity> entities;
+};
+
+// Block names compare without regard to the case of ASCII letters.
+std::string BlockKey(std::string_view name);
+
+class Drawing {
+public:
+    std::vector<Entity>& Entities() { return entities_; }
+    const std::vector<Entity>& Entities() const { return entities_; }
+
+    // Adds a shape in the current colour.
+    void Add(Shape shape) { entities_.push_back(Entity{std::move(shape), colour_}); }
+
+    int CurrentColour() const { return colour_; }
+    void SetCurrentColour(int colour) { colour_ = colour; }
+
+    const Block* FindBlock(std::string_view name) const;
+    // Defines the block, replacing a definition of the same name; inserts follow it by name.
+    void SetBlock(Block block);
+    const std::map<std::string, Block>& Blocks() const { return blocks_; }
+
+    // Whether the definition of `block` refers, directly or through nested inserts, to `name`.
+    bool BlockRefersTo(std::string_view block, std::string_view name) const;
+
+    // The window the user last zoomed to; empty means the extents.
+    const std::optional<Rect>& View() const { return view_; }
+    void SetView(std::optional<Rect> view) { view_ = view; }
+
+private:
+    std::vector<Entity> entities_;
+    std::map<std::string, Block> blocks_;
+    int colour_ = kByLayer;
+    std::optional<Rect> view_;
+};
+
+} // namespace cad

@@ -1,0 +1,79 @@
+#pragma once
+// The entities a drawing holds. Angles are in degrees, counter-clockwise from the x axis;
+// texts and block names are UTF-8.
+#include "cad/drawing/geometry.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace cad {
+
+// Colour numbers of the colour index; 256 and 0 take the colour of the layer or the block.
+enum Colour : int {
+    kByBlock = 0,
+    kRed = 1,
+    kYellow = 2,
+    kGreen = 3,
+    kCyan = 4,
+    kBlue = 5,
+    kMagenta = 6,
+    kWhite = 7,
+    kByLayer = 256
+};
+
+struct Line {
+    Point a, b;
+};
+
+// Open polyline in the plane z = elevation.
+struct Polyline {
+    std::vector<Point> vertices;
+};
+
+struct Circle {
+    Point centre;
+    double radius = 0;
+};
+
+// Runs counter-clockwise from startAngle to endAngle.
+struct Arc {
+    Point centre;
+    double radius = 0;
+    double startAngle = 0;
+    double endAngle = 0;
+
+    Point Start() const;
+    Point End() const;
+    // Whether a direction from the centre lies on the swept part.
+    bool Covers(double degrees) const;
+};
+
+// Single-line text, left-aligned at its baseline start point.
+struct Text {
+    Point position;
+    double height = 0;
+    double rotation = 0;
+    std::string text;
+};
+
+struct Insert {
+    std::string block;
+    Point position;
+    double scaleX = 1;
+    double scaleY = 1;
+    double rotation = 0;
+};
+
+using Shape = std::variant<Line, Polyline, Circle, Arc, Text, Insert>;
+
+struct Entity {
+    Shape shape;
+    int colour = kByLayer;
+};
+
+// Nominal advance of the characters of a text: 0.6 of the height for half-width characters
+// (ASCII and half-width katakana), a full height for the others.
+double TextWidth(const Text& text);
+
+} // namespace cad
