@@ -1,0 +1,117 @@
+#include "alignment_fixture.h"
+#include "platform/forms/script.h"
+#include "platform/workbook/workbook.h"
+#include "vantor/geometry/keisanip.h"
+#include "vantor/geometry/plan_alignment.h"
+#include "vantor/geometry/tsuikasokuten.h"
+#include "vantor/shell/document.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using namespace 縦断bus;
+using alignment_test::SetPolygon;
+
+class AlignmentRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetState();
+        forms::script::Reset();
+        xlbook = xl::CreateObject("Excel.sheet");
+        xlsheets = xlbook->Worksheets();
+        sheet_ = xlsheets->Item(1);
+        sheet_->SetName("ＩＰ座標入力");
+        SetPolygon({{0, 0}, {100, 0, 50}, {100, 100}});
+    }
+    void TearDown() override { xlbook->Application()->Quit(); }
+
+    std::string Cell(int row, int column) const { return sheet_->Cells(row, column)->Value().Text(); }
+    static std::vector<std::string> Messages() {
+        std::vector<std::string> texts;
+        for (const auto& m : forms::script::Messages()) texts.push_back(m.prompt);
+        return texts;
+    }
+
+    std::shared_ptr<xl::Worksheet> sheet_;
+};
+
+TEST_F(AlignmentRun, OpenWritesLegsAndAngles) {
+    keisanip();
+    EXPECT_EQ(ipkeisanflg, 1);
+    EXPECT_EQ(Cell(6, 6), "100");
+    EXPECT_EQ(Cell(7, 6), "100");
+    EXPECT_EQ(Cell(6, 7), "1.570796");
+    EXPECT_EQ(sheet_->Cells(6, 7)->Value().Single(), 1.5707964f);
+    EXPECT_EQ(Cell(6, 8), "");
+    EXPECT_EQ(Cell(9, 3), "");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(AlignmentRun, PlanCommandAlsoWritesCurvePointsAndTotal) {
+    EXPECT_TRUE(ComputePlanAlignment());
+    EXPECT_EQ(Cell(6, 8), "50"); // seven digits of the single 49.999996
+    EXPECT_EQ(sheet_->Cells(6, 8)->Value().Single(), 49.999996f);
+    EXPECT_EQ(Cell(6, 9), "0");
+    EXPECT_EQ(Cell(6, 11), "100");
+    EXPECT_EQ(Cell(6, 12), "50");
+    EXPECT_EQ(Cell(9, 2), "総延長＝ ");
+    EXPECT_EQ(Cell(9, 3), "178.54m");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
+    const struct {
+        std::initializer_list<alignment_test::Point> polygon;
+        bool runs;       // the plan command may go on
+        int flag;        // ipkeisanflg after Open's run
+        bool sheet;      // leg lengths were written
+        const char* message;
+    } cases[] = {
+        {{{0, 0}, {100, 100, 50}, {200, 200}}, false, 1, true, "ＩＰ位置の確認をしてください"},
+        {{{0, 0}, {100, 0, 50}, {100, 0}}, false, 0, false,
+         "IP1と終点が同じ位置です。ＩＰ位置の確認をしてください"},
+        {{{0, 0}}, false, 0, false, "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください"},
+        {{{0, 0}, {100, 0, 50}, {250, 0}}, true, 1, true, nullptr}, // no centre, no angle, no message
+    };
+    for (const auto& c : cases) {
+        for (bool plan : {false, true}) {
+            TearDown();
+            SetUp();
+            SetPolygon(c.polygon);
+            sheet_->Cells(6, 6)->SetValue("old");
+            sheet_->Cells(6, 7)->SetValue("old");
+            if (plan) {
+                EXPECT_EQ(ComputePlanAlignment(), c.runs);
+            } else {
+                keisanip();
+                EXPECT_EQ(ipkeisanflg, c.flag);
+            }
+            EXPECT_EQ(Cell(6, 6) != "old", c.sheet);
+            if (c.runs) {
+                EXPECT_EQ(Cell(6, 7), "old"); // straight through: no angle written
+            }
+            EXPECT_EQ(Messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        }
+    }
+    SetPolygon({}); // no point at all: Open's run says nothing
+    keisanip();
+    EXPECT_EQ(ipkeisanflg, 0);
+}
+
+TEST_F(AlignmentRun, EveryStationOfTheListGetsItsPlanPosition) {
+    ASSERT_TRUE(ComputePlanAlignment());
+    ASSERT_TRUE(tsuikasokuten());
+    PlaceAllStations();
+    EXPECT_EQ(sokutenbangou, 6);
+    EXPECT_EQ(heimensokutensuu, 5);
+    EXPECT_EQ(sokutenkyori(3), 89300.0f);
+    EXPECT_NEAR(sokutenx(3), 85376.61f, 0.01f);
+    EXPECT_NEAR(sokuteny(3), 14665.95f, 0.01f);
+    EXPECT_EQ(sokutenx(6), 100000.0f); // the end of the road after the last station
+    EXPECT_EQ(sokuteny(6), 100000.0f);
+}
+
+} // namespace
