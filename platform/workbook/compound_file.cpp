@@ -13,6 +13,11 @@ namespace {
 void InitGsf() {
     static bool done = [] {
         gsf_init();
+        // Damaged files make the library complain on the console; the fault is reported to
+        // the caller instead.
+        for (const char* domain : {"libgsf:msole", "libgsf"})
+            g_log_set_handler(domain, GLogLevelFlags(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+                              [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
         return true;
     }();
     (void)done;
