@@ -108,6 +108,7 @@ bool tsuikasokuten() {
         return Refuse("追加される測点を含めると測点が" + rt::CStr(kMaxStations) +
                       "点を超えます。測点間隔を広げるか測点を減らしてください");
 
+    // The surveyed rows move up first; rows past the rebuilt list keep what this leaves.
     for (std::size_t r = 0; r < rows.size(); ++r) WriteRow(static_cast<int>(r) + 1, rows[r]);
     for (int i = 1; i <= ipsuu; ++i) {
         const StationRow bc = Generated(ToStation(bcsokuten(i)));
