@@ -66,12 +66,11 @@ bool keisankeikakusen() {
     keikakusenx(last) = stations.x[last];
     keikakuseny(last) = tatedata(lastRow, 5);
     // The curves replace the tangent heights; the first sample keeps the table's value.
-    for (int k = 1; k <= kyokusensuu; ++k) {
-        StoreCurveCoefficients(k);
-        for (int s = 1; s <= last; ++s) {
-            const float x = keikakusenx(s);
-            if (x >= vcb(k) && x <= vce(k)) keikakuseny(s) = static_cast<float>(CurveHeight(x));
-        }
+    std::array<Parabola, decltype(keisuua)::UBound() + 1> curves{};
+    for (int k = 1; k <= kyokusensuu; ++k) curves[k] = StoreCurveCoefficients(k);
+    for (int s = 1; s <= last; ++s) {
+        const float x = keikakusenx(s);
+        if (const int k = CurveAt(x)) keikakuseny(s) = static_cast<float>(curves[k].HeightAt(x));
     }
     return true;
 }

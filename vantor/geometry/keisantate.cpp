@@ -127,15 +127,16 @@ void TangentPass(int rows) {
 
 void CurvePass(int rows) {
     for (int k = 1; k <= kyokusensuu; ++k) {
-        StoreCurveCoefficients(k);
-        keisuua(k) = wka;
-        keisuub(k) = wkb;
-        keisuuc(k) = wkc;
-        for (int r = 1; r <= rows; ++r) {
-            if (!HasStation(r)) continue;
-            const float s = tatedata(r, 1);
-            if (s < vcb(k) || s > vce(k)) continue;
-            tatedata(r, 5) = static_cast<float>(CurveHeight(s));
+        const Parabola p = StoreCurveCoefficients(k);
+        keisuua(k) = p.a;
+        keisuub(k) = p.b;
+        keisuuc(k) = p.c;
+    }
+    for (int r = 1; r <= rows; ++r) {
+        if (!HasStation(r)) continue;
+        const float s = tatedata(r, 1);
+        if (const int k = CurveAt(s)) {
+            tatedata(r, 5) = static_cast<float>(Parabola{keisuua(k), keisuub(k), keisuuc(k)}.HeightAt(s));
             tatedata(r, 6) = PlannedMinusGround(r);
         }
     }

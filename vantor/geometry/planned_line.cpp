@@ -6,12 +6,6 @@ namespace {
 double D(float v) { return static_cast<double>(v); }
 } // namespace
 
-bool IsCurveLength(float cell) { return cell != kEmpty && cell > 0; }
-
-bool HasStation(int row) { return tatedata(row, 1) != kEmpty; }
-
-bool IsChangePoint(int row) { return HasStation(row) && tatedata(row, 3) != kEmpty; }
-
 float PlannedMinusGround(int row) {
     if (tatedata(row, 2) == kEmpty) return kEmpty;
     return static_cast<float>(D(tatedata(row, 5)) - D(tatedata(row, 2)));
@@ -24,21 +18,45 @@ TangentPoint TangentAt(double s) {
     if (s > D(xb(h)))  // the last tangent extended forwards
         return {(s - D(xb(h))) * (D(yb(h)) - D(yb(h - 1))) / (D(xb(h)) - D(xb(h - 1))) + D(yb(h)),
                 h - 1};
-    // A station on an inner change point takes the tangent before it.
-    int p = 1;
-    while (p < h - 1 && s > D(xb(p + 1))) ++p;
+    // The first tangent p that reaches s (stations increase): a station on an inner change
+    // point takes the tangent before it.
+    int p = 1, last = h - 1;
+    while (p < last) {
+        const int mid = (p + last) / 2;
+        if (s > D(xb(mid + 1)))
+            p = mid + 1;
+        else
+            last = mid;
+    }
     return {(s - D(xb(p))) * (D(yb(p + 1)) - D(yb(p))) / (D(xb(p + 1)) - D(xb(p))) + D(yb(p)), p};
 }
 
-void StoreCurveCoefficients(int k) {
+Parabola StoreCurveCoefficients(int k) {
     const double g1 = D(koubaitemae(k)), g2 = D(koubaiushiro(k));
     const double length = D(lv(k)), x = D(vcxb(k)), h = D(vcyb(k));
-    wka = static_cast<float>((g2 - g1) / (length + length));
-    wkb = static_cast<float>(g1 - (D(wka) + D(wka)) * D(vcb(k)));
+    Parabola p;
+    p.a = static_cast<float>((g2 - g1) / (length + length));
+    p.b = static_cast<float>(g1 - (D(p.a) + D(p.a)) * D(vcb(k)));
     // The curve passes (g1 - g2) L / 8 below a crest change point, above a sag one.
-    wkc = static_cast<float>((h - (g1 - g2) * length / 8) - x * x * D(wka) - x * D(wkb));
+    p.c = static_cast<float>((h - (g1 - g2) * length / 8) - x * x * D(p.a) - x * D(p.b));
+    wka = p.a;
+    wkb = p.b;
+    wkc = p.c;
+    return p;
 }
 
-double CurveHeight(double s) { return s * s * D(wka) + s * D(wkb) + D(wkc); }
+double Parabola::HeightAt(double s) const { return s * s * D(a) + s * D(b) + D(c); }
+
+int CurveAt(double s) {
+    int lo = 0, hi = kyokusensuu;  // the last curve starting at or before s, 0 for none
+    while (lo < hi) {
+        const int mid = (lo + hi + 1) / 2;
+        if (D(vcb(mid)) <= s)
+            lo = mid;
+        else
+            hi = mid - 1;
+    }
+    return lo > 0 && s <= D(vce(lo)) ? lo : 0;
+}
 
 } // namespace 縦断bus

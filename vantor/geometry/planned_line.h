@@ -1,16 +1,16 @@
 #pragma once
 // Pieces of the planned line shared by the profile computation and the 1 m sampling: which
 // profile rows count, the height on the tangent polygon between the change points, and the
-// parabola of a vertical curve.
+// parabolas of the vertical curves.
 #include "vantor/shell/縦断bus.h"
 
 namespace 縦断bus {
 
 // A curve length counts only when it is set and positive: 0 is how a user removes a curve.
-bool IsCurveLength(float cell);
-bool HasStation(int row);
+inline bool IsCurveLength(float cell) { return cell != kEmpty && cell > 0; }
+inline bool HasStation(int row) { return tatedata(row, 1) != kEmpty; }
 // A gradient change point: a row with a station and a reference planned height.
-bool IsChangePoint(int row);
+inline bool IsChangePoint(int row) { return HasStation(row) && tatedata(row, 3) != kEmpty; }
 // Planned minus ground for a row whose column 5 is stored; empty when the ground is.
 float PlannedMinusGround(int row);
 
@@ -21,9 +21,17 @@ struct TangentPoint {
 // Needs at least two change points with increasing stations in xb / yb.
 TangentPoint TangentAt(double station);
 
-// Stores the parabola of curve k in wka, wkb, wkc (single precision, in that order).
-void StoreCurveCoefficients(int k);
-// Height on the parabola held in wka, wkb, wkc.
-double CurveHeight(double station);
+// height = a x² + b x + c, each coefficient held in single precision.
+struct Parabola {
+    float a = 0, b = 0, c = 0;
+    double HeightAt(double station) const;
+};
+// The parabola of curve k from its gradients, length and change point; also left in
+// wka, wkb, wkc as the curve last worked on.
+Parabola StoreCurveCoefficients(int k);
+
+// The curve whose range vcb .. vce holds the station, 0 for none. Curves follow each other
+// without overlapping; where two touch, the station belongs to the later one.
+int CurveAt(double station);
 
 } // namespace 縦断bus
