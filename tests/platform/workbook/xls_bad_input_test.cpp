@@ -7,6 +7,7 @@
 
 #include "platform/workbook/biff_records.h"
 #include "platform/workbook/compound_file.h"
+#include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
 #include "workbook_fixture.h"
 
@@ -39,7 +40,7 @@ void ExpectRefused(const std::string& path, const std::string& fault) {
 
 std::vector<std::uint8_t> SavedWorkbookBytes(const std::string& path) {
     auto book = CreateObject("Excel.sheet");
-    for (int r = 1; r <= 300; ++r) book->Worksheets(1)->Cells(r, 1)->SetValue("text " + std::to_string(r));
+    for (int r = 1; r <= 300; ++r) book->Worksheets(1)->Cells(r, 1)->SetValue("text " + rt::CStr(r));
     book->SaveAs(path);
     book->Application()->Quit();
     return ReadAll(path);

@@ -8,6 +8,7 @@
 
 #include "platform/workbook/biff_records.h"
 #include "platform/workbook/compound_file.h"
+#include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
 #include "platform/workbook/xls_reader.h"
 #include "workbook_fixture.h"
@@ -95,10 +96,10 @@ std::vector<std::pair<std::string, CellDump>> Dump(const std::shared_ptr<Workboo
                     d.lines[e] = cell->Borders(7 + e)->LineStyle();
                     d.weights[e] = cell->Borders(7 + e)->Weight();
                 }
-                out.push_back({ws->Name() + "!" + std::to_string(r) + "," + std::to_string(c), d});
+                out.push_back({ws->Name() + "!" + rt::CStr(r) + "," + rt::CStr(c), d});
             }
         for (int c = 1; c <= 17; ++c)
-            out.push_back({ws->Name() + " width " + std::to_string(c),
+            out.push_back({ws->Name() + " width " + rt::CStr(c),
                            CellDump{ValueKind::Empty, "", ws->Cells(1, c)->ColumnWidth(), {}, {}, 0, 0}});
     }
     return out;
