@@ -78,6 +78,7 @@ protected:
     }
 
     void mousePressEvent(QMouseEvent* e) override {
+        grid_->SetFocus();   // the control that had the focus loses it before the cell changes
         pressed_ = true;
         int r = -1, c = -1;
         if (CellAt(e->position().toPoint(), r, c) && r >= grid_->fixedRows_ && c >= grid_->fixedCols_) {
@@ -223,6 +224,7 @@ void FlexGrid::SetCols(int cols) {
 void FlexGrid::SetFixedRows(int rows) {
     if (rows < 0 || rows >= rows_) rt::Raise(rt::errSubscript, "invalid fixed row count");
     fixedRows_ = rows;
+    topRow_ = rows;   // the view starts again at the first scrolling row
     if (row_ < rows) row_ = rows;
     Refresh();
 }
@@ -230,6 +232,7 @@ void FlexGrid::SetFixedRows(int rows) {
 void FlexGrid::SetFixedCols(int cols) {
     if (cols < 0 || cols >= cols_) rt::Raise(rt::errSubscript, "invalid fixed column count");
     fixedCols_ = cols;
+    leftCol_ = cols;
     if (col_ < cols) col_ = cols;
     Refresh();
 }
