@@ -1,5 +1,7 @@
 #include "vantor/shell/縦断bus.h"
 
+#include "vantor/geometry/keikoku.h"
+#include "vantor/geometry/keisantate.h"
 #include "vantor/shell/document.h"
 
 namespace 縦断bus {
@@ -30,6 +32,8 @@ void ResetState() {
     keikakusenx.Fill(0);
     keikakuseny.Fill(0);
     wka = wkb = wkc = wkgyou = 0;
+    yuukousokutensuu = kakuteihenkatensuu = vcbflg = vceflg = 0;
+    keikokuflg = henshuugyou = 0;
 
     yokodata.Fill(0);
     yokosakuzudata.Fill({});
