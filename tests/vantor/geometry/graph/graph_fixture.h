@@ -1,0 +1,25 @@
+#pragma once
+// A small straight profile for the graph: stations 0, 10, 20, planned 10 -> 12 on one grade,
+// ground 9.5, 11.5, 12; the graph computed and drawn with its messages recorded.
+#include "platform/forms/script.h"
+#include "tests/vantor/geometry/equations/profile_cases.h"
+#include "vantor/geometry/keisangurafu.h"
+#include "vantor/geometry/グラフ.h"
+
+#include <gtest/gtest.h>
+
+class GraphTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::script::Reset();
+        縦断bus::ResetGurafu();
+    }
+
+    void DrawStraight(const char* grid = "v") {
+        profile_cases::Load({{0, 9.5f, 10}, {10, 11.5f}, {20, 12, 12}});
+        縦断bus::xhyouji = 縦断bus::yhyouji = grid;
+        縦断bus::keisangurafu();
+    }
+
+    static forms::PictureBox& Picture() { return forms::Get<グラフ>().図; }
+};
