@@ -1,0 +1,67 @@
+// The IP sheet reader and its half of the Save writer.
+#include "sheet_fixture.h"
+#include "vantor/shell/sheets/ip_sheet.h"
+
+namespace sheets_test {
+namespace {
+
+using namespace 縦断bus;
+
+TEST_F(SheetTest, IpPointsRoundTripUpToTheTableBound) {
+    ipsuu = 49;   // 51 points: start, 49 IPs, end
+    for (int p = 0; p <= 50; ++p) {
+        ipx(p) = 1000.0f * p + 12345.5f;
+        ipy(p) = -250.25f * p;
+        iphankei(p) = p % 3 == 0 ? 0.0f : 150000.0f + p;
+    }
+    const auto x = ipx, y = ipy, radius = iphankei;
+
+    ASSERT_TRUE(WriteIpSheet());
+    EXPECT_EQ(Text(kIpSheet, "A5"), "1");
+    EXPECT_EQ(Text(kIpSheet, "B5"), "12.3455");
+    EXPECT_EQ(Text(kIpSheet, "E5"), "");        // no curve: empty cell
+    EXPECT_EQ(Text(kIpSheet, "E6"), "150.001");
+    EXPECT_EQ(Text(kIpSheet, "A55"), "51");
+    ipx.Fill(0);
+    ipy.Fill(0);
+    iphankei.Fill(0);
+    ipsuu = 0;
+
+    yomikomiip();
+
+    EXPECT_EQ(ipsuu, 49);
+    for (int p = 0; p <= 50; ++p) {
+        EXPECT_FLOAT_EQ(ipx(p), x(p)) << p;
+        EXPECT_FLOAT_EQ(ipy(p), y(p)) << p;
+        EXPECT_FLOAT_EQ(iphankei(p), radius(p)) << p;
+    }
+}
+
+TEST_F(SheetTest, IpPointsAreCountedByTheirCoordinates) {
+    // As the IP screen's transfer leaves them: no point numbers, and a row left empty.
+    const std::vector<std::vector<xl::CellValue>> rows = {
+        {1.5f, 2.5f, ""}, {10.0f, 20.0f, 0.0f}, {"", "", ""}, {"30m", "40", 0.25f}};
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        Sheet(kIpSheet)->Cells(r + 5, 2)->SetValue(rows[r][0]);
+        Sheet(kIpSheet)->Cells(r + 5, 3)->SetValue(rows[r][1]);
+        Sheet(kIpSheet)->Cells(r + 5, 5)->SetValue(rows[r][2]);
+    }
+
+    yomikomiip();
+
+    EXPECT_EQ(ipsuu, 1);
+    EXPECT_EQ(ipx(0), 1500.0f);
+    EXPECT_EQ(ipy(1), 20000.0f);
+    EXPECT_EQ(iphankei(1), 0.0f);
+    EXPECT_EQ(ipx(2), 30000.0f);
+    EXPECT_EQ(ipy(2), 40000.0f);
+    EXPECT_EQ(iphankei(2), 250.0f);
+}
+
+TEST_F(SheetTest, IpSheetWithoutPoints) {
+    yomikomiip();
+    EXPECT_EQ(ipsuu, -2);
+}
+
+} // namespace
+} // namespace sheets_test

@@ -1,0 +1,99 @@
+// The profile sheet reader and writer.
+#include "sheet_fixture.h"
+#include "vantor/shell/sheets/profile_sheet.h"
+
+namespace sheets_test {
+namespace {
+
+using namespace 縦断bus;
+
+class ProfileSheetTest : public SheetTest {
+protected:
+    void TearDown() override {
+        OnProfileSheetRead = nullptr;
+        OnProfileSheetWritten = nullptr;
+        SheetTest::TearDown();
+    }
+};
+
+TEST_F(ProfileSheetTest, WrittenStationsReadBackBeyondRow100) {
+    sokutensuu = 120;
+    for (int i = 1; i <= sokutensuu; ++i) {
+        tatedata(i, 1) = 20.0f * i + 0.1f;
+        tatedata(i, 2) = 100.0f + 0.37f * i;
+        tatedata(i, 3) = i % 5 == 0 ? 101.25f + i : kEmpty;
+        tatedata(i, 4) = i % 10 == 0 ? 40.0f : kEmpty;
+    }
+    const auto written = tatedata;
+    int reads = 0, writes = 0;
+    OnProfileSheetRead = [&] { ++reads; };
+    OnProfileSheetWritten = [&] { ++writes; };
+
+    tensoutate();
+    tatedata.Fill(0);
+    sokutensuu = 0;
+    yomikomitate();
+
+    EXPECT_EQ(sokutensuu, 120);
+    for (int i = 1; i <= 120; ++i)
+        for (int c = 1; c <= 4; ++c) ASSERT_EQ(tatedata(i, c), written(i, c)) << i << "," << c;
+    EXPECT_EQ(writes, 1);
+    EXPECT_EQ(reads, 1);
+}
+
+TEST_F(ProfileSheetTest, WriterCellsAndWhatItLeavesAlone) {
+    Put(kProfileSheet, "I6", "要確認");   // the user's remark
+    Put(kProfileSheet, "A60", 999.0f);    // a station row from an earlier, longer profile
+    sokutensuu = 3;
+    const float rows[3][7] = {{12.3f, kEmpty, 101.5f, 40, 101.2f, -1.5f, 2.5f},
+                              {40, 99.5f, kEmpty, kEmpty, 99.5f, 0, -0.75f},
+                              {60, 98, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty}};
+    for (int i = 1; i <= 3; ++i)
+        for (int c = 1; c <= 7; ++c) tatedata(i, c) = rows[i - 1][c - 1];
+
+    tensoutate();
+
+    const std::vector<std::pair<std::string, std::string>> cells = {
+        {"A5", "12.3"}, {"B5", ""}, {"C5", "101.5"}, {"D5", "40"}, {"E5", "101.2"},
+        {"F5", "1.5"}, {"G5", ""}, {"H5", "2.5"},          // a cut goes to F
+        {"F6", ""}, {"G6", "0"}, {"H6", "-0.75"},           // exactly 0 is a fill of 0
+        {"E7", ""}, {"F7", ""}, {"G7", ""}, {"H7", ""},     // nothing computed: empty cells
+        {"I6", "要確認"}, {"A60", ""}, {"B2", "縦 断 曲 線 計 算 調 書"}, {"I4", "備　考"}};
+    for (const auto& [cell, text] : cells) EXPECT_EQ(Text(kProfileSheet, cell), text) << cell;
+}
+
+TEST_F(ProfileSheetTest, ReaderTakesLeadingNumbersAndKeepsBlankRowsAsEmptyStations) {
+    for (int row = 5; row <= 15; ++row)
+        if (row != 11) Sheet(kProfileSheet)->Cells(row, 1)->SetValue(20.0f * (row - 4));
+    Put(kProfileSheet, "B5", "12.5m");
+    Put(kProfileSheet, "C5", "abc");
+    Put(kProfileSheet, "D5", "   ");
+    Put(kProfileSheet, "A16", "　 ");   // only blanks: not a station
+
+    yomikomitate();
+
+    EXPECT_EQ(sokutensuu, 11);
+    EXPECT_EQ(tatedata(1, 2), 12.5f);
+    EXPECT_EQ(tatedata(1, 3), 0.0f);
+    EXPECT_EQ(tatedata(1, 4), kEmpty);
+    for (int c = 1; c <= 4; ++c) EXPECT_EQ(tatedata(7, c), kEmpty);
+    EXPECT_EQ(tatedata(11, 1), 220.0f);
+}
+
+TEST_F(ProfileSheetTest, UsesTheDocumentWorkbookNotTheActiveOne) {
+    auto other = xl::CreateObject("Excel.sheet");   // now the active workbook, no profile sheet
+    ASSERT_EQ(xlbook->Application()->ActiveWorkbook()->Name(), other->Name());
+    sokutensuu = 1;
+    tatedata(1, 1) = 7.5f;
+
+    tensoutate();
+    tatedata(1, 1) = 0;
+    yomikomitate();
+
+    EXPECT_EQ(Text(kProfileSheet, "A5"), "7.5");
+    EXPECT_EQ(tatedata(1, 1), 7.5f);
+    EXPECT_EQ(other->Worksheets(1)->Cells(5, 1)->Value().Text(), "");
+}
+
+} // namespace
+} // namespace sheets_test

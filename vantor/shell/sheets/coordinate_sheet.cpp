@@ -1,0 +1,64 @@
+#include "vantor/shell/sheets/coordinate_sheet.h"
+
+#include "vantor/shell/sheets/sheet_cells.h"
+#include "vantor/shell/sheets/sheet_messages.h"
+#include "vantor/shell/sheets/sheet_names.h"
+#include "vantor/shell/縦断bus.h"
+
+#include <array>
+#include <vector>
+
+namespace 縦断bus {
+
+using namespace sheet_cells;
+
+namespace {
+
+constexpr int kFirstRow = 5;
+constexpr int kSiteXColumn = 7;  // G: site x, H: site y, I: drawing X, J: drawing Y
+constexpr int kMaxPoints = decltype(zahyoudata)::UBound(1);
+
+void Format(const xl::Worksheet& sheet) {
+    ColumnWidths(sheet, 2, {8, 10, 10});
+    Title(sheet, 2, 2, "座標値データー表");
+    Headers(sheet, 4, 2, {"測　点", "Ｘ座標", "Ｙ座標"});
+    Box(sheet, "b4:d50");
+    Shade(sheet, "b4:d4", 40);
+    Shade(sheet, "b5:b50", 35);
+    Shade(sheet, "c5:d50", 36);
+}
+
+} // namespace
+
+void shoshikizahyou() {
+    if (Sheet sheet = DocumentSheet(kCoordinateSheet)) Format(*sheet);
+}
+
+void yomikomizahyou() {
+    Sheet sheet = DocumentSheet(kCoordinateSheet);
+    if (!sheet) return;
+    // Read everything first: a faulty cell leaves the points as they were.
+    std::vector<std::array<double, 4>> points;
+    for (int row = kFirstRow; !IsBlank(*sheet, row, kSiteXColumn); ++row) {
+        if (static_cast<int>(points.size()) == kMaxPoints) {
+            sheet_messages::Tell(sheet_messages::TooManyReferencePoints(kMaxPoints));
+            break;
+        }
+        std::array<double, 4> point{};
+        for (int c = 0; c < 4; ++c) {
+            auto number = StrictNumber(*sheet, row, kSiteXColumn + c);
+            if (!number) {
+                sheet_messages::Tell(
+                    sheet_messages::NotANumber(kCoordinateSheet, CellAddress(row, kSiteXColumn + c)));
+                return;
+            }
+            point[c] = *number;
+        }
+        points.push_back(point);
+    }
+    for (int r = 1; r <= static_cast<int>(points.size()); ++r)
+        for (int c = 1; c <= 4; ++c) zahyoudata(r, c) = points[r - 1][c - 1];
+    zahyousuu = static_cast<int>(points.size());
+}
+
+} // namespace 縦断bus

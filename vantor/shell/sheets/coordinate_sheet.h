@@ -1,0 +1,14 @@
+#pragma once
+// The coordinate sheet 座標値ｼｰﾄ: station plan coordinates (written by the drawing screen) and
+// the reference points of the coordinate conversion in columns G-J.
+
+namespace 縦断bus {
+
+// Title, headers, column widths, box and shading.
+void shoshikizahyou();
+// zahyoudata and zahyousuu from the rows down to the first whose column G is blank, at most
+// 20 points; more are reported as ignored. A cell that is not a number is reported and the
+// points keep their previous values.
+void yomikomizahyou();
+
+} // namespace 縦断bus

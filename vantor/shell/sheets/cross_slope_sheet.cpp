@@ -1,0 +1,104 @@
+#include "vantor/shell/sheets/cross_slope_sheet.h"
+
+#include "vantor/shell/sheets/sheet_cells.h"
+#include "vantor/shell/sheets/sheet_messages.h"
+#include "vantor/shell/sheets/sheet_names.h"
+#include "vantor/shell/縦断bus.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace 縦断bus {
+
+using namespace sheet_cells;
+
+namespace {
+
+constexpr int kFirstRow = 5;
+constexpr int kNumberColumns = 10;
+constexpr int kTextColumns = 6;
+constexpr int kFirstTextColumn = kNumberColumns + 1;
+// Stations the text table holds.
+constexpr int kTextStations = decltype(yokosakuzudata)::UBound(1);
+
+void Format(const xl::Worksheet& sheet) {
+    Title(sheet, 1, 2, "横断勾配計算表");
+    Put(sheet, 3, 4, "左");
+    Put(sheet, 3, 7, "右");
+    Put(sheet, 3, 11, "ﾌﾞﾛｯｸ名");
+    Put(sheet, 3, 13, "左");
+    Put(sheet, 3, 15, "右");
+    Headers(sheet, 4, 1, {"路肩高", "幅　員", "横断勾配", "基準勾配", "測点名称", "計画高",
+                          "基準勾配", "横断勾配", "幅　員", "路肩高", "（現況）", "（計画）",
+                          "計画幅員", "計画勾配", "計画幅員", "計画勾配"});
+    Box(sheet, "A３:p105");
+    Shade(sheet, "A３:p3", 40);
+    Shade(sheet, "A4:p4", 35);
+    Shade(sheet, "E4:E105", 36);
+}
+
+} // namespace
+
+void shoshikiyoko() {
+    if (Sheet sheet = DocumentSheet(kCrossSlopeSheet)) Format(*sheet);
+}
+
+void yomikomiyoko() {
+    Sheet sheet = DocumentSheet(kCrossSlopeSheet);
+    if (!sheet) return;
+    // Read everything first: a faulty cell leaves the table as it was.
+    std::vector<float> values;
+    for (int station = 1; station <= sokutensuu; ++station)
+        for (int column = 1; column <= kNumberColumns; ++column) {
+            int row = station + kFirstRow - 1;
+            if (IsBlank(*sheet, row, column)) {
+                values.push_back(kEmpty);
+                continue;
+            }
+            auto number = StrictNumber(*sheet, row, column);
+            if (!number) {
+                sheet_messages::Tell(
+                    sheet_messages::NotANumber(kCrossSlopeSheet, CellAddress(row, column)));
+                return;
+            }
+            values.push_back(static_cast<float>(*number));
+        }
+    auto next = values.begin();
+    for (int station = 1; station <= sokutensuu; ++station)
+        for (int column = 1; column <= kNumberColumns; ++column) yokodata(station, column) = *next++;
+}
+
+void yomikomiyokomei() {
+    Sheet sheet = DocumentSheet(kCrossSlopeSheet);
+    if (!sheet) return;
+    int stations = std::min(sokutensuu, kTextStations);
+    for (int station = 1; station <= stations; ++station)
+        for (int column = 1; column <= kTextColumns; ++column)
+            yokosakuzudata(station, column) =
+                Text(*sheet, station + kFirstRow - 1, column + kFirstTextColumn - 1);
+}
+
+void tensouyoko() {
+    Sheet sheet = DocumentSheet(kCrossSlopeSheet);
+    if (!sheet) return;
+    SelectAndClear(*sheet);
+    Format(*sheet);
+    for (int station = 1; station <= sokutensuu; ++station) {
+        int row = station + kFirstRow - 1;
+        for (int column = 1; column <= kNumberColumns; ++column)
+            PutNumberOrEmpty(*sheet, row, column, yokodata(station, column));
+        // Stations past the text table's bound have no texts to write.
+        if (station > kTextStations) continue;
+        for (int column = 1; column <= kTextColumns; ++column)
+            Put(*sheet, row, column + kFirstTextColumn - 1, yokosakuzudata(station, column));
+    }
+}
+
+void utsushiyoko() {
+    for (int station = 1; station <= sokutensuu; ++station) {
+        yokodata(station, 5) = tatedata(station, 1);
+        yokodata(station, 6) = tatedata(station, 5);
+    }
+}
+
+} // namespace 縦断bus

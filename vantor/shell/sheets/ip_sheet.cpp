@@ -1,0 +1,70 @@
+#include "vantor/shell/sheets/ip_sheet.h"
+
+#include "vantor/shell/sheets/sheet_cells.h"
+#include "vantor/shell/sheets/sheet_names.h"
+#include "vantor/shell/縦断bus.h"
+
+namespace 縦断bus {
+
+using namespace sheet_cells;
+
+namespace {
+
+constexpr int kFirstRow = 5;
+// Rows of the points the table holds: 0 .. 50 in rows 5 .. 55.
+constexpr int kLastRow = kFirstRow + decltype(ipx)::UBound(1);
+constexpr double kMillimetresPerMetre = 1000;
+
+void Format(const xl::Worksheet& sheet) {
+    Title(sheet, 1, 2, "座標ﾃﾞｰﾀ入力表");
+    Headers(sheet, 4, 1, {"座標名称", "　Ｘ", "　Ｙ", "　Ｚ", "曲率半径", "IP間距離", "交角",
+                          "B.C.x座標", "B.C.y座標", "", "E.C.x座標", "E.C.y座標"});
+    Box(sheet, "A4:M25");
+    Shade(sheet, "A4:M4", 40);
+    Shade(sheet, "A5:A25", 35);
+    Shade(sheet, "B5:M25", 36);
+}
+
+float Millimetres(double metres) { return static_cast<float>(metres * kMillimetresPerMetre); }
+
+} // namespace
+
+void shoshikiip() {
+    if (Sheet sheet = DocumentSheet(kIpSheet)) Format(*sheet);
+}
+
+void yomikomiip() {
+    Sheet sheet = DocumentSheet(kIpSheet);
+    if (!sheet) return;
+    sheet->Select();
+    // A row is a point when it has a coordinate; the point number in column A is not needed
+    // (the IP screen's transfer leaves it out) and a row without coordinates is skipped.
+    int point = 0;
+    for (int row = kFirstRow; row <= kLastRow; ++row) {
+        if (IsBlank(*sheet, row, 2) && IsBlank(*sheet, row, 3)) continue;
+        ipx(point) = Millimetres(LeadingNumber(*sheet, row, 2));
+        ipy(point) = Millimetres(LeadingNumber(*sheet, row, 3));
+        iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(LeadingNumber(*sheet, row, 5));
+        ++point;
+    }
+    ipsuu = point - 2;
+}
+
+bool WriteIpSheet() {
+    Sheet sheet = DocumentSheet(kIpSheet);
+    if (!sheet) return false;
+    SelectAndClear(*sheet);
+    Format(*sheet);
+    for (int point = 0; point <= ipsuu + 1; ++point) {
+        int row = point + kFirstRow;
+        Put(*sheet, row, 1, point + 1);
+        Put(*sheet, row, 2, static_cast<float>(ipx(point) / kMillimetresPerMetre));
+        Put(*sheet, row, 3, static_cast<float>(ipy(point) / kMillimetresPerMetre));
+        float radius = iphankei(point);
+        Put(*sheet, row, 5, radius == 0 ? xl::CellValue("")
+                                        : xl::CellValue(static_cast<float>(radius / kMillimetresPerMetre)));
+    }
+    return true;
+}
+
+} // namespace 縦断bus

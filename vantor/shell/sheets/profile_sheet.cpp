@@ -1,0 +1,80 @@
+#include "vantor/shell/sheets/profile_sheet.h"
+
+#include "vantor/shell/sheets/sheet_cells.h"
+#include "vantor/shell/sheets/sheet_names.h"
+#include "vantor/shell/縦断bus.h"
+
+#include <cmath>
+
+namespace 縦断bus {
+
+using namespace sheet_cells;
+
+namespace {
+
+constexpr int kFirstRow = 5;
+// Station rows the table holds: 5 .. 504.
+constexpr int kLastRow = kFirstRow + decltype(tatedata)::UBound(1) - 1;
+
+void Format(const xl::Worksheet& sheet) {
+    ColumnWidths(sheet, 1, {7, 8, 11, 11, 8, 6, 6, 11, 11});
+    Title(sheet, 2, 2, "縦 断 曲 線 計 算 調 書");
+    Headers(sheet, 4, 1, {"測　点", "地盤高", "基準計画高", "曲線長（Ｌｖ）", "計画高", "切　土",
+                          "盛　土", "勾　配", "備　考"});
+    Box(sheet, "A4:I50");
+    Shade(sheet, "A4:I4", 40);
+    Shade(sheet, "A5:A50", 35);
+    Shade(sheet, "B5:D50", 36);
+}
+
+} // namespace
+
+void shoshikitate() {
+    if (Sheet sheet = DocumentSheet(kProfileSheet)) Format(*sheet);
+}
+
+void yomikomitate() {
+    Sheet sheet = DocumentSheet(kProfileSheet);
+    if (!sheet) return;
+    // Every row up to the last station: a blank row inside is an empty station, not the end.
+    int lastRow = kFirstRow - 1;
+    for (int row = kFirstRow; row <= kLastRow; ++row)
+        if (!IsBlank(*sheet, row, 1)) lastRow = row;
+    int count = lastRow - kFirstRow + 1;
+    sokutensuu = count;
+    for (int station = 1; station <= count; ++station)
+        for (int column = 1; column <= 4; ++column) {
+            int row = station + kFirstRow - 1;
+            tatedata(station, column) = IsBlank(*sheet, row, column)
+                                            ? kEmpty
+                                            : static_cast<float>(LeadingNumber(*sheet, row, column));
+        }
+    if (OnProfileSheetRead) OnProfileSheetRead();
+}
+
+bool WriteProfileSheet() {
+    Sheet sheet = DocumentSheet(kProfileSheet);
+    if (!sheet) return false;
+    // The writer owns columns A-H; the user's remarks in column I are kept.
+    SelectAndClear(*sheet, "A1:" + CellAddress(xl::kMaxRows, 8));
+    Format(*sheet);
+    for (int station = 1; station <= sokutensuu; ++station) {
+        int row = station + kFirstRow - 1;
+        for (int column = 1; column <= 5; ++column)
+            PutNumberOrEmpty(*sheet, row, column, tatedata(station, column));
+        // Column 6 is planned minus ground: below 0 a cut (F), else a fill (G).
+        float difference = tatedata(station, 6);
+        float magnitude = difference == kEmpty ? kEmpty : std::fabs(difference);
+        int filled = difference < 0 ? 6 : 7;
+        PutNumberOrEmpty(*sheet, row, filled, magnitude);
+        Put(*sheet, row, filled == 6 ? 7 : 6, "");
+        PutNumberOrEmpty(*sheet, row, 8, tatedata(station, 7));
+    }
+    return true;
+}
+
+void tensoutate() {
+    if (WriteProfileSheet() && OnProfileSheetWritten) OnProfileSheetWritten();
+}
+
+} // namespace 縦断bus

@@ -1,0 +1,56 @@
+#pragma once
+// Cell reading, writing and formatting shared by the sheet formatters, readers and writers.
+// Rows and columns are counted from 1; ranges are A1-style texts.
+#include "platform/workbook/workbook.h"
+
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace 縦断bus::sheet_cells {
+
+using Sheet = std::shared_ptr<xl::Worksheet>;
+
+// "A1"-style address of one cell.
+std::string CellAddress(int row, int column);
+
+// The document's sheet of that name. When no workbook is held the user is told so and the
+// result is empty; a held workbook without that sheet raises error 9.
+Sheet DocumentSheet(std::string_view name);
+
+// ---- Reading ----
+// The cell's value as text ("" for an empty cell, the general-format text of a number).
+std::string Text(const xl::Worksheet& sheet, int row, int column);
+// True when the cell's text is empty or only blanks.
+bool IsBlank(const xl::Worksheet& sheet, int row, int column);
+// The number the cell holds, or the number its text begins with (0 when it begins with none).
+double LeadingNumber(const xl::Worksheet& sheet, int row, int column);
+// The number the cell holds or its whole text reads as (0 for a blank cell); nothing when it
+// is not a number.
+std::optional<double> StrictNumber(const xl::Worksheet& sheet, int row, int column);
+
+// ---- Writing ----
+void Put(const xl::Worksheet& sheet, int row, int column, const xl::CellValue& value);
+// A table value as a single-precision number; the empty marker 99999 as an empty cell.
+void PutNumberOrEmpty(const xl::Worksheet& sheet, int row, int column, float value);
+// Makes the sheet the active one and clears the values of `address` (the whole sheet when
+// empty), keeping the formatting: how every writer begins.
+void SelectAndClear(xl::Worksheet& sheet, std::string_view address = {});
+
+// ---- Formatting ----
+// Widths of the columns from `firstColumn` on, set through the cells of row 2.
+void ColumnWidths(const xl::Worksheet& sheet, int firstColumn, std::initializer_list<double> widths);
+// The title cell: font size 22, then its text.
+void Title(const xl::Worksheet& sheet, int row, int column, std::string_view text);
+// Texts in one row from `firstColumn` on; an empty text leaves its cell alone.
+void Headers(const xl::Worksheet& sheet, int row, int firstColumn,
+             std::initializer_list<std::string_view> texts);
+// Thin continuous edges and hairline inside lines, automatic colour.
+void Box(const xl::Worksheet& sheet, std::string_view address);
+// Solid fill with a palette index.
+void Shade(const xl::Worksheet& sheet, std::string_view address, int colorIndex);
+void ShadeCells(const xl::Worksheet& sheet, int row, int firstColumn, int lastColumn, int colorIndex);
+
+} // namespace 縦断bus::sheet_cells

@@ -1,0 +1,20 @@
+#include "vantor/shell/sheets/sheet_messages.h"
+
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/number_text.h"
+
+namespace 縦断bus::sheet_messages {
+
+std::string NotANumber(std::string_view sheet, std::string_view cell) {
+    return std::string(sheet) + " のセル " + std::string(cell) +
+           " が数値ではありません。このシートは読み込みませんでした。";
+}
+
+std::string TooManyReferencePoints(int kept) {
+    return std::string("基準点は ") + rt::CStr(kept) + " 点までです。" + rt::CStr(kept + 1) +
+           " 点目からは読み込みませんでした。";
+}
+
+void Tell(std::string_view text) { forms::MsgBox(std::string(text), forms::vbExclamation); }
+
+} // namespace 縦断bus::sheet_messages

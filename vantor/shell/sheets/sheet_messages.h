@@ -1,0 +1,20 @@
+#pragma once
+// What the sheet readers and writers tell the user.
+#include <string>
+#include <string_view>
+
+namespace 縦断bus::sheet_messages {
+
+inline constexpr std::string_view kNoWorkbook =
+    "ワークブックがありません。新規作成するか、ファイルを開いてから実行してください。";
+
+// A cell that must hold a number holds something else; nothing of that sheet was taken.
+std::string NotANumber(std::string_view sheet, std::string_view cell);
+
+// The coordinate sheet holds more reference points than are kept.
+std::string TooManyReferencePoints(int kept);
+
+// Shows one of the texts above.
+void Tell(std::string_view text);
+
+} // namespace 縦断bus::sheet_messages

@@ -1,0 +1,53 @@
+#include "vantor/shell/sheets/shoulder_sheet.h"
+
+#include "vantor/shell/sheets/sheet_cells.h"
+#include "vantor/shell/sheets/sheet_names.h"
+#include "vantor/shell/縦断bus.h"
+
+namespace 縦断bus {
+
+using namespace sheet_cells;
+
+namespace {
+
+constexpr int kFirstRow = 5;
+constexpr int kColumns = 9;
+
+void Format(const xl::Worksheet& sheet) {
+    Title(sheet, 1, 2, "路肩幅員入力");
+    Headers(sheet, 4, 1, {"Ｌ４（左）", "Ｌ３（左）", "Ｌ２（左）", "Ｌ１（左）", "測　点",
+                          "Ｌ１（右）", "Ｌ２（右）", "Ｌ３（右）", "Ｌ４（右）"});
+    Box(sheet, "A4:I105");
+    Shade(sheet, "A4:I4", 40);
+    Shade(sheet, "E5:E105", 36);
+}
+
+} // namespace
+
+void shoshikirokata() {
+    if (Sheet sheet = DocumentSheet(kShoulderSheet)) Format(*sheet);
+}
+
+void yomikomirokata() {
+    Sheet sheet = DocumentSheet(kShoulderSheet);
+    if (!sheet) return;
+    for (int station = 1; station <= sokutensuu; ++station)
+        for (int column = 1; column <= kColumns; ++column) {
+            int row = station + kFirstRow - 1;
+            rokatadata(station, column) =
+                IsBlank(*sheet, row, column) ? 0 : static_cast<float>(LeadingNumber(*sheet, row, column));
+        }
+}
+
+void tensourokata() {
+    Sheet sheet = DocumentSheet(kShoulderSheet);
+    if (!sheet) return;
+    SelectAndClear(*sheet);
+    sheet->Select();
+    Format(*sheet);
+    for (int station = 1; station <= sokutensuu; ++station)
+        for (int column = 1; column <= kColumns; ++column)
+            PutNumberOrEmpty(*sheet, station + kFirstRow - 1, column, rokatadata(station, column));
+}
+
+} // namespace 縦断bus
