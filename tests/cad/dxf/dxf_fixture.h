@@ -1,0 +1,31 @@
+#pragma once
+// Files for the DXF tests in a folder of the build tree, and the independent reader.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+inline std::filesystem::path DxfTestFolder() {
+    const auto dir = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "cad" / "dxf" / "files";
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+inline std::string WriteTextFile(const std::string& name, const std::string& content) {
+    const auto path = DxfTestFolder() / name;
+    std::ofstream(path, std::ios::binary) << content;
+    return path.string();
+}
+
+// Runs a python3 script with the DXF file as argv[1]; returns its output.
+inline std::string RunPython(const std::string& script, const std::string& dxf) {
+    const std::string scriptPath = WriteTextFile("check.py", script);
+    const std::string cmd = "/usr/bin/python3 " + scriptPath + " " + dxf + " 2>&1";
+    std::string out;
+    if (FILE* p = popen(cmd.c_str(), "r")) {
+        char buf[4096];
+        while (std::fgets(buf, sizeof buf, p)) out += buf;
+        pclose(p);
+    }
+    return out;
+}
