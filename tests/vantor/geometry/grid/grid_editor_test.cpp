@@ -1,0 +1,116 @@
+#include "grid_fixture.h"
+
+#include "platform/runtime/number_text.h"
+#include "vantor/geometry/kazoetate.h"
+#include "vantor/geometry/警告表示画面.h"
+
+namespace grid_test {
+namespace {
+
+using namespace 縦断bus;
+
+TEST_F(GridTest, ClickOpensTheEditorOnTheFirstEmptyEnteredCell) {
+    Load({{10, 12}, {}, {20, 12.5f, 13, 40}});
+    tatedata(3, 5) = 12.9f;
+    tatedata(3, 6) = 0.4f;
+    hyoujitate();
+    struct Case {
+        int row, col;       // clicked
+        int editorCol;      // where the editor opens; -1: no editor
+    } cases[] = {
+        {1, 1, 1},   // a filled cell opens on itself
+        {2, 1, 0},   // right of an empty station: on the station
+        {1, 6, 2},   // a computed column, with an entered cell empty to its left
+        {3, 6, -1},  // a computed column of a complete row: read-only
+        {3, 4, -1},
+    };
+    for (const Case& c : cases) {
+        Click(c.row, c.col);
+        if (c.editorCol < 0) {
+            EXPECT_FALSE(Screen().Text1.Visible()) << c.row << "," << c.col;
+            continue;
+        }
+        EXPECT_TRUE(Screen().Text1.Visible());
+        EXPECT_EQ(henshuugyou, c.row);
+        EXPECT_EQ(henshuuretsu, c.editorCol) << c.row << "," << c.col;
+        const forms::FlexGrid& grid = Screen().グリッド;
+        EXPECT_EQ(grid.Col(), c.editorCol);
+        EXPECT_EQ(Screen().Text1.Left(), grid.Left() + grid.CellLeft());
+        EXPECT_EQ(Screen().Text1.Top(), grid.Top() + grid.CellTop());
+        EXPECT_EQ(Screen().Text1.Width(), grid.CellWidth());
+        EXPECT_EQ(Screen().Text1.Text(), Cell(c.row, c.editorCol));
+    }
+}
+
+TEST_F(GridTest, StoreTakesTheLeadingNumberAndBlankAsEmpty) {
+    Load({{10, 12}, {20, 13}});
+    hyoujitate();
+    struct Case {
+        const char* typed;
+        float stored;
+    } cases[] = {{"12.5abc", 12.5f}, {"abc", 0}, {"-3", -3}, {"", E}, {"  ", E}};
+    for (const Case& c : cases) {
+        Type(1, 1, c.typed);
+        EXPECT_EQ(tatedata(1, 2), c.stored) << c.typed;
+    }
+}
+
+TEST_F(GridTest, AMarkLeftAsItStandsStoresTheExactChainage) {
+    Load({{40.004f, 12}, {90, 13}});
+    ipsuu = 1;
+    bcsokuten(1) = 40004;
+    ecsokuten(1) = 80000;
+    ipkeisanflg = 1;
+    hyoujitate();
+    ASSERT_EQ(Cell(1, 0), "B.C 1 (40.004)");
+    Type(1, 0, Cell(1, 0));
+    EXPECT_EQ(tatedata(1, 1), 40.004f);
+    Type(1, 0, "41");
+    EXPECT_EQ(tatedata(1, 1), 41.0f);
+}
+
+TEST_F(GridTest, RefusedCurveShowsTheWarningAndOkReturnsToTheCell) {
+    Load({{0, 47, 48}, {70, 48}, {100, 49.5f, 50}, {200, 47.5f, 49}});
+    hyoujitate();
+    Type(2, 1, "48");   // computes the profile
+    const std::string planned = Cell(2, 4);
+    ASSERT_EQ(planned, "49.4");
+
+    Type(1, 3, "60");   // a curve on the first station
+    警告表示画面& warning = forms::Get<警告表示画面>();
+    EXPECT_EQ(keikokuflg, 1);
+    EXPECT_TRUE(warning.Visible());
+    EXPECT_EQ(warning.Label1(0).Caption(), "手前の勾配が定まらない為");
+    EXPECT_EQ(tatedata(1, 4), 60.0f);   // the typed value stays
+    EXPECT_EQ(Cell(1, 3), "60");
+
+    Click(3, 1);   // elsewhere meanwhile
+    warning.Command1.OnClick();
+    EXPECT_FALSE(warning.Visible());
+    EXPECT_TRUE(Screen().Text1.Visible());
+    EXPECT_EQ(Screen().グリッド.Row(), 1);
+    EXPECT_EQ(Screen().グリッド.Col(), 3);
+    EXPECT_EQ(henshuugyou, 1);
+    EXPECT_EQ(henshuuretsu, 3);
+    EXPECT_EQ(Screen().Text1.Text(), "60");
+    EXPECT_EQ(keikokuflg, 1);
+
+    Type(1, 3, "");   // removing the curve recomputes again
+    EXPECT_EQ(keikokuflg, 0);
+    EXPECT_FALSE(warning.Visible());
+}
+
+TEST_F(GridTest, ACellTypedBelowARecountedEndLandsInItsOwnRow) {
+    Load({{0, 10, 10}, {50, 11}, {100, 12, 12}}, 5);
+    hyoujitate();
+    kazoetate();
+    ASSERT_EQ(sokutensuu, 3);
+    Type(6, 0, "150");
+    EXPECT_EQ(tatedata(6, 1), 150.0f);
+    EXPECT_EQ(tatedata(3, 1), 100.0f);
+    EXPECT_EQ(sokutensuu, 6);
+    EXPECT_EQ(Cell(6, 0), "150");
+}
+
+} // namespace
+} // namespace grid_test

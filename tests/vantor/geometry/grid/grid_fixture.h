@@ -1,0 +1,71 @@
+#pragma once
+// The profile grid screen over a profile table of a few stations, and typing into its cells
+// the way a user does: click the cell, type, leave it.
+#include "platform/forms/forms.h"
+#include "platform/forms/script.h"
+#include "vantor/geometry/hyoujitate.h"
+#include "vantor/geometry/keikoku.h"
+#include "vantor/geometry/入出力画面.h"
+#include "vantor/shell/縦断bus.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace grid_test {
+
+inline constexpr float E = 縦断bus::kEmpty;
+
+struct Row {
+    float station = E, ground = E, reference = E, curve = E;
+};
+
+class GridTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::UnloadAll();
+        forms::script::Reset();
+        縦断bus::ResetState();
+        縦断bus::keikokuflg = 0;
+        縦断bus::ketasuu = 2;
+    }
+    void TearDown() override { forms::UnloadAll(); }
+
+    // `rows` entered, then `empty` station rows with nothing in them.
+    static void Load(std::initializer_list<Row> rows, int empty = 0) {
+        using namespace 縦断bus;
+        int r = 0;
+        for (const Row& row : rows) {
+            ++r;
+            tatedata(r, 1) = row.station;
+            tatedata(r, 2) = row.ground;
+            tatedata(r, 3) = row.reference;
+            tatedata(r, 4) = row.curve;
+            for (int c = 5; c <= 8; ++c) tatedata(r, c) = kEmpty;
+        }
+        for (int i = 0; i < empty; ++i, ++r)
+            for (int c = 1; c <= 8; ++c) tatedata(r + 1, c) = kEmpty;
+        sokutensuu = r;
+    }
+
+    static 入出力画面& Screen() { return forms::Get<入出力画面>(); }
+    static std::string Cell(int row, int col) { return Screen().グリッド.TextMatrix(row, col); }
+
+    // Clicks cell (row, col); the editor opens where the screen decides.
+    static void Click(int row, int col) {
+        Screen().グリッド.SetRow(row);
+        Screen().グリッド.SetCol(col);
+        Screen().グリッド_Click();
+    }
+
+    // Clicks the cell, types `text` into the editor and leaves it for the grid.
+    static void Type(int row, int col, const std::string& text) {
+        Click(row, col);
+        Screen().Text1.SetFocus();
+        Screen().Text1.SetText(text);
+        Screen().グリッド.SetFocus();
+    }
+};
+
+} // namespace grid_test

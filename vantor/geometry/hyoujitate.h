@@ -1,0 +1,20 @@
+#pragma once
+// The profile grid of 入出力画面, rebuilt from the profile table.
+#include <array>
+#include <string>
+
+namespace 縦断bus {
+
+inline constexpr int kGridColumns = 8;
+// Grid columns 0..3 hold what the user enters; 4..7 what the profile computation gives.
+inline constexpr int kEditableGridColumns = 4;
+
+// The texts of grid row `row` (station `row` of tatedata): empty cells for 99999, the
+// difference split into cut and fill, no gradient without a station, and the BC/EC mark of
+// an IP curve on the station once the alignment has been computed.
+std::array<std::string, kGridColumns> GridRowTexts(int row);
+
+// Rebuilds the whole grid: sizes, headers and one row per station.
+void hyoujitate();
+
+} // namespace 縦断bus

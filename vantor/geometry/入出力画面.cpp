@@ -1,0 +1,106 @@
+#include "vantor/geometry/入出力画面.h"
+
+#include "platform/runtime/conversion.h"
+#include "platform/runtime/number_text.h"
+#include "vantor/geometry/hyoujitate.h"
+#include "vantor/geometry/keikoku.h"
+#include "vantor/geometry/keisantate.h"
+#include "vantor/geometry/警告表示画面.h"
+#include "vantor/shell/縦断bus.h"
+
+#include <algorithm>
+#include <string>
+
+using namespace 縦断bus;
+
+namespace {
+
+// The chainage [m] of the BC or EC that a mark "B.C k (...)" / "E.C k (...)" names, or
+// nothing when the text is no mark of an existing IP.
+bool MarkedChainage(const std::string& text, float& chainage) {
+    if (text.empty() || (text[0] != 'B' && text[0] != 'E')) return false;
+    const int k = static_cast<int>(rt::Val(text.size() > 3 ? text.substr(3, 3) : std::string()));
+    if (k < 1 || k > std::min(ipsuu, bcsokuten.UBound(1))) return false;
+    const float millimetres = text[0] == 'B' ? bcsokuten(k) : ecsokuten(k);
+    chainage = static_cast<float>(millimetres / 1000.0);
+    return true;
+}
+
+// What a typed cell text stores: blank is empty, a mark left as it stands is its chainage,
+// anything else the number it begins with (0 when none).
+float StoredValue(const std::string& text) {
+    if (rt::Trim(text).empty()) return kEmpty;
+    float chainage = 0;
+    if (MarkedChainage(text, chainage)) return chainage;
+    return static_cast<float>(rt::Val(text));
+}
+
+} // namespace
+
+入出力画面::入出力画面() {
+    グリッド.OnClick = [this] { グリッド_Click(); };
+    editor_.OnStore = [this] { Text1_LostFocus(); };
+}
+
+void 入出力画面::Form_Load() {
+    SetCaption("入力画面");
+    Move(600, 600, 12300, 8000);
+    グリッド.Move(0, 0, 12100, 7400);
+    Text1.SetFontName("ＭＳ Ｐゴシック");
+    Text1.SetVisible(false);
+}
+
+void 入出力画面::グリッド_Click() {
+    const int row = グリッド.Row();
+    if (row < 1) return;
+    // The editor opens on the first empty cell left of the click, if any; the computed
+    // columns are not edited.
+    const int clicked = グリッド.Col();
+    int column = clicked;
+    for (int c = 0; c <= std::min(clicked, kEditableGridColumns - 1); ++c) {
+        if (rt::Trim(グリッド.TextMatrix(row, c)).empty()) {
+            column = c;
+            break;
+        }
+    }
+    if (column >= kEditableGridColumns) {
+        Text1.SetVisible(false);
+        return;
+    }
+    henshuugyou = static_cast<short>(row);
+    henshuuretsu = static_cast<short>(column);
+    グリッド.SetCol(column);
+    editor_.Open(keikokuflg == 0);
+}
+
+void 入出力画面::Text1_LostFocus() {
+    // After a recount the grid still shows rows past the count; a cell typed there extends
+    // the count to its row rather than landing in another row.
+    if (henshuugyou > sokutensuu) sokutensuu = henshuugyou;
+    keikokugyou = static_cast<short>(henshuugyou);
+    keikokuretsu = henshuuretsu;
+    tatedata(henshuugyou, henshuuretsu + 1) = StoredValue(グリッド.TextMatrix(henshuugyou, henshuuretsu));
+
+    kakuninkyokusen();
+    if (keikokuflg != 1) keisantate();
+    hyoujitate();
+    if (keikokuflg == 1) ShowWarning();
+}
+
+void 入出力画面::ReturnEditorToStoredCell() {
+    if (keikokugyou < 1) return;
+    henshuugyou = keikokugyou;
+    henshuuretsu = keikokuretsu;
+    グリッド.SetRow(keikokugyou);
+    グリッド.SetCol(keikokuretsu);
+    グリッド.SetFocus();
+    // The value as stored, not the grid's text: an empty cell shows its marker.
+    グリッド.SetText(rt::CStr(tatedata(keikokugyou, keikokuretsu + 1)));
+    editor_.Open(true);
+}
+
+void 入出力画面::ShowWarning() {
+    警告表示画面& warning = forms::Get<警告表示画面>();
+    warning.ReturnToEditor = [this] { ReturnEditorToStoredCell(); };
+    warning.Show();
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The commands that make, open, re-read, save and let go of the document workbook.
+
+namespace 縦断bus {
+
+// New: a workbook of seven formatted sheets (the held one is reused) and 100 empty stations.
+void shinki();
+// Open: a workbook chosen in the open dialog, read into the tables and computed. Nothing
+// changes when the dialog is cancelled or the file cannot be read completely.
+void hiraku();
+// Reload: the profile sheet of the held workbook read again and computed.
+void yomikomi();
+// Save: the tables written into the held workbook, which is saved under the name chosen in
+// the save dialog.
+void hozon();
+// End: lets go of a workbook that came from Open and ends the program.
+void shuuryou();
+
+// Lets go of a workbook that came from Open, telling the spreadsheet to quit; a workbook made
+// by New is kept. Afterwards no workbook is held, so the next New makes one.
+void ReleaseOpenedWorkbook();
+
+} // namespace 縦断bus

@@ -1,0 +1,32 @@
+#include "vantor/shell/lifecycle/file_dialog.h"
+
+#include "platform/runtime/error.h"
+#include "vantor/shell/lifecycle/lifecycle_messages.h"
+#include "vantor/shell/親画面.h"
+
+#include <filesystem>
+
+namespace 縦断bus {
+
+std::optional<std::string> ChooseFile(FileDialogKind kind, const std::string& initialFolder) {
+    forms::CommonDialog& dialog = forms::Get<親画面>().CommonDialog1;
+    if (!initialFolder.empty()) dialog.SetInitDir(initialFolder);
+    dialog.SetFilter("*.xls");
+    dialog.SetCancelError(true);
+    try {
+        kind == FileDialogKind::Open ? dialog.ShowOpen() : dialog.ShowSave();
+    } catch (const rt::Error& e) {
+        if (e.Number() != rt::errDialogCancelled) throw;
+        lifecycle_messages::TellCancelled();
+        return std::nullopt;
+    }
+    std::filesystem::path path = dialog.FileName();
+    if (path.empty()) {
+        lifecycle_messages::TellCancelled();
+        return std::nullopt;
+    }
+    if (kind == FileDialogKind::Save && !path.has_extension()) path += ".xls";
+    return path.string();
+}
+
+} // namespace 縦断bus

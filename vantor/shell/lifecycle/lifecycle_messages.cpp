@@ -1,0 +1,27 @@
+#include "vantor/shell/lifecycle/lifecycle_messages.h"
+
+#include "platform/forms/msgbox.h"
+
+namespace 縦断bus::lifecycle_messages {
+
+void TellCancelled() { forms::MsgBox(std::string(kCancelled), forms::vbOKOnly); }
+
+void TellOpenFailed(const std::string& path, std::string_view step, const std::string& reason) {
+    forms::MsgBox("ファイル " + path + " を開けませんでした。\n" + std::string(step) + "：" + reason +
+                      "\n開く前の状態のままです。",
+                  forms::vbExclamation);
+}
+
+void TellSaveFailed(const std::string& path, const std::string& reason) {
+    forms::MsgBox("ファイル " + path + " に保存できませんでした。\n" + reason, forms::vbExclamation);
+}
+
+void TellReloadFailed(const std::string& reason) {
+    forms::MsgBox("縦断ｼｰﾄを読み込めませんでした。\n" + reason, forms::vbExclamation);
+}
+
+void TellNewFailed(const std::string& reason) {
+    forms::MsgBox("新規作成のためのブックを作れませんでした。\n" + reason, forms::vbExclamation);
+}
+
+} // namespace 縦断bus::lifecycle_messages

@@ -1,0 +1,21 @@
+#pragma once
+// What the workbook commands tell the user.
+#include <string>
+#include <string_view>
+
+namespace 縦断bus::lifecycle_messages {
+
+inline constexpr std::string_view kCancelled = "キャンセルボタンが押されましたので戻ります。";
+
+// The file dialog was cancelled.
+void TellCancelled();
+// Opening `path` failed at `step` for `reason`; the document is as it was.
+void TellOpenFailed(const std::string& path, std::string_view step, const std::string& reason);
+// Saving as `path` failed for `reason`; the document is as it was.
+void TellSaveFailed(const std::string& path, const std::string& reason);
+// Reading the profile sheet again failed for `reason`.
+void TellReloadFailed(const std::string& reason);
+// The spreadsheet could not make the new document's workbook.
+void TellNewFailed(const std::string& reason);
+
+} // namespace 縦断bus::lifecycle_messages

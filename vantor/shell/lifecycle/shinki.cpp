@@ -1,0 +1,71 @@
+#include "vantor/shell/lifecycle/document_lifecycle.h"
+
+#include "platform/workbook/workbook.h"
+#include "vantor/geometry/hyoujitate.h"
+#include "vantor/geometry/入出力画面.h"
+#include "vantor/shell/document.h"
+#include "vantor/shell/lifecycle/lifecycle_messages.h"
+#include "vantor/shell/lifecycle/main_window_states.h"
+#include "vantor/shell/sheets/coordinate_sheet.h"
+#include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/shell/sheets/ip_sheet.h"
+#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/shell/sheets/section_point_sheets.h"
+#include "vantor/shell/sheets/shoulder_sheet.h"
+#include "vantor/shell/待表示.h"
+#include "vantor/shell/縦断bus.h"
+
+#include <exception>
+
+namespace 縦断bus {
+
+namespace {
+
+constexpr int kNewStations = 100;
+
+// A new workbook whose sheets carry the document's seven names.
+void CreateDocumentWorkbook() {
+    auto book = xl::CreateObject("Excel.sheet");
+    auto sheets = book->Worksheets();
+    book->Parent()->Windows(1)->SetVisible(true);
+    sheets->Item("Sheet1")->SetName("座標値ｼｰﾄ");
+    for (const char* name : {"路肩ｼｰﾄ", "ＩＰ座標入力", "横断ｼｰﾄ", "縦断ｼｰﾄ", "現況横断ｼｰﾄ", "切盛ﾗｲﾝ入力ｼｰﾄ"}) {
+        book->Sheets()->Add();
+        sheets->Item(1)->SetName(name);
+    }
+    xlbook = book;
+    xlsheets = sheets;
+}
+
+} // namespace
+
+void shinki() {
+    待表示& wait = forms::Get<待表示>();
+    wait.ShowState("しばらくお待ちください・・", true);
+    try {
+        if (!HasDocument()) CreateDocumentWorkbook();
+        bukkujoutai = 1;
+        shoshikitate();
+        shoshikiip();
+        shoshikigenkyou();
+        shoshikizahyou();
+        shoshikiyoko();
+        shoshikirokata();
+    } catch (const std::exception& e) {
+        wait.Hide();
+        lifecycle_messages::TellNewFailed(e.what());
+        return;
+    }
+    hirakuflg = 0;
+    EnableAfterNew();
+    wait.ShowState("お待たせしました・・", false);
+
+    sokutensuu = kNewStations;
+    for (int row = 1; row <= kNewStations; ++row)
+        for (int column = 1; column <= tatedata.UBound(2); ++column) tatedata(row, column) = kEmpty;
+    hyoujitate();
+    forms::Get<入出力画面>().Show();
+    wait.Hide();
+}
+
+} // namespace 縦断bus

@@ -1,0 +1,38 @@
+#include "vantor/shell/lifecycle/document_lifecycle.h"
+
+#include "vantor/geometry/hyoujitate.h"
+#include "vantor/geometry/keisantate.h"
+#include "vantor/geometry/入出力画面.h"
+#include "vantor/shell/document.h"
+#include "vantor/shell/lifecycle/lifecycle_messages.h"
+#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/shell/sheets/sheet_messages.h"
+#include "vantor/shell/待表示.h"
+
+#include <exception>
+
+namespace 縦断bus {
+
+void yomikomi() {
+    if (!HasDocument()) {
+        sheet_messages::Tell(sheet_messages::kNoWorkbook);
+        return;
+    }
+    待表示& wait = forms::Get<待表示>();
+    wait.ShowState("しばらくお待ちください・・", true);
+    try {
+        xlbook->Parent()->Windows(1)->SetVisible(true);
+        yomikomitate();
+    } catch (const std::exception& e) {
+        forms::Unload<待表示>();
+        lifecycle_messages::TellReloadFailed(e.what());
+        return;
+    }
+    wait.ShowState("お待たせしました・・", false);
+    keisantate();
+    hyoujitate();
+    forms::Get<入出力画面>().Show();
+    forms::Unload<待表示>();
+}
+
+} // namespace 縦断bus
