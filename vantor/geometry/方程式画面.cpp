@@ -1,5 +1,9 @@
 #include "vantor/geometry/方程式画面.h"
 
+#include "platform/runtime/error.h"
+#include "vantor/shell/document.h"
+#include "vantor/shell/縦断bus.h"
+
 namespace {
 constexpr int kLineHeight = 330;
 constexpr int kEquationWidth = 9000;
@@ -21,6 +25,7 @@ constexpr int kScreenWidth = 15360;   // the width of a 1024-pixel screen, in tw
     戻る.SetCaption("戻　る");
     戻る.Move(2640, buttonsTop, 1500, 450);
     SetHeight(buttonsTop + 450 + 600);
+    転送.OnClick = [this] { 転送_Click(); };
     戻る.OnClick = [this] { 戻る_Click(); };
 }
 
@@ -39,6 +44,23 @@ void 方程式画面::Houteishikiwooku(const std::vector<std::pair<std::string, 
         }
         方程式(i).SetVisible(listed);
         区間(i).SetVisible(listed);
+    }
+}
+
+// Writes the listed curves below the station rows of the profile sheet of the workbook that
+// is active in the spreadsheet, after four empty rows: the equation in column B, the range in
+// column H. A workbook or sheet that is not there is said, not left to end the program.
+void 方程式画面::転送_Click() {
+    try {
+        if (!縦断bus::xlsheets) rt::Raise(rt::errNoObject);
+        const auto sheet = 縦断bus::xlsheets->Application()->Sheets("縦断ｼｰﾄ");
+        for (int k = 1; k <= static_cast<int>(curves_.size()); ++k) {
+            const int row = 縦断bus::sokutensuu + 8 + k;
+            sheet->Cells(row, 2)->SetValue(curves_[k - 1].first);
+            sheet->Cells(row, 8)->SetValue(curves_[k - 1].second);
+        }
+    } catch (const rt::Error& e) {
+        forms::MsgBox(kHouteishikiTensouDekinai + "\n" + e.Description());
     }
 }
 

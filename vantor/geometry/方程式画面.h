@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+inline const std::string kHouteishikiTensouDekinai = "縦断ｼｰﾄに関数式を書き込めません。";
+
 class 方程式画面 : public forms::Form {
 public:
     方程式画面();
@@ -22,6 +24,7 @@ public:
     // shown but are kept for the transfer to the sheet.
     void Houteishikiwooku(const std::vector<std::pair<std::string, std::string>>& curves);
 
+    void 転送_Click();
     void 戻る_Click();
 
 protected:

@@ -1,0 +1,65 @@
+#include "platform/forms/script.h"
+#include "platform/workbook/workbook.h"
+#include "vantor/geometry/hyoujihouteishiki.h"
+#include "vantor/geometry/方程式画面.h"
+#include "vantor/shell/document.h"
+#include "vantor/shell/縦断bus.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+using namespace 縦断bus;
+
+namespace {
+
+std::string Output(const std::string& command) {
+    std::string out;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::array<char, 512> buf{};
+    while (fgets(buf.data(), buf.size(), pipe.get())) out += buf.data();
+    return out;
+}
+
+} // namespace
+
+TEST(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
+    ResetState();
+    forms::script::Reset();
+    xlbook = xl::CreateObject("Excel.sheet");
+    xlsheets = xlbook->Worksheets();
+    xlsheets->Item(1)->SetName("縦断ｼｰﾄ");
+    sokutensuu = 20;
+    kyokusensuu = 2;
+    keisuua(1) = -0.00025f, keisuub(1) = 0.055f, keisuuc(1) = 46.775f, vcb(1) = 70, vce(1) = 130;
+    keisuua(2) = 0.5f, keisuub(2) = -1.5f, keisuuc(2) = 12.25f, vcb(2) = 200, vce(2) = 240;
+    hyoujihouteishiki();
+    forms::Get<方程式画面>().転送_Click();
+    EXPECT_TRUE(forms::script::Messages().empty());
+
+    const std::string path = std::string(VANTOR_BINARY_DIR) + "/curve_equations_transfer.xls";
+    std::remove(path.c_str());
+    xlbook->SaveAs(path);
+    const std::string cells = Output(
+        "/usr/bin/python3 -c \"import xlrd,sys; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name("
+        "'縦断ｼｰﾄ'); [print(r + 1, s.cell_value(r, 1), '|', s.cell_value(r, 7)) for r in range("
+        "s.nrows) if s.cell_value(r, 1)]\" " + path);
+    EXPECT_EQ(cells, "29 " + houteishikimoji(1) + " | （区間 No 70～ No 130)\n"
+                     "30 " + houteishikimoji(2) + " | （区間 No 200～ No 240)\n");
+    xlbook->Application()->Quit();
+    ReleaseDocument();
+}
+
+TEST(CurveEquationsTransfer, NoWorkbookIsSaid) {
+    ResetState();
+    ReleaseDocument();
+    forms::script::Reset();
+    kyokusensuu = 1;
+    hyoujihouteishiki();
+    forms::Get<方程式画面>().転送_Click();
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    EXPECT_EQ(forms::script::Messages()[0].prompt.rfind(kHouteishikiTensouDekinai, 0), 0u);
+}
