@@ -2,6 +2,7 @@
 
 #include "platform/forms/form_window.h"
 #include "platform/forms/internal.h"
+#include "platform/forms/script.h"
 
 #include <QMdiArea>
 #include <QTimer>
@@ -53,6 +54,7 @@ Form::~Form() { delete impl_->window; }
 
 void Form::Show() {
     impl_->window->show();
+    if (script::Headless()) return;   // nothing to bring forward without a display
     impl_->window->raise();
     impl_->window->activateWindow();
 }

@@ -35,8 +35,8 @@ Picture StockPicture(int which) {
         QStyle::SP_FileDialogListView,       // picSheetInput
         QStyle::SP_BrowserReload,            // picRead
         QStyle::SP_ArrowForward,             // picSend
-        QStyle::SP_TitleBarMaxButton,        // picShow
-        QStyle::SP_TitleBarMinButton,        // picHide
+        QStyle::SP_DialogYesButton,          // picShow
+        QStyle::SP_DialogNoButton,           // picHide
         QStyle::SP_DialogCloseButton,        // picExit
         QStyle::SP_MessageBoxWarning,        // picWarning
         QStyle::SP_MessageBoxInformation,    // picInformation
