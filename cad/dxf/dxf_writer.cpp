@@ -2,24 +2,56 @@
 
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
+#include "platform/runtime/number_text.h"
 
 #include <dl_dxf.h>
 
+#include <cstdio>
 #include <memory>
+#include <string_view>
 
 namespace cad::dxf {
 
 namespace {
 
-// Writes no colour group for entities that take the layer's colour, so that the file says
-// "by layer" by leaving the colour out, as readers expect.
-class Writer : public DL_WriterA {
+// Collects the file in memory and writes it in one go (the library's own writer flushes
+// after every line), and leaves the colour group out for entities that take the layer's
+// colour, which is how a file says "by layer".
+class BufferedWriter : public DL_WriterA {
 public:
-    using DL_WriterA::DL_WriterA;
+    explicit BufferedWriter(DL_Codes::version version) : DL_WriterA("/dev/null", version) { text_.reserve(1 << 20); }
+
+    void dxfReal(int gc, double value) const override { Pair(gc, rt::CStr(value)); }
     void dxfInt(int gc, int value) const override {
         if (gc == 62 && value == kByLayer) return;
-        DL_WriterA::dxfInt(gc, value);
+        Pair(gc, rt::CStr(value));
     }
+    void dxfHex(int gc, int value) const override {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(value));
+        Pair(gc, hex);
+    }
+    void dxfString(int gc, const char* value) const override { Pair(gc, value); }
+    void dxfString(int gc, const std::string& value) const override { Pair(gc, value); }
+
+    void SaveAs(const std::string& path) const {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        if (!f) rt::Raise(rt::errApplication, "cannot write " + path);
+        const bool written = std::fwrite(text_.data(), 1, text_.size(), f) == text_.size();
+        if (std::fclose(f) != 0 || !written) rt::Raise(rt::errApplication, "cannot write " + path);
+    }
+
+private:
+    void Pair(int gc, std::string_view value) const {
+        if (gc < 10) text_ += "  ";
+        else if (gc < 100) text_ += ' ';
+        text_ += rt::CStr(gc);
+        text_ += '\n';
+        text_ += value;
+        text_ += '\n';
+    }
+
+    mutable std::string text_;
 };
 
 DL_Attributes Attributes(int colour) { return DL_Attributes("0", colour, -1, "BYLAYER", 1.0); }
@@ -123,8 +155,7 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
 
 void WriteDxf(const Drawing& drawing, const std::string& path) {
     DL_Dxf dxf;  // writes release 2000 unless told otherwise
-    auto dw = std::make_unique<Writer>(path.c_str(), DL_Codes::AC1015);
-    if (dw->openFailed()) rt::Raise(rt::errApplication, "cannot write " + path);
+    auto dw = std::make_unique<BufferedWriter>(DL_Codes::AC1015);
     WriteHeader(dxf, *dw);
     WriteTables(dxf, *dw, drawing);
     WriteBlocks(dxf, *dw, drawing);
@@ -135,7 +166,7 @@ void WriteDxf(const Drawing& drawing, const std::string& path) {
     dxf.writeObjects(*dw);
     dxf.writeObjectsEnd(*dw);
     dw->dxfEOF();
-    dw->close();
+    dw->SaveAs(path);
 }
 
 } // namespace cad::dxf
