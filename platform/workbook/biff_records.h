@@ -59,6 +59,7 @@ public:
     // A record: type, length, data (at most kMaxRecordData bytes).
     void Put(Record type, const Bytes& body);
     void Patch32(std::size_t at, std::uint32_t v);
+    void Reserve(std::size_t n) { data_.reserve(n); }
     std::size_t Size() const { return data_.size(); }
     std::vector<std::uint8_t>& Data() { return data_; }
 

@@ -11,11 +11,12 @@
 
 namespace xl::detail {
 
-// One border line of a cell, in the automation's own values.
+// One border line of a cell, in the automation's own values (16 bits hold them all; cells
+// are many, so they are kept small).
 struct EdgeStyle {
-    int lineStyle = xlLineStyleNone;
-    int weight = xlThin;
-    int colorIndex = xlColorIndexAutomatic;
+    std::int16_t lineStyle = xlLineStyleNone;
+    std::int16_t weight = xlThin;
+    std::int16_t colorIndex = xlColorIndexAutomatic;
     bool operator==(const EdgeStyle&) const = default;
 };
 
@@ -27,8 +28,8 @@ constexpr double kDefaultColumnWidth = 8.43;
 struct CellFormat {
     int fontTwips = kDefaultFontTwips; // font height in 1/20 point
     EdgeStyle edges[kEdgeCount];
-    int interiorColor = xlColorIndexNone;
-    int pattern = xlPatternNone;
+    std::int16_t interiorColor = xlColorIndexNone;
+    std::int16_t pattern = xlPatternNone;
     bool operator==(const CellFormat&) const = default;
 };
 

@@ -171,21 +171,26 @@ private:
 // The shared string table, split into CONTINUE records as the format requires.
 class StringTable {
 public:
-    std::uint32_t IndexOf(const std::string& text) {
+    void Enter(const std::string& text) {
         auto [it, added] = index_.try_emplace(text, static_cast<std::uint32_t>(strings_.size()));
-        if (added) strings_.push_back(Utf8ToUtf16(text));
+        if (added) {
+            strings_.push_back(Utf8ToUtf16(text));
+            bytes_ += 3 + 2 * strings_.back().size();
+        }
         ++uses_;
-        return it->second;
     }
+    std::uint32_t IndexOf(const std::string& text) const { return index_.at(text); }
+    // An upper bound of the table's size in the file.
+    std::size_t SizeBound() const { return bytes_ + bytes_ / biff::kMaxRecordData * 5 + 12; }
 
-    void Put(Bytes& out) const {
-        Bytes record;
+    void Put(biff::Bytes& out) const {
+        biff::Bytes record;
         record.U32(uses_);
         record.U32(static_cast<std::uint32_t>(strings_.size()));
         bool first = true;
         auto flush = [&] {
             out.Put(first ? biff::kSst : biff::kContinue, record);
-            record = Bytes();
+            record = biff::Bytes();
             first = false;
         };
         for (const auto& s : strings_) {
@@ -209,6 +214,7 @@ private:
     std::map<std::string, std::uint32_t> index_;
     std::vector<std::u16string> strings_;
     std::uint32_t uses_ = 0;
+    std::size_t bytes_ = 0;
 };
 
 void PutCellHeader(Bytes& b, CellKey key, int xf) {
@@ -220,8 +226,9 @@ void PutCellHeader(Bytes& b, CellKey key, int xf) {
 // Integers within 30 bits go into the short RK form.
 bool FitsRk(long long v) { return v >= -(1LL << 29) && v < (1LL << 29); }
 
-Bytes SheetStream(const SheetContent& sheet, bool active, StyleTable& styles, StringTable& strings) {
-    Bytes out, b;
+// Appends the sheet's records to `out`; its styles and strings are already in the tables.
+void PutSheet(Bytes& out, const SheetContent& sheet, bool active, StyleTable& styles, StringTable& strings) {
+    Bytes b;
     b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);
     b.U32(0); b.U32(0x06);
     out.Put(biff::kBof, b);
@@ -285,7 +292,15 @@ Bytes SheetStream(const SheetContent& sheet, bool active, StyleTable& styles, St
     b.U16(0); b.U16(0); b.U32(64); b.U16(0); b.U16(0); b.U32(0);
     out.Put(biff::kWindow2, b);
     out.Put(biff::kEof, Bytes());
-    return out;
+}
+
+// Enters every cell's format and text in the tables, so that the workbook's own records,
+// which come first, can list them.
+void CollectStyles(const SheetContent& sheet, StyleTable& styles, StringTable& strings) {
+    for (auto& [key, cell] : sheet.cells) {
+        styles.XfOf(cell.format, NumberFormatOf(cell.value));
+        if (cell.value.IsText()) strings.Enter(cell.value.Text());
+    }
 }
 
 } // namespace
@@ -294,11 +309,14 @@ std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetConte
                                               int activeSheet) {
     StyleTable styles;
     StringTable strings;
-    std::vector<Bytes> sheetStreams;
-    for (std::size_t i = 0; i < sheets.size(); ++i)
-        sheetStreams.push_back(SheetStream(*sheets[i], static_cast<int>(i) == activeSheet, styles, strings));
+    std::size_t cellCount = 0;
+    for (const SheetContent* sheet : sheets) {
+        CollectStyles(*sheet, styles, strings);
+        cellCount += sheet->cells.size();
+    }
 
     Bytes out, b;
+    out.Reserve(strings.SizeBound() + cellCount * 22 + sheets.size() * 512 + 4096);
     b.U16(biff::kBiff8); b.U16(biff::kGlobalsType); b.U16(0x0DBB); b.U16(0x07CC);
     b.U32(0x41); b.U32(0x06);
     out.Put(biff::kBof, b);
@@ -335,9 +353,9 @@ std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetConte
     strings.Put(out);
     out.Put(biff::kEof, Bytes());
 
-    for (std::size_t i = 0; i < sheetStreams.size(); ++i) {
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
         out.Patch32(offsetFields[i], static_cast<std::uint32_t>(out.Size()));
-        out.Append(sheetStreams[i]);
+        PutSheet(out, *sheets[i], static_cast<int>(i) == activeSheet, styles, strings);
     }
     return std::move(out.Data());
 }
