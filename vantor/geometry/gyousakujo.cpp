@@ -1,6 +1,9 @@
 #include "vantor/geometry/gyousakujo.h"
 
+#include "platform/forms/msgbox.h"
 #include "vantor/geometry/gyouidou.h"
+#include "vantor/geometry/hyoujitate.h"
+#include "vantor/geometry/入出力画面.h"
 #include "vantor/shell/縦断bus.h"
 
 namespace 縦断bus {
@@ -22,6 +25,28 @@ void sakujogyou(int gyou) {
     sokutensuu -= 1;
     gyouwoageru(gyou, sokutensuu);
     gyouwokesu(sokutensuu + 1, "");
+}
+
+void gyousakujo() {
+    入出力画面& screen = forms::Get<入出力画面>();
+    forms::FlexGrid& grid = screen.グリッド;
+    const int gyou = grid.Row(), retsu = grid.Col();
+    const std::string kyohi = sakujokyohi(gyou);
+    if (!kyohi.empty()) {
+        forms::MsgBox(kyohi);
+        return;
+    }
+    grid.SetText(sakujogomoji(gyou, retsu));
+    screen.Text1.SetText(grid.Text());
+    sakujogyou(gyou);
+    hyoujitate();
+    if (gyou > sokutensuu) {
+        grid.SetRow(sokutensuu);
+        grid.SetCol(retsu);
+        screen.Text1.SetText(grid.Text());
+        screen.Text1.Move(grid.Left() + grid.CellLeft(), grid.Top() + grid.CellTop(), grid.CellWidth(),
+                          grid.CellHeight());
+    }
 }
 
 } // namespace 縦断bus
