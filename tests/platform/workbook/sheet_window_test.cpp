@@ -18,7 +18,8 @@ protected:
         static int argc = 1;
         static char name[] = "test";
         static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
+        // Left alive to the end: destroying it among the statics at exit crashes Qt.
+        if (!QApplication::instance()) new QApplication(argc, argv);
     }
     static QStringList TabNames() {
         QStringList names;
