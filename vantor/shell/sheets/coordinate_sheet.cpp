@@ -18,21 +18,18 @@ constexpr int kFirstRow = 5;
 constexpr int kSiteXColumn = 7;  // G: site x, H: site y, I: drawing X, J: drawing Y
 constexpr int kMaxPoints = decltype(zahyoudata)::UBound(1);
 
-void Format(const xl::Worksheet& sheet) {
-    ColumnWidths(sheet, 2, {8, 10, 10});
-    Title(sheet, 2, 2, "座標値データー表");
-    Headers(sheet, 4, 2, {"測　点", "Ｘ座標", "Ｙ座標"});
-    Box(sheet, "b4:d50");
-    Shade(sheet, "b4:d4", 40);
-    Shade(sheet, "b5:b50", 35);
-    Shade(sheet, "c5:d50", 36);
-}
+const SheetLayout kLayout{
+    .firstWidthColumn = 2,
+    .widths = {8, 10, 10},
+    .titleRow = 2, .titleColumn = 2, .title = "座標値データー表",
+    .headers = {{4, 2, {"測　点", "Ｘ座標", "Ｙ座標"}}},
+    .box = "b4:d50",
+    .shading = {{"b4:d4", 40}, {"b5:b50", 35}, {"c5:d50", 36}},
+};
 
 } // namespace
 
-void shoshikizahyou() {
-    if (Sheet sheet = DocumentSheet(kCoordinateSheet)) Format(*sheet);
-}
+void shoshikizahyou() { LayOutDocumentSheet(kCoordinateSheet, kLayout); }
 
 void yomikomizahyou() {
     Sheet sheet = DocumentSheet(kCoordinateSheet);

@@ -21,27 +21,19 @@ constexpr int kFirstTextColumn = kNumberColumns + 1;
 // Stations the text table holds.
 constexpr int kTextStations = decltype(yokosakuzudata)::UBound(1);
 
-void Format(const xl::Worksheet& sheet) {
-    Title(sheet, 1, 2, "横断勾配計算表");
-    Put(sheet, 3, 4, "左");
-    Put(sheet, 3, 7, "右");
-    Put(sheet, 3, 11, "ﾌﾞﾛｯｸ名");
-    Put(sheet, 3, 13, "左");
-    Put(sheet, 3, 15, "右");
-    Headers(sheet, 4, 1, {"路肩高", "幅　員", "横断勾配", "基準勾配", "測点名称", "計画高",
-                          "基準勾配", "横断勾配", "幅　員", "路肩高", "（現況）", "（計画）",
-                          "計画幅員", "計画勾配", "計画幅員", "計画勾配"});
-    Box(sheet, "A３:p105");
-    Shade(sheet, "A３:p3", 40);
-    Shade(sheet, "A4:p4", 35);
-    Shade(sheet, "E4:E105", 36);
-}
+const SheetLayout kLayout{
+    .titleRow = 1, .titleColumn = 2, .title = "横断勾配計算表",
+    .headers = {{3, 4, {"左"}}, {3, 7, {"右"}}, {3, 11, {"ﾌﾞﾛｯｸ名"}}, {3, 13, {"左"}}, {3, 15, {"右"}},
+                {4, 1, {"路肩高", "幅　員", "横断勾配", "基準勾配", "測点名称", "計画高", "基準勾配",
+                        "横断勾配", "幅　員", "路肩高", "（現況）", "（計画）", "計画幅員",
+                        "計画勾配", "計画幅員", "計画勾配"}}},
+    .box = "A３:p105",   // A3:P105
+    .shading = {{"A３:p3", 40}, {"A4:p4", 35}, {"E4:E105", 36}},
+};
 
 } // namespace
 
-void shoshikiyoko() {
-    if (Sheet sheet = DocumentSheet(kCrossSlopeSheet)) Format(*sheet);
-}
+void shoshikiyoko() { LayOutDocumentSheet(kCrossSlopeSheet, kLayout); }
 
 void yomikomiyoko() {
     Sheet sheet = DocumentSheet(kCrossSlopeSheet);
@@ -82,7 +74,7 @@ void tensouyoko() {
     Sheet sheet = DocumentSheet(kCrossSlopeSheet);
     if (!sheet) return;
     SelectAndClear(*sheet);
-    Format(*sheet);
+    LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station) {
         int row = station + kFirstRow - 1;
         for (int column = 1; column <= kNumberColumns; ++column)

@@ -15,23 +15,20 @@ constexpr int kFirstRow = 5;
 constexpr int kLastRow = kFirstRow + decltype(ipx)::UBound(1);
 constexpr double kMillimetresPerMetre = 1000;
 
-void Format(const xl::Worksheet& sheet) {
-    Title(sheet, 1, 2, "座標ﾃﾞｰﾀ入力表");
-    Headers(sheet, 4, 1, {"座標名称", "　Ｘ", "　Ｙ", "　Ｚ", "曲率半径", "IP間距離", "交角",
-                          "B.C.x座標", "B.C.y座標", "", "E.C.x座標", "E.C.y座標"});
-    Box(sheet, "A4:M25");
-    Shade(sheet, "A4:M4", 40);
-    Shade(sheet, "A5:A25", 35);
-    Shade(sheet, "B5:M25", 36);
-}
+const SheetLayout kLayout{
+    .titleRow = 1, .titleColumn = 2, .title = "座標ﾃﾞｰﾀ入力表",
+    .headers = {{4, 1, {"座標名称", "　Ｘ", "　Ｙ", "　Ｚ", "曲率半径", "IP間距離", "交角",
+                        "B.C.x座標", "B.C.y座標"}},
+                {4, 11, {"E.C.x座標", "E.C.y座標"}}},
+    .box = "A4:M25",
+    .shading = {{"A4:M4", 40}, {"A5:A25", 35}, {"B5:M25", 36}},
+};
 
 float Millimetres(double metres) { return static_cast<float>(metres * kMillimetresPerMetre); }
 
 } // namespace
 
-void shoshikiip() {
-    if (Sheet sheet = DocumentSheet(kIpSheet)) Format(*sheet);
-}
+void shoshikiip() { LayOutDocumentSheet(kIpSheet, kLayout); }
 
 void yomikomiip() {
     Sheet sheet = DocumentSheet(kIpSheet);
@@ -54,7 +51,7 @@ bool WriteIpSheet() {
     Sheet sheet = DocumentSheet(kIpSheet);
     if (!sheet) return false;
     SelectAndClear(*sheet);
-    Format(*sheet);
+    LayOut(*sheet, kLayout);
     for (int point = 0; point <= ipsuu + 1; ++point) {
         int row = point + kFirstRow;
         Put(*sheet, row, 1, point + 1);

@@ -16,22 +16,19 @@ constexpr int kFirstRow = 5;
 // Station rows the table holds: 5 .. 504.
 constexpr int kLastRow = kFirstRow + decltype(tatedata)::UBound(1) - 1;
 
-void Format(const xl::Worksheet& sheet) {
-    ColumnWidths(sheet, 1, {7, 8, 11, 11, 8, 6, 6, 11, 11});
-    Title(sheet, 2, 2, "縦 断 曲 線 計 算 調 書");
-    Headers(sheet, 4, 1, {"測　点", "地盤高", "基準計画高", "曲線長（Ｌｖ）", "計画高", "切　土",
-                          "盛　土", "勾　配", "備　考"});
-    Box(sheet, "A4:I50");
-    Shade(sheet, "A4:I4", 40);
-    Shade(sheet, "A5:A50", 35);
-    Shade(sheet, "B5:D50", 36);
-}
+const SheetLayout kLayout{
+    .firstWidthColumn = 1,
+    .widths = {7, 8, 11, 11, 8, 6, 6, 11, 11},
+    .titleRow = 2, .titleColumn = 2, .title = "縦 断 曲 線 計 算 調 書",
+    .headers = {{4, 1, {"測　点", "地盤高", "基準計画高", "曲線長（Ｌｖ）", "計画高", "切　土",
+                        "盛　土", "勾　配", "備　考"}}},
+    .box = "A4:I50",
+    .shading = {{"A4:I4", 40}, {"A5:A50", 35}, {"B5:D50", 36}},
+};
 
 } // namespace
 
-void shoshikitate() {
-    if (Sheet sheet = DocumentSheet(kProfileSheet)) Format(*sheet);
-}
+void shoshikitate() { LayOutDocumentSheet(kProfileSheet, kLayout); }
 
 void yomikomitate() {
     Sheet sheet = DocumentSheet(kProfileSheet);
@@ -57,7 +54,7 @@ bool WriteProfileSheet() {
     if (!sheet) return false;
     // The writer owns columns A-H; the user's remarks in column I are kept.
     SelectAndClear(*sheet, "A1:" + CellAddress(xl::kMaxRows, 8));
-    Format(*sheet);
+    LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station) {
         int row = station + kFirstRow - 1;
         for (int column = 1; column <= 5; ++column)

@@ -58,11 +58,6 @@ void SelectAndClear(xl::Worksheet& sheet, std::string_view address) {
     (address.empty() ? sheet.Cells() : sheet.Range(address))->ClearContents();
 }
 
-void ColumnWidths(const xl::Worksheet& sheet, int firstColumn, std::initializer_list<double> widths) {
-    int column = firstColumn;
-    for (double width : widths) sheet.Cells(2, column++)->SetColumnWidth(width);
-}
-
 void Title(const xl::Worksheet& sheet, int row, int column, std::string_view text) {
     auto cell = sheet.Cells(row, column);
     cell->Font()->SetSize(22);
@@ -70,7 +65,7 @@ void Title(const xl::Worksheet& sheet, int row, int column, std::string_view tex
 }
 
 void Headers(const xl::Worksheet& sheet, int row, int firstColumn,
-             std::initializer_list<std::string_view> texts) {
+             const std::vector<std::string_view>& texts) {
     int column = firstColumn;
     for (std::string_view text : texts) {
         if (!text.empty()) Put(sheet, row, column, text);
@@ -105,6 +100,20 @@ void Shade(const xl::Worksheet& sheet, std::string_view address, int colorIndex)
 
 void ShadeCells(const xl::Worksheet& sheet, int row, int firstColumn, int lastColumn, int colorIndex) {
     Fill(*sheet.Range(CellAddress(row, firstColumn) + ":" + CellAddress(row, lastColumn)), colorIndex);
+}
+
+void LayOut(const xl::Worksheet& sheet, const SheetLayout& layout) {
+    // Widths are set through the cells of row 2.
+    int column = layout.firstWidthColumn;
+    for (double width : layout.widths) sheet.Cells(2, column++)->SetColumnWidth(width);
+    Title(sheet, layout.titleRow, layout.titleColumn, layout.title);
+    for (const auto& header : layout.headers) Headers(sheet, header.row, header.firstColumn, header.texts);
+    Box(sheet, layout.box);
+    for (const auto& [range, colorIndex] : layout.shading) Shade(sheet, range, colorIndex);
+}
+
+void LayOutDocumentSheet(std::string_view name, const SheetLayout& layout) {
+    if (Sheet sheet = DocumentSheet(name)) LayOut(*sheet, layout);
 }
 
 } // namespace 縦断bus::sheet_cells

@@ -3,11 +3,12 @@
 // Rows and columns are counted from 1; ranges are A1-style texts.
 #include "platform/workbook/workbook.h"
 
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace 縦断bus::sheet_cells {
 
@@ -40,17 +41,34 @@ void PutNumberOrEmpty(const xl::Worksheet& sheet, int row, int column, float val
 void SelectAndClear(xl::Worksheet& sheet, std::string_view address = {});
 
 // ---- Formatting ----
-// Widths of the columns from `firstColumn` on, set through the cells of row 2.
-void ColumnWidths(const xl::Worksheet& sheet, int firstColumn, std::initializer_list<double> widths);
 // The title cell: font size 22, then its text.
 void Title(const xl::Worksheet& sheet, int row, int column, std::string_view text);
 // Texts in one row from `firstColumn` on; an empty text leaves its cell alone.
 void Headers(const xl::Worksheet& sheet, int row, int firstColumn,
-             std::initializer_list<std::string_view> texts);
+             const std::vector<std::string_view>& texts);
 // Thin continuous edges and hairline inside lines, automatic colour.
 void Box(const xl::Worksheet& sheet, std::string_view address);
 // Solid fill with a palette index.
 void Shade(const xl::Worksheet& sheet, std::string_view address, int colorIndex);
 void ShadeCells(const xl::Worksheet& sheet, int row, int firstColumn, int lastColumn, int colorIndex);
+
+// The fixed layout of a sheet, laid out in this order: column widths, title, header rows,
+// box, shaded ranges.
+struct SheetLayout {
+    struct HeaderRow {
+        int row, firstColumn;
+        std::vector<std::string_view> texts;
+    };
+    int firstWidthColumn = 1;
+    std::vector<double> widths{};
+    int titleRow = 1, titleColumn = 2;
+    std::string_view title;
+    std::vector<HeaderRow> headers;
+    std::string_view box;
+    std::vector<std::pair<std::string_view, int>> shading;   // range, palette index
+};
+void LayOut(const xl::Worksheet& sheet, const SheetLayout& layout);
+// The sheet of that name laid out, when a workbook is held: what a formatter does.
+void LayOutDocumentSheet(std::string_view name, const SheetLayout& layout);
 
 } // namespace 縦断bus::sheet_cells

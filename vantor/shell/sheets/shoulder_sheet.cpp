@@ -13,20 +13,17 @@ namespace {
 constexpr int kFirstRow = 5;
 constexpr int kColumns = 9;
 
-void Format(const xl::Worksheet& sheet) {
-    Title(sheet, 1, 2, "路肩幅員入力");
-    Headers(sheet, 4, 1, {"Ｌ４（左）", "Ｌ３（左）", "Ｌ２（左）", "Ｌ１（左）", "測　点",
-                          "Ｌ１（右）", "Ｌ２（右）", "Ｌ３（右）", "Ｌ４（右）"});
-    Box(sheet, "A4:I105");
-    Shade(sheet, "A4:I4", 40);
-    Shade(sheet, "E5:E105", 36);
-}
+const SheetLayout kLayout{
+    .titleRow = 1, .titleColumn = 2, .title = "路肩幅員入力",
+    .headers = {{4, 1, {"Ｌ４（左）", "Ｌ３（左）", "Ｌ２（左）", "Ｌ１（左）", "測　点", "Ｌ１（右）",
+                        "Ｌ２（右）", "Ｌ３（右）", "Ｌ４（右）"}}},
+    .box = "A4:I105",
+    .shading = {{"A4:I4", 40}, {"E5:E105", 36}},
+};
 
 } // namespace
 
-void shoshikirokata() {
-    if (Sheet sheet = DocumentSheet(kShoulderSheet)) Format(*sheet);
-}
+void shoshikirokata() { LayOutDocumentSheet(kShoulderSheet, kLayout); }
 
 void yomikomirokata() {
     Sheet sheet = DocumentSheet(kShoulderSheet);
@@ -44,7 +41,7 @@ void tensourokata() {
     if (!sheet) return;
     SelectAndClear(*sheet);
     sheet->Select();
-    Format(*sheet);
+    LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station)
         for (int column = 1; column <= kColumns; ++column)
             PutNumberOrEmpty(*sheet, station + kFirstRow - 1, column, rokatadata(station, column));
