@@ -33,9 +33,9 @@ using namespace 縦断bus;
     設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
 }
 
-void グラフ::DrawFigure(double fromX, double fromY, double x, double y, long color) {
+void グラフ::DrawFigure(float x, float y, double fromX, double fromY, double toX, double toY, long color) {
     const bool line = x < x0_ && y > y0_;
-    図.Line(fromX, fromY, x, y, color, line ? forms::LineShape::Line : forms::LineShape::Box);
+    図.Line(fromX, fromY, toX, toY, color, line ? forms::LineShape::Line : forms::LineShape::Box);
 }
 
 void グラフ::図_MouseDown(int, int, float x, float y) {
@@ -50,15 +50,15 @@ void グラフ::図_MouseDown(int, int, float x, float y) {
 
 void グラフ::図_MouseMove(int, int, float x, float y) {
     if (!dragging_) return;
-    DrawFigure(図.CurrentX(), 図.CurrentY(), x0_, y0_, forms::vbWhite);
-    DrawFigure(x0_, y0_, x, y, 図.ForeColor());
+    DrawFigure(x, y, 図.CurrentX(), 図.CurrentY(), x0_, y0_, forms::vbWhite);
+    DrawFigure(x, y, x0_, y0_, x, y, 図.ForeColor());
 }
 
 void グラフ::図_MouseUp(int, int, float x, float y) {
     if (dragging_) {
         x1_ = x;
         y1_ = y;
-        DrawFigure(x0_, y0_, x1_, y1_, 図.ForeColor());
+        DrawFigure(x, y, x0_, y0_, x1_, y1_, 図.ForeColor());
     }
     dragging_ = false;
     if (x0_ < x1_ && y0_ > y1_) {

@@ -24,9 +24,9 @@ public:
     void 設定ボタン_Click();
 
 private:
-    // Draws the drag figure from (x0, y0) to (x, y): a line when the pointer is left of and
-    // above the press point, otherwise a box outline.
-    void DrawFigure(double fromX, double fromY, double x, double y, long color);
+    // Draws the drag figure for the pointer at (x, y) between the two points given: a line
+    // when the pointer is left of and above the press point, otherwise a box outline.
+    void DrawFigure(float x, float y, double fromX, double fromY, double toX, double toY, long color);
 
     bool dragging_ = false;
     float x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;   // last press and release points

@@ -133,6 +133,12 @@ TEST_F(GraphTest, DragsZoomRestoreAndReadAPoint) {
     EXPECT_EQ(gurafuymax, 12);
 
     g.図_MouseDown(2, 0, 123.456f, 45.678f);
+    g.図_MouseMove(2, 0, 110, 48);   // left and up: the rubber band is a line
+    const std::vector<DrawCommand>& band = Picture().Commands();
+    EXPECT_EQ(band[band.size() - 2].kind, DrawCommand::Line);
+    EXPECT_EQ(band[band.size() - 2].color, forms::vbWhite);
+    EXPECT_EQ(band.back().kind, DrawCommand::Line);
+    EXPECT_EQ(band.back().x2, 110);
     g.図_MouseUp(2, 0, 100, 50);
     EXPECT_TRUE(g.itixy.Visible());
     EXPECT_EQ(g.itixy.Caption(), "X = 123.46 Y = 45.68");
