@@ -1,0 +1,117 @@
+#pragma once
+// A program just started (Main has run, no spreadsheet running), a folder for its files, and
+// documents made the way a user makes them.
+#include "platform/forms/forms.h"
+#include "platform/forms/script.h"
+#include "platform/runtime/number_text.h"
+#include "platform/workbook/call_log.h"
+#include "platform/workbook/workbook.h"
+#include "vantor/geometry/keikoku.h"
+#include "vantor/geometry/入出力画面.h"
+#include "vantor/shell/Main.h"
+#include "vantor/shell/document.h"
+#include "vantor/shell/lifecycle/document_lifecycle.h"
+#include "vantor/shell/待表示.h"
+#include "vantor/shell/縦断bus.h"
+#include "vantor/shell/親画面.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <unistd.h>
+
+namespace lifecycle_test {
+
+inline constexpr float E = 縦断bus::kEmpty;
+
+struct Row {
+    float station = E, ground = E, reference = E, curve = E;
+};
+
+// The crest profile: grades +2 % and -1 %, a 60 m curve at station 100.
+inline const std::initializer_list<Row> kCrest = {{0, 47, 48},   {70, 48},  {85, 49},
+                                                  {100, 49.5f, 50, 60}, {130, 49}, {150, 48},
+                                                  {200, 47.5f, 49}};
+
+class LifecycleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("vantor_lifecycle_" + rt::CStr(static_cast<long long>(getpid())) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        Restart();
+    }
+
+    void TearDown() override {
+        QuitSpreadsheet();
+        forms::UnloadAll();
+        std::filesystem::remove_all(folder_);
+    }
+
+    // A fresh program: every screen gone, the spreadsheet not running, Main run again.
+    static void Restart() {
+        QuitSpreadsheet();
+        forms::UnloadAll();
+        forms::script::Reset();
+        縦断bus::ResetState();
+        縦断bus::keikokuflg = 0;
+        縦断bus::Main();
+        xl::ClearCallLog();
+    }
+
+    static void QuitSpreadsheet() { xl::CreateObject("Excel.sheet")->Application()->Quit(); }
+
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    // A document made with New, holding `rows`, saved as `name` and let go again.
+    std::string SavedDocument(const std::string& name, std::initializer_list<Row> rows) {
+        縦断bus::shinki();
+        Fill(rows);
+        const std::string path = PathOf(name);
+        forms::script::QueueFileName(path);
+        縦断bus::hozon();
+        Restart();
+        return path;
+    }
+
+    // The profile `rows` on a straight alignment 200 m long.
+    static void Fill(std::initializer_list<Row> rows) {
+        using namespace 縦断bus;
+        ipsuu = 0;
+        ipx(1) = 200000;
+        int r = 0;
+        for (const Row& row : rows) {
+            ++r;
+            tatedata(r, 1) = row.station;
+            tatedata(r, 2) = row.ground;
+            tatedata(r, 3) = row.reference;
+            tatedata(r, 4) = row.curve;
+        }
+    }
+
+    static void Open(const std::string& path) {
+        forms::script::QueueFileName(path);
+        縦断bus::hiraku();
+    }
+
+    static 親画面& Main() { return forms::Get<親画面>(); }
+    static bool ButtonEnabled(const char* key) { return Main().Toolbar1.Buttons(key).Enabled(); }
+    static std::string Cell(int row, int col) { return forms::Get<入出力画面>().グリッド.TextMatrix(row, col); }
+    static std::string LastMessage() {
+        const auto& messages = forms::script::Messages();
+        return messages.empty() ? std::string() : messages.back().prompt;
+    }
+    static int Logged(const std::string& call) {
+        const auto log = xl::CallLog();
+        return static_cast<int>(std::count(log.begin(), log.end(), call));
+    }
+
+    std::filesystem::path folder_;
+};
+
+} // namespace lifecycle_test

@@ -1,0 +1,94 @@
+#include "lifecycle_fixture.h"
+
+namespace lifecycle_test {
+namespace {
+
+using namespace 縦断bus;
+
+TEST_F(LifecycleTest, WaitScreenLoadsWithItsCaptionAndPlace) {
+    待表示& wait = forms::Get<待表示>();
+    EXPECT_EQ(wait.Caption(), "しばらくお待ちください。．．．");
+    EXPECT_EQ(wait.休み.Caption(), "あわてないでね");
+    EXPECT_TRUE(wait.休み.Visible());
+    EXPECT_FALSE(wait.継続ボタン.Visible());
+    EXPECT_FALSE(wait.終了ボタン.Visible());
+    EXPECT_EQ(wait.継続ボタン.Caption(), "継続");
+    EXPECT_EQ(wait.終了ボタン.Caption(), "終了");
+    EXPECT_EQ(wait.Left(), 3500);
+    EXPECT_EQ(wait.Top(), 2000);
+    EXPECT_EQ(wait.Width(), 2200);
+    EXPECT_EQ(wait.Height(), 1800);
+}
+
+TEST_F(LifecycleTest, NewMakesSevenSheetsAndAHundredEmptyStations) {
+    shinki();
+    ASSERT_TRUE(HasDocument());
+    const char* tabs[] = {"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ", "横断ｼｰﾄ",
+                          "ＩＰ座標入力",   "路肩ｼｰﾄ",     "座標値ｼｰﾄ"};
+    ASSERT_EQ(xlsheets->Count(), 7);
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(xlsheets->Item(i + 1)->Name(), tabs[i]);
+    EXPECT_EQ(xlbook->Worksheets("縦断ｼｰﾄ")->Cells(2, 2)->Value().Text(), "縦 断 曲 線 計 算 調 書");
+    EXPECT_EQ(bukkujoutai, 1);
+    EXPECT_EQ(hirakuflg, 0);
+    EXPECT_EQ(sokutensuu, 100);
+    EXPECT_EQ(tatedata(100, 8), E);
+    EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 101);
+    for (int c = 0; c < 8; ++c) EXPECT_EQ(Cell(100, c), "");
+    EXPECT_TRUE(forms::Get<入出力画面>().Visible());
+    EXPECT_FALSE(forms::Get<待表示>().Visible());
+
+    EXPECT_TRUE(Main().E.Enabled());
+    EXPECT_FALSE(Main().E1(0).Enabled());
+    EXPECT_FALSE(Main().E1(1).Enabled());
+    EXPECT_FALSE(Main().f1(3).Enabled());
+    for (const char* key : {"保存", "行挿入", "行削除", "縦断図", "関数式", "読込", "転送", "ｴｸｾﾙ画面入力"})
+        EXPECT_TRUE(ButtonEnabled(key)) << key;
+    EXPECT_FALSE(ButtonEnabled("表示"));
+
+    // New again: the same workbook, formatted again, the profile emptied.
+    tatedata(1, 1) = 5;
+    shinki();
+    EXPECT_EQ(Logged("CreateObject(Excel.sheet)"), 1);
+    EXPECT_EQ(xlsheets->Count(), 7);
+    EXPECT_EQ(tatedata(1, 1), E);
+}
+
+TEST_F(LifecycleTest, EndQuitsTheSpreadsheetOnlyForAnOpenedWorkbook) {
+    shinki();
+    shuuryou();
+    EXPECT_EQ(forms::script::EndCount(), 1);
+    EXPECT_EQ(Logged("Quit"), 0);
+
+    Open(SavedDocument("a.xls", kCrest));
+    shuuryou();
+    EXPECT_EQ(forms::script::EndCount(), 1);
+    EXPECT_EQ(Logged("Quit"), 1);
+    EXPECT_FALSE(HasDocument());
+}
+
+TEST_F(LifecycleTest, ContinueLetsGoOfTheOpenedWorkbookAndNewMakesAnother) {
+    Open(SavedDocument("a.xls", kCrest));
+    forms::script::QueueFileName(PathOf("b.xls"));
+    hozon();
+    待表示& wait = forms::Get<待表示>();
+    wait.継続ボタン_Click();
+    EXPECT_EQ(Logged("Quit"), 1);
+    EXPECT_FALSE(HasDocument());
+    EXPECT_EQ(xlshuuryouflg, 0);
+    EXPECT_EQ(bukkujoutai, 0);
+    EXPECT_FALSE(wait.Visible());
+    EXPECT_FALSE(wait.継続ボタン.Visible());
+    EXPECT_FALSE(wait.終了ボタン.Visible());
+
+    shinki();
+    EXPECT_TRUE(HasDocument());
+    EXPECT_EQ(bukkujoutai, 1);
+    EXPECT_EQ(Logged("CreateObject(Excel.sheet)"), 1);
+
+    shuuryou();
+    EXPECT_EQ(Logged("Quit"), 1);
+    EXPECT_EQ(forms::script::EndCount(), 1);
+}
+
+} // namespace
+} // namespace lifecycle_test

@@ -1,0 +1,128 @@
+#include "lifecycle_fixture.h"
+
+#include "platform/runtime/error.h"
+#include "vantor/shell/lifecycle/lifecycle_messages.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace lifecycle_test {
+namespace {
+
+using namespace 縦断bus;
+
+TEST_F(LifecycleTest, OpenReadsComputesAndEnablesTheDocumentCommands) {
+    const std::string path = SavedDocument("a.xls", kCrest);
+    Open(path);
+    EXPECT_TRUE(forms::script::Messages().empty()) << LastMessage();
+    ASSERT_EQ(forms::script::FileDialogs().size(), 1u);
+    EXPECT_EQ(forms::script::FileDialogs()[0].filter, "*.xls");
+    EXPECT_FALSE(forms::script::FileDialogs()[0].initDir.empty());
+
+    EXPECT_EQ(sokutensuu, 7);
+    EXPECT_EQ(tatedata(4, 5), 49.78f);
+    EXPECT_EQ(Cell(4, 4), "49.78");
+    EXPECT_EQ(hirakuflg, 1);
+    EXPECT_EQ(bukkujoutai, 2);
+    EXPECT_EQ(xlshuuryouflg, -1);
+    EXPECT_EQ(fairumei, path);
+    EXPECT_TRUE(forms::Get<入出力画面>().Visible());
+    EXPECT_FALSE(forms::Get<待表示>().Visible());
+    EXPECT_TRUE(Main().E.Enabled());
+    for (forms::Menu* item : {&Main().g1(0), &Main().g1(1), &Main().E1(0), &Main().E1(1), &Main().f1(3)})
+        EXPECT_TRUE(item->Enabled()) << item->Caption();
+    for (const char* key : {"保存", "行挿入", "行削除", "縦断図", "関数式", "読込", "転送"})
+        EXPECT_TRUE(ButtonEnabled(key)) << key;
+    EXPECT_FALSE(ButtonEnabled("ｴｸｾﾙ画面入力"));
+}
+
+TEST_F(LifecycleTest, CancelledOpenChangesNothing) {
+    for (bool cancel : {true, false}) {
+        cancel ? forms::script::QueueFileCancel() : forms::script::QueueFileName("");
+        hiraku();
+        EXPECT_EQ(LastMessage(), lifecycle_messages::kCancelled);
+        EXPECT_EQ(hirakuflg, 0);
+        EXPECT_EQ(bukkujoutai, 0);
+        EXPECT_FALSE(Main().E.Enabled());
+        EXPECT_FALSE(HasDocument());
+        EXPECT_TRUE(xl::CallLog().empty());
+    }
+}
+
+TEST_F(LifecycleTest, FailedOpenLeavesThePreviousDocumentAsItWas) {
+    const std::string good = SavedDocument("good.xls", kCrest);
+    // A workbook with a profile of its own but without the other sheets.
+    const std::string partial = PathOf("partial.xls");
+    {
+        auto book = xl::CreateObject("Excel.sheet");
+        auto sheet = book->Worksheets(1);
+        sheet->SetName("縦断ｼｰﾄ");
+        sheet->Cells(5, 1)->SetValue(5.0f);
+        sheet->Cells(6, 1)->SetValue(15.0f);
+        book->SaveAs(partial);
+        book->Close();
+    }
+    const std::string garbage = PathOf("garbage.xls");
+    std::ofstream(garbage) << "not a workbook";
+    xl::ClearCallLog();
+
+    Open(good);
+    ASSERT_TRUE(forms::script::Messages().empty()) << LastMessage();
+    const auto table = tatedata;
+    const auto book = xlbook;
+    const bool deleteEnabled = Main().g1(1).Enabled();
+    const std::string planned = Cell(4, 4);
+
+    for (const std::string& path : {PathOf("missing.xls"), garbage, partial}) {
+        forms::script::Reset();
+        Open(path);
+        ASSERT_EQ(forms::script::Messages().size(), 1u) << path;
+        EXPECT_NE(LastMessage().find(path), std::string::npos) << LastMessage();
+        EXPECT_EQ(sokutensuu, 7) << path;
+        EXPECT_EQ(std::memcmp(&tatedata, &table, sizeof table), 0) << path;
+        EXPECT_EQ(xlbook, book);
+        EXPECT_EQ(xlbook->FullName(), std::filesystem::absolute(good).lexically_normal().string());
+        EXPECT_EQ(fairumei, good);
+        EXPECT_EQ(hirakuflg, 1);
+        EXPECT_EQ(bukkujoutai, 2);
+        EXPECT_EQ(xlshuuryouflg, -1);
+        EXPECT_EQ(Main().g1(1).Enabled(), deleteEnabled);
+        EXPECT_EQ(Cell(4, 4), planned);
+        EXPECT_FALSE(forms::Get<待表示>().Visible());
+    }
+    // The partial workbook was let go again: opening it anew reads the file, not a leftover.
+    EXPECT_EQ(Logged("Close(partial.xls)"), 1);
+}
+
+TEST_F(LifecycleTest, OpenLetsGoOfAnEarlierOpenedWorkbookButNotOfANewOne) {
+    const std::string a = SavedDocument("a.xls", kCrest);
+    const std::string b = SavedDocument("b.xls", {{0, 10, 10}, {100, 11, 12}});
+
+    shinki();
+    const auto made = xlbook;
+    Open(a);
+    EXPECT_EQ(made->Name(), "Book1");   // still there
+    const auto opened = xlbook;
+    Open(b);
+    EXPECT_EQ(sokutensuu, 2);
+    EXPECT_EQ(Logged("Quit"), 0);
+    try {
+        opened->Name();
+        ADD_FAILURE() << "the earlier workbook is still open";
+    } catch (const rt::Error& e) {
+        EXPECT_EQ(e.Number(), rt::errNoObject);
+    }
+    EXPECT_EQ(xlbook->Name(), "b.xls");
+}
+
+TEST_F(LifecycleTest, ReloadReadsTheProfileSheetAgain) {
+    Open(SavedDocument("a.xls", kCrest));
+    xlbook->Worksheets("縦断ｼｰﾄ")->Cells(6, 2)->SetValue(47.0f);   // ground at station 70
+    yomikomi();
+    EXPECT_EQ(tatedata(2, 2), 47.0f);
+    EXPECT_EQ(Cell(2, 6), "2.4");   // fill recomputed
+    EXPECT_FALSE(forms::IsLoaded<待表示>());
+}
+
+} // namespace
+} // namespace lifecycle_test

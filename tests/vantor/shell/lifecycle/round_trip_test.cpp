@@ -1,0 +1,93 @@
+// New, a profile typed into the grid, Save, End; a new run opens the file and shows the same.
+#include "lifecycle_fixture.h"
+
+#include <array>
+#include <cstdio>
+#include <sys/wait.h>
+#include <vector>
+
+namespace lifecycle_test {
+namespace {
+
+using namespace 縦断bus;
+
+// Clicks the cell, types `text` into the editor and leaves it for the grid.
+void Type(int row, int col, const std::string& text) {
+    入出力画面& screen = forms::Get<入出力画面>();
+    screen.グリッド.SetRow(row);
+    screen.グリッド.SetCol(col);
+    screen.グリッド_Click();
+    ASSERT_EQ(henshuuretsu, col);
+    screen.Text1.SetFocus();
+    screen.Text1.SetText(text);
+    screen.グリッド.SetFocus();
+}
+
+std::vector<std::string> GridRows(int rows) {
+    std::vector<std::string> texts;
+    for (int r = 1; r <= rows; ++r) {
+        std::string line;
+        for (int c = 0; c < 8; ++c) line += forms::Get<入出力画面>().グリッド.TextMatrix(r, c) + "|";
+        texts.push_back(line);
+    }
+    return texts;
+}
+
+std::string ProfileReadByXlrd(const std::string& file) {
+    const std::string command =
+        "/usr/bin/python3 " VANTOR_SOURCE_DIR "/tests/vantor/shell/lifecycle/read_profile.py '" + file + "'";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 4096> buffer;
+    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+    return out;
+}
+
+TEST_F(LifecycleTest, ProfileTypedIntoANewDocumentComesBackFromItsFile) {
+    shinki();
+    const std::vector<std::array<const char*, 3>> entered = {
+        {"0", "47", "48"}, {"70", "48", ""}, {"85", "49", ""}, {"100", "49.5", "50"},
+        {"130", "49", ""}, {"150", "48", ""}, {"200", "47.5", "49"}};
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 3; ++c)
+            if (*entered[r][c]) Type(r + 1, c, entered[r][c]);
+    Type(4, 3, "60");
+    ASSERT_EQ(keikokuflg, 0);
+
+    const char* planned[] = {"48", "49.4", "49.64", "49.78", "49.7", "49.5", "49"};
+    const char* fill[] = {"1", "1.4", "0.64", "0.28", "0.7", "1.5", "1.5"};
+    const char* gradient[] = {"2", "2", "2", "2", "-1", "-1", "-1"};
+    for (int r = 1; r <= 7; ++r) {
+        EXPECT_EQ(Cell(r, 4), planned[r - 1]) << r;
+        EXPECT_EQ(Cell(r, 5), "") << r;
+        EXPECT_EQ(Cell(r, 6), fill[r - 1]) << r;
+        EXPECT_EQ(Cell(r, 7), gradient[r - 1]) << r;
+    }
+    const auto shown = GridRows(7);
+
+    const std::string path = PathOf("crest.xls");
+    forms::script::QueueFileName(path);
+    hozon();
+    ASSERT_TRUE(forms::Get<待表示>().終了ボタン.Visible());
+    forms::Get<待表示>().終了ボタン_Click();
+    EXPECT_EQ(forms::script::EndCount(), 1);
+
+    Restart();
+    Open(path);
+    EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 8);
+    EXPECT_EQ(GridRows(7), shown);
+
+    EXPECT_EQ(ProfileReadByXlrd(path),
+              "0\t47\t48\t\t48\n"
+              "70\t48\t\t\t49.4\n"
+              "85\t49\t\t\t49.64\n"
+              "100\t49.5\t50\t60\t49.78\n"
+              "130\t49\t\t\t49.7\n"
+              "150\t48\t\t\t49.5\n"
+              "200\t47.5\t49\t\t49\n");
+}
+
+} // namespace
+} // namespace lifecycle_test
