@@ -1,4 +1,5 @@
-#include "tests/vantor/geometry/equations/profile_cases.h"
+#include "tests/vantor/geometry/profile/profile_fixture.h"
+#include "vantor/geometry/keisantate.h"
 #include "vantor/geometry/hyoujihouteishiki.h"
 #include "vantor/geometry/方程式画面.h"
 
@@ -19,12 +20,14 @@ void SetCurve(int k, float a, float b, float c, float from, float to) {
 } // namespace
 
 TEST(CurveEquations, TextsOfTheCrestAndSagCurves) {
-    profile_cases::LoadCrest();
+    profile_test::LoadCrest();
+    keisantate();
     ASSERT_EQ(kyokusensuu, 1);
     EXPECT_EQ(houteishikimoji(1), " (   1)  Ｙ＝　-0 .000249999983・Ｘ^2 +0 .055・Ｘ + 46.775");
     EXPECT_EQ(kukanmoji(1), "（区間 No 70～ No 130)");
 
-    profile_cases::LoadSag();
+    profile_test::LoadSag();
+    keisantate();
     ASSERT_EQ(kyokusensuu, 1);
     EXPECT_EQ(houteishikimoji(1), " (   1)  Ｙ＝　  0 .000624999986・Ｘ^2 -0 .0575・Ｘ + 10.563");
     EXPECT_EQ(kukanmoji(1), "（区間 No 30～ No 70)");

@@ -2,7 +2,8 @@
 // A small straight profile for the graph: stations 0, 10, 20, planned 10 -> 12 on one grade,
 // ground 9.5, 11.5, 12; the graph computed and drawn with its messages recorded.
 #include "platform/forms/script.h"
-#include "tests/vantor/geometry/equations/profile_cases.h"
+#include "tests/vantor/geometry/profile/profile_fixture.h"
+#include "vantor/geometry/keisantate.h"
 #include "vantor/geometry/keisangurafu.h"
 #include "vantor/geometry/グラフ.h"
 
@@ -15,8 +16,13 @@ protected:
         縦断bus::ResetGurafu();
     }
 
+    static void Compute(std::initializer_list<profile_test::Row> rows) {
+        profile_test::LoadProfile(rows);
+        縦断bus::keisantate();
+    }
+
     void DrawStraight(const char* grid = "v") {
-        profile_cases::Load({{0, 9.5f, 10}, {10, 11.5f}, {20, 12, 12}});
+        Compute({{0, 9.5f, 10}, {10, 11.5f}, {20, 12, 12}});
         縦断bus::xhyouji = 縦断bus::yhyouji = grid;
         縦断bus::keisangurafu();
     }

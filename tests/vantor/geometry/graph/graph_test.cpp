@@ -99,7 +99,7 @@ TEST_F(GraphTest, GridLinesFollowTheFlags) {
 }
 
 TEST_F(GraphTest, NothingToDrawIsSaid) {
-    profile_cases::Load({{0, 10}, {10, 11}});   // stations without planned heights
+    Compute({{0, 10}, {10, 11}});   // stations without planned heights
     keisangurafu();
     ASSERT_EQ(forms::script::Messages().size(), 1u);
     EXPECT_EQ(forms::script::Messages()[0].prompt, kGurafuDataNashi);
@@ -108,7 +108,7 @@ TEST_F(GraphTest, NothingToDrawIsSaid) {
 TEST_F(GraphTest, LevelProfileHighUpEndsItsGrid) {
     // All planned heights equal: the y interval is about 0.00001, too small to move a single
     // precision height of 300 m from one grid line to the next.
-    profile_cases::Load({{0, 299, 300}, {100, 301, 300}});
+    Compute({{0, 299, 300}, {100, 301, 300}});
     xhyouji = yhyouji = "v";
     keisangurafu();
     EXPECT_LE(CountColour(kYellow), 30);
@@ -149,7 +149,8 @@ TEST_F(GraphTest, DragsZoomRestoreAndReadAPoint) {
 }
 
 TEST_F(GraphTest, CrestGraphPicture) {
-    profile_cases::LoadCrest();
+    profile_test::LoadCrest();
+    keisantate();
     xhyouji = yhyouji = "v";
     keisangurafu();
     const std::string path = std::string(VANTOR_BINARY_DIR) + "/profile_graph_crest.png";

@@ -13,7 +13,7 @@ long VerticalGridLines() {
 } // namespace
 
 TEST_F(GraphTest, ScaleScreenShowsTheIntervalsAndSwitchesTheGrid) {
-    profile_cases::Load({{0, 20, 20.3f}, {250, 25, 31.7f}, {500, 30, 25}});
+    Compute({{0, 20, 20.3f}, {250, 25, 31.7f}, {500, 30, 25}});
     xhyouji = yhyouji = "v";
     keisangurafu();
     目盛設定画面& s = forms::Get<目盛設定画面>();
