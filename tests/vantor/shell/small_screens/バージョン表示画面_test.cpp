@@ -13,6 +13,7 @@ TEST(VersionScreenTest, ShowsTheVersionAndOkUnloadsIt) {
     EXPECT_EQ(screen.Command1.Caption(), "O　K");
     screen.Command1.OnClick();
     EXPECT_FALSE(forms::IsLoaded<バージョン表示画面>());
+    forms::UnloadAll();   // frees the released screen while the application still runs
 }
 
 } // namespace
