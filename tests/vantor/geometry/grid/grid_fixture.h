@@ -3,6 +3,7 @@
 // the way a user does: click the cell, type, leave it.
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
+#include "../profile/profile_fixture.h"
 #include "vantor/geometry/hyoujitate.h"
 #include "vantor/geometry/keikoku.h"
 #include "vantor/geometry/入出力画面.h"
@@ -15,11 +16,7 @@
 
 namespace grid_test {
 
-inline constexpr float E = 縦断bus::kEmpty;
-
-struct Row {
-    float station = E, ground = E, reference = E, curve = E;
-};
+using profile_test::E;
 
 class GridTest : public ::testing::Test {
 protected:
@@ -28,25 +25,13 @@ protected:
         forms::script::Reset();
         縦断bus::ResetState();
         縦断bus::keikokuflg = 0;
-        縦断bus::ketasuu = 2;
     }
     void TearDown() override { forms::UnloadAll(); }
 
     // `rows` entered, then `empty` station rows with nothing in them.
-    static void Load(std::initializer_list<Row> rows, int empty = 0) {
-        using namespace 縦断bus;
-        int r = 0;
-        for (const Row& row : rows) {
-            ++r;
-            tatedata(r, 1) = row.station;
-            tatedata(r, 2) = row.ground;
-            tatedata(r, 3) = row.reference;
-            tatedata(r, 4) = row.curve;
-            for (int c = 5; c <= 8; ++c) tatedata(r, c) = kEmpty;
-        }
-        for (int i = 0; i < empty; ++i, ++r)
-            for (int c = 1; c <= 8; ++c) tatedata(r + 1, c) = kEmpty;
-        sokutensuu = r;
+    static void Load(std::initializer_list<profile_test::Row> rows, int empty = 0) {
+        profile_test::LoadProfile(rows);
+        縦断bus::sokutensuu += empty;
     }
 
     static 入出力画面& Screen() { return forms::Get<入出力画面>(); }
