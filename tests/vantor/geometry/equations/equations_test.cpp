@@ -17,9 +17,14 @@ void SetCurve(int k, float a, float b, float c, float from, float to) {
     vce(k) = to;
 }
 
+class CurveEquations : public ::testing::Test {
+protected:
+    void TearDown() override { forms::UnloadAll(); }
+};
+
 } // namespace
 
-TEST(CurveEquations, TextsOfTheCrestAndSagCurves) {
+TEST_F(CurveEquations, TextsOfTheCrestAndSagCurves) {
     profile_test::LoadCrest();
     keisantate();
     ASSERT_EQ(kyokusensuu, 1);
@@ -33,7 +38,7 @@ TEST(CurveEquations, TextsOfTheCrestAndSagCurves) {
     EXPECT_EQ(kukanmoji(1), "（区間 No 30～ No 70)");
 }
 
-TEST(CurveEquations, NumberingSignsAndTinyCoefficients) {
+TEST_F(CurveEquations, NumberingSignsAndTinyCoefficients) {
     ResetState();
     struct Case { int k; float a, b, c; const char* text; };
     const Case cases[] = {
@@ -48,7 +53,7 @@ TEST(CurveEquations, NumberingSignsAndTinyCoefficients) {
     }
 }
 
-TEST(CurveEquations, ScreenListsExactlyTheCurrentCurves) {
+TEST_F(CurveEquations, ScreenListsExactlyTheCurrentCurves) {
     ResetState();
     kyokusensuu = 3;
     for (int k = 1; k <= 3; ++k) SetCurve(k, 0.001f, 0.01f, 10.0f, 100.0f * k, 100.0f * k + 40);
@@ -68,7 +73,7 @@ TEST(CurveEquations, ScreenListsExactlyTheCurrentCurves) {
     EXPECT_FALSE(screen.方程式(0).Visible());
 }
 
-TEST(CurveEquations, MoreCurvesThanLinesDoNotStopTheListing) {
+TEST_F(CurveEquations, MoreCurvesThanLinesDoNotStopTheListing) {
     ResetState();
     kyokusensuu = 20;
     for (int k = 1; k <= 20; ++k) SetCurve(k, 0.001f, 0.01f, 10.0f, 50.0f * k, 50.0f * k + 20);

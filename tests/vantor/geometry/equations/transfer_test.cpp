@@ -24,9 +24,14 @@ std::string Output(const std::string& command) {
     return out;
 }
 
+class CurveEquationsTransfer : public ::testing::Test {
+protected:
+    void TearDown() override { forms::UnloadAll(); }
+};
+
 } // namespace
 
-TEST(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
+TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
     ResetState();
     forms::script::Reset();
     xlbook = xl::CreateObject("Excel.sheet");
@@ -53,7 +58,7 @@ TEST(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
     ReleaseDocument();
 }
 
-TEST(CurveEquationsTransfer, NoWorkbookIsSaid) {
+TEST_F(CurveEquationsTransfer, NoWorkbookIsSaid) {
     ResetState();
     ReleaseDocument();
     forms::script::Reset();

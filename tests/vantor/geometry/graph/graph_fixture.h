@@ -15,6 +15,7 @@ protected:
         forms::script::Reset();
         縦断bus::ResetGurafu();
     }
+    void TearDown() override { forms::UnloadAll(); }
 
     static void Compute(std::initializer_list<profile_test::Row> rows) {
         profile_test::LoadProfile(rows);

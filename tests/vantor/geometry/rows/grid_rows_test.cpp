@@ -13,6 +13,8 @@ namespace {
 
 class GridRows : public ::testing::Test {
 protected:
+    void TearDown() override { forms::UnloadAll(); }
+
     // Stations 10, 20, ... on `count` rows, shown in the grid with (row, column) current.
     void Show(int count, int row, int column) {
         ResetState();
