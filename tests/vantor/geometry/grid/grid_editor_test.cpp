@@ -48,7 +48,7 @@ TEST_F(GridTest, StoreTakesTheLeadingNumberAndBlankAsEmpty) {
     struct Case {
         const char* typed;
         float stored;
-    } cases[] = {{"12.5abc", 12.5f}, {"abc", 0}, {"-3", -3}, {"", E}, {"  ", E}};
+    } cases[] = {{"12.5abc", 12.5f}, {"abc", 0}, {"-3", -3}, {"", E}, {"  ", E}, {"B.C 99 (5)", 0}};
     for (const Case& c : cases) {
         Type(1, 1, c.typed);
         EXPECT_EQ(tatedata(1, 2), c.stored) << c.typed;
