@@ -98,6 +98,19 @@ TEST_F(GraphTest, GridLinesFollowTheFlags) {
     EXPECT_EQ(CountColour(kYellow), 24);
 }
 
+TEST_F(GraphTest, EmptyCellsAreNoPoints) {
+    // A row without a station inside the profile and a station without a ground height.
+    const float E = kEmpty;
+    Compute({{0, 9.5f, 10}, {E, 11}, {10, E}, {20, 12, 12}});
+    xhyouji = yhyouji = "s";
+    keisangurafu();
+    EXPECT_EQ(gurafusuu, 3);
+    EXPECT_EQ(CountColour(kGreen), 2 + 1);   // ground bars at 0 and 20, the polygon
+    EXPECT_EQ(CountColour(kBlue), 3);        // planned bars; no ground line touches station 10
+    for (const DrawCommand& d : Picture().Commands())
+        EXPECT_LT(std::max({d.x1, d.y1, d.x2, d.y2}), 100);
+}
+
 TEST_F(GraphTest, NothingToDrawIsSaid) {
     Compute({{0, 10}, {10, 11}});   // stations without planned heights
     keisangurafu();
