@@ -10,6 +10,8 @@ class QWidget;
 
 namespace forms {
 
+enum AlignmentValue : int { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
+
 class Control {
 public:
     virtual ~Control();

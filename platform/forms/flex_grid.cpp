@@ -242,13 +242,19 @@ int FlexGrid::ColWidth(int col) const {
     return colWidths_[col];
 }
 
+namespace {
+// Sets one size, or every size for index -1.
+void SetSize(std::vector<int>& sizes, int index, int twips) {
+    if (index == -1)
+        std::fill(sizes.begin(), sizes.end(), twips);
+    else
+        sizes[index] = twips;
+}
+} // namespace
+
 void FlexGrid::SetColWidth(int col, int twips) {
-    if (col == -1) {
-        std::fill(colWidths_.begin(), colWidths_.end(), twips);
-    } else {
-        CheckCol(col);
-        colWidths_[col] = twips;
-    }
+    if (col != -1) CheckCol(col);
+    SetSize(colWidths_, col, twips);
     Refresh();
 }
 
@@ -258,12 +264,8 @@ int FlexGrid::RowHeight(int row) const {
 }
 
 void FlexGrid::SetRowHeight(int row, int twips) {
-    if (row == -1) {
-        std::fill(rowHeights_.begin(), rowHeights_.end(), twips);
-    } else {
-        CheckRow(row);
-        rowHeights_[row] = twips;
-    }
+    if (row != -1) CheckRow(row);
+    SetSize(rowHeights_, row, twips);
     Refresh();
 }
 

@@ -21,9 +21,11 @@ struct Registry {
     std::vector<std::unique_ptr<Form>> released;   // unloaded, deleted once control returns
 };
 
+// Never destroyed: screens still loaded when the process ends are not torn down after the
+// toolkit's own globals have gone.
 Registry& Forms() {
-    static Registry registry;
-    return registry;
+    static Registry* registry = new Registry;
+    return *registry;
 }
 
 void DeleteReleased() { Forms().released.clear(); }

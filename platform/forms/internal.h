@@ -20,6 +20,13 @@ inline int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }
 inline std::string S(const QString& s) { return s.toStdString(); }
 
+// Horizontal part of an alignment value: 0 left, 1 right, 2 centre.
+inline Qt::Alignment HorizontalAlignment(int alignment) {
+    if (alignment == 1) return Qt::AlignRight;
+    if (alignment == 2) return Qt::AlignHCenter;
+    return Qt::AlignLeft;
+}
+
 // Colours are held as 0x00BBGGRR.
 inline QColor ToQColor(long c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 

@@ -17,10 +17,7 @@ void Label::SetCaption(const std::string& caption) { Of(this)->setText(internal:
 
 void Label::SetAlignment(int alignment) {
     alignment_ = alignment;
-    Qt::Alignment h = Qt::AlignLeft;
-    if (alignment == vbRightJustify) h = Qt::AlignRight;
-    if (alignment == vbCenter) h = Qt::AlignHCenter;
-    Of(this)->setAlignment(h | Qt::AlignTop);
+    Of(this)->setAlignment(internal::HorizontalAlignment(alignment) | Qt::AlignTop);
 }
 
 void Label::SetForeColor(long color) {

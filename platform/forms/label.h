@@ -4,8 +4,6 @@
 
 namespace forms {
 
-enum AlignmentValue : int { vbLeftJustify = 0, vbRightJustify = 1, vbCenter = 2 };
-
 class Label : public Control {
 public:
     explicit Label(Container& parent);

@@ -1,7 +1,6 @@
 #include "platform/forms/text_box.h"
 
 #include "platform/forms/internal.h"
-#include "platform/forms/label.h"
 
 #include <QLineEdit>
 
@@ -24,10 +23,7 @@ void TextBox::SetLocked(bool locked) { Of(this)->setReadOnly(locked); }
 
 void TextBox::SetAlignment(int alignment) {
     alignment_ = alignment;
-    Qt::Alignment h = Qt::AlignLeft;
-    if (alignment == vbRightJustify) h = Qt::AlignRight;
-    if (alignment == vbCenter) h = Qt::AlignHCenter;
-    Of(this)->setAlignment(h | Qt::AlignVCenter);
+    Of(this)->setAlignment(internal::HorizontalAlignment(alignment) | Qt::AlignVCenter);
 }
 
 } // namespace forms

@@ -13,7 +13,7 @@ public:
     bool Locked() const;
     void SetLocked(bool locked);
     int Alignment() const { return alignment_; }
-    void SetAlignment(int alignment);   // AlignmentValue (label.h)
+    void SetAlignment(int alignment);   // AlignmentValue
 
     std::function<void()> OnChange;
 

@@ -1,6 +1,8 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,6 +51,21 @@ TEST_F(FormTest, FirstTouchLoadsOnceAndUnloadLoadsAfresh) {
     EXPECT_FALSE(IsLoaded<試験画面>());
     EXPECT_EQ(Get<試験画面>().見出し.Caption(), "");
     EXPECT_EQ(loads, 2);
+}
+
+TEST_F(FormTest, PositionsAreTwipsAndWindowStateIsKept) {
+    auto& f = Get<試験画面>();
+    f.Move(500, 600, 4500, 3000);
+    EXPECT_EQ(f.Left(), 500);
+    EXPECT_EQ(f.Top(), 600);
+    EXPECT_EQ(f.Window()->width(), 300);
+    f.実行.Move(150, 300, 1500, 450);
+    EXPECT_EQ(f.実行.Widget()->geometry(), QRect(10, 20, 100, 30));
+    f.Show();
+    f.SetWindowState(vbMinimized);
+    EXPECT_EQ(f.WindowState(), vbMinimized);
+    f.SetWindowState(vbNormal);
+    EXPECT_EQ(f.WindowState(), vbNormal);
 }
 
 TEST_F(FormTest, ControlArrayRaisesSubscriptErrorForMissingIndex) {
