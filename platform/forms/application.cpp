@@ -2,8 +2,11 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/internal.h"
+#include "platform/forms/msgbox.h"
 #include "platform/forms/script.h"
 #include "platform/runtime/doevents.h"
+#include "platform/runtime/error.h"
+#include "platform/runtime/number_text.h"
 
 #include <QApplication>
 #include <QFont>
@@ -40,6 +43,24 @@ void SetUpFonts() {
     QApplication::setFont(font);
 }
 
+// An error that escapes a command's handler ends that command, not the program: the user is
+// told what went wrong and goes on working with what was there before the command.
+class Application : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const rt::Error& e) {
+            MsgBox("実行時エラー '" + rt::CStr(e.Number()) + "':\n\n" + e.Description(), vbCritical);
+        } catch (const std::exception& e) {
+            MsgBox(std::string("実行時エラー:\n\n") + e.what(), vbCritical);
+        }
+        return false;
+    }
+};
+
 void Prepare() {
     SetUpFonts();
     rt::SetDoEventsHook([] { DoEvents(); });
@@ -59,7 +80,7 @@ void SaveScreenshotAndQuit(const QString& file) {
 
 void InitApplication(int& argc, char** argv) {
     if (QApplication::instance()) return;
-    new QApplication(argc, argv);
+    new Application(argc, argv);
     Prepare();
 }
 
@@ -71,7 +92,7 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "vantor";
     static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
+    new Application(argc, argv);
     Prepare();
 }
 } // namespace internal

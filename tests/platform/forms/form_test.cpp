@@ -1,6 +1,10 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 
+#include "platform/runtime/error.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -86,6 +90,27 @@ TEST_F(FormTest, MsgBoxIsRecordedAndAnsweredByScript) {
     ASSERT_EQ(script::Messages().size(), 2u);
     EXPECT_EQ(script::Messages()[0].prompt, "続けますか");
     EXPECT_EQ(script::Messages()[1].title, AppTitle());
+}
+
+} // namespace
+
+namespace {
+
+// A command that fails tells the user and leaves the program running.
+TEST_F(FormTest, AnErrorEscapingAHandlerIsReportedAndTheProgramGoesOn) {
+    auto& f = Get<試験画面>();
+    f.実行.OnClick = [] { rt::Raise(rt::errSubscript, "row 501"); };
+    f.Show();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(f.実行.Widget(), &press);
+    QCoreApplication::sendEvent(f.実行.Widget(), &release);
+    ASSERT_EQ(script::Messages().size(), 1u);
+    EXPECT_NE(script::Messages()[0].prompt.find("実行時エラー '9'"), std::string::npos);
+    EXPECT_NE(script::Messages()[0].prompt.find("row 501"), std::string::npos);
+    EXPECT_TRUE(f.Visible());
 }
 
 } // namespace
