@@ -1,5 +1,21 @@
 #include "vantor/shell/親画面.h"
 
+#include "vantor/geometry/gyousakujo.h"
+#include "vantor/geometry/gyousounyuu.h"
+#include "vantor/geometry/hyoujihouteishiki.h"
+#include "vantor/geometry/kazoetate.h"
+#include "vantor/geometry/keikoku.h"
+#include "vantor/geometry/keisangurafu.h"
+#include "vantor/geometry/keisantate.h"
+#include "vantor/geometry/警告表示画面.h"
+#include "vantor/shell/document.h"
+#include "vantor/shell/lifecycle/document_lifecycle.h"
+#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/shell/sheets/sheet_messages.h"
+#include "vantor/shell/バージョン表示画面.h"
+#include "vantor/shell/待表示.h"
+#include "vantor/shell/桁数設定画面.h"
+
 namespace {
 
 struct ButtonDesign {
@@ -50,6 +66,19 @@ constexpr ButtonDesign kButtons[] = {
     ヘルプ.OnClick = [this] { ヘルプ_Click(); };
     バージョン.OnClick = [this] { バージョン_Click(); };
     Toolbar1.OnButtonClick = [this](forms::ToolbarButton& button) { Toolbar1_ButtonClick(button); };
+
+    // What becomes usable once the profile sheet has been read or written.
+    縦断bus::OnProfileSheetRead = [] {
+        親画面& main = forms::Get<親画面>();
+        for (forms::Menu* item : {&main.g1(0), &main.g1(1), &main.E1(1), &main.f1(3)}) item->SetEnabled(true);
+        for (const char* key : {"行挿入", "行削除", "縦断図", "関数式", "転送", "保存"})
+            main.Toolbar1.Buttons(key).SetEnabled(true);
+    };
+    縦断bus::OnProfileSheetWritten = [] {
+        親画面& main = forms::Get<親画面>();
+        main.E1(3).SetEnabled(true);
+        main.Toolbar1.Buttons("表示").SetEnabled(true);
+    };
 }
 
 void 親画面::Form_Load() { Move(600, 600, 15000, 10500); }
@@ -58,12 +87,117 @@ void 親画面::Form_Load() { Move(600, 600, 15000, 10500); }
 void 親画面::Form_Unload(int& /*cancel*/) { f1_Click(5); }
 
 // The commands behind the menus and the toolbar.
-void 親画面::f1_Click(int /*Index*/) {}
-void 親画面::i1_Click(int /*Index*/) {}
-void 親画面::g1_Click(int /*Index*/) {}
-void 親画面::入力_Click() {}
-void 親画面::E1_Click(int /*Index*/) {}
-void 親画面::lt_Click() {}
-void 親画面::ヘルプ_Click() {}
-void 親画面::バージョン_Click() {}
-void 親画面::Toolbar1_ButtonClick(forms::ToolbarButton& /*Button*/) {}
+void 親画面::f1_Click(int Index) {
+    switch (Index) {
+    case 0: 縦断bus::shinki(); break;
+    case 1: 縦断bus::hiraku(); break;
+    case 3: 縦断bus::hozon(); break;
+    case 5: 縦断bus::shuuryou(); break;
+    default: break;
+    }
+}
+
+void 親画面::i1_Click(int Index) {
+    if (Index == 5) forms::Get<桁数設定画面>().Show();
+}
+
+void 親画面::g1_Click(int Index) {
+    if (Index == 0) 縦断bus::gyousounyuu();
+    if (Index == 1) 縦断bus::gyousakujo();
+}
+
+void 親画面::入力_Click() { ShowSpreadsheetForInput(); }
+
+void 親画面::E1_Click(int Index) {
+    switch (Index) {
+    case 0: 縦断bus::yomikomi(); break;
+    case 1: 縦断bus::tensoutate(); break;
+    case 3: ShowSpreadsheetWindow(true); break;
+    case 4: ShowSpreadsheetWindow(false); break;
+    default: return;
+    }
+    HideWaitScreen();
+}
+
+void 親画面::lt_Click() { EnterDrawingPart(); }
+
+void 親画面::ヘルプ_Click() { CommonDialog1.ShowHelp(); }
+
+void 親画面::バージョン_Click() { forms::Get<バージョン表示画面>().Show(); }
+
+void 親画面::Toolbar1_ButtonClick(forms::ToolbarButton& Button) {
+    const std::string& key = Button.Key();
+    if (key == "新規") {
+        縦断bus::shinki();
+    } else if (key == "開く") {
+        縦断bus::hiraku();
+    } else if (key == "保存") {
+        縦断bus::hozon();
+    } else if (key == "終了") {
+        縦断bus::shuuryou();
+    } else if (key == "行挿入") {
+        縦断bus::gyousounyuu();
+    } else if (key == "行削除") {
+        縦断bus::gyousakujo();
+    } else if (key == "縦断図") {
+        縦断bus::kazoetate();
+        縦断bus::keisantate();
+        if (縦断bus::keikokuflg == 1) forms::Get<警告表示画面>().Show();
+        縦断bus::keisangurafu();
+    } else if (key == "関数式") {
+        縦断bus::kazoetate();
+        g1(1).SetEnabled(true);
+        縦断bus::hyoujihouteishiki();
+    } else if (key == "ｴｸｾﾙ画面入力") {
+        ShowSpreadsheetForInput();
+    } else if (key == "読込") {
+        縦断bus::yomikomi();
+    } else if (key == "転送") {
+        縦断bus::kazoetate();
+        縦断bus::tensoutate();
+        if (!SpreadsheetHeld()) return;
+        縦断bus::xlbook->Application()->SetVisible(true);
+        Toolbar1.Buttons("読込").SetEnabled(true);
+    } else if (key == "表示") {
+        // The window may have been hidden by the menu's 非表示: show it as well.
+        ShowSpreadsheetWindow(true);
+    } else if (key == "非表示") {
+        if (!SpreadsheetHeld()) return;
+        縦断bus::xlbook->Application()->SetVisible(false);
+    }
+}
+
+// The spreadsheet commands need the document workbook; without one the user is told so.
+bool 親画面::SpreadsheetHeld() {
+    if (縦断bus::HasDocument()) return true;
+    縦断bus::sheet_messages::Tell(縦断bus::sheet_messages::kNoWorkbook);
+    return false;
+}
+
+// The spreadsheet made visible for typing the data there; read back with 読込.
+void 親画面::ShowSpreadsheetForInput() {
+    if (!SpreadsheetHeld()) return;
+    縦断bus::xlbook->Application()->SetVisible(true);
+    forms::Unload<待表示>();
+    E1(0).SetEnabled(true);
+    Toolbar1.Buttons("読込").SetEnabled(true);
+}
+
+// The spreadsheet's window and the spreadsheet itself shown or hidden together.
+void 親画面::ShowSpreadsheetWindow(bool visible) {
+    if (!SpreadsheetHeld()) return;
+    auto application = 縦断bus::xlbook->Parent();
+    application->Windows(1)->SetVisible(visible);
+    application->SetVisible(visible);
+    if (!visible) return;
+    E1(4).SetEnabled(true);
+    Toolbar1.Buttons("非表示").SetEnabled(true);
+}
+
+void 親画面::HideWaitScreen() {
+    if (forms::IsLoaded<待表示>()) forms::Get<待表示>().Hide();
+}
+
+// Drawing in the CAD comes with the CAD-control library and the drawing screen, which this
+// version does not have yet.
+void 親画面::EnterDrawingPart() { forms::MsgBox("作図部はこの版ではまだ使えません。", forms::vbInformation); }

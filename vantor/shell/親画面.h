@@ -36,5 +36,10 @@ public:
 
 private:
     void Form_Load() override;
+    bool SpreadsheetHeld();
+    void ShowSpreadsheetForInput();
+    void ShowSpreadsheetWindow(bool visible);
+    void HideWaitScreen();
+    void EnterDrawingPart();
     void Form_Unload(int& cancel) override;
 };
