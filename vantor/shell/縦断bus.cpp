@@ -1,7 +1,9 @@
 #include "vantor/shell/縦断bus.h"
 
 #include "vantor/geometry/keikoku.h"
+#include "vantor/geometry/keisangurafu.h"
 #include "vantor/geometry/keisantate.h"
+#include "vantor/geometry/station_position_work.h"
 #include "vantor/shell/document.h"
 
 namespace 縦断bus {
@@ -59,6 +61,10 @@ void ResetState() {
     hojox.Fill(0);
     hojoy.Fill(0);
     sayuumoji.clear();
+    wkipbangou = 0;
+    wkyousokyori = wkhenkaku = wkgenchou = wkhoukoukaku = wkhidarikaku = 0;
+    wkshougen = 0;
+    for (auto* t : {&wkhojoyousokyori, &wkhojohenkaku, &wkhojogenchou, &wkhojohoukou}) t->Fill(0);
 
     danmensuu = 0;
     for (auto* t : {&genkyouhidari, &genkyoumigi, &kirimorihidari, &kirimorimigi}) t->Fill({});
@@ -68,6 +74,7 @@ void ResetState() {
     for (auto* t : {&d3hidarix, &d3hidariy, &d3hidariz, &d3migix, &d3migiy, &d3migiz}) t->Fill(0);
     d3chuushin.Fill(0);
     komando.clear();
+    ResetGurafu();
     ReleaseDocument();
 }
 
