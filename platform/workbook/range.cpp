@@ -44,29 +44,20 @@ void CheckValue(const CellValue& value) {
     }
 }
 
-// Calls `edit` on every cell of the area, creating the cells; drops cells left empty and
-// unformatted.
-void EditCells(SheetData& sheet, const Area& a, const std::function<void(Cell&, int, int)>& edit) {
+void CheckCellCount(const Area& a) {
     if (CellCount(a) > kMaxCellsPerCall)
         Refuse("a range of more than 1048576 cells cannot be set at once");
-    auto& cells = sheet.content.cells;
-    for (int r = a.top; r <= a.bottom; ++r)
-        for (int c = a.left; c <= a.right; ++c) {
-            auto it = cells.try_emplace(KeyOf(r, c)).first;
-            edit(it->second, r, c);
-            if (it->second.value.IsEmpty() && it->second.format == CellFormat{}) cells.erase(it);
-        }
+}
+
+// Calls `edit` on the format of every cell of the area.
+void EditFormats(SheetData& sheet, const Area& a, const std::function<void(CellFormat&, int, int)>& edit) {
+    CheckCellCount(a);
+    sheet.content.cells.EditFormats(a, edit);
     NotifyChanged(*sheet.book.lock());
 }
 
-const Cell* FindCell(const SheetData& sheet, int row, int column) {
-    auto it = sheet.content.cells.find(KeyOf(row, column));
-    return it == sheet.content.cells.end() ? nullptr : &it->second;
-}
-
-CellFormat FormatAt(const SheetData& sheet, int row, int column) {
-    const Cell* cell = FindCell(sheet, row, column);
-    return cell ? cell->format : CellFormat{};
+const CellFormat& FormatAt(const SheetData& sheet, int row, int column) {
+    return sheet.content.cells.Format(row, column);
 }
 
 // Which stored edges a border index covers for the cell at (r, c) of area a.
@@ -105,28 +96,19 @@ EdgeStyle EdgeOf(const SheetData& sheet, const Area& a, int index) {
 
 Range::Range(std::shared_ptr<SheetData> sheet, Area area) : sheet_(std::move(sheet)), area_(area) {}
 
-CellValue Range::Value() const {
-    const Cell* cell = FindCell(LiveSheet(sheet_), area_.top, area_.left);
-    return cell ? cell->value : CellValue{};
-}
+CellValue Range::Value() const { return LiveSheet(sheet_).content.cells.Value(area_.top, area_.left); }
 
 void Range::SetValue(const CellValue& value) {
     SheetData& sheet = LiveSheet(sheet_);
     CheckValue(value);
-    EditCells(sheet, area_, [&](Cell& cell, int, int) { cell.value = value; });
+    CheckCellCount(area_);
+    sheet.content.cells.SetValue(area_, value);
+    NotifyChanged(*sheet.book.lock());
 }
 
 void Range::ClearContents() {
     SheetData& sheet = LiveSheet(sheet_);
-    auto& cells = sheet.content.cells;
-    auto it = cells.lower_bound(KeyOf(area_.top, 1));
-    auto end = cells.upper_bound(KeyOf(area_.bottom, kMaxColumns));
-    while (it != end) {
-        int c = ColumnOf(it->first);
-        if (c < area_.left || c > area_.right) { ++it; continue; }
-        it->second.value = CellValue{};
-        it = it->second.format == CellFormat{} ? cells.erase(it) : std::next(it);
-    }
+    sheet.content.cells.ClearValues(area_);
     NotifyChanged(*sheet.book.lock());
 }
 
@@ -176,7 +158,7 @@ void Font::SetSize(double points) {
     SheetData& sheet = LiveSheet(sheet_);
     if (!(points >= 1 && points <= 409)) Refuse("a font size lies between 1 and 409");
     int twips = static_cast<int>(std::lround(points * 20));
-    EditCells(sheet, area_, [&](Cell& cell, int, int) { cell.format.fontTwips = twips; });
+    EditFormats(sheet, area_, [&](CellFormat& f, int, int) { f.fontTwips = twips; });
 }
 
 Border::Border(std::shared_ptr<SheetData> sheet, Area area, int index)
@@ -190,9 +172,9 @@ namespace {
 // Applies `change` to every edge the border covers; a weight or colour given to an edge
 // without a line draws a continuous one, as the spreadsheet does.
 void ChangeEdges(SheetData& sheet, const Area& a, int index, const std::function<void(EdgeStyle&)>& change) {
-    EditCells(sheet, a, [&](Cell& cell, int r, int c) {
+    EditFormats(sheet, a, [&](CellFormat& f, int r, int c) {
         ForEachEdge(index, a, r, c, [&](Edge e) {
-            EdgeStyle& edge = cell.format.edges[e];
+            EdgeStyle& edge = f.edges[e];
             change(edge);
             edge = Normalized(edge);
         });
@@ -238,8 +220,7 @@ void Interior::SetColorIndex(int index) {
     SheetData& sheet = LiveSheet(sheet_);
     if (!IsPaletteColor(index) && index != xlColorIndexAutomatic && index != xlColorIndexNone)
         Refuse("no interior colour index " + rt::CStr(index));
-    EditCells(sheet, area_, [&](Cell& cell, int, int) {
-        CellFormat& f = cell.format;
+    EditFormats(sheet, area_, [&](CellFormat& f, int, int) {
         f.interiorColor = index;
         if (index == xlColorIndexNone) f.pattern = xlPatternNone;
         else if (f.pattern == xlPatternNone) f.pattern = xlPatternSolid;
@@ -249,8 +230,7 @@ void Interior::SetColorIndex(int index) {
 void Interior::SetPattern(int pattern) {
     SheetData& sheet = LiveSheet(sheet_);
     if (!IsPattern(pattern)) Refuse("no interior pattern " + rt::CStr(pattern));
-    EditCells(sheet, area_, [&](Cell& cell, int, int) {
-        CellFormat& f = cell.format;
+    EditFormats(sheet, area_, [&](CellFormat& f, int, int) {
         f.pattern = pattern;
         if (pattern == xlPatternNone) f.interiorColor = xlColorIndexNone;
         else if (f.interiorColor == xlColorIndexNone) f.interiorColor = xlColorIndexAutomatic;

@@ -57,10 +57,9 @@ void SheetGridModel::Refresh() {
     beginResetModel();
     rows_ = kShownRows;
     columns_ = kShownColumns;
-    for (auto& [key, cell] : sheet_->content.cells) {
-        rows_ = std::max(rows_, std::min(kMaxRows, RowOf(key) + 10));
-        columns_ = std::max(columns_, std::min(kMaxColumns, ColumnOf(key) + 2));
-    }
+    const CellStore& cells = sheet_->content.cells;
+    rows_ = std::max(rows_, std::min(kMaxRows, cells.LastRow() + 10));
+    columns_ = std::max(columns_, std::min(kMaxColumns, cells.LastColumn() + 2));
     endResetModel();
 }
 
@@ -68,24 +67,24 @@ int SheetGridModel::rowCount(const QModelIndex& parent) const { return parent.is
 int SheetGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_; }
 
 QVariant SheetGridModel::data(const QModelIndex& index, int role) const {
-    auto it = sheet_->content.cells.find(KeyOf(index.row() + 1, index.column() + 1));
-    if (it == sheet_->content.cells.end()) return {};
-    const Cell& cell = it->second;
+    const CellStore& cells = sheet_->content.cells;
+    const StoredCell* cell = cells.Find(index.row() + 1, index.column() + 1);
+    if (!cell) return {};
+    const CellFormat& format = cells.FormatOf(cell->format);
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::EditRole: return QString::fromStdString(cell.value.Text());
+    case Qt::EditRole: return QString::fromStdString(cells.ValueOf(*cell).Text());
     case Qt::FontRole: {
         QFont font;
-        font.setPointSizeF(cell.format.fontTwips / 20.0);
+        font.setPointSizeF(format.fontTwips / 20.0);
         return font;
     }
     case Qt::BackgroundRole:
-        if (cell.format.pattern != xlPatternNone && cell.format.interiorColor >= 1 &&
-            cell.format.interiorColor <= 56)
-            return QBrush(QColor::fromRgb(kPalette[cell.format.interiorColor - 1]));
+        if (format.pattern != xlPatternNone && format.interiorColor >= 1 && format.interiorColor <= 56)
+            return QBrush(QColor::fromRgb(kPalette[format.interiorColor - 1]));
         return {};
     case Qt::TextAlignmentRole:
-        return cell.value.IsNumber() ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        return cells.ValueOf(*cell).IsNumber() ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     default: return {};
     }
 }
@@ -98,10 +97,8 @@ bool SheetGridModel::setData(const QModelIndex& index, const QVariant& value, in
     std::string text = value.toString().toStdString();
     if (rt::Len(text) > 32767) return false;
     CellValue typed = rt::IsNumeric(text) ? CellValue(rt::CDbl(text)) : CellValue(text);
-    auto& cells = sheet_->content.cells;
-    auto [it, added] = cells.try_emplace(KeyOf(index.row() + 1, index.column() + 1));
-    it->second.value = typed;
-    if (typed.IsEmpty() && it->second.format == CellFormat{}) cells.erase(it);
+    int row = index.row() + 1, column = index.column() + 1;
+    sheet_->content.cells.SetValue(Area{row, column, row, column}, typed);
     emit dataChanged(index, index);
     return true;
 }

@@ -2,7 +2,7 @@
 // The automation's border, pattern and colour values and the codes the file format stores
 // for them. A setting that has no code is refused (1004); settings are kept in the form they
 // come back from a file, so that a saved workbook reads back equal.
-#include "platform/workbook/sheet_content.h"
+#include "platform/workbook/cell_format.h"
 
 namespace xl::detail {
 

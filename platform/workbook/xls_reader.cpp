@@ -41,17 +41,18 @@ public:
     RecordStream(Span stream, std::size_t start, const Fault& fault)
         : stream_(stream), pos_(start), fault_(fault) {}
 
-    RecordData Next() {
-        RecordData r;
-        r.offset = pos_;
+    // The next record; valid until the following call.
+    const RecordData& Next() {
+        record_.offset = pos_;
+        record_.parts.clear();
         Span data;
-        r.type = Header(data);
-        r.parts.push_back(data);
+        record_.type = Header(data);
+        record_.parts.push_back(data);
         while (pos_ + 4 <= stream_.size() && U16At(pos_) == biff::kContinue) {
             Header(data);
-            r.parts.push_back(data);
+            record_.parts.push_back(data);
         }
-        return r;
+        return record_;
     }
 
 private:
@@ -76,6 +77,7 @@ private:
     Span stream_;
     std::size_t pos_;
     const Fault& fault_;
+    RecordData record_;
 };
 
 // Reads through a record and its continuations. Texts restate their byte width at each
@@ -89,12 +91,9 @@ public:
         Settle();
         return parts_[part_][pos_++];
     }
-    std::uint16_t U16() { unsigned lo = U8(); return static_cast<std::uint16_t>(lo | U8() << 8); }
-    std::uint32_t U32() { std::uint32_t lo = U16(); return lo | static_cast<std::uint32_t>(U16()) << 16; }
-    double F64() {
-        std::uint64_t lo = U32();
-        return std::bit_cast<double>(lo | static_cast<std::uint64_t>(U32()) << 32);
-    }
+    std::uint16_t U16() { return static_cast<std::uint16_t>(Little(2)); }
+    std::uint32_t U32() { return static_cast<std::uint32_t>(Little(4)); }
+    double F64() { return std::bit_cast<double>(Little(8)); }
     void Skip(std::size_t n) {
         while (n > 0) {
             Settle();
@@ -134,6 +133,19 @@ public:
     }
 
 private:
+    // An n-byte little-endian number; read at once when the current part holds it.
+    std::uint64_t Little(int n) {
+        std::uint64_t v = 0;
+        if (part_ < parts_.size() && pos_ + n <= parts_[part_].size()) {
+            const std::uint8_t* p = parts_[part_].data() + pos_;
+            for (int k = n - 1; k >= 0; --k) v = v << 8 | p[k];
+            pos_ += n;
+            return v;
+        }
+        for (int k = 0; k < n; ++k) v |= static_cast<std::uint64_t>(U8()) << (8 * k);
+        return v;
+    }
+
     void Settle() {
         while (part_ < parts_.size() && pos_ == parts_[part_].size()) { ++part_; pos_ = 0; }
         if (part_ == parts_.size()) Short();
@@ -214,14 +226,14 @@ void CheckBof(Reader& in, std::uint16_t expectedType, const Fault& fault, const 
 Globals ReadGlobals(Span stream, const Fault& fault) {
     Globals g;
     RecordStream records(stream, 0, fault);
-    RecordData r = records.Next();
-    if (r.type != biff::kBof) fault("the workbook stream does not begin with a BOF record");
+    const RecordData& first = records.Next();
+    if (first.type != biff::kBof) fault("the workbook stream does not begin with a BOF record");
     {
-        Reader in(r, fault, "the BOF record");
+        Reader in(first, fault, "the BOF record");
         CheckBof(in, biff::kGlobalsType, fault, "the workbook");
     }
     for (;;) {
-        r = records.Next();
+        const RecordData& r = records.Next();
         if (r.type == biff::kEof) break;
         Reader in(r, fault, "a record of the workbook");
         switch (r.type) {
@@ -251,20 +263,20 @@ Globals ReadGlobals(Span stream, const Fault& fault) {
 class SheetReader {
 public:
     SheetReader(const Globals& g, SheetContent& sheet, const Fault& fault)
-        : g_(g), sheet_(sheet), fault_(fault) {}
+        : g_(g), sheet_(sheet), fault_(fault), xfFormats_(g.xfs.size(), kNoFormat) {}
 
     void Read(Span stream, std::uint32_t offset) {
         if (offset >= stream.size()) Fail("begins past the end of the workbook stream");
         RecordStream records(stream, offset, fault_);
-        RecordData r = records.Next();
-        if (r.type != biff::kBof) Fail("does not begin with a BOF record");
+        const RecordData& first = records.Next();
+        if (first.type != biff::kBof) Fail("does not begin with a BOF record");
         {
-            Reader in(r, fault_, "a sheet's BOF record");
+            Reader in(first, fault_, "a sheet's BOF record");
             CheckBof(in, biff::kWorksheetType, fault_, "sheet \"" + sheet_.name + "\"");
         }
         int depth = 1; // embedded objects (charts) bring their own BOF .. EOF
         while (depth > 0) {
-            r = records.Next();
+            const RecordData& r = records.Next();
             if (r.type == biff::kBof) ++depth;
             else if (r.type == biff::kEof) --depth;
             else if (depth == 1) Record(r);
@@ -283,13 +295,13 @@ private:
             if (index >= g_.strings.size())
                 Fail("refers to shared string " + rt::CStr(static_cast<long long>(index)) +
                      " of " + rt::CStr(static_cast<long long>(g_.strings.size())));
-            Put(row, col, xf, CellValue(g_.strings[index]));
+            PutText(row, col, xf, g_.strings[index]);
             break;
         }
         case biff::kLabel:
         case biff::kRString: {
             auto [row, col, xf] = Header(in);
-            Put(row, col, xf, CellValue(in.String()));
+            PutText(row, col, xf, in.String());
             break;
         }
         case biff::kNumber: {
@@ -314,19 +326,19 @@ private:
             for (std::size_t k = 0; k < count; ++k, ++col) {
                 int xf = in.U16();
                 if (r.type == biff::kMulRk) PutNumber(row, col, xf, RkValue(in.U32()));
-                else Put(row, col, xf, CellValue());
+                else PutBlank(row, col, xf);
             }
             break;
         }
         case biff::kBlank: {
             auto [row, col, xf] = Header(in);
-            Put(row, col, xf, CellValue());
+            PutBlank(row, col, xf);
             break;
         }
         case biff::kBoolErr: {
             auto [row, col, xf] = Header(in);
             std::uint8_t value = in.U8();
-            Put(row, col, xf, CellValue(in.U8() ? ErrorText(value) : value ? "TRUE" : "FALSE"));
+            PutText(row, col, xf, in.U8() ? ErrorText(value) : value ? "TRUE" : "FALSE");
             break;
         }
         case biff::kFormula: Formula(in); break;
@@ -334,7 +346,7 @@ private:
             if (pendingString_) {
                 auto [row, col, xf] = *pendingString_;
                 pendingString_.reset();
-                Put(row, col, xf, CellValue(in.String()));
+                PutText(row, col, xf, in.String());
             }
             break;
         case biff::kColInfo: {
@@ -372,9 +384,9 @@ private:
         }
         switch (result[0]) {
         case 0: pendingString_ = h; break;
-        case 1: Put(h.row, h.col, h.xf, CellValue(result[2] ? "TRUE" : "FALSE")); break;
-        case 2: Put(h.row, h.col, h.xf, CellValue(ErrorText(result[2]))); break;
-        default: Put(h.row, h.col, h.xf, CellValue()); break;
+        case 1: PutText(h.row, h.col, h.xf, result[2] ? "TRUE" : "FALSE"); break;
+        case 2: PutText(h.row, h.col, h.xf, ErrorText(result[2])); break;
+        default: PutBlank(h.row, h.col, h.xf); break;
         }
     }
 
@@ -398,26 +410,44 @@ private:
         if (!std::isfinite(v)) Fail("holds a number that is not finite");
         const XfInfo* info = XfAt(xf);
         ValueKind kind = info ? info->numberKind : ValueKind::Double;
-        if (kind == ValueKind::Single && static_cast<double>(static_cast<float>(v)) == v)
-            Put(row, col, xf, CellValue(static_cast<float>(v)));
-        else if (kind == ValueKind::Integer && v == std::trunc(v) && std::fabs(v) <= 9007199254740992.0)
-            Put(row, col, xf, CellValue(static_cast<long long>(v)));
-        else
-            Put(row, col, xf, CellValue(v));
+        bool keepsKind = (kind == ValueKind::Single && static_cast<double>(static_cast<float>(v)) == v) ||
+                         (kind == ValueKind::Integer && v == std::trunc(v) && std::fabs(v) <= 9007199254740992.0);
+        CheckColumn(col);
+        sheet_.cells.PutNumber(row + 1, col + 1, FormatOf(xf), keepsKind ? kind : ValueKind::Double, v);
     }
 
-    void Put(int row, int col, int xf, const CellValue& value) {
+    // The empty text is the empty value.
+    void PutText(int row, int col, int xf, std::string_view text) {
+        if (text.empty()) return PutBlank(row, col, xf);
+        CheckColumn(col);
+        sheet_.cells.PutText(row + 1, col + 1, FormatOf(xf), text);
+    }
+
+    // A cell without value is kept only for its format.
+    void PutBlank(int row, int col, int xf) {
+        CheckColumn(col);
+        if (std::uint32_t format = FormatOf(xf); format != 0) sheet_.cells.PutBlank(row + 1, col + 1, format);
+    }
+
+    void CheckColumn(int col) {
         if (col >= kMaxColumns) Fail("has a cell past the last column");
+    }
+
+    // The sheet's number of the cell format `xf`, entered on first use.
+    std::uint32_t FormatOf(int xf) {
         const XfInfo* info = XfAt(xf);
-        CellFormat format = info ? info->format : CellFormat{};
-        if (value.IsEmpty() && format == CellFormat{}) return;
-        sheet_.cells[KeyOf(row + 1, col + 1)] = Cell{value, format};
+        if (!info) return 0;
+        std::uint32_t& format = xfFormats_[xf];
+        if (format == kNoFormat) format = sheet_.cells.FormatIndex(info->format);
+        return format;
     }
 
     const Globals& g_;
     SheetContent& sheet_;
     const Fault& fault_;
     std::optional<CellHeader> pendingString_;
+    static constexpr std::uint32_t kNoFormat = ~0u;
+    std::vector<std::uint32_t> xfFormats_; // cell format of the file -> the sheet's format number
 };
 
 } // namespace

@@ -5,10 +5,12 @@
 // all three as plain numbers.
 #include "platform/workbook/xls_writer.h"
 
+#include <array>
 #include <bit>
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 #include "platform/workbook/biff_records.h"
 #include "platform/workbook/style_codes.h"
@@ -64,8 +66,8 @@ void PutShortString(Bytes& b, std::u16string_view s) {
     PutChars(b, s, compressed);
 }
 
-int NumberFormatOf(const CellValue& v) {
-    switch (v.Kind()) {
+int NumberFormatOf(ValueKind kind) {
+    switch (kind) {
     case ValueKind::Single: return biff::kSingleFormat;
     case ValueKind::Integer: return biff::kIntegerFormat;
     default: return biff::kGeneralFormat;
@@ -168,18 +170,20 @@ private:
     std::vector<Xf> xfs_;
 };
 
-// The shared string table, split into CONTINUE records as the format requires.
+// The shared string table, split into CONTINUE records as the format requires. It refers to
+// the sheets' own texts, which stay unchanged while the workbook is saved.
 class StringTable {
 public:
-    void Enter(const std::string& text) {
+    // The index of `text` in the table, entered when new.
+    std::uint32_t Enter(std::string_view text) {
         auto [it, added] = index_.try_emplace(text, static_cast<std::uint32_t>(strings_.size()));
         if (added) {
             strings_.push_back(Utf8ToUtf16(text));
             bytes_ += 3 + 2 * strings_.back().size();
         }
         ++uses_;
+        return it->second;
     }
-    std::uint32_t IndexOf(const std::string& text) const { return index_.at(text); }
     // An upper bound of the table's size in the file.
     std::size_t SizeBound() const { return bytes_ + bytes_ / biff::kMaxRecordData * 5 + 12; }
 
@@ -211,23 +215,54 @@ public:
     }
 
 private:
-    std::map<std::string, std::uint32_t> index_;
+    std::unordered_map<std::string_view, std::uint32_t> index_;
     std::vector<std::u16string> strings_;
     std::uint32_t uses_ = 0;
     std::size_t bytes_ = 0;
 };
 
-void PutCellHeader(Bytes& b, CellKey key, int xf) {
-    b.U16(static_cast<unsigned>(RowOf(key) - 1));
-    b.U16(static_cast<unsigned>(ColumnOf(key) - 1));
+// What one sheet's cells refer to, numbered as the file numbers them, and their extent.
+struct SheetIndexes {
+    std::vector<std::array<int, 5>> xfs;  // per format of the sheet and kind of value: cell format
+    std::vector<std::uint32_t> strings;   // per text of the sheet: its shared string
+    std::size_t cells = 0;
+    int firstRow = 0, lastRow = 0, firstCol = 0, lastCol = 0; // 0-based, last ones past the end
+};
+
+// Enters every cell's format and text in the tables, so that the workbook's own records,
+// which come first, can list them.
+SheetIndexes CollectStyles(const SheetContent& sheet, StyleTable& styles, StringTable& strings) {
+    const CellStore& store = sheet.cells;
+    SheetIndexes ix;
+    ix.xfs.assign(store.FormatCount(), {-1, -1, -1, -1, -1});
+    ix.strings.assign(store.TextCount(), 0);
+    ix.firstCol = kMaxColumns;
+    store.ForEach([&](int row, int column, const StoredCell& cell) {
+        int& xf = ix.xfs[cell.format][static_cast<int>(cell.kind)];
+        if (xf < 0) xf = styles.XfOf(store.FormatOf(cell.format), NumberFormatOf(cell.kind));
+        if (cell.kind == ValueKind::Text) ix.strings[cell.text] = strings.Enter(store.TextOf(cell));
+        if (ix.cells++ == 0) ix.firstRow = row - 1;
+        ix.firstCol = std::min(ix.firstCol, column - 1);
+        ix.lastCol = std::max(ix.lastCol, column);
+    });
+    if (ix.cells == 0) ix.firstCol = 0;
+    ix.lastRow = store.LastRow();
+    return ix;
+}
+
+void PutCellHeader(Bytes& b, biff::Record type, unsigned length, int row, int column, int xf) {
+    b.U16(type);
+    b.U16(length);
+    b.U16(static_cast<unsigned>(row - 1));
+    b.U16(static_cast<unsigned>(column - 1));
     b.U16(static_cast<unsigned>(xf));
 }
 
 // Integers within 30 bits go into the short RK form.
 bool FitsRk(long long v) { return v >= -(1LL << 29) && v < (1LL << 29); }
 
-// Appends the sheet's records to `out`; its styles and strings are already in the tables.
-void PutSheet(Bytes& out, const SheetContent& sheet, bool active, StyleTable& styles, StringTable& strings) {
+// Appends the sheet's records to `out`; its styles and strings are in the tables.
+void PutSheet(Bytes& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
     Bytes b;
     b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);
     b.U32(0); b.U32(0x06);
@@ -246,46 +281,37 @@ void PutSheet(Bytes& out, const SheetContent& sheet, bool active, StyleTable& st
         out.Put(biff::kColInfo, b);
     }
 
-    int firstRow = 0, lastRow = 0, firstCol = 0, lastCol = 0;
-    if (!sheet.cells.empty()) {
-        firstRow = RowOf(sheet.cells.begin()->first) - 1;
-        lastRow = RowOf(sheet.cells.rbegin()->first);
-        firstCol = kMaxColumns;
-        for (auto& [key, cell] : sheet.cells) {
-            firstCol = std::min(firstCol, ColumnOf(key) - 1);
-            lastCol = std::max(lastCol, ColumnOf(key));
-        }
-    }
     b = Bytes();
-    b.U32(static_cast<std::uint32_t>(firstRow)); b.U32(static_cast<std::uint32_t>(lastRow));
-    b.U16(static_cast<unsigned>(firstCol)); b.U16(static_cast<unsigned>(lastCol)); b.U16(0);
+    b.U32(static_cast<std::uint32_t>(ix.firstRow)); b.U32(static_cast<std::uint32_t>(ix.lastRow));
+    b.U16(static_cast<unsigned>(ix.firstCol)); b.U16(static_cast<unsigned>(ix.lastCol)); b.U16(0);
     out.Put(biff::kDimensions, b);
 
-    for (auto& [key, cell] : sheet.cells) {
-        const CellValue& v = cell.value;
-        int xf = styles.XfOf(cell.format, NumberFormatOf(v));
-        b = Bytes();
-        PutCellHeader(b, key, xf);
-        switch (v.Kind()) {
+    sheet.cells.ForEach([&](int row, int column, const StoredCell& cell) {
+        int xf = ix.xfs[cell.format][static_cast<int>(cell.kind)];
+        switch (cell.kind) {
         case ValueKind::Empty:
-            out.Put(biff::kBlank, b);
-            break;
+            PutCellHeader(out, biff::kBlank, 6, row, column, xf);
+            return;
         case ValueKind::Text:
-            b.U32(strings.IndexOf(v.Text()));
-            out.Put(biff::kLabelSst, b);
-            break;
+            PutCellHeader(out, biff::kLabelSst, 10, row, column, xf);
+            out.U32(ix.strings[cell.text]);
+            return;
         case ValueKind::Integer:
-            if (long long n = static_cast<long long>(v.Double()); FitsRk(n)) {
-                b.U32(static_cast<std::uint32_t>(n) << 2 | 0x2);
-                out.Put(biff::kRk, b);
-                break;
+            if (FitsRk(cell.integer)) {
+                PutCellHeader(out, biff::kRk, 10, row, column, xf);
+                out.U32(static_cast<std::uint32_t>(cell.integer) << 2 | 0x2);
+            } else {
+                PutCellHeader(out, biff::kNumber, 14, row, column, xf);
+                out.F64(static_cast<double>(cell.integer));
             }
-            [[fallthrough]];
-        default:
-            b.F64(v.Double());
-            out.Put(biff::kNumber, b);
+            return;
+        case ValueKind::Single:
+        case ValueKind::Double:
+            PutCellHeader(out, biff::kNumber, 14, row, column, xf);
+            out.F64(cell.number);
+            return;
         }
-    }
+    });
 
     b = Bytes();
     b.U16(active ? 0x06B6 : 0x00B6); // grid, headers, zeros, outline; selected and shown if active
@@ -294,25 +320,17 @@ void PutSheet(Bytes& out, const SheetContent& sheet, bool active, StyleTable& st
     out.Put(biff::kEof, Bytes());
 }
 
-// Enters every cell's format and text in the tables, so that the workbook's own records,
-// which come first, can list them.
-void CollectStyles(const SheetContent& sheet, StyleTable& styles, StringTable& strings) {
-    for (auto& [key, cell] : sheet.cells) {
-        styles.XfOf(cell.format, NumberFormatOf(cell.value));
-        if (cell.value.IsText()) strings.Enter(cell.value.Text());
-    }
-}
-
 } // namespace
 
 std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetContent*>& sheets,
                                               int activeSheet) {
     StyleTable styles;
     StringTable strings;
+    std::vector<SheetIndexes> indexes;
     std::size_t cellCount = 0;
     for (const SheetContent* sheet : sheets) {
-        CollectStyles(*sheet, styles, strings);
-        cellCount += sheet->cells.size();
+        indexes.push_back(CollectStyles(*sheet, styles, strings));
+        cellCount += indexes.back().cells;
     }
 
     Bytes out, b;
@@ -355,7 +373,7 @@ std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetConte
 
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         out.Patch32(offsetFields[i], static_cast<std::uint32_t>(out.Size()));
-        PutSheet(out, *sheets[i], static_cast<int>(i) == activeSheet, styles, strings);
+        PutSheet(out, *sheets[i], indexes[i], static_cast<int>(i) == activeSheet);
     }
     return std::move(out.Data());
 }

@@ -252,8 +252,7 @@ TEST(XlsRecordsTest, CellRecordsOfOtherWritersAreRead) {
     auto stream = s.Build();
     auto book = detail::ParseWorkbookStream(stream, "made.xls");
     ASSERT_EQ(book.sheets.size(), 1u);
-    auto& cells = book.sheets[0].cells;
-    auto text = [&](int r, int c) { return cells.at(detail::KeyOf(r, c)).value.Text(); };
+    auto text = [&](int r, int c) { return book.sheets[0].cells.Value(r, c).Text(); };
     EXPECT_EQ(text(1, 1), "縦断");
     EXPECT_EQ(text(1, 2), "1");
     EXPECT_EQ(text(2, 3), "5");

@@ -1,0 +1,94 @@
+#pragma once
+// The cells of one sheet, kept compactly: a vector of rows, each a vector of cells up to its
+// last used column. A cell is 16 bytes: its value (a text as a number in the sheet's text
+// table) and the number of its format in the sheet's format table. A full sheet thus costs a
+// few allocations per row rather than one per cell, and reading a workbook touches little
+// memory.
+//
+// Kept tidy after every change: no row ends in a cell that is empty and unformatted, and the
+// last row holds a cell, so the used extent is the size of the vectors.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/workbook/cell_format.h"
+#include "platform/workbook/cell_value.h"
+#include "platform/workbook/workbook.h"
+
+namespace xl::detail {
+
+struct StoredCell {
+    union {
+        double number = 0;  // a double, or a single as the exact double of the float
+        long long integer;
+        std::uint32_t text; // index into the sheet's texts
+    };
+    std::uint32_t format = 0; // index into the sheet's formats; 0 is the default format
+    ValueKind kind = ValueKind::Empty;
+
+    bool IsDefault() const { return kind == ValueKind::Empty && format == 0; }
+};
+
+class CellStore {
+public:
+    CellStore();
+
+    // The cell at (row, column), or null when it is empty and unformatted.
+    const StoredCell* Find(int row, int column) const;
+    CellValue Value(int row, int column) const;
+    const CellFormat& Format(int row, int column) const;
+    CellValue ValueOf(const StoredCell& cell) const;
+    const std::string& TextOf(const StoredCell& cell) const { return texts_[cell.text]; }
+    const CellFormat& FormatOf(std::uint32_t format) const { return formats_[format]; }
+    std::size_t FormatCount() const { return formats_.size(); }
+    std::size_t TextCount() const { return texts_.size(); }
+
+    // The last row and column holding a cell; 0 when there is none.
+    int LastRow() const { return static_cast<int>(rows_.size()); }
+    int LastColumn() const;
+
+    // Calls f(row, column, cell) on every cell that is not empty and unformatted, row by row.
+    template <class F> void ForEach(F&& f) const {
+        for (std::size_t r = 0; r < rows_.size(); ++r)
+            for (std::size_t c = 0; c < rows_[r].size(); ++c)
+                if (!rows_[r][c].IsDefault())
+                    f(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows_[r][c]);
+    }
+
+    // Sets the value of every cell of the area; the empty value empties them.
+    void SetValue(const Area& area, const CellValue& value);
+    // Empties the cells of the area, keeping their formats.
+    void ClearValues(const Area& area);
+    // Calls edit(format, row, column) on a copy of each cell's format and stores the result.
+    void EditFormats(const Area& area, const std::function<void(CellFormat&, int, int)>& edit);
+
+    // The number of `format` in the format table, entered when new.
+    std::uint32_t FormatIndex(const CellFormat& format);
+    // Stores one cell as a file gives it; `format` comes from FormatIndex.
+    void PutText(int row, int column, std::uint32_t format, std::string_view text);
+    void PutNumber(int row, int column, std::uint32_t format, ValueKind kind, double value);
+    void PutBlank(int row, int column, std::uint32_t format);
+
+private:
+    // The cell at (row, column), creating its row and the cells before it.
+    StoredCell& Slot(int row, int column);
+    // Makes the row reach `columns` cells.
+    std::vector<StoredCell>& Row(int row, int columns);
+    void SetText(StoredCell& cell, std::string_view text);
+    void SetNumber(StoredCell& cell, ValueKind kind, double value);
+    // Empties the cell's value, returning its text to the table.
+    void Release(StoredCell& cell);
+    // Drops empty, unformatted cells at the ends of rows top .. bottom and empty last rows.
+    void Tidy(int top, int bottom);
+
+    std::vector<std::vector<StoredCell>> rows_;
+    std::vector<std::string> texts_;
+    std::vector<std::uint32_t> freeTexts_;
+    std::vector<CellFormat> formats_;
+    std::unordered_map<CellFormat, std::uint32_t, CellFormatHash> formatIndex_;
+};
+
+} // namespace xl::detail

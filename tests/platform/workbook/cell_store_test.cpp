@@ -1,0 +1,70 @@
+// The compact cell storage: texts handed back by overwritten cells are reused without
+// disturbing other cells, and the used extent shrinks as cells are emptied.
+#include <gtest/gtest.h>
+
+#include "platform/workbook/cell_store.h"
+
+namespace xl::detail {
+namespace {
+
+TEST(CellStoreTest, OverwrittenTextsAreReusedAndOtherCellsKeepTheirValues) {
+    CellStore cells;
+    cells.SetValue(Area{1, 1, 1, 3}, CellValue("a"));
+    cells.SetValue(Area{1, 2, 1, 2}, CellValue("longer than any short string buffer"));
+    cells.SetValue(Area{1, 1, 1, 1}, CellValue(7));        // A1's text goes back to the table
+    cells.SetValue(Area{2, 1, 2, 2}, CellValue("new"));     // and is taken again
+    cells.SetValue(Area{1, 3, 1, 3}, CellValue(2.5f));
+    cells.ClearValues(Area{2, 2, 2, 2});
+    cells.SetValue(Area{3, 1, 3, 1}, CellValue("x"));
+
+    struct Expected {
+        int row, column;
+        ValueKind kind;
+        const char* text;
+    } expected[] = {
+        {1, 1, ValueKind::Integer, "7"},
+        {1, 2, ValueKind::Text, "longer than any short string buffer"},
+        {1, 3, ValueKind::Single, "2.5"},
+        {2, 1, ValueKind::Text, "new"},
+        {2, 2, ValueKind::Empty, ""},
+        {3, 1, ValueKind::Text, "x"},
+    };
+    for (const auto& e : expected) {
+        CellValue v = cells.Value(e.row, e.column);
+        EXPECT_EQ(v.Kind(), e.kind) << e.row << "," << e.column;
+        EXPECT_EQ(v.Text(), e.text) << e.row << "," << e.column;
+    }
+    EXPECT_LE(cells.TextCount(), 4u);
+}
+
+TEST(CellStoreTest, TheExtentFollowsValuesAndFormats) {
+    CellStore cells;
+    EXPECT_EQ(cells.LastRow(), 0);
+    cells.SetValue(Area{2, 2, 3, 4}, CellValue(1));
+    cells.EditFormats(Area{10, 6, 10, 6}, [](CellFormat& f, int, int) { f.fontTwips = 440; });
+    EXPECT_EQ(cells.LastRow(), 10);
+    EXPECT_EQ(cells.LastColumn(), 6);
+
+    // A format set back to the default leaves nothing behind.
+    cells.EditFormats(Area{10, 6, 10, 6}, [](CellFormat& f, int, int) { f = CellFormat{}; });
+    EXPECT_EQ(cells.LastRow(), 3);
+    EXPECT_EQ(cells.LastColumn(), 4);
+    EXPECT_EQ(cells.Find(10, 6), nullptr);
+
+    cells.EditFormats(Area{3, 4, 3, 4}, [](CellFormat& f, int, int) { f.pattern = xlPatternSolid; });
+    cells.ClearValues(Area{1, 1, kMaxRows, kMaxColumns});
+    EXPECT_EQ(cells.LastRow(), 3); // the formatted cell stays
+    EXPECT_EQ(cells.LastColumn(), 4);
+    EXPECT_EQ(cells.Format(3, 4).pattern, xlPatternSolid);
+    int visited = 0;
+    cells.ForEach([&](int row, int column, const StoredCell& cell) {
+        ++visited;
+        EXPECT_EQ(row, 3);
+        EXPECT_EQ(column, 4);
+        EXPECT_EQ(cell.kind, ValueKind::Empty);
+    });
+    EXPECT_EQ(visited, 1);
+}
+
+} // namespace
+} // namespace xl::detail
