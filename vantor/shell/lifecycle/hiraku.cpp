@@ -38,14 +38,14 @@ struct ReadStep {
 constexpr ReadStep kReadSteps[] = {
     {"縦断ｼｰﾄの読み込み", yomikomitate},
     {"縦断の計算", keisantate},
-    {"横断ｼｰﾄの読み込み", yomikomiyoko},
+    {"横断ｼｰﾄの読み込み", ReadCrossSlopeNumbers},
     {"横断ｼｰﾄの読み込み", yomikomiyokomei},
     {"ＩＰ座標入力の読み込み", yomikomiip},
     {"路肩ｼｰﾄの読み込み", yomikomirokata},
     {"平面線形の計算", keisanip},
     {"現況横断ｼｰﾄの読み込み", yomikomigenkyou},
     {"切盛ﾗｲﾝ入力ｼｰﾄの読み込み", yomikomikirimori},
-    {"座標値ｼｰﾄの読み込み", yomikomizahyou},
+    {"座標値ｼｰﾄの読み込み", ReadReferencePoints},
 };
 
 std::string DefaultFolder() {

@@ -31,7 +31,7 @@ const SheetLayout kLayout{
 
 void shoshikizahyou() { LayOutDocumentSheet(kCoordinateSheet, kLayout); }
 
-void yomikomizahyou() {
+void ReadReferencePoints() {
     Sheet sheet = DocumentSheet(kCoordinateSheet);
     if (!sheet) return;
     // Read everything first: a faulty cell leaves the points as they were.
@@ -42,20 +42,14 @@ void yomikomizahyou() {
             break;
         }
         std::array<double, 4> point{};
-        for (int c = 0; c < 4; ++c) {
-            auto number = StrictNumber(*sheet, row, kSiteXColumn + c);
-            if (!number) {
-                sheet_messages::Tell(
-                    sheet_messages::NotANumber(kCoordinateSheet, CellAddress(row, kSiteXColumn + c)));
-                return;
-            }
-            point[c] = *number;
-        }
+        for (int c = 0; c < 4; ++c) point[c] = StrictNumber(*sheet, row, kSiteXColumn + c);
         points.push_back(point);
     }
     for (int r = 1; r <= static_cast<int>(points.size()); ++r)
         for (int c = 1; c <= 4; ++c) zahyoudata(r, c) = points[r - 1][c - 1];
     zahyousuu = static_cast<int>(points.size());
 }
+
+void yomikomizahyou() { sheet_messages::ReadTellingFailure(ReadReferencePoints); }
 
 } // namespace 縦断bus

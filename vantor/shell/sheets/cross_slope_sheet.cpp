@@ -35,7 +35,7 @@ const SheetLayout kLayout{
 
 void shoshikiyoko() { LayOutDocumentSheet(kCrossSlopeSheet, kLayout); }
 
-void yomikomiyoko() {
+void ReadCrossSlopeNumbers() {
     Sheet sheet = DocumentSheet(kCrossSlopeSheet);
     if (!sheet) return;
     // Read everything first: a faulty cell leaves the table as it was.
@@ -43,22 +43,16 @@ void yomikomiyoko() {
     for (int station = 1; station <= sokutensuu; ++station)
         for (int column = 1; column <= kNumberColumns; ++column) {
             int row = station + kFirstRow - 1;
-            if (IsBlank(*sheet, row, column)) {
-                values.push_back(kEmpty);
-                continue;
-            }
-            auto number = StrictNumber(*sheet, row, column);
-            if (!number) {
-                sheet_messages::Tell(
-                    sheet_messages::NotANumber(kCrossSlopeSheet, CellAddress(row, column)));
-                return;
-            }
-            values.push_back(static_cast<float>(*number));
+            values.push_back(IsBlank(*sheet, row, column)
+                                 ? kEmpty
+                                 : static_cast<float>(StrictNumber(*sheet, row, column)));
         }
     auto next = values.begin();
     for (int station = 1; station <= sokutensuu; ++station)
         for (int column = 1; column <= kNumberColumns; ++column) yokodata(station, column) = *next++;
 }
+
+void yomikomiyoko() { sheet_messages::ReadTellingFailure(ReadCrossSlopeNumbers); }
 
 void yomikomiyokomei() {
     Sheet sheet = DocumentSheet(kCrossSlopeSheet);

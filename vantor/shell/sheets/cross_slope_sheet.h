@@ -7,7 +7,10 @@ namespace 縦断bus {
 // Title, two header rows, box and shading.
 void shoshikiyoko();
 // yokodata columns 1-10 of stations 1 .. sokutensuu; an empty cell is 99999. A cell that is
-// not a number is reported and the table keeps its previous contents.
+// not a number raises error 13 naming the sheet and the cell, and the table keeps its
+// previous contents: how Open reads the sheet.
+void ReadCrossSlopeNumbers();
+// ReadCrossSlopeNumbers as a command of its own: a cell that is not a number is told to the user.
 void yomikomiyoko();
 // yokosakuzudata columns 1-6 of the stations the text table holds, as the cells' texts.
 void yomikomiyokomei();

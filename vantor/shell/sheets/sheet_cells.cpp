@@ -1,6 +1,7 @@
 #include "vantor/shell/sheets/sheet_cells.h"
 
 #include "platform/runtime/conversion.h"
+#include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/shell/document.h"
 #include "vantor/shell/sheets/sheet_messages.h"
@@ -37,11 +38,13 @@ double LeadingNumber(const xl::Worksheet& sheet, int row, int column) {
     return value.IsNumber() ? value.Double() : rt::Val(value.Text());
 }
 
-std::optional<double> StrictNumber(const xl::Worksheet& sheet, int row, int column) {
+double StrictNumber(const xl::Worksheet& sheet, int row, int column) {
     xl::CellValue value = sheet.Cells(row, column)->Value();
     if (value.IsNumber()) return value.Double();
     if (rt::Trim(value.Text()).empty()) return 0.0;
-    if (!rt::IsNumeric(value.Text())) return std::nullopt;
+    if (!rt::IsNumeric(value.Text()))
+        throw rt::Error(rt::errTypeMismatch,
+                        sheet_messages::NotANumber(sheet.Name(), CellAddress(row, column)));
     return rt::CDbl(value.Text());
 }
 

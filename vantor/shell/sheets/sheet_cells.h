@@ -4,7 +4,6 @@
 #include "platform/workbook/workbook.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,9 +27,9 @@ std::string Text(const xl::Worksheet& sheet, int row, int column);
 bool IsBlank(const xl::Worksheet& sheet, int row, int column);
 // The number the cell holds, or the number its text begins with (0 when it begins with none).
 double LeadingNumber(const xl::Worksheet& sheet, int row, int column);
-// The number the cell holds or its whole text reads as (0 for a blank cell); nothing when it
-// is not a number.
-std::optional<double> StrictNumber(const xl::Worksheet& sheet, int row, int column);
+// The number the cell holds or its whole text reads as (0 for a blank cell). A cell that is not
+// a number raises error 13 with a text naming the sheet and the cell.
+double StrictNumber(const xl::Worksheet& sheet, int row, int column);
 
 // ---- Writing ----
 void Put(const xl::Worksheet& sheet, int row, int column, const xl::CellValue& value);

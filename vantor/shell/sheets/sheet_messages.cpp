@@ -1,13 +1,13 @@
 #include "vantor/shell/sheets/sheet_messages.h"
 
 #include "platform/forms/msgbox.h"
+#include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 
 namespace 縦断bus::sheet_messages {
 
 std::string NotANumber(std::string_view sheet, std::string_view cell) {
-    return std::string(sheet) + " のセル " + std::string(cell) +
-           " が数値ではありません。このシートは読み込みませんでした。";
+    return std::string(sheet) + " のセル " + std::string(cell) + " が数値ではありません。";
 }
 
 std::string TooManyReferencePoints(int kept) {
@@ -16,5 +16,13 @@ std::string TooManyReferencePoints(int kept) {
 }
 
 void Tell(std::string_view text) { forms::MsgBox(std::string(text), forms::vbExclamation); }
+
+void ReadTellingFailure(void (*read)()) {
+    try {
+        read();
+    } catch (const rt::Error& e) {
+        Tell(std::string(e.what()) + "\nこのシートは読み込みませんでした。");
+    }
+}
 
 } // namespace 縦断bus::sheet_messages

@@ -8,7 +8,7 @@ namespace 縦断bus::sheet_messages {
 inline constexpr std::string_view kNoWorkbook =
     "ワークブックがありません。新規作成するか、ファイルを開いてから実行してください。";
 
-// A cell that must hold a number holds something else; nothing of that sheet was taken.
+// A cell that must hold a number holds something else.
 std::string NotANumber(std::string_view sheet, std::string_view cell);
 
 // The coordinate sheet holds more reference points than are kept.
@@ -16,5 +16,9 @@ std::string TooManyReferencePoints(int kept);
 
 // Shows one of the texts above.
 void Tell(std::string_view text);
+
+// Runs a reader as a command of its own (a screen's 読込): an error it raises is told to the
+// user with the note that the sheet was not read. The reader has left its tables as they were.
+void ReadTellingFailure(void (*read)());
 
 } // namespace 縦断bus::sheet_messages

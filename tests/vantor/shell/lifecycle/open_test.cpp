@@ -5,11 +5,23 @@
 
 #include <cstring>
 #include <fstream>
+#include <utility>
 
 namespace lifecycle_test {
 namespace {
 
 using namespace 縦断bus;
+
+// A copy of the document at `from`, saved as `name`, whose `sheet` holds `text` in `cell`.
+std::string WithText(const std::string& from, const std::string& name, const char* sheet,
+                     const char* cell, const char* text) {
+    const std::string path = std::filesystem::path(from).replace_filename(name).string();
+    auto book = xl::GetObject(from);
+    book->Worksheets(sheet)->Range(cell)->SetValue(text);
+    book->SaveAs(path);
+    book->Close();
+    return path;
+}
 
 TEST_F(LifecycleTest, OpenReadsComputesAndEnablesTheDocumentCommands) {
     const std::string path = SavedDocument("a.xls", kCrest);
@@ -64,22 +76,42 @@ TEST_F(LifecycleTest, FailedOpenLeavesThePreviousDocumentAsItWas) {
     }
     const std::string garbage = PathOf("garbage.xls");
     std::ofstream(garbage) << "not a workbook";
+    // Complete documents with one cell that is not a number.
+    const std::string badSlope = WithText(good, "bad_slope.xls", "横断ｼｰﾄ", "C7", "2%勾配");
+    const std::string badPoint = WithText(good, "bad_point.xls", "座標値ｼｰﾄ", "G5", "X=12");
     xl::ClearCallLog();
 
     Open(good);
     ASSERT_TRUE(forms::script::Messages().empty()) << LastMessage();
+    // Tables that the failing documents would empty or replace.
+    yokodata(1, 1) = 2.5f;
+    zahyousuu = 1;
+    zahyoudata(1, 1) = 3;
     const auto table = tatedata;
+    const auto slopes = yokodata;
+    const auto points = zahyoudata;
+    const auto ips = ipx;
     const auto book = xlbook;
     const bool deleteEnabled = Main().g1(1).Enabled();
     const std::string planned = Cell(4, 4);
 
-    for (const std::string& path : {PathOf("missing.xls"), garbage, partial}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {PathOf("missing.xls"), ""}, {garbage, ""}, {partial, ""},
+        {badSlope, "横断ｼｰﾄ のセル C7 が数値ではありません。"},
+        {badPoint, "座標値ｼｰﾄ のセル G5 が数値ではありません。"}};
+    for (const auto& [path, reason] : cases) {
         forms::script::Reset();
         Open(path);
         ASSERT_EQ(forms::script::Messages().size(), 1u) << path;
         EXPECT_NE(LastMessage().find(path), std::string::npos) << LastMessage();
+        EXPECT_NE(LastMessage().find(reason), std::string::npos) << LastMessage();
         EXPECT_EQ(sokutensuu, 7) << path;
         EXPECT_EQ(std::memcmp(&tatedata, &table, sizeof table), 0) << path;
+        EXPECT_EQ(std::memcmp(&yokodata, &slopes, sizeof slopes), 0) << path;
+        EXPECT_EQ(std::memcmp(&zahyoudata, &points, sizeof points), 0) << path;
+        EXPECT_EQ(zahyousuu, 1) << path;
+        EXPECT_EQ(std::memcmp(&ipx, &ips, sizeof ips), 0) << path;
+        EXPECT_EQ(ipsuu, 0) << path;
         EXPECT_EQ(xlbook, book);
         EXPECT_EQ(xlbook->FullName(), std::filesystem::absolute(good).lexically_normal().string());
         EXPECT_EQ(fairumei, good);
@@ -90,8 +122,10 @@ TEST_F(LifecycleTest, FailedOpenLeavesThePreviousDocumentAsItWas) {
         EXPECT_EQ(Cell(4, 4), planned);
         EXPECT_FALSE(forms::Get<待表示>().Visible());
     }
-    // The partial workbook was let go again: opening it anew reads the file, not a leftover.
-    EXPECT_EQ(Logged("Close(partial.xls)"), 1);
+    // The workbooks bound by the failing Opens were let go again: opening one anew reads the
+    // file, not a leftover.
+    for (const char* name : {"partial.xls", "bad_slope.xls", "bad_point.xls"})
+        EXPECT_EQ(Logged("Close(" + std::string(name) + ")"), 1) << name;
 }
 
 TEST_F(LifecycleTest, OpenLetsGoOfAnEarlierOpenedWorkbookButNotOfANewOne) {
