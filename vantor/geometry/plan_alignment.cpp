@@ -1,10 +1,33 @@
 #include "vantor/geometry/plan_alignment.h"
 
+#include "platform/forms/msgbox.h"
+#include "vantor/geometry/hyoujitate.h"
 #include "vantor/geometry/ip_alignment_run.h"
 #include "vantor/geometry/keisansokutenzahyou.h"
+#include "vantor/geometry/keisantate.h"
+#include "vantor/geometry/tsuikasokuten.h"
 #include "vantor/shell/縦断bus.h"
 
 namespace 縦断bus {
+
+namespace {
+
+constexpr char kAddedStationsMessage[] =
+    "場合によっては、計算により追加される測点（BC,EC等）があります。そこの箇所には未入力と表示さ"
+    "れるので、幅員を入力した後、作図ボタンを押してください。";
+
+} // namespace
+
+bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen) {
+    if (!ComputePlanAlignment()) return false;
+    if (!tsuikasokuten()) return false;
+    keisantate();
+    hyoujitate();
+    loadCrossSlopeScreen();
+    forms::MsgBox(kAddedStationsMessage);
+    PlaceAllStations();
+    return true;
+}
 
 bool ComputePlanAlignment() {
     return RunIpAlignment(IpSheetColumns::WithCurvePointsAndTotal) == IpAlignmentResult::Status::Computed;

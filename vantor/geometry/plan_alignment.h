@@ -1,13 +1,17 @@
 #pragma once
-// The computing parts of the drawing screen's plan command, which runs them around the
-// station list, the profile and its screens:
-//   if (!ComputePlanAlignment()) return;  // refused or an IP to check: the user was told
-//   if (!tsuikasokuten()) return;         // refused: the user was told
-//   keisantate(); hyoujitate(); load the cross-slope screen; the message on added stations;
-//   PlaceAllStations();
-// after which the button's handler copies the stations to the cross-slope table and
-// recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list.
+// The drawing screen's plan command: the alignment with its sheet output, then the station
+// list, the profile over it and its grid, the cross-slope screen loaded, the message on added
+// stations and the plan position of every station. The button's handler then copies the
+// stations to the cross-slope table and recomputes the cross slopes (keisanyokokoubai),
+// whose shoulder heights follow the new list.
+#include <functional>
+
 namespace 縦断bus {
+
+// The whole command. `loadCrossSlopeScreen` loads the cross-slope screen without showing it.
+// False when it stopped after telling the user (the alignment or the station list refused,
+// or an IP to check); the station list, profile and positions are then left as they were.
+bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen);
 
 // The alignment with the drawing screen's sheet output; true when the later steps may run.
 bool ComputePlanAlignment();

@@ -1,9 +1,10 @@
 #include "alignment_fixture.h"
+#include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "platform/workbook/workbook.h"
 #include "vantor/geometry/keisanip.h"
 #include "vantor/geometry/plan_alignment.h"
-#include "vantor/geometry/tsuikasokuten.h"
+#include "vantor/geometry/入出力画面.h"
 #include "vantor/shell/document.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ using alignment_test::SetPolygon;
 class AlignmentRun : public ::testing::Test {
 protected:
     void SetUp() override {
+        forms::UnloadAll();
         ResetState();
         forms::script::Reset();
         xlbook = xl::CreateObject("Excel.sheet");
@@ -26,7 +28,10 @@ protected:
         sheet_->SetName("ＩＰ座標入力");
         SetPolygon({{0, 0}, {100, 0, 50}, {100, 100}});
     }
-    void TearDown() override { xlbook->Application()->Quit(); }
+    void TearDown() override {
+        forms::UnloadAll();
+        xlbook->Application()->Quit();
+    }
 
     std::string Cell(int row, int column) const { return sheet_->Cells(row, column)->Value().Text(); }
     static std::vector<std::string> Messages() {
@@ -60,6 +65,10 @@ TEST_F(AlignmentRun, PlanCommandAlsoWritesCurvePointsAndTotal) {
     EXPECT_EQ(Cell(9, 2), "総延長＝ ");
     EXPECT_EQ(Cell(9, 3), "178.54m");
     EXPECT_TRUE(Messages().empty());
+
+    SetPolygon({{0, 0}, {100, 0, 100}, {150, 86.6025404}}); // 60 degrees to the left
+    EXPECT_TRUE(ComputePlanAlignment());
+    EXPECT_EQ(Cell(9, 3), "189.25m");
 }
 
 TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
@@ -101,10 +110,18 @@ TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
     EXPECT_EQ(ipkeisanflg, 0);
 }
 
-TEST_F(AlignmentRun, EveryStationOfTheListGetsItsPlanPosition) {
-    ASSERT_TRUE(ComputePlanAlignment());
-    ASSERT_TRUE(tsuikasokuten());
-    PlaceAllStations();
+TEST_F(AlignmentRun, PlanCommandRebuildsStationsGridAndPositions) {
+    int loads = 0;
+    EXPECT_TRUE(RunPlanCommand([&] {
+        ++loads;
+        EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 6); // the grid came first
+        EXPECT_TRUE(Messages().empty());
+    }));
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"場合によっては、計算により追加される測点（BC,EC等）があります。"
+                                                   "そこの箇所には未入力と表示されるので、幅員を入力した後、作図ボタンを押してください。"});
+    EXPECT_EQ(ipkeisanflg, 0); // only Open's run sets it
+    EXPECT_EQ(sokutensuu, 5);
     EXPECT_EQ(sokutenbangou, 6);
     EXPECT_EQ(heimensokutensuu, 5);
     EXPECT_EQ(sokutenkyori(3), 89300.0f);
@@ -112,6 +129,20 @@ TEST_F(AlignmentRun, EveryStationOfTheListGetsItsPlanPosition) {
     EXPECT_NEAR(sokuteny(3), 14665.95f, 0.01f);
     EXPECT_EQ(sokutenx(6), 100000.0f); // the end of the road after the last station
     EXPECT_EQ(sokuteny(6), 100000.0f);
+}
+
+TEST_F(AlignmentRun, PlanCommandStopsAtAnIpToCheck) {
+    SetPolygon({{0, 0}, {100, 100, 50}, {200, 200}});
+    sokutensuu = 1;
+    tatedata(1, 1) = 7;
+    sokutenx(1) = 7;
+    bool loaded = false;
+    EXPECT_FALSE(RunPlanCommand([&] { loaded = true; }));
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"ＩＰ位置の確認をしてください"});
+    EXPECT_EQ(sokutensuu, 1);
+    EXPECT_EQ(tatedata(1, 1), 7.0f);
+    EXPECT_EQ(sokutenx(1), 7.0f);
 }
 
 } // namespace
