@@ -38,8 +38,9 @@ std::string Message(GError* error) {
 
 } // namespace
 
-std::vector<std::uint8_t> ReadCompoundStream(std::span<const std::uint8_t> file,
-                                             const char* streamName, const std::string& fileName) {
+void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName,
+                        const std::string& fileName,
+                        const std::function<void(std::span<const std::uint8_t>)>& use) {
     InitGsf();
     auto fail = [&](const std::string& what) {
         rt::Raise(rt::errApplication, "cannot read \"" + fileName + "\": " + what);
@@ -60,10 +61,12 @@ std::vector<std::uint8_t> ReadCompoundStream(std::span<const std::uint8_t> file,
     gsf_off_t size = gsf_input_size(stream.get());
     if (size < 0 || static_cast<std::uint64_t>(size) > file.size())
         fail("the workbook stream is larger than the file");
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (size > 0 && !gsf_input_read(stream.get(), static_cast<std::size_t>(size), bytes.data()))
+    // Without a buffer of ours the library hands out the bytes in place, or its own copy when
+    // the stream's sectors lie apart.
+    const guint8* bytes = size > 0 ? gsf_input_read(stream.get(), static_cast<std::size_t>(size), nullptr) : nullptr;
+    if (size > 0 && !bytes)
         fail("the workbook stream cannot be read to its end (the file is damaged or truncated)");
-    return bytes;
+    use({bytes, static_cast<std::size_t>(size)});
 }
 
 void WriteCompoundFile(const std::string& path, const char* streamName,

@@ -59,6 +59,11 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
 std::string Utf16ToUtf8(std::u16string_view utf16) {
     std::string out;
     out.reserve(utf16.size());
+    AppendUtf16AsUtf8(out, utf16);
+    return out;
+}
+
+void AppendUtf16AsUtf8(std::string& out, std::u16string_view utf16) {
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         char32_t c = utf16[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
@@ -69,7 +74,6 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
         }
         AppendUtf8(out, c);
     }
-    return out;
 }
 
 } // namespace xl::detail

@@ -2,11 +2,10 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/runtime/error.h"
 #include "platform/workbook/compound_file.h"
+#include "platform/workbook/mapped_file.h"
 #include "platform/workbook/xls_reader.h"
 #include "platform/workbook/xls_writer.h"
 
@@ -40,25 +39,20 @@ void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*
 }
 
 BookContent ReadXlsFile(const std::string& path) {
-    auto fail = [&](const std::string& what) {
-        rt::Raise(rt::errApplication, "cannot read \"" + path + "\": " + what);
-    };
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) fail("no such file");
-    auto size = std::filesystem::file_size(path, ec);
-    if (ec) fail(ec.message());
-    if (size > kMaxFileSize) fail("the file is larger than 1 GB");
-    std::ifstream in(path, std::ios::binary);
-    if (!in) fail("the file cannot be opened");
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    if (size > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size)))
-        fail("the file cannot be read");
-    return ReadXlsBytes(bytes, path);
+    if (!std::filesystem::is_regular_file(path, ec))
+        rt::Raise(rt::errApplication, "cannot read \"" + path + "\": no such file");
+    MappedFile file(path);
+    if (file.Bytes().size() > kMaxFileSize)
+        rt::Raise(rt::errApplication, "cannot read \"" + path + "\": the file is larger than 1 GB");
+    return ReadXlsBytes(file.Bytes(), path);
 }
 
 BookContent ReadXlsBytes(std::span<const std::uint8_t> bytes, const std::string& fileName) {
-    std::vector<std::uint8_t> stream = ReadCompoundStream(bytes, kStreamName, fileName);
-    return ParseWorkbookStream(stream, fileName);
+    BookContent book;
+    ReadCompoundStream(bytes, kStreamName, fileName,
+                       [&](std::span<const std::uint8_t> stream) { book = ParseWorkbookStream(stream, fileName); });
+    return book;
 }
 
 } // namespace xl::detail

@@ -34,6 +34,12 @@ struct RecordData {
     std::uint16_t type = 0;
     std::size_t offset = 0;
     std::vector<Span> parts;
+
+    std::size_t Size() const {
+        std::size_t size = 0;
+        for (const auto& part : parts) size += part.size();
+        return size;
+    }
 };
 
 class RecordStream {
@@ -110,13 +116,20 @@ public:
     // A unicode string: 16-bit count (or 8-bit when `shortCount`), flags, characters, then
     // rich-text runs and phonetic data, which are skipped.
     std::string String(bool shortCount = false) {
+        std::string text;
+        AppendString(text, shortCount);
+        return text;
+    }
+
+    // The same, appended to `out` in UTF-8.
+    void AppendString(std::string& out, bool shortCount = false) {
         std::size_t count = shortCount ? U8() : U16();
         std::uint8_t flags = U8();
         std::size_t runs = (flags & 0x08) ? U16() : 0;
         std::size_t extra = (flags & 0x04) ? U32() : 0;
         bool wide = flags & 0x01;
-        std::u16string text;
-        text.reserve(count);
+        std::u16string& text = utf16_;
+        text.clear();
         while (text.size() < count) {
             if (pos_ == parts_[part_].size()) {
                 // A string split over a continuation restates its width in one byte.
@@ -129,7 +142,7 @@ public:
             text.push_back(wide ? U16() : U8());
         }
         Skip(runs * 4 + extra);
-        return Utf16ToUtf8(text);
+        AppendUtf16AsUtf8(out, text);
     }
 
 private:
@@ -156,6 +169,7 @@ private:
     std::size_t part_ = 0, pos_ = 0;
     const Fault& fault_;
     const char* what_;
+    std::u16string utf16_; // the string being read, reused from one to the next
 };
 
 struct XfInfo {
@@ -168,11 +182,32 @@ struct SheetEntry {
     std::string name;
 };
 
+// The shared string table: all texts in one buffer, so that a table of many short texts
+// takes little memory.
+class SharedStrings {
+public:
+    std::size_t Size() const { return ends_.size(); }
+    std::string_view At(std::size_t i) const {
+        std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(chars_).substr(begin, ends_[i] - begin);
+    }
+    // Room for texts of about this many bytes in the file.
+    void Reserve(std::size_t bytes) { chars_.reserve(bytes); }
+    void Read(Reader& in) {
+        in.AppendString(chars_);
+        ends_.push_back(static_cast<std::uint32_t>(chars_.size()));
+    }
+
+private:
+    std::string chars_;
+    std::vector<std::uint32_t> ends_; // the texts of a file of at most 1 GB stay below 4 GB
+};
+
 struct Globals {
     std::vector<int> fontTwips;          // in file order, index 4 not used by the file
     std::map<int, std::u16string> formats;
     std::vector<XfInfo> xfs;
-    std::vector<std::string> strings;
+    SharedStrings strings;
     std::vector<SheetEntry> sheets;
     int activeSheet = 0;
 };
@@ -212,7 +247,8 @@ void ReadSst(const RecordData& r, Globals& g, const Fault& fault) {
     in.U32();
     std::uint32_t unique = in.U32();
     // The count is only trusted as far as the data go.
-    for (std::uint32_t i = 0; i < unique && !in.AtEnd(); ++i) g.strings.push_back(in.String());
+    g.strings.Reserve(r.Size());
+    for (std::uint32_t i = 0; i < unique && !in.AtEnd(); ++i) g.strings.Read(in);
 }
 
 void CheckBof(Reader& in, std::uint16_t expectedType, const Fault& fault, const std::string& where) {
@@ -292,10 +328,10 @@ private:
         case biff::kLabelSst: {
             auto [row, col, xf] = Header(in);
             std::uint32_t index = in.U32();
-            if (index >= g_.strings.size())
+            if (index >= g_.strings.Size())
                 Fail("refers to shared string " + rt::CStr(static_cast<long long>(index)) +
-                     " of " + rt::CStr(static_cast<long long>(g_.strings.size())));
-            PutText(row, col, xf, g_.strings[index]);
+                     " of " + rt::CStr(static_cast<long long>(g_.strings.Size())));
+            PutText(row, col, xf, g_.strings.At(index));
             break;
         }
         case biff::kLabel:
@@ -318,8 +354,7 @@ private:
         case biff::kMulBlank: {
             int row = in.U16();
             int col = in.U16();
-            std::size_t size = 0;
-            for (auto& p : r.parts) size += p.size();
+            std::size_t size = r.Size();
             std::size_t each = r.type == biff::kMulRk ? 6 : 2;
             if (size < 6) Fail("has a multiple-cell record too short for its cells");
             std::size_t count = (size - 6) / each;
