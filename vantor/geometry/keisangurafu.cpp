@@ -1,12 +1,15 @@
 #include "vantor/geometry/keisangurafu.h"
 
+#include "vantor/geometry/keikoku.h"
 #include "vantor/geometry/keisankeikakusen.h"
 #include "vantor/geometry/keisantate.h"
 #include "vantor/geometry/planned_line.h"
 #include "vantor/geometry/グラフ.h"
+#include "vantor/geometry/警告表示画面.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace 縦断bus {
 
@@ -88,13 +91,23 @@ void EachGridLine(float start, float end, float step, Draw draw) {
 
 bool IsHeight(float v) { return v != kEmpty; }
 
+// Limits that fall together in single precision (a level profile high up, a zoom into a sliver)
+// would give the picture no width or no height: they are opened to the neighbouring singles.
+void OpenUp(Jikugenkai& limits) {
+    if (limits.lower != limits.upper) return;
+    limits.lower = std::nextafter(limits.lower, -std::numeric_limits<float>::infinity());
+    limits.upper = std::nextafter(limits.upper, std::numeric_limits<float>::infinity());
+}
+
 } // namespace
 
 void sakuzugurafu() {
     const float xr = gurafuxmax - gurafuxmin, yr = gurafuymax - gurafuymin;
-    const Jikugenkai x = jikugenkai(gurafuxmin, gurafuxmax, memorikizami(xr));
-    const Jikugenkai y = jikugenkai(gurafuymin, gurafuymax, memorikizami(yr));
+    Jikugenkai x = jikugenkai(gurafuxmin, gurafuxmax, memorikizami(xr));
+    Jikugenkai y = jikugenkai(gurafuymin, gurafuymax, memorikizami(yr));
     if (x.lower == x.upper && y.lower == y.upper) return;
+    OpenUp(x);
+    OpenUp(y);
 
     グラフ& g = forms::Get<グラフ>();
     forms::PictureBox& 図 = g.図;
@@ -124,15 +137,14 @@ void sakuzugurafu() {
     for (int s = 0; s < samples; ++s)
         図.Line(keikakusenx(s), keikakuseny(s), keikakusenx(s + 1), keikakuseny(s + 1), red);
 
-    g.Text1.SetText(rt::CStr(x.lower));
-    g.Text2.SetText(rt::CStr(y.lower));
-    g.Text3.SetText(rt::CStr(x.upper));
-    g.Text4.SetText(rt::CStr(y.upper));
+    g.Genkaiwooku(x.lower, y.lower, x.upper, y.upper);
     g.Show();
 }
 
 void keisangurafu() {
     gurafukeikakusen = keisankeikakusen();
+    // A planned line too long to sample has its reason on the warning screen.
+    if (!gurafukeikakusen && keikokuflg == 1) forms::Get<警告表示画面>().Show();
     forms::Get<グラフ>().itixy.SetVisible(false);
     TakeStations();
     if (!FitExtent()) {

@@ -1,6 +1,7 @@
 #include "vantor/geometry/グラフ.h"
 
 #include "platform/runtime/conversion.h"
+#include "platform/runtime/number_text.h"
 #include "vantor/geometry/keisangurafu.h"
 #include "vantor/geometry/目盛設定画面.h"
 
@@ -83,6 +84,23 @@ void グラフ::図_MouseUp(int, int, float x, float y) {
     } else {
         sakuzugurafu();
     }
+}
+
+void グラフ::Genkaiwooku(float xlo, float ylo, float xhi, float yhi) {
+    auto twipsX = [this](double x) { return 図.Left() + (x - 図.ScaleLeft()) / 図.ScaleWidth() * 図.Width(); };
+    auto twipsY = [this](double y) { return 図.Top() + (y - 図.ScaleTop()) / 図.ScaleHeight() * 図.Height(); };
+    const auto underX = [&](forms::TextBox& box, float x) {
+        box.SetText(rt::CStr(x));
+        box.SetLeft(twipsX(x) - box.Width() / 2);
+    };
+    const auto besideY = [&](forms::TextBox& box, float y) {
+        box.SetText(rt::CStr(y));
+        box.SetTop(twipsY(y) - box.Height() / 2);
+    };
+    underX(Text1, xlo);
+    besideY(Text2, ylo);
+    underX(Text3, xhi);
+    besideY(Text4, yhi);
 }
 
 void グラフ::Command1_Click() { Hide(); }

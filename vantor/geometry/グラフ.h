@@ -23,6 +23,10 @@ public:
     void Command1_Click();
     void 設定ボタン_Click();
 
+    // Shows the view's limits in Text1 .. Text4, each box laid beside the place in the
+    // picture where its value lies: x under the picture, y left of it.
+    void Genkaiwooku(float xlo, float ylo, float xhi, float yhi);
+
 private:
     // Draws the drag figure for the pointer at (x, y) between the two points given: a line
     // when the pointer is left of and above the press point, otherwise a box outline.

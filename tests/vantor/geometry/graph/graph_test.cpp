@@ -1,6 +1,11 @@
 #include "tests/vantor/geometry/graph/graph_fixture.h"
 
 #include "platform/runtime/conversion.h"
+#include "vantor/geometry/警告表示画面.h"
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -118,13 +123,32 @@ TEST_F(GraphTest, NothingToDrawIsSaid) {
     EXPECT_EQ(forms::script::Messages()[0].prompt, kGurafuDataNashi);
 }
 
-TEST_F(GraphTest, LevelProfileHighUpEndsItsGrid) {
+TEST_F(GraphTest, LevelProfileHighUpEndsItsGridAndStillShowsItsLine) {
     // All planned heights equal: the y interval is about 0.00001, too small to move a single
-    // precision height of 300 m from one grid line to the next.
-    Compute({{0, 299, 300}, {100, 301, 300}});
-    xhyouji = yhyouji = "v";
+    // precision height of 300 m from one grid line to the next; at 1200 m the limits of the
+    // view fall together as well, and the picture must still get a height.
+    for (float level : {300.0f, 1200.0f}) {
+        SCOPED_TRACE(level);
+        forms::UnloadAll();
+        Compute({{0, level - 1, level}, {100, level + 1, level}});
+        xhyouji = yhyouji = "v";
+        keisangurafu();
+        EXPECT_LE(CountColour(kYellow), 30);
+        const forms::PictureBox& p = Picture();
+        ASSERT_LT(p.ScaleHeight(), 0);
+        long inside = 0;
+        for (const DrawCommand& d : p.Commands())
+            inside += d.color == kRed && d.y1 <= p.ScaleTop() && d.y1 >= p.ScaleTop() + p.ScaleHeight();
+        EXPECT_EQ(inside, 100);
+    }
+}
+
+TEST_F(GraphTest, PlannedLineTooLongToSampleShowsTheWarning) {
+    Compute({{0, 10, 10}, {2000.5f, 12, 12}});
     keisangurafu();
-    EXPECT_LE(CountColour(kYellow), 30);
+    EXPECT_TRUE(forms::Get<警告表示画面>().Visible());
+    EXPECT_EQ(CountColour(kRed), 0);
+    EXPECT_TRUE(forms::Get<グラフ>().Visible());
 }
 
 TEST_F(GraphTest, DragsZoomRestoreAndReadAPoint) {
@@ -166,7 +190,21 @@ TEST_F(GraphTest, CrestGraphPicture) {
     keisantate();
     xhyouji = yhyouji = "v";
     keisangurafu();
-    const std::string path = std::string(VANTOR_BINARY_DIR) + "/profile_graph_crest.png";
-    Picture().SavePicture(path);
     EXPECT_EQ(CountColour(kRed), 200);   // 201 samples of the planned line
+
+    // Each limit box sits beside the place of its value in the picture.
+    グラフ& g = forms::Get<グラフ>();
+    const forms::PictureBox& p = Picture();
+    auto twipsX = [&](double x) { return p.Left() + (x - p.ScaleLeft()) / p.ScaleWidth() * p.Width(); };
+    auto twipsY = [&](double y) { return p.Top() + (y - p.ScaleTop()) / p.ScaleHeight() * p.Height(); };
+    EXPECT_EQ(g.Text1.Text(), "-20");
+    EXPECT_EQ(g.Text3.Text(), "220");
+    EXPECT_NEAR(g.Text1.Left() + g.Text1.Width() / 2, twipsX(-20), 1);
+    EXPECT_NEAR(g.Text3.Left() + g.Text3.Width() / 2, twipsX(220), 1);
+    EXPECT_NEAR(g.Text4.Top() + g.Text4.Height() / 2, twipsY(rt::CDbl(g.Text4.Text())), 1);
+    EXPECT_NEAR(g.Text2.Top() + g.Text2.Height() / 2, twipsY(rt::CDbl(g.Text2.Text())), 1);
+
+    // The whole screen, for people to look at.
+    const std::string path = std::string(VANTOR_BINARY_DIR) + "/profile_graph_crest.png";
+    EXPECT_TRUE(g.Window()->grab().save(QString::fromStdString(path)));
 }
