@@ -28,6 +28,8 @@ public:
 
     void Fill(const T& v) { std::fill(cells_.begin(), cells_.end(), v); }
 
+    bool operator==(const Table&) const = default;
+
 private:
     template <typename... I>
     static std::size_t Offset(I... index) {
