@@ -3,7 +3,8 @@
 
 namespace 縦断bus {
 
-// New: a workbook of seven formatted sheets (the held one is reused) and 100 empty stations.
+// New: a workbook of seven formatted sheets and 100 empty stations. The held workbook is
+// reused; a new one starts with empty tables.
 void shinki();
 // Open: a workbook chosen in the open dialog, read into the tables and computed. Nothing
 // changes when the dialog is cancelled or the file cannot be read completely.

@@ -55,7 +55,7 @@ void ClearDocumentTables() {
         for (int column = 1; column <= yokodata.UBound(2); ++column) yokodata(row, column) = kEmpty;
     yokosakuzudata.Fill({});
     rokatadata.Fill(0);
-    ipsuu = 0;
+    ipsuu = -2;   // no alignment point, as an IP sheet without points reads
     for (auto* t : {&ipx, &ipy, &iphankei}) t->Fill(0);
     ipkeisanflg = 0;
     heimensokutensuu = 0;

@@ -23,8 +23,8 @@ private:
     std::unique_ptr<Copy> copy_;
 };
 
-// Empties the tables a document is read into, so that nothing of the previous document
-// mixes with the one being read.
+// Empties the tables a document is read into: before Open reads, so that nothing of the
+// previous document mixes with the one being read, and for the new workbook of New.
 void ClearDocumentTables();
 
 } // namespace 縦断bus

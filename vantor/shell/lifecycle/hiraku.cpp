@@ -11,10 +11,10 @@
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
+#include "vantor/shell/lifecycle/profile_rows.h"
 #include "vantor/shell/sheets/coordinate_sheet.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 #include "vantor/shell/sheets/ip_sheet.h"
-#include "vantor/shell/sheets/profile_sheet.h"
 #include "vantor/shell/sheets/section_point_sheets.h"
 #include "vantor/shell/sheets/shoulder_sheet.h"
 #include "vantor/shell/待表示.h"
@@ -36,7 +36,7 @@ struct ReadStep {
 
 // The sheets read and the results computed, in order.
 constexpr ReadStep kReadSteps[] = {
-    {"縦断ｼｰﾄの読み込み", yomikomitate},
+    {"縦断ｼｰﾄの読み込み", ReadProfileRows},
     {"縦断の計算", keisantate},
     {"横断ｼｰﾄの読み込み", ReadCrossSlopeNumbers},
     {"横断ｼｰﾄの読み込み", yomikomiyokomei},

@@ -4,8 +4,10 @@
 #include "vantor/geometry/hyoujitate.h"
 #include "vantor/geometry/入出力画面.h"
 #include "vantor/shell/document.h"
+#include "vantor/shell/lifecycle/document_state.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
+#include "vantor/shell/lifecycle/profile_rows.h"
 #include "vantor/shell/sheets/coordinate_sheet.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 #include "vantor/shell/sheets/ip_sheet.h"
@@ -20,8 +22,6 @@
 namespace 縦断bus {
 
 namespace {
-
-constexpr int kNewStations = 100;
 
 // A new workbook whose sheets carry the document's seven names.
 void CreateDocumentWorkbook() {
@@ -42,8 +42,9 @@ void CreateDocumentWorkbook() {
 void shinki() {
     待表示& wait = forms::Get<待表示>();
     wait.ShowState("しばらくお待ちください・・", true);
+    const bool freshWorkbook = !HasDocument();
     try {
-        if (!HasDocument()) CreateDocumentWorkbook();
+        if (freshWorkbook) CreateDocumentWorkbook();
         bukkujoutai = 1;
         shoshikitate();
         shoshikiip();
@@ -56,13 +57,14 @@ void shinki() {
         lifecycle_messages::TellNewFailed(e.what());
         return;
     }
+    // A new workbook holds no data, and so neither does its document: nothing of an earlier
+    // document (no alignment point either) is saved into it.
+    if (freshWorkbook) ClearDocumentTables();
     hirakuflg = 0;
     EnableAfterNew();
     wait.ShowState("お待たせしました・・", false);
 
-    sokutensuu = kNewStations;
-    for (int row = 1; row <= kNewStations; ++row)
-        for (int column = 1; column <= tatedata.UBound(2); ++column) tatedata(row, column) = kEmpty;
+    EmptyProfileRows();
     hyoujitate();
     forms::Get<入出力画面>().Show();
     wait.Hide();

@@ -5,7 +5,7 @@
 #include "vantor/geometry/入出力画面.h"
 #include "vantor/shell/document.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/shell/lifecycle/profile_rows.h"
 #include "vantor/shell/sheets/sheet_messages.h"
 #include "vantor/shell/待表示.h"
 
@@ -22,7 +22,7 @@ void yomikomi() {
     wait.ShowState("しばらくお待ちください・・", true);
     try {
         xlbook->Parent()->Windows(1)->SetVisible(true);
-        yomikomitate();
+        ReadProfileRows();
     } catch (const std::exception& e) {
         forms::Unload<待表示>();
         lifecycle_messages::TellReloadFailed(e.what());

@@ -84,6 +84,7 @@ TEST_F(LifecycleTest, ContinueLetsGoOfTheOpenedWorkbookAndNewMakesAnother) {
     EXPECT_TRUE(HasDocument());
     EXPECT_EQ(bukkujoutai, 1);
     EXPECT_EQ(Logged("CreateObject(Excel.sheet)"), 1);
+    EXPECT_EQ(ipsuu, -2);   // the new workbook gets nothing of the released document
 
     shuuryou();
     EXPECT_EQ(Logged("Quit"), 1);

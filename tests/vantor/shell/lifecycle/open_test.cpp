@@ -32,6 +32,8 @@ TEST_F(LifecycleTest, OpenReadsComputesAndEnablesTheDocumentCommands) {
     EXPECT_FALSE(forms::script::FileDialogs()[0].initDir.empty());
 
     EXPECT_EQ(sokutensuu, 7);
+    EXPECT_EQ(ipsuu, 0);   // the straight road of start and end point
+    EXPECT_EQ(ipx(1), 200000.0f);
     EXPECT_EQ(tatedata(4, 5), 49.78f);
     EXPECT_EQ(Cell(4, 4), "49.78");
     EXPECT_EQ(hirakuflg, 1);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 #include <sys/wait.h>
+#include <tuple>
 #include <vector>
 
 namespace lifecycle_test {
@@ -43,6 +44,31 @@ std::string ProfileReadByXlrd(const std::string& file) {
     const int status = pclose(pipe);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
     return out;
+}
+
+// Every table a document is read into.
+auto DocumentTables() {
+    return std::make_tuple(sokutensuu, tatedata, yokodata, yokosakuzudata, rokatadata, ipsuu, ipx,
+                           ipy, iphankei, genkyouhidari, genkyoumigi, kirimorihidari, kirimorimigi,
+                           zahyoudata, zahyousuu);
+}
+
+TEST_F(LifecycleTest, NewDocumentSavedUnchangedOpensSilentlyAndTheSame) {
+    shinki();
+    const auto made = DocumentTables();
+    const auto shown = GridRows(100);
+    const std::string path = PathOf("empty.xls");
+    forms::script::QueueFileName(path);
+    hozon();
+    ASSERT_TRUE(forms::script::Messages().empty()) << LastMessage();
+
+    Restart();
+    Open(path);
+    EXPECT_TRUE(forms::script::Messages().empty()) << LastMessage();
+    EXPECT_EQ(ipsuu, -2);
+    EXPECT_EQ(sokutensuu, 100);
+    EXPECT_TRUE(DocumentTables() == made);
+    EXPECT_EQ(GridRows(100), shown);
 }
 
 TEST_F(LifecycleTest, ProfileTypedIntoANewDocumentComesBackFromItsFile) {
