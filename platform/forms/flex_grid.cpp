@@ -63,18 +63,11 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(viewport());
         p.fillRect(viewport()->rect(), palette().color(QPalette::Dark));
-        const int w = viewport()->width(), h = viewport()->height();
-        int y = 0;
-        for (int r = 0; r < grid_->rows_ && y < h; r = NextRow(r)) {
-            const int rh = ToPixels(grid_->rowHeights_[r]);
-            int x = 0;
-            for (int c = 0; c < grid_->cols_ && x < w; c = NextCol(c)) {
-                const int cw = ToPixels(grid_->colWidths_[c]);
-                if (cw > 0 && rh > 0) PaintCell(p, QRect(x, y, cw, rh), r, c);
-                x += cw;
-            }
-            y += rh;
-        }
+        const auto rows = InView(grid_->rowHeights_, grid_->fixedRows_, grid_->topRow_, viewport()->height());
+        const auto cols = InView(grid_->colWidths_, grid_->fixedCols_, grid_->leftCol_, viewport()->width());
+        for (const Span& r : rows)
+            for (const Span& c : cols)
+                if (c.size > 0 && r.size > 0) PaintCell(p, QRect(c.start, r.start, c.size, r.size), r.index, c.index);
     }
 
     void mousePressEvent(QMouseEvent* e) override {
@@ -116,15 +109,32 @@ protected:
     }
 
 private:
-    int NextRow(int r) const { return r + 1 == grid_->fixedRows_ ? std::max(r + 1, grid_->topRow_) : r + 1; }
-    int NextCol(int c) const { return c + 1 == grid_->fixedCols_ ? std::max(c + 1, grid_->leftCol_) : c + 1; }
+    struct Span {
+        int index, start, size;   // item, first pixel, pixels
+    };
+
+    // The items in view along one axis: the fixed ones, then the scrolling ones from `first`,
+    // until `extent` pixels are covered. Pixel edges are rounded from the offsets in twips, so
+    // that a control laid over a cell by CellLeft/CellTop meets the painted cell.
+    static std::vector<Span> InView(const std::vector<int>& sizes, int fixed, int first, int extent) {
+        std::vector<Span> spans;
+        const int count = static_cast<int>(sizes.size());
+        int twips = 0;
+        for (int i = fixed > 0 ? 0 : first; i < count; i = i + 1 == fixed ? std::max(i + 1, first) : i + 1) {
+            const int start = ToPixels(twips);
+            if (start >= extent) break;
+            twips += sizes[i];
+            spans.push_back({i, start, ToPixels(twips) - start});
+        }
+        return spans;
+    }
 
     // Whether the scrolling items first..last fit after the fixed ones in `extent` pixels.
     static bool Fits(const std::vector<int>& sizes, int fixed, int first, int last, int extent) {
         int used = 0;
-        for (int i = 0; i < fixed; ++i) used += ToPixels(sizes[i]);
-        for (int i = first; i <= last; ++i) used += ToPixels(sizes[i]);
-        return used <= extent;
+        for (int i = 0; i < fixed; ++i) used += sizes[i];
+        for (int i = first; i <= last; ++i) used += sizes[i];
+        return ToPixels(used) <= extent;
     }
 
     // The highest first scrolling item that still fills the view down to the last item.
@@ -135,23 +145,16 @@ private:
         return top;
     }
 
+    // The item in view under pixel `at`, or -1.
+    static int ItemAt(const std::vector<Span>& spans, int at) {
+        for (const Span& s : spans)
+            if (at >= s.start && at < s.start + s.size) return s.index;
+        return -1;
+    }
+
     bool CellAt(QPoint pt, int& row, int& col) const {
-        int y = 0;
-        for (int r = 0; r < grid_->rows_; r = NextRow(r)) {
-            y += ToPixels(grid_->rowHeights_[r]);
-            if (pt.y() < y) {
-                row = r;
-                break;
-            }
-        }
-        int x = 0;
-        for (int c = 0; c < grid_->cols_; c = NextCol(c)) {
-            x += ToPixels(grid_->colWidths_[c]);
-            if (pt.x() < x) {
-                col = c;
-                break;
-            }
-        }
+        row = ItemAt(InView(grid_->rowHeights_, grid_->fixedRows_, grid_->topRow_, viewport()->height()), pt.y());
+        col = ItemAt(InView(grid_->colWidths_, grid_->fixedCols_, grid_->leftCol_, viewport()->width()), pt.x());
         return row >= 0 && col >= 0;
     }
 

@@ -113,4 +113,31 @@ TEST_F(FlexGridTest, ClickMakesTheClickedCellCurrentBeforeClickFires) {
     EXPECT_EQ(col, 1);
 }
 
+// A control laid over the current cell by CellLeft/CellTop (twips) must cover the cell as it
+// is painted and clicked, also with sizes that are no whole number of pixels and with the
+// columns scrolled when there is no fixed column.
+TEST_F(FlexGridTest, CellsArePaintedWhereTheirTwipsPositionSays) {
+    grid.Move(0, 0, 6000, 4000);
+    grid.SetRows(30);
+    grid.SetCols(6);
+    grid.SetFixedCols(0);
+    grid.SetColWidth(-1, 2000);   // 133.3 px
+    grid.SetRowHeight(-1, 500);   // 33.3 px
+    grid.SetLeftCol(2);
+    for (const auto& [row, col] : {std::pair{6, 3}, std::pair{3, 2}}) {
+        grid.SetRow(row);
+        grid.SetCol(col);
+        const int left = (grid.CellLeft() + 7) / 15, top = (grid.CellTop() + 7) / 15;
+        const int right = (grid.CellLeft() + grid.CellWidth() + 7) / 15;
+        const int bottom = (grid.CellTop() + grid.CellHeight() + 7) / 15;
+        for (const auto& [x, y] : {std::pair{left, top}, std::pair{right - 1, bottom - 1}}) {
+            grid.SetRow(1);
+            grid.SetCol(5);
+            ClickGridAt(grid, x, y);
+            EXPECT_EQ(grid.Row(), row) << x << "," << y;
+            EXPECT_EQ(grid.Col(), col) << x << "," << y;
+        }
+    }
+}
+
 } // namespace
