@@ -56,9 +56,12 @@ std::string_view Trim(std::string_view text) {
 }
 
 double Val(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    std::size_t n = NumberLength(text);
-    return n == 0 ? 0.0 : Parse(text.substr(0, n));
+    // Blanks are skipped wherever they stand: "1 234" reads as 1234.
+    std::string packed;
+    for (char c : text)
+        if (!IsBlank(c)) packed += c;
+    std::size_t n = NumberLength(packed);
+    return n == 0 ? 0.0 : Parse(std::string_view(packed).substr(0, n));
 }
 
 bool IsNumeric(std::string_view text) {

@@ -4,8 +4,9 @@
 
 namespace rt {
 
-// The number at the start of a text: leading blanks skipped, reading stops at the first
-// character that cannot continue a number; 0 when the text does not begin with one.
+// The number at the start of a text: blanks skipped wherever they stand, reading stops at
+// the first other character that cannot continue a number; 0 when the text does not begin
+// with one.
 double Val(std::string_view text);
 
 // Strict conversions: the whole text (blanks around it allowed) must be a number,

@@ -9,6 +9,7 @@ TEST(Val, ReadsTheLeadingNumber) {
     const std::pair<const char*, double> cases[] = {
         {"12.5abc", 12.5}, {"", 0.0}, {"abc", 0.0}, {"  -3.25 m", -3.25},
         {"1.5E+03", 1500.0}, {".5", 0.5}, {"12.", 12.0}, {"1e", 1.0}, {"-", 0.0},
+        {" 1 234.5 m", 1234.5}, {"- 2", -2.0}, {"1.5 E 2", 150.0}, {"\t7\n", 7.0},
     };
     for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(rt::Val(text), expected) << text;
 }
