@@ -45,8 +45,10 @@ void WriteIpSheet(const xl::Worksheet& sheet, const IpAlignmentResult& result, I
 }
 
 IpAlignmentResult::Status RunIpAlignment(IpSheetColumns columns) {
+    // The sheet first: without it the tables are left as they were.
+    const std::shared_ptr<xl::Worksheet> sheet = IpSheet();
     const IpAlignmentResult result = ComputeIpAlignment();
-    if (result.status != IpAlignmentResult::Status::Refused) WriteIpSheet(*IpSheet(), result, columns);
+    if (result.status != IpAlignmentResult::Status::Refused) WriteIpSheet(*sheet, result, columns);
     if (result.status != IpAlignmentResult::Status::Computed) forms::MsgBox(result.message);
     return result.status;
 }

@@ -1,6 +1,7 @@
 #include "alignment_fixture.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
+#include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
 #include "vantor/geometry/keisanip.h"
 #include "vantor/geometry/plan_alignment.h"
@@ -108,6 +109,20 @@ TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
     SetPolygon({}); // no point at all: Open's run says nothing
     keisanip();
     EXPECT_EQ(ipkeisanflg, 0);
+}
+
+TEST_F(AlignmentRun, WithoutTheIpSheetTheTablesStayAsTheyWere) {
+    sheet_->SetName("座標値ｼｰﾄ");
+    ipkyori(1) = 7;
+    for (bool plan : {false, true}) {
+        try {
+            plan ? (void)ComputePlanAlignment() : keisanip();
+            ADD_FAILURE() << "no error";
+        } catch (const rt::Error& e) {
+            EXPECT_EQ(e.Number(), rt::errSubscript);
+        }
+        EXPECT_EQ(ipkyori(1), 7.0f);
+    }
 }
 
 TEST_F(AlignmentRun, PlanCommandRebuildsStationsGridAndPositions) {
