@@ -17,9 +17,11 @@ inline std::string WriteTextFile(const std::string& name, const std::string& con
     return path.string();
 }
 
-// Runs a python3 script with the DXF file as argv[1]; returns its output.
+// Runs a python3 script with the DXF file as argv[1]; returns its output. The script is kept
+// beside the DXF file, so that tests running at the same time do not share one.
 inline std::string RunPython(const std::string& script, const std::string& dxf) {
-    const std::string scriptPath = WriteTextFile("check.py", script);
+    const std::string scriptPath = dxf + ".py";
+    std::ofstream(scriptPath, std::ios::binary) << script;
     const std::string cmd = "/usr/bin/python3 " + scriptPath + " " + dxf + " 2>&1";
     std::string out;
     if (FILE* p = popen(cmd.c_str(), "r")) {
