@@ -216,12 +216,13 @@ void CommandLine::Reply(const std::string& token) {
 void CommandLine::ReplyToSelection(const std::string& token) {
     SelectionInProgress& s = selecting_;
     if (s.corner != Corner::None) {
-        const auto p = token.empty() ? std::nullopt : ParsePoint(token, memory().lastPoint);
-        if (!p) {
-            Refuse(token, "Point expected; window abandoned.");
+        if (token.empty()) {
+            Refuse(token, "No corner given; window abandoned.");
             s.corner = Corner::None;
             return;
         }
+        const auto p = ParsePoint(token, memory().lastPoint);
+        if (!p) return Refuse(token, "Point expected.");  // the same corner is asked again
         memory().lastPoint = *p;
         if (s.corner == Corner::First) {
             s.first = *p;

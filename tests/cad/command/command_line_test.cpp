@@ -88,6 +88,20 @@ TEST_F(Typed, SelectionEndsWithEnterAndCountsWhatItFound) {
     EXPECT_TRUE(cl.IsIdle());
 }
 
+TEST_F(Typed, AWindowCornerThatIsNoPointIsAskedAgainAndEnterThereDropsTheWindow) {
+    Keys("LINE 0,0 1,1 \rLINE 5,5 6,6 \r");
+    Keys("erase W -1,2 abc ");
+    EXPECT_EQ(cl.Prompt(), "Other corner: ");
+    ASSERT_EQ(cl.RejectionCount(), 1u);
+    EXPECT_EQ(cl.Rejections()[0].prompt, "Other corner: ");
+    Keys("2,-1 W \r");
+    EXPECT_EQ(cl.Prompt(), "Select objects: ");
+    Keys("\r");
+    EXPECT_TRUE(cl.IsIdle());
+    EXPECT_EQ(cl.RejectionCount(), 2u);
+    EXPECT_EQ(drawing.Entities().size(), 1u);
+}
+
 TEST(CommandLineProduct, JapaneseIdlePrompt) {
     Drawing drawing;
     CommandLine cl(drawing, cad::command::IdlePrompt::Japanese);
