@@ -41,13 +41,19 @@ public:
 
     // The window the user last zoomed to; empty means the extents.
     const std::optional<Rect>& View() const { return view_; }
-    void SetView(std::optional<Rect> view) { view_ = view; }
+    void SetView(std::optional<Rect> view) {
+        view_ = view;
+        ++viewChanges_;
+    }
+    // How many times the view was set: a screen can tell a new zoom from the one it showed.
+    unsigned long ViewChanges() const { return viewChanges_; }
 
 private:
     std::vector<Entity> entities_;
     std::map<std::string, Block> blocks_;
     int colour_ = kByLayer;
     std::optional<Rect> view_;
+    unsigned long viewChanges_ = 0;
 };
 
 } // namespace cad

@@ -25,8 +25,14 @@ void DrawingCanvas::ZoomExtents() {
     update();
 }
 
+void DrawingCanvas::SetUserView(const QTransform& t) {
+    userView_ = t;
+    userViewOf_ = drawing_.ViewChanges();
+    update();
+}
+
 QTransform DrawingCanvas::CurrentTransform() const {
-    if (userView_) return *userView_;
+    if (userView_ && userViewOf_ == drawing_.ViewChanges()) return *userView_;
     const Rect world = drawing_.View() ? *drawing_.View() : DrawingExtents(drawing_);
     return FitWorld(world, QRectF(rect()), 10);
 }
@@ -44,8 +50,7 @@ void DrawingCanvas::wheelEvent(QWheelEvent* e) {
     zoom.translate(at.x(), at.y());
     zoom.scale(factor, factor);
     zoom.translate(-at.x(), -at.y());
-    userView_ = CurrentTransform() * zoom;
-    update();
+    SetUserView(CurrentTransform() * zoom);
 }
 
 void DrawingCanvas::mousePressEvent(QMouseEvent* e) { dragFrom_ = e->pos(); }
@@ -54,8 +59,7 @@ void DrawingCanvas::mouseMoveEvent(QMouseEvent* e) {
     if (!(e->buttons() & (Qt::LeftButton | Qt::MiddleButton))) return;
     const QPoint d = e->pos() - dragFrom_;
     dragFrom_ = e->pos();
-    userView_ = CurrentTransform() * QTransform::fromTranslate(d.x(), d.y());
-    update();
+    SetUserView(CurrentTransform() * QTransform::fromTranslate(d.x(), d.y()));
 }
 
 void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -1,7 +1,7 @@
 #pragma once
 // The drawing on screen on a dark ground: shows the zoom window the command line set, or the
 // extents; the wheel zooms about the cursor, dragging pans, a middle-button double click goes
-// back to the extents.
+// back to the extents. The next zoom command replaces what the user zoomed or panned to.
 #include "cad/drawing/drawing.h"
 
 #include <QPoint>
@@ -30,7 +30,10 @@ private:
     QTransform CurrentTransform() const;
 
     const Drawing& drawing_;
+    void SetUserView(const QTransform& t);
+
     std::optional<QTransform> userView_;  // set once the user has zoomed or panned
+    unsigned long userViewOf_ = 0;        // the drawing's zoom it was set on; a later zoom wins
     QPoint dragFrom_;
 };
 

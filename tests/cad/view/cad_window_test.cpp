@@ -1,10 +1,12 @@
 // Typing into the window's command line draws as DDE sends do, and the window follows.
 #include "cad/view/cad_window.h"
+#include "cad/view/drawing_canvas.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 using namespace cad;
@@ -40,4 +42,33 @@ TEST(CadWindow, KeysTypedInTheCommandLineDraw) {
     QCoreApplication::processEvents();
     const QString history = window.findChild<QPlainTextEdit*>()->toPlainText();
     EXPECT_TRUE(history.endsWith("*Cancel*")) << history.toStdString();
+}
+
+// The program's zoom command shows its window even after the user has panned away.
+TEST(CadWindow, AZoomCommandReplacesWhereTheUserPanned) {
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    Drawing drawing;
+    command::CommandLine cl(drawing);
+    cl.Type("CIRCLE\r0,0 10\rCIRCLE\r1000,0 10\r");
+    view::DrawingCanvas canvas(drawing);
+    canvas.resize(200, 200);
+    auto inkPixels = [&] {
+        const QImage image = canvas.grab().toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y).red() > 150;
+        return n;
+    };
+    cl.Type("zoom\r-20,20\r20,-20\r");
+    ASSERT_GT(inkPixels(), 0);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 100), QPointF(10, 100), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&canvas, &press);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(1010, 100), QPointF(1010, 100), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&canvas, &drag);
+    ASSERT_EQ(inkPixels(), 0);  // panned off the drawing
+    cl.Type("zoom\r980,20\r1020,-20\r");
+    EXPECT_GT(inkPixels(), 0);
 }
