@@ -1,6 +1,10 @@
 #pragma once
 // Record types of the BIFF8 workbook stream and a little-endian byte builder for them.
+#include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -51,20 +55,49 @@ constexpr int kDefaultCellXf = 15;
 
 class Bytes {
 public:
-    void U8(unsigned v) { data_.push_back(static_cast<std::uint8_t>(v)); }
-    void U16(unsigned v) { U8(v & 0xFF); U8((v >> 8) & 0xFF); }
-    void U32(std::uint32_t v) { U16(v & 0xFFFF); U16(v >> 16); }
-    void F64(double v);
-    void Append(const Bytes& other) { data_.insert(data_.end(), other.data_.begin(), other.data_.end()); }
+    void U8(unsigned v) { Little<1>(v); }
+    void U16(unsigned v) { Little<2>(v); }
+    void U32(std::uint32_t v) { Little<4>(v); }
+    void F64(double v) { Little<8>(std::bit_cast<std::uint64_t>(v)); }
+    void Append(const Bytes& other) {
+        Room(other.size_);
+        std::copy_n(other.data_.begin(), other.size_, data_.begin() + static_cast<std::ptrdiff_t>(size_));
+        size_ += other.size_;
+    }
     // A record: type, length, data (at most kMaxRecordData bytes).
-    void Put(Record type, const Bytes& body);
-    void Patch32(std::size_t at, std::uint32_t v);
-    void Reserve(std::size_t n) { data_.reserve(n); }
-    std::size_t Size() const { return data_.size(); }
-    std::vector<std::uint8_t>& Data() { return data_; }
+    void Put(Record type, const Bytes& body) {
+        U16(type);
+        U16(static_cast<unsigned>(body.Size()));
+        Append(body);
+    }
+    void Reserve(std::size_t n) { Room(n); }
+    void Clear() { size_ = 0; }
+    std::size_t Size() const { return size_; }
+    std::span<const std::uint8_t> View() const { return {data_.data(), size_}; }
+    // The bytes written, as a vector of their size.
+    std::vector<std::uint8_t>& Data() {
+        data_.resize(size_);
+        return data_;
+    }
 
 private:
-    std::vector<std::uint8_t> data_;
+    void Room(std::size_t n) {
+        if (data_.size() - size_ < n) data_.resize(std::max(2 * data_.size(), size_ + n + 64));
+    }
+    // The low n bytes of v, least significant first.
+    template <std::size_t N> void Little(std::uint64_t v) {
+        Room(N);
+        std::uint8_t* at = data_.data() + size_;
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(at, &v, N);
+        } else {
+            for (std::size_t k = 0; k < N; ++k) at[k] = static_cast<std::uint8_t>(v >> (8 * k));
+        }
+        size_ += N;
+    }
+
+    std::vector<std::uint8_t> data_; // room to write in; the first size_ bytes are written
+    std::size_t size_ = 0;
 };
 
 } // namespace xl::detail::biff

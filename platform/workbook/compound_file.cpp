@@ -39,8 +39,7 @@ std::string Message(GError* error) {
 } // namespace
 
 void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName,
-                        const std::string& fileName,
-                        const std::function<void(std::span<const std::uint8_t>)>& use) {
+                        const std::string& fileName, const ByteSink& use) {
     InitGsf();
     auto fail = [&](const std::string& what) {
         rt::Raise(rt::errApplication, "cannot read \"" + fileName + "\": " + what);
@@ -70,7 +69,7 @@ void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamNa
 }
 
 void WriteCompoundFile(const std::string& path, const char* streamName,
-                       std::span<const std::uint8_t> stream) {
+                       const std::function<void(const ByteSink&)>& fill) {
     InitGsf();
     auto fail = [&](const std::string& what) {
         rt::Raise(rt::errApplication, "cannot save \"" + path + "\": " + what);
@@ -80,7 +79,11 @@ void WriteCompoundFile(const std::string& path, const char* streamName,
     if (!sink) fail(Message(error));
     GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
     GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
-    bool ok = child && gsf_output_write(child.get(), stream.size(), stream.data());
+    bool ok = child != nullptr;
+    if (ok)
+        fill([&](std::span<const std::uint8_t> bytes) {
+            ok = ok && gsf_output_write(child.get(), bytes.size(), bytes.data());
+        });
     ok = child && gsf_output_close(child.get()) && ok;
     ok = gsf_output_close(GSF_OUTPUT(ole.get())) && ok;
     if (!gsf_output_is_closed(sink.get())) ok = gsf_output_close(sink.get()) && ok;

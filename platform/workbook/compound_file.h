@@ -4,19 +4,21 @@
 #include <functional>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace xl::detail {
+
+using ByteSink = std::function<void(std::span<const std::uint8_t>)>;
 
 // Hands the bytes of the stream `streamName` of the compound file held in `file` to `use`;
 // they are valid during that call only (a stream lying in one piece is not copied). Raises
 // 1004 naming `fileName` when the bytes are no compound file or the stream is missing.
 void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName,
                         const std::string& fileName,
-                        const std::function<void(std::span<const std::uint8_t>)>& use);
+                        const ByteSink& use);
 
-// Writes a compound file holding one stream to `path`. Raises 1004 when it cannot.
+// Writes a compound file holding one stream to `path`; `fill` writes the stream's bytes
+// through the function it is given. Raises 1004 when the file cannot be written.
 void WriteCompoundFile(const std::string& path, const char* streamName,
-                       std::span<const std::uint8_t> stream);
+                       const std::function<void(const ByteSink&)>& fill);
 
 } // namespace xl::detail

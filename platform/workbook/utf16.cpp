@@ -43,6 +43,11 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
 std::u16string Utf8ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
+    AppendUtf8AsUtf16(out, utf8);
+    return out;
+}
+
+void AppendUtf8AsUtf16(std::u16string& out, std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
         char32_t c = NextCodePoint(utf8, i);
         if (c >= 0x10000) {
@@ -53,7 +58,6 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
             out.push_back(static_cast<char16_t>(c));
         }
     }
-    return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {

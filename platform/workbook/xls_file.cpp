@@ -21,11 +21,12 @@ constexpr std::uintmax_t kMaxFileSize = 1u << 30;
 
 void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets,
                   int activeSheet) {
-    std::vector<std::uint8_t> stream = BuildWorkbookStream(sheets, activeSheet);
-    if (stream.size() < kMinStreamSize) stream.resize(kMinStreamSize, 0);
     std::string temporary = path + ".saving";
     try {
-        WriteCompoundFile(temporary, kStreamName, stream);
+        WriteCompoundFile(temporary, kStreamName, [&](const ByteSink& write) {
+            std::size_t size = WriteWorkbookStream(sheets, activeSheet, write);
+            if (size < kMinStreamSize) write(std::vector<std::uint8_t>(kMinStreamSize - size, 0));
+        });
     } catch (...) {
         std::remove(temporary.c_str());
         throw;

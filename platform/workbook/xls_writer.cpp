@@ -18,29 +18,55 @@
 
 namespace xl::detail {
 
-namespace biff {
-
-void Bytes::F64(double v) {
-    std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
-    U32(static_cast<std::uint32_t>(bits));
-    U32(static_cast<std::uint32_t>(bits >> 32));
-}
-
-void Bytes::Put(Record type, const Bytes& body) {
-    U16(type);
-    U16(static_cast<unsigned>(body.Size()));
-    Append(body);
-}
-
-void Bytes::Patch32(std::size_t at, std::uint32_t v) {
-    for (int k = 0; k < 4; ++k) data_[at + k] = static_cast<std::uint8_t>(v >> (8 * k));
-}
-
-} // namespace biff
-
 namespace {
 
 using biff::Bytes;
+
+// Counts the bytes records take without keeping them.
+class ByteCount {
+public:
+    void U16(unsigned) { size_ += 2; }
+    void U32(std::uint32_t) { size_ += 4; }
+    void F64(double) { size_ += 8; }
+    void Put(biff::Record, const Bytes& body) { size_ += 4 + body.Size(); }
+    void RecordDone() {}
+    std::size_t Size() const { return size_; }
+
+private:
+    std::size_t size_ = 0;
+};
+
+// The stream as it is written: whole records gather in a buffer that is handed on in pieces,
+// so that saving needs no memory for the whole stream.
+class StreamOut {
+public:
+    explicit StreamOut(const ByteSink& write) : write_(write) {
+        buffer_.Reserve(kPieceSize + 4 + biff::kMaxRecordData);
+    }
+    void U16(unsigned v) { buffer_.U16(v); }
+    void U32(std::uint32_t v) { buffer_.U32(v); }
+    void F64(double v) { buffer_.F64(v); }
+    void Put(biff::Record type, const Bytes& body) {
+        buffer_.Put(type, body);
+        RecordDone();
+    }
+    // Called after each record written field by field.
+    void RecordDone() {
+        if (buffer_.Size() >= kPieceSize) Flush();
+    }
+    void Flush() {
+        written_ += buffer_.Size();
+        if (buffer_.Size() > 0) write_(buffer_.View());
+        buffer_.Clear();
+    }
+    std::size_t Size() const { return written_ + buffer_.Size(); }
+
+private:
+    static constexpr std::size_t kPieceSize = 64 * 1024;
+    const ByteSink& write_;
+    Bytes buffer_;
+    std::size_t written_ = 0;
+};
 
 constexpr std::u16string_view kFontName = u"IPAGothic";
 constexpr unsigned kAutomaticColor = 0x7FFF;
@@ -93,7 +119,7 @@ public:
         return it->second;
     }
 
-    void PutFonts(Bytes& out) const {
+    template <class Out> void PutFonts(Out& out) const {
         std::vector<int> byIndex(fonts_.size());
         for (auto& [twips, index] : fonts_) byIndex[index] = twips;
         // Four copies of the default font come first; the file numbers the fifth font 5.
@@ -101,7 +127,7 @@ public:
         for (std::size_t i = 1; i < byIndex.size(); ++i) PutFont(out, byIndex[i]);
     }
 
-    void PutXfs(Bytes& out) const {
+    template <class Out> void PutXfs(Out& out) const {
         for (int k = 0; k < biff::kDefaultCellXf; ++k) PutXf(out, CellFormat{}, 0, 0, true);
         for (auto& xf : xfs_) PutXf(out, xf.format, FileFontIndex(xf.font), xf.numberFormat, false);
     }
@@ -126,7 +152,7 @@ private:
 
     static int FileFontIndex(int font) { return font == 0 ? 0 : font + 4; }
 
-    static void PutFont(Bytes& out, int twips) {
+    template <class Out> static void PutFont(Out& out, int twips) {
         Bytes b;
         b.U16(static_cast<unsigned>(twips));
         b.U16(0);               // no bold, italic, ...
@@ -141,7 +167,8 @@ private:
         out.Put(biff::kFont, b);
     }
 
-    static void PutXf(Bytes& out, const CellFormat& f, int font, int numberFormat, bool style) {
+    template <class Out>
+    static void PutXf(Out& out, const CellFormat& f, int font, int numberFormat, bool style) {
         Bytes b;
         b.U16(static_cast<unsigned>(font));
         b.U16(static_cast<unsigned>(numberFormat));
@@ -177,17 +204,12 @@ public:
     // The index of `text` in the table, entered when new.
     std::uint32_t Enter(std::string_view text) {
         auto [it, added] = index_.try_emplace(text, static_cast<std::uint32_t>(strings_.size()));
-        if (added) {
-            strings_.push_back(Utf8ToUtf16(text));
-            bytes_ += 3 + 2 * strings_.back().size();
-        }
+        if (added) strings_.push_back(text);
         ++uses_;
         return it->second;
     }
-    // An upper bound of the table's size in the file.
-    std::size_t SizeBound() const { return bytes_ + bytes_ / biff::kMaxRecordData * 5 + 12; }
 
-    void Put(biff::Bytes& out) const {
+    template <class Out> void Put(Out& out) const {
         biff::Bytes record;
         record.U32(uses_);
         record.U32(static_cast<std::uint32_t>(strings_.size()));
@@ -197,7 +219,10 @@ public:
             record = biff::Bytes();
             first = false;
         };
-        for (const auto& s : strings_) {
+        std::u16string s;
+        for (std::string_view text : strings_) {
+            s.clear();
+            AppendUtf8AsUtf16(s, text);
             bool compressed = Compressible(s);
             std::size_t charSize = compressed ? 1 : 2;
             if (record.Size() + 3 + charSize > biff::kMaxRecordData) flush();
@@ -216,9 +241,8 @@ public:
 
 private:
     std::unordered_map<std::string_view, std::uint32_t> index_;
-    std::vector<std::u16string> strings_;
+    std::vector<std::string_view> strings_;
     std::uint32_t uses_ = 0;
-    std::size_t bytes_ = 0;
 };
 
 // What one sheet's cells refer to, numbered as the file numbers them, and their extent.
@@ -250,7 +274,8 @@ SheetIndexes CollectStyles(const SheetContent& sheet, StyleTable& styles, String
     return ix;
 }
 
-void PutCellHeader(Bytes& b, biff::Record type, unsigned length, int row, int column, int xf) {
+template <class Out>
+void PutCellHeader(Out& b, biff::Record type, unsigned length, int row, int column, int xf) {
     b.U16(type);
     b.U16(length);
     b.U16(static_cast<unsigned>(row - 1));
@@ -261,8 +286,8 @@ void PutCellHeader(Bytes& b, biff::Record type, unsigned length, int row, int co
 // Integers within 30 bits go into the short RK form.
 bool FitsRk(long long v) { return v >= -(1LL << 29) && v < (1LL << 29); }
 
-// Appends the sheet's records to `out`; its styles and strings are in the tables.
-void PutSheet(Bytes& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
+// Puts the sheet's records; its styles and strings are in the tables.
+template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
     Bytes b;
     b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);
     b.U32(0); b.U32(0x06);
@@ -291,11 +316,11 @@ void PutSheet(Bytes& out, const SheetContent& sheet, const SheetIndexes& ix, boo
         switch (cell.kind) {
         case ValueKind::Empty:
             PutCellHeader(out, biff::kBlank, 6, row, column, xf);
-            return;
+            break;
         case ValueKind::Text:
             PutCellHeader(out, biff::kLabelSst, 10, row, column, xf);
             out.U32(ix.strings[cell.text]);
-            return;
+            break;
         case ValueKind::Integer:
             if (FitsRk(cell.integer)) {
                 PutCellHeader(out, biff::kRk, 10, row, column, xf);
@@ -304,13 +329,14 @@ void PutSheet(Bytes& out, const SheetContent& sheet, const SheetIndexes& ix, boo
                 PutCellHeader(out, biff::kNumber, 14, row, column, xf);
                 out.F64(static_cast<double>(cell.integer));
             }
-            return;
+            break;
         case ValueKind::Single:
         case ValueKind::Double:
             PutCellHeader(out, biff::kNumber, 14, row, column, xf);
             out.F64(cell.number);
-            return;
+            break;
         }
+        out.RecordDone();
     });
 
     b = Bytes();
@@ -320,21 +346,11 @@ void PutSheet(Bytes& out, const SheetContent& sheet, const SheetIndexes& ix, boo
     out.Put(biff::kEof, Bytes());
 }
 
-} // namespace
-
-std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetContent*>& sheets,
-                                              int activeSheet) {
-    StyleTable styles;
-    StringTable strings;
-    std::vector<SheetIndexes> indexes;
-    std::size_t cellCount = 0;
-    for (const SheetContent* sheet : sheets) {
-        indexes.push_back(CollectStyles(*sheet, styles, strings));
-        cellCount += indexes.back().cells;
-    }
-
-    Bytes out, b;
-    out.Reserve(strings.SizeBound() + cellCount * 22 + sheets.size() * 512 + 4096);
+// The workbook's own records: window, fonts, formats, the sheet list and the shared strings.
+template <class Out>
+void PutGlobals(Out& out, const std::vector<const SheetContent*>& sheets, int activeSheet,
+                const std::vector<std::uint32_t>& offsets, const StyleTable& styles, const StringTable& strings) {
+    Bytes b;
     b.U16(biff::kBiff8); b.U16(biff::kGlobalsType); b.U16(0x0DBB); b.U16(0x07CC);
     b.U32(0x41); b.U32(0x06);
     out.Put(biff::kBof, b);
@@ -358,24 +374,40 @@ std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetConte
     b.U16(0x8000); b.U8(0); b.U8(0xFF); // the built-in style Normal on format 0
     out.Put(biff::kStyle, b);
 
-    std::vector<std::size_t> offsetFields;
-    for (const SheetContent* sheet : sheets) {
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
         b = Bytes();
-        b.U32(0); // stream offset of the sheet, filled in below
-        b.U8(0);  // visible
-        b.U8(0);  // worksheet
-        PutShortString(b, Utf8ToUtf16(sheet->name));
-        offsetFields.push_back(out.Size() + 4);
+        b.U32(offsets[i]); // stream offset of the sheet
+        b.U8(0);           // visible
+        b.U8(0);           // worksheet
+        PutShortString(b, Utf8ToUtf16(sheets[i]->name));
         out.Put(biff::kBoundSheet, b);
     }
     strings.Put(out);
     out.Put(biff::kEof, Bytes());
+}
 
+} // namespace
+
+std::size_t WriteWorkbookStream(const std::vector<const SheetContent*>& sheets, int activeSheet,
+                                const ByteSink& write) {
+    StyleTable styles;
+    StringTable strings;
+    std::vector<SheetIndexes> indexes;
+    for (const SheetContent* sheet : sheets) indexes.push_back(CollectStyles(*sheet, styles, strings));
+    // The sheet list gives each sheet's place in the stream: the records are counted first.
+    ByteCount count;
+    std::vector<std::uint32_t> offsets(sheets.size());
+    PutGlobals(count, sheets, activeSheet, offsets, styles, strings);
     for (std::size_t i = 0; i < sheets.size(); ++i) {
-        out.Patch32(offsetFields[i], static_cast<std::uint32_t>(out.Size()));
-        PutSheet(out, *sheets[i], indexes[i], static_cast<int>(i) == activeSheet);
+        offsets[i] = static_cast<std::uint32_t>(count.Size());
+        PutSheet(count, *sheets[i], indexes[i], static_cast<int>(i) == activeSheet);
     }
-    return std::move(out.Data());
+    StreamOut out(write);
+    PutGlobals(out, sheets, activeSheet, offsets, styles, strings);
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        PutSheet(out, *sheets[i], indexes[i], static_cast<int>(i) == activeSheet);
+    out.Flush();
+    return out.Size();
 }
 
 } // namespace xl::detail

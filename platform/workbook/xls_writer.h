@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/workbook/compound_file.h"
 #include "platform/workbook/sheet_content.h"
 
 namespace xl::detail {
 
-std::vector<std::uint8_t> BuildWorkbookStream(const std::vector<const SheetContent*>& sheets,
-                                              int activeSheet);
+// Hands the stream to `write` in pieces of some dozens of kilobytes; returns its size.
+std::size_t WriteWorkbookStream(const std::vector<const SheetContent*>& sheets, int activeSheet,
+                                const ByteSink& write);
 
 } // namespace xl::detail

@@ -65,7 +65,7 @@ TEST_F(BadInputTest, FilesThatAreNoWorkbookAreRefused) {
     }
 
     std::vector<std::uint8_t> other(5000, 1);
-    detail::WriteCompoundFile(Path("other.xls"), "Contents", other);
+    detail::WriteCompoundFile(Path("other.xls"), "Contents", [&](const detail::ByteSink& write) { write(other); });
     ExpectRefused(Path("other.xls"), "no \"Workbook\" stream");
     EXPECT_EQ(ErrorOf([] { CreateObject("Excel.sheet")->Application()->Windows(1); }), 0);
 }
@@ -108,7 +108,7 @@ TEST_F(BadInputTest, DamagedRecordsAreRefused) {
     for (auto& c : cases) {
         auto bytes = c.bytes;
         bytes.resize(std::max<std::size_t>(bytes.size(), 4096), 0); // beyond the mini stream
-        detail::WriteCompoundFile(Path(c.name), "Workbook", bytes);
+        detail::WriteCompoundFile(Path(c.name), "Workbook", [&](const detail::ByteSink& write) { write(bytes); });
         ExpectRefused(Path(c.name), c.fault);
     }
 }

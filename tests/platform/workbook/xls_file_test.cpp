@@ -198,12 +198,12 @@ public:
     detail::biff::Bytes& Sheet() { return sheet_; }
     std::vector<std::uint8_t> Build(const std::string& name = "S") {
         detail::biff::Bytes out = globals_, b;
-        b.U32(0); b.U8(0); b.U8(0); b.U8(static_cast<unsigned>(name.size())); b.U8(0);
+        // The sheet follows its list entry (header, 8 bytes, the name) and the end record.
+        b.U32(static_cast<std::uint32_t>(out.Size() + 4 + 8 + name.size() + 4));
+        b.U8(0); b.U8(0); b.U8(static_cast<unsigned>(name.size())); b.U8(0);
         for (char ch : name) b.U8(static_cast<unsigned char>(ch));
-        std::size_t field = out.Size() + 4;
         out.Put(detail::biff::kBoundSheet, b);
         out.Put(detail::biff::kEof, detail::biff::Bytes());
-        out.Patch32(field, static_cast<std::uint32_t>(out.Size()));
         b = detail::biff::Bytes();
         b.U16(detail::biff::kBiff8); b.U16(detail::biff::kWorksheetType); b.U32(0); b.U32(0); b.U32(0);
         out.Put(detail::biff::kBof, b);
