@@ -2,6 +2,7 @@
 // A document workbook with the seven sheets, made as New makes it, and a clean computation
 // unit and message record around every test.
 #include "platform/forms/script.h"
+#include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
 #include "vantor/shell/document.h"
 #include "vantor/shell/sheets/sheet_names.h"
@@ -46,6 +47,20 @@ protected:
         std::vector<std::string> texts;
         for (const auto& m : forms::script::Messages()) texts.push_back(m.prompt);
         return texts;
+    }
+    // `read` raises error 13 with `text` and tells nothing; `command`, the same reader as a
+    // command of its own, tells `text` and that the sheet was not read.
+    static void ExpectNotANumber(void (*read)(), void (*command)(), const std::string& text) {
+        try {
+            read();
+            ADD_FAILURE() << "no error raised";
+        } catch (const rt::Error& e) {
+            EXPECT_EQ(e.Number(), rt::errTypeMismatch);
+            EXPECT_EQ(e.what(), text);
+        }
+        EXPECT_TRUE(Messages().empty());
+        command();
+        EXPECT_EQ(Messages(), std::vector<std::string>{text + "\nこのシートは読み込みませんでした。"});
     }
 };
 
