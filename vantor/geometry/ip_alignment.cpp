@@ -20,7 +20,8 @@ double Distance(double x1, double y1, double x2, double y2) {
 float RoundTo10mm(double length) { return static_cast<float>(std::floor(length * 0.1 + 0.5) * 10); }
 
 // Polygons the computation cannot take: fewer than a start and an end point, more points than
-// the tables hold, or two consecutive points at the same place (a leg of length 0).
+// the tables hold, two consecutive points at the same place (a leg of length 0), or a negative
+// radius.
 std::string RefusalOf(int n) {
     if (n + 2 < 2) return "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください";
     if (n + 1 > ipx.UBound())
@@ -30,6 +31,9 @@ std::string RefusalOf(int n) {
         if (ipx(i) == ipx(i - 1) && ipy(i) == ipy(i - 1))
             return AlignmentPointName(i - 1) + "と" + AlignmentPointName(i) +
                    "が同じ位置です。" + kCheckIpMessage;
+    for (int i = 1; i <= n; ++i)
+        if (iphankei(i) < 0)
+            return AlignmentPointName(i) + "の曲率半径が負の値です。0以上の値を入力してください";
     return {};
 }
 

@@ -100,6 +100,8 @@ TEST_F(IpAlignment, RefusesPolygonsItCannotTakeAndTouchesNothing) {
     }
     SetPolygon({{0, 0}, {100, 0, 30}, {100, 0}});
     EXPECT_EQ(ComputeIpAlignment().message, "IP1と終点が同じ位置です。ＩＰ位置の確認をしてください");
+    SetPolygon({{0, 0}, {100, 0, 30}, {200, 50, -40}, {300, 0}});
+    EXPECT_EQ(ComputeIpAlignment().message, "IP2の曲率半径が負の値です。0以上の値を入力してください");
 }
 
 TEST_F(IpAlignment, ParallelNormalsStopBeforeDirectionsAndChainages) {
