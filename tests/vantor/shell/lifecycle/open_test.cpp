@@ -158,6 +158,13 @@ TEST_F(LifecycleTest, ReloadReadsTheProfileSheetAgain) {
     EXPECT_EQ(tatedata(2, 2), 47.0f);
     EXPECT_EQ(Cell(2, 6), "2.4");   // fill recomputed
     EXPECT_FALSE(forms::IsLoaded<待表示>());
+
+    // A sheet without stations gives the empty rows of a new document.
+    xlbook->Worksheets("縦断ｼｰﾄ")->Range("A5:D11")->ClearContents();
+    yomikomi();
+    EXPECT_EQ(sokutensuu, 100);
+    EXPECT_EQ(tatedata(1, 1), E);
+    EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 101);
 }
 
 } // namespace
