@@ -7,6 +7,8 @@ namespace xl::detail {
 namespace {
 // Rows get room for this many cells at once, as most rows hold several.
 constexpr std::size_t kRowStartCapacity = 16;
+// Garbage in the text buffer is kept until it is this large and half the buffer.
+constexpr std::size_t kGarbageToCollect = 64 * 1024;
 } // namespace
 
 CellStore::CellStore() { FormatIndex(CellFormat{}); }
@@ -31,7 +33,7 @@ const CellFormat& CellStore::Format(int row, int column) const {
 
 CellValue CellStore::ValueOf(const StoredCell& cell) const {
     switch (cell.kind) {
-    case ValueKind::Text: return CellValue(texts_[cell.text]);
+    case ValueKind::Text: return CellValue(TextOf(cell));
     case ValueKind::Single: return CellValue(static_cast<float>(cell.number));
     case ValueKind::Double: return CellValue(cell.number);
     case ValueKind::Integer: return CellValue(cell.integer);
@@ -62,6 +64,7 @@ void CellStore::SetValue(const Area& area, const CellValue& value) {
             else SetNumber(cell, kind, number);
         }
     }
+    CollectGarbage();
 }
 
 void CellStore::ClearValues(const Area& area) {
@@ -72,6 +75,7 @@ void CellStore::ClearValues(const Area& area) {
         for (int c = area.left; c <= right; ++c) Release(cells[c - 1]);
     }
     Tidy(area.top, bottom);
+    CollectGarbage();
 }
 
 void CellStore::EditFormats(const Area& area, const std::function<void(CellFormat&, int, int)>& edit) {
@@ -120,24 +124,17 @@ std::vector<StoredCell>& CellStore::Row(int row, int columns) {
         if (needed > cells.capacity())
             cells.reserve(std::max(needed, std::min<std::size_t>(kMaxColumns,
                                                                 std::max(kRowStartCapacity, 2 * cells.capacity()))));
-        cells.resize(needed);
+        // Files give a row's cells left to right: one more cell is the common case.
+        if (needed == cells.size() + 1) cells.emplace_back();
+        else cells.resize(needed);
     }
     return cells;
 }
 
 void CellStore::SetText(StoredCell& cell, std::string_view text) {
-    if (cell.kind == ValueKind::Text) {
-        texts_[cell.text].assign(text);
-        return;
-    }
-    if (freeTexts_.empty()) {
-        cell.text = static_cast<std::uint32_t>(texts_.size());
-        texts_.emplace_back(text);
-    } else {
-        cell.text = freeTexts_.back();
-        freeTexts_.pop_back();
-        texts_[cell.text].assign(text);
-    }
+    Release(cell);
+    cell.text = TextPlace{texts_.size(), text.size()};
+    texts_.append(text);
     cell.kind = ValueKind::Text;
 }
 
@@ -149,12 +146,24 @@ void CellStore::SetNumber(StoredCell& cell, ValueKind kind, double value) {
 }
 
 void CellStore::Release(StoredCell& cell) {
-    if (cell.kind == ValueKind::Text) {
-        std::string().swap(texts_[cell.text]);
-        freeTexts_.push_back(cell.text);
-    }
+    if (cell.kind == ValueKind::Text) garbage_ += cell.text.length;
     cell.kind = ValueKind::Empty;
     cell.number = 0;
+}
+
+void CellStore::CollectGarbage() {
+    if (garbage_ < std::max(kGarbageToCollect, texts_.size() / 2)) return;
+    std::string kept;
+    kept.reserve(texts_.size() - garbage_);
+    for (auto& cells : rows_)
+        for (StoredCell& cell : cells)
+            if (cell.kind == ValueKind::Text) {
+                std::string_view text = TextOf(cell);
+                cell.text.offset = kept.size();
+                kept.append(text);
+            }
+    texts_.swap(kept);
+    garbage_ = 0;
 }
 
 void CellStore::Tidy(int top, int bottom) {

@@ -1,7 +1,7 @@
 #pragma once
 // The cells of one sheet, kept compactly: a vector of rows, each a vector of cells up to its
-// last used column. A cell is 16 bytes: its value (a text as a number in the sheet's text
-// table) and the number of its format in the sheet's format table. A full sheet thus costs a
+// last used column. A cell is 16 bytes: its value (a text as its place in the sheet's text
+// buffer) and the number of its format in the sheet's format table. A full sheet thus costs a
 // few allocations per row rather than one per cell, and reading a workbook touches little
 // memory.
 //
@@ -20,11 +20,18 @@
 
 namespace xl::detail {
 
+// Where a cell's text lies in the sheet's text buffer. A cell text has at most 32767
+// characters of up to 4 bytes in UTF-8, or 65535 UTF-16 units when read from a file.
+struct TextPlace {
+    std::uint64_t offset : 46;
+    std::uint64_t length : 18;
+};
+
 struct StoredCell {
     union {
-        double number = 0;  // a double, or a single as the exact double of the float
+        double number = 0; // a double, or a single as the exact double of the float
         long long integer;
-        std::uint32_t text; // index into the sheet's texts
+        TextPlace text;
     };
     std::uint32_t format = 0; // index into the sheet's formats; 0 is the default format
     ValueKind kind = ValueKind::Empty;
@@ -41,10 +48,11 @@ public:
     CellValue Value(int row, int column) const;
     const CellFormat& Format(int row, int column) const;
     CellValue ValueOf(const StoredCell& cell) const;
-    const std::string& TextOf(const StoredCell& cell) const { return texts_[cell.text]; }
+    std::string_view TextOf(const StoredCell& cell) const {
+        return {texts_.data() + cell.text.offset, cell.text.length};
+    }
     const CellFormat& FormatOf(std::uint32_t format) const { return formats_[format]; }
     std::size_t FormatCount() const { return formats_.size(); }
-    std::size_t TextCount() const { return texts_.size(); }
 
     // The last row and column holding a cell; 0 when there is none.
     int LastRow() const { return static_cast<int>(rows_.size()); }
@@ -79,14 +87,16 @@ private:
     std::vector<StoredCell>& Row(int row, int columns);
     void SetText(StoredCell& cell, std::string_view text);
     void SetNumber(StoredCell& cell, ValueKind kind, double value);
-    // Empties the cell's value, returning its text to the table.
+    // Empties the cell's value; its text becomes garbage in the text buffer.
     void Release(StoredCell& cell);
+    // Copies the texts in use to a new buffer once the garbage outweighs them.
+    void CollectGarbage();
     // Drops empty, unformatted cells at the ends of rows top .. bottom and empty last rows.
     void Tidy(int top, int bottom);
 
     std::vector<std::vector<StoredCell>> rows_;
-    std::vector<std::string> texts_;
-    std::vector<std::uint32_t> freeTexts_;
+    std::string texts_;       // the cells' texts one after another
+    std::size_t garbage_ = 0; // bytes of texts_ no cell refers to
     std::vector<CellFormat> formats_;
     std::unordered_map<CellFormat, std::uint32_t, CellFormatHash> formatIndex_;
 };

@@ -248,7 +248,7 @@ private:
 // What one sheet's cells refer to, numbered as the file numbers them, and their extent.
 struct SheetIndexes {
     std::vector<std::array<int, 5>> xfs;  // per format of the sheet and kind of value: cell format
-    std::vector<std::uint32_t> strings;   // per text of the sheet: its shared string
+    std::vector<std::uint32_t> strings;   // the shared string of each text cell, in cell order
     std::size_t cells = 0;
     int firstRow = 0, lastRow = 0, firstCol = 0, lastCol = 0; // 0-based, last ones past the end
 };
@@ -259,12 +259,11 @@ SheetIndexes CollectStyles(const SheetContent& sheet, StyleTable& styles, String
     const CellStore& store = sheet.cells;
     SheetIndexes ix;
     ix.xfs.assign(store.FormatCount(), {-1, -1, -1, -1, -1});
-    ix.strings.assign(store.TextCount(), 0);
     ix.firstCol = kMaxColumns;
     store.ForEach([&](int row, int column, const StoredCell& cell) {
         int& xf = ix.xfs[cell.format][static_cast<int>(cell.kind)];
         if (xf < 0) xf = styles.XfOf(store.FormatOf(cell.format), NumberFormatOf(cell.kind));
-        if (cell.kind == ValueKind::Text) ix.strings[cell.text] = strings.Enter(store.TextOf(cell));
+        if (cell.kind == ValueKind::Text) ix.strings.push_back(strings.Enter(store.TextOf(cell)));
         if (ix.cells++ == 0) ix.firstRow = row - 1;
         ix.firstCol = std::min(ix.firstCol, column - 1);
         ix.lastCol = std::max(ix.lastCol, column);
@@ -311,6 +310,7 @@ template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const Sh
     b.U16(static_cast<unsigned>(ix.firstCol)); b.U16(static_cast<unsigned>(ix.lastCol)); b.U16(0);
     out.Put(biff::kDimensions, b);
 
+    std::size_t textCells = 0;
     sheet.cells.ForEach([&](int row, int column, const StoredCell& cell) {
         int xf = ix.xfs[cell.format][static_cast<int>(cell.kind)];
         switch (cell.kind) {
@@ -319,7 +319,7 @@ template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const Sh
             break;
         case ValueKind::Text:
             PutCellHeader(out, biff::kLabelSst, 10, row, column, xf);
-            out.U32(ix.strings[cell.text]);
+            out.U32(ix.strings[textCells++]);
             break;
         case ValueKind::Integer:
             if (FitsRk(cell.integer)) {
