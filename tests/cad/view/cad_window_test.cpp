@@ -19,13 +19,17 @@ void Key(QWidget* w, int key, const QString& text = {}) {
 void Keys(QWidget* w, const QString& text) {
     for (QChar c : text) Key(w, 0, QString(c));
 }
+
+// Each test has its own application object.
+class CadWindow : public ::testing::Test {
+    int argc_ = 1;
+    char name_[5] = "test";
+    char* argv_[2] = {name_, nullptr};
+    QApplication app_{argc_, argv_};
+};
 } // namespace
 
-TEST(CadWindow, KeysTypedInTheCommandLineDraw) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+TEST_F(CadWindow, KeysTypedInTheCommandLineDraw) {
     Drawing drawing;
     command::CommandLine cl(drawing);
     view::CadWindow window(drawing, cl);
@@ -45,11 +49,7 @@ TEST(CadWindow, KeysTypedInTheCommandLineDraw) {
 }
 
 // The program's zoom command shows its window even after the user has panned away.
-TEST(CadWindow, AZoomCommandReplacesWhereTheUserPanned) {
-    int argc = 1;
-    char name[] = "test";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
+TEST_F(CadWindow, AZoomCommandReplacesWhereTheUserPanned) {
     Drawing drawing;
     command::CommandLine cl(drawing);
     cl.Type("CIRCLE\r0,0 10\rCIRCLE\r1000,0 10\r");
