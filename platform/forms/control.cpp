@@ -2,6 +2,7 @@
 
 #include "platform/forms/internal.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QWidget>
@@ -14,7 +15,8 @@ using internal::ToPixels;
 
 namespace {
 // The control that last took the focus. A control loses the focus when another takes it or
-// when the focus leaves it inside the program (not when another program or a menu takes it).
+// when the focus leaves it inside the program (not when another program, a menu or a message
+// box takes it).
 Control*& Focused() {
     static Control* focused = nullptr;
     return focused;
@@ -33,6 +35,14 @@ void Take(Control* control) {
     if (control->OnGotFocus) control->OnGotFocus();
 }
 
+// Whether the window activation that takes the focus from `widget` went to another screen of
+// the program (a click on the main window's toolbar, say): the control has lost the focus
+// then. A message box opening, or another program taking the focus, leaves it in place.
+bool ToAnotherScreen(QObject* widget) {
+    const QWidget* active = QApplication::activeWindow();
+    return active && active != static_cast<QWidget*>(widget)->window() && !QApplication::activeModalWidget();
+}
+
 class FocusWatch : public QObject {
 public:
     FocusWatch(Control* control, QObject* parent) : QObject(parent), control_(control) {}
@@ -43,7 +53,8 @@ protected:
             Take(control_);
         } else if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Lose(control_);
+            if (reason == Qt::PopupFocusReason) return QObject::eventFilter(watched, event);
+            if (reason != Qt::ActiveWindowFocusReason || ToAnotherScreen(watched)) Lose(control_);
         }
         return QObject::eventFilter(watched, event);
     }

@@ -1,6 +1,7 @@
 #include "platform/forms/forms.h"
 #include "tests/platform/forms/grid_click.h"
 
+#include <QApplication>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -70,6 +71,24 @@ TEST_F(CellEditorTest, FocusLossStoresOnceAndScrollHides) {
     EXPECT_EQ(form.stored.size(), 1u);
     form.グリッド.SetTopRow(5);
     EXPECT_FALSE(form.Text1.Visible());
+}
+
+class 他画面 : public Form {};
+
+// Going straight from the editor to another screen (the main window's toolbar, say) stores
+// the cell; a message box opening over it does not.
+TEST_F(CellEditorTest, FocusGoingToAnotherScreenStores) {
+    auto activate = [](Form& f) {
+        f.Show();
+        f.Window()->activateWindow();
+        QApplication::processEvents();
+    };
+    activate(form);
+    form.Text1.SetFocus();
+    form.Text1.SetText("4");
+    ASSERT_TRUE(form.Text1.Widget()->hasFocus());
+    activate(Get<他画面>());
+    EXPECT_EQ(form.stored, (std::vector<std::string>{"4"}));
 }
 
 TEST_F(CellEditorTest, ClickOnAnotherCellStoresTheOldOneThenOpensOnTheNew) {
