@@ -9,6 +9,8 @@
 #include "vantor/shell/縦断bus.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 
 using namespace 縦断bus;
@@ -28,12 +30,14 @@ bool MarkedChainage(const std::string& text, float& chainage) {
 
 // What a typed cell text stores: blank is empty, a mark left as it stands is its chainage,
 // anything else the number it begins with (0 when none).
-float StoredValue(const std::string& text) {
+double StoredValue(const std::string& text) {
     if (rt::Trim(text).empty()) return kEmpty;
     float chainage = 0;
     if (MarkedChainage(text, chainage)) return chainage;
-    return static_cast<float>(rt::Val(text));
+    return rt::Val(text);
 }
+
+bool FitsTheTable(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
 
 } // namespace
 
@@ -74,26 +78,47 @@ void 入出力画面::グリッド_Click() {
 }
 
 void 入出力画面::Text1_LostFocus() {
+    const std::string typed = グリッド.TextMatrix(henshuugyou, henshuuretsu);
+    const double value = StoredValue(typed);
+    if (!FitsTheTable(value)) {
+        // The table holds single precision: the cell keeps what it had.
+        hyoujitate();
+        forms::MsgBox("「" + typed + "」は大きすぎるため入力できません。", forms::vbExclamation);
+        return;
+    }
     // After a recount the grid still shows rows past the count; a cell typed there extends
     // the count to its row rather than landing in another row.
     if (henshuugyou > sokutensuu) sokutensuu = henshuugyou;
     keikokugyou = static_cast<short>(henshuugyou);
     keikokuretsu = henshuuretsu;
-    tatedata(henshuugyou, henshuuretsu + 1) = StoredValue(グリッド.TextMatrix(henshuugyou, henshuuretsu));
+    tatedata(henshuugyou, henshuuretsu + 1) = static_cast<float>(value);
 
     kakuninkyokusen();
     if (keikokuflg != 1) keisantate();
     hyoujitate();
-    if (keikokuflg == 1) ShowWarning();
+    if (keikokuflg == 1 && !dismissingWarning_) ShowWarning();
 }
 
 void 入出力画面::ReturnEditorToStoredCell() {
+    // The warning is being dismissed. An edit still open in another cell is stored first, in
+    // its own cell, without raising the warning again; the editor then goes back to the cell
+    // that was refused.
+    const short row = keikokugyou, column = keikokuretsu;
+    dismissingWarning_ = true;
+    try {
+        グリッド.SetFocus();
+    } catch (...) {
+        dismissingWarning_ = false;
+        throw;
+    }
+    dismissingWarning_ = false;
+    keikokugyou = row;
+    keikokuretsu = column;
     if (keikokugyou < 1) return;
     henshuugyou = keikokugyou;
     henshuuretsu = keikokuretsu;
     グリッド.SetRow(keikokugyou);
     グリッド.SetCol(keikokuretsu);
-    グリッド.SetFocus();
     // The value as stored, not the grid's text: an empty cell shows its marker.
     グリッド.SetText(rt::CStr(tatedata(keikokugyou, keikokuretsu + 1)));
     editor_.Open(true);

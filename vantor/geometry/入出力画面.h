@@ -31,4 +31,5 @@ private:
     void ShowWarning();
 
     forms::CellEditor editor_{グリッド, Text1};
+    bool dismissingWarning_ = false;
 };

@@ -55,6 +55,21 @@ TEST_F(GridTest, StoreTakesTheLeadingNumberAndBlankAsEmpty) {
     }
 }
 
+TEST_F(GridTest, ANumberBeyondSinglePrecisionIsRefusedAndTheCellKeepsItsValue) {
+    Load({{10, 12}, {20, 13}});
+    hyoujitate();
+    for (const char* typed : {"1e39", "-1e400"}) {
+        forms::script::Reset();
+        Type(1, 1, typed);
+        EXPECT_EQ(tatedata(1, 2), 12.0f) << typed;
+        EXPECT_EQ(Cell(1, 1), "12");
+        ASSERT_EQ(forms::script::Messages().size(), 1u);
+        EXPECT_NE(forms::script::Messages()[0].prompt.find(typed), std::string::npos);
+    }
+    Type(1, 1, "3e38");   // still a single
+    EXPECT_EQ(tatedata(1, 2), 3e38f);
+}
+
 TEST_F(GridTest, AMarkLeftAsItStandsStoresTheExactChainage) {
     Load({{40.004f, 12}, {90, 13}});
     ipsuu = 1;
@@ -94,6 +109,21 @@ TEST_F(GridTest, RefusedCurveShowsTheWarningAndOkReturnsToTheCell) {
     EXPECT_EQ(henshuuretsu, 3);
     EXPECT_EQ(Screen().Text1.Text(), "60");
     EXPECT_EQ(keikokuflg, 1);
+
+    // An edit left open in another cell when OK is pressed is stored in its own cell; the
+    // editor still goes back to the refused cell, and OK does close the warning.
+    Click(3, 1);
+    Screen().Text1.SetFocus();
+    Screen().Text1.SetText("13");
+    warning.Command1.OnClick();
+    EXPECT_EQ(tatedata(3, 2), 13.0f);
+    EXPECT_EQ(Cell(3, 1), "13");
+    EXPECT_EQ(tatedata(1, 4), 60.0f);
+    EXPECT_FALSE(warning.Visible());
+    EXPECT_EQ(henshuugyou, 1);
+    EXPECT_EQ(henshuuretsu, 3);
+    warning.Command1.OnClick();   // again, with the editor holding the focus
+    EXPECT_FALSE(warning.Visible());
 
     Type(1, 3, "");   // removing the curve recomputes again
     EXPECT_EQ(keikokuflg, 0);
