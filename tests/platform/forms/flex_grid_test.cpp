@@ -16,6 +16,16 @@ class FlexGridTest : public ::testing::Test {
 protected:
     void TearDown() override { UnloadAll(); }
     FlexGrid& grid = Get<表画面>().グリッド;
+
+    // A 400 x 266 px grid of equal cells (twips), without a fixed column.
+    void LayOut(int rows, int cols, int width, int height) {
+        grid.Move(0, 0, 6000, 4000);
+        grid.SetRows(rows);
+        grid.SetCols(cols);
+        grid.SetFixedCols(0);
+        grid.SetColWidth(-1, width);
+        grid.SetRowHeight(-1, height);
+    }
 };
 
 int ErrorNumberOf(const std::function<void()>& f) {
@@ -93,12 +103,7 @@ TEST_F(FlexGridTest, IndexesOutsideTheGridRaiseTheSubscriptError) {
 }
 
 TEST_F(FlexGridTest, ClickMakesTheClickedCellCurrentBeforeClickFires) {
-    grid.Move(0, 0, 6000, 4000);
-    grid.SetRows(10);
-    grid.SetCols(3);
-    grid.SetFixedCols(0);
-    grid.SetColWidth(-1, 1500);   // 100 px
-    grid.SetRowHeight(-1, 300);   // 20 px
+    LayOut(10, 3, 1500, 300);   // 100 x 20 px cells
     int row = -1, col = -1;
     grid.OnClick = [&] {
         row = grid.Row();
@@ -117,12 +122,7 @@ TEST_F(FlexGridTest, ClickMakesTheClickedCellCurrentBeforeClickFires) {
 // is painted and clicked, also with sizes that are no whole number of pixels and with the
 // columns scrolled when there is no fixed column.
 TEST_F(FlexGridTest, CellsArePaintedWhereTheirTwipsPositionSays) {
-    grid.Move(0, 0, 6000, 4000);
-    grid.SetRows(30);
-    grid.SetCols(6);
-    grid.SetFixedCols(0);
-    grid.SetColWidth(-1, 2000);   // 133.3 px
-    grid.SetRowHeight(-1, 500);   // 33.3 px
+    LayOut(30, 6, 2000, 500);   // 133.3 x 33.3 px cells
     grid.SetLeftCol(2);
     for (const auto& [row, col] : {std::pair{6, 3}, std::pair{3, 2}}) {
         grid.SetRow(row);
