@@ -60,13 +60,6 @@ void AppendUtf8AsUtf16(std::u16string& out, std::string_view utf8) {
     }
 }
 
-std::string Utf16ToUtf8(std::u16string_view utf16) {
-    std::string out;
-    out.reserve(utf16.size());
-    AppendUtf16AsUtf8(out, utf16);
-    return out;
-}
-
 void AppendUtf16AsUtf8(std::string& out, std::u16string_view utf16) {
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         char32_t c = utf16[i];

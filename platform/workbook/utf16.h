@@ -7,7 +7,6 @@ namespace xl::detail {
 
 std::u16string Utf8ToUtf16(std::string_view utf8);
 void AppendUtf8AsUtf16(std::u16string& out, std::string_view utf8);
-std::string Utf16ToUtf8(std::u16string_view utf16);
 void AppendUtf16AsUtf8(std::string& out, std::u16string_view utf16);
 
 } // namespace xl::detail

@@ -6,7 +6,6 @@
 #include "platform/workbook/xls_writer.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <map>
 #include <tuple>
