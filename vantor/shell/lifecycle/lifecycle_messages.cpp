@@ -13,7 +13,8 @@ void TellOpenFailed(const std::string& path, std::string_view step, const std::s
 }
 
 void TellSaveFailed(const std::string& path, const std::string& reason) {
-    forms::MsgBox("ファイル " + path + " に保存できませんでした。\n" + reason, forms::vbExclamation);
+    const std::string where = path.empty() ? "" : "ファイル " + path + " に";
+    forms::MsgBox(where + "保存できませんでした。\n" + reason, forms::vbExclamation);
 }
 
 void TellReloadFailed(const std::string& reason) {

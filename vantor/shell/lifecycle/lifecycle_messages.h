@@ -11,7 +11,8 @@ inline constexpr std::string_view kCancelled = "キャンセルボタンが押�
 void TellCancelled();
 // Opening `path` failed at `step` for `reason`; the document is as it was.
 void TellOpenFailed(const std::string& path, std::string_view step, const std::string& reason);
-// Saving as `path` failed for `reason`; the document is as it was.
+// Saving as `path` failed for `reason`; the document is as it was. An empty `path`: the
+// failure came before a name was chosen.
 void TellSaveFailed(const std::string& path, const std::string& reason);
 // Reading the profile sheet again failed for `reason`.
 void TellReloadFailed(const std::string& reason);

@@ -35,7 +35,11 @@ TEST_F(LifecycleTest, NewMakesSevenSheetsAndAHundredEmptyStations) {
     EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 101);
     for (int c = 0; c < 8; ++c) EXPECT_EQ(Cell(100, c), "");
     EXPECT_TRUE(forms::Get<入出力画面>().Visible());
-    EXPECT_FALSE(forms::Get<待表示>().Visible());
+    待表示& wait = forms::Get<待表示>();
+    EXPECT_FALSE(wait.Visible());
+    EXPECT_EQ(wait.Caption(), "お待たせしました・・");
+    EXPECT_FALSE(wait.休み.Visible());
+    EXPECT_FALSE(wait.寝る.Visible());
 
     EXPECT_TRUE(Main().E.Enabled());
     EXPECT_FALSE(Main().E1(0).Enabled());

@@ -41,7 +41,12 @@ TEST_F(LifecycleTest, OpenReadsComputesAndEnablesTheDocumentCommands) {
     EXPECT_EQ(xlshuuryouflg, -1);
     EXPECT_EQ(fairumei, path);
     EXPECT_TRUE(forms::Get<入出力画面>().Visible());
-    EXPECT_FALSE(forms::Get<待表示>().Visible());
+    待表示& wait = forms::Get<待表示>();
+    EXPECT_FALSE(wait.Visible());
+    EXPECT_EQ(wait.Caption(), "しばらくお待ちください・・");
+    EXPECT_EQ(wait.休み.Caption(), "読み込みチューです。");
+    EXPECT_TRUE(wait.休み.Visible());
+    EXPECT_TRUE(wait.寝る.Visible());
     EXPECT_TRUE(Main().E.Enabled());
     for (forms::Menu* item : {&Main().g1(0), &Main().g1(1), &Main().E1(0), &Main().E1(1), &Main().f1(3)})
         EXPECT_TRUE(item->Enabled()) << item->Caption();
@@ -55,6 +60,7 @@ TEST_F(LifecycleTest, CancelledOpenChangesNothing) {
         cancel ? forms::script::QueueFileCancel() : forms::script::QueueFileName("");
         hiraku();
         EXPECT_EQ(LastMessage(), lifecycle_messages::kCancelled);
+        EXPECT_EQ(forms::script::Messages().back().buttons, forms::vbOKOnly);
         EXPECT_EQ(hirakuflg, 0);
         EXPECT_EQ(bukkujoutai, 0);
         EXPECT_FALSE(Main().E.Enabled());
@@ -130,6 +136,43 @@ TEST_F(LifecycleTest, FailedOpenLeavesThePreviousDocumentAsItWas) {
         EXPECT_EQ(Logged("Close(" + std::string(name) + ")"), 1) << name;
 }
 
+TEST_F(LifecycleTest, FailedOpenFromNoDocumentOrANewOneLeavesStateAndMenus) {
+    // Its profile sheet reads (which enables the profile commands), the next sheet is missing.
+    const std::string partial = PathOf("partial.xls");
+    {
+        auto book = xl::CreateObject("Excel.sheet");
+        book->Worksheets(1)->SetName("縦断ｼｰﾄ");
+        book->Worksheets(1)->Cells(5, 1)->SetValue(5.0f);
+        book->SaveAs(partial);
+        book->Close();
+    }
+    for (bool afterNew : {false, true}) {
+        Restart();
+        if (afterNew) shinki();
+        const auto book = xlbook;
+        const int state = bukkujoutai, opening = hirakuflg;
+        const auto enabled = [] {
+            std::string states;
+            for (forms::Menu* item : {&Main().E, &Main().g1(0), &Main().g1(1), &Main().E1(0),
+                                      &Main().E1(1), &Main().f1(3)})
+                states += item->Enabled() ? '1' : '0';
+            for (int b = 1; b <= Main().Toolbar1.ButtonCount(); ++b)
+                states += Main().Toolbar1.Buttons(b).Enabled() ? '1' : '0';
+            return states;
+        };
+        const std::string before = enabled();
+
+        Open(partial);
+        EXPECT_EQ(forms::script::Messages().size(), 1u) << LastMessage();
+        EXPECT_EQ(enabled(), before) << afterNew;
+        EXPECT_EQ(xlbook, book) << afterNew;
+        EXPECT_EQ(bukkujoutai, state) << afterNew;
+        EXPECT_EQ(hirakuflg, opening) << afterNew;
+        EXPECT_EQ(xlshuuryouflg, 0) << afterNew;
+        EXPECT_EQ(Logged("Close(partial.xls)"), 1) << afterNew;
+    }
+}
+
 TEST_F(LifecycleTest, OpenLetsGoOfAnEarlierOpenedWorkbookButNotOfANewOne) {
     const std::string a = SavedDocument("a.xls", kCrest);
     const std::string b = SavedDocument("b.xls", {{0, 10, 10}, {100, 11, 12}});
@@ -165,6 +208,15 @@ TEST_F(LifecycleTest, ReloadReadsTheProfileSheetAgain) {
     EXPECT_EQ(sokutensuu, 100);
     EXPECT_EQ(tatedata(1, 1), E);
     EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 101);
+
+    // The user renamed the sheet in the spreadsheet: told so, the profile stays.
+    xlsheets->Item("縦断ｼｰﾄ")->SetName("縦断");
+    tatedata(1, 1) = 5;
+    yomikomi();
+    EXPECT_EQ(LastMessage().rfind("縦断ｼｰﾄを読み込めませんでした。\n", 0), 0u) << LastMessage();
+    EXPECT_EQ(tatedata(1, 1), 5.0f);
+    EXPECT_EQ(sokutensuu, 100);
+    EXPECT_FALSE(forms::IsLoaded<待表示>());
 }
 
 } // namespace

@@ -23,6 +23,13 @@ TEST_F(LifecycleTest, SaveShowsTheFinishedWaitScreen) {
     EXPECT_TRUE(wait.起きる.Visible());
     EXPECT_TRUE(wait.継続ボタン.Visible());
     EXPECT_TRUE(wait.終了ボタン.Visible());
+
+    // New in between shows them with its own caption.
+    shinki();
+    EXPECT_EQ(wait.Caption(), "お待たせしました・・");
+    EXPECT_TRUE(wait.起きる.Visible());
+    EXPECT_TRUE(wait.継続ボタン.Visible());
+    EXPECT_TRUE(wait.終了ボタン.Visible());
 }
 
 TEST_F(LifecycleTest, SaveWithoutExtensionWritesAnXlsFile) {
@@ -51,12 +58,40 @@ TEST_F(LifecycleTest, CancelledOrFailedSaveHidesTheWaitScreenAndKeepsTheDocument
         c.cancel ? forms::script::QueueFileCancel() : forms::script::QueueFileName(c.name);
         hozon();
         EXPECT_EQ(LastMessage().substr(0, c.message.size()), c.message) << LastMessage();
-        EXPECT_FALSE(forms::Get<待表示>().Visible());
+        待表示& wait = forms::Get<待表示>();
+        EXPECT_FALSE(wait.Visible());
+        EXPECT_EQ(wait.Caption(), "しばらくお待ちください。");
+        EXPECT_EQ(wait.休み.Caption(), "保存の準備中です。");
         EXPECT_EQ(xlbook, book);
         EXPECT_EQ(bukkujoutai, 1);
         EXPECT_EQ(fairumei, "");
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 0);
+}
+
+TEST_F(LifecycleTest, SaveWhoseSheetWriterFailsSaysWhyAndWritesNoFile) {
+    shinki();
+    xlsheets->Item("横断ｼｰﾄ")->SetName("横断");
+    forms::script::QueueFileName(PathOf("doc.xls"));
+    hozon();
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    EXPECT_EQ(LastMessage().rfind("保存できませんでした。\n", 0), 0u) << LastMessage();
+    EXPECT_NE(LastMessage().find("横断ｼｰﾄ"), std::string::npos) << LastMessage();
+    EXPECT_FALSE(forms::Get<待表示>().Visible());
+    EXPECT_EQ(fairumei, "");
+    EXPECT_FALSE(std::filesystem::exists(PathOf("doc.xls")));
+}
+
+TEST_F(LifecycleTest, CancelledSaveNeverWritesOverTheFileLastChosen) {
+    const std::string path = SavedDocument("a.xls", kCrest);
+    Open(path);
+    const auto written = std::filesystem::last_write_time(path);
+    Main().CommonDialog1.SetCancelError(false);
+    forms::script::QueueFileCancel();
+    tatedata(1, 2) = 40;
+    hozon();
+    EXPECT_EQ(LastMessage(), lifecycle_messages::kCancelled);
+    EXPECT_EQ(std::filesystem::last_write_time(path), written);
 }
 
 } // namespace
