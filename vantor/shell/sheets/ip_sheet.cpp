@@ -1,5 +1,6 @@
 #include "vantor/shell/sheets/ip_sheet.h"
 
+#include "platform/runtime/conversion.h"
 #include "vantor/shell/sheets/sheet_cells.h"
 #include "vantor/shell/sheets/sheet_names.h"
 #include "vantor/shell/縦断bus.h"
@@ -26,6 +27,11 @@ const SheetLayout kLayout{
 
 float Millimetres(double metres) { return static_cast<float>(metres * kMillimetresPerMetre); }
 
+// The alignment writes the total length below the points: its label in B, the length in C.
+bool IsTotalLengthRow(const xl::Worksheet& sheet, int row) {
+    return rt::Trim(Text(sheet, row, 2)).starts_with("総延長");
+}
+
 } // namespace
 
 void shoshikiip() { LayOutDocumentSheet(kIpSheet, kLayout); }
@@ -35,10 +41,12 @@ void yomikomiip() {
     if (!sheet) return;
     sheet->Select();
     // A row is a point when it has a coordinate; the point number in column A is not needed
-    // (the IP screen's transfer leaves it out) and a row without coordinates is skipped.
+    // (the IP screen's transfer leaves it out) and a row without coordinates is skipped, as is
+    // the total-length row.
     int point = 0;
     for (int row = kFirstRow; row <= kLastRow; ++row) {
-        if (IsBlank(*sheet, row, 2) && IsBlank(*sheet, row, 3)) continue;
+        if ((IsBlank(*sheet, row, 2) && IsBlank(*sheet, row, 3)) || IsTotalLengthRow(*sheet, row))
+            continue;
         ipx(point) = Millimetres(LeadingNumber(*sheet, row, 2));
         ipy(point) = Millimetres(LeadingNumber(*sheet, row, 3));
         iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(LeadingNumber(*sheet, row, 5));

@@ -58,6 +58,25 @@ TEST_F(SheetTest, IpPointsAreCountedByTheirCoordinates) {
     EXPECT_EQ(iphankei(2), 250.0f);
 }
 
+TEST_F(SheetTest, IpTotalLengthRowOfTheAlignmentIsNoPoint) {
+    ipsuu = 1;
+    for (int p = 0; p <= 2; ++p) {
+        ipx(p) = 10000.0f * (p + 1);
+        ipy(p) = 5000.0f * p;
+    }
+    ASSERT_TRUE(WriteIpSheet());
+    // What the alignment adds: a leg length and, below a blank row, the total length.
+    Put(kIpSheet, "F6", 11.18f);
+    Put(kIpSheet, "B9", "総延長＝ ");
+    Put(kIpSheet, "C9", "22.361m");
+
+    yomikomiip();
+
+    EXPECT_EQ(ipsuu, 1);
+    EXPECT_EQ(ipx(2), 30000.0f);
+    EXPECT_EQ(ipy(3), 0.0f);
+}
+
 TEST_F(SheetTest, IpSheetWithoutPoints) {
     yomikomiip();
     EXPECT_EQ(ipsuu, -2);
