@@ -59,9 +59,12 @@ bool WriteProfileSheet() {
         int row = station + kFirstRow - 1;
         for (int column = 1; column <= 5; ++column)
             PutNumberOrEmpty(*sheet, row, column, tatedata(station, column));
-        // Column 6 is planned minus ground: below 0 a cut (F), else a fill (G).
+        // Column 6 is planned minus ground: below 0 a cut (F), else a fill (G). Without a
+        // ground or planned height it means nothing and both cells stay empty.
         float difference = tatedata(station, 6);
-        float magnitude = difference == kEmpty ? kEmpty : std::fabs(difference);
+        bool known = difference != kEmpty && tatedata(station, 2) != kEmpty &&
+                     tatedata(station, 5) != kEmpty;
+        float magnitude = known ? std::fabs(difference) : kEmpty;
         int filled = difference < 0 ? 6 : 7;
         PutNumberOrEmpty(*sheet, row, filled, magnitude);
         Put(*sheet, row, filled == 6 ? 7 : 6, "");

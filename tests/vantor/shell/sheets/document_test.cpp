@@ -40,13 +40,14 @@ std::map<std::string, std::string> ReadWithXlrd(const std::string& file, const s
     return values;
 }
 
-TEST_F(SheetTest, SavedWorkbookShowsTitlesHeadersAndValues) {
+TEST_F(SheetTest, SavedWorkbookShowsTitlesHeadersFormatsAndValues) {
+    danmensuu = 1;
     for (auto format : {shoshikitate, shoshikiip, shoshikigenkyou, shoshikizahyou, shoshikiyoko,
                         shoshikirokata})
         format();
     sokutensuu = 2;
     const float profile[2][7] = {{12.5f, 100.3f, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty},
-                                 {40, kEmpty, kEmpty, kEmpty, kEmpty, -0.25f, kEmpty}};
+                                 {40, 100.5f, kEmpty, kEmpty, 100.25f, -0.25f, kEmpty}};
     for (int i = 1; i <= 2; ++i)
         for (int c = 1; c <= 7; ++c) tatedata(i, c) = profile[i - 1][c - 1];
     ipsuu = 0;
@@ -70,7 +71,11 @@ TEST_F(SheetTest, SavedWorkbookShowsTitlesHeadersAndValues) {
         {"横断ｼｰﾄ!E5", "12.5"}, {"横断ｼｰﾄ!L5", "未設定"}, {"路肩ｼｰﾄ!B1", "路肩幅員入力"},
         {"路肩ｼｰﾄ!A4", "Ｌ４（左）"}, {"路肩ｼｰﾄ!E6", "40"}, {"座標値ｼｰﾄ!B2", "座標値データー表"},
         {"座標値ｼｰﾄ!D4", "Ｙ座標"}, {"現況横断ｼｰﾄ!B1", "現況横断データー入力表"},
-        {"切盛ﾗｲﾝ入力ｼｰﾄ!B1", "切盛ラインデーター入力表"}};
+        {"切盛ﾗｲﾝ入力ｼｰﾄ!B1", "切盛ラインデーター入力表"},
+        // Borders left, top, bottom, right (1 thin, 7 hairline) and the fill's colour index.
+        {"縦断ｼｰﾄ!A4~", "1 1 7 7 40"}, {"縦断ｼｰﾄ!I50~", "7 7 1 1 0"}, {"縦断ｼｰﾄ!C30~", "7 7 7 7 36"},
+        {"横断ｼｰﾄ!E4~", "7 7 7 7 36"}, {"横断ｼｰﾄ!P3~", "7 1 7 1 40"}, {"ＩＰ座標入力!A25~", "1 7 1 7 35"},
+        {"現況横断ｼｰﾄ!B4~", "0 0 0 0 35"}};
     std::vector<std::string> cells;
     for (const auto& entry : expected) cells.push_back(entry.first);
     EXPECT_EQ(ReadWithXlrd(file, cells), expected);

@@ -44,20 +44,22 @@ TEST_F(ProfileSheetTest, WrittenStationsReadBackBeyondRow100) {
 TEST_F(ProfileSheetTest, WriterCellsAndWhatItLeavesAlone) {
     Put(kProfileSheet, "I6", "要確認");   // the user's remark
     Put(kProfileSheet, "A60", 999.0f);    // a station row from an earlier, longer profile
-    sokutensuu = 3;
-    const float rows[3][7] = {{12.3f, kEmpty, 101.5f, 40, 101.2f, -1.5f, 2.5f},
+    sokutensuu = 4;
+    const float rows[4][7] = {{12.3f, 102.7f, 101.5f, 40, 101.2f, -1.5f, 2.5f},
                               {40, 99.5f, kEmpty, kEmpty, 99.5f, 0, -0.75f},
-                              {60, 98, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty}};
-    for (int i = 1; i <= 3; ++i)
+                              {60, 98, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty},
+                              {80, kEmpty, kEmpty, kEmpty, 98.5f, 98.5f - kEmpty, 1}};
+    for (int i = 1; i <= 4; ++i)
         for (int c = 1; c <= 7; ++c) tatedata(i, c) = rows[i - 1][c - 1];
 
     tensoutate();
 
     const std::vector<std::pair<std::string, std::string>> cells = {
-        {"A5", "12.3"}, {"B5", ""}, {"C5", "101.5"}, {"D5", "40"}, {"E5", "101.2"},
+        {"A5", "12.3"}, {"B5", "102.7"}, {"C5", "101.5"}, {"D5", "40"}, {"E5", "101.2"},
         {"F5", "1.5"}, {"G5", ""}, {"H5", "2.5"},          // a cut goes to F
         {"F6", ""}, {"G6", "0"}, {"H6", "-0.75"},           // exactly 0 is a fill of 0
         {"E7", ""}, {"F7", ""}, {"G7", ""}, {"H7", ""},     // nothing computed: empty cells
+        {"B8", ""}, {"F8", ""}, {"G8", ""},                 // no ground: no cut or fill
         {"I6", "要確認"}, {"A60", ""}, {"B2", "縦 断 曲 線 計 算 調 書"}, {"I4", "備　考"}};
     for (const auto& [cell, text] : cells) EXPECT_EQ(Text(kProfileSheet, cell), text) << cell;
 }
