@@ -4,6 +4,7 @@
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/shell/document.h"
+#include "vantor/shell/sheets/sheet_names.h"
 #include "vantor/shell/縦断bus.h"
 
 #include <cmath>
@@ -22,7 +23,7 @@ float Metres(float millimetres) { return static_cast<float>(millimetres / 1000.0
 
 std::shared_ptr<xl::Worksheet> IpSheet() {
     if (!xlsheets) rt::Raise(rt::errNoObject, "no workbook is open");
-    return xlsheets->Item("ＩＰ座標入力");
+    return xlsheets->Item(std::string(kIpSheet));
 }
 
 void WriteIpSheet(const xl::Worksheet& sheet, const IpAlignmentResult& result, IpSheetColumns columns) {
@@ -39,7 +40,7 @@ void WriteIpSheet(const xl::Worksheet& sheet, const IpAlignmentResult& result, I
         Put(sheet, i + 5, 12, Metres(eczahyou(i, 2)));
     }
     if (full) {
-        Put(sheet, n + 8, 2, "総延長＝ ");
+        Put(sheet, n + 8, 2, std::string(kTotalLengthLabel));
         Put(sheet, n + 8, 3, rt::CStr(std::floor(souenchou + 0.5) / 1000) + "m");
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/runtime/error.h"
 #include "vantor/shell/document.h"
+#include "vantor/shell/sheets/sheet_names.h"
 #include "vantor/shell/縦断bus.h"
 
 namespace {
@@ -47,13 +48,14 @@ void 方程式画面::Houteishikiwooku(const std::vector<std::pair<std::string, 
     }
 }
 
-// Writes the listed curves below the station rows of the profile sheet of the workbook that
-// is active in the spreadsheet, after four empty rows: the equation in column B, the range in
-// column H. A workbook or sheet that is not there is said, not left to end the program.
+// Writes the listed curves below the station rows of the document's profile sheet (not of
+// whichever workbook happens to be active), after four empty rows: the equation in column B,
+// the range in column H. A workbook or sheet that is not there is said, not left to end the
+// program.
 void 方程式画面::転送_Click() {
     try {
         if (!縦断bus::xlsheets) rt::Raise(rt::errNoObject);
-        const auto sheet = 縦断bus::xlsheets->Application()->Sheets("縦断ｼｰﾄ");
+        const auto sheet = 縦断bus::xlsheets->Item(std::string(縦断bus::kProfileSheet));
         for (int k = 1; k <= static_cast<int>(curves_.size()); ++k) {
             const int row = 縦断bus::sokutensuu + 8 + k;
             sheet->Cells(row, 2)->SetValue(curves_[k - 1].first);

@@ -29,7 +29,7 @@ float Millimetres(double metres) { return static_cast<float>(metres * kMillimetr
 
 // The alignment writes the total length below the points: its label in B, the length in C.
 bool IsTotalLengthRow(const xl::Worksheet& sheet, int row) {
-    return rt::Trim(Text(sheet, row, 2)).starts_with("総延長");
+    return rt::Trim(Text(sheet, row, 2)).starts_with(rt::Trim(kTotalLengthLabel));
 }
 
 } // namespace

@@ -12,4 +12,8 @@ inline constexpr std::string_view kCoordinateSheet = "座標値ｼｰﾄ";
 inline constexpr std::string_view kExistingGroundSheet = "現況横断ｼｰﾄ";
 inline constexpr std::string_view kCutFillSheet = "切盛ﾗｲﾝ入力ｼｰﾄ";
 
+// Label of the total-length row that the alignment writes below the points of the IP sheet;
+// the IP reader takes that row for no point.
+inline constexpr std::string_view kTotalLengthLabel = "総延長＝ ";
+
 } // namespace 縦断bus

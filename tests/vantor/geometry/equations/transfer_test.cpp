@@ -42,8 +42,13 @@ TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
     keisuua(1) = -0.00025f, keisuub(1) = 0.055f, keisuuc(1) = 46.775f, vcb(1) = 70, vce(1) = 130;
     keisuua(2) = 0.5f, keisuub(2) = -1.5f, keisuuc(2) = 12.25f, vcb(2) = 200, vce(2) = 240;
     hyoujihouteishiki();
+    // Another workbook made active in the spreadsheet does not receive the rows.
+    auto other = xl::CreateObject("Excel.sheet");
+    other->Worksheets()->Item(1)->SetName("縦断ｼｰﾄ");
+    other->Worksheets()->Item(1)->Select();
     forms::Get<方程式画面>().転送_Click();
     EXPECT_TRUE(forms::script::Messages().empty());
+    EXPECT_TRUE(other->Worksheets()->Item(1)->Cells(29, 2)->Value().Text().empty());
 
     const std::string path = std::string(VANTOR_BINARY_DIR) + "/curve_equations_transfer.xls";
     std::remove(path.c_str());
