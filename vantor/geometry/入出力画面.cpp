@@ -78,6 +78,13 @@ void 入出力画面::グリッド_Click() {
 }
 
 void 入出力画面::Text1_LostFocus() {
+    // A recount may have taken the edited row off the grid while the editor stayed open: it
+    // has no cell left to store, and the grid shows the tables again over what was typed.
+    if (henshuugyou >= グリッド.Rows()) {
+        Text1.SetVisible(false);
+        hyoujitate();
+        return;
+    }
     const std::string typed = グリッド.TextMatrix(henshuugyou, henshuuretsu);
     const double value = StoredValue(typed);
     if (!FitsTheTable(value)) {
@@ -115,6 +122,11 @@ void 入出力画面::ReturnEditorToStoredCell() {
     keikokugyou = row;
     keikokuretsu = column;
     if (keikokugyou < 1) return;
+    if (keikokugyou >= グリッド.Rows()) {
+        // A recount has taken that row off the grid since.
+        Text1.SetVisible(false);
+        return;
+    }
     henshuugyou = keikokugyou;
     henshuuretsu = keikokuretsu;
     グリッド.SetRow(keikokugyou);

@@ -142,5 +142,34 @@ TEST_F(GridTest, ACellTypedBelowARecountedEndLandsInItsOwnRow) {
     EXPECT_EQ(Cell(6, 0), "150");
 }
 
+TEST_F(GridTest, OkOnTheWarningAfterARecountTookTheStoredRowOffTheGrid) {
+    Load({{0, 47, 48}, {70, 48}, {100, 49.5f, 50}, {200, 47.5f, 49}}, 2);
+    hyoujitate();
+    Type(1, 3, "60");   // refused: the warning shows
+    Type(6, 0, "");     // stored last: a blank station below the profile
+    kazoetate();
+    hyoujitate();       // the recount ends the grid at row 4
+    警告表示画面& warning = forms::Get<警告表示画面>();
+    warning.Command1.OnClick();
+    EXPECT_FALSE(warning.Visible());
+    EXPECT_FALSE(Screen().Text1.Visible());
+    EXPECT_EQ(sokutensuu, 4);
+}
+
+TEST_F(GridTest, AnEditorLeftOverARowTheGridNoLongerShowsStoresNothing) {
+    Load({{0, 10, 10}, {50, 11}}, 3);
+    hyoujitate();
+    Click(5, 0);
+    kazoetate();
+    hyoujitate();   // the recount leaves rows 1 and 2 on the grid
+    Screen().Text1.SetFocus();
+    Screen().Text1.SetText("150");
+    Screen().グリッド.SetFocus();
+    EXPECT_FALSE(Screen().Text1.Visible());
+    EXPECT_EQ(sokutensuu, 2);
+    EXPECT_EQ(tatedata(5, 1), E);
+    EXPECT_EQ(Cell(2, 0), "50");   // the typing went to the grid's current cell
+}
+
 } // namespace
 } // namespace grid_test
