@@ -38,14 +38,17 @@ void yomikomitate() {
     for (int row = kFirstRow; row <= kLastRow; ++row)
         if (!IsBlank(*sheet, row, 1)) lastRow = row;
     int count = lastRow - kFirstRow + 1;
-    sokutensuu = count;
+    // Read whole before anything is kept: a cell that cannot be read leaves the tables as they were.
+    auto read = tatedata;
     for (int station = 1; station <= count; ++station)
         for (int column = 1; column <= 4; ++column) {
             int row = station + kFirstRow - 1;
-            tatedata(station, column) = IsBlank(*sheet, row, column)
-                                            ? kEmpty
-                                            : static_cast<float>(LeadingNumber(*sheet, row, column));
+            read(station, column) = IsBlank(*sheet, row, column)
+                                        ? kEmpty
+                                        : static_cast<float>(LeadingNumber(*sheet, row, column));
         }
+    tatedata = read;
+    sokutensuu = count;
     if (OnProfileSheetRead) OnProfileSheetRead();
 }
 

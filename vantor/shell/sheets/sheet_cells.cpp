@@ -7,6 +7,9 @@
 #include "vantor/shell/sheets/sheet_messages.h"
 #include "vantor/shell/縦断bus.h"
 
+#include <cmath>
+#include <limits>
+
 namespace 縦断bus::sheet_cells {
 
 std::string CellAddress(int row, int column) {
@@ -32,20 +35,32 @@ bool IsBlank(const xl::Worksheet& sheet, int row, int column) {
     return rt::Trim(Text(sheet, row, column)).empty();
 }
 
+namespace {
+
+// The tables hold single precision: a number beyond it (or no number at all, as a damaged
+// file may hold) raises error 6 naming the cell rather than entering them as infinity.
+double WithinSingle(const xl::Worksheet& sheet, int row, int column, double number) {
+    if (!(std::fabs(number) <= std::numeric_limits<float>::max()))
+        throw rt::Error(rt::errOverflow, sheet_messages::TooLarge(sheet.Name(), CellAddress(row, column)));
+    return number;
+}
+
+} // namespace
+
 double LeadingNumber(const xl::Worksheet& sheet, int row, int column) {
     // A number is taken as it is held, not through its shortened general-format text.
     xl::CellValue value = sheet.Cells(row, column)->Value();
-    return value.IsNumber() ? value.Double() : rt::Val(value.Text());
+    return WithinSingle(sheet, row, column, value.IsNumber() ? value.Double() : rt::Val(value.Text()));
 }
 
 double StrictNumber(const xl::Worksheet& sheet, int row, int column) {
     xl::CellValue value = sheet.Cells(row, column)->Value();
-    if (value.IsNumber()) return value.Double();
+    if (value.IsNumber()) return WithinSingle(sheet, row, column, value.Double());
     if (rt::Trim(value.Text()).empty()) return 0.0;
     if (!rt::IsNumeric(value.Text()))
         throw rt::Error(rt::errTypeMismatch,
                         sheet_messages::NotANumber(sheet.Name(), CellAddress(row, column)));
-    return rt::CDbl(value.Text());
+    return WithinSingle(sheet, row, column, rt::CDbl(value.Text()));
 }
 
 void Put(const xl::Worksheet& sheet, int row, int column, const xl::CellValue& value) {

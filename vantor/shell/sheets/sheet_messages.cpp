@@ -10,6 +10,10 @@ std::string NotANumber(std::string_view sheet, std::string_view cell) {
     return std::string(sheet) + " のセル " + std::string(cell) + " が数値ではありません。";
 }
 
+std::string TooLarge(std::string_view sheet, std::string_view cell) {
+    return std::string(sheet) + " のセル " + std::string(cell) + " の数値が大きすぎます。";
+}
+
 std::string TooManyReferencePoints(int kept) {
     return std::string("基準点は ") + rt::CStr(kept) + " 点までです。" + rt::CStr(kept + 1) +
            " 点目からは読み込みませんでした。";

@@ -11,6 +11,9 @@ inline constexpr std::string_view kNoWorkbook =
 // A cell that must hold a number holds something else.
 std::string NotANumber(std::string_view sheet, std::string_view cell);
 
+// A cell holds a number too large for the tables.
+std::string TooLarge(std::string_view sheet, std::string_view cell);
+
 // The coordinate sheet holds more reference points than are kept.
 std::string TooManyReferencePoints(int kept);
 

@@ -82,6 +82,25 @@ TEST_F(ProfileSheetTest, ReaderTakesLeadingNumbersAndKeepsBlankRowsAsEmptyStatio
     EXPECT_EQ(tatedata(11, 1), 220.0f);
 }
 
+TEST_F(ProfileSheetTest, ReaderRefusesANumberBeyondSinglePrecisionAndKeepsTheTables) {
+    sokutensuu = 1;
+    tatedata(1, 1) = 7.5f;
+    for (const xl::CellValue& huge : {xl::CellValue("1e39"), xl::CellValue(-1e300)}) {
+        Put(kProfileSheet, "A5", 10.0);
+        Put(kProfileSheet, "A6", 20.0);
+        Put(kProfileSheet, "B6", huge);
+        try {
+            yomikomitate();
+            ADD_FAILURE() << "no error raised";
+        } catch (const rt::Error& e) {
+            EXPECT_EQ(e.Number(), rt::errOverflow);
+            EXPECT_STREQ(e.what(), "縦断ｼｰﾄ のセル B6 の数値が大きすぎます。");
+        }
+        EXPECT_EQ(sokutensuu, 1);
+        EXPECT_EQ(tatedata(1, 1), 7.5f);
+    }
+}
+
 TEST_F(ProfileSheetTest, UsesTheDocumentWorkbookNotTheActiveOne) {
     auto other = xl::CreateObject("Excel.sheet");   // now the active workbook, no profile sheet
     ASSERT_EQ(xlbook->Application()->ActiveWorkbook()->Name(), other->Name());
