@@ -39,6 +39,14 @@ double StoredValue(const std::string& text) {
 
 bool FitsTheTable(double value) { return std::fabs(value) <= std::numeric_limits<float>::max(); }
 
+// Whether the profile computation kept every planned height, difference and gradient finite.
+bool ComputedValuesFit() {
+    for (int row = 1; row <= sokutensuu; ++row)
+        for (int column = 5; column <= 7; ++column)
+            if (!std::isfinite(tatedata(row, column))) return false;
+    return true;
+}
+
 } // namespace
 
 入出力画面::入出力画面() {
@@ -87,12 +95,17 @@ void 入出力画面::Text1_LostFocus() {
     }
     const std::string typed = グリッド.TextMatrix(henshuugyou, henshuuretsu);
     const double value = StoredValue(typed);
-    if (!FitsTheTable(value)) {
-        // The table holds single precision: the cell keeps what it had.
+    const auto refuseAsTooLarge = [&] {
         hyoujitate();
         forms::MsgBox("「" + typed + "」は大きすぎるため入力できません。", forms::vbExclamation);
+    };
+    if (!FitsTheTable(value)) {
+        // The table holds single precision: the cell keeps what it had.
+        refuseAsTooLarge();
         return;
     }
+    const auto tablesBefore = tatedata;
+    const int countBefore = sokutensuu;
     // After a recount the grid still shows rows past the count; a cell typed there extends
     // the count to its row rather than landing in another row.
     if (henshuugyou > sokutensuu) sokutensuu = henshuugyou;
@@ -102,6 +115,16 @@ void 入出力画面::Text1_LostFocus() {
 
     kakuninkyokusen();
     if (keikokuflg != 1) keisantate();
+    if (!ComputedValuesFit()) {
+        // A value that fits on its own can still take a planned height or a gradient beyond
+        // single precision: refused like a value that does not fit, the profile as it was.
+        tatedata = tablesBefore;
+        sokutensuu = countBefore;
+        kakuninkyokusen();
+        if (keikokuflg != 1) keisantate();
+        refuseAsTooLarge();
+        return;
+    }
     hyoujitate();
     if (keikokuflg == 1 && !dismissingWarning_) ShowWarning();
 }

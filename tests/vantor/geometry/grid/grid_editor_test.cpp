@@ -70,6 +70,18 @@ TEST_F(GridTest, ANumberBeyondSinglePrecisionIsRefusedAndTheCellKeepsItsValue) {
     EXPECT_EQ(tatedata(1, 2), 3e38f);
 }
 
+TEST_F(GridTest, ANumberWhoseProfileOverflowsSinglePrecisionIsRefused) {
+    Load({{0, 10, 10}, {50, 11}, {100, 12, 300}});
+    hyoujitate();
+    Type(2, 0, "60");   // computes the profile on a grade of 290 %
+    ASSERT_EQ(Cell(2, 4), "184");
+    Type(2, 0, "3e38");   // fits a single, but its planned height does not
+    EXPECT_EQ(tatedata(2, 1), 60.0f);
+    EXPECT_EQ(tatedata(2, 5), 184.0f);
+    EXPECT_EQ(Cell(2, 0), "60");
+    EXPECT_EQ(forms::script::Messages().back().prompt, "「3e38」は大きすぎるため入力できません。");
+}
+
 TEST_F(GridTest, AMarkLeftAsItStandsStoresTheExactChainage) {
     Load({{40.004f, 12}, {90, 13}});
     ipsuu = 1;
