@@ -13,12 +13,9 @@ struct Row {
     float station = E, ground = E, reference = E, curve = E;
 };
 
-inline void LoadProfile(std::initializer_list<Row> rows, int decimals = 2) {
+// Writes `rows` into columns 1-4 from row 1 on; returns how many rows were written.
+inline int PutRows(std::initializer_list<Row> rows) {
     using namespace 縦断bus;
-    ResetState();
-    ketasuu = decimals;
-    for (int r = 1; r <= decltype(tatedata)::UBound(); ++r)
-        for (int c = 1; c <= 8; ++c) tatedata(r, c) = kEmpty;
     int r = 0;
     for (const Row& row : rows) {
         ++r;
@@ -27,7 +24,16 @@ inline void LoadProfile(std::initializer_list<Row> rows, int decimals = 2) {
         tatedata(r, 3) = row.reference;
         tatedata(r, 4) = row.curve;
     }
-    sokutensuu = r;
+    return r;
+}
+
+inline void LoadProfile(std::initializer_list<Row> rows, int decimals = 2) {
+    using namespace 縦断bus;
+    ResetState();
+    ketasuu = decimals;
+    for (int r = 1; r <= decltype(tatedata)::UBound(); ++r)
+        for (int c = 1; c <= 8; ++c) tatedata(r, c) = kEmpty;
+    sokutensuu = PutRows(rows);
 }
 
 // Crest: grades +2 % and -1 %, a 60 m curve on the change point at 100 (VCB 70, VCE 130).

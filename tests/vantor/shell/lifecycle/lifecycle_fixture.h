@@ -6,6 +6,7 @@
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/call_log.h"
 #include "platform/workbook/workbook.h"
+#include "tests/vantor/geometry/profile/profile_fixture.h"
 #include "vantor/geometry/keikoku.h"
 #include "vantor/geometry/入出力画面.h"
 #include "vantor/shell/Main.h"
@@ -25,11 +26,8 @@
 
 namespace lifecycle_test {
 
-inline constexpr float E = 縦断bus::kEmpty;
-
-struct Row {
-    float station = E, ground = E, reference = E, curve = E;
-};
+using profile_test::E;
+using profile_test::Row;
 
 // The crest profile: grades +2 % and -1 %, a 60 m curve at station 100.
 inline const std::initializer_list<Row> kCrest = {{0, 47, 48},   {70, 48},  {85, 49},
@@ -84,14 +82,7 @@ protected:
         using namespace 縦断bus;
         ipsuu = 0;
         ipx(1) = 200000;
-        int r = 0;
-        for (const Row& row : rows) {
-            ++r;
-            tatedata(r, 1) = row.station;
-            tatedata(r, 2) = row.ground;
-            tatedata(r, 3) = row.reference;
-            tatedata(r, 4) = row.curve;
-        }
+        profile_test::PutRows(rows);
     }
 
     static void Open(const std::string& path) {
