@@ -1,6 +1,7 @@
 #pragma once
 // Files for the DXF tests in a folder of the build tree, and the independent reader.
-#include <cstdio>
+#include "tests/support/run_python.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,12 +23,5 @@ inline std::string WriteTextFile(const std::string& name, const std::string& con
 inline std::string RunPython(const std::string& script, const std::string& dxf) {
     const std::string scriptPath = dxf + ".py";
     std::ofstream(scriptPath, std::ios::binary) << script;
-    const std::string cmd = "/usr/bin/python3 " + scriptPath + " " + dxf + " 2>&1";
-    std::string out;
-    if (FILE* p = popen(cmd.c_str(), "r")) {
-        char buf[4096];
-        while (std::fgets(buf, sizeof buf, p)) out += buf;
-        pclose(p);
-    }
-    return out;
+    return test_support::RunPython(scriptPath + " " + dxf);
 }

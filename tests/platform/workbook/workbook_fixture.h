@@ -19,10 +19,6 @@ protected:
     std::filesystem::path dir_;
 };
 
-// Runs python3 with `script` (arguments after it), returns its standard output; fails the
-// test when it exits non-zero.
-std::string RunPython(const std::string& script, const std::string& args);
-
 // Ends the running application, if any, so the next CreateObject starts a new one.
 void QuitRunningApplication();
 

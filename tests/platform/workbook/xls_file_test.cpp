@@ -13,6 +13,8 @@
 #include "platform/workbook/xls_reader.h"
 #include "workbook_fixture.h"
 
+#include "tests/support/run_python.h"
+
 namespace xl::test {
 namespace {
 
@@ -140,7 +142,7 @@ TEST_F(XlsFileTest, BindingTheSameFileAgainGivesTheOpenWorkbook) {
 
 TEST_F(XlsFileTest, XlrdReadsSheetsValuesAndFormatsWeWrote) {
     SampleBook()->SaveAs(Path("check.xls"));
-    RunPython(Script("xlrd_dump.py"), Path("check.xls") + " > " + Path("dump.json"));
+    test_support::RunPython(Script("xlrd_dump.py") + " " + Path("check.xls") + " > " + Path("dump.json"));
     std::string check = R"(
 import json, struct, sys
 d = json.load(open(sys.argv[1]))
@@ -163,11 +165,11 @@ assert y["3,16"]["lines"][1] == 1 and "4,1" not in y
 print("ok")
 )";
     std::ofstream(Path("check.py")) << check;
-    EXPECT_EQ(RunPython(Path("check.py"), Path("dump.json")), "ok\n");
+    EXPECT_EQ(test_support::RunPython(Path("check.py") + " " + Path("dump.json")), "ok\n");
 }
 
 TEST_F(XlsFileTest, WorkbookWrittenByXlwtIsRead) {
-    RunPython(Script("xlwt_make.py"), Path("xlwt.xls"));
+    test_support::RunPython(Script("xlwt_make.py") + " " + Path("xlwt.xls"));
     auto book = GetObject(Path("xlwt.xls"));
     ASSERT_EQ(book->Worksheets()->Count(), 2);
     auto ws = book->Worksheets("外部");

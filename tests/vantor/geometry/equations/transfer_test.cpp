@@ -5,24 +5,16 @@
 #include "vantor/shell/document.h"
 #include "vantor/shell/縦断bus.h"
 
+#include "tests/support/run_python.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 using namespace 縦断bus;
 
 namespace {
-
-std::string Output(const std::string& command) {
-    std::string out;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::array<char, 512> buf{};
-    while (fgets(buf.data(), buf.size(), pipe.get())) out += buf.data();
-    return out;
-}
 
 class CurveEquationsTransfer : public ::testing::Test {
 protected:
@@ -53,8 +45,8 @@ TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
     const std::string path = std::string(VANTOR_BINARY_DIR) + "/curve_equations_transfer.xls";
     std::remove(path.c_str());
     xlbook->SaveAs(path);
-    const std::string cells = Output(
-        "/usr/bin/python3 -c \"import xlrd,sys; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name("
+    const std::string cells = test_support::RunPython(
+        "-c \"import xlrd,sys; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name("
         "'縦断ｼｰﾄ'); [print(r + 1, s.cell_value(r, 1), '|', s.cell_value(r, 7)) for r in range("
         "s.nrows) if s.cell_value(r, 1)]\" " + path);
     EXPECT_EQ(cells, "29 " + houteishikimoji(1) + " | （区間 No 70～ No 130)\n"

@@ -1,9 +1,8 @@
 // New, a profile typed into the grid, Save, End; a new run opens the file and shows the same.
 #include "lifecycle_fixture.h"
 
-#include <array>
-#include <cstdio>
-#include <sys/wait.h>
+#include "tests/support/run_python.h"
+
 #include <tuple>
 #include <vector>
 
@@ -35,15 +34,7 @@ std::vector<std::string> GridRows(int rows) {
 }
 
 std::string ProfileReadByXlrd(const std::string& file) {
-    const std::string command =
-        "/usr/bin/python3 " VANTOR_SOURCE_DIR "/tests/vantor/shell/lifecycle/read_profile.py '" + file + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
-    return out;
+    return test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/shell/lifecycle/read_profile.py '" + file + "'");
 }
 
 // Every table a document is read into.

@@ -8,13 +8,12 @@
 #include "vantor/shell/sheets/section_point_sheets.h"
 #include "vantor/shell/sheets/sheet_messages.h"
 #include "vantor/shell/sheets/shoulder_sheet.h"
+#include "tests/support/run_python.h"
 
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace sheets_test {
 namespace {
@@ -23,14 +22,9 @@ using namespace 縦断bus;
 
 // Runs the xlrd reader on `file` and returns cell -> value.
 std::map<std::string, std::string> ReadWithXlrd(const std::string& file, const std::vector<std::string>& cells) {
-    std::string command = "/usr/bin/python3 " VANTOR_SOURCE_DIR "/tests/vantor/shell/sheets/xlrd_cells.py '" + file + "'";
-    for (const auto& cell : cells) command += " '" + cell + "'";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
-    int status = pclose(pipe);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << out;
+    std::string arguments = VANTOR_SOURCE_DIR "/tests/vantor/shell/sheets/xlrd_cells.py '" + file + "'";
+    for (const auto& cell : cells) arguments += " '" + cell + "'";
+    const std::string out = test_support::RunPython(arguments);
     std::map<std::string, std::string> values;
     std::istringstream lines(out);
     for (std::string line; std::getline(lines, line);) {
