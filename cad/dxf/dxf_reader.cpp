@@ -1,5 +1,6 @@
 #include "cad/dxf/dxf_reader.h"
 
+#include "platform/runtime/conversion.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
 
@@ -22,14 +23,8 @@ bool LooksLikeAsciiDxf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::string code, value;
     for (int pairs = 0; pairs < 64 && std::getline(in, code) && std::getline(in, value); ++pairs) {
-        auto trim = [](std::string& s) {
-            const auto b = s.find_first_not_of(" \t\r"), e = s.find_last_not_of(" \t\r");
-            s = b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
-        };
-        trim(code);
-        trim(value);
-        if (code == "999") continue;
-        return code == "0" && value == "SECTION";
+        if (rt::Trim(code) == "999") continue;
+        return rt::Trim(code) == "0" && rt::Trim(value) == "SECTION";
     }
     return false;
 }
