@@ -4,6 +4,7 @@
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/shell/document.h"
+#include "vantor/shell/sheets/sheet_cells.h"
 #include "vantor/shell/sheets/sheet_names.h"
 #include "vantor/shell/縦断bus.h"
 
@@ -13,9 +14,7 @@ namespace 縦断bus {
 
 namespace {
 
-void Put(const xl::Worksheet& sheet, int row, int column, const xl::CellValue& value) {
-    sheet.Cells(row, column)->SetValue(value);
-}
+using sheet_cells::Put;
 
 float Metres(float millimetres) { return static_cast<float>(millimetres / 1000.0); }
 
