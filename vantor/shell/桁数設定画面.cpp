@@ -1,9 +1,9 @@
 #include "vantor/shell/桁数設定画面.h"
 
 #include "platform/runtime/conversion.h"
-#include "vantor/geometry/hyoujitate.h"
-#include "vantor/geometry/keisantate.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/grid/hyoujitate.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/縦断bus.h"
 
 namespace {
 constexpr std::string_view kOnlyTwoOrThree = "表示桁数は 2 か 3 を選んでください。";

@@ -1,9 +1,9 @@
 #include "vantor/shell/lifecycle/document_state.h"
 
-#include "vantor/geometry/keikoku.h"
-#include "vantor/geometry/keisantate.h"
-#include "vantor/shell/document.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/profile/keikoku.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/document.h"
+#include "vantor/model/縦断bus.h"
 
 #include <tuple>
 

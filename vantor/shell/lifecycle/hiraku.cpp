@@ -2,11 +2,11 @@
 
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/geometry/hyoujitate.h"
-#include "vantor/geometry/keisanip.h"
-#include "vantor/geometry/keisantate.h"
-#include "vantor/geometry/入出力画面.h"
-#include "vantor/shell/document.h"
+#include "vantor/geometry/grid/hyoujitate.h"
+#include "vantor/geometry/alignment/keisanip.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_state.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
@@ -18,7 +18,7 @@
 #include "vantor/shell/sheets/section_point_sheets.h"
 #include "vantor/shell/sheets/shoulder_sheet.h"
 #include "vantor/shell/待表示.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 
 #include <cstdlib>
 #include <exception>

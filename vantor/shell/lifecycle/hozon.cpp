@@ -1,13 +1,13 @@
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
 #include "platform/workbook/workbook.h"
-#include "vantor/shell/document.h"
+#include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/sheets/save_writer.h"
-#include "vantor/shell/sheets/sheet_messages.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/shell/待表示.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 
 #include <exception>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "vantor/shell/lifecycle/profile_rows.h"
 
 #include "vantor/shell/sheets/profile_sheet.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

@@ -1,9 +1,9 @@
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
 #include "platform/workbook/workbook.h"
-#include "vantor/geometry/hyoujitate.h"
-#include "vantor/geometry/入出力画面.h"
-#include "vantor/shell/document.h"
+#include "vantor/geometry/grid/hyoujitate.h"
+#include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_state.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
@@ -15,7 +15,7 @@
 #include "vantor/shell/sheets/section_point_sheets.h"
 #include "vantor/shell/sheets/shoulder_sheet.h"
 #include "vantor/shell/待表示.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 
 #include <exception>
 

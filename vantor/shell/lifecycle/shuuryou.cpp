@@ -3,8 +3,8 @@
 #include "platform/forms/application.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/shell/document.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/document.h"
+#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

@@ -1,12 +1,12 @@
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
-#include "vantor/geometry/hyoujitate.h"
-#include "vantor/geometry/keisantate.h"
-#include "vantor/geometry/入出力画面.h"
-#include "vantor/shell/document.h"
+#include "vantor/geometry/grid/hyoujitate.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/profile_rows.h"
-#include "vantor/shell/sheets/sheet_messages.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/shell/待表示.h"
 
 #include <exception>

@@ -1,9 +1,9 @@
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 
-#include "vantor/shell/sheets/sheet_cells.h"
-#include "vantor/shell/sheets/sheet_messages.h"
-#include "vantor/shell/sheets/sheet_names.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/sheet_cells.h"
+#include "vantor/model/sheet_messages.h"
+#include "vantor/model/sheet_names.h"
+#include "vantor/model/縦断bus.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "vantor/shell/sheets/shoulder_sheet.h"
 
-#include "vantor/shell/sheets/sheet_cells.h"
-#include "vantor/shell/sheets/sheet_names.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/sheet_cells.h"
+#include "vantor/model/sheet_names.h"
+#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

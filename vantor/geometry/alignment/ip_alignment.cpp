@@ -1,0 +1,173 @@
+#include "vantor/geometry/alignment/ip_alignment.h"
+
+#include "platform/runtime/number_text.h"
+#include "vantor/model/縦断bus.h"
+
+#include <cmath>
+
+namespace 縦断bus {
+
+namespace {
+
+constexpr char kCheckIpMessage[] = "ＩＰ位置の確認をしてください";
+
+double Distance(double x1, double y1, double x2, double y2) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+// Half up to 10 mm; the lengths are never negative.
+float RoundTo10mm(double length) { return static_cast<float>(std::floor(length * 0.1 + 0.5) * 10); }
+
+// Polygons the computation cannot take: fewer than a start and an end point, more points than
+// the tables hold, two consecutive points at the same place (a leg of length 0), or a negative
+// radius.
+std::string RefusalOf(int n) {
+    if (n + 2 < 2) return "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください";
+    if (n + 1 > ipx.UBound())
+        return "ＩＰ座標が多すぎます。起点と終点を含めて" + rt::CStr(ipx.UBound() + 1) +
+               "点までです";
+    for (int i = 1; i <= n + 1; ++i)
+        if (ipx(i) == ipx(i - 1) && ipy(i) == ipy(i - 1))
+            return AlignmentPointName(i - 1) + "と" + AlignmentPointName(i) +
+                   "が同じ位置です。" + kCheckIpMessage;
+    for (int i = 1; i <= n; ++i)
+        if (iphankei(i) < 0)
+            return AlignmentPointName(i) + "の曲率半径が負の値です。0以上の値を入力してください";
+    return {};
+}
+
+// Steps up to the totals: legs, angles, tangent and curve lengths, BC/EC points.
+void LegsAnglesAndCurvePoints(int n, IpAlignmentResult& result) {
+    for (int i = 1; i <= n + 1; ++i)
+        ipkyori(i) = static_cast<float>(Distance(ipx(i - 1), ipy(i - 1), ipx(i), ipy(i)));
+
+    for (int i = 1; i <= n; ++i) {
+        const double in_x = double(ipx(i)) - ipx(i - 1), in_y = double(ipy(i)) - ipy(i - 1);
+        const double out_x = double(ipx(i + 1)) - ipx(i), out_y = double(ipy(i + 1)) - ipy(i);
+        wkcos = static_cast<float>((in_x * out_x + in_y * out_y) / (double(ipkyori(i)) * ipkyori(i + 1)));
+        // Nearly collinear legs can round just past ±1; they are collinear.
+        if (std::fabs(wkcos) > 1.0f) wkcos = std::copysign(1.0f, wkcos);
+        result.unitCosine[i] = std::fabs(wkcos) == 1.0f;
+        if (result.unitCosine[i]) {
+            koukaku(i) = 0;
+        } else {
+            const double c = wkcos;
+            koukaku(i) = static_cast<float>(std::atan(-c / std::sqrt(-c * c + 1)) + 2 * std::atan(1.0));
+        }
+    }
+
+    for (int i = 1; i <= n; ++i) {
+        const double r = iphankei(i);
+        setsusenchou(i) = static_cast<float>(r * std::tan(koukaku(i) * 0.5));
+        kyokusenchou(i) = static_cast<float>(koukaku(i) * r);
+    }
+
+    for (int i = 1; i <= n; ++i) {
+        const double tl = setsusenchou(i);
+        bczahyou(i, 1) = static_cast<float>(ipx(i) - (double(ipx(i)) - ipx(i - 1)) * tl / ipkyori(i));
+        bczahyou(i, 2) = static_cast<float>(ipy(i) - (double(ipy(i)) - ipy(i - 1)) * tl / ipkyori(i));
+        eczahyou(i, 1) = static_cast<float>(ipx(i) + (double(ipx(i + 1)) - ipx(i)) * tl / ipkyori(i + 1));
+        eczahyou(i, 2) = static_cast<float>(ipy(i) + (double(ipy(i + 1)) - ipy(i)) * tl / ipkyori(i + 1));
+    }
+}
+
+void Totals(int n) {
+    kyokusengoukei = 0;
+    for (int i = 1; i <= n; ++i) kyokusengoukei = static_cast<float>(double(kyokusengoukei) + kyokusenchou(i));
+    chokusengoukei = 0;
+    double from_x = ipx(0), from_y = ipy(0);
+    for (int i = 1; i <= n; ++i) {
+        chokusengoukei = static_cast<float>(chokusengoukei + Distance(from_x, from_y, bczahyou(i, 1), bczahyou(i, 2)));
+        from_x = eczahyou(i, 1);
+        from_y = eczahyou(i, 2);
+    }
+    chokusengoukei = static_cast<float>(chokusengoukei + Distance(from_x, from_y, ipx(n + 1), ipy(n + 1)));
+    souenchou = static_cast<float>(double(chokusengoukei) + kyokusengoukei);
+}
+
+// Centre of each curve: the normal to the incoming leg at the BC meets the normal to the
+// outgoing leg at the EC. False at the first IP whose normals are parallel.
+bool Centres(int n, IpAlignmentResult& result) {
+    for (int i = 1; i <= n; ++i) {
+        const float d_in = static_cast<float>(double(ipy(i)) - ipy(i - 1));
+        const float d_out = static_cast<float>(double(ipy(i + 1)) - ipy(i));
+        if (d_in != 0) wkbckatamuki = static_cast<float>((double(ipx(i - 1)) - ipx(i)) / d_in);
+        if (d_out != 0) wkeckatamuki = static_cast<float>((double(ipx(i)) - ipx(i + 1)) / d_out);
+        if (d_in != 0 && d_out != 0 && wkbckatamuki == wkeckatamuki) {
+            result.status = IpAlignmentResult::Status::ParallelNormals;
+            result.message = kCheckIpMessage;
+            return false;
+        }
+        if (d_in != 0) wkbcseppen = static_cast<float>(-double(wkbckatamuki) * bczahyou(i, 1) + bczahyou(i, 2));
+        if (d_out != 0) wkecseppen = static_cast<float>(-double(wkeckatamuki) * eczahyou(i, 1) + eczahyou(i, 2));
+        if (d_in != 0 && d_out != 0) {
+            const double b = wkbckatamuki, e = wkeckatamuki, b0 = wkbcseppen, e0 = wkecseppen;
+            chuushinx(i) = static_cast<float>((e0 - b0) / (b - e));
+            chuushiny(i) = static_cast<float>((e * b0 - b * e0) / (e - b));
+        } else if (d_out != 0) { // incoming leg along X: its normal is X = BC.x
+            chuushinx(i) = bczahyou(i, 1);
+            chuushiny(i) = static_cast<float>(double(bczahyou(i, 1)) * wkeckatamuki + wkecseppen);
+        } else if (d_in != 0) { // outgoing leg along X: its normal is X = EC.x
+            chuushinx(i) = eczahyou(i, 1);
+            chuushiny(i) = static_cast<float>(double(eczahyou(i, 1)) * wkbckatamuki + wkbcseppen);
+        }
+    }
+    return true;
+}
+
+void Directions(int n) {
+    for (int i = 1; i <= n + 1; ++i) {
+        const float dx = static_cast<float>(double(ipx(i)) - ipx(i - 1));
+        const double dy = double(ipy(i)) - ipy(i - 1);
+        if (dx != 0)
+            katamuki(i) = static_cast<float>(dy / dx);
+        else
+            katamuki(i) = static_cast<float>(dy > 0 ? 3.141592 / 2 : -3.141592 / 2);
+    }
+}
+
+void RoundedPiecesAndChainages(int n) {
+    for (int i = 1; i <= n; ++i) kukanchou(i, 2) = RoundTo10mm(kyokusenchou(i));
+    eczahyou(0, 1) = ipx(0);
+    eczahyou(0, 2) = ipy(0);
+    for (int i = 1; i <= n; ++i)
+        kukanchou(i, 1) = RoundTo10mm(Distance(eczahyou(i - 1, 1), eczahyou(i - 1, 2), bczahyou(i, 1), bczahyou(i, 2)));
+    wkkyori = RoundTo10mm(Distance(eczahyou(n, 1), eczahyou(n, 2), ipx(n + 1), ipy(n + 1)));
+    // Without an IP the whole road is its first straight.
+    saishochokusen = n >= 1 ? kukanchou(1, 1) : wkkyori;
+
+    iptsuikakyori(0) = 0;
+    for (int i = 1; i <= n; ++i) {
+        iptsuikakyori(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, 1) + kukanchou(i, 2));
+        bcsokuten(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, 1));
+        ecsokuten(i) = iptsuikakyori(i);
+    }
+    iptsuikakyori(n + 1) = static_cast<float>(double(iptsuikakyori(n)) + wkkyori);
+}
+
+} // namespace
+
+std::string AlignmentPointName(int p) {
+    if (p == 0) return "起点";
+    if (p == ipsuu + 1) return "終点";
+    return "IP" + rt::CStr(p);
+}
+
+IpAlignmentResult ComputeIpAlignment() {
+    IpAlignmentResult result;
+    const int n = ipsuu;
+    result.message = RefusalOf(n);
+    if (!result.message.empty()) {
+        result.status = IpAlignmentResult::Status::Refused;
+        return result;
+    }
+    LegsAnglesAndCurvePoints(n, result);
+    Totals(n);
+    if (!Centres(n, result)) return result;
+    Directions(n);
+    RoundedPiecesAndChainages(n);
+    return result;
+}
+
+} // namespace 縦断bus

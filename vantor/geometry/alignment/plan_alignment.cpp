@@ -1,0 +1,44 @@
+#include "vantor/geometry/alignment/plan_alignment.h"
+
+#include "platform/forms/msgbox.h"
+#include "vantor/geometry/grid/hyoujitate.h"
+#include "vantor/geometry/alignment/ip_alignment_run.h"
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/geometry/alignment/tsuikasokuten.h"
+#include "vantor/model/縦断bus.h"
+
+namespace 縦断bus {
+
+namespace {
+
+constexpr char kAddedStationsMessage[] =
+    "場合によっては、計算により追加される測点（BC,EC等）があります。そこの箇所には未入力と表示さ"
+    "れるので、幅員を入力した後、作図ボタンを押してください。";
+
+} // namespace
+
+bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen) {
+    if (!ComputePlanAlignment()) return false;
+    if (!tsuikasokuten()) return false;
+    keisantate();
+    hyoujitate();
+    loadCrossSlopeScreen();
+    forms::MsgBox(kAddedStationsMessage);
+    PlaceAllStations();
+    return true;
+}
+
+bool ComputePlanAlignment() {
+    return RunIpAlignment(IpSheetColumns::WithCurvePointsAndTotal) == IpAlignmentResult::Status::Computed;
+}
+
+void PlaceAllStations() {
+    hojokyori = 1.0f;
+    heimensokutensuu = sokutensuu;
+    const int count = sokutensuu;
+    for (int k = 1; k <= count; ++k) sokutenkyori(k) = static_cast<float>(double(tatedata(k, 1)) * 1000);
+    for (sokutenbangou = 1; sokutenbangou <= count; ++sokutenbangou) keisansokutenzahyou();
+}
+
+} // namespace 縦断bus

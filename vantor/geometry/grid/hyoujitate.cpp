@@ -1,0 +1,65 @@
+#include "vantor/geometry/grid/hyoujitate.h"
+
+#include "platform/runtime/number_text.h"
+#include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/縦断bus.h"
+
+#include <cmath>
+
+namespace 縦断bus {
+
+namespace {
+
+constexpr std::array<const char*, kGridColumns> kHeaders = {
+    "    測    点", "  地 盤 高", " 基準計画高", "  曲 線 長",
+    "  計 画 高",   "  切    土", "  盛    土", "   勾      配 (%)"};
+
+std::string CellText(float value) { return value == kEmpty ? std::string() : rt::CStr(value); }
+
+// "B.C 2 (123.45)" when the station text is the BC of IP 2 (EC likewise), else the text.
+std::string MarkedStation(const std::string& station) {
+    if (ipkeisanflg != 1) return station;
+    for (int k = 1; k <= ipsuu; ++k) {
+        const std::string k_text = rt::CStr(k);
+        if (station == rt::CStr(static_cast<float>(bcsokuten(k) / 1000.0)))
+            return "B.C " + k_text + " (" + station + ")";
+        if (station == rt::CStr(static_cast<float>(ecsokuten(k) / 1000.0)))
+            return "E.C " + k_text + " (" + station + ")";
+    }
+    return station;
+}
+
+} // namespace
+
+std::array<std::string, kGridColumns> GridRowTexts(int row) {
+    std::array<std::string, kGridColumns> texts;
+    for (int column = 0; column <= 4; ++column) texts[column] = CellText(tatedata(row, column + 1));
+    const float difference = tatedata(row, 6);
+    if (difference > 0)
+        texts[6] = CellText(difference);
+    else
+        texts[5] = rt::CStr(std::fabs(difference));
+    if (!texts[0].empty()) {
+        texts[7] = CellText(tatedata(row, 7));
+        texts[0] = MarkedStation(texts[0]);
+    }
+    return texts;
+}
+
+void hyoujitate() {
+    forms::FlexGrid& grid = forms::Get<入出力画面>().グリッド;
+    grid.SetRows(sokutensuu + 1);
+    grid.SetCols(kGridColumns);
+    grid.SetFixedCols(0);
+    grid.SetColWidth(-1, 1380);
+    grid.SetColWidth(0, 1580);
+    grid.SetColWidth(7, 1750);
+    grid.SetRowHeight(-1, 500);
+    for (int column = 0; column < kGridColumns; ++column) grid.SetTextMatrix(0, column, kHeaders[column]);
+    for (int row = 1; row <= sokutensuu; ++row) {
+        const auto texts = GridRowTexts(row);
+        for (int column = 0; column < kGridColumns; ++column) grid.SetTextMatrix(row, column, texts[column]);
+    }
+}
+
+} // namespace 縦断bus

@@ -1,0 +1,13 @@
+#pragma once
+// The planned line sampled every 1 m from the first to the last station, for the profile
+// graph and the profile drawing: keikakusenx / keikakuseny, samples 0 .. keikakusensuu.
+#include "vantor/model/縦断bus.h"
+
+namespace 縦断bus {
+
+// Runs after a complete keisantate. Returns false, with nothing written, when there is no
+// planned line (fewer than two change points or no station) or, with a warning
+// (keikokuflg = 1), when the samples would not fit the tables.
+bool keisankeikakusen();
+
+} // namespace 縦断bus

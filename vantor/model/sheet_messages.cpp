@@ -1,0 +1,32 @@
+#include "vantor/model/sheet_messages.h"
+
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/error.h"
+#include "platform/runtime/number_text.h"
+
+namespace 縦断bus::sheet_messages {
+
+std::string NotANumber(std::string_view sheet, std::string_view cell) {
+    return std::string(sheet) + " のセル " + std::string(cell) + " が数値ではありません。";
+}
+
+std::string TooLarge(std::string_view sheet, std::string_view cell) {
+    return std::string(sheet) + " のセル " + std::string(cell) + " の数値が大きすぎます。";
+}
+
+std::string TooManyReferencePoints(int kept) {
+    return std::string("基準点は ") + rt::CStr(kept) + " 点までです。" + rt::CStr(kept + 1) +
+           " 点目からは読み込みませんでした。";
+}
+
+void Tell(std::string_view text) { forms::MsgBox(std::string(text), forms::vbExclamation); }
+
+void ReadTellingFailure(void (*read)()) {
+    try {
+        read();
+    } catch (const rt::Error& e) {
+        Tell(std::string(e.what()) + "\nこのシートは読み込みませんでした。");
+    }
+}
+
+} // namespace 縦断bus::sheet_messages

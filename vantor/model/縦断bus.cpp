@@ -1,0 +1,90 @@
+#include "vantor/model/縦断bus.h"
+
+#include "vantor/model/document.h"
+
+namespace 縦断bus {
+
+void ResetState() {
+    bukkujoutai = 0;
+    xlshuuryouflg = 0;
+    fairumei.clear();
+    hirakuflg = 0;
+    ketasuu = 0;
+    xhyouji.clear();
+    yhyouji.clear();
+    koubaisetteiflg = 0;
+    ipkeisanflg = 0;
+
+    sokutensuu = 0;
+    tatedata.Fill(0);
+    henkatensuu = 0;
+    for (auto* t : {&xb, &yb, &vcxb, &vcyb, &lv, &vcb, &vce}) t->Fill(0);
+    koubai.Fill(0);
+    kyokusensuu = 0;
+    koubaitemae.Fill(0);
+    koubaiushiro.Fill(0);
+    keisuua.Fill(0);
+    keisuub.Fill(0);
+    keisuuc.Fill(0);
+    keikakusensuu = 0;
+    keikakusenx.Fill(0);
+    keikakuseny.Fill(0);
+    wka = wkb = wkc = wkgyou = 0;
+    yuukousokutensuu = kakuteihenkatensuu = vcbflg = vceflg = 0;
+    keikokuflg = henshuugyou = 0;
+    henshuuretsu = keikokugyou = keikokuretsu = 0;
+
+    yokodata.Fill(0);
+    yokosakuzudata.Fill({});
+    rokatadata.Fill(0);
+
+    ipsuu = 0;
+    for (auto* t : {&ipx, &ipy, &iphankei, &ipkyori, &koukaku, &setsusenchou, &kyokusenchou,
+                    &chuushinx, &chuushiny, &katamuki, &iptsuikakyori, &bcsokuten, &ecsokuten, &sayuu})
+        t->Fill(0);
+    bczahyou.Fill(0);
+    eczahyou.Fill(0);
+    kukanchou.Fill(0);
+    saishochokusen = 0;
+    chokusengoukei = kyokusengoukei = souenchou = 0;
+    wkcos = wkbckatamuki = wkeckatamuki = wkbcseppen = wkecseppen = wkkyori = 0;
+
+    sokutenbangou = 0;
+    sokutenkyori.Fill(0);
+    sokutenx.Fill(0);
+    sokuteny.Fill(0);
+    heimensokutensuu = 0;
+    hojokyori = 0;
+    hojox.Fill(0);
+    hojoy.Fill(0);
+    sayuumoji.clear();
+    wkipbangou = 0;
+    wkyousokyori = wkhenkaku = wkgenchou = wkhoukoukaku = wkhidarikaku = 0;
+    wkshougen = 0;
+    for (auto* t : {&wkhojoyousokyori, &wkhojohenkaku, &wkhojogenchou, &wkhojohoukou}) t->Fill(0);
+
+    danmensuu = 0;
+    for (auto* t : {&genkyouhidari, &genkyoumigi, &kirimorihidari, &kirimorimigi}) t->Fill({});
+    tatemoji.Fill({});
+    zahyoudata.Fill(0);
+    zahyousuu = 0;
+    for (auto* t : {&d3hidarix, &d3hidariy, &d3hidariz, &d3migix, &d3migiy, &d3migiz}) t->Fill(0);
+    d3chuushin.Fill(0);
+    komando.clear();
+    ResetGurafu();
+    ReleaseDocument();
+}
+
+void ResetGurafu() {
+    gurafusokuten.Fill(0);
+    gurafujiban.Fill(0);
+    gurafukeikaku.Fill(0);
+    gurafusuu = 0;
+    gurafukeikakusen = false;
+    gurafuxmin = gurafuxmax = gurafuymin = gurafuymax = 0;
+    zentaixmin = zentaixmax = zentaiymin = zentaiymax = 0;
+    xmemori = ymemori = 0;
+    memorixmin = memorixmax = memoriymin = memoriymax = 0;
+}
+
+} // namespace 縦断bus

@@ -1,0 +1,127 @@
+#pragma once
+// The computation unit: the program's shared tables and variables. Every screen and every
+// computation exchanges its data through them. Numeric tables are single precision and mark
+// an empty cell with 99999; lengths of the profile are metres, of the plan millimetres.
+#include "platform/runtime/table.h"
+
+#include <string>
+
+namespace 縦断bus {
+
+using rt::Table;
+
+inline constexpr float kEmpty = 99999.0f;  // an empty numeric cell
+
+// ---- State of the workbook document ----
+inline int bukkujoutai = 0;     // 0 none, 1 created by New, 2 opened by Open
+inline int xlshuuryouflg = 0;   // -1 once Open has opened a workbook
+inline std::string fairumei;    // file name last chosen in the Open or Save dialog
+inline int hirakuflg = 0;       // 1 after Open has started, 0 after New
+
+// ---- Settings and flags ----
+inline int ketasuu = 0;             // decimals of computed heights and distances (2 or 3)
+inline std::string xhyouji, yhyouji; // profile-graph grid lines: "v" shown, "s" hidden
+inline int koubaisetteiflg = 0;     // opening mode of the cross-slope screen
+inline int ipkeisanflg = 0;         // 1 once Open computed the alignment
+
+// ---- Profile (rows are stations) ----
+inline int sokutensuu = 0;          // station rows shared by every station-parallel table
+// 1 station, 2 ground, 3 reference planned height, 4 Lv, 5 planned height,
+// 6 planned - ground, 7 gradient [%], 8 distance from the previous station [m]
+inline Table<float, 500, 8> tatedata;
+inline int henkatensuu = 0;          // gradient-change points
+inline Table<float, 500> xb, yb;     // station and reference height of each change point
+inline Table<float, 100> koubai;     // gradient (ratio) from change point m to m+1
+inline int kyokusensuu = 0;          // vertical curves
+inline Table<float, 500> vcxb, vcyb, lv, vcb, vce;
+inline Table<float, 100> koubaitemae, koubaiushiro;
+inline Table<float, 50> keisuua, keisuub, keisuuc;  // height = a x^2 + b x + c
+inline float keikakusensuu = 0;      // index of the last sample of the planned line
+inline Table<float, 2000> keikakusenx, keikakuseny;
+inline float wka = 0, wkb = 0, wkc = 0, wkgyou = 0;
+inline int yuukousokutensuu = 0;    // rows 1..sokutensuu that have a station
+inline int kakuteihenkatensuu = 0;  // henkatensuu of the last run that got past the overlap check
+inline int vcbflg = 0, vceflg = 0;  // 1 when the last checked curve starts / ends too far out
+
+// ---- Warnings of the profile input and the grid editor ----
+inline int keikokuflg = 0;   // 1 once a warning has been written, 0 from the next edit check
+inline int henshuugyou = 0;  // grid row of the profile editor: the row the edit check looks at
+inline short henshuuretsu = 0;                   // grid column of the editor
+inline short keikokugyou = 0, keikokuretsu = 0;  // the cell stored last
+
+// ---- Profile graph: station, ground and planned height of the stations shown, 1 .. gurafusuu ----
+inline Table<float, 500> gurafusokuten, gurafujiban, gurafukeikaku;
+inline int gurafusuu = 0;
+inline bool gurafukeikakusen = false;  // the planned line was sampled for the graph
+inline float gurafuxmin = 0, gurafuxmax = 0, gurafuymin = 0, gurafuymax = 0;  // the view
+inline float zentaixmin = 0, zentaixmax = 0, zentaiymin = 0, zentaiymax = 0;  // whole data
+inline float xmemori = 0, ymemori = 0;                                        // grid intervals
+inline float memorixmin = 0, memorixmax = 0, memoriymin = 0, memoriymax = 0;  // grid and frame
+
+// ---- Station-parallel tables of the sections, shoulders and drawings ----
+// 1 left shoulder height, 2 left width, 3 left cross slope, 4 left reference slope, 5 station,
+// 6 planned height, 7 right reference slope, 8 right cross slope, 9 right width,
+// 10 right shoulder height
+inline Table<float, 500, 10> yokodata;
+// 0 station text, 1 existing-ground block, 2 planned block, 3-6 standard widths and slopes
+inline Table<std::string, 200, 7> yokosakuzudata;
+// 1-4 offsets L4..L1 left, 5 station, 6-9 offsets L1..L4 right [m]
+inline Table<float, 500, 9> rokatadata;
+
+// ---- Horizontal alignment: points 0 (start), 1..ipsuu (IPs), ipsuu+1 (end), millimetres ----
+inline int ipsuu = 0;
+inline Table<float, 50> ipx, ipy, iphankei, ipkyori, koukaku, setsusenchou, kyokusenchou;
+inline Table<float, 50, 3> bczahyou, eczahyou;   // column 1 X, 2 Y
+inline Table<float, 50> chuushinx, chuushiny, katamuki;
+inline Table<float, 50, 2> kukanchou;            // 1 straight before BC, 2 curve length
+inline float saishochokusen = 0;
+inline Table<float, 50> iptsuikakyori, bcsokuten, ecsokuten, sayuu;
+inline float chokusengoukei = 0, kyokusengoukei = 0, souenchou = 0;
+inline float wkcos = 0, wkbckatamuki = 0, wkeckatamuki = 0, wkbcseppen = 0, wkecseppen = 0, wkkyori = 0;
+
+// ---- Station plan positions (millimetres) ----
+inline int sokutenbangou = 0;        // station whose position is computed next
+inline Table<float, 500> sokutenkyori, sokutenx, sokuteny;
+inline int heimensokutensuu = 0;
+inline float hojokyori = 0;
+inline Table<float, 500, 2> hojox, hojoy; // 1 at chainage - hojokyori, 2 at + hojokyori
+inline std::string sayuumoji;        // "hidari" or "migi"
+// Working values of the last station placed. The plan drawing, the shoulder lines and the 3D
+// model run the same direction rules on what the last placement left in them.
+inline int wkipbangou = 0;                  // element holding the station
+inline float wkyousokyori = 0;              // distance into the element (straight or curve)
+inline Table<float, 2> wkhojoyousokyori;    // the same for auxiliary points 1 and 2
+inline float wkhenkaku = 0;                 // deflection angle l / 2R
+inline Table<float, 2> wkhojohenkaku;
+inline float wkgenchou = 0;                 // chord from the BC
+inline Table<float, 2> wkhojogenchou;
+inline float wkhoukoukaku = 0;              // angle of the incoming leg with the X axis
+inline float wkhidarikaku = 0;              // direction of the chord from the BC
+inline Table<float, 2> wkhojohoukou;
+inline int wkshougen = 0;                   // direction state 1..8 of the incoming leg
+
+// ---- Cross-section point tables (station 1..50, point 0..19, 1 offset / 2 height) ----
+inline int danmensuu = 0;            // station blocks headed on the two section sheets
+inline Table<std::string, 50, 20, 2> genkyouhidari, genkyoumigi, kirimorihidari, kirimorimigi;
+
+// ---- Label texts of the profile values for the drawings ----
+inline Table<std::string, 100, 8> tatemoji;
+
+// ---- Coordinate conversion ----
+inline Table<double, 20, 4> zahyoudata; // 1 x, 2 y on site, 3 X, 4 Y in the drawing [m]
+inline int zahyousuu = 0;
+
+// ---- 3D road model (millimetres) ----
+inline Table<float, 500, 1000> d3hidarix, d3hidariy, d3hidariz, d3migix, d3migiy, d3migiz;
+inline Table<float, 1000, 1000, 3> d3chuushin;
+
+// ---- CAD command line being built ----
+inline std::string komando;
+
+// Puts every table and variable back to its value at program start (before Main ran) and lets
+// go of the document workbook.
+void ResetState();
+// The profile graph's state alone.
+void ResetGurafu();
+
+} // namespace 縦断bus
