@@ -24,6 +24,10 @@ double ColumnWidthFromFile(unsigned units) {
 
 double KeptColumnWidth(double characters) { return std::round(characters * 100) / 100; }
 
+int ColumnPixels(double characters) {
+    return characters <= 0 ? 0 : static_cast<int>(std::lround(characters * kDigitPixels + kPaddingPixels));
+}
+
 int RowHeightForFont(int fontTwips) {
     double pixels = std::round(fontTwips / 20.0 * kPixelsPerPoint * kLineSpacing);
     return static_cast<int>(pixels) * kTwipsPerPixel;
@@ -40,6 +44,13 @@ std::map<int, int> RowHeightsByFont(const CellStore& cells) {
     });
     for (auto& [row, twips] : largest) twips = RowHeightForFont(std::max(twips, kDefaultFontTwips));
     return largest;
+}
+
+std::map<int, int> RowHeights(const SheetContent& sheet) {
+    std::map<int, int> heights = RowHeightsByFont(sheet.cells);
+    for (auto& [row, twips] : sheet.rowHeights) heights[row] = twips;
+    std::erase_if(heights, [](const auto& entry) { return entry.second == RowHeightForFont(kDefaultFontTwips); });
+    return heights;
 }
 
 } // namespace xl::detail

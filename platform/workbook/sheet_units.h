@@ -11,6 +11,7 @@
 #include <map>
 
 #include "platform/workbook/cell_store.h"
+#include "platform/workbook/sheet_content.h"
 
 namespace xl::detail {
 
@@ -24,7 +25,12 @@ double KeptColumnWidth(double characters);
 int RowHeightForFont(int fontTwips);
 // The heights of the rows of `cells` whose largest font is not the default one, by row.
 std::map<int, int> RowHeightsByFont(const CellStore& cells);
+// The heights of the rows that are not of the default height: as the sheet sets them, or as
+// their fonts need.
+std::map<int, int> RowHeights(const SheetContent& sheet);
 
 constexpr int kTwipsPerPixel = 15;
+// A column width in pixels on the screen.
+int ColumnPixels(double characters);
 
 } // namespace xl::detail

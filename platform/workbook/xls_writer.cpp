@@ -251,7 +251,7 @@ struct SheetIndexes {
     std::vector<std::uint32_t> strings;   // the shared string of each text cell, in cell order
     std::size_t cells = 0;
     int firstRow = 0, lastRow = 0, firstCol = 0, lastCol = 0; // 0-based, last ones past the end
-    std::map<int, int> fontRowHeights;    // see RowHeightsByFont
+    std::map<int, int> rowHeights;        // see RowHeights
 };
 
 // Enters every cell's format and text in the tables, so that the workbook's own records,
@@ -271,7 +271,7 @@ SheetIndexes CollectStyles(const SheetContent& sheet, StyleTable& styles, String
     });
     if (ix.cells == 0) ix.firstCol = 0;
     ix.lastRow = store.LastRow();
-    ix.fontRowHeights = RowHeightsByFont(store);
+    ix.rowHeights = RowHeights(sheet);
     return ix;
 }
 
@@ -321,12 +321,6 @@ void PutCells(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int t
     });
 }
 
-// The height of a row: as the sheet sets it, or as its fonts need.
-int RowHeight(const SheetContent& sheet, const SheetIndexes& ix, int row) {
-    if (auto it = sheet.rowHeights.find(row); it != sheet.rowHeights.end()) return it->second;
-    if (auto it = ix.fontRowHeights.find(row); it != ix.fontRowHeights.end()) return it->second;
-    return RowHeightForFont(kDefaultFontTwips);
-}
 
 // The row's record, when it holds cells or has a height of its own: its extent and height,
 // marked as set when it is not the default, so that programs that do not fit rows to their
@@ -334,7 +328,8 @@ int RowHeight(const SheetContent& sheet, const SheetIndexes& ix, int row) {
 template <class Out> void PutRow(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int row) {
     auto [first, last] = sheet.cells.RowExtent(row);
     if (first == 0 && !sheet.rowHeights.contains(row)) return;
-    int height = RowHeight(sheet, ix, row);
+    auto it = ix.rowHeights.find(row);
+    int height = it != ix.rowHeights.end() ? it->second : RowHeightForFont(kDefaultFontTwips);
     Bytes b;
     b.U16(static_cast<unsigned>(row - 1));
     b.U16(static_cast<unsigned>(first > 0 ? first - 1 : 0)); b.U16(static_cast<unsigned>(last));
