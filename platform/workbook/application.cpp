@@ -5,6 +5,7 @@
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/book_model.h"
 #include "platform/workbook/call_log_entry.h"
+#include "platform/workbook/refusal.h"
 #include "platform/workbook/sheet_view.h"
 #include "platform/workbook/workbook.h"
 #include "platform/workbook/xls_file.h"
@@ -43,8 +44,8 @@ std::shared_ptr<Workbook> CreateObject(std::string_view className) {
     std::string lower(className);
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (lower != "excel.sheet")
-        rt::Raise(rt::errApplication, "cannot create an object of the class \"" +
-                                          std::string(className) + "\"");
+        Refuse(rt::errApplication, "クラス \"" + std::string(className) +
+                                       "\" のオブジェクトは作れません。\"Excel.sheet\" を指定してください。");
     auto app = RunningApp(true);
     auto book = NewBook(app);
     SheetContent first;
@@ -92,13 +93,14 @@ void Application::SetVisible(bool visible) {
 
 std::shared_ptr<Window> Application::Windows(int index) const {
     AppState& app = LiveApp(state_);
-    if (index != 1 || !app.activeBook) rt::Raise(rt::errSubscript, "no window " + rt::CStr(index));
+    if (index != 1 || !app.activeBook)
+        Refuse(rt::errSubscript, "ウィンドウ " + rt::CStr(index) + " はありません。ブックを開いてから 1 番のウィンドウを指定してください。");
     return std::make_shared<Window>(app.activeBook);
 }
 
 std::shared_ptr<Workbook> Application::ActiveWorkbook() const {
     AppState& app = LiveApp(state_);
-    if (!app.activeBook) rt::Raise(rt::errNoObject, "no workbook is open");
+    if (!app.activeBook) Refuse(rt::errNoObject, "開いているブックがありません。ブックを開くか新しく作ってください。");
     return std::make_shared<Workbook>(app.activeBook);
 }
 

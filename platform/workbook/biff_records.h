@@ -32,6 +32,8 @@ enum Record : std::uint16_t {
     kLabel = 0x0204,
     kBoolErr = 0x0205,
     kString = 0x0207,
+    kRow = 0x0208,
+    kDefaultRowHeight = 0x0225,
     kWindow2 = 0x023E,
     kRk = 0x027E,
     kStyle = 0x0293,
@@ -47,8 +49,11 @@ constexpr std::size_t kMaxRecordData = 8224;
 // Number formats that tell the kind a number was written as (see xls_writer.cpp).
 constexpr int kGeneralFormat = 0;   // doubles
 constexpr int kIntegerFormat = 1;   // built-in "0": integers
-constexpr int kSingleFormat = 164;  // our own "General": singles
-constexpr std::u16string_view kSingleFormatCode = u"General";
+constexpr int kSingleFormat = 164;  // a format of our own: singles
+// Shown as General everywhere, and written by no other program for its plain numbers.
+constexpr std::u16string_view kSingleFormatCode = u"General;-General";
+// What other programs write for plain numbers, and what earlier versions wrote for singles.
+constexpr std::u16string_view kGeneralFormatCode = u"General";
 
 // The first cell format; formats 0 .. 14 are style formats.
 constexpr int kDefaultCellXf = 15;

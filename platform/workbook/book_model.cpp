@@ -1,6 +1,7 @@
 #include "platform/workbook/book_model.h"
 
 #include "platform/runtime/error.h"
+#include "platform/workbook/refusal.h"
 
 namespace xl::detail {
 
@@ -20,7 +21,7 @@ bool SameName(std::string_view a, std::string_view b) {
 }
 
 [[noreturn]] void Disconnected() {
-    rt::Raise(rt::errNoObject, "the spreadsheet application has quit");
+    Refuse(rt::errNoObject, "表計算のアプリケーションは終了しています。ブックを開き直してください。");
 }
 } // namespace
 

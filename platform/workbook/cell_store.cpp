@@ -42,6 +42,15 @@ CellValue CellStore::ValueOf(const StoredCell& cell) const {
     return {};
 }
 
+std::pair<int, int> CellStore::RowExtent(int row) const {
+    if (row < 1 || row > LastRow()) return {0, 0};
+    const auto& cells = rows_[row - 1];
+    std::size_t first = 0;
+    while (first < cells.size() && cells[first].IsDefault()) ++first;
+    if (first == cells.size()) return {0, 0};
+    return {static_cast<int>(first) + 1, static_cast<int>(cells.size())};
+}
+
 int CellStore::LastColumn() const {
     std::size_t last = 0;
     for (const auto& cells : rows_) last = std::max(last, cells.size());

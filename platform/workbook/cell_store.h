@@ -7,11 +7,13 @@
 //
 // Kept tidy after every change: no row ends in a cell that is empty and unformatted, and the
 // last row holds a cell, so the used extent is the size of the vectors.
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/workbook/cell_format.h"
@@ -59,12 +61,17 @@ public:
     int LastColumn() const;
 
     // Calls f(row, column, cell) on every cell that is not empty and unformatted, row by row.
-    template <class F> void ForEach(F&& f) const {
-        for (std::size_t r = 0; r < rows_.size(); ++r)
+    template <class F> void ForEach(F&& f) const { ForEachInRows(1, LastRow(), f); }
+    // The same for the rows top .. bottom.
+    template <class F> void ForEachInRows(int top, int bottom, F&& f) const {
+        for (std::size_t r = static_cast<std::size_t>(std::max(top, 1)) - 1;
+             r < std::min(rows_.size(), static_cast<std::size_t>(std::max(bottom, 0))); ++r)
             for (std::size_t c = 0; c < rows_[r].size(); ++c)
                 if (!rows_[r][c].IsDefault())
                     f(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows_[r][c]);
     }
+    // The columns of the first and the last cell of the row; {0, 0} when it holds none.
+    std::pair<int, int> RowExtent(int row) const;
 
     // Sets the value of every cell of the area; the empty value empties them.
     void SetValue(const Area& area, const CellValue& value);

@@ -48,7 +48,7 @@ float CellValue::Single() const {
     if (auto f = std::get_if<float>(&value_)) return *f;
     double d = Double();
     if (std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max())
-        rt::Raise(rt::errOverflow, "cell value " + rt::CStr(d) + " exceeds single precision");
+        throw rt::Error(rt::errOverflow, "セルの値 " + rt::CStr(d) + " は単精度の数値の範囲を超えています。値を確かめてください。");
     return static_cast<float>(d);
 }
 

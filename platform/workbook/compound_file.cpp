@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/runtime/error.h"
+#include "platform/workbook/file_faults.h"
 
 namespace xl::detail {
 
@@ -41,42 +41,47 @@ std::string Message(GError* error) {
 void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName,
                         const std::string& fileName, const ByteSink& use) {
     InitGsf();
-    auto fail = [&](const std::string& what) {
-        rt::Raise(rt::errApplication, "cannot read \"" + fileName + "\": " + what);
-    };
     GPtr<GsfInput> input(gsf_input_memory_new(file.data(), static_cast<gsf_off_t>(file.size()), FALSE));
     GError* error = nullptr;
     GPtr<GsfInfile> ole(gsf_infile_msole_new(input.get(), &error));
     if (!ole) {
         Message(error);
-        fail("not an Excel 97-2003 workbook (no OLE2 compound file, or a damaged one)");
+        RefuseRead(fileName, "Excel 97-2003 形式のブックではありません (OLE2 の複合ファイルでないか、壊れています)",
+                   kChooseWorkbook);
     }
     GPtr<GsfInput> stream(gsf_infile_child_by_name(ole.get(), streamName));
     if (!stream) {
         if (GPtr<GsfInput> old{gsf_infile_child_by_name(ole.get(), "Book")})
-            fail("a workbook of an older Excel version (before 97), which is not read");
-        fail(std::string("the compound file has no \"") + streamName + "\" stream");
+            RefuseRead(fileName, "Excel 97 より前の形式のブックは読めません",
+                       "表計算ソフトで Excel 97-2003 形式 (.xls) に保存し直してください。");
+        RefuseRead(fileName, std::string("複合ファイルに \"") + streamName + "\" ストリームがありません",
+                   kChooseWorkbook);
     }
     gsf_off_t size = gsf_input_size(stream.get());
     if (size < 0 || static_cast<std::uint64_t>(size) > file.size())
-        fail("the workbook stream is larger than the file");
+        RefuseRead(fileName, "ブックのストリームがファイルより大きくなっています", kResaveWorkbook);
     // Without a buffer of ours the library hands out the bytes in place, or its own copy when
     // the stream's sectors lie apart.
     const guint8* bytes = size > 0 ? gsf_input_read(stream.get(), static_cast<std::size_t>(size), nullptr) : nullptr;
     if (size > 0 && !bytes)
-        fail("the workbook stream cannot be read to its end (the file is damaged or truncated)");
+        RefuseRead(fileName, "ブックのストリームを最後まで読めません (ファイルが壊れているか、途中で切れています)",
+                   kResaveWorkbook);
     use({bytes, static_cast<std::size_t>(size)});
 }
 
-void WriteCompoundFile(const std::string& path, const char* streamName,
+void WriteCompoundFile(const std::string& path, const std::string& fileName, const char* streamName,
                        const std::function<void(const ByteSink&)>& fill) {
     InitGsf();
-    auto fail = [&](const std::string& what) {
-        rt::Raise(rt::errApplication, "cannot save \"" + path + "\": " + what);
+    auto fail = [&] {
+        RefuseSave(fileName, "書き込みに失敗しました",
+                   "ディスクの空きと保存先を確かめて、保存し直してください。");
     };
     GError* error = nullptr;
     GPtr<GsfOutput> sink(gsf_output_stdio_new(path.c_str(), &error));
-    if (!sink) fail(Message(error));
+    if (!sink) {
+        Message(error);
+        fail();
+    }
     GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
     GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
     bool ok = child != nullptr;
@@ -87,7 +92,7 @@ void WriteCompoundFile(const std::string& path, const char* streamName,
     ok = child && gsf_output_close(child.get()) && ok;
     ok = gsf_output_close(GSF_OUTPUT(ole.get())) && ok;
     if (!gsf_output_is_closed(sink.get())) ok = gsf_output_close(sink.get()) && ok;
-    if (!ok) fail("writing failed");
+    if (!ok) fail();
 }
 
 } // namespace xl::detail

@@ -17,8 +17,9 @@ void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamNa
                         const ByteSink& use);
 
 // Writes a compound file holding one stream to `path`; `fill` writes the stream's bytes
-// through the function it is given. Raises 1004 when the file cannot be written.
-void WriteCompoundFile(const std::string& path, const char* streamName,
+// through the function it is given. Raises 1004 naming `fileName` when the file cannot be
+// written.
+void WriteCompoundFile(const std::string& path, const std::string& fileName, const char* streamName,
                        const std::function<void(const ByteSink&)>& fill);
 
 } // namespace xl::detail

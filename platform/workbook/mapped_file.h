@@ -9,8 +9,9 @@ namespace xl::detail {
 
 class MappedFile {
 public:
-    // Raises 1004 naming the file when it cannot be opened or mapped.
-    explicit MappedFile(const std::string& path);
+    // Raises 1004 naming the file when it is no regular file, is larger than `maxSize` bytes
+    // (told before anything is read) or cannot be opened or mapped.
+    MappedFile(const std::string& path, std::size_t maxSize);
     ~MappedFile();
     MappedFile(const MappedFile&) = delete;
     MappedFile& operator=(const MappedFile&) = delete;

@@ -5,6 +5,9 @@
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/book_model.h"
+#include "platform/workbook/range_address.h"
+#include "platform/workbook/refusal.h"
+#include "platform/workbook/sheet_units.h"
 #include "platform/workbook/style_codes.h"
 #include "platform/workbook/workbook.h"
 
@@ -24,34 +27,44 @@ long long CellCount(const Area& a) {
     return static_cast<long long>(a.bottom - a.top + 1) * (a.right - a.left + 1);
 }
 
-[[noreturn]] void Refuse(const std::string& what) { rt::Raise(rt::errApplication, what); }
+[[noreturn]] void Refuse(const std::string& what) { detail::Refuse(rt::errApplication, what); }
 
-void CheckValue(const CellValue& value) {
+// 「ブック "…" のシート "…" のセル B6」, or 「… のセル A1:B2」 for a range.
+std::string AreaPlace(const SheetData& sheet, const Area& a) {
+    std::string place = CellPlace(sheet, a.top, a.left);
+    if (a.bottom != a.top || a.right != a.left) place += ":" + CellName(a.bottom, a.right);
+    return place;
+}
+
+void CheckValue(const SheetData& sheet, const Area& a, const CellValue& value) {
     switch (value.Kind()) {
     case ValueKind::Text:
         if (rt::Len(value.Text()) > kMaxTextLength)
-            Refuse("a cell holds at most 32767 characters");
+            Refuse(AreaPlace(sheet, a) + " に入れる文字列が長すぎます。セルに入るのは 32767 文字までです。");
         break;
     case ValueKind::Single:
     case ValueKind::Double:
-        if (!std::isfinite(value.Double())) Refuse("a cell cannot hold " + value.Text());
+        if (!std::isfinite(value.Double()))
+            Refuse(AreaPlace(sheet, a) + " に " + value.Text() +
+                   " は入れられません。値が大きすぎるか数値になっていません。元の入力値を確かめてください。");
         break;
     case ValueKind::Integer:
         if (std::fabs(value.Double()) > kLargestExactInteger)
-            rt::Raise(rt::errOverflow, "integer " + value.Text() + " is too large for a cell");
+            detail::Refuse(rt::errOverflow, AreaPlace(sheet, a) + " に整数 " + value.Text() +
+                                                " は大きすぎて入れられません。元の入力値を確かめてください。");
         break;
     case ValueKind::Empty: break;
     }
 }
 
-void CheckCellCount(const Area& a) {
+void CheckCellCount(const SheetData& sheet, const Area& a) {
     if (CellCount(a) > kMaxCellsPerCall)
-        Refuse("a range of more than 1048576 cells cannot be set at once");
+        Refuse(AreaPlace(sheet, a) + " は広すぎて一度には設定できません。1048576 セルまでに分けてください。");
 }
 
 // Calls `edit` on the format of every cell of the area.
 void EditFormats(SheetData& sheet, const Area& a, const std::function<void(CellFormat&, int, int)>& edit) {
-    CheckCellCount(a);
+    CheckCellCount(sheet, a);
     sheet.content.cells.EditFormats(a, edit);
     NotifyChanged(*sheet.book.lock());
 }
@@ -100,8 +113,8 @@ CellValue Range::Value() const { return LiveSheet(sheet_).content.cells.Value(ar
 
 void Range::SetValue(const CellValue& value) {
     SheetData& sheet = LiveSheet(sheet_);
-    CheckValue(value);
-    CheckCellCount(area_);
+    CheckValue(sheet, area_, value);
+    CheckCellCount(sheet, area_);
     sheet.content.cells.SetValue(area_, value);
     NotifyChanged(*sheet.book.lock());
 }
@@ -125,7 +138,7 @@ std::shared_ptr<xl::Interior> Range::Interior() const {
 std::shared_ptr<xl::Border> Range::Borders(int index) const {
     LiveSheet(sheet_);
     if (index < xlEdgeLeft || index > xlInsideHorizontal)
-        Refuse("no border with the index " + rt::CStr(index));
+        Refuse("罫線の番号 " + rt::CStr(index) + " はありません。7 から 12 で指定してください。");
     return std::make_shared<xl::Border>(sheet_, area_, index);
 }
 
@@ -137,9 +150,9 @@ double Range::ColumnWidth() const {
 
 void Range::SetColumnWidth(double width) {
     SheetData& sheet = LiveSheet(sheet_);
-    if (!(width >= 0 && width <= 255)) Refuse("a column width lies between 0 and 255");
-    // Kept in the file's unit, 1/256 of a character.
-    double stored = std::round(width * 256) / 256;
+    if (!(width >= 0 && width <= 255))
+        Refuse(AreaPlace(sheet, area_) + " の列幅 " + rt::CStr(width) + " は設定できません。0 から 255 で指定してください。");
+    double stored = KeptColumnWidth(width);
     for (int c = area_.left; c <= area_.right; ++c) sheet.content.columnWidths[c] = stored;
     NotifyChanged(*sheet.book.lock());
 }
@@ -156,7 +169,9 @@ double Font::Size() const {
 
 void Font::SetSize(double points) {
     SheetData& sheet = LiveSheet(sheet_);
-    if (!(points >= 1 && points <= 409)) Refuse("a font size lies between 1 and 409");
+    if (!(points >= 1 && points <= 409))
+        Refuse(AreaPlace(sheet, area_) + " の文字の大きさ " + rt::CStr(points) +
+               " は設定できません。1 から 409 ポイントで指定してください。");
     int twips = static_cast<int>(std::lround(points * 20));
     EditFormats(sheet, area_, [&](CellFormat& f, int, int) { f.fontTwips = twips; });
 }
@@ -184,13 +199,13 @@ void ChangeEdges(SheetData& sheet, const Area& a, int index, const std::function
 
 void Border::SetLineStyle(int style) {
     SheetData& sheet = LiveSheet(sheet_);
-    if (!IsLineStyle(style)) Refuse("no line style " + rt::CStr(style));
+    if (!IsLineStyle(style)) Refuse("罫線の種類 " + rt::CStr(style) + " はありません。");
     ChangeEdges(sheet, area_, index_, [&](EdgeStyle& e) { e.lineStyle = style; });
 }
 
 void Border::SetWeight(int weight) {
     SheetData& sheet = LiveSheet(sheet_);
-    if (!IsWeight(weight)) Refuse("no border weight " + rt::CStr(weight));
+    if (!IsWeight(weight)) Refuse("罫線の太さ " + rt::CStr(weight) + " はありません。");
     ChangeEdges(sheet, area_, index_, [&](EdgeStyle& e) {
         if (e.lineStyle == xlLineStyleNone) e.lineStyle = xlContinuous;
         e.weight = weight;
@@ -200,7 +215,7 @@ void Border::SetWeight(int weight) {
 void Border::SetColorIndex(int index) {
     SheetData& sheet = LiveSheet(sheet_);
     if (!IsPaletteColor(index) && index != xlColorIndexAutomatic)
-        Refuse("no border colour index " + rt::CStr(index));
+        Refuse("罫線の色番号 " + rt::CStr(index) + " はありません。1 から 56 か自動で指定してください。");
     ChangeEdges(sheet, area_, index_, [&](EdgeStyle& e) {
         if (e.lineStyle == xlLineStyleNone) e.lineStyle = xlContinuous;
         e.colorIndex = index;
@@ -219,7 +234,7 @@ int Interior::Pattern() const { return FormatAt(LiveSheet(sheet_), area_.top, ar
 void Interior::SetColorIndex(int index) {
     SheetData& sheet = LiveSheet(sheet_);
     if (!IsPaletteColor(index) && index != xlColorIndexAutomatic && index != xlColorIndexNone)
-        Refuse("no interior colour index " + rt::CStr(index));
+        Refuse("塗りつぶしの色番号 " + rt::CStr(index) + " はありません。1 から 56 か自動かなしで指定してください。");
     EditFormats(sheet, area_, [&](CellFormat& f, int, int) {
         f.interiorColor = index;
         if (index == xlColorIndexNone) f.pattern = xlPatternNone;
@@ -229,7 +244,7 @@ void Interior::SetColorIndex(int index) {
 
 void Interior::SetPattern(int pattern) {
     SheetData& sheet = LiveSheet(sheet_);
-    if (!IsPattern(pattern)) Refuse("no interior pattern " + rt::CStr(pattern));
+    if (!IsPattern(pattern)) Refuse("塗りつぶしの模様 " + rt::CStr(pattern) + " はありません。");
     EditFormats(sheet, area_, [&](CellFormat& f, int, int) {
         f.pattern = pattern;
         if (pattern == xlPatternNone) f.interiorColor = xlColorIndexNone;

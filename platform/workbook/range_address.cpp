@@ -6,6 +6,7 @@
 
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
+#include "platform/workbook/refusal.h"
 
 namespace xl::detail {
 
@@ -35,7 +36,8 @@ std::string ToAscii(std::string_view address) {
 }
 
 [[noreturn]] void BadAddress(std::string_view address) {
-    rt::Raise(rt::errApplication, "not a cell address: \"" + std::string(address) + "\"");
+    Refuse(rt::errApplication, "\"" + std::string(address) +
+                                   "\" はセルの番地ではありません。\"A1\" や \"B4:D50\" の形で指定してください。");
 }
 
 // One cell reference starting at `pos`; advances `pos`.
@@ -87,8 +89,14 @@ Area ParseAddress(std::string_view address) {
 
 void CheckCell(int row, int column) {
     if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
-        rt::Raise(rt::errApplication, "cell (" + rt::CStr(row) + ", " +
-                                          rt::CStr(column) + ") lies outside the sheet");
+        Refuse(rt::errApplication, "セル (" + rt::CStr(row) + " 行, " + rt::CStr(column) +
+                                       " 列) はシートの外です。行は 1 から 65536、列は 1 から 256 で指定してください。");
+}
+
+std::string CellName(int row, int column) {
+    std::string letters;
+    for (int c = column; c > 0; c = (c - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
+    return letters + rt::CStr(row);
 }
 
 } // namespace xl::detail

@@ -4,6 +4,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QHeaderView>
 #include <QPointer>
 #include <QTableView>
 #include <QTimer>
@@ -14,6 +15,8 @@
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/book_model.h"
+#include "platform/workbook/sheet_cell_delegate.h"
+#include "platform/workbook/sheet_units.h"
 #include "platform/workbook/sheet_view.h"
 
 namespace xl::detail {
@@ -99,7 +102,8 @@ bool SheetGridModel::setData(const QModelIndex& index, const QVariant& value, in
     CellValue typed = rt::IsNumeric(text) ? CellValue(rt::CDbl(text)) : CellValue(text);
     int row = index.row() + 1, column = index.column() + 1;
     sheet_->content.cells.SetValue(Area{row, column, row, column}, typed);
-    emit dataChanged(index, index);
+    // A text may run on into the cells to its right, or be cut by the new value.
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columns_ - 1));
     return true;
 }
 
@@ -136,10 +140,16 @@ void SheetWindow::Rebuild() {
     for (auto& sheet : shown_) {
         auto* view = new QTableView;
         view->setModel(new SheetGridModel(sheet, view));
+        view->setItemDelegate(new SheetCellDelegate(view));
+        view->setShowGrid(false); // drawn by the cells, so that running texts cross no line
+        view->horizontalHeader()->setDefaultSectionSize(ColumnPixels(kDefaultColumnWidth));
+        view->verticalHeader()->setDefaultSectionSize(RowHeightForFont(kDefaultFontTwips) / kTwipsPerPixel);
+        view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         for (auto& [column, width] : sheet->content.columnWidths)
-            if (column <= kMaxColumns) view->setColumnWidth(column - 1, static_cast<int>(width * 8 + 5));
+            if (column <= kMaxColumns) view->setColumnWidth(column - 1, ColumnPixels(width));
         tabs_->addTab(view, QString::fromStdString(sheet->content.name));
     }
+    ShowRowHeights();
     tabs_->setCurrentIndex(book_->activeSheet);
     setWindowTitle(QString::fromStdString(book_->name));
     rebuilding_ = false;
@@ -157,9 +167,19 @@ void SheetWindow::Refresh() {
     for (int i = 0; i < tabs_->count(); ++i)
         if (auto* view = qobject_cast<QTableView*>(tabs_->widget(i)))
             static_cast<SheetGridModel*>(view->model())->Refresh();
+    ShowRowHeights();
     rebuilding_ = true;
     tabs_->setCurrentIndex(book_->activeSheet);
     rebuilding_ = false;
+}
+
+void SheetWindow::ShowRowHeights() {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        auto* view = qobject_cast<QTableView*>(tabs_->widget(i));
+        if (!view) continue;
+        for (auto& [row, twips] : RowHeights(shown_[i]->content))
+            if (row <= view->model()->rowCount()) view->setRowHeight(row - 1, twips / kTwipsPerPixel);
+    }
 }
 
 SheetWindow* CurrentSheetWindow() { return Current().data(); }

@@ -1,6 +1,7 @@
 #pragma once
 // The spreadsheet's window: the active workbook's sheets as tabs of cell grids that the user
-// can edit. It exists while the application and the workbook window are visible and a
+// can edit, with the sheets' column widths and row heights, and texts running on into empty
+// cells. It exists while the application and the workbook window are visible and a
 // QApplication runs (see sheet_view.h); cells typed as numbers are kept as numbers.
 #include <QAbstractTableModel>
 #include <QTabWidget>
@@ -40,6 +41,8 @@ public:
 
 private:
     void Rebuild();
+    // Sets the rows of every tab as high as their sheet makes them.
+    void ShowRowHeights();
 
     std::shared_ptr<BookData> book_;
     QTabWidget* tabs_;

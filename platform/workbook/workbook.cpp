@@ -4,6 +4,7 @@
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/book_model.h"
 #include "platform/workbook/call_log_entry.h"
+#include "platform/workbook/refusal.h"
 #include "platform/workbook/sheet_view.h"
 #include "platform/workbook/workbook.h"
 #include "platform/workbook/xls_file.h"
@@ -16,14 +17,16 @@ namespace {
 
 std::shared_ptr<Worksheet> SheetByName(const std::shared_ptr<BookData>& book, std::string_view name) {
     int i = FindSheet(LiveBook(book), name);
-    if (i < 0) rt::Raise(rt::errSubscript, "no sheet named \"" + std::string(name) + "\"");
+    if (i < 0)
+        Refuse(rt::errSubscript, "ブック \"" + book->fullName + "\" にシート \"" + std::string(name) +
+                                     "\" がありません。このプログラムで作ったブックか、シート名を確かめてください。");
     return std::make_shared<Worksheet>(book->sheets[i]);
 }
 
 std::shared_ptr<Worksheet> SheetByIndex(const std::shared_ptr<BookData>& book, int index) {
     BookData& b = LiveBook(book);
     if (index < 1 || index > static_cast<int>(b.sheets.size()))
-        rt::Raise(rt::errSubscript, "no sheet " + rt::CStr(index));
+        Refuse(rt::errSubscript, "ブック \"" + b.fullName + "\" に " + rt::CStr(index) + " 番目のシートはありません。");
     return std::make_shared<Worksheet>(b.sheets[index - 1]);
 }
 
@@ -63,7 +66,7 @@ void Workbook::SaveAs(const std::string& fileName) {
     BookData& b = LiveBook(book_);
     LogCall("SaveAs(" + fileName + ")");
     std::filesystem::path path(fileName);
-    if (fileName.empty()) rt::Raise(rt::errApplication, "SaveAs needs a file name");
+    if (fileName.empty()) Refuse(rt::errApplication, "保存するファイル名がありません。ファイル名を指定してください。");
     if (!path.has_extension()) path += ".xls";
     std::vector<const SheetContent*> sheets;
     for (auto& s : b.sheets) sheets.push_back(&s->content);

@@ -3,6 +3,7 @@
 #include "platform/workbook/book_model.h"
 #include "platform/workbook/call_log_entry.h"
 #include "platform/workbook/range_address.h"
+#include "platform/workbook/refusal.h"
 #include "platform/workbook/workbook.h"
 
 namespace xl {
@@ -13,14 +14,14 @@ namespace {
 
 void CheckSheetName(const BookData& book, const SheetData& self, std::string_view name) {
     std::string quoted = "\"" + std::string(name) + "\"";
-    if (name.empty() || rt::Len(name) > 31)
-        rt::Raise(rt::errApplication, "a sheet name must have 1 to 31 characters: " + quoted);
+    std::string what = SheetPlace(self) + " の名前を " + quoted + " にはできません。";
+    if (name.empty() || rt::Len(name) > 31) Refuse(rt::errApplication, what + "1 文字から 31 文字の名前にしてください。");
     if (name.find_first_of(":\\/?*[]") != std::string_view::npos || name.front() == '\'' ||
         name.back() == '\'')
-        rt::Raise(rt::errApplication, "a sheet name cannot contain : \\ / ? * [ ] " + quoted);
+        Refuse(rt::errApplication, what + ": \\ / ? * [ ] を含まず、' で始まりも終わりもしない名前にしてください。");
     int other = FindSheet(book, name);
     if (other >= 0 && book.sheets[other].get() != &self)
-        rt::Raise(rt::errApplication, "another sheet is already named " + quoted);
+        Refuse(rt::errApplication, what + "同じ名前のシートがあります。別の名前にしてください。");
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 #include "platform/workbook/xls_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 
-#include "platform/runtime/error.h"
 #include "platform/workbook/compound_file.h"
+#include "platform/workbook/file_faults.h"
 #include "platform/workbook/mapped_file.h"
 #include "platform/workbook/xls_reader.h"
 #include "platform/workbook/xls_writer.h"
@@ -16,14 +20,43 @@ constexpr const char* kStreamName = "Workbook";
 // Short streams would go into the compound file's mini stream, which some readers of
 // workbooks do not expect; the stream is padded to the regular sector threshold.
 constexpr std::size_t kMinStreamSize = 4096;
-constexpr std::uintmax_t kMaxFileSize = 1u << 30;
+constexpr std::size_t kMaxFileSize = std::size_t{1} << 30;
+constexpr std::size_t kMaxNameBytes = 255;
+constexpr std::string_view kTemporarySuffix = ".saving";
+
+// The file a save writes first, beside `path`: its name with a suffix, cut short (at a whole
+// UTF-8 character) when the name leaves no room for it.
+std::filesystem::path TemporaryFor(const std::filesystem::path& path) {
+    std::string name = path.filename().string();
+    std::size_t room = kMaxNameBytes - kTemporarySuffix.size();
+    if (name.size() > room) {
+        name.resize(room);
+        while (!name.empty() && (static_cast<unsigned char>(name.back()) & 0xC0) == 0x80) name.pop_back();
+        if (!name.empty() && (static_cast<unsigned char>(name.back()) & 0x80)) name.pop_back();
+    }
+    return path.parent_path() / (name + std::string(kTemporarySuffix));
+}
+
+// Refuses, before anything is written, a name the system cannot store and a place that
+// cannot take the file, with the reason the system gives.
+void CheckSavePlace(const std::string& path, const std::filesystem::path& temporary) {
+    if (std::filesystem::path(path).filename().string().size() > kMaxNameBytes)
+        RefuseSaveForErrno(path, ENAMETOOLONG);
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) RefuseSaveForErrno(path, EISDIR);
+    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) RefuseSaveForErrno(path, errno);
+    ::close(fd);
+}
+
 } // namespace
 
 void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets,
                   int activeSheet) {
-    std::string temporary = path + ".saving";
+    const std::filesystem::path temporary = TemporaryFor(path);
+    CheckSavePlace(path, temporary);
     try {
-        WriteCompoundFile(temporary, kStreamName, [&](const ByteSink& write) {
+        WriteCompoundFile(temporary.string(), path, kStreamName, [&](const ByteSink& write) {
             std::size_t size = WriteWorkbookStream(sheets, activeSheet, write);
             if (size < kMinStreamSize) write(std::vector<std::uint8_t>(kMinStreamSize - size, 0));
         });
@@ -35,17 +68,12 @@ void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*
     std::filesystem::rename(temporary, path, ec);
     if (ec) {
         std::remove(temporary.c_str());
-        rt::Raise(rt::errApplication, "cannot save \"" + path + "\": " + ec.message());
+        RefuseSaveForErrno(path, ec.value());
     }
 }
 
 BookContent ReadXlsFile(const std::string& path) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec))
-        rt::Raise(rt::errApplication, "cannot read \"" + path + "\": no such file");
-    MappedFile file(path);
-    if (file.Bytes().size() > kMaxFileSize)
-        rt::Raise(rt::errApplication, "cannot read \"" + path + "\": the file is larger than 1 GB");
+    MappedFile file(path, kMaxFileSize);
     return ReadXlsBytes(file.Bytes(), path);
 }
 

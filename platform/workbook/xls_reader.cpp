@@ -1,12 +1,15 @@
 #include "platform/workbook/xls_reader.h"
 
 #include <bit>
+#include <cstdlib>
 #include <cmath>
 #include <map>
 #include <optional>
 #include <vector>
 
-#include "platform/runtime/error.h"
+#include "platform/workbook/file_faults.h"
+#include "platform/workbook/range_address.h"
+#include "platform/workbook/sheet_units.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/biff_records.h"
 #include "platform/workbook/style_codes.h"
@@ -21,9 +24,7 @@ using Span = std::span<const std::uint8_t>;
 class Fault {
 public:
     explicit Fault(const std::string& fileName) : fileName_(fileName) {}
-    [[noreturn]] void operator()(const std::string& what) const {
-        rt::Raise(rt::errApplication, "cannot read \"" + fileName_ + "\": " + what);
-    }
+    [[noreturn]] void operator()(const std::string& what) const { RefuseRead(fileName_, what, kResaveWorkbook); }
 
 private:
     std::string fileName_;
@@ -68,13 +69,13 @@ private:
 
     std::uint16_t Header(Span& data) {
         if (pos_ + 4 > stream_.size())
-            fault_("the workbook stream ends at offset " + rt::CStr(static_cast<long long>(pos_)) +
-                   " before its end record");
+            fault_("ブックのストリームが終わりのレコードの前 (位置 " + rt::CStr(static_cast<long long>(pos_)) +
+                   ") で切れています");
         std::uint16_t type = U16At(pos_);
         std::size_t length = U16At(pos_ + 2);
         if (pos_ + 4 + length > stream_.size())
-            fault_("record " + rt::CStr(type) + " at offset " +
-                   rt::CStr(static_cast<long long>(pos_)) + " runs past the end of the stream");
+            fault_("位置 " + rt::CStr(static_cast<long long>(pos_)) + " のレコード (種類 " + rt::CStr(type) +
+                   ") がストリームの終わりを越えています");
         data = stream_.subspan(pos_ + 4, length);
         pos_ += 4 + length;
         return type;
@@ -163,7 +164,7 @@ private:
         while (part_ < parts_.size() && pos_ == parts_[part_].size()) { ++part_; pos_ = 0; }
         if (part_ == parts_.size()) Short();
     }
-    [[noreturn]] void Short() { fault_(std::string(what_) + " is shorter than its contents"); }
+    [[noreturn]] void Short() { fault_(std::string(what_) + "が中身より短くなっています"); }
 
     const std::vector<Span>& parts_;
     std::size_t part_ = 0, pos_ = 0;
@@ -172,9 +173,20 @@ private:
     std::u16string utf16_; // the string being read, reused from one to the next
 };
 
+// The kind a cell format's numbers were written as.
+enum class NumberKind {
+    Double,
+    Integer,
+    Single,
+    // The plain "General" of a format of the file's own: singles in files of the program's
+    // earlier versions, any number in those of other writers. Only a number the value shows
+    // to be a widened single is taken for one.
+    WidenedSingle,
+};
+
 struct XfInfo {
     CellFormat format;
-    ValueKind numberKind = ValueKind::Double;
+    NumberKind numberKind = NumberKind::Double;
 };
 
 struct SheetEntry {
@@ -212,6 +224,28 @@ struct Globals {
     int activeSheet = 0;
 };
 
+bool IsSingle(double v) { return static_cast<double>(static_cast<float>(v)) == v; }
+
+// A single widened to double carries binary digits no decimal number of 15 digits gives back
+// (12.3f is 12.30000019073486328125); a number another program wrote as a double is exact in
+// its 15-digit text (12345.625, 20000000), and so keeps every digit it has.
+bool IsWidenedSingle(double v) {
+    return IsSingle(v) && std::strtod(rt::CStr(v).c_str(), nullptr) != v;
+}
+
+// The kind a number of a cell format is kept as; a number its format's kind cannot hold
+// exactly stays a double.
+ValueKind KindOf(NumberKind kind, double v) {
+    switch (kind) {
+    case NumberKind::Integer:
+        return v == std::trunc(v) && std::fabs(v) <= 9007199254740992.0 ? ValueKind::Integer : ValueKind::Double;
+    case NumberKind::Single: return IsSingle(v) ? ValueKind::Single : ValueKind::Double;
+    case NumberKind::WidenedSingle: return IsWidenedSingle(v) ? ValueKind::Single : ValueKind::Double;
+    case NumberKind::Double: break;
+    }
+    return ValueKind::Double;
+}
+
 double RkValue(std::uint32_t rk) {
     double v = (rk & 0x2) ? static_cast<double>(static_cast<std::int32_t>(rk) >> 2)
                           : std::bit_cast<double>(static_cast<std::uint64_t>(rk & 0xFFFFFFFC) << 32);
@@ -235,15 +269,17 @@ XfInfo ReadXf(Reader& in, const Globals& g) {
     xf.format.edges[kEdgeBottom] = EdgeFromCodes((lines >> 12) & 0xF, (colors >> 7) & 0x7F);
     xf.format.pattern = PatternFromCode(static_cast<int>(colors >> 26));
     if (xf.format.pattern != xlPatternNone) xf.format.interiorColor = ColorFromCode(fill & 0x7F);
-    if (numberFormat == biff::kIntegerFormat) xf.numberKind = ValueKind::Integer;
+    if (numberFormat == biff::kIntegerFormat) xf.numberKind = NumberKind::Integer;
     auto it = g.formats.find(static_cast<int>(numberFormat));
-    if (numberFormat >= biff::kSingleFormat && it != g.formats.end() && it->second == biff::kSingleFormatCode)
-        xf.numberKind = ValueKind::Single;
+    if (numberFormat >= biff::kSingleFormat && it != g.formats.end()) {
+        if (it->second == biff::kSingleFormatCode) xf.numberKind = NumberKind::Single;
+        else if (it->second == biff::kGeneralFormatCode) xf.numberKind = NumberKind::WidenedSingle;
+    }
     return xf;
 }
 
 void ReadSst(const RecordData& r, Globals& g, const Fault& fault) {
-    Reader in(r, fault, "the shared string table");
+    Reader in(r, fault, "共有文字列の表");
     in.U32();
     std::uint32_t unique = in.U32();
     // The count is only trusted as far as the data go.
@@ -255,23 +291,23 @@ void CheckBof(Reader& in, std::uint16_t expectedType, const Fault& fault, const 
     std::uint16_t version = in.U16();
     std::uint16_t type = in.U16();
     if (version != biff::kBiff8)
-        fault(where + " is not in the Excel 97-2003 (BIFF8) format");
-    if (type != expectedType) fault(where + " is not of the expected kind");
+        fault(where + "が Excel 97-2003 (BIFF8) 形式ではありません");
+    if (type != expectedType) fault(where + "の種類が違います");
 }
 
 Globals ReadGlobals(Span stream, const Fault& fault) {
     Globals g;
     RecordStream records(stream, 0, fault);
     const RecordData& first = records.Next();
-    if (first.type != biff::kBof) fault("the workbook stream does not begin with a BOF record");
+    if (first.type != biff::kBof) fault("ブックのストリームが始まりのレコード (BOF) で始まっていません");
     {
-        Reader in(first, fault, "the BOF record");
-        CheckBof(in, biff::kGlobalsType, fault, "the workbook");
+        Reader in(first, fault, "ブックの始まりのレコード");
+        CheckBof(in, biff::kGlobalsType, fault, "ブック");
     }
     for (;;) {
         const RecordData& r = records.Next();
         if (r.type == biff::kEof) break;
-        Reader in(r, fault, "a record of the workbook");
+        Reader in(r, fault, "ブックのレコード");
         switch (r.type) {
         case biff::kFont: g.fontTwips.push_back(in.U16()); break;
         case biff::kFormat: {
@@ -302,13 +338,13 @@ public:
         : g_(g), sheet_(sheet), fault_(fault), xfFormats_(g.xfs.size(), kNoFormat) {}
 
     void Read(Span stream, std::uint32_t offset) {
-        if (offset >= stream.size()) Fail("begins past the end of the workbook stream");
+        if (offset >= stream.size()) Fail("がブックのストリームの終わりより後から始まっています");
         RecordStream records(stream, offset, fault_);
         const RecordData& first = records.Next();
-        if (first.type != biff::kBof) Fail("does not begin with a BOF record");
+        if (first.type != biff::kBof) Fail("が始まりのレコード (BOF) で始まっていません");
         {
-            Reader in(first, fault_, "a sheet's BOF record");
-            CheckBof(in, biff::kWorksheetType, fault_, "sheet \"" + sheet_.name + "\"");
+            Reader in(first, fault_, "シートの始まりのレコード");
+            CheckBof(in, biff::kWorksheetType, fault_, "シート \"" + sheet_.name + "\" ");
         }
         int depth = 1; // embedded objects (charts) bring their own BOF .. EOF
         while (depth > 0) {
@@ -317,20 +353,32 @@ public:
             else if (r.type == biff::kEof) --depth;
             else if (depth == 1) Record(r);
         }
+        KeepHeightsApartFromFonts();
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& what) { fault_("sheet \"" + sheet_.name + "\" " + what); }
+    // A height the row's fonts give it anyway is no height of its own.
+    void KeepHeightsApartFromFonts() {
+        const int defaultHeight = RowHeightForFont(kDefaultFontTwips);
+        std::map<int, int> byFont = RowHeightsByFont(sheet_.cells);
+        std::erase_if(sheet_.rowHeights, [&](const auto& entry) {
+            auto it = byFont.find(entry.first);
+            return entry.second == (it == byFont.end() ? defaultHeight : it->second);
+        });
+    }
+
+    [[noreturn]] void Fail(const std::string& what) { fault_("シート \"" + sheet_.name + "\" " + what); }
 
     void Record(const RecordData& r) {
-        Reader in(r, fault_, "a cell record");
+        Reader in(r, fault_, "セルのレコード");
         switch (r.type) {
         case biff::kLabelSst: {
             auto [row, col, xf] = Header(in);
             std::uint32_t index = in.U32();
             if (index >= g_.strings.Size())
-                Fail("refers to shared string " + rt::CStr(static_cast<long long>(index)) +
-                     " of " + rt::CStr(static_cast<long long>(g_.strings.Size())));
+                Fail("のセル " + CellName(row + 1, col + 1) + " が共有文字列の " +
+                     rt::CStr(static_cast<long long>(index)) + " 番を指していますが、表には " +
+                     rt::CStr(static_cast<long long>(g_.strings.Size())) + " 個しかありません");
             PutText(row, col, xf, g_.strings.At(index));
             break;
         }
@@ -356,7 +404,7 @@ private:
             int col = in.U16();
             std::size_t size = r.Size();
             std::size_t each = r.type == biff::kMulRk ? 6 : 2;
-            if (size < 6) Fail("has a multiple-cell record too short for its cells");
+            if (size < 6) Fail("に短すぎる複数セルのレコードがあります");
             std::size_t count = (size - 6) / each;
             for (std::size_t k = 0; k < count; ++k, ++col) {
                 int xf = in.U16();
@@ -387,8 +435,18 @@ private:
         case biff::kColInfo: {
             int first = in.U16();
             int last = in.U16();
-            double width = in.U16() / 256.0;
+            double width = ColumnWidthFromFile(in.U16());
             for (int c = first; c <= last && c < kMaxColumns; ++c) sheet_.columnWidths[c + 1] = width;
+            break;
+        }
+        case biff::kRow: {
+            int row = in.U16();
+            in.Skip(4);
+            unsigned height = in.U16();
+            in.Skip(4);
+            unsigned flags = in.U16();
+            // A height marked as set; bit 15 marks the default height instead.
+            if ((flags & 0x40) && !(height & 0x8000)) sheet_.rowHeights[row + 1] = static_cast<int>(height);
             break;
         }
         default: break;
@@ -442,13 +500,10 @@ private:
     }
 
     void PutNumber(int row, int col, int xf, double v) {
-        if (!std::isfinite(v)) Fail("holds a number that is not finite");
+        if (!std::isfinite(v)) Fail("のセル " + CellName(row + 1, col + 1) + " の数値が有限の値ではありません");
         const XfInfo* info = XfAt(xf);
-        ValueKind kind = info ? info->numberKind : ValueKind::Double;
-        bool keepsKind = (kind == ValueKind::Single && static_cast<double>(static_cast<float>(v)) == v) ||
-                         (kind == ValueKind::Integer && v == std::trunc(v) && std::fabs(v) <= 9007199254740992.0);
         CheckColumn(col);
-        sheet_.cells.PutNumber(row + 1, col + 1, FormatOf(xf), keepsKind ? kind : ValueKind::Double, v);
+        sheet_.cells.PutNumber(row + 1, col + 1, FormatOf(xf), KindOf(info ? info->numberKind : NumberKind::Double, v), v);
     }
 
     // The empty text is the empty value.
@@ -465,7 +520,7 @@ private:
     }
 
     void CheckColumn(int col) {
-        if (col >= kMaxColumns) Fail("has a cell past the last column");
+        if (col >= kMaxColumns) Fail("に最後の列 (IV) より右のセルがあります");
     }
 
     // The sheet's number of the cell format `xf`, entered on first use.
@@ -490,12 +545,12 @@ private:
 BookContent ParseWorkbookStream(Span stream, const std::string& fileName) {
     Fault fault(fileName);
     Globals g = ReadGlobals(stream, fault);
-    if (g.sheets.empty()) fault("the workbook has no worksheet");
+    if (g.sheets.empty()) fault("ブックにワークシートがありません");
     BookContent book;
     for (const auto& entry : g.sheets) {
-        if (entry.name.empty()) fault("a sheet has no name");
+        if (entry.name.empty()) fault("名前のないシートがあります");
         for (const auto& earlier : book.sheets)
-            if (earlier.name == entry.name) fault("two sheets are named \"" + entry.name + "\"");
+            if (earlier.name == entry.name) fault("\"" + entry.name + "\" という名前のシートが二つあります");
         SheetContent sheet;
         sheet.name = entry.name;
         SheetReader(g, sheet, fault).Read(stream, entry.offset);

@@ -1,8 +1,8 @@
 // Writes the workbook stream. Every number is stored as the double it stands for (a single
 // as the exact double of the float), so values survive exactly. The kind a number was written
 // as is kept in its cell format's number format: built-in "0" for integers, a format of our own
-// with the code "General" for singles, the built-in General for doubles; other programs show
-// all three as plain numbers.
+// with the code "General;-General" for singles, the built-in General for doubles; other
+// programs show all three as plain numbers.
 #include "platform/workbook/xls_writer.h"
 
 #include <array>
@@ -12,6 +12,7 @@
 #include <unordered_map>
 
 #include "platform/workbook/biff_records.h"
+#include "platform/workbook/sheet_units.h"
 #include "platform/workbook/style_codes.h"
 #include "platform/workbook/utf16.h"
 
@@ -250,6 +251,7 @@ struct SheetIndexes {
     std::vector<std::uint32_t> strings;   // the shared string of each text cell, in cell order
     std::size_t cells = 0;
     int firstRow = 0, lastRow = 0, firstCol = 0, lastCol = 0; // 0-based, last ones past the end
+    std::map<int, int> rowHeights;        // see RowHeights
 };
 
 // Enters every cell's format and text in the tables, so that the workbook's own records,
@@ -269,6 +271,7 @@ SheetIndexes CollectStyles(const SheetContent& sheet, StyleTable& styles, String
     });
     if (ix.cells == 0) ix.firstCol = 0;
     ix.lastRow = store.LastRow();
+    ix.rowHeights = RowHeights(sheet);
     return ix;
 }
 
@@ -281,36 +284,15 @@ void PutCellHeader(Out& b, biff::Record type, unsigned length, int row, int colu
     b.U16(static_cast<unsigned>(xf));
 }
 
+constexpr int kRowsPerBlock = 32;
+
 // Integers within 30 bits go into the short RK form.
 bool FitsRk(long long v) { return v >= -(1LL << 29) && v < (1LL << 29); }
 
-// Puts the sheet's records; its styles and strings are in the tables.
-template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
-    Bytes b;
-    b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);
-    b.U32(0); b.U32(0x06);
-    out.Put(biff::kBof, b);
-
-    b = Bytes();
-    b.U16(8);
-    out.Put(biff::kDefColWidth, b);
-    for (auto& [column, width] : sheet.columnWidths) {
-        b = Bytes();
-        b.U16(static_cast<unsigned>(column - 1)); b.U16(static_cast<unsigned>(column - 1));
-        b.U16(static_cast<unsigned>(std::lround(width * 256)));
-        b.U16(biff::kDefaultCellXf);
-        b.U16(0x0002); // width set by the user
-        b.U16(0);
-        out.Put(biff::kColInfo, b);
-    }
-
-    b = Bytes();
-    b.U32(static_cast<std::uint32_t>(ix.firstRow)); b.U32(static_cast<std::uint32_t>(ix.lastRow));
-    b.U16(static_cast<unsigned>(ix.firstCol)); b.U16(static_cast<unsigned>(ix.lastCol)); b.U16(0);
-    out.Put(biff::kDimensions, b);
-
-    std::size_t textCells = 0;
-    sheet.cells.ForEach([&](int row, int column, const StoredCell& cell) {
+// Puts the cells of rows top .. bottom; `textCells` counts the text cells put so far.
+template <class Out>
+void PutCells(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int top, int bottom, std::size_t& textCells) {
+    sheet.cells.ForEachInRows(top, bottom, [&](int row, int column, const StoredCell& cell) {
         int xf = ix.xfs[cell.format][static_cast<int>(cell.kind)];
         switch (cell.kind) {
         case ValueKind::Empty:
@@ -337,6 +319,65 @@ template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const Sh
         }
         out.RecordDone();
     });
+}
+
+
+// The row's record, when it holds cells or has a height of its own: its extent and height,
+// marked as set when it is not the default, so that programs that do not fit rows to their
+// fonts show it as high as it is.
+template <class Out> void PutRow(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int row) {
+    auto [first, last] = sheet.cells.RowExtent(row);
+    if (first == 0 && !sheet.rowHeights.contains(row)) return;
+    auto it = ix.rowHeights.find(row);
+    int height = it != ix.rowHeights.end() ? it->second : RowHeightForFont(kDefaultFontTwips);
+    Bytes b;
+    b.U16(static_cast<unsigned>(row - 1));
+    b.U16(static_cast<unsigned>(first > 0 ? first - 1 : 0)); b.U16(static_cast<unsigned>(last));
+    b.U16(static_cast<unsigned>(height));
+    b.U16(0); b.U16(0);
+    b.U16(height != RowHeightForFont(kDefaultFontTwips) ? 0x0140 : 0x0100); // 0x40: height set
+    b.U16(biff::kDefaultCellXf);
+    out.Put(biff::kRow, b);
+}
+
+// Puts the sheet's records; its styles and strings are in the tables.
+template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
+    Bytes b;
+    b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);
+    b.U32(0); b.U32(0x06);
+    out.Put(biff::kBof, b);
+
+    b = Bytes();
+    b.U16(0);
+    b.U16(static_cast<unsigned>(RowHeightForFont(kDefaultFontTwips)));
+    out.Put(biff::kDefaultRowHeight, b);
+    b = Bytes();
+    b.U16(8);
+    out.Put(biff::kDefColWidth, b);
+    for (auto& [column, width] : sheet.columnWidths) {
+        b = Bytes();
+        b.U16(static_cast<unsigned>(column - 1)); b.U16(static_cast<unsigned>(column - 1));
+        b.U16(ColumnWidthToFile(width));
+        b.U16(biff::kDefaultCellXf);
+        b.U16(width > 0 ? 0x0002 : 0x0003); // width set by the user; hidden at width 0
+        b.U16(0);
+        out.Put(biff::kColInfo, b);
+    }
+
+    b = Bytes();
+    b.U32(static_cast<std::uint32_t>(ix.firstRow)); b.U32(static_cast<std::uint32_t>(ix.lastRow));
+    b.U16(static_cast<unsigned>(ix.firstCol)); b.U16(static_cast<unsigned>(ix.lastCol)); b.U16(0);
+    out.Put(biff::kDimensions, b);
+
+    // Rows go in blocks of 32: the blocks' row records, then their cells.
+    int lastRow = ix.lastRow;
+    if (!sheet.rowHeights.empty()) lastRow = std::max(lastRow, sheet.rowHeights.rbegin()->first);
+    std::size_t textCells = 0;
+    for (int top = 1; top <= lastRow; top += kRowsPerBlock) {
+        int bottom = std::min(top + kRowsPerBlock - 1, lastRow);
+        for (int row = top; row <= bottom; ++row) PutRow(out, sheet, ix, row);
+        PutCells(out, sheet, ix, top, bottom, textCells);
+    }
 
     b = Bytes();
     b.U16(active ? 0x06B6 : 0x00B6); // grid, headers, zeros, outline; selected and shown if active

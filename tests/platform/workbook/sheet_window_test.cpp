@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QTableView>
 
 #include "platform/workbook/sheet_window.h"
@@ -71,6 +72,49 @@ TEST_F(SheetWindowTest, TabsFollowTheSheetsAndTypedCellsReachTheProgram) {
     // Choosing a tab selects the sheet.
     detail::CurrentSheetWindow()->Tabs()->setCurrentIndex(1);
     EXPECT_EQ(book->ActiveSheet()->Name(), "座標値ｼｰﾄ");
+}
+
+// Dark pixels (text, not the light grid) inside `rect` of the image.
+int InkIn(const QImage& image, const QRect& rect) {
+    int ink = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            if (image.rect().contains(x, y) && qGray(image.pixel(x, y)) < 96) ++ink;
+    return ink;
+}
+
+// Titles and equation lines run on into the empty cells to their right, as in a spreadsheet;
+// a cell with a value stops them; a 22-point title row is as high as its font.
+TEST_F(SheetWindowTest, LongTextsRunOnIntoEmptyCells) {
+    auto book = CreateObject("Excel.sheet");
+    book->Parent()->Windows(1)->SetVisible(true);
+    book->Parent()->SetVisible(true);
+    auto ws = book->Worksheets(1);
+    ws->Range("B2")->Font()->SetSize(22);
+    ws->Range("B2")->SetValue("縦 断 曲 線 計 算 調 書");
+    ws->Range("A5")->SetValue("(1) y = -0.000125 * (x - 120.5)^2 + 0.0215 * x + 12.345");
+    ws->Range("A7")->SetValue("(2) y = -0.000125 * (x - 120.5)^2 + 0.0215 * x + 12.345");
+    ws->Range("C7")->SetValue(3);
+    QApplication::processEvents();
+
+    auto* view = qobject_cast<QTableView*>(detail::CurrentSheetWindow()->Tabs()->widget(0));
+    ASSERT_NE(view, nullptr);
+    detail::CurrentSheetWindow()->resize(900, 400);
+    QApplication::processEvents();
+    QImage image = view->viewport()->grab().toImage();
+    image.save(QString::fromStdString(Path("sheet_window.png")));
+
+    auto cell = [&](int row, int column) {
+        return view->visualRect(view->model()->index(row - 1, column - 1)).adjusted(0, 0, -1, -1);
+    };
+    EXPECT_EQ(view->rowHeight(1), 35); // 22 points at 96 dpi, 1.2 lines
+    EXPECT_GT(InkIn(image, cell(2, 4)), 20) << "the title does not reach D2";
+    EXPECT_GT(InkIn(image, cell(5, 4)), 20) << "the equation does not reach D5";
+    EXPECT_GT(InkIn(image, cell(7, 2)), 20) << "the equation does not reach B7";
+    // C7 holds 3: the text stops at it, leaving only the digit (at the right of the cell).
+    QRect c7 = cell(7, 3);
+    EXPECT_EQ(InkIn(image, c7.adjusted(0, 0, -c7.width() / 2, 0)), 0);
+    EXPECT_EQ(InkIn(image, cell(7, 4)), 0);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 """Prints what xlrd (formatting_info=True) finds in a workbook, as JSON: per sheet its name,
 its cells (type, value, font size in points, border line styles and colours, fill pattern and
-colour) and its column widths."""
+colour), its column widths and its row heights with their "set" flag."""
 import json
 import sys
 
@@ -27,5 +27,6 @@ for sheet in book.sheets():
                 "format": book.format_map[xf.format_key].format_str,
             }
     widths = {str(c + 1): info.width for c, info in sheet.colinfo_map.items()}
-    out.append({"name": sheet.name, "cells": cells, "widths": widths})
+    rows = {str(r + 1): [info.height, info.height_mismatch] for r, info in sheet.rowinfo_map.items()}
+    out.append({"name": sheet.name, "cells": cells, "widths": widths, "rows": rows})
 print(json.dumps(out, ensure_ascii=False))

@@ -2,7 +2,13 @@
 // and nothing is bound.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <fstream>
+#include <functional>
+#include <limits>
 #include <random>
 
 #include "platform/workbook/biff_records.h"
@@ -35,6 +41,7 @@ void ExpectRefused(const std::string& path, const std::string& fault) {
         EXPECT_EQ(e.Number(), rt::errApplication);
         EXPECT_NE(e.Description().find(path), std::string::npos) << e.Description();
         EXPECT_NE(e.Description().find(fault), std::string::npos) << e.Description();
+        EXPECT_NE(e.Description().find("ください。"), std::string::npos) << e.Description();
     }
 }
 
@@ -47,16 +54,17 @@ std::vector<std::uint8_t> SavedWorkbookBytes(const std::string& path) {
 }
 
 TEST_F(BadInputTest, FilesThatAreNoWorkbookAreRefused) {
-    ExpectRefused(Path("missing.xls"), "no such file");
+    ExpectRefused(Path("missing.xls"), "ファイルがありません");
+    ExpectRefused(dir_.string(), "これはフォルダーです");
 
     std::ofstream(Path("text.xls")) << "測点,地盤高\n1,2\n";
-    ExpectRefused(Path("text.xls"), "not an Excel 97-2003 workbook");
+    ExpectRefused(Path("text.xls"), "Excel 97-2003 形式のブックではありません");
 
     std::mt19937 random(7);
     std::vector<std::uint8_t> noise(20000);
     for (auto& b : noise) b = static_cast<std::uint8_t>(random());
     WriteAll(Path("noise.xls"), noise);
-    ExpectRefused(Path("noise.xls"), "not an Excel 97-2003 workbook");
+    ExpectRefused(Path("noise.xls"), "Excel 97-2003 形式のブックではありません");
 
     auto whole = SavedWorkbookBytes(Path("whole.xls"));
     for (std::size_t cut : {whole.size() / 2, std::size_t{600}, std::size_t{0}}) {
@@ -65,8 +73,8 @@ TEST_F(BadInputTest, FilesThatAreNoWorkbookAreRefused) {
     }
 
     std::vector<std::uint8_t> other(5000, 1);
-    detail::WriteCompoundFile(Path("other.xls"), "Contents", [&](const detail::ByteSink& write) { write(other); });
-    ExpectRefused(Path("other.xls"), "no \"Workbook\" stream");
+    detail::WriteCompoundFile(Path("other.xls"), Path("other.xls"), "Contents", [&](const detail::ByteSink& write) { write(other); });
+    ExpectRefused(Path("other.xls"), "\"Workbook\" ストリームがありません");
     EXPECT_EQ(ErrorOf([] { CreateObject("Excel.sheet")->Application()->Windows(1); }), 0);
 }
 
@@ -84,33 +92,104 @@ TEST_F(BadInputTest, DamagedRecordsAreRefused) {
         const char* fault;
     } cases[] = {
         {"length.xls", stream([](detail::biff::Bytes& o) { o.U16(detail::biff::kXf); o.U16(0xFFFF); o.U32(0); }),
-         "runs past the end of the stream"},
-        {"noeof.xls", stream([](detail::biff::Bytes&) {}), "before its end record"},
+         "ストリームの終わりを越えています"},
+        {"noeof.xls", stream([](detail::biff::Bytes&) {}), "終わりのレコードの前"},
         {"short.xls", stream([](detail::biff::Bytes& o) { detail::biff::Bytes b; b.U16(1); o.Put(detail::biff::kXf, b); }),
-         "shorter than its contents"},
-        {"nosheet.xls", stream([](detail::biff::Bytes& o) { o.Put(detail::biff::kEof, detail::biff::Bytes()); }), "no worksheet"},
+         "ブックのレコードが中身より短くなっています"},
+        {"nosheet.xls", stream([](detail::biff::Bytes& o) { o.Put(detail::biff::kEof, detail::biff::Bytes()); }), "ワークシートがありません"},
         {"offset.xls", stream([](detail::biff::Bytes& o) {
              detail::biff::Bytes b; b.U32(1u << 30); b.U8(0); b.U8(0); b.U8(1); b.U8(0); b.U8('S');
              o.Put(detail::biff::kBoundSheet, b);
              o.Put(detail::biff::kEof, detail::biff::Bytes());
-         }), "past the end of the workbook stream"},
+         }), "ストリームの終わりより後から始まっています"},
         {"sst.xls", stream([](detail::biff::Bytes& o) {
              detail::biff::Bytes b; b.U32(1); b.U32(1); b.U16(50); b.U8(0); b.U8('a');
              o.Put(detail::biff::kSst, b);
-         }), "shorter than its contents"},
+         }), "共有文字列の表が中身より短くなっています"},
         {"biff5.xls", [] {
              detail::biff::Bytes o, b;
              b.U16(0x0500); b.U16(detail::biff::kGlobalsType); b.U32(0);
              o.Put(detail::biff::kBof, b);
              return std::move(o.Data());
-         }(), "BIFF8"},
+         }(), "ブックが Excel 97-2003 (BIFF8) 形式ではありません"},
     };
     for (auto& c : cases) {
         auto bytes = c.bytes;
         bytes.resize(std::max<std::size_t>(bytes.size(), 4096), 0); // beyond the mini stream
-        detail::WriteCompoundFile(Path(c.name), "Workbook", [&](const detail::ByteSink& write) { write(bytes); });
+        detail::WriteCompoundFile(Path(c.name), Path(c.name), "Workbook", [&](const detail::ByteSink& write) { write(bytes); });
         ExpectRefused(Path(c.name), c.fault);
     }
+}
+
+// A file larger than a workbook can be is refused on its size alone: with too little address
+// space to map it, the refusal still names the size.
+TEST_F(BadInputTest, AHugeFileIsRefusedBeforeItIsRead) {
+    const std::string path = Path("huge.xls");
+    {
+        std::ofstream(path, std::ios::binary);
+    }
+    std::filesystem::resize_file(path, (std::uintmax_t{1} << 30) + 1); // sparse: no disk used
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        long pages = 0, size = 0;
+        std::ifstream("/proc/self/statm") >> size;
+        pages = size;
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * static_cast<rlim_t>(getpagesize()) + (256u << 20);
+        setrlimit(RLIMIT_AS, &limit);
+        try {
+            GetObject(path);
+        } catch (const rt::Error& e) {
+            _exit(e.Description().find("ファイルが大きすぎます") != std::string::npos ? 0 : 2);
+        } catch (...) {
+        }
+        _exit(3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
+
+// What a user can meet: Japanese texts naming the book, sheet and cell or the file, with
+// what to do; the error numbers stay.
+TEST_F(BadInputTest, MessagesNameThePlaceAndSayWhatToDo) {
+    auto book = CreateObject("Excel.sheet");
+    auto ws = book->Worksheets(1);
+    ws->SetName("ＩＰ座標入力");
+    std::filesystem::create_directory(Path("folder.xls"));
+    struct Case {
+        std::function<void()> call;
+        int number;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {[&] { ws->Cells(6, 2)->SetValue(std::numeric_limits<double>::infinity()); }, rt::errApplication,
+         {"ブック \"Book1\" のシート \"ＩＰ座標入力\" のセル B6 に inf は入れられません", "確かめてください。"}},
+        {[&] { ws->Range("A1:B2")->SetValue(1e300 * 1e10); }, rt::errApplication, {"のセル A1:B2 に"}},
+        {[&] { ws->Cells(1, 1)->SetValue(1LL << 60); }, rt::errOverflow, {"のセル A1 に整数"}},
+        {[&] { book->Worksheets("縦断ｼｰﾄ"); }, rt::errSubscript,
+         {"ブック \"Book1\" にシート \"縦断ｼｰﾄ\" がありません", "ください。"}},
+        {[&] { book->SaveAs(Path(std::string(252, 'a'))); }, rt::errApplication,
+         {"ファイル名が長すぎます", "短い名前", std::string(252, 'a') + ".xls"}},
+        {[&] { book->SaveAs(Path("no/such/folder/x.xls")); }, rt::errApplication,
+         {"保存先のフォルダーがありません", "x.xls"}},
+        {[&] { book->SaveAs(Path("folder.xls")); }, rt::errApplication, {"同じ名前のフォルダーがあります"}},
+    };
+    for (auto& c : cases) {
+        try {
+            c.call();
+            ADD_FAILURE() << "not refused: " << c.parts.front();
+        } catch (const rt::Error& e) {
+            EXPECT_EQ(e.Number(), c.number) << e.Description();
+            for (const auto& part : c.parts) EXPECT_NE(e.Description().find(part), std::string::npos) << e.Description();
+        }
+    }
+    // A name that leaves no room for the temporary file's suffix is still saved.
+    std::string longest = Path(std::string(251, 'b'));
+    book->SaveAs(longest);
+    EXPECT_TRUE(std::filesystem::is_regular_file(longest + ".xls"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir_))
+        EXPECT_NE(entry.path().extension(), ".saving") << entry.path();
 }
 
 TEST_F(BadInputTest, AFailedSaveKeepsTheEarlierFile) {

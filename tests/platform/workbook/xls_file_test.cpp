@@ -65,6 +65,7 @@ std::shared_ptr<Workbook> SampleBook() {
     ws->Cells(5, 6)->SetValue(3.4e38f);
     ws->Cells(5, 7)->SetValue(-1e-300);
     ws->Cells(5, 8)->SetValue(99999.0f);
+    ws->Cells(5, 9)->SetValue(12345.625f);    // a single whose double text is short
     ws->Cells(6, 1)->SetValue("12");          // a text of digits stays a text
     auto ip = book->Worksheets("ＩＰ座標入力");
     for (int r = 5; r <= 30; ++r) ip->Cells(r, 1)->SetValue(r - 4);
@@ -128,6 +129,8 @@ TEST_F(XlsFileTest, SavedWorkbookBindsAgainWithEverythingEqual) {
     EXPECT_EQ(ws->Cells(5, 2)->Value().Text(), "1234567.875");
     EXPECT_EQ(ws->Cells(5, 3)->Value().Double(), 0.1);
     EXPECT_EQ(ws->Cells(5, 5)->Value().Kind(), ValueKind::Integer);
+    EXPECT_EQ(ws->Cells(5, 9)->Value().Kind(), ValueKind::Single);
+    EXPECT_EQ(ws->Cells(5, 9)->Value().Text(), "12345.62");
     EXPECT_EQ(ws->Cells(5, 7)->Value().Double(), -1e-300);
     EXPECT_EQ(again->ActiveSheet()->Name(), kSheetNames.front());
 }
@@ -152,6 +155,7 @@ c = t["cells"]
 assert c["2,2"]["value"] == "縦 断 曲 線 計 算 調 書" and c["2,2"]["size"] == 22, c["2,2"]
 assert c["4,1"]["value"] == "測　点" and c["4,1"]["size"] == 11
 assert c["5,1"]["value"] == struct.unpack("f", struct.pack("f", 12.3))[0], c["5,1"]
+assert c["5,1"]["type"] == 2 and c["5,1"]["format"] == "General;-General", c["5,1"]
 assert c["5,3"]["value"] == 0.1 and c["5,4"]["value"] == -7 and c["5,5"]["value"] == 2**40
 assert c["6,1"]["type"] == 1 and c["6,1"]["value"] == "12"
 # left, top, bottom, right: thin (1) on the box edges, hair (7) inside; automatic colour 64
@@ -159,7 +163,11 @@ assert c["4,1"]["lines"] == [1, 1, 7, 7] and c["50,9"]["lines"] == [7, 7, 1, 1],
 assert c["20,5"]["lines"] == [7, 7, 7, 7] and c["4,1"]["colours"] == [64, 64, 64, 64]
 assert c["4,1"]["pattern"] == 1 and c["4,1"]["fill"] == 40 + 7
 assert c["5,2"]["pattern"] == 1 and c["5,2"]["fill"] == 36 + 7 and c["5,1"]["pattern"] == 0
-assert t["widths"] == {"1": 7 * 256, "3": 11 * 256}, t["widths"]
+# (characters * 7 pixels + 5 pixels padding) / 7 pixels, in 1/256, cut to a whole unit
+assert t["widths"] == {"1": 1974, "3": 2998}, t["widths"]
+# the 22-point title row 26.25 points high and marked as set; plain rows 13.5 points
+assert t["rows"]["2"] == [525, 1] and t["rows"]["4"] == [270, 0] and t["rows"]["50"] == [270, 0], t["rows"]
+assert "1" not in t["rows"] and "51" not in t["rows"]
 y = [s for s in d if s["name"] == "横断ｼｰﾄ"][0]["cells"]
 assert y["3,16"]["lines"][1] == 1 and "4,1" not in y
 print("ok")
@@ -184,8 +192,28 @@ TEST_F(XlsFileTest, WorkbookWrittenByXlwtIsRead) {
     EXPECT_EQ(ws->Cells(600, 2)->Value().Text(), "row 599 テキスト");
     EXPECT_EQ(ws->Cells(6, 6)->Font()->Size(), 22);
     EXPECT_EQ(ws->Cells(6, 6)->Borders(xlEdgeTop)->LineStyle(), xlContinuous);
-    EXPECT_EQ(ws->Cells(1, 1)->ColumnWidth(), 3000 / 256.0);
-    EXPECT_EQ(book->Worksheets("Two")->Cells(1, 1)->Value().Text(), "2.5");
+    EXPECT_EQ(ws->Cells(1, 1)->ColumnWidth(), 11); // 3000 / 256 less 5 / 7 of padding
+    // Plain numbers of another writer keep every digit they have.
+    auto two = book->Worksheets("Two");
+    const char* texts[] = {"2.5", "12345.625", "1234567.5", "20000000"};
+    for (int c = 1; c <= 4; ++c) {
+        EXPECT_EQ(two->Cells(1, c)->Value().Text(), texts[c - 1]);
+        EXPECT_EQ(two->Cells(1, c)->Value().Kind(), ValueKind::Double);
+    }
+
+    // A row height the file sets is kept when the workbook is saved again.
+    book->SaveAs(Path("again.xls"));
+    std::string check = R"(
+import json, sys
+d = json.load(open(sys.argv[1]))
+rows = d[0]["rows"]
+assert rows["10"] == [600, 1] and rows["6"] == [525, 1] and rows["1"] == [270, 0], rows
+assert d[0]["widths"]["1"] == 2998, d[0]["widths"]
+print("ok")
+)";
+    test_support::RunPython(Script("xlrd_dump.py") + " " + Path("again.xls") + " > " + Path("dump.json"));
+    std::ofstream(Path("check.py")) << check;
+    EXPECT_EQ(test_support::RunPython(Path("check.py") + " " + Path("dump.json")), "ok\n");
 }
 
 // A workbook stream assembled record by record.
@@ -262,6 +290,84 @@ TEST(XlsRecordsTest, CellRecordsOfOtherWritersAreRead) {
     EXPECT_EQ(text(3, 1), "-0.75");
     EXPECT_EQ(text(3, 2), "xyz");
     EXPECT_EQ(text(4, 1), "ｼｰ");
+}
+
+} // namespace
+} // namespace xl::test
+
+namespace xl::test {
+namespace {
+
+void Xf(detail::biff::Bytes& globals, int numberFormat) {
+    detail::biff::Bytes b;
+    b.U16(0); b.U16(static_cast<unsigned>(numberFormat));
+    for (int k = 0; k < 16; ++k) b.U8(0);
+    globals.Put(detail::biff::kXf, b);
+}
+
+void Format(detail::biff::Bytes& globals, int index, const std::string& code) {
+    detail::biff::Bytes b;
+    b.U16(static_cast<unsigned>(index)); b.U16(static_cast<unsigned>(code.size())); b.U8(0);
+    for (char ch : code) b.U8(static_cast<unsigned char>(ch));
+    globals.Put(detail::biff::kFormat, b);
+}
+
+void Number(detail::biff::Bytes& sheet, int row, int col, int xf, double v) {
+    detail::biff::Bytes b;
+    b.U16(static_cast<unsigned>(row)); b.U16(static_cast<unsigned>(col)); b.U16(static_cast<unsigned>(xf));
+    b.F64(v);
+    sheet.Put(detail::biff::kNumber, b);
+}
+
+// Earlier versions of the program marked singles with a format "General" of their own, which
+// is what other programs write for every plain number: such a number is a single only when
+// its value is a widened single. The program's own mark now is a format no other writer uses.
+TEST(XlsRecordsTest, SinglesAreTakenOnlyFromTheProgramsOwnMark) {
+    StreamBuilder s;
+    Format(s.Globals(), 164, "General");
+    Format(s.Globals(), 165, "General;-General");
+    Xf(s.Globals(), 164);
+    Xf(s.Globals(), 165);
+    struct Case {
+        int xf;
+        double value;
+        ValueKind kind;
+        const char* text;
+    } cases[] = {
+        {0, static_cast<double>(12.3f), ValueKind::Single, "12.3"},
+        {0, static_cast<double>(-0.1f), ValueKind::Single, "-0.1"},
+        {0, 12345.625, ValueKind::Double, "12345.625"},
+        {0, 1234567.5, ValueKind::Double, "1234567.5"},
+        {0, 20000000, ValueKind::Double, "20000000"},
+        {0, 0.1, ValueKind::Double, "0.1"},
+        {1, 12345.625, ValueKind::Single, "12345.62"},
+        {1, 20000000, ValueKind::Single, "2E+07"},
+        {1, 0.1, ValueKind::Double, "0.1"}, // no single: kept as the double it is
+    };
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) Number(s.Sheet(), i, 0, cases[i].xf, cases[i].value);
+    auto book = detail::ParseWorkbookStream(s.Build(), "made.xls");
+    for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
+        CellValue v = book.sheets[0].cells.Value(i + 1, 1);
+        EXPECT_EQ(v.Kind(), cases[i].kind) << cases[i].text;
+        EXPECT_EQ(v.Text(), cases[i].text);
+    }
+}
+
+// Widths in the file count the cell padding in: the default 8.43 characters are stored as
+// 2340 (9.14 characters), as other programs write every column.
+TEST(XlsRecordsTest, ColumnWidthsLeaveOutTheCellPadding) {
+    StreamBuilder s;
+    detail::biff::Bytes b;
+    b.U16(0); b.U16(255); b.U16(2340); b.U16(15); b.U16(0); b.U16(0);
+    s.Sheet().Put(detail::biff::kColInfo, b);
+    b = detail::biff::Bytes();
+    b.U16(2); b.U16(2); b.U16(0); b.U16(15); b.U16(1); b.U16(0); // hidden
+    s.Sheet().Put(detail::biff::kColInfo, b);
+    auto book = detail::ParseWorkbookStream(s.Build(), "made.xls");
+    const auto& widths = book.sheets[0].columnWidths;
+    EXPECT_EQ(widths.at(1), 8.43);
+    EXPECT_EQ(widths.at(256), 8.43);
+    EXPECT_EQ(widths.at(3), 0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 """Writes a workbook with xlwt for the reader tests: sheet "外部" with a text, a float, an
-integer, a long text shared twice, a Japanese text; a second sheet "Two" with one number."""
+integer, a long text shared twice, a Japanese text, a row of a set height; a second sheet "Two"
+with plain numbers of more than seven digits."""
 import sys
 
 import xlwt
@@ -19,5 +20,9 @@ for r in range(4, 600):
 sheet.col(0).width = 3000
 style = xlwt.easyxf("font: height 440; borders: left thin, top thin")
 sheet.write(5, 5, "big", style)
-book.add_sheet("Two").write(0, 0, 2.5)
+sheet.row(9).height_mismatch = True
+sheet.row(9).height = 600
+two = book.add_sheet("Two")
+for column, number in enumerate([2.5, 12345.625, 1234567.5, 20000000.0]):
+    two.write(0, column, number)
 book.save(sys.argv[1])
