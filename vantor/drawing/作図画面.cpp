@@ -70,7 +70,7 @@ void 作図画面::Wire() {
     変換ボタン.OnClick = [] { TellUnavailable("座標変換"); };
 }
 
-forms::Label& 作図画面::Caption(forms::Container& on, const std::string& text, int left, int top, int width) {
+forms::Label& 作図画面::Legend(forms::Container& on, const std::string& text, int left, int top, int width) {
     captions_.push_back(std::make_unique<forms::Label>(on));
     forms::Label& label = *captions_.back();
     label.SetCaption(text);
@@ -90,15 +90,15 @@ void 作図画面::LayOut() {
     // Profile page.
     縮尺枠.SetCaption("縮尺");
     縮尺枠.Move(240, 240, 3900, 1260);
-    Caption(縮尺枠, "Ｘ軸 　Ｓ  ＝１：", 150, 330, 2000);
+    Legend(縮尺枠, "Ｘ軸 　Ｓ  ＝１：", 150, 330, 2000);
     SH.Move(2220, 330, 1400, 330);
-    Caption(縮尺枠, "Ｙ軸 　Ｓ  ＝１：", 150, 780, 2000);
+    Legend(縮尺枠, "Ｙ軸 　Ｓ  ＝１：", 150, 780, 2000);
     SV.Move(2220, 780, 1400, 330);
     基準高枠.SetCaption("基準高");
     基準高枠.Move(240, 1680, 3900, 840);
-    Caption(基準高枠, "ＤＬ＝", 150, 360, 700);
+    Legend(基準高枠, "ＤＬ＝", 150, 360, 700);
     DL.Move(900, 360, 1800, 330);
-    Caption(基準高枠, "ｍ", 2800, 360, 400);
+    Legend(基準高枠, "ｍ", 2800, 360, 400);
     舗装構成.SetCaption("舗装構成");
     舗装構成.Move(4440, 240, 4440, 2280);
     const char* layers[] = {"表   層   工", "上層路盤工", "下層路盤工", "置 換 層 工"};
@@ -129,29 +129,29 @@ void 作図画面::LayOut() {
     Frame14.Move(240, 900, 8640, 4800);
     計画断面枠.SetCaption("計画断面ｻｲｽﾞ");
     計画断面枠.Move(150, 300, 2700, 1260);
-    Caption(計画断面枠, "高さ", 150, 330, 600);
+    Legend(計画断面枠, "高さ", 150, 330, 600);
     計画高.Move(900, 330, 1200, 330);
-    Caption(計画断面枠, "ｍ", 2220, 330, 400);
-    Caption(計画断面枠, "幅", 150, 780, 600);
+    Legend(計画断面枠, "ｍ", 2220, 330, 400);
+    Legend(計画断面枠, "幅", 150, 780, 600);
     計画幅.Move(900, 780, 1200, 330);
-    Caption(計画断面枠, "ｍ", 2220, 780, 400);
+    Legend(計画断面枠, "ｍ", 2220, 780, 400);
     現況断面枠.SetCaption("現況断面ｻｲｽﾞ");
     現況断面枠.Move(2970, 300, 2700, 1260);
-    Caption(現況断面枠, "高さ", 150, 330, 600);
+    Legend(現況断面枠, "高さ", 150, 330, 600);
     測点Y.Move(900, 330, 1200, 330);
-    Caption(現況断面枠, "ｍ", 2220, 330, 400);
-    Caption(現況断面枠, "幅", 150, 780, 600);
+    Legend(現況断面枠, "ｍ", 2220, 330, 400);
+    Legend(現況断面枠, "幅", 150, 780, 600);
     測点X.Move(900, 780, 1200, 330);
-    Caption(現況断面枠, "ｍ", 2220, 780, 400);
+    Legend(現況断面枠, "ｍ", 2220, 780, 400);
     用紙枠.SetCaption("用紙ｻｲｽﾞ");
     用紙枠.Move(5790, 300, 2700, 1710);
-    Caption(用紙枠, "高さ", 150, 330, 600);
+    Legend(用紙枠, "高さ", 150, 330, 600);
     用紙高.Move(900, 330, 1200, 330);
-    Caption(用紙枠, "cｍ", 2190, 330, 450);
-    Caption(用紙枠, "幅", 150, 780, 600);
+    Legend(用紙枠, "cｍ", 2190, 330, 450);
+    Legend(用紙枠, "幅", 150, 780, 600);
     用紙幅.Move(900, 780, 1200, 330);
-    Caption(用紙枠, "cｍ", 2190, 780, 450);
-    Caption(用紙枠, "段数", 150, 1230, 600);
+    Legend(用紙枠, "cｍ", 2190, 780, 450);
+    Legend(用紙枠, "段数", 150, 1230, 600);
     段数.Move(900, 1230, 1200, 330);
     参照ボタン.SetCaption("参照図表示");
     参照ボタン.Move(150, 1800, 2000, 480);
@@ -161,12 +161,12 @@ void 作図画面::LayOut() {
     for (auto [frame, caption, width, slope] :
          {std::tuple{&左側枠, "（左側）", &左幅, &左勾配}, std::tuple{&右側枠, "（右側）", &右幅, &右勾配}}) {
         frame->SetCaption(caption);
-        Caption(*frame, "幅員", 150, 330, 600);
+        Legend(*frame, "幅員", 150, 330, 600);
         width->Move(900, 330, 1200, 330);
-        Caption(*frame, "ｍ", 2220, 330, 400);
-        Caption(*frame, "勾配", 150, 780, 600);
+        Legend(*frame, "ｍ", 2220, 330, 400);
+        Legend(*frame, "勾配", 150, 780, 600);
         slope->Move(900, 780, 1200, 330);
-        Caption(*frame, "％", 2220, 780, 400);
+        Legend(*frame, "％", 2220, 780, 400);
     }
     左側枠.Move(150, 300, 2700, 1260);
     右側枠.Move(2970, 300, 2700, 1260);
@@ -191,9 +191,9 @@ void 作図画面::LayOut() {
     const std::pair<forms::TextBox*, const char*> settings[] = {
         {&縮尺, "縮尺　Ｓ＝１："}, {&文字サイズ, "文字サイズ"}, {&文字位置, "文字の位置"}, {&径, "測点表示円の大きさ"}};
     for (int s = 0; s < 4; ++s) {
-        Caption(絵(2), settings[s].second, 240, 1560 + 450 * s, 2100);
+        Legend(絵(2), settings[s].second, 240, 1560 + 450 * s, 2100);
         settings[s].first->Move(2400, 1560 + 450 * s, 1200, 330);
-        if (s > 0) Caption(絵(2), "mm", 3700, 1560 + 450 * s, 500);
+        if (s > 0) Legend(絵(2), "mm", 3700, 1560 + 450 * s, 500);
     }
     文字位置.SetToolTipText("測点表示からの離れ");
     基準チェックボタン.SetCaption("基準測点");
@@ -206,7 +206,7 @@ void 作図画面::LayOut() {
     窓.SetCaption("測点ﾌﾟﾛｯﾄ");
     窓.Move(4560, 1500, 4320, 1500);
     窓.SetVisible(false);
-    Caption(窓, "測点", 180, 390, 600);
+    Legend(窓, "測点", 180, 390, 600);
     測点.Move(900, 390, 1500, 330);
     測点プロット.SetCaption("作　図");
     測点プロット.Move(2580, 330, 1560, 450);

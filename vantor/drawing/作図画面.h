@@ -114,7 +114,7 @@ private:
     void LayOut();
     void Wire();
     void ShowCrossSlopeScreen(int mode);
-    forms::Label& Caption(forms::Container& on, const std::string& text, int left, int top, int width);
+    forms::Label& Legend(forms::Container& on, const std::string& text, int left, int top, int width);
 
     forms::Form* mainWindow_ = nullptr;
     std::vector<std::unique_ptr<forms::Label>> captions_;
