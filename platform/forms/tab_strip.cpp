@@ -6,30 +6,31 @@
 
 #include <QFrame>
 #include <QTabBar>
-#include <QVBoxLayout>
 
-#include <cmath>
+#include <algorithm>
 
 namespace forms {
 
 namespace {
 
 // The tabs on top of a framed, empty page area.
-class TabStripWidget : public QFrame {
+class TabStripWidget : public QWidget {
 public:
-    TabStripWidget() {
-        auto* layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
-        tabs = new QTabBar(this);
+    TabStripWidget() : tabs(new QTabBar(this)), page(new QFrame(this)) {
         tabs->setExpanding(false);
-        tabs->setDrawBase(true);
-        layout->addWidget(tabs);
-        auto* page = new QFrame(this);
+        tabs->setDrawBase(false);
         page->setFrameShape(QFrame::StyledPanel);
-        layout->addWidget(page, 1);
+        page->lower();
     }
     QTabBar* tabs;
+    QFrame* page;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        const int row = tabs->sizeHint().height();
+        tabs->setGeometry(0, 0, width(), row);
+        page->setGeometry(0, row, width(), std::max(0, height() - row));
+    }
 };
 
 QTabBar* Tabs(const Control* c) { return static_cast<TabStripWidget*>(c->Widget())->tabs; }
