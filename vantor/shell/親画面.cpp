@@ -1,5 +1,6 @@
 #include "vantor/shell/親画面.h"
 
+#include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/rows/gyousakujo.h"
 #include "vantor/geometry/rows/gyousounyuu.h"
 #include "vantor/geometry/equations/hyoujihouteishiki.h"
@@ -198,6 +199,5 @@ void 親画面::HideWaitScreen() {
     if (forms::IsLoaded<待表示>()) forms::Get<待表示>().Hide();
 }
 
-// Drawing in the CAD comes with the CAD-control library and the drawing screen, which this
-// version does not have yet.
-void 親画面::EnterDrawingPart() { forms::MsgBox("作図部はこの版ではまだ使えません。", forms::vbInformation); }
+// The drawing screen; choosing and starting the CAD comes with the CAD-control library.
+void 親画面::EnterDrawingPart() { forms::Get<作図画面>().ShowFrom(*this); }

@@ -1,0 +1,80 @@
+#pragma once
+// A clean run of the program around every test: the computation unit, the drawing and
+// cross-slope state, no screen loaded, no message; a document workbook with the seven sheets
+// when a test asks for one; the cross-slope screen wired to the document's sheet as the
+// program wires it.
+#include "platform/forms/forms.h"
+#include "platform/forms/script.h"
+#include "platform/workbook/workbook.h"
+#include "vantor/drawing/drawing_state.h"
+#include "vantor/model/document.h"
+#include "vantor/model/sheet_names.h"
+#include "vantor/model/縦断bus.h"
+#include "vantor/sections/cross_slope_sheet_link.h"
+#include "vantor/sections/cross_slope_state.h"
+#include "vantor/shell/sheets/cross_slope_sheet.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace drawing_test {
+
+class DrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::UnloadAll();
+        縦断bus::ResetState();
+        縦断bus::ResetDrawingState();
+        縦断bus::ResetCrossSlopeState();
+        forms::script::Reset();
+        // As the program starts: every cross-slope cell empty.
+        縦断bus::yokodata.Fill(縦断bus::kEmpty);
+        namespace link = 縦断bus::cross_slope_sheet_link;
+        link::utsushiyoko = 縦断bus::utsushiyoko;
+        link::yomikomiyoko = 縦断bus::yomikomiyoko;
+        link::tensouyoko = 縦断bus::tensouyoko;
+    }
+    void TearDown() override {
+        forms::UnloadAll();
+        if (縦断bus::xlbook) 縦断bus::xlbook->Application()->Quit();
+        縦断bus::ResetState();
+    }
+
+    // A workbook as New makes it: the seven named sheets.
+    static void OpenDocument() {
+        using namespace 縦断bus;
+        xlbook = xl::CreateObject("Excel.sheet");
+        xlsheets = xlbook->Worksheets();
+        xlsheets->Item("Sheet1")->SetName(std::string(kCoordinateSheet));
+        for (auto name : {kShoulderSheet, kIpSheet, kCrossSlopeSheet, kProfileSheet, kExistingGroundSheet, kCutFillSheet}) {
+            xlbook->Sheets()->Add();
+            xlsheets->Item(1)->SetName(std::string(name));
+        }
+    }
+    static std::shared_ptr<xl::Worksheet> Sheet(std::string_view name) { return 縦断bus::xlsheets->Item(std::string(name)); }
+    static std::string Cell(std::string_view sheet, int row, int column) {
+        return Sheet(sheet)->Cells(row, column)->Value().Text();
+    }
+
+    static std::vector<std::string> Messages() {
+        std::vector<std::string> texts;
+        for (const auto& m : forms::script::Messages()) texts.push_back(m.prompt);
+        return texts;
+    }
+
+    // Stations (m) with their planned heights (m); ground heights equal the planned ones.
+    static void SetProfile(std::initializer_list<std::pair<float, float>> rows) {
+        using namespace 縦断bus;
+        sokutensuu = 0;
+        for (const auto& [station, height] : rows) {
+            ++sokutensuu;
+            tatedata(sokutensuu, 1) = station;
+            tatedata(sokutensuu, 2) = height;
+            tatedata(sokutensuu, 5) = height;
+        }
+    }
+};
+
+} // namespace drawing_test

@@ -1,0 +1,159 @@
+#include "vantor/sections/keisanyokokoubai.h"
+
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/number_text.h"
+#include "vantor/model/縦断bus.h"
+#include "vantor/sections/cross_slope_state.h"
+#include "vantor/sections/横断勾配入力画面.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace 縦断bus {
+
+namespace {
+
+struct Side {
+    int referenceColumn, slopeColumn, widthColumn, shoulderColumn;
+    rt::Table<float, 200>& stations;
+    rt::Table<float, 200>& slopes;
+    int& count;
+    rt::Table<float, 200>& result;
+};
+
+Side Left() { return {4, 3, 2, 1, hidarikijunsokuten, hidarikijunkoubai, hidarikijunsuu, hidariyokokoubai}; }
+Side Right() { return {7, 8, 9, 10, migikijunsokuten, migikijunkoubai, migikijunsuu, migiyokokoubai}; }
+
+void CollectChangePoints(const Side& side, int n) {
+    int m = 0;
+    for (int r = 1; r <= n; ++r) {
+        if (yokodata(r, side.referenceColumn) == kEmpty) continue;
+        ++m;
+        side.slopes(m) = yokodata(r, side.referenceColumn);
+        side.stations(m) = yokodata(r, 5);
+    }
+    side.count = m;
+}
+
+// The slope at station x on the line through change points a and b; none when they share
+// their station.
+std::optional<double> OnSegment(const Side& side, int a, int b, double x) {
+    const double sa = side.stations(a), sb = side.stations(b);
+    if (sb == sa) return std::nullopt;
+    const double ka = side.slopes(a), kb = side.slopes(b);
+    return ka + (kb - ka) / (sb - sa) * (x - sa);
+}
+
+// The change points in row order, not sorted: the first segment that holds x gives its
+// slope; a station before the first or beyond the last point is tested at the first segment
+// in order that does not hold it.
+std::optional<double> Interpolated(const Side& side, double x) {
+    const int n = side.count;
+    for (int j = 1; j <= n - 1; ++j) {
+        if (side.stations(j) <= x && x <= side.stations(j + 1)) return OnSegment(side, j, j + 1, x);
+        if (x < side.stations(1)) return OnSegment(side, 1, 2, x);
+        if (x > side.stations(n)) return OnSegment(side, n - 1, n, x);
+    }
+    return std::nullopt;
+}
+
+void ComputeSide(const Side& side, int n) {
+    CollectChangePoints(side, n);
+    for (int r = 1; r <= n; ++r) {
+        // Without a value of its own the station keeps the slope its row holds.
+        const float held = yokodata(r, side.slopeColumn);
+        side.result(r) = held == kEmpty ? 0.0f : held;
+        if (const auto value = Interpolated(side, yokodata(r, 5))) side.result(r) = static_cast<float>(*value);
+    }
+    for (int r = 1; r <= n; ++r)
+        side.result(r) = static_cast<float>(std::floor(double(side.result(r)) * 10000 + 0.5) / 10000);
+    for (int r = 1; r <= n; ++r) {
+        const double drop = std::floor(double(yokodata(r, side.widthColumn)) * 1000 * 0.01 * side.result(r) + 0.5) / 1000;
+        yokodata(r, side.slopeColumn) = side.result(r);
+        yokodata(r, side.shoulderColumn) = static_cast<float>(double(yokodata(r, 6)) - drop);
+    }
+}
+
+std::string CellText(float value) { return value == kEmpty ? std::string() : rt::CStr(value); }
+
+void LabelCurvePoints(forms::FlexGrid& grid, int n) {
+    const int curves = std::min(ipsuu, bcsokuten.UBound());
+    for (int r = 1; r <= n; ++r) {
+        for (int j = 1; j <= curves; ++j) {
+            const std::string cell = grid.TextMatrix(r, 4);
+            const std::string bc = rt::CStr(static_cast<float>(bcsokuten(j) / 1000.0));
+            if (cell == bc) {
+                grid.SetTextMatrix(r, 4, "B.C " + rt::CStr(j) + " (" + bc + ")");
+                continue;
+            }
+            const std::string ec = rt::CStr(static_cast<float>(ecsokuten(j) / 1000.0));
+            if (cell == ec) grid.SetTextMatrix(r, 4, "E.C " + rt::CStr(j) + " (" + ec + ")");
+        }
+    }
+}
+
+} // namespace
+
+CrossSlopeRun ComputeCrossSlopes() {
+    CrossSlopeRun run;
+    const int n = sokutensuu;
+    if (n > kCrossSlopeRows) {
+        run.computed = false;
+        return run;
+    }
+    ComputeSide(Left(), n);
+    ComputeSide(Right(), n);
+    run.leftTooFew = hidarikijunsuu < 2;
+    run.rightTooFew = migikijunsuu < 2;
+    return run;
+}
+
+void FillCrossSlopeGrid(forms::FlexGrid& grid) {
+    const int n = sokutensuu;
+    grid.SetRows(n + 1);
+    for (int r = 0; r <= n; ++r) grid.SetRowHeight(r, 500);
+    for (int r = 1; r <= n; ++r)
+        for (int c = 1; c <= 10; ++c) grid.SetTextMatrix(r, c - 1, CellText(yokodata(r, c)));
+    for (int r = 1; r <= n; ++r) {
+        if (yokodata(r, 2) == kEmpty) {
+            grid.SetTextMatrix(r, 1, "幅未入力");
+            grid.SetTextMatrix(r, 0, "");
+        }
+        if (yokodata(r, 9) == kEmpty) {
+            grid.SetTextMatrix(r, 8, "幅未入力");
+            grid.SetTextMatrix(r, 9, "");
+        }
+    }
+    if (ipkeisanflg != 0) LabelCurvePoints(grid, n);
+}
+
+std::string CrossSlopeNotice(const CrossSlopeRun& run) {
+    if (!run.leftTooFew && !run.rightTooFew) return {};
+    const std::string sides = run.leftTooFew && run.rightTooFew ? "左右" : run.leftTooFew ? "左側" : "右側";
+    return sides + "の基準勾配が２点未満のため、" + sides +
+           "の横断勾配は補間していません。基準勾配を２測点以上に入力してください。";
+}
+
+bool keisanyokokoubai() {
+    if (sokutensuu > kCrossSlopeRows) {
+        forms::MsgBox("測点が" + rt::CStr(sokutensuu) + "点あります。横断勾配は" + rt::CStr(kCrossSlopeRows) +
+                          "測点までしか計算できません。",
+                      forms::vbExclamation);
+        return false;
+    }
+    const CrossSlopeRun run = ComputeCrossSlopes();
+    横断勾配入力画面& screen = forms::Get<横断勾配入力画面>();
+    FillCrossSlopeGrid(screen.グリッド);
+    screen.ShowNotice(CrossSlopeNotice(run));
+    return true;
+}
+
+void ResetCrossSlopeState() {
+    for (auto* t : {&hidarikijunsokuten, &hidarikijunkoubai, &migikijunsokuten, &migikijunkoubai,
+                    &hidariyokokoubai, &migiyokokoubai})
+        t->Fill(0);
+    hidarikijunsuu = migikijunsuu = 0;
+}
+
+} // namespace 縦断bus
