@@ -3,7 +3,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
-#include "vantor/drawing/drawing_state.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/作図画面.h"
 
 namespace 縦断bus {

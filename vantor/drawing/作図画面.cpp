@@ -3,7 +3,7 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/cad_channel.h"
-#include "vantor/drawing/drawing_state.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/unavailable.h"
 #include "vantor/drawing/参考図.h"
 #include "vantor/geometry/alignment/plan_alignment.h"

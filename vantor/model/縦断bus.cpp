@@ -70,6 +70,16 @@ void ResetState() {
     zahyousuu = 0;
     for (auto* t : {&d3hidarix, &d3hidariy, &d3hidariz, &d3migix, &d3migiy, &d3migiz}) t->Fill(0);
     d3chuushin.Fill(0);
+    ddeflg = 0;
+    obitakasa.Fill(0);
+    taitorusaizu = mojisaizu = suujisaizu = 0;
+    saishoudaka = saidaidaka = dlchi = 0;
+    hosousuu = 0;
+    obimoji.Fill({});
+    for (auto* t : {&hidarikijunsokuten, &hidarikijunkoubai, &migikijunsokuten, &migikijunkoubai,
+                    &hidariyokokoubai, &migiyokokoubai})
+        t->Fill(0);
+    hidarikijunsuu = migikijunsuu = 0;
     komando.clear();
     ResetGurafu();
     ReleaseDocument();

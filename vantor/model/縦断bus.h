@@ -115,6 +115,21 @@ inline int zahyousuu = 0;
 inline Table<float, 500, 1000> d3hidarix, d3hidariy, d3hidariz, d3migix, d3migiy, d3migiz;
 inline Table<float, 1000, 1000, 3> d3chuushin;
 
+// ---- Drawing part: the link to the CAD, the profile sheet's band layout and datum values ----
+inline int ddeflg = 0;                    // 1 while the link to the CAD is open
+inline Table<float, 12> obitakasa;        // band heights [cm], 1..12
+inline float taitorusaizu = 0, mojisaizu = 0, suujisaizu = 0;   // title, text, number sizes [mm]
+inline float saishoudaka = 0, saidaidaka = 0, dlchi = 0;        // lowest, highest planned height, datum
+inline int hosousuu = 0;                  // checked pavement layers
+inline Table<std::string, 11, 3> obimoji; // band k = 1..11, one character in each row 1..3
+
+// ---- Cross-slope change points and interpolated slopes of the last keisanyokokoubai ----
+// Station [m] and reference slope [%] of change point m = 1..count, per side, in row order.
+inline Table<float, 200> hidarikijunsokuten, hidarikijunkoubai, migikijunsokuten, migikijunkoubai;
+inline int hidarikijunsuu = 0, migikijunsuu = 0;
+// Interpolated cross slope [%] of station row r, per side.
+inline Table<float, 200> hidariyokokoubai, migiyokokoubai;
+
 // ---- CAD command line being built ----
 inline std::string komando;
 

@@ -3,7 +3,6 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/model/縦断bus.h"
-#include "vantor/sections/cross_slope_state.h"
 #include "vantor/sections/横断勾配入力画面.h"
 
 #include <algorithm>
@@ -147,13 +146,6 @@ bool keisanyokokoubai() {
     FillCrossSlopeGrid(screen.グリッド);
     screen.ShowNotice(CrossSlopeNotice(run));
     return true;
-}
-
-void ResetCrossSlopeState() {
-    for (auto* t : {&hidarikijunsokuten, &hidarikijunkoubai, &migikijunsokuten, &migikijunkoubai,
-                    &hidariyokokoubai, &migiyokokoubai})
-        t->Fill(0);
-    hidarikijunsuu = migikijunsuu = 0;
 }
 
 } // namespace 縦断bus

@@ -6,12 +6,11 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/drawing/drawing_state.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
-#include "vantor/sections/cross_slope_state.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +25,6 @@ protected:
     void SetUp() override {
         forms::UnloadAll();
         縦断bus::ResetState();
-        縦断bus::ResetDrawingState();
-        縦断bus::ResetCrossSlopeState();
         forms::script::Reset();
         // As the program starts: every cross-slope cell empty.
         縦断bus::yokodata.Fill(縦断bus::kEmpty);

@@ -1,7 +1,7 @@
 // The drawing screen: its defaults and default datum, the settings handlers, the buttons
 // that lead on, the transfer of station coordinates and the plan command end to end.
 #include "drawing_fixture.h"
-#include "vantor/drawing/drawing_state.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/model/sheet_messages.h"

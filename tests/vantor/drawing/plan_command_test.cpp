@@ -4,7 +4,6 @@
 #include "drawing_fixture.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/sheet_messages.h"
-#include "vantor/sections/cross_slope_state.h"
 #include "vantor/sections/横断勾配入力画面.h"
 
 #include <cmath>

@@ -1,6 +1,5 @@
 // Cross-slope interpolation (hand-worked values) and the cross-slope screen's editing.
 #include "../drawing/drawing_fixture.h"
-#include "vantor/sections/cross_slope_state.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
 
