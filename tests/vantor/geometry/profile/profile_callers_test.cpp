@@ -137,3 +137,16 @@ TEST_F(ProfileCallers, AnOldWarningDoesNotComeBackOverAProfileThatComputes) {
 }
 
 } // namespace
+
+namespace {
+
+// A click in the grid after New gives the editor the focus again: the flag of a refusal in the
+// document before does not outlive it.
+TEST_F(ProfileCallers, NewStartsWithTheWarningFlagCleared) {
+    OpenCrest();
+    keikokuflg = 1;
+    shinki();
+    EXPECT_EQ(keikokuflg, 0);
+}
+
+} // namespace
