@@ -1,5 +1,7 @@
 // How long the profile takes: 500 stations over 2000 m, 50 vertical curves, recomputed and
-// sampled every 1 m as the grid and the profile graph do after each edit.
+// sampled every 1 m as the grid and the profile graph do after each edit; and the texts of a
+// grid fill over that profile with 49 IPs whose BC and EC fall on stations.
+#include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keisankeikakusen.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/model/縦断bus.h"
@@ -62,5 +64,28 @@ void BM_ProfileAndPlannedLine(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProfileAndPlannedLine)->Unit(benchmark::kMicrosecond);
+
+// BC and EC of 49 IPs on every fifth station from the second on.
+void LoadAlignmentOnStations() {
+    ipkeisanflg = 1;
+    ipsuu = 49;
+    for (int k = 1; k <= ipsuu; ++k) {
+        bcsokuten(k) = static_cast<float>(double(tatedata(10 * k - 8, 1)) * 1000);
+        ecsokuten(k) = static_cast<float>(double(tatedata(10 * k - 3, 1)) * 1000);
+    }
+}
+
+void BM_GridFillTexts(benchmark::State& state) {
+    LoadLongProfile();
+    keisantate();
+    LoadAlignmentOnStations();
+    for (auto _ : state) {
+        const CurvePointMarks marks = CurvePointMarks::OfAlignment();
+        for (int row = 1; row <= sokutensuu; ++row) benchmark::DoNotOptimize(GridRowTexts(row, marks));
+    }
+    if (GridRowTexts(2, CurvePointMarks::OfAlignment())[0].rfind("B.C 1 (", 0) != 0)
+        state.SkipWithError("no station marked");
+}
+BENCHMARK(BM_GridFillTexts)->Unit(benchmark::kMicrosecond);
 
 } // namespace

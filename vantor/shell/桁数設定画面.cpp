@@ -3,6 +3,7 @@
 #include "platform/runtime/conversion.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/縦断bus.h"
 
 namespace {
@@ -39,4 +40,5 @@ void 桁数設定画面::設定ボタン_Click() {
     縦断bus::keisantate();
     縦断bus::hyoujitate();
     Hide();
+    縦断bus::TellProfileStopped();
 }

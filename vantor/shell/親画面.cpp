@@ -4,6 +4,7 @@
 #include "vantor/geometry/rows/gyousakujo.h"
 #include "vantor/geometry/rows/gyousounyuu.h"
 #include "vantor/geometry/equations/hyoujihouteishiki.h"
+#include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/kazoetate.h"
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/graph/keisangurafu.h"
@@ -142,8 +143,13 @@ void 親画面::Toolbar1_ButtonClick(forms::ToolbarButton& Button) {
         縦断bus::gyousakujo();
     } else if (key == "縦断図") {
         縦断bus::kazoetate();
-        縦断bus::keisantate();
-        if (縦断bus::keikokuflg == 1) forms::Get<警告表示画面>().Show();
+        // A profile that stopped has no planned line to draw: the grid shows it emptied and
+        // the warning says why.
+        if (縦断bus::keisantate() == 縦断bus::ProfileOutcome::Stopped) {
+            縦断bus::hyoujitate();
+            縦断bus::TellProfileStopped();
+            return;
+        }
         縦断bus::keisangurafu();
     } else if (key == "関数式") {
         縦断bus::kazoetate();

@@ -3,6 +3,7 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/model/縦断bus.h"
 
+#include <array>
 #include <cmath>
 
 namespace 縦断bus {
@@ -19,9 +20,57 @@ double Distance(double x1, double y1, double x2, double y2) {
 // Half up to 10 mm; the lengths are never negative.
 float RoundTo10mm(double length) { return static_cast<float>(std::floor(length * 0.1 + 0.5) * 10); }
 
+float LegLength(int i) { return static_cast<float>(Distance(ipx(i - 1), ipy(i - 1), ipx(i), ipy(i))); }
+
+// The turn at IP i between legs of the given lengths.
+struct Corner {
+    float cosine;
+    bool unit;    // a cosine of ±1: the legs are collinear, the angle 0
+    float angle;  // intersection angle 0 .. π
+};
+
+Corner CornerAt(int i, float legIn, float legOut) {
+    const double in_x = double(ipx(i)) - ipx(i - 1), in_y = double(ipy(i)) - ipy(i - 1);
+    const double out_x = double(ipx(i + 1)) - ipx(i), out_y = double(ipy(i + 1)) - ipy(i);
+    Corner corner;
+    corner.cosine = static_cast<float>((in_x * out_x + in_y * out_y) / (double(legIn) * legOut));
+    // Nearly collinear legs can round just past ±1; they are collinear.
+    if (std::fabs(corner.cosine) > 1.0f) corner.cosine = std::copysign(1.0f, corner.cosine);
+    corner.unit = std::fabs(corner.cosine) == 1.0f;
+    const double c = corner.cosine;
+    corner.angle = corner.unit ? 0.0f : static_cast<float>(std::atan(-c / std::sqrt(-c * c + 1)) + 2 * std::atan(1.0));
+    return corner;
+}
+
+float TangentLength(int i, float angle) { return static_cast<float>(double(iphankei(i)) * std::tan(angle * 0.5)); }
+
+std::string Metres(double millimetres) { return rt::CStr(static_cast<float>(millimetres / 1000)) + "m"; }
+
+// The tangents of the two curves on a leg share it: together they must fit in its length, or
+// the BC would land behind the EC before it (or behind the start point) and the chainages run
+// backwards. An overrun below 1 mm is the rounding of tangents meant to meet exactly.
+std::string TangentOverrun(int n) {
+    std::array<float, 52> tangent{};  // points 0 and n + 1 have none
+    for (int i = 1; i <= n; ++i)
+        tangent[i] = TangentLength(i, CornerAt(i, LegLength(i), LegLength(i + 1)).angle);
+    for (int i = 1; i <= n + 1; ++i) {
+        const double room = LegLength(i), need = double(tangent[i - 1]) + tangent[i];
+        if (need <= room + 1) continue;
+        const std::string review = "の曲率半径を見直してください";
+        if (tangent[i - 1] > 0 && tangent[i] > 0)
+            return AlignmentPointName(i - 1) + "と" + AlignmentPointName(i) + "の接線長の和 " + Metres(need) +
+                   " がその間の距離 " + Metres(room) + " より長くなります。" + AlignmentPointName(i - 1) +
+                   "か" + AlignmentPointName(i) + review;
+        const int ip = tangent[i] > 0 ? i : i - 1, other = ip == i ? i - 1 : i;
+        return AlignmentPointName(ip) + "の接線長 " + Metres(need) + " が" + AlignmentPointName(other) +
+               "までの距離 " + Metres(room) + " より長くなります。" + AlignmentPointName(ip) + review;
+    }
+    return {};
+}
+
 // Polygons the computation cannot take: fewer than a start and an end point, more points than
-// the tables hold, two consecutive points at the same place (a leg of length 0), or a negative
-// radius.
+// the tables hold, two consecutive points at the same place (a leg of length 0), a negative
+// radius, or curves whose tangents do not fit their legs.
 std::string RefusalOf(int n) {
     if (n + 2 < 2) return "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください";
     if (n + 1 > ipx.UBound())
@@ -34,33 +83,23 @@ std::string RefusalOf(int n) {
     for (int i = 1; i <= n; ++i)
         if (iphankei(i) < 0)
             return AlignmentPointName(i) + "の曲率半径が負の値です。0以上の値を入力してください";
-    return {};
+    return TangentOverrun(n);
 }
 
 // Steps up to the totals: legs, angles, tangent and curve lengths, BC/EC points.
 void LegsAnglesAndCurvePoints(int n, IpAlignmentResult& result) {
-    for (int i = 1; i <= n + 1; ++i)
-        ipkyori(i) = static_cast<float>(Distance(ipx(i - 1), ipy(i - 1), ipx(i), ipy(i)));
+    for (int i = 1; i <= n + 1; ++i) ipkyori(i) = LegLength(i);
 
     for (int i = 1; i <= n; ++i) {
-        const double in_x = double(ipx(i)) - ipx(i - 1), in_y = double(ipy(i)) - ipy(i - 1);
-        const double out_x = double(ipx(i + 1)) - ipx(i), out_y = double(ipy(i + 1)) - ipy(i);
-        wkcos = static_cast<float>((in_x * out_x + in_y * out_y) / (double(ipkyori(i)) * ipkyori(i + 1)));
-        // Nearly collinear legs can round just past ±1; they are collinear.
-        if (std::fabs(wkcos) > 1.0f) wkcos = std::copysign(1.0f, wkcos);
-        result.unitCosine[i] = std::fabs(wkcos) == 1.0f;
-        if (result.unitCosine[i]) {
-            koukaku(i) = 0;
-        } else {
-            const double c = wkcos;
-            koukaku(i) = static_cast<float>(std::atan(-c / std::sqrt(-c * c + 1)) + 2 * std::atan(1.0));
-        }
+        const Corner corner = CornerAt(i, ipkyori(i), ipkyori(i + 1));
+        wkcos = corner.cosine;
+        result.unitCosine[i] = corner.unit;
+        koukaku(i) = corner.angle;
     }
 
     for (int i = 1; i <= n; ++i) {
-        const double r = iphankei(i);
-        setsusenchou(i) = static_cast<float>(r * std::tan(koukaku(i) * 0.5));
-        kyokusenchou(i) = static_cast<float>(koukaku(i) * r);
+        setsusenchou(i) = TangentLength(i, koukaku(i));
+        kyokusenchou(i) = static_cast<float>(koukaku(i) * double(iphankei(i)));
     }
 
     for (int i = 1; i <= n; ++i) {

@@ -10,8 +10,10 @@ void keisanip() {
         ipkeisanflg = 0;
         return;
     }
+    // An alignment that stopped part-way has no chainages of this document: the grid must not
+    // mark stations with the BC/EC chainages an earlier one left.
     const auto status = RunIpAlignment(IpSheetColumns::LegsAndAngles);
-    ipkeisanflg = status == IpAlignmentResult::Status::Refused ? 0 : 1;
+    ipkeisanflg = status == IpAlignmentResult::Status::Computed ? 1 : 0;
 }
 
 } // namespace 縦断bus

@@ -5,6 +5,7 @@
 #include "vantor/geometry/alignment/ip_alignment_run.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/geometry/alignment/tsuikasokuten.h"
 #include "vantor/model/縦断bus.h"
 
@@ -21,8 +22,12 @@ constexpr char kAddedStationsMessage[] =
 bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen) {
     if (!ComputePlanAlignment()) return false;
     if (!tsuikasokuten()) return false;
-    keisantate();
+    const bool profileComputed = keisantate() != ProfileOutcome::Stopped;
     hyoujitate();
+    if (!profileComputed) {
+        TellProfileStopped();
+        return false;
+    }
     loadCrossSlopeScreen();
     forms::MsgBox(kAddedStationsMessage);
     PlaceAllStations();

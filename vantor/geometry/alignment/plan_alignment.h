@@ -10,7 +10,8 @@ namespace 縦断bus {
 
 // The whole command. `loadCrossSlopeScreen` loads the cross-slope screen without showing it.
 // False when it stopped after telling the user (the alignment or the station list refused,
-// or an IP to check); the station list, profile and positions are then left as they were.
+// or an IP to check), with the station list, profile and positions left as they were; or
+// when the profile over the rebuilt list stopped, shown on the warning screen.
 bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen);
 
 // The alignment with the drawing screen's sheet output; true when the later steps may run.

@@ -132,7 +132,7 @@ void sakuzugurafu() {
 void keisangurafu() {
     gurafukeikakusen = keisankeikakusen();
     // A planned line too long to sample has its reason on the warning screen.
-    if (!gurafukeikakusen && keikokuflg == 1) forms::Get<警告表示画面>().Show();
+    if (!gurafukeikakusen) TellProfileStopped();
     forms::Get<グラフ>().itixy.SetVisible(false);
     TakeStations();
     if (!FitExtent()) {

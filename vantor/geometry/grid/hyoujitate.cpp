@@ -16,22 +16,9 @@ constexpr std::array<const char*, kGridColumns> kHeaders = {
 
 std::string CellText(float value) { return value == kEmpty ? std::string() : rt::CStr(value); }
 
-// "B.C 2 (123.45)" when the station text is the BC of IP 2 (EC likewise), else the text.
-std::string MarkedStation(const std::string& station) {
-    if (ipkeisanflg != 1) return station;
-    for (int k = 1; k <= ipsuu; ++k) {
-        const std::string k_text = rt::CStr(k);
-        if (station == rt::CStr(static_cast<float>(bcsokuten(k) / 1000.0)))
-            return "B.C " + k_text + " (" + station + ")";
-        if (station == rt::CStr(static_cast<float>(ecsokuten(k) / 1000.0)))
-            return "E.C " + k_text + " (" + station + ")";
-    }
-    return station;
-}
-
 } // namespace
 
-std::array<std::string, kGridColumns> GridRowTexts(int row) {
+std::array<std::string, kGridColumns> GridRowTexts(int row, const CurvePointMarks& marks) {
     std::array<std::string, kGridColumns> texts;
     for (int column = 0; column <= 4; ++column) texts[column] = CellText(tatedata(row, column + 1));
     const float difference = tatedata(row, 6);
@@ -41,7 +28,7 @@ std::array<std::string, kGridColumns> GridRowTexts(int row) {
         texts[5] = rt::CStr(std::fabs(difference));
     if (!texts[0].empty()) {
         texts[7] = CellText(tatedata(row, 7));
-        texts[0] = MarkedStation(texts[0]);
+        texts[0] = marks.Mark(texts[0]);
     }
     return texts;
 }
@@ -56,8 +43,9 @@ void hyoujitate() {
     grid.SetColWidth(7, 1750);
     grid.SetRowHeight(-1, 500);
     for (int column = 0; column < kGridColumns; ++column) grid.SetTextMatrix(0, column, kHeaders[column]);
+    const CurvePointMarks marks = CurvePointMarks::OfAlignment();
     for (int row = 1; row <= sokutensuu; ++row) {
-        const auto texts = GridRowTexts(row);
+        const auto texts = GridRowTexts(row, marks);
         for (int column = 0; column < kGridColumns; ++column) grid.SetTextMatrix(row, column, texts[column]);
     }
 }

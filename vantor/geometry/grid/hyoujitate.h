@@ -1,5 +1,7 @@
 #pragma once
 // The profile grid of 入出力画面, rebuilt from the profile table.
+#include "vantor/geometry/grid/curve_point_marks.h"
+
 #include <array>
 #include <string>
 
@@ -10,9 +12,9 @@ inline constexpr int kGridColumns = 8;
 inline constexpr int kEditableGridColumns = 4;
 
 // The texts of grid row `row` (station `row` of tatedata): empty cells for 99999, the
-// difference split into cut and fill, no gradient without a station, and the BC/EC mark of
-// an IP curve on the station once the alignment has been computed.
-std::array<std::string, kGridColumns> GridRowTexts(int row);
+// difference split into cut and fill, no gradient without a station, and the station marked
+// by `marks` (CurvePointMarks::OfAlignment(), built once per fill).
+std::array<std::string, kGridColumns> GridRowTexts(int row, const CurvePointMarks& marks);
 
 // Rebuilds the whole grid: sizes, headers and one row per station.
 void hyoujitate();

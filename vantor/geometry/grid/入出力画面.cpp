@@ -93,10 +93,14 @@ void 入出力画面::Text1_LostFocus() {
         hyoujitate();
         return;
     }
-    const std::string typed = グリッド.TextMatrix(henshuugyou, henshuuretsu);
+    const int row = henshuugyou, column = henshuuretsu;
+    const std::string typed = グリッド.TextMatrix(row, column);
     const double value = StoredValue(typed);
     const auto refuseAsTooLarge = [&] {
         hyoujitate();
+        // The editor still lying over the cell shows the value kept, not the refused text.
+        if (Text1.Visible() && グリッド.Row() == row && グリッド.Col() == column)
+            Text1.SetText(グリッド.TextMatrix(row, column));
         forms::MsgBox("「" + typed + "」は大きすぎるため入力できません。", forms::vbExclamation);
     };
     if (!FitsTheTable(value)) {

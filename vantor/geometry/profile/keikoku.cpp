@@ -97,6 +97,12 @@ void WarnCurveAtEnd(float station, bool first) {
           "測点" + rt::Str(station) + "の曲線長の見直しをして下さい。"});
 }
 
+void WarnNegativeCurveLength(float station, float length) {
+    Warn({"曲線長に負の値は入力できません。",
+          "測点" + rt::Str(station) + "の曲線長　Ｌv＝" + rt::Str(length) + " の",
+          "見直しをして下さい。"});
+}
+
 void WarnPlannedLineTooLong(int metres) {
     Warn({"計画線が長すぎます。",
           "最初の測点から最後の測点までは" + rt::Str(metres) + "mまでです。",

@@ -24,6 +24,7 @@ void WarnChangePointOrder(float before, float after);
 void WarnTooManyChangePoints(int limit);
 void WarnTooManyCurves(int limit);
 void WarnCurveAtEnd(float station, bool first);
+void WarnNegativeCurveLength(float station, float length);
 void WarnPlannedLineTooLong(int metres);
 
 } // namespace 縦断bus

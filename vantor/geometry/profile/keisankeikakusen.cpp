@@ -48,8 +48,10 @@ int LastStationRow() {
 } // namespace
 
 bool keisankeikakusen() {
+    keikokuflg = 0;
     const int firstRow = FirstStationRow(), lastRow = LastStationRow();
-    if (henkatensuu < 2 || firstRow == 0) return false;
+    // A profile that did not compute has emptied its planned heights.
+    if (henkatensuu < 2 || firstRow == 0 || tatedata(firstRow, 5) == kEmpty) return false;
     const SampleStations stations = Stations(tatedata(firstRow, 1), tatedata(lastRow, 1));
     if (stations.last > kLastSample) {
         WarnPlannedLineTooLong(kLastSample);

@@ -5,9 +5,9 @@
 
 namespace 縦断bus {
 
-// Runs after a complete keisantate. Returns false, with nothing written, when there is no
-// planned line (fewer than two change points or no station) or, with a warning
-// (keikokuflg = 1), when the samples would not fit the tables.
+// Runs after keisantate. Returns false, with nothing written, when there is no planned line
+// (the profile did not compute or has no station) or, with a warning (keikokuflg = 1, which
+// is 0 otherwise), when the samples would not fit the tables.
 bool keisankeikakusen();
 
 } // namespace 縦断bus

@@ -31,14 +31,19 @@ ChangePointRows ScanChangePoints(int rows) {
 }
 
 // Refuses, before anything is written, change points the tables cannot hold, change points
-// that do not follow each other (a zero or negative run divides the gradients) and curves on
-// the first or last change point, which have no gradient on one side.
+// that do not follow each other (a zero or negative run divides the gradients), negative
+// curve lengths and curves on the first or last change point, which have no gradient on one
+// side.
 bool InputFits(const ChangePointRows& points) {
     int curves = 0;
     for (int m = 0; m < points.count; ++m) {
         const int r = points.row[m];
         if (m > 0 && tatedata(r, 1) <= tatedata(points.row[m - 1], 1)) {
             WarnChangePointOrder(tatedata(points.row[m - 1], 1), tatedata(r, 1));
+            return false;
+        }
+        if (tatedata(r, 4) != kEmpty && tatedata(r, 4) < 0) {
+            WarnNegativeCurveLength(tatedata(r, 1), tatedata(r, 4));
             return false;
         }
         if (IsCurveLength(tatedata(r, 4))) ++curves;
@@ -113,11 +118,21 @@ void StoreGradients(const CurvePoints& curvePoint) {
     }
 }
 
+// Columns 5 to 7 of the rows firstRow .. lastRow hold no planned line.
+void EmptyPlannedColumns(int firstRow, int lastRow) {
+    for (int r = firstRow; r <= lastRow; ++r)
+        for (int c = 5; c <= 7; ++c) tatedata(r, c) = kEmpty;
+}
+
+// A row without a station has no planned height, difference or gradient.
 void TangentPass(int rows) {
     wkgyou = 0;
     for (int r = 1; r <= rows; ++r) {
         wkgyou = wkgyou + 1;
-        if (!HasStation(r)) continue;
+        if (!HasStation(r)) {
+            EmptyPlannedColumns(r, r);
+            continue;
+        }
         const TangentPoint t = TangentAt(tatedata(r, 1));
         tatedata(r, 5) = static_cast<float>(t.height);
         tatedata(r, 7) = koubai(t.segment);
@@ -156,19 +171,26 @@ void RoundingPass(int rows) {
 
 } // namespace
 
-void keisantate() {
+ProfileOutcome keisantate() {
+    keikokuflg = 0;
     const int rows = sokutensuu;
+    // Whatever stops the computation, no row keeps heights of earlier input.
+    const auto noPlannedLine = [rows](ProfileOutcome outcome) {
+        EmptyPlannedColumns(1, rows);
+        return outcome;
+    };
     const ChangePointRows points = ScanChangePoints(rows);
-    if (points.count < 2) return;
-    if (!InputFits(points)) return;
+    if (points.count < 2) return noPlannedLine(ProfileOutcome::NoPlannedLine);
+    if (!InputFits(points)) return noPlannedLine(ProfileOutcome::Stopped);
     CurvePoints curvePoint{};
-    if (!BuildLists(rows, curvePoint)) return;
+    if (!BuildLists(rows, curvePoint)) return noPlannedLine(ProfileOutcome::Stopped);
     kakuteihenkatensuu = henkatensuu;
-    if (!CurvesFit(curvePoint)) return;
+    if (!CurvesFit(curvePoint)) return noPlannedLine(ProfileOutcome::Stopped);
     StoreGradients(curvePoint);
     TangentPass(rows);
     CurvePass(rows);
     RoundingPass(rows);
+    return ProfileOutcome::Computed;
 }
 
 } // namespace 縦断bus

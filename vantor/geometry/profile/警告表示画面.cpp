@@ -1,5 +1,7 @@
 #include "vantor/geometry/profile/警告表示画面.h"
 
+#include "vantor/model/縦断bus.h"
+
 namespace {
 constexpr int kLineLeft = 1200, kLineTop = 240, kLineWidth = 7800, kLineHeight = 330;
 } // namespace
@@ -26,3 +28,14 @@ void 警告表示画面::Command1_Click() {
     Hide();
     if (ReturnToEditor) ReturnToEditor();
 }
+
+namespace 縦断bus {
+
+void TellProfileStopped() {
+    if (keikokuflg != 1) return;
+    警告表示画面& warning = forms::Get<警告表示画面>();
+    warning.ReturnToEditor = nullptr;
+    warning.Show();
+}
+
+} // namespace 縦断bus

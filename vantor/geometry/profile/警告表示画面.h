@@ -21,3 +21,11 @@ private:
     void Form_Load() override;
     void Command1_Click();
 };
+
+namespace 縦断bus {
+
+// For the commands that run the profile computation outside the grid: shows the warning
+// screen when the last run stopped (keikokuflg = 1), with an OK that only closes it.
+void TellProfileStopped();
+
+} // namespace 縦断bus

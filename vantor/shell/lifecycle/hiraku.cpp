@@ -6,6 +6,7 @@
 #include "vantor/geometry/alignment/keisanip.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_state.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
@@ -37,7 +38,7 @@ struct ReadStep {
 // The sheets read and the results computed, in order.
 constexpr ReadStep kReadSteps[] = {
     {"縦断ｼｰﾄの読み込み", ReadProfileRows},
-    {"縦断の計算", keisantate},
+    {"縦断の計算", [] { keisantate(); }},
     {"横断ｼｰﾄの読み込み", ReadCrossSlopeNumbers},
     {"横断ｼｰﾄの読み込み", yomikomiyokomei},
     {"ＩＰ座標入力の読み込み", yomikomiip},
@@ -120,6 +121,7 @@ void hiraku() {
     forms::Get<入出力画面>().Show();
     forms::Get<待表示>().Hide();
     EnableAfterOpen();
+    TellProfileStopped();
 }
 
 } // namespace 縦断bus

@@ -3,6 +3,7 @@
 #include "platform/workbook/workbook.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/geometry/profile/keisantate.h"
 #include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_state.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
@@ -65,6 +66,7 @@ void shinki() {
     wait.ShowState("お待たせしました・・", false);
 
     EmptyProfileRows();
+    keisantate();
     hyoujitate();
     forms::Get<入出力画面>().Show();
     wait.Hide();

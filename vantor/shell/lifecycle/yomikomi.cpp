@@ -3,6 +3,7 @@
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/profile_rows.h"
@@ -33,6 +34,7 @@ void yomikomi() {
     hyoujitate();
     forms::Get<入出力画面>().Show();
     forms::Unload<待表示>();
+    TellProfileStopped();
 }
 
 } // namespace 縦断bus

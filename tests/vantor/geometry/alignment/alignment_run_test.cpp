@@ -80,10 +80,16 @@ TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
         bool sheet;      // leg lengths were written
         const char* message;
     } cases[] = {
-        {{{0, 0}, {100, 100, 50}, {200, 200}}, false, 1, true, "ＩＰ位置の確認をしてください"},
+        {{{0, 0}, {100, 100, 50}, {200, 200}}, false, 0, true, "ＩＰ位置の確認をしてください"},
         {{{0, 0}, {100, 0, 50}, {100, 0}}, false, 0, false,
          "IP1と終点が同じ位置です。ＩＰ位置の確認をしてください"},
         {{{0, 0}}, false, 0, false, "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください"},
+        // Tangents longer than their legs: the BC would land behind the start point or the
+        // EC of the curve before.
+        {{{0, 0}, {100, 0, 150}, {100, 100}}, false, 0, false,
+         "IP1の接線長 150m が起点までの距離 100m より長くなります。IP1の曲率半径を見直してください"},
+        {{{0, 0}, {100, 0, 10}, {100, 100, 10}, {300, 100, 250}, {300, 300}}, false, 0, false,
+         "IP2とIP3の接線長の和 260m がその間の距離 200m より長くなります。IP2かIP3の曲率半径を見直してください"},
         {{{0, 0}, {100, 0, 50}, {250, 0}}, true, 1, true, nullptr}, // no centre, no angle, no message
     };
     for (const auto& c : cases) {

@@ -62,7 +62,7 @@ TEST_F(GridTest, ANumberBeyondSinglePrecisionIsRefusedAndTheCellKeepsItsValue) {
         forms::script::Reset();
         Type(1, 1, typed);
         EXPECT_EQ(tatedata(1, 2), 12.0f) << typed;
-        EXPECT_EQ(Cell(1, 1), "12");
+        EXPECT_EQ(Seen(1, 1), "12");
         ASSERT_EQ(forms::script::Messages().size(), 1u);
         EXPECT_NE(forms::script::Messages()[0].prompt.find(typed), std::string::npos);
     }
@@ -78,7 +78,7 @@ TEST_F(GridTest, ANumberWhoseProfileOverflowsSinglePrecisionIsRefused) {
     Type(2, 0, "3e38");   // fits a single, but its planned height does not
     EXPECT_EQ(tatedata(2, 1), 60.0f);
     EXPECT_EQ(tatedata(2, 5), 184.0f);
-    EXPECT_EQ(Cell(2, 0), "60");
+    EXPECT_EQ(Seen(2, 0), "60");
     EXPECT_EQ(forms::script::Messages().back().prompt, "「3e38」は大きすぎるため入力できません。");
 }
 

@@ -36,6 +36,12 @@ protected:
 
     static 入出力画面& Screen() { return forms::Get<入出力画面>(); }
     static std::string Cell(int row, int col) { return Screen().グリッド.TextMatrix(row, col); }
+    // What the user sees at a cell: the editor's text while it lies over the cell.
+    static std::string Seen(int row, int col) {
+        入出力画面& s = Screen();
+        const bool editorOver = s.Text1.Visible() && s.グリッド.Row() == row && s.グリッド.Col() == col;
+        return editorOver ? s.Text1.Text() : Cell(row, col);
+    }
 
     // Clicks cell (row, col); the editor opens where the screen decides.
     static void Click(int row, int col) {

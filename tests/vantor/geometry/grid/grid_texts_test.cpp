@@ -38,7 +38,7 @@ TEST_F(GridTest, RowTextsSplitTheDifferenceAndDropEmptyCells) {
     };
     for (const Case& c : cases) {
         for (int col = 1; col <= 7; ++col) 縦断bus::tatedata(1, col) = c.table[col - 1];
-        EXPECT_EQ(縦断bus::GridRowTexts(1), c.grid) << c.table[0] << " " << c.table[5];
+        EXPECT_EQ(縦断bus::GridRowTexts(1, {}), c.grid) << c.table[0] << " " << c.table[5];
     }
 }
 
@@ -60,6 +60,24 @@ TEST_F(GridTest, StationsOnBcAndEcAreMarkedOnceTheAlignmentIsComputed) {
     ipkeisanflg = 0;
     hyoujitate();
     EXPECT_EQ(Cell(1, 0), "40");
+}
+
+// The rule the shoulder grid shares: IPs in ascending order, BC before EC, the first match
+// marks the station.
+TEST_F(GridTest, TheFirstIpInOrderMarksAStation) {
+    using namespace 縦断bus;
+    ipkeisanflg = 1;
+    ipsuu = 3;
+    const float chainages[][2] = {{40000, 80000}, {80000, 80000}, {95500, 95500}};  // IP 2 and 3 without curve
+    for (int k = 1; k <= 3; ++k) {
+        bcsokuten(k) = chainages[k - 1][0];
+        ecsokuten(k) = chainages[k - 1][1];
+    }
+    const CurvePointMarks marks = CurvePointMarks::OfAlignment();
+    EXPECT_EQ(marks.Mark("80"), "E.C 1 (80)");
+    EXPECT_EQ(marks.Mark("95.5"), "B.C 3 (95.5)");
+    EXPECT_EQ(marks.Mark("95.50"), "95.50");  // the station's own text is compared
+    EXPECT_EQ(marks.Mark(""), "");
 }
 
 } // namespace

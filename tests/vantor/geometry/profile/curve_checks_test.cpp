@@ -39,11 +39,17 @@ protected:
     }
     void TearDown() override { forms::UnloadAll(); }
 
-    // Runs the computation with columns 5 to 7 and the counts marked, to see what it wrote.
-    void ComputeMarked() {
-        for (int r = 1; r <= sokutensuu; ++r) tatedata(r, 5) = -1;
+    // Runs the computation with columns 5 to 7 and the counts marked, to see what it wrote;
+    // a run that stops must say so and leave no row with a planned height, difference or
+    // gradient of earlier input.
+    void ComputeStopping() {
+        for (int r = 1; r <= sokutensuu; ++r)
+            for (int c = 5; c <= 7; ++c) tatedata(r, c) = -1;
         henkatensuu = kyokusensuu = kakuteihenkatensuu = -1;
-        keisantate();
+        EXPECT_EQ(keisantate(), ProfileOutcome::Stopped);
+        EXPECT_EQ(keikokuflg, 1);
+        for (int r = 1; r <= sokutensuu; ++r)
+            for (int c = 5; c <= 7; ++c) EXPECT_EQ(tatedata(r, c), E) << r << ", " << c;
     }
 };
 
@@ -58,8 +64,7 @@ TEST_F(CurveChecks, TouchingCurvesAreAccepted) {
 
 TEST_F(CurveChecks, OverlapStopsAfterTheLists) {
     LoadProfile({{0, 0, 48}, {100, 0, 50, 60}, {140, 0, 49, 40}, {260, 0, 51}});
-    ComputeMarked();
-    EXPECT_EQ(keikokuflg, 1);
+    ComputeStopping();
     EXPECT_EQ(Shown(), Expected({"区間内で縦断曲線どうしが交差してしまいます。",
                                  "測点 100の曲線長　Ｌv＝ 60 か",
                                  "測点 140の曲線長　Ｌv＝ 40 の",
@@ -67,7 +72,6 @@ TEST_F(CurveChecks, OverlapStopsAfterTheLists) {
     EXPECT_EQ(henkatensuu, 3);
     EXPECT_EQ(kyokusensuu, 2);
     EXPECT_EQ(kakuteihenkatensuu, -1);  // still the count of the last complete listing
-    EXPECT_EQ(tatedata(2, 5), -1.0f);
 }
 
 TEST_F(CurveChecks, TooLongCurveNamesTheEndsThatBreakTheirLimits) {
@@ -101,14 +105,12 @@ TEST_F(CurveChecks, TooLongCurveNamesTheEndsThatBreakTheirLimits) {
     };
     for (const Case& c : cases) {
         LoadProfile(c.rows);
-        ComputeMarked();
-        EXPECT_EQ(keikokuflg, 1);
+        ComputeStopping();
         EXPECT_EQ(vcbflg, c.vcbFlag);
         EXPECT_EQ(vceflg, c.vceFlag);
         EXPECT_EQ(Shown(), Expected(c.lines));
         // The lists are complete; nothing after them is recomputed.
         EXPECT_EQ(kakuteihenkatensuu, 3);
-        EXPECT_EQ(tatedata(1, 5), -1.0f);
     }
 }
 
@@ -147,8 +149,8 @@ TEST_F(CurveChecks, EditCheckOnTheLastTableRowReadsNoFurther) {
     EXPECT_EQ(keikokuflg, 0);
 }
 
-// Input the tables cannot take is refused before anything is written.
-TEST_F(CurveChecks, RefusedInputLeavesEveryResult) {
+// Input the tables cannot take is refused before the lists are written.
+TEST_F(CurveChecks, RefusedInputLeavesTheLists) {
     struct Case {
         const char* what;
         void (*load)();
@@ -165,14 +167,15 @@ TEST_F(CurveChecks, RefusedInputLeavesEveryResult) {
          {"手前の勾配が定まらない為", "曲線の設置は出来ません。", "測点 0の曲線長の見直しをして下さい。"}},
         {"curve on the last change point", [] { LoadProfile({{0, 0, 48}, {100, 0, 50}, {200, 0, 49, 20}, {210, 0}}); },
          {"後ろの勾配が定まらない為", "曲線の設置は出来ません。", "測点 200の曲線長の見直しをして下さい。"}},
+        {"negative curve length", [] { LoadProfile({{0, 0, 48}, {100, 0, 50, -60}, {200, 0, 49}}); },
+         {"曲線長に負の値は入力できません。", "測点 100の曲線長　Ｌv＝-60 の", "見直しをして下さい。"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         c.load();
-        ComputeMarked();
-        EXPECT_EQ(keikokuflg, 1) << c.what;
-        EXPECT_EQ(Shown(), Expected(c.firstLines)) << c.what;
-        EXPECT_EQ(henkatensuu, -1) << c.what;
-        EXPECT_EQ(tatedata(1, 5), -1.0f) << c.what;
+        ComputeStopping();
+        EXPECT_EQ(Shown(), Expected(c.firstLines));
+        EXPECT_EQ(henkatensuu, -1);
     }
 }
 
@@ -191,19 +194,19 @@ void LoadZigzag(int points, int curves) {
 
 TEST_F(CurveChecks, TableLimitsOfChangePointsAndCurves) {
     LoadZigzag(101, 50);
-    ComputeMarked();
+    EXPECT_EQ(keisantate(), ProfileOutcome::Computed);
     EXPECT_EQ(keikokuflg, 0);
     EXPECT_EQ(henkatensuu, 101);
     EXPECT_EQ(kyokusensuu, 50);
 
     LoadZigzag(102, 0);
-    ComputeMarked();
+    ComputeStopping();
     EXPECT_EQ(Shown(), Expected({"勾配変化点が多すぎます。", "勾配変化点は 101点までです。",
                                  "基準計画高の見直しをして下さい。"}));
     EXPECT_EQ(henkatensuu, -1);
 
     LoadZigzag(101, 51);
-    ComputeMarked();
+    ComputeStopping();
     EXPECT_EQ(Shown(), Expected({"縦断曲線が多すぎます。", "縦断曲線は 50箇所までです。",
                                  "曲線長の見直しをして下さい。"}));
     EXPECT_EQ(henkatensuu, -1);

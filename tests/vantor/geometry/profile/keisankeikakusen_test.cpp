@@ -62,6 +62,17 @@ TEST(Keisankeikakusen, NothingToSampleWithoutAPlannedLine) {
     keisantate();
     EXPECT_FALSE(keisankeikakusen());
     EXPECT_EQ(keikakusensuu, 7.0f);
+
+    // A profile that stopped (its curve starts before the first change point) has complete
+    // lists but no planned line: sampling them would draw a line of no input.
+    LoadCrest();
+    tatedata(4, 4) = 300;
+    keikakusensuu = 7;
+    keisantate();
+    EXPECT_EQ(henkatensuu, 3);
+    EXPECT_FALSE(keisankeikakusen());
+    EXPECT_EQ(keikakusensuu, 7.0f);
+    EXPECT_EQ(keikokuflg, 0);  // the stop was told; sampling has nothing of its own to say
 }
 
 } // namespace

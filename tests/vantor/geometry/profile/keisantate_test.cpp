@@ -104,33 +104,35 @@ TEST(Keisantate, RoundsHeightsByKetasuuAndGradientsToPercent) {
     }
 }
 
-TEST(Keisantate, FewerThanTwoChangePointsWithAStationChangeNothing) {
+TEST(Keisantate, FewerThanTwoChangePointsLeaveNoPlannedLine) {
     // The reference height on the row without a station is no change point.
     LoadProfile({{0, 10, 48}, {E, 10, 50}, {100, 10}});
     henkatensuu = 7;
-    keisantate();
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 5; c <= 7; ++c) tatedata(r, c) = 1;  // heights of earlier input
+    keikokuflg = 1;  // an earlier refusal
+    EXPECT_EQ(keisantate(), ProfileOutcome::NoPlannedLine);
+    EXPECT_EQ(keikokuflg, 0);
     EXPECT_EQ(henkatensuu, 7);
-    EXPECT_EQ(Column(5), (std::vector<float>(3, E)));
+    for (int c = 5; c <= 7; ++c) EXPECT_EQ(Column(c), (std::vector<float>(3, E))) << c;
 }
 
-TEST(Keisantate, CurveLengthZeroOrBelowIsNoCurve) {
-    for (float length : {0.0f, -10.0f}) {
-        LoadCrest();
-        tatedata(4, 4) = length;
-        keisantate();
-        EXPECT_EQ(kyokusensuu, 0) << length;
-        EXPECT_EQ(tatedata(4, 5), 50.0f) << length;
-    }
+TEST(Keisantate, CurveLengthZeroIsNoCurve) {
+    LoadCrest();
+    tatedata(4, 4) = 0;
+    EXPECT_EQ(keisantate(), ProfileOutcome::Computed);
+    EXPECT_EQ(kyokusensuu, 0);
+    EXPECT_EQ(tatedata(4, 5), 50.0f);
 }
 
-TEST(Keisantate, RowsWithoutStationOrGroundAreLeftEmpty) {
+TEST(Keisantate, RowsWithoutStationHaveNoPlannedValues) {
     LoadProfile({{0, 10, 100}, {E, 10}, {50, E}, {100, 10, 101}});
-    tatedata(2, 7) = 3.5f;  // an earlier result stays
+    for (int c = 5; c <= 7; ++c) tatedata(2, c) = 3.5f;  // earlier results
     keisantate();
     EXPECT_EQ(yuukousokutensuu, 3);
     EXPECT_EQ(Column(5), (std::vector<float>{100, E, 100.5f, 101}));
     EXPECT_EQ(Column(6), (std::vector<float>{90, E, E, 91}));
-    EXPECT_EQ(Column(7), (std::vector<float>{1, 3.5f, 1, 1}));
+    EXPECT_EQ(Column(7), (std::vector<float>{1, E, 1, 1}));
 }
 
 } // namespace
