@@ -1,0 +1,19 @@
+#pragma once
+// How the host's own event loop (Qt's, in the program) keeps the desktop running on the main
+// thread: it is told when something waits there and serves it.
+#include "platform/desktop/types.h"
+
+#include <functional>
+
+namespace desk {
+
+// Called, from any system thread, when a message, a sent message or a process start waits for
+// the main thread. The handler should arrange for DispatchPending to run there soon.
+void SetMainThreadWakeHandler(std::function<void()> wake);
+
+// On the main thread: runs the started processes' pending work (their messages and due
+// timers) and dispatches the calling thread's own sent and posted messages and due timers.
+// Returns the milliseconds until the next timer is due, INFINITE when none runs.
+DWORD DispatchPending();
+
+} // namespace desk
