@@ -36,7 +36,7 @@ public:
     // Raises rt::Error naming the file when it cannot be read.
     virtual std::string ReadTextFile(const std::string& path) = 0;
 
-    // Types the text at the command line once the current input has been taken.
+    // Types the text (UTF-8) at the command line once the current input has been taken.
     virtual void TypeLater(std::string text) = 0;
     // Ends the program once the current input has been taken.
     virtual void Quit() = 0;
