@@ -29,7 +29,7 @@ DWORD HitTest(const State& s, const std::vector<DWORD>& level, POINT p, POINT or
         const LONG top = origin.y + w.rect.top;
         if (p.x < left || p.y < top || p.x >= left + (w.rect.right - w.rect.left) || p.y >= top + (w.rect.bottom - w.rect.top))
             continue;
-        if (w.style & WS_DISABLED) return w.parent ? 0 : id;
+        if (w.style & WS_DISABLED) return 0;  // a disabled child leaves the click to its parent
         const DWORD inner = HitTest(s, w.children, p, POINT{left, top});
         return inner ? inner : id;
     }

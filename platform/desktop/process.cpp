@@ -43,6 +43,7 @@ bool IsFile(const std::string& path) {
 
 // The executable a command names, looked for as the platform does; empty when none is found.
 std::string FindExecutable(std::string module) {
+    if (module.empty()) return {};
     const bool hasFolder = module.find_first_of("\\/:") != std::string::npos;
     const std::size_t nameStart = module.find_last_of("\\/:");
     const std::string name = nameStart == std::string::npos ? module : module.substr(nameStart + 1);
@@ -73,15 +74,20 @@ std::string FindExecutable(std::string module) {
     return {};
 }
 
-std::string FirstWord(const char* commandLine) {
+// The executable a command line starts: a quoted first word, or else the shortest run of
+// words up to a blank that names an executable, as the platform tries them.
+std::string ExecutableOfCommandLine(const char* commandLine) {
     std::string line = commandLine ? commandLine : "";
-    std::size_t i = line.find_first_not_of(" \t");
+    const std::size_t i = line.find_first_not_of(" \t");
     if (i == std::string::npos) return {};
     if (line[i] == '"') {
         const std::size_t end = line.find('"', i + 1);
-        return line.substr(i + 1, end == std::string::npos ? std::string::npos : end - i - 1);
+        return FindExecutable(line.substr(i + 1, end == std::string::npos ? std::string::npos : end - i - 1));
     }
-    return line.substr(i, line.find_first_of(" \t", i) - i);
+    for (std::size_t blank = line.find_first_of(" \t", i);; blank = line.find_first_of(" \t", blank + 1)) {
+        const std::string found = FindExecutable(line.substr(i, blank == std::string::npos ? std::string::npos : blank - i));
+        if (!found.empty() || blank == std::string::npos) return found;
+    }
 }
 
 std::vector<std::pair<std::string, std::string>>::iterator FindVariable(Process& p, const std::string& name) {
@@ -113,9 +119,7 @@ void UnregisterProgramImage(const std::string& path) {
 bool CreateProcess(const char* applicationName, const char* commandLine, const void*, const void*, bool, DWORD,
                    const char* environment, const char* currentDirectory, const STARTUPINFO* startupInfo,
                    PROCESS_INFORMATION* processInformation) {
-    const std::string module = applicationName ? std::string(applicationName) : FirstWord(commandLine);
-    if (module.empty()) return Fail(ERROR_FILE_NOT_FOUND);
-    const std::string found = FindExecutable(module);
+    const std::string found = applicationName ? FindExecutable(applicationName) : ExecutableOfCommandLine(commandLine);
     if (found.empty()) return Fail(ERROR_FILE_NOT_FOUND);
     char longPath[MAX_PATH * 4];
     const DWORD n = GetLongPathName(found.c_str(), longPath, sizeof longPath);
