@@ -16,4 +16,9 @@ void SetMainThreadWakeHandler(std::function<void()> wake);
 // Returns the milliseconds until the next timer is due, INFINITE when none runs.
 DWORD DispatchPending();
 
+// Lets the host framework handle its own pending events (input to the started programs' widgets)
+// whenever the main thread waits inside the desktop, so those programs answer while a caller
+// waits for them.
+void SetMainThreadFrameworkPump(std::function<void()> pump);
+
 } // namespace desk

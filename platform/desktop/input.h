@@ -28,7 +28,8 @@ bool AttachThreadInput(DWORD attachThread, DWORD attachToThread, bool attach);
 
 bool GetCursorPos(POINT* point);
 bool SetCursorPos(int x, int y);
-// The deepest visible, enabled window under the point (screen coordinates).
+// The deepest visible, enabled window under the point (screen coordinates); none over a disabled
+// top-level window.
 HWND WindowFromPoint(POINT point);
 // Button presses and releases are posted to the window under the cursor as WM_xBUTTONDOWN/UP
 // with client coordinates; a press activates that window's top-level window. With

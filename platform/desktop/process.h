@@ -55,8 +55,8 @@ using ImageEntry = std::function<void(const ProcessStart&)>;
 void RegisterProgramImage(const std::string& path, ImageEntry entry);
 void UnregisterProgramImage(const std::string& path);
 
-// The module is taken from `applicationName`, else from the first (possibly quoted) word of
-// `commandLine`; without a folder it is looked for in the current folder, the System and
+// The module is taken from `applicationName`, else from the command line: its quoted first
+// word, or the shortest run of its words that names an executable; without a folder it is looked for in the current folder, the System and
 // Windows folders and along PATH, with ".EXE" added when it has no extension. Fails with
 // ERROR_FILE_NOT_FOUND (no such file) or ERROR_BAD_EXE_FORMAT (no image registered for it).
 // `environment` is a block of "NAME=value" strings ending with an empty one; none: a copy of

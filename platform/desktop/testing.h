@@ -10,9 +10,11 @@
 
 namespace desk::testing {
 
-// Starts a fresh desktop in `root` (created as needed): every started process is ended, all
-// windows and menus destroyed, the registry read from `root`, drives remapped, the clock made
-// virtual at tick 0 and every hook removed. Handles keep counting: none is given out again.
+// Starts a fresh desktop in `root` (created as needed): every started process is ended as
+// usual (its windows get WM_DESTROY, its at-exit actions run), the host's own windows and
+// menus are dropped without messages, open files closed, the registry read from `root`, drives
+// remapped, the clock made virtual at tick 0, scripted actions and the idle hook removed (the
+// host loop's handlers stay). Handles keep counting: none is given out again.
 void Reset(const std::filesystem::path& root);
 
 void UseVirtualClock(bool on);
