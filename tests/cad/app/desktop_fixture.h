@@ -90,6 +90,7 @@ struct DesktopFixture : ::testing::Test {
                ("vantor_cad_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(root);
         desk::testing::Reset(root);
+        ASSERT_TRUE(RunningInstances().empty());  // a reset ends the products of earlier tests
         PrepareDesktop();
     }
     void TearDown() override {
