@@ -165,6 +165,35 @@ TEST_F(ProductRun, StartupDialogInSingleDocumentModeDisablesTheFrameUntilClosed)
     EXPECT_TRUE(desk::IsWindowEnabled(s.mainFrame));
     EXPECT_NE(SendCopyData(s.mainFrame, "LINE 0,0 1,1 \r"), 0);
     EXPECT_EQ(FindInstance(s.process.dwProcessId)->Variables().sdimode, 1);
+
+    // Another start shows it again; a click on its OK button closes it too.
+    Started next = Start();
+    ASSERT_NE(next.dialog, nullptr);
+    desk::HWND ok = nullptr;
+    for (desk::HWND c : Descendants(next.dialog))
+        if (ClassOf(c) == "Button" && CaptionOf(c) == "OK") ok = c;
+    desk::RECT r;
+    ASSERT_TRUE(desk::GetWindowRect(ok, &r));
+    desk::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    desk::mouse_event(desk::MOUSEEVENTF_LEFTDOWN | desk::MOUSEEVENTF_ABSOLUTE, 0, 0, 0, 0);
+    desk::mouse_event(desk::MOUSEEVENTF_LEFTUP | desk::MOUSEEVENTF_ABSOLUTE, 0, 0, 0, 0);
+    desk::testing::RunFor(50);
+    EXPECT_FALSE(desk::IsWindow(next.dialog));
+    EXPECT_TRUE(desk::IsWindowEnabled(next.mainFrame));
+}
+
+TEST_F(ProductRun, EachProductIsFoundByItsOwnRecordAndVersion) {
+    InstallProduct(1, "C:\\ACLT95");
+    InstallProduct(11, "C:\\Program Files\\ACAD2002");
+    EXPECT_EQ(InstalledExecutable(*FindProduct(1)), "C:\\ACLT95\\ACLT.EXE");
+    EXPECT_EQ(InstalledExecutable(*FindProduct(11)), "C:\\Program Files\\ACAD2002\\ACAD.EXE");
+    // 2000, 2000i and 2002 share one record; the executable's version tells them apart.
+    EXPECT_EQ(InstalledExecutable(*FindProduct(9)), "");
+    EXPECT_EQ(InstalledExecutable(*FindProduct(10)), "");
+    const Started full = Start(11);
+    EXPECT_EQ(CaptionOf(full.mainFrame), "AutoCAD 2002 - [Drawing1.dwg]");
+    EXPECT_EQ(ReadText(full.textHeadlands), "Command: ");
+    EXPECT_FALSE(FindInstance(full.process.dwProcessId)->OffersDde());  // only the LT products serve DDE
 }
 
 TEST_F(ProductRun, CloseSequenceSavesTheDrawingAndEndsTheProcess) {
