@@ -165,6 +165,12 @@ TEST_F(ProductRun, StartupDialogInSingleDocumentModeDisablesTheFrameUntilClosed)
     EXPECT_TRUE(desk::IsWindowEnabled(s.mainFrame));
     EXPECT_NE(SendCopyData(s.mainFrame, "LINE 0,0 1,1 \r"), 0);
     EXPECT_EQ(FindInstance(s.process.dwProcessId)->Variables().sdimode, 1);
+    SendCopyData(s.mainFrame, "_SDIMODE 0\r");  // the variable is the profile's setting
+    EXPECT_EQ(ReadRegDword(desk::HKEY_CURRENT_USER, kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window",
+                           "SDIMode"),
+              0u);
+    WriteRegDword(desk::HKEY_CURRENT_USER, kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window",
+                  "SDIMode", 1);
 
     // Another start shows it again; a click on its OK button closes it too.
     Started next = Start();
