@@ -147,8 +147,8 @@ TEST_F(ProductRun, SecondInstanceRunsBesideAndTakesTheDdeServiceWhenTheFirstHasG
 TEST_F(ProductRun, StartupDialogInSingleDocumentModeDisablesTheFrameUntilClosed) {
     const auto curVer = ReadRegString(desk::HKEY_LOCAL_MACHINE, kLt2002Key, "CurVer");
     ASSERT_TRUE(curVer);
-    WriteRegDword(desk::HKEY_CURRENT_USER, kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window",
-                  "SDIMode", 1);
+    const std::string drawingWindow = kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window";
+    WriteRegDword(desk::HKEY_CURRENT_USER, drawingWindow, "SDIMode", 1);
     Started s = Start();
     ASSERT_NE(s.dialog, nullptr);
     EXPECT_EQ(CaptionOf(s.dialog), Cp932("ｽﾀｰﾄｱｯﾌﾟ"));
@@ -166,11 +166,8 @@ TEST_F(ProductRun, StartupDialogInSingleDocumentModeDisablesTheFrameUntilClosed)
     EXPECT_NE(SendCopyData(s.mainFrame, "LINE 0,0 1,1 \r"), 0);
     EXPECT_EQ(FindInstance(s.process.dwProcessId)->Variables().sdimode, 1);
     SendCopyData(s.mainFrame, "_SDIMODE 0\r");  // the variable is the profile's setting
-    EXPECT_EQ(ReadRegDword(desk::HKEY_CURRENT_USER, kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window",
-                           "SDIMode"),
-              0u);
-    WriteRegDword(desk::HKEY_CURRENT_USER, kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window",
-                  "SDIMode", 1);
+    EXPECT_EQ(ReadRegDword(desk::HKEY_CURRENT_USER, drawingWindow, "SDIMode"), 0u);
+    WriteRegDword(desk::HKEY_CURRENT_USER, drawingWindow, "SDIMode", 1);
 
     // Another start shows it again; a click on its OK button closes it too.
     Started next = Start();
