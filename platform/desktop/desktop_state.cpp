@@ -233,12 +233,12 @@ void Wake(Lock& lk, const Thread& t) {
     State& s = S();
     s.cv.notify_all();
     const bool toMain = t.hosted || t.osThread == getpid();
-    if (toMain && s.wakeMainThread && !OnMainOsThread()) {
-        auto wake = s.wakeMainThread;
-        lk.unlock();
-        wake();
-        lk.lock();
-    }
+    if (!toMain || !s.wakeMainThread || s.wakePending) return;
+    s.wakePending = true;
+    auto wake = s.wakeMainThread;
+    lk.unlock();
+    wake();
+    lk.lock();
 }
 
 LRESULT Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, testing::LoggedMessage::How how) {

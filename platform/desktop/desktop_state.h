@@ -150,6 +150,7 @@ struct State {
     std::function<void()> idleHook;
     bool inHooks = false;
     std::function<void()> wakeMainThread;
+    bool wakePending = false;  // the wake handler was called and DispatchPending has not run since
     std::function<void()> frameworkPump;
     bool inFrameworkPump = false;
 };

@@ -19,19 +19,22 @@ void SetMainThreadFrameworkPump(std::function<void()> pump) {
 
 DWORD DispatchPending() {
     State& s = S();
+    bool wasPumping = false;
     {
         Lock lk(s.m);
+        s.wakePending = false;
         // Called from the framework's own loop: its events are being handled already.
-        const bool wasPumping = s.inFrameworkPump;
+        wasPumping = s.inFrameworkPump;
         s.inFrameworkPump = true;
-        try {
-            ServeHosted(lk);
-        } catch (...) {
-            s.inFrameworkPump = wasPumping;
-            throw;
-        }
-        s.inFrameworkPump = wasPumping;
     }
+    struct Restore {
+        State& s;
+        bool was;
+        ~Restore() {
+            Lock lk(s.m);
+            s.inFrameworkPump = was;
+        }
+    } restore{s, wasPumping};
     MSG msg;
     for (int i = 0; i < 1000 && PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++i)
         if (msg.message != WM_QUIT) DispatchMessage(&msg);
@@ -39,5 +42,4 @@ DWORD DispatchPending() {
     auto next = NextEvent(s);
     return next ? static_cast<DWORD>(*next - Now(s)) : INFINITE;
 }
-
 } // namespace desk

@@ -7,8 +7,9 @@
 
 namespace desk {
 
-// Called, from any system thread, when a message, a sent message or a process start waits for
-// the main thread. The handler should arrange for DispatchPending to run there soon.
+// Called, from any system thread (the main one too), when a message, a sent message, a timer or
+// a process start waits for the main thread; not again until DispatchPending has run. The
+// handler should arrange for DispatchPending to run there soon (a queued call, say).
 void SetMainThreadWakeHandler(std::function<void()> wake);
 
 // On the main thread: runs the started processes' pending work (their messages and due

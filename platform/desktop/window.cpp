@@ -189,7 +189,9 @@ void DestroyWindowTree(Lock& lk, DWORD id, bool notify) {
         Deliver(ToHwnd(id), WM_NCDESTROY, 0, 0, testing::LoggedMessage::How::Sent);
         lk.lock();
     }
-    auto& level = Siblings(s, *w);
+    // Its parent may have gone first when a handler destroyed it meanwhile.
+    auto parent = s.windows.find(w->parent);
+    auto& level = !w->parent ? s.topLevel : parent != s.windows.end() ? parent->second->children : w->children;
     level.erase(std::remove(level.begin(), level.end(), id), level.end());
     if (s.threads.count(w->threadId)) {
         auto& timers = s.threads.at(w->threadId)->timers;

@@ -1,6 +1,8 @@
 #include "desktop_fixture.h"
 
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <vector>
 
 using namespace desk;
@@ -155,5 +157,39 @@ TEST_F(DesktopTest, StartFailuresAndTheSearchAlongPath) {
     WaitForInputIdle(pi.hProcess, INFINITE);
     EXPECT_EQ(program->start.imagePath, kExe);
     EXPECT_EQ(program->start.showWindow, SW_SHOWDEFAULT);  // no show state was given
+    TerminateProcess(pi.hProcess, 0);
+}
+
+TEST_F(DesktopTest, AWorkerTypesIntoTheProgramWhileTheHostLoopServesTheMainThread) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    std::atomic<int> wakes{0};
+    SetMainThreadWakeHandler([&] { ++wakes; });
+    std::atomic<bool> done{false};
+    LRESULT answer = -1;
+    DWORD idle = 1;
+    std::thread worker([&] {
+        char text[] = "_iD\r";
+        COPYDATASTRUCT cds{1, sizeof text, text};
+        answer = SendMessage(program->frame, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
+        PostMessage(program->frame, WM_CHAR, 'x', 0x004F0001);
+        idle = WaitForInputIdle(pi.hProcess, INFINITE);
+        done = true;
+    });
+    // The host's event loop: it runs DispatchPending whenever it has been woken.
+    while (!done) {
+        if (wakes > 0) {
+            wakes = 0;
+            DispatchPending();
+        }
+        std::this_thread::yield();
+    }
+    worker.join();
+    SetMainThreadWakeHandler(nullptr);
+    EXPECT_EQ(answer, 0);  // DefWindowProc's answer
+    EXPECT_EQ(idle, 0u);
+    const std::vector<UINT> tail(program->handled.end() - 2, program->handled.end());
+    EXPECT_EQ(tail, (std::vector<UINT>{WM_COPYDATA, WM_CHAR}));
     TerminateProcess(pi.hProcess, 0);
 }
