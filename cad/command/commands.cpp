@@ -1,5 +1,7 @@
 #include "cad/command/commands.h"
 
+#include "cad/command/host_commands.h"
+
 #include <array>
 #include <utility>
 
@@ -24,7 +26,7 @@ CommandFactory FindCommand(std::string_view word) {
     }};
     for (const auto& [name, factory] : kCommands)
         if (name == word) return factory;
-    return nullptr;
+    return FindHostCommand(word);
 }
 
 } // namespace cad::command

@@ -1,0 +1,60 @@
+#pragma once
+// What the commands that reach beyond the drawing need of the program the command line runs
+// in: its system variables, its files and its end. A command line without a host refuses
+// those commands. Paths are the CAD's own (drive letter and backslashes).
+#include "cad/command/session.h"
+
+#include <string>
+#include <string_view>
+
+namespace cad::command {
+
+struct SystemVariables {
+    int filedia = 1;  // 0: file names are asked on the command line
+    int luprec = 4;   // decimal places of the coordinates the CAD prints
+    int sdimode = 0;  // 1: one drawing per window
+};
+
+class CommandHost {
+public:
+    virtual ~CommandHost() = default;
+
+    virtual SystemVariables& Variables() = 0;
+    // A command has set the variable (upper case name); the host may keep it elsewhere too.
+    virtual void VariableSet(std::string_view name) = 0;
+
+    // Whether SAVEAS asks for the file format before the file name.
+    virtual bool AsksFileFormat() const = 0;
+    // The drawing's file; empty until it was saved.
+    virtual std::string DrawingPath() const = 0;
+    virtual std::string DrawingName() const = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+    // Writes the drawing (or part of one) to the file; a drawing saved this way takes its
+    // name when `becomesDrawingFile`. Raises rt::Error naming the file when it cannot.
+    virtual void WriteDrawing(const Drawing& drawing, const std::string& path, bool becomesDrawingFile) = 0;
+    virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
+    // Raises rt::Error naming the file when it cannot be read.
+    virtual std::string ReadTextFile(const std::string& path) = 0;
+
+    // Types the text (UTF-8) at the command line once the current input has been taken.
+    virtual void TypeLater(std::string text) = 0;
+    // Ends the program once the current input has been taken.
+    virtual void Quit() = 0;
+};
+
+// Gives the session its host while the attachment lives.
+class HostAttachment {
+public:
+    HostAttachment(Session& session, CommandHost& host);
+    ~HostAttachment();
+    HostAttachment(const HostAttachment&) = delete;
+    HostAttachment& operator=(const HostAttachment&) = delete;
+
+private:
+    Session& session_;
+};
+
+// Null when the session has no host.
+CommandHost* HostOf(const Session& session);
+
+} // namespace cad::command

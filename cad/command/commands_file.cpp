@@ -1,0 +1,96 @@
+// The drawing's file and the program's end: SAVEAS, QSAVE, QUIT, and SCRIPT, which types the
+// lines of a script file as if they were typed at the command line.
+#include "cad/command/command_host.h"
+#include "cad/command/file_name_answer.h"
+#include "cad/command/host_commands.h"
+#include "platform/runtime/error.h"
+
+namespace cad::command {
+
+namespace {
+
+enum YesNo { kYes, kNo };
+
+CommandHost* RequireHost(Session& s, std::string_view command) {
+    CommandHost* host = HostOf(s);
+    if (!host) s.Refuse(command, std::string(command) + " is not available here.");
+    return host;
+}
+
+std::string DefaultDrawingFile(CommandHost& host) {
+    const std::string path = host.DrawingPath();
+    return path.empty() ? host.DrawingName() : path;
+}
+
+// Saves under the name and reports a failure in the history; true when saved.
+bool Save(Session& s, CommandHost& host, const std::string& path) {
+    try {
+        host.WriteDrawing(s.drawing(), path, true);
+        return true;
+    } catch (const rt::Error& e) {
+        s.Message(e.Description());
+        return false;
+    }
+}
+
+} // namespace
+
+CommandTask SaveasCommand(Session& s) {
+    CommandHost* host = RequireHost(s, "SAVEAS");
+    if (!host) co_return;
+    if (host->AsksFileFormat()) {
+        std::vector<Keyword> formats{{0, "R14"}, {1, "2000"}};
+        // The drawing is always written in the one format of this CAD.
+        co_await s.AskKeyword("Enter file format [R14/2000] <2000>: ", std::move(formats));
+    }
+    const std::string current = DefaultDrawingFile(*host);
+    const Answer name = co_await s.AskText("Save drawing as <" + current + ">: ");
+    const std::string path = name.text.empty() ? current : FileNameAnswer(name.text, ".dwg");
+    if (path != host->DrawingPath() && host->FileExists(path)) {
+        std::vector<Keyword> yesNo{{kYes, "Y|YES"}, {kNo, "N|NO"}};
+        const Answer replace =
+            co_await s.AskKeyword("A drawing with this name already exists. Replace it? [Yes/No] <N>: ", std::move(yesNo));
+        if (replace.kind != Answer::Keyword || replace.keyword != kYes) co_return;
+    }
+    Save(s, *host, path);
+}
+
+CommandTask QsaveCommand(Session& s) {
+    CommandHost* host = RequireHost(s, "QSAVE");
+    if (!host) co_return;
+    std::string path = host->DrawingPath();
+    if (path.empty()) {
+        const Answer name = co_await s.AskText("Save drawing as <" + host->DrawingName() + ">: ");
+        path = name.text.empty() ? host->DrawingName() : FileNameAnswer(name.text, ".dwg");
+    }
+    Save(s, *host, path);
+}
+
+CommandTask QuitCommand(Session& s) {
+    if (CommandHost* host = RequireHost(s, "QUIT")) host->Quit();
+    co_return;
+}
+
+CommandTask ScriptCommand(Session& s) {
+    CommandHost* host = RequireHost(s, "SCRIPT");
+    if (!host) co_return;
+    const std::string suggested = WithExtension(host->DrawingName(), ".scr");
+    const Answer name = co_await s.AskText("Enter script file name <" + suggested + ">: ");
+    const std::string path = name.text.empty() ? suggested : FileNameAnswer(name.text, ".scr");
+    std::string script;
+    try {
+        script = host->ReadTextFile(path);
+    } catch (const rt::Error& e) {
+        s.Message(e.Description());
+        co_return;
+    }
+    // Line ends are Enter; a line feed after a carriage return is the same line end.
+    std::string keys;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        if (script[i] == '\r' && i + 1 < script.size() && script[i + 1] == '\n') continue;
+        keys += script[i] == '\n' ? '\r' : script[i];
+    }
+    host->TypeLater(std::move(keys));
+}
+
+} // namespace cad::command

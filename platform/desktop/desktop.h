@@ -1,0 +1,15 @@
+#pragma once
+// The desktop: everything a program on it may call.
+#include "platform/desktop/clock.h"
+#include "platform/desktop/files.h"
+#include "platform/desktop/host_loop.h"
+#include "platform/desktop/input.h"
+#include "platform/desktop/menu.h"
+#include "platform/desktop/message.h"
+#include "platform/desktop/process.h"
+#include "platform/desktop/profile.h"
+#include "platform/desktop/registry.h"
+#include "platform/desktop/sync.h"
+#include "platform/desktop/types.h"
+#include "platform/desktop/version.h"
+#include "platform/desktop/window.h"

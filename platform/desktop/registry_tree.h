@@ -1,0 +1,51 @@
+#pragma once
+// The registry's keys and values in memory, and the text file they are kept in. No code outside
+// this folder includes it.
+#include "platform/desktop/types.h"
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace desk::detail {
+
+struct RegValue {
+    std::string name;
+    DWORD type = 0;
+    std::string data;
+};
+
+struct RegKey {
+    std::string name;
+    std::vector<RegValue> values;                            // in the order created
+    std::map<std::string, std::shared_ptr<RegKey>> subkeys;  // by upper-case name
+    bool deleted = false;
+};
+
+struct OpenKey {
+    std::shared_ptr<RegKey> key;
+    DWORD access = 0;
+};
+
+struct Registry {
+    std::mutex m;
+    std::filesystem::path file;
+    std::shared_ptr<RegKey> machine, user, users;
+    std::map<std::uint32_t, OpenKey> open;
+    bool dirty = false;
+};
+
+Registry& TheRegistry();
+// Upper-cases the single-byte letters of a code page 932 name.
+std::string RegUpper(const std::string& name);
+// Replaces the keys in memory by those of the file `root`/registry.txt. A file that cannot be
+// read is kept aside as registry.txt.bad (and told on the error stream); a missing file gives
+// a fresh machine's registry.
+void LoadRegistry(Registry& r, const std::filesystem::path& root);
+// Writes the file (through a temporary file, so a failure leaves the old one); false on failure.
+bool SaveRegistry(Registry& r);
+
+} // namespace desk::detail

@@ -1,0 +1,195 @@
+#include "desktop_fixture.h"
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using namespace desk;
+
+namespace {
+
+constexpr const char* kExe = "C:\\Program Files\\ACME\\ACME.EXE";
+
+// What a started program saw and did; shared with its entry and its window procedure.
+struct Program {
+    ProcessStart start;
+    std::string module;
+    std::string path;
+    HWND frame = nullptr;
+    std::vector<UINT> handled;
+    HANDLE lock = nullptr;
+};
+
+// Installs ACME.EXE: its main frame quits the program when destroyed and holds ACME.LCK open.
+std::shared_ptr<Program> InstallProgram() {
+    CreateDirectory("C:\\Program Files\\ACME", nullptr);
+    HANDLE h = CreateFile(kExe, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(h);
+    auto program = std::make_shared<Program>();
+    RegisterProgramImage(kExe, [program](const ProcessStart& start) {
+        program->start = start;
+        char buffer[MAX_PATH];
+        GetModuleFileName(nullptr, buffer, MAX_PATH);
+        program->module = buffer;
+        const DWORD n = GetEnvironmentVariable("PATH", buffer, MAX_PATH);
+        program->path = std::string(buffer, n);
+        SetEnvironmentVariable("PATH", "changed by the program");
+        program->lock = CreateFile("C:\\Program Files\\ACME\\ACME.LCK", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+        program->frame = CreateWindowEx(0, "Static", "ACME", WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                                        [program](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+                                            program->handled.push_back(msg);
+                                            if (msg == WM_DESTROY) PostQuitMessage(4);
+                                            if (msg == WM_TIMER) return 0;
+                                            return DefWindowProc(h, msg, w, l);
+                                        });
+    });
+    return program;
+}
+
+PROCESS_INFORMATION Start(const char* commandLine, const char* folder = nullptr, WORD show = SW_SHOWMINNOACTIVE) {
+    STARTUPINFO si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = show;
+    PROCESS_INFORMATION pi;
+    EXPECT_TRUE(CreateProcess(nullptr, commandLine, nullptr, nullptr, false, 0x04000220, nullptr, folder, &si, &pi));
+    return pi;
+}
+
+} // namespace
+
+TEST_F(DesktopTest, StartedProgramRunsWhenTheCallerWaitsAndGetsItsStartInformation) {
+    auto program = InstallProgram();
+    SetEnvironmentVariable("PATH", "C:\\SHARED;C:\\WINDOWS");
+    const auto pi = Start("\"C:\\PROGRA~1\\acme\\acme.exe\" -p demo", "c:\\program files\\acme");
+    EXPECT_EQ(program->frame, nullptr);  // not before the caller waits or pumps
+
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, 300), WAIT_TIMEOUT);
+    EXPECT_EQ(GetTickCount(), 300u);
+    ASSERT_NE(program->frame, nullptr);
+    EXPECT_EQ(program->start.commandLine, "\"C:\\PROGRA~1\\acme\\acme.exe\" -p demo");
+    EXPECT_EQ(program->start.imagePath, kExe);
+    EXPECT_EQ(program->module, kExe);
+    EXPECT_EQ(program->start.currentDirectory, "C:\\Program Files\\ACME");
+    EXPECT_EQ(program->start.showWindow, SW_SHOWMINNOACTIVE);
+    EXPECT_EQ(program->path, "C:\\SHARED;C:\\WINDOWS");  // the caller's environment, copied
+    char buffer[64];
+    EXPECT_EQ(GetEnvironmentVariable("path", buffer, sizeof buffer), 20u);
+    EXPECT_EQ(GetEnvironmentVariable("PATH", buffer, 5), 21u);  // too small: the size needed
+
+    DWORD pid = 0;
+    EXPECT_EQ(GetWindowThreadProcessId(program->frame, &pid), pi.dwThreadId);
+    EXPECT_EQ(pid, pi.dwProcessId);
+    std::vector<HWND> windows;
+    EnumThreadWindows(pi.dwThreadId, [&](HWND h, LPARAM) { return windows.push_back(h), true; }, 0);
+    EXPECT_EQ(windows, std::vector<HWND>{program->frame});
+    DWORD code = 0;
+    EXPECT_TRUE(GetExitCodeProcess(pi.hProcess, &code));
+    EXPECT_EQ(code, STILL_ACTIVE);
+    TerminateProcess(pi.hProcess, 1);
+}
+
+TEST_F(DesktopTest, ProgramEndsWithItsWindowsAndFilesAndSignalsItsHandle) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    ASSERT_EQ(WaitForInputIdle(pi.hProcess, INFINITE), 0u);
+    // While it runs, its lock file can be neither opened again nor deleted.
+    EXPECT_EQ(CreateFile("C:\\Program Files\\ACME\\ACME.LCK", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+              INVALID_HANDLE_VALUE);
+    EXPECT_EQ(GetLastError(), ERROR_SHARING_VIOLATION);
+    EXPECT_FALSE(DeleteFile("C:\\Program Files\\ACME\\ACME.LCK"));
+
+    EXPECT_TRUE(SendNotifyMessage(program->frame, WM_CLOSE, 0, 0));  // queued for the program's thread
+    EXPECT_TRUE(IsWindow(program->frame));
+    EXPECT_EQ(WaitForSingleObject(pi.hProcess, INFINITE), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    EXPECT_EQ(code, 4u);
+    EXPECT_FALSE(IsWindow(program->frame));
+    EXPECT_EQ(WaitForInputIdle(pi.hProcess, 0), WAIT_FAILED);
+    EXPECT_TRUE(DeleteFile("C:\\Program Files\\ACME\\ACME.LCK"));
+    EXPECT_TRUE(CloseHandle(pi.hProcess));
+    EXPECT_FALSE(CloseHandle(pi.hProcess));
+}
+
+TEST_F(DesktopTest, WaitForInputIdleReturnsOnceTheProgramHasHandledItsMessages) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    program->handled.clear();
+    PostMessage(program->frame, WM_USER, 0, 0);
+    PostMessage(program->frame, WM_USER + 1, 0, 0);
+    SendNotifyMessage(program->frame, WM_USER + 2, 0, 0);
+    EXPECT_EQ(WaitForInputIdle(pi.hProcess, INFINITE), 0u);
+    EXPECT_EQ(program->handled, (std::vector<UINT>{WM_USER + 2, WM_USER, WM_USER + 1}));  // sent before posted
+    EXPECT_EQ(GetTickCount(), 0u);  // no time had to pass
+
+    // The program's timers run while the caller sleeps.
+    SetTimer(program->frame, 9, 100);
+    program->handled.clear();
+    Sleep(350);
+    EXPECT_EQ(program->handled, (std::vector<UINT>{WM_TIMER, WM_TIMER, WM_TIMER}));
+    TerminateProcess(pi.hProcess, 0);
+}
+
+TEST_F(DesktopTest, StartFailuresAndTheSearchAlongPath) {
+    auto program = InstallProgram();
+    HANDLE h = CreateFile("C:\\WINDOWS\\PLAIN.EXE", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(h);
+    PROCESS_INFORMATION pi;
+    struct Case {
+        const char* commandLine;
+        DWORD error;
+    };
+    const Case failures[] = {
+        {"C:\\NOWHERE\\MISSING.EXE", ERROR_FILE_NOT_FOUND},
+        {"PLAIN", ERROR_BAD_EXE_FORMAT},  // found in the Windows folder, but no program image
+        {"ACME", ERROR_FILE_NOT_FOUND},   // not along PATH yet
+        {"", ERROR_FILE_NOT_FOUND},
+    };
+    for (const auto& c : failures) {
+        EXPECT_FALSE(CreateProcess(nullptr, c.commandLine, nullptr, nullptr, false, 0, nullptr, nullptr, nullptr, &pi)) << c.commandLine;
+        EXPECT_EQ(GetLastError(), c.error) << c.commandLine;
+    }
+    SetEnvironmentVariable("PATH", "C:\\WINDOWS;\"C:\\Program Files\\ACME\"");
+    ASSERT_TRUE(CreateProcess(nullptr, "acme -x", nullptr, nullptr, false, 0, nullptr, nullptr, nullptr, &pi));
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    EXPECT_EQ(program->start.imagePath, kExe);
+    EXPECT_EQ(program->start.showWindow, SW_SHOWDEFAULT);  // no show state was given
+    TerminateProcess(pi.hProcess, 0);
+}
+
+TEST_F(DesktopTest, AWorkerTypesIntoTheProgramWhileTheHostLoopServesTheMainThread) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    std::atomic<int> wakes{0};
+    SetMainThreadWakeHandler([&] { ++wakes; });
+    std::atomic<bool> done{false};
+    LRESULT answer = -1;
+    DWORD idle = 1;
+    std::thread worker([&] {
+        char text[] = "_iD\r";
+        COPYDATASTRUCT cds{1, sizeof text, text};
+        answer = SendMessage(program->frame, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
+        PostMessage(program->frame, WM_CHAR, 'x', 0x004F0001);
+        idle = WaitForInputIdle(pi.hProcess, INFINITE);
+        done = true;
+    });
+    // The host's event loop: it runs DispatchPending whenever it has been woken.
+    while (!done) {
+        if (wakes > 0) {
+            wakes = 0;
+            DispatchPending();
+        }
+        std::this_thread::yield();
+    }
+    worker.join();
+    SetMainThreadWakeHandler(nullptr);
+    EXPECT_EQ(answer, 0);  // DefWindowProc's answer
+    EXPECT_EQ(idle, 0u);
+    const std::vector<UINT> tail(program->handled.end() - 2, program->handled.end());
+    EXPECT_EQ(tail, (std::vector<UINT>{WM_COPYDATA, WM_CHAR}));
+    TerminateProcess(pi.hProcess, 0);
+}

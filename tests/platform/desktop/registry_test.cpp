@@ -1,0 +1,132 @@
+#include "desktop_fixture.h"
+
+#include <fstream>
+#include <vector>
+
+using namespace desk;
+
+namespace {
+
+std::string ReadString(HKEY root, const char* key, const char* name) {
+    HKEY h;
+    if (RegOpenKeyEx(root, key, 0, KEY_READ, &h) != ERROR_SUCCESS) return "(no key)";
+    char data[512];
+    DWORD size = sizeof data, type = 0;
+    const LONG e = RegQueryValueEx(h, name, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(h);
+    return e == ERROR_SUCCESS && type == REG_SZ ? std::string(data) : "(no value)";
+}
+
+void WriteString(HKEY h, const char* name, const std::string& value) {
+    ASSERT_EQ(RegSetValueEx(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1)),
+              ERROR_SUCCESS);
+}
+
+std::vector<std::string> SubkeyNames(HKEY h) {
+    std::vector<std::string> names;
+    char name[512];
+    for (DWORD i = 0;; ++i) {
+        DWORD size = sizeof name;
+        if (RegEnumKeyEx(h, i, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        names.push_back(name);
+    }
+    return names;
+}
+
+} // namespace
+
+TEST_F(DesktopTest, RegistryKeysAndValuesWithThePlatformsAnswers) {
+    HKEY key;
+    DWORD disposition = 0;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Korvel\\PLOTWISE\\AutoCAD LT2002", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                             &key, &disposition),
+              ERROR_SUCCESS);
+    EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
+    const DWORD sdi = 1;
+    EXPECT_EQ(RegSetValueEx(key, "SDIMode", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&sdi), 4), ERROR_SUCCESS);
+    WriteString(key, "TextRect", "10, 20, 610, 420");
+    WriteString(key, nullptr, "default");
+
+    DWORD value = 0, size = 4, type = 0;
+    EXPECT_EQ(RegQueryValueEx(key, "sdimode", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, REG_DWORD);
+    EXPECT_EQ(value, 1u);
+    char small[4];
+    size = sizeof small;
+    EXPECT_EQ(RegQueryValueEx(key, "TextRect", nullptr, nullptr, reinterpret_cast<BYTE*>(small), &size), LONG(ERROR_MORE_DATA));
+    EXPECT_EQ(size, 17u);  // with the terminating zero
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, "SOFTWARE\\KORVEL\\plotwise\\AutoCAD LT2002", ""), "default");
+    EXPECT_EQ(RegQueryValueEx(key, "Missing", nullptr, nullptr, nullptr, &size), LONG(ERROR_FILE_NOT_FOUND));
+
+    // Values enumerate in the order created.
+    char name[64];
+    std::vector<std::string> names;
+    for (DWORD i = 0;; ++i) {
+        DWORD n = sizeof name;
+        if (RegEnumValue(key, i, name, &n, nullptr, nullptr, nullptr, nullptr) == LONG(ERROR_NO_MORE_ITEMS)) break;
+        names.push_back(name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"SDIMode", "TextRect", ""}));
+    EXPECT_EQ(RegDeleteValue(key, "TEXTRECT"), ERROR_SUCCESS);
+    EXPECT_EQ(RegDeleteValue(key, "TextRect"), LONG(ERROR_FILE_NOT_FOUND));
+    RegCloseKey(key);
+
+    // Subkeys enumerate alphabetically ignoring case; a key with subkeys cannot be deleted.
+    HKEY profiles;
+    RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Profiles", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &profiles, nullptr);
+    for (const char* p : {"zeta", "Alpha", "<<Unnamed Profile>>", "beta"}) {
+        HKEY sub;
+        RegCreateKeyEx(profiles, p, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub, nullptr);
+        RegCloseKey(sub);
+    }
+    EXPECT_EQ(SubkeyNames(profiles), (std::vector<std::string>{"<<Unnamed Profile>>", "Alpha", "beta", "zeta"}));
+    EXPECT_EQ(RegDeleteKey(HKEY_CURRENT_USER, "Software\\Profiles"), LONG(ERROR_ACCESS_DENIED));
+    HKEY beta;
+    RegOpenKeyEx(profiles, "BETA", 0, KEY_READ, &beta);
+    EXPECT_EQ(RegDeleteKey(profiles, "beta"), ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueEx(beta, nullptr, nullptr, nullptr, nullptr, &size), LONG(ERROR_KEY_DELETED));
+    EXPECT_EQ(RegOpenKeyEx(profiles, "beta", 0, KEY_READ, &beta), LONG(ERROR_FILE_NOT_FOUND));
+
+    // A key opened for reading refuses writes; HKEY_CLASSES_ROOT is the machine's classes.
+    HKEY readOnly;
+    RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &readOnly);
+    EXPECT_EQ(RegSetValueEx(readOnly, "x", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2), LONG(ERROR_ACCESS_DENIED));
+    HKEY command;
+    RegCreateKeyEx(HKEY_CLASSES_ROOT, "AutoCAD-LT\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &command, nullptr);
+    WriteString(command, "", "\"C:\\ACLT\\ACLT.EXE\" \"%1\"");
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AutoCAD-LT\\shell\\open\\command", nullptr), "\"C:\\ACLT\\ACLT.EXE\" \"%1\"");
+    // A fresh machine knows its program folders.
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "CommonFilesDir"),
+              "C:\\Program Files\\Common Files");
+}
+
+TEST_F(DesktopTest, FlushedRegistrySurvivesAReloadAndUnflushedChangesDoNot) {
+    HKEY key;
+    RegCreateKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    WriteString(key, "CurVer", "ACLT-\x8f\x5c-2002");  // a double-byte character whose second byte is a backslash
+    const BYTE binary[] = {0, 1, '"', '\\', 0xFF};
+    RegSetValueEx(key, "Odd \"name\"\n", 0, REG_BINARY, binary, sizeof binary);
+    RegFlushKey(key);
+    WriteString(key, "Late", "never flushed");
+    RegCloseKey(key);
+    desk::testing::ReloadRegistry();
+
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "software\\autodesk\\autocad lt\\r8", "CurVer"), "ACLT-\x8f\x5c-2002");
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8", "Late"), "(no value)");
+    RegOpenKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8", 0, KEY_READ, &key);
+    BYTE read[8];
+    DWORD size = sizeof read, type = 0;
+    ASSERT_EQ(RegQueryValueEx(key, "Odd \"name\"\n", nullptr, &type, read, &size), ERROR_SUCCESS);
+    EXPECT_EQ(type, REG_BINARY);
+    EXPECT_EQ(std::vector<BYTE>(read, read + size), std::vector<BYTE>(binary, binary + sizeof binary));
+}
+
+TEST_F(DesktopTest, UnreadableRegistryFileIsKeptAsideAndTheMachineStartsAfresh) {
+    {
+        std::ofstream bad(root_ / "registry.txt");
+        bad << "VANTOR REGISTRY 1\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\n\"broken=\n";
+    }
+    desk::testing::ReloadRegistry();
+    EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"), "C:\\Program Files");
+}
