@@ -1,8 +1,8 @@
 // Alignment of the largest polygon the tables hold (start, 49 IPs, end) and the plan
 // positions of 500 stations along it.
-#include "vantor/geometry/ip_alignment.h"
-#include "vantor/geometry/keisansokutenzahyou.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/alignment/ip_alignment.h"
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
+#include "vantor/model/縦断bus.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // How long the profile takes: 500 stations over 2000 m, 50 vertical curves, recomputed and
 // sampled every 1 m as the grid and the profile graph do after each edit.
-#include "vantor/geometry/keisankeikakusen.h"
-#include "vantor/geometry/keisantate.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/profile/keisankeikakusen.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/縦断bus.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Random but valid alignments checked against textbook relations of the circular curve.
 #include "alignment_fixture.h"
-#include "vantor/geometry/ip_alignment.h"
+#include "vantor/geometry/alignment/ip_alignment.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include "platform/forms/script.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/geometry/keisanip.h"
-#include "vantor/geometry/plan_alignment.h"
-#include "vantor/geometry/入出力画面.h"
-#include "vantor/shell/document.h"
+#include "vantor/geometry/alignment/keisanip.h"
+#include "vantor/geometry/alignment/plan_alignment.h"
+#include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "alignment_fixture.h"
-#include "vantor/geometry/ip_alignment.h"
+#include "vantor/geometry/alignment/ip_alignment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "alignment_fixture.h"
 #include "platform/forms/script.h"
-#include "vantor/geometry/ip_alignment.h"
-#include "vantor/geometry/station_list_settings.h"
-#include "vantor/geometry/tsuikasokuten.h"
+#include "vantor/geometry/alignment/ip_alignment.h"
+#include "vantor/geometry/alignment/station_list_settings.h"
+#include "vantor/geometry/alignment/tsuikasokuten.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/vantor/geometry/profile/profile_fixture.h"
-#include "vantor/geometry/keisantate.h"
-#include "vantor/geometry/hyoujihouteishiki.h"
-#include "vantor/geometry/方程式画面.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/geometry/equations/hyoujihouteishiki.h"
+#include "vantor/geometry/equations/方程式画面.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "platform/forms/script.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/geometry/hyoujihouteishiki.h"
-#include "vantor/geometry/方程式画面.h"
-#include "vantor/shell/document.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/equations/hyoujihouteishiki.h"
+#include "vantor/geometry/equations/方程式画面.h"
+#include "vantor/model/document.h"
+#include "vantor/model/縦断bus.h"
 
 #include "tests/support/run_python.h"
 

@@ -1,7 +1,7 @@
 #include "tests/vantor/geometry/graph/graph_fixture.h"
 
 #include "platform/runtime/conversion.h"
-#include "vantor/geometry/警告表示画面.h"
+#include "vantor/geometry/profile/警告表示画面.h"
 
 #include <QPixmap>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "tests/vantor/geometry/graph/graph_fixture.h"
-#include "vantor/geometry/目盛設定画面.h"
+#include "vantor/geometry/graph/目盛設定画面.h"
 
 using namespace 縦断bus;
 

@@ -1,8 +1,8 @@
 #include "grid_fixture.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/geometry/kazoetate.h"
-#include "vantor/geometry/警告表示画面.h"
+#include "vantor/geometry/grid/kazoetate.h"
+#include "vantor/geometry/profile/警告表示画面.h"
 
 namespace grid_test {
 namespace {

@@ -4,10 +4,10 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "../profile/profile_fixture.h"
-#include "vantor/geometry/hyoujitate.h"
-#include "vantor/geometry/keikoku.h"
-#include "vantor/geometry/入出力画面.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/grid/hyoujitate.h"
+#include "vantor/geometry/profile/keikoku.h"
+#include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "vantor/geometry/kazoetate.h"
+#include "vantor/geometry/grid/kazoetate.h"
 
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "vantor/geometry/keikoku.h"
+#include "vantor/geometry/profile/keikoku.h"
 
-#include "vantor/geometry/keisankeikakusen.h"
-#include "vantor/geometry/keisantate.h"
-#include "vantor/geometry/警告表示画面.h"
+#include "vantor/geometry/profile/keisankeikakusen.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/geometry/profile/警告表示画面.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
 #include "platform/forms/script.h"
 

@@ -1,6 +1,6 @@
-#include "vantor/geometry/keisankeikakusen.h"
+#include "vantor/geometry/profile/keisankeikakusen.h"
 
-#include "vantor/geometry/keisantate.h"
+#include "vantor/geometry/profile/keisantate.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
 
 #include <gtest/gtest.h>

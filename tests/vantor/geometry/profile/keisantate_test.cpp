@@ -1,4 +1,4 @@
-#include "vantor/geometry/keisantate.h"
+#include "vantor/geometry/profile/keisantate.h"
 
 #include "tests/vantor/geometry/profile/profile_fixture.h"
 

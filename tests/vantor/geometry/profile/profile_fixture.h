@@ -1,7 +1,7 @@
 #pragma once
 // A profile typed into tatedata as the grid stores it: columns 1-4 given or empty, the
 // computed columns 5-8 empty.
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 
 #include <initializer_list>
 

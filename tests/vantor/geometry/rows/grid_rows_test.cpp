@@ -1,9 +1,9 @@
 #include "platform/forms/script.h"
-#include "vantor/geometry/gyousakujo.h"
-#include "vantor/geometry/gyousounyuu.h"
-#include "vantor/geometry/hyoujitate.h"
-#include "vantor/geometry/入出力画面.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/rows/gyousakujo.h"
+#include "vantor/geometry/rows/gyousounyuu.h"
+#include "vantor/geometry/grid/hyoujitate.h"
+#include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "vantor/geometry/gyousakujo.h"
-#include "vantor/geometry/gyousounyuu.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/geometry/rows/gyousakujo.h"
+#include "vantor/geometry/rows/gyousounyuu.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

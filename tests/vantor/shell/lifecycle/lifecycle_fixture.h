@@ -7,13 +7,13 @@
 #include "platform/workbook/call_log.h"
 #include "platform/workbook/workbook.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
-#include "vantor/geometry/keikoku.h"
-#include "vantor/geometry/入出力画面.h"
+#include "vantor/geometry/profile/keikoku.h"
+#include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/shell/Main.h"
-#include "vantor/shell/document.h"
+#include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 #include "vantor/shell/待表示.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/shell/親画面.h"
 
 #include <gtest/gtest.h>

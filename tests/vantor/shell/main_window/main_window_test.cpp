@@ -1,8 +1,8 @@
 // The main window's commands, reached as a user reaches them: menu items and toolbar buttons.
 #include "tests/vantor/shell/lifecycle/lifecycle_fixture.h"
 
-#include "vantor/geometry/グラフ.h"
-#include "vantor/geometry/方程式画面.h"
+#include "vantor/geometry/graph/グラフ.h"
+#include "vantor/geometry/equations/方程式画面.h"
 #include "vantor/shell/桁数設定画面.h"
 
 namespace lifecycle_test {

@@ -6,7 +6,7 @@
 #include "vantor/shell/sheets/profile_sheet.h"
 #include "vantor/shell/sheets/save_writer.h"
 #include "vantor/shell/sheets/section_point_sheets.h"
-#include "vantor/shell/sheets/sheet_messages.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/shell/sheets/shoulder_sheet.h"
 #include "tests/support/run_python.h"
 

@@ -4,9 +4,9 @@
 #include "platform/forms/script.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/shell/document.h"
-#include "vantor/shell/sheets/sheet_names.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/document.h"
+#include "vantor/model/sheet_names.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

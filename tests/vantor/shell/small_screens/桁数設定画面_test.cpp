@@ -1,8 +1,8 @@
 // The decimal-places screen takes 2 or 3 and nothing else.
 #include "platform/forms/script.h"
-#include "vantor/geometry/入出力画面.h"
+#include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/shell/桁数設定画面.h"
-#include "vantor/shell/縦断bus.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 
