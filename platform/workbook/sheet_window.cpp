@@ -99,6 +99,7 @@ bool SheetGridModel::setData(const QModelIndex& index, const QVariant& value, in
     CellValue typed = rt::IsNumeric(text) ? CellValue(rt::CDbl(text)) : CellValue(text);
     int row = index.row() + 1, column = index.column() + 1;
     sheet_->content.cells.SetValue(Area{row, column, row, column}, typed);
+    book->saved = false;
     emit dataChanged(index, index);
     return true;
 }

@@ -50,7 +50,10 @@ void Worksheet::Select() {
     LogCall("Select(" + s.content.name + ")");
     auto book = s.book.lock();
     book->activeSheet = Index() - 1;
+    // Choosing the active sheet changes no content: the workbook stays as saved.
+    const bool saved = book->saved;
     NotifyChanged(*book);
+    book->saved = saved;
 }
 
 std::shared_ptr<xl::Range> Worksheet::Cells() const {

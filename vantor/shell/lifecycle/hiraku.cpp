@@ -112,6 +112,8 @@ void hiraku() {
     }
     if (previousFromOpen && !PathOf(previous).empty() && !SameWorkbook(previous, xlbook)) previous->Close();
 
+    // What Open wrote into the workbook (the alignment's results) comes from the file itself.
+    xlbook->SetSaved(true);
     fairumei = *path;
     hirakuflg = 1;
     bukkujoutai = 2;

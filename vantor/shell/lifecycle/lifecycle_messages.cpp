@@ -21,6 +21,13 @@ void TellReloadFailed(const std::string& reason) {
     forms::MsgBox("縦断ｼｰﾄを読み込めませんでした。\n" + reason, forms::vbExclamation);
 }
 
+int AskSaveBeforeEnd(const std::string& name) {
+    return forms::MsgBox("ブック " + name + " には保存していない変更があります。終了する前に保存しますか？\n"
+                         "「はい」保存してから終了します。\n「いいえ」保存せずに終了します（変更は失われます）。\n"
+                         "「キャンセル」終了せずに作業を続けます。",
+                         forms::vbYesNoCancel | forms::vbExclamation);
+}
+
 void TellNewFailed(const std::string& reason) {
     forms::MsgBox("新規作成のためのブックを作れませんでした。\n" + reason, forms::vbExclamation);
 }

@@ -16,6 +16,9 @@ void TellOpenFailed(const std::string& path, std::string_view step, const std::s
 void TellSaveFailed(const std::string& path, const std::string& reason);
 // Reading the profile sheet again failed for `reason`.
 void TellReloadFailed(const std::string& reason);
+// Before End: the workbook `name` holds unsaved changes. Returns vbYes (save), vbNo (end
+// without saving) or vbCancel (keep working).
+int AskSaveBeforeEnd(const std::string& name);
 // The spreadsheet could not make the new document's workbook.
 void TellNewFailed(const std::string& reason);
 

@@ -59,7 +59,10 @@ void shinki() {
     }
     // A new workbook holds no data, and so neither does its document: nothing of an earlier
     // document (no alignment point either) is saved into it.
-    if (freshWorkbook) ClearDocumentTables();
+    if (freshWorkbook) {
+        ClearDocumentTables();
+        xlbook->SetSaved(true);   // its formats are New's own: nothing the user would lose
+    }
     hirakuflg = 0;
     EnableAfterNew();
     wait.ShowState("お待たせしました・・", false);
