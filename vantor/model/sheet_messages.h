@@ -14,6 +14,12 @@ std::string NotANumber(std::string_view sheet, std::string_view cell);
 // A cell holds a number too large for the tables.
 std::string TooLarge(std::string_view sheet, std::string_view cell);
 
+// The workbook has no sheet of that name.
+std::string MissingSheet(std::string_view sheet);
+
+// The spreadsheet refused to write a value into a cell, for `reason`.
+std::string NotWritten(std::string_view sheet, std::string_view cell, std::string_view reason);
+
 // The coordinate sheet holds more reference points than are kept.
 std::string TooManyReferencePoints(int kept);
 

@@ -2,6 +2,7 @@
 
 #include "platform/workbook/workbook.h"
 #include "vantor/model/document.h"
+#include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/sheets/save_writer.h"
@@ -30,6 +31,11 @@ void hozon() {
         path = ChooseFile(FileDialogKind::Save);
         if (!path) {
             wait.Hide();
+            return;
+        }
+        if (const auto refusal = SaveRefusal(*path)) {
+            wait.Hide();
+            sheet_messages::Tell(*refusal);
             return;
         }
         xlbook->SaveAs(*path);

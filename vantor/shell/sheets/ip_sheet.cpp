@@ -1,9 +1,14 @@
 #include "vantor/shell/sheets/ip_sheet.h"
 
 #include "platform/runtime/conversion.h"
+#include "platform/runtime/error.h"
 #include "vantor/model/sheet_cells.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
+
+#include <cmath>
+#include <limits>
 
 namespace 縦断bus {
 
@@ -25,7 +30,14 @@ const SheetLayout kLayout{
     .shading = {{"A4:M4", 40}, {"A5:A25", 35}, {"B5:M25", 36}},
 };
 
-float Millimetres(double metres) { return static_cast<float>(metres * kMillimetresPerMetre); }
+// The cell's metres as millimetres, the unit of the tables; a value they cannot hold raises
+// error 6 naming the cell.
+float Millimetres(const xl::Worksheet& sheet, int row, int column) {
+    const double millimetres = LeadingNumber(sheet, row, column) * kMillimetresPerMetre;
+    if (!(std::fabs(millimetres) <= std::numeric_limits<float>::max()))
+        throw rt::Error(rt::errOverflow, sheet_messages::TooLarge(sheet.Name(), CellAddress(row, column)));
+    return static_cast<float>(millimetres);
+}
 
 // The alignment writes the total length below the points: its label in B, the length in C.
 bool IsTotalLengthRow(const xl::Worksheet& sheet, int row) {
@@ -47,9 +59,9 @@ void yomikomiip() {
     for (int row = kFirstRow; row <= kLastRow; ++row) {
         if ((IsBlank(*sheet, row, 2) && IsBlank(*sheet, row, 3)) || IsTotalLengthRow(*sheet, row))
             continue;
-        ipx(point) = Millimetres(LeadingNumber(*sheet, row, 2));
-        ipy(point) = Millimetres(LeadingNumber(*sheet, row, 3));
-        iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(LeadingNumber(*sheet, row, 5));
+        ipx(point) = Millimetres(*sheet, row, 2);
+        ipy(point) = Millimetres(*sheet, row, 3);
+        iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(*sheet, row, 5);
         ++point;
     }
     ipsuu = point - 2;

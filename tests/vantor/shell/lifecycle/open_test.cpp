@@ -55,6 +55,53 @@ TEST_F(LifecycleTest, OpenReadsComputesAndEnablesTheDocumentCommands) {
     EXPECT_FALSE(ButtonEnabled("ｴｸｾﾙ画面入力"));
 }
 
+TEST_F(LifecycleTest, OpenOfAFolderOrAMissingFileSaysSoAndChangesNothing) {
+    const std::pair<std::string, std::string> cases[] = {
+        {folder_.string(), "はフォルダです。開くブックのファイル（.xls）を選んでください。"},
+        {PathOf("missing.xls"), "が見つかりません。名前と場所を確かめて選び直してください。"}};
+    for (const auto& [path, text] : cases) {
+        forms::script::Reset();
+        Open(path);
+        ASSERT_EQ(forms::script::Messages().size(), 1u) << path;
+        EXPECT_NE(LastMessage().find(path + " " ), std::string::npos) << LastMessage();
+        EXPECT_NE(LastMessage().find(text), std::string::npos) << LastMessage();
+        EXPECT_FALSE(HasDocument());
+        EXPECT_EQ(hirakuflg, 0);
+    }
+}
+
+TEST_F(LifecycleTest, OpeningTheFileAlreadyOpenReadsItFromDisk) {
+    const std::string path = SavedDocument("a.xls", kCrest);
+    Open(path);
+    // The ground height of station 2 changed in the sheet and never saved.
+    xlsheets->Item("縦断ｼｰﾄ")->Range("B6")->SetValue(99.5f);
+    const float onDisk = tatedata(2, 2);
+
+    // Asked first: no keeps the workbook and its change.
+    forms::script::Reset();
+    forms::script::QueueMsgBoxAnswer(forms::vbNo);
+    Open(path);
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    EXPECT_EQ(forms::script::Messages()[0].buttons & 7, forms::vbYesNo);
+    EXPECT_NE(LastMessage().find(path), std::string::npos) << LastMessage();
+    EXPECT_EQ(xlsheets->Item("縦断ｼｰﾄ")->Range("B6")->Value().Text(), "99.5");
+
+    // Yes reads the file.
+    forms::script::Reset();
+    forms::script::QueueMsgBoxAnswer(forms::vbYes);
+    Open(path);
+    EXPECT_EQ(forms::script::Messages().size(), 1u) << LastMessage();
+    EXPECT_EQ(tatedata(2, 2), onDisk);
+    EXPECT_EQ(xlsheets->Item("縦断ｼｰﾄ")->Range("B6")->Value().Text(), rt::CStr(onDisk));
+    EXPECT_EQ(bukkujoutai, 2);
+
+    // Without changes it is read again without a question, and from disk.
+    forms::script::Reset();
+    Open(path);
+    EXPECT_TRUE(forms::script::Messages().empty()) << LastMessage();
+    EXPECT_EQ(tatedata(2, 2), onDisk);
+}
+
 TEST_F(LifecycleTest, CancelledOpenChangesNothing) {
     for (bool cancel : {true, false}) {
         cancel ? forms::script::QueueFileCancel() : forms::script::QueueFileName("");
