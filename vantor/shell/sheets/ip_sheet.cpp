@@ -64,7 +64,11 @@ void yomikomiip() {
         iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(*sheet, row, 5);
         ++point;
     }
-    ipsuu = point - 2;
+    // Points that are all at (0, 0) without a radius are the empty road a new document saves:
+    // no alignment, as a sheet without points.
+    bool empty = true;
+    for (int p = 0; p < point; ++p) empty = empty && ipx(p) == 0 && ipy(p) == 0 && iphankei(p) == 0;
+    ipsuu = empty ? -2 : point - 2;
 }
 
 bool WriteIpSheet() {

@@ -108,3 +108,26 @@ TEST_F(LifecycleTest, ProfileTypedIntoANewDocumentComesBackFromItsFile) {
 
 } // namespace
 } // namespace lifecycle_test
+
+namespace lifecycle_test {
+namespace {
+
+TEST_F(LifecycleTest, DocumentSavedByNewAndSaveOpensSilently) {
+    // With no point, and with the start and end point both at (0, 0) as New + Save wrote them
+    // while the program started with an empty road of two points.
+    for (int ipsuu : {-2, 0}) {
+        Restart();
+        縦断bus::shinki();
+        縦断bus::ipsuu = ipsuu;
+        const std::string path = PathOf("new.xls");
+        forms::script::QueueFileName(path);
+        縦断bus::hozon();
+        Restart();
+        Open(path);
+        EXPECT_TRUE(forms::script::Messages().empty()) << ipsuu << ": " << LastMessage();
+        EXPECT_EQ(縦断bus::bukkujoutai, 2);
+    }
+}
+
+} // namespace
+} // namespace lifecycle_test
