@@ -137,6 +137,8 @@ public:
     std::shared_ptr<xl::Range> Cells(int row, int column) const;
     // "A1" or "A1:B2"; letters in either case, digits ASCII or full-width.
     std::shared_ptr<xl::Range> Range(std::string_view address) const;
+    // From A1 to the last row and column holding a value or a format (A1 on an empty sheet).
+    std::shared_ptr<xl::Range> UsedRange() const;
     std::shared_ptr<Workbook> Parent() const;
 
 private:

@@ -5,6 +5,8 @@
 #include "platform/workbook/range_address.h"
 #include "platform/workbook/workbook.h"
 
+#include <algorithm>
+
 namespace xl {
 
 using namespace detail;
@@ -70,6 +72,12 @@ std::shared_ptr<xl::Range> Worksheet::Cells(int row, int column) const {
 std::shared_ptr<xl::Range> Worksheet::Range(std::string_view address) const {
     LiveSheet(sheet_);
     return std::make_shared<xl::Range>(sheet_, ParseAddress(address));
+}
+
+std::shared_ptr<xl::Range> Worksheet::UsedRange() const {
+    const auto& cells = LiveSheet(sheet_).content.cells;
+    return std::make_shared<xl::Range>(
+        sheet_, Area{1, 1, std::max(cells.LastRow(), 1), std::max(cells.LastColumn(), 1)});
 }
 
 std::shared_ptr<Workbook> Worksheet::Parent() const {

@@ -36,6 +36,8 @@ std::string Text(const xl::Worksheet& sheet, int row, int column) {
     return sheet.Cells(row, column)->Value().Text();
 }
 
+int LastUsedRow(const xl::Worksheet& sheet) { return sheet.UsedRange()->Address().bottom; }
+
 bool IsBlank(const xl::Worksheet& sheet, int row, int column) {
     return rt::Trim(Text(sheet, row, column)).empty();
 }

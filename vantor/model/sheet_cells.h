@@ -23,6 +23,8 @@ Sheet DocumentSheet(std::string_view name);
 // ---- Reading ----
 // The cell's value as text ("" for an empty cell, the general-format text of a number).
 std::string Text(const xl::Worksheet& sheet, int row, int column);
+// The last row holding a value or a format (1 on an empty sheet).
+int LastUsedRow(const xl::Worksheet& sheet);
 // True when the cell's text is empty or only blanks.
 bool IsBlank(const xl::Worksheet& sheet, int row, int column);
 // The number the cell holds, or the number its text begins with (0 when it begins with none).

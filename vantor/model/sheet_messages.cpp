@@ -24,6 +24,12 @@ std::string NotWritten(std::string_view sheet, std::string_view cell, std::strin
            std::string(reason) + "）。入力した値を確かめてください。";
 }
 
+std::string RowsNotRead(std::string_view sheet, std::string_view what, int kept, int lastRow, int ignored) {
+    return std::string(sheet) + " の" + std::string(what) + "は " + rt::CStr(kept) + " 点まで読み込みます。" +
+           rt::CStr(lastRow + 1) + " 行目から先の " + rt::CStr(ignored) + " 点は読み込んでいません" +
+           "（保存してもその行は書き換えません）。" + rt::CStr(kept) + " 点以内に分けて入力してください。";
+}
+
 std::string TooManyReferencePoints(int kept) {
     return std::string("基準点は ") + rt::CStr(kept) + " 点までです。" + rt::CStr(kept + 1) +
            " 点目からは読み込みませんでした。";

@@ -19,6 +19,7 @@ namespace {
 constexpr int kFirstRow = 5;
 // Rows of the points the table holds: 0 .. 50 in rows 5 .. 55.
 constexpr int kLastRow = kFirstRow + decltype(ipx)::UBound(1);
+constexpr int kLastColumn = 13;   // M: the EC columns and what the alignment writes
 constexpr double kMillimetresPerMetre = 1000;
 
 const SheetLayout kLayout{
@@ -44,6 +45,19 @@ bool IsTotalLengthRow(const xl::Worksheet& sheet, int row) {
     return rt::Trim(Text(sheet, row, 2)).starts_with(rt::Trim(kTotalLengthLabel));
 }
 
+bool IsPointRow(const xl::Worksheet& sheet, int row) {
+    return !(IsBlank(sheet, row, 2) && IsBlank(sheet, row, 3)) && !IsTotalLengthRow(sheet, row);
+}
+
+// Points below the rows the table holds are not read: the user is told how many.
+void TellPointsNotRead(const xl::Worksheet& sheet) {
+    int ignored = 0;
+    for (int row = kLastRow + 1; row <= LastUsedRow(sheet); ++row)
+        if (IsPointRow(sheet, row)) ++ignored;
+    if (ignored > 0)
+        sheet_messages::Tell(sheet_messages::RowsNotRead(kIpSheet, "点", kLastRow - kFirstRow + 1, kLastRow, ignored));
+}
+
 } // namespace
 
 void shoshikiip() { LayOutDocumentSheet(kIpSheet, kLayout); }
@@ -57,8 +71,7 @@ void yomikomiip() {
     // the total-length row.
     int point = 0;
     for (int row = kFirstRow; row <= kLastRow; ++row) {
-        if ((IsBlank(*sheet, row, 2) && IsBlank(*sheet, row, 3)) || IsTotalLengthRow(*sheet, row))
-            continue;
+        if (!IsPointRow(*sheet, row)) continue;
         ipx(point) = Millimetres(*sheet, row, 2);
         ipy(point) = Millimetres(*sheet, row, 3);
         iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(*sheet, row, 5);
@@ -69,12 +82,16 @@ void yomikomiip() {
     bool empty = true;
     for (int p = 0; p < point; ++p) empty = empty && ipx(p) == 0 && ipy(p) == 0 && iphankei(p) == 0;
     ipsuu = empty ? -2 : point - 2;
+    TellPointsNotRead(*sheet);
 }
 
 bool WriteIpSheet() {
     Sheet sheet = DocumentSheet(kIpSheet);
     if (!sheet) return false;
-    SelectAndClear(*sheet);
+    // The rows of the points the table holds; points below them were never read and stay.
+    SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, kLastColumn));
+    for (int row = kLastRow + 1; row <= LastUsedRow(*sheet); ++row)
+        if (IsTotalLengthRow(*sheet, row)) sheet->Range(CellAddress(row, 2) + ":" + CellAddress(row, 3))->ClearContents();
     LayOut(*sheet, kLayout);
     for (int point = 0; point <= ipsuu + 1; ++point) {
         int row = point + kFirstRow;
