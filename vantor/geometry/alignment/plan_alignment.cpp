@@ -18,13 +18,16 @@ constexpr char kAddedStationsMessage[] =
 
 } // namespace
 
-bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen) {
+bool RunPlanCommand(const PlanCommandOptions& options) {
+    if (options.onlyAfterOpenedAlignment && ipkeisanflg == 0) return false;
     if (!ComputePlanAlignment()) return false;
     if (!tsuikasokuten()) return false;
     keisantate();
     hyoujitate();
-    loadCrossSlopeScreen();
-    forms::MsgBox(kAddedStationsMessage);
+    if (options.loadCrossSlopeScreen) {
+        options.loadCrossSlopeScreen();
+        forms::MsgBox(kAddedStationsMessage);
+    }
     PlaceAllStations();
     return true;
 }
