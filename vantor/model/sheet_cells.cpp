@@ -24,6 +24,11 @@ Sheet DocumentSheet(std::string_view name) {
         sheet_messages::Tell(sheet_messages::kNoWorkbook);
         return nullptr;
     }
+    return SheetNamed(name);
+}
+
+Sheet SheetNamed(std::string_view name) {
+    if (!HasDocument()) throw rt::Error(rt::errNoObject, std::string(sheet_messages::kNoWorkbook));
     try {
         return xlsheets->Item(name);
     } catch (const rt::Error& e) {

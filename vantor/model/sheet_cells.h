@@ -17,8 +17,10 @@ using Sheet = std::shared_ptr<xl::Worksheet>;
 std::string CellAddress(int row, int column);
 
 // The document's sheet of that name. When no workbook is held the user is told so and the
-// result is empty; a held workbook without that sheet raises error 9.
+// result is empty; a held workbook without that sheet raises error 9 naming it.
 Sheet DocumentSheet(std::string_view name);
+// The same for a caller that stops on any failure: no workbook held raises error 91.
+Sheet SheetNamed(std::string_view name);
 
 // ---- Reading ----
 // The cell's value as text ("" for an empty cell, the general-format text of a number).

@@ -10,6 +10,7 @@
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/shell/lifecycle/document_state.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
@@ -138,7 +139,7 @@ void hiraku() {
             xlshuuryouflg = 0;
         }
         forms::Get<待表示>().Hide();
-        lifecycle_messages::TellOpenFailed(*path, step, e.what(), !reopening);
+        lifecycle_messages::TellOpenFailed(*path, step, FailureReason(e), !reopening);
         return;
     }
     if (previousFromOpen && !PathOf(previous).empty() && !SameWorkbook(previous, xlbook)) previous->Close();

@@ -2,6 +2,7 @@
 
 #include "platform/workbook/workbook.h"
 #include "vantor/model/document.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
@@ -41,7 +42,7 @@ void hozon() {
         xlbook->SaveAs(*path);
     } catch (const std::exception& e) {
         wait.Hide();
-        lifecycle_messages::TellSaveFailed(path.value_or(""), e.what());
+        lifecycle_messages::TellSaveFailed(path.value_or(""), FailureReason(e));
         return;
     }
     fairumei = *path;

@@ -5,6 +5,7 @@
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_state.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
 #include "vantor/shell/lifecycle/profile_rows.h"
@@ -54,7 +55,7 @@ void shinki() {
         shoshikirokata();
     } catch (const std::exception& e) {
         wait.Hide();
-        lifecycle_messages::TellNewFailed(e.what());
+        lifecycle_messages::TellNewFailed(FailureReason(e));
         return;
     }
     // A new workbook holds no data, and so neither does its document: nothing of an earlier
