@@ -45,7 +45,9 @@ int AskSaveBeforeEnd(const std::string& name) {
 }
 
 void TellNewFailed(const std::string& reason) {
-    forms::MsgBox("新規作成のためのブックを作れませんでした。\n" + reason, forms::vbExclamation);
+    forms::MsgBox("新規作成のためのブックを作れませんでした。\n" + reason +
+                      "\nしばらくしてから、もう一度新規作成してください。",
+                  forms::vbExclamation);
 }
 
 } // namespace 縦断bus::lifecycle_messages
