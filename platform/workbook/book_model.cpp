@@ -55,7 +55,8 @@ std::shared_ptr<AppState> AppOf(const BookData& book) {
     return app;
 }
 
-void NotifyChanged(const BookData& book) {
+void NotifyChanged(BookData& book) {
+    book.saved = false;
     auto app = book.app.lock();
     if (app && app->changed) app->changed();
 }

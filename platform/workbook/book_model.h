@@ -28,6 +28,7 @@ struct BookData {
     int activeSheet = 0;     // 0-based
     int sheetsCreated = 0;   // numbers the names "SheetN" of added sheets
     bool windowVisible = false;
+    bool saved = true;       // no change since it was made, bound or saved
 };
 
 struct AppState {
@@ -49,8 +50,8 @@ BookData& LiveBook(const std::shared_ptr<BookData>& book);
 SheetData& LiveSheet(const std::shared_ptr<SheetData>& sheet);
 std::shared_ptr<AppState> AppOf(const BookData& book);
 
-// Tells the sheet window (if one is open) that cells or sheets changed.
-void NotifyChanged(const BookData& book);
+// Marks the workbook changed and tells the sheet window (if one is open).
+void NotifyChanged(BookData& book);
 
 // A new sheet of `book` holding `content`.
 std::shared_ptr<SheetData> MakeSheet(const std::shared_ptr<BookData>& book, SheetContent content);

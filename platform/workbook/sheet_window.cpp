@@ -102,6 +102,7 @@ bool SheetGridModel::setData(const QModelIndex& index, const QVariant& value, in
     CellValue typed = rt::IsNumeric(text) ? CellValue(rt::CDbl(text)) : CellValue(text);
     int row = index.row() + 1, column = index.column() + 1;
     sheet_->content.cells.SetValue(Area{row, column, row, column}, typed);
+    book->saved = false;
     // A text may run on into the cells to its right, or be cut by the new value.
     emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columns_ - 1));
     return true;

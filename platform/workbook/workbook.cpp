@@ -75,7 +75,12 @@ void Workbook::SaveAs(const std::string& fileName) {
     auto full = std::filesystem::absolute(path, ec);
     b.fullName = ec ? path.string() : full.lexically_normal().string();
     b.name = path.filename().string();
+    b.saved = true;
 }
+
+bool Workbook::Saved() const { return LiveBook(book_).saved; }
+
+void Workbook::SetSaved(bool saved) { LiveBook(book_).saved = saved; }
 
 void Workbook::Close() {
     BookData& b = LiveBook(book_);

@@ -96,6 +96,10 @@ public:
     std::string FullName() const;
     // Saves as an Excel 97-2003 workbook; ".xls" is added to a name without extension.
     void SaveAs(const std::string& fileName);
+    // False once a cell, format or sheet has changed since the workbook was made, bound or
+    // last saved; SetSaved(true) declares the changes unimportant, as the spreadsheet allows.
+    bool Saved() const;
+    void SetSaved(bool saved);
     // Closes this workbook without saving; the application and its other workbooks stay.
     // Every handle of this workbook then raises 91.
     void Close();
@@ -133,6 +137,8 @@ public:
     std::shared_ptr<xl::Range> Cells(int row, int column) const;
     // "A1" or "A1:B2"; letters in either case, digits ASCII or full-width.
     std::shared_ptr<xl::Range> Range(std::string_view address) const;
+    // From A1 to the last row and column holding a value or a format (A1 on an empty sheet).
+    std::shared_ptr<xl::Range> UsedRange() const;
     std::shared_ptr<Workbook> Parent() const;
 
 private:

@@ -6,6 +6,8 @@
 #include "platform/workbook/refusal.h"
 #include "platform/workbook/workbook.h"
 
+#include <algorithm>
+
 namespace xl {
 
 using namespace detail;
@@ -51,7 +53,10 @@ void Worksheet::Select() {
     LogCall("Select(" + s.content.name + ")");
     auto book = s.book.lock();
     book->activeSheet = Index() - 1;
+    // Choosing the active sheet changes no content: the workbook stays as saved.
+    const bool saved = book->saved;
     NotifyChanged(*book);
+    book->saved = saved;
 }
 
 std::shared_ptr<xl::Range> Worksheet::Cells() const {
@@ -68,6 +73,12 @@ std::shared_ptr<xl::Range> Worksheet::Cells(int row, int column) const {
 std::shared_ptr<xl::Range> Worksheet::Range(std::string_view address) const {
     LiveSheet(sheet_);
     return std::make_shared<xl::Range>(sheet_, ParseAddress(address));
+}
+
+std::shared_ptr<xl::Range> Worksheet::UsedRange() const {
+    const auto& cells = LiveSheet(sheet_).content.cells;
+    return std::make_shared<xl::Range>(
+        sheet_, Area{1, 1, std::max(cells.LastRow(), 1), std::max(cells.LastColumn(), 1)});
 }
 
 std::shared_ptr<Workbook> Worksheet::Parent() const {

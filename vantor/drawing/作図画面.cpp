@@ -325,7 +325,7 @@ void 作図画面::作図平面_Click() {
         sheet_messages::Tell(sheet_messages::kNoWorkbook);
         return;
     }
-    if (!RunPlanCommand([] { forms::Get<横断勾配入力画面>(); })) return;
+    if (!RunPlanCommand({.loadCrossSlopeScreen = [] { forms::Get<横断勾配入力画面>(); }})) return;
     cross_slope_sheet_link::utsushiyoko();
     if (!keisanyokokoubai()) return;
     作図平面.SetEnabled(true);

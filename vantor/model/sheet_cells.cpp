@@ -24,12 +24,24 @@ Sheet DocumentSheet(std::string_view name) {
         sheet_messages::Tell(sheet_messages::kNoWorkbook);
         return nullptr;
     }
-    return xlsheets->Item(name);
+    return SheetNamed(name);
+}
+
+Sheet SheetNamed(std::string_view name) {
+    if (!HasDocument()) throw rt::Error(rt::errNoObject, std::string(sheet_messages::kNoWorkbook));
+    try {
+        return xlsheets->Item(name);
+    } catch (const rt::Error& e) {
+        if (e.Number() != rt::errSubscript) throw;
+        throw rt::Error(rt::errSubscript, sheet_messages::MissingSheet(name));
+    }
 }
 
 std::string Text(const xl::Worksheet& sheet, int row, int column) {
     return sheet.Cells(row, column)->Value().Text();
 }
+
+int LastUsedRow(const xl::Worksheet& sheet) { return sheet.UsedRange()->Address().bottom; }
 
 bool IsBlank(const xl::Worksheet& sheet, int row, int column) {
     return rt::Trim(Text(sheet, row, column)).empty();
@@ -45,12 +57,31 @@ double WithinSingle(const xl::Worksheet& sheet, int row, int column, double numb
     return number;
 }
 
+// True when the text, blanks skipped as Val skips them, starts with a sign, point or digit that
+// begins a number.
+bool BeginsWithNumber(std::string_view text) {
+    std::string packed;
+    for (char c : rt::Trim(text))
+        if (c != ' ' && c != '\t') packed += c;
+    std::size_t p = 0;
+    if (p < packed.size() && (packed[p] == '+' || packed[p] == '-')) ++p;
+    if (p < packed.size() && packed[p] == '.') ++p;
+    return p < packed.size() && packed[p] >= '0' && packed[p] <= '9';
+}
+
 } // namespace
 
 double LeadingNumber(const xl::Worksheet& sheet, int row, int column) {
     // A number is taken as it is held, not through its shortened general-format text.
     xl::CellValue value = sheet.Cells(row, column)->Value();
-    return WithinSingle(sheet, row, column, value.IsNumber() ? value.Double() : rt::Val(value.Text()));
+    if (value.IsNumber()) return WithinSingle(sheet, row, column, value.Double());
+    const std::string text = value.Text();
+    if (rt::Trim(text).empty()) return 0.0;
+    // A text such as "No.3+10" holds no number to take: reading it as 0 would pass for data.
+    if (!BeginsWithNumber(text))
+        throw rt::Error(rt::errTypeMismatch,
+                        sheet_messages::NotANumber(sheet.Name(), CellAddress(row, column)));
+    return WithinSingle(sheet, row, column, rt::Val(text));
 }
 
 double StrictNumber(const xl::Worksheet& sheet, int row, int column) {
@@ -64,7 +95,11 @@ double StrictNumber(const xl::Worksheet& sheet, int row, int column) {
 }
 
 void Put(const xl::Worksheet& sheet, int row, int column, const xl::CellValue& value) {
-    sheet.Cells(row, column)->SetValue(value);
+    try {
+        sheet.Cells(row, column)->SetValue(value);
+    } catch (const rt::Error& e) {
+        throw rt::Error(e.Number(), sheet_messages::NotWritten(sheet.Name(), CellAddress(row, column), e.what()));
+    }
 }
 
 void PutNumberOrEmpty(const xl::Worksheet& sheet, int row, int column, float value) {

@@ -17,21 +17,28 @@ using Sheet = std::shared_ptr<xl::Worksheet>;
 std::string CellAddress(int row, int column);
 
 // The document's sheet of that name. When no workbook is held the user is told so and the
-// result is empty; a held workbook without that sheet raises error 9.
+// result is empty; a held workbook without that sheet raises error 9 naming it.
 Sheet DocumentSheet(std::string_view name);
+// The same for a caller that stops on any failure: no workbook held raises error 91.
+Sheet SheetNamed(std::string_view name);
 
 // ---- Reading ----
 // The cell's value as text ("" for an empty cell, the general-format text of a number).
 std::string Text(const xl::Worksheet& sheet, int row, int column);
+// The last row holding a value or a format (1 on an empty sheet).
+int LastUsedRow(const xl::Worksheet& sheet);
 // True when the cell's text is empty or only blanks.
 bool IsBlank(const xl::Worksheet& sheet, int row, int column);
-// The number the cell holds, or the number its text begins with (0 when it begins with none).
+// The number the cell holds, or the number its text begins with ("12.5m" reads 12.5; 0 for a
+// blank cell). A text that begins with no number ("No.3+10") raises error 13, a number beyond
+// single precision error 6, each with a text naming the sheet and the cell.
 double LeadingNumber(const xl::Worksheet& sheet, int row, int column);
 // The number the cell holds or its whole text reads as (0 for a blank cell). A cell that is not
 // a number raises error 13 with a text naming the sheet and the cell.
 double StrictNumber(const xl::Worksheet& sheet, int row, int column);
 
 // ---- Writing ----
+// A value the spreadsheet refuses raises its error again with a text naming the sheet and cell.
 void Put(const xl::Worksheet& sheet, int row, int column, const xl::CellValue& value);
 // A table value as a single-precision number; the empty marker 99999 as an empty cell.
 void PutNumberOrEmpty(const xl::Worksheet& sheet, int row, int column, float value);

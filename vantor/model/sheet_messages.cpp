@@ -7,11 +7,27 @@
 namespace 縦断bus::sheet_messages {
 
 std::string NotANumber(std::string_view sheet, std::string_view cell) {
-    return std::string(sheet) + " のセル " + std::string(cell) + " が数値ではありません。";
+    return std::string(sheet) + " のセル " + std::string(cell) + " が数値ではありません。数値に直してください。";
 }
 
 std::string TooLarge(std::string_view sheet, std::string_view cell) {
-    return std::string(sheet) + " のセル " + std::string(cell) + " の数値が大きすぎます。";
+    return std::string(sheet) + " のセル " + std::string(cell) + " の数値が大きすぎます。正しい値に直してください。";
+}
+
+std::string MissingSheet(std::string_view sheet) {
+    return "ブックにシート " + std::string(sheet) +
+           " がありません。このプログラムで作ったブック（7つのシートがそろったもの）を使ってください。";
+}
+
+std::string NotWritten(std::string_view sheet, std::string_view cell, std::string_view reason) {
+    return std::string(sheet) + " のセル " + std::string(cell) + " に書き込めませんでした（" +
+           std::string(reason) + "）。入力した値を確かめてください。";
+}
+
+std::string RowsNotRead(std::string_view sheet, std::string_view what, int kept, int lastRow, int ignored) {
+    return std::string(sheet) + " の" + std::string(what) + "は " + rt::CStr(kept) + " 点まで読み込みます。" +
+           rt::CStr(lastRow + 1) + " 行目から先の " + rt::CStr(ignored) + " 点は読み込んでいません" +
+           "（保存してもその行は書き換えません）。" + rt::CStr(kept) + " 点以内に分けて入力してください。";
 }
 
 std::string TooManyReferencePoints(int kept) {

@@ -14,6 +14,16 @@ std::string NotANumber(std::string_view sheet, std::string_view cell);
 // A cell holds a number too large for the tables.
 std::string TooLarge(std::string_view sheet, std::string_view cell);
 
+// The workbook has no sheet of that name.
+std::string MissingSheet(std::string_view sheet);
+
+// The spreadsheet refused to write a value into a cell, for `reason`.
+std::string NotWritten(std::string_view sheet, std::string_view cell, std::string_view reason);
+
+// A sheet holds `ignored` rows of `what` (stations, points) past `lastRow`, the last row the
+// tables hold `kept` of: they were not read, and Save leaves them as they are.
+std::string RowsNotRead(std::string_view sheet, std::string_view what, int kept, int lastRow, int ignored);
+
 // The coordinate sheet holds more reference points than are kept.
 std::string TooManyReferencePoints(int kept);
 

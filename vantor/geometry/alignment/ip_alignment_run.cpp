@@ -1,9 +1,7 @@
 #include "vantor/geometry/alignment/ip_alignment_run.h"
 
 #include "platform/forms/msgbox.h"
-#include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
@@ -20,10 +18,7 @@ float Metres(float millimetres) { return static_cast<float>(millimetres / 1000.0
 
 } // namespace
 
-std::shared_ptr<xl::Worksheet> IpSheet() {
-    if (!xlsheets) rt::Raise(rt::errNoObject, "no workbook is open");
-    return xlsheets->Item(std::string(kIpSheet));
-}
+std::shared_ptr<xl::Worksheet> IpSheet() { return sheet_cells::SheetNamed(kIpSheet); }
 
 void WriteIpSheet(const xl::Worksheet& sheet, const IpAlignmentResult& result, IpSheetColumns columns) {
     const int n = ipsuu;

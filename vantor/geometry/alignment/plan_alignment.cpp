@@ -19,7 +19,8 @@ constexpr char kAddedStationsMessage[] =
 
 } // namespace
 
-bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen) {
+bool RunPlanCommand(const PlanCommandOptions& options) {
+    if (options.onlyAfterOpenedAlignment && ipkeisanflg == 0) return false;
     if (!ComputePlanAlignment()) return false;
     if (!tsuikasokuten()) return false;
     const bool profileComputed = keisantate() != ProfileOutcome::Stopped;
@@ -28,8 +29,10 @@ bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen) {
         TellProfileStopped();
         return false;
     }
-    loadCrossSlopeScreen();
-    forms::MsgBox(kAddedStationsMessage);
+    if (options.loadCrossSlopeScreen) {
+        options.loadCrossSlopeScreen();
+        forms::MsgBox(kAddedStationsMessage);
+    }
     PlaceAllStations();
     return true;
 }

@@ -1,18 +1,29 @@
 #pragma once
-// The drawing screen's plan command: the alignment with its sheet output, then the station
-// list, the profile over it and its grid, the cross-slope screen loaded, the message on added
-// stations and the plan position of every station. The button's handler then copies the
-// stations to the cross-slope table and recomputes the cross slopes (keisanyokokoubai),
-// whose shoulder heights follow the new list.
+// The plan command: the alignment with its sheet output, then the station list, the profile
+// over it and its grid, and the plan position of every station. The drawing screen's button
+// runs it whole: between the grid and the positions it loads the cross-slope screen and tells
+// of added stations, and its handler then copies the stations to the cross-slope table and
+// recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list.
+// The shoulder screen runs the same steps without the cross-slope screen and the message, and
+// only once an Open has computed the alignment.
 #include <functional>
 
 namespace 縦断bus {
 
-// The whole command. `loadCrossSlopeScreen` loads the cross-slope screen without showing it.
-// False when it stopped after telling the user (the alignment or the station list refused,
-// or an IP to check), with the station list, profile and positions left as they were; or
-// when the profile over the rebuilt list stopped, shown on the warning screen.
-bool RunPlanCommand(const std::function<void()>& loadCrossSlopeScreen);
+struct PlanCommandOptions {
+    // Loads the cross-slope screen without showing it. When set, it runs after the grid is
+    // refilled and the message on stations added by the computation follows; when empty,
+    // neither happens.
+    std::function<void()> loadCrossSlopeScreen;
+    // Nothing runs unless an Open computed the alignment (ipkeisanflg 1).
+    bool onlyAfterOpenedAlignment = false;
+};
+
+// The whole command. False when it did not run or stopped after telling the user (the
+// alignment or the station list refused, or an IP to check), with the station list, profile
+// and positions left as they were; or when the profile over the rebuilt list stopped, shown
+// on the warning screen.
+bool RunPlanCommand(const PlanCommandOptions& options);
 
 // The alignment with the drawing screen's sheet output; true when the later steps may run.
 bool ComputePlanAlignment();

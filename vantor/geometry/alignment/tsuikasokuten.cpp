@@ -29,6 +29,12 @@ struct StationRow {
     float Station() const { return tate[1]; }
 };
 
+// Rows the rebuild keeps: surveyed stations (with a ground height) and gradient-change points,
+// whose reference height and curve length the profile cannot do without.
+bool IsKept(int r) {
+    return tatedata(r, 2) != kEmpty || tatedata(r, 3) != kEmpty || tatedata(r, 4) != kEmpty;
+}
+
 StationRow ReadRow(int r) {
     StationRow row;
     for (int c = 1; c <= 4; ++c) row.tate[c] = tatedata(r, c);
@@ -67,6 +73,15 @@ void SortByStation(std::vector<StationRow>& rows) {
     }
 }
 
+// True when merging `merged` into `survivor` would drop a reference height or curve length:
+// both carry one, and they differ.
+bool LosesChangePoint(const StationRow& survivor, const StationRow& merged) {
+    for (int c = 3; c <= 4; ++c)
+        if (merged.tate[c] != kEmpty && survivor.tate[c] != kEmpty && merged.tate[c] != survivor.tate[c])
+            return true;
+    return false;
+}
+
 // A row within 0.04 m of the surviving one is merged into it: the survivor fills its empty
 // ground height, reference height, Lv and widths from it, and all its section texts when it
 // has no existing-ground section yet.
@@ -89,12 +104,13 @@ bool Refuse(const std::string& message) {
 bool tsuikasokuten() {
     std::vector<StationRow> rows;
     for (int r = 1; r <= sokutensuu; ++r)
-        if (tatedata(r, 2) != kEmpty) {
+        if (IsKept(r)) {
             if (static_cast<int>(rows.size()) == kMaxKept)
-                return Refuse("地盤高のある測点が多すぎます。測点は" + rt::CStr(kMaxKept) +
+                return Refuse("地盤高か縦断変化点のある測点が多すぎます。測点は" + rt::CStr(kMaxKept) +
                               "点までにしてください");
             rows.push_back(ReadRow(r));
         }
+    const std::vector<StationRow> kept = rows;
 
     double interval = 0;
     double regular = 0;
@@ -108,8 +124,6 @@ bool tsuikasokuten() {
         return Refuse("追加される測点を含めると測点が" + rt::CStr(kMaxStations) +
                       "点を超えます。測点間隔を広げるか測点を減らしてください");
 
-    // The surveyed rows move up first; rows past the rebuilt list keep what this leaves.
-    for (std::size_t r = 0; r < rows.size(); ++r) WriteRow(static_cast<int>(r) + 1, rows[r]);
     for (int i = 1; i <= ipsuu; ++i) {
         const StationRow bc = Generated(ToStation(bcsokuten(i)));
         const StationRow ec = Generated(ToStation(ecsokuten(i)));
@@ -128,9 +142,16 @@ bool tsuikasokuten() {
     for (std::size_t r = 1; r < rows.size(); ++r) {
         if (std::fabs(double(rows[r].Station()) - list.back().Station()) > 0.04f)
             list.push_back(rows[r]);
+        else if (LosesChangePoint(list.back(), rows[r]))
+            return Refuse("測点 " + rt::CStr(rows[r].Station()) + " と測点 " + rt::CStr(list.back().Station()) +
+                          " はどちらも縦断変化点で、0.04m 以内なので一つにまとめられません。"
+                          "どちらかの変化点を動かすか削除してください");
         else
             MergeInto(list.back(), rows[r]);
     }
+
+    // The kept rows move up first; rows past the rebuilt list keep what this leaves.
+    for (std::size_t r = 0; r < kept.size(); ++r) WriteRow(static_cast<int>(r) + 1, kept[r]);
     for (std::size_t r = 0; r < list.size(); ++r) WriteRow(static_cast<int>(r) + 1, list[r]);
     sokutensuu = static_cast<int>(list.size());
     return true;

@@ -14,8 +14,11 @@ void yomikomi();
 // Save: the tables written into the held workbook, which is saved under the name chosen in
 // the save dialog.
 void hozon();
-// End: lets go of a workbook that came from Open and ends the program.
-void shuuryou();
+// End: when the document's workbook holds changes not saved, asks whether to save them
+// (yes: Save, and the program ends only once it has saved; no: they are dropped; cancel:
+// nothing happens). Then lets go of a workbook that came from Open and ends the program.
+// False when the program keeps running.
+bool shuuryou();
 
 // Lets go of a workbook that came from Open, telling the spreadsheet to quit; a workbook made
 // by New is kept. Afterwards no workbook is held, so the next New makes one.

@@ -1,10 +1,9 @@
 #include "vantor/shell/lifecycle/file_dialog.h"
 
 #include "platform/runtime/error.h"
+#include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/親画面.h"
-
-#include <filesystem>
 
 namespace 縦断bus {
 
@@ -20,13 +19,12 @@ std::optional<std::string> ChooseFile(FileDialogKind kind, const std::string& in
         lifecycle_messages::TellCancelled();
         return std::nullopt;
     }
-    std::filesystem::path path = dialog.FileName();
+    const std::string path = dialog.FileName();
     if (path.empty()) {
         lifecycle_messages::TellCancelled();
         return std::nullopt;
     }
-    if (kind == FileDialogKind::Save && !path.has_extension()) path += ".xls";
-    return path.string();
+    return kind == FileDialogKind::Save ? WithWorkbookExtension(path) : path;
 }
 
 } // namespace 縦断bus

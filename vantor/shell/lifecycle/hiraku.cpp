@@ -1,5 +1,6 @@
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
+#include "platform/forms/msgbox.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
 #include "vantor/geometry/grid/hyoujitate.h"
@@ -8,7 +9,10 @@
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/document.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/shell/lifecycle/document_state.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
+#include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
@@ -23,6 +27,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -69,10 +74,25 @@ bool SameWorkbook(const std::shared_ptr<xl::Workbook>& a, const std::shared_ptr<
     return !path.empty() && path == PathOf(b);
 }
 
+// True when `path` names the file of the held workbook.
+bool IsHeldFile(const std::string& path) {
+    const std::string held = PathOf(xlbook);
+    std::error_code ec;
+    return !held.empty() && std::filesystem::equivalent(path, held, ec);
+}
+
+// Lets go of the held workbook so that the file is read from disk, not from what is held.
+// Unsaved changes are dropped only when the user agrees. False when Open is to stop.
+bool LetGoOfHeldFile(const std::string& path) {
+    if (!xlbook->Saved() && lifecycle_messages::AskReopenDroppingChanges(path) != forms::vbYes) return false;
+    xlbook->Close();
+    return true;
+}
+
 // Binds `path` and reads the whole document from it into fresh tables, holding it as the
 // document workbook. Raises at the first step that fails; `step` then names it.
 void ReadDocument(const std::string& path, const char*& step) {
-    step = "ファイルの読み込み";
+    step = lifecycle_messages::kFileStep.data();
     auto book = xl::GetObject(path);
     xlbook = book;
     xlsheets = book->Worksheets();
@@ -94,6 +114,12 @@ void ReadDocument(const std::string& path, const char*& step) {
 void hiraku() {
     const auto path = ChooseFile(FileDialogKind::Open, DefaultFolder());
     if (!path) return;
+    if (const auto refusal = OpenRefusal(*path)) {
+        sheet_messages::Tell(*refusal);
+        return;
+    }
+    const bool reopening = IsHeldFile(*path);
+    if (reopening && !LetGoOfHeldFile(*path)) return;
 
     const DocumentState before = DocumentState::Capture();
     const MainWindowStates menus = MainWindowStates::Capture();
@@ -107,12 +133,20 @@ void hiraku() {
         if (!PathOf(xlbook).empty() && !SameWorkbook(xlbook, previous)) xlbook->Close();
         before.Restore();
         menus.Restore();
+        // The workbook let go of for reading the file again is gone: its tables stay, unbound.
+        if (reopening) {
+            ReleaseDocument();
+            bukkujoutai = 0;
+            xlshuuryouflg = 0;
+        }
         forms::Get<待表示>().Hide();
-        lifecycle_messages::TellOpenFailed(*path, step, e.what());
+        lifecycle_messages::TellOpenFailed(*path, step, FailureReason(e), !reopening);
         return;
     }
     if (previousFromOpen && !PathOf(previous).empty() && !SameWorkbook(previous, xlbook)) previous->Close();
 
+    // What Open wrote into the workbook (the alignment's results) comes from the file itself.
+    xlbook->SetSaved(true);
     fairumei = *path;
     hirakuflg = 1;
     bukkujoutai = 2;

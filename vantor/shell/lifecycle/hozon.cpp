@@ -2,6 +2,8 @@
 
 #include "platform/workbook/workbook.h"
 #include "vantor/model/document.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
+#include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/sheets/save_writer.h"
@@ -32,10 +34,15 @@ void hozon() {
             wait.Hide();
             return;
         }
+        if (const auto refusal = SaveRefusal(*path)) {
+            wait.Hide();
+            sheet_messages::Tell(*refusal);
+            return;
+        }
         xlbook->SaveAs(*path);
     } catch (const std::exception& e) {
         wait.Hide();
-        lifecycle_messages::TellSaveFailed(path.value_or(""), e.what());
+        lifecycle_messages::TellSaveFailed(path.value_or(""), FailureReason(e));
         return;
     }
     fairumei = *path;

@@ -6,16 +6,26 @@
 namespace 縦断bus::lifecycle_messages {
 
 inline constexpr std::string_view kCancelled = "キャンセルボタンが押されましたので戻ります。";
+// Open's first step, binding the chosen file.
+inline constexpr std::string_view kFileStep = "ファイルの読み込み";
 
 // The file dialog was cancelled.
 void TellCancelled();
-// Opening `path` failed at `step` for `reason`; the document is as it was.
-void TellOpenFailed(const std::string& path, std::string_view step, const std::string& reason);
+// Opening `path` failed at `step` for `reason`. `documentKept`: the previous document is as it
+// was; otherwise its workbook was let go of (reading its own file again) and only its tables stay.
+void TellOpenFailed(const std::string& path, std::string_view step, const std::string& reason,
+                    bool documentKept = true);
+// Open chose the file of the held workbook, which has unsaved changes: vbYes drops them and
+// reads the file again, vbNo keeps everything.
+int AskReopenDroppingChanges(const std::string& path);
 // Saving as `path` failed for `reason`; the document is as it was. An empty `path`: the
 // failure came before a name was chosen.
 void TellSaveFailed(const std::string& path, const std::string& reason);
 // Reading the profile sheet again failed for `reason`.
 void TellReloadFailed(const std::string& reason);
+// Before End: the workbook `name` holds unsaved changes. Returns vbYes (save), vbNo (end
+// without saving) or vbCancel (keep working).
+int AskSaveBeforeEnd(const std::string& name);
 // The spreadsheet could not make the new document's workbook.
 void TellNewFailed(const std::string& reason);
 

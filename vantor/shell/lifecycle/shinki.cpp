@@ -6,6 +6,7 @@
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_state.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
 #include "vantor/shell/lifecycle/profile_rows.h"
@@ -55,12 +56,15 @@ void shinki() {
         shoshikirokata();
     } catch (const std::exception& e) {
         wait.Hide();
-        lifecycle_messages::TellNewFailed(e.what());
+        lifecycle_messages::TellNewFailed(FailureReason(e));
         return;
     }
     // A new workbook holds no data, and so neither does its document: nothing of an earlier
     // document (no alignment point either) is saved into it.
-    if (freshWorkbook) ClearDocumentTables();
+    if (freshWorkbook) {
+        ClearDocumentTables();
+        xlbook->SetSaved(true);   // its formats are New's own: nothing the user would lose
+    }
     hirakuflg = 0;
     EnableAfterNew();
     wait.ShowState("お待たせしました・・", false);

@@ -1,12 +1,41 @@
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
 #include "platform/forms/application.h"
+#include "platform/forms/msgbox.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
 #include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/shell/lifecycle/lifecycle_messages.h"
 
 namespace 縦断bus {
+
+namespace {
+
+// True when the held workbook has changes that were never saved.
+bool HoldsUnsavedChanges() {
+    if (!HasDocument()) return false;
+    try {
+        return !xlbook->Saved();
+    } catch (const rt::Error&) {
+        return false;   // the spreadsheet has already gone: nothing is left to save
+    }
+}
+
+// Asks about unsaved changes as a spreadsheet does before quitting. True when the program
+// may end: nothing to save, the user chose not to save, or Save succeeded.
+bool MayEnd() {
+    if (!HoldsUnsavedChanges()) return true;
+    switch (lifecycle_messages::AskSaveBeforeEnd(xlbook->FullName())) {
+    case forms::vbYes:
+        hozon();
+        return !HoldsUnsavedChanges();
+    case forms::vbNo: return true;
+    default: return false;
+    }
+}
+
+} // namespace
 
 void ReleaseOpenedWorkbook() {
     if (xlshuuryouflg != -1 || !HasDocument()) return;
@@ -20,9 +49,11 @@ void ReleaseOpenedWorkbook() {
     bukkujoutai = 0;
 }
 
-void shuuryou() {
+bool shuuryou() {
+    if (!MayEnd()) return false;
     ReleaseOpenedWorkbook();
     forms::End();
+    return true;
 }
 
 } // namespace 縦断bus

@@ -5,6 +5,7 @@
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/document.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 #include "vantor/shell/lifecycle/profile_rows.h"
 #include "vantor/model/sheet_messages.h"
@@ -26,7 +27,7 @@ void yomikomi() {
         ReadProfileRows();
     } catch (const std::exception& e) {
         forms::Unload<待表示>();
-        lifecycle_messages::TellReloadFailed(e.what());
+        lifecycle_messages::TellReloadFailed(FailureReason(e));
         return;
     }
     wait.ShowState("お待たせしました・・", false);

@@ -18,6 +18,7 @@ constexpr int kFirstRow = 5;
 constexpr int kNumberColumns = 10;
 constexpr int kTextColumns = 6;
 constexpr int kFirstTextColumn = kNumberColumns + 1;
+constexpr int kLastRow = kFirstRow + decltype(yokodata)::UBound(1) - 1;
 // Stations the text table holds.
 constexpr int kTextStations = decltype(yokosakuzudata)::UBound(1);
 
@@ -67,7 +68,8 @@ void yomikomiyokomei() {
 void tensouyoko() {
     Sheet sheet = DocumentSheet(kCrossSlopeSheet);
     if (!sheet) return;
-    SelectAndClear(*sheet);
+    // The rows of the stations the table holds; rows below them were never read and stay.
+    SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, kNumberColumns + kTextColumns));
     LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station) {
         int row = station + kFirstRow - 1;

@@ -14,7 +14,7 @@ void ReadCrossSlopeNumbers();
 void yomikomiyoko();
 // yokosakuzudata columns 1-6 of the stations the text table holds, as the cells' texts.
 void yomikomiyokomei();
-// Rewrites the sheet from yokodata and yokosakuzudata.
+// Rewrites the rows the tables hold from yokodata and yokosakuzudata; rows below stay.
 void tensouyoko();
 // Copies station and planned height of the profile into yokodata columns 5 and 6.
 void utsushiyoko();

@@ -1,9 +1,14 @@
 #include "vantor/shell/sheets/ip_sheet.h"
 
 #include "platform/runtime/conversion.h"
+#include "platform/runtime/error.h"
 #include "vantor/model/sheet_cells.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
+
+#include <cmath>
+#include <limits>
 
 namespace 縦断bus {
 
@@ -14,6 +19,7 @@ namespace {
 constexpr int kFirstRow = 5;
 // Rows of the points the table holds: 0 .. 50 in rows 5 .. 55.
 constexpr int kLastRow = kFirstRow + decltype(ipx)::UBound(1);
+constexpr int kLastColumn = 13;   // M: the EC columns and what the alignment writes
 constexpr double kMillimetresPerMetre = 1000;
 
 const SheetLayout kLayout{
@@ -25,11 +31,31 @@ const SheetLayout kLayout{
     .shading = {{"A4:M4", 40}, {"A5:A25", 35}, {"B5:M25", 36}},
 };
 
-float Millimetres(double metres) { return static_cast<float>(metres * kMillimetresPerMetre); }
+// The cell's metres as millimetres, the unit of the tables; a value they cannot hold raises
+// error 6 naming the cell.
+float Millimetres(const xl::Worksheet& sheet, int row, int column) {
+    const double millimetres = LeadingNumber(sheet, row, column) * kMillimetresPerMetre;
+    if (!(std::fabs(millimetres) <= std::numeric_limits<float>::max()))
+        throw rt::Error(rt::errOverflow, sheet_messages::TooLarge(sheet.Name(), CellAddress(row, column)));
+    return static_cast<float>(millimetres);
+}
 
 // The alignment writes the total length below the points: its label in B, the length in C.
 bool IsTotalLengthRow(const xl::Worksheet& sheet, int row) {
     return rt::Trim(Text(sheet, row, 2)).starts_with(rt::Trim(kTotalLengthLabel));
+}
+
+bool IsPointRow(const xl::Worksheet& sheet, int row) {
+    return !(IsBlank(sheet, row, 2) && IsBlank(sheet, row, 3)) && !IsTotalLengthRow(sheet, row);
+}
+
+// Points below the rows the table holds are not read: the user is told how many.
+void TellPointsNotRead(const xl::Worksheet& sheet) {
+    int ignored = 0;
+    for (int row = kLastRow + 1; row <= LastUsedRow(sheet); ++row)
+        if (IsPointRow(sheet, row)) ++ignored;
+    if (ignored > 0)
+        sheet_messages::Tell(sheet_messages::RowsNotRead(kIpSheet, "点", kLastRow - kFirstRow + 1, kLastRow, ignored));
 }
 
 } // namespace
@@ -45,20 +71,27 @@ void yomikomiip() {
     // the total-length row.
     int point = 0;
     for (int row = kFirstRow; row <= kLastRow; ++row) {
-        if ((IsBlank(*sheet, row, 2) && IsBlank(*sheet, row, 3)) || IsTotalLengthRow(*sheet, row))
-            continue;
-        ipx(point) = Millimetres(LeadingNumber(*sheet, row, 2));
-        ipy(point) = Millimetres(LeadingNumber(*sheet, row, 3));
-        iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(LeadingNumber(*sheet, row, 5));
+        if (!IsPointRow(*sheet, row)) continue;
+        ipx(point) = Millimetres(*sheet, row, 2);
+        ipy(point) = Millimetres(*sheet, row, 3);
+        iphankei(point) = IsBlank(*sheet, row, 5) ? 0 : Millimetres(*sheet, row, 5);
         ++point;
     }
-    ipsuu = point - 2;
+    // Points that are all at (0, 0) without a radius are the empty road a new document saves:
+    // no alignment, as a sheet without points.
+    bool empty = true;
+    for (int p = 0; p < point; ++p) empty = empty && ipx(p) == 0 && ipy(p) == 0 && iphankei(p) == 0;
+    ipsuu = empty ? -2 : point - 2;
+    TellPointsNotRead(*sheet);
 }
 
 bool WriteIpSheet() {
     Sheet sheet = DocumentSheet(kIpSheet);
     if (!sheet) return false;
-    SelectAndClear(*sheet);
+    // The rows of the points the table holds; points below them were never read and stay.
+    SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, kLastColumn));
+    for (int row = kLastRow + 1; row <= LastUsedRow(*sheet); ++row)
+        if (IsTotalLengthRow(*sheet, row)) sheet->Range(CellAddress(row, 2) + ":" + CellAddress(row, 3))->ClearContents();
     LayOut(*sheet, kLayout);
     for (int point = 0; point <= ipsuu + 1; ++point) {
         int row = point + kFirstRow;

@@ -1,6 +1,7 @@
 #include "vantor/shell/sheets/profile_sheet.h"
 
 #include "vantor/model/sheet_cells.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
 
@@ -26,6 +27,15 @@ const SheetLayout kLayout{
     .shading = {{"A4:I4", 40}, {"A5:A50", 35}, {"B5:D50", 36}},
 };
 
+// Stations below the rows the table holds are not read: the user is told how many.
+void TellStationsNotRead(const xl::Worksheet& sheet) {
+    int ignored = 0;
+    for (int row = kLastRow + 1; row <= LastUsedRow(sheet); ++row)
+        if (!IsBlank(sheet, row, 1)) ++ignored;
+    if (ignored > 0)
+        sheet_messages::Tell(sheet_messages::RowsNotRead(kProfileSheet, "測点", kLastRow - kFirstRow + 1, kLastRow, ignored));
+}
+
 } // namespace
 
 void shoshikitate() { LayOutDocumentSheet(kProfileSheet, kLayout); }
@@ -49,14 +59,16 @@ void yomikomitate() {
         }
     tatedata = read;
     sokutensuu = count;
+    TellStationsNotRead(*sheet);
     if (OnProfileSheetRead) OnProfileSheetRead();
 }
 
 bool WriteProfileSheet() {
     Sheet sheet = DocumentSheet(kProfileSheet);
     if (!sheet) return false;
-    // The writer owns columns A-H; the user's remarks in column I are kept.
-    SelectAndClear(*sheet, "A1:" + CellAddress(xl::kMaxRows, 8));
+    // The writer owns columns A-H of the rows the table holds; the user's remarks in column I,
+    // and stations below those rows, which were never read, are kept.
+    SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, 8));
     LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station) {
         int row = station + kFirstRow - 1;

@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kFirstRow = 5;
 constexpr int kColumns = 9;
+constexpr int kLastRow = kFirstRow + decltype(rokatadata)::UBound(1) - 1;
 
 const SheetLayout kLayout{
     .titleRow = 1, .titleColumn = 2, .title = "路肩幅員入力",
@@ -39,7 +40,8 @@ void yomikomirokata() {
 void tensourokata() {
     Sheet sheet = DocumentSheet(kShoulderSheet);
     if (!sheet) return;
-    SelectAndClear(*sheet);
+    // The rows of the stations the table holds; rows below them were never read and stay.
+    SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, kColumns));
     sheet->Select();
     LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station)

@@ -133,11 +133,11 @@ TEST_F(AlignmentRun, WithoutTheIpSheetTheTablesStayAsTheyWere) {
 
 TEST_F(AlignmentRun, PlanCommandRebuildsStationsGridAndPositions) {
     int loads = 0;
-    EXPECT_TRUE(RunPlanCommand([&] {
+    EXPECT_TRUE(RunPlanCommand({.loadCrossSlopeScreen = [&] {
         ++loads;
         EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 6); // the grid came first
         EXPECT_TRUE(Messages().empty());
-    }));
+    }}));
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{"場合によっては、計算により追加される測点（BC,EC等）があります。"
                                                    "そこの箇所には未入力と表示されるので、幅員を入力した後、作図ボタンを押してください。"});
@@ -152,13 +152,32 @@ TEST_F(AlignmentRun, PlanCommandRebuildsStationsGridAndPositions) {
     EXPECT_EQ(sokuteny(6), 100000.0f);
 }
 
+// The shoulder screen's run: only after Open computed the alignment, and then the same steps
+// without the cross-slope screen and the message.
+TEST_F(AlignmentRun, PlanStepsOfTheShoulderScreen) {
+    const PlanCommandOptions shoulder{.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true};
+    sokutensuu = 1;
+    tatedata(1, 1) = 7;
+    tatedata(1, 2) = tatedata(1, 3) = tatedata(1, 4) = kEmpty;   // a station generated earlier
+    EXPECT_FALSE(RunPlanCommand(shoulder));
+    EXPECT_EQ(sokutensuu, 1);
+    EXPECT_EQ(ipkyori(1), 0.0f);
+
+    ipkeisanflg = 1;
+    EXPECT_TRUE(RunPlanCommand(shoulder));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(sokutensuu, 5);
+    EXPECT_EQ(sokutenbangou, 6);
+    EXPECT_NEAR(sokutenx(3), 85376.61f, 0.01f);
+}
+
 TEST_F(AlignmentRun, PlanCommandStopsAtAnIpToCheck) {
     SetPolygon({{0, 0}, {100, 100, 50}, {200, 200}});
     sokutensuu = 1;
     tatedata(1, 1) = 7;
     sokutenx(1) = 7;
     bool loaded = false;
-    EXPECT_FALSE(RunPlanCommand([&] { loaded = true; }));
+    EXPECT_FALSE(RunPlanCommand({.loadCrossSlopeScreen = [&] { loaded = true; }}));
     EXPECT_FALSE(loaded);
     EXPECT_EQ(Messages(), std::vector<std::string>{"ＩＰ位置の確認をしてください"});
     EXPECT_EQ(sokutensuu, 1);

@@ -26,7 +26,7 @@ protected:
         sokutensuu = 2;
         for (int r = 1; r <= 2; ++r) {
             tatedata(r, 1) = static_cast<float>(r * 33);
-            tatedata(r, 2) = kEmpty;
+            tatedata(r, 2) = tatedata(r, 3) = tatedata(r, 4) = kEmpty;
         }
     }
     static void Regular(int checked, std::string interval) {
@@ -102,6 +102,38 @@ TEST_F(StationList, MergedSurveyKeepsItsDataInTheSurvivingBc) {
     for (int c = 1; c <= 6; ++c) EXPECT_EQ(yokosakuzudata(2, c), texts[c]) << c;
 }
 
+TEST_F(StationList, GradientChangePointWithoutGroundHeightIsKept) {
+    Survey(70, kEmpty);
+    tatedata(3, 3) = 14.0f;   // reference height only
+    Survey(150, kEmpty);
+    tatedata(4, 4) = 30.0f;   // curve length only
+    ASSERT_TRUE(tsuikasokuten());
+    EXPECT_EQ(Stations(), (std::vector<float>{0, 50, 70, 89.3f, 128.54f, 150, 178.54f}));
+    EXPECT_EQ(tatedata(3, 3), 14.0f);
+    EXPECT_EQ(tatedata(3, 2), kEmpty);
+    EXPECT_EQ(tatedata(6, 4), 30.0f);
+    // A second run keeps them again and generates the rest anew.
+    ASSERT_TRUE(tsuikasokuten());
+    EXPECT_EQ(Stations(), (std::vector<float>{0, 50, 70, 89.3f, 128.54f, 150, 178.54f}));
+    EXPECT_EQ(tatedata(3, 3), 14.0f);
+}
+
+TEST_F(StationList, TwoChangePointsThatWouldMergeAreRefused) {
+    Survey(70, 5);
+    tatedata(3, 3) = 14.0f;
+    Survey(70.03f, kEmpty);
+    tatedata(4, 3) = 14.5f;
+    const auto before = tatedata;
+    EXPECT_FALSE(tsuikasokuten());
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    EXPECT_EQ(forms::script::Messages()[0].prompt,
+              "測点 70.03 と測点 70 はどちらも縦断変化点で、0.04m 以内なので一つにまとめられません。"
+              "どちらかの変化点を動かすか削除してください");
+    EXPECT_EQ(sokutensuu, 4);
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 4; ++c) EXPECT_EQ(tatedata(r, c), before(r, c)) << r << "," << c;
+}
+
 TEST_F(StationList, RefusesListsItCannotBuildAndChangesNothing) {
     const struct {
         int surveyed;
@@ -110,12 +142,12 @@ TEST_F(StationList, RefusesListsItCannotBuildAndChangesNothing) {
         const char* interval;
         const char* message;
     } cases[] = {
-        {101, 0, 0, "", "地盤高のある測点が多すぎます。測点は100点までにしてください"},
+        {101, 0, 0, "", "地盤高か縦断変化点のある測点が多すぎます。測点は100点までにしてください"},
         {0, 0, 1, "0", "測点間隔には正の数を入力してください"},
         {0, 0, 1, "-20", "測点間隔には正の数を入力してください"},
         {0, 0, 1, "", "測点間隔には正の数を入力してください"},
         {0, 0, 1, "0.5", "追加される測点を含めると測点が200点を超えます。測点間隔を広げるか測点を減らしてください"},
-        {190, 0, 0, "", "地盤高のある測点が多すぎます。測点は100点までにしてください"},
+        {190, 0, 0, "", "地盤高か縦断変化点のある測点が多すぎます。測点は100点までにしてください"},
         {60, 47, 0, "", "追加される測点を含めると測点が200点を超えます。測点間隔を広げるか測点を減らしてください"},
     };
     for (const auto& c : cases) {

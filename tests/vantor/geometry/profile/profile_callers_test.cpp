@@ -69,7 +69,7 @@ void RunDecimalPlaces() {
 }
 
 bool RunPlan() {
-    return RunPlanCommand([] {});
+    return RunPlanCommand({.loadCrossSlopeScreen = [] {}});
 }
 
 const Caller kCallers[] = {

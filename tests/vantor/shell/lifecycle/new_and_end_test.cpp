@@ -1,4 +1,7 @@
 #include "lifecycle_fixture.h"
+#include "vantor/shell/sheets/profile_sheet.h"
+
+#include <vector>
 
 namespace lifecycle_test {
 namespace {
@@ -93,6 +96,53 @@ TEST_F(LifecycleTest, ContinueLetsGoOfTheOpenedWorkbookAndNewMakesAnother) {
     shuuryou();
     EXPECT_EQ(Logged("Quit"), 1);
     EXPECT_EQ(forms::script::EndCount(), 1);
+}
+
+TEST_F(LifecycleTest, EndWithoutUnsavedChangesDoesNotAsk) {
+    const std::string path = SavedDocument("a.xls", kCrest);
+    shinki();
+    EXPECT_TRUE(shuuryou());
+    Open(path);
+    EXPECT_TRUE(shuuryou());
+    EXPECT_EQ(forms::script::EndCount(), 2);
+    EXPECT_TRUE(forms::script::Messages().empty()) << LastMessage();
+}
+
+TEST_F(LifecycleTest, EndWithUnsavedChangesAsksAndDoesWhatTheAnswerSays) {
+    const std::string original = SavedDocument("a.xls", kCrest);
+    const std::string copy = PathOf("b.xls");
+    struct Case {
+        std::vector<int> answers;   // the question's answer, then one for Save's question
+        bool saveDialogCancelled;
+        bool ends;
+        bool savedCopy;
+    } cases[] = {
+        {{forms::vbCancel}, false, false, false},
+        {{forms::vbNo}, false, true, false},
+        {{forms::vbYes}, false, true, true},
+        {{forms::vbYes}, true, false, false},
+    };
+    for (const Case& c : cases) {
+        Restart();
+        std::filesystem::remove(copy);
+        Open(original);
+        // A change the user transferred: the profile written into the sheet.
+        tensoutate();
+        for (int answer : c.answers) forms::script::QueueMsgBoxAnswer(answer);
+        c.saveDialogCancelled ? forms::script::QueueFileCancel() : forms::script::QueueFileName(copy);
+        EXPECT_EQ(shuuryou(), c.ends);
+        ASSERT_FALSE(forms::script::Messages().empty());
+        const auto& question = forms::script::Messages().front();
+        EXPECT_EQ(question.buttons & 7, forms::vbYesNoCancel);
+        EXPECT_NE(question.prompt.find(original), std::string::npos) << question.prompt;
+        EXPECT_NE(question.prompt.find("保存"), std::string::npos) << question.prompt;
+        EXPECT_EQ(forms::script::EndCount(), c.ends ? 1 : 0);
+        EXPECT_EQ(std::filesystem::exists(copy), c.savedCopy);
+        // A program that keeps running keeps its document.
+        if (!c.ends) {
+            EXPECT_TRUE(HasDocument());
+        }
+    }
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "lifecycle_fixture.h"
 
 #include "platform/runtime/error.h"
+#include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 
 #include <cstring>
+#include <exception>
 #include <fstream>
+#include <stdexcept>
 #include <utility>
 
 namespace lifecycle_test {
@@ -53,6 +56,83 @@ TEST_F(LifecycleTest, OpenReadsComputesAndEnablesTheDocumentCommands) {
     for (const char* key : {"保存", "行挿入", "行削除", "縦断図", "関数式", "読込", "転送"})
         EXPECT_TRUE(ButtonEnabled(key)) << key;
     EXPECT_FALSE(ButtonEnabled("ｴｸｾﾙ画面入力"));
+}
+
+TEST_F(LifecycleTest, FailureReasonsAreJapaneseAndKeepTheDetail) {
+    const struct {
+        std::exception_ptr error;
+        std::string reason;
+    } cases[] = {
+        {std::make_exception_ptr(rt::Error(rt::errSubscript, "Subscript out of range")),
+         "データの数が表に入る数を超えているか、必要なシートがありません。（詳細：Subscript out of range）"},
+        {std::make_exception_ptr(rt::Error(rt::errApplication, "a cell cannot hold inf")),
+         "表計算ソフトがこの操作を受け付けませんでした。（詳細：a cell cannot hold inf）"},
+        {std::make_exception_ptr(rt::Error(rt::errTypeMismatch, "縦断ｼｰﾄ のセル A5 が数値ではありません。")),
+         "縦断ｼｰﾄ のセル A5 が数値ではありません。"},
+        {std::make_exception_ptr(std::runtime_error("bad")), "予期しないエラーが起きました。（詳細：bad）"},
+    };
+    for (const auto& c : cases) {
+        try {
+            std::rethrow_exception(c.error);
+        } catch (const std::exception& e) {
+            EXPECT_EQ(FailureReason(e), c.reason);
+        }
+    }
+    // A file that is no workbook: the user is told which kind of file to choose.
+    const std::string garbage = PathOf("garbage.xls");
+    std::ofstream(garbage) << "not a workbook";
+    Open(garbage);
+    EXPECT_NE(LastMessage().find("ファイル " + garbage + " を開けませんでした。\nファイルの読み込み："), std::string::npos)
+        << LastMessage();
+    EXPECT_NE(LastMessage().find("このプログラムで保存した Excel 97-2003 形式（.xls）のブックを選んでください。"),
+              std::string::npos) << LastMessage();
+}
+
+TEST_F(LifecycleTest, OpenOfAFolderOrAMissingFileSaysSoAndChangesNothing) {
+    const std::pair<std::string, std::string> cases[] = {
+        {folder_.string(), "はフォルダです。開くブックのファイル（.xls）を選んでください。"},
+        {PathOf("missing.xls"), "が見つかりません。名前と場所を確かめて選び直してください。"}};
+    for (const auto& [path, text] : cases) {
+        forms::script::Reset();
+        Open(path);
+        ASSERT_EQ(forms::script::Messages().size(), 1u) << path;
+        EXPECT_NE(LastMessage().find(path + " " ), std::string::npos) << LastMessage();
+        EXPECT_NE(LastMessage().find(text), std::string::npos) << LastMessage();
+        EXPECT_FALSE(HasDocument());
+        EXPECT_EQ(hirakuflg, 0);
+    }
+}
+
+TEST_F(LifecycleTest, OpeningTheFileAlreadyOpenReadsItFromDisk) {
+    const std::string path = SavedDocument("a.xls", kCrest);
+    Open(path);
+    // The ground height of station 2 changed in the sheet and never saved.
+    xlsheets->Item("縦断ｼｰﾄ")->Range("B6")->SetValue(99.5f);
+    const float onDisk = tatedata(2, 2);
+
+    // Asked first: no keeps the workbook and its change.
+    forms::script::Reset();
+    forms::script::QueueMsgBoxAnswer(forms::vbNo);
+    Open(path);
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    EXPECT_EQ(forms::script::Messages()[0].buttons & 7, forms::vbYesNo);
+    EXPECT_NE(LastMessage().find(path), std::string::npos) << LastMessage();
+    EXPECT_EQ(xlsheets->Item("縦断ｼｰﾄ")->Range("B6")->Value().Text(), "99.5");
+
+    // Yes reads the file.
+    forms::script::Reset();
+    forms::script::QueueMsgBoxAnswer(forms::vbYes);
+    Open(path);
+    EXPECT_EQ(forms::script::Messages().size(), 1u) << LastMessage();
+    EXPECT_EQ(tatedata(2, 2), onDisk);
+    EXPECT_EQ(xlsheets->Item("縦断ｼｰﾄ")->Range("B6")->Value().Text(), rt::CStr(onDisk));
+    EXPECT_EQ(bukkujoutai, 2);
+
+    // Without changes it is read again without a question, and from disk.
+    forms::script::Reset();
+    Open(path);
+    EXPECT_TRUE(forms::script::Messages().empty()) << LastMessage();
+    EXPECT_EQ(tatedata(2, 2), onDisk);
 }
 
 TEST_F(LifecycleTest, CancelledOpenChangesNothing) {

@@ -108,3 +108,77 @@ TEST_F(LifecycleTest, ProfileTypedIntoANewDocumentComesBackFromItsFile) {
 
 } // namespace
 } // namespace lifecycle_test
+
+namespace lifecycle_test {
+namespace {
+
+TEST_F(LifecycleTest, DocumentSavedByNewAndSaveOpensSilently) {
+    // With no point, and with the start and end point both at (0, 0) as New + Save wrote them
+    // while the program started with an empty road of two points.
+    for (int ipsuu : {-2, 0}) {
+        Restart();
+        縦断bus::shinki();
+        縦断bus::ipsuu = ipsuu;
+        const std::string path = PathOf("new.xls");
+        forms::script::QueueFileName(path);
+        縦断bus::hozon();
+        Restart();
+        Open(path);
+        EXPECT_TRUE(forms::script::Messages().empty()) << ipsuu << ": " << LastMessage();
+        EXPECT_EQ(縦断bus::bukkujoutai, 2);
+    }
+}
+
+} // namespace
+} // namespace lifecycle_test
+
+namespace lifecycle_test {
+namespace {
+
+// Stations and IP points past the tables' rows: Open says so and Save leaves those rows as
+// they are in the file.
+TEST_F(LifecycleTest, RowsPastTheTablesAreReportedOnOpenAndKeptBySave) {
+    const std::string path = SavedDocument("long.xls", kCrest);
+    {
+        auto book = xl::GetObject(path);
+        auto profile = book->Worksheets("縦断ｼｰﾄ");
+        for (int row = 5; row <= 506; ++row) {
+            profile->Cells(row, 1)->SetValue(10.0 * (row - 5));
+            profile->Cells(row, 2)->SetValue(50.0);
+        }
+        auto ip = book->Worksheets("ＩＰ座標入力");
+        for (int row = 5; row <= 57; ++row) {
+            ip->Cells(row, 1)->SetValue(row - 4);
+            ip->Cells(row, 2)->SetValue(100.0 * (row - 5));
+            ip->Cells(row, 3)->SetValue(row % 2 == 0 ? 10.0 : 0.0);
+        }
+        book->SaveAs(path);
+        book->Close();
+    }
+    Open(path);
+    ASSERT_EQ(forms::script::Messages().size(), 2u) << LastMessage();
+    const std::string profileNote = forms::script::Messages()[0].prompt;
+    const std::string ipNote = forms::script::Messages()[1].prompt;
+    for (const char* part : {"縦断ｼｰﾄ", "500 点まで", "505 行目から先の 2 点は読み込んでいません"})
+        EXPECT_NE(profileNote.find(part), std::string::npos) << profileNote;
+    for (const char* part : {"ＩＰ座標入力", "51 点まで", "56 行目から先の 2 点は読み込んでいません"})
+        EXPECT_NE(ipNote.find(part), std::string::npos) << ipNote;
+    EXPECT_EQ(sokutensuu, 500);
+    EXPECT_EQ(ipsuu, 49);
+
+    const std::string copy = PathOf("copy.xls");
+    forms::script::QueueFileName(copy);
+    hozon();
+    auto saved = xl::GetObject(copy);
+    auto profile = saved->Worksheets("縦断ｼｰﾄ");
+    EXPECT_EQ(profile->Range("A504")->Value().Text(), "4990");
+    EXPECT_EQ(profile->Range("A506")->Value().Text(), "5010");
+    EXPECT_EQ(profile->Range("B506")->Value().Text(), "50");
+    auto ip = saved->Worksheets("ＩＰ座標入力");
+    EXPECT_EQ(ip->Range("B55")->Value().Text(), "5000");
+    EXPECT_EQ(ip->Range("B57")->Value().Text(), "5200");
+    EXPECT_EQ(ip->Range("C57")->Value().Text(), "0");
+}
+
+} // namespace
+} // namespace lifecycle_test

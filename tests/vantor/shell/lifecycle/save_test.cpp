@@ -2,6 +2,10 @@
 
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 
+#include <fstream>
+#include <iterator>
+#include <utility>
+
 namespace lifecycle_test {
 namespace {
 
@@ -67,6 +71,37 @@ TEST_F(LifecycleTest, CancelledOrFailedSaveHidesTheWaitScreenAndKeepsTheDocument
         EXPECT_EQ(fairumei, "");
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 0);
+}
+
+// Names that cannot make the file asked for are refused before anything is written.
+TEST_F(LifecycleTest, SaveRefusesNamesThatCannotWorkAndSaysWhatToDo) {
+    shinki();
+    const std::string protectedFile = PathOf("protected.xls");
+    std::ofstream(protectedFile) << "earlier";
+    std::filesystem::permissions(protectedFile, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    std::filesystem::create_directory(PathOf("folder.xls"));
+    const std::pair<std::string, std::string> cases[] = {
+        {folder_.string() + "/", "ファイル名を入力してください。"},
+        {PathOf(".xls"), "ファイル名を入力してください。"},
+        {PathOf(".XLS"), "ファイル名を入力してください。"},
+        {PathOf("folder.xls"), "はフォルダです。"},
+        {protectedFile, "書き込みが禁止されているので、上書きできません。別の名前で保存してください。"},
+        {PathOf(std::string(300, 'a') + ".xls"), "ファイル名が長すぎます"},
+    };
+    for (const auto& [name, text] : cases) {
+        forms::script::Reset();
+        forms::script::QueueFileName(name);
+        hozon();
+        ASSERT_EQ(forms::script::Messages().size(), 1u) << name;
+        EXPECT_NE(LastMessage().find(text), std::string::npos) << LastMessage();
+        EXPECT_EQ(fairumei, "") << name;
+        EXPECT_FALSE(forms::Get<待表示>().Visible());
+    }
+    std::ifstream written(protectedFile);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), "earlier");
+    // Only the protected file and the folder are there: nothing was saved under another name.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2);
+    std::filesystem::permissions(protectedFile, std::filesystem::perms::owner_all);
 }
 
 TEST_F(LifecycleTest, SaveWhoseSheetWriterFailsSaysWhyAndWritesNoFile) {

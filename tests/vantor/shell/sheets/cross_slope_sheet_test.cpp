@@ -52,7 +52,7 @@ TEST_F(SheetTest, CrossSlopeCellThatIsNoNumberIsReportedAndNothingIsTaken) {
     Put(kCrossSlopeSheet, "A5", 9.0f);
     Put(kCrossSlopeSheet, "C6", "2%勾配");
 
-    ExpectNotANumber(ReadCrossSlopeNumbers, yomikomiyoko, "横断ｼｰﾄ のセル C6 が数値ではありません。");
+    ExpectNotANumber(ReadCrossSlopeNumbers, yomikomiyoko, "横断ｼｰﾄ のセル C6 が数値ではありません。数値に直してください。");
 
     EXPECT_EQ(yokodata(1, 1), 1.25f);
     EXPECT_EQ(yokodata(2, 1), 7.0f);

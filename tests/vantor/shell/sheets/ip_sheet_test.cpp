@@ -2,6 +2,8 @@
 #include "sheet_fixture.h"
 #include "vantor/shell/sheets/ip_sheet.h"
 
+#include <limits>
+
 namespace sheets_test {
 namespace {
 
@@ -35,6 +37,35 @@ TEST_F(SheetTest, IpPointsRoundTripUpToTheTableBound) {
         EXPECT_FLOAT_EQ(ipy(p), y(p)) << p;
         EXPECT_FLOAT_EQ(iphankei(p), radius(p)) << p;
     }
+}
+
+// Every failure names the sheet and the cell (or the sheet that is missing) and says what to do.
+TEST_F(SheetTest, IpSheetFaultsNameTheSheetAndCell) {
+    const auto expectRaised = [](void (*run)(), int number, const std::string& text) {
+        try {
+            run();
+            ADD_FAILURE() << text << ": no error raised";
+        } catch (const rt::Error& e) {
+            EXPECT_EQ(e.Number(), number);
+            EXPECT_EQ(std::string(e.what()).rfind(text, 0), 0u) << e.what();
+        }
+    };
+    // A coordinate in metres whose millimetres the tables cannot hold.
+    Put(kIpSheet, "B5", 0.0);
+    Put(kIpSheet, "C5", 0.0);
+    Put(kIpSheet, "B6", 3e38);
+    Put(kIpSheet, "C6", 0.0);
+    expectRaised(yomikomiip, rt::errOverflow, "ＩＰ座標入力 のセル B6 の数値が大きすぎます。正しい値に直してください。");
+    // A point numbered in the text way.
+    Put(kIpSheet, "B6", "IP1");
+    expectRaised(yomikomiip, rt::errTypeMismatch, "ＩＰ座標入力 のセル B6 が数値ではありません。");
+    // A value the spreadsheet refuses to hold.
+    ipsuu = 0;
+    ipx(1) = std::numeric_limits<float>::infinity();
+    expectRaised([] { WriteIpSheet(); }, rt::errApplication, "ＩＰ座標入力 のセル B6 に書き込めませんでした（");
+    // The sheet renamed away.
+    Sheet(kIpSheet)->SetName("IP");
+    expectRaised(yomikomiip, rt::errSubscript, "ブックにシート ＩＰ座標入力 がありません。");
 }
 
 TEST_F(SheetTest, IpPointsAreCountedByTheirCoordinates) {

@@ -68,7 +68,7 @@ TEST_F(ProfileSheetTest, ReaderTakesLeadingNumbersAndKeepsBlankRowsAsEmptyStatio
     for (int row = 5; row <= 15; ++row)
         if (row != 11) Sheet(kProfileSheet)->Cells(row, 1)->SetValue(20.0f * (row - 4));
     Put(kProfileSheet, "B5", "12.5m");
-    Put(kProfileSheet, "C5", "abc");
+    Put(kProfileSheet, "C5", " -.5 %");
     Put(kProfileSheet, "D5", "   ");
     Put(kProfileSheet, "A16", "　 ");   // only blanks: not a station
 
@@ -76,10 +76,28 @@ TEST_F(ProfileSheetTest, ReaderTakesLeadingNumbersAndKeepsBlankRowsAsEmptyStatio
 
     EXPECT_EQ(sokutensuu, 11);
     EXPECT_EQ(tatedata(1, 2), 12.5f);
-    EXPECT_EQ(tatedata(1, 3), 0.0f);
+    EXPECT_EQ(tatedata(1, 3), -0.5f);
     EXPECT_EQ(tatedata(1, 4), kEmpty);
     for (int c = 1; c <= 4; ++c) EXPECT_EQ(tatedata(7, c), kEmpty);
     EXPECT_EQ(tatedata(11, 1), 220.0f);
+}
+
+TEST_F(ProfileSheetTest, ReaderRefusesATextThatBeginsWithNoNumberAndKeepsTheTables) {
+    sokutensuu = 1;
+    tatedata(1, 1) = 7.5f;
+    for (const char* text : {"No.3+10", "abc", "+", ".", "－5"}) {
+        Put(kProfileSheet, "A5", 10.0);
+        Put(kProfileSheet, "A6", text);
+        try {
+            yomikomitate();
+            ADD_FAILURE() << text << ": no error raised";
+        } catch (const rt::Error& e) {
+            EXPECT_EQ(e.Number(), rt::errTypeMismatch);
+            EXPECT_STREQ(e.what(), "縦断ｼｰﾄ のセル A6 が数値ではありません。数値に直してください。") << text;
+        }
+        EXPECT_EQ(sokutensuu, 1);
+        EXPECT_EQ(tatedata(1, 1), 7.5f);
+    }
 }
 
 TEST_F(ProfileSheetTest, ReaderRefusesANumberBeyondSinglePrecisionAndKeepsTheTables) {
@@ -94,7 +112,7 @@ TEST_F(ProfileSheetTest, ReaderRefusesANumberBeyondSinglePrecisionAndKeepsTheTab
             ADD_FAILURE() << "no error raised";
         } catch (const rt::Error& e) {
             EXPECT_EQ(e.Number(), rt::errOverflow);
-            EXPECT_STREQ(e.what(), "縦断ｼｰﾄ のセル B6 の数値が大きすぎます。");
+            EXPECT_STREQ(e.what(), "縦断ｼｰﾄ のセル B6 の数値が大きすぎます。正しい値に直してください。");
         }
         EXPECT_EQ(sokutensuu, 1);
         EXPECT_EQ(tatedata(1, 1), 7.5f);

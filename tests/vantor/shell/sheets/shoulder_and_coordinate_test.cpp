@@ -57,7 +57,7 @@ TEST_F(SheetTest, ReferencePointThatIsNoNumberLeavesThePointsAsTheyWere) {
     Sheet(kCoordinateSheet)->Cells(6, 7)->SetValue(2.0);
     Sheet(kCoordinateSheet)->Cells(6, 9)->SetValue("X=12");
 
-    ExpectNotANumber(ReadReferencePoints, yomikomizahyou, "座標値ｼｰﾄ のセル I6 が数値ではありません。");
+    ExpectNotANumber(ReadReferencePoints, yomikomizahyou, "座標値ｼｰﾄ のセル I6 が数値ではありません。数値に直してください。");
 
     EXPECT_EQ(zahyousuu, 1);
     EXPECT_EQ(zahyoudata(1, 1), 3.0);
