@@ -1,5 +1,6 @@
 #include "desktop_fixture.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -191,5 +192,28 @@ TEST_F(DesktopTest, AWorkerTypesIntoTheProgramWhileTheHostLoopServesTheMainThrea
     EXPECT_EQ(idle, 0u);
     const std::vector<UINT> tail(program->handled.end() - 2, program->handled.end());
     EXPECT_EQ(tail, (std::vector<UINT>{WM_COPYDATA, WM_CHAR}));
+    TerminateProcess(pi.hProcess, 0);
+}
+
+TEST_F(DesktopTest, ActiveAndFocusWindowsOfAnotherThreadShowOnceInputIsAttached) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    HWND own = Make("host window");
+    SetForegroundWindow(own);
+    EXPECT_EQ(GetActiveWindow(), own);
+    ASSERT_TRUE(SetForegroundWindow(program->frame));
+    EXPECT_EQ(GetForegroundWindow(), program->frame);
+    EXPECT_EQ(GetActiveWindow(), nullptr);  // another thread's input state
+    EXPECT_EQ(GetFocus(), nullptr);
+    ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), pi.dwThreadId, true));
+    EXPECT_EQ(GetActiveWindow(), program->frame);
+    EXPECT_EQ(GetFocus(), program->frame);
+    EXPECT_TRUE(AttachThreadInput(GetCurrentThreadId(), pi.dwThreadId, false));
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    // The program hears of its activation when it next runs.
+    program->handled.clear();
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    EXPECT_NE(std::find(program->handled.begin(), program->handled.end(), WM_ACTIVATE), program->handled.end());
     TerminateProcess(pi.hProcess, 0);
 }
