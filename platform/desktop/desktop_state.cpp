@@ -16,7 +16,6 @@ struct OsThreadContext {
     DWORD own = 0;              // the desktop thread this system thread is
     std::vector<DWORD> acting;  // desktop threads whose code runs here now, innermost last
     DWORD lastError = 0;
-    int inSend = 0;
     ~OsThreadContext();
 };
 
@@ -54,18 +53,15 @@ bool TakeOneSent(Lock& lk, Thread& t) {
     t.sent.pop_front();
     lk.unlock();
     LRESULT result = 0;
-    ++context.inSend;
     try {
         result = Deliver(sent->hwnd, sent->message, sent->wParam, sent->lParam,
                          sent->notify ? testing::LoggedMessage::How::Notified : testing::LoggedMessage::How::Sent);
     } catch (...) {
-        --context.inSend;
         lk.lock();
         sent->done = true;
         s.cv.notify_all();
         throw;
     }
-    --context.inSend;
     lk.lock();
     sent->result = result;
     sent->done = true;
@@ -283,6 +279,7 @@ bool ServeHosted(Lock& lk) {
         if (!work) break;
         any = true;
     }
+    if (any) s.cv.notify_all();  // a worker may wait for one of them to become idle
     return any;
 }
 
@@ -388,8 +385,6 @@ using namespace detail;
 DWORD GetLastError() { return context.lastError; }
 
 void SetLastError(DWORD code) { context.lastError = code; }
-
-bool InSendMessage() { return context.inSend > 0; }
 
 ThreadScope::ThreadScope(DWORD threadId) {
     context.acting.push_back(threadId);
