@@ -214,6 +214,13 @@ std::shared_ptr<Thread> CurrentThread(Lock&) {
     return s.threads.at(id);
 }
 
+void BecomeThread(DWORD threadId) {
+    context.own = threadId;
+    State& s = S();
+    Lock lk(s.m);
+    s.threads.at(threadId)->osThread = OsThread();
+}
+
 std::shared_ptr<Process> CurrentProcess(Lock& lk) {
     auto t = CurrentThread(lk);
     return S().processes.at(t->processId);

@@ -217,3 +217,26 @@ TEST_F(DesktopTest, ActiveAndFocusWindowsOfAnotherThreadShowOnceInputIsAttached)
     EXPECT_NE(std::find(program->handled.begin(), program->handled.end(), WM_ACTIVATE), program->handled.end());
     TerminateProcess(pi.hProcess, 0);
 }
+
+TEST_F(DesktopTest, WaitingForAWorkerThreadKeepsTheProgramsItTypesIntoRunning) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    DWORD workerId = 0;
+    HANDLE worker = CreateThread(nullptr, 0, [&]() -> DWORD {
+        Sleep(100);
+        return static_cast<DWORD>(SendMessage(program->frame, WM_GETTEXTLENGTH, 0, 0));
+    }, 0, &workerId);
+    DWORD code = 0;
+    EXPECT_TRUE(GetExitCodeThread(worker, &code));
+    EXPECT_NE(workerId, GetCurrentThreadId());
+    EXPECT_EQ(WaitForSingleObject(worker, INFINITE), WAIT_OBJECT_0);
+    EXPECT_TRUE(GetExitCodeThread(worker, &code));
+    EXPECT_EQ(code, 4u);  // "ACME"
+    EXPECT_TRUE(CloseHandle(worker));
+    EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_TIMEOUT);
+    TerminateProcess(pi.hProcess, 7);
+    EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_OBJECT_0);
+    EXPECT_TRUE(GetExitCodeThread(pi.hThread, &code));
+    EXPECT_EQ(code, 7u);
+}
