@@ -1,7 +1,9 @@
 #pragma once
 // The desktop's clock: the real clock in the program, a virtual clock in tests that the tests
 // move on (platform/desktop/testing.h). Sleep and the waits run on this clock; while the main
-// thread waits, the programs running on it (their messages and timers) go on.
+// thread waits, the programs running on it (their messages and timers) go on. On the virtual
+// clock a waiting thread moves the clock on to the next timer or scripted action, or to the end
+// of its wait, once nothing else can happen before.
 #include "platform/desktop/types.h"
 
 namespace desk {

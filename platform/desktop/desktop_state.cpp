@@ -16,7 +16,6 @@ struct OsThreadContext {
     DWORD own = 0;              // the desktop thread this system thread is
     std::vector<DWORD> acting;  // desktop threads whose code runs here now, innermost last
     DWORD lastError = 0;
-    int inSend = 0;
     ~OsThreadContext();
 };
 
@@ -54,18 +53,15 @@ bool TakeOneSent(Lock& lk, Thread& t) {
     t.sent.pop_front();
     lk.unlock();
     LRESULT result = 0;
-    ++context.inSend;
     try {
         result = Deliver(sent->hwnd, sent->message, sent->wParam, sent->lParam,
                          sent->notify ? testing::LoggedMessage::How::Notified : testing::LoggedMessage::How::Sent);
     } catch (...) {
-        --context.inSend;
         lk.lock();
         sent->done = true;
         s.cv.notify_all();
         throw;
     }
-    --context.inSend;
     lk.lock();
     sent->result = result;
     sent->done = true;
@@ -218,6 +214,13 @@ std::shared_ptr<Thread> CurrentThread(Lock&) {
     return s.threads.at(id);
 }
 
+void BecomeThread(DWORD threadId) {
+    context.own = threadId;
+    State& s = S();
+    Lock lk(s.m);
+    s.threads.at(threadId)->osThread = OsThread();
+}
+
 std::shared_ptr<Process> CurrentProcess(Lock& lk) {
     auto t = CurrentThread(lk);
     return S().processes.at(t->processId);
@@ -283,6 +286,7 @@ bool ServeHosted(Lock& lk) {
         if (!work) break;
         any = true;
     }
+    if (any) s.cv.notify_all();  // a worker may wait for one of them to become idle
     return any;
 }
 
@@ -388,8 +392,6 @@ using namespace detail;
 DWORD GetLastError() { return context.lastError; }
 
 void SetLastError(DWORD code) { context.lastError = code; }
-
-bool InSendMessage() { return context.inSend > 0; }
 
 ThreadScope::ThreadScope(DWORD threadId) {
     context.acting.push_back(threadId);

@@ -68,6 +68,7 @@ struct Thread {
     bool hosted = false;  // a started process's thread: the desktop runs its message loop
     pid_t osThread = 0;
     bool alive = true;
+    DWORD exitCode = STILL_ACTIVE;
     int busy = 0;  // frames of this thread's code on the stack
     std::deque<MSG> posted;
     std::deque<std::shared_ptr<SentMessage>> sent;
@@ -107,6 +108,7 @@ struct Menu {
 struct KernelObject {
     enum class Kind { Process, Thread } kind = Kind::Process;
     DWORD processId = 0;
+    DWORD threadId = 0;
 };
 
 struct ScheduledAction {
@@ -167,6 +169,8 @@ std::uint64_t Now(const State& s);
 // The calling thread's desktop thread (created on the first call from a system thread).
 std::shared_ptr<Thread> CurrentThread(Lock& lk);
 std::shared_ptr<Process> CurrentProcess(Lock& lk);
+// Makes the calling system thread the given (new) desktop thread.
+void BecomeThread(DWORD threadId);
 std::shared_ptr<Window> FindWindowRecord(const State& s, HWND hwnd);
 inline HWND ToHwnd(DWORD id) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(id)); }
 inline DWORD IdOf(const void* handle) { return static_cast<DWORD>(reinterpret_cast<std::uintptr_t>(handle)); }

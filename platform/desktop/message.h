@@ -33,8 +33,6 @@ bool PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remov
 bool GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax);
 bool TranslateMessage(const MSG* msg);
 LRESULT DispatchMessage(const MSG* msg);
-// True while the calling thread handles a message sent from another thread.
-bool InSendMessage();
 
 // The same name (ignoring case) gives the same number, 0xC000-0xFFFF, for every process.
 UINT RegisterWindowMessage(const std::string& name);

@@ -19,6 +19,7 @@ struct Drives {
     std::mutex m;
     fs::path root;
     std::map<char, fs::path> folders;
+    bool prepared = false;  // drive C: has its standard folders
 };
 
 fs::path DefaultRoot() {
@@ -33,6 +34,13 @@ void MapStandardDrives(Drives& d, const fs::path& root) {
     d.folders.clear();
     d.folders['C'] = root / "drive_c";
     d.folders['Z'] = "/";
+    d.prepared = false;
+}
+
+// Drive C: gets the Windows, System, temporary and program folders when it is first used.
+void PrepareDriveC(Drives& d) {
+    if (d.prepared) return;
+    d.prepared = true;
     std::error_code ec;
     for (const char* folder : {"WINDOWS/SYSTEM32", "WINDOWS/TEMP", "Program Files/Common Files"})
         fs::create_directories(d.folders['C'] / folder, ec);
@@ -247,6 +255,7 @@ std::optional<fs::path> NativeOf(const VirtualPath& path, VirtualPath* longForm)
         std::lock_guard<std::mutex> lock(d.m);
         auto it = d.folders.find(path.drive);
         if (it == d.folders.end()) return std::nullopt;
+        if (path.drive == 'C') PrepareDriveC(d);
         here = it->second;
     }
     VirtualPath found{path.drive, {}};
@@ -279,6 +288,7 @@ void UseDesktopRoot(const fs::path& root) {
     Drives& d = TheDrives();
     std::lock_guard<std::mutex> lock(d.m);
     MapStandardDrives(d, root);
+    PrepareDriveC(d);
 }
 
 } // namespace desk::detail

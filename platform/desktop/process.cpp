@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 #include <unistd.h>
 
 namespace desk {
@@ -167,8 +168,8 @@ bool CreateProcess(const char* applicationName, const char* commandLine, const v
     s.threads[t->id] = t;
     const std::uint32_t hProcess = NewHandleValue();
     const std::uint32_t hThread = NewHandleValue();
-    s.handles[hProcess] = KernelObject{KernelObject::Kind::Process, p->id};
-    s.handles[hThread] = KernelObject{KernelObject::Kind::Thread, p->id};
+    s.handles[hProcess] = KernelObject{KernelObject::Kind::Process, p->id, t->id};
+    s.handles[hThread] = KernelObject{KernelObject::Kind::Thread, p->id, t->id};
     if (processInformation) *processInformation = PROCESS_INFORMATION{ToHandle(hProcess), ToHandle(hThread), p->id, t->id};
     Wake(lk, *t);
     return true;
@@ -201,7 +202,7 @@ HANDLE OpenProcess(DWORD, bool, DWORD processId) {
         return nullptr;
     }
     const std::uint32_t value = NewHandleValue();
-    s.handles[value] = KernelObject{KernelObject::Kind::Process, processId};
+    s.handles[value] = KernelObject{KernelObject::Kind::Process, processId, s.processes.at(processId)->mainThread};
     return ToHandle(value);
 }
 
@@ -235,17 +236,54 @@ void AtProcessExit(std::function<void()> action) {
     CurrentProcess(lk)->atExit.push_back(std::move(action));
 }
 
+HANDLE CreateThread(const void*, std::size_t, THREAD_START_ROUTINE start, DWORD, DWORD* threadId) {
+    State& s = S();
+    Lock lk(s.m);
+    auto t = std::make_shared<Thread>();
+    t->id = NewId();
+    t->processId = CurrentProcess(lk)->id;
+    s.threads[t->id] = t;
+    const std::uint32_t value = NewHandleValue();
+    s.handles[value] = KernelObject{KernelObject::Kind::Thread, t->processId, t->id};
+    if (threadId) *threadId = t->id;
+    std::thread([t, start = std::move(start)] {
+        BecomeThread(t->id);
+        const DWORD code = start ? start() : 0;
+        State& state = S();
+        Lock done(state.m);
+        t->exitCode = code;
+        t->alive = false;
+        state.cv.notify_all();
+    }).detach();
+    return ToHandle(value);
+}
+
+bool GetExitCodeThread(HANDLE thread, DWORD* exitCode) {
+    State& s = S();
+    Lock lk(s.m);
+    auto it = s.handles.find(IdOf(thread));
+    if (it == s.handles.end() || it->second.kind != KernelObject::Kind::Thread) return Fail(ERROR_INVALID_HANDLE);
+    auto t = s.threads.at(it->second.threadId);
+    const auto p = s.processes.at(t->processId);
+    *exitCode = t->alive ? STILL_ACTIVE : t->hosted ? p->exitCode : t->exitCode;
+    return true;
+}
+
 DWORD WaitForSingleObject(HANDLE handle, DWORD timeoutMs) {
     State& s = S();
     Lock lk(s.m);
-    if (!s.handles.count(IdOf(handle))) {
+    auto it = s.handles.find(IdOf(handle));
+    if (it == s.handles.end()) {
         lk.unlock();
         if (IsFileHandle(IdOf(handle))) return WAIT_OBJECT_0;
         SetLastError(ERROR_INVALID_HANDLE);
         return WAIT_FAILED;
     }
-    auto p = ProcessOfHandle(s, handle);
-    if (!p) return WAIT_FAILED;
+    if (it->second.kind == KernelObject::Kind::Thread) {
+        auto t = s.threads.at(it->second.threadId);
+        return WaitUntil(lk, [&] { return !t->alive; }, timeoutMs, false) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    }
+    auto p = s.processes.at(it->second.processId);
     return WaitUntil(lk, [&] { return p->exited; }, timeoutMs, false) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
 }
 

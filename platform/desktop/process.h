@@ -82,7 +82,17 @@ void ExitProcess(UINT exitCode);
 // Runs when the calling process ends, after its windows are destroyed.
 void AtProcessExit(std::function<void()> action);
 
-// Process and thread handles are signalled when the process ends; a wait on the main system
+// Starts a system thread that is a new desktop thread of the calling process (a worker); its
+// handle is signalled when `start` returns, with its result as the exit code. Waiting for it
+// with WaitForSingleObject on the main thread keeps the started programs running, so a worker
+// that is typing into one of them can finish.
+using THREAD_START_ROUTINE = std::function<DWORD()>;
+HANDLE CreateThread(const void* securityAttributes, std::size_t stackSize, THREAD_START_ROUTINE start, DWORD creationFlags,
+                    DWORD* threadId);
+bool GetExitCodeThread(HANDLE thread, DWORD* exitCode);
+
+// Process handles are signalled when the process ends, thread handles when the thread ends (a
+// started process's thread with its process); a wait on the main system
 // thread lets the started processes run meanwhile. File handles are closed here as well.
 DWORD WaitForSingleObject(HANDLE handle, DWORD timeoutMs);
 // Returns when the process has started and its thread has no message waiting (0), at once

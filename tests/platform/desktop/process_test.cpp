@@ -1,5 +1,6 @@
 #include "desktop_fixture.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -192,4 +193,50 @@ TEST_F(DesktopTest, AWorkerTypesIntoTheProgramWhileTheHostLoopServesTheMainThrea
     const std::vector<UINT> tail(program->handled.end() - 2, program->handled.end());
     EXPECT_EQ(tail, (std::vector<UINT>{WM_COPYDATA, WM_CHAR}));
     TerminateProcess(pi.hProcess, 0);
+}
+
+TEST_F(DesktopTest, ActiveAndFocusWindowsOfAnotherThreadShowOnceInputIsAttached) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    HWND own = Make("host window");
+    SetForegroundWindow(own);
+    EXPECT_EQ(GetActiveWindow(), own);
+    ASSERT_TRUE(SetForegroundWindow(program->frame));
+    EXPECT_EQ(GetForegroundWindow(), program->frame);
+    EXPECT_EQ(GetActiveWindow(), nullptr);  // another thread's input state
+    EXPECT_EQ(GetFocus(), nullptr);
+    ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), pi.dwThreadId, true));
+    EXPECT_EQ(GetActiveWindow(), program->frame);
+    EXPECT_EQ(GetFocus(), program->frame);
+    EXPECT_TRUE(AttachThreadInput(GetCurrentThreadId(), pi.dwThreadId, false));
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    // The program hears of its activation when it next runs.
+    program->handled.clear();
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    EXPECT_NE(std::find(program->handled.begin(), program->handled.end(), WM_ACTIVATE), program->handled.end());
+    TerminateProcess(pi.hProcess, 0);
+}
+
+TEST_F(DesktopTest, WaitingForAWorkerThreadKeepsTheProgramsItTypesIntoRunning) {
+    auto program = InstallProgram();
+    const auto pi = Start(kExe);
+    WaitForInputIdle(pi.hProcess, INFINITE);
+    DWORD workerId = 0;
+    HANDLE worker = CreateThread(nullptr, 0, [&]() -> DWORD {
+        Sleep(100);
+        return static_cast<DWORD>(SendMessage(program->frame, WM_GETTEXTLENGTH, 0, 0));
+    }, 0, &workerId);
+    DWORD code = 0;
+    EXPECT_TRUE(GetExitCodeThread(worker, &code));
+    EXPECT_NE(workerId, GetCurrentThreadId());
+    EXPECT_EQ(WaitForSingleObject(worker, INFINITE), WAIT_OBJECT_0);
+    EXPECT_TRUE(GetExitCodeThread(worker, &code));
+    EXPECT_EQ(code, 4u);  // "ACME"
+    EXPECT_TRUE(CloseHandle(worker));
+    EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_TIMEOUT);
+    TerminateProcess(pi.hProcess, 7);
+    EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_OBJECT_0);
+    EXPECT_TRUE(GetExitCodeThread(pi.hThread, &code));
+    EXPECT_EQ(code, 7u);
 }
