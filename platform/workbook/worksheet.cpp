@@ -12,7 +12,7 @@ using namespace detail;
 namespace {
 
 void CheckSheetName(const BookData& book, const SheetData& self, std::string_view name) {
-    std::string quoted = "\"" + std::string(name) + "\"";
+    std::string quoted = '"' + std::string(name) + '"';
     if (name.empty() || rt::Len(name) > 31)
         rt::Raise(rt::errApplication, "a sheet name must have 1 to 31 characters: " + quoted);
     if (name.find_first_of(":\\/?*[]") != std::string_view::npos || name.front() == '\'' ||
