@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QStyle>
 #include <QTimer>
 #include <QTranslator>
 #include <QWidget>
@@ -54,6 +55,8 @@ void LoadToolkitTranslation() {
 
 void Prepare() {
     SetUpFonts();
+    // The program's windows carry one picture of their own, not the toolkit's.
+    QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     LoadToolkitTranslation();
     rt::SetDoEventsHook([] { DoEvents(); });
 }

@@ -48,14 +48,15 @@ void ForgetDialogFolders() { Memory() = {}; }
 } // namespace internal
 
 // While the program keeps asking for the folder it asked for first, the dialog goes back to
-// where the user last chose a file; a file name with a folder starts there; then InitDir.
+// where the user last chose a file; a file name with a folder starts there; then InitDir;
+// then the user's home folder.
 std::string CommonDialog::StartFolder() const {
     Remembered& memory = Memory();
     if (!memory.firstInitDir) memory.firstInitDir = initDir_;
     if (!memory.lastFolder.empty() && initDir_ == *memory.firstInitDir) return memory.lastFolder;
     if (HasFolder(fileName_)) return FolderOf(fileName_);
     if (!initDir_.empty()) return initDir_;
-    return memory.lastFolder;
+    return memory.lastFolder.empty() ? internal::S(QDir::homePath()) : memory.lastFolder;
 }
 
 void CommonDialog::ShowOpen() { ShowFile(false); }

@@ -50,8 +50,8 @@ QMargins FrameMargins(QMdiSubWindow* frame) {
     return {border, title, border, border};
 }
 
-// The title bar's text font: the one a document window's frame draws its caption with, bold
-// where a style does so; a little wider than the plain font, never narrower.
+// The font of a title bar's text: a document window's frame draws its caption in it, bold in
+// the usual styles.
 QFont TitleFont() {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
@@ -196,16 +196,21 @@ int Form::ScaleWidth() const { return ToTwips(impl_->window->Client()->width());
 int Form::ScaleHeight() const { return ToTwips(impl_->window->Client()->height()); }
 
 int Form::CaptionWidth() const {
+    constexpr int kProbe = 1000;      // pixels: any title bar wide enough for its buttons
+    constexpr int kTextRoom = 16;     // what styles keep clear around a title's text
+    constexpr int kBorders = 8;       // a document window's frame around its title bar
+    const QWidget* outer = Outer();
     QStyleOptionTitleBar option;
-    option.initFrom(Outer());
+    option.initFrom(outer);
     option.text = impl_->window->windowTitle();
-    option.titleBarFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                           Qt::WindowCloseButtonHint;
+    option.titleBarFlags = impl_->frame ? impl_->frame->windowFlags()
+                                        : Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                              Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
     option.subControls = QStyle::SC_All;
-    option.rect = QRect(0, 0, 1000, QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight, &option));
-    const QRect label = QApplication::style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel);
+    option.rect = QRect(0, 0, kProbe, outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, outer));
+    const int label = outer->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, outer).width();
     const int text = QFontMetrics(TitleFont()).horizontalAdvance(option.text);
-    return ToTwips(option.rect.width() - label.width() + text + 8);
+    return ToTwips(kProbe - label + text + kTextRoom + kBorders);
 }
 
 int Form::WindowState() const {
