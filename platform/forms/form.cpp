@@ -131,6 +131,23 @@ void Form::AttachToFrame() {
     workspace->addSubWindow(frame);
     impl_->frame = frame;
     Place();
+    StepClearOfOthers();
+}
+
+// A screen that would open exactly over another one goes down and right, clear of that
+// one's title bar, so that both can be reached.
+void Form::StepClearOfOthers() {
+    QMdiSubWindow* frame = impl_->frame;
+    const int step = FrameMargins(frame).top();
+    const auto taken = [frame] {
+        for (const QMdiSubWindow* other : frame->mdiArea()->subWindowList())
+            if (other != frame && !other->isHidden() && other->pos() == frame->pos()) return true;
+        return false;
+    };
+    if (!taken()) return;
+    while (taken()) frame->move(frame->pos() + QPoint(step, step));
+    impl_->left = ToTwips(frame->x());
+    impl_->top = ToTwips(frame->y());
 }
 
 void Form::Place() {

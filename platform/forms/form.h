@@ -45,7 +45,8 @@ public:
     Form& operator=(const Form&) = delete;
 
     // Modeless. A screen of a program with a frame window opens inside the frame's workspace,
-    // at Left and Top from the workspace's top-left corner.
+    // at Left and Top from the workspace's top-left corner (moved down and right when another
+    // screen stands exactly there).
     void Show();
     void Hide();
     void Unload();   // hides and lets go of the instance; safe inside its own handlers
@@ -92,6 +93,7 @@ private:
     friend Form& TouchForm(std::type_index, const std::function<std::unique_ptr<Form>()>&);
     bool UserCloses();
     void AttachToFrame();
+    void StepClearOfOthers();
     void Place();
     void ReleaseDocumentWindows();
     QWidget* Outer() const;

@@ -55,6 +55,10 @@ class 小 : public Form {
     void Form_Load() override { Move(0, 0, 3000, 1500); }
 };
 
+class 別の小 : public Form {
+    void Form_Load() override { Move(0, 0, 3000, 1500); }
+};
+
 class DocumentWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -89,9 +93,16 @@ TEST_F(DocumentWindowTest, ScreensOpenInTheWorkspaceBelowTheToolbarAtTheirPlaceA
         EXPECT_EQ(f->Window()->window(), frame.Window());
     }
     EXPECT_EQ(workspace->window(), frame.Window());
-    // The last one shown is the active one, with its caption on its title bar.
+    // Its caption on its title bar.
     small.SetCaption("小さい画面");
     EXPECT_EQ(FrameOf(small)->windowTitle().toStdString(), "小さい画面");
+    // One more at the same place stands clear of the other's title bar.
+    auto& other = Get<別の小>();
+    other.Show();
+    const int step = FrameOf(other)->pos().x();
+    EXPECT_EQ(FrameOf(other)->pos(), QPoint(step, step));
+    EXPECT_GE(step, FrameOf(small)->widget()->y());
+    EXPECT_EQ(other.Left(), step * 15);
 }
 
 TEST_F(DocumentWindowTest, ClosingAScreenHidesItAndShowBringsItBackAsItWas) {
