@@ -27,6 +27,7 @@ QString QtFilter(const std::string& filter) {
     }
     return filter.empty() ? QString() : out.join(QStringLiteral(";;"));
 }
+
 // What the file dialogs remember for the program, as the desktop's dialogs do: the start
 // folder the program asked for the first time, and the folder of the file chosen last.
 struct Remembered {

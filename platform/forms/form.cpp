@@ -13,7 +13,6 @@
 #include <QStyleOptionTitleBar>
 #include <QTimer>
 
-#include <algorithm>
 #include <map>
 #include <vector>
 
