@@ -106,7 +106,7 @@ void CommandLine::Feed(unsigned char c) {
         return;
     }
     if (c < 0x20 || c == 0x7F) {
-        Refuse("^" + std::string(1, static_cast<char>(c < 0x20 ? c + 0x40 : '?')), "Control character ignored.");
+        Refuse(std::string{'^', static_cast<char>(c < 0x20 ? c + 0x40 : '?')}, "Control character ignored.");
         return;
     }
     if (input_.size() < kInputLimit) input_ += static_cast<char>(c);

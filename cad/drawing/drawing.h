@@ -26,7 +26,7 @@ public:
     const std::vector<Entity>& Entities() const { return entities_; }
 
     // Adds a shape in the current colour.
-    void Add(Shape shape) { entities_.push_back(Entity{std::move(shape), colour_}); }
+    void Add(Shape shape) { entities_.emplace_back(std::move(shape), colour_); }
 
     int CurrentColour() const { return colour_; }
     void SetCurrentColour(int colour) { colour_ = colour; }

@@ -128,7 +128,7 @@ ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection) {
             for (const Entity& part : block->entities) added.push_back(Entity{TransformShape(part.shape, map), part.colour});
         } else if (const auto* pl = std::get_if<Polyline>(&e.shape)) {
             for (std::size_t k = 1; k < pl->vertices.size(); ++k)
-                added.push_back(Entity{Line{pl->vertices[k - 1], pl->vertices[k]}, e.colour});
+                added.emplace_back(Line{pl->vertices[k - 1], pl->vertices[k]}, e.colour);
         } else {
             ++result.refused;
             continue;

@@ -2,15 +2,15 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/internal.h"
-#include "platform/forms/msgbox.h"
 #include "platform/forms/script.h"
 #include "platform/runtime/doevents.h"
-#include "platform/runtime/error.h"
-#include "platform/runtime/number_text.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QStyle>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <cstdio>
@@ -43,26 +43,21 @@ void SetUpFonts() {
     QApplication::setFont(font);
 }
 
-// An error that escapes a command's handler ends that command, not the program: the user is
-// told what went wrong and goes on working with what was there before the command.
-class Application : public QApplication {
-public:
-    using QApplication::QApplication;
-
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const rt::Error& e) {
-            MsgBox("実行時エラー '" + rt::CStr(e.Number()) + "':\n\n" + e.Description(), vbCritical);
-        } catch (const std::exception& e) {
-            MsgBox(std::string("実行時エラー:\n\n") + e.what(), vbCritical);
-        }
-        return false;
-    }
-};
+// The toolkit's own dialogs and buttons (the file dialogs, キャンセル, はい/いいえ) speak the
+// program's language.
+void LoadToolkitTranslation() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
 
 void Prepare() {
     SetUpFonts();
+    // The program's windows carry one picture of their own, not the toolkit's.
+    QApplication::setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    LoadToolkitTranslation();
     rt::SetDoEventsHook([] { DoEvents(); });
 }
 
@@ -80,7 +75,7 @@ void SaveScreenshotAndQuit(const QString& file) {
 
 void InitApplication(int& argc, char** argv) {
     if (QApplication::instance()) return;
-    new Application(argc, argv);
+    new QApplication(argc, argv);
     Prepare();
 }
 
@@ -92,7 +87,7 @@ void EnsureApplication() {
     static int argc = 1;
     static char name[] = "vantor";
     static char* argv[] = {name, nullptr};
-    new Application(argc, argv);
+    new QApplication(argc, argv);
     Prepare();
 }
 } // namespace internal

@@ -1,5 +1,7 @@
 #pragma once
 // A QLabel that reports a click released inside it (forms layer only).
+#include "platform/forms/events.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -16,7 +18,7 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         QLabel::mouseReleaseEvent(event);
-        if (rect().contains(event->position().toPoint())) onClick_();
+        if (rect().contains(event->position().toPoint())) Dispatch(onClick_);
     }
 
 private:

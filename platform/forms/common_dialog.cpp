@@ -6,10 +6,13 @@
 #include "platform/runtime/error.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
 #include <QUrl>
+
+#include <optional>
 
 namespace forms {
 
@@ -24,18 +27,51 @@ QString QtFilter(const std::string& filter) {
     }
     return filter.empty() ? QString() : out.join(QStringLiteral(";;"));
 }
+
+// What the file dialogs remember for the program, as the desktop's dialogs do: the start
+// folder the program asked for the first time, and the folder of the file chosen last.
+struct Remembered {
+    std::optional<std::string> firstInitDir;
+    std::string lastFolder;
+};
+
+Remembered& Memory() {
+    static Remembered memory;
+    return memory;
+}
+
+std::string FolderOf(const std::string& path) { return internal::S(QFileInfo(internal::Q(path)).absolutePath()); }
+bool HasFolder(const std::string& path) { return path.find('/') != std::string::npos; }
 } // namespace
+
+namespace internal {
+void ForgetDialogFolders() { Memory() = {}; }
+} // namespace internal
+
+// While the program keeps asking for the folder it asked for first, the dialog goes back to
+// where the user last chose a file; a file name with a folder starts there; then InitDir;
+// then the user's home folder.
+std::string CommonDialog::StartFolder() const {
+    Remembered& memory = Memory();
+    if (!memory.firstInitDir) memory.firstInitDir = initDir_;
+    if (!memory.lastFolder.empty() && initDir_ == *memory.firstInitDir) return memory.lastFolder;
+    if (HasFolder(fileName_)) return FolderOf(fileName_);
+    if (!initDir_.empty()) return initDir_;
+    return memory.lastFolder.empty() ? internal::S(QDir::homePath()) : memory.lastFolder;
+}
 
 void CommonDialog::ShowOpen() { ShowFile(false); }
 void CommonDialog::ShowSave() { ShowFile(true); }
 
 void CommonDialog::ShowFile(bool save) {
+    const std::string folder = StartFolder();
     std::optional<std::string> chosen;
     if (script::Headless()) {
-        chosen = internal::ScriptedFileDialog(save, filter_, initDir_);
+        chosen = internal::ScriptedFileDialog(save, filter_, folder);
     } else {
-        const QString start = fileName_.empty() ? internal::Q(initDir_)
-                                                : QFileInfo(QDir(internal::Q(initDir_)), internal::Q(fileName_)).filePath();
+        // The name part of FileName stands in the dialog's name box.
+        const QString name = QFileInfo(internal::Q(fileName_)).fileName();
+        const QString start = folder.empty() ? name : QDir(internal::Q(folder)).filePath(name);
         const QString path = save ? QFileDialog::getSaveFileName(owner_.Window(), internal::Q(title_), start, QtFilter(filter_))
                                   : QFileDialog::getOpenFileName(owner_.Window(), internal::Q(title_), start, QtFilter(filter_));
         if (!path.isEmpty()) chosen = internal::S(path);
@@ -45,6 +81,7 @@ void CommonDialog::ShowFile(bool save) {
         return;
     }
     fileName_ = *chosen;
+    Memory().lastFolder = FolderOf(*chosen);
 }
 
 void CommonDialog::ShowHelp() {

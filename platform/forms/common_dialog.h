@@ -1,6 +1,9 @@
 #pragma once
 // File open/save dialogs and help of a screen. Filter is given as "text|pattern|text|pattern"
 // (a lone pattern also serves). With CancelError on, a cancelled dialog raises error 32755.
+// The dialogs start where the user last chose a file while the program asks for the InitDir
+// it asked for the first time (as the desktop's dialogs do); a different InitDir, or a
+// FileName with a folder, is followed.
 #include "platform/forms/form.h"
 
 #include <string>
@@ -30,6 +33,7 @@ public:
 
 private:
     void ShowFile(bool save);
+    std::string StartFolder() const;
 
     Form& owner_;
     std::string filter_, initDir_, fileName_, title_, helpFile_;

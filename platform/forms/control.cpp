@@ -1,5 +1,7 @@
 #include "platform/forms/control.h"
 
+#include "platform/forms/events.h"
+#include "platform/forms/form_window.h"
 #include "platform/forms/internal.h"
 
 #include <QApplication>
@@ -25,14 +27,22 @@ Control*& Focused() {
 void Lose(Control* control) {
     if (Focused() != control) return;
     Focused() = nullptr;
-    if (control->OnLostFocus) control->OnLostFocus();
+    internal::Dispatch([control] { if (control->OnLostFocus) control->OnLostFocus(); });
 }
 
 void Take(Control* control) {
     if (Focused() == control) return;
     if (Control* previous = Focused()) Lose(previous);
     Focused() = control;
-    if (control->OnGotFocus) control->OnGotFocus();
+    internal::Dispatch([control] { if (control->OnGotFocus) control->OnGotFocus(); });
+}
+
+// The screen a widget is on: its screen's window, also when that is a document window
+// inside the frame window.
+const QWidget* ScreenOf(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget())
+        if (dynamic_cast<const internal::FormWindow*>(w)) return w;
+    return nullptr;
 }
 
 // Whether the window activation that takes the focus from `widget` went to another screen of
@@ -63,6 +73,15 @@ private:
     Control* control_;
 };
 } // namespace
+
+namespace internal {
+void TakeFocusForCommand(const QWidget* commandWidget) {
+    Control* focused = Focused();
+    if (!focused || ScreenOf(focused->Widget()) == ScreenOf(commandWidget)) return;
+    focused->Widget()->clearFocus();
+    Lose(focused);
+}
+} // namespace internal
 
 Control::Control(Container& parent, QWidget* widget, int widthTwips, int heightTwips)
     : parent_(parent), widget_(widget) {
@@ -95,9 +114,14 @@ void Control::Move(double left, double top, double width, double height) {
 }
 
 bool Control::Visible() const { return !widget_->isHidden(); }
-void Control::SetVisible(bool visible) { widget_->setVisible(visible); }
+// Hiding or disabling the control that has the focus moves the focus on.
+void Control::SetVisible(bool visible) {
+    internal::FromCode([this, visible] { widget_->setVisible(visible); });
+}
 bool Control::Enabled() const { return widget_->isEnabled(); }
-void Control::SetEnabled(bool enabled) { widget_->setEnabled(enabled); }
+void Control::SetEnabled(bool enabled) {
+    internal::FromCode([this, enabled] { widget_->setEnabled(enabled); });
+}
 
 std::string Control::FontName() const { return internal::S(widget_->font().family()); }
 void Control::SetFontName(const std::string& name) {
@@ -122,8 +146,10 @@ std::string Control::ToolTipText() const { return internal::S(widget_->toolTip()
 void Control::SetToolTipText(const std::string& text) { widget_->setToolTip(internal::Q(text)); }
 
 void Control::SetFocus() {
-    widget_->setFocus(Qt::OtherFocusReason);
-    Take(this);
+    internal::FromCode([this] {
+        widget_->setFocus(Qt::OtherFocusReason);
+        Take(this);
+    });
 }
 
 bool Control::HasFocus() const { return Focused() == this; }

@@ -1,5 +1,6 @@
 #include "platform/forms/flex_grid.h"
 
+#include "platform/forms/events.h"
 #include "platform/forms/internal.h"
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/error.h"
@@ -28,8 +29,8 @@ public:
     explicit GridView(FlexGrid* grid) : grid_(grid) {
         setFrameShape(QFrame::NoFrame);
         setFocusPolicy(Qt::StrongFocus);
-        connect(verticalScrollBar(), &QScrollBar::valueChanged, [this](int v) { ScrollTo(v, grid_->leftCol_); });
-        connect(horizontalScrollBar(), &QScrollBar::valueChanged, [this](int v) { ScrollTo(grid_->topRow_, v); });
+        connect(verticalScrollBar(), &QScrollBar::valueChanged, [this](int v) { UserScroll(v, grid_->leftCol_); });
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged, [this](int v) { UserScroll(grid_->topRow_, v); });
     }
 
     // Rows and columns in view and the scroll ranges follow the grid's content and size.
@@ -43,15 +44,17 @@ public:
         viewport()->update();
     }
 
-    void ScrollTo(int top, int left) {
-        if (syncing_) return;
+    // Brings row `top` and column `left` to the top-left of the scrolling part; whether the
+    // view changed (the caller then reports the scroll).
+    bool ScrollTo(int top, int left) {
+        if (syncing_) return false;
         top = std::clamp(top, grid_->fixedRows_, std::max(grid_->fixedRows_, grid_->rows_ - 1));
         left = std::clamp(left, grid_->fixedCols_, std::max(grid_->fixedCols_, grid_->cols_ - 1));
-        if (top == grid_->topRow_ && left == grid_->leftCol_) return;
+        if (top == grid_->topRow_ && left == grid_->leftCol_) return false;
         grid_->topRow_ = top;
         grid_->leftCol_ = left;
         Sync();
-        if (grid_->OnScroll) grid_->OnScroll();
+        return true;
     }
 
 protected:
@@ -71,7 +74,8 @@ protected:
     }
 
     void mousePressEvent(QMouseEvent* e) override {
-        grid_->SetFocus();   // the control that had the focus loses it before the cell changes
+        // The control that had the focus loses it before the cell changes.
+        internal::Dispatch([this] { grid_->SetFocus(); });
         pressed_ = true;
         int r = -1, c = -1;
         if (CellAt(e->position().toPoint(), r, c) && r >= grid_->fixedRows_ && c >= grid_->fixedCols_) {
@@ -84,7 +88,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (!pressed_) return;
         pressed_ = false;
-        if (viewport()->rect().contains(e->position().toPoint()) && grid_->OnClick) grid_->OnClick();
+        if (viewport()->rect().contains(e->position().toPoint())) internal::Dispatch([this] { if (grid_->OnClick) grid_->OnClick(); });
     }
 
     void keyPressEvent(QKeyEvent* e) override {
@@ -104,11 +108,15 @@ protected:
         while (r > top && !Fits(grid_->rowHeights_, grid_->fixedRows_, top, r, viewport()->height())) ++top;
         if (c < left) left = c;
         while (c > left && !Fits(grid_->colWidths_, grid_->fixedCols_, left, c, viewport()->width())) ++left;
-        ScrollTo(top, left);
+        UserScroll(top, left);
         viewport()->update();
     }
 
 private:
+    void UserScroll(int top, int left) {
+        if (ScrollTo(top, left)) internal::Dispatch([this] { if (grid_->OnScroll) grid_->OnScroll(); });
+    }
+
     struct Span {
         int index, start, size;   // item, first pixel, pixels
     };
@@ -299,12 +307,12 @@ void FlexGrid::SetCol(int col) {
 
 void FlexGrid::SetTopRow(int row) {
     CheckRow(row);
-    Of(this)->ScrollTo(row, leftCol_);
+    if (Of(this)->ScrollTo(row, leftCol_) && OnScroll) OnScroll();
 }
 
 void FlexGrid::SetLeftCol(int col) {
     CheckCol(col);
-    Of(this)->ScrollTo(topRow_, col);
+    if (Of(this)->ScrollTo(topRow_, col) && OnScroll) OnScroll();
 }
 
 namespace {

@@ -31,8 +31,9 @@ public:
 };
 
 enum class FormKind {
-    Normal,   // a window with controls placed on it
-    Mdi,      // a frame window: menu bar, toolbars and an empty workspace
+    Normal,   // a window with controls placed on it; a document window of the frame window
+              // when the program has one (MDIChild), placed in the frame's workspace
+    Mdi,      // the frame window: menu bar, toolbars and the workspace of the other screens
 };
 
 enum WindowStateValue : int { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
@@ -43,9 +44,14 @@ public:
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    void Show();     // modeless
+    // Modeless. A screen of a program with a frame window opens inside the frame's workspace,
+    // at Left and Top from the workspace's top-left corner (moved down and right when another
+    // screen stands exactly there).
+    void Show();
     void Hide();
     void Unload();   // hides and lets go of the instance; safe inside its own handlers
+
+    bool MDIChild() const;   // shown as a document window of the frame window
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
@@ -61,6 +67,9 @@ public:
     void Move(int left, int top, int width, int height);
     int ScaleWidth() const;    // client area, twips
     int ScaleHeight() const;
+    // The width (twips) at which the title bar shows the whole caption in the fonts of this
+    // system, with the title bar's buttons.
+    int CaptionWidth() const;
 
     int WindowState() const;   // WindowStateValue
     void SetWindowState(int state);
@@ -75,11 +84,19 @@ protected:
     explicit Form(FormKind kind = FormKind::Normal);
 
     virtual void Form_Load() {}
-    // The user closes the window; set cancel to non-zero to keep it. Otherwise it is unloaded.
+    // The user closes the frame window; set cancel to non-zero to keep it. Otherwise it is
+    // unloaded. Any other screen the user closes is only hidden: the program unloads its
+    // screens itself, and the command that shows a screen brings it back as it was.
     virtual void Form_Unload(int& cancel) { (void)cancel; }
 
 private:
     friend Form& TouchForm(std::type_index, const std::function<std::unique_ptr<Form>()>&);
+    bool UserCloses();
+    void AttachToFrame();
+    void StepClearOfOthers();
+    void Place();
+    void ReleaseDocumentWindows();
+    QWidget* Outer() const;
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

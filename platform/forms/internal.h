@@ -30,11 +30,16 @@ inline Qt::Alignment HorizontalAlignment(int alignment) {
 // Colours are held as 0x00BBGGRR.
 inline QColor ToQColor(long c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
+// A command of a screen's menu or toolbar is about to run: a control on another screen that
+// has the focus loses it, as when the user clicks another window.
+void TakeFocusForCommand(const QWidget* commandWidget);
+
 // Headless answers; each records the call.
 int ScriptedMsgBox(const std::string& prompt, int buttons, const std::string& title);
 // The chosen path, or nothing for a cancel.
 std::optional<std::string> ScriptedFileDialog(bool save, const std::string& filter, const std::string& initDir);
 void RecordHelp();
+void ForgetDialogFolders();
 void RecordEnd();
 
 } // namespace forms::internal

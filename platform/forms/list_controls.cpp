@@ -1,5 +1,6 @@
 #include "platform/forms/list_controls.h"
 
+#include "platform/forms/events.h"
 #include "platform/forms/internal.h"
 #include "platform/runtime/error.h"
 
@@ -25,8 +26,9 @@ void CheckInsert(int index, int count) {
 ComboBox::ComboBox(Container& parent) : Control(parent, new QComboBox, 1215, 300) {
     ComboOf(this)->setEditable(true);
     ComboOf(this)->setInsertPolicy(QComboBox::NoInsert);
-    QObject::connect(ComboOf(this), &QComboBox::activated, [this] { if (OnClick) OnClick(); });
-    QObject::connect(ComboOf(this)->lineEdit(), &QLineEdit::textEdited, [this] { if (OnChange) OnChange(); });
+    QObject::connect(ComboOf(this), &QComboBox::activated, [this] { internal::Dispatch([this] { if (OnClick) OnClick(); }); });
+    QObject::connect(ComboOf(this)->lineEdit(), &QLineEdit::textEdited,
+                     [this] { internal::Dispatch([this] { if (OnChange) OnChange(); }); });
 }
 
 void ComboBox::AddItem(const std::string& item, int index) {
@@ -68,20 +70,23 @@ void ComboBox::SetText(const std::string& text) {
 }
 
 ListBox::ListBox(Container& parent) : Control(parent, new QListWidget, 1215, 1035) {
-    QObject::connect(ListOf(this), &QListWidget::currentRowChanged, [this] { if (OnClick) OnClick(); });
+    QObject::connect(ListOf(this), &QListWidget::currentRowChanged,
+                     [this] { internal::Dispatch([this] { if (OnClick) OnClick(); }); });
 }
 
 void ListBox::AddItem(const std::string& item, int index) {
     CheckInsert(index, ListCount());
-    ListOf(this)->insertItem(index < 0 ? ListCount() : index, internal::Q(item));
+    internal::FromCode([&] { ListOf(this)->insertItem(index < 0 ? ListCount() : index, internal::Q(item)); });
 }
 
 void ListBox::RemoveItem(int index) {
     CheckIndex(index, ListCount());
-    delete ListOf(this)->takeItem(index);
+    internal::FromCode([&] { delete ListOf(this)->takeItem(index); });
 }
 
-void ListBox::Clear() { ListOf(this)->clear(); }
+void ListBox::Clear() {
+    internal::FromCode([this] { ListOf(this)->clear(); });
+}
 int ListBox::ListCount() const { return ListOf(this)->count(); }
 
 std::string ListBox::List(int index) const {
@@ -93,7 +98,7 @@ int ListBox::ListIndex() const { return ListOf(this)->currentRow(); }
 
 void ListBox::SetListIndex(int index) {
     if (index != -1) CheckIndex(index, ListCount());
-    ListOf(this)->setCurrentRow(index);
+    internal::FromCode([&] { ListOf(this)->setCurrentRow(index); });
 }
 
 std::string ListBox::Text() const {

@@ -1,5 +1,6 @@
 #include "platform/forms/menu.h"
 
+#include "platform/forms/events.h"
 #include "platform/forms/internal.h"
 
 #include <QAction>
@@ -9,18 +10,27 @@
 
 namespace forms {
 
-Menu::Menu(Form& form, const std::string& caption) {
-    QMenuBar* bar = static_cast<QMainWindow*>(form.Window())->menuBar();
-    action_ = new QAction(internal::Q(caption), bar);
+Menu::Menu(Form& form, const std::string& caption) : window_(form.Window()) {
+    QMenuBar* bar = static_cast<QMainWindow*>(window_)->menuBar();
+    action_ = new QAction(bar);
+    SetCaption(caption);
     bar->addAction(action_);
-    QObject::connect(action_, &QAction::triggered, [this] { if (OnClick) OnClick(); });
+    Connect();
 }
 
-Menu::Menu(Menu& parent, const std::string& caption) {
+Menu::Menu(Menu& parent, const std::string& caption) : window_(parent.window_) {
     QMenu* menu = parent.Submenu();
-    action_ = new QAction(internal::Q(caption), menu);
+    action_ = new QAction(menu);
+    SetCaption(caption);
     menu->addAction(action_);
-    QObject::connect(action_, &QAction::triggered, [this] { if (OnClick) OnClick(); });
+    Connect();
+}
+
+void Menu::Connect() {
+    QObject::connect(action_, &QAction::triggered, [this] {
+        internal::TakeFocusForCommand(window_);
+        internal::Dispatch([this] { if (OnClick) OnClick(); });
+    });
 }
 
 Menu::~Menu() {
@@ -37,9 +47,11 @@ QMenu* Menu::Submenu() {
 }
 
 std::string Menu::Caption() const { return action_->isSeparator() ? "-" : internal::S(action_->text()); }
+// A separator carries no text: some styles would draw a separator's text as a heading.
 void Menu::SetCaption(const std::string& caption) {
-    action_->setSeparator(caption == "-");
-    action_->setText(internal::Q(caption));
+    const bool separator = caption == "-";
+    action_->setSeparator(separator);
+    action_->setText(separator ? QString() : internal::Q(caption));
 }
 bool Menu::Enabled() const { return action_->isEnabled(); }
 void Menu::SetEnabled(bool enabled) { action_->setEnabled(enabled); }

@@ -9,6 +9,7 @@
 
 class QAction;
 class QMenu;
+class QWidget;
 
 namespace forms {
 
@@ -38,6 +39,8 @@ private:
     template <class>
     friend class ControlArray;
     QMenu* Submenu();
+    void Connect();
+    QWidget* window_;   // the window of the screen the menu is on
     QAction* action_;
     QMenu* submenu_ = nullptr;
     int index_ = -1;

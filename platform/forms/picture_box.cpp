@@ -1,5 +1,6 @@
 #include "platform/forms/picture_box.h"
 
+#include "platform/forms/events.h"
 #include "platform/forms/internal.h"
 #include "platform/runtime/error.h"
 
@@ -60,8 +61,9 @@ private:
         if (!handler) return;
         const Container::Units u = owner_->ChildUnits();
         const QPointF p = e->position();
-        handler(ButtonOf(b), ShiftOf(e->modifiers()), static_cast<float>(u.left + p.x() * u.perPixelX),
-                static_cast<float>(u.top + p.y() * u.perPixelY));
+        const int button = ButtonOf(b), shift = ShiftOf(e->modifiers());
+        const auto x = static_cast<float>(u.left + p.x() * u.perPixelX), y = static_cast<float>(u.top + p.y() * u.perPixelY);
+        internal::Dispatch([&handler, button, shift, x, y] { if (handler) handler(button, shift, x, y); });
     }
 
     PictureBox* owner_;

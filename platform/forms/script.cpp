@@ -48,7 +48,10 @@ const std::vector<FileDialogCall>& FileDialogs() { return Script().fileDialogs; 
 int HelpCount() { return Script().helpCount; }
 int EndCount() { return Script().endCount; }
 
-void Reset() { Script() = State{}; }
+void Reset() {
+    Script() = State{};
+    internal::ForgetDialogFolders();
+}
 
 } // namespace forms::script
 

@@ -16,7 +16,7 @@ struct Message {
 struct FileDialogCall {
     bool save = false;       // show-save rather than show-open
     std::string filter;
-    std::string initDir;
+    std::string initDir;     // the folder the dialog opens in
 };
 
 bool Headless();
@@ -30,7 +30,7 @@ const std::vector<FileDialogCall>& FileDialogs();
 int HelpCount();   // ShowHelp calls
 int EndCount();
 
-// Empties the queues and the records.
+// Empties the queues and the records, and lets the file dialogs forget the folders chosen.
 void Reset();
 
 } // namespace forms::script

@@ -1,5 +1,6 @@
 #include "platform/forms/text_box.h"
 
+#include "platform/forms/events.h"
 #include "platform/forms/internal.h"
 
 #include <QLineEdit>
@@ -11,13 +12,13 @@ QLineEdit* Of(const Control* c) { return static_cast<QLineEdit*>(c->Widget()); }
 } // namespace
 
 TextBox::TextBox(Container& parent) : Control(parent, new QLineEdit, 1215, 375) {
-    QObject::connect(Of(this), &QLineEdit::textChanged, [this] {
-        if (OnChange) OnChange();
-    });
+    QObject::connect(Of(this), &QLineEdit::textChanged, [this] { internal::Dispatch([this] { if (OnChange) OnChange(); }); });
 }
 
 std::string TextBox::Text() const { return internal::S(Of(this)->text()); }
-void TextBox::SetText(const std::string& text) { Of(this)->setText(internal::Q(text)); }
+void TextBox::SetText(const std::string& text) {
+    internal::FromCode([this, &text] { Of(this)->setText(internal::Q(text)); });
+}
 bool TextBox::Locked() const { return Of(this)->isReadOnly(); }
 void TextBox::SetLocked(bool locked) { Of(this)->setReadOnly(locked); }
 

@@ -1,5 +1,6 @@
 #include "platform/forms/toolbar.h"
 
+#include "platform/forms/events.h"
 #include "platform/forms/form_window.h"
 #include "platform/forms/internal.h"
 #include "platform/runtime/error.h"
@@ -57,7 +58,10 @@ ToolbarButton& Toolbar::AddButton(const std::string& key, const std::string& cap
     }
     buttons_.push_back(std::unique_ptr<ToolbarButton>(new ToolbarButton(key, ButtonCount() + 1, action)));
     ToolbarButton* button = buttons_.back().get();
-    QObject::connect(action, &QAction::triggered, [this, button] { if (OnButtonClick) OnButtonClick(*button); });
+    QObject::connect(action, &QAction::triggered, [this, button] {
+        internal::TakeFocusForCommand(bar_);
+        internal::Dispatch([this, button] { if (OnButtonClick) OnButtonClick(*button); });
+    });
     ClientOf(bar_)->Arrange();
     return *button;
 }

@@ -15,7 +15,7 @@ using namespace detail;
 namespace {
 
 void CheckSheetName(const BookData& book, const SheetData& self, std::string_view name) {
-    std::string quoted = "\"" + std::string(name) + "\"";
+    std::string quoted = '"' + std::string(name) + '"';
     std::string what = SheetPlace(self) + " の名前を " + quoted + " にはできません。";
     if (name.empty() || rt::Len(name) > 31) Refuse(rt::errApplication, what + "1 文字から 31 文字の名前にしてください。");
     if (name.find_first_of(":\\/?*[]") != std::string_view::npos || name.front() == '\'' ||

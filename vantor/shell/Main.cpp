@@ -9,8 +9,8 @@ namespace 縦断bus {
 
 void Main() {
     ketasuu = 2;
-    xhyouji = "v";
-    yhyouji = "v";
+    xhyouji = 'v';
+    yhyouji = 'v';
     for (int line = 0; line <= 15; ++line) {
         forms::Get<方程式画面>().方程式(line).SetFontSize(7);
         forms::Get<方程式画面>().区間(line).SetFontSize(7);

@@ -2,6 +2,13 @@
 
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+constexpr int kDesignWidth = 2200;   // twips
+} // namespace
+
 待表示::待表示() {
     休み.SetCaption("あわてないでね");
     休み.Move(120, 60, 1900, 300);
@@ -23,7 +30,7 @@
 void 待表示::Form_Load() {
     SetCaption("しばらくお待ちください。．．．");
     休み.SetVisible(true);
-    Move(3500, 2000, 2200, 1800);
+    Move(3500, 2000, kDesignWidth, 1800);
     // A sleeping moon: work is in progress.
     寝る.Scale(0, 0, 10, 8);
     寝る.Cls();
@@ -40,9 +47,19 @@ void 待表示::継続ボタン_Click() {
 
 void 待表示::ShowState(const std::string& caption, bool working) {
     SetCaption(caption);
+    FitCaption();
     休み.SetVisible(working);
     寝る.SetVisible(working);
     Show();
+}
+
+// Wide enough for the whole caption in this system's fonts, the body centred in it.
+void 待表示::FitCaption() {
+    const int width = std::max(kDesignWidth, CaptionWidth());
+    const double move = (width - Width()) / 2.0;
+    SetWidth(width);
+    for (forms::Control* part : std::initializer_list<forms::Control*>{&休み, &寝る, &起きる, &継続ボタン, &終了ボタン})
+        part->SetLeft(part->Left() + move);
 }
 
 void 待表示::終了ボタン_Click() {

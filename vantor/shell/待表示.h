@@ -22,4 +22,5 @@ public:
 
 private:
     void Form_Load() override;
+    void FitCaption();
 };

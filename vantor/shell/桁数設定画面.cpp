@@ -1,6 +1,7 @@
 #include "vantor/shell/桁数設定画面.h"
 
 #include "platform/runtime/conversion.h"
+#include "platform/runtime/number_text.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
@@ -26,6 +27,11 @@ void 桁数設定画面::Form_Load() {
     設定ボタン.Move(1080, 1200, 1320, 420);
     桁コンボ.AddItem("2");
     桁コンボ.AddItem("3");
+}
+
+void 桁数設定画面::ShowSetting() {
+    桁コンボ.SetText(rt::CStr(縦断bus::ketasuu));
+    Show();
 }
 
 void 桁数設定画面::設定ボタン_Click() {

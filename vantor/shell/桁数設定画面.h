@@ -14,6 +14,9 @@ public:
 
     桁数設定画面();
 
+    // Shows the screen with the current number of decimals chosen.
+    void ShowSetting();
+
 private:
     void Form_Load() override;
     void 設定ボタン_Click();

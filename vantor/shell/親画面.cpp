@@ -83,7 +83,12 @@ constexpr ButtonDesign kButtons[] = {
     };
 }
 
-void 親画面::Form_Load() { Move(600, 600, 15000, 10500); }
+// Maximised, so that the screens have the whole desktop for the workspace; restored, it
+// takes the place and size below.
+void 親画面::Form_Load() {
+    Move(600, 600, 15000, 10500);
+    SetWindowState(forms::vbMaximized);
+}
 
 // Closing the main window is the same as ファイル/終了.
 void 親画面::Form_Unload(int& /*cancel*/) { f1_Click(5); }
@@ -100,7 +105,7 @@ void 親画面::f1_Click(int Index) {
 }
 
 void 親画面::i1_Click(int Index) {
-    if (Index == 5) forms::Get<桁数設定画面>().Show();
+    if (Index == 5) forms::Get<桁数設定画面>().ShowSetting();
 }
 
 void 親画面::g1_Click(int Index) {

@@ -52,4 +52,31 @@ TEST_F(CommonDialogTest, ChosenPathBecomesTheFileNameAndTheCallIsRecorded) {
     EXPECT_EQ(script::FileDialogs()[0].initDir, "/data");
 }
 
+// Like the desktop's dialogs: back where the user last chose a file while the program asks
+// for its first folder again; a different folder, or a file name with one, is followed.
+TEST_F(CommonDialogTest, DialogsStartWhereTheUserLastChoseAFile) {
+    struct Step {
+        const char* initDir;
+        const char* fileName;   // set before the dialog; nullptr leaves the last chosen
+        const char* chosen;     // nullptr: cancelled
+        const char* startsIn;
+    };
+    const Step steps[] = {
+        {"/home/u", "", "/data/道路/a.xls", "/home/u"},
+        {"/home/u", nullptr, "/data/道路/b.xls", "/data/道路"},
+        {"/home/u", "", nullptr, "/data/道路"},
+        {"/srv", "", "/srv/c.xls", "/srv"},
+        {"/srv", "/mnt/d.xls", nullptr, "/mnt"},
+        {"/home/u", nullptr, nullptr, "/srv"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.chosen ? step.chosen : "cancel");
+        dialog.SetInitDir(step.initDir);
+        if (step.fileName) dialog.SetFileName(step.fileName);
+        step.chosen ? script::QueueFileName(step.chosen) : script::QueueFileCancel();
+        dialog.ShowOpen();
+        EXPECT_EQ(script::FileDialogs().back().initDir, step.startsIn);
+    }
+}
+
 } // namespace

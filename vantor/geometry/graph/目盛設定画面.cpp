@@ -53,9 +53,9 @@ void 目盛設定画面::Form_Load() {
     Y表示(0).SetValue(true);
 }
 
-void 目盛設定画面::x表示_Click(int index) { xhyouji = index == 0 ? "v" : "s"; }
+void 目盛設定画面::x表示_Click(int index) { xhyouji = index == 0 ? 'v' : 's'; }
 
-void 目盛設定画面::Y表示_Click(int index) { yhyouji = index == 0 ? "v" : "s"; }
+void 目盛設定画面::Y表示_Click(int index) { yhyouji = index == 0 ? 'v' : 's'; }
 
 void 目盛設定画面::設定ボタン_Click() {
     const double x = rt::Val(x間隔.Text()), y = rt::Val(Y間隔.Text());

@@ -24,7 +24,7 @@ protected:
 
     void DrawStraight(const char* grid = "v") {
         Compute({{0, 9.5f, 10}, {10, 11.5f}, {20, 12, 12}});
-        縦断bus::xhyouji = 縦断bus::yhyouji = grid;
+        縦断bus::xhyouji = 縦断bus::yhyouji = std::string(grid);
         縦断bus::keisangurafu();
     }
 

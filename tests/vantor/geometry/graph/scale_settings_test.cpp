@@ -14,7 +14,7 @@ long VerticalGridLines() {
 
 TEST_F(GraphTest, ScaleScreenShowsTheIntervalsAndSwitchesTheGrid) {
     Compute({{0, 20, 20.3f}, {250, 25, 31.7f}, {500, 30, 25}});
-    xhyouji = yhyouji = "v";
+    xhyouji = yhyouji = 'v';
     keisangurafu();
     目盛設定画面& s = forms::Get<目盛設定画面>();
     EXPECT_EQ(s.x間隔.Text(), " 9.999999");

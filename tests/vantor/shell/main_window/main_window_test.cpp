@@ -98,6 +98,7 @@ TEST_F(MainWindowTest, SpreadsheetCommandsWithoutAWorkbookSaySoAndChangeNothing)
 TEST_F(MainWindowTest, ScreensOpenedFromTheMenus) {
     Main().i1_Click(5);
     EXPECT_TRUE(forms::Get<桁数設定画面>().Visible());
+    EXPECT_EQ(forms::Get<桁数設定画面>().桁コンボ.Text(), "2");   // the setting in force
     Click("新規");
     Fill(kCrest);
     Click("縦断図");

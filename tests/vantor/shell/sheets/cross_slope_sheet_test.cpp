@@ -13,7 +13,7 @@ TEST_F(SheetTest, CrossSlopeTablesRoundTripPastTheTextTableBound) {
     for (int i = 1; i <= sokutensuu; ++i)
         for (int c = 1; c <= 10; ++c) yokodata(i, c) = (i + c) % 4 == 0 ? kEmpty : 0.5f * i - 0.01f * c;
     for (int i = 1; i <= 200; ++i)
-        for (int c = 1; c <= 6; ++c) yokosakuzudata(i, c) = c == 2 && i % 2 ? "未設定" : "B" + rt::CStr(i * 10 + c);
+        for (int c = 1; c <= 6; ++c) yokosakuzudata(i, c) = c == 2 && i % 2 ? "未設定" : 'B' + rt::CStr(i * 10 + c);
     const auto numbers = yokodata;
     const auto texts = yokosakuzudata;
 

@@ -4,6 +4,8 @@
 #include "vantor/shell/桁数設定画面.h"
 #include "vantor/model/縦断bus.h"
 
+#include <QWidget>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +42,20 @@ TEST_F(DecimalPlacesTest, ThreeRecomputesTheProfileAndRefillsTheGrid) {
     EXPECT_EQ(again.桁コンボ.List(1), "3");
     EXPECT_EQ(again.Caption(), "桁数設定画面");
     EXPECT_EQ(again.設定ボタン.Caption(), "設定終了");
+}
+
+TEST_F(DecimalPlacesTest, TheScreenOpensWithTheCurrentSetting) {
+    auto& screen = forms::Get<桁数設定画面>();
+    screen.ShowSetting();
+    EXPECT_EQ(screen.桁コンボ.Text(), "2");
+    EXPECT_EQ(screen.桁コンボ.ListIndex(), 0);
+    // Typed over, closed and opened again: the setting in force, not the abandoned text.
+    縦断bus::ketasuu = 3;
+    screen.桁コンボ.SetText("abc");
+    screen.Window()->close();
+    forms::Get<桁数設定画面>().ShowSetting();
+    EXPECT_TRUE(screen.Visible());
+    EXPECT_EQ(screen.桁コンボ.Text(), "3");
 }
 
 TEST_F(DecimalPlacesTest, AnyOtherTextIsRefusedAndChangesNothing) {
