@@ -36,7 +36,9 @@ TEST(BlockLibrary, LibraryFileDefinesOnlyBlocksTheDrawingLacks) {
     dxf::WriteDxf(library, path);
     Drawing drawing;
     drawing.SetBlock(Block{"KEEP", {}, {}});
-    EXPECT_EQ(dxf::LoadBlocks(path, drawing), std::vector<std::string>{"NEW"});
+    std::vector<std::string> warnings;
+    EXPECT_EQ(dxf::LoadBlocks(path, drawing, warnings), std::vector<std::string>{"NEW"});
+    EXPECT_TRUE(warnings.empty());
     EXPECT_TRUE(drawing.FindBlock("KEEP")->entities.empty());
     EXPECT_EQ(drawing.FindBlock("NEW")->entities.size(), 1u);
 }
