@@ -33,6 +33,13 @@ bool Polyline::HasArcs() const {
     return std::any_of(bulges.begin(), bulges.end(), [](double b) { return b != 0; });
 }
 
+bool Polyline::operator==(const Polyline& other) const {
+    if (vertices != other.vertices) return false;
+    for (std::size_t i = 0; i + 1 < vertices.size(); ++i)
+        if (Bulge(i) != other.Bulge(i)) return false;
+    return true;
+}
+
 namespace {
 // Centre of the circle through a and b whose arc from a to b has the bulge.
 Point BulgeCentre(Point a, Point b, double bulge) {

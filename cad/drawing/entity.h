@@ -37,7 +37,8 @@ struct Polyline {
 
     double Bulge(std::size_t segment) const { return segment < bulges.size() ? bulges[segment] : 0; }
     bool HasArcs() const;
-    bool operator==(const Polyline&) const = default;
+    // Same vertices and the same bulge on every segment (a missing bulge being 0).
+    bool operator==(const Polyline& other) const;
 };
 
 struct Circle {

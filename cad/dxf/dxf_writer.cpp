@@ -10,10 +10,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace cad::dxf {
@@ -57,12 +60,15 @@ public:
     void dxfString(int gc, const std::string& value) const override { Pair(gc, value); }
 
     void SetView(const ViewWindow* view) { view_ = view; }
+    // The elevation of the polyline about to be written, given after its flags.
+    void SetElevation(double z) { elevation_ = z; }
 
-    // Fills in $HANDSEED with the next free handle; false when the file could not take it.
+    // Fills in $HANDSEED with the handle after the highest written; false when the file
+    // could not take it.
     bool FinishHandleSeed() const {
         if (seedOffset_ < 0) return true;
         char hex[16];
-        std::snprintf(hex, sizeof hex, "%0*lX", kHandleSeedDigits, getNextHandle());
+        std::snprintf(hex, sizeof hex, "%0*lX", kHandleSeedDigits, highestHandle_ + 1);
         return std::fflush(file_) == 0 && std::fseek(file_, seedOffset_, SEEK_SET) == 0 &&
                std::fwrite(hex, 1, kHandleSeedDigits, file_) == kHandleSeedDigits && std::fseek(file_, 0, SEEK_END) == 0;
     }
@@ -77,23 +83,32 @@ private:
             seedNext_ = false;
             seedOffset_ = std::ftell(file_);
             value = std::string_view("00000000").substr(0, kHandleSeedDigits);
+        } else if (gc == 5 || gc == 105) {
+            highestHandle_ = std::max(highestHandle_, std::strtoul(std::string(value).c_str(), nullptr, 16));
         }
         std::fwrite(value.data(), 1, value.size(), file_);
         std::fputc('\n', file_);
         if (gc == 9) seedNext_ = value == "$HANDSEED";
+        if (gc == 70 && elevation_) {
+            const double z = *elevation_;
+            elevation_.reset();
+            if (z != 0) Pair(38, rt::CStr(z));
+        }
     }
 
     std::FILE* file_;
     const ViewWindow* view_ = nullptr;
     mutable bool seedNext_ = false;
     mutable long seedOffset_ = -1;
+    mutable unsigned long highestHandle_ = 0;
+    mutable std::optional<double> elevation_;
 };
 
 DL_Attributes Attributes(int colour) { return DL_Attributes("0", colour, -1, "BYLAYER", 1.0); }
 
 class EntityWriter {
 public:
-    EntityWriter(DL_Dxf& dxf, DL_WriterA& dw) : dxf_(dxf), dw_(dw) {}
+    EntityWriter(DL_Dxf& dxf, StreamWriter& dw) : dxf_(dxf), dw_(dw) {}
 
     void Write(const Entity& e) {
         attributes_ = Attributes(e.colour);
@@ -105,6 +120,7 @@ public:
     }
     void operator()(const Polyline& s) {
         const double elevation = s.vertices.empty() ? 0 : s.vertices.front().z;
+        dw_.SetElevation(elevation);
         dxf_.writePolyline(dw_, DL_PolylineData(static_cast<int>(s.vertices.size()), 0, 0, 0, elevation), attributes_);
         for (std::size_t i = 0; i < s.vertices.size(); ++i)
             dxf_.writeVertex(dw_, DL_VertexData(s.vertices[i].x, s.vertices[i].y, 0, s.Bulge(i)));
@@ -132,7 +148,7 @@ public:
 
 private:
     DL_Dxf& dxf_;
-    DL_WriterA& dw_;
+    StreamWriter& dw_;
     DL_Attributes attributes_;
 };
 
@@ -201,7 +217,7 @@ void WriteTables(DL_Dxf& dxf, StreamWriter& dw, const Drawing& drawing, const Vi
     dw.sectionEnd();
 }
 
-void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
+void WriteBlocks(DL_Dxf& dxf, StreamWriter& dw, const Drawing& drawing) {
     dw.sectionBlocks();
     for (const char* layout : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
         dxf.writeBlock(dw, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));

@@ -16,13 +16,15 @@ namespace {
 
 constexpr int kMaxNesting = 32;
 constexpr int kTilesAcross = 32;
-constexpr double kChordDegrees = 2;  // arcs as chords of 2 degrees: within 0.02 % of the radius
+constexpr double kChordDegrees = 2;       // polyline arcs as chords of 2 degrees: within 0.02 % of the radius
+constexpr double kChordErrorPixels = 0.25;  // curves on screen stray from their chords by at most this
 
 } // namespace
 
 struct DrawingScene::Item {
     int colour;
-    std::vector<QLineF> lines;  // empty for a text
+    std::vector<QLineF> lines;
+    std::optional<Curve> curve;
     std::optional<Text> text;
     Rect box;
 };
@@ -47,7 +49,7 @@ public:
 
 private:
     void Shape(const cad::Shape& s, int colour) {
-        DrawingScene::Item item{colour, {}, std::nullopt, {}};
+        DrawingScene::Item item{colour, {}, std::nullopt, std::nullopt, {}};
         auto chain = [&](const std::vector<Point>& points) {
             for (std::size_t i = 1; i < points.size(); ++i)
                 item.lines.emplace_back(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
@@ -58,10 +60,12 @@ private:
         } else if (const auto* pl = std::get_if<Polyline>(&s)) {
             chain(pl->HasArcs() ? Flattened(*pl, kChordDegrees).vertices : pl->vertices);
         } else if (const auto* c = std::get_if<Circle>(&s)) {
-            chain(ArcPoints(c->centre, c->radius, 0, 360));
+            item.curve = DrawingScene::Curve{c->centre.x, c->centre.y, c->radius, 0, 360};
+            item.box = ShapeExtents(d_, s);
         } else if (const auto* a = std::get_if<Arc>(&s)) {
             const double sweep = NormalizeDegrees(a->endAngle - a->startAngle);
-            chain(ArcPoints(a->centre, a->radius, a->startAngle, sweep == 0 ? 360 : sweep));
+            item.curve = DrawingScene::Curve{a->centre.x, a->centre.y, a->radius, a->startAngle, sweep == 0 ? 360 : sweep};
+            item.box = ShapeExtents(d_, s);
         } else if (const auto* t = std::get_if<Text>(&s)) {
             if (t->text.empty()) return;
             item.text = *t;
@@ -72,20 +76,22 @@ private:
         if (!item.box.empty) items_.push_back(std::move(item));
     }
 
-    static std::vector<Point> ArcPoints(Point c, double r, double start, double sweep) {
-        const int steps = std::max(2, static_cast<int>(std::ceil(sweep / kChordDegrees)));
-        std::vector<Point> out;
-        out.reserve(static_cast<std::size_t>(steps) + 1);
-        for (int i = 0; i <= steps; ++i) {
-            const double a = Radians(start + sweep * i / steps);
-            out.push_back({c.x + r * std::cos(a), c.y + r * std::sin(a)});
-        }
-        return out;
-    }
-
     const Drawing& d_;
     std::vector<DrawingScene::Item>& items_;
 };
+
+// Chords of the curve, fine enough for a radius of `pixels` on screen, added to `out`.
+void AddChords(const DrawingScene::Curve& c, double pixels, std::vector<QLineF>& out) {
+    const double step = pixels <= kChordErrorPixels ? 90 : Degrees(2 * std::acos(1 - kChordErrorPixels / pixels));
+    const int steps = std::clamp(static_cast<int>(std::ceil(c.sweep / std::max(step, 0.5))), 4, 720);
+    QPointF from(c.cx + c.radius * std::cos(Radians(c.start)), c.cy + c.radius * std::sin(Radians(c.start)));
+    for (int i = 1; i <= steps; ++i) {
+        const double a = Radians(c.start + c.sweep * i / steps);
+        const QPointF to(c.cx + c.radius * std::cos(a), c.cy + c.radius * std::sin(a));
+        out.emplace_back(from, to);
+        from = to;
+    }
+}
 
 Rect Visible(const QTransform& worldToDevice, const QRect& device) {
     const QRectF world = worldToDevice.inverted().mapRect(QRectF(device));
@@ -131,8 +137,9 @@ void DrawingScene::Build(const Drawing&, std::vector<Item>& items) {
         }
         auto [it, fresh] = batchOf[at].try_emplace(item.colour, tile.batches.size());
         if (fresh) tile.batches.push_back(Batch{item.colour, {}});
-        auto& lines = tile.batches[it->second].lines;
-        lines.insert(lines.end(), item.lines.begin(), item.lines.end());
+        Batch& batch = tile.batches[it->second];
+        batch.lines.insert(batch.lines.end(), item.lines.begin(), item.lines.end());
+        if (item.curve) batch.curves.push_back(*item.curve);
     }
     tiles_.erase(std::remove_if(tiles_.begin(), tiles_.end(), [](const Tile& t) { return t.bounds.empty; }), tiles_.end());
 }
@@ -149,12 +156,17 @@ void DrawingScene::Paint(QPainter& painter, const QTransform& worldToDevice, con
     pen.setCosmetic(true);
     pen.setWidth(0);
     pen.setStyle(style);
+    std::vector<QLineF> chords;
     for (const Tile& tile : tiles_) {
         if (!tile.bounds.Overlaps(visible)) continue;
         for (const Batch& b : tile.batches) {
             pen.setColor(override ? *override : ColourOf(b.colour, palette));
             painter.setPen(pen);
             painter.drawLines(b.lines.data(), static_cast<int>(b.lines.size()));
+            if (b.curves.empty()) continue;
+            chords.clear();
+            for (const Curve& c : b.curves) AddChords(c, c.radius * scale, chords);
+            painter.drawLines(chords.data(), static_cast<int>(chords.size()));
         }
     }
     painter.resetTransform();

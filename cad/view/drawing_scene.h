@@ -1,6 +1,6 @@
 #pragma once
-// The drawing made ready for painting: every entity (block inserts expanded, arcs and
-// circles as fine chords) as line batches per colour and texts, kept in tiles of a grid over
+// The drawing made ready for painting: every entity (block inserts expanded) as batches of
+// lines and curves per colour, and texts, kept in tiles of a grid over
 // the drawing, so that a repaint draws only the tiles in view and walks no entity.
 #include "cad/drawing/drawing.h"
 #include "cad/view/drawing_painter.h"
@@ -25,6 +25,10 @@ public:
                const QColor* override = nullptr, Qt::PenStyle style = Qt::SolidLine) const;
 
     unsigned long Revision() const { return revision_; }
+    // A circle or an arc, turned into chords as fine as its size on screen needs.
+    struct Curve {
+        double cx, cy, radius, start, sweep;  // degrees, counter-clockwise
+    };
     struct Item;  // a piece of the drawing on its way into a tile
     const Rect& Bounds() const { return bounds_; }
 
@@ -32,6 +36,7 @@ private:
     struct Batch {
         int colour;
         std::vector<QLineF> lines;
+        std::vector<Curve> curves;
     };
     struct SceneText {
         Text text;
