@@ -68,6 +68,8 @@ public:
     // The first corner of the window being chosen, and whether a window of the other corner
     // at `other` is a crossing one.
     std::optional<Point> WindowCorner() const;
+    // The base of the point asked for (the last point of a line being drawn), if it has one.
+    std::optional<Point> RubberBandFrom() const { return pending_ && pending_->point ? pending_->from : std::nullopt; }
     bool IsCrossingWindow(Point other) const;
     // The objects gathered so far at "Select objects: ", to be shown highlighted.
     const Selection& Gathered() const { return selecting_.objects; }

@@ -32,6 +32,7 @@ struct Question {
     bool objects = false;  // an object selection, ended by Enter
     std::vector<Keyword> keywords;
     std::string_view hint;  // why an answer that fits nothing is refused
+    std::optional<cad::Point> from;  // a point question's base: the screen draws a line from it to the cursor
 };
 
 struct Answer {
@@ -82,6 +83,7 @@ public:
 
     QuestionAwaiter Ask(Question q) { return QuestionAwaiter{*this, std::move(q)}; }
     QuestionAwaiter AskPoint(std::string prompt, std::vector<Keyword> keywords = {});
+    QuestionAwaiter AskPointFrom(std::string prompt, Point from);
     QuestionAwaiter AskNumber(std::string prompt, NumberRule rule);
     QuestionAwaiter AskKeyword(std::string prompt, std::vector<Keyword> keywords);
     QuestionAwaiter AskText(std::string prompt);

@@ -161,6 +161,10 @@ void DrawingCanvas::PaintOverlay(QPainter& painter, const QTransform& t) {
         painter.setBrush(fill);
         painter.drawRect(QRectF(DeviceAt(*corner), c).normalized());
     }
+    if (const auto from = commandLine_->RubberBandFrom()) {
+        painter.setPen(QPen(kCrosshair, 1, Qt::DashLine));
+        painter.drawLine(DeviceAt(*from), snap_ ? DeviceAt(snap_->point) : c);
+    }
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(kCrosshair, 1));
     painter.setBrush(Qt::NoBrush);
