@@ -33,7 +33,7 @@ struct Line {
 // angle, positive counter-clockwise); bulges is empty when every segment is straight.
 struct Polyline {
     std::vector<Point> vertices;
-    std::vector<double> bulges;
+    std::vector<double> bulges = {};
 
     double Bulge(std::size_t segment) const { return segment < bulges.size() ? bulges[segment] : 0; }
     bool HasArcs() const;

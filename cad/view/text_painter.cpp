@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QString>
 
 #include <cmath>
@@ -20,22 +21,51 @@ QFont FontOfPixels(double pixels) {
     return font;
 }
 
+// How far a character's ink reaches above and below the baseline, as fractions of the pixel
+// size, measured by drawing it: the outlines the font engine draws may sit otherwise than
+// the font's metrics say.
+struct Ink {
+    double top, bottom;  // above and below the baseline (negative: above)
+};
+
+Ink InkOf(const QString& character) {
+    constexpr int kSize = 200, kBaseline = 300;
+    QImage image(2 * kSize, 2 * kSize, QImage::Format_Grayscale8);
+    image.fill(255);
+    {
+        QPainter p(&image);
+        p.setFont(FontOfPixels(kSize));
+        p.setPen(Qt::black);
+        p.drawText(QPointF(kSize / 2.0, kBaseline), character);
+    }
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] < 128) {
+                if (top < 0) top = y;
+                bottom = y + 1;
+                break;
+            }
+    }
+    if (top < 0) return {0.75, 0};
+    return {static_cast<double>(kBaseline - top) / kSize, static_cast<double>(bottom - kBaseline) / kSize};
+}
+
 // Proportions of the font, as fractions of its pixel size.
 struct Proportions {
-    double capHeight;      // top of the capital letters above the baseline
-    double halfAdvance;    // advance of a half-width character
-    double fullTop;        // top of a full-width character above the baseline
-    double fullBottom;     // its bottom below the baseline
+    Ink capital;         // a capital letter
+    double halfAdvance;  // advance of a half-width character
+    Ink full;            // a full-width character
     double fullAdvance;
 };
 
 const Proportions& FontProportions() {
     static const Proportions p = [] {
         const QFontMetricsF m(FontOfPixels(kMeasureSize));
-        const QRectF full = m.tightBoundingRect(QString::fromUtf8("田"));
-        return Proportions{m.capHeight() / kMeasureSize, m.horizontalAdvance(QChar('M')) / kMeasureSize,
-                           -full.top() / kMeasureSize, full.bottom() / kMeasureSize,
-                           m.horizontalAdvance(QString::fromUtf8("田")) / kMeasureSize};
+        const QString full = QString::fromUtf8("田");
+        return Proportions{InkOf(QStringLiteral("H")), m.horizontalAdvance(QChar('M')) / kMeasureSize, InkOf(full),
+                           m.horizontalAdvance(full) / kMeasureSize};
     }();
     return p;
 }
@@ -63,16 +93,11 @@ void PaintText(QPainter& painter, const Text& text, const QTransform& worldToDev
         while (end < codes.size() && HalfWidth(codes[end]) == half) ++end;
         const QString run = QString::fromUcs4(reinterpret_cast<const char32_t*>(codes.constData() + i), end - i);
         const qsizetype count = end - i;
-        double pixels, stretch, lift;
-        if (half) {
-            pixels = h / p.capHeight;
-            stretch = 0.6 * h / (p.halfAdvance * pixels);
-            lift = 0;
-        } else {
-            pixels = h / (p.fullTop + p.fullBottom);
-            stretch = h / (p.fullAdvance * pixels);
-            lift = p.fullBottom * pixels;
-        }
+        const Ink& ink = half ? p.capital : p.full;
+        const double pixels = h / (ink.top + ink.bottom);
+        const double advance = (half ? p.halfAdvance : p.fullAdvance) * pixels;
+        const double stretch = (half ? 0.6 : 1.0) * h / advance;
+        const double lift = ink.bottom * pixels;  // the ink stands on the baseline
         painter.save();
         painter.setFont(FontOfPixels(pixels));
         painter.translate(x, -lift);
