@@ -104,7 +104,7 @@ DrawingScene::DrawingScene(const Drawing& drawing) : revision_(drawing.Revision(
     std::vector<Item> items;
     Collector collect(drawing, items);
     for (const cad::Entity& e : drawing.Entities()) collect.Entity(e, Affine{}, kByLayer, 0, false);
-    Build(drawing, items);
+    Build(items);
 }
 
 DrawingScene::DrawingScene(const Drawing& drawing, const std::vector<std::size_t>& entities)
@@ -114,10 +114,10 @@ DrawingScene::DrawingScene(const Drawing& drawing, const std::vector<std::size_t
     const auto& all = drawing.Entities();
     for (std::size_t i : entities)
         if (i < all.size()) collect.Entity(all[i], Affine{}, kByLayer, 0, false);
-    Build(drawing, items);
+    Build(items);
 }
 
-void DrawingScene::Build(const Drawing&, std::vector<Item>& items) {
+void DrawingScene::Build(std::vector<Item>& items) {
     for (const Item& item : items) bounds_.Add(item.box);
     if (bounds_.empty) return;
     const double w = std::max((bounds_.maxX - bounds_.minX) / kTilesAcross, 1e-9);
@@ -136,7 +136,7 @@ void DrawingScene::Build(const Drawing&, std::vector<Item>& items) {
             continue;
         }
         auto [it, fresh] = batchOf[at].try_emplace(item.colour, tile.batches.size());
-        if (fresh) tile.batches.push_back(Batch{item.colour, {}});
+        if (fresh) tile.batches.push_back(Batch{item.colour, {}, {}});
         Batch& batch = tile.batches[it->second];
         batch.lines.insert(batch.lines.end(), item.lines.begin(), item.lines.end());
         if (item.curve) batch.curves.push_back(*item.curve);

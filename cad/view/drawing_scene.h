@@ -47,7 +47,7 @@ private:
         std::vector<Batch> batches;
         std::vector<SceneText> texts;
     };
-    void Build(const Drawing& drawing, std::vector<Item>& items);
+    void Build(std::vector<Item>& items);
 
     unsigned long revision_;
     Rect bounds_;
