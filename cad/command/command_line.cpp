@@ -7,6 +7,7 @@
 #include "platform/runtime/number_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace cad::command {
 
@@ -117,9 +118,11 @@ void CommandLine::Cancel() {
     Message(CurrentPrompt() + Displayable(input_) + "*Cancel*");
     input_.clear();
     inputOverflow_ = false;
+    const bool wasRunning = task_.Active();
     task_.Reset();
     pending_.reset();
     selecting_ = {};
+    if (wasRunning) undo().End(drawing());  // what the command did before the cancel stays, as one step
 }
 
 void CommandLine::Submit() {
@@ -158,6 +161,7 @@ void CommandLine::Start(const std::string& typed) {
     const CommandFactory factory = FindCommand(upper);
     if (!factory) return Refuse(typed, "Unknown command \"" + typed + "\".");
     lastCommand_ = upper;
+    undo().Begin(drawing(), upper);
     task_ = factory(*this);
     Run();
 }
@@ -223,18 +227,7 @@ void CommandLine::ReplyToSelection(const std::string& token) {
         }
         const auto p = ParsePoint(token, memory().lastPoint);
         if (!p) return Refuse(token, "Point expected.");  // the same corner is asked again
-        memory().lastPoint = *p;
-        if (s.corner == Corner::First) {
-            s.first = *p;
-            s.corner = Corner::Second;
-            return;
-        }
-        const Rect window = Rect::FromCorners(s.first, *p);
-        const Selection found = s.crossing ? SelectCrossing(drawing(), window) : SelectWindow(drawing(), window);
-        s.objects.insert(s.objects.end(), found.begin(), found.end());
-        s.windows.push_back(window);
-        s.corner = Corner::None;
-        Message(rt::CStr(static_cast<long long>(found.size())) + " found");
+        TakeCorner(*p);
         return;
     }
     if (token.empty()) {
@@ -262,6 +255,77 @@ void CommandLine::ReplyToSelection(const std::string& token) {
     }
 }
 
+void CommandLine::TakeCorner(Point p) {
+    SelectionInProgress& s = selecting_;
+    memory().lastPoint = p;
+    if (s.corner == Corner::First) {
+        s.first = p;
+        s.corner = Corner::Second;
+        return;
+    }
+    if (s.implied) s.crossing = IsCrossingWindow(p);
+    const Rect window = Rect::FromCorners(s.first, p);
+    const Selection found = s.crossing ? SelectCrossing(drawing(), window) : SelectWindow(drawing(), window);
+    s.objects.insert(s.objects.end(), found.begin(), found.end());
+    s.windows.push_back(window);
+    s.corner = Corner::None;
+    s.implied = false;
+    Message(rt::CStr(static_cast<long long>(found.size())) + " found");
+}
+
+bool CommandLine::WantsPoint() const {
+    return pending_ && (pending_->point || (pending_->objects && selecting_.corner != Corner::None));
+}
+
+bool CommandLine::WantsObjects() const { return pending_ && pending_->objects && selecting_.corner == Corner::None; }
+
+bool CommandLine::PickPoint(Point p) {
+    if (!WantsPoint()) return false;
+    Message(CurrentPrompt());
+    input_.clear();
+    inputOverflow_ = false;
+    if (pending_->objects) {
+        TakeCorner(p);
+    } else {
+        answeredPrompt_ = CurrentPrompt();
+        answer_ = Answer{};
+        answer_.kind = Answer::Point;
+        answer_.point = p;
+        memory().lastPoint = p;
+        pending_.reset();
+        Run();
+    }
+    for (const auto& listener : listeners_) listener();
+    return true;
+}
+
+bool CommandLine::PickObject(std::optional<std::size_t> entity, Point at) {
+    if (!WantsObjects()) return false;
+    input_.clear();
+    inputOverflow_ = false;
+    Message(CurrentPrompt());
+    if (entity && *entity < std::as_const(drawing()).Entities().size()) {
+        selecting_.objects.push_back(*entity);
+        Message("1 found");
+    } else {
+        selecting_.first = at;
+        selecting_.corner = Corner::Second;
+        selecting_.implied = true;
+        memory().lastPoint = at;
+    }
+    for (const auto& listener : listeners_) listener();
+    return true;
+}
+
+std::optional<Point> CommandLine::WindowCorner() const {
+    if (!pending_ || !pending_->objects || selecting_.corner != Corner::Second) return std::nullopt;
+    return selecting_.first;
+}
+
+bool CommandLine::IsCrossingWindow(Point other) const {
+    return selecting_.implied ? other.x < selecting_.first.x : selecting_.crossing;
+}
+
 void CommandLine::Run() {
     try {
         task_.Resume();
@@ -271,6 +335,7 @@ void CommandLine::Run() {
     if (!task_.Active()) {
         pending_.reset();
         selecting_ = {};
+        undo().End(drawing());
     }
 }
 

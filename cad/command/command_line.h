@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,6 +53,27 @@ public:
     // Called after every Type() that changed something, e.g. to repaint a window.
     void AddListener(std::function<void()> listener) { listeners_.push_back(std::move(listener)); }
 
+    // Picks with the mouse (points already snapped by the screen).
+    // Whether the question asked takes a point: a point question or a corner of a window.
+    bool WantsPoint() const;
+    // Whether "Select objects: " is asked with no window begun: a click picks an object.
+    bool WantsObjects() const;
+    // Answers the point question, or gives the corner of the window being chosen; a window
+    // begun by a click in empty space selects what lies wholly inside when its other corner
+    // is to the right, what it touches when to the left. False when no point is asked for.
+    bool PickPoint(Point p);
+    // A click at "Select objects: ": the entity picked ("1 found"), or with none a window
+    // begun at the point. False when objects are not asked for.
+    bool PickObject(std::optional<std::size_t> entity, Point at);
+    // The first corner of the window being chosen, and whether a window of the other corner
+    // at `other` is a crossing one.
+    std::optional<Point> WindowCorner() const;
+    // The base of the point asked for (the last point of a line being drawn), if it has one.
+    std::optional<Point> RubberBandFrom() const { return pending_ && pending_->point ? pending_->from : std::nullopt; }
+    bool IsCrossingWindow(Point other) const;
+    // The objects gathered so far at "Select objects: ", to be shown highlighted.
+    const Selection& Gathered() const { return selecting_.objects; }
+
     void Message(std::string line) override;
     void Refuse(std::string_view input, std::string reason) override;
 
@@ -62,6 +84,7 @@ private:
     void Start(const std::string& word);
     void Reply(const std::string& token);
     void ReplyToSelection(const std::string& token);
+    void TakeCorner(Point p);
     void Run();
     const std::string& CurrentPrompt() const;
 
@@ -71,6 +94,7 @@ private:
         std::vector<Rect> windows;
         Corner corner = Corner::None;
         bool crossing = false;
+        bool implied = false;  // begun by a click: the direction of the other corner decides
         Point first;
     };
 

@@ -1,14 +1,14 @@
 #include "cad/command/commands.h"
 
+#include "cad/command/commands_user.h"
 #include "cad/command/host_commands.h"
 
-#include <array>
 #include <utility>
 
 namespace cad::command {
 
 CommandFactory FindCommand(std::string_view word) {
-    static constexpr std::array<std::pair<std::string_view, CommandFactory>, 14> kCommands{{
+    static constexpr std::pair<std::string_view, CommandFactory> kCommands[] = {
         {"PLINE", PlineCommand},
         {"LINE", LineCommand},
         {"CIRCLE", CircleCommand},
@@ -23,7 +23,12 @@ CommandFactory FindCommand(std::string_view word) {
         {"INSERT", InsertCommand},
         {"BLOCK", BlockCommand},
         {"CECOLOR", CecolorCommand},
-    }};
+        {"OPEN", OpenCommand},
+        {"DXFIN", OpenCommand},
+        {"EXPORT", ExportCommand},
+        {"U", UCommand},
+        {"UNDO", UndoCommand},
+    };
     for (const auto& [name, factory] : kCommands)
         if (name == word) return factory;
     return FindHostCommand(word);

@@ -17,8 +17,10 @@ std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 std::string FindOrLoadBlock(Session& s, const std::string& name) {
     if (const Block* b = s.drawing().FindBlock(name)) return b->name;
     if (s.blockSource()) {
+        std::vector<std::string> warnings;
         try {
-            s.blockSource()(name, s.drawing());
+            s.blockSource()(name, s.drawing(), warnings);
+            for (std::string& w : warnings) s.Message(std::move(w));
         } catch (const rt::Error& e) {
             s.Refuse(name, "Block " + Quoted(name) + " could not be loaded: " + e.Description());
             return {};

@@ -31,7 +31,7 @@ CommandTask PlineCommand(Session& s) {
     Polyline pl;
     pl.vertices.push_back(a.point);
     while (true) {
-        a = co_await s.AskPoint(kNextPoint);
+        a = co_await s.AskPointFrom(kNextPoint, pl.vertices.back());
         if (a.kind == Answer::Enter) break;
         a.point.z = pl.vertices.front().z;  // one plane for the whole polyline
         pl.vertices.push_back(a.point);
@@ -55,7 +55,7 @@ CommandTask LineCommand(Session& s) {
         s.memory().lastPoint = from;
     }
     while (true) {
-        a = co_await s.AskPoint(kNextPoint);
+        a = co_await s.AskPointFrom(kNextPoint, from);
         if (a.kind == Answer::Enter) co_return;
         s.drawing().Add(Line{from, a.point});
         from = a.point;

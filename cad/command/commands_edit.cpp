@@ -17,7 +17,8 @@ CommandTask Displace(Session& s, bool stretch) {
     if (picked.objects.empty()) co_return;
     const Answer base = co_await s.AskPoint(kBasePoint);
     if (base.kind == Answer::Enter) co_return;
-    const Answer second = co_await s.AskPoint("Second point or Enter to use the base point as displacement: ");
+    const Answer second =
+        co_await s.AskPointFrom("Second point or Enter to use the base point as displacement: ", base.point);
     const Point d = second.kind == Answer::Enter ? base.point : second.point - base.point;
     if (stretch) StretchEntities(s.drawing(), picked.objects, picked.windows, d);
     else MoveEntities(s.drawing(), picked.objects, d);

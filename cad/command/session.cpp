@@ -11,6 +11,12 @@ QuestionAwaiter Session::AskPoint(std::string prompt, std::vector<Keyword> keywo
     return Ask(std::move(q));
 }
 
+QuestionAwaiter Session::AskPointFrom(std::string prompt, Point from) {
+    QuestionAwaiter awaiter = AskPoint(std::move(prompt));
+    awaiter.question.from = from;
+    return awaiter;
+}
+
 QuestionAwaiter Session::AskNumber(std::string prompt, NumberRule rule) {
     Question q;
     q.prompt = std::move(prompt);

@@ -3,6 +3,7 @@
 // remember between runs, and the questions it can ask. Questions are awaited; the command
 // line re-prompts by itself until an answer fits the question.
 #include "cad/command/command_task.h"
+#include "cad/command/undo.h"
 #include "cad/drawing/drawing.h"
 #include "cad/drawing/selection.h"
 
@@ -31,6 +32,7 @@ struct Question {
     bool objects = false;  // an object selection, ended by Enter
     std::vector<Keyword> keywords;
     std::string_view hint;  // why an answer that fits nothing is refused
+    std::optional<cad::Point> from;  // a point question's base: the screen draws a line from it to the cursor
 };
 
 struct Answer {
@@ -44,8 +46,9 @@ struct Answer {
 };
 
 // Looks a block up outside the drawing (a block library) and defines it in the drawing;
-// false when there is none of that name. Raises rt::Error when a library file is unusable.
-using BlockSource = std::function<bool(std::string_view name, Drawing& drawing)>;
+// false when there is none of that name. What of the library file could not be taken over
+// is told in `warnings`. Raises rt::Error when a library file is unusable.
+using BlockSource = std::function<bool(std::string_view name, Drawing& drawing, std::vector<std::string>& warnings)>;
 
 // Values that commands keep from one run to the next.
 struct CommandMemory {
@@ -76,9 +79,11 @@ public:
     CommandMemory& memory() { return memory_; }
     const BlockSource& blockSource() const { return blockSource_; }
     void SetBlockSource(BlockSource source) { blockSource_ = std::move(source); }
+    UndoHistory& undo() { return undo_; }
 
     QuestionAwaiter Ask(Question q) { return QuestionAwaiter{*this, std::move(q)}; }
     QuestionAwaiter AskPoint(std::string prompt, std::vector<Keyword> keywords = {});
+    QuestionAwaiter AskPointFrom(std::string prompt, Point from);
     QuestionAwaiter AskNumber(std::string prompt, NumberRule rule);
     QuestionAwaiter AskKeyword(std::string prompt, std::vector<Keyword> keywords);
     QuestionAwaiter AskText(std::string prompt);
@@ -95,6 +100,7 @@ private:
     Drawing& drawing_;
     CommandMemory memory_;
     BlockSource blockSource_;
+    UndoHistory undo_;
 
 protected:
     std::optional<Question> pending_;

@@ -17,8 +17,17 @@ const Block* Drawing::FindBlock(std::string_view name) const {
 }
 
 void Drawing::SetBlock(Block block) {
+    ++revision_;
     std::string key = BlockKey(block.name);
     blocks_[std::move(key)] = std::move(block);
+}
+
+void Drawing::TakeContents(Drawing&& other) {
+    ++revision_;
+    entities_ = std::move(other.entities_);
+    blocks_ = std::move(other.blocks_);
+    colour_ = kByLayer;
+    SetView(std::nullopt);
 }
 
 bool Drawing::BlockRefersTo(std::string_view block, std::string_view name) const {

@@ -22,11 +22,26 @@ std::string BlockKey(std::string_view name);
 
 class Drawing {
 public:
-    std::vector<Entity>& Entities() { return entities_; }
+    // Taking the entities for change counts as a change of the drawing.
+    std::vector<Entity>& Entities() {
+        ++revision_;
+        return entities_;
+    }
     const std::vector<Entity>& Entities() const { return entities_; }
 
     // Adds a shape in the current colour.
-    void Add(Shape shape) { entities_.emplace_back(std::move(shape), colour_); }
+    void Add(Shape shape) {
+        ++revision_;
+        entities_.emplace_back(std::move(shape), colour_);
+    }
+
+    // Grows with every change that may have touched the entities or the blocks: a screen
+    // or an index built on the drawing tells from it that it has to be built again.
+    unsigned long Revision() const { return revision_; }
+
+    // Takes the entities and blocks of another drawing (a drawing file opened in this one);
+    // the current colour goes back to by layer and the view to the extents.
+    void TakeContents(Drawing&& other);
 
     int CurrentColour() const { return colour_; }
     void SetCurrentColour(int colour) { colour_ = colour; }
@@ -35,6 +50,10 @@ public:
     // Defines the block, replacing a definition of the same name; inserts follow it by name.
     void SetBlock(Block block);
     const std::map<std::string, Block>& Blocks() const { return blocks_; }
+    void SetBlocks(std::map<std::string, Block> blocks) {
+        ++revision_;
+        blocks_ = std::move(blocks);
+    }
 
     // Whether the definition of `block` refers, directly or through nested inserts, to `name`.
     bool BlockRefersTo(std::string_view block, std::string_view name) const;
@@ -54,6 +73,7 @@ private:
     int colour_ = kByLayer;
     std::optional<Rect> view_;
     unsigned long viewChanges_ = 0;
+    unsigned long revision_ = 0;
 };
 
 } // namespace cad

@@ -68,8 +68,10 @@ struct Stretcher {
 };
 
 bool HoldsOnlyStraights(const Block& block) {
-    for (const Entity& e : block.entities)
-        if (!std::holds_alternative<Line>(e.shape) && !std::holds_alternative<Polyline>(e.shape)) return false;
+    for (const Entity& e : block.entities) {
+        const auto* pl = std::get_if<Polyline>(&e.shape);
+        if (!std::holds_alternative<Line>(e.shape) && !(pl && !pl->HasArcs())) return false;
+    }
     return true;
 }
 
@@ -127,8 +129,12 @@ ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection) {
             }
             for (const Entity& part : block->entities) added.push_back(Entity{TransformShape(part.shape, map), part.colour});
         } else if (const auto* pl = std::get_if<Polyline>(&e.shape)) {
-            for (std::size_t k = 1; k < pl->vertices.size(); ++k)
-                added.emplace_back(Line{pl->vertices[k - 1], pl->vertices[k]}, e.colour);
+            for (std::size_t k = 1; k < pl->vertices.size(); ++k) {
+                const Point a = pl->vertices[k - 1], b = pl->vertices[k];
+                const double bulge = pl->Bulge(k - 1);
+                if (bulge == 0) added.emplace_back(Line{a, b}, e.colour);
+                else added.emplace_back(BulgeArc(a, b, bulge), e.colour);
+            }
         } else {
             ++result.refused;
             continue;

@@ -21,9 +21,9 @@ struct ExplodeResult {
     int refused = 0;  // entities that cannot be broken up
 };
 // One level: an insert becomes the entities of its block placed where the insert stands
-// (nested inserts stay inserts), a polyline becomes its segments as lines. The new entities
+// (nested inserts stay inserts), a polyline becomes its segments as lines and arcs. The new entities
 // go to the end of model space. An insert scaled unequally in x and y is refused when its
-// block holds circles, arcs, texts or inserts, which would lose their shape.
+// block holds circles, arcs, polyline arcs, texts or inserts, which would lose their shape.
 ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection);
 
 } // namespace cad

@@ -24,16 +24,28 @@ enum Colour : int {
 
 struct Line {
     Point a, b;
+
+    bool operator==(const Line&) const = default;
 };
 
-// Open polyline in the plane z = elevation.
+// Open polyline in the plane z = elevation. A segment may be an arc: bulges[i] is the bulge
+// of the segment from vertex i to vertex i + 1 (the tangent of a quarter of its included
+// angle, positive counter-clockwise); bulges is empty when every segment is straight.
 struct Polyline {
     std::vector<Point> vertices;
+    std::vector<double> bulges = {};
+
+    double Bulge(std::size_t segment) const { return segment < bulges.size() ? bulges[segment] : 0; }
+    bool HasArcs() const;
+    // Same vertices and the same bulge on every segment (a missing bulge being 0).
+    bool operator==(const Polyline& other) const;
 };
 
 struct Circle {
     Point centre;
     double radius = 0;
+
+    bool operator==(const Circle&) const = default;
 };
 
 // Runs counter-clockwise from startAngle to endAngle.
@@ -47,6 +59,7 @@ struct Arc {
     Point End() const;
     // Whether a direction from the centre lies on the swept part.
     bool Covers(double degrees) const;
+    bool operator==(const Arc&) const = default;
 };
 
 // Single-line text, left-aligned at its baseline start point.
@@ -55,6 +68,8 @@ struct Text {
     double height = 0;
     double rotation = 0;
     std::string text;
+
+    bool operator==(const Text&) const = default;
 };
 
 struct Insert {
@@ -63,6 +78,8 @@ struct Insert {
     double scaleX = 1;
     double scaleY = 1;
     double rotation = 0;
+
+    bool operator==(const Insert&) const = default;
 };
 
 using Shape = std::variant<Line, Polyline, Circle, Arc, Text, Insert>;
@@ -70,10 +87,17 @@ using Shape = std::variant<Line, Polyline, Circle, Arc, Text, Insert>;
 struct Entity {
     Shape shape;
     int colour = kByLayer;
+
+    bool operator==(const Entity&) const = default;
 };
 
 // Nominal advance of the characters of a text: 0.6 of the height for half-width characters
 // (ASCII and half-width katakana), a full height for the others.
 double TextWidth(const Text& text);
+
+// The arc a bulged segment runs along from a to b (bulge nonzero).
+Arc BulgeArc(Point a, Point b, double bulge);
+// The polyline with its arc segments replaced by chords of at most `stepDegrees` each.
+Polyline Flattened(const Polyline& polyline, double stepDegrees = 5);
 
 } // namespace cad

@@ -24,9 +24,16 @@ struct Transformer {
 
     Shape operator()(const Line& s) const { return Line{m.Apply(s.a), m.Apply(s.b)}; }
     Shape operator()(const Polyline& s) const {
+        const bool keepsArcs = m.IsSimilarity();
+        const Polyline& straight = keepsArcs ? s : Flattened(s);
         Polyline out;
-        out.vertices.reserve(s.vertices.size());
-        for (const Point& p : s.vertices) out.vertices.push_back(m.Apply(p));
+        out.vertices.reserve(straight.vertices.size());
+        for (const Point& p : straight.vertices) out.vertices.push_back(m.Apply(p));
+        if (keepsArcs) {
+            out.bulges = s.bulges;
+            if (m.Mirrors())  // a mirror turns every arc round
+                for (double& b : out.bulges) b = -b;
+        }
         return out;
     }
     Shape operator()(const Circle& s) const {
@@ -93,6 +100,15 @@ std::vector<Point> TextCorners(const Text& t) {
     return {at(0, 0), at(w, 0), at(w, t.height), at(0, t.height)};
 }
 
+namespace {
+void AddArc(Rect& r, const Arc& s) {
+    r.Add(s.Start());
+    r.Add(s.End());
+    for (int q = 0; q < 360; q += 90)
+        if (s.Covers(q)) r.Add(Point{s.centre.x + s.radius * std::cos(Radians(q)), s.centre.y + s.radius * std::sin(Radians(q))});
+}
+} // namespace
+
 Rect ShapeExtents(const Drawing& drawing, const Shape& shape) {
     Rect r;
     if (const auto* s = std::get_if<Line>(&shape)) {
@@ -100,15 +116,13 @@ Rect ShapeExtents(const Drawing& drawing, const Shape& shape) {
         r.Add(s->b);
     } else if (const auto* s = std::get_if<Polyline>(&shape)) {
         for (const Point& p : s->vertices) r.Add(p);
+        for (std::size_t i = 0; i + 1 < s->vertices.size(); ++i)
+            if (s->Bulge(i) != 0) AddArc(r, BulgeArc(s->vertices[i], s->vertices[i + 1], s->Bulge(i)));
     } else if (const auto* s = std::get_if<Circle>(&shape)) {
         r.Add(Point{s->centre.x - s->radius, s->centre.y - s->radius});
         r.Add(Point{s->centre.x + s->radius, s->centre.y + s->radius});
     } else if (const auto* s = std::get_if<Arc>(&shape)) {
-        r.Add(s->Start());
-        r.Add(s->End());
-        for (int q = 0; q < 360; q += 90)
-            if (s->Covers(q))
-                r.Add(Point{s->centre.x + s->radius * std::cos(Radians(q)), s->centre.y + s->radius * std::sin(Radians(q))});
+        AddArc(r, *s);
     } else if (const auto* s = std::get_if<Text>(&shape)) {
         for (const Point& p : TextCorners(*s)) r.Add(p);
     } else if (const auto* s = std::get_if<Insert>(&shape)) {

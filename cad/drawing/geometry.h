@@ -9,6 +9,8 @@ struct Point {
     double x = 0;
     double y = 0;
     double z = 0;
+
+    bool operator==(const Point&) const = default;
 };
 
 inline Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }

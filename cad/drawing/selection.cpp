@@ -52,6 +52,7 @@ bool CurveMeetsRectEdges(Point c, double radius, const Rect& r, Accept accept) {
 bool ShapeTouchesRect(const Drawing& drawing, const Shape& shape, const Rect& r) {
     if (const auto* s = std::get_if<Line>(&shape)) return SegmentTouchesRect(s->a, s->b, r);
     if (const auto* s = std::get_if<Polyline>(&shape)) {
+        if (s->HasArcs()) return ShapeTouchesRect(drawing, Flattened(*s, 1), r);
         if (s->vertices.size() == 1) return r.Contains(s->vertices[0]);
         for (std::size_t i = 1; i < s->vertices.size(); ++i)
             if (SegmentTouchesRect(s->vertices[i - 1], s->vertices[i], r)) return true;
@@ -93,6 +94,13 @@ Selection SelectCrossing(const Drawing& drawing, const Rect& window) {
         if (window.ContainsRect(box) || ShapeTouchesRect(drawing, all[i].shape, window)) out.push_back(i);
     }
     return out;
+}
+
+std::optional<std::size_t> EntityAt(const Drawing& drawing, const std::vector<std::size_t>& candidates, const Rect& pickBox) {
+    const auto& all = drawing.Entities();
+    for (auto it = candidates.rbegin(); it != candidates.rend(); ++it)
+        if (*it < all.size() && ShapeTouchesRect(drawing, all[*it].shape, pickBox)) return *it;
+    return std::nullopt;
 }
 
 Selection SelectAll(const Drawing& drawing) {

@@ -18,15 +18,18 @@ void AdoptMissingBlocks(const Drawing& from, Drawing& into, std::vector<std::str
 
 } // namespace
 
-std::vector<std::string> LoadBlocks(const std::string& path, Drawing& drawing) {
+std::vector<std::string> LoadBlocks(const std::string& path, Drawing& drawing, std::vector<std::string>& warnings) {
     const DxfContents file = ReadDxf(path);
+    warnings.insert(warnings.end(), file.warnings.begin(), file.warnings.end());
     std::vector<std::string> names;
     AdoptMissingBlocks(file.drawing, drawing, &names);
     return names;
 }
 
-void LoadDrawingAsBlock(const std::string& path, std::string_view name, Drawing& drawing) {
+void LoadDrawingAsBlock(const std::string& path, std::string_view name, Drawing& drawing,
+                        std::vector<std::string>& warnings) {
     DxfContents file = ReadDxf(path);
+    warnings.insert(warnings.end(), file.warnings.begin(), file.warnings.end());
     for (const Entity& e : file.drawing.Entities())
         if (const auto* ins = std::get_if<Insert>(&e.shape))
             if (file.drawing.BlockRefersTo(ins->block, name))
@@ -36,13 +39,13 @@ void LoadDrawingAsBlock(const std::string& path, std::string_view name, Drawing&
     drawing.SetBlock(std::move(block));
 }
 
-bool BlockFolder::operator()(std::string_view name, Drawing& drawing) const {
+bool BlockFolder::operator()(std::string_view name, Drawing& drawing, std::vector<std::string>& warnings) const {
     if (!IsValidBlockName(name)) return false;
     const std::string wanted = BlockKey(std::string(name) + ".dxf");
     std::error_code ec;
     for (const auto& entry : std::filesystem::directory_iterator(folder_, ec)) {
         if (!entry.is_regular_file(ec) || BlockKey(entry.path().filename().string()) != wanted) continue;
-        LoadDrawingAsBlock(entry.path().string(), name, drawing);
+        LoadDrawingAsBlock(entry.path().string(), name, drawing, warnings);
         return true;
     }
     return false;

@@ -12,12 +12,14 @@
 namespace cad::dxf {
 
 // Defines every named block of the file that the drawing does not define yet; returns the
-// names defined. Raises rt::Error as ReadDxf does.
-std::vector<std::string> LoadBlocks(const std::string& path, Drawing& drawing);
+// names defined. What of the file could not be read is added to `warnings`. Raises rt::Error
+// as ReadDxf does.
+std::vector<std::string> LoadBlocks(const std::string& path, Drawing& drawing, std::vector<std::string>& warnings);
 
 // Defines block `name` from the file: its model space, based at its $INSBASE, together with
 // the blocks it uses that the drawing does not define yet.
-void LoadDrawingAsBlock(const std::string& path, std::string_view name, Drawing& drawing);
+void LoadDrawingAsBlock(const std::string& path, std::string_view name, Drawing& drawing,
+                        std::vector<std::string>& warnings);
 
 // A folder of NAME.dxf files (the name matched without regard to case). Usable as the block
 // source of the command line.
@@ -25,7 +27,7 @@ class BlockFolder {
 public:
     explicit BlockFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
     // False when the folder has no file of that name.
-    bool operator()(std::string_view name, Drawing& drawing) const;
+    bool operator()(std::string_view name, Drawing& drawing, std::vector<std::string>& warnings) const;
 
 private:
     std::filesystem::path folder_;

@@ -1,27 +1,52 @@
 #include "cad/dxf/dxf_writer.h"
 
-#include "platform/runtime/cp932.h"
+#include "cad/drawing/extents.h"
+#include "cad/dxf/text_escapes.h"
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 
 #include <dl_dxf.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
-#include <memory>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace cad::dxf {
 
 namespace {
 
-// Collects the file in memory and writes it in one go (the library's own writer flushes
-// after every line), and leaves the colour group out for entities that take the layer's
-// colour, which is how a file says "by layer".
-class BufferedWriter : public DL_WriterA {
-public:
-    explicit BufferedWriter(DL_Codes::version version) : DL_WriterA("/dev/null", version) { text_.reserve(1 << 20); }
+constexpr std::size_t kBufferBytes = 1 << 20;
+constexpr int kHandleSeedDigits = 8;
 
-    void dxfReal(int gc, double value) const override { Pair(gc, rt::CStr(value)); }
+// What the viewport of the drawing shows: centre and height of the view.
+struct ViewWindow {
+    double centreX = 0, centreY = 0, height = 1;
+};
+
+// Writes the group pairs straight to the file through a large buffer, leaves the colour
+// group out for entities that take the layer's colour (which is how a file says "by layer"),
+// keeps the place of $HANDSEED to fill it in once every handle is given out, and sets the
+// view of the *Active viewport while that is written.
+class StreamWriter : public DL_WriterA {
+public:
+    StreamWriter(std::FILE* file, DL_Codes::version version) : DL_WriterA("/dev/null", version), file_(file) {}
+
+    void dxfReal(int gc, double value) const override {
+        if (view_) {
+            if (gc == 12) value = view_->centreX;
+            if (gc == 22) value = view_->centreY;
+            if (gc == 40) value = view_->height;
+        }
+        Pair(gc, rt::CStr(value));
+    }
     void dxfInt(int gc, int value) const override {
         if (gc == 62 && value == kByLayer) return;
         Pair(gc, rt::CStr(value));
@@ -34,31 +59,56 @@ public:
     void dxfString(int gc, const char* value) const override { Pair(gc, value); }
     void dxfString(int gc, const std::string& value) const override { Pair(gc, value); }
 
-    void SaveAs(const std::string& path) const {
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f) rt::Raise(rt::errApplication, "cannot write " + path);
-        const bool written = std::fwrite(text_.data(), 1, text_.size(), f) == text_.size();
-        if (std::fclose(f) != 0 || !written) rt::Raise(rt::errApplication, "cannot write " + path);
+    void SetView(const ViewWindow* view) { view_ = view; }
+    // The elevation of the polyline about to be written, given after its flags.
+    void SetElevation(double z) { elevation_ = z; }
+
+    // Fills in $HANDSEED with the handle after the highest written; false when the file
+    // could not take it.
+    bool FinishHandleSeed() const {
+        if (seedOffset_ < 0) return true;
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "%0*lX", kHandleSeedDigits, highestHandle_ + 1);
+        return std::fflush(file_) == 0 && std::fseek(file_, seedOffset_, SEEK_SET) == 0 &&
+               std::fwrite(hex, 1, kHandleSeedDigits, file_) == kHandleSeedDigits && std::fseek(file_, 0, SEEK_END) == 0;
     }
 
 private:
     void Pair(int gc, std::string_view value) const {
-        if (gc < 10) text_ += "  ";
-        else if (gc < 100) text_ += ' ';
-        text_ += rt::CStr(gc);
-        text_ += '\n';
-        text_ += value;
-        text_ += '\n';
+        if (gc < 10) std::fputs("  ", file_);
+        else if (gc < 100) std::fputc(' ', file_);
+        std::fputs(rt::CStr(gc).c_str(), file_);
+        std::fputc('\n', file_);
+        if (seedNext_ && gc == 5) {
+            seedNext_ = false;
+            seedOffset_ = std::ftell(file_);
+            value = std::string_view("00000000").substr(0, kHandleSeedDigits);
+        } else if (gc == 5 || gc == 105) {
+            highestHandle_ = std::max(highestHandle_, std::strtoul(std::string(value).c_str(), nullptr, 16));
+        }
+        std::fwrite(value.data(), 1, value.size(), file_);
+        std::fputc('\n', file_);
+        if (gc == 9) seedNext_ = value == "$HANDSEED";
+        if (gc == 70 && elevation_) {
+            const double z = *elevation_;
+            elevation_.reset();
+            if (z != 0) Pair(38, rt::CStr(z));
+        }
     }
 
-    mutable std::string text_;
+    std::FILE* file_;
+    const ViewWindow* view_ = nullptr;
+    mutable bool seedNext_ = false;
+    mutable long seedOffset_ = -1;
+    mutable unsigned long highestHandle_ = 0;
+    mutable std::optional<double> elevation_;
 };
 
 DL_Attributes Attributes(int colour) { return DL_Attributes("0", colour, -1, "BYLAYER", 1.0); }
 
 class EntityWriter {
 public:
-    EntityWriter(DL_Dxf& dxf, DL_WriterA& dw) : dxf_(dxf), dw_(dw) {}
+    EntityWriter(DL_Dxf& dxf, StreamWriter& dw) : dxf_(dxf), dw_(dw) {}
 
     void Write(const Entity& e) {
         attributes_ = Attributes(e.colour);
@@ -70,8 +120,10 @@ public:
     }
     void operator()(const Polyline& s) {
         const double elevation = s.vertices.empty() ? 0 : s.vertices.front().z;
+        dw_.SetElevation(elevation);
         dxf_.writePolyline(dw_, DL_PolylineData(static_cast<int>(s.vertices.size()), 0, 0, 0, elevation), attributes_);
-        for (const Point& p : s.vertices) dxf_.writeVertex(dw_, DL_VertexData(p.x, p.y, 0, 0));
+        for (std::size_t i = 0; i < s.vertices.size(); ++i)
+            dxf_.writeVertex(dw_, DL_VertexData(s.vertices[i].x, s.vertices[i].y, 0, s.Bulge(i)));
         dxf_.writePolylineEnd(dw_);
     }
     void operator()(const Circle& s) {
@@ -83,35 +135,67 @@ public:
     void operator()(const Text& s) {
         const Point p = s.position;
         dxf_.writeText(dw_,
-                       DL_TextData(p.x, p.y, p.z, p.x, p.y, p.z, s.height, 1.0, 0, 0, 0, rt::Utf8ToCp932(s.text),
+                       DL_TextData(p.x, p.y, p.z, p.x, p.y, p.z, s.height, 1.0, 0, 0, 0, EncodeDxfText(s.text),
                                    "Standard", Radians(s.rotation)),
                        attributes_);
     }
     void operator()(const Insert& s) {
         dxf_.writeInsert(dw_,
-                         DL_InsertData(rt::Utf8ToCp932(s.block), s.position.x, s.position.y, s.position.z, s.scaleX,
+                         DL_InsertData(EncodeDxfText(s.block), s.position.x, s.position.y, s.position.z, s.scaleX,
                                        s.scaleY, 1.0, s.rotation, 1, 1, 0, 0),
                          attributes_);
     }
 
 private:
     DL_Dxf& dxf_;
-    DL_WriterA& dw_;
+    StreamWriter& dw_;
     DL_Attributes attributes_;
 };
 
-void WriteHeader(DL_Dxf& dxf, DL_WriterA& dw) {
+void WritePoint(DL_WriterA& dw, const char* variable, double x, double y) {
+    dw.dxfString(9, variable);
+    dw.dxfReal(10, x);
+    dw.dxfReal(20, y);
+    dw.dxfReal(30, 0.0);
+}
+
+void WriteHeader(DL_Dxf& dxf, DL_WriterA& dw, const Rect& extents) {
     dxf.writeHeader(dw);
     dw.dxfString(9, "$DWGCODEPAGE");
     dw.dxfString(3, "ANSI_932");
     dw.dxfString(9, "$INSUNITS");
     dw.dxfInt(70, 4);  // millimetres
+    WritePoint(dw, "$EXTMIN", extents.minX, extents.minY);
+    WritePoint(dw, "$EXTMAX", extents.maxX, extents.maxY);
+    dw.dxfString(9, "$TEXTSTYLE");
+    dw.dxfString(7, "Standard");
     dw.sectionEnd();
 }
 
-void WriteTables(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
+// The text style: the Japanese font, no fixed height.
+void WriteStyle(DL_WriterA& dw) {
+    dw.tableStyle(1);
+    dw.dxfString(0, "STYLE");
+    dw.handle();
+    dw.dxfString(100, "AcDbSymbolTableRecord");
+    dw.dxfString(100, "AcDbTextStyleTableRecord");
+    dw.dxfString(2, "Standard");
+    dw.dxfInt(70, 0);
+    dw.dxfReal(40, 0.0);
+    dw.dxfReal(41, 1.0);
+    dw.dxfReal(50, 0.0);
+    dw.dxfInt(71, 0);
+    dw.dxfReal(42, 2.5);
+    dw.dxfString(3, kTextFont);
+    dw.dxfString(4, "");
+    dw.tableEnd();
+}
+
+void WriteTables(DL_Dxf& dxf, StreamWriter& dw, const Drawing& drawing, const ViewWindow& view) {
     dw.sectionTables();
+    dw.SetView(&view);
     dxf.writeVPort(dw);
+    dw.SetView(nullptr);
     dw.tableLinetypes(3);
     dxf.writeLinetype(dw, DL_LinetypeData("BYBLOCK", "", 0, 0, 0.0));
     dxf.writeLinetype(dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));
@@ -120,9 +204,7 @@ void WriteTables(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
     dw.tableLayers(1);
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", kWhite, -1, "CONTINUOUS", 1.0));
     dw.tableEnd();
-    dw.tableStyle(1);
-    dxf.writeStyle(dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
-    dw.tableEnd();
+    WriteStyle(dw);
     dxf.writeView(dw);
     dxf.writeUcs(dw);
     dw.tableAppid(1);
@@ -130,12 +212,12 @@ void WriteTables(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
     dw.tableEnd();
     dxf.writeDimStyle(dw, 2.5, 0.625, 0.625, 0.625, 2.5);
     dxf.writeBlockRecord(dw);
-    for (const auto& [key, block] : drawing.Blocks()) dxf.writeBlockRecord(dw, rt::Utf8ToCp932(block.name));
+    for (const auto& [key, block] : drawing.Blocks()) dxf.writeBlockRecord(dw, EncodeDxfText(block.name));
     dw.tableEnd();
     dw.sectionEnd();
 }
 
-void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
+void WriteBlocks(DL_Dxf& dxf, StreamWriter& dw, const Drawing& drawing) {
     dw.sectionBlocks();
     for (const char* layout : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
         dxf.writeBlock(dw, DL_BlockData(layout, 0, 0.0, 0.0, 0.0));
@@ -143,7 +225,7 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
     }
     EntityWriter entities(dxf, dw);
     for (const auto& [key, block] : drawing.Blocks()) {
-        const std::string name = rt::Utf8ToCp932(block.name);
+        const std::string name = EncodeDxfText(block.name);
         dxf.writeBlock(dw, DL_BlockData(name, 0, block.base.x, block.base.y, block.base.z));
         for (const Entity& e : block.entities) entities.Write(e);
         dxf.writeEndBlock(dw, name);
@@ -151,22 +233,67 @@ void WriteBlocks(DL_Dxf& dxf, DL_WriterA& dw, const Drawing& drawing) {
     dw.sectionEnd();
 }
 
+// The extents with a margin, as the viewport shows them; a unit square about the origin for
+// an empty drawing.
+ViewWindow ViewOf(const Rect& extents) {
+    if (extents.empty) return {0, 0, 1};
+    const double w = extents.maxX - extents.minX, h = extents.maxY - extents.minY;
+    return {(extents.minX + extents.maxX) / 2, (extents.minY + extents.maxY) / 2, std::max({h, w / 1.6, 1e-6}) * 1.05};
+}
+
+void WriteAll(const Drawing& drawing, std::FILE* file) {
+    Rect extents = DrawingExtents(drawing);
+    const ViewWindow view = ViewOf(extents);
+    if (extents.empty) extents = Rect::FromCorners({0, 0}, {0, 0});
+    DL_Dxf dxf;  // writes release 2000 unless told otherwise
+    StreamWriter dw(file, DL_Codes::AC1015);
+    WriteHeader(dxf, dw, extents);
+    WriteTables(dxf, dw, drawing, view);
+    WriteBlocks(dxf, dw, drawing);
+    dw.sectionEntities();
+    EntityWriter entities(dxf, dw);
+    for (const Entity& e : drawing.Entities()) entities.Write(e);
+    dw.sectionEnd();
+    dxf.writeObjects(dw);
+    dxf.writeObjectsEnd(dw);
+    dw.dxfEOF();
+    if (!dw.FinishHandleSeed()) rt::Raise(rt::errApplication, std::strerror(errno));
+}
+
+// A name beside the file that no other writer of this process or another uses.
+std::string TemporaryName(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    return path + "." + rt::CStr(static_cast<long long>(getpid())) + "." + rt::CStr(static_cast<long long>(counter++)) + ".tmp";
+}
+
 } // namespace
 
 void WriteDxf(const Drawing& drawing, const std::string& path) {
-    DL_Dxf dxf;  // writes release 2000 unless told otherwise
-    auto dw = std::make_unique<BufferedWriter>(DL_Codes::AC1015);
-    WriteHeader(dxf, *dw);
-    WriteTables(dxf, *dw, drawing);
-    WriteBlocks(dxf, *dw, drawing);
-    dw->sectionEntities();
-    EntityWriter entities(dxf, *dw);
-    for (const Entity& e : drawing.Entities()) entities.Write(e);
-    dw->sectionEnd();
-    dxf.writeObjects(*dw);
-    dxf.writeObjectsEnd(*dw);
-    dw->dxfEOF();
-    dw->SaveAs(path);
+    const std::string temporary = TemporaryName(path);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) rt::Raise(rt::errApplication, "cannot write " + path + ": " + std::strerror(errno));
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (!file) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        rt::Raise(rt::errApplication, "cannot write " + path);
+    }
+    std::setvbuf(file, nullptr, _IOFBF, kBufferBytes);
+    std::string failure;
+    try {
+        WriteAll(drawing, file);
+        if (std::fflush(file) != 0 || std::ferror(file) || ::fsync(fd) != 0) failure = std::strerror(errno);
+    } catch (const rt::Error& e) {
+        failure = e.Description();
+    } catch (const std::exception& e) {
+        failure = e.what();
+    }
+    if (std::fclose(file) != 0 && failure.empty()) failure = std::strerror(errno);
+    if (failure.empty() && std::rename(temporary.c_str(), path.c_str()) != 0) failure = std::strerror(errno);
+    if (!failure.empty()) {
+        ::unlink(temporary.c_str());
+        rt::Raise(rt::errApplication, "cannot write " + path + ": " + failure);
+    }
 }
 
 } // namespace cad::dxf

@@ -2,8 +2,15 @@
 
 #include "cad/view/command_input.h"
 #include "cad/view/drawing_canvas.h"
+#include "platform/runtime/conversion.h"
+#include "platform/runtime/cp932.h"
+#include "platform/runtime/error.h"
+#include "platform/runtime/number_text.h"
 
-#include <QFontDatabase>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
@@ -11,25 +18,42 @@
 
 namespace cad::view {
 
+namespace {
+
+constexpr int kReadoutDecimals = 4;
+
+QString Readout(Point p, std::optional<SnapKind> snap) {
+    std::string text = rt::CStr(rt::RoundHalfUp(p.x, kReadoutDecimals)) + ", " + rt::CStr(rt::RoundHalfUp(p.y, kReadoutDecimals));
+    if (snap) text += ", " + rt::CStr(rt::RoundHalfUp(p.z, kReadoutDecimals));
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
 CadWindow::CadWindow(Drawing& drawing, command::CommandLine& commandLine, QWidget* parent)
     : QWidget(parent),
       commandLine_(commandLine),
-      canvas_(new DrawingCanvas(drawing, this)),
+      canvas_(new DrawingCanvas(drawing, &commandLine, this)),
       history_(new QPlainTextEdit(this)),
-      input_(new CommandInput(commandLine, this)) {
+      input_(new CommandInput(commandLine, this)),
+      status_(new QLabel(this)) {
     setWindowTitle("Drawing");
     history_->setReadOnly(true);
     history_->setFocusPolicy(Qt::NoFocus);
     history_->setMaximumBlockCount(static_cast<int>(command::CommandLine::kHistoryLimit));
     history_->setFixedHeight(history_->fontMetrics().lineSpacing() * 6 + 8);
+    status_->setContentsMargins(6, 2, 6, 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(canvas_, 1);
     layout->addWidget(history_);
     layout->addWidget(input_);
+    layout->addWidget(status_);
+    BuildMenu();
     input_->setFocus();
     resize(960, 720);
+    canvas_->SetCursorListener([this](Point p, std::optional<SnapKind> snap) { status_->setText(Readout(p, snap)); });
     QPointer<CadWindow> self(this);
     // Many sends arrive in one go over DDE: show their result once the event loop runs again.
     commandLine.AddListener([self] {
@@ -39,6 +63,50 @@ CadWindow::CadWindow(Drawing& drawing, command::CommandLine& commandLine, QWidge
             if (self) self->Refresh();
         });
     });
+    Refresh();
+}
+
+void CadWindow::BuildMenu() {
+    auto* bar = new QMenuBar(this);
+    QMenu* file = bar->addMenu(QString::fromUtf8("ファイル(&F)"));
+    file->addAction(QString::fromUtf8("開く(&O)..."), this, [this] { OpenFromMenu(); });
+    file->addAction(QString::fromUtf8("名前を付けて保存(&A)..."), this, [this] { SaveFromMenu(); });
+    QMenu* edit = bar->addMenu(QString::fromUtf8("編集(&E)"));
+    edit->addAction(QString::fromUtf8("元に戻す(&U)"), this, [this] { TypeCommand("U\r"); });
+    QMenu* view = bar->addMenu(QString::fromUtf8("表示(&V)"));
+    view->addAction(QString::fromUtf8("全体表示(&E)"), this, [this] { canvas_->ZoomExtents(); });
+    layout()->setMenuBar(bar);
+}
+
+QString CadWindow::ChooseFile(FileUse use) {
+    if (chooseFile_) return chooseFile_(use);
+    const QString filter = QString::fromUtf8("DXF 図面 (*.dxf)");
+    if (use == FileUse::Open) return QFileDialog::getOpenFileName(this, QString::fromUtf8("開く"), {}, filter);
+    QString name = QFileDialog::getSaveFileName(this, QString::fromUtf8("名前を付けて保存"), {}, filter);
+    if (!name.isEmpty() && !name.endsWith(".dxf", Qt::CaseInsensitive)) name += ".dxf";
+    return name;
+}
+
+void CadWindow::OpenFromMenu() {
+    const QString name = ChooseFile(FileUse::Open);
+    if (!name.isEmpty()) TypeCommand("OPEN\r" + name.toStdString() + "\r");
+}
+
+void CadWindow::SaveFromMenu() {
+    const QString name = ChooseFile(FileUse::Save);
+    if (!name.isEmpty()) TypeCommand("EXPORT\r" + name.toStdString() + "\r");
+}
+
+void CadWindow::TypeCommand(const std::string& words) {
+    std::string bytes;
+    try {
+        bytes = rt::Utf8ToCp932(words);
+    } catch (const rt::Error&) {
+        QMessageBox::warning(this, windowTitle(), QString::fromUtf8("このファイル名には使えない文字があります。"));
+        return;
+    }
+    if (!commandLine_.IsIdle()) commandLine_.Type('\x03');
+    commandLine_.Type(bytes);
     Refresh();
 }
 

@@ -1,11 +1,18 @@
 #pragma once
-// The CAD's window: the drawing, the history of the command line under it and the command
-// line itself, where the user can type as the other channels do. Follows every change the
-// command line reports.
+// The CAD's window: a menu bar, the drawing, the history of the command line under it, the
+// command line itself, where the user can type as the other channels do, and a status line
+// with the coordinates under the cursor. Follows every change the command line reports.
+//
+// Menu ファイル: 開く... (OPEN) and 名前を付けて保存... (EXPORT) ask for a DXF file and type the
+// command with its name, cancelling a running command first; 編集: 元に戻す (U).
 #include "cad/command/command_line.h"
 
+#include <QString>
 #include <QWidget>
 
+#include <functional>
+
+class QLabel;
 class QPlainTextEdit;
 
 namespace cad::view {
@@ -20,12 +27,28 @@ public:
     // Repaints the drawing and shows the history and prompt as they stand.
     void Refresh();
 
+    enum class FileUse { Open, Save };
+    // Asks for a file name; an empty name gives up. File dialogs unless set otherwise (tests).
+    void SetFileChooser(std::function<QString(FileUse)> chooser) { chooseFile_ = std::move(chooser); }
+
+    // The menu commands, as the menu runs them.
+    void OpenFromMenu();
+    void SaveFromMenu();
+
+    DrawingCanvas* Canvas() const { return canvas_; }
+
 private:
+    void BuildMenu();
+    void TypeCommand(const std::string& words);
+    QString ChooseFile(FileUse use);
+
     command::CommandLine& commandLine_;
     DrawingCanvas* canvas_;
     QPlainTextEdit* history_;
     CommandInput* input_;
+    QLabel* status_;
     bool refreshPending_ = false;
+    std::function<QString(FileUse)> chooseFile_;
 };
 
 } // namespace cad::view

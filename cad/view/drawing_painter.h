@@ -1,6 +1,6 @@
 #pragma once
 // Paints a drawing with QPainter: entities in their colours (by-layer and white in the
-// foreground colour), block inserts expanded, texts with their height and rotation in a
+// foreground colour), block inserts expanded, texts at their height and rotation in a
 // Japanese-capable font.
 #include "cad/drawing/drawing.h"
 
@@ -20,6 +20,7 @@ struct Palette {
 // centred with `marginPixels` free around it.
 QTransform FitWorld(const Rect& world, const QRectF& device, double marginPixels);
 
+// Paints the drawing once; a screen that repaints keeps a DrawingScene instead.
 void PaintDrawing(QPainter& painter, const Drawing& drawing, const QTransform& worldToDevice, const Palette& palette);
 
 // The colour a colour number shows in.

@@ -12,6 +12,12 @@ using namespace cad;
 
 namespace {
 
+void LoadExampleBlock(std::string_view name, Drawing& d) {
+    std::vector<std::string> warnings;
+    dxf::BlockFolder(dxf::ExampleBlockFolder())(name, d, warnings);
+}
+
+
 template <class T>
 std::vector<T> AllOf(const Drawing& d) {
     std::vector<T> out;
@@ -45,14 +51,14 @@ struct StreamCase {
 void NoSetup(Drawing&) {}
 
 void InsertAt(Drawing& d, const char* block, Point at) {
-    dxf::BlockFolder(dxf::ExampleBlockFolder())(block, d);
+    LoadExampleBlock(block, d);
     d.Add(Insert{block, at});
 }
 
 // The example planned section exploded at the origin: formation and subgrade polylines and the
 // two edge lines, the edges 3 m out at 2 %.
 void ExplodedPlannedSection(Drawing& d) {
-    dxf::BlockFolder(dxf::ExampleBlockFolder())("KEI1", d);
+    LoadExampleBlock("KEI1", d);
     for (const Entity& e : d.FindBlock("KEI1")->entities) d.Add(e.shape);
 }
 
@@ -136,7 +142,7 @@ const std::vector<StreamCase> kCases = {
     {"EraseByWindowInSeparateAnswers", PolylineInsideAndFar,
      {"erase\r", "W\r", "-50000,30000\r", "50000,-30000\r", "\r"}, {0, 1, 0, 0, 0, 0}, 0,
      [](const Drawing& d) { EXPECT_EQ(AllOf<Polyline>(d)[0].vertices[0].x, 200000); }},
-    {"InsertAtThePlannedHeight", [](Drawing& d) { dxf::BlockFolder(dxf::ExampleBlockFolder())("KEI1", d); },
+    {"InsertAtThePlannedHeight", [](Drawing& d) { LoadExampleBlock("KEI1", d); },
      {"-insert\r", "KEI1 0,1234 1 1 0\r"}, {0, 0, 0, 0, 0, 1}, 0,
      [](const Drawing& d) {
          const Insert i = AllOf<Insert>(d)[0];
@@ -186,7 +192,7 @@ const std::vector<StreamCase> kCases = {
      [](const Drawing& d) { Near(AllOf<Polyline>(d)[1].vertices[0], 0, 200000); }},
     {"BlockRedefinedWithYes",
      [](Drawing& d) {
-         dxf::BlockFolder(dxf::ExampleBlockFolder())("KEI1", d);
+         LoadExampleBlock("KEI1", d);
          PolylineInsideAndFar(d);
      },
      {"-block\r", "KEI1\r", "Y\r", "0,1234\r", "W -40000,40000 40000,-40000\r", "\r"}, {0, 1, 0, 0, 0, 0}, 0,

@@ -101,3 +101,23 @@ TEST(MoveRotateErase, ActOnTheSelectionOnly) {
     ASSERT_EQ(d.Entities().size(), 1u);
     EXPECT_TRUE(std::holds_alternative<Circle>(d.Entities()[0].shape));
 }
+
+// A polyline arc (bulge 1 from (0,0) to (10,0): the half circle below, counter-clockwise)
+// explodes into that arc; a mirrored insert turns it round, still below in the block's sense.
+TEST(Explode, PolylineArcsBecomeArcsAndMirroringTurnsThemRound) {
+    Drawing d;
+    d.Add(Polyline{{{0, 0}, {10, 0}, {20, 0}}, {1, 0}});
+    d.SetBlock(Block{"P", {0, 0}, {Entity{Polyline{{{0, 0}, {10, 0}}, {1}}}}});
+    d.Add(Insert{"P", {100, 0}, -1, 1, 0});
+    ASSERT_EQ(ExplodeEntities(d, {0, 1}).exploded, 2);
+    ASSERT_EQ(d.Entities().size(), 3u);
+    const auto& arc = std::get<Arc>(d.Entities()[0].shape);
+    EXPECT_NEAR(arc.centre.x, 5, 1e-12);
+    EXPECT_NEAR(arc.radius, 5, 1e-12);
+    EXPECT_NEAR(arc.startAngle, 180, 1e-9);
+    EXPECT_NEAR(arc.endAngle, 0, 1e-9);
+    EXPECT_TRUE(std::holds_alternative<Line>(d.Entities()[1].shape));
+    const auto& mirrored = std::get<Polyline>(d.Entities()[2].shape);
+    EXPECT_EQ(mirrored.Bulge(0), -1);
+    EXPECT_EQ(mirrored.vertices[1].x, 90);
+}

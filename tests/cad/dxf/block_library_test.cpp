@@ -36,7 +36,9 @@ TEST(BlockLibrary, LibraryFileDefinesOnlyBlocksTheDrawingLacks) {
     dxf::WriteDxf(library, path);
     Drawing drawing;
     drawing.SetBlock(Block{"KEEP", {}, {}});
-    EXPECT_EQ(dxf::LoadBlocks(path, drawing), std::vector<std::string>{"NEW"});
+    std::vector<std::string> warnings;
+    EXPECT_EQ(dxf::LoadBlocks(path, drawing, warnings), std::vector<std::string>{"NEW"});
+    EXPECT_TRUE(warnings.empty());
     EXPECT_TRUE(drawing.FindBlock("KEEP")->entities.empty());
     EXPECT_EQ(drawing.FindBlock("NEW")->entities.size(), 1u);
 }
@@ -53,4 +55,45 @@ TEST(BlockLibrary, UnusableFileInTheFolderEndsTheInsertWithTheReason) {
     EXPECT_TRUE(drawing.Entities().empty());
     ASSERT_GE(cl.RejectionCount(), 1u);
     EXPECT_NE(cl.Rejections()[0].reason.find("not an ASCII DXF file"), std::string::npos);
+}
+
+// A block drawing made by another writer: polyline arcs, a layer's colour and a text with a
+// character code page 932 lacks (written as \U+) come through; the kinds this CAD does not
+// draw are named in the history with the file, not dropped unsaid.
+TEST(BlockLibrary, ArcsLayerColoursAndEscapedTextsOfAnotherWritersFileAreKept) {
+    const auto folder = DxfTestFolder() / "foreign_blocks";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "GL1.dxf").string();
+    RunPython(R"(
+import sys, ezdxf
+doc = ezdxf.new('R2000')
+doc.encoding = 'cp932'
+doc.layers.new('GROUND', dxfattribs={'color': 3})
+msp = doc.modelspace()
+msp.add_lwpolyline([(0, 0, 0, 0, 1), (10, 0, 0, 0, 0), (20, 0)], dxfattribs={'layer': 'GROUND'})
+msp.add_text('地盤 지반', dxfattribs={'height': 2.5, 'insert': (0, 5)})
+msp.add_mtext('note')
+hatch = msp.add_hatch()
+hatch.paths.add_polyline_path([(0, 0), (1, 0), (1, 1)])
+doc.saveas(sys.argv[1])
+)", path);
+    ASSERT_NE(ReadTextFile(path).find("\\U+c9c0"), std::string::npos) << "the fixture has no escape to read";
+
+    Drawing drawing;
+    command::CommandLine cl(drawing);
+    cl.SetBlockSource(dxf::BlockFolder(folder));
+    cl.Type("-insert\rGL1 100,0 1 1 0\r");
+    ASSERT_EQ(cl.RejectionCount(), 0u);
+    const Block* block = drawing.FindBlock("GL1");
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(block->entities.size(), 2u);
+    const auto& ground = std::get<Polyline>(block->entities[0].shape);
+    EXPECT_EQ(ground.Bulge(0), 1);
+    EXPECT_EQ(block->entities[0].colour, kGreen);
+    EXPECT_EQ(ShapeExtents(drawing, drawing.Entities()[0].shape).minY, -5);  // the half circle below
+    EXPECT_EQ(std::get<Text>(block->entities[1].shape).text, "地盤 지반");
+    bool told = false;
+    for (const std::string& line : cl.History())
+        told = told || (line.find(path) != std::string::npos && line.find("1 HATCH, 1 MTEXT") != std::string::npos);
+    EXPECT_TRUE(told) << cl.History().back();
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 inline std::filesystem::path DxfTestFolder() {
@@ -24,4 +25,9 @@ inline std::string RunPython(const std::string& script, const std::string& dxf) 
     const std::string scriptPath = dxf + ".py";
     std::ofstream(scriptPath, std::ios::binary) << script;
     return test_support::RunPython(scriptPath + " " + dxf);
+}
+
+inline std::string ReadTextFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }

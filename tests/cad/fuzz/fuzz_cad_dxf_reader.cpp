@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     try {
         cad::Drawing drawing;
-        cad::dxf::LoadDrawingAsBlock(path, "B", drawing);
+        std::vector<std::string> warnings;
+        cad::dxf::LoadDrawingAsBlock(path, "B", drawing, warnings);
     } catch (const rt::Error&) {
     }
     return 0;
