@@ -34,6 +34,8 @@ enum class FormKind {
     Normal,   // a window with controls placed on it; a document window of the frame window
               // when the program has one (MDIChild), placed in the frame's workspace
     Mdi,      // the frame window: menu bar, toolbars and the workspace of the other screens
+    Apart,    // a window of its own beside the frame window: a screen the user works with
+              // beside the CAD while the frame window is minimised
 };
 
 enum WindowStateValue : int { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };

@@ -36,7 +36,7 @@ void TooMany(const std::string& what, int count, int limit) {
 
 } // namespace
 
-作図画面::作図画面() { Wire(); }
+作図画面::作図画面() : forms::Form(forms::FormKind::Apart) { Wire(); }
 
 作図画面::~作図画面() {
     station_list_settings::基準チェックボタン = [] { return 0; };

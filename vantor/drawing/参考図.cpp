@@ -45,7 +45,7 @@ void ReferencePoint(forms::PictureBox& p, double x, double y) {
 
 } // namespace
 
-参考図::参考図() {
+参考図::参考図() : forms::Form(forms::FormKind::Apart) {
     タブ.OnClick = [this] { タブ_Click(); };
     M戻るボタン.OnClick = [this] { M戻るボタン_Click(); };
 }

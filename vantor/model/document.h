@@ -14,5 +14,8 @@ inline std::shared_ptr<xl::Sheets> xlsheets;   // its worksheet collection
 bool HasDocument();
 // Drops both references; the spreadsheet is not told anything.
 void ReleaseDocument();
+// The user changed data that Save writes into the workbook (a typed cell, an inserted row):
+// the held workbook now counts as holding unsaved changes, so End, New and Open ask first.
+void MarkDocumentChanged();
 
 } // namespace 縦断bus

@@ -4,6 +4,7 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/unavailable.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/keisanyokokoubai.h"
@@ -42,7 +43,7 @@ bool CurvePointChainage(const std::string& text, double& metres) {
 
 } // namespace
 
-横断勾配入力画面::横断勾配入力画面() {
+横断勾配入力画面::横断勾配入力画面() : forms::Form(forms::FormKind::Apart) {
     Toolbar1.OnButtonClick = [this](forms::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
     グリッド.OnClick = [this] { グリッド_Click(); };
     editor_.OnStore = [this] { Text1_LostFocus(); };
@@ -142,6 +143,7 @@ void 横断勾配入力画面::Text1_LostFocus() {
     }
     if (rt::Trim(text).empty()) value = kEmpty;
     yokodata(row, column + 1) = static_cast<float>(value);
+    MarkDocumentChanged();
     keisanyokokoubai();
 }
 
@@ -153,6 +155,7 @@ void 横断勾配入力画面::幅員ボタン_Click(int index) {
             グリッド.SetTextMatrix(i, 1, rt::CStr(yokodata(i, 2)));
             グリッド.SetTextMatrix(i, 8, rt::CStr(yokodata(i, 9)));
         }
+        MarkDocumentChanged();
         keisanyokokoubai();
     }
     窓.SetVisible(false);

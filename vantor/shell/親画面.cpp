@@ -90,8 +90,10 @@ void 親画面::Form_Load() {
     SetWindowState(forms::vbMaximized);
 }
 
-// Closing the main window is the same as ファイル/終了.
-void 親画面::Form_Unload(int& /*cancel*/) { f1_Click(5); }
+// Closing the main window is the same as ファイル/終了; the window stays when the user cancels.
+void 親画面::Form_Unload(int& cancel) {
+    if (!縦断bus::shuuryou()) cancel = 1;
+}
 
 // The commands behind the menus and the toolbar.
 void 親画面::f1_Click(int Index) {

@@ -6,6 +6,7 @@
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 
 #include <algorithm>
@@ -129,6 +130,7 @@ void 入出力画面::Text1_LostFocus() {
         refuseAsTooLarge();
         return;
     }
+    MarkDocumentChanged();
     hyoujitate();
     if (keikokuflg == 1 && !dismissingWarning_) ShowWarning();
 }

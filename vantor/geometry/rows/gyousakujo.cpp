@@ -4,6 +4,7 @@
 #include "vantor/geometry/rows/gyouidou.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
@@ -39,6 +40,7 @@ void gyousakujo() {
     grid.SetText(sakujogomoji(gyou, retsu));
     screen.Text1.SetText(grid.Text());
     sakujogyou(gyou);
+    MarkDocumentChanged();
     hyoujitate();
     if (gyou > sokutensuu) {
         grid.SetRow(sokutensuu);

@@ -4,6 +4,7 @@
 #include "vantor/geometry/rows/gyouidou.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 
 #include <algorithm>
@@ -30,6 +31,7 @@ void gyousounyuu() {
         return;
     }
     sounyuugyou(gyou);
+    MarkDocumentChanged();
     screen.グリッド.SetText("");
     screen.Text1.SetText("");
     hyoujitate();

@@ -1,13 +1,15 @@
 #pragma once
 // The commands that make, open, re-read, save and let go of the document workbook.
+#include "vantor/shell/lifecycle/lifecycle_messages.h"
 
 namespace 縦断bus {
 
 // New: a workbook of seven formatted sheets and 100 empty stations. The held workbook is
-// reused; a new one starts with empty tables.
+// reused; a new one starts with empty tables. Unsaved changes are asked about first.
 void shinki();
 // Open: a workbook chosen in the open dialog, read into the tables and computed. Nothing
-// changes when the dialog is cancelled or the file cannot be read completely.
+// changes when the dialog is cancelled or the file cannot be read completely. Unsaved
+// changes of the held document are asked about before another file replaces it.
 void hiraku();
 // Reload: the profile sheet of the held workbook read again and computed.
 void yomikomi();
@@ -19,6 +21,11 @@ void hozon();
 // nothing happens). Then lets go of a workbook that came from Open and ends the program.
 // False when the program keeps running.
 bool shuuryou();
+
+// Before the document is let go of (End, New, Open of another file): when the held workbook
+// has changes not saved, asks whether to save them first, as a spreadsheet asks. True when
+// the caller may go on: nothing to save, the user chose not to save, or Save succeeded.
+bool MayLetGoOfChanges(const lifecycle_messages::LettingGo& what);
 
 // Lets go of a workbook that came from Open, telling the spreadsheet to quit; a workbook made
 // by New is kept. Afterwards no workbook is held, so the next New makes one.

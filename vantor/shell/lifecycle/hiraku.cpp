@@ -118,8 +118,9 @@ void hiraku() {
         sheet_messages::Tell(*refusal);
         return;
     }
-    const bool reopening = IsHeldFile(*path);
+    const bool reopening = HasDocument() && IsHeldFile(*path);
     if (reopening && !LetGoOfHeldFile(*path)) return;
+    if (!reopening && !MayLetGoOfChanges(lifecycle_messages::kOpeningAnother)) return;
 
     const DocumentState before = DocumentState::Capture();
     const MainWindowStates menus = MainWindowStates::Capture();

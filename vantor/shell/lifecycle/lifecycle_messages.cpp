@@ -37,10 +37,10 @@ void TellReloadFailed(const std::string& reason) {
                   forms::vbExclamation);
 }
 
-int AskSaveBeforeEnd(const std::string& name) {
-    return forms::MsgBox("ブック " + name + " には保存していない変更があります。終了する前に保存しますか？\n"
-                         "「はい」保存してから終了します。\n「いいえ」保存せずに終了します（変更は失われます）。\n"
-                         "「キャンセル」終了せずに作業を続けます。",
+int AskSaveBefore(const std::string& name, const LettingGo& what) {
+    return forms::MsgBox("ブック " + name + " には保存していない変更があります。" + what.before +
+                             "前に保存しますか？\n「はい」保存してから" + what.goesOn + "。\n「いいえ」保存せずに" +
+                             what.goesOn + "（変更は失われます）。\n「キャンセル」" + what.stays + "作業を続けます。",
                          forms::vbYesNoCancel | forms::vbExclamation);
 }
 

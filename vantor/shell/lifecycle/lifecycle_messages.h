@@ -23,9 +23,18 @@ int AskReopenDroppingChanges(const std::string& path);
 void TellSaveFailed(const std::string& path, const std::string& reason);
 // Reading the profile sheet again failed for `reason`.
 void TellReloadFailed(const std::string& reason);
-// Before End: the workbook `name` holds unsaved changes. Returns vbYes (save), vbNo (end
-// without saving) or vbCancel (keep working).
-int AskSaveBeforeEnd(const std::string& name);
+// What is about to let go of the document: its texts in the question about unsaved changes.
+struct LettingGo {
+    const char* before;    // "終了する": ...する前に保存しますか
+    const char* goesOn;    // "終了します": 保存してから / 保存せずに ...
+    const char* stays;     // "終了せずに": ... 作業を続けます
+};
+inline constexpr LettingGo kEnding{"終了する", "終了します", "終了せずに"};
+inline constexpr LettingGo kMakingNew{"新規作成する", "新規作成します", "新規作成せずに"};
+inline constexpr LettingGo kOpeningAnother{"別のファイルを開く", "開きます", "開かずに"};
+// The workbook `name` holds unsaved changes. Returns vbYes (save), vbNo (go on without
+// saving) or vbCancel (keep working).
+int AskSaveBefore(const std::string& name, const LettingGo& what);
 // The spreadsheet could not make the new document's workbook.
 void TellNewFailed(const std::string& reason);
 

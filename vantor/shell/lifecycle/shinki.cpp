@@ -42,6 +42,7 @@ void CreateDocumentWorkbook() {
 } // namespace
 
 void shinki() {
+    if (!MayLetGoOfChanges(lifecycle_messages::kMakingNew)) return;
     待表示& wait = forms::Get<待表示>();
     wait.ShowState("しばらくお待ちください・・", true);
     const bool freshWorkbook = !HasDocument();

@@ -22,11 +22,11 @@ bool HoldsUnsavedChanges() {
     }
 }
 
-// Asks about unsaved changes as a spreadsheet does before quitting. True when the program
-// may end: nothing to save, the user chose not to save, or Save succeeded.
-bool MayEnd() {
+} // namespace
+
+bool MayLetGoOfChanges(const lifecycle_messages::LettingGo& what) {
     if (!HoldsUnsavedChanges()) return true;
-    switch (lifecycle_messages::AskSaveBeforeEnd(xlbook->FullName())) {
+    switch (lifecycle_messages::AskSaveBefore(xlbook->FullName(), what)) {
     case forms::vbYes:
         hozon();
         return !HoldsUnsavedChanges();
@@ -34,8 +34,6 @@ bool MayEnd() {
     default: return false;
     }
 }
-
-} // namespace
 
 void ReleaseOpenedWorkbook() {
     if (xlshuuryouflg != -1 || !HasDocument()) return;
@@ -50,7 +48,7 @@ void ReleaseOpenedWorkbook() {
 }
 
 bool shuuryou() {
-    if (!MayEnd()) return false;
+    if (!MayLetGoOfChanges(lifecycle_messages::kEnding)) return false;
     ReleaseOpenedWorkbook();
     forms::End();
     return true;

@@ -90,6 +90,18 @@ protected:
         縦断bus::hiraku();
     }
 
+    // Clicks the grid cell, types `text` into the editor and leaves it for the grid.
+    static void Type(int row, int col, const std::string& text) {
+        入出力画面& screen = forms::Get<入出力画面>();
+        screen.グリッド.SetRow(row);
+        screen.グリッド.SetCol(col);
+        screen.グリッド_Click();
+        ASSERT_EQ(縦断bus::henshuuretsu, col);
+        screen.Text1.SetFocus();
+        screen.Text1.SetText(text);
+        screen.グリッド.SetFocus();
+    }
+
     static 親画面& Main() { return forms::Get<親画面>(); }
     static bool ButtonEnabled(const char* key) { return Main().Toolbar1.Buttons(key).Enabled(); }
     static std::string Cell(int row, int col) { return forms::Get<入出力画面>().グリッド.TextMatrix(row, col); }

@@ -1,6 +1,8 @@
 #include "lifecycle_fixture.h"
+#include "vantor/geometry/rows/gyousounyuu.h"
 #include "vantor/shell/sheets/profile_sheet.h"
 
+#include <functional>
 #include <vector>
 
 namespace lifecycle_test {
@@ -143,6 +145,52 @@ TEST_F(LifecycleTest, EndWithUnsavedChangesAsksAndDoesWhatTheAnswerSays) {
             EXPECT_TRUE(HasDocument());
         }
     }
+}
+
+// A value typed into the grid is in the tables only until Save writes it: End, New and Open
+// of another file ask first, and cancel keeps it; a row inserted counts as a change too.
+TEST_F(LifecycleTest, TypedDataIsAskedAboutBeforeEndNewOrOpenLetsGoOfIt) {
+    const std::string other = SavedDocument("other.xls", kCrest);
+    const std::string mine = SavedDocument("mine.xls", kCrest);
+    struct Case {
+        const char* command;
+        std::function<void()> run;
+        const char* asked;   // part of the question
+    } cases[] = {
+        {"End", [] { shuuryou(); }, "終了する前に保存しますか"},
+        {"New", [] { shinki(); }, "新規作成する前に保存しますか"},
+        {"Open", [&] { Open(other); }, "別のファイルを開く前に保存しますか"},
+    };
+    for (const Case& c : cases) {
+        for (bool insertRow : {false, true}) {
+            Restart();
+            Open(mine);
+            if (insertRow) {
+                forms::Get<入出力画面>().グリッド.SetRow(2);
+                gyousounyuu();
+            } else {
+                Type(2, 1, "123.5");
+            }
+            const float typed = insertRow ? kEmpty : 123.5f;
+            const std::size_t before = forms::script::Messages().size();
+            forms::script::QueueMsgBoxAnswer(forms::vbCancel);
+            c.run();
+            ASSERT_EQ(forms::script::Messages().size(), before + 1) << c.command;
+            EXPECT_NE(LastMessage().find(c.asked), std::string::npos) << LastMessage();
+            EXPECT_EQ(forms::script::EndCount(), 0) << c.command;
+            EXPECT_EQ(tatedata(2, 2), typed) << c.command;
+            EXPECT_TRUE(std::filesystem::equivalent(xlbook->FullName(), mine)) << c.command;
+        }
+    }
+    // Saved, nothing is asked any more.
+    Restart();
+    Open(mine);
+    Type(2, 1, "123.5");
+    forms::script::QueueFileName(mine);
+    hozon();
+    const std::size_t before = forms::script::Messages().size();
+    Open(other);
+    EXPECT_EQ(forms::script::Messages().size(), before) << LastMessage();
 }
 
 } // namespace

@@ -11,18 +11,6 @@ namespace {
 
 using namespace 縦断bus;
 
-// Clicks the cell, types `text` into the editor and leaves it for the grid.
-void Type(int row, int col, const std::string& text) {
-    入出力画面& screen = forms::Get<入出力画面>();
-    screen.グリッド.SetRow(row);
-    screen.グリッド.SetCol(col);
-    screen.グリッド_Click();
-    ASSERT_EQ(henshuuretsu, col);
-    screen.Text1.SetFocus();
-    screen.Text1.SetText(text);
-    screen.グリッド.SetFocus();
-}
-
 std::vector<std::string> GridRows(int rows) {
     std::vector<std::string> texts;
     for (int r = 1; r <= rows; ++r) {
