@@ -4,6 +4,28 @@
 
 namespace com {
 
+MemberDescription Method(std::string name, DISPID id, std::vector<ParamDescription> params, VARTYPE result, std::string resultEnum) {
+    MemberDescription m;
+    m.name = std::move(name);
+    m.id = id;
+    m.params = std::move(params);
+    m.result = result;
+    m.resultEnum = std::move(resultEnum);
+    return m;
+}
+
+MemberDescription PropertyGet(std::string name, DISPID id, VARTYPE type, std::string enumName) {
+    MemberDescription m = Method(std::move(name), id, {}, type, std::move(enumName));
+    m.kind = MemberKind::PropertyGet;
+    return m;
+}
+
+MemberDescription PropertyPut(std::string name, DISPID id, VARTYPE type, std::string enumName) {
+    MemberDescription m = Method(std::move(name), id, {{"Value", type, ParamDirection::In, std::move(enumName)}});
+    m.kind = MemberKind::PropertyPut;
+    return m;
+}
+
 const MemberDescription* InterfaceDescription::Find(DISPID id, MemberKind kind) const {
     for (const auto& m : members)
         if (m.id == id && m.kind == kind) return &m;

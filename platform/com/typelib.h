@@ -6,6 +6,7 @@
 #include "platform/com/dispatch.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace com {
@@ -13,6 +14,9 @@ namespace com {
 enum class ParamDirection { In, Out, InOut };
 
 struct ParamDescription {
+    ParamDescription(std::string name, VARTYPE type, ParamDirection direction = ParamDirection::In, std::string enumName = {})
+        : name(std::move(name)), type(type), direction(direction), enumName(std::move(enumName)) {}
+
     std::string name;
     VARTYPE type = VT_EMPTY;                    // without VT_BYREF; Out and InOut travel by reference
     ParamDirection direction = ParamDirection::In;
@@ -30,6 +34,12 @@ struct MemberDescription {
     std::string resultEnum;
     bool hidden = false;                        // not shown by object browsers
 };
+
+// Short forms for description tables.
+MemberDescription Method(std::string name, DISPID id, std::vector<ParamDescription> params = {}, VARTYPE result = VT_EMPTY,
+                         std::string resultEnum = {});
+MemberDescription PropertyGet(std::string name, DISPID id, VARTYPE type, std::string enumName = {});
+MemberDescription PropertyPut(std::string name, DISPID id, VARTYPE type, std::string enumName = {});
 
 enum class InterfaceKind { Dual, DispatchOnly };
 
