@@ -1,0 +1,15 @@
+#pragma once
+// The component layer: everything a server or a client of components may call.
+#include "platform/com/bstr.h"
+#include "platform/com/class_factory.h"
+#include "platform/com/connection_point.h"
+#include "platform/com/dispatch.h"
+#include "platform/com/dispatch_table.h"
+#include "platform/com/error_info.h"
+#include "platform/com/guid.h"
+#include "platform/com/hresult.h"
+#include "platform/com/inproc_server.h"
+#include "platform/com/registration.h"
+#include "platform/com/typelib.h"
+#include "platform/com/unknown.h"
+#include "platform/com/variant.h"
