@@ -10,7 +10,7 @@
 
 void 作図選択画面::Form_Load() {
     SetCaption("作図選択画面");
-    Move(3000, 2400, 4200, 3300);
+    Move(3000, 2400, 4200, 3000);
     Frame1.Move(240, 120, 3600, 1800);
     const char* parts[] = {"センター", "幅　　　員", "測点文字"};
     for (int box = 0; box <= 2; ++box) {
