@@ -4,6 +4,7 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/drawing/plan/station_plot.h"
 #include "vantor/drawing/unavailable.h"
 #include "vantor/drawing/参考図.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
@@ -64,7 +65,7 @@ void 作図画面::Wire() {
     作図開始ボタン.OnClick = [] { TellUnavailable("縦断図の作図"); };
     設定ボタン.OnClick = [] { TellUnavailable("作図レイアウト画面"); };
     断面作図ボタン.OnClick = [] { TellUnavailable("横断図作図データー設定画面"); };
-    測点プロット.OnClick = [] { TellUnavailable("測点プロット"); };
+    測点プロット.OnClick = [this] { 測点プロット_Click(); };
     D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
     路肩法尻.OnClick = [] { TellUnavailable("路肩法尻作図"); };
     変換ボタン.OnClick = [] { TellUnavailable("座標変換"); };
@@ -377,6 +378,12 @@ void 作図画面::戻るボタン_Click() {
 void 作図画面::測点プロットボタン_Click() { 窓.SetVisible(true); }
 
 void 作図画面::キャンセル_Click() { 窓.SetVisible(false); }
+
+void 作図画面::測点プロット_Click() {
+    if (!ReadyToPlotStation()) return;
+    const double station = Number(測点);
+    cad_channel::RunDrawing([station] { PlotStation(station); });
+}
 
 // The plan positions of the station list in columns B-D from row 5. The rows below the list
 // up to row 52 are cleared; the rows under them belong to the coordinate conversion.

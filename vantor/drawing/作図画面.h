@@ -105,6 +105,8 @@ public:
     void 戻るボタン_Click();
     void 測点プロットボタン_Click();
     void キャンセル_Click();
+    // Draws the station typed in 測点 with the sizes of the last plan drawing.
+    void 測点プロット_Click();
     void 座標転送_Click();
     void 参照ボタン_Click();
     void 取り消し_Click();

@@ -2,7 +2,7 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/unavailable.h"
+#include "vantor/drawing/plan/作図選択画面.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
@@ -111,7 +111,7 @@ void 横断勾配入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button
     } else if (key == "設定") {
         窓.SetVisible(true);
     } else if (key == "作図") {
-        TellUnavailable("平面図の作図選択");
+        forms::Get<作図選択画面>().Show();
     } else if (key == "戻る") {
         Unload();
         forms::Get<作図画面>().Show();

@@ -1,0 +1,15 @@
+#include "vantor/drawing/plan/plan_geometry.h"
+
+#include "vantor/drawing/cad_channel.h"
+
+namespace 縦断bus {
+
+bool TurnsLeftAt(int i) {
+    const double turn = (double(ipx(i)) - ipx(i - 1)) * (double(ipy(i + 1)) - ipy(i)) -
+                        (double(ipy(i)) - ipy(i - 1)) * (double(ipx(i + 1)) - ipx(i));
+    return static_cast<float>(turn) > 0;
+}
+
+std::string LinePoint(float x, float y) { return cad_channel::Point(x, y) + " "; }
+
+} // namespace 縦断bus

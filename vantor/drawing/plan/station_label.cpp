@@ -1,0 +1,42 @@
+#include "vantor/drawing/plan/station_label.h"
+
+#include "platform/runtime/number_text.h"
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/plan/station_direction.h"
+
+#include <cmath>
+
+namespace 縦断bus {
+
+namespace channel = cad_channel;
+
+void PlaceStationEdges(int k) {
+    SetStationDirection(k);
+    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, 2)) * 1000, wkhidarikaku, fukuinhidarix(k), fukuinhidariy(k));
+    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, 9)) * 1000, wkmigikaku, fukuinmigix(k), fukuinmigiy(k));
+}
+
+void SendStationLabel(float x, float y, float chainage) {
+    PointToward(x, y, mojiichi, wkhidarikaku, mojix, mojiy);
+    channel::Send(channel::Point(mojix, mojiy));
+    channel::Send(rt::CStr(mojidaka));
+    channel::Send(rt::CStr(wkhidarikaku));
+    channel::Send(channel::TextAnswer(StationLabelText(chainage)));
+    channel::CloseTextEntry();
+}
+
+std::string StationLabelText(float chainage) {
+    const double metres = chainage / 1000.0;
+    const double whole = std::floor(metres);
+    const float pastWhole = static_cast<float>(std::fabs(metres - whole));
+    if (pastWhole < 0.009f) return "+ " + rt::CStr(whole) + ".00";
+    return "+ " + rt::CStr(std::floor(double(chainage) + 0.5) / 1000);
+}
+
+void sakuzusokuten() {
+    const int k = sokutenbangou;
+    PlaceStationEdges(k);
+    SendStationLabel(sokutenx(k), sokuteny(k), sokutenkyori(k));
+}
+
+} // namespace 縦断bus

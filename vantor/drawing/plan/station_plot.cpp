@@ -1,0 +1,74 @@
+#include "vantor/drawing/plan/station_plot.h"
+
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/number_text.h"
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/plan/plan_values.h"
+#include "vantor/drawing/plan/station_direction.h"
+#include "vantor/drawing/plan/station_label.h"
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
+
+namespace 縦断bus {
+
+namespace {
+
+namespace channel = cad_channel;
+
+// The last entry of the station tables: beyond every station and its end-of-road entry while
+// the stations fit the tables, and put back after use in any case.
+constexpr int kScratch = sokutenx.UBound();
+
+struct Placed {
+    float x, y, dx, dy;
+};
+
+// Plan point and direction of a chainage [mm], computed in the scratch entry.
+Placed Place(float chainage) {
+    const int counter = sokutenbangou;
+    const float saved[] = {sokutenkyori(kScratch), sokutenx(kScratch), sokuteny(kScratch), hojox(kScratch, 1),
+                           hojox(kScratch, 2),     hojoy(kScratch, 1), hojoy(kScratch, 2)};
+    const auto savedSides = sayuu;
+    const std::string savedSide = sayuumoji;
+
+    sokutenbangou = kScratch;
+    sokutenkyori(kScratch) = chainage;
+    keisansokutenzahyou();
+    const Placed placed{sokutenx(kScratch), sokuteny(kScratch),
+                        static_cast<float>(double(hojox(kScratch, 2)) - hojox(kScratch, 1)),
+                        static_cast<float>(double(hojoy(kScratch, 2)) - hojoy(kScratch, 1))};
+
+    sokutenbangou = counter;
+    sokutenkyori(kScratch) = saved[0];
+    sokutenx(kScratch) = saved[1];
+    sokuteny(kScratch) = saved[2];
+    hojox(kScratch, 1) = saved[3];
+    hojox(kScratch, 2) = saved[4];
+    hojoy(kScratch, 1) = saved[5];
+    hojoy(kScratch, 2) = saved[6];
+    sayuu = savedSides;
+    sayuumoji = savedSide;
+    return placed;
+}
+
+} // namespace
+
+bool ReadyToPlotStation() {
+    if (HasPlanSizes()) return true;
+    forms::MsgBox("測点表示円と文字の大きさがまだ決まっていません。先に平面図を作図してください。",
+                  forms::vbExclamation);
+    return false;
+}
+
+void PlotStation(double metres) {
+    const float chainage = static_cast<float>(metres * 1000);
+    const Placed station = Place(chainage);
+    channel::Send("CIRCLE");
+    channel::Send(channel::Point(station.x, station.y) + " " + rt::CStr(enkei));
+    channel::Send("DTEXT ");
+    channel::CloseTextEntry();
+    SetDirection(station.dx, station.dy);
+    SendStationLabel(station.x, station.y, chainage);
+    channel::CloseTextEntry();
+}
+
+} // namespace 縦断bus
