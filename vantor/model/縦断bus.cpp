@@ -76,6 +76,11 @@ void ResetState() {
     saishoudaka = saidaidaka = dlchi = 0;
     hosousuu = 0;
     obimoji.Fill({});
+    mojidaka = 0;
+    enkei = mojiichi = 0;
+    for (auto* t : {&fukuinhidarix, &fukuinhidariy, &fukuinmigix, &fukuinmigiy}) t->Fill(0);
+    mojix = mojiy = 0;
+    wkmigikaku = 0;
     for (auto* t : {&hidarikijunsokuten, &hidarikijunkoubai, &migikijunsokuten, &migikijunkoubai,
                     &hidariyokokoubai, &migiyokokoubai})
         t->Fill(0);

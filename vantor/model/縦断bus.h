@@ -4,6 +4,7 @@
 // an empty cell with 99999; lengths of the profile are metres, of the plan millimetres.
 #include "platform/runtime/table.h"
 
+#include <cstdint>
 #include <string>
 
 namespace 縦断bus {
@@ -122,6 +123,19 @@ inline float taitorusaizu = 0, mojisaizu = 0, suujisaizu = 0;   // title, text, 
 inline float saishoudaka = 0, saidaidaka = 0, dlchi = 0;        // lowest, highest planned height, datum
 inline int hosousuu = 0;                  // checked pavement layers
 inline Table<std::string, 11, 3> obimoji; // band k = 1..11, one character in each row 1..3
+
+// ---- Plan drawing: the sizes the last plan drawing took (the single-station plot draws with
+// them too), the road edge points and the label point of the stations ----
+inline std::int16_t mojidaka = 0;  // text height = 縮尺 × 文字サイズ, rounded half to even
+inline float enkei = 0;            // circle radius = 縮尺 × 径
+inline float mojiichi = 0;         // label offset = 縮尺 × 文字位置
+inline Table<float, 500> fukuinhidarix, fukuinhidariy;  // left road edge point of each station
+inline Table<float, 500> fukuinmigix, fukuinmigiy;      // right road edge point of each station
+inline float mojix = 0, mojiy = 0;                      // insertion point of the last label
+// Right normal of the last station direction [degrees]; the left one is wkhidarikaku.
+inline float wkmigikaku = 0;
+// True once a plan drawing has taken its sizes in this run.
+inline bool HasPlanSizes() { return mojidaka != 0; }
 
 // ---- Cross-slope change points and interpolated slopes of the last keisanyokokoubai ----
 // Station [m] and reference slope [%] of change point m = 1..count, per side, in row order.

@@ -5,7 +5,7 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
-#include "vantor/drawing/plan/plan_values.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/sakuzusen.h"
 #include "vantor/drawing/plan/station_direction.h"
 #include "vantor/drawing/plan/station_label.h"

@@ -2,7 +2,7 @@
 
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
-#include "vantor/drawing/plan/plan_values.h"
+#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

@@ -7,7 +7,7 @@
 // magnitude of the angle of a slope; the left and right normals wkhidarikaku and wkmigikaku
 // (degrees from +X toward +Y) follow from both. A direction that cannot be decided (the
 // auxiliary points coincide) keeps what the last station left in these values.
-#include "vantor/drawing/plan/plan_values.h"
+#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

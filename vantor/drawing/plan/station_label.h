@@ -2,7 +2,7 @@
 // One station of the plan: its direction, its road edge points and its chainage label, the
 // label written as the answers of a text command that is already running (a label loop sends
 // "DTEXT " and the closing of a text entry before the first label).
-#include "vantor/drawing/plan/plan_values.h"
+#include "vantor/model/縦断bus.h"
 
 #include <string>
 

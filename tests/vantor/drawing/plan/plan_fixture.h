@@ -6,7 +6,7 @@
 #include "../drawing_fixture.h"
 #include "platform/dde/dde_server.h"
 #include "platform/runtime/cp932.h"
-#include "vantor/drawing/plan/plan_values.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
@@ -28,11 +28,9 @@ class PlanTest : public drawing_test::DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        縦断bus::ResetPlanValues();
         SetOneCurvePlan();
     }
     void TearDown() override {
-        縦断bus::ResetPlanValues();
         DrawingTest::TearDown();
     }
 

@@ -58,7 +58,6 @@ TEST_F(StationDirection, CoincidingAuxiliaryPointsKeepWhatTheStationBeforeLeft) 
     EXPECT_EQ(wkmigikaku, right);
     // Before any state at all the normals stay as they are.
     ResetState();
-    ResetPlanValues();
     SetDirection(0, 0);
     EXPECT_EQ(wkshougen, 0);
     EXPECT_EQ(wkhidarikaku, 0.0f);
