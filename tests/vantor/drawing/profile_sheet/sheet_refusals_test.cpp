@@ -1,0 +1,1 @@
+#include "profile_sheet_fixture.h"
