@@ -12,7 +12,7 @@ class LayoutScreen : public profile_sheet_test::ProfileSheetTest {
 protected:
     // The drawing screen's defaults, then the layout screen opened by its 枠設定.
     作図レイアウト画面& Open() {
-        Screen().設定ボタン_Click();
+        Screen().設定ボタン.OnClick();
         return forms::Get<作図レイアウト画面>();
     }
     static bool Loaded() { return forms::IsLoaded<作図レイアウト画面>(); }

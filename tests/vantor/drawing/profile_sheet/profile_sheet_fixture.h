@@ -46,11 +46,11 @@ protected:
         return screen;
     }
 
-    // Presses 作図開始 and returns the executes as UTF-8 texts (each still with its CRs).
+    // Presses 作図開始 (its click, as wired) and returns the executes as UTF-8 texts (each still with its CRs).
     std::vector<std::string> Press(作図画面& screen) {
         executes.clear();
         forms::script::Reset();
-        screen.作図開始ボタン_Click();
+        screen.作図開始ボタン.OnClick();
         std::vector<std::string> texts;
         for (const std::string& e : executes) texts.push_back(rt::Cp932ToUtf8(e));
         return texts;
