@@ -21,13 +21,14 @@ struct Steps {
 };
 
 Steps ScaleSteps() {
-    const double top = std::floor(saidaidaka / 10 + 0.5) * 10 + 5;
-    return {static_cast<int>(std::nearbyint(dlchi)) % 5 + 1, static_cast<int>(std::nearbyint(top - dlchi))};
+    return {static_cast<int>(std::nearbyint(dlchi)) % 5 + 1, static_cast<int>(std::nearbyint(ScaleMetres()))};
 }
 
 float TickY(int step) { return static_cast<float>(step * 1000) / tateshaku; }
 
 } // namespace
+
+double ScaleMetres() { return std::floor(saidaidaka / 10 + 0.5) * 10 + 5 - dlchi; }
 
 void sakuzuwaku() {
     const Steps steps = ScaleSteps();

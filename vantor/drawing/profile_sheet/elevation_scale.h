@@ -4,6 +4,9 @@
 // multiples of 5 m.
 namespace 縦断bus::profile_sheet {
 
+// Metres from the datum to the scale's top: 5 m above the highest planned height rounded
+// to 10 m.
+double ScaleMetres();
 // The ticks and the scale's two vertical lines.
 void sakuzuwaku();
 // The labels of the long ticks, as entries of the open text command.

@@ -4,6 +4,7 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/profile_sheet/elevation_scale.h"
 #include "vantor/drawing/profile_sheet/keisanzahyoutate.h"
 #include "vantor/drawing/profile_sheet/profile_lines.h"
 #include "vantor/drawing/profile_sheet/sakuzutatemoji.h"
@@ -15,9 +16,13 @@
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/sections/keisanyokokoubai.h"
 
+#include <cmath>
+
 namespace 縦断bus::profile_sheet {
 
 namespace {
+
+constexpr double kMaxScaleMetres = 1000;  // elevation scale above the datum: a tick per metre
 
 int LastStationRow() {
     for (int r = sokutensuu; r >= 1; --r)
@@ -106,6 +111,9 @@ bool DrawProfileSheet(const SheetRequest& request) {
     TakePavement(request);
     if (!ComputeProfile()) return false;
     TakeDatum();
+    if (!(std::fabs(ScaleMetres()) <= kMaxScaleMetres))
+        return Refuse("基準高ＤＬ＝" + rt::CStr(dlchi) + "ｍは計画高から" + rt::CStr(kMaxScaleMetres) +
+                      "ｍ以上離れているため、標高目盛を作図できません。ＤＬを見直してください。");
     keisanzahyoutate();
     if (!PrepareOtherDrawings()) return false;
     return cad_channel::RunDrawing([] {

@@ -21,8 +21,8 @@ struct SheetRequest {
 // cross slopes, then sends the whole sheet through the CAD channel. The scales must be
 // positive; at most 100 station rows and 50 vertical curves; rows 1 to the last station must
 // each have a station. The datum of the elevation scale and of "D.L =" is the DL box and the
-// scale's top follows the highest planned height, both as they are now. True when the sheet
-// was sent.
+// scale's top follows the highest planned height, both as they are now; a datum more than
+// 1000 m from that top is refused. True when the sheet was sent.
 bool DrawProfileSheet(const SheetRequest& request);
 
 // Why the request cannot be drawn before anything is computed, or the empty text.

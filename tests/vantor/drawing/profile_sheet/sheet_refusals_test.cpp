@@ -98,6 +98,14 @@ TEST_F(SheetRefusals, DatumAndScaleTopFollowTheCurrentBoxAndProfile) {
     ExpectCadIdleAndClean();
 }
 
+// A datum so far from the profile that the scale (a tick per metre) would run for kilometres.
+TEST_F(SheetRefusals, ADatumFarFromTheProfile) {
+    for (const char* datum : {"-5000", "1e12"}) {
+        forms::script::Reset();
+        ExpectRefused(Press(Screen("200", "100", datum)), "基準高ＤＬ＝");
+    }
+}
+
 // Without a CAD to talk to, the command says so and sends nothing.
 TEST(SheetWithoutCad, NoLinkIsToldAndNothingIsSent) {
     forms::UnloadAll();
