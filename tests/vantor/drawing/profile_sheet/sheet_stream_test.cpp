@@ -129,6 +129,8 @@ protected:
 TEST_F(SheetStream, SmallProfileSendBySendAndTheDrawingItMakes) {
     const auto sent = Press(Screen());
     ExpectSameStream(sent, HandWorkedSheet().lines);
+    ASSERT_GT(sent.size(), 25u);
+    EXPECT_EQ(sent[25], "PLINE -50,-65.5 -25,-65.5 \r");   // the band table's first rule
     EXPECT_TRUE(Messages().empty());
 
     ExpectCadIdleAndClean();
