@@ -7,6 +7,8 @@
 #include "vantor/drawing/plan/station_plot.h"
 #include "vantor/drawing/unavailable.h"
 #include "vantor/drawing/参考図.h"
+#include "vantor/drawing/作図レイアウト画面.h"
+#include "vantor/drawing/profile_sheet/profile_sheet_command.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/model/document.h"
@@ -62,8 +64,8 @@ void 作図画面::Wire() {
     参照ボタン.OnClick = [this] { 参照ボタン_Click(); };
     Command2.OnClick = [this] { 参照ボタン_Click(); };
     取り消し.OnClick = [this] { 取り消し_Click(); };
-    作図開始ボタン.OnClick = [] { TellUnavailable("縦断図の作図"); };
-    設定ボタン.OnClick = [] { TellUnavailable("作図レイアウト画面"); };
+    作図開始ボタン.OnClick = [this] { 作図開始ボタン_Click(); };
+    設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
     断面作図ボタン.OnClick = [] { TellUnavailable("横断図作図データー設定画面"); };
     測点プロット.OnClick = [this] { 測点プロット_Click(); };
     D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
@@ -409,6 +411,14 @@ void 作図画面::座標転送_Click() {
 }
 
 void 作図画面::参照ボタン_Click() { forms::Get<参考図>().Show(); }
+
+void 作図画面::作図開始ボタン_Click() {
+    profile_sheet::SheetRequest request{SH.Text(), SV.Text(), DL.Text(), {}};
+    for (int k = 0; k <= 3; ++k) request.pavement[k] = {舗装(k).Value() == forms::vbChecked, 舗装厚(k).Text()};
+    profile_sheet::DrawProfileSheet(request);
+}
+
+void 作図画面::設定ボタン_Click() { forms::Get<作図レイアウト画面>().Show(); }
 
 void 作図画面::取り消し_Click() {
     if (mainWindow_) mainWindow_->SetWindowState(forms::vbMaximized);

@@ -109,6 +109,8 @@ public:
     void 測点プロット_Click();
     void 座標転送_Click();
     void 参照ボタン_Click();
+    void 作図開始ボタン_Click();
+    void 設定ボタン_Click();
     void 取り消し_Click();
 
 private:

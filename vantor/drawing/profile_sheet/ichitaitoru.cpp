@@ -1,0 +1,24 @@
+#include "vantor/drawing/profile_sheet/ichitaitoru.h"
+
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/profile_sheet/sheet_send.h"
+#include "vantor/drawing/profile_sheet/sheet_state.h"
+
+namespace 縦断bus::profile_sheet {
+
+double TitleCentre() { return (zahyoutate(1, 1) + zahyoutate(sakuzusokutensuu, 1)) * 0.5; }
+
+double TitleHalfWidth() { return taitorusaizu * 0.5 * CharCount(taitoru); }
+
+// A station without a ground height has none to raise the title.
+void ichitaitoru() {
+    taitoru = "縦　　断　　図";
+    taitorutakasa = 0;
+    for (int i = 1; i <= sakuzusokutensuu; ++i) {
+        if (tatedata(i, 5) != kEmpty && zahyoutate(i, 5) > taitorutakasa) taitorutakasa = zahyoutate(i, 5);
+        if (tatedata(i, 2) != kEmpty && zahyoutate(i, 2) > taitorutakasa) taitorutakasa = zahyoutate(i, 2);
+    }
+    taitoruichi = cad_channel::Point(TitleCentre() - TitleHalfWidth() - 45, taitorutakasa + 80);
+}
+
+} // namespace 縦断bus::profile_sheet

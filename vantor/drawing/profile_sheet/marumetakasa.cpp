@@ -1,0 +1,17 @@
+#include "vantor/drawing/profile_sheet/marumetakasa.h"
+
+#include "vantor/drawing/profile_sheet/sheet_state.h"
+
+#include <cmath>
+
+namespace 縦断bus::profile_sheet {
+
+void marumetakasa() {
+    const int factor = ketasuu == 2 ? 100 : 1000;
+    for (int i = 1; i <= sakuzusokutensuu; ++i) {
+        const float distance = (tatedata(i, 1) - tatedata(i - 1, 1)) * factor;
+        tatedata(i, 8) = static_cast<float>(std::floor(distance + 0.5) / factor);
+    }
+}
+
+} // namespace 縦断bus::profile_sheet
