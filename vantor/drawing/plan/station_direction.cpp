@@ -1,5 +1,7 @@
 #include "vantor/drawing/plan/station_direction.h"
 
+#include "vantor/geometry/alignment/plan_point.h"
+
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -40,14 +42,7 @@ bool HasEndOfRoadEntry() {
 }
 
 void SetDirection(float dx, float dy, double slope) {
-    if (dx > 0 && dy > 0) wkshougen = 1;
-    else if (dx > 0 && dy < 0) wkshougen = 2;
-    else if (dx < 0 && dy < 0) wkshougen = 3;
-    else if (dx < 0 && dy > 0) wkshougen = 4;
-    else if (dx == 0 && dy > 0) wkshougen = 5;
-    else if (dx == 0 && dy < 0) wkshougen = 6;
-    else if (dx > 0 && dy == 0) wkshougen = 7;
-    else if (dx < 0 && dy == 0) wkshougen = 8;
+    SetDirectionState(dx, dy);
     if (dx != 0) wkhoukoukaku = static_cast<float>(std::fabs(std::atan(slope)) * 180 / 3.141592);
 
     const float t = wkhoukoukaku;

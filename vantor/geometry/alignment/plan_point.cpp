@@ -6,6 +6,17 @@
 
 namespace 縦断bus {
 
+void SetDirectionState(float dx, float dy) {
+    if (dx > 0 && dy > 0) wkshougen = 1;
+    else if (dx > 0 && dy < 0) wkshougen = 2;
+    else if (dx < 0 && dy < 0) wkshougen = 3;
+    else if (dx < 0 && dy > 0) wkshougen = 4;
+    else if (dx == 0 && dy > 0) wkshougen = 5;
+    else if (dx == 0 && dy < 0) wkshougen = 6;
+    else if (dx > 0 && dy == 0) wkshougen = 7;
+    else if (dx < 0 && dy == 0) wkshougen = 8;
+}
+
 namespace {
 
 // Point at distance l along leg p (from point p-1 towards point p), counted from the EC
@@ -23,17 +34,6 @@ void PlaceOnLeg(PlanPoint& point, int p, double s, double from) {
     wkhojoyousokyori(2) = static_cast<float>((s + h) - from);
     OnLeg(p, wkyousokyori, point.x, point.y);
     for (int m = 1; m <= 2; ++m) OnLeg(p, wkhojoyousokyori(m), point.auxX[m], point.auxY[m]);
-}
-
-void SetDirectionState(float dx, float dy) {
-    if (dx > 0 && dy > 0) wkshougen = 1;
-    else if (dx > 0 && dy < 0) wkshougen = 2;
-    else if (dx < 0 && dy < 0) wkshougen = 3;
-    else if (dx < 0 && dy > 0) wkshougen = 4;
-    else if (dx == 0 && dy > 0) wkshougen = 5;
-    else if (dx == 0 && dy < 0) wkshougen = 6;
-    else if (dx > 0 && dy == 0) wkshougen = 7;
-    else if (dx < 0 && dy == 0) wkshougen = 8;
 }
 
 // Chord direction and the signs of its X and Y terms for deflection t, by direction state

@@ -28,4 +28,8 @@ struct PlanPointOptions {
 // or after the last EC.
 bool PlacePlanPoint(double chainage, PlanPoint& point, const PlanPointOptions& options = {});
 
+// Direction state wkshougen of a run (dx, dy): 1-4 the quadrants counter-clockwise from +X +Y,
+// 5/6 straight up/down, 7/8 straight right/left; (0, 0) leaves it as it was.
+void SetDirectionState(float dx, float dy);
+
 } // namespace 縦断bus

@@ -8,14 +8,14 @@ read the stored value.
 """
 import json
 import math
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', '..', 'support'))
+from differential import f32, first_difference  # noqa: E402
 
 EMPTY = 99999.0
 
-
-def f32(v):
-    return struct.unpack('f', struct.pack('f', v))[0]
 
 
 def tangent_point(s, xb, yb):
@@ -109,16 +109,6 @@ def compute(case):
     return {'outcome': 'computed', 'planned': out, 'curves': [list(c['abc']) for c in curves],
             'samples': [xs, ys]}
 
-
-def first_difference(ours, program, where=''):
-    """Where two nested lists first differ, with both values, or None."""
-    if isinstance(ours, list) and isinstance(program, list) and len(ours) == len(program):
-        for index, (a, b) in enumerate(zip(ours, program)):
-            found = first_difference(a, b, '%s[%d]' % (where, index))
-            if found:
-                return found
-        return None
-    return None if ours == program else '%s: ours %r, program %r' % (where, ours, program)
 
 
 def main():
