@@ -101,8 +101,13 @@ TEST_F(SectionSheet, AnUnknownBlockCostsOnlyItsStation) {
     DrawingScreen();
     ASSERT_TRUE(sakuzuyoko());
     EXPECT_TRUE(cad.commandLine.IsIdle());
-    // The insert is refused once; the station's ground still goes to its cell.
-    ASSERT_GE(cad.commandLine.RejectionCount(), 1u);
+    // The CAD refuses the name, then as unknown commands the rest of that answer line and the
+    // displacements of the two stretches that found nothing; every following command word
+    // starts its command, and the station's ground still goes to its cell.
+    std::vector<std::string> refused;
+    for (const auto& r : cad.commandLine.Rejections()) refused.push_back(r.input);
+    EXPECT_EQ(refused, (std::vector<std::string>{"NOPE", "-100000,0", "1", "1", "0", "-97000,-60", "-96500,-87.5",
+                                                 "-103000,-60", "-103000,-60"}));
     EXPECT_NE(cad.commandLine.Rejections().front().reason.find("NOPE"), std::string::npos);
     const double g = 56.0 / 3 * 1000;
     for (int k : {1, 3})
