@@ -55,8 +55,8 @@ void 横断図作図データー設定画面::LayOut() {
         {"戻る", ""}};
     for (const auto& [key, tip] : buttons) Toolbar1.AddButton(key, key, tip);
     const int top = Toolbar1.Height();
-    Move(600, 600, 11400, 7800);
-    グリッド.Move(0, top, 11250, 7000);
+    Move(600, 600, 11700, 7800);
+    グリッド.Move(0, top, 11550, 7000);   // the seven columns and the scroll bar
     Text1.SetVisible(false);
 }
 
