@@ -19,6 +19,7 @@
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
+#include "vantor/sections/横断図作図データー設定画面.h"
 
 #include <cmath>
 
@@ -364,7 +365,7 @@ void 作図画面::横断図データー設定画面表示ボタン_Click() {
         yokosakuzudata(station, 5) = 右幅.Text();
         yokosakuzudata(station, 6) = 右勾配.Text();
     }
-    TellUnavailable("横断図作図データー設定画面");
+    forms::Get<横断図作図データー設定画面>().Show();
 }
 
 void 作図画面::一括ボタン_Click() {

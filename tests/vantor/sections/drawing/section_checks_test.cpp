@@ -1,0 +1,79 @@
+// What the cross-section sheet refuses before it sends anything, and the stations whose
+// section it leaves out, told in one message.
+#include "section_fixture.h"
+#include "vantor/sections/sakuzuyoko.h"
+#include "vantor/sections/section_layout.h"
+
+namespace {
+
+using namespace 縦断bus;
+using section_test::FixtureCad;
+using section_test::RecordingCad;
+
+class SectionChecks : public section_test::SectionTest {};
+
+TEST_F(SectionChecks, TiersMustBeAWholeNumberFromOne) {
+    SetRoad({{0, 10, 10}});
+    RecordingCad cad;
+    for (const char* tiers : {"0", "", "abc", "-2", "0.4", "2.6"}) {
+        forms::script::Reset();
+        DrawingScreen().段数.SetText(tiers);
+        EXPECT_FALSE(sakuzuyoko()) << tiers;
+        EXPECT_EQ(Messages(), std::vector<std::string>{"段数を入力してください。"}) << tiers;
+    }
+    EXPECT_TRUE(cad.executes.empty());
+    EXPECT_EQ(TierCount(1), 1);
+    EXPECT_EQ(TierCount(4), 4);
+}
+
+TEST_F(SectionChecks, LayoutFillsColumnsFromTheLowestCell) {
+    SectionSettings s{.tiers = 3, .sheetHeight = 56, .cellHalfWidth = 45, .cellHalfHeight = 15};
+    const float x[] = {45000, 45000, 45000, 135000, 135000, 135000, 225000};
+    const float y[] = {9333.333f, 28000, 46666.67f, 9333.333f, 28000, 46666.67f, 9333.333f};
+    for (int k = 1; k <= 7; ++k) {
+        EXPECT_EQ(CellCentreOf(k, 3, s).x, x[k - 1]) << k;
+        EXPECT_FLOAT_EQ(CellCentreOf(k, 3, s).y, y[k - 1]) << k;
+    }
+}
+
+TEST_F(SectionChecks, MoreStationsThanTheAreaTablesHoldAreRefusedBeforeTheFirstSend) {
+    sokutensuu = 51;
+    for (int k = 1; k <= 51; ++k) {
+        tatedata(k, 1) = 20.0f * k;
+        yokosakuzudata(k, 1) = "GEN1";
+        yokosakuzudata(k, 2) = "KEI1";
+    }
+    RecordingCad cad;
+    DrawingScreen();
+    EXPECT_FALSE(sakuzuyoko());
+    EXPECT_TRUE(cad.executes.empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("50測点まで"), std::string::npos);
+}
+
+TEST_F(SectionChecks, StationsWhoseSectionCannotBeAssembledAreSkippedAndToldOnce) {
+    SetRoad({{0, 10, 10}, {20, 10, 10}, {40, 10, 10}, {50.5f, 10, 10}, {60, 10, 16}, {80, 10, 10}, {100, 10, 10}});
+    yokosakuzudata(2, 2) = "";
+    yokosakuzudata(3, 2) = "未設定";
+    yokodata(4, 2) = yokodata(4, 9) = kEmpty;   // a station the station list added
+    yokodata(4, 3) = yokodata(4, 8) = kEmpty;
+    // station 60: 6 m of fill and a planned window of 10 m leave the 15 m move window
+    yokosakuzudata(6, 1) = "GEN 1";
+    yokosakuzudata(7, 5) = "99999";
+    FixtureCad cad;
+    DrawingScreen();
+    ASSERT_TRUE(sakuzuyoko());
+    ASSERT_EQ(Messages().size(), 1u);
+    const std::string told = Messages()[0];
+    for (const char* line : {"測点 20、40、80：ブロック名", "測点 50.5、100：幅員・勾配", "測点 60：計画断面が作図枠"})
+        EXPECT_NE(told.find(line), std::string::npos) << line << "\n" << told;
+    EXPECT_EQ(cad.commandLine.RejectionCount(), 0u);
+    // Only station 1 is drawn; every station keeps its station label.
+    EXPECT_EQ(cad.All<cad::Line>().size(), 2u);
+    EXPECT_EQ(cad.All<cad::Polyline>().size(), 1u);
+    EXPECT_EQ(cad.All<cad::Text>().size(), 2u + 8 + 6);
+    for (const cad::Entity& e : cad.drawing.Entities())
+        EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
+}
+
+} // namespace

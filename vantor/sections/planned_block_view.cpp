@@ -1,0 +1,75 @@
+#include "vantor/sections/planned_block_view.h"
+
+#include "platform/runtime/conversion.h"
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/model/縦断bus.h"
+
+#include <algorithm>
+#include <string>
+
+namespace 縦断bus {
+
+namespace {
+
+using cad_channel::Point;
+using cad_channel::Send;
+
+constexpr double kEraseHalfWidth = 50000, kEraseHalfHeight = 30000;
+
+// One side's stretch (`side` +1 right, -1 left): the crossing window from 100 units off the
+// centre line out to the planned-section width, then the displacement from the standard edge
+// to the station's edge, both written about the origin. The slope products are kept in double
+// precision, so that a single-precision slope shows its representation error.
+void SendStretch(int side, double pw, double ph, float h, double standardWidth, double standardSlope, float width,
+                 float slope) {
+    Send("stretch");
+    Send("c");
+    if (side > 0) {
+        Send(Point(pw, h - ph));
+        Send(Point(100, h + ph) + "\r");
+    } else {
+        Send(Point(-100, h - ph));
+        Send(Point(-pw, h + ph) + "\r");
+    }
+    Send(Point(side * standardWidth * 1000, standardSlope * -1000 * 0.01 * standardWidth) + " " +
+         Point(side * (width * 1000), double(slope) * -1000 * 0.01 * width));
+}
+
+} // namespace
+
+float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH) {
+    const double sx = settings.cellHalfWidth * 1000, sy = settings.cellHalfHeight * 1000;
+    const double pw = settings.plannedHalfWidth * 1000, ph = settings.plannedHalfHeight * 1000;
+    const float h = tatedata(s, 6) * 1000;
+
+    Send("erase");
+    Send("W");
+    Send(Point(-kEraseHalfWidth, std::max(0.0, double(previousH)) + kEraseHalfHeight));
+    Send(Point(kEraseHalfWidth, std::min(0.0, double(previousH)) - kEraseHalfHeight));
+    Send("");
+    Send("-insert");
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 2), Point(0, h)));
+    // The view takes in the ground at the origin and the planned section at H.
+    Send("zoom");
+    Send(Point(-sx, std::max(0.0, double(h)) + sy));
+    Send(Point(sx, std::min(0.0, double(h)) - sy));
+    Send("explode");
+    Send("W " + Point(-sx, h + sy) + " " + Point(sx, h - sy) + "\r");
+    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, 5)), rt::Val(yokosakuzudata(s, 6)), yokodata(s, 9),
+                yokodata(s, 8));
+    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, 3)), rt::Val(yokosakuzudata(s, 4)), yokodata(s, 2),
+                yokodata(s, 3));
+    Send("-insert");
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 1), Point(0, 0)));
+    return h;
+}
+
+std::string NewBlockWindow(int s, const SectionSettings& settings) {
+    const float h = tatedata(s, 6) * 1000;
+    const double halfWidth =
+        std::max({settings.plannedHalfWidth, double(yokodata(s, 2)), double(yokodata(s, 9))}) * 1000;
+    const double ph = settings.plannedHalfHeight * 1000;
+    return "W " + Point(-halfWidth, h + ph) + " " + Point(halfWidth, h - ph);
+}
+
+} // namespace 縦断bus

@@ -1,0 +1,23 @@
+#pragma once
+// One station's planned section as the correction screens show it in the CAD: the planned
+// block inserted at (0, H), H = planned minus ground at the centre line [mm], exploded and
+// stretched from its standard widths and slopes to the station's, with the existing-ground
+// block inserted at the origin beside it, not exploded. Every window of the sequence is laid
+// about (0, H), where the planned section stands, so that a large H cannot make the stretch
+// miss the section's edges.
+#include "vantor/sections/section_settings.h"
+
+#include <string>
+
+namespace 縦断bus {
+
+// The sends for station row s. The erase window around the origin is widened to take in the
+// planned section drawn before, which stood at `previousH`. Returns H.
+float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH);
+
+// The window that 自動作成 makes the block from: the planned-section size about (0, H), widened
+// to the station's widths; window selection leaves out the existing-ground reference, which
+// reaches across the whole section. Corners as "W x1,y1 x2,y2".
+std::string NewBlockWindow(int s, const SectionSettings& settings);
+
+} // namespace 縦断bus
