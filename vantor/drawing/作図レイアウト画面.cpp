@@ -20,7 +20,7 @@ bool IsTextSize(const forms::TextBox& box) {
 
 } // namespace
 
-作図レイアウト画面::作図レイアウト画面() {
+作図レイアウト画面::作図レイアウト画面() : forms::Form(forms::FormKind::Apart) {
     SetCaption("作図ﾚｲｱｳﾄ画面");
     Move(0, 0, 5400, 7200);
     Frame1.SetCaption("帯名の設定");

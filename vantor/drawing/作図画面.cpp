@@ -67,7 +67,10 @@ void 作図画面::Wire() {
     取り消し.OnClick = [this] { 取り消し_Click(); };
     作図開始ボタン.OnClick = [this] { 作図開始ボタン_Click(); };
     設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
-    断面作図ボタン.OnClick = [] { TellUnavailable("横断図作図データー設定画面"); };
+    断面作図ボタン.OnClick = [this] {
+        forms::Get<横断図作図データー設定画面>().Show();
+        Hide();
+    };
     測点プロット.OnClick = [this] { 測点プロット_Click(); };
     D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
     路肩法尻.OnClick = [] { TellUnavailable("路肩法尻作図"); };

@@ -64,6 +64,8 @@ void ResetState() {
     for (auto* t : {&wkhojoyousokyori, &wkhojohenkaku, &wkhojogenchou, &wkhojohoukou}) t->Fill(0);
 
     danmensuu = 0;
+    danmenbangou = 0;
+    for (auto* t : {&kiridomenseki, &moridomenseki, &umemodoshimenseki}) t->Fill(0);
     for (auto* t : {&genkyouhidari, &genkyoumigi, &kirimorihidari, &kirimorimigi}) t->Fill({});
     tatemoji.Fill({});
     zahyoudata.Fill(0);

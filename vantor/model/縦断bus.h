@@ -103,6 +103,9 @@ inline int wkshougen = 0;                   // direction state 1..8 of the incom
 
 // ---- Cross-section point tables (station 1..50, point 0..19, 1 offset / 2 height) ----
 inline int danmensuu = 0;            // station blocks headed on the two section sheets
+inline int danmenbangou = 0;         // station row the section screens stand on (0: none yet)
+// Cut (C), fill (B) and backfill (B') area [m²] of stations 1..50, from the earthwork areas.
+inline Table<float, 50> kiridomenseki, moridomenseki, umemodoshimenseki;
 inline Table<std::string, 50, 20, 2> genkyouhidari, genkyoumigi, kirimorihidari, kirimorimigi;
 
 // ---- Label texts of the profile values for the drawings ----

@@ -8,7 +8,7 @@
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/section_checks.h"
 #include "vantor/sections/section_layout.h"
-#include "vantor/sections/section_state.h"
+#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 #include <string>

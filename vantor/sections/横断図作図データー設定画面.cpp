@@ -38,7 +38,7 @@ std::string CurvePointLabel(const std::string& station) {
 
 } // namespace
 
-横断図作図データー設定画面::横断図作図データー設定画面() {
+横断図作図データー設定画面::横断図作図データー設定画面() : forms::Form(forms::FormKind::Apart) {
     Toolbar1.OnButtonClick = [this](forms::ToolbarButton& b) { Toolbar1_ButtonClick(b); };
     グリッド.OnClick = [this] { グリッド_Click(); };
     editor_.OnStore = [this] { Text1_LostFocus(); };

@@ -7,7 +7,7 @@
 #include "vantor/sections/planned_block_view.h"
 #include "vantor/sections/section_checks.h"
 #include "vantor/sections/section_settings.h"
-#include "vantor/sections/section_state.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/sections/横断図作図データー設定画面.h"
 
 #include <algorithm>
@@ -29,7 +29,7 @@ void Tell(const std::string& text) { forms::MsgBox(text, forms::vbExclamation); 
 
 } // namespace
 
-計画ブロック修正画面::計画ブロック修正画面() {
+計画ブロック修正画面::計画ブロック修正画面() : forms::Form(forms::FormKind::Apart) {
     測点リスト.OnClick = [this] { 測点リスト_Click(); };
     移動ボタン.OnClick = [this](int index) { 移動ボタン_Click(index); };
     決定ボタン.OnClick = [this] { 決定ボタン_Click(); };

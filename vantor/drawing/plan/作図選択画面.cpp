@@ -3,7 +3,7 @@
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
 
-作図選択画面::作図選択画面() {
+作図選択画面::作図選択画面() : forms::Form(forms::FormKind::Apart) {
     作図.OnClick = [this] { 作図_Click(); };
     戻るボタン.OnClick = [this] { 戻るボタン_Click(); };
 }

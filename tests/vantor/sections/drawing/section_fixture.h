@@ -11,7 +11,7 @@
 #include "platform/dde/dde_server.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/sections/section_sheet_link.h"
-#include "vantor/sections/section_state.h"
+#include "vantor/model/縦断bus.h"
 
 #include <stdexcept>
 #include <string>
@@ -58,12 +58,10 @@ class SectionTest : public drawing_test::DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        縦断bus::ResetSectionState();
         縦断bus::section_sheet_link::yomikomiyokomei = 縦断bus::yomikomiyokomei;
     }
     void TearDown() override {
         DrawingTest::TearDown();
-        縦断bus::ResetSectionState();
     }
 
     struct Station {
