@@ -59,6 +59,15 @@ class 別の小 : public Form {
     void Form_Load() override { Move(0, 0, 3000, 1500); }
 };
 
+// A screen the user works with beside the CAD while the frame window is minimised.
+class 作図 : public Form {
+public:
+    作図() : Form(FormKind::Apart) {}
+
+private:
+    void Form_Load() override { Move(600, 300, 6000, 4500); }
+};
+
 class DocumentWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -166,6 +175,16 @@ TEST_F(DocumentWindowTest, ScreensOutliveTheFrameWindowInEitherOrder) {
     Get<枠>().Show();
     Get<小>().Show();
     EXPECT_TRUE(Get<小>().MDIChild());
+}
+
+TEST_F(DocumentWindowTest, AScreenApartStaysAWindowOfItsOwnWhenTheFrameIsMinimised) {
+    auto& drawing = Get<作図>();
+    drawing.Show();
+    EXPECT_FALSE(drawing.MDIChild());
+    EXPECT_EQ(drawing.Window()->window(), drawing.Window());
+    frame.SetWindowState(vbMinimized);
+    EXPECT_TRUE(drawing.Visible());
+    EXPECT_FALSE(drawing.Window()->isHidden());
 }
 
 } // namespace
