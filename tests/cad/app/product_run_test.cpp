@@ -43,8 +43,10 @@ TEST_F(ProductRun, FirstStartSeedsAnInstalledLt2002OnceAndTheRecordSurvivesARest
     const auto sdi = ReadRegDword(desk::HKEY_CURRENT_USER,
                                   kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window", "SDIMode");
     EXPECT_EQ(sdi, 0u);
-    for (int other = 1; other < kProductCount; ++other)
-        if (other != kAutoCadLt2002) EXPECT_EQ(InstalledExecutable(*FindProduct(other)), "") << other;
+    for (int other = 1; other < kProductCount; ++other) {
+        if (other == kAutoCadLt2002) continue;
+        EXPECT_EQ(InstalledExecutable(*FindProduct(other)), "") << other;
+    }
 }
 
 TEST_F(ProductRun, LineTypedThroughCopyDataIsDrawnAndTheIdlePromptReadsBack) {
@@ -130,7 +132,7 @@ TEST_F(ProductRun, SecondInstanceRunsBesideAndTakesTheDdeServiceWhenTheFirstHasG
     link.LinkExecute("CIRCLE 0,0 3\r");
     EXPECT_EQ(a->drawing().Entities().size(), 1u);
 
-    SendCopyData(first.mainFrame, "_QUIT\r");
+    SendCopyData(first.mainFrame, "_QUIT\rN\r");  // the circle is dropped
     EXPECT_EQ(desk::WaitForSingleObject(first.process.hProcess, 1000), desk::WAIT_OBJECT_0);
     EXPECT_FALSE(desk::IsWindow(first.mainFrame));
     desk::testing::RunFor(50);
