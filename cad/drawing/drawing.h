@@ -32,7 +32,7 @@ public:
     // Adds a shape in the current colour.
     void Add(Shape shape) {
         ++revision_;
-        entities_.emplace_back(std::move(shape), colour_);
+        entities_.push_back(Entity{std::move(shape), colour_});
     }
 
     // Grows with every change that may have touched the entities or the blocks: a screen
