@@ -3,6 +3,7 @@
 #include "platform/desktop/host_loop.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -11,12 +12,16 @@ namespace forms {
 
 namespace {
 
+void Dispatch();
+
+// The single-shot timer of the next desktop timer, made again for a new application object.
 QTimer& NextTimer() {
-    static QTimer* timer = [] {
-        auto* t = new QTimer(QCoreApplication::instance());
-        t->setSingleShot(true);
-        return t;
-    }();
+    static QPointer<QTimer> timer;
+    if (!timer) {
+        timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, &Dispatch);
+    }
     return *timer;
 }
 
@@ -29,11 +34,14 @@ void Dispatch() {
 } // namespace
 
 void ServeDesktop() {
-    QObject::connect(&NextTimer(), &QTimer::timeout, &Dispatch);
     // The handler may be called on any thread: the queued call runs on the interface's thread.
-    desk::SetMainThreadWakeHandler(
-        [] { QMetaObject::invokeMethod(QCoreApplication::instance(), &Dispatch, Qt::QueuedConnection); });
-    desk::SetMainThreadFrameworkPump([] { QCoreApplication::processEvents(); });
+    desk::SetMainThreadWakeHandler([] {
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, &Dispatch, Qt::QueuedConnection);
+    });
+    desk::SetMainThreadFrameworkPump([] {
+        if (QCoreApplication::instance()) QCoreApplication::processEvents();
+    });
     QMetaObject::invokeMethod(QCoreApplication::instance(), &Dispatch, Qt::QueuedConnection);  // what waits already
 }
 

@@ -4,6 +4,8 @@
 #include "cad/view/cad_window.h"
 #include "cad/view/drawing_canvas.h"
 #include "cad/view/product_window.h"
+#include "platform/desktop/host_loop.h"
+#include "platform/forms/desktop_pump.h"
 #include "tests/cad/app/desktop_fixture.h"
 #include "tests/support/run_python.h"
 
@@ -161,4 +163,22 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     window->close();
     EXPECT_EQ(desk::WaitForSingleObject(s.process.hProcess, 1000), desk::WAIT_OBJECT_0);
     EXPECT_EQ(ShownCadWindow(), nullptr);
+}
+
+// As in the program: nothing waits on the desktop, the event loop alone starts the product,
+// shows its window and types the keys posted to it.
+TEST_F(ProductWindow, TheProgramsEventLoopRunsTheProducts) {
+    forms::ServeDesktop();
+    const std::string commandLine = "\"" + app::InstalledExecutable(*app::FindProduct(app::kAutoCadLt2002)) + "\"";
+    desk::STARTUPINFO startup;
+    desk::PROCESS_INFORMATION process;
+    ASSERT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0, nullptr, nullptr, &startup, &process));
+    for (int i = 0; i < 10 && !ShownCadWindow(); ++i) QCoreApplication::processEvents();
+    ASSERT_NE(ShownCadWindow(), nullptr);
+    app::Instance* cad = app::FindInstance(process.dwProcessId);
+    for (char c : std::string("LINE 0,0 30,40 \r")) desk::PostMessage(cad->Windows().mainFrame, desk::WM_CHAR, static_cast<unsigned char>(c), 0);
+    for (int i = 0; i < 10 && std::as_const(cad->drawing()).Entities().empty(); ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(std::as_const(cad->drawing()).Entities().size(), 1u);
+    desk::SetMainThreadWakeHandler(nullptr);
+    desk::SetMainThreadFrameworkPump(nullptr);
 }
