@@ -115,7 +115,7 @@ void CadWindow::TypeCommand(const std::string& words) {
 void CadWindow::Refresh() {
     refreshPending_ = false;
     QStringList lines;
-    for (const std::string& line : commandLine_.History()) lines << QString::fromStdString(line);
+    for (const std::string& line : commandLine_.History()) lines << QString::fromStdString(userInput_.HistoryLine(line));
     history_->setPlainText(lines.join('\n'));
     history_->moveCursor(QTextCursor::End);
     input_->Refresh();

@@ -1,6 +1,7 @@
 #include "cad/view/product_window.h"
 
 #include "cad/app/instance.h"
+#include "cad/app/window_texts.h"
 #include "cad/view/cad_window.h"
 #include "cad/view/drawing_canvas.h"
 #include "platform/desktop/files.h"
@@ -23,6 +24,7 @@ public:
     bool PickPoint(Point p) override { return instance_.Pick(p); }
     bool PickObject(std::optional<std::size_t> entity, Point at) override { return instance_.PickObject(entity, at); }
     std::string Line() const override { return instance_.CommandLineShown(); }
+    std::string HistoryLine(const std::string& line) const override { return app::ShownHistoryLine(line, instance_.product()); }
     // The product knows files by their paths on the desktop's drives.
     std::string FileName(const std::string& chosen) const override {
         const std::string path = desk::FromNativePath(chosen);

@@ -18,8 +18,9 @@ public:
     // Picks with the mouse, as CommandLine::PickPoint and PickObject.
     virtual bool PickPoint(Point p) = 0;
     virtual bool PickObject(std::optional<std::size_t> entity, Point at) = 0;
-    // The prompt and what is typed, UTF-8.
+    // The prompt and what is typed, and a line of the history, as shown (UTF-8).
     virtual std::string Line() const = 0;
+    virtual std::string HistoryLine(const std::string& line) const = 0;
     // The name by which the command line knows a file chosen in a file dialog (UTF-8).
     virtual std::string FileName(const std::string& chosen) const = 0;
 };
@@ -31,6 +32,7 @@ public:
     bool PickPoint(Point p) override { return commandLine_.PickPoint(p); }
     bool PickObject(std::optional<std::size_t> entity, Point at) override { return commandLine_.PickObject(entity, at); }
     std::string Line() const override { return commandLine_.Prompt() + commandLine_.Input(); }
+    std::string HistoryLine(const std::string& line) const override { return line; }
     std::string FileName(const std::string& chosen) const override { return chosen; }
 
 private:

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 
 #include <filesystem>
 #include <utility>
@@ -98,6 +99,8 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     QCoreApplication::processEvents();
     Click(canvas, canvas->DeviceAt({140.75, 60.375}) + QPointF(4, -3));
     EXPECT_EQ(LastHistoryText(s.textMountTam), "X = 140.7500     Y = 60.3750     Z = 8.5000");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->findChild<QPlainTextEdit*>()->toPlainText().contains(QString::fromUtf8("ｺﾏﾝﾄﾞ: *ｷｬﾝｾﾙ*")));
     // A click in the product's graphics view is a click at the same place of the drawing.
     app::testing::SendCopyData(s.mainFrame, "_iD\r");
     const QPointF start = canvas->DeviceAt({-20.125, 10.5});
