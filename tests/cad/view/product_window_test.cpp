@@ -8,12 +8,9 @@
 #include "platform/forms/desktop_pump.h"
 #include "tests/cad/app/desktop_fixture.h"
 #include "tests/support/run_python.h"
+#include "user_actions.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 
 #include <filesystem>
@@ -23,31 +20,7 @@ using namespace cad;
 
 namespace {
 
-void Mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
-    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void Click(view::DrawingCanvas* canvas, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    Mouse(canvas, QEvent::MouseMove, at);
-    Mouse(canvas, QEvent::MouseButtonPress, at, button);
-    Mouse(canvas, QEvent::MouseButtonRelease, at, button);
-}
-
-void Keys(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-        const bool enter = c == '\r';
-        QKeyEvent press(QEvent::KeyPress, enter ? Qt::Key_Return : 0, Qt::NoModifier, enter ? QString() : QString(c));
-        QApplication::sendEvent(w, &press);
-    }
-}
-
-QAction* MenuAction(QWidget& window, const char* text) {
-    for (QAction* a : window.findChildren<QAction*>())
-        if (a->text() == QString::fromUtf8(text)) return a;
-    return nullptr;
-}
+using namespace view_test;
 
 view::CadWindow* ShownCadWindow() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -116,12 +89,14 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     Keys(commandInput, "CIR");
     app::testing::SendCopyData(s.mainFrame, "LINE 0,0 0,-40 \r");
     EXPECT_EQ(commandInput->text().toStdString(), "ｺﾏﾝﾄﾞ: CIR");
-    Keys(commandInput, "CLE 0,0 5\r");
+    Keys(commandInput, "CLE 0,0 5");
+    Key(commandInput, Qt::Key_Return);
     ASSERT_EQ(drawing.Entities().size(), 3u);
     EXPECT_TRUE(std::holds_alternative<Circle>(drawing.Entities()[2].shape));
 
     // A line drawn by hand between two end points, then undone from the menu.
-    Keys(commandInput, "LINE\r");
+    Keys(commandInput, "LINE");
+    Key(commandInput, Qt::Key_Return);
     Click(canvas, canvas->DeviceAt({0, -40}) + QPointF(-3, 2));
     Click(canvas, canvas->DeviceAt({140.75, 60.375}) + QPointF(2, 2));
     Click(canvas, {10, 10}, Qt::RightButton);
@@ -153,13 +128,14 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     EXPECT_EQ(app::testing::CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [product drawing.dxf]");
 
     // For people: drawing a line by hand, the cursor on an end point.
-    Keys(commandInput, "LINE\r");
+    Keys(commandInput, "LINE");
+    Key(commandInput, Qt::Key_Return);
     Click(canvas, canvas->DeviceAt({0, 0}) + QPointF(-2, 3));
     Mouse(canvas, QEvent::MouseMove, canvas->DeviceAt({140.75, 60.375}) + QPointF(5, 4));
     QCoreApplication::processEvents();
     const auto shot = std::filesystem::path(VANTOR_BINARY_DIR) / "cad_product_view.png";
     ASSERT_TRUE(window->grab().save(QString::fromStdString(shot.string()), "PNG"));
-    Keys(commandInput, "\r");
+    Key(commandInput, Qt::Key_Return);
 
     // Nothing changed since it was opened: closing the window ends the product.
     EXPECT_FALSE(cad->HasUnsavedChanges());
