@@ -1,4 +1,9 @@
+#include "cad/app/install.h"
+#include "cad/view/product_window.h"
 #include "platform/forms/application.h"
+#include "platform/forms/desktop_pump.h"
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/error.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
@@ -6,6 +11,14 @@
 
 int main(int argc, char** argv) {
     forms::InitApplication(argc, argv);
+    // The CAD runs on this machine's desktop, its windows on the user's screen.
+    forms::ServeDesktop();
+    cad::view::ShowProductsOnScreen();
+    try {
+        cad::app::PrepareDesktop();
+    } catch (const rt::Error& e) {
+        forms::MsgBox(e.Description());
+    }
     // The cross-slope screen reaches the document's cross-slope sheet through these.
     縦断bus::cross_slope_sheet_link::utsushiyoko = 縦断bus::utsushiyoko;
     縦断bus::cross_slope_sheet_link::yomikomiyoko = 縦断bus::yomikomiyoko;

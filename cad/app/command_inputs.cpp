@@ -58,6 +58,25 @@ void CommandInputs::TypeFromUser(std::string_view bytes) {
     Feed(Owner::User, bytes);
 }
 
+bool CommandInputs::PickPoint(Point p) {
+    return Pick([p](command::CommandLine& line) { return line.PickPoint(p); });
+}
+
+bool CommandInputs::PickObject(std::optional<std::size_t> entity, Point at) {
+    return Pick([entity, at](command::CommandLine& line) { return line.PickObject(entity, at); });
+}
+
+bool CommandInputs::Pick(const std::function<bool(command::CommandLine&)>& pick) {
+    if (owner_ == Owner::Channel || !quoted_.empty()) return false;
+    if (!pick(transparentRunning_ ? transparent_ : main_)) return false;
+    if (transparentRunning_) {
+        CopyTransparentHistory();
+        transparentRunning_ = !transparent_.IsIdle();
+    }
+    owner_ = Owner::None;  // a pick answers in place of what the user had begun to type
+    return true;
+}
+
 void CommandInputs::Feed(Owner who, std::string_view bytes) {
     for (char c : bytes) FeedByte(static_cast<unsigned char>(c));
     owner_ = TypedBytes().empty() ? Owner::None : who;

@@ -12,6 +12,8 @@
 #include "cad/command/command_line.h"
 
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,11 @@ public:
     void TypeFromChannel(std::string_view bytes);
     void TypeFromUser(std::string_view bytes);
 
+    // The user's picks with the mouse, answering the question open (of the transparent
+    // command while one runs); false when none takes them or the channel is typing a line.
+    bool PickPoint(Point p);
+    bool PickObject(std::optional<std::size_t> entity, Point at);
+
     // The prompt as the command line shows it, and the prompt with what is typed (UTF-8).
     std::string Prompt() const;
     std::string Line() const;
@@ -31,6 +38,7 @@ public:
 private:
     enum class Owner { None, User, Channel };
     void Feed(Owner who, std::string_view bytes);
+    bool Pick(const std::function<bool(command::CommandLine&)>& pick);
     void FeedByte(unsigned char c);
     void StartTransparent();
     void CopyTransparentHistory();

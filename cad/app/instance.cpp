@@ -4,6 +4,7 @@
 #include "cad/app/product_menu.h"
 #include "cad/app/registry_access.h"
 #include "cad/app/window_texts.h"
+#include "cad/dxf/dxf_reader.h"
 #include "cad/dxf/dxf_writer.h"
 #include "platform/desktop/files.h"
 #include "platform/desktop/input.h"
@@ -63,12 +64,24 @@ void RegisterClasses(const Product& p) {
     }
 }
 
-std::string NativeText(const std::string& path, const char* what) {
+// The file behind a path of the desktop (code page 932); raises naming the path (UTF-8) when
+// no drive holds it.
+std::string NativeFile(const std::string& cpPath, const std::string& path, const char* what) {
+    std::string native;
     try {
-        return desk::ToNativePath(path).string();
+        native = desk::ToNativePath(cpPath).string();
     } catch (const std::exception&) {
-        throw rt::Error(rt::errApplication, std::string("Cannot ") + what + " " + path);
     }
+    if (native.empty()) throw rt::Error(rt::errApplication, std::string("Cannot ") + what + " " + path);
+    return native;
+}
+
+// The full path of a file named at the command line (UTF-8), in code page 932.
+std::string FullPath(const std::string& path, const char* what) {
+    char full[desk::MAX_PATH] = {};
+    if (desk::GetFullPathName(rt::Utf8ToCp932(path).c_str(), desk::MAX_PATH, full, nullptr) == 0)
+        throw rt::Error(rt::errApplication, std::string("Cannot ") + what + " " + path);
+    return full;
 }
 
 } // namespace
@@ -111,7 +124,8 @@ Instance::Instance(const Product& product, const desk::ProcessStart& start)
     BuildWindows(start.showWindow);
     TakeSharedResources();
     if (variables_.sdimode == 1) ShowStartupDialog();
-    if (Views()) view_ = Views()(drawing_, main_, std::string(product_.name));
+    savedRevision_ = drawing_.Revision();
+    if (Views()) view_ = Views()(*this);
 }
 
 Instance::~Instance() {
@@ -164,7 +178,8 @@ void Instance::BuildWindows(int showWindow) {
     w.commandMountTam = CreateWindowEx(0, "Edit", "MountTam", child, 0, 0, 800, 80, w.commandMarin, nullptr, historyText);
     w.mdiClient = CreateWindowEx(0, "MDIClient", "", child, 0, 0, 800, product_.controlBar ? 500 : 600, w.mainFrame, nullptr, common);
     w.drawingWindow = CreateWindowEx(0, frame, "", child | WS_MAXIMIZE, 0, 0, 800, 500, w.mdiClient, nullptr, common);
-    w.graphicsView = CreateWindowEx(0, std::string(kGraphicsViewClass), "", child, 0, 0, 800, 500, w.drawingWindow, nullptr, common);
+    w.graphicsView = CreateWindowEx(0, std::string(kGraphicsViewClass), "", child, 0, 0, 800, 500, w.drawingWindow, nullptr,
+                                    [this](HWND h, UINT m, WPARAM wp, LPARAM lp) { return HandleGraphicsView(h, m, wp, lp); });
 
     w.textFrame = CreateWindowEx(0, frame, "", WS_OVERLAPPEDWINDOW, 100, 100, 500, 300, nullptr, nullptr, common);
     w.textView = CreateWindowEx(0, std::string(TextViewClass(product_)), "", child, 0, 0, 500, 300, w.textFrame, nullptr, common);
@@ -175,11 +190,14 @@ void Instance::BuildWindows(int showWindow) {
     ShowWindow(w.mainFrame, showWindow == SW_SHOWDEFAULT ? SW_SHOWNORMAL : showWindow);
 }
 
+std::string Instance::Caption() const { return std::string(product_.caption) + " - [" + DrawingName() + "]"; }
+
 void Instance::UpdateCaptions() {
     const std::string name = rt::Utf8ToCp932(DrawingName());
-    desk::SetWindowText(windows_.mainFrame, std::string(product_.caption) + " - [" + name + "]");
+    desk::SetWindowText(windows_.mainFrame, rt::Utf8ToCp932(Caption()));
     desk::SetWindowText(windows_.drawingWindow, name);
     desk::SetWindowText(windows_.textFrame, std::string(product_.caption) + " Text Window - " + name);
+    if (view_) view_->SetCaption(Caption());
 }
 
 void Instance::ShowStartupDialog() {
@@ -257,10 +275,17 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
             inputs_.TypeFromChannel(text);
         }
         return 0;
-    case kQuitMessage:
     case WM_CLOSE:
+        // Changes not saved: the command line asks what to do with them.
+        if (HasUnsavedChanges() && !windows_.startupDialog) {
+            inputs_.TypeFromChannel("\x03\x03_QUIT\r");
+            return 0;
+        }
         ExitProcess(0);
         return 0;  // nothing of the instance may be touched after this
+    case kQuitMessage:
+        ExitProcess(0);
+        return 0;
     case kTakeSharedMessage:
         TakeSharedResources();
         return 0;
@@ -277,10 +302,33 @@ desk::LRESULT Instance::HandleCommon(desk::HWND h, desk::UINT m, desk::WPARAM wp
     return desk::DefWindowProc(h, m, wp, lp);
 }
 
+desk::LRESULT Instance::HandleGraphicsView(desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
+    if (m != desk::WM_LBUTTONUP && m != desk::WM_RBUTTONUP) return HandleCommon(h, m, wp, lp);
+    if (windows_.startupDialog) return 0;
+    const bool right = m == desk::WM_RBUTTONUP;
+    desk::RECT client;
+    if (view_ && desk::GetClientRect(h, &client) && client.right > 0 && client.bottom > 0) {
+        view_->ClickAt(static_cast<double>(desk::GET_X_LPARAM(lp)) / client.right,
+                       static_cast<double>(desk::GET_Y_LPARAM(lp)) / client.bottom, right);
+    } else if (right) {
+        TypeFromUser("\r");  // the right button is Enter; without a screen no point lies under a click
+    }
+    return 0;
+}
+
 bool Instance::Pick(Point p) {
-    if (main_.IsIdle()) return false;
-    TypeFromUser(rt::CStr(p.x) + "," + rt::CStr(p.y) + "," + rt::CStr(p.z) + "\r");
-    return true;
+    desk::ThreadScope scope(threadId_);
+    return inputs_.PickPoint(p);
+}
+
+bool Instance::PickObject(std::optional<std::size_t> entity, Point at) {
+    desk::ThreadScope scope(threadId_);
+    return inputs_.PickObject(entity, at);
+}
+
+void Instance::Close() {
+    desk::ThreadScope scope(threadId_);
+    desk::PostMessage(windows_.mainFrame, desk::WM_CLOSE, 0, 0);
 }
 
 void Instance::TypeFromUser(std::string_view keys) {
@@ -311,24 +359,32 @@ bool Instance::FileExists(const std::string& path) {
 }
 
 void Instance::WriteDrawing(const Drawing& drawing, const std::string& path, bool becomesDrawingFile) {
-    const std::string cpPath = rt::Utf8ToCp932(path);
-    char full[desk::MAX_PATH] = {};
-    if (desk::GetFullPathName(cpPath.c_str(), desk::MAX_PATH, full, nullptr) == 0)
-        throw rt::Error(rt::errApplication, "Cannot write " + path);
-    cad::dxf::WriteDxf(drawing, NativeText(full, "write"));
-    if (!becomesDrawingFile) return;
-    drawingPath_ = rt::Cp932ToUtf8(full);
+    const std::string full = FullPath(path, "write");
+    cad::dxf::WriteDxf(drawing, NativeFile(full, path, "write"));
+    if (becomesDrawingFile) TakeDrawingFile(full);
+}
+
+std::vector<std::string> Instance::OpenDrawing(const std::string& path, Drawing& drawing) {
+    const std::string full = FullPath(path, "read");
+    std::vector<std::string> warnings = cad::dxf::OpenDxf(NativeFile(full, path, "read"), drawing);
+    TakeDrawingFile(full);
+    return warnings;
+}
+
+void Instance::TakeDrawingFile(const std::string& cpPath) {
+    drawingPath_ = rt::Cp932ToUtf8(cpPath);
+    savedRevision_ = drawing_.Revision();
     UpdateCaptions();
 }
 
 void Instance::WriteTextFile(const std::string& path, const std::string& text) {
-    std::ofstream out(NativeText(rt::Utf8ToCp932(path), "write"), std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativeFile(rt::Utf8ToCp932(path), path, "write"), std::ios::binary | std::ios::trunc);
     out << rt::Utf8ToCp932(text);
     if (!out.flush()) throw rt::Error(rt::errApplication, "Cannot write " + path);
 }
 
 std::string Instance::ReadTextFile(const std::string& path) {
-    std::ifstream in(NativeText(rt::Utf8ToCp932(path), "read"), std::ios::binary);
+    std::ifstream in(NativeFile(rt::Utf8ToCp932(path), path, "read"), std::ios::binary);
     if (!in) throw rt::Error(rt::errApplication, "Cannot read " + path);
     std::ostringstream text;
     text << in.rdbuf();

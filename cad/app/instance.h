@@ -26,19 +26,27 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace cad::app {
 
+class Instance;
+
 // The product's drawing on the user's screen; the program supplies one (cad/view's window),
-// tests run without.
+// tests run without. The user's typing and picks in it go to the instance (TypeFromUser,
+// Pick, PickObject), closing it closes the product (Close).
 class ProductView {
 public:
     virtual ~ProductView() = default;
+    // The main frame's caption changed (UTF-8).
+    virtual void SetCaption(const std::string& caption) = 0;
+    // A click in the graphics view at that fraction of its width and height, as a click of
+    // the user's mouse at the same place of the drawing on screen.
+    virtual void ClickAt(double fx, double fy, bool rightButton) = 0;
 };
-using ViewFactory =
-    std::function<std::unique_ptr<ProductView>(Drawing& drawing, command::CommandLine& commandLine, const std::string& caption)>;
+using ViewFactory = std::function<std::unique_ptr<ProductView>(Instance& instance)>;
 void SetViewFactory(ViewFactory factory);
 
 // Makes the executable start the product (the desktop calls the product when it is started).
@@ -68,10 +76,20 @@ public:
     bool HoldsLock() const { return lock_ != desk::INVALID_HANDLE_VALUE; }
     bool OffersDde() const { return static_cast<bool>(dde_); }
 
-    // A click in the drawing at a point prompt; false when no command asks for anything.
+    // The main frame's caption, UTF-8.
+    std::string Caption() const;
+    // The prompt and what is typed, as the command line shows them (UTF-8).
+    std::string CommandLineShown() const { return inputs_.Line(); }
+
+    // The user's picks with the mouse (points already snapped): a point at a point prompt,
+    // an object (or none: a window begins there) at "Select objects: ". False when not asked.
     bool Pick(Point p);
+    bool PickObject(std::optional<std::size_t> entity, Point at);
     // Keys the user types in the drawing window (code page 932).
     void TypeFromUser(std::string_view keys);
+    // Closes the product as its close box does: at once when the drawing has no unsaved
+    // changes, else QUIT asks at the command line whether to save them. Returns at once.
+    void Close();
 
     // command::CommandHost
     command::SystemVariables& Variables() override { return variables_; }
@@ -79,10 +97,12 @@ public:
     bool AsksFileFormat() const override { return IsRegistryProduct(product_); }
     std::string DrawingPath() const override { return drawingPath_; }
     std::string DrawingName() const override;
+    bool HasUnsavedChanges() const override { return drawing_.Revision() != savedRevision_; }
     bool FileExists(const std::string& path) override;
     void WriteDrawing(const Drawing& drawing, const std::string& path, bool becomesDrawingFile) override;
     void WriteTextFile(const std::string& path, const std::string& text) override;
     std::string ReadTextFile(const std::string& path) override;
+    std::vector<std::string> OpenDrawing(const std::string& path, Drawing& drawing) override;
     void TypeLater(std::string text) override;
     void Quit() override;
 
@@ -95,6 +115,8 @@ private:
     std::string ProfileKey() const;
     desk::LRESULT HandleFrame(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
     desk::LRESULT HandleCommon(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
+    desk::LRESULT HandleGraphicsView(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
+    void TakeDrawingFile(const std::string& path);  // the drawing is now that file, unchanged
 
     const Product& product_;
     desk::DWORD processId_;
@@ -108,6 +130,7 @@ private:
     CommandInputs inputs_;
     command::SystemVariables variables_;
     std::string drawingPath_;
+    unsigned long savedRevision_ = 0;  // the drawing's revision when last started, opened or saved
     ProductWindows windows_;
     std::deque<std::string> typeLater_;
     desk::HANDLE lock_ = desk::INVALID_HANDLE_VALUE;

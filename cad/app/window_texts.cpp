@@ -24,16 +24,16 @@ std::string ToCp932(std::string_view utf8) {
 
 std::string CommandLineText(const std::string& lineUtf8) { return ToCp932(lineUtf8); }
 
+std::string ShownHistoryLine(std::string_view line, const Product& product) {
+    if (!line.ends_with(kCommandLineCancel)) return std::string(line);
+    line.remove_suffix(kCommandLineCancel.size());
+    return std::string(line) + std::string(CancelMark(product));
+}
+
 std::string HistoryText(const std::deque<std::string>& history, const Product& product) {
     const std::size_t first = history.size() > kHistoryTextLines ? history.size() - kHistoryTextLines : 0;
     std::string text;
-    for (std::size_t i = first; i < history.size(); ++i) {
-        std::string_view line = history[i];
-        const bool cancelled = line.ends_with(kCommandLineCancel);
-        if (cancelled) line.remove_suffix(kCommandLineCancel.size());
-        text += ToCp932(line);
-        if (cancelled) text += ToCp932(CancelMark(product));
-    }
+    for (std::size_t i = first; i < history.size(); ++i) text += ToCp932(ShownHistoryLine(history[i], product));
     return text;
 }
 

@@ -16,6 +16,8 @@ namespace cad::app {
 inline constexpr std::size_t kHistoryTextLines = 400;
 
 std::string CommandLineText(const std::string& lineUtf8);
+// A line of the history as the product shows it, with its own cancel mark (UTF-8).
+std::string ShownHistoryLine(std::string_view lineUtf8, const Product& product);
 std::string HistoryText(const std::deque<std::string>& history, const Product& product);
 
 } // namespace cad::app

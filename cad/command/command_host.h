@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cad::command {
 
@@ -28,6 +29,8 @@ public:
     // The drawing's file; empty until it was saved.
     virtual std::string DrawingPath() const = 0;
     virtual std::string DrawingName() const = 0;
+    // Whether the drawing has changed since it was started, opened or saved as its file.
+    virtual bool HasUnsavedChanges() const = 0;
     virtual bool FileExists(const std::string& path) = 0;
     // Writes the drawing (or part of one) to the file; a drawing saved this way takes its
     // name when `becomesDrawingFile`. Raises rt::Error naming the file when it cannot.
@@ -35,6 +38,9 @@ public:
     virtual void WriteTextFile(const std::string& path, const std::string& text) = 0;
     // Raises rt::Error naming the file when it cannot be read.
     virtual std::string ReadTextFile(const std::string& path) = 0;
+    // Opens the drawing file (DXF) in the drawing, which takes its name; returns what of the
+    // file could not be read. Raises rt::Error naming the file when it cannot be read.
+    virtual std::vector<std::string> OpenDrawing(const std::string& path, Drawing& drawing) = 0;
 
     // Types the text (UTF-8) at the command line once the current input has been taken.
     virtual void TypeLater(std::string text) = 0;

@@ -9,7 +9,7 @@ namespace cad::command {
 
 namespace {
 
-enum YesNo { kYes, kNo };
+enum YesNo { kYes, kNo, kCancel };
 
 CommandHost* RequireHost(Session& s, std::string_view command) {
     CommandHost* host = HostOf(s);
@@ -20,6 +20,12 @@ CommandHost* RequireHost(Session& s, std::string_view command) {
 std::string DefaultDrawingFile(CommandHost& host) {
     const std::string path = host.DrawingPath();
     return path.empty() ? host.DrawingName() : path;
+}
+
+// The name asked for a drawing without a file, and the file the answer names.
+std::string NamePrompt(CommandHost& host) { return "Save drawing as <" + host.DrawingName() + ">: "; }
+std::string NamedFile(CommandHost& host, const Answer& name) {
+    return name.text.empty() ? host.DrawingName() : FileNameAnswer(name.text, ".dwg");
 }
 
 // Saves under the name and reports a failure in the history; true when saved.
@@ -59,16 +65,27 @@ CommandTask QsaveCommand(Session& s) {
     CommandHost* host = RequireHost(s, "QSAVE");
     if (!host) co_return;
     std::string path = host->DrawingPath();
-    if (path.empty()) {
-        const Answer name = co_await s.AskText("Save drawing as <" + host->DrawingName() + ">: ");
-        path = name.text.empty() ? host->DrawingName() : FileNameAnswer(name.text, ".dwg");
-    }
+    if (path.empty()) path = NamedFile(*host, co_await s.AskText(NamePrompt(*host)));
     Save(s, *host, path);
 }
 
+// With changes not saved the user chooses: save them (the drawing's name is asked when it has
+// no file yet), drop them, or go on working. A failed save does not quit.
 CommandTask QuitCommand(Session& s) {
-    if (CommandHost* host = RequireHost(s, "QUIT")) host->Quit();
-    co_return;
+    CommandHost* host = RequireHost(s, "QUIT");
+    if (!host) co_return;
+    if (host->HasUnsavedChanges()) {
+        std::vector<Keyword> answers{{kYes, "Y|YES"}, {kNo, "N|NO"}, {kCancel, "C|CANCEL"}};
+        const Answer a = co_await s.AskKeyword("Save changes to " + host->DrawingName() + "? [Yes/No/Cancel] <Yes>: ",
+                                               std::move(answers));
+        if (a.kind == Answer::Keyword && a.keyword == kCancel) co_return;
+        if (a.kind != Answer::Keyword || a.keyword == kYes) {
+            std::string path = host->DrawingPath();
+            if (path.empty()) path = NamedFile(*host, co_await s.AskText(NamePrompt(*host)));
+            if (!Save(s, *host, path)) co_return;
+        }
+    }
+    host->Quit();
 }
 
 CommandTask ScriptCommand(Session& s) {

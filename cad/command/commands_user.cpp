@@ -1,5 +1,7 @@
 #include "cad/command/commands_user.h"
 
+#include "cad/command/command_host.h"
+#include "cad/command/file_name_answer.h"
 #include "cad/dxf/dxf_reader.h"
 #include "cad/dxf/dxf_writer.h"
 #include "platform/runtime/error.h"
@@ -28,8 +30,11 @@ void TakeBack(Session& s, long long count) {
 CommandTask OpenCommand(Session& s) {
     const Answer file = co_await s.AskText("Drawing file to open: ");
     if (file.kind == Answer::Enter) co_return;
+    const std::string path = FileNameAnswer(file.text, ".dxf");
     try {
-        const std::vector<std::string> warnings = dxf::OpenDxf(file.text, s.drawing());
+        // A program the command line runs in has its own files and names the drawing after them.
+        CommandHost* host = HostOf(s);
+        const std::vector<std::string> warnings = host ? host->OpenDrawing(path, s.drawing()) : dxf::OpenDxf(path, s.drawing());
         s.undo().Clear();
         for (const std::string& w : warnings) s.Message(w);
     } catch (const rt::Error& e) {
@@ -40,9 +45,11 @@ CommandTask OpenCommand(Session& s) {
 CommandTask ExportCommand(Session& s) {
     const Answer file = co_await s.AskText("DXF file to save the drawing as: ");
     if (file.kind == Answer::Enter) co_return;
+    const std::string path = FileNameAnswer(file.text, ".dxf");
     try {
-        dxf::WriteDxf(s.drawing(), file.text);
-        s.Message("Drawing saved as " + file.text);
+        if (CommandHost* host = HostOf(s)) host->WriteDrawing(s.drawing(), path, false);
+        else dxf::WriteDxf(s.drawing(), path);
+        s.Message("Drawing saved as " + path);
     } catch (const rt::Error& e) {
         s.Refuse(file.text, e.Description());
     }

@@ -32,7 +32,9 @@ public:
     // Adds a shape in the current colour.
     void Add(Shape shape) {
         ++revision_;
-        entities_.emplace_back(std::move(shape), colour_);
+        Entity& added = entities_.emplace_back();
+        added.shape = std::move(shape);
+        added.colour = colour_;
     }
 
     // Grows with every change that may have touched the entities or the blocks: a screen

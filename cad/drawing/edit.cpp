@@ -132,8 +132,8 @@ ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection) {
             for (std::size_t k = 1; k < pl->vertices.size(); ++k) {
                 const Point a = pl->vertices[k - 1], b = pl->vertices[k];
                 const double bulge = pl->Bulge(k - 1);
-                if (bulge == 0) added.emplace_back(Line{a, b}, e.colour);
-                else added.emplace_back(BulgeArc(a, b, bulge), e.colour);
+                if (bulge == 0) added.push_back(Entity{Line{a, b}, e.colour});
+                else added.push_back(Entity{BulgeArc(a, b, bulge), e.colour});
             }
         } else {
             ++result.refused;

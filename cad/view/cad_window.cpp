@@ -30,12 +30,14 @@ QString Readout(Point p, std::optional<SnapKind> snap) {
 
 } // namespace
 
-CadWindow::CadWindow(Drawing& drawing, command::CommandLine& commandLine, QWidget* parent)
+CadWindow::CadWindow(Drawing& drawing, command::CommandLine& commandLine, UserInput* input, QWidget* parent)
     : QWidget(parent),
       commandLine_(commandLine),
-      canvas_(new DrawingCanvas(drawing, &commandLine, this)),
+      ownInput_(input ? nullptr : std::make_unique<DirectInput>(commandLine)),
+      userInput_(input ? *input : *ownInput_),
+      canvas_(new DrawingCanvas(drawing, &commandLine, &userInput_, this)),
       history_(new QPlainTextEdit(this)),
-      input_(new CommandInput(commandLine, this)),
+      input_(new CommandInput(userInput_, this)),
       status_(new QLabel(this)) {
     setWindowTitle("Drawing");
     history_->setReadOnly(true);
@@ -89,12 +91,12 @@ QString CadWindow::ChooseFile(FileUse use) {
 
 void CadWindow::OpenFromMenu() {
     const QString name = ChooseFile(FileUse::Open);
-    if (!name.isEmpty()) TypeCommand("OPEN\r" + name.toStdString() + "\r");
+    if (!name.isEmpty()) TypeCommand("OPEN\r" + userInput_.FileName(name.toStdString()) + "\r");
 }
 
 void CadWindow::SaveFromMenu() {
     const QString name = ChooseFile(FileUse::Save);
-    if (!name.isEmpty()) TypeCommand("EXPORT\r" + name.toStdString() + "\r");
+    if (!name.isEmpty()) TypeCommand("EXPORT\r" + userInput_.FileName(name.toStdString()) + "\r");
 }
 
 void CadWindow::TypeCommand(const std::string& words) {
@@ -105,15 +107,15 @@ void CadWindow::TypeCommand(const std::string& words) {
         QMessageBox::warning(this, windowTitle(), QString::fromUtf8("このファイル名には使えない文字があります。"));
         return;
     }
-    if (!commandLine_.IsIdle()) commandLine_.Type('\x03');
-    commandLine_.Type(bytes);
+    if (!commandLine_.IsIdle()) userInput_.Type("\x03");
+    userInput_.Type(bytes);
     Refresh();
 }
 
 void CadWindow::Refresh() {
     refreshPending_ = false;
     QStringList lines;
-    for (const std::string& line : commandLine_.History()) lines << QString::fromStdString(line);
+    for (const std::string& line : commandLine_.History()) lines << QString::fromStdString(userInput_.HistoryLine(line));
     history_->setPlainText(lines.join('\n'));
     history_->moveCursor(QTextCursor::End);
     input_->Refresh();

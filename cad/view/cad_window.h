@@ -2,15 +2,18 @@
 // The CAD's window: a menu bar, the drawing, the history of the command line under it, the
 // command line itself, where the user can type as the other channels do, and a status line
 // with the coordinates under the cursor. Follows every change the command line reports.
+// What the user types and picks goes through the given user input, else to the command line.
 //
 // Menu ファイル: 開く... (OPEN) and 名前を付けて保存... (EXPORT) ask for a DXF file and type the
 // command with its name, cancelling a running command first; 編集: 元に戻す (U).
 #include "cad/command/command_line.h"
+#include "cad/view/user_input.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 class QPlainTextEdit;
@@ -22,7 +25,7 @@ class CommandInput;
 
 class CadWindow : public QWidget {
 public:
-    CadWindow(Drawing& drawing, command::CommandLine& commandLine, QWidget* parent = nullptr);
+    CadWindow(Drawing& drawing, command::CommandLine& commandLine, UserInput* input = nullptr, QWidget* parent = nullptr);
 
     // Repaints the drawing and shows the history and prompt as they stand.
     void Refresh();
@@ -43,6 +46,8 @@ private:
     QString ChooseFile(FileUse use);
 
     command::CommandLine& commandLine_;
+    std::unique_ptr<UserInput> ownInput_;
+    UserInput& userInput_;
     DrawingCanvas* canvas_;
     QPlainTextEdit* history_;
     CommandInput* input_;

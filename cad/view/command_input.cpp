@@ -9,21 +9,20 @@
 
 namespace cad::view {
 
-CommandInput::CommandInput(command::CommandLine& commandLine, QWidget* parent)
-    : QLineEdit(parent), commandLine_(commandLine) {
+CommandInput::CommandInput(UserInput& input, QWidget* parent) : QLineEdit(parent), input_(input) {
     setAttribute(Qt::WA_InputMethodEnabled);
     Refresh();
 }
 
 void CommandInput::Refresh() {
-    setText(QString::fromStdString(commandLine_.Prompt() + commandLine_.Input()));
+    setText(QString::fromStdString(input_.Line()));
     end(false);
 }
 
 void CommandInput::TypeText(const QString& text) {
     if (text.isEmpty()) return;
     try {
-        commandLine_.Type(rt::Utf8ToCp932(text.toStdString()));
+        input_.Type(rt::Utf8ToCp932(text.toStdString()));
     } catch (const rt::Error&) {
         // A character code page 932 cannot hold: it cannot reach the drawing either.
         QApplication::beep();
@@ -33,11 +32,11 @@ void CommandInput::TypeText(const QString& text) {
 void CommandInput::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: commandLine_.Type('\r'); break;
-    case Qt::Key_Escape: commandLine_.Type('\x03'); break;
-    case Qt::Key_Backspace: commandLine_.Type('\b'); break;
+    case Qt::Key_Enter: input_.Type("\r"); break;
+    case Qt::Key_Escape: input_.Type("\x03"); break;
+    case Qt::Key_Backspace: input_.Type("\b"); break;
     default:
-        if (e->modifiers() & Qt::ControlModifier && e->key() == Qt::Key_C) commandLine_.Type('\x03');
+        if (e->modifiers() & Qt::ControlModifier && e->key() == Qt::Key_C) input_.Type("\x03");
         else TypeText(e->text());
     }
     Refresh();

@@ -1,8 +1,8 @@
 #pragma once
 // The command line under the drawing: shows the prompt and what is typed, and passes every
-// key to the command line as it is pressed (Enter = CR, Esc = cancel, Backspace), texts in
-// code page 932 as the other input channels bring them.
-#include "cad/command/command_line.h"
+// key on as it is pressed (Enter = CR, Esc = cancel, Backspace), texts in code page 932 as the
+// other input channels bring them.
+#include "cad/view/user_input.h"
 
 #include <QLineEdit>
 
@@ -10,7 +10,7 @@ namespace cad::view {
 
 class CommandInput : public QLineEdit {
 public:
-    explicit CommandInput(command::CommandLine& commandLine, QWidget* parent = nullptr);
+    explicit CommandInput(UserInput& input, QWidget* parent = nullptr);
     void Refresh();
 
 protected:
@@ -20,7 +20,7 @@ protected:
 private:
     void TypeText(const QString& text);
 
-    command::CommandLine& commandLine_;
+    UserInput& input_;
 };
 
 } // namespace cad::view

@@ -57,14 +57,14 @@ void PaintMarker(QPainter& p, QPointF at, SnapKind kind) {
 
 } // namespace
 
-DrawingCanvas::DrawingCanvas(const Drawing& drawing, command::CommandLine* commandLine, QWidget* parent)
-    : QWidget(parent), drawing_(drawing), commandLine_(commandLine) {
+DrawingCanvas::DrawingCanvas(const Drawing& drawing, const command::CommandLine* commandLine, UserInput* input, QWidget* parent)
+    : QWidget(parent), drawing_(drawing), commandLine_(input ? commandLine : nullptr), input_(input) {
     setMinimumSize(320, 200);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);  // keys stay with the command line
-    setCursor(commandLine ? Qt::BlankCursor : Qt::CrossCursor);
+    setCursor(commandLine_ ? Qt::BlankCursor : Qt::CrossCursor);
 }
 
 void DrawingCanvas::ZoomExtents() {
@@ -208,26 +208,27 @@ void DrawingCanvas::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void DrawingCanvas::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton || !dragged_) ClickAt(e->position(), e->button());
+}
+
+void DrawingCanvas::ClickAt(QPointF at, Qt::MouseButton button) {
     if (!commandLine_) return;
-    if (e->button() == Qt::RightButton) {
-        commandLine_->Type('\r');
-    } else if (e->button() == Qt::LeftButton && !dragged_) {
-        Click(e->position());
-    }
+    if (button == Qt::RightButton) input_->Type("\r");
+    else if (button == Qt::LeftButton) Pick(at);
     snap_.reset();
     if (commandLine_->WantsPoint() && cursor_) snap_ = SnapAt(*cursor_);
     update();
 }
 
-void DrawingCanvas::Click(QPointF at) {
+void DrawingCanvas::Pick(QPointF at) {
     const Point world = WorldAt(at);
     if (commandLine_->WantsPoint()) {
         const auto snap = SnapAt(at);
-        commandLine_->PickPoint(snap ? snap->point : world);
+        input_->PickPoint(snap ? snap->point : world);
     } else if (commandLine_->WantsObjects()) {
         const double half = PixelsToWorld(kPickBoxPixels);
         const Rect box = Rect::FromCorners({world.x - half, world.y - half}, {world.x + half, world.y + half});
-        commandLine_->PickObject(EntityAt(drawing_, Index().Query(box), box), world);
+        input_->PickObject(EntityAt(drawing_, Index().Query(box), box), world);
     }
 }
 

@@ -4,7 +4,7 @@
 // while nothing is asked) pans, a middle-button double click goes back to the extents. The
 // next zoom command replaces what the user zoomed or panned to.
 //
-// With a command line it takes the user's picks: a crosshair follows the mouse; where a
+// With a command line it takes the user's picks (passed on through the user input): a crosshair follows the mouse; where a
 // point is asked, the point under the cursor snaps to an end point, mid point, intersection
 // or, failing those, the nearest point of what is drawn, shown by a marker, and a left click
 // gives it; at "Select objects: " a click picks the object under the pick box or begins a
@@ -13,6 +13,7 @@
 #include "cad/drawing/entity_index.h"
 #include "cad/drawing/snap.h"
 #include "cad/view/drawing_scene.h"
+#include "cad/view/user_input.h"
 
 #include <QImage>
 #include <QPoint>
@@ -30,7 +31,8 @@ public:
     static constexpr int kAperturePixels = 10;  // half side of the snap aperture
     static constexpr int kPickBoxPixels = 4;    // half side of the pick box
 
-    explicit DrawingCanvas(const Drawing& drawing, command::CommandLine* commandLine = nullptr, QWidget* parent = nullptr);
+    explicit DrawingCanvas(const Drawing& drawing, const command::CommandLine* commandLine = nullptr, UserInput* input = nullptr,
+                           QWidget* parent = nullptr);
 
     // Shows the extents (or the zoom window of the drawing) again.
     void ZoomExtents();
@@ -40,6 +42,8 @@ public:
     QPointF DeviceAt(Point world) const;
     // The snap the cursor at that point of the widget would take.
     std::optional<SnapPoint> SnapAt(QPointF device);
+    // A click of the user's mouse there, as a mouse button released without dragging.
+    void ClickAt(QPointF device, Qt::MouseButton button);
 
     // Told the point under the cursor (snapped where a point is asked) as it moves.
     void SetCursorListener(std::function<void(Point, std::optional<SnapKind>)> listener) { cursorListener_ = std::move(listener); }
@@ -60,11 +64,12 @@ private:
     const EntityIndex& Index();
     void RenderDrawing(const QTransform& t);
     void PaintOverlay(QPainter& painter, const QTransform& t);
-    void Click(QPointF at);
+    void Pick(QPointF at);
     double PixelsToWorld(double pixels) const;
 
     const Drawing& drawing_;
-    command::CommandLine* commandLine_;
+    const command::CommandLine* commandLine_;
+    UserInput* input_;
     std::unique_ptr<DrawingScene> scene_;
     std::unique_ptr<EntityIndex> index_;
     std::unique_ptr<DrawingScene> highlight_;  // the objects gathered at "Select objects: "

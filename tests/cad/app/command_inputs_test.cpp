@@ -71,3 +71,26 @@ TEST_F(Inputs, TransparentCommandAtTheIdlePromptAndCancelEndsBoth) {
     EXPECT_EQ(inputs.Prompt(), "Command: ");
     EXPECT_TRUE(HistoryHas(">>Unknown command \"NOSUCH\"."));
 }
+
+// A pick answers the question open, in place of what the user had begun to type, but never
+// breaks into a line the channel is typing; during a transparent command it answers that one.
+TEST_F(Inputs, PicksAnswerTheOpenQuestionButWaitForTheChannelsLine) {
+    EXPECT_FALSE(inputs.PickPoint({1, 1, 0}));  // nothing asked
+    inputs.TypeFromChannel("LINE\r");
+    inputs.TypeFromUser("12,");
+    EXPECT_TRUE(inputs.PickPoint({1, 2, 0}));
+    EXPECT_EQ(inputs.Line(), "Next point or Enter to end: ");
+    inputs.TypeFromChannel("5,");
+    EXPECT_FALSE(inputs.PickPoint({7, 7, 0}));
+    inputs.TypeFromChannel("5\r");
+    EXPECT_TRUE(inputs.PickPoint({9, 9, 0}));
+    inputs.TypeFromChannel("'LASTPOINT\r");
+    EXPECT_EQ(inputs.Prompt().rfind(">>Enter new value for LASTPOINT", 0), 0u);
+    EXPECT_TRUE(inputs.PickPoint({4, 4, 0}));
+    EXPECT_EQ(inputs.Prompt(), "Next point or Enter to end: ");
+    inputs.TypeFromUser("\r");
+    ASSERT_EQ(drawing.Entities().size(), 2u);
+    EXPECT_EQ(std::get<Line>(drawing.Entities()[0].shape).a.y, 2);
+    EXPECT_EQ(std::get<Line>(drawing.Entities()[1].shape).b.x, 9);
+    EXPECT_EQ(main.RejectionCount(), 0u);
+}

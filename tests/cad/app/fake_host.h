@@ -18,6 +18,7 @@ struct FakeHost : command::CommandHost {
     std::vector<std::string> typedLater;
     int quits = 0;
     bool asksFormat = true;
+    bool changed = false;
 
     command::SystemVariables& Variables() override { return variables; }
     void VariableSet(std::string_view name) override { variablesSet.emplace_back(name); }
@@ -26,17 +27,26 @@ struct FakeHost : command::CommandHost {
     std::string DrawingName() const override {
         return drawingPath.empty() ? "Drawing1.dwg" : drawingPath.substr(drawingPath.rfind('\\') + 1);
     }
+    bool HasUnsavedChanges() const override { return changed; }
     bool FileExists(const std::string& path) override { return drawings.count(path) || texts.count(path); }
     void WriteDrawing(const Drawing& d, const std::string& path, bool becomes) override {
         if (path.find('?') != std::string::npos) throw rt::Error(rt::errApplication, "cannot write " + path);
         drawings[path] = d;
-        if (becomes) drawingPath = path;
+        if (becomes) drawingPath = path, changed = false;
     }
     void WriteTextFile(const std::string& path, const std::string& text) override { texts[path] = text; }
     std::string ReadTextFile(const std::string& path) override {
         const auto it = texts.find(path);
         if (it == texts.end()) throw rt::Error(rt::errApplication, "cannot read " + path);
         return it->second;
+    }
+    std::vector<std::string> OpenDrawing(const std::string& path, Drawing& d) override {
+        const auto it = drawings.find(path);
+        if (it == drawings.end()) throw rt::Error(rt::errApplication, "cannot read " + path);
+        d = it->second;
+        drawingPath = path;
+        changed = false;
+        return {};
     }
     void TypeLater(std::string text) override { typedLater.push_back(std::move(text)); }
     void Quit() override { ++quits; }

@@ -128,3 +128,57 @@ TEST(HostCommandsWithoutHost, AreRefused) {
     EXPECT_EQ(cl.RejectionCount(), 2u);
     EXPECT_TRUE(cl.IsIdle());
 }
+
+// QUIT with changes not saved asks; each answer and what it leaves behind.
+TEST_F(HostCommands, QuitWithUnsavedChangesAsksToSaveThem) {
+    const std::string question = "Save changes to Drawing1.dwg? [Yes/No/Cancel] <Yes>: ";
+    struct Case {
+        const char* keys;
+        int quits;
+        const char* saved;  // the file written, if any
+    } cases[] = {
+        {"_QUIT\rC\r", 0, nullptr},
+        {"_QUIT\r\x03", 0, nullptr},
+        {"_QUIT\rn\r", 1, nullptr},
+        {"_QUIT\r\rC:\\plan\r", 1, "C:\\plan.dwg"},  // Enter is Yes; no file yet: its name is asked
+        {"_QUIT\rYES\rC:\\?.dwg\r", 0, nullptr},  // a save that fails does not quit
+    };
+    for (const Case& c : cases) {
+        FakeHost fresh;
+        fresh.changed = true;
+        Drawing d;
+        CommandLine line{d};
+        command::HostAttachment attached{line, fresh};
+        const std::string keys = c.keys;
+        line.Type(keys.substr(0, keys.find('\r') + 1));
+        EXPECT_EQ(line.Prompt(), question) << c.keys;
+        line.Type(keys.substr(keys.find('\r') + 1));
+        EXPECT_TRUE(line.IsIdle()) << c.keys;
+        EXPECT_EQ(fresh.quits, c.quits) << c.keys;
+        EXPECT_EQ(fresh.drawings.size(), c.saved ? 1u : 0u) << c.keys;
+        EXPECT_EQ(fresh.drawingPath, c.saved ? c.saved : "") << c.keys;
+    }
+    // Unchanged, or saved under its file by QSAVE: QUIT ends at once.
+    host.changed = true;
+    host.drawingPath = "C:\\b.dwg";
+    cl.Type("QSAVE\r_QUIT\r");
+    EXPECT_EQ(host.quits, 1);
+    EXPECT_TRUE(cl.IsIdle());
+}
+
+// In a program with its own files, OPEN and EXPORT go through it: the opened file becomes the
+// drawing's file, an exported one does not.
+TEST_F(HostCommands, OpenAndExportUseTheProgramsFiles) {
+    Drawing other;
+    other.Add(Circle{{1, 2, 0}, 3});
+    host.drawings["C:\\base.dxf"] = other;
+    cl.Type("OPEN\r\"C:\\base\"\r");
+    ASSERT_EQ(drawing.Entities().size(), 1u);
+    EXPECT_EQ(host.drawingPath, "C:\\base.dxf");
+    cl.Type("LINE 0,0 1,1 \rEXPORT\rC:\\copy.dxf\r");
+    EXPECT_EQ(host.drawings["C:\\copy.dxf"].Entities().size(), 2u);
+    EXPECT_EQ(host.drawingPath, "C:\\base.dxf");
+    cl.Type("OPEN\rC:\\none.dxf\r");
+    EXPECT_EQ(cl.Rejections().back().reason, "cannot read C:\\none.dxf");
+    EXPECT_EQ(drawing.Entities().size(), 2u);
+}

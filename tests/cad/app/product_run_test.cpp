@@ -43,8 +43,10 @@ TEST_F(ProductRun, FirstStartSeedsAnInstalledLt2002OnceAndTheRecordSurvivesARest
     const auto sdi = ReadRegDword(desk::HKEY_CURRENT_USER,
                                   kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window", "SDIMode");
     EXPECT_EQ(sdi, 0u);
-    for (int other = 1; other < kProductCount; ++other)
-        if (other != kAutoCadLt2002) EXPECT_EQ(InstalledExecutable(*FindProduct(other)), "") << other;
+    for (int other = 1; other < kProductCount; ++other) {
+        if (other == kAutoCadLt2002) continue;
+        EXPECT_EQ(InstalledExecutable(*FindProduct(other)), "") << other;
+    }
 }
 
 TEST_F(ProductRun, LineTypedThroughCopyDataIsDrawnAndTheIdlePromptReadsBack) {
@@ -130,7 +132,7 @@ TEST_F(ProductRun, SecondInstanceRunsBesideAndTakesTheDdeServiceWhenTheFirstHasG
     link.LinkExecute("CIRCLE 0,0 3\r");
     EXPECT_EQ(a->drawing().Entities().size(), 1u);
 
-    SendCopyData(first.mainFrame, "_QUIT\r");
+    SendCopyData(first.mainFrame, "_QUIT\rN\r");  // the circle is dropped
     EXPECT_EQ(desk::WaitForSingleObject(first.process.hProcess, 1000), desk::WAIT_OBJECT_0);
     EXPECT_FALSE(desk::IsWindow(first.mainFrame));
     desk::testing::RunFor(50);
@@ -242,4 +244,30 @@ TEST_F(ProductRun, MenuCommandTypesItsCommandAndAnOlderProductHasItsOwnCommandLi
     const desk::HMENU file = desk::GetSubMenu(desk::GetMenu(s.mainFrame), 0);
     desk::PostMessage(s.mainFrame, desk::WM_COMMAND, desk::GetMenuItemID(file, 3), 0);
     EXPECT_EQ(desk::WaitForSingleObject(s.process.hProcess, 1000), desk::WAIT_OBJECT_0);
+}
+
+// Closing the main frame ends an unchanged product at once; with changes the command line
+// asks, and an opened drawing file names the drawing and counts as saved.
+TEST_F(ProductRun, CloseWithUnsavedChangesAsksAtTheCommandLine) {
+    const Started s = Start();
+    Instance* cad = FindInstance(s.process.dwProcessId);
+    SendCopyData(s.mainFrame, "LINE 0,0 10,0 \rEXPORT\rC:\\base.dxf\r");
+    ASSERT_TRUE(std::filesystem::exists(desk::ToNativePath("C:\\base.dxf")));
+    EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [Drawing1.dwg]");  // exporting does not rename
+
+    desk::SendMessage(s.mainFrame, desk::WM_CLOSE, 0, 0);
+    EXPECT_EQ(ReadText(s.textHeadlands), "Save changes to Drawing1.dwg? [Yes/No/Cancel] <Yes>: ");
+    SendCopyData(s.mainFrame, "C\r");
+    EXPECT_EQ(ReadText(s.textHeadlands), idle);
+
+    SendCopyData(s.mainFrame, "OPEN\rC:\\base.dxf\r");
+    EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [base.dxf]");
+    EXPECT_EQ(std::as_const(cad->drawing()).Entities().size(), 1u);  // reading, not taking for change
+    // The right button in the graphics view is Enter: the last command, OPEN, again.
+    desk::SendMessage(s.graphicsView, desk::WM_RBUTTONUP, 0, desk::MAKELPARAM(10, 10));
+    EXPECT_EQ(ReadText(s.textHeadlands), "Drawing file to open: ");
+    SendCopyData(s.mainFrame, "\x03");
+    EXPECT_FALSE(cad->HasUnsavedChanges());
+    desk::SendMessage(s.mainFrame, desk::WM_CLOSE, 0, 0);
+    EXPECT_EQ(desk::WaitForSingleObject(s.process.hProcess, 0), desk::WAIT_OBJECT_0);
 }

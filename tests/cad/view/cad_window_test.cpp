@@ -3,6 +3,7 @@
 #include "cad/view/cad_window.h"
 #include "cad/view/drawing_canvas.h"
 #include "platform/runtime/cp932.h"
+#include "user_actions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,34 +20,9 @@
 using namespace cad;
 
 namespace {
-void Key(QWidget* w, int key, const QString& text = {}) {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &press);
-}
-void Keys(QWidget* w, const QString& text) {
-    for (QChar c : text) Key(w, 0, QString(c));
-}
-
-void Mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button = Qt::NoButton) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::MouseButtons(button) : Qt::MouseButtons();
-    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// The user moves the mouse to the point and clicks there.
-void Click(view::DrawingCanvas* canvas, QPointF at, Qt::MouseButton button = Qt::LeftButton) {
-    Mouse(canvas, QEvent::MouseMove, at);
-    Mouse(canvas, QEvent::MouseButtonPress, at, button);
-    Mouse(canvas, QEvent::MouseButtonRelease, at, button);
-}
+using namespace view_test;
 
 void Type(command::CommandLine& cl, const char* utf8) { cl.Type(rt::Utf8ToCp932(utf8)); }
-
-QAction* MenuAction(QWidget& window, const char* text) {
-    for (QAction* a : window.findChildren<QAction*>())
-        if (a->text() == QString::fromUtf8(text)) return a;
-    return nullptr;
-}
 
 std::filesystem::path ViewTestFolder() {
     const auto dir = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "cad" / "view" / "files";
