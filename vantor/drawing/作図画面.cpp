@@ -19,6 +19,7 @@
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
+#include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
 #include <cmath>
 
@@ -69,7 +70,7 @@ void 作図画面::Wire() {
     断面作図ボタン.OnClick = [] { TellUnavailable("横断図作図データー設定画面"); };
     測点プロット.OnClick = [this] { 測点プロット_Click(); };
     D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
-    路肩法尻.OnClick = [] { TellUnavailable("路肩法尻作図"); };
+    路肩法尻.OnClick = [this] { 路肩法尻_Click(); };
     変換ボタン.OnClick = [] { TellUnavailable("座標変換"); };
 }
 
@@ -365,6 +366,11 @@ void 作図画面::横断図データー設定画面表示ボタン_Click() {
         yokosakuzudata(station, 6) = 右勾配.Text();
     }
     TellUnavailable("横断図作図データー設定画面");
+}
+
+void 作図画面::路肩法尻_Click() {
+    forms::Get<路肩作図設定画面>().Show();
+    Hide();
 }
 
 void 作図画面::一括ボタン_Click() {
