@@ -40,7 +40,8 @@ Entry CurvePoint(const std::string& text) {
 } // namespace
 
 std::string CellText(float value, int gridColumn) {
-    if (value == 0 && gridColumn != kStationColumn) return "";
+    // An empty station row (the profile's empty marker) shows empty rather than as a number.
+    if (value == kEmpty || (value == 0 && gridColumn != kStationColumn)) return "";
     const double scale = ketasuu == 2 ? 100 : 1000;
     return rt::CStr(std::floor(double(static_cast<float>(value * static_cast<float>(scale))) + 0.5) / scale);
 }

@@ -8,7 +8,7 @@ namespace 縦断bus::offset_table_text {
 inline constexpr int kStationColumn = 4;   // grid column of the station (table column 5)
 
 // A value of table column `gridColumn` + 1, rounded to ketasuu decimals (2, otherwise 3); a
-// width of 0 shows empty, a station of 0 shows 0.
+// width of 0 and the empty marker show empty, a station of 0 shows 0.
 std::string CellText(float value, int gridColumn);
 
 // "B.C j (text)" or "E.C j (text)" when `text` is the chainage text [m] of the BC or EC of a

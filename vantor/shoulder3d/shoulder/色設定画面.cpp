@@ -32,8 +32,9 @@ constexpr const char* kTabCaptions[kOffsetLines] = {"左L1", "左L2", "左L3", "
 
 void 色設定画面::Form_Load() {
     SetCaption("色設定画面");
-    Move(600, 600, 5400, 4500);
-    タブ図面.Move(120, 120, 5040, 3300);
+    // Beside the shoulder screen, wide enough for all eight tabs.
+    Move(10800, 300, 7200, 4500);
+    タブ図面.Move(120, 120, 6840, 3300);
     タブ図面.SetTabCaption(1, kTabCaptions[0]);
     for (int line = 1; line < kOffsetLines; ++line) タブ図面.AddTab(kTabCaptions[line]);
     for (int page = 0; page < kOffsetLines; ++page) {
@@ -44,7 +45,7 @@ void 色設定画面::Form_Load() {
     }
     絵(0).ZOrder(0);
     Command1.SetCaption("戻る");
-    Command1.Move(3720, 3540, 1440, 450);
+    Command1.Move(5520, 3540, 1440, 450);
 }
 
 forms::OptionButton& 色設定画面::OC(int index) const {
