@@ -104,6 +104,7 @@ TEST_F(OffsetPoints, LastStationOnTheCurveIgnoresTheEntryAfterIt) {
 TEST_F(OffsetPoints, NoIpUsesTheAuxiliaryPoints) {
     SetPolygon({{0, 0, 0}, {100, 0, 0}});
     SetStations({0, 50, 100});
+    saishochokusen = 0;                                // the third station lies "beyond" it
     bczahyou(1, 1) = 12345, bczahyou(1, 2) = 67890;   // nothing of this road
     SetWidth(0, 2);
     SetWidth(4, 3);
