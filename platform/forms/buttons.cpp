@@ -4,6 +4,7 @@
 #include "platform/forms/internal.h"
 
 #include <QCheckBox>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -37,6 +38,13 @@ void CheckBox::SetValue(int value) {
     if (value == vbGrayed) box->setTristate(true);
     const Qt::CheckState state = value == vbChecked ? Qt::Checked : value == vbGrayed ? Qt::PartiallyChecked : Qt::Unchecked;
     internal::FromCode([box, state] { box->setCheckState(state); });
+}
+void CheckBox::SetForeColor(long color) {
+    foreColor_ = color;
+    QPalette p = Of(this)->palette();
+    p.setColor(QPalette::WindowText, internal::ToQColor(color));
+    p.setColor(QPalette::ButtonText, internal::ToQColor(color));
+    Of(this)->setPalette(p);
 }
 
 OptionButton::OptionButton(Container& parent) : Control(parent, new QRadioButton, 1215, 255) {

@@ -22,7 +22,12 @@ public:
     void SetCaption(const std::string& caption);
     int Value() const;          // CheckBoxValue
     void SetValue(int value);
+    long ForeColor() const { return foreColor_; }   // caption colour, 0x00BBGGRR
+    void SetForeColor(long color);
     std::function<void()> OnClick;
+
+private:
+    long foreColor_ = 0;
 };
 
 // Option buttons on the same container exclude each other.

@@ -20,6 +20,7 @@
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
 #include "vantor/sections/横断図作図データー設定画面.h"
+#include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
 #include <cmath>
 
@@ -73,7 +74,7 @@ void 作図画面::Wire() {
     };
     測点プロット.OnClick = [this] { 測点プロット_Click(); };
     D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
-    路肩法尻.OnClick = [] { TellUnavailable("路肩法尻作図"); };
+    路肩法尻.OnClick = [this] { 路肩法尻_Click(); };
     変換ボタン.OnClick = [] { TellUnavailable("座標変換"); };
 }
 
@@ -369,6 +370,11 @@ void 作図画面::横断図データー設定画面表示ボタン_Click() {
         yokosakuzudata(station, 6) = 右勾配.Text();
     }
     forms::Get<横断図作図データー設定画面>().Show();
+}
+
+void 作図画面::路肩法尻_Click() {
+    forms::Get<路肩作図設定画面>().Show();
+    Hide();
 }
 
 void 作図画面::一括ボタン_Click() {

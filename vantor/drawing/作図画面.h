@@ -101,6 +101,7 @@ public:
     void Command1_Click();
     void 横勾配設定ボタン_Click();
     void 横断図データー設定画面表示ボタン_Click();
+    void 路肩法尻_Click();
     void 一括ボタン_Click();
     void 戻るボタン_Click();
     void 測点プロットボタン_Click();

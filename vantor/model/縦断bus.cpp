@@ -37,6 +37,9 @@ void ResetState() {
     yokodata.Fill(0);
     yokosakuzudata.Fill({});
     rokatadata.Fill(0);
+    for (auto* t : {&l1hidarix, &l1hidariy, &l2hidarix, &l2hidariy, &l3hidarix, &l3hidariy, &l4hidarix,
+                    &l4hidariy, &l1migix, &l1migiy, &l2migix, &l2migiy, &l3migix, &l3migiy, &l4migix, &l4migiy})
+        t->Fill(0);
 
     ipsuu = 0;
     for (auto* t : {&ipx, &ipy, &iphankei, &ipkyori, &koukaku, &setsusenchou, &kyokusenchou,

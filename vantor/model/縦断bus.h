@@ -68,6 +68,9 @@ inline Table<float, 500, 10> yokodata;
 inline Table<std::string, 200, 7> yokosakuzudata;
 // 1-4 offsets L4..L1 left, 5 station, 6-9 offsets L1..L4 right [m]
 inline Table<float, 500, 9> rokatadata;
+// Plan points [mm] of the shoulder offset lines L1..L4 left and right at every station.
+inline Table<float, 500> l1hidarix, l1hidariy, l2hidarix, l2hidariy, l3hidarix, l3hidariy, l4hidarix, l4hidariy;
+inline Table<float, 500> l1migix, l1migiy, l2migix, l2migiy, l3migix, l3migiy, l4migix, l4migiy;
 
 // ---- Horizontal alignment: points 0 (start), 1..ipsuu (IPs), ipsuu+1 (end), millimetres ----
 inline int ipsuu = 0;

@@ -12,4 +12,12 @@ bool TurnsLeftAt(int i) {
 
 std::string LinePoint(float x, float y) { return cad_channel::Point(x, y) + " "; }
 
+int CurveHolding(int from) {
+    for (int j = 1; j <= ipsuu; ++j)
+        if (static_cast<float>(bcsokuten(j) / 1000.0) <= tatedata(from, 1) &&
+            static_cast<float>(ecsokuten(j) / 1000.0) >= tatedata(from + 1, 1))
+            return j;
+    return 0;
+}
+
 } // namespace 縦断bus

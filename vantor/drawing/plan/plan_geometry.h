@@ -10,6 +10,10 @@ namespace 縦断bus {
 // it is positive). Arcs are sent counter-clockwise, so a left curve runs from its BC.
 bool TurnsLeftAt(int i);
 
+// The curve (IP number) that holds the whole interval from station row `from` to the next
+// one, or 0 when the interval is not wholly on one curve.
+int CurveHolding(int from);
+
 // A point of a single-line command: x,y and the blank that ends it.
 std::string LinePoint(float x, float y);
 

@@ -16,15 +16,6 @@ struct EdgeSide {
     int widthColumn;
 };
 
-// The first curve that holds the whole interval from station `from` to station `from` + 1.
-int CurveHolding(int from) {
-    for (int j = 1; j <= ipsuu; ++j)
-        if (static_cast<float>(bcsokuten(j) / 1000.0) <= tatedata(from, 1) &&
-            static_cast<float>(ecsokuten(j) / 1000.0) >= tatedata(from + 1, 1))
-            return j;
-    return 0;
-}
-
 void DrawEdge(const EdgeSide& side, int from, int curve) {
     const int to = from + 1;
     if (yokodata(from, side.widthColumn) == kEmpty || yokodata(to, side.widthColumn) == kEmpty) return;

@@ -1,0 +1,194 @@
+// 作図 of the shoulder screen: the exact command lines of two checked lines with their pen
+// colours, arcs about the curve's centre on curves and lines elsewhere, the refusals before
+// anything is sent, and the drawing in the CAD with its DXF read back by ezdxf and a picture
+// for people.
+#include "../../../support/run_python.h"
+#include "cad/command/command_line.h"
+#include "cad/command/dde_endpoint.h"
+#include "cad/drawing/drawing.h"
+#include "cad/dxf/dxf_writer.h"
+#include "cad/view/png_renderer.h"
+#include "shoulder_fixture.h"
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/shoulder3d/shoulder/色設定画面.h"
+#include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using namespace 縦断bus;
+
+class ShoulderDrawing : public shoulder_test::ShoulderTest {
+protected:
+    void SetUp() override {
+        ShoulderTest::SetUp();
+        forms::Get<作図画面>();   // holds the command channel
+        forms::script::Reset();
+    }
+    static 路肩作図設定画面& Screen() { return forms::Get<路肩作図設定画面>(); }
+    static void Check(int k) { Screen().LINEチェック(k).SetValue(forms::vbChecked); }
+    static void Choose(int line, int colour) { forms::Get<色設定画面>().OC(line * 8 + colour).SetValue(true); }
+    static void Draw() { Screen().Toolbar1_ButtonClick(Screen().Toolbar1.Buttons("作図")); }
+    // A point of line k at station i as it is sent.
+    static std::string P(int k, int i) { return cad_channel::Point(OffsetLineOf(k).x(i), OffsetLineOf(k).y(i)); }
+};
+
+// L2 left in red, 2 m everywhere; L1 right without a colour, 1.5 m from the second station.
+TEST_F(ShoulderDrawing, ExactSendsOfTwoCheckedLines) {
+    SetWidth(1, 2);
+    SetWidth(4, 1.5f);
+    rokatadata(1, 6) = 0;
+    Screen();
+    Check(1);
+    Check(4);
+    Choose(1, 1);
+    plan_test::RecordingCad cad;
+    Draw();
+    EXPECT_TRUE(Messages().empty());
+    // 90° turned into radians with 3.14159 leaves the left normal a hair off +Y.
+    EXPECT_EQ(P(1, 1), "0.00265359,2000");
+    EXPECT_EQ(P(1, 2), "40000,2000");
+    EXPECT_EQ(P(4, 2), "40000,-1500");
+    const std::vector<std::string> expected{
+        "_cecolor\rRed\r",
+        "LINE 0.00265359,2000 40000,2000 \r",
+        "LINE 40000,2000 " + P(1, 3) + " \r",    // into the curve: a chord
+        "arc\r", P(1, 3) + "\r", "c\r", "50000,50000 " + P(1, 4) + "\r",   // left turn: from station 3
+        "LINE " + P(1, 4) + " " + P(1, 5) + " \r",
+        "_cecolor\rBylayer\r",
+        "LINE 40000,-1500 " + P(4, 3) + " \r",
+        "arc\r", P(4, 3) + "\r", "c\r", "50000,50000 " + P(4, 4) + "\r",
+        "LINE " + P(4, 4) + " " + P(4, 5) + " \r",
+    };
+    EXPECT_EQ(Lines(cad), expected);
+}
+
+// A right turn runs the arc from the later station; differing widths on the curve give a
+// chord; an isolated width draws nothing.
+TEST_F(ShoulderDrawing, RightTurnsChordsAndGaps) {
+    SetPolygon({{0, 0, 0}, {100, 0, 50}, {100, -100, 0}});
+    SetStations({0, 40, 80, 100, 120, 160});
+    SetWidth(0, 3);
+    rokatadata(4, 4) = 3.5f;   // 100 m: the width changes on the curve
+    SetWidth(7, 0);
+    rokatadata(2, 9) = 4;      // one station with L4 right between zero widths
+    Screen();
+    Check(0);
+    Check(7);
+    plan_test::RecordingCad cad;
+    Draw();
+    const std::vector<std::string> expected{
+        "_cecolor\rBylayer\r",
+        "LINE " + P(0, 1) + " " + P(0, 2) + " \r",
+        "LINE " + P(0, 2) + " " + P(0, 3) + " \r",
+        "LINE " + P(0, 3) + " " + P(0, 4) + " \r",
+        "LINE " + P(0, 4) + " " + P(0, 5) + " \r",
+        "LINE " + P(0, 5) + " " + P(0, 6) + " \r",
+        "_cecolor\rBylayer\r",
+    };
+    EXPECT_EQ(Lines(cad), expected);
+    // With equal widths the interval 80-100 on the right-turning curve is an arc about 50,-50
+    // from station 4 to station 3.
+    rokatadata(4, 4) = 3;
+    Screen().LINEチェック(7).SetValue(forms::vbUnchecked);
+    cad.executes.clear();
+    Draw();
+    const std::vector<std::string> lines = Lines(cad);
+    ASSERT_GE(lines.size(), 7u);
+    EXPECT_EQ(lines[3], "arc\r");
+    EXPECT_EQ(lines[4], P(0, 4) + "\r");
+    EXPECT_EQ(lines[6], "50000,-50000 " + P(0, 3) + "\r");
+}
+
+TEST_F(ShoulderDrawing, NothingCheckedOrTooManySendsNothing) {
+    SetWidth(0, 2);
+    plan_test::RecordingCad cad;
+    Draw();
+    EXPECT_TRUE(cad.executes.empty());
+    EXPECT_NEAR(l1hidariy(2), 2000, 0.5);   // the points are computed all the same
+
+    Check(0);
+    const int stations = heimensokutensuu;
+    heimensokutensuu = 500;   // the entry after the last station would not fit
+    Draw();
+    heimensokutensuu = stations;
+    ipsuu = 50;               // the alignment point after the last IP would not fit
+    Draw();
+    EXPECT_TRUE(cad.executes.empty());
+    ASSERT_EQ(Messages().size(), 2u);
+    EXPECT_EQ(Messages()[0], "測点が500あります。路肩線は499までしか作図できません。何も作図しませんでした。");
+    EXPECT_EQ(Messages()[1], "ＩＰが50あります。路肩線は49までしか作図できません。何も作図しませんでした。");
+
+    // One station: no interval, only the colour.
+    ipsuu = 1;
+    heimensokutensuu = 1;
+    Draw();
+    EXPECT_EQ(Lines(cad), std::vector<std::string>{"_cecolor\rBylayer\r"});
+}
+
+class ShoulderInTheCad : public ShoulderDrawing {
+protected:
+    static std::string OutputPath(const std::string& name) {
+        const std::filesystem::path folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests/vantor/shoulder3d/shoulder";
+        std::filesystem::create_directories(folder);
+        return (folder / name).string();
+    }
+    cad::Drawing drawing;
+    cad::command::CommandLine commandLine{drawing};
+    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
+};
+
+TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
+    SetWidth(1, 2);      // L2 left, red
+    SetWidth(4, 1.5f);   // L1 right, by layer
+    SetWidth(7, 6);      // L4 right, blue
+    rokatadata(1, 6) = 0;
+    Screen();
+    Check(1);
+    Check(4);
+    Check(7);
+    Choose(1, 1);
+    Choose(7, 5);
+    Draw();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
+    EXPECT_EQ(commandLine.RejectionCount(), 0u)
+        << (commandLine.Rejections().empty() ? std::string() : commandLine.Rejections().front().reason);
+
+    int lines = 0;
+    std::vector<std::pair<double, int>> arcs;   // radius, colour
+    for (const cad::Entity& e : drawing.Entities()) {
+        if (std::holds_alternative<cad::Line>(e.shape)) ++lines;
+        if (const auto* a = std::get_if<cad::Arc>(&e.shape)) {
+            EXPECT_NEAR(a->centre.x, 50000, 0.01);
+            EXPECT_NEAR(a->centre.y, 50000, 0.01);
+            EXPECT_TRUE(a->Covers(270 + 1.0 * 180 / M_PI)) << a->radius;   // 100 m, between the stations
+            arcs.push_back({std::round(a->radius), e.colour});
+        }
+    }
+    EXPECT_EQ(lines, 3 + 2 + 3);
+    EXPECT_EQ(arcs, (std::vector<std::pair<double, int>>{{48000, cad::kRed}, {51500, cad::kByLayer}, {56000, cad::kBlue}}));
+
+    cad::view::RenderPng(drawing, OutputPath("shoulder_lines.png"), 1000, 1000);
+    const std::string dxf = OutputPath("shoulder_lines.dxf");
+    cad::dxf::WriteDxf(drawing, dxf);
+    std::ofstream(dxf + ".py", std::ios::binary) << R"(
+import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+print('errors', len(doc.audit().errors))
+msp = doc.modelspace()
+for kind in ('LINE', 'ARC'):
+    for colour in (1, 5, 256):
+        print(kind, colour, len([e for e in msp.query(kind) if e.dxf.color == colour]))
+for a in msp.query('ARC'):
+    print('arc', a.dxf.color, round(a.dxf.center.x), round(a.dxf.center.y), round(a.dxf.radius))
+)";
+    EXPECT_EQ(test_support::RunPython(dxf + ".py " + dxf),
+              "errors 0\nLINE 1 3\nLINE 5 3\nLINE 256 2\nARC 1 1\nARC 5 1\nARC 256 1\n"
+              "arc 1 50000 50000 48000\narc 256 50000 50000 51500\narc 5 50000 50000 56000\n");
+}
+
+} // namespace
