@@ -39,25 +39,25 @@ void SectionPointEditor::Tell(const std::string& text) { forms::MsgBox(text, for
 
 void SectionPointEditor::LayOut() {
     SetCaption(captions_.screen);
-    Move(600, 600, 10200, 8400);
-    グリッド.Move(120, 120, 4560, 7500);
+    Move(600, 600, 9660, 8220);
+    グリッド.Move(120, 120, 4320, 7500);
     Text1.SetVisible(false);
-    図.Move(4920, 120, 5040, 4800);
+    図.Move(4620, 120, 4800, 4800);
     図.SetBackColor(forms::vbWhite);
     測点ラベル.SetCaption("測　点");
-    測点ラベル.Move(4920, 5160, 900, 270);
-    測点.Move(5880, 5100, 1500, 330);
-    移動ボタン(0).Move(4920, 5580, 1500, 420);
-    移動ボタン(1).Move(6540, 5580, 1500, 420);
-    左右(0).Move(4920, 6120, 900, 330);
-    左右(1).Move(5880, 6120, 900, 330);
+    測点ラベル.Move(4620, 5160, 900, 270);
+    測点.Move(5580, 5100, 1500, 330);
+    移動ボタン(0).Move(4620, 5580, 1500, 420);
+    移動ボタン(1).Move(6240, 5580, 1500, 420);
+    左右(0).Move(4620, 6120, 900, 330);
+    左右(1).Move(5580, 6120, 900, 330);
     受信ボタン.SetCaption(captions_.receive);
-    受信ボタン.Move(4920, 6540, 1500, 420);
+    受信ボタン.Move(4620, 6540, 1500, 420);
     読込ボタン.SetCaption(captions_.read);
-    読込ボタン.Move(6540, 6540, 1500, 420);
+    読込ボタン.Move(6240, 6540, 1500, 420);
     転送ボタン.SetCaption(captions_.transfer);
-    転送ボタン.Move(8160, 6540, 1500, 420);
-    LayOutOwnButtons(4920, 7080);
+    転送ボタン.Move(7860, 6540, 1500, 420);
+    LayOutOwnButtons(4620, 7080);
 }
 
 void SectionPointEditor::Form_Load() {
