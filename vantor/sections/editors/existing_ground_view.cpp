@@ -1,0 +1,29 @@
+#include "vantor/sections/editors/existing_ground_view.h"
+
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/model/縦断bus.h"
+
+namespace 縦断bus {
+
+void sounyuugenkyoublock(int s) {
+    using cad_channel::Send;
+    const char* topLeft = "-30000,15000";
+    const char* bottomRight = "30000,-15000";
+    Send("erase");
+    Send("W");
+    Send(topLeft);
+    Send(bottomRight);
+    Send("");
+    Send("-insert");
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 1), cad_channel::Point(0, 0)));
+    Send("zoom");
+    Send(topLeft);
+    Send(bottomRight);
+    Send("explode");
+    Send("W");
+    Send(topLeft);
+    Send(bottomRight);
+    Send("");
+}
+
+} // namespace 縦断bus

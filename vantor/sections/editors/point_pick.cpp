@@ -1,0 +1,41 @@
+#include "vantor/sections/editors/point_pick.h"
+
+#include "platform/runtime/conversion.h"
+#include "platform/runtime/doevents.h"
+#include "platform/runtime/number_text.h"
+
+namespace 縦断bus {
+
+void ArmPick(PickControl& control) {
+    control.SetEnabled(true);
+    control.SetVisible(true);
+    control.SetCmdIdle(true);
+    control.SetInterval(200);
+    control.SetAcadLocked(false);
+}
+
+PickOutcome PickPoints(PickControl& control) {
+    PickOutcome outcome;
+    for (int attempt = 1; attempt <= kPickAttempts; ++attempt) {
+        if (static_cast<int>(outcome.points.size()) == kPickBuffer) {
+            outcome.full = true;
+            break;
+        }
+        rt::DoEvents();
+        double x = 0, y = 0, z = 0;
+        if (!control.GetPoint(false, x, y, z)) break;
+        // The coordinates as their 15-digit texts, then single precision.
+        outcome.points.push_back({rt::CSng(rt::CStr(x)), rt::CSng(rt::CStr(y))});
+    }
+    return outcome;
+}
+
+void DisarmPick(PickControl& control) {
+    control.Command(std::string(2, '\x03'));
+    control.SetEnabled(false);
+    control.SetVisible(false);
+    control.SetCmdIdle(false);
+    control.SetAcadLocked(false);
+}
+
+} // namespace 縦断bus

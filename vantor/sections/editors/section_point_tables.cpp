@@ -1,0 +1,39 @@
+#include "vantor/sections/editors/section_point_tables.h"
+
+#include "vantor/model/sheet_names.h"
+
+#include <algorithm>
+
+namespace 縦断bus {
+
+SectionPointSet ExistingGround() {
+    return {genkyouhidari, genkyoumigi, genkyouhidarisuu, genkyoumigisuu, kExistingGroundSheet};
+}
+
+SectionPointSet CutFillLine() {
+    return {kirimorihidari, kirimorimigi, kirimorihidarisuu, kirimorimigisuu, kCutFillSheet};
+}
+
+int EditableStations() { return std::clamp(sokutensuu, 0, kSectionStations); }
+
+int CountPoints(const SectionPoints& side, int s) {
+    int n = 0;
+    while (n < kSectionPoints && !side(s, n, 1).empty()) ++n;
+    return n;
+}
+
+void CountStation(const SectionPointSet& set, int s) {
+    if (s < 0 || s > kSectionStations) return;
+    set.leftCount(s) = CountPoints(set.left, s);
+    set.rightCount(s) = CountPoints(set.right, s);
+}
+
+void keisantensuu() { CountStation(ExistingGround(), danmenbangou); }
+void keisantensuukirimori() { CountStation(CutFillLine(), danmenbangou); }
+
+void ResetSectionPoints() {
+    for (SectionPoints* t : {&genkyouhidari, &genkyoumigi, &kirimorihidari, &kirimorimigi}) t->Fill(std::string());
+    for (SectionPointCounts* c : {&genkyouhidarisuu, &genkyoumigisuu, &kirimorihidarisuu, &kirimorimigisuu}) c->Fill(0);
+}
+
+} // namespace 縦断bus

@@ -1,0 +1,45 @@
+#pragma once
+// The two point tables of the section editors: per station row (1..50) up to 20 points on each
+// side of the centre line, each an offset [m] (component 1, left ones as positive distances)
+// and a height [m] (component 2), kept as the texts the user typed, picked or read.
+#include "vantor/model/縦断bus.h"
+
+#include <string_view>
+
+namespace 縦断bus {
+
+using SectionPoints = decltype(genkyouhidari);
+using SectionPointCounts = Table<int, 50>;
+
+// Point counts of each station and side: the leading points with a non-empty offset.
+inline SectionPointCounts genkyouhidarisuu, genkyoumigisuu, kirimorihidarisuu, kirimorimigisuu;
+
+inline constexpr int kSectionPoints = SectionPoints::UBound(2);      // points 0..19
+inline constexpr int kSectionStations = SectionPoints::UBound(1);    // stations 1..50
+
+// One editor's tables: existing ground or cut/fill line.
+struct SectionPointSet {
+    SectionPoints& left;
+    SectionPoints& right;
+    SectionPointCounts& leftCount;
+    SectionPointCounts& rightCount;
+    std::string_view sheet;   // the sheet 読込 and 転送 use
+};
+
+SectionPointSet ExistingGround();
+SectionPointSet CutFillLine();
+
+// The stations the point tables can hold: the first 50 of the road.
+int EditableStations();
+// Points from the first while the offset text is not empty, at most 20.
+int CountPoints(const SectionPoints& side, int s);
+// Refreshes both counts of station s.
+void CountStation(const SectionPointSet& set, int s);
+// The counts of the current station (danmenbangou).
+void keisantensuu();
+void keisantensuukirimori();
+
+// Empties every point of every station and the counts (the start-up state).
+void ResetSectionPoints();
+
+} // namespace 縦断bus

@@ -1,0 +1,38 @@
+#include "vantor/sections/editors/切盛ライン設定画面.h"
+
+#include "platform/runtime/number_text.h"
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/sections/planned_block_view.h"
+#include "vantor/sections/section_checks.h"
+#include "vantor/sections/section_settings.h"
+
+using namespace 縦断bus;
+
+切盛ライン設定画面::切盛ライン設定画面()
+    : SectionPointEditor(CutFillLine(), {"切盛", "受　　信", "読　込", "転　送"}) {
+    面積表示ボタン.OnClick = [this] { 面積表示ボタン_Click(); };
+    戻るボタン.OnClick = [this] { 戻るボタン_Click(); };
+}
+
+void 切盛ライン設定画面::LayOutOwnButtons(int left, int top) {
+    面積表示ボタン.SetCaption("面積");
+    面積表示ボタン.Move(left, top, 1500, 420);
+    戻るボタン.SetCaption("戻る");
+    戻るボタン.Move(left + 3240, top, 1500, 420);
+}
+
+// The station's planned section at its widths and slopes beside its existing ground.
+void 切盛ライン設定画面::DrawStationInCad(int s) {
+    const SectionFault fault = FindBlockFault(s);
+    if (fault != SectionFault::None) {
+        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
+        return;
+    }
+    const SectionSettings settings = ReadSectionSettings();
+    float drawnAt = drawnHeight_;
+    if (cad_channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_); })) drawnHeight_ = drawnAt;
+}
+
+void 切盛ライン設定画面::面積表示ボタン_Click() { Hide(); }
+
+void 切盛ライン設定画面::戻るボタン_Click() { Hide(); }

@@ -1,0 +1,36 @@
+#include "vantor/sections/editors/現況横断図.h"
+
+#include "platform/runtime/number_text.h"
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/sections/editors/existing_ground_view.h"
+#include "vantor/sections/editors/切盛ライン設定画面.h"
+
+using namespace 縦断bus;
+
+現況横断図::現況横断図()
+    : SectionPointEditor(ExistingGround(), {"現況横断入力画面", "受　信", "読 込", "転 送"}) {
+    切盛ボタン.OnClick = [this] { 切盛ボタン_Click(); };
+    Command1.OnClick = [this] { Command1_Click(); };
+}
+
+void 現況横断図::LayOutOwnButtons(int left, int top) {
+    切盛ボタン.SetCaption("切盛");
+    切盛ボタン.Move(left, top, 1500, 420);
+    Command1.SetCaption("戻る");
+    Command1.Move(left + 3240, top, 1500, 420);
+}
+
+void 現況横断図::DrawStationInCad(int s) {
+    if (!cad_channel::IsTypableBlockName(yokosakuzudata(s, 1))) {
+        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の現況ブロック名がないため、CAD に表示できません。");
+        return;
+    }
+    cad_channel::RunDrawing([s] { sounyuugenkyoublock(s); });
+}
+
+void 現況横断図::切盛ボタン_Click() {
+    forms::Get<切盛ライン設定画面>().Open();
+    Hide();
+}
+
+void 現況横断図::Command1_Click() { Unload(); }
