@@ -70,6 +70,7 @@ void ResetState() {
     danmenbangou = 0;
     for (auto* t : {&kiridomenseki, &moridomenseki, &umemodoshimenseki}) t->Fill(0);
     for (auto* t : {&genkyouhidari, &genkyoumigi, &kirimorihidari, &kirimorimigi}) t->Fill({});
+    for (auto* t : {&genkyouhidarisuu, &genkyoumigisuu, &kirimorihidarisuu, &kirimorimigisuu}) t->Fill(0);
     tatemoji.Fill({});
     zahyoudata.Fill(0);
     zahyousuu = 0;

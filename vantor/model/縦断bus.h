@@ -110,6 +110,8 @@ inline int danmenbangou = 0;         // station row the section screens stand on
 // Cut (C), fill (B) and backfill (B') area [m²] of stations 1..50, from the earthwork areas.
 inline Table<float, 50> kiridomenseki, moridomenseki, umemodoshimenseki;
 inline Table<std::string, 50, 20, 2> genkyouhidari, genkyoumigi, kirimorihidari, kirimorimigi;
+// Point counts of each station and side: the leading points with a non-empty offset.
+inline Table<int, 50> genkyouhidarisuu, genkyoumigisuu, kirimorihidarisuu, kirimorimigisuu;
 
 // ---- Label texts of the profile values for the drawings ----
 inline Table<std::string, 100, 8> tatemoji;

@@ -31,9 +31,4 @@ void CountStation(const SectionPointSet& set, int s) {
 void keisantensuu() { CountStation(ExistingGround(), danmenbangou); }
 void keisantensuukirimori() { CountStation(CutFillLine(), danmenbangou); }
 
-void ResetSectionPoints() {
-    for (SectionPoints* t : {&genkyouhidari, &genkyoumigi, &kirimorihidari, &kirimorimigi}) t->Fill(std::string());
-    for (SectionPointCounts* c : {&genkyouhidarisuu, &genkyoumigisuu, &kirimorihidarisuu, &kirimorimigisuu}) c->Fill(0);
-}
-
 } // namespace 縦断bus

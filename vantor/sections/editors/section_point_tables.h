@@ -9,10 +9,7 @@
 namespace 縦断bus {
 
 using SectionPoints = decltype(genkyouhidari);
-using SectionPointCounts = Table<int, 50>;
-
-// Point counts of each station and side: the leading points with a non-empty offset.
-inline SectionPointCounts genkyouhidarisuu, genkyoumigisuu, kirimorihidarisuu, kirimorimigisuu;
+using SectionPointCounts = decltype(genkyouhidarisuu);
 
 inline constexpr int kSectionPoints = SectionPoints::UBound(2);      // points 0..19
 inline constexpr int kSectionStations = SectionPoints::UBound(1);    // stations 1..50
@@ -38,8 +35,5 @@ void CountStation(const SectionPointSet& set, int s);
 // The counts of the current station (danmenbangou).
 void keisantensuu();
 void keisantensuukirimori();
-
-// Empties every point of every station and the counts (the start-up state).
-void ResetSectionPoints();
 
 } // namespace 縦断bus

@@ -86,15 +86,6 @@ private:
 
 class EditorTest : public section_test::SectionTest {
 protected:
-    void SetUp() override {
-        SectionTest::SetUp();
-        縦断bus::ResetSectionPoints();
-    }
-    void TearDown() override {
-        SectionTest::TearDown();
-        縦断bus::ResetSectionPoints();
-    }
-
     // The screen loaded with a scripted control that has already raised its first idle event.
     template <class Screen>
     static ScriptedControl& Attach(Screen& screen) {
