@@ -14,8 +14,6 @@ namespace {
 using cad_channel::Point;
 using cad_channel::Send;
 
-constexpr double kEraseHalfWidth = 50000, kEraseHalfHeight = 30000;
-
 // One side's stretch (`side` +1 right, -1 left): the crossing window from 100 units off the
 // centre line out to the planned-section width, then the displacement from the standard edge
 // to the station's edge, both written about the origin. The slope products are kept in double
@@ -37,15 +35,15 @@ void SendStretch(int side, double pw, double ph, float h, double standardWidth, 
 
 } // namespace
 
-float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH) {
+float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH, const EraseWindow& erase) {
     const double sx = settings.cellHalfWidth * 1000, sy = settings.cellHalfHeight * 1000;
     const double pw = settings.plannedHalfWidth * 1000, ph = settings.plannedHalfHeight * 1000;
     const float h = tatedata(s, 6) * 1000;
 
     Send("erase");
     Send("W");
-    Send(Point(-kEraseHalfWidth, std::max(0.0, double(previousH)) + kEraseHalfHeight));
-    Send(Point(kEraseHalfWidth, std::min(0.0, double(previousH)) - kEraseHalfHeight));
+    Send(Point(-erase.halfWidth, std::max(0.0, double(previousH)) + erase.halfHeight));
+    Send(Point(erase.halfWidth, std::min(0.0, double(previousH)) - erase.halfHeight));
     Send("");
     Send("-insert");
     Send(cad_channel::InsertAnswer(yokosakuzudata(s, 2), Point(0, h)));

@@ -11,9 +11,18 @@
 
 namespace 縦断bus {
 
-// The sends for station row s. The erase window around the origin is widened to take in the
-// planned section drawn before, which stood at `previousH`. Returns H.
-float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH);
+// Half the width and height [mm] of the window erased about the origin before a station is
+// drawn: 100 m by 60 m on the block correction screen, 60 m by 30 m on the cut/fill screen.
+struct EraseWindow {
+    double halfWidth, halfHeight;
+};
+inline constexpr EraseWindow kBlockCorrectionErase{50000, 30000};
+inline constexpr EraseWindow kCutFillErase{30000, 15000};
+
+// The sends for station row s. The erase window is widened to take in the planned section
+// drawn before, which stood at `previousH`. Returns H.
+float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH,
+                         const EraseWindow& erase = kBlockCorrectionErase);
 
 // The window that 自動作成 makes the block from: the planned-section size about (0, H), widened
 // to the station's widths; window selection leaves out the existing-ground reference, which

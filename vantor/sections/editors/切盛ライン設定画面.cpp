@@ -30,7 +30,7 @@ void 切盛ライン設定画面::DrawStationInCad(int s) {
     }
     const SectionSettings settings = ReadSectionSettings();
     float drawnAt = drawnHeight_;
-    if (cad_channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_); })) drawnHeight_ = drawnAt;
+    if (cad_channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_, kCutFillErase); })) drawnHeight_ = drawnAt;
 }
 
 void 切盛ライン設定画面::面積表示ボタン_Click() { Hide(); }

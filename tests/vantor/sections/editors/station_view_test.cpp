@@ -28,7 +28,7 @@ TEST_F(EditorTest, ExistingGroundStationIsInsertedAtTheOriginAndExploded) {
     EXPECT_EQ(danmenbangou, 1);
 }
 
-// The cut/fill editor draws the block correction's planned section with its erase window.
+// The cut/fill editor draws the block correction's planned section, erasing 60 m by 30 m.
 TEST_F(EditorTest, CutFillStationChangeSendsThePlannedSection) {
     SetRoad({{0, 10, 10}, {20, 10, 11.234f, 3, 2, 3.5f, 2.3f}});
     RecordingCad cad;
@@ -37,7 +37,7 @@ TEST_F(EditorTest, CutFillStationChangeSendsThePlannedSection) {
     CutFill().移動ボタン_Click(1);
     const auto& e = cad.executes;
     ASSERT_EQ(e.size(), 24u);
-    const std::vector<std::string> head = {"erase\r", "W\r", "-50000,30000\r", "50000,-30000\r", "\r",
+    const std::vector<std::string> head = {"erase\r", "W\r", "-30000,15000\r", "30000,-15000\r", "\r",
                                            "-insert\r", "KEI1 0,1234 1 1 0\r"};
     EXPECT_EQ(std::vector<std::string>(e.begin(), e.begin() + 7), head);
     EXPECT_EQ(e[22], "-insert\r");
@@ -46,7 +46,7 @@ TEST_F(EditorTest, CutFillStationChangeSendsThePlannedSection) {
     cad.executes.clear();
     CutFill().移動ボタン_Click(0);
     ASSERT_EQ(e.size(), 24u);
-    EXPECT_EQ(e[2], "-50000,31234.0002441406\r");
+    EXPECT_EQ(e[2], "-30000,16234.0002441406\r");
 }
 
 } // namespace
