@@ -78,6 +78,9 @@ void TellLackingSides(const std::vector<std::pair<int, SidesLacking>>& lacking) 
         土坪text(a).Move(900, 225 + a * 360, 1200, 330);
     }
 
+    // The full view from the start, so that a first 計算 plots in metres.
+    図.Scale(-kView, kView, kView, -kView);
+
     一括計算.OnClick = [this] { 一括計算_Click(); };
     計算ボタン.OnClick = [this] { 計算ボタン_Click(); };
     ライン確認ボタン.OnClick = [this] { ライン確認ボタン_Click(); };
