@@ -45,7 +45,7 @@ void TellLackingSides(const std::vector<std::pair<int, SidesLacking>>& lacking) 
 
 土坪画面::土坪画面() : forms::Form(forms::FormKind::Apart) {
     SetCaption("土坪計算画面");
-    Move(600, 300, 8820, 9660);
+    Move(600, 300, 8820, 9480);
     const char* captions[] = {"起点側", "終点側", "切盛ﾗｲﾝ確認", "計算", "戻る", "一括計算"};
     forms::CommandButton* row[] = {&移動ボタン(0), &移動ボタン(1), &ライン確認ボタン, &計算ボタン, &戻るボタン, &一括計算};
     for (int b = 0; b < 6; ++b) {

@@ -44,9 +44,6 @@ public:
     // The view of the rectangle from the press point to the release point.
     void kakudaijiku();
 
-    // The station the area boxes show (0 while they show none).
-    int BoxStation() const { return boxStation_; }
-
 private:
     void ShowStation(int station);
     void ShowAreas(int station);
@@ -55,7 +52,7 @@ private:
     void Redraw();
     void DrawFigure(float x, float y, double fromX, double fromY, double toX, double toY, long color);
 
-    int boxStation_ = 0;
+    int boxStation_ = 0;   // the station the area boxes show, 0 while they show none
     bool dragging_ = false;
     float x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;   // press and release points
 };

@@ -55,6 +55,12 @@ TEST_F(EarthworkScreen, BatchComputesEveryStationAndSaysWhichLackedPoints) {
 }
 
 TEST_F(EarthworkScreen, ComputeCountsThePointsFirst) {
+    // No section screen has chosen a station yet: nothing is computed into the empty row 0.
+    Screen().計算ボタン_Click();
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    EXPECT_EQ(Screen().土坪text(0).Text(), "");
+    forms::script::Reset();
+
     // As after reading the sheets: the tables are filled, the counts are not.
     danmenbangou = 1;
     Screen().計算ボタン_Click();
