@@ -109,7 +109,8 @@ float TenthsHalfUp(float v) { return static_cast<float>(std::floor(static_cast<d
 
 void DrawSide(forms::PictureBox& 図, const Points& points, int count, float mirror) {
     図.PSet(0, 0);
-    for (int p = 0; p < count; ++p) 図.LineTo(mirror * Number(points(dotsubobangou, p, 1)), Number(points(dotsubobangou, p, 2)), 図.ForeColor());
+    for (int p = 0; p < count; ++p)
+        図.LineTo(mirror * Number(points(dotsubobangou, p, 1)), Number(points(dotsubobangou, p, 2)), 図.ForeColor());
 }
 
 void DrawExcavation(forms::PictureBox& 図, const Side& side, float mirror) {
