@@ -71,6 +71,22 @@ void ResetState() {
     for (auto* t : {&kiridomenseki, &moridomenseki, &umemodoshimenseki}) t->Fill(0);
     for (auto* t : {&genkyouhidari, &genkyoumigi, &kirimorihidari, &kirimorimigi}) t->Fill({});
     for (auto* t : {&genkyouhidarisuu, &genkyoumigisuu, &kirimorihidarisuu, &kirimorimigisuu}) t->Fill(0);
+    mensekiflg = dotsubobangou = mensekisayuu = 0;
+    kirimen = morimen = jouhoukirimen = 0;
+    for (auto* t : {&genkyoux, &genkyouy, &kirimorix, &kirimoriy, &kussakux, &kussakuy, &kussakuhidarix,
+                    &kussakuhidariy, &kussakumigix, &kussakumigiy, &genkyousenhidarix, &genkyousenhidariy,
+                    &genkyousenmigix, &genkyousenmigiy})
+        t->Fill(0);
+    genkyousaishuu = kirimoritensuu = genkyousenhidarisaishuu = genkyousenmigisaishuu = 0;
+    kirimorisenhidari.Fill(0);
+    kirimorisenmigi.Fill(0);
+    norikitenx = norikiteny = kirinori = morinori = norikoubai = noriseppen = norijirix = 0;
+    norishurui.clear();
+    norikousaflg = 0;
+    eikyoukitenx = eikyoukiteny = eikyoukoubai = eikyouseppen = 0;
+    eikyouflg = 0;
+    eikyoukousax = eikyoukousay = 0;
+    sokuteneikyoukousax.Fill(0);
     tatemoji.Fill({});
     zahyoudata.Fill(0);
     zahyousuu = 0;

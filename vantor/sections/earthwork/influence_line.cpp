@@ -1,7 +1,7 @@
 #include "vantor/sections/earthwork/influence_line.h"
 
 #include "platform/forms/msgbox.h"
-#include "vantor/sections/earthwork/earthwork_state.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/sections/earthwork/line_meeting.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 
 #include "platform/runtime/conversion.h"
 #include "vantor/model/縦断bus.h"
-#include "vantor/sections/earthwork/earthwork_state.h"
 #include "vantor/sections/earthwork/influence_line.h"
 #include "vantor/sections/earthwork/keisanmenseki.h"
 #include "vantor/sections/earthwork/slope_line.h"

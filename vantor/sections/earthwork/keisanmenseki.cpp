@@ -1,6 +1,6 @@
 #include "vantor/sections/earthwork/keisanmenseki.h"
 
-#include "vantor/sections/earthwork/earthwork_state.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
 #include "vantor/sections/earthwork/line_meeting.h"
 

@@ -3,9 +3,8 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/model/縦断bus.h"
-#include "vantor/sections/earthwork/earthwork_state.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
-#include "vantor/sections/earthwork/point_counts.h"
+#include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 
 #include <algorithm>
@@ -118,8 +117,8 @@ bool 土坪画面::CurrentStationComputable() {
 
 void 土坪画面::計算ボタン_Click() {
     if (!CurrentStationComputable()) return;
-    keisantensuu(danmenbangou);
-    keisantensuukirimori(danmenbangou);
+    keisantensuu();
+    keisantensuukirimori();
     mensekiflg = 1;
     const SidesLacking sides = keisandotsubo(図);
     ShowAreas(dotsubobangou);
@@ -128,8 +127,8 @@ void 土坪画面::計算ボタン_Click() {
 
 void 土坪画面::ライン確認ボタン_Click() {
     if (!CurrentStationComputable()) return;
-    keisantensuu(danmenbangou);
-    keisantensuukirimori(danmenbangou);
+    keisantensuu();
+    keisantensuukirimori();
     mensekiflg = 0;
     keisandotsubo(図);
 }
@@ -206,7 +205,7 @@ void DrawAxes(forms::PictureBox& 図) {
 } // namespace
 
 void 土坪画面::sakuzugenkyou() {
-    keisantensuu(danmenbangou);
+    keisantensuu();
     図.Cls();
     DrawAxes(図);
     図.SetForeColor(forms::vbBlack);
@@ -215,7 +214,7 @@ void 土坪画面::sakuzugenkyou() {
 }
 
 void 土坪画面::sakuzukirimori() {
-    keisantensuukirimori(danmenbangou);
+    keisantensuukirimori();
     図.SetForeColor(forms::vbBlue);
     DrawPoints(図, kirimorihidari, kirimorihidarisuu(danmenbangou), -1);
     DrawPoints(図, kirimorimigi, kirimorimigisuu(danmenbangou), 1);

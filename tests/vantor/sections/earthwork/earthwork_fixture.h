@@ -4,9 +4,8 @@
 #include "platform/runtime/number_text.h"
 #include "tests/support/run_python.h"
 #include "vantor/model/縦断bus.h"
-#include "vantor/sections/earthwork/earthwork_state.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
-#include "vantor/sections/earthwork/point_counts.h"
+#include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/earthwork/土坪画面.h"
 
 #include <gtest/gtest.h>
@@ -56,8 +55,8 @@ inline forms::PictureBox& Plot() { return forms::Get<土坪画面>().図; }
 // Counts the station's points and computes its areas.
 inline 縦断bus::SidesLacking Compute(int station, int mode = 1) {
     縦断bus::danmenbangou = station;
-    縦断bus::keisantensuu(station);
-    縦断bus::keisantensuukirimori(station);
+    縦断bus::CountStation(縦断bus::ExistingGround(), station);
+    縦断bus::CountStation(縦断bus::CutFillLine(), station);
     縦断bus::mensekiflg = mode;
     return 縦断bus::keisandotsubo(Plot());
 }
@@ -101,7 +100,6 @@ protected:
         forms::UnloadAll();
         forms::script::Reset();
         縦断bus::ResetState();
-        縦断bus::ResetEarthwork();
     }
     void TearDown() override { forms::UnloadAll(); }
 };
