@@ -1,12 +1,12 @@
 #include "vantor/sections/横断図作図データー設定画面.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/unavailable.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/sakuzuyoko.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/sections/計画ブロック修正画面.h"
@@ -93,7 +93,8 @@ void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::Toolba
     } else if (key == "作図") {
         sakuzuyoko();
     } else if (key == "面積") {
-        TellUnavailable("面積計算選択画面");
+        forms::Get<面積計算選択画面>().Show();
+        Unload();
     } else if (key == "読込") {
         section_sheet_link::yomikomiyokomei();
         FillTexts();

@@ -1,7 +1,9 @@
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 
-#include "vantor/drawing/unavailable.h"
 #include "vantor/sections/earthwork/土坪画面.h"
+#include "vantor/sections/editors/切盛ライン設定画面.h"
+#include "vantor/sections/editors/現況横断図.h"
+#include "vantor/sections/横断図作図データー設定画面.h"
 
 面積計算選択画面::面積計算選択画面() : forms::Form(forms::FormKind::Apart) {
     SetCaption("面積計算選択画面");
@@ -13,10 +15,10 @@
 
 void 面積計算選択画面::選択ボタン_Click(int index) {
     switch (index) {
-    case 0: 縦断bus::TellUnavailable("現況横断図"); break;
-    case 1: 縦断bus::TellUnavailable("切盛ライン設定画面"); break;
+    case 0: forms::Get<現況横断図>().Open(); break;
+    case 1: forms::Get<切盛ライン設定画面>().Open(); break;
     case 2: forms::Get<土坪画面>().Show(); break;
-    case 3: 縦断bus::TellUnavailable("横断図作図データー設定画面"); break;
+    case 3: forms::Get<横断図作図データー設定画面>().Show(); break;
     default: break;
     }
     Unload();

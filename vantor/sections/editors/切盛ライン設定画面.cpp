@@ -2,6 +2,8 @@
 
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/cad_channel.h"
+#include "vantor/sections/earthwork/土坪画面.h"
+#include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/planned_block_view.h"
 #include "vantor/sections/section_checks.h"
 #include "vantor/sections/section_settings.h"
@@ -33,6 +35,12 @@ void 切盛ライン設定画面::DrawStationInCad(int s) {
     if (cad_channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_, kCutFillErase); })) drawnHeight_ = drawnAt;
 }
 
-void 切盛ライン設定画面::面積表示ボタン_Click() { Hide(); }
+void 切盛ライン設定画面::面積表示ボタン_Click() {
+    forms::Get<土坪画面>().Show();
+    Hide();
+}
 
-void 切盛ライン設定画面::戻るボタン_Click() { Hide(); }
+void 切盛ライン設定画面::戻るボタン_Click() {
+    forms::Get<面積計算選択画面>().Show();
+    Hide();
+}

@@ -1,6 +1,7 @@
 #include "vantor/sections/editors/現況横断図.h"
 
 #include "platform/runtime/number_text.h"
+#include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/sections/editors/existing_ground_view.h"
 #include "vantor/sections/editors/切盛ライン設定画面.h"
@@ -33,4 +34,7 @@ void 現況横断図::切盛ボタン_Click() {
     Hide();
 }
 
-void 現況横断図::Command1_Click() { Unload(); }
+void 現況横断図::Command1_Click() {
+    forms::Get<面積計算選択画面>().Show();
+    Unload();
+}

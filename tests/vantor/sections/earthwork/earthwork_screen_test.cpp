@@ -2,8 +2,12 @@
 // gestures on the plot, and the area menu.
 #include "tests/vantor/sections/earthwork/earthwork_fixture.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
+#include "vantor/sections/editors/切盛ライン設定画面.h"
+#include "vantor/sections/editors/現況横断図.h"
+#include "vantor/sections/横断図作図データー設定画面.h"
 
 #include <QImage>
+#include <functional>
 #include <QPixmap>
 #include <QWidget>
 
@@ -164,11 +168,25 @@ TEST_F(EarthworkScreen, DraggingZoomsReturnsAndReadsAPoint) {
     EXPECT_FLOAT_EQ(last.x2, -3);
 }
 
-TEST_F(EarthworkScreen, TheMenuOpensTheEarthworkScreenAndGoes) {
-    forms::Get<面積計算選択画面>().Show();
-    forms::Get<面積計算選択画面>().選択ボタン_Click(2);
+TEST_F(EarthworkScreen, TheMenuOpensEachScreenOfTheAreaWorkAndGoes) {
+    const std::function<bool()> shown[] = {
+        [] { return forms::IsLoaded<現況横断図>() && forms::Get<現況横断図>().Visible(); },
+        [] { return forms::IsLoaded<切盛ライン設定画面>() && forms::Get<切盛ライン設定画面>().Visible(); },
+        [] { return forms::IsLoaded<土坪画面>() && forms::Get<土坪画面>().Visible(); },
+        [] { return forms::IsLoaded<横断図作図データー設定画面>() && forms::Get<横断図作図データー設定画面>().Visible(); },
+    };
+    for (int choice = 0; choice < 4; ++choice) {
+        forms::Get<面積計算選択画面>().Show();
+        forms::Get<面積計算選択画面>().選択ボタン_Click(choice);
+        EXPECT_TRUE(shown[choice]()) << choice;
+        EXPECT_FALSE(forms::IsLoaded<面積計算選択画面>()) << choice;
+    }
+    // Back from the editors and on to the areas, as the area work goes round.
+    forms::Get<切盛ライン設定画面>().戻るボタン_Click();
+    EXPECT_TRUE(forms::Get<面積計算選択画面>().Visible());
+    forms::Get<切盛ライン設定画面>().面積表示ボタン_Click();
     EXPECT_TRUE(Screen().Visible());
-    EXPECT_FALSE(forms::IsLoaded<面積計算選択画面>());
+    EXPECT_FALSE(forms::Get<切盛ライン設定画面>().Visible());
 }
 
 TEST_F(EarthworkScreen, PictureForPeople) {
