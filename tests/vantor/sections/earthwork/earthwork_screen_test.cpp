@@ -7,9 +7,10 @@
 #include "vantor/sections/横断図作図データー設定画面.h"
 
 #include <QImage>
-#include <functional>
 #include <QPixmap>
 #include <QWidget>
+
+#include <functional>
 
 using namespace earthwork_test;
 using namespace 縦断bus;
