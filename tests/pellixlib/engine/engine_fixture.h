@@ -5,7 +5,9 @@
 #include "pellixlib/AcadUnit.h"
 #include "platform/runtime/number_text.h"
 
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -59,5 +61,28 @@ struct Engine : PellixDesktop {
         return all;
     }
 };
+
+} // namespace pellix::testing
+
+namespace pellix::testing {
+
+// Makes the product's main frame refuse the texts that `refused` picks, as a CAD busy in a
+// modal state would.
+inline void RefuseTexts(desk::HWND frame, std::function<bool(const std::string&)> refused) {
+    auto previous = std::make_shared<desk::WNDPROC>();
+    *previous = desk::SetWindowProc(frame, [previous, refused](desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) -> desk::LRESULT {
+        if (m == desk::WM_COPYDATA && lp != 0) {
+            const auto* data = reinterpret_cast<const desk::COPYDATASTRUCT*>(lp);
+            if (refused(std::string(static_cast<const char*>(data->lpData)))) return 0;
+        }
+        return (*previous)(h, m, wp, lp);
+    });
+}
+
+// The desktop file's bytes.
+inline std::string FileBytes(const std::string& path) {
+    std::ifstream in(desk::ToNativePath(path), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 } // namespace pellix::testing
