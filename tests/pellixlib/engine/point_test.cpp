@@ -87,11 +87,15 @@ TEST_F(Point, CorrectPutsThePrecisionBackAlsoWhenTheReReadFails) {
 
 TEST_F(Point, AQuitMessageTakenWhileWaitingIsPostedAgainWhenTheWaitEnds) {
     Start();
-    WhenWaiting([this] {
-        desk::PostQuitMessage(0);
-        desk::testing::At(desk::GetTickCount() + 1, [this] { cad->Pick({1, 2, 0}); });
+    // The host is closed while the user has not picked yet; the next wait takes its quit.
+    int waits = 0;
+    SetWaitProc([&](desk::HWND wnd, bool& keepWaiting) {
+        DefaultWaitProc(wnd, keepWaiting);
+        if (++waits == 1) desk::PostQuitMessage(0);
+        if (waits == 3) cad->Pick({1, 2, 0});
     });
     EXPECT_TRUE(acad->GetPoint("", false, x, y, z));
+    EXPECT_FALSE(QuitMessageMet());
     desk::MSG msg;
     EXPECT_TRUE(desk::PeekMessage(&msg, nullptr, desk::WM_QUIT, desk::WM_QUIT, desk::PM_REMOVE));
 }
