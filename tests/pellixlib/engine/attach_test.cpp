@@ -82,7 +82,9 @@ TEST_F(Attach, SendCharPostsToTheCommandLineOfLt2000AndToTheViewOfLt2002) {
         EXPECT_EQ(log[0].wParam, 3u);
         EXPECT_EQ(log[0].lParam, 0x004F0001);
         EXPECT_TRUE(acad->ReadHistory().ends_with(Cp932("*ｷｬﾝｾﾙ*")));
-        desk::TerminateProcess(desk::OpenProcess(desk::PROCESS_TERMINATE, false, cad->ProcessId()), 0);
+        const desk::HANDLE process = desk::OpenProcess(desk::PROCESS_TERMINATE, false, cad->ProcessId());
+        desk::TerminateProcess(process, 0);
+        desk::CloseHandle(process);
     }
 }
 
