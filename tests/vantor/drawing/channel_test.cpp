@@ -18,17 +18,7 @@ namespace {
 using namespace 縦断bus;
 namespace channel = 縦断bus::cad_channel;
 
-// A CAD end that keeps every execute, refusing the one numbered `refuseAt` (from 1).
-struct RecordingCad {
-    explicit RecordingCad(int refuseAt = 0)
-        : registration("AutoCAD LT.DDE", "System", [this, refuseAt](const std::string& command) {
-              if (++count == refuseAt) throw std::runtime_error("refused");
-              executes.push_back(command);
-          }) {}
-    int count = 0;
-    std::vector<std::string> executes;
-    dde::ServerRegistration registration;
-};
+using drawing_test::RecordingCad;
 
 class Channel : public drawing_test::DrawingTest {};
 

@@ -3,10 +3,10 @@
 // cross-slope state, no screen loaded, no message; a document workbook with the seven sheets
 // when a test asks for one; the cross-slope screen wired to the document's sheet as the
 // program wires it.
+#include "platform/dde/dde_server.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
@@ -15,10 +15,23 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace drawing_test {
+
+// A CAD end that keeps every execute, refusing the one numbered `refuseAt` (from 1).
+struct RecordingCad {
+    explicit RecordingCad(int refuseAt = 0)
+        : registration("AutoCAD LT.DDE", "System", [this, refuseAt](const std::string& command) {
+              if (++count == refuseAt) throw std::runtime_error("refused");
+              executes.push_back(command);
+          }) {}
+    int count = 0;
+    std::vector<std::string> executes;
+    dde::ServerRegistration registration;
+};
 
 class DrawingTest : public ::testing::Test {
 protected:

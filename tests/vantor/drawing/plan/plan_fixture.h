@@ -16,13 +16,7 @@
 
 namespace plan_test {
 
-// A CAD end that keeps every execute as sent (code page 932 bytes, carriage returns included).
-struct RecordingCad {
-    RecordingCad()
-        : registration("AutoCAD LT.DDE", "System", [this](const std::string& command) { executes.push_back(command); }) {}
-    std::vector<std::string> executes;
-    dde::ServerRegistration registration;
-};
+using drawing_test::RecordingCad;
 
 class PlanTest : public drawing_test::DrawingTest {
 protected:

@@ -19,17 +19,7 @@
 
 namespace section_test {
 
-// A CAD end that keeps every execute, refusing the one numbered `refuseAt` (from 1).
-struct RecordingCad {
-    explicit RecordingCad(int refuseAt = 0)
-        : registration("AutoCAD LT.DDE", "System", [this, refuseAt](const std::string& command) {
-              if (++count == refuseAt) throw std::runtime_error("refused");
-              executes.push_back(command);
-          }) {}
-    int count = 0;
-    std::vector<std::string> executes;
-    dde::ServerRegistration registration;
-};
+using drawing_test::RecordingCad;
 
 // The CAD's command line with the fixture blocks: the planned section KEI1, a crown at its
 // base point with edges 3 m out falling 2 %, and the existing ground GEN1 through its base.
