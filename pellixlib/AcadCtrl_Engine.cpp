@@ -171,6 +171,7 @@ bool TAcadObject::GetPoint(const std::string& selAddCmd, double& x, double& y, d
     BeginChildLock();
     bool ok = SendCommand("\x03\x03_iD\r") && CallWaitProc(FMainWnd) && (selAddCmd.empty() || SendCommand(selAddCmd));
     while (ok) {
+        desk::Sleep(2);
         if (!CallWaitProc(FMainWnd)) ok = false;
         else if (IsPromptIdle(ReadCmdLine(), ReadPromptText())) break;
     }

@@ -45,7 +45,12 @@ struct ControlDesktop : PellixDesktop {
     void Log(const std::string& what) { events.push_back(std::to_string(Tick()) + " " + what); }
 
     // Runs the host's message loop for `n` timer periods.
-    void RunTicks(int n) { desk::testing::RunFor(static_cast<desk::DWORD>(n) * period + period / 2); }
+    // Runs the host's message loop for `n` more timer periods, up to the middle of a period.
+    void RunTicks(int n) {
+        const desk::DWORD done = (desk::GetTickCount() - started) / period;
+        const desk::DWORD until = started + (done + static_cast<desk::DWORD>(n)) * period + period / 2;
+        desk::testing::RunFor(until - desk::GetTickCount());
+    }
 
     void RecordCommandLine(TAcadControl& c) {
         c.SetOnAcadCmdChange([this](TAcadControl&, const std::string& p, bool wait) { Log("change '" + p + "' " + (wait ? "wait" : "busy")); });
