@@ -138,10 +138,10 @@ void TAcadControl::SetCmdSearch(TCmdSearch v) {
     FCmdSearch = v;
 }
 
-bool TAcadControl::CmdIdle() const { return !FDestroying && FAcadObject->FCmdIdle; }
+bool TAcadControl::CmdIdle() const { return !FDestroying && FAcadObject->CmdIdle(); }
 
 void TAcadControl::SetCmdIdle(bool v) {
-    if (!FDestroying) FAcadObject->FCmdIdle = v;
+    if (!FDestroying) FAcadObject->SetCmdIdle(v);
 }
 
 void TAcadControl::SetWaitMessage(std::string v) {
@@ -168,7 +168,6 @@ void TAcadControl::ResetState() {
     FWaitCount = 0;
     FLastWaitText.clear();
     FChildIndex = 0;
-    if (!FDestroying) FAcadObject->FChildList->Clear();
 }
 
 void TAcadControl::UpdateTimer() {
@@ -196,7 +195,7 @@ desk::LRESULT TAcadControl::WndProc(desk::HWND wnd, desk::UINT msg, desk::WPARAM
         }
         return 0;
     }
-    if (msg == DelayMessageId()) {
+    if (msg == CM_PLOTWDELAYMESSAGE()) {
         if (static_cast<desk::LONG>(wParam) > 0) {
             desk::Sleep(1);
             desk::PostMessage(FUtilWindow, msg, wParam - 1, lParam);
@@ -217,7 +216,7 @@ bool TAcadControl::AcadLoad(desk::HWND acadWnd) {
     if (FDestroying) return false;
     // Already attached to that instance: its main window must still live, so that a vanished
     // instance is not taken for the one that owns a window that is gone too.
-    const desk::DWORD attachedThread = LiveThreadOf(FAcadObject->FMainWnd);
+    const desk::DWORD attachedThread = LiveThreadOf(FAcadObject->MainWnd());
     if (attachedThread != 0 && attachedThread == LiveThreadOf(acadWnd)) return true;
     CallScope scope(*this);
     ResetState();
@@ -229,14 +228,14 @@ bool TAcadControl::AcadLoad(desk::HWND acadWnd) {
     return true;
 }
 
-TAcadType TAcadControl::Version() const { return IndexToAcadType(FAcadObject->FAcadIndex); }
+TAcadType TAcadControl::Version() const { return IndexToAcadType(FAcadObject->AcadIndex()); }
 
 void TAcadControl::InterWaitProc(desk::HWND window, bool& keepWaiting) {
     if (FDestroying) {
         keepWaiting = false;
         return;
     }
-    if (keepWaiting && (FChildChanged || window != FAcadObject->FMainWnd)) keepWaiting = false;
+    if (keepWaiting && (FChildChanged || window != FAcadObject->MainWnd())) keepWaiting = false;
     FChildChanged = false;
 }
 

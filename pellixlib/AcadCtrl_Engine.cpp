@@ -44,7 +44,21 @@ void DefaultWaitProc(desk::HWND window, bool& keepWaiting) {
 
 void IdlePump() { PumpMessages(); }
 
-desk::UINT DelayMessageId() { return desk::RegisterWindowMessage("CM_PLOTWDELAYMESSAGE"); }
+namespace {
+desk::UINT& DelayMessage() {
+    static desk::UINT id = 0;
+    return id;
+}
+} // namespace
+
+desk::UINT CM_PLOTWDELAYMESSAGE() { return DelayMessage(); }
+
+void InitAcadUnit() {
+    DelayMessage() = desk::RegisterWindowMessage("CM_PLOTWDELAYMESSAGE");
+    SetWaitProc(DefaultWaitProc);
+}
+
+void DoneAcadUnit() { SetWaitProc(nullptr); }
 
 TAcadObject::TAcadObject() : FChildList(std::make_unique<TWindowList>()) {
     InitTextBuffer(FReadBuf);
@@ -165,7 +179,7 @@ bool TAcadObject::SendChar(char ch) {
     return posted;
 }
 
-bool TAcadObject::GetPoint(const std::string& selAddCmd, double& x, double& y, double& z) {
+bool TAcadObject::GetPoint(const std::string& selAddCmd, bool, double& x, double& y, double& z) {
     if (FBusy) return false;
     FBusy = true;
     BeginChildLock();

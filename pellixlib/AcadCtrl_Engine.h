@@ -22,8 +22,11 @@ bool CallWaitProc(desk::HWND window);
 void DefaultWaitProc(desk::HWND window, bool& keepWaiting);
 // Serves the calling thread's messages.
 void IdlePump();
-// The registered message "CM_PLOTWDELAYMESSAGE".
-desk::UINT DelayMessageId();
+// The registered message "CM_PLOTWDELAYMESSAGE" (0 before InitAcadUnit).
+desk::UINT CM_PLOTWDELAYMESSAGE();
+// Once per process: registers the message and installs the default wait callback.
+void InitAcadUnit();
+void DoneAcadUnit();
 
 class TAcadObject {
 public:
@@ -49,8 +52,16 @@ public:
     bool SendChar(char ch);
     // Types ^C^C_iD and waits, as long as the wait procedure allows, until the CAD is back at
     // its prompt; the point it printed.
-    bool GetPoint(const std::string& selAddCmd, double& x, double& y, double& z);
+    bool GetPoint(const std::string& selAddCmd, bool correct, double& x, double& y, double& z);
 
+    desk::HWND MainWnd() const { return FMainWnd; }
+    desk::HWND ChildWnd() const { return FChildWnd; }
+    desk::HWND TextWnd() const { return FTextWnd; }
+    TAcadIndex AcadIndex() const { return FAcadIndex; }
+    bool CmdIdle() const { return FCmdIdle; }
+    void SetCmdIdle(bool on) { FCmdIdle = on; }
+
+private:
     desk::HWND FMainWnd = nullptr, FGraphWnd = nullptr, FChildWnd = nullptr, FTextWnd = nullptr, FCmdLineWnd = nullptr;
     desk::HWND FTextHeadlands = nullptr, FTextMountTam = nullptr, FCmdHeadlands = nullptr, FCmdMountTam = nullptr;
     TAcadIndex FAcadIndex = 0;

@@ -101,10 +101,10 @@ void TAcadControl::SecondTickPart() {
     if (FDestroying) return;
     if (FOnTimer) FOnTimer(*this);
     if (FDestroying) return;
-    const desk::HWND main = FAcadObject->FMainWnd;
+    const desk::HWND main = FAcadObject->MainWnd();
     if (main && !desk::IsWindow(main)) {
         if (FOnAcadClose) FOnAcadClose(*this);
-        if (!desk::IsWindow(FAcadObject->FMainWnd)) FAcadObject->Clear();
+        if (!desk::IsWindow(FAcadObject->MainWnd())) FAcadObject->Clear();
     }
 }
 
@@ -116,7 +116,7 @@ desk::HWND TAcadControl::CheckActiveChange(int& count) {
     FLastFocus = AcadRunIndex()->FLastWnd;
     bool reload = desk::IsWindow(FLastFocus) && !FAcadLocked;
     const auto follow = [&] {
-        if (reload && desk::IsWindow(FLastFocus) && FLastFocus != FAcadObject->FTextWnd) AcadLoad(FLastFocus);
+        if (reload && desk::IsWindow(FLastFocus) && FLastFocus != FAcadObject->TextWnd()) AcadLoad(FLastFocus);
     };
     try {
         if (FOnActiveChange && old != FLastFocus)
@@ -130,11 +130,11 @@ desk::HWND TAcadControl::CheckActiveChange(int& count) {
 }
 
 void TAcadControl::CheckDialog() {
-    if (FDestroying || !desk::IsWindow(FAcadObject->FMainWnd) || !FOnAcadDialog) return;
+    if (FDestroying || !desk::IsWindow(FAcadObject->MainWnd()) || !FOnAcadDialog) return;
     const desk::HWND dialog = FAcadObject->GetDialog();
     if (dialog == FLastDialog) return;
     FLastDialog = dialog;
-    desk::PostMessage(FUtilWindow, DelayMessageId(), kDialogDelay, reinterpret_cast<desk::LPARAM>(dialog));
+    desk::PostMessage(FUtilWindow, CM_PLOTWDELAYMESSAGE(), kDialogDelay, reinterpret_cast<desk::LPARAM>(dialog));
 }
 
 void TAcadControl::DoDialog(desk::HWND dialog) {
@@ -159,7 +159,7 @@ void TAcadControl::DoDialog(desk::HWND dialog) {
 }
 
 bool TAcadControl::CheckCmdEnabled() {
-    if (FDestroying || !desk::IsWindow(FAcadObject->FMainWnd)) return false;
+    if (FDestroying || !desk::IsWindow(FAcadObject->MainWnd())) return false;
     const bool enabled = IsCmdEnabled();
     if (enabled == FLastCmdEnabled) return enabled;
     FLastCmdEnabled = enabled;
@@ -174,14 +174,14 @@ bool TAcadControl::CheckCmdEnabled() {
 bool TAcadControl::IsCmdEnabled() {
     if (FDestroying) return false;
     CheckChildChange();
-    const desk::HWND main = FAcadObject->FMainWnd;
+    const desk::HWND main = FAcadObject->MainWnd();
     return desk::IsWindow(main) && desk::IsWindowEnabled(main);
 }
 
 void TAcadControl::CheckChildChange() {
-    if (FDestroying || !IsMDIInst(FAcadObject->FAcadIndex) || !FAcadObject->CheckChildChanged()) return;
+    if (FDestroying || !IsMDIInst(FAcadObject->AcadIndex()) || !FAcadObject->CheckChildChanged()) return;
     try {
-        if (FOnChildChange) FOnChildChange(*this, desk::HandleToLong(FAcadObject->FChildWnd));
+        if (FOnChildChange) FOnChildChange(*this, desk::HandleToLong(FAcadObject->ChildWnd()));
     } catch (...) {
         FChildChanged = true;
         throw;

@@ -19,6 +19,7 @@ struct ControlDesktop : PellixDesktop {
 
     void SetUp() override {
         PellixDesktop::SetUp();
+        InitAcadUnit();
         AddRefFormImage();
         SetExceptionReport([this](const std::string& message) { reports.push_back(message); });
         Install(6, "C:\\LT2002");
@@ -26,6 +27,7 @@ struct ControlDesktop : PellixDesktop {
     void TearDown() override {
         SetExceptionReport(nullptr);
         ReleaseFormImage();
+        DoneAcadUnit();
         PellixDesktop::TearDown();
     }
 

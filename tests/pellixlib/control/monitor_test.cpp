@@ -92,7 +92,7 @@ TEST_F(Monitor, TheUserClosingTheCadGivesOneCloseEventAndDetaches) {
     RunTicks(8);
     EXPECT_EQ(closes, 1);
     EXPECT_EQ(c->Version(), atNOACAD);
-    EXPECT_EQ(c->Engine().FMainWnd, nullptr);
+    EXPECT_EQ(c->Engine().MainWnd(), nullptr);
 }
 
 TEST_F(Monitor, UnlockedTheControlFollowsTheCadTheUserWorksInLockedOnlyOnReload) {
@@ -108,24 +108,24 @@ TEST_F(Monitor, UnlockedTheControlFollowsTheCadTheUserWorksInLockedOnlyOnReload)
             });
             k.SetOnAcadLoaded([this](TAcadControl&) { Log("loaded"); });
         });
-        ASSERT_EQ(c->Engine().FMainWnd, first.windows.MainWnd);
+        ASSERT_EQ(c->Engine().MainWnd(), first.windows.MainWnd);
         RunTicks(2);
         desk::SetForegroundWindow(second.windows.MainWnd);
         RunTicks(2);
         const std::string a = Hex(desk::HandleToLong(first.windows.TextFrame)), b = Hex(desk::HandleToLong(second.windows.TextFrame));
         if (!locked) {
             EXPECT_EQ(events, (Strings{"0 active 0 " + a + " reload", "0 loaded", "4 active " + a + " " + b + " reload", "4 loaded"}));
-            EXPECT_EQ(c->Engine().FMainWnd, second.windows.MainWnd);
+            EXPECT_EQ(c->Engine().MainWnd(), second.windows.MainWnd);
         } else {
             EXPECT_EQ(events, (Strings{"0 active 0 " + a, "0 loaded", "4 active " + a + " " + b}));
-            EXPECT_EQ(c->Engine().FMainWnd, first.windows.MainWnd);
+            EXPECT_EQ(c->Engine().MainWnd(), first.windows.MainWnd);
             c->SetOnActiveChange([](TAcadControl&, int, int, bool& reload) { reload = true; });
             desk::SetForegroundWindow(first.windows.MainWnd);
             RunTicks(2);
-            EXPECT_EQ(c->Engine().FMainWnd, first.windows.MainWnd);
+            EXPECT_EQ(c->Engine().MainWnd(), first.windows.MainWnd);
             desk::SetForegroundWindow(second.windows.MainWnd);
             RunTicks(2);
-            EXPECT_EQ(c->Engine().FMainWnd, second.windows.MainWnd) << "the handler asked to reload";
+            EXPECT_EQ(c->Engine().MainWnd(), second.windows.MainWnd) << "the handler asked to reload";
         }
         events.clear();
     }

@@ -11,9 +11,9 @@ namespace {
 using Reentrancy = ControlDesktop;
 
 bool PickInside(TAcadControl& c, double& x, double& y, double& z) {
-    AddWaitCallback(c.Engine().FMainWnd, [&c](desk::HWND w, bool& keep) { c.InterWaitProc(w, keep); }, &c);
-    const bool picked = c.Engine().GetPoint("", x, y, z);
-    RemoveWaitCallbacks(c.Engine().FMainWnd);
+    AddWaitCallback(c.Engine().MainWnd(), [&c](desk::HWND w, bool& keep) { c.InterWaitProc(w, keep); }, &c);
+    const bool picked = c.Engine().GetPoint("", false, x, y, z);
+    RemoveWaitCallbacks(c.Engine().MainWnd());
     return picked;
 }
 
@@ -58,9 +58,9 @@ TEST_F(Reentrancy, AControlEndedDuringItsPickStopsThePickAndIsFreedAfterTheTick)
             windowDuringPick = desk::IsWindow(util);
         });
         // A wait no callback of the control watches: ending the control ends it all the same.
-        AddWaitCallback(sender.Engine().FMainWnd, [](desk::HWND, bool&) {}, &sender);
+        AddWaitCallback(sender.Engine().MainWnd(), [](desk::HWND, bool&) {}, &sender);
         double x, y, z;
-        picked = sender.Engine().GetPoint("", x, y, z);
+        picked = sender.Engine().GetPoint("", false, x, y, z);
         pickReturned = true;
         EXPECT_TRUE(sender.Destroying());
         EXPECT_FALSE(sender.CmdIdle()) << "every property reads empty once ended";
