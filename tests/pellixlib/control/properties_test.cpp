@@ -168,3 +168,17 @@ TEST_F(ControlProperties, WaitCallbacksAskEveryEntryOfTheWindowAndAFalsePassIsRe
     EXPECT_EQ(WaitCallbackCount(), 0) << "the last release frees the list";
     AddRefFormImage();
 }
+
+TEST_F(ControlProperties, ABusyFlagIsClearedOnEveryExitOnlyByTheScopeThatSetIt) {
+    const auto c = TAcadControl::Create();
+    try {
+        TAcadControl::BusyScope outer(c->InCommand());
+        {
+            TAcadControl::BusyScope nested(c->InCommand());
+        }
+        EXPECT_TRUE(c->InCommand()) << "a nested call leaves it set";
+        throw std::runtime_error("fails inside");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_FALSE(c->InCommand());
+}
