@@ -202,3 +202,28 @@ TEST_F(Monitor, AcadLoadDoesNotTakeAVanishedInstanceForTheAttachedOne) {
     EXPECT_FALSE(c->AcadLoad(l.windows.TextFrame)) << "both windows gone: not 'already attached'";
     EXPECT_EQ(c->Version(), atNOACAD);
 }
+
+TEST_F(Monitor, ASwitchOfDrawingIsReportedAtTheStartOfTheTickAndMarkedForTheInteractiveWait) {
+    const Launched l = Launch(6);
+    const cad::app::ProductWindows& w = InstanceOf(l)->Windows();
+    const auto c = Load([&](TAcadControl& k) {
+        k.SetOnChildChange([this](TAcadControl&, int child) { Log("child " + Hex(child)); });
+    });
+    RunTicks(2);
+    desk::HWND second;
+    {
+        desk::ThreadScope scope(InstanceOf(l)->ThreadId());
+        const std::string frame = GetWndClassName(w.drawingWindow);
+        second = desk::CreateWindowEx(0, frame, "Drawing2.dwg", desk::WS_CHILD | desk::WS_VISIBLE, 0, 0, 800, 500, w.mdiClient);
+        desk::CreateWindowEx(0, "Static", "", desk::WS_CHILD, 0, 0, 800, 500, second);
+        desk::SetWindowPos(second, desk::HWND_TOP, 0, 0, 0, 0, desk::SWP_NOMOVE | desk::SWP_NOSIZE);
+    }
+    RunTicks(2);
+    EXPECT_EQ(events, (Strings{"3 child " + Hex(desk::HandleToLong(second))}));
+    bool keep = true;
+    c->InterWaitProc(l.windows.MainWnd, keep);
+    EXPECT_FALSE(keep) << "a wait running across the switch ends";
+    keep = true;
+    c->InterWaitProc(l.windows.MainWnd, keep);
+    EXPECT_TRUE(keep) << "the mark is taken once";
+}
