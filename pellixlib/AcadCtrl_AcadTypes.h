@@ -1,6 +1,7 @@
 #pragma once
-// The control's product kinds and output kinds as its callers see them, and their conversion to
-// and from the product index of the installation table.
+// The control's product kinds as its callers see them (its output kinds are the engine's), and
+// their conversion to and from the product index of the installation table.
+#include "pellixlib/AcadUnit_Texts.h"
 #include "pellixlib/AcadVInf_Products.h"
 
 namespace pellix {
@@ -10,7 +11,6 @@ enum TAcadType : int {
     atResv2 = 7, atResv3 = 8, atResv4 = 9,
     atACAD13 = 10, atACAD14 = 11, atACAD2000 = 12, atACAD2000i = 13, atACAD2002 = 14,
 };
-enum TAttOutType : int { atCDFOUT = 0, atSDFOUT = 1, atDXXOUT = 2 };
 
 // 1-6 stay, 10-14 become 7-11; everything else (the reserved 7-9 too) is no product.
 TAcadIndex AcadTypeToIndex(int type);

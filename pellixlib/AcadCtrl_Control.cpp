@@ -3,7 +3,7 @@
 #include "pellixlib/AcadCtrl_Errors.h"
 #include "pellixlib/AcadCtrl_WaitCallbacks.h"
 #include "pellixlib/AcadFunc_Files.h"
-#include "pellixlib/AcadCtrl_Engine.h"
+#include "pellixlib/AcadUnit.h"
 #include "pellixlib/AcadVInf_Install.h"
 #include "pellixlib/AcadVInf_Path.h"
 #include "platform/desktop/clock.h"

@@ -3,7 +3,7 @@
 // follows the CAD the user works in, announces dialogs, and notices the CAD has gone.
 #include "pellixlib/AcadCtrl_Control.h"
 
-#include "pellixlib/AcadCtrl_Engine.h"
+#include "pellixlib/AcadUnit.h"
 #include "pellixlib/AcadFunc_Text.h"
 #include "pellixlib/AcadVInf_Products.h"
 #include "pellixlib/AcadVInf_Prompt.h"

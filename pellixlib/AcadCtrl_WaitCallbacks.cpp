@@ -2,7 +2,7 @@
 
 #include "pellixlib/AcadCtrl_FormImage.h"
 #include "pellixlib/AcadFunc_Windows.h"
-#include "pellixlib/AcadCtrl_Engine.h"
+#include "pellixlib/AcadUnit.h"
 #include "platform/desktop/window.h"
 
 #include <algorithm>

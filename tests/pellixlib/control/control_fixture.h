@@ -4,7 +4,7 @@
 // tick of its timer (ticks counted from the last timer start).
 #include "../pellix_fixture.h"
 #include "pellixlib/AcadCtrl.h"
-#include "pellixlib/AcadCtrl_Engine.h"
+#include "pellixlib/AcadUnit.h"
 
 #include <string>
 #include <vector>

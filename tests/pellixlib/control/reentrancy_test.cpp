@@ -3,6 +3,8 @@
 // when the tick that raised the event has returned.
 #include "control_fixture.h"
 
+#include "platform/desktop/clock.h"
+
 using namespace pellix;
 using namespace pellix::testing;
 
@@ -10,8 +12,14 @@ namespace {
 
 using Reentrancy = ControlDesktop;
 
+// Time passes while the user picks: every pass of the wait lets the clock move on 10 ms.
+void UserTakesTime(desk::HWND main, const void* owner) {
+    AddWaitCallback(main, [](desk::HWND, bool&) { desk::Sleep(10); }, owner);
+}
+
 bool PickInside(TAcadControl& c, double& x, double& y, double& z) {
     AddWaitCallback(c.Engine().MainWnd(), [&c](desk::HWND w, bool& keep) { c.InterWaitProc(w, keep); }, &c);
+    UserTakesTime(c.Engine().MainWnd(), &c);
     const bool picked = c.Engine().GetPoint("", false, x, y, z);
     RemoveWaitCallbacks(c.Engine().MainWnd());
     return picked;
@@ -58,7 +66,7 @@ TEST_F(Reentrancy, AControlEndedDuringItsPickStopsThePickAndIsFreedAfterTheTick)
             windowDuringPick = desk::IsWindow(util);
         });
         // A wait no callback of the control watches: ending the control ends it all the same.
-        AddWaitCallback(sender.Engine().MainWnd(), [](desk::HWND, bool&) {}, &sender);
+        UserTakesTime(sender.Engine().MainWnd(), &sender);
         double x, y, z;
         picked = sender.Engine().GetPoint("", false, x, y, z);
         pickReturned = true;
@@ -78,7 +86,7 @@ TEST_F(Reentrancy, AControlEndedOutsideAnyCallIsFreedAtOnce) {
     const Launched l = Launch(6);
     TAcadControl::Ptr c = Load();
     const desk::HWND util = c->UtilWindow();
-    AddWaitCallback(l.windows.MainWnd, [](desk::HWND, bool&) {}, c.get());
+    UserTakesTime(l.windows.MainWnd, c.get());
     c.reset();
     EXPECT_FALSE(desk::IsWindow(util));
     EXPECT_EQ(WaitCallbackCount(), 0);

@@ -1,66 +1,23 @@
-#include "pellixlib/AcadCtrl_Engine.h"
+#include "pellixlib/AcadUnit_Object.h"
 
-#include "pellixlib/AcadFunc_Text.h"
+#include "pellixlib/AcadFunc_Menus.h"
 #include "pellixlib/AcadFunc_Typing.h"
+#include "pellixlib/AcadUnit_Wait.h"
 #include "pellixlib/AcadVInf_Prompt.h"
-#include "platform/desktop/clock.h"
+#include "pellixlib/AcadVInf_TextWindow.h"
 #include "platform/desktop/input.h"
-#include "platform/desktop/message.h"
 #include "platform/desktop/window.h"
 
 namespace pellix {
 
 namespace {
 
-TWaitProc& WaitProc() {
-    static TWaitProc proc;
-    return proc;
-}
+constexpr int kActivateAttempts = 11;
+constexpr int kCharIdleWaits = 4;
 
 } // namespace
 
-void SetWaitProc(TWaitProc proc) { WaitProc() = std::move(proc); }
-
-bool HasWaitProc() { return static_cast<bool>(WaitProc()); }
-
-bool CallWaitProc(desk::HWND window) {
-    if (!WaitProc()) WaitProc() = DefaultWaitProc;
-    bool keepWaiting = true;
-    try {
-        const TWaitProc proc = WaitProc();
-        proc(window, keepWaiting);
-    } catch (...) {
-        WaitProc() = nullptr;
-        return false;
-    }
-    return keepWaiting;
-}
-
-void DefaultWaitProc(desk::HWND window, bool& keepWaiting) {
-    IdlePump();
-    keepWaiting = desk::IsWindow(window);
-    WaitWindowIdle(window);
-}
-
-void IdlePump() { PumpMessages(); }
-
-namespace {
-desk::UINT& DelayMessage() {
-    static desk::UINT id = 0;
-    return id;
-}
-} // namespace
-
-desk::UINT CM_PLOTWDELAYMESSAGE() { return DelayMessage(); }
-
-void InitAcadUnit() {
-    DelayMessage() = desk::RegisterWindowMessage("CM_PLOTWDELAYMESSAGE");
-    SetWaitProc(DefaultWaitProc);
-}
-
-void DoneAcadUnit() { SetWaitProc(nullptr); }
-
-TAcadObject::TAcadObject() : FChildList(std::make_unique<TWindowList>()) {
+TAcadObject::TAcadObject() : FChildList(std::make_unique<TWindowList>()), FAsyncList(std::make_unique<TAsyncCmdList>()) {
     InitTextBuffer(FReadBuf);
     InitTextBuffer(FSendBuf);
     Clear();
@@ -71,25 +28,23 @@ TAcadObject::~TAcadObject() {
     ClearAcadWindows(FWindows);
     FreeTextBuffer(FReadBuf);
     FreeTextBuffer(FSendBuf);
+    FAsyncList.reset();  // stops the worker
 }
 
 void TAcadObject::Clear() {
     EndChildLock();
     FMainWnd = FGraphWnd = FChildWnd = FTextWnd = FCmdLineWnd = nullptr;
-    FTextHeadlands = FTextMountTam = FCmdHeadlands = FCmdMountTam = nullptr;
+    FTextHeadlands = FTextMountTam = FCmdHeadlands = FCmdMountTam = FMDIClient = nullptr;
     FAcadIndex = 0;
-    FMDIClient = nullptr;
     ClearAcadWindows(FWindows);
     FChildList->Clear();
     FBusy = false;
 }
 
 bool TAcadObject::LoadFromWindow(desk::HWND wnd) {
-    if (!desk::IsWindow(wnd)) {
-        Clear();
-        return false;
-    }
-    return LoadFromThread(desk::GetWindowThreadProcessId(wnd, nullptr));
+    if (desk::IsWindow(wnd)) return LoadFromThread(desk::GetWindowThreadProcessId(wnd, nullptr));
+    Clear();
+    return false;
 }
 
 bool TAcadObject::LoadFromThread(desk::DWORD threadId) {
@@ -130,12 +85,12 @@ bool TAcadObject::ActivateChild(desk::HWND child) {
     if (!desk::IsWindow(child)) return false;
     desk::SetForegroundWindow(child);
     WaitWindowIdleEx(child);
-    const bool moved = desk::SetWindowPos(child, desk::HWND_TOP, 0, 0, 0, 0, desk::SWP_NOMOVE | desk::SWP_NOSIZE);
-    PumpMessages();
+    const bool onTop = desk::SetWindowPos(child, desk::HWND_TOP, 0, 0, 0, 0, desk::SWP_NOMOVE | desk::SWP_NOSIZE);
+    IdlePump();
     desk::SetActiveWindow(child);
-    PumpMessages();
-    if (moved) FChildWnd = child;
-    return moved;
+    IdlePump();
+    if (onTop) FChildWnd = child;
+    return onTop;
 }
 
 bool TAcadObject::CheckChildChanged() {
@@ -143,7 +98,8 @@ bool TAcadObject::CheckChildChanged() {
     desk::HWND top = desk::GetTopWindow(FMDIClient);
     if (FMDILock && desk::IsWindow(FLockChild) && top != FLockChild) {
         ActivateChild(FLockChild);
-        top = FChildWnd = FLockChild;
+        top = FLockChild;
+        FChildWnd = FLockChild;
     }
     if (top == FChildWnd) return false;
     RefreshChildren();
@@ -158,14 +114,32 @@ desk::HWND TAcadObject::BeginChildLock() {
 
 void TAcadObject::EndChildLock() { FLockChild = nullptr; }
 
+bool TAcadObject::Activate() {
+    if (!desk::IsWindow(FMainWnd)) return false;
+    const desk::HWND dialog = GetDialog();
+    const desk::HWND target = desk::IsWindow(dialog) ? dialog : FMainWnd;
+    if (!ForceForeground(target)) return false;
+    const desk::DWORD thread = desk::GetWindowThreadProcessId(FMainWnd, nullptr);
+    for (int i = 0; i < kActivateAttempts; ++i) {
+        WaitIdle();
+        if (desk::GetWindowThreadProcessId(desk::GetForegroundWindow(), nullptr) == thread) break;
+        ForceForeground(target);
+    }
+    return true;
+}
+
 void TAcadObject::WaitIdle() { WaitWindowIdle(FMainWnd); }
 
+bool TAcadObject::PlaceTextWindow(const desk::RECT& screen, bool hide) { return pellix::PlaceTextWindow(FAcadIndex, FTextWnd, screen, hide); }
+
 std::string TAcadObject::ReadCmdLine() { return ReadWindowText(FTextHeadlands, FReadBuf); }
+
 std::string TAcadObject::ReadHistory() { return ReadWindowText(FTextMountTam, FReadBuf); }
+
 std::string TAcadObject::ReadPromptText() { return ReadWindowText(FCmdHeadlands, FReadBuf); }
 
 bool TAcadObject::SendCommand(const std::string& text) {
-    if (!desk::IsWindow(FMainWnd)) return false;
+    if (!FMainWnd || !desk::IsWindow(FMainWnd) || FAsyncList->Count() > 0) return false;
     return SendCommandString(FMainWnd, FTextHeadlands, text, FSendBuf, FCmdIdle);
 }
 
@@ -173,30 +147,58 @@ bool TAcadObject::SendChar(char ch) {
     RefreshAcadWindows(FWindows);
     FGraphWnd = FWindows.GraphWnd;
     if (!desk::IsWindow(FMainWnd) || !desk::IsWindow(FGraphWnd)) return false;
+    // The command line of these two takes the keys itself; the others take them in the view.
     const desk::HWND target = (FAcadIndex == 4 || FAcadIndex == 9) ? FCmdHeadlands : FGraphWnd;
     const bool posted = PostCharKey(target, ch);
-    for (int i = 0; i < 4; ++i) WaitWindowIdleEx(FMainWnd);
+    for (int i = 0; i < kCharIdleWaits; ++i) WaitWindowIdleEx(FMainWnd);
     return posted;
 }
 
-bool TAcadObject::GetPoint(const std::string& selAddCmd, bool, double& x, double& y, double& z) {
-    if (FBusy) return false;
-    FBusy = true;
-    BeginChildLock();
-    bool ok = SendCommand("\x03\x03_iD\r") && CallWaitProc(FMainWnd) && (selAddCmd.empty() || SendCommand(selAddCmd));
-    while (ok) {
-        desk::Sleep(2);
-        if (!CallWaitProc(FMainWnd)) ok = false;
-        else if (IsPromptIdle(ReadCmdLine(), ReadPromptText())) break;
+bool TAcadObject::ClickMenu(const std::string& menuPath) {
+    if (!desk::IsWindow(FMainWnd)) return false;
+    const bool clicked = ClickMenuPath(FMainWnd, menuPath);
+    WaitWindowIdleEx(FMainWnd);
+    return clicked;
+}
+
+bool TAcadObject::AsyncCommand(int sendNo, const std::string& command, TAsyncSendingProc onSending, TAsyncSendedProc onSended) {
+    try {
+        return FAsyncList->Add(sendNo, FMainWnd, command, std::move(onSending), std::move(onSended), FCmdIdle, FTextHeadlands);
+    } catch (...) {
+        return false;
     }
-    if (ok) {
-        const std::string echo = StripCommandPrompt(StripCancelMarks(ReadHistory()));
-        const std::size_t at = echo.find("X =");
-        ok = echo.rfind("_iD", 0) == 0 && at != std::string::npos && ParseCoordinates(echo.substr(at), x, y, z);
+}
+
+void TAcadObject::AsyncCancel() {
+    try {
+        FAsyncList->Clear();
+    } catch (...) {
+    }
+}
+
+bool TAcadObject::IsAsyncBuffer() { return FAsyncList->Count() > 0; }
+
+std::string TAcadObject::ReadEcho() { return StripCommandPrompt(StripCancelMarks(ReadHistory())); }
+
+bool TAcadObject::IsIdle() { return IsPromptIdle(ReadCmdLine(), ReadPromptText()); }
+
+bool TAcadObject::StartSequence(const std::string& text, const std::string& selAddCmd) {
+    return SendCommand(text) && CallWaitProc(FMainWnd) && Activate() && (selAddCmd.empty() || SendCommand(selAddCmd));
+}
+
+bool TAcadObject::RunBusy(const std::function<bool()>& body) {
+    if (FBusy) return false;
+    TWaitScope wait;
+    FBusy = true;
+    bool result = false;
+    try {
+        result = body();
+    } catch (...) {
+        result = false;
     }
     EndChildLock();
     FBusy = false;
-    return ok;
+    return result;
 }
 
 } // namespace pellix
