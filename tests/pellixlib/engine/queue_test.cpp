@@ -2,6 +2,7 @@
 // while the test's main thread keeps the desktop running on the virtual clock.
 #include "engine_fixture.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -139,4 +140,16 @@ TEST_F(Queue, ACommandAddedByAHandlerThatTheFirstAddServesStartsNoSecondWorker) 
     EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 2 after 1", "sent 2 after 2"}));
     EXPECT_EQ(Typed(), (std::vector<std::string>{"_LINE 0,0 10,0 \r", "_LINE 0,0 0,10 \r"}));
     desk::DestroyWindow(host);
+}
+
+TEST_F(Queue, DestroyingTheObjectStopsItsWorkerAndDropsWhatIsQueued) {
+    Start();
+    const desk::HWND frame = acad->MainWnd();
+    for (int i = 1; i <= 3; ++i) ASSERT_TRUE(Add(i, "_LINE 0,0 10,0 \r"));
+    acad.reset();
+    desk::testing::RunFor(1000);
+    const auto log = desk::testing::MessageLog(frame);
+    const auto typed = std::count_if(log.begin(), log.end(), [](const auto& m) { return m.message == desk::WM_COPYDATA; });
+    EXPECT_LE(typed, 1);  // at most the one being typed when the object went
+    EXPECT_LE(Events().size(), 2u);
 }
