@@ -257,14 +257,14 @@ bool TAcadControl::DoUserWaitNext(int callId, const std::string& cmdStr) {
     return resultMode;
 }
 
-void TAcadControl::DoAsyncSending(int sendNo, desk::HWND target) {
+void TAcadControl::DoAsyncSending(TAcadCmdThread*, int sendNo, desk::HWND target, bool) {
     try {
         if (FOnAsyncSending) FOnAsyncSending(*this, sendNo, desk::HandleToLong(target));
     } catch (...) {
     }
 }
 
-void TAcadControl::DoAsyncSended(int sendNo, desk::HWND target, bool resulted) {
+void TAcadControl::DoAsyncSended(TAcadCmdThread*, int sendNo, desk::HWND target, bool resulted) {
     try {
         if (FOnAsyncSended) FOnAsyncSended(*this, sendNo, desk::HandleToLong(target), resulted);
     } catch (...) {

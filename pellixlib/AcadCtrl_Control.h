@@ -20,6 +20,7 @@
 namespace pellix {
 
 class TAcadObject;
+class TAcadCmdThread;
 
 enum TCmdSearch : int { csALLCHECK = 0, csCMDLINE = 1, csNOCHECK = 2 };
 
@@ -72,8 +73,9 @@ public:
     // swallows the handler's exceptions.
     bool DoUserWaitFirst(int callId);
     bool DoUserWaitNext(int callId, const std::string& cmdStr);
-    void DoAsyncSending(int sendNo, desk::HWND target);
-    void DoAsyncSended(int sendNo, desk::HWND target, bool resulted);
+    // Called by the command queue on its worker thread (the engine's sending and sent procs).
+    void DoAsyncSending(TAcadCmdThread* worker, int sendNo, desk::HWND target, bool targetIsWindow);
+    void DoAsyncSended(TAcadCmdThread* worker, int sendNo, desk::HWND target, bool resulted);
 
     // Keeps the control alive and marks one of its calls on the stack for the scope's life; while
     // any is, the control's waits on the attached main window end once the control is ended.

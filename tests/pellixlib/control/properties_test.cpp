@@ -182,3 +182,27 @@ TEST_F(ControlProperties, ABusyFlagIsClearedOnEveryExitOnlyByTheScopeThatSetIt) 
     }
     EXPECT_FALSE(c->InCommand());
 }
+
+TEST_F(ControlProperties, TheEnginesRaisersAnswerAsTheHandlerLeftTheValueAndSwallowItsExceptions) {
+    const auto c = TAcadControl::Create();
+    EXPECT_TRUE(c->DoUserWaitFirst(1)) << "no handler: go on";
+    c->SetOnUserWaitFirst([](TAcadControl&, int id, bool& next) { next = id != 2; });
+    EXPECT_TRUE(c->DoUserWaitFirst(1));
+    EXPECT_FALSE(c->DoUserWaitFirst(2));
+    c->SetOnUserWaitNext([](TAcadControl&, int, const std::string& cmd, bool& result) {
+        if (cmd == "before") throw std::runtime_error("raised before changing");
+        result = false;
+        throw std::runtime_error("raised after changing");
+    });
+    EXPECT_TRUE(c->DoUserWaitNext(1, "before"));
+    EXPECT_FALSE(c->DoUserWaitNext(1, "after"));
+    std::vector<std::string> sent;
+    c->SetOnAsyncSending([&](TAcadControl&, int no, int target) { sent.push_back("sending " + std::to_string(no) + " " + std::to_string(target)); });
+    c->SetOnAsyncSended([&](TAcadControl&, int no, int, bool ok) {
+        sent.push_back("sent " + std::to_string(no) + (ok ? " ok" : " failed"));
+        throw std::runtime_error("swallowed");
+    });
+    c->DoAsyncSending(nullptr, 7, desk::LongToHandle<desk::HWND>(42), true);
+    c->DoAsyncSended(nullptr, 7, desk::LongToHandle<desk::HWND>(42), false);
+    EXPECT_EQ(sent, (std::vector<std::string>{"sending 7 42", "sent 7 failed"}));
+}
