@@ -57,7 +57,7 @@ double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val
 
 void 座標変換::LayOut() {
     SetCaption("座標変換");
-    Move(600, 300, 12840, 9120);
+    Move(600, 300, 12840, 8880);
     const auto caption = [this](forms::Container& on, const std::string& text, int left, int top, int width) {
         captions_.push_back(std::make_unique<forms::Label>(on));
         captions_.back()->SetCaption(text);
