@@ -11,6 +11,7 @@
 #include "vantor/drawing/profile_sheet/profile_sheet_command.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/alignment/station_list_settings.h"
+#include "vantor/geometry/coordinates/座標変換.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
@@ -75,7 +76,7 @@ void 作図画面::Wire() {
     測点プロット.OnClick = [this] { 測点プロット_Click(); };
     D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
     路肩法尻.OnClick = [this] { 路肩法尻_Click(); };
-    変換ボタン.OnClick = [] { TellUnavailable("座標変換"); };
+    変換ボタン.OnClick = [this] { 変換ボタン_Click(); };
 }
 
 forms::Label& 作図画面::Legend(forms::Container& on, const std::string& text, int left, int top, int width) {
@@ -419,6 +420,8 @@ void 作図画面::座標転送_Click() {
     sheet->Select();
     xlbook->Application()->SetVisible(true);
 }
+
+void 作図画面::変換ボタン_Click() { forms::Get<座標変換>().Show(); }
 
 void 作図画面::参照ボタン_Click() { forms::Get<参考図>().Show(); }
 

@@ -109,6 +109,7 @@ public:
     // Draws the station typed in 測点 with the sizes of the last plan drawing.
     void 測点プロット_Click();
     void 座標転送_Click();
+    void 変換ボタン_Click();
     void 参照ボタン_Click();
     void 作図開始ボタン_Click();
     void 設定ボタン_Click();

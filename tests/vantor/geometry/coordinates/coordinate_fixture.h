@@ -1,0 +1,48 @@
+#pragma once
+// The coordinate conversion screen in a clean run, with helpers to type into its grids and to
+// set a road of many stations.
+#include "platform/runtime/conversion.h"
+#include "tests/vantor/drawing/drawing_fixture.h"
+#include "vantor/geometry/coordinates/座標変換.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace coordinates_test {
+
+class CoordinateTest : public drawing_test::DrawingTest {
+protected:
+    static 座標変換& Screen() { return forms::Get<座標変換>(); }
+
+    // Types the cells of reference row r: site x, y, drawing X, Y.
+    static void TypeReference(int r, double x, double y, double X, double Y) {
+        const double values[] = {x, y, X, Y};
+        for (int c = 1; c <= 4; ++c) Screen().グリッド.SetTextMatrix(r, c, rt::CStr(values[c - 1]));
+    }
+    // The drawing coordinates [m] of site (x, y) turned clockwise by `degrees` and shifted.
+    static std::pair<double, double> Drawing(double x, double y, double degrees, double sx, double sy) {
+        const double t = degrees * std::numbers::pi / 180;
+        return {std::cos(t) * x + std::sin(t) * y + sx, -std::sin(t) * x + std::cos(t) * y + sy};
+    }
+    static void TypeTurned(int r, double x, double y, double degrees, double sx, double sy) {
+        const auto [X, Y] = Drawing(x, y, degrees, sx, sy);
+        TypeReference(r, x, y, X, Y);
+    }
+    // Stations every 20 m with plan positions along a line (millimetres).
+    static void SetStations(int count) {
+        using namespace 縦断bus;
+        sokutensuu = count;
+        for (int i = 1; i <= count; ++i) {
+            tatedata(i, 1) = 20.0f * (i - 1);
+            sokutenx(i) = 1000.0f * (100 + 12 * (i - 1));
+            sokuteny(i) = 1000.0f * (200 + 16 * (i - 1));
+        }
+    }
+    static void Click(forms::FlexGrid& grid, int row, int column) {
+        grid.SetRow(row);
+        grid.SetCol(column);
+        grid.OnClick();
+    }
+};
+
+} // namespace coordinates_test

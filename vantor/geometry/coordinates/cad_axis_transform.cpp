@@ -1,0 +1,31 @@
+#include "vantor/geometry/coordinates/cad_axis_transform.h"
+
+#include "platform/runtime/number_text.h"
+#include "vantor/drawing/cad_channel.h"
+#include "vantor/model/縦断bus.h"
+
+namespace 縦断bus::coordinates {
+
+std::vector<std::string> CadAxisLines(double p3, double p4, double meanDegrees) {
+    using rt::CStr;
+    return {"move",
+            "ALL\r",
+            CStr(-1000 * p3) + "," + CStr(-1000 * p4),
+            "@" + CStr(1000 * p3) + "," + CStr(1000 * p4),
+            "rotate",
+            "ALL\r",
+            "0,0",
+            CStr(meanDegrees)};
+}
+
+bool SendCadAxisTransform(double p3, double p4, double meanDegrees) {
+    const std::vector<std::string> lines = CadAxisLines(p3, p4, meanDegrees);
+    return cad_channel::RunDrawing([&lines] {
+        for (const std::string& line : lines) {
+            komando = line;
+            cad_channel::Send(komando);
+        }
+    });
+}
+
+} // namespace 縦断bus::coordinates

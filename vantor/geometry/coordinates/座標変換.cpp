@@ -1,0 +1,322 @@
+#include "vantor/geometry/coordinates/座標変換.h"
+
+#include "platform/runtime/conversion.h"
+#include "platform/runtime/number_text.h"
+#include "vantor/geometry/coordinates/cad_axis_transform.h"
+#include "vantor/geometry/coordinates/coordinate_output.h"
+#include "vantor/model/document.h"
+#include "vantor/model/sheet_cells.h"
+#include "vantor/model/sheet_names.h"
+#include "vantor/model/縦断bus.h"
+
+#include <cmath>
+
+using namespace 縦断bus;
+using namespace 縦断bus::coordinates;
+
+namespace {
+
+constexpr int kReferenceRows = decltype(zahyoudata)::UBound(1);   // every point the document holds
+constexpr int kArbitraryPoints = 50;                              // rows of the kind "任意の座標値"
+constexpr int kRoadEdgeKind = 3;
+constexpr double kCorrectionPi = 3.141592;                        // π as the angle correction takes it
+
+const char* const kReferenceHeaders[] = {"座標番号", " ｘ(現地座標）", " ｙ(現地座標）", " Ｘ(図面座標）", " Ｙ(図面座標）"};
+const char* const kPointHeaders[] = {"座標番号", " Ｘ(図面座標）", " Ｙ(図面座標）", " ｘ(現地座標）", " ｙ(現地座標）"};
+
+// Five columns 1750 twips wide with column 0 at 850, rows 450 high, the header row fixed.
+void ShapeGrid(forms::FlexGrid& grid, int rows, const char* const headers[]) {
+    grid.SetCols(5);
+    grid.SetRows(rows);
+    grid.SetFixedRows(1);
+    grid.SetFixedCols(0);
+    grid.SetColWidth(-1, 1750);
+    grid.SetColWidth(0, 850);
+    grid.SetRowHeight(-1, 450);
+    for (int c = 0; c < 5; ++c) grid.SetTextMatrix(0, c, headers[c]);
+}
+
+bool Filled(const forms::FlexGrid& grid, int row, int column) { return !rt::Trim(grid.TextMatrix(row, column)).empty(); }
+
+double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val(grid.TextMatrix(row, column)); }
+
+} // namespace
+
+座標変換::座標変換() : forms::Form(forms::FormKind::Apart) {
+    グリッド.OnClick = [this] { グリッド_Click(); };
+    マス.OnClick = [this] { マス_Click(); };
+    解放.OnClick = [this] { 解放_Click(); };
+    Command1.OnClick = [this] { Command1_Click(); };
+    変換種類.OnClick = [this](int index) { 変換種類_Click(index); };
+    現地座標ボタン.OnClick = [this] { 現地座標ボタン_Click(); };
+    転送ボタン.OnClick = [this] { 転送ボタン_Click(); };
+    変換ボタン.OnClick = [this] { 変換ボタン_Click(); };
+    読込.OnClick = [this] { 読込_Click(); };
+    戻ボタン.OnClick = [this] { 戻ボタン_Click(); };
+}
+
+void 座標変換::LayOut() {
+    SetCaption("座標変換");
+    Move(600, 300, 12840, 8880);
+    const auto caption = [this](forms::Container& on, const std::string& text, int left, int top, int width) {
+        captions_.push_back(std::make_unique<forms::Label>(on));
+        captions_.back()->SetCaption(text);
+        captions_.back()->Move(left, top, width, 270);
+    };
+    caption(*this, "基準点", 120, 90, 2000);
+    グリッド.Move(120, 390, 8220, 3300);
+    Text1.SetVisible(false);
+    解放.SetCaption("解析");
+    解放.Move(8580, 390, 1900, 450);
+    読込.SetCaption("読込");
+    読込.Move(10620, 390, 1900, 450);
+
+    Frame2.SetCaption("解析結果");
+    Frame2.Move(8580, 960, 3940, 2730);
+    Frame4.SetCaption("回転角");
+    Frame4.Move(120, 270, 3700, 720);
+    度.Move(240, 300, 3000, 300);
+    caption(Frame4, "度", 3300, 300, 300);
+    Frame3.SetCaption("平行移動量");
+    Frame3.Move(120, 1110, 3700, 1470);
+    Label2.SetCaption("Ｘ軸方向");
+    Label2.Move(120, 330, 1000, 270);
+    x軸.Move(1200, 330, 2100, 300);
+    Label3.SetCaption("Ｙ軸方向");
+    Label3.Move(120, 840, 1000, 270);
+    Y軸.Move(1200, 840, 2100, 300);
+    caption(Frame3, "ｍ", 3340, 330, 300);
+    caption(Frame3, "ｍ", 3340, 840, 300);
+
+    caption(*this, "変換する座標", 120, 3810, 2000);
+    マス.Move(120, 4110, 8220, 4350);
+    Text2.SetVisible(false);
+    Frame1.SetCaption("変換座標値");
+    Frame1.Move(8580, 3810, 3940, 2640);
+    for (int k = 0; k <= 3; ++k) 変換種類(k).Move(240, 300 + 360 * k, 2400, 330);
+    Command1.SetCaption("角度修正");
+    Command1.Move(240, 1830, 1650, 450);
+    現地座標ボタン.SetCaption("座標変換");
+    現地座標ボタン.Move(2040, 1830, 1650, 450);
+    変換ボタン.SetCaption("CAD軸変換");
+    変換ボタン.Move(8580, 6570, 1900, 450);
+
+    Frame5.SetCaption("ｴｸｾﾙ転送");
+    Frame5.Move(8580, 7110, 3940, 1350);
+    Label1.SetCaption("座標値名称");
+    Label1.Move(120, 330, 1200, 270);
+    名称.Move(1320, 300, 2460, 330);
+    転送ボタン.SetCaption("転送");
+    転送ボタン.Move(1920, 780, 1860, 420);
+    戻ボタン.SetCaption("戻る");
+    戻ボタン.Move(10620, 6570, 1900, 450);
+}
+
+void 座標変換::Form_Load() {
+    LayOut();
+    ShapeGrid(グリッド, kReferenceRows + 1, kReferenceHeaders);
+    ShapeGrid(マス, kArbitraryPoints + 1, kPointHeaders);
+    for (int r = 1; r <= kReferenceRows; ++r) グリッド.SetTextMatrix(r, 0, " " + rt::CStr(r));
+    for (int r = 1; r <= std::min(zahyousuu, kReferenceRows); ++r)
+        for (int c = 1; c <= 4; ++c) グリッド.SetTextMatrix(r, c, rt::CStr(zahyoudata(r, c)));
+    for (int r = 1; r <= kArbitraryPoints; ++r) マス.SetTextMatrix(r, 0, " " + rt::CStr(r));
+    度.SetCaption("0");
+    x軸.SetCaption("0");
+    Y軸.SetCaption("0");
+}
+
+// ---- In-cell editors: the text typed goes straight into the cell ----
+
+void 座標変換::グリッド_Click() {
+    if (グリッド.Row() < 1) return;
+    sentakugyou = グリッド.Row();
+    sentakuretsu = グリッド.Col();
+    referenceCellClicked_ = true;
+    referenceEditor_.Open();
+}
+
+void 座標変換::マス_Click() {
+    if (マス.Row() < 1) return;
+    sentakugyou = マス.Row();
+    sentakuretsu = マス.Col();
+    referenceCellClicked_ = false;
+    pointEditor_.Open();
+}
+
+// ---- The fit ----
+
+std::vector<ReferencePoint> 座標変換::CompleteReferencePoints() const {
+    std::vector<ReferencePoint> points;
+    for (int r = 1; r < グリッド.Rows(); ++r) {
+        if (!(Filled(グリッド, r, 1) && Filled(グリッド, r, 2) && Filled(グリッド, r, 3) && Filled(グリッド, r, 4)))
+            continue;
+        points.push_back({Number(グリッド, r, 1), Number(グリッド, r, 2), Number(グリッド, r, 3), Number(グリッド, r, 4)});
+    }
+    return points;
+}
+
+// Pairs of consecutive complete rows; rows with an empty cell are passed over. A fit that
+// fails keeps the previous one whole.
+void 座標変換::解放_Click() {
+    const std::vector<ReferencePoint> points = CompleteReferencePoints();
+    const FitOutcome outcome = FitReferencePoints(points);
+    if (!outcome.solved) {
+        forms::MsgBox(outcome.failure, forms::vbOKOnly);
+        return;
+    }
+    fit_ = outcome.result;
+    zahyousuu = static_cast<int>(points.size());
+    kaitenkaku = fit_->meanAngle;
+    heikinkakudo = fit_->meanDegrees;
+    x軸.SetCaption(rt::CStr(fit_->p3()));
+    Y軸.SetCaption(rt::CStr(fit_->p4()));
+    度.SetCaption(rt::CStr(heikinkakudo));
+}
+
+// The other angle with the same sine (arcsin gives only −90° .. 90°); a second press turns back.
+void 座標変換::Command1_Click() {
+    kaitenkaku = kaitenkaku >= 0 ? kCorrectionPi - kaitenkaku : std::fabs(kaitenkaku) - kCorrectionPi;
+    heikinkakudo = kaitenkaku * 180 / kDegreePi;
+    度.SetCaption(rt::CStr(heikinkakudo));
+}
+
+SiteTransform 座標変換::Transform() const {
+    if (!fit_) return {};
+    return {fit_->p3(), fit_->p4(), kaitenkaku};
+}
+
+// ---- Conversions ----
+
+void 座標変換::SetUpPointGrid(int rows) {
+    masugyousuu = rows;
+    ShapeGrid(マス, rows, kPointHeaders);
+    for (int r = 1; r < rows; ++r)
+        for (int c = 0; c <= 4; ++c) マス.SetTextMatrix(r, c, "");
+    convertedRows_.clear();
+}
+
+void 座標変換::FillPointRow(int row, const std::string& number, float drawingX, float drawingY) {
+    マス.SetTextMatrix(row, 0, number);
+    マス.SetTextMatrix(row, 1, rt::CStr(static_cast<float>(drawingX / 1000.0f)));
+    マス.SetTextMatrix(row, 2, rt::CStr(static_cast<float>(drawingY / 1000.0f)));
+}
+
+// The grid takes as many rows as the kind has points; a new kind forgets the last conversion,
+// whose rows the grid no longer shows.
+void 座標変換::変換種類_Click(int index) {
+    switch (index) {
+    case 0:
+    case kRoadEdgeKind:
+        SetUpPointGrid(sokutensuu + 1);
+        for (int i = 1; i <= sokutensuu; ++i) FillPointRow(i, rt::CStr(tatedata(i, 1)), sokutenx(i), sokuteny(i));
+        break;
+    case 1:
+        SetUpPointGrid(ipsuu + 3);
+        for (int i = 1; i <= ipsuu + 2; ++i) FillPointRow(i, rt::CStr(i), ipx(i - 1), ipy(i - 1));
+        break;
+    case 2:
+        SetUpPointGrid(kArbitraryPoints + 1);
+        for (int i = 1; i <= kArbitraryPoints; ++i) マス.SetTextMatrix(i, 0, rt::CStr(i));
+        shutokuhenkanten();
+        break;
+    default: break;
+    }
+}
+
+// Every row of the point grid with both drawing coordinates, however many; rows missing one
+// are passed over and their site cells emptied.
+void 座標変換::現地座標ボタン_Click() {
+    const SiteTransform transform = Transform();
+    convertedRows_.clear();
+    for (int r = 1; r < masugyousuu && r < マス.Rows(); ++r) {
+        if (!(Filled(マス, r, 1) && Filled(マス, r, 2))) {
+            マス.SetTextMatrix(r, 3, "");
+            マス.SetTextMatrix(r, 4, "");
+            continue;
+        }
+        const SitePoint site = ToSite(transform, Number(マス, r, 1), Number(マス, r, 2));
+        マス.SetTextMatrix(r, 3, rt::CStr(RoundedToMillimetres(site.x)));
+        マス.SetTextMatrix(r, 4, rt::CStr(RoundedToMillimetres(site.y)));
+        convertedRows_.push_back(r);
+    }
+}
+
+void 座標変換::転送ボタン_Click() {
+    const sheet_cells::Sheet sheet = sheet_cells::DocumentSheet(kCoordinateSheet);
+    if (!sheet) return;
+    xlbook->Parent()->Windows(1)->SetVisible(true);
+    WriteReferencePoints(*sheet, CompleteReferencePoints());
+    if (変換種類(kRoadEdgeKind).Value()) {
+        WriteRoadEdgeTable(*sheet, 名称.Text(), Transform());
+    } else {
+        std::vector<ConvertedRow> rows;
+        for (int r : convertedRows_) rows.push_back({マス.TextMatrix(r, 3), マス.TextMatrix(r, 4)});
+        WritePointList(*sheet, 名称.Text(), rows);
+    }
+    sheet->Select();
+    xlbook->Application()->SetVisible(true);
+}
+
+// ---- The CAD ----
+
+void 座標変換::変換ボタン_Click() {
+    const SiteTransform transform = Transform();
+    SendCadAxisTransform(transform.p3, transform.p4, heikinkakudo);
+}
+
+void 座標変換::読込_Click() { shutokukijunten(); }
+
+void 座標変換::shutokukijunten() {
+    if (!referenceCellClicked_ || sentakugyou < 1 || sentakugyou > kReferenceRows) {
+        forms::MsgBox("図面座標を読み込む基準点の行を、上の表でクリックしてから読込を押してください。", forms::vbExclamation);
+        return;
+    }
+    グリッド.SetTextMatrix(sentakugyou, 3, "");
+    グリッド.SetTextMatrix(sentakugyou, 4, "");
+    ArmPick();
+}
+
+void 座標変換::shutokuhenkanten() { ArmPick(); }
+
+void 座標変換::ArmPick() {
+    shutokusuu = 0;
+    shutokuflg = true;
+}
+
+void 座標変換::EndPick() {
+    shutokuflg = false;
+    Show();
+}
+
+void 座標変換::TakeReferencePoint(const std::optional<PickedPoint>& picked) {
+    if (shutokuflg && picked) {
+        const int r = sentakugyou;
+        shutokuten(r, 1) = static_cast<float>(picked->x);
+        shutokuten(r, 2) = static_cast<float>(picked->y);
+        const std::string x = rt::CStr(static_cast<float>(shutokuten(r, 1) / 1000.0f));
+        const std::string y = rt::CStr(static_cast<float>(shutokuten(r, 2) / 1000.0f));
+        グリッド.SetTextMatrix(r, 3, x);
+        グリッド.SetTextMatrix(r, 4, y);
+        if (sentakuretsu == 3) Text1.SetText(x);
+        if (sentakuretsu == 4) Text1.SetText(y);
+    }
+    EndPick();
+}
+
+void 座標変換::TakeConversionPoints(const std::function<std::optional<PickedPoint>()>& nextPoint) {
+    shutokusuu = 0;
+    while (shutokuflg && shutokusuu < kArbitraryPoints) {
+        const std::optional<PickedPoint> picked = nextPoint();
+        if (!picked) break;
+        ++shutokusuu;
+        shutokuten(shutokusuu, 1) = static_cast<float>(picked->x);
+        shutokuten(shutokusuu, 2) = static_cast<float>(picked->y);
+    }
+    for (int n = 1; n <= shutokusuu && n < マス.Rows(); ++n) {
+        マス.SetTextMatrix(n, 1, rt::CStr(static_cast<float>(shutokuten(n, 1) / 1000.0f)));
+        マス.SetTextMatrix(n, 2, rt::CStr(static_cast<float>(shutokuten(n, 2) / 1000.0f)));
+    }
+    EndPick();
+}
+
+void 座標変換::戻ボタン_Click() { Hide(); }
