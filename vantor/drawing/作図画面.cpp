@@ -19,6 +19,7 @@
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
+#include "vantor/shoulder3d/model3d/設定3D画面.h"
 
 #include <cmath>
 
@@ -68,7 +69,10 @@ void 作図画面::Wire() {
     設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
     断面作図ボタン.OnClick = [] { TellUnavailable("横断図作図データー設定画面"); };
     測点プロット.OnClick = [this] { 測点プロット_Click(); };
-    D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
+    D3ボタン.OnClick = [this] {
+        forms::Get<設定3D画面>().Show();
+        Hide();
+    };
     路肩法尻.OnClick = [] { TellUnavailable("路肩法尻作図"); };
     変換ボタン.OnClick = [] { TellUnavailable("座標変換"); };
 }
