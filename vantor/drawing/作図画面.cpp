@@ -22,6 +22,7 @@
 #include "vantor/sections/横断勾配入力画面.h"
 #include "vantor/sections/横断図作図データー設定画面.h"
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
+#include "vantor/shoulder3d/model3d/設定3D画面.h"
 
 #include <cmath>
 
@@ -74,7 +75,10 @@ void 作図画面::Wire() {
         Hide();
     };
     測点プロット.OnClick = [this] { 測点プロット_Click(); };
-    D3ボタン.OnClick = [] { TellUnavailable("３Ｄ作図"); };
+    D3ボタン.OnClick = [this] {
+        forms::Get<設定3D画面>().Show();
+        Hide();
+    };
     路肩法尻.OnClick = [this] { 路肩法尻_Click(); };
     変換ボタン.OnClick = [this] { 変換ボタン_Click(); };
 }
