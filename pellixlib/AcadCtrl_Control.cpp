@@ -33,15 +33,17 @@ TAcadType NewestInstalled(std::initializer_list<TAcadType> newestFirst) {
     return atNOACAD;
 }
 
-TAcadType GetNewAcltType() {
-    return NewestInstalled({atACLT2002, atACLT2000i, atACLT2000, atACLT98, atACLT97, atACLT95});
-}
-
-TAcadType GetNewAcadType() { return NewestInstalled({atACAD2002, atACAD2000i, atACAD2000, atACAD14, atACAD13}); }
-
 desk::DWORD LiveThreadOf(desk::HWND wnd) { return desk::IsWindow(wnd) ? desk::GetWindowThreadProcessId(wnd, nullptr) : 0; }
 
 } // namespace
+
+TAcadType TAcadControl::GetNewAcltType() {
+    return NewestInstalled({atACLT2002, atACLT2000i, atACLT2000, atACLT98, atACLT97, atACLT95});
+}
+
+TAcadType TAcadControl::GetNewAcadType() {
+    return NewestInstalled({atACAD2002, atACAD2000i, atACAD2000, atACAD14, atACAD13});
+}
 
 TAcadControl::Ptr TAcadControl::Create(bool designing) { return Ptr(new TAcadControl(designing)); }
 

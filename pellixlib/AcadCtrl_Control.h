@@ -55,6 +55,125 @@ public:
     // The attached instance's kind; atNOACAD when detached.
     TAcadType Version() const;
 
+    // Operations offered to containers. Window handles travel as 32-bit integers; a parameter
+    // taken by non-const reference is written by the operation.
+    // Installation queries (the kind AcadType; no CAD needs to run).
+    std::string GetExeFile();
+    std::string GetExePath();
+    bool IsInstall();
+    bool IsCanExec();
+    bool IsExecuting();
+    std::string GetExeVersion();
+    std::string GetAutoCADName();
+    TAcadType GetACADNameType(const std::string& AcadName);
+    TAcadType GetFirstAcadType();
+    TAcadType GetLastAcadType();
+    TAcadType GetNewAcltType();
+    TAcadType GetNewAcadType();
+    bool IsRegular();
+    bool IsRegistry();
+    bool IsMDIWindowModel();
+    TDxfVersion GetDxfVersion();
+    std::string GetProductVersion();
+    std::string GetRegLocalMachine();
+    std::string GetRegClassesRoot();
+    std::string GetCurVer();
+    std::string GetCurrentProfile();
+    std::string GetEnumProfiles();
+    bool SetCurrentProfiles(const std::string& Profile);
+    bool CopyProfile(const std::string& SrcProfile, const std::string& DesProfile);
+    std::string GetCurVerRegStr(const std::string& Path, const std::string& Name);
+    std::uint32_t GetCurVerRegInt(const std::string& Path, const std::string& Name);
+    bool SetCurVerRegStr(const std::string& Path, const std::string& Name, const std::string& param3, bool Refresh);
+    bool SetCurVerRegInt(const std::string& Path, const std::string& Name, std::uint32_t param3, bool Refresh);
+    std::string GetCurProfileStr(const std::string& Path, const std::string& Name);
+    std::uint32_t GetCurProfileInt(const std::string& Path, const std::string& Name);
+    bool SetCurProfileStr(const std::string& Path, const std::string& Name, const std::string& param3, bool Refresh);
+    bool SetCurProfileInt(const std::string& Path, const std::string& Name, std::uint32_t param3, bool Refresh);
+    bool IsSDIMode();
+    bool SetSDIMode(bool SDIMode);
+    bool DefaultSDIMode();
+    // Running instances.
+    std::int32_t GetExecutMax();
+    std::int32_t GetLastFocus();
+    TAcadType GetLastFocusType();
+    std::string GetLastFocusCaption();
+    std::int32_t FirstFindTextWnd();
+    std::int32_t NextFindTextWnd();
+    // Start, attach, close (AcadLoad above).
+    bool Shell();
+    bool Close(const std::string& SaveFile);
+    void Clear();
+    // The attached instance: state and windows.
+    bool IsExecut();
+    bool IsActive();
+    TShowState GetState();
+    bool GetSize(std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth, std::int32_t& AHeight);
+    bool GetDialogSize(std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth, std::int32_t& AHeight);
+    std::int32_t Handle();
+    std::int32_t GraphHandle();
+    std::int32_t TextHandle();
+    std::int32_t CmdLineHandle();
+    std::int32_t DialogHandle();
+    std::int32_t MDIClient();
+    bool HideTextWindow(bool HideMode);
+    std::string GetCaption();
+    std::string GetDwgCaption();
+    std::string GetDialogCaption();
+    std::string GetLogHist();
+    std::string GetCmdLine();
+    std::string GetCmdParam();
+    bool IsCmdWait();
+    bool AcReSize(std::int32_t ALeft, std::int32_t ATop, std::int32_t AWidth, std::int32_t AHeight);
+    bool SetState(TShowState State);
+    bool MoveDialog(std::int32_t ALeft, std::int32_t ATop);
+    std::int32_t GetChildCount();
+    std::int32_t FirstChildWindow();
+    std::int32_t NextChildWindow();
+    bool SetTopChild(std::int32_t ChildWindow);
+    bool GetClientSize(std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth, std::int32_t& AHeight);
+    bool GetChildWindowSize(std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth, std::int32_t& AHeight);
+    bool ReSizeChildWindow(std::int32_t ALeft, std::int32_t ATop, std::int32_t AWidth, std::int32_t AHeight);
+    TShowState GetChildWindowState();
+    bool ReStateChildWindow(TShowState State);
+    void WaitIdle();
+    bool WaitCommand();
+    bool Active();
+    // Commands, keys, menus and clicks.
+    bool Command(const std::string& CmdStr);
+    bool AsyncCommand(const std::string& CmdStr, std::int32_t SendNo);
+    void AsyncCancel();
+    bool IsAsyncBuffer();
+    bool SendCtrlKey(const std::string& CharKey);
+    bool ClickMenu(const std::string& MenuItem);
+    bool MouseClick(const std::string& Caption, const std::string& ClassName, bool TopMove, bool DoubleClick, bool RightClick);
+    // System variables.
+    bool GetVar(const std::string& VarName, std::string& param2);
+    bool GetVarNew(const std::string& VarName, const std::string& NewValue, std::string& param3);
+    // Interactive operations.
+    bool GetPoint(bool Correct, double& X, double& Y, double& Z);
+    bool SelectDxf(bool SingleSelect);
+    bool SelectAtt(bool SingleSelect);
+    bool RunScript(const std::string& Script, bool Int);
+    bool UserWait(std::int32_t CallID, const std::string& WaitCommand);
+    void InterCancel();
+    // Any window (the caller's handle).
+    bool GetWindowSize(std::int32_t WinHdl, std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth, std::int32_t& AHeight);
+    std::string GetWindowCaption(std::int32_t WinHdl);
+    TShowState GetWindowState(std::int32_t WinHdl);
+    bool SetReSizeWindow(std::int32_t WinHdl, std::int32_t ALeft, std::int32_t ATop, std::int32_t AWidth, std::int32_t AHeight);
+    bool SetMoveWindow(std::int32_t WinHdl, std::int32_t ALeft, std::int32_t ATop);
+    bool SetWindowState(std::int32_t WinHdl, TShowState State);
+    bool CloseWindow(std::int32_t WinHdl);
+    bool ActiveWindow(std::int32_t WinHdl);
+    // The host's windows and the control's own.
+    std::int32_t ControlWnd();
+    void ResetOwnerWnd();
+    std::int32_t NextOwnerWnd(std::string& OwnerCaption, std::string& OwnerClass);
+    std::int32_t GetOwnerWnd();
+    std::int32_t ActiveOwnerWnd();
+    std::int32_t AcadCtrVer();
+
     // Monitor (one tick, its checks and the delayed dialog event).
     virtual desk::HWND CheckActiveChange(int& count);
     virtual void CheckDialog();
