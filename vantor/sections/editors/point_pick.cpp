@@ -6,7 +6,7 @@
 
 namespace 縦断bus {
 
-void ArmPick(PickControl& control) {
+void ArmPick(Pellix& control) {
     control.SetEnabled(true);
     control.SetVisible(true);
     control.SetCmdIdle(true);
@@ -14,7 +14,7 @@ void ArmPick(PickControl& control) {
     control.SetAcadLocked(false);
 }
 
-PickOutcome PickPoints(PickControl& control) {
+PickOutcome PickPoints(Pellix& control) {
     PickOutcome outcome;
     for (int attempt = 1; attempt <= kPickAttempts; ++attempt) {
         if (static_cast<int>(outcome.points.size()) == kPickBuffer) {
@@ -30,7 +30,7 @@ PickOutcome PickPoints(PickControl& control) {
     return outcome;
 }
 
-void DisarmPick(PickControl& control) {
+void DisarmPick(Pellix& control) {
     control.Command(std::string(2, '\x03'));
     control.SetEnabled(false);
     control.SetVisible(false);

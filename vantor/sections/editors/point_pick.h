@@ -1,7 +1,7 @@
 #pragma once
 // The point pick of the section editors through their CAD control: arming, the pick run in the
 // control's idle event, and the closing that cancels the CAD and disarms the control.
-#include "vantor/sections/editors/pick_control.h"
+#include "vantor/pellix/pellix.h"
 
 #include <vector>
 
@@ -20,11 +20,11 @@ struct PickOutcome {
 };
 
 // Sets the control to raise its idle event for the pick; sends nothing to the CAD.
-void ArmPick(PickControl& control);
+void ArmPick(Pellix& control);
 // Asks for points until the user cancels, the attempts run out or the buffer is full. The
 // interface handles what is waiting before each point.
-PickOutcome PickPoints(PickControl& control);
+PickOutcome PickPoints(Pellix& control);
 // Cancels whatever the CAD runs (two Ctrl+C) and puts the control back to rest.
-void DisarmPick(PickControl& control);
+void DisarmPick(Pellix& control);
 
 } // namespace 縦断bus

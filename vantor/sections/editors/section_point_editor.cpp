@@ -25,10 +25,10 @@ SectionPointEditor::SectionPointEditor(SectionPointSet set, Captions captions)
     受信ボタン.OnClick = [this] { 受信ボタン_Click(); };
     読込ボタン.OnClick = [this] { 読込ボタン_Click(); };
     転送ボタン.OnClick = [this] { 転送ボタン_Click(); };
-    UsePickControl(std::make_unique<DetachedPickControl>());
+    UsePellix(PlacePellix(*this, "Pellix1", 8940, 5100));
 }
 
-void SectionPointEditor::UsePickControl(std::unique_ptr<PickControl> control) {
+void SectionPointEditor::UsePellix(std::unique_ptr<Pellix> control) {
     pellix_ = std::move(control);
     pellix_->OnAcadCmdWait = [this] { Pellix1_OnAcadCmdWait(); };
     pellix_->SetInterval(500);

@@ -5,7 +5,7 @@
 // through the screen's own CAD control. The existing-ground and the cut/fill line screens are
 // this editor on their own tables; each draws its own station view in the CAD.
 #include "platform/forms/forms.h"
-#include "vantor/sections/editors/pick_control.h"
+#include "vantor/pellix/pellix.h"
 #include "vantor/sections/editors/point_pick.h"
 #include "vantor/sections/editors/section_point_tables.h"
 
@@ -42,8 +42,8 @@ public:
     void Pellix1_OnAcadCmdWait();
 
     // The screen's CAD control; a new one starts in the saved state (enabled, 500 ms).
-    縦断bus::PickControl& Pellix1() { return *pellix_; }
-    void UsePickControl(std::unique_ptr<縦断bus::PickControl> control);
+    縦断bus::Pellix& Pellix1() { return *pellix_; }
+    void UsePellix(std::unique_ptr<縦断bus::Pellix> control);
 
     int ShownStation() const { return shown_; }
     bool PickArmed() const { return shutokuflg_; }
@@ -70,7 +70,7 @@ private:
 
     縦断bus::SectionPointSet set_;
     Captions captions_;
-    std::unique_ptr<縦断bus::PickControl> pellix_;
+    std::unique_ptr<縦断bus::Pellix> pellix_;
     forms::Label 測点ラベル{*this};
     forms::CellEditor editor_{グリッド, Text1};
     float editRow_ = 0, editColumn_ = 0;

@@ -3,6 +3,7 @@
 // raises the idle event on the second tick of an idle prompt, its picks come from a script,
 // and it keeps every call the screen makes.
 #include "../drawing/section_fixture.h"
+#include "vantor/pellix/detached_pellix.h"
 #include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/editors/切盛ライン設定画面.h"
 #include "vantor/sections/editors/現況横断図.h"
@@ -16,7 +17,7 @@
 
 namespace editors_test {
 
-class ScriptedControl : public 縦断bus::PickControl {
+class ScriptedControl : public 縦断bus::DetachedPellix {
 public:
     // The user's answers to the point prompts: a point (x, y) or a cancel (nullopt); when the
     // script runs out the user cancels.
@@ -53,6 +54,11 @@ public:
         Restart();
     }
     void SetAcadLocked(bool v) override { locked = v; }
+    bool Enabled() override { return enabled; }
+    bool Visible() override { return visible; }
+    bool CmdIdle() override { return cmdIdle; }
+    int Interval() override { return interval; }
+    bool AcadLocked() override { return locked; }
     bool GetPoint(bool, double& x, double& y, double& z) override {
         const int prompt = ++getPoints;
         if (duringPick) duringPick(prompt);
@@ -91,7 +97,7 @@ protected:
     static ScriptedControl& Attach(Screen& screen) {
         auto control = std::make_unique<ScriptedControl>();
         ScriptedControl& c = *control;
-        screen.UsePickControl(std::move(control));
+        screen.UsePellix(std::move(control));
         c.Ticks(2);
         c.commands.clear();
         c.typed.clear();

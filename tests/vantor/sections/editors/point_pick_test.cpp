@@ -18,7 +18,7 @@ TEST_F(EditorTest, FirstIdleEventOfTheFreshControlOnlyCancels) {
     現況横断図& screen = Ground();
     auto control = std::make_unique<ScriptedControl>();
     ScriptedControl& c = *control;
-    screen.UsePickControl(std::move(control));
+    screen.UsePellix(std::move(control));
     EXPECT_TRUE(c.enabled);
     EXPECT_EQ(c.interval, 500);
     c.Tick();
