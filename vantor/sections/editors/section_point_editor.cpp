@@ -11,6 +11,7 @@ using namespace 縦断bus;
 namespace {
 
 constexpr int kFirstPointRow = 2;   // grid row of point 1
+constexpr int kSidePoints = 20;     // points one side of a station holds
 constexpr int kLeftOffset = 0, kLeftHeight = 1, kNumber = 2, kRightOffset = 3, kRightHeight = 4;
 
 int GridRow(int point) { return point + kFirstPointRow; }
@@ -185,13 +186,13 @@ void SectionPointEditor::Pellix1_OnAcadCmdWait() {
     shutokusuu_ = 0;
     if (shutokuflg_) {
         picking_ = true;
-        const PickOutcome outcome = PickPoints(*pellix_);
+        const PickOutcome outcome = PickPoints(*pellix_, kSidePoints);
         picking_ = false;
         shutokuflg_ = false;
         shutokusuu_ = static_cast<int>(outcome.points.size());
         StorePicked(outcome.points, armedStation_);
         if (outcome.full)
-            Tell("片側に取り込める点は " + rt::CStr(kPickBuffer) + " 点までです。" + rt::CStr(kPickBuffer) +
+            Tell("片側に取り込める点は " + rt::CStr(kSidePoints) + " 点までです。" + rt::CStr(kSidePoints) +
                  " 点で取り込みを終えました。");
     }
     DisarmPick(*pellix_);

@@ -6,7 +6,7 @@
 // this editor on their own tables; each draws its own station view in the CAD.
 #include "platform/forms/forms.h"
 #include "vantor/pellix/pellix.h"
-#include "vantor/sections/editors/point_pick.h"
+#include "vantor/pellix/point_pick.h"
 #include "vantor/sections/editors/section_point_tables.h"
 
 #include <memory>

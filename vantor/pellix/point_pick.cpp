@@ -1,4 +1,4 @@
-#include "vantor/sections/editors/point_pick.h"
+#include "vantor/pellix/point_pick.h"
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/doevents.h"
@@ -14,19 +14,16 @@ void ArmPick(Pellix& control) {
     control.SetAcadLocked(false);
 }
 
-PickOutcome PickPoints(Pellix& control) {
+PickOutcome PickPoints(Pellix& control, int capacity) {
     PickOutcome outcome;
-    for (int attempt = 1; attempt <= kPickAttempts; ++attempt) {
-        if (static_cast<int>(outcome.points.size()) == kPickBuffer) {
-            outcome.full = true;
-            break;
-        }
+    while (static_cast<int>(outcome.points.size()) < capacity) {
         rt::DoEvents();
         double x = 0, y = 0, z = 0;
-        if (!control.GetPoint(false, x, y, z)) break;
+        if (!control.GetPoint(false, x, y, z)) return outcome;
         // The coordinates as their 15-digit texts, then single precision.
         outcome.points.push_back({rt::CSng(rt::CStr(x)), rt::CSng(rt::CStr(y))});
     }
+    outcome.full = true;
     return outcome;
 }
 
