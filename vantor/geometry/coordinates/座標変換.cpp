@@ -53,6 +53,14 @@ double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val
     変換ボタン.OnClick = [this] { 変換ボタン_Click(); };
     読込.OnClick = [this] { 読込_Click(); };
     戻ボタン.OnClick = [this] { 戻ボタン_Click(); };
+    UsePellix(縦断bus::PlacePellix(*this, "Pellix1", 8700, 7890), 縦断bus::PlacePellix(*this, "Pellix2", 9180, 7890));
+}
+
+void 座標変換::UsePellix(std::unique_ptr<縦断bus::Pellix> pellix1, std::unique_ptr<縦断bus::Pellix> pellix2) {
+    pellix1_ = std::move(pellix1);
+    pellix2_ = std::move(pellix2);
+    pellix1_->OnAcadCmdWait = [this] { Pellix1_OnAcadCmdWait(); };
+    pellix2_->OnAcadCmdWait = [this] { Pellix2_OnAcadCmdWait(); };
 }
 
 void 座標変換::LayOut() {
@@ -273,50 +281,61 @@ void 座標変換::shutokukijunten() {
     }
     グリッド.SetTextMatrix(sentakugyou, 3, "");
     グリッド.SetTextMatrix(sentakugyou, 4, "");
-    ArmPick();
+    ArmPick(*pellix2_);
 }
 
-void 座標変換::shutokuhenkanten() { ArmPick(); }
+void 座標変換::shutokuhenkanten() { ArmPick(*pellix1_); }
 
-void 座標変換::ArmPick() {
+void 座標変換::ArmPick(縦断bus::Pellix& control) {
     shutokusuu = 0;
     shutokuflg = true;
+    縦断bus::ArmPick(control);
 }
 
-void 座標変換::EndPick() {
+void 座標変換::EndPick(縦断bus::Pellix& control) {
+    縦断bus::DisarmPick(control);
     shutokuflg = false;
     Show();
 }
 
-void 座標変換::TakeReferencePoint(const std::optional<PickedPoint>& picked) {
-    if (shutokuflg && picked) {
-        const int r = sentakugyou;
-        shutokuten(r, 1) = static_cast<float>(picked->x);
-        shutokuten(r, 2) = static_cast<float>(picked->y);
-        const std::string x = rt::CStr(static_cast<float>(shutokuten(r, 1) / 1000.0f));
-        const std::string y = rt::CStr(static_cast<float>(shutokuten(r, 2) / 1000.0f));
-        グリッド.SetTextMatrix(r, 3, x);
-        グリッド.SetTextMatrix(r, 4, y);
-        if (sentakuretsu == 3) Text1.SetText(x);
-        if (sentakuretsu == 4) Text1.SetText(y);
+void 座標変換::Pellix2_OnAcadCmdWait() {
+    std::optional<縦断bus::PickedPoint> picked;
+    if (shutokuflg) {
+        const 縦断bus::PickOutcome outcome = 縦断bus::PickPoints(*pellix2_, 1);
+        if (!outcome.points.empty()) picked = outcome.points.front();
     }
-    EndPick();
+    TakeReferencePoint(picked);
+    EndPick(*pellix2_);
 }
 
-void 座標変換::TakeConversionPoints(const std::function<std::optional<PickedPoint>()>& nextPoint) {
-    shutokusuu = 0;
-    while (shutokuflg && shutokusuu < kArbitraryPoints) {
-        const std::optional<PickedPoint> picked = nextPoint();
-        if (!picked) break;
-        ++shutokusuu;
-        shutokuten(shutokusuu, 1) = static_cast<float>(picked->x);
-        shutokuten(shutokusuu, 2) = static_cast<float>(picked->y);
+void 座標変換::Pellix1_OnAcadCmdWait() {
+    if (shutokuflg) TakeConversionPoints(縦断bus::PickPoints(*pellix1_, kArbitraryPoints).points);
+    EndPick(*pellix1_);
+}
+
+void 座標変換::TakeReferencePoint(const std::optional<縦断bus::PickedPoint>& picked) {
+    if (!picked) return;
+    const int r = sentakugyou;
+    shutokuten(r, 1) = picked->x;
+    shutokuten(r, 2) = picked->y;
+    const std::string x = rt::CStr(static_cast<float>(shutokuten(r, 1) / 1000.0f));
+    const std::string y = rt::CStr(static_cast<float>(shutokuten(r, 2) / 1000.0f));
+    グリッド.SetTextMatrix(r, 3, x);
+    グリッド.SetTextMatrix(r, 4, y);
+    if (sentakuretsu == 3) Text1.SetText(x);
+    if (sentakuretsu == 4) Text1.SetText(y);
+}
+
+void 座標変換::TakeConversionPoints(const std::vector<縦断bus::PickedPoint>& points) {
+    shutokusuu = static_cast<int>(points.size());
+    for (int n = 1; n <= shutokusuu; ++n) {
+        shutokuten(n, 1) = points[n - 1].x;
+        shutokuten(n, 2) = points[n - 1].y;
     }
     for (int n = 1; n <= shutokusuu && n < マス.Rows(); ++n) {
         マス.SetTextMatrix(n, 1, rt::CStr(static_cast<float>(shutokuten(n, 1) / 1000.0f)));
         マス.SetTextMatrix(n, 2, rt::CStr(static_cast<float>(shutokuten(n, 2) / 1000.0f)));
     }
-    EndPick();
 }
 
 void 座標変換::戻ボタン_Click() { Hide(); }

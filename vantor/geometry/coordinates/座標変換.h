@@ -8,13 +8,15 @@
 // One transform serves everything: the last pair's shift and the mean of the pairs' angles
 // (角度修正 turns that one angle to the other one with the same sine).
 //
-// Picking in the CAD: 読込 and the kind "任意の座標値" arm a pick; when the CAD waits at its
-// prompt, the control's OnAcadCmdWait handler asks for the point(s) and hands them to
-// TakeReferencePoint / TakeConversionPoints, then cancels twice and disarms the control.
+// Picking in the CAD: 読込 arms Pellix2 for one reference point, the kind "任意の座標値" arms
+// Pellix1 for up to 50 points; when the CAD waits at its prompt, the control's OnAcadCmdWait
+// handler asks for the point(s), stores them, then cancels twice and disarms the control.
 #include "platform/forms/forms.h"
 #include "platform/runtime/table.h"
 #include "vantor/geometry/coordinates/reference_fit.h"
 #include "vantor/geometry/coordinates/site_transform.h"
+#include "vantor/pellix/pellix.h"
+#include "vantor/pellix/point_pick.h"
 
 #include <functional>
 #include <memory>
@@ -64,21 +66,19 @@ public:
     void 戻ボタン_Click();
 
     // ---- Picking ----
-    struct PickedPoint {
-        double x = 0, y = 0;   // drawing units [mm]
-    };
     // The start of a reference pick into the reference row last clicked: its drawing cells are
-    // cleared and the pick is armed. Refused with a message unless the last click was on a
+    // cleared and Pellix2 armed. Refused with a message unless the last click was on a
     // reference row.
     void shutokukijunten();
-    // The start of a multi-point pick into the point grid.
+    // The start of a multi-point pick into the point grid (Pellix1).
     void shutokuhenkanten();
-    // The end of a reference pick: the point the CAD answered, or none when the user
-    // cancelled; nothing is taken unless a pick is pending. The screen comes to the front.
-    void TakeReferencePoint(const std::optional<PickedPoint>& picked);
-    // The multi-point pick: `nextPoint` is asked up to 50 times until it answers none; the
-    // points go to the point grid's drawing columns from row 1.
-    void TakeConversionPoints(const std::function<std::optional<PickedPoint>()>& nextPoint);
+    // The controls' idle events: the pick, if one is armed, then the closing.
+    void Pellix1_OnAcadCmdWait();
+    void Pellix2_OnAcadCmdWait();
+    縦断bus::Pellix& Pellix1() { return *pellix1_; }
+    縦断bus::Pellix& Pellix2() { return *pellix2_; }
+    // Puts other controls in place of the screen's own (tests).
+    void UsePellix(std::unique_ptr<縦断bus::Pellix> pellix1, std::unique_ptr<縦断bus::Pellix> pellix2);
     bool PickPending() const { return shutokuflg; }
     int PickedCount() const { return shutokusuu; }
 
@@ -96,8 +96,10 @@ private:
     void SetUpPointGrid(int rows);
     void FillPointRow(int row, const std::string& number, float drawingX, float drawingY);
     std::vector<縦断bus::coordinates::ReferencePoint> CompleteReferencePoints() const;
-    void ArmPick();
-    void EndPick();
+    void ArmPick(縦断bus::Pellix& control);
+    void EndPick(縦断bus::Pellix& control);
+    void TakeReferencePoint(const std::optional<縦断bus::PickedPoint>& picked);
+    void TakeConversionPoints(const std::vector<縦断bus::PickedPoint>& points);
 
     forms::CellEditor referenceEditor_{グリッド, Text1};
     forms::CellEditor pointEditor_{マス, Text2};
@@ -118,4 +120,5 @@ private:
     rt::Table<float, 50, 2> shutokuten;   // picked X, Y [mm]: point n, or reference row r
 
     std::vector<std::unique_ptr<forms::Label>> captions_;
+    std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;
 };

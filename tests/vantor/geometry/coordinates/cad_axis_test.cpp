@@ -61,12 +61,10 @@ TEST_F(CadAxis, TheMovedDrawingLiesWhereThePointsConvert) {
     // A line in the drawing [mm] between two points that the point grid converts as well.
     const double points[2][2] = {{1234.5, 1987.25}, {1400.125, 1900.5}};
     drawing.Add(cad::Line{{points[0][0] * 1000, points[0][1] * 1000}, {points[1][0] * 1000, points[1][1] * 1000}});
+    auto [p1, p2] = ScriptedControls();
     screen.変換種類(2).SetValue(true);
-    screen.TakeConversionPoints([&, n = 0]() mutable -> std::optional<座標変換::PickedPoint> {
-        if (n == 2) return std::nullopt;
-        ++n;
-        return 座標変換::PickedPoint{points[n - 1][0] * 1000, points[n - 1][1] * 1000};
-    });
+    p1.picks = {std::pair{points[0][0] * 1000, points[0][1] * 1000}, std::pair{points[1][0] * 1000, points[1][1] * 1000}};
+    p1.Ticks(2);
     screen.現地座標ボタン_Click();
 
     screen.変換ボタン_Click();

@@ -3,6 +3,7 @@
 // set a road of many stations.
 #include "platform/runtime/conversion.h"
 #include "tests/vantor/drawing/drawing_fixture.h"
+#include "tests/vantor/pellix/scripted_pellix.h"
 #include "vantor/geometry/coordinates/座標変換.h"
 
 #include <cmath>
@@ -13,6 +14,15 @@ namespace coordinates_test {
 class CoordinateTest : public drawing_test::DrawingTest {
 protected:
     static 座標変換& Screen() { return forms::Get<座標変換>(); }
+    // The screen's two controls replaced by scripted ones: {Pellix1, Pellix2}.
+    static std::pair<pellix_test::ScriptedPellix&, pellix_test::ScriptedPellix&> ScriptedControls() {
+        auto pellix1 = std::make_unique<pellix_test::ScriptedPellix>();
+        auto pellix2 = std::make_unique<pellix_test::ScriptedPellix>();
+        auto& p1 = *pellix1;
+        auto& p2 = *pellix2;
+        Screen().UsePellix(std::move(pellix1), std::move(pellix2));
+        return {p1, p2};
+    }
 
     // Types the cells of reference row r: site x, y, drawing X, Y.
     static void TypeReference(int r, double x, double y, double X, double Y) {

@@ -5,7 +5,6 @@
 namespace {
 
 using coordinates_test::CoordinateTest;
-using Picked = 座標変換::PickedPoint;
 
 class Picking : public CoordinateTest {};
 
@@ -23,64 +22,79 @@ TEST_F(Picking, AReferencePickNeedsAReferenceRowClickedLast) {
 
 TEST_F(Picking, AReferencePickFillsTheClickedRowInMetres) {
     座標変換& screen = Screen();
+    auto [p1, p2] = ScriptedControls();
     TypeReference(2, 10, 20, 1, 2);
     Click(screen.グリッド, 2, 3);
     EXPECT_TRUE(screen.Text1.Visible());
     EXPECT_EQ(screen.Text1.Text(), "1");
     screen.読込_Click();
     EXPECT_TRUE(screen.PickPending());
+    EXPECT_TRUE(p2.enabled && p2.visible && p2.cmdIdle && !p2.locked);
+    EXPECT_EQ(p2.interval, 200);
+    EXPECT_FALSE(p1.enabled);
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 3), "");   // cleared until the point comes
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 4), "");
 
-    screen.TakeReferencePoint(Picked{123456.7, -9876.5});
+    p2.picks = {std::pair{123456.7, -9876.5}};
+    p2.Ticks(2);   // the CAD stands idle at its prompt
+    EXPECT_EQ(p2.getPoints, 1);
     EXPECT_FALSE(screen.PickPending());
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 3), "123.4567");
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 4), "-9.8765");
     EXPECT_EQ(screen.Text1.Text(), "123.4567");
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 1), "10");
+    // The closing cancel is refused while CmdIdle is on; the control is put to rest.
+    EXPECT_EQ(p2.commands, std::vector<std::string>{std::string(2, '\x03')});
+    EXPECT_TRUE(p2.typed.empty());
+    EXPECT_TRUE(!p2.enabled && !p2.visible && !p2.cmdIdle && !p2.locked);
     EXPECT_TRUE(screen.Visible());
     EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(Picking, ACancelledOrUnaskedReferencePickTakesNothing) {
     座標変換& screen = Screen();
+    auto [p1, p2] = ScriptedControls();
     TypeReference(1, 10, 20, 1, 2);
     Click(screen.グリッド, 1, 1);
     screen.読込_Click();
-    screen.TakeReferencePoint(std::nullopt);   // the user cancelled in the CAD
+    p2.picks = {std::nullopt};   // the user cancelled in the CAD
+    p2.Ticks(2);
     EXPECT_FALSE(screen.PickPending());
     EXPECT_EQ(screen.グリッド.TextMatrix(1, 3), "");
-    screen.TakeReferencePoint(Picked{5000, 6000});   // a wait event with no pick pending
+    p2.picks = {std::pair{5000.0, 6000.0}};
+    screen.Pellix2_OnAcadCmdWait();   // a wait event with no pick pending asks for nothing
+    EXPECT_EQ(p2.getPoints, 1);
     EXPECT_EQ(screen.グリッド.TextMatrix(1, 3), "");
 }
 
 TEST_F(Picking, MultiPointPickStopsAtACancelOrAfterFifty) {
     座標変換& screen = Screen();
+    auto [p1, p2] = ScriptedControls();
     screen.変換種類(2).SetValue(true);
     ASSERT_TRUE(screen.PickPending());
-    int asked = 0;
-    screen.TakeConversionPoints([&]() -> std::optional<Picked> {
-        if (++asked > 3) return std::nullopt;
-        return Picked{1000.0 * asked, -500.0 * asked};
-    });
-    EXPECT_EQ(asked, 4);
+    EXPECT_TRUE(p1.enabled && p1.cmdIdle);
+    for (int k = 1; k <= 3; ++k) p1.picks.push_back(std::pair{1000.0 * k, -500.0 * k});
+    p1.Ticks(2);
+    EXPECT_EQ(p1.getPoints, 4);
     EXPECT_EQ(screen.PickedCount(), 3);
     EXPECT_FALSE(screen.PickPending());
+    EXPECT_FALSE(p1.enabled);
     EXPECT_EQ(screen.マス.TextMatrix(3, 1), "3");
     EXPECT_EQ(screen.マス.TextMatrix(3, 2), "-1.5");
     EXPECT_EQ(screen.マス.TextMatrix(4, 1), "");
 
     screen.shutokuhenkanten();
-    asked = 0;
-    screen.TakeConversionPoints([&]() -> std::optional<Picked> { return Picked{++asked * 10.0, 0}; });
-    EXPECT_EQ(asked, 50);
+    p1.getPoints = 0;
+    for (int k = 1; k <= 60; ++k) p1.picks.push_back(std::pair{10.0 * k, 0.0});
+    p1.Ticks(2);
+    EXPECT_EQ(p1.getPoints, 50);
     EXPECT_EQ(screen.PickedCount(), 50);
     EXPECT_EQ(screen.マス.TextMatrix(50, 1), "0.5");
 
     // A wait event without a pending pick asks for nothing.
-    asked = 0;
-    screen.TakeConversionPoints([&]() -> std::optional<Picked> { return Picked{++asked * 1.0, 0}; });
-    EXPECT_EQ(asked, 0);
+    p1.getPoints = 0;
+    screen.Pellix1_OnAcadCmdWait();
+    EXPECT_EQ(p1.getPoints, 0);
 }
 
 } // namespace
