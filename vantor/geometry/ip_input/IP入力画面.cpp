@@ -43,6 +43,7 @@ IP入力画面::IP入力画面() : forms::Form(forms::FormKind::Apart) {
 
 void IP入力画面::UsePellix(std::unique_ptr<Pellix> pellix1, std::unique_ptr<Pellix> pellix2) {
     armed_ = nullptr;
+    repickRow_ = 0;
     pellix1_ = std::move(pellix1);
     pellix2_ = std::move(pellix2);
     pellix1_->OnAcadCmdWait = [this] { Pellix1_OnAcadCmdWait(); };
@@ -237,10 +238,18 @@ void IP入力画面::修正ボタン_Click() {
     }
     shutokujunbi2();
     // Emptied until the point comes; a cancelled pick puts the old point back.
+    repickRow_ = r;
     repickX_ = グリッド.TextMatrix(r, 0);
     repickY_ = グリッド.TextMatrix(r, 1);
     グリッド.SetTextMatrix(r, 0, "");
     グリッド.SetTextMatrix(r, 1, "");
+}
+
+void IP入力画面::RestoreRepickRow() {
+    if (repickRow_ < 1) return;
+    グリッド.SetTextMatrix(repickRow_, 0, repickX_);
+    グリッド.SetTextMatrix(repickRow_, 1, repickY_);
+    repickRow_ = 0;
 }
 
 void IP入力画面::shutokujunbi1() { Arm(*pellix1_); }
@@ -249,6 +258,7 @@ void IP入力画面::shutokujunbi2() { Arm(*pellix2_); }
 
 // One control at a time: arming one puts the other back to rest.
 void IP入力画面::Arm(Pellix& control) {
+    if (armed_ == pellix2_.get()) RestoreRepickRow();
     if (armed_ && armed_ != &control) EndPick(*armed_);
     shutokusuu = 0;
     armed_ = &control;
@@ -284,13 +294,13 @@ void IP入力画面::Pellix1_OnAcadCmdWait() {
 }
 
 void IP入力画面::Pellix2_OnAcadCmdWait() {
-    if (armed_ == pellix2_.get()) {
-        const int r = RoundedRow(gyou);
+    if (armed_ == pellix2_.get() && repickRow_ >= 1) {
+        const int r = repickRow_;
         const PickOutcome outcome = PickPoints(*pellix2_, 1);
         if (outcome.points.empty()) {
-            グリッド.SetTextMatrix(r, 0, repickX_);
-            グリッド.SetTextMatrix(r, 1, repickY_);
+            RestoreRepickRow();
         } else {
+            repickRow_ = 0;
             shutokuten(r, 1) = outcome.points.front().x;
             shutokuten(r, 2) = outcome.points.front().y;
             const std::string x = Metres(shutokuten(r, 1)), y = Metres(shutokuten(r, 2));

@@ -74,6 +74,7 @@ private:
     void StorePoints(const std::vector<GridPoint>& points);
     void Arm(縦断bus::Pellix& control);
     void EndPick(縦断bus::Pellix& control);
+    void RestoreRepickRow();
 
     forms::CellEditor editor_{グリッド, Text1};
 
@@ -81,8 +82,9 @@ private:
     int gyousuu = 0;             // rows taken as in use
     int shutokusuu = 0;          // points taken by the last series
     rt::Table<float, kPointRows, 2> shutokuten;   // picked X, Y [mm] by row
-    // The control armed for a pick, none when idle; the texts of the row 修正 re-picks.
+    // The control armed for a pick, none when idle; the row 修正 re-picks with its old texts.
     縦断bus::Pellix* armed_ = nullptr;
+    int repickRow_ = 0;
     std::string repickX_, repickY_;
 
     std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;
