@@ -38,7 +38,7 @@ std::string DxfOutCommand(const std::string& file) {
 } // namespace
 
 std::function<std::unique_ptr<縦断bus::Pellix>(forms::Form&)> AutoCad設定画面::placeControl =
-    [](forms::Form& screen) { return 縦断bus::PlacePellix(screen, "Pellix1", 4080, 2760); };
+    [](forms::Form& screen) { return 縦断bus::PlacePellix(screen, "Pellix1", 4020, 3300); };
 
 AutoCad設定画面::AutoCad設定画面() : forms::Form(forms::FormKind::Apart) {
     Command1.OnClick = [this] { Command1_Click(); };
@@ -52,13 +52,13 @@ AutoCad設定画面::AutoCad設定画面() : forms::Form(forms::FormKind::Apart)
 
 void AutoCad設定画面::LayOut() {
     SetCaption("AutoCad設定画面");
-    Move(2400, 1800, 4800, 3720);
-    ListBox1.Move(240, 240, 3600, 2400);
+    Move(2400, 1800, 4800, 4200);
+    ListBox1.Move(240, 240, 4200, 2400);
     Command1.SetCaption("選択完了");
-    Command1.Move(240, 2760, 1680, 420);
+    Command1.Move(240, 2790, 2010, 420);
     Command2.SetCaption("戻る");
-    Command2.Move(2160, 2760, 1680, 420);
-    msgbar.Move(240, 3240, 4320, 300);
+    Command2.Move(2430, 2790, 2010, 420);
+    msgbar.Move(240, 3360, 3660, 300);
 }
 
 void AutoCad設定画面::Form_Load() {

@@ -38,7 +38,7 @@ IP入力画面::IP入力画面() : forms::Form(forms::FormKind::Apart) {
     自動入力.OnClick = [this] { 自動入力_Click(); };
     修正ボタン.OnClick = [this] { 修正ボタン_Click(); };
     キャンセルボタン.OnClick = [this] { キャンセルボタン_Click(); };
-    UsePellix(PlacePellix(*this, "Pellix1", 3840, 4680), PlacePellix(*this, "Pellix2", 4380, 4680));
+    UsePellix(PlacePellix(*this, "Pellix1", 3720, 4680), PlacePellix(*this, "Pellix2", 4260, 4680));
 }
 
 void IP入力画面::UsePellix(std::unique_ptr<Pellix> pellix1, std::unique_ptr<Pellix> pellix2) {
@@ -57,15 +57,15 @@ void IP入力画面::LayOut() {
     SetCaption("ＩＰ入力画面");
     for (const char* key : {"読込", "挿入", "削除", "転送", "完了"}) Toolbar1.AddButton(key, key);
     const int top = Toolbar1.Height();
-    Move(600, 600, 5580, 6900 + top);
-    グリッド.Move(120, top + 120, 3540, 6240);
+    Move(600, 600, 5400, 6900 + top);
+    グリッド.Move(120, top + 120, 3465, 6240);
     Text1.SetVisible(false);
     自動入力.SetCaption("自動入力");
-    自動入力.Move(3840, top + 120, 1500, 450);
+    自動入力.Move(3720, top + 120, 1500, 450);
     修正ボタン.SetCaption("修正");
-    修正ボタン.Move(3840, top + 690, 1500, 450);
+    修正ボタン.Move(3720, top + 690, 1500, 450);
     キャンセルボタン.SetCaption("ｷｬﾝｾﾙ");
-    キャンセルボタン.Move(3840, top + 5910, 1500, 450);
+    キャンセルボタン.Move(3720, top + 5910, 1500, 450);
 }
 
 void IP入力画面::Form_Load() {
