@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace 縦断bus;
 
@@ -24,6 +25,18 @@ const char* const kColumnNames[] = {"ｘ座標", "Ｙ座標", "半径"};
 static_assert(IP入力画面::kPointRows == decltype(ipx)::UBound(1) + 1, "a grid row for every point of the table");
 
 std::string Metres(float millimetres) { return rt::CStr(static_cast<float>(millimetres / kMetre)); }
+
+// Metres as the millimetres the tables hold; nothing when the tables cannot hold them.
+std::optional<float> Millimetres(double metres) {
+    const double millimetres = metres * kMetre;
+    if (!(std::fabs(millimetres) <= std::numeric_limits<float>::max())) return std::nullopt;
+    return static_cast<float>(millimetres);
+}
+
+void TellTooLarge(int row, int column) {
+    forms::MsgBox(rt::CStr(row) + "行目の" + kColumnNames[column] + "が大きすぎます。正しい値に直してください。",
+                  forms::vbExclamation);
+}
 
 int RoundedRow(float row) { return static_cast<int>(std::lround(row)); }
 
@@ -107,14 +120,22 @@ void IP入力画面::グリッド_Click() {
     editor_.Open();
 }
 
-// The row edited last goes into the IP table; a text is read as its leading number.
+// The row edited last goes into the IP table; a text is read as its leading number, an
+// empty radius as no curve. A row with a value the table cannot hold is not stored.
 void IP入力画面::Text1_LostFocus() {
     const int r = RoundedRow(gyou);
     if (r < 1 || r > kPointRows) return;
-    ipx(r - 1) = static_cast<float>(rt::Val(グリッド.TextMatrix(r, 0)) * kMetre);
-    ipy(r - 1) = static_cast<float>(rt::Val(グリッド.TextMatrix(r, 1)) * kMetre);
-    const std::string radius = グリッド.TextMatrix(r, 2);
-    iphankei(r - 1) = radius.empty() ? 0.0f : static_cast<float>(rt::Val(radius) * kMetre);
+    float values[3] = {0, 0, 0};
+    for (int c = 0; c < 3; ++c) {
+        const std::string text = グリッド.TextMatrix(r, c);
+        if (c == 2 && text.empty()) continue;
+        const std::optional<float> value = Millimetres(rt::Val(text));
+        if (!value) return TellTooLarge(r, c);
+        values[c] = *value;
+    }
+    ipx(r - 1) = values[0];
+    ipy(r - 1) = values[1];
+    iphankei(r - 1) = values[2];
 }
 
 // ---- Toolbar ----
@@ -126,7 +147,6 @@ void IP入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
             sheet_messages::Tell(sheet_messages::kNoWorkbook);
             return;
         }
-        for (int r = 1; r <= kPointRows; ++r) ClearRow(r);
         ip_sheet_link::yomikomiip();
         FillFromTable();
         Show();
@@ -179,7 +199,12 @@ std::optional<std::vector<IP入力画面::GridPoint>> IP入力画面::GridPoints
                               forms::vbExclamation);
                 return std::nullopt;
             }
-            values[c] = static_cast<float>(rt::CDbl(text) * kMetre);
+            const std::optional<float> value = Millimetres(rt::CDbl(text));
+            if (!value) {
+                TellTooLarge(r, c);
+                return std::nullopt;
+            }
+            values[c] = *value;
         }
         points.push_back({values[0], values[1], values[2]});
     }

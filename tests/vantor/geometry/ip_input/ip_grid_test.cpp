@@ -56,6 +56,12 @@ TEST_F(IpGrid, TheEditorStoresItsRowLeniently) {
     EXPECT_EQ(ipy(1), 0.0f);
     EXPECT_EQ(iphankei(1), 0.0f);
     EXPECT_EQ(ipsuu, 1);
+
+    // A value the table cannot hold leaves the row as it was stored.
+    s.グリッド.SetTextMatrix(2, 1, "7e38");
+    s.Text1_LostFocus();
+    EXPECT_EQ(Messages(), std::vector<std::string>{"2行目のＹ座標が大きすぎます。正しい値に直してください。"});
+    EXPECT_EQ(ipy(1), 0.0f);
 }
 
 TEST_F(IpGrid, InsertAndDeleteMoveWholeRowsRadiiIncluded) {
@@ -129,6 +135,7 @@ TEST_F(IpGrid, CompleteAndTransferRefuseWhatIsNoListOfPoints) {
         {{{"1", "2", ""}, {"3", "", ""}}, "2行目のＹ座標がありません。点は1行目から間をあけずに入力してください。"},
         {{{"1", "2", ""}, {"3m", "4", ""}}, "2行目のｘ座標「3m」が数値ではありません。"},
         {{{"1", "2", "R50"}, {"3", "4", ""}}, "1行目の半径「R50」が数値ではありません。"},
+        {{{"1", "2", ""}, {"3", "1e40", ""}}, "2行目のＹ座標が大きすぎます。正しい値に直してください。"},
     };
     ipsuu = 7;
     ipx(0) = 42;
