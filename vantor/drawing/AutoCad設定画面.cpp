@@ -162,8 +162,9 @@ bool AutoCad設定画面::CloseCad() {
         chosen = WithDrawingExtension(dialog.FileName());
     }
     const std::string file = chosen.empty() ? std::string() : forms::DesktopFileName(chosen);
-    if (!chosen.empty() && file.empty()) {
-        forms::MsgBox("AutoCADは " + chosen + " に保存できません。別の場所を選んでください。", forms::vbExclamation);
+    // The name is typed at the CAD's prompt between double quotes.
+    if (!chosen.empty() && (file.empty() || file.find_first_of("\"\r\n") != std::string::npos)) {
+        forms::MsgBox("AutoCADは " + chosen + " に保存できません。別の名前か場所を選んでください。", forms::vbExclamation);
         return false;
     }
     bool closed;

@@ -160,18 +160,25 @@ protected:
     std::filesystem::path folder_;
 };
 
-TEST_F(CadEnd, CancelOrACancelledFileDialogKeepsTheCad) {
+TEST_F(CadEnd, CancelACancelledDialogOrAnUnusableNameKeepsTheCad) {
     AutoCad設定画面& s = forms::Get<AutoCad設定画面>();
     forms::script::QueueMsgBoxAnswer(forms::vbCancel);
     s.Command2_Click();
     forms::script::QueueMsgBoxAnswer(forms::vbYes);
     forms::script::QueueFileCancel();
     s.Command2_Click();
+    // A name the CAD cannot be given at its prompt.
+    const std::string quoted = (folder_ / "a\"b.dxf").string();
+    forms::script::QueueMsgBoxAnswer(forms::vbYes);
+    forms::script::QueueFileName(quoted);
+    s.Command2_Click();
     EXPECT_TRUE(cad_->calls.empty());
+    EXPECT_TRUE(cad_->commands.empty());
     EXPECT_TRUE(cad_->attached);
     EXPECT_TRUE(s.Visible());
-    ASSERT_EQ(forms::script::Messages().size(), 2u);
+    ASSERT_EQ(Messages().size(), 4u);
     EXPECT_EQ(forms::script::Messages()[0].buttons, forms::vbYesNoCancel + forms::vbQuestion);
+    EXPECT_EQ(Messages()[3], "AutoCADは " + quoted + " に保存できません。別の名前か場所を選んでください。");
 }
 
 TEST_F(CadEnd, NoDropsTheDrawingAndLeaves) {
