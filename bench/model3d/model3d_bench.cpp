@@ -12,7 +12,6 @@
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/keisanyokokoubai.h"
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 
 #include <benchmark/benchmark.h>
@@ -28,7 +27,6 @@ constexpr int kStations = 200;
 
 void Road() {
     ResetState();
-    ResetModel3d();
     yokodata.Fill(kEmpty);
     ipsuu = 1;
     const float points[3][3] = {{0, 0, 0}, {2000000, 0, 500000}, {2000000, 2500000, 0}};

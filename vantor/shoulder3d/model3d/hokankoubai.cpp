@@ -1,6 +1,6 @@
 #include "vantor/shoulder3d/model3d/hokankoubai.h"
 
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
+#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 #include <optional>
