@@ -2,10 +2,9 @@
 // station plot after it. The drawing holds what a road engineer expects: the tangent polygon,
 // the curve and the edges as arcs running counter-clockwise from BC to EC, labels standing on
 // the station normals. A picture is left for people and the DXF is read back by ezdxf.
+#include "../../../support/cad_end.h"
+#include "../../../support/output_path.h"
 #include "../../../support/run_python.h"
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
-#include "cad/drawing/drawing.h"
 #include "cad/dxf/dxf_writer.h"
 #include "cad/view/png_renderer.h"
 #include "plan_fixture.h"
@@ -14,36 +13,17 @@
 #include "vantor/drawing/plan/station_plot.h"
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
 using namespace 縦断bus;
 
-class PlanInTheCad : public plan_test::PlanTest {
+class PlanInTheCad : public plan_test::PlanTest, protected test_support::CadEnd {
 protected:
-    template <class T>
-    std::vector<T> All() const {
-        std::vector<T> out;
-        for (const cad::Entity& e : drawing.Entities())
-            if (const auto* s = std::get_if<T>(&e.shape)) out.push_back(*s);
-        return out;
-    }
-    void ExpectIdleAndClean() const {
-        EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
-        EXPECT_EQ(commandLine.RejectionCount(), 0u)
-            << (commandLine.Rejections().empty() ? std::string() : commandLine.Rejections().front().reason);
-    }
     static std::string OutputPath(const std::string& name) {
-        const std::filesystem::path folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests/vantor/drawing/plan";
-        std::filesystem::create_directories(folder);
-        return (folder / name).string();
+        return test_support::OutputPath("tests/vantor/drawing/plan", name);
     }
-
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
 };
 
 void ExpectPoint(const cad::Point& p, double x, double y, double tolerance = 0.01) {

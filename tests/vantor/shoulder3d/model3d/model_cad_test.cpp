@@ -1,10 +1,9 @@
 // The 3D model of the curved road drawn in the CAD over its command channel: every line a 3D
 // LINE entity whose ends are the model's vertices, the chains closed at the stations. The DXF
 // is read back and audited by ezdxf, and an axonometric picture is left for people.
+#include "../../../support/cad_end.h"
+#include "../../../support/output_path.h"
 #include "../../../support/run_python.h"
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
-#include "cad/drawing/drawing.h"
 #include "cad/dxf/dxf_writer.h"
 #include "model3d_fixture.h"
 #include "vantor/drawing/cad_channel.h"
@@ -13,30 +12,17 @@
 #include <QImage>
 #include <QPainter>
 
-#include <filesystem>
 #include <fstream>
 
 namespace {
 
 using namespace 縦断bus;
 
-class ModelInTheCad : public model3d_test::Model3dTest {
+class ModelInTheCad : public model3d_test::Model3dTest, protected test_support::CadEnd {
 protected:
-    std::vector<cad::Line> Lines() const {
-        std::vector<cad::Line> out;
-        for (const cad::Entity& e : drawing.Entities())
-            if (const auto* s = std::get_if<cad::Line>(&e.shape)) out.push_back(*s);
-        return out;
-    }
     static std::string OutputPath(const std::string& name) {
-        const std::filesystem::path folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests/vantor/shoulder3d/model3d";
-        std::filesystem::create_directories(folder);
-        return (folder / name).string();
+        return test_support::OutputPath("tests/vantor/shoulder3d/model3d", name);
     }
-
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
 };
 
 // An axonometric view: X to the lower right, Y to the upper right, Z up, heights exaggerated.
@@ -66,10 +52,9 @@ void RenderAxonometric(const std::vector<cad::Line>& lines, const std::string& p
 TEST_F(ModelInTheCad, CurvedRoadAsThreeDimensionalLines) {
     forms::Get<作図画面>();
     ASSERT_TRUE(DrawModel3d({5, 500}, {.stationWidths = true, .heights = true}));
-    EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
-    EXPECT_EQ(commandLine.RejectionCount(), 0u);
+    ExpectIdleAndClean();
 
-    const auto lines = Lines();
+    const auto lines = All<cad::Line>();
     // 8 intervals × 40 pieces × 3 chains, 9 station width pairs, 9 height lines.
     ASSERT_EQ(lines.size(), 8u * 40u * 3u + 18u + 9u);
     // Each chain runs unbroken from the first station to the last.

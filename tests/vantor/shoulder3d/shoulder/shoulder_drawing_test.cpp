@@ -2,10 +2,9 @@
 // colours, arcs about the curve's centre on curves and lines elsewhere, the refusals before
 // anything is sent, and the drawing in the CAD with its DXF read back by ezdxf and a picture
 // for people.
+#include "../../../support/cad_end.h"
+#include "../../../support/output_path.h"
 #include "../../../support/run_python.h"
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
-#include "cad/drawing/drawing.h"
 #include "cad/dxf/dxf_writer.h"
 #include "cad/view/png_renderer.h"
 #include "shoulder_fixture.h"
@@ -14,7 +13,6 @@
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
 #include <cmath>
-#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -129,16 +127,11 @@ TEST_F(ShoulderDrawing, NothingCheckedOrTooManySendsNothing) {
     EXPECT_EQ(Lines(cad), std::vector<std::string>{"_cecolor\rBylayer\r"});
 }
 
-class ShoulderInTheCad : public ShoulderDrawing {
+class ShoulderInTheCad : public ShoulderDrawing, protected test_support::CadEnd {
 protected:
     static std::string OutputPath(const std::string& name) {
-        const std::filesystem::path folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests/vantor/shoulder3d/shoulder";
-        std::filesystem::create_directories(folder);
-        return (folder / name).string();
+        return test_support::OutputPath("tests/vantor/shoulder3d/shoulder", name);
     }
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
 };
 
 TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
@@ -154,9 +147,7 @@ TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
     Choose(7, 5);
     Draw();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
-    EXPECT_EQ(commandLine.RejectionCount(), 0u)
-        << (commandLine.Rejections().empty() ? std::string() : commandLine.Rejections().front().reason);
+    ExpectIdleAndClean();
 
     int lines = 0;
     std::vector<std::pair<double, int>> arcs;   // radius, colour
