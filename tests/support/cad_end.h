@@ -4,9 +4,12 @@
 #include "cad/command/command_line.h"
 #include "cad/command/dde_endpoint.h"
 #include "cad/drawing/drawing.h"
+#include "cad/dxf/dxf_writer.h"
+#include "run_python.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -32,6 +35,14 @@ struct CadEnd {
         EXPECT_EQ(commandLine.Prompt(), "Command: ");
         EXPECT_EQ(commandLine.RejectionCount(), 0u)
             << (commandLine.Rejections().empty() ? std::string() : commandLine.Rejections().front().reason);
+    }
+
+    // The drawing written to `dxf` and read back by the Python `script`, which is left beside
+    // it as dxf + ".py" and gets the file's path as its argument; what the script printed.
+    std::string ReadBackDxf(const std::string& dxf, const std::string& script) const {
+        cad::dxf::WriteDxf(drawing, dxf);
+        std::ofstream(dxf + ".py", std::ios::binary) << script;
+        return RunPython(dxf + ".py " + dxf);
     }
 
     cad::Drawing drawing;

@@ -4,8 +4,6 @@
 // the station normals. A picture is left for people and the DXF is read back by ezdxf.
 #include "../../../support/cad_end.h"
 #include "../../../support/output_path.h"
-#include "../../../support/run_python.h"
-#include "cad/dxf/dxf_writer.h"
 #include "cad/view/png_renderer.h"
 #include "plan_fixture.h"
 #include "vantor/drawing/cad_channel.h"
@@ -13,7 +11,6 @@
 #include "vantor/drawing/plan/station_plot.h"
 
 #include <cmath>
-#include <fstream>
 
 namespace {
 
@@ -81,9 +78,7 @@ TEST_F(PlanInTheCad, OneCurvePlan) {
     }
 
     cad::view::RenderPng(drawing, OutputPath("one_curve_plan.png"), 1000, 1000);
-    const std::string dxf = OutputPath("one_curve_plan.dxf");
-    cad::dxf::WriteDxf(drawing, dxf);
-    std::ofstream(dxf + ".py", std::ios::binary) << R"(
+    const std::string report = ReadBackDxf(OutputPath("one_curve_plan.dxf"), R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 print('errors', len(doc.audit().errors))
@@ -94,8 +89,8 @@ for a in msp.query('ARC'):
     print('arc', round(a.dxf.radius), round(a.dxf.start_angle, 1), round(a.dxf.end_angle % 360, 1))
 for t in msp.query('TEXT'):
     print('text', t.dxf.text, round(t.dxf.rotation % 360, 1))
-)";
-    EXPECT_EQ(test_support::RunPython(dxf + ".py " + dxf),
+)");
+    EXPECT_EQ(report,
               "errors 0\nLINE 8\nCIRCLE 9\nARC 3\nTEXT 5\n"
               "arc 50000 270.0 0.0\narc 47000 304.4 350.2\narc 53500 304.4 350.2\n"
               "text + 0.00 90.0\ntext + 40.00 90.0\ntext + 80.00 124.4\ntext + 120.00 170.1\ntext + 160.00 180.0\n");

@@ -3,16 +3,12 @@
 // is read back and audited by ezdxf, and an axonometric picture is left for people.
 #include "../../../support/cad_end.h"
 #include "../../../support/output_path.h"
-#include "../../../support/run_python.h"
-#include "cad/dxf/dxf_writer.h"
 #include "model3d_fixture.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 
 #include <QImage>
 #include <QPainter>
-
-#include <fstream>
 
 namespace {
 
@@ -72,9 +68,7 @@ TEST_F(ModelInTheCad, CurvedRoadAsThreeDimensionalLines) {
     EXPECT_NEAR(height.b.z, 6000, 0.5);
 
     RenderAxonometric(lines, OutputPath("curved_road_3d.png"));
-    const std::string dxf = OutputPath("curved_road_3d.dxf");
-    cad::dxf::WriteDxf(drawing, dxf);
-    std::ofstream(dxf + ".py", std::ios::binary) << R"(
+    const std::string report = ReadBackDxf(OutputPath("curved_road_3d.dxf"), R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 auditor = doc.audit()
@@ -84,8 +78,8 @@ print('LINE', len(lines), 'others', len(doc.modelspace()) - len(lines))
 zs = [p.z for l in lines for p in (l.dxf.start, l.dxf.end)]
 print('z', round(min(zs)), round(max(zs)))
 print('3d', sum(1 for l in lines if l.dxf.start.z != 0 or l.dxf.end.z != 0))
-)";
-    EXPECT_EQ(test_support::RunPython(dxf + ".py " + dxf), "errors 0\nLINE 987 others 0\nz 0 7121\n3d 987\n");
+)");
+    EXPECT_EQ(report, "errors 0\nLINE 987 others 0\nz 0 7121\n3d 987\n");
 }
 
 } // namespace
