@@ -1,5 +1,5 @@
 """Audits a DXF file and prints what it holds: the audit's error count, the model space
-entities per kind, the lines with a height and the entities per colour number.
+entities per kind, the lines with a height and the entities per colour number and kind.
 Usage: audit_dxf.py drawing.dxf
 """
 import collections
@@ -15,6 +15,6 @@ kinds = collections.Counter(e.dxftype() for e in msp)
 for kind in sorted(kinds):
     print(kind, kinds[kind])
 print("3D LINE", sum(1 for l in msp.query("LINE") if l.dxf.start.z != 0 or l.dxf.end.z != 0))
-colours = collections.Counter(e.dxf.color for e in msp)
-for colour in sorted(colours):
-    print("colour", colour, colours[colour])
+colours = collections.Counter((e.dxf.color, e.dxftype()) for e in msp)
+for colour, kind in sorted(colours):
+    print("colour", colour, kind, colours[(colour, kind)])

@@ -133,10 +133,11 @@ protected:
         }
     }
 
-    // Points picked in the CAD for the sides of each station of a section point editor,
-    // from the first station to the last; each side's pick ends with a cancel.
-    template <class Screen>
-    static void PickEveryStation(Screen& screen, int stations, const std::vector<Pick>& left, const std::vector<Pick>& right) {
+    // Points picked in the CAD at every station of a section point editor, from the first
+    // station to the last: `picks(station, side)` gives them (side 0 left, 1 right); each
+    // side's pick ends with a cancel.
+    template <class Screen, class Picks>
+    static void PickEveryStation(Screen& screen, int stations, Picks picks) {
         auto control = std::make_unique<pellix_test::ScriptedPellix>();
         pellix_test::ScriptedPellix& c = *control;
         screen.UsePellix(std::move(control));
@@ -146,7 +147,7 @@ protected:
             for (int side = 0; side <= 1; ++side) {
                 screen.左右(side).SetValue(true);
                 screen.受信ボタン_Click();
-                for (const Pick& p : side == 0 ? left : right) c.picks.push_back(p);
+                for (const Pick& p : picks(s, side)) c.picks.push_back(p);
                 c.picks.push_back(std::nullopt);
                 c.Ticks(2);
             }

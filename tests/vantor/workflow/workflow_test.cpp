@@ -17,6 +17,7 @@
 #include "vantor/shoulder3d/shoulder/色設定画面.h"
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
+#include <cstdio>
 #include <map>
 #include <tuple>
 
@@ -40,11 +41,20 @@ std::string GroundAt(int row) { return rt::CStr(49 + (row * 37 % 50) / 10.0); }
 const std::vector<AlignmentPoint> kAlignment = {
     {0, 0, 0}, {250, 0, 120}, {391.421356f, 141.421356f, 150}, {641.421356f, 141.421356f, 0}};
 
-// The ground and the excavation line as picked on each station's view [mm].
-const std::vector<Pick> kGroundLeft = {{-3000, -100}, {-7500, -400}, {-15000, -800}};
-const std::vector<Pick> kGroundRight = {{3000, 200}, {7500, 600}, {15000, 1200}};
-const std::vector<Pick> kCutLeft = {{-4000, -1500}, {-12000, -1500}};
-const std::vector<Pick> kCutRight = {{4000, -1500}, {12000, -1500}};
+// The ground picked on each station's view [mm], from the centre outwards: falling to the left,
+// rising to the right.
+std::vector<Pick> GroundPicks(int, int side) {
+    if (side == 0) return {{0, 0}, {-3000, -100}, {-7500, -400}, {-15000, -800}};
+    return {{0, 0}, {3000, 200}, {7500, 600}, {15000, 1200}};
+}
+// The formation picked on each station's planned section: the centre at the planned height
+// over the ground there, the edge at 3 m falling 2 % on the left, at 3.5 m falling 2.5 % on
+// the right.
+std::vector<Pick> FormationPicks(int station, int side) {
+    const double centre = tatedata(station, 6) * 1000.0;
+    if (side == 0) return {{0, centre}, {-3000, centre - 60}};
+    return {{0, centre}, {3500, centre - 87.5}};
+}
 
 // Every table the workbook carries, with its name.
 constexpr const char* kDocumentTableNames[] = {"sokutensuu", "tatedata", "yokodata", "yokosakuzudata", "rokatadata",
@@ -83,6 +93,67 @@ std::vector<float> Model3d() {
                 points.push_back((*edge)(i, s));
         }
     return points;
+}
+
+// The drawing as ezdxf reads it. The 3D model: 41 intervals between the 42 stations, 28 of
+// them 20 m long in 40 pieces of 0.5 m and 13 shorter ones in 263 pieces, so 1383 pieces on
+// each of its 3 chains, with a width line each side and a height line at every station:
+// 3 x 1383 + 3 x 42 = 4275 lines with a height. The shoulder lines run over the 41 intervals,
+// as arcs over the 6 and 8 intervals of the two curves: left L1 red, right L1 blue; the CAD's
+// current colour stays blue after them, so the 3D model is blue too (27 + 4275 lines). The
+// plan's centre line and road edges add 2 + 2 x 14 arcs, and every section its ground polyline
+// (green in the block GEN1).
+constexpr char kDrawing[] =
+    "errors 0\n"
+    "ARC 58\n"
+    "CIRCLE 46\n"
+    "INSERT 1\n"
+    "LINE 4638\n"
+    "LWPOLYLINE 44\n"
+    "TEXT 460\n"
+    "3D LINE 4275\n"
+    "colour 1 ARC 14\n"
+    "colour 1 LINE 27\n"
+    "colour 3 LWPOLYLINE 42\n"
+    "colour 5 ARC 14\n"
+    "colour 5 LINE 4302\n"
+    "colour 256 ARC 30\n"
+    "colour 256 CIRCLE 46\n"
+    "colour 256 INSERT 1\n"
+    "colour 256 LINE 309\n"
+    "colour 256 LWPOLYLINE 2\n"
+    "colour 256 TEXT 460\n";
+
+std::string SevenDigits(float value) {
+    if (value == kEmpty) return "";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.7g", static_cast<double>(value));
+    return text;
+}
+
+// The workbook as xlrd reads it: the profile rows and the IP points of the tables, and the
+// cells of every sheet below its title and headers. Per station: the profile's station,
+// ground, planned height, cut/fill and gradient (42 x 5) with 5 reference heights and 3 curve
+// lengths; eight numbers of the cross-slope row (42 x 8) with 2 reference slopes a side, and
+// its six section texts (42 x 6); the nine shoulder offsets (42 x 9); 4 ground points a side
+// (42 x 16 texts) and 2 cut/fill points a side (42 x 8 texts). The IP sheet: number, X and Y
+// of the 4 points and the 2 radii. No station coordinates were sent to their sheet.
+std::string ExpectedWorkbook() {
+    std::string out = "sheets 切盛ﾗｲﾝ入力ｼｰﾄ,現況横断ｼｰﾄ,縦断ｼｰﾄ,横断ｼｰﾄ,ＩＰ座標入力,路肩ｼｰﾄ,座標値ｼｰﾄ\n";
+    for (int r = 1; r <= sokutensuu; ++r)
+        out += "profile " + SevenDigits(tatedata(r, 1)) + "\t" + SevenDigits(tatedata(r, 2)) + "\t" +
+               SevenDigits(tatedata(r, 3)) + "\t" + SevenDigits(tatedata(r, 4)) + "\n";
+    for (int p = 0; p <= ipsuu + 1; ++p)
+        out += "ip " + SevenDigits(ipx(p) / 1000) + "\t" + SevenDigits(ipy(p) / 1000) + "\t" +
+               (iphankei(p) == 0 ? "" : SevenDigits(iphankei(p) / 1000)) + "\n";
+    out += "cells 切盛ﾗｲﾝ入力ｼｰﾄ 0 337\n"
+           "cells 現況横断ｼｰﾄ 0 673\n"
+           "cells 縦断ｼｰﾄ 218 10\n"
+           "cells 横断ｼｰﾄ 340 274\n"
+           "cells ＩＰ座標入力 14 12\n"
+           "cells 路肩ｼｰﾄ 378 10\n"
+           "cells 座標値ｼｰﾄ 0 4\n";
+    return out;
 }
 
 class Workflow : public WorkflowTest {
@@ -156,11 +227,11 @@ protected:
         data.Toolbar1_ButtonClick(data.Toolbar1.Buttons("面積"));
         forms::Get<面積計算選択画面>().選択ボタン_Click(0);
         現況横断図& ground = forms::Get<現況横断図>();
-        PickEveryStation(ground, sokutensuu, kGroundLeft, kGroundRight);
+        PickEveryStation(ground, sokutensuu, GroundPicks);
         ground.転送ボタン_Click();
         ground.切盛ボタン_Click();
         切盛ライン設定画面& cut = forms::Get<切盛ライン設定画面>();
-        PickEveryStation(cut, sokutensuu, kCutLeft, kCutRight);
+        PickEveryStation(cut, sokutensuu, FormationPicks);
         cut.転送ボタン_Click();
         cut.面積表示ボタン_Click();
         ComputeAreas();
@@ -240,6 +311,14 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     DrawShoulderLines();
     DrawModel3d();
     EXPECT_EQ(Messages(), std::vector<std::string>{});
+    // At 0 m the road lies 2.7 m below the ground: the cut between the ground and the
+    // formation with its 1:1.2 slopes, worked by hand, is 11.97 m² left and 16.19 m² right.
+    EXPECT_EQ(kiridomenseki(1), 28.2f);
+    EXPECT_EQ(moridomenseki(1), 0);
+    // At 200 m it lies 3.1 m above: fill only.
+    EXPECT_EQ(kiridomenseki(11), 0);
+    EXPECT_GT(moridomenseki(11), 30);
+    EXPECT_EQ(d3sokutensuu, sokutensuu);
     EXPECT_TRUE(Cad().commandLine().IsIdle()) << Cad().commandLine().Prompt();
     EXPECT_EQ(Cad().commandLine().RejectionCount(), 0u);
 
@@ -249,6 +328,8 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     const std::string book = PathOf("road.xls");
     SaveDocument(book);
     ASSERT_TRUE(std::filesystem::exists(book));
+    EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/audit_dxf.py " + dxf), kDrawing);
+    EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/read_workbook.py " + book), ExpectedWorkbook());
 
     const auto tables = DocumentTables();
     const auto positions = PlanPositions();
