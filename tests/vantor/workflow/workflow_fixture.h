@@ -22,7 +22,6 @@
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
-#include "vantor/shell/lifecycle/document_lifecycle.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 #include "vantor/shell/親画面.h"
 #include "vantor/shoulder3d/model3d/model3d_tables.h"

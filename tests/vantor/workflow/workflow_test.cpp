@@ -41,19 +41,18 @@ std::string GroundAt(int row) { return rt::CStr(49 + (row * 37 % 50) / 10.0); }
 const std::vector<AlignmentPoint> kAlignment = {
     {0, 0, 0}, {250, 0, 120}, {391.421356f, 141.421356f, 150}, {641.421356f, 141.421356f, 0}};
 
-// The ground picked on each station's view [mm], from the centre outwards: falling to the left,
-// rising to the right.
+// The ground picked on each station's view of the block GEN1 [mm]: its vertices from the
+// centre outwards.
 std::vector<Pick> GroundPicks(int, int side) {
-    if (side == 0) return {{0, 0}, {-3000, -100}, {-7500, -400}, {-15000, -800}};
-    return {{0, 0}, {3000, 200}, {7500, 600}, {15000, 1200}};
+    if (side == 0) return {{0, 0}, {-2000, 100}, {-8000, -300}, {-15000, -800}};
+    return {{0, 0}, {4000, -200}, {10000, 600}, {15000, 1200}};
 }
 // The formation picked on each station's planned section: the centre at the planned height
-// over the ground there, the edge at 3 m falling 2 % on the left, at 3.5 m falling 2.5 % on
-// the right.
+// over the ground there, the edges at the station's widths and cross slopes.
 std::vector<Pick> FormationPicks(int station, int side) {
     const double centre = tatedata(station, 6) * 1000.0;
-    if (side == 0) return {{0, centre}, {-3000, centre - 60}};
-    return {{0, centre}, {3500, centre - 87.5}};
+    const double width = yokodata(station, side == 0 ? 2 : 9), slope = yokodata(station, side == 0 ? 3 : 8);
+    return {{0, centre}, {(side == 0 ? -1000 : 1000) * width, centre - width * slope * 10}};
 }
 
 // Every table the workbook carries, with its name.
@@ -316,8 +315,8 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     forms::script::Reset();
     PlaceCentreLine();
     ASSERT_EQ(Messages().size(), 1u);   // the note on the stations the curves add
-    // Start and end merged with the surveyed 0 m, BC, middle and EC of both curves and the
-    // end of the centre line added.
+    // The start falls on the surveyed 0 m; BC, middle and EC of both curves and the end of the
+    // centre line at 688.38 m are added.
     ASSERT_EQ(sokutensuu, kSurveyed + 7);
     ASSERT_LE(sokutensuu, 50);
     EXPECT_EQ(heimensokutensuu, sokutensuu);
@@ -337,8 +336,9 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     DrawModel3d();
     EXPECT_EQ(Messages(), std::vector<std::string>{});
     // At 0 m the road lies 2.7 m below the ground: the cut between the ground and the
-    // formation with its 1:1.2 slopes, worked by hand, is 11.97 m² left and 16.19 m² right.
-    EXPECT_EQ(kiridomenseki(1), 28.2f);
+    // formation with its 1:1.2 slopes, worked by hand, is 12.69 m² left (to the slope's top at
+    // 6.10 m) and 13.77 m² right (at 7.08 m).
+    EXPECT_EQ(kiridomenseki(1), 26.5f);
     EXPECT_EQ(moridomenseki(1), 0);
     // At 200 m it lies 3.1 m above: fill only.
     EXPECT_EQ(kiridomenseki(11), 0);
