@@ -121,7 +121,7 @@ protected:
         screen.グリッド.SetFocus();
     }
 
-    // The IPs as the IP sheet brings them into the tables.
+    // The IPs put into the alignment tables as the IP sheet's reader leaves them.
     static void EnterIps(const std::vector<AlignmentPoint>& points) {
         using namespace 縦断bus;
         ipsuu = static_cast<int>(points.size()) - 2;
