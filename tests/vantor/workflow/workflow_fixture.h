@@ -18,13 +18,12 @@
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/profile/keikoku.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 #include "vantor/shell/親画面.h"
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +58,6 @@ protected:
         QuitSpreadsheet();
         forms::UnloadAll();
         縦断bus::ResetState();
-        縦断bus::ResetModel3d();
         desk::testing::Reset(folder_ / "desktop");
         std::filesystem::remove_all(folder_);
     }
@@ -76,7 +74,6 @@ protected:
         forms::UnloadAll();
         forms::script::Reset();
         縦断bus::ResetState();
-        縦断bus::ResetModel3d();
         縦断bus::keikokuflg = 0;
         namespace slopes = 縦断bus::cross_slope_sheet_link;
         slopes::utsushiyoko = 縦断bus::utsushiyoko;
