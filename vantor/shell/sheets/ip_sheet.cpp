@@ -77,7 +77,7 @@ void yomikomiip() {
     if (!sheet) return;
     sheet->Select();
     // A row is a point when it has a coordinate; the point number in column A is not needed
-    // (the IP screen's transfer leaves it out) and a row without coordinates is skipped, as is
+    // (a sheet filled in by hand may lack it) and a row without coordinates is skipped, as is
     // the total-length row.
     int point = 0;
     for (int row = kFirstRow; row <= kLastRow; ++row) {

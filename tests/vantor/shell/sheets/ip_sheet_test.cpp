@@ -69,7 +69,7 @@ TEST_F(SheetTest, IpSheetFaultsNameTheSheetAndCell) {
 }
 
 TEST_F(SheetTest, IpPointsAreCountedByTheirCoordinates) {
-    // As the IP screen's transfer leaves them: no point numbers, and a row left empty.
+    // As a sheet filled in by hand may hold them: no point numbers, and a row left empty.
     const std::vector<std::vector<xl::CellValue>> rows = {
         {1.5f, 2.5f, ""}, {10.0f, 20.0f, 0.0f}, {"", "", ""}, {"30m", "40", 0.25f}};
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
