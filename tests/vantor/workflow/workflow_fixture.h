@@ -14,14 +14,18 @@
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
 #include "tests/vantor/pellix/scripted_pellix.h"
+#include "vantor/drawing/AutoCad設定画面.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/geometry/ip_input/IP入力画面.h"
+#include "vantor/geometry/ip_input/ip_sheet_link.h"
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/shell/sheets/ip_sheet.h"
 #include "vantor/shell/親画面.h"
 #include "vantor/model/縦断bus.h"
 
@@ -38,6 +42,11 @@ namespace workflow_test {
 
 using Pick = std::pair<double, double>;   // a point picked in the CAD [mm]
 
+// The program-wide CAD control as it finds the CAD this fixture started: running.
+struct RunningCadControl : pellix_test::ScriptedPellix {
+    int GetExecutMax() override { return 1; }
+};
+
 // A point of the alignment [m]: start, IP with its curve radius, or end.
 struct AlignmentPoint {
     float x, y, radius;
@@ -52,9 +61,12 @@ protected:
         desk::testing::Reset(folder_ / "desktop");
         cad::app::PrepareDesktop();
         StartCad();
+        defaultControl_ = AutoCad設定画面::placeControl;
+        AutoCad設定画面::placeControl = [](forms::Form&) { return std::make_unique<RunningCadControl>(); };
         StartProgram();
     }
     void TearDown() override {
+        AutoCad設定画面::placeControl = defaultControl_;
         QuitSpreadsheet();
         forms::UnloadAll();
         縦断bus::ResetState();
@@ -80,6 +92,8 @@ protected:
         slopes::yomikomiyoko = 縦断bus::yomikomiyoko;
         slopes::tensouyoko = 縦断bus::tensouyoko;
         縦断bus::section_sheet_link::yomikomiyokomei = 縦断bus::yomikomiyokomei;
+        縦断bus::ip_sheet_link::yomikomiip = 縦断bus::yomikomiip;
+        縦断bus::ip_sheet_link::WriteIpPoints = 縦断bus::WriteIpPoints;
         縦断bus::Main();
     }
     static void QuitSpreadsheet() { xl::CreateObject("Excel.sheet")->Application()->Quit(); }
@@ -118,15 +132,19 @@ protected:
         screen.グリッド.SetFocus();
     }
 
-    // The IPs put into the alignment tables as the IP sheet's reader leaves them.
+    // The IPs typed into the IP input screen, opened from the drawing screen's ＩＰ入力, and
+    // handed on with 完了.
     static void EnterIps(const std::vector<AlignmentPoint>& points) {
-        using namespace 縦断bus;
-        ipsuu = static_cast<int>(points.size()) - 2;
+        MainWindow().lt_Click();
+        DrawingScreen().IP入力ボタン_Click();
+        IP入力画面& screen = forms::Get<IP入力画面>();
         for (int p = 0; p < static_cast<int>(points.size()); ++p) {
-            ipx(p) = points[p].x * 1000;
-            ipy(p) = points[p].y * 1000;
-            iphankei(p) = points[p].radius * 1000;
+            TypeCell(screen, p + 1, 0, rt::CStr(points[p].x));
+            TypeCell(screen, p + 1, 1, rt::CStr(points[p].y));
+            TypeCell(screen, p + 1, 2, points[p].radius == 0 ? std::string() : rt::CStr(points[p].radius));
         }
+        screen.Toolbar1_ButtonClick(screen.Toolbar1.Buttons("完了"));
+        ASSERT_FALSE(screen.Visible());
     }
 
     // Points picked in the CAD at every station of a section point editor, from the first
@@ -187,6 +205,7 @@ private:
 
     std::filesystem::path folder_;
     cad::app::Instance* cad_ = nullptr;
+    std::function<std::unique_ptr<縦断bus::Pellix>(forms::Form&)> defaultControl_;
 };
 
 } // namespace workflow_test
