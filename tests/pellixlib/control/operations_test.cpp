@@ -40,11 +40,14 @@ TEST_F(Operations, TheProductRangeAndTheKindOfEachProductName) {
 }
 
 TEST_F(Operations, InstallationQueriesAnswerForTheKindAcadTypeAndReservedKindsAreNoProduct) {
+    const Launched running = Launch(6);
     const auto c = Load();
+    ASSERT_TRUE(c->AcadLoad(running.windows.MainWnd));
+    const std::int32_t attached = c->Handle();
     c->SetAcadType(atACLT2002);
     EXPECT_TRUE(c->IsInstall());
     EXPECT_TRUE(c->IsCanExec());
-    EXPECT_FALSE(c->IsExecuting());
+    EXPECT_TRUE(c->IsExecuting());
     EXPECT_EQ(c->GetAutoCADName(), "AutoCAD LT2002");
     EXPECT_EQ(c->GetExePath(), "C:\\LT2002\\");
     EXPECT_EQ(c->GetExePath() + "ACLT.EXE", c->GetExeFile());
@@ -65,12 +68,14 @@ TEST_F(Operations, InstallationQueriesAnswerForTheKindAcadTypeAndReservedKindsAr
         EXPECT_EQ(c->GetExePath(), "") << reserved;
         EXPECT_EQ(c->GetAutoCADName(), "") << reserved;
         EXPECT_EQ(c->GetCurVer(), "") << reserved;
+        EXPECT_FALSE(c->IsRegistry()) << reserved;
         EXPECT_FALSE(c->Shell()) << reserved;
-        EXPECT_FALSE(c->IsExecut()) << reserved;
     }
     c->SetAcadType(atACAD2002);  // not installed
     EXPECT_EQ(c->GetExePath(), "");
     EXPECT_FALSE(c->Shell());
+    EXPECT_EQ(c->Handle(), attached) << "a failed start leaves the attachment alone";
+    EXPECT_EQ(cad::app::RunningInstances().size(), 1u);
 }
 
 TEST_F(Operations, TheFindSnapshotIsWalkedOnceThenAnswersNoneUntilTakenAgain) {
