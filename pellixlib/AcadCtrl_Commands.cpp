@@ -71,7 +71,10 @@ bool TAcadControl::GetVar(const std::string& VarName, std::string& param2) {
     if (FDestroying) return false;
     CallScope scope(*this);
     CheckChildChange();
-    return FAcadObject->GetVar(VarName, param2);
+    // The value read stays only with success: a variable whose prompt could not be left is no answer.
+    if (FAcadObject->GetVar(VarName, param2)) return true;
+    param2.clear();
+    return false;
 }
 
 bool TAcadControl::GetVarNew(const std::string& VarName, const std::string& NewValue, std::string& param3) {

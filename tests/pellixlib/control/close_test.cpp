@@ -19,6 +19,12 @@ struct Closing : ControlDesktop {
     TAcadControl::Ptr c;
     std::shared_ptr<std::vector<std::string>> typed;
 
+    // The control (and its engine's worker) ends on the desktop it was made on.
+    void TearDown() override {
+        c.reset();
+        ControlDesktop::TearDown();
+    }
+
     // A product launched, attached and its typing recorded.
     Launched Attach(int index) {
         if (index != 6) Install(index, "C:\\CAD" + rt::CStr(index));

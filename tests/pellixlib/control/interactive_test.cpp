@@ -5,9 +5,13 @@
 #include "../../support/run_python.h"
 #include "platform/desktop/clock.h"
 #include "platform/desktop/files.h"
+#include "platform/runtime/number_text.h"
 
+#include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <mutex>
+#include <thread>
 
 using namespace pellix;
 using namespace pellix::testing;
@@ -27,6 +31,11 @@ struct Interactive : ControlDesktop {
         ASSERT_TRUE(c->AcadLoad(l.windows.MainWnd));
         typed = RecordTyped(l.windows.MainWnd);
         UserTakesTime();
+    }
+    // The control (and its engine's worker) ends on the desktop it was made on.
+    void TearDown() override {
+        c.reset();
+        ControlDesktop::TearDown();
     }
     // Time passes while the user works: every pass of a wait lets the clock move on 10 ms.
     // (A new control chooses the wait procedure again.)
@@ -61,6 +70,28 @@ TEST_F(Interactive, WithCmdIdleOnATextWithoutCarriageReturnTypesNothingAndIsFals
     EXPECT_EQ(typed->back(), "\x03\x03");
     EXPECT_FALSE(c->Command(""));
     EXPECT_FALSE(c->InCommand());
+}
+
+TEST_F(Interactive, AQueuedCommandIsTypedByTheWorkerAndReportedThroughTheControlsEvents) {
+    std::mutex m;
+    std::vector<std::string> events;
+    const auto record = [&](const std::string& what) {
+        std::lock_guard lock(m);
+        events.push_back(what);
+    };
+    c->SetOnAsyncSending([&](TAcadControl&, int no, int target) {
+        record("sending " + rt::CStr(no) + (target == desk::HandleToLong(l.windows.MainWnd) ? " main" : ""));
+    });
+    c->SetOnAsyncSended([&](TAcadControl&, int no, int, bool resulted) { record("sent " + rt::CStr(no) + (resulted ? "" : " failed")); });
+    EXPECT_FALSE(c->AsyncCommand("", 1));
+    ASSERT_TRUE(c->AsyncCommand("_LINE 0,0 5,5 \r", 3));
+    for (int i = 0; i < 100000 && (c->IsAsyncBuffer() || events.size() < 2); ++i) {
+        desk::testing::RunFor(10);
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    }
+    std::lock_guard lock(m);
+    EXPECT_EQ(events, (std::vector<std::string>{"sending 3 main", "sent 3"}));
+    EXPECT_EQ(Cad().drawing().Entities().size(), 1u);
 }
 
 TEST_F(Interactive, ANestedCallRefusedByTheEngineLeavesTheRunningCallsWaitCallback) {
@@ -113,6 +144,28 @@ TEST_F(Interactive, GetPointReturnsTheUsersPickAndInterCancelBeforeItIsForgotten
     ASSERT_TRUE(c->GetPoint(false, x, y, z));
     EXPECT_EQ((std::vector<double>{x, y, z}), (std::vector<double>{12.5, -3, 0}));
     EXPECT_EQ(typed->front(), "\x03\x03_iD\r");
+}
+
+TEST_F(Interactive, UserWaitAsksTheControlsHandlersAndVariablesAreReadAndSet) {
+    std::vector<std::string> raised;
+    c->SetOnUserWaitFirst([&](TAcadControl&, int id, bool&) { raised.push_back("first " + rt::CStr(id)); });
+    c->SetOnUserWaitNext([&](TAcadControl&, int id, const std::string& cmd, bool& result) {
+        raised.push_back("next " + rt::CStr(id) + " " + cmd.substr(0, 5));
+        result = false;  // the handler's answer is the result
+    });
+    After(200, [&] { Cad().TypeFromUser("0,0\r10,0\r\r"); });
+    EXPECT_FALSE(c->UserWait(7, "_LINE"));
+    EXPECT_EQ(raised, (std::vector<std::string>{"first 7", "next 7 _LINE"}));
+    EXPECT_EQ(Cad().drawing().Entities().size(), 1u);
+    EXPECT_EQ(WaitCallbackCount(), 0);
+
+    std::string value = "x", old = "x";
+    ASSERT_TRUE(c->GetVarNew("LUPREC", "2", old));
+    EXPECT_EQ(old, "4");
+    ASSERT_TRUE(c->GetVar("LUPREC", value));
+    EXPECT_EQ(value, "2");
+    EXPECT_FALSE(c->GetVar("NOSUCHVAR", value));
+    EXPECT_EQ(value, "");
 }
 
 TEST_F(Interactive, EmptyFilePropertiesGetADefaultNameFromTheMainWindowThatStays) {
