@@ -210,6 +210,30 @@ TEST_F(Interactive, EmptyFilePropertiesGetADefaultNameFromTheMainWindowThatStays
     EXPECT_EQ(c->DxfFile(), DefaultName(".dxf"));
 }
 
+TEST_F(Interactive, WaitCommandWaitsForThePromptAndEndsWhenTheCadOrTheControlGoes) {
+    Cad().TypeFromUser("_LINE 0,0 ");
+    After(300, [&] { Cad().TypeFromUser("\r"); });
+    const desk::DWORD start = desk::GetTickCount();
+    EXPECT_TRUE(c->WaitCommand());
+    EXPECT_GE(desk::GetTickCount() - start, 300u);
+    EXPECT_TRUE(c->IsCmdWait());
+
+    Cad().TypeFromUser("_LINE 0,0 ");
+    After(300, [&] { Cad().Close(); });  // the user closes the CAD instead
+    EXPECT_FALSE(c->WaitCommand());
+
+    const Launched second = Launch(6);
+    ASSERT_TRUE(c->AcadLoad(second.windows.MainWnd));
+    InstanceOf(second)->TypeFromUser("_LINE 0,0 ");
+    TAcadControl* raw = c.get();
+    After(300, [&] { c.reset(); });  // the host unloads its screen
+    After(5000, [&] { InstanceOf(second)->TypeFromUser("\r"); });
+    const desk::DWORD unloadStart = desk::GetTickCount();
+    EXPECT_FALSE(raw->WaitCommand());
+    EXPECT_LT(desk::GetTickCount() - unloadStart, 5000u);
+    EXPECT_EQ(c, nullptr);
+}
+
 TEST_F(Interactive, AControlEndedDuringItsPickAnswersEmptyResults) {
     TAcadControl* raw = c.get();
     std::vector<std::string> during;
