@@ -182,3 +182,78 @@ TEST_F(Operations, SendCtrlKeySendsTheFirstCharacterOnlyAndNothingForAnEmptyText
         if (m.message == desk::WM_CHAR) chars += static_cast<char>(m.wParam);
     EXPECT_EQ(chars, "a");
 }
+
+TEST_F(Operations, TheAttachedCadsWindowsAndTheWalkOverItsDrawings) {
+    const Launched l = Launch(6);
+    const auto c = Load();
+    ASSERT_TRUE(c->AcadLoad(l.windows.MainWnd));
+    const cad::app::ProductWindows& w = InstanceOf(l)->Windows();
+    const struct {
+        const char* what;
+        std::int32_t handle;
+        desk::HWND expected;
+    } windows[] = {
+        {"main", c->Handle(), w.mainFrame},         {"drawing", c->GraphHandle(), w.drawingWindow},
+        {"text", c->TextHandle(), w.textFrame},     {"command line", c->CmdLineHandle(), l.windows.CmdFrame},
+        {"MDI client", c->MDIClient(), w.mdiClient}, {"dialog", c->DialogHandle(), nullptr},
+    };
+    for (const auto& x : windows) EXPECT_EQ(x.handle, desk::HandleToLong(x.expected)) << x.what;
+    EXPECT_EQ(c->GetCaption(), "AutoCAD LT 2002 - [Drawing1.dwg]");
+    EXPECT_EQ(c->GetDwgCaption(), "Drawing1.dwg");
+    EXPECT_EQ(c->GetDialogCaption(), "");
+
+    EXPECT_EQ(c->GetChildCount(), 1);
+    EXPECT_EQ(c->FirstChildWindow(), desk::HandleToLong(w.drawingWindow));
+    EXPECT_EQ(c->NextChildWindow(), 0);
+    EXPECT_EQ(c->NextChildWindow(), 0);
+    EXPECT_TRUE(c->SetTopChild(desk::HandleToLong(w.drawingWindow)));
+    EXPECT_FALSE(c->SetTopChild(0));
+
+    std::int32_t left, top, width, height;
+    ASSERT_TRUE(c->ReSizeChildWindow(1, 2, 300, 200));
+    ASSERT_TRUE(c->GetChildWindowSize(left, top, width, height));
+    EXPECT_EQ((std::vector<int>{width, height}), (std::vector<int>{300, 200}));
+    c->ReStateChildWindow(ssMAXIMIZE);
+    EXPECT_EQ(c->GetChildWindowState(), ssMAXIMIZE);
+    c->SetState(ssMINIMIZE);
+    EXPECT_EQ(c->GetState(), ssMINIMIZE);
+    c->SetState(ssNORMAL);
+    EXPECT_EQ(c->GetState(), ssNORMAL);
+    EXPECT_TRUE(c->GetClientSize(left, top, width, height));
+
+    // The text window leaves the screen and comes back to its place.
+    std::int32_t textLeft, textTop, textWidth, textHeight;
+    ASSERT_TRUE(c->GetWindowSize(c->TextHandle(), textLeft, textTop, textWidth, textHeight));
+    ASSERT_TRUE(c->HideTextWindow(true));
+    ASSERT_TRUE(c->GetWindowSize(c->TextHandle(), left, top, width, height));
+    EXPECT_TRUE(left >= 1280 || top >= 1024 || left + width <= 0 || top + height <= 0) << left << "," << top;
+    ASSERT_TRUE(c->HideTextWindow(false));
+    ASSERT_TRUE(c->GetWindowSize(c->TextHandle(), left, top, width, height));
+    EXPECT_EQ((std::vector<int>{left, top}), (std::vector<int>{textLeft, textTop}));
+
+    c->Clear();
+    EXPECT_EQ(c->Handle(), 0);
+    EXPECT_FALSE(c->IsExecut());
+    EXPECT_FALSE(c->GetSize(left, top, width, height));
+}
+
+TEST_F(Operations, TheCadsDialogIsMeasuredMovedAndClickedAway) {
+    SetInstSDIMode(6, true);  // the start-up dialog comes up
+    const Launched l = Launch(6);
+    const auto c = Load();
+    ASSERT_TRUE(c->AcadLoad(l.windows.MainWnd));
+    const desk::HWND dialog = InstanceOf(l)->Windows().startupDialog;
+    EXPECT_EQ(c->DialogHandle(), desk::HandleToLong(dialog));
+    EXPECT_EQ(c->GetDialogCaption(), Cp932("ｽﾀｰﾄｱｯﾌﾟ"));
+    EXPECT_FALSE(c->IsCmdEnabled());
+    ASSERT_TRUE(c->MoveDialog(5, 6));
+    std::int32_t left, top, width, height;
+    ASSERT_TRUE(c->GetDialogSize(left, top, width, height));
+    EXPECT_EQ((std::vector<int>{left, top, width, height}), (std::vector<int>{5, 6, 420, 300}));
+    ASSERT_TRUE(c->MouseClick("OK", "Button", true, false, false));
+    EXPECT_FALSE(desk::IsWindow(dialog));
+    EXPECT_EQ(c->DialogHandle(), 0);
+    EXPECT_TRUE(c->IsCmdEnabled());
+    EXPECT_TRUE(c->Active());
+    EXPECT_TRUE(c->IsActive());
+}
