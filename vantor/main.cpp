@@ -4,6 +4,7 @@
 #include "platform/forms/desktop_pump.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/error.h"
+#include "vantor/pellix/register_pellix.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     } catch (const rt::Error& e) {
         forms::MsgBox(e.Description());
     }
+    // A screen that hosts the CAD control tells the user when the control cannot be made.
+    縦断bus::RegisterPellixLibrary();
     // The cross-slope screen reaches the document's cross-slope sheet through these.
     縦断bus::cross_slope_sheet_link::utsushiyoko = 縦断bus::utsushiyoko;
     縦断bus::cross_slope_sheet_link::yomikomiyoko = 縦断bus::yomikomiyoko;
