@@ -5,11 +5,10 @@
 
 namespace 縦断bus {
 
-bool RegisterPellixLibrary() {
+bool RegisterPellixLibrary(const std::filesystem::path& folder) {
     com::CLSID clsid;
     if (com::SUCCEEDED(com::CLSIDFromProgID(pellix_ids::kProgId, &clsid))) return true;
-    const auto program = com::ModulePathOf(reinterpret_cast<const void*>(&RegisterPellixLibrary));
-    return com::SUCCEEDED(com::RegisterServer(program.parent_path() / "libpellixlib.so"));
+    return com::SUCCEEDED(com::RegisterServer(folder / "libpellixlib.so"));
 }
 
 } // namespace 縦断bus
