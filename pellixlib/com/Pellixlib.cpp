@@ -5,6 +5,7 @@
 #include "pellixlib/AcadVInf.h"
 #include "pellixlib/com/PellixlibImpl.h"
 #include "pellixlib/com/Pellixlib_TLB.h"
+#include "platform/desktop/window.h"
 
 using namespace com;
 
@@ -13,7 +14,8 @@ namespace {
 ServerModule module;
 
 // The units start in order - products and run index, engine, control (the face bitmap) - and
-// end in reverse.
+// end in reverse. The window classes the library registered go with it: their procedures are
+// its code.
 struct LibraryUnits {
     LibraryUnits() {
         pellix::InitAcadVInf();
@@ -21,6 +23,7 @@ struct LibraryUnits {
         pellix::AddRefFormImage();
     }
     ~LibraryUnits() {
+        for (const char* windowClass : {"TPUtilWindow", "TPellixWindow", "TPellixAbout"}) desk::UnregisterClass(windowClass);
         pellix::ReleaseFormImage();
         pellix::DoneAcadUnit();
         pellix::DoneAcadVInf();
