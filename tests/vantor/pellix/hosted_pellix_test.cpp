@@ -1,0 +1,116 @@
+// The program's side of the CAD control: a screen places "Pellixlib.Pellix" and calls what the
+// program calls, by dispatch id with variants, and handles the events the program handles,
+// with AutoCAD LT 2002 (the stand-in) started, sized, picked in and closed through it.
+#include "cad/app/instance.h"
+#include "tests/pellixlib/com/pellix_com_fixture.h"
+#include "vantor/pellix/hosted_pellix.h"
+#include "vantor/pellix/place_pellix.h"
+#include "vantor/pellix/register_pellix.h"
+
+#include "platform/desktop/window.h"
+#include "platform/forms/forms.h"
+#include "platform/forms/script.h"
+#include "platform/runtime/error.h"
+
+#include <algorithm>
+
+namespace {
+
+using namespace pellix_com_test;
+using 縦断bus::Pellix;
+
+class 配置画面 : public forms::Form {
+public:
+    std::unique_ptr<Pellix> Pellix1;
+
+private:
+    void Form_Load() override { Pellix1 = 縦断bus::PlacePellix(*this, "Pellix1", 8940, 5100); }
+};
+
+class HostedPellixTest : public PellixComTest {
+protected:
+    void SetUp() override {
+        PellixComTest::SetUp();
+        forms::script::Reset();
+        // As on the program's first start: the library registers itself from its folder.
+        ASSERT_EQ(UnregisterServer(kLibrary), S_OK);
+        const std::filesystem::path folder = std::filesystem::path(kLibrary).parent_path();
+        EXPECT_FALSE(縦断bus::RegisterPellixLibrary(root_)) << "no library there";
+        ASSERT_TRUE(縦断bus::RegisterPellixLibrary(folder));
+        EXPECT_TRUE(縦断bus::RegisterPellixLibrary(folder)) << "registered already";
+    }
+    void TearDown() override {
+        forms::UnloadAll();
+        PellixComTest::TearDown();
+    }
+    Pellix& Placed() {
+        Pellix& p = *forms::Get<配置画面>().Pellix1;
+        EXPECT_NE(dynamic_cast<縦断bus::HostedPellix*>(&p), nullptr);
+        EXPECT_TRUE(forms::script::Messages().empty());
+        return p;
+    }
+    void Record(Pellix& p) {
+        p.OnAcadLoaded = [this] { events.push_back("loaded"); };
+        p.OnAcadClose = [this] { events.push_back("close"); };
+        p.OnAcadCmdWait = [this] { events.push_back("wait"); };
+        p.OnAcadDialog = [this](std::int32_t, const std::string& caption, const std::string&, bool& close) {
+            events.push_back("dialog " + caption);
+            close = caption == "ｽﾀｰﾄｱｯﾌﾟ";
+        };
+        p.OnActiveChange = [this](std::int32_t, std::int32_t active, bool& reLoad) {
+            events.push_back("active");
+            reLoad = active != 0;
+        };
+    }
+    bool Saw(const std::string& event) const { return std::find(events.begin(), events.end(), event) != events.end(); }
+    std::vector<std::string> events;
+};
+
+TEST_F(HostedPellixTest, TheSavedDesignStateAndThePropertiesCrossAsTheProgramSetsThem) {
+    Pellix& p = Placed();
+    EXPECT_EQ(p.AcadType(), 6);
+    EXPECT_TRUE(p.Visible());
+    EXPECT_TRUE(p.Enabled());
+    EXPECT_TRUE(p.AcadLocked());
+    EXPECT_FALSE(p.CmdIdle());
+    EXPECT_EQ(p.Interval(), 500);
+    // Arming a pick, as the picking screens do.
+    p.SetEnabled(true);
+    p.SetVisible(true);
+    p.SetCmdIdle(true);
+    p.SetInterval(200);
+    p.SetAcadLocked(false);
+    EXPECT_TRUE(p.CmdIdle());
+    EXPECT_EQ(p.Interval(), 200);
+    EXPECT_FALSE(p.AcadLocked());
+    p.SetAcadType(300);
+    EXPECT_EQ(p.AcadType(), 44);
+    EXPECT_FALSE(p.IsInstall());
+    p.SetVisible(false);
+    EXPECT_FALSE(p.Visible());
+}
+
+TEST_F(HostedPellixTest, AFailingCallRaisesTheControlsNumberAndDescription) {
+    Pellix& p = Placed();
+    desk::DestroyWindow(desk::FindWindow("TPUtilWindow", nullptr));
+    try {
+        p.SetEnabled(true);
+        FAIL() << "no error";
+    } catch (const rt::Error& e) {
+        EXPECT_EQ(e.Number(), E_UNEXPECTED);
+        EXPECT_EQ(e.Description(), "Do not Create Timer.");
+    }
+    EXPECT_EQ(p.AcadType(), 6) << "the control stays usable";
+}
+
+TEST_F(HostedPellixTest, WithoutTheLibraryTheScreenGetsAControlAttachedToNothingAndTheUserIsTold) {
+    ASSERT_EQ(UnregisterServer(kLibrary), S_OK);
+    Pellix& p = *forms::Get<配置画面>().Pellix1;
+    EXPECT_EQ(dynamic_cast<縦断bus::HostedPellix*>(&p), nullptr);
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    EXPECT_NE(forms::script::Messages()[0].prompt.find("Pellix1"), std::string::npos);
+    EXPECT_NE(forms::script::Messages()[0].prompt.find("not registered"), std::string::npos);
+    EXPECT_FALSE(p.Shell());
+}
+
+} // namespace
