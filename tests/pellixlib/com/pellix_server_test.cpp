@@ -7,6 +7,8 @@
 #include "platform/desktop/window.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 using namespace pellix_com_test;
 using pellix::tlb::CLASS_Pellix;
@@ -184,4 +186,34 @@ TEST_F(PellixComTest, TheAboutBoxBlocksUntilClosedWhileMessagesKeepFlowing) {
     // The control's timer kept ticking in the box's loop.
     const auto events = sink->Events();
     EXPECT_GE(std::count(events.begin(), events.end(), "OnTimer"), 1);
+}
+
+TEST_F(PellixComTest, TheWorkersEventsReachTheSinkOnTheHostsThreadInOrder) {
+    const auto sink = MakeObject<RecordingSink>();
+    sink->answer = [](DISPID id, DISPPARAMS* p) {
+        if (id == pellix::tlb::OnAcadDialog) *p->rgvarg[0].pboolVal = VARIANT_TRUE;  // DialogClose
+    };
+    const auto p = Place(sink.Get());
+    ASSERT_EQ(Method(p.Get(), Id("Shell")).boolVal, VARIANT_TRUE);
+    desk::testing::RunFor(2000);  // the start-up dialog closed through the event
+    for (LONG no = 1; no <= 3; ++no)
+        EXPECT_EQ(Method(p.Get(), Id("AsyncCommand"), {Variant::Text("_REDRAW\r"), Variant::I4(no)}).boolVal, VARIANT_TRUE);
+    const auto async = [&] {
+        std::vector<std::string> seen;
+        for (const std::string& e : sink->Events()) {
+            // Name and send number; a command sent reports its result -1 (true) last.
+            if (!e.starts_with("OnAsync")) continue;
+            seen.push_back(e.substr(0, e.find(' ', e.find(' ') + 1)));
+            if (e.starts_with("OnAsyncSended")) EXPECT_TRUE(e.ends_with(" -1")) << e;
+        }
+        return seen;
+    };
+    for (int i = 0; i < 200 && async().size() < 6; ++i) {
+        desk::testing::RunFor(50);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    EXPECT_EQ(async(), (std::vector<std::string>{"OnAsyncSending 1", "OnAsyncSended 1", "OnAsyncSending 2", "OnAsyncSended 2",
+                                                 "OnAsyncSending 3", "OnAsyncSended 3"}));
+    for (desk::DWORD thread : sink->Threads()) EXPECT_EQ(thread, desk::GetCurrentThreadId());
+    Method(p.Get(), Id("Close"), {Variant::Text("")});
 }

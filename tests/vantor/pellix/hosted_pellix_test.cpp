@@ -13,6 +13,7 @@
 #include "platform/runtime/error.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -111,6 +112,79 @@ TEST_F(HostedPellixTest, WithoutTheLibraryTheScreenGetsAControlAttachedToNothing
     EXPECT_NE(forms::script::Messages()[0].prompt.find("Pellix1"), std::string::npos);
     EXPECT_NE(forms::script::Messages()[0].prompt.find("not registered"), std::string::npos);
     EXPECT_FALSE(p.Shell());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(HostedPellixTest, TheProgramStartsPlacesPicksInAndClosesTheCadThroughTheControl) {
+    Pellix& p = Placed();
+    Record(p);
+    // The AutoCAD selection: the product's name to its kind, which must be installed.
+    EXPECT_EQ(p.GetExecutMax(), 0);
+    EXPECT_FALSE(p.IsExecut());
+    const std::string name = p.GetAutoCADName();
+    EXPECT_EQ(name, "AutoCAD LT2002");
+    p.SetAcadType(p.GetACADNameType(name));
+    EXPECT_EQ(p.AcadType(), 6);
+    ASSERT_TRUE(p.IsInstall());
+    // Started in SDI mode, the user's mode put back afterwards.
+    const bool sdi = p.IsSDIMode();
+    EXPECT_TRUE(p.SetSDIMode(true));
+    ASSERT_TRUE(p.Shell());
+    p.SetSDIMode(sdi);
+    EXPECT_EQ(p.IsSDIMode(), sdi);
+    EXPECT_TRUE(Saw("loaded"));
+    EXPECT_TRUE(p.IsExecut());
+    EXPECT_EQ(p.GetExecutMax(), 1);
+    EXPECT_TRUE(p.AcReSize(0, 0, 640, 480));
+    cad::app::Instance* cad = cad::app::RunningInstances().front();
+    // The start-up dialog is closed through the dialog event's by-reference answer.
+    desk::testing::RunFor(2000);
+    EXPECT_TRUE(Saw("dialog ｽﾀｰﾄｱｯﾌﾟ"));
+    EXPECT_FALSE(desk::IsWindow(cad->Windows().startupDialog));
+    EXPECT_TRUE(p.IsCmdWait());
+
+    // Armed as the picking screens arm it, the control reports the CAD idle at its prompt; the
+    // points are picked by reference, until the user cancels.
+    p.SetEnabled(true);
+    p.SetVisible(true);
+    p.SetCmdIdle(true);
+    p.SetInterval(200);
+    p.SetAcadLocked(false);
+    desk::testing::RunFor(2000);
+    ASSERT_TRUE(Saw("wait"));
+    p.SetEnabled(false);
+    // The user answers once the control waits for the pick.
+    const auto whenWaiting = [](std::function<void()> answer) {
+        desk::testing::OnIdle([answer, n = std::make_shared<int>(0)] {
+            if (++*n == 20) answer();
+        });
+    };
+    whenWaiting([cad] { cad->Pick({120.5, 80.25, 0}); });
+    double x = 0, y = 0, z = 0;
+    ASSERT_TRUE(p.GetPoint(false, x, y, z));
+    EXPECT_EQ((std::array<double, 3>{x, y, z}), (std::array<double, 3>{120.5, 80.25, 0}));
+    whenWaiting([cad] { cad->TypeFromUser("\x03"); });
+    EXPECT_FALSE(p.GetPoint(false, x, y, z));
+    desk::testing::OnIdle(nullptr);
+    EXPECT_EQ(x, 120.5) << "a cancelled pick leaves the caller's variables be";
+    p.SetCmdIdle(false);
+    p.SetAcadLocked(true);
+    EXPECT_TRUE(p.Command("\x03\x03"));
+    EXPECT_TRUE(p.IsCmdWait());
+
+    // Closing the CAD; the monitor reports it gone.
+    p.SetEnabled(true);
+    ASSERT_TRUE(p.Close(""));
+    EXPECT_FALSE(p.IsExecut());
+    desk::testing::RunFor(2000);
+    EXPECT_TRUE(Saw("close"));
+    // Each event came once it was raised, on this thread, through the screen's sink.
+    EXPECT_EQ(events.front(), "loaded");
+    EXPECT_TRUE(Saw("active"));
+    EXPECT_EQ(events.back(), "close");
 }
 
 } // namespace
