@@ -1,6 +1,7 @@
 #include "pellixlib/com/AboutUnit.h"
 
 #include "platform/desktop/message.h"
+#include "platform/desktop/process.h"
 #include "platform/desktop/window.h"
 
 namespace pellix {
@@ -60,6 +61,11 @@ desk::LRESULT TPellixAbout::WndProc(desk::HWND wnd, desk::UINT msg, desk::WPARAM
     if (closes) {
         FClosed = true;
         return 0;
+    }
+    if (msg == desk::WM_DESTROY) {
+        // Gone with its owner (the control ended meanwhile): the modal loop must not wait on.
+        FClosed = true;
+        desk::PostThreadMessage(desk::GetCurrentThreadId(), desk::WM_NULL, 0, 0);
     }
     return desk::DefWindowProc(wnd, msg, wParam, lParam);
 }

@@ -217,3 +217,19 @@ TEST_F(PellixComTest, TheWorkersEventsReachTheSinkOnTheHostsThreadInOrder) {
     for (desk::DWORD thread : sink->Threads()) EXPECT_EQ(thread, desk::GetCurrentThreadId());
     Method(p.Get(), Id("Close"), {Variant::Text("")});
 }
+
+TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideOneOfItsCallsEndsItOnceTheCallReturns) {
+    ComPtr<IDispatch> p = Place(nullptr);
+    IDispatch* raw = p.Get();
+    // The screen unloads while the about box is up: the site closes the control and lets go.
+    desk::testing::At(desk::GetTickCount() + 500, [&p] {
+        ASSERT_NE(desk::FindWindow(nullptr, "About Pellix"), nullptr);
+        p.As<IControlView>()->Close();
+        p = nullptr;
+    });
+    std::vector<Variant> none;
+    EXPECT_EQ(InvokeMember(raw, DISPID_ABOUTBOX, DISPATCH_METHOD, none), S_OK);
+    EXPECT_EQ(desk::FindWindow(nullptr, "About Pellix"), nullptr) << "the box went with the control's window";
+    EXPECT_EQ(desk::FindWindow("TPUtilWindow", nullptr), nullptr);
+    // TearDown: the object is gone and the library unloads.
+}
