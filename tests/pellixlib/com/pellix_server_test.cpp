@@ -16,6 +16,7 @@ using pellix::tlb::IID_IPellix;
 using pellix::tlb::LIBID_Pellixlib;
 
 TEST_F(PellixComTest, RegistrationWritesAndRemovesTheEntries) {
+    desk::testing::ReloadRegistry();  // what was registered is kept in the registry's file
     CLSID clsid{};
     ASSERT_EQ(CLSIDFromProgID("Pellixlib.Pellix", &clsid), S_OK);
     EXPECT_EQ(clsid, CLASS_Pellix);
@@ -28,6 +29,7 @@ TEST_F(PellixComTest, RegistrationWritesAndRemovesTheEntries) {
     library.reset();
 
     ASSERT_EQ(UnregisterServer(kLibrary), S_OK);
+    desk::testing::ReloadRegistry();
     EXPECT_TRUE(FAILED(CLSIDFromProgID("Pellixlib.Pellix", &clsid)));
     EXPECT_TRUE(FAILED(ProgIDFromCLSID(CLASS_Pellix, &progId)));
     EXPECT_EQ(LoadRegTypeLib(LIBID_Pellixlib, 1, 8, &library), TYPE_E_LIBNOTREGISTERED);
