@@ -135,8 +135,7 @@ void TAcadControl::SetInterMode(bool v) {
 }
 
 void TAcadControl::SetCmdSearch(TCmdSearch v) {
-    FLastHist = kCancelText;
-    FLastCmd = kCancelText;
+    MarkCommandLineChanged();
     FCmdSearch = v;
 }
 
@@ -170,6 +169,11 @@ void TAcadControl::ResetState() {
     FWaitCount = 0;
     FLastWaitText.clear();
     FChildIndex = 0;
+}
+
+void TAcadControl::MarkCommandLineChanged() {
+    FLastHist = kCancelText;
+    FLastCmd = kCancelText;
 }
 
 void TAcadControl::UpdateTimer() {

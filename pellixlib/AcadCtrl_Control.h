@@ -15,12 +15,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace pellix {
 
 class TAcadObject;
 class TAcadCmdThread;
+class TWindowList;
 
 enum TCmdSearch : int { csALLCHECK = 0, csCMDLINE = 1, csNOCHECK = 2 };
 
@@ -320,6 +323,13 @@ private:
     void RunTick();
     void CommandLinePart();
     void SecondTickPart();
+    // The next tick takes the CAD's command line and history as changed.
+    void MarkCommandLineChanged();
+    // The frame of the interactive operations: the drawing checked, this call's wait callback
+    // on the main window for the operation's life, the engine's drawing lock set.
+    bool RunInteractive(const std::function<bool()>& operation);
+    // Closes the CAD's dialogs one after another; false when one remains open.
+    bool CloseDialogs();
 
     // Properties.
     TAttOutType FAttOutType = atCDFOUT;
@@ -378,6 +388,10 @@ private:
     int FChildIndex = 0;
     int FCallDepth = 0;
     bool FFreePending = false;
+    // Snapshots walked by NextFindTextWnd (index -1: none) and NextOwnerWnd.
+    std::unique_ptr<TWindowList> FFindList;
+    int FFindIndex = -1;
+    std::vector<desk::HWND> FOwnerList;
 };
 
 } // namespace pellix

@@ -6,6 +6,7 @@
 #include "pellixlib/AcadCtrl.h"
 #include "pellixlib/AcadUnit.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,18 @@ struct ControlDesktop : PellixDesktop {
         const desk::DWORD done = (desk::GetTickCount() - started) / period;
         const desk::DWORD until = started + (done + static_cast<desk::DWORD>(n)) * period + period / 2;
         desk::testing::RunFor(until - desk::GetTickCount());
+    }
+
+    // Every text typed at the frame as WM_COPYDATA from now on, kept after the frame is gone.
+    static std::shared_ptr<std::vector<std::string>> RecordTyped(desk::HWND frame) {
+        auto typed = std::make_shared<std::vector<std::string>>();
+        auto previous = std::make_shared<desk::WNDPROC>();
+        *previous = desk::SetWindowProc(frame, [typed, previous](desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
+            if (m == desk::WM_COPYDATA && lp != 0)
+                typed->push_back(static_cast<const char*>(reinterpret_cast<const desk::COPYDATASTRUCT*>(lp)->lpData));
+            return (*previous)(h, m, wp, lp);
+        });
+        return typed;
     }
 
     void RecordCommandLine(TAcadControl& c) {
