@@ -2,9 +2,7 @@
 // vertical curves and three horizontal curves, pressed on the drawing screen and sent
 // through the DDE channel into the CAD's command line. Reports sends per second, the sends
 // and entities of one sheet and whether the CAD refused any line.
-#include "cad/command/command_line.h"
-#include "cad/drawing/drawing.h"
-#include "platform/dde/dde_server.h"
+#include "bench/support/cad_bench_channel.h"
 #include "platform/forms/forms.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/縦断bus.h"
@@ -12,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -44,39 +41,21 @@ void FullProfile() {
     }
 }
 
-struct Cad {
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    long sends = 0;
-};
-
 void BM_FullProfileSheetIntoTheCad(benchmark::State& state) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     FullProfile();
-    auto cad = std::make_unique<Cad>();
-    dde::ServerRegistration server("AutoCAD LT.DDE", "System", [&cad](const std::string& bytes) {
-        ++cad->sends;
-        cad->commandLine.Type(bytes);
-    });
+    bench_support::CadBenchChannel channel;
     作図画面& screen = forms::Get<作図画面>();
     screen.SH.SetText("1000");
     screen.SV.SetText("100");
     screen.DL.SetText("0");
-    long sends = 0;
-    std::size_t entities = 0, rejected = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        cad = std::make_unique<Cad>();
+        channel.Renew();
         state.ResumeTiming();
         screen.作図開始ボタン_Click();
-        sends = cad->sends;
-        entities = cad->drawing.Entities().size();
-        rejected = cad->commandLine.RejectionCount();
     }
-    state.counters["sends_per_s"] = benchmark::Counter(static_cast<double>(sends), benchmark::Counter::kIsIterationInvariantRate);
-    state.counters["sends"] = static_cast<double>(sends);
-    state.counters["entities"] = static_cast<double>(entities);
-    state.counters["rejected"] = static_cast<double>(rejected);
+    channel.Report(state);
     state.counters["curves"] = kyokusensuu;
     forms::UnloadAll();
 }

@@ -2,9 +2,7 @@
 // straight, a 60 m vertical curve every 400 m) built and sent through the DDE channel into the
 // CAD's command line: centre line, both edges, width lines at the stations and height lines.
 // Reports sends per second, the sends and entities of one model and whether the CAD refused any.
-#include "cad/command/command_line.h"
-#include "cad/drawing/drawing.h"
-#include "platform/dde/dde_server.h"
+#include "bench/support/cad_bench_channel.h"
 #include "platform/forms/forms.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
@@ -12,13 +10,11 @@
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/keisanyokokoubai.h"
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -28,7 +24,6 @@ constexpr int kStations = 200;
 
 void Road() {
     ResetState();
-    ResetModel3d();
     yokodata.Fill(kEmpty);
     ipsuu = 1;
     const float points[3][3] = {{0, 0, 0}, {2000000, 0, 500000}, {2000000, 2500000, 0}};
@@ -53,37 +48,19 @@ void Road() {
     PlaceAllStations();
 }
 
-struct Cad {
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    long sends = 0;
-};
-
 void BM_Model3dOf200StationsIntoTheCad(benchmark::State& state) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     Road();
-    auto cad = std::make_unique<Cad>();
-    dde::ServerRegistration server("AutoCAD LT.DDE", "System", [&cad](const std::string& bytes) {
-        ++cad->sends;
-        cad->commandLine.Type(bytes);
-    });
+    bench_support::CadBenchChannel channel;
     forms::Get<作図画面>();
-    long sends = 0;
-    std::size_t entities = 0, rejected = 0;
     bool drawn = false;
     for (auto _ : state) {
         state.PauseTiming();
-        cad = std::make_unique<Cad>();
+        channel.Renew();
         state.ResumeTiming();
         drawn = DrawModel3d({0, 500}, {.stationWidths = true, .heights = true});
-        sends = cad->sends;
-        entities = cad->drawing.Entities().size();
-        rejected = cad->commandLine.RejectionCount();
     }
-    state.counters["sends_per_s"] = benchmark::Counter(static_cast<double>(sends), benchmark::Counter::kIsIterationInvariantRate);
-    state.counters["sends"] = static_cast<double>(sends);
-    state.counters["entities"] = static_cast<double>(entities);
-    state.counters["rejected"] = static_cast<double>(rejected);
+    channel.Report(state);
     state.counters["drawn"] = drawn;
     forms::UnloadAll();
 }

@@ -172,11 +172,12 @@ void WriteHeader(DL_Dxf& dxf, DL_WriterA& dw, const Rect& extents) {
     dw.sectionEnd();
 }
 
-// The text style: the Japanese font, no fixed height.
-void WriteStyle(DL_WriterA& dw) {
+// The text style: the Japanese font, no fixed height. Answers the style's handle, which the
+// dimension style refers to.
+unsigned long WriteStyle(DL_WriterA& dw) {
     dw.tableStyle(1);
     dw.dxfString(0, "STYLE");
-    dw.handle();
+    const unsigned long handle = dw.handle();
     dw.dxfString(100, "AcDbSymbolTableRecord");
     dw.dxfString(100, "AcDbTextStyleTableRecord");
     dw.dxfString(2, "Standard");
@@ -188,6 +189,46 @@ void WriteStyle(DL_WriterA& dw) {
     dw.dxfReal(42, 2.5);
     dw.dxfString(3, kTextFont);
     dw.dxfString(4, "");
+    dw.tableEnd();
+    return handle;
+}
+
+// The Standard dimension style, its text in the text style `styleHandle`.
+void WriteDimStyle(DL_WriterA& dw, unsigned long styleHandle) {
+    dw.dxfString(0, "TABLE");
+    dw.dxfString(2, "DIMSTYLE");
+    dw.dxfHex(5, 0xA);
+    dw.dxfString(100, "AcDbSymbolTable");
+    dw.dxfInt(70, 1);
+    dw.dxfString(100, "AcDbDimStyleTable");
+    dw.dxfInt(71, 0);
+    dw.dxfString(0, "DIMSTYLE");
+    dw.dxfHex(105, 0x27);
+    dw.dxfString(100, "AcDbSymbolTableRecord");
+    dw.dxfString(100, "AcDbDimStyleTableRecord");
+    dw.dxfString(2, "Standard");
+    dw.dxfReal(41, 2.5);     // arrow size
+    dw.dxfReal(42, 0.625);   // extension line offset
+    dw.dxfReal(43, 3.75);    // baseline spacing
+    dw.dxfReal(44, 0.625);   // extension line extension
+    dw.dxfInt(70, 0);
+    dw.dxfInt(73, 0);
+    dw.dxfInt(74, 0);
+    dw.dxfInt(77, 1);
+    dw.dxfInt(78, 8);
+    dw.dxfReal(140, 2.5);    // text height
+    dw.dxfReal(141, 2.5);    // centre mark size
+    dw.dxfReal(143, 0.03937007874016);
+    dw.dxfReal(147, 0.625);  // text gap
+    dw.dxfInt(171, 3);
+    dw.dxfInt(172, 1);
+    dw.dxfInt(271, 2);
+    dw.dxfInt(272, 2);
+    dw.dxfInt(274, 3);
+    dw.dxfInt(278, 44);
+    dw.dxfInt(283, 0);
+    dw.dxfInt(284, 8);
+    dw.dxfHex(340, static_cast<int>(styleHandle));
     dw.tableEnd();
 }
 
@@ -204,13 +245,13 @@ void WriteTables(DL_Dxf& dxf, StreamWriter& dw, const Drawing& drawing, const Vi
     dw.tableLayers(1);
     dxf.writeLayer(dw, DL_LayerData("0", 0), DL_Attributes("", kWhite, -1, "CONTINUOUS", 1.0));
     dw.tableEnd();
-    WriteStyle(dw);
+    const unsigned long styleHandle = WriteStyle(dw);
     dxf.writeView(dw);
     dxf.writeUcs(dw);
     dw.tableAppid(1);
     dxf.writeAppid(dw, "ACAD");
     dw.tableEnd();
-    dxf.writeDimStyle(dw, 2.5, 0.625, 0.625, 0.625, 2.5);
+    WriteDimStyle(dw, styleHandle);
     dxf.writeBlockRecord(dw);
     for (const auto& [key, block] : drawing.Blocks()) dxf.writeBlockRecord(dw, EncodeDxfText(block.name));
     dw.tableEnd();

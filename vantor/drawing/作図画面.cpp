@@ -5,13 +5,13 @@
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/station_plot.h"
-#include "vantor/drawing/unavailable.h"
 #include "vantor/drawing/参考図.h"
 #include "vantor/drawing/作図レイアウト画面.h"
 #include "vantor/drawing/profile_sheet/profile_sheet_command.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/geometry/coordinates/座標変換.h"
+#include "vantor/geometry/ip_input/IP入力画面.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
@@ -329,7 +329,9 @@ void 作図画面::IP入力ボタン_Click() {
     作図平面.SetEnabled(true);
     測点プロットボタン.SetEnabled(false);
     D3ボタン.SetEnabled(false);
-    TellUnavailable("ＩＰ入力画面");
+    IP入力画面& ipScreen = forms::Get<IP入力画面>();
+    ipScreen.FillFromTable();
+    ipScreen.Show();
 }
 
 void 作図画面::作図平面_Click() {

@@ -3,11 +3,11 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/sections/cross_slope_interpolation.h"
 #include "vantor/sections/横断勾配入力画面.h"
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace 縦断bus {
 
@@ -15,8 +15,8 @@ namespace {
 
 struct Side {
     int referenceColumn, slopeColumn, widthColumn, shoulderColumn;
-    rt::Table<float, 200>& stations;
-    rt::Table<float, 200>& slopes;
+    CrossSlopePoints& stations;
+    CrossSlopePoints& slopes;
     int& count;
     rt::Table<float, 200>& result;
 };
@@ -35,38 +35,16 @@ void CollectChangePoints(const Side& side, int n) {
     side.count = m;
 }
 
-// The slope at station x on the line through change points a and b; none when they share
-// their station.
-std::optional<double> OnSegment(const Side& side, int a, int b, double x) {
-    const double sa = side.stations(a), sb = side.stations(b);
-    if (sb == sa) return std::nullopt;
-    const double ka = side.slopes(a), kb = side.slopes(b);
-    return ka + (kb - ka) / (sb - sa) * (x - sa);
-}
-
-// The change points in row order, not sorted: the first segment that holds x gives its
-// slope; a station before the first or beyond the last point is tested at the first segment
-// in order that does not hold it.
-std::optional<double> Interpolated(const Side& side, double x) {
-    const int n = side.count;
-    for (int j = 1; j <= n - 1; ++j) {
-        if (side.stations(j) <= x && x <= side.stations(j + 1)) return OnSegment(side, j, j + 1, x);
-        if (x < side.stations(1)) return OnSegment(side, 1, 2, x);
-        if (x > side.stations(n)) return OnSegment(side, n - 1, n, x);
-    }
-    return std::nullopt;
-}
-
 void ComputeSide(const Side& side, int n) {
     CollectChangePoints(side, n);
     for (int r = 1; r <= n; ++r) {
         // Without a value of its own the station keeps the slope its row holds.
         const float held = yokodata(r, side.slopeColumn);
         side.result(r) = held == kEmpty ? 0.0f : held;
-        if (const auto value = Interpolated(side, yokodata(r, 5))) side.result(r) = static_cast<float>(*value);
+        if (const auto value = InterpolatedCrossSlope(side.stations, side.slopes, side.count, yokodata(r, 5)))
+            side.result(r) = static_cast<float>(*value);
     }
-    for (int r = 1; r <= n; ++r)
-        side.result(r) = static_cast<float>(std::floor(double(side.result(r)) * 10000 + 0.5) / 10000);
+    for (int r = 1; r <= n; ++r) side.result(r) = FourDecimalSlope(side.result(r));
     for (int r = 1; r <= n; ++r) {
         const double drop = std::floor(double(yokodata(r, side.widthColumn)) * 1000 * 0.01 * side.result(r) + 0.5) / 1000;
         yokodata(r, side.slopeColumn) = side.result(r);

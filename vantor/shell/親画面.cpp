@@ -1,5 +1,6 @@
 #include "vantor/shell/親画面.h"
 
+#include "vantor/drawing/AutoCad設定画面.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/rows/gyousakujo.h"
 #include "vantor/geometry/rows/gyousounyuu.h"
@@ -212,5 +213,12 @@ void 親画面::HideWaitScreen() {
     if (forms::IsLoaded<待表示>()) forms::Get<待表示>().Hide();
 }
 
-// The drawing screen; choosing and starting the CAD comes with the CAD-control library.
-void 親画面::EnterDrawingPart() { forms::Get<作図画面>().ShowFrom(*this); }
+// The drawing screen when a CAD runs; otherwise the screen where the user starts one.
+void 親画面::EnterDrawingPart() {
+    AutoCad設定画面& start = forms::Get<AutoCad設定画面>();
+    if (start.Pellix1().GetExecutMax() == 0) {
+        start.Show();
+        return;
+    }
+    forms::Get<作図画面>().ShowFrom(*this);
+}

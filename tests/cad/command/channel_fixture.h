@@ -1,8 +1,7 @@
 #pragma once
 // A CAD command line served over DDE as the drawing program reaches it: the link is opened
 // with topic "AutoCAD LT.DDE|System" in manual mode and every send is the line and a CR.
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
+#include "../../support/cad_end.h"
 #include "platform/dde/dde_link.h"
 #include "platform/runtime/cp932.h"
 
@@ -10,7 +9,7 @@
 
 #include <string>
 
-class ChannelTest : public ::testing::Test {
+class ChannelTest : public ::testing::Test, protected test_support::CadEnd {
 protected:
     ChannelTest() {
         link.SetLinkMode(dde::kLinkNone);
@@ -23,23 +22,5 @@ protected:
     // A send given exactly, e.g. the empty line with two carriage returns.
     void SendRaw(const std::string& bytes) { link.LinkExecute(bytes); }
 
-    template <class T>
-    std::vector<T> All() const {
-        std::vector<T> out;
-        for (const cad::Entity& e : drawing.Entities())
-            if (const auto* s = std::get_if<T>(&e.shape)) out.push_back(*s);
-        return out;
-    }
-
-    void ExpectIdleAndClean() const {
-        EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
-        EXPECT_EQ(commandLine.Prompt(), "Command: ");
-        EXPECT_EQ(commandLine.RejectionCount(), 0u)
-            << (commandLine.Rejections().empty() ? std::string() : commandLine.Rejections().front().reason);
-    }
-
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
     dde::Link link;
 };

@@ -17,21 +17,14 @@ void LoadExampleBlock(std::string_view name, Drawing& d) {
     dxf::BlockFolder(dxf::ExampleBlockFolder())(name, d, warnings);
 }
 
-
-template <class T>
-std::vector<T> AllOf(const Drawing& d) {
-    std::vector<T> out;
-    for (const Entity& e : d.Entities())
-        if (const auto* s = std::get_if<T>(&e.shape)) out.push_back(*s);
-    return out;
-}
+using test_support::EntitiesOf;
 
 // Entities by kind: lines, polylines, circles, arcs, texts, inserts.
 using Counts = std::array<std::size_t, 6>;
 
 Counts CountsOf(const Drawing& d) {
-    return {AllOf<Line>(d).size(), AllOf<Polyline>(d).size(), AllOf<Circle>(d).size(),
-            AllOf<Arc>(d).size(),  AllOf<Text>(d).size(),     AllOf<Insert>(d).size()};
+    return {EntitiesOf<Line>(d).size(), EntitiesOf<Polyline>(d).size(), EntitiesOf<Circle>(d).size(),
+            EntitiesOf<Arc>(d).size(), EntitiesOf<Text>(d).size(), EntitiesOf<Insert>(d).size()};
 }
 
 void Near(Point p, double x, double y) {
@@ -70,34 +63,34 @@ void PolylineInsideAndFar(Drawing& d) {
 const std::vector<StreamCase> kCases = {
     {"BandRule", NoSetup, {"PLINE -50,-65.5 -25,-65.5 \r"}, {0, 1, 0, 0, 0, 0}, 0,
      [](const Drawing& d) {
-         const auto v = AllOf<Polyline>(d)[0].vertices;
+         const auto v = EntitiesOf<Polyline>(d)[0].vertices;
          ASSERT_EQ(v.size(), 2u);
          Near(v[1], -25, -65.5);
      }},
     {"ClosedTriangle", NoSetup, {"PLINE -50,-45 -20,-45 -50,-15 -50,-45 \r"}, {0, 1, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { EXPECT_EQ(AllOf<Polyline>(d)[0].vertices.size(), 4u); }},
+     [](const Drawing& d) { EXPECT_EQ(EntitiesOf<Polyline>(d)[0].vertices.size(), 4u); }},
     {"PlannedLineInDoublePrecision", NoSetup,
      {"PLINE 0,23.4000015258789 1,23.4100015258789 2.5,23.4200000762939 \r"}, {0, 1, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { EXPECT_EQ(AllOf<Polyline>(d)[0].vertices[0].y, 23.4000015258789); }},
+     [](const Drawing& d) { EXPECT_EQ(EntitiesOf<Polyline>(d)[0].vertices[0].y, 23.4000015258789); }},
     {"ScaleTick", NoSetup, {"LINE -40,50 -11,50 \r"}, {1, 0, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { Near(AllOf<Line>(d)[0].b, -11, 50); }},
+     [](const Drawing& d) { Near(EntitiesOf<Line>(d)[0].b, -11, 50); }},
     {"CentreLineLegsThenBlankAndTwoReturns", NoSetup,
      {"LINE 0,0 30000,0 \r", "LINE 30000,0 60000,20000 \r", " \r\r"}, {2, 0, 0, 0, 0, 0}, 0, nullptr},
     {"ModelSegment3D", NoSetup, {"LINE 1000,2000,1500 1500,2000,1500 \r"}, {1, 0, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { EXPECT_EQ(AllOf<Line>(d)[0].b.z, 1500); }},
+     [](const Drawing& d) { EXPECT_EQ(EntitiesOf<Line>(d)[0].b.z, 1500); }},
     {"StationHeightAtSurveyCoordinates", NoSetup, {"LINE 1.234568E+07,-2000,0 1.234568E+07,-2000,1234.5 \r"},
      {1, 0, 0, 0, 0, 0}, 0,
      [](const Drawing& d) {
-         const Line l = AllOf<Line>(d)[0];
+         const Line l = EntitiesOf<Line>(d)[0];
          EXPECT_EQ(l.a.x, 12345680);
          EXPECT_EQ(l.a.z, 0);
          EXPECT_EQ(l.b.z, 1234.5);
      }},
     {"Circle", NoSetup, {"CIRCLE\r", "150,23.4 2\r"}, {0, 0, 1, 0, 0, 0}, 0,
-     [](const Drawing& d) { EXPECT_EQ(AllOf<Circle>(d)[0].radius, 2); }},
+     [](const Drawing& d) { EXPECT_EQ(EntitiesOf<Circle>(d)[0].radius, 2); }},
     {"ArcByCentreOption", NoSetup, {"arc\r", "10500,0\r", "c\r", "0,0 0,9500\r"}, {0, 0, 0, 1, 0, 0}, 0,
      [](const Drawing& d) {
-         const Arc a = AllOf<Arc>(d)[0];
+         const Arc a = EntitiesOf<Arc>(d)[0];
          EXPECT_EQ(a.radius, 10500);  // from the start point; the end point gives the direction
          EXPECT_NEAR(a.startAngle, 0, 1e-12);
          EXPECT_NEAR(a.endAngle, 90, 1e-12);
@@ -112,7 +105,7 @@ const std::vector<StreamCase> kCases = {
       "\r\r"},
      {0, 0, 0, 0, 5, 0}, 0,
      [](const Drawing& d) {
-         const auto t = AllOf<Text>(d);
+         const auto t = EntitiesOf<Text>(d);
          EXPECT_EQ(t[0].text, "勾");
          EXPECT_EQ(t[1].text, "  ");
          EXPECT_EQ(t[2].text, "     25.00");
@@ -125,7 +118,7 @@ const std::vector<StreamCase> kCases = {
      {"CIRCLE\r", "1000,2000 100\r", "DTEXT \r", "\r\r", "1000,12000\r", "1000\r", "-180\r", "+ 20.00\r", "\r\r", "\r\r"},
      {0, 0, 1, 0, 1, 0}, 0,
      [](const Drawing& d) {
-         const Text t = AllOf<Text>(d)[0];
+         const Text t = EntitiesOf<Text>(d)[0];
          EXPECT_EQ(t.text, "+ 20.00");
          EXPECT_EQ(t.rotation, -180);
          EXPECT_EQ(t.height, 1000);
@@ -135,17 +128,17 @@ const std::vector<StreamCase> kCases = {
       "Ｆ.H =  12.34\r", "\r\r", "55000,14233.33\r", "200\r", "0\r", "C'=\r", "\r\r", "\r\r"},
      {0, 0, 0, 0, 3, 0}, 0,
      [](const Drawing& d) {
-         const auto t = AllOf<Text>(d);
+         const auto t = EntitiesOf<Text>(d);
          EXPECT_EQ(t[1].text, "Ｆ.H =  12.34");
          EXPECT_EQ(t[2].text, "C'=");
      }},
     {"EraseByWindowInSeparateAnswers", PolylineInsideAndFar,
      {"erase\r", "W\r", "-50000,30000\r", "50000,-30000\r", "\r"}, {0, 1, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { EXPECT_EQ(AllOf<Polyline>(d)[0].vertices[0].x, 200000); }},
+     [](const Drawing& d) { EXPECT_EQ(EntitiesOf<Polyline>(d)[0].vertices[0].x, 200000); }},
     {"InsertAtThePlannedHeight", [](Drawing& d) { LoadExampleBlock("KEI1", d); },
      {"-insert\r", "KEI1 0,1234 1 1 0\r"}, {0, 0, 0, 0, 0, 1}, 0,
      [](const Drawing& d) {
-         const Insert i = AllOf<Insert>(d)[0];
+         const Insert i = EntitiesOf<Insert>(d)[0];
          Near(i.position, 0, 1234);
          EXPECT_EQ(i.scaleX, 1);
          EXPECT_EQ(i.rotation, 0);
@@ -158,23 +151,23 @@ const std::vector<StreamCase> kCases = {
      }},
     {"ExplodeWindowInOneAnswer", [](Drawing& d) { InsertAt(d, "KEI1", {0, 1234}); },
      {"explode\r", "W -45000,9000 45000,-9000\r\r"}, {2, 2, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { Near(AllOf<Polyline>(d)[0].vertices[1], 0, 1234); }},
+     [](const Drawing& d) { Near(EntitiesOf<Polyline>(d)[0].vertices[1], 0, 1234); }},
     {"ExplodeWindowInSeparateAnswers", [](Drawing& d) { InsertAt(d, "GEN1", {0, 0}); },
      {"explode\r", "W\r", "-30000,15000\r", "30000,-15000\r", "\r"}, {0, 1, 0, 0, 0, 0}, 0, nullptr},
     {"StretchRightSide", ExplodedPlannedSection,
      {"stretch\r", "c\r", "10000,-10000\r", "100,10000\r\r", "3000,-60 3500,-87.5\r"}, {2, 2, 0, 0, 0, 0}, 0,
      [](const Drawing& d) {
-         const auto pl = AllOf<Polyline>(d);
+         const auto pl = EntitiesOf<Polyline>(d);
          Near(pl[0].vertices[0], -3000, -60);  // left side outside the window
          Near(pl[0].vertices[1], 0, 0);
          Near(pl[0].vertices[2], 3500, -87.5);
          Near(pl[1].vertices[2], 3500, -587.5);
-         Near(AllOf<Line>(d)[1].b, 3500, -587.5);
+         Near(EntitiesOf<Line>(d)[1].b, 3500, -587.5);
      }},
     {"StretchLeftSideToA15DigitPoint", ExplodedPlannedSection,
      {"stretch\r", "c\r", "-100,-10000\r", "-10000,10000\r\r", "-3000,-60 -3500,-80.4999983310699\r"},
      {2, 2, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { Near(AllOf<Polyline>(d)[0].vertices[0], -3500, -80.4999983310699); }},
+     [](const Drawing& d) { Near(EntitiesOf<Polyline>(d)[0].vertices[0], -3500, -80.4999983310699); }},
     {"MoveWindowBaseAndSecondInOneSend",
      [](Drawing& d) {
          InsertAt(d, "GEN1", {-100000, 0});
@@ -182,14 +175,14 @@ const std::vector<StreamCase> kCases = {
      },
      {"move\r", "W -145000,-9000 -55000,9000\r\r", "-100000,0 45000,9333.333\r"}, {0, 1, 0, 0, 0, 1}, 0,
      [](const Drawing& d) {
-         Near(AllOf<Insert>(d)[0].position, 45000, 9333.333);
-         Near(AllOf<Polyline>(d)[0].vertices[1], 45000, 9333.333);
+         Near(EntitiesOf<Insert>(d)[0].position, 45000, 9333.333);
+         Near(EntitiesOf<Polyline>(d)[0].vertices[1], 45000, 9333.333);
      }},
     {"MoveAllRelative", PolylineInsideAndFar,
      {"move\r", "ALL\r\r", "1000000,2000000\r", "@-1000000,-2000000\r"}, {0, 2, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { Near(AllOf<Polyline>(d)[1].vertices[0], -800000, -2000000); }},
+     [](const Drawing& d) { Near(EntitiesOf<Polyline>(d)[1].vertices[0], -800000, -2000000); }},
     {"RotateAll", PolylineInsideAndFar, {"rotate\r", "ALL\r\r", "0,0\r", "90\r"}, {0, 2, 0, 0, 0, 0}, 0,
-     [](const Drawing& d) { Near(AllOf<Polyline>(d)[1].vertices[0], 0, 200000); }},
+     [](const Drawing& d) { Near(EntitiesOf<Polyline>(d)[1].vertices[0], 0, 200000); }},
     {"BlockRedefinedWithYes",
      [](Drawing& d) {
          LoadExampleBlock("KEI1", d);

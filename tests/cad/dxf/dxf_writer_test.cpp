@@ -41,6 +41,7 @@ doc = ezdxf.readfile(sys.argv[1])
 audit = doc.audit()
 print('errors', len(audit.errors))
 print('codepage', doc.header.get('$DWGCODEPAGE'))
+print('dimension text style', doc.dimstyles.get('Standard').dxf.get('dimtxsty'))
 for e in doc.modelspace():
     extra = ''
     if e.dxftype() == 'TEXT': extra = e.dxf.text + ' ' + repr(round(e.dxf.rotation, 9))
@@ -51,6 +52,7 @@ print('block', [e.dxftype() for e in doc.blocks.get('計画1')])
     EXPECT_EQ(report,
               "errors 0\n"
               "codepage ANSI_932\n"
+              "dimension text style Standard\n"
               "LINE bylayer \n"
               "LINE bylayer \n"
               "LWPOLYLINE bylayer \n"

@@ -58,6 +58,16 @@ void TellPointsNotRead(const xl::Worksheet& sheet) {
         sheet_messages::Tell(sheet_messages::RowsNotRead(kIpSheet, "点", kLastRow - kFirstRow + 1, kLastRow, ignored));
 }
 
+// Number, X, Y and radius (empty for none) of one point in its row.
+void PutPoint(xl::Worksheet& sheet, int point) {
+    const int row = point + kFirstRow;
+    Put(sheet, row, 1, point + 1);
+    Put(sheet, row, 2, static_cast<float>(ipx(point) / kMillimetresPerMetre));
+    Put(sheet, row, 3, static_cast<float>(ipy(point) / kMillimetresPerMetre));
+    const float radius = iphankei(point);
+    Put(sheet, row, 5, radius == 0 ? xl::CellValue("") : xl::CellValue(static_cast<float>(radius / kMillimetresPerMetre)));
+}
+
 } // namespace
 
 void shoshikiip() { LayOutDocumentSheet(kIpSheet, kLayout); }
@@ -67,7 +77,7 @@ void yomikomiip() {
     if (!sheet) return;
     sheet->Select();
     // A row is a point when it has a coordinate; the point number in column A is not needed
-    // (the IP screen's transfer leaves it out) and a row without coordinates is skipped, as is
+    // (a sheet filled in by hand may lack it) and a row without coordinates is skipped, as is
     // the total-length row.
     int point = 0;
     for (int row = kFirstRow; row <= kLastRow; ++row) {
@@ -93,15 +103,17 @@ bool WriteIpSheet() {
     for (int row = kLastRow + 1; row <= LastUsedRow(*sheet); ++row)
         if (IsTotalLengthRow(*sheet, row)) sheet->Range(CellAddress(row, 2) + ":" + CellAddress(row, 3))->ClearContents();
     LayOut(*sheet, kLayout);
-    for (int point = 0; point <= ipsuu + 1; ++point) {
-        int row = point + kFirstRow;
-        Put(*sheet, row, 1, point + 1);
-        Put(*sheet, row, 2, static_cast<float>(ipx(point) / kMillimetresPerMetre));
-        Put(*sheet, row, 3, static_cast<float>(ipy(point) / kMillimetresPerMetre));
-        float radius = iphankei(point);
-        Put(*sheet, row, 5, radius == 0 ? xl::CellValue("")
-                                        : xl::CellValue(static_cast<float>(radius / kMillimetresPerMetre)));
-    }
+    for (int point = 0; point <= ipsuu + 1; ++point) PutPoint(*sheet, point);
+    return true;
+}
+
+bool WriteIpPoints(int count) {
+    Sheet sheet = DocumentSheet(kIpSheet);
+    if (!sheet) return false;
+    const int firstEmptied = kFirstRow + count;
+    if (firstEmptied <= kLastRow)
+        sheet->Range(CellAddress(firstEmptied, 1) + ":" + CellAddress(kLastRow, kLastColumn))->ClearContents();
+    for (int point = 0; point < count; ++point) PutPoint(*sheet, point);
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "vantor/shoulder3d/model3d/hokanfukuin.h"
 
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
+#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

@@ -1,12 +1,12 @@
 #include "vantor/shoulder3d/model3d/model_build.h"
 
 #include "platform/runtime/number_text.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/model3d/hokanfukuin.h"
 #include "vantor/shoulder3d/model3d/hokankoubai.h"
 #include "vantor/shoulder3d/model3d/keisanhoukou.h"
 #include "vantor/shoulder3d/model3d/keisantakasa.h"
 #include "vantor/shoulder3d/model3d/keisanzahyou.h"
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
 
 #include <cmath>
 

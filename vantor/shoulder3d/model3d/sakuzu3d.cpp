@@ -5,7 +5,7 @@
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
 #include "vantor/drawing/作図画面.h"
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/model3d/model_lines.h"
 #include "vantor/shoulder3d/model3d/設定3D画面.h"
 #include "vantor/shoulder3d/model3d/追加作図.h"

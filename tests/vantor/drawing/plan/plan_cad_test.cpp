@@ -2,11 +2,8 @@
 // station plot after it. The drawing holds what a road engineer expects: the tangent polygon,
 // the curve and the edges as arcs running counter-clockwise from BC to EC, labels standing on
 // the station normals. A picture is left for people and the DXF is read back by ezdxf.
-#include "../../../support/run_python.h"
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
-#include "cad/drawing/drawing.h"
-#include "cad/dxf/dxf_writer.h"
+#include "../../../support/cad_end.h"
+#include "../../../support/output_path.h"
 #include "cad/view/png_renderer.h"
 #include "plan_fixture.h"
 #include "vantor/drawing/cad_channel.h"
@@ -14,36 +11,16 @@
 #include "vantor/drawing/plan/station_plot.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
 using namespace 縦断bus;
 
-class PlanInTheCad : public plan_test::PlanTest {
+class PlanInTheCad : public plan_test::PlanTest, protected test_support::CadEnd {
 protected:
-    template <class T>
-    std::vector<T> All() const {
-        std::vector<T> out;
-        for (const cad::Entity& e : drawing.Entities())
-            if (const auto* s = std::get_if<T>(&e.shape)) out.push_back(*s);
-        return out;
-    }
-    void ExpectIdleAndClean() const {
-        EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
-        EXPECT_EQ(commandLine.RejectionCount(), 0u)
-            << (commandLine.Rejections().empty() ? std::string() : commandLine.Rejections().front().reason);
-    }
     static std::string OutputPath(const std::string& name) {
-        const std::filesystem::path folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests/vantor/drawing/plan";
-        std::filesystem::create_directories(folder);
-        return (folder / name).string();
+        return test_support::OutputPath("tests/vantor/drawing/plan", name);
     }
-
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
 };
 
 void ExpectPoint(const cad::Point& p, double x, double y, double tolerance = 0.01) {
@@ -101,9 +78,7 @@ TEST_F(PlanInTheCad, OneCurvePlan) {
     }
 
     cad::view::RenderPng(drawing, OutputPath("one_curve_plan.png"), 1000, 1000);
-    const std::string dxf = OutputPath("one_curve_plan.dxf");
-    cad::dxf::WriteDxf(drawing, dxf);
-    std::ofstream(dxf + ".py", std::ios::binary) << R"(
+    const std::string report = ReadBackDxf(OutputPath("one_curve_plan.dxf"), R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 print('errors', len(doc.audit().errors))
@@ -114,8 +89,8 @@ for a in msp.query('ARC'):
     print('arc', round(a.dxf.radius), round(a.dxf.start_angle, 1), round(a.dxf.end_angle % 360, 1))
 for t in msp.query('TEXT'):
     print('text', t.dxf.text, round(t.dxf.rotation % 360, 1))
-)";
-    EXPECT_EQ(test_support::RunPython(dxf + ".py " + dxf),
+)");
+    EXPECT_EQ(report,
               "errors 0\nLINE 8\nCIRCLE 9\nARC 3\nTEXT 5\n"
               "arc 50000 270.0 0.0\narc 47000 304.4 350.2\narc 53500 304.4 350.2\n"
               "text + 0.00 90.0\ntext + 40.00 90.0\ntext + 80.00 124.4\ntext + 120.00 170.1\ntext + 160.00 180.0\n");

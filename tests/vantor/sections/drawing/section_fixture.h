@@ -3,10 +3,8 @@
 // defaults (cells 45 m by 15 m half size, planned window 10 m, sheet 56, 3 tiers), and the CAD
 // at the other end of the channel: either one that records every execute, or the CAD's
 // command line with small fixture blocks.
+#include "../../../support/cad_end.h"
 #include "../../drawing/drawing_fixture.h"
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
-#include "cad/drawing/drawing.h"
 #include "cad/drawing/extents.h"
 #include "platform/dde/dde_server.h"
 #include "vantor/drawing/作図画面.h"
@@ -23,7 +21,7 @@ using drawing_test::RecordingCad;
 
 // The CAD's command line with the fixture blocks: the planned section KEI1, a crown at its
 // base point with edges 3 m out falling 2 %, and the existing ground GEN1 through its base.
-struct FixtureCad {
+struct FixtureCad : test_support::CadEnd {
     FixtureCad() {
         cad::Polyline formation;
         formation.vertices = {{-3000, -60}, {0, 0}, {3000, -60}};
@@ -32,16 +30,6 @@ struct FixtureCad {
         ground.vertices = {{-15000, -800}, {0, 0}, {15000, 1200}};
         drawing.SetBlock(cad::Block{"GEN1", {0, 0}, {cad::Entity{ground, cad::kByLayer}}});
     }
-    template <class T>
-    std::vector<T> All() const {
-        std::vector<T> out;
-        for (const cad::Entity& e : drawing.Entities())
-            if (const auto* s = std::get_if<T>(&e.shape)) out.push_back(*s);
-        return out;
-    }
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
 };
 
 class SectionTest : public drawing_test::DrawingTest {

@@ -69,7 +69,7 @@ TEST_F(SheetTest, IpSheetFaultsNameTheSheetAndCell) {
 }
 
 TEST_F(SheetTest, IpPointsAreCountedByTheirCoordinates) {
-    // As the IP screen's transfer leaves them: no point numbers, and a row left empty.
+    // As a sheet filled in by hand may hold them: no point numbers, and a row left empty.
     const std::vector<std::vector<xl::CellValue>> rows = {
         {1.5f, 2.5f, ""}, {10.0f, 20.0f, 0.0f}, {"", "", ""}, {"30m", "40", 0.25f}};
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -106,6 +106,21 @@ TEST_F(SheetTest, IpTotalLengthRowOfTheAlignmentIsNoPoint) {
     EXPECT_EQ(ipsuu, 1);
     EXPECT_EQ(ipx(2), 30000.0f);
     EXPECT_EQ(ipy(3), 0.0f);
+}
+
+// The IP screen's transfer owns rows 5-55: a full list fills them, an empty one empties them;
+// what stands below them was never read and stays.
+TEST_F(SheetTest, IpTransferOwnsThePointRowsOnly) {
+    Put(kIpSheet, "B56", 7.0);
+    Put(kIpSheet, "G30", 1.5);
+    for (int p = 0; p <= 50; ++p) ipx(p) = 1000.0f * (p + 1);
+    ASSERT_TRUE(WriteIpPoints(51));
+    EXPECT_EQ(Text(kIpSheet, "A55"), "51");
+    EXPECT_EQ(Text(kIpSheet, "B55"), "51");
+    EXPECT_EQ(Text(kIpSheet, "G30"), "1.5");   // beside the points: the alignment's own
+    ASSERT_TRUE(WriteIpPoints(0));
+    for (const char* cell : {"A5", "B5", "C30", "G30", "A55", "B55"}) EXPECT_EQ(Text(kIpSheet, cell), "") << cell;
+    EXPECT_EQ(Text(kIpSheet, "B56"), "7");
 }
 
 TEST_F(SheetTest, IpSheetWithoutPoints) {

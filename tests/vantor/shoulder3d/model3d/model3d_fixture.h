@@ -8,7 +8,6 @@
 #include "../../drawing/plan/plan_fixture.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/sections/keisanyokokoubai.h"
-#include "vantor/shoulder3d/model3d/model3d_tables.h"
 #include "vantor/shoulder3d/model3d/model_build.h"
 
 #include <cmath>
@@ -27,12 +26,7 @@ class Model3dTest : public plan_test::PlanTest {
 protected:
     void SetUp() override {
         PlanTest::SetUp();
-        縦断bus::ResetModel3d();
         SetCurvedRoad();
-    }
-    void TearDown() override {
-        PlanTest::TearDown();
-        縦断bus::ResetModel3d();
     }
 
     // The profile, widths and cross slopes of the rows, computed; then the plan positions.

@@ -1,11 +1,8 @@
 // The 3D model of the curved road drawn in the CAD over its command channel: every line a 3D
 // LINE entity whose ends are the model's vertices, the chains closed at the stations. The DXF
 // is read back and audited by ezdxf, and an axonometric picture is left for people.
-#include "../../../support/run_python.h"
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
-#include "cad/drawing/drawing.h"
-#include "cad/dxf/dxf_writer.h"
+#include "../../../support/cad_end.h"
+#include "../../../support/output_path.h"
 #include "model3d_fixture.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
@@ -13,30 +10,15 @@
 #include <QImage>
 #include <QPainter>
 
-#include <filesystem>
-#include <fstream>
-
 namespace {
 
 using namespace 縦断bus;
 
-class ModelInTheCad : public model3d_test::Model3dTest {
+class ModelInTheCad : public model3d_test::Model3dTest, protected test_support::CadEnd {
 protected:
-    std::vector<cad::Line> Lines() const {
-        std::vector<cad::Line> out;
-        for (const cad::Entity& e : drawing.Entities())
-            if (const auto* s = std::get_if<cad::Line>(&e.shape)) out.push_back(*s);
-        return out;
-    }
     static std::string OutputPath(const std::string& name) {
-        const std::filesystem::path folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests/vantor/shoulder3d/model3d";
-        std::filesystem::create_directories(folder);
-        return (folder / name).string();
+        return test_support::OutputPath("tests/vantor/shoulder3d/model3d", name);
     }
-
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
 };
 
 // An axonometric view: X to the lower right, Y to the upper right, Z up, heights exaggerated.
@@ -66,10 +48,9 @@ void RenderAxonometric(const std::vector<cad::Line>& lines, const std::string& p
 TEST_F(ModelInTheCad, CurvedRoadAsThreeDimensionalLines) {
     forms::Get<作図画面>();
     ASSERT_TRUE(DrawModel3d({5, 500}, {.stationWidths = true, .heights = true}));
-    EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
-    EXPECT_EQ(commandLine.RejectionCount(), 0u);
+    ExpectIdleAndClean();
 
-    const auto lines = Lines();
+    const auto lines = All<cad::Line>();
     // 8 intervals × 40 pieces × 3 chains, 9 station width pairs, 9 height lines.
     ASSERT_EQ(lines.size(), 8u * 40u * 3u + 18u + 9u);
     // Each chain runs unbroken from the first station to the last.
@@ -87,9 +68,7 @@ TEST_F(ModelInTheCad, CurvedRoadAsThreeDimensionalLines) {
     EXPECT_NEAR(height.b.z, 6000, 0.5);
 
     RenderAxonometric(lines, OutputPath("curved_road_3d.png"));
-    const std::string dxf = OutputPath("curved_road_3d.dxf");
-    cad::dxf::WriteDxf(drawing, dxf);
-    std::ofstream(dxf + ".py", std::ios::binary) << R"(
+    const std::string report = ReadBackDxf(OutputPath("curved_road_3d.dxf"), R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 auditor = doc.audit()
@@ -99,8 +78,8 @@ print('LINE', len(lines), 'others', len(doc.modelspace()) - len(lines))
 zs = [p.z for l in lines for p in (l.dxf.start, l.dxf.end)]
 print('z', round(min(zs)), round(max(zs)))
 print('3d', sum(1 for l in lines if l.dxf.start.z != 0 or l.dxf.end.z != 0))
-)";
-    EXPECT_EQ(test_support::RunPython(dxf + ".py " + dxf), "errors 0\nLINE 987 others 0\nz 0 7121\n3d 987\n");
+)");
+    EXPECT_EQ(report, "errors 0\nLINE 987 others 0\nz 0 7121\n3d 987\n");
 }
 
 } // namespace

@@ -2,11 +2,8 @@
 // colours, arcs about the curve's centre on curves and lines elsewhere, the refusals before
 // anything is sent, and the drawing in the CAD with its DXF read back by ezdxf and a picture
 // for people.
-#include "../../../support/run_python.h"
-#include "cad/command/command_line.h"
-#include "cad/command/dde_endpoint.h"
-#include "cad/drawing/drawing.h"
-#include "cad/dxf/dxf_writer.h"
+#include "../../../support/cad_end.h"
+#include "../../../support/output_path.h"
 #include "cad/view/png_renderer.h"
 #include "shoulder_fixture.h"
 #include "vantor/drawing/cad_channel.h"
@@ -14,8 +11,6 @@
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -129,16 +124,11 @@ TEST_F(ShoulderDrawing, NothingCheckedOrTooManySendsNothing) {
     EXPECT_EQ(Lines(cad), std::vector<std::string>{"_cecolor\rBylayer\r"});
 }
 
-class ShoulderInTheCad : public ShoulderDrawing {
+class ShoulderInTheCad : public ShoulderDrawing, protected test_support::CadEnd {
 protected:
     static std::string OutputPath(const std::string& name) {
-        const std::filesystem::path folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests/vantor/shoulder3d/shoulder";
-        std::filesystem::create_directories(folder);
-        return (folder / name).string();
+        return test_support::OutputPath("tests/vantor/shoulder3d/shoulder", name);
     }
-    cad::Drawing drawing;
-    cad::command::CommandLine commandLine{drawing};
-    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
 };
 
 TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
@@ -154,9 +144,7 @@ TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
     Choose(7, 5);
     Draw();
     EXPECT_TRUE(Messages().empty());
-    EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
-    EXPECT_EQ(commandLine.RejectionCount(), 0u)
-        << (commandLine.Rejections().empty() ? std::string() : commandLine.Rejections().front().reason);
+    ExpectIdleAndClean();
 
     int lines = 0;
     std::vector<std::pair<double, int>> arcs;   // radius, colour
@@ -173,9 +161,7 @@ TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
     EXPECT_EQ(arcs, (std::vector<std::pair<double, int>>{{48000, cad::kRed}, {51500, cad::kByLayer}, {56000, cad::kBlue}}));
 
     cad::view::RenderPng(drawing, OutputPath("shoulder_lines.png"), 1000, 1000);
-    const std::string dxf = OutputPath("shoulder_lines.dxf");
-    cad::dxf::WriteDxf(drawing, dxf);
-    std::ofstream(dxf + ".py", std::ios::binary) << R"(
+    const std::string report = ReadBackDxf(OutputPath("shoulder_lines.dxf"), R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 print('errors', len(doc.audit().errors))
@@ -185,8 +171,8 @@ for kind in ('LINE', 'ARC'):
         print(kind, colour, len([e for e in msp.query(kind) if e.dxf.color == colour]))
 for a in msp.query('ARC'):
     print('arc', a.dxf.color, round(a.dxf.center.x), round(a.dxf.center.y), round(a.dxf.radius))
-)";
-    EXPECT_EQ(test_support::RunPython(dxf + ".py " + dxf),
+)");
+    EXPECT_EQ(report,
               "errors 0\nLINE 1 3\nLINE 5 3\nLINE 256 2\nARC 1 1\nARC 5 1\nARC 256 1\n"
               "arc 1 50000 50000 48000\narc 256 50000 50000 51500\narc 5 50000 50000 56000\n");
 }
