@@ -41,9 +41,9 @@ private:
 };
 
 std::string CreationFailure(const std::string& name, HRESULT hr) {
-    if (hr == REGDB_E_CLASSNOTREG || hr == CO_E_CLASSSTRING) return "The control " + name + " is not registered.";
-    if (hr == CO_E_DLLNOTFOUND || hr == CO_E_ERRORINDLL) return "The library of the control " + name + " cannot be loaded.";
-    return "The control " + name + " cannot be created.";
+    if (hr == REGDB_E_CLASSNOTREG || hr == CO_E_CLASSSTRING) return "コントロール " + name + " は登録されていません。";
+    if (hr == CO_E_DLLNOTFOUND || hr == CO_E_ERRORINDLL) return "コントロール " + name + " のライブラリを読み込めません。";
+    return "コントロール " + name + " を作成できません。";
 }
 
 // The control's own description of its last failure, or `fallback`.
@@ -84,11 +84,11 @@ ControlSite::ControlSite(Container& parent, const std::string& progIdOrClsid, co
             throw rt::Error(hr, CreationFailure(progIdOrClsid, hr));
         s.view = s.object.As<IControlView>();
         const ComPtr<IPersistStreamInit> persist = s.object.As<IPersistStreamInit>();
-        if (!s.view || !persist) throw rt::Error(E_NOINTERFACE, "The component " + progIdOrClsid + " is no control.");
+        if (!s.view || !persist) throw rt::Error(E_NOINTERFACE, "コンポーネント " + progIdOrClsid + " はコントロールではありません。");
         if (sink) {
             s.events = events;
             if (const HRESULT hr = ConnectSink(s.object.Get(), events, sink, &s.cookie); FAILED(hr))
-                throw rt::Error(hr, "The control " + progIdOrClsid + " does not accept this screen's events.");
+                throw rt::Error(hr, "コントロール " + progIdOrClsid + " はこの画面のイベントを受け付けません。");
         }
         s.viewSink = MakeObject<ViewSink>([this] {
             bool visible = true;
@@ -97,7 +97,7 @@ ControlSite::ControlSite(Container& parent, const std::string& progIdOrClsid, co
         });
         s.view->SetViewSink(s.viewSink.Get());
         if (const HRESULT hr = designState.empty() ? persist->InitNew() : persist->Load(designState); FAILED(hr))
-            throw rt::Error(hr, Described("The saved state of the control " + progIdOrClsid + " cannot be read."));
+            throw rt::Error(hr, Described("コントロール " + progIdOrClsid + " の保存された状態を読めません。"));
     } catch (...) {
         s.Release();
         throw;

@@ -108,8 +108,8 @@ TEST_F(ControlSiteTest, AControlThatCannotBeMadeLeavesNothingBehind) {
         const char* says;
     };
     const auto wrongSink = MakeObject<RecordingSink>(pellix::tlb::IID_IPellix);
-    for (const Case& c : {Case{[] { UnregisterServer(kLibrary); }, CO_E_CLASSSTRING, "is not registered"},
-                          Case{[&] { nextSink = wrongSink.Get(); }, E_NOINTERFACE, "does not accept"},
+    for (const Case& c : {Case{[] { UnregisterServer(kLibrary); }, CO_E_CLASSSTRING, "登録されていません"},
+                          Case{[&] { nextSink = wrongSink.Get(); }, E_NOINTERFACE, "イベントを受け付けません"},
                           Case{[] { nextState = {'T', 'P', 'F', '0'}; }, E_FAIL, "damaged"}}) {
         ASSERT_EQ(RegisterServer(kLibrary), S_OK);
         nextSink = nullptr;

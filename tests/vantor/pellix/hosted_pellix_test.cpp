@@ -110,7 +110,7 @@ TEST_F(HostedPellixTest, WithoutTheLibraryTheScreenGetsAControlAttachedToNothing
     EXPECT_EQ(dynamic_cast<縦断bus::HostedPellix*>(&p), nullptr);
     ASSERT_EQ(forms::script::Messages().size(), 1u);
     EXPECT_NE(forms::script::Messages()[0].prompt.find("Pellix1"), std::string::npos);
-    EXPECT_NE(forms::script::Messages()[0].prompt.find("not registered"), std::string::npos);
+    EXPECT_NE(forms::script::Messages()[0].prompt.find("登録されていません"), std::string::npos);
     EXPECT_FALSE(p.Shell());
 }
 
