@@ -132,8 +132,6 @@ HostedPellix::~HostedPellix() {
     site_.reset();
 }
 
-IDispatch* HostedPellix::Object() const { return site_->Object(); }
-
 Variant HostedPellix::Call(DISPID id, WORD flags, std::vector<Variant> args) {
     Variant result;
     EXCEPINFO info;

@@ -47,9 +47,6 @@ public:
     bool Visible() override;
     void SetVisible(bool visible) override;
 
-    // The control's dispatch interface.
-    com::IDispatch* Object() const;
-
 private:
     class Events;
     // Calls member `id`; a failure raises rt::Error with the control's result and description.
