@@ -3,6 +3,7 @@
 // properties, the about box and the library's lifetime.
 #include "pellix_com_fixture.h"
 
+#include "cad/app/instance.h"
 #include "platform/desktop/message.h"
 #include "platform/desktop/window.h"
 
@@ -234,4 +235,19 @@ TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideOneOfItsCallsEndsItOnceTh
     EXPECT_EQ(desk::FindWindow(nullptr, "About Pellix"), nullptr) << "the box went with the control's window";
     EXPECT_EQ(desk::FindWindow("TPUtilWindow", nullptr), nullptr);
     // TearDown: the object is gone and the library unloads.
+}
+
+TEST_F(PellixComTest, AByReferenceStringIsReplacedByTheMembersOutput) {
+    const auto p = Place(nullptr);
+    ASSERT_EQ(Method(p.Get(), Id("Shell")).boolVal, VARIANT_TRUE);
+    if (const desk::HWND dialog = cad::app::RunningInstances().front()->Windows().startupDialog)
+        desk::SendMessage(dialog, desk::WM_CLOSE, 0, 0);
+    // The caller's string is replaced by the variable's value, or emptied when there is none.
+    BSTR value = BstrFromUtf8("whatever was there");
+    EXPECT_EQ(Method(p.Get(), Id("GetVar"), {Variant::Text("LUPREC"), Variant::RefBstr(&value)}).boolVal, VARIANT_TRUE);
+    EXPECT_EQ(Utf8FromBstr(value), "4");
+    EXPECT_EQ(Method(p.Get(), Id("GetVar"), {Variant::Text("NOSUCHVAR"), Variant::RefBstr(&value)}).boolVal, VARIANT_FALSE);
+    EXPECT_EQ(Utf8FromBstr(value), "");
+    SysFreeString(value);
+    Method(p.Get(), Id("Close"), {Variant::Text("")});
 }
