@@ -2,7 +2,9 @@
 // The component layer: everything a server or a client of components may call.
 #include "platform/com/bstr.h"
 #include "platform/com/class_factory.h"
+#include "platform/com/component_stream.h"
 #include "platform/com/connection_point.h"
+#include "platform/com/control.h"
 #include "platform/com/dispatch.h"
 #include "platform/com/dispatch_table.h"
 #include "platform/com/error_info.h"

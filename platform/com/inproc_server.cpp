@@ -46,6 +46,8 @@ HRESULT CallRegistration(const std::filesystem::path& path, const char* name) {
     const auto function = Export<DllRegisterServerFunction>(handle, name);
     const HRESULT hr = function ? function() : CO_E_ERRORINDLL;
     dlclose(handle);
+    // Self-registration lasts beyond the process, as the registry of the platform keeps it.
+    if (SUCCEEDED(hr) && !detail::FlushClasses()) return SELFREG_E_CLASS;
     return hr;
 }
 

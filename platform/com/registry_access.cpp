@@ -55,4 +55,6 @@ bool DeleteClassesTree(const std::string& key) {
     return RegDeleteKey(HKEY_CLASSES_ROOT, key.c_str()) == ERROR_SUCCESS && ok;
 }
 
+bool FlushClasses() { return RegFlushKey(HKEY_CLASSES_ROOT) == ERROR_SUCCESS; }
+
 } // namespace com::detail

@@ -16,5 +16,7 @@ bool WriteClassesString(const std::string& key, const char* name, const std::str
 bool CreateClassesKey(const std::string& key);
 // Removes the key with all its subkeys; true when it is gone (or was never there).
 bool DeleteClassesTree(const std::string& key);
+// Writes the registry out, so that what was registered outlasts the process.
+bool FlushClasses();
 
 } // namespace com::detail

@@ -10,6 +10,8 @@
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/pellix/detached_pellix.h"
+#include "vantor/pellix/place_pellix.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 
@@ -39,6 +41,8 @@ protected:
         forms::UnloadAll();
         縦断bus::ResetState();
         forms::script::Reset();
+        // No control library runs here: the screens' CAD controls are attached to nothing.
+        縦断bus::SetPellixPlacement([](forms::Form&, const std::string&, int, int) { return std::make_unique<縦断bus::DetachedPellix>(); });
         // As the program starts: every cross-slope cell empty.
         縦断bus::yokodata.Fill(縦断bus::kEmpty);
         namespace link = 縦断bus::cross_slope_sheet_link;
@@ -50,6 +54,7 @@ protected:
         forms::UnloadAll();
         if (縦断bus::xlbook) 縦断bus::xlbook->Application()->Quit();
         縦断bus::ResetState();
+        縦断bus::SetPellixPlacement(nullptr);
     }
 
     // A workbook as New makes it: the seven named sheets.

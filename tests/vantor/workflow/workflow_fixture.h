@@ -28,6 +28,7 @@
 #include "vantor/shell/sheets/ip_sheet.h"
 #include "vantor/shell/親画面.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/pellix/register_pellix.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,7 @@ protected:
         縦断bus::section_sheet_link::yomikomiyokomei = 縦断bus::yomikomiyokomei;
         縦断bus::ip_sheet_link::yomikomiip = 縦断bus::yomikomiip;
         縦断bus::ip_sheet_link::WriteIpPoints = 縦断bus::WriteIpPoints;
+        ASSERT_TRUE(縦断bus::RegisterPellixLibrary(std::filesystem::path(PELLIXLIB_PATH).parent_path()));
         縦断bus::Main();
     }
     static void QuitSpreadsheet() { xl::CreateObject("Excel.sheet")->Application()->Quit(); }
