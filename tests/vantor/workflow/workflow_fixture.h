@@ -45,9 +45,11 @@ namespace workflow_test {
 
 using Pick = std::pair<double, double>;   // a point picked in the CAD [mm]
 
-// A point of the alignment [m]: start, IP with its curve radius, or end.
+// A point of the alignment: start, IP or end, picked in the CAD, and the radius of its curve
+// typed into the grid [m] (0: none).
 struct AlignmentPoint {
-    float x, y, radius;
+    Pick at;
+    float radius;
 };
 
 class WorkflowTest : public ::testing::Test {
@@ -172,15 +174,18 @@ protected:
     // The start screen's 戻る: the drawing kept, saved under `path` (a .dxf name: the CAD
     // writes DXF), and the CAD closed through the control.
     void CloseCadSavingDxf(const std::string& path) {
+        forms::script::Reset();
         forms::script::QueueMsgBoxAnswer(forms::vbYes);
         forms::script::QueueFileName(path);
         forms::Get<AutoCad設定画面>().Command2_Click();
+        EXPECT_EQ(Messages(), std::vector<std::string>{"AutoCADを終了します。作図した図面をファイルに保存しますか？"});
         EXPECT_FALSE(forms::IsLoaded<AutoCad設定画面>());
+        EXPECT_TRUE(forms::Get<入出力画面>().Visible());
         EXPECT_TRUE(cad::app::RunningInstances().empty());
         cad_ = nullptr;
     }
 
-    // The engineer's answers to the CAD's point prompts, in order: a point, or Ctrl+C.
+    // The engineer's answers to the CAD's point prompts, in order: the points, then two Ctrl+C.
     void PickInCad(const std::vector<Pick>& points) {
         for (const Pick& p : points) answers_.push_back(p);
         answers_.push_back(std::nullopt);
@@ -194,8 +199,8 @@ protected:
     }
 
     // IPs picked in the CAD on the IP input screen, opened from the drawing screen's ＩＰ入力:
-    // 自動入力, the points picked in millimetres and the series ended with Ctrl+C (the screen
-    // then cancels the CAD with two Ctrl+C); the radii typed, and 完了 hands them on.
+    // 自動入力, the points picked in millimetres and the series ended with two Ctrl+C; the grid
+    // shows them in metres; the radii typed, and 完了 hands them on.
     void EnterIps(const std::vector<AlignmentPoint>& points) {
         MainWindow().lt_Click();
         DrawingScreen().IP入力ボタン_Click();
@@ -203,7 +208,7 @@ protected:
         ASSERT_TRUE(Hosted(screen.Pellix1()));
         screen.自動入力_Click();
         std::vector<Pick> picks;
-        for (const AlignmentPoint& p : points) picks.push_back({p.x * 1000.0, p.y * 1000.0});
+        for (const AlignmentPoint& p : points) picks.push_back(p.at);
         PickInCad(picks);
         RunUntil([&] { return !AnswersLeft() && !screen.PickPending(); });
         ASSERT_FALSE(screen.PickPending());
@@ -217,7 +222,7 @@ protected:
 
     // Points picked in the CAD at every station of a section point editor through its own
     // control, from the first station to the last: `picks(station, side)` gives them (side 0
-    // left, 1 right); each side's pick is armed with 受信 and ends with Ctrl+C.
+    // left, 1 right); each side's pick is armed with 受信 and ends with two Ctrl+C.
     template <class Screen, class Picks>
     void PickEveryStation(Screen& screen, int stations, Picks picks) {
         ASSERT_TRUE(Hosted(screen.Pellix1()));
@@ -250,7 +255,7 @@ private:
         if (answer)
             cad_->Pick({answer->first, answer->second, 0});
         else
-            cad_->TypeFromUser("\x03");
+            cad_->TypeFromUser("\x03\x03");
     }
 
     std::filesystem::path folder_;

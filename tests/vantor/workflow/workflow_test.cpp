@@ -37,9 +37,11 @@ const std::map<int, std::pair<const char*, const char*>> kChanges = {
 std::string GroundAt(int row) { return rt::CStr(49 + (row * 37 % 50) / 10.0); }
 
 // Start, a 120 m curve turning left 45°, a 150 m curve turning right 45°, end: legs of 250,
-// 200 and 250 m, 688.38 m of centre line.
-const std::vector<AlignmentPoint> kAlignment = {
-    {0, 0, 0}, {250, 0, 120}, {391.421356f, 141.421356f, 150}, {641.421356f, 141.421356f, 0}};
+// 200 and 250 m, 688.38 m of centre line; picked in millimetres.
+const std::vector<AlignmentPoint> kAlignment = {{{0, 0}, 0},
+                                                {{250000, 0}, 120},
+                                                {{391421.356, 141421.356}, 150},
+                                                {{641421.356, 141421.356}, 0}};
 
 // The ground picked on each station's view of the block GEN1 [mm]: its vertices from the
 // centre outwards.
@@ -313,6 +315,9 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
 
     StartCadFromMenu();
     EnterIps(kAlignment);
+    // Picked in millimetres, shown in metres.
+    EXPECT_EQ(forms::Get<IP入力画面>().グリッド.TextMatrix(3, 0), "391.4214");
+    EXPECT_EQ(forms::Get<IP入力画面>().グリッド.TextMatrix(3, 1), "141.4214");
     forms::script::Reset();
     PlaceCentreLine();
     ASSERT_EQ(Messages().size(), 1u);   // the note on the stations the curves add
