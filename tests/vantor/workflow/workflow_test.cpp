@@ -1,8 +1,9 @@
 // One road from New to the drawing in the CAD and back from its saved document: the profile
-// typed into the grid, the IPs, the centre line with its stations, the cross slopes, the
-// profile sheet, the plan, every cross-section, the ground and cut/fill points picked in the
-// CAD, the earthwork areas, the shoulder lines and the 3D model; the drawing saved as DXF and
-// audited by ezdxf, the document saved, read by xlrd, and opened again in a new run.
+// typed into the grid, the CAD started from the 作図 menu, the IPs picked in it, the centre line
+// with its stations, the cross slopes, the profile sheet, the plan, every cross-section, the
+// ground and cut/fill points picked in the CAD, the earthwork areas, the shoulder lines and the
+// 3D model; the drawing saved as DXF as the CAD is closed and audited by ezdxf, the document
+// saved, read by xlrd, and opened again in a new run with a CAD started anew.
 #include "workflow_fixture.h"
 
 #include "tests/support/run_python.h"
