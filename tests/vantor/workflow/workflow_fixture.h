@@ -1,21 +1,20 @@
 #pragma once
 // The program run as an engineer runs it, headless: a fresh desktop with AutoCAD LT 2002
-// running on it (its block search path holding the example blocks KEI1 and GEN1), the program
-// started as main() starts it, and each step of the work one small function that clicks and
-// types through the screens.
+// installed, the program started as main() starts it (its CAD control library registered), the
+// CAD started from the program's 作図 menu and worked through the screens' own CAD controls,
+// and each step of the work one small function that clicks and types through the screens. The
+// engineer's hand at the CAD answers each point prompt from a script.
 #include "cad/app/install.h"
 #include "cad/app/instance.h"
 #include "cad/dxf/block_library.h"
 #include "platform/desktop/desktop.h"
-#include "platform/desktop/files.h"
 #include "platform/desktop/testing.h"
+#include "platform/desktop/window.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
-#include "tests/vantor/pellix/scripted_pellix.h"
 #include "vantor/drawing/AutoCad設定画面.h"
-#include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
@@ -28,11 +27,14 @@
 #include "vantor/shell/sheets/ip_sheet.h"
 #include "vantor/shell/親画面.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/pellix/hosted_pellix.h"
 #include "vantor/pellix/register_pellix.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -43,14 +45,11 @@ namespace workflow_test {
 
 using Pick = std::pair<double, double>;   // a point picked in the CAD [mm]
 
-// The program-wide CAD control as it finds the CAD this fixture started: running.
-struct RunningCadControl : pellix_test::ScriptedPellix {
-    int GetExecutMax() override { return 1; }
-};
-
-// A point of the alignment [m]: start, IP with its curve radius, or end.
+// A point of the alignment: start, IP or end, picked in the CAD, and the radius of its curve
+// typed into the grid [m] (0: none).
 struct AlignmentPoint {
-    float x, y, radius;
+    Pick at;
+    float radius;
 };
 
 class WorkflowTest : public ::testing::Test {
@@ -61,13 +60,11 @@ protected:
         std::filesystem::create_directories(folder_);
         desk::testing::Reset(folder_ / "desktop");
         cad::app::PrepareDesktop();
-        StartCad();
-        defaultControl_ = AutoCad設定画面::placeControl;
-        AutoCad設定画面::placeControl = [](forms::Form&) { return std::make_unique<RunningCadControl>(); };
+        desk::testing::OnIdle([this] { AnswerPointPrompt(); });
         StartProgram();
     }
     void TearDown() override {
-        AutoCad設定画面::placeControl = defaultControl_;
+        desk::testing::OnIdle(nullptr);
         QuitSpreadsheet();
         forms::UnloadAll();
         縦断bus::ResetState();
@@ -80,8 +77,9 @@ protected:
 
     // ---- The program ----
 
-    // The program as main() starts it: the sheet links wired, Main run, no screen but the
-    // main window's own, no spreadsheet running. The CAD keeps running.
+    // The program as main() starts it: the sheet links wired, the control library registered,
+    // Main run, no screen but the main window's own, no spreadsheet running. A running CAD
+    // keeps running.
     static void StartProgram() {
         QuitSpreadsheet();
         forms::UnloadAll();
@@ -134,80 +132,136 @@ protected:
         screen.グリッド.SetFocus();
     }
 
-    // The IPs typed into the IP input screen, opened from the drawing screen's ＩＰ入力, and
-    // handed on with 完了.
-    static void EnterIps(const std::vector<AlignmentPoint>& points) {
+    // ---- The CAD ----
+
+    // Whether a screen's control is the library's, placed on the screen.
+    static bool Hosted(縦断bus::Pellix& control) { return dynamic_cast<縦断bus::HostedPellix*>(&control) != nullptr; }
+
+    // The 作図 menu with no CAD running: the start screen lists the products, AutoCAD LT2002
+    // is chosen and started (選択完了); the control places it at 0,0 640 x 480 and closes its
+    // start-up dialog, and the drawing screen opens. The CAD's block search path then holds the
+    // example blocks KEI1 and GEN1.
+    void StartCadFromMenu() {
+        MainWindow().lt_Click();
+        AutoCad設定画面& start = forms::Get<AutoCad設定画面>();
+        ASSERT_TRUE(start.Visible());
+        ASSERT_TRUE(Hosted(start.Pellix1()));
+        ASSERT_FALSE(DrawingScreen().Visible());
+        int lt2002 = -1;
+        for (int i = 0; i < start.ListBox1.ListCount(); ++i)
+            if (start.ListBox1.List(i) == "AutoCAD LT2002") lt2002 = i;
+        ASSERT_GE(lt2002, 0);
+        start.ListBox1.SetListIndex(lt2002);
+        start.Command1_Click();
+        ASSERT_EQ(start.msgbar.Caption(), "");
+        ASSERT_FALSE(start.Visible());
+        ASSERT_TRUE(DrawingScreen().Visible());
+        const std::vector<cad::app::Instance*> running = cad::app::RunningInstances();
+        ASSERT_EQ(running.size(), 1u);
+        cad_ = running.front();
+        EXPECT_EQ(cad_->Variables().sdimode, 1);
+        desk::RECT frame{};
+        ASSERT_TRUE(desk::GetWindowRect(cad_->Windows().mainFrame, &frame));
+        EXPECT_EQ((std::vector<long>{static_cast<long>(frame.left), static_cast<long>(frame.top), static_cast<long>(frame.right),
+                                 static_cast<long>(frame.bottom)}),
+                  (std::vector<long>{0, 0, 640, 480}));
+        RunUntil([this] { return !desk::IsWindow(cad_->Windows().startupDialog); });
+        ASSERT_FALSE(desk::IsWindow(cad_->Windows().startupDialog));
+        ASSERT_TRUE(cad_->OffersDde());
+        cad_->commandLine().SetBlockSource(cad::dxf::BlockFolder(cad::dxf::ExampleBlockFolder()));
+    }
+
+    // The start screen's 戻る: the drawing kept, saved under `path` (a .dxf name: the CAD
+    // writes DXF), and the CAD closed through the control.
+    void CloseCadSavingDxf(const std::string& path) {
+        forms::script::Reset();
+        forms::script::QueueMsgBoxAnswer(forms::vbYes);
+        forms::script::QueueFileName(path);
+        forms::Get<AutoCad設定画面>().Command2_Click();
+        EXPECT_EQ(Messages(), std::vector<std::string>{"AutoCADを終了します。作図した図面をファイルに保存しますか？"});
+        EXPECT_FALSE(forms::IsLoaded<AutoCad設定画面>());
+        EXPECT_TRUE(forms::Get<入出力画面>().Visible());
+        EXPECT_TRUE(cad::app::RunningInstances().empty());
+        cad_ = nullptr;
+    }
+
+    // The engineer's answers to the CAD's point prompts, in order: the points, then two Ctrl+C.
+    void PickInCad(const std::vector<Pick>& points) {
+        for (const Pick& p : points) answers_.push_back(p);
+        answers_.push_back(std::nullopt);
+    }
+    bool AnswersLeft() const { return !answers_.empty(); }
+
+    // Lets time pass (the controls watch the CAD, the user answers its prompts) until `done`,
+    // for at most a minute of the desktop's clock.
+    static void RunUntil(const std::function<bool()>& done) {
+        for (int step = 0; step < 600 && !done(); ++step) desk::testing::RunFor(100);
+    }
+
+    // IPs picked in the CAD on the IP input screen, opened from the drawing screen's ＩＰ入力:
+    // 自動入力, the points picked in millimetres and the series ended with two Ctrl+C; the grid
+    // shows them in metres; the radii typed, and 完了 hands them on.
+    void EnterIps(const std::vector<AlignmentPoint>& points) {
         MainWindow().lt_Click();
         DrawingScreen().IP入力ボタン_Click();
         IP入力画面& screen = forms::Get<IP入力画面>();
-        for (int p = 0; p < static_cast<int>(points.size()); ++p) {
-            TypeCell(screen, p + 1, 0, rt::CStr(points[p].x));
-            TypeCell(screen, p + 1, 1, rt::CStr(points[p].y));
-            TypeCell(screen, p + 1, 2, points[p].radius == 0 ? std::string() : rt::CStr(points[p].radius));
-        }
+        ASSERT_TRUE(Hosted(screen.Pellix1()));
+        screen.自動入力_Click();
+        std::vector<Pick> picks;
+        for (const AlignmentPoint& p : points) picks.push_back(p.at);
+        PickInCad(picks);
+        RunUntil([&] { return !AnswersLeft() && !screen.PickPending(); });
+        ASSERT_FALSE(screen.PickPending());
+        ASSERT_EQ(screen.PickedCount(), static_cast<int>(points.size()));
+        EXPECT_TRUE(Cad().commandLine().IsIdle()) << Cad().commandLine().Prompt();
+        for (int p = 0; p < static_cast<int>(points.size()); ++p)
+            if (points[p].radius != 0) TypeCell(screen, p + 1, 2, rt::CStr(points[p].radius));
         screen.Toolbar1_ButtonClick(screen.Toolbar1.Buttons("完了"));
         ASSERT_FALSE(screen.Visible());
     }
 
-    // Points picked in the CAD at every station of a section point editor, from the first
-    // station to the last: `picks(station, side)` gives them (side 0 left, 1 right); each
-    // side's pick ends with a cancel.
+    // Points picked in the CAD at every station of a section point editor through its own
+    // control, from the first station to the last: `picks(station, side)` gives them (side 0
+    // left, 1 right); each side's pick is armed with 受信 and ends with two Ctrl+C.
     template <class Screen, class Picks>
-    static void PickEveryStation(Screen& screen, int stations, Picks picks) {
-        auto control = std::make_unique<pellix_test::ScriptedPellix>();
-        pellix_test::ScriptedPellix& c = *control;
-        screen.UsePellix(std::move(control));
-        c.Ticks(2);   // the fresh control's first idle event
+    void PickEveryStation(Screen& screen, int stations, Picks picks) {
+        ASSERT_TRUE(Hosted(screen.Pellix1()));
         while (screen.ShownStation() > 1) screen.移動ボタン_Click(0);
         for (int s = 1; s <= stations; ++s) {
             for (int side = 0; side <= 1; ++side) {
                 screen.左右(side).SetValue(true);
                 screen.受信ボタン_Click();
-                for (const Pick& p : picks(s, side)) c.picks.push_back(p);
-                c.picks.push_back(std::nullopt);
-                c.Ticks(2);
+                const std::vector<Pick> points = picks(s, side);
+                PickInCad(points);
+                RunUntil([&] { return !AnswersLeft() && !screen.PickArmed(); });
+                ASSERT_FALSE(screen.PickArmed()) << "station " << s << " side " << side;
+                ASSERT_EQ(screen.PickedCount(), static_cast<int>(points.size())) << "station " << s << " side " << side;
             }
             if (s < stations) screen.移動ボタン_Click(1);
         }
     }
 
-    // ---- The CAD ----
-
-    // Saves the CAD's drawing as the DXF file at `path` with the CAD's own command, typed
-    // over the drawing channel (file names typed at the command line, not asked in a dialog).
-    static void SaveDrawingAsDxf(const std::string& path) {
-        const std::string cadPath = desk::FromNativePath(path);
-        ASSERT_TRUE(縦断bus::cad_channel::RunDrawing([&] {
-            namespace channel = 縦断bus::cad_channel;
-            channel::Send("FILEDIA");
-            channel::Send("0");
-            channel::Send("SAVEAS");
-            channel::Send("2000");
-            channel::Send(cadPath);
-        }));
-    }
-
 private:
-    void StartCad() {
-        const std::string exe = cad::app::InstalledExecutable(*cad::app::FindProduct(cad::app::kAutoCadLt2002));
-        ASSERT_FALSE(exe.empty());
-        const std::string commandLine = "\"" + exe + "\"";
-        desk::STARTUPINFO startup;
-        desk::GetStartupInfo(&startup);
-        startup.wShowWindow = desk::SW_SHOWDEFAULT;
-        desk::PROCESS_INFORMATION process;
-        ASSERT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0, nullptr, nullptr, &startup,
-                                        &process));
-        ASSERT_EQ(desk::WaitForInputIdle(process.hProcess, 5000), desk::WAIT_OBJECT_0);
-        cad_ = cad::app::FindInstance(process.dwProcessId);
-        ASSERT_NE(cad_, nullptr);
-        ASSERT_TRUE(cad_->OffersDde());
-        cad_->commandLine().SetBlockSource(cad::dxf::BlockFolder(cad::dxf::ExampleBlockFolder()));
+    // The user's hand: a few moments after the CAD asks for a point, the next answer.
+    void AnswerPointPrompt() {
+        if (!cad_ || answers_.empty() || !cad_->commandLine().WantsPoint()) {
+            promptSeen_ = 0;
+            return;
+        }
+        if (++promptSeen_ < 5) return;
+        promptSeen_ = 0;
+        const std::optional<Pick> answer = answers_.front();
+        answers_.pop_front();
+        if (answer)
+            cad_->Pick({answer->first, answer->second, 0});
+        else
+            cad_->TypeFromUser("\x03\x03");
     }
 
     std::filesystem::path folder_;
     cad::app::Instance* cad_ = nullptr;
-    std::function<std::unique_ptr<縦断bus::Pellix>(forms::Form&)> defaultControl_;
+    std::deque<std::optional<Pick>> answers_;
+    int promptSeen_ = 0;
 };
 
 } // namespace workflow_test

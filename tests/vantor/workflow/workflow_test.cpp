@@ -1,8 +1,9 @@
 // One road from New to the drawing in the CAD and back from its saved document: the profile
-// typed into the grid, the IPs, the centre line with its stations, the cross slopes, the
-// profile sheet, the plan, every cross-section, the ground and cut/fill points picked in the
-// CAD, the earthwork areas, the shoulder lines and the 3D model; the drawing saved as DXF and
-// audited by ezdxf, the document saved, read by xlrd, and opened again in a new run.
+// typed into the grid, the CAD started from the 作図 menu, the IPs picked in it, the centre line
+// with its stations, the cross slopes, the profile sheet, the plan, every cross-section, the
+// ground and cut/fill points picked in the CAD, the earthwork areas, the shoulder lines and the
+// 3D model; the drawing saved as DXF as the CAD is closed and audited by ezdxf, the document
+// saved, read by xlrd, and opened again in a new run with a CAD started anew.
 #include "workflow_fixture.h"
 
 #include "tests/support/run_python.h"
@@ -37,9 +38,11 @@ const std::map<int, std::pair<const char*, const char*>> kChanges = {
 std::string GroundAt(int row) { return rt::CStr(49 + (row * 37 % 50) / 10.0); }
 
 // Start, a 120 m curve turning left 45°, a 150 m curve turning right 45°, end: legs of 250,
-// 200 and 250 m, 688.38 m of centre line.
-const std::vector<AlignmentPoint> kAlignment = {
-    {0, 0, 0}, {250, 0, 120}, {391.421356f, 141.421356f, 150}, {641.421356f, 141.421356f, 0}};
+// 200 and 250 m, 688.38 m of centre line; picked in millimetres.
+const std::vector<AlignmentPoint> kAlignment = {{{0, 0}, 0},
+                                                {{250000, 0}, 120},
+                                                {{391421.356, 141421.356}, 150},
+                                                {{641421.356, 141421.356}, 0}};
 
 // The ground picked on each station's view of the block GEN1 [mm]: its vertices from the
 // centre outwards.
@@ -229,7 +232,7 @@ protected:
 
     // The ground and the excavation lines picked at every station, each sent to its sheet,
     // then the areas of all stations.
-    static void PickSectionsAndComputeAreas() {
+    void PickSectionsAndComputeAreas() {
         横断図作図データー設定画面& data = forms::Get<横断図作図データー設定画面>();
         data.Toolbar1_ButtonClick(data.Toolbar1.Buttons("面積"));
         forms::Get<面積計算選択画面>().選択ボタン_Click(0);
@@ -311,7 +314,11 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     // 320 m lies 20 m into the 80 m curve at 340 m: 51.8 - 0.01 x 20 + 0.02 x 20² / (2 x 80).
     EXPECT_EQ(forms::Get<入出力画面>().グリッド.TextMatrix(17, 4), "51.65");
 
+    StartCadFromMenu();
     EnterIps(kAlignment);
+    // Picked in millimetres, shown in metres.
+    EXPECT_EQ(forms::Get<IP入力画面>().グリッド.TextMatrix(3, 0), "391.4214");
+    EXPECT_EQ(forms::Get<IP入力画面>().グリッド.TextMatrix(3, 1), "141.4214");
     forms::script::Reset();
     PlaceCentreLine();
     ASSERT_EQ(Messages().size(), 1u);   // the note on the stations the curves add
@@ -348,10 +355,8 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     EXPECT_EQ(Cad().commandLine().RejectionCount(), 0u);
 
     const std::string dxf = PathOf("road.dxf");
-    SaveDrawingAsDxf(dxf);
+    CloseCadSavingDxf(dxf);
     ASSERT_TRUE(std::filesystem::exists(dxf));
-    EXPECT_TRUE(Cad().commandLine().IsIdle()) << Cad().commandLine().Prompt();
-    EXPECT_EQ(Cad().commandLine().RejectionCount(), 0u);
     const std::string book = PathOf("road.xls");
     SaveDocument(book);
     ASSERT_TRUE(std::filesystem::exists(book));
@@ -369,7 +374,9 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     EXPECT_EQ(Messages(), std::vector<std::string>{});
     EXPECT_EQ(Differing(DocumentTables(), tables), std::vector<std::string>{});
 
-    // The plan positions, the areas and the 3D model computed again from what was read.
+    // The plan positions, the areas and the 3D model computed again from what was read, in a
+    // CAD started anew.
+    StartCadFromMenu();
     forms::script::Reset();
     PlaceCentreLine();
     EXPECT_EQ(Differing(DocumentTables(), tables), std::vector<std::string>{});
