@@ -5,6 +5,7 @@
 // library registered first. Reports the probe's peak resident memory.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -33,9 +34,14 @@ void RunProbe(long& peakKiB) {
     envp.push_back(nullptr);
     std::string program = kProbe;
     char* argv[] = {program.data(), nullptr};
+    // The platform's warnings would bury the report.
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawn(&pid, kProbe.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-        throw std::runtime_error("cannot start " + kProbe);
+    const int started = posix_spawn(&pid, kProbe.c_str(), &actions, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (started != 0) throw std::runtime_error("cannot start " + kProbe);
     int status = 0;
     rusage usage{};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
