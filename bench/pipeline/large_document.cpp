@@ -5,17 +5,16 @@
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/geometry/profile/keisantate.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/editors/section_point_sheet.h"
 #include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/keisanyokokoubai.h"
-#include "vantor/geometry/profile/keisantate.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 
-#include <cmath>
 #include <filesystem>
 #include <stdexcept>
 
@@ -98,7 +97,8 @@ void Save(const std::string& path) {
     if (!std::filesystem::exists(path)) throw std::runtime_error("the document was not saved: " + path);
 }
 
-std::string RoadDocument(const std::string& path, int stations, int spacing) {
+// The IPs and `stations` stations `spacing` metres apart with their slopes and offsets.
+std::string AlignmentDocument(const std::string& path, int stations, int spacing) {
     RestartProgram();
     shinki();
     Ips();
@@ -148,8 +148,8 @@ void RestartProgram() {
 
 Documents WriteDocuments(const std::string& folder) {
     std::filesystem::create_directories(folder);
-    Documents documents{RoadDocument(folder + "/profile.xls", kProfileStations, 20),
-                        RoadDocument(folder + "/road.xls", kRoadStations, 40),
+    Documents documents{AlignmentDocument(folder + "/profile.xls", kProfileStations, 20),
+                        AlignmentDocument(folder + "/road.xls", kRoadStations, 40),
                         SectionsDocument(folder + "/sections.xls")};
     RestartProgram();
     return documents;

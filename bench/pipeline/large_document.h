@@ -5,9 +5,10 @@
 // - the profile: 100 stations 20 m apart (the most the profile sheet takes) with 50 vertical
 //   curves (the most it takes) and about 2000 points of planned line;
 // - the road: 51 surveyed stations 40 m apart, to 2000 m (2001 points of planned line, the
-//   most the table holds); the plan command adds a BC, middle and EC station per curve and
-//   the end, 200 stations, the most it builds and the cross slopes take, which the plan, the
-//   shoulder lines and the 3D model are then drawn with; offsets L1..L4 on both sides;
+//   most the table holds); the plan command adds a BC, middle and EC station per curve, the
+//   start and the end, the 200 it allows (198 once coinciding stations merge; 200 is also the
+//   most the cross slopes take), which the plan, the 3D model and the shoulder lines are then
+//   drawn with; offsets L1..L4 on both sides;
 // - the sections: 50 stations (the most the section tables hold) with 20 existing-ground and
 //   10 cut/fill points per side and the planned and existing-ground blocks named.
 #include <string>
@@ -23,10 +24,10 @@ inline constexpr int kSectionStations = 50;
 inline constexpr const char* kPlannedBlock = "KEI1";
 inline constexpr const char* kGroundBlock = "GEN1";
 
-// Writes the documents into `folder` and returns their paths. Leaves the program as started.
 struct Documents {
     std::string profile, road, sections;
 };
+// Writes the documents into `folder` and returns their paths. Leaves the program as started.
 Documents WriteDocuments(const std::string& folder);
 
 // The shoulder offsets of every station: L1..L4 0.5 m apart outside the edges, from 3.5 m on
