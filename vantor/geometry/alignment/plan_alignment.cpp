@@ -22,7 +22,14 @@ constexpr char kAddedStationsMessage[] =
 bool RunPlanCommand(const PlanCommandOptions& options) {
     if (options.onlyAfterOpenedAlignment && ipkeisanflg == 0) return false;
     if (!ComputePlanAlignment()) return false;
+    const StationWidths taken = StationWidths::Take();
     if (!tsuikasokuten()) return false;
+    const StationWidths::Outcome carried = taken.CarryToCurrentList();
+    if (options.carriedWidths) {
+        *options.carriedWidths = carried;
+    } else if (const std::string loss = StationWidths::LossNotice(carried); !loss.empty()) {
+        forms::MsgBox(loss, forms::vbInformation);
+    }
     const bool profileComputed = keisantate() != ProfileOutcome::Stopped;
     hyoujitate();
     if (!profileComputed) {

@@ -1,11 +1,14 @@
 #pragma once
-// The plan command: the alignment with its sheet output, then the station list, the profile
+// The plan command: the alignment with its sheet output, then the station list (the shoulder
+// offset widths carried with their stations), the profile
 // over it and its grid, and the plan position of every station. The drawing screen's button
 // runs it whole: between the grid and the positions it loads the cross-slope screen and tells
 // of added stations, and its handler then copies the stations to the cross-slope table and
 // recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list.
 // The shoulder screen runs the same steps without the cross-slope screen and the message, and
 // only once an Open has computed the alignment.
+#include "vantor/geometry/alignment/station_widths.h"
+
 #include <functional>
 
 namespace 縦断bus {
@@ -17,6 +20,9 @@ struct PlanCommandOptions {
     std::function<void()> loadCrossSlopeScreen;
     // Nothing runs unless an Open computed the alignment (ipkeisanflg 1).
     bool onlyAfterOpenedAlignment = false;
+    // Where the shoulder widths carried to the rebuilt list are reported. When null, the
+    // command itself tells the user of stations whose widths are gone.
+    StationWidths::Outcome* carriedWidths = nullptr;
 };
 
 // The whole command. False when it did not run or stopped after telling the user (the

@@ -11,7 +11,6 @@
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
 #include "vantor/shoulder3d/shoulder/offset_table_sheet.h"
 #include "vantor/shoulder3d/shoulder/offset_table_text.h"
-#include "vantor/shoulder3d/shoulder/station_widths.h"
 #include "vantor/shoulder3d/shoulder/色設定画面.h"
 
 #include <array>
@@ -91,9 +90,9 @@ void 路肩作図設定画面::Form_Load() {
 
 void 路肩作図設定画面::keisanipheimen() {
     if (ipkeisanflg == 0) return;
-    const StationWidths taken = StationWidths::Take();
-    RunPlanCommand({.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true});
-    const std::string notice = StationWidths::Notice(taken.CarryToCurrentList());
+    StationWidths::Outcome carried;
+    RunPlanCommand({.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true, .carriedWidths = &carried});
+    const std::string notice = StationWidths::Notice(carried);
     if (!notice.empty()) forms::MsgBox(notice, forms::vbInformation);
 }
 

@@ -186,3 +186,32 @@ TEST_F(AlignmentRun, PlanCommandStopsAtAnIpToCheck) {
 }
 
 } // namespace
+
+// The plan command keeps the shoulder offset widths on their stations while it adds the curve
+// stations, and tells of widths whose station is gone.
+TEST_F(AlignmentRun, ShoulderWidthsStayOnTheirStationsThroughThePlanCommand) {
+    const auto station = [](int row, float metres, float ground, float leftL1, float rightL1) {
+        tatedata(row, 1) = metres;
+        tatedata(row, 2) = ground;
+        tatedata(row, 3) = tatedata(row, 4) = kEmpty;
+        rokatadata(row, 4) = leftL1;
+        rokatadata(row, 5) = metres;
+        rokatadata(row, 6) = rightL1;
+    };
+    sokutensuu = 3;
+    station(1, 0, 10, 3.5f, 4.5f);
+    station(2, 20, kEmpty, 9, 9);   // generated earlier, dropped by the rebuild
+    station(3, 150, 12, 2.5f, 1.5f);
+
+    ASSERT_TRUE(RunPlanCommand({.loadCrossSlopeScreen = {}}));
+    ASSERT_GT(sokutensuu, 3);
+    for (int i = 1; i <= sokutensuu; ++i) {
+        SCOPED_TRACE(tatedata(i, 1));
+        EXPECT_EQ(rokatadata(i, 5), tatedata(i, 1));
+        const float left = tatedata(i, 1) == 0 ? 3.5f : tatedata(i, 1) == 150 ? 2.5f : 0;
+        const float right = tatedata(i, 1) == 0 ? 4.5f : tatedata(i, 1) == 150 ? 1.5f : 0;
+        EXPECT_EQ(rokatadata(i, 4), left);
+        EXPECT_EQ(rokatadata(i, 6), right);
+    }
+    EXPECT_EQ(Messages(), std::vector<std::string>{"幅のあった次の測点はなくなりました：20"});
+}

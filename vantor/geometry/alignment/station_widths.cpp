@@ -1,4 +1,4 @@
-#include "vantor/shoulder3d/shoulder/station_widths.h"
+#include "vantor/geometry/alignment/station_widths.h"
 
 #include "platform/runtime/number_text.h"
 #include "vantor/model/縦断bus.h"
@@ -50,6 +50,7 @@ StationWidths::Outcome StationWidths::CarryToCurrentList() const {
     for (int i = 1; i <= sokutensuu; ++i) {
         const Row* from = Nearest(tatedata(i, 1));
         for (int c = 1; c <= 9; ++c) rokatadata(i, c) = from ? from->widths[c] : 0;
+        rokatadata(i, 5) = tatedata(i, 1);
         if (from) carried[from - rows_.data()] = true;
     }
     for (std::size_t r = 0; r < rows_.size(); ++r)
@@ -61,11 +62,15 @@ std::string StationWidths::Notice(const Outcome& outcome) {
     if (!outcome.listChanged) return {};
     std::string text = "線形の計算で測点が変わりました。路肩の幅は同じ測点に付け直しました。"
                        "追加された測点の幅を確かめてください。";
-    if (!outcome.lostStations.empty()) {
-        text += "\n幅のあった次の測点はなくなりました：";
-        for (std::size_t k = 0; k < outcome.lostStations.size(); ++k)
-            text += (k ? "、" : "") + rt::CStr(outcome.lostStations[k]);
-    }
+    const std::string loss = LossNotice(outcome);
+    return loss.empty() ? text : text + "\n" + loss;
+}
+
+std::string StationWidths::LossNotice(const Outcome& outcome) {
+    if (outcome.lostStations.empty()) return {};
+    std::string text = "幅のあった次の測点はなくなりました：";
+    for (std::size_t k = 0; k < outcome.lostStations.size(); ++k)
+        text += (k ? "、" : "") + rt::CStr(outcome.lostStations[k]);
     return text;
 }
 
