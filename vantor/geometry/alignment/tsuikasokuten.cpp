@@ -94,6 +94,24 @@ void MergeInto(StationRow& survivor, const StationRow& merged) {
         for (int c = 1; c <= 6; ++c) survivor.texts[c] = merged.texts[c];
 }
 
+// Widths typed at stations an earlier run generated: the rebuild drops those rows and makes them
+// again, so a station of the new list without a width takes the one typed at the same station
+// (within the 0.04 m of a merge), lest a rerun lose what the user entered.
+void KeepTypedWidths(std::vector<StationRow>& list, const std::vector<StationRow>& dropped) {
+    for (StationRow& row : list)
+        for (int c : {2, 9}) {
+            if (row.yoko[c] != kEmpty) continue;
+            const StationRow* nearest = nullptr;
+            for (const StationRow& old : dropped) {
+                const double distance = std::fabs(double(old.Station()) - row.Station());
+                if (old.yoko[c] != kEmpty && distance <= 0.04f &&
+                    (!nearest || distance < std::fabs(double(nearest->Station()) - row.Station())))
+                    nearest = &old;
+            }
+            if (nearest) row.yoko[c] = nearest->yoko[c];
+        }
+}
+
 bool Refuse(const std::string& message) {
     forms::MsgBox(message);
     return false;
@@ -102,9 +120,11 @@ bool Refuse(const std::string& message) {
 } // namespace
 
 bool tsuikasokuten() {
-    std::vector<StationRow> rows;
+    std::vector<StationRow> rows, dropped;
     for (int r = 1; r <= sokutensuu; ++r)
-        if (IsKept(r)) {
+        if (!IsKept(r)) {
+            dropped.push_back(ReadRow(r));
+        } else {
             if (static_cast<int>(rows.size()) == kMaxKept)
                 return Refuse("地盤高か縦断変化点のある測点が多すぎます。測点は" + rt::CStr(kMaxKept) +
                               "点までにしてください");
@@ -149,6 +169,7 @@ bool tsuikasokuten() {
         else
             MergeInto(list.back(), rows[r]);
     }
+    KeepTypedWidths(list, dropped);
 
     // The kept rows move up first; rows past the rebuilt list keep what this leaves.
     for (std::size_t r = 0; r < kept.size(); ++r) WriteRow(static_cast<int>(r) + 1, kept[r]);

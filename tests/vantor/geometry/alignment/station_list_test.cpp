@@ -118,6 +118,20 @@ TEST_F(StationList, GradientChangePointWithoutGroundHeightIsKept) {
     EXPECT_EQ(tatedata(3, 3), 14.0f);
 }
 
+// Widths typed at generated stations, as the plan command asks, outlive the next rebuild.
+TEST_F(StationList, WidthsTypedAtGeneratedStationsSurviveARerun) {
+    ASSERT_TRUE(tsuikasokuten());
+    ASSERT_EQ(tatedata(2, 1), 50.0f);
+    yokodata(2, 2) = 3.0f;
+    yokodata(2, 9) = 4.0f;
+    ASSERT_TRUE(tsuikasokuten());
+    EXPECT_EQ(Stations(), (std::vector<float>{0, 50, 89.3f, 128.54f, 178.54f}));
+    EXPECT_EQ(yokodata(2, 2), 3.0f);
+    EXPECT_EQ(yokodata(2, 9), 4.0f);
+    EXPECT_EQ(yokodata(3, 2), kEmpty);
+    EXPECT_EQ(yokodata(3, 9), kEmpty);
+}
+
 TEST_F(StationList, TwoChangePointsThatWouldMergeAreRefused) {
     Survey(70, 5);
     tatedata(3, 3) = 14.0f;
