@@ -18,15 +18,11 @@
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
-#include "vantor/geometry/ip_input/ip_sheet_link.h"
 #include "vantor/geometry/profile/keikoku.h"
-#include "vantor/sections/cross_slope_sheet_link.h"
-#include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
-#include "vantor/shell/sheets/ip_sheet.h"
 #include "vantor/shell/親画面.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/start_up.h"
 #include "vantor/pellix/hosted_pellix.h"
 #include "vantor/pellix/register_pellix.h"
 
@@ -86,13 +82,7 @@ protected:
         forms::script::Reset();
         縦断bus::ResetState();
         縦断bus::keikokuflg = 0;
-        namespace slopes = 縦断bus::cross_slope_sheet_link;
-        slopes::utsushiyoko = 縦断bus::utsushiyoko;
-        slopes::yomikomiyoko = 縦断bus::yomikomiyoko;
-        slopes::tensouyoko = 縦断bus::tensouyoko;
-        縦断bus::section_sheet_link::yomikomiyokomei = 縦断bus::yomikomiyokomei;
-        縦断bus::ip_sheet_link::yomikomiip = 縦断bus::yomikomiip;
-        縦断bus::ip_sheet_link::WriteIpPoints = 縦断bus::WriteIpPoints;
+        縦断bus::WireSheetLinks();
         ASSERT_TRUE(縦断bus::RegisterPellixLibrary(std::filesystem::path(PELLIXLIB_PATH).parent_path()));
         縦断bus::Main();
     }

@@ -1,0 +1,46 @@
+#include "vantor/start_up.h"
+
+#include "cad/app/install.h"
+#include "cad/view/product_window.h"
+#include "platform/com/inproc_server.h"
+#include "platform/forms/application.h"
+#include "platform/forms/desktop_pump.h"
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/error.h"
+#include "vantor/geometry/ip_input/ip_sheet_link.h"
+#include "vantor/pellix/register_pellix.h"
+#include "vantor/sections/cross_slope_sheet_link.h"
+#include "vantor/sections/section_sheet_link.h"
+#include "vantor/shell/Main.h"
+#include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/shell/sheets/ip_sheet.h"
+
+namespace 縦断bus {
+
+void WireSheetLinks() {
+    cross_slope_sheet_link::utsushiyoko = utsushiyoko;
+    cross_slope_sheet_link::yomikomiyoko = yomikomiyoko;
+    cross_slope_sheet_link::tensouyoko = tensouyoko;
+    section_sheet_link::yomikomiyokomei = yomikomiyokomei;
+    ip_sheet_link::yomikomiip = yomikomiip;
+    ip_sheet_link::WriteIpPoints = WriteIpPoints;
+}
+
+void StartVantor(int argc, char** argv) {
+    forms::InitApplication(argc, argv);
+    // The CAD runs on this machine's desktop, its windows on the user's screen.
+    forms::ServeDesktop();
+    cad::view::ShowProductsOnScreen();
+    try {
+        cad::app::PrepareDesktop();
+    } catch (const rt::Error& e) {
+        forms::MsgBox(e.Description());
+    }
+    // The control library beside the program registers itself on the first start; a screen
+    // that hosts the control tells the user when it cannot be made.
+    RegisterPellixLibrary(com::ModulePathOf(reinterpret_cast<const void*>(&Main)).parent_path());
+    WireSheetLinks();
+    Main();
+}
+
+} // namespace 縦断bus
