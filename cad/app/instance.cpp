@@ -190,6 +190,16 @@ void Instance::BuildWindows(int showWindow) {
     ShowWindow(w.mainFrame, showWindow == SW_SHOWDEFAULT ? SW_SHOWNORMAL : showWindow);
 }
 
+FramePlace Instance::FramePlacement() const {
+    const desk::HWND frame = windows_.mainFrame;
+    FramePlace place;
+    desk::GetWindowRect(frame, &place.rect);
+    place.visible = desk::IsWindowVisible(frame);
+    place.minimized = desk::IsIconic(frame);
+    place.maximized = desk::IsZoomed(frame);
+    return place;
+}
+
 std::string Instance::Caption() const { return std::string(product_.caption) + " - [" + DrawingName() + "]"; }
 
 void Instance::UpdateCaptions() {
@@ -288,6 +298,12 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
         return 0;
     case kTakeSharedMessage:
         TakeSharedResources();
+        return 0;
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_SHOWWINDOW:
+        // The notice may arrive after later changes: the frame's place as it stands now.
+        if (view_) view_->Follow(FramePlacement());
         return 0;
     default: return HandleCommon(h, m, wp, lp);
     }

@@ -37,11 +37,21 @@ class Instance;
 // The product's drawing on the user's screen; the program supplies one (cad/view's window),
 // tests run without. The user's typing and picks in it go to the instance (TypeFromUser,
 // Pick, PickObject), closing it closes the product (Close).
+// Where the main frame stands on the desktop (screen pixels, its outer rectangle) and how
+// it is shown.
+struct FramePlace {
+    desk::RECT rect{};
+    bool visible = false, minimized = false, maximized = false;
+};
+
 class ProductView {
 public:
     virtual ~ProductView() = default;
     // The main frame's caption changed (UTF-8).
     virtual void SetCaption(const std::string& caption) = 0;
+    // The main frame was moved, sized, shown or hidden on the desktop (by the control's
+    // AcReSize, SetState and the like): the window on screen follows.
+    virtual void Follow(const FramePlace& place) = 0;
     // A click in the graphics view at that fraction of its width and height, as a click of
     // the user's mouse at the same place of the drawing on screen.
     virtual void ClickAt(double fx, double fy, bool rightButton) = 0;
@@ -78,6 +88,8 @@ public:
 
     // The main frame's caption, UTF-8.
     std::string Caption() const;
+    // The main frame's place on the desktop as it stands.
+    FramePlace FramePlacement() const;
     // The prompt and what is typed, as the command line shows them (UTF-8).
     std::string CommandLineShown() const { return inputs_.Line(); }
 

@@ -5,11 +5,11 @@
 #include "cad/view/cad_window.h"
 #include "cad/view/drawing_canvas.h"
 #include "platform/desktop/files.h"
-#include "platform/desktop/window.h"
 #include "platform/runtime/cp932.h"
 
 #include <QCloseEvent>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -56,13 +56,33 @@ public:
     explicit ProductWindow(app::Instance& instance)
         : input_(instance), window_(std::make_unique<ProductCadWindow>(instance, input_)) {
         SetCaption(instance.Caption());
-        const desk::HWND frame = instance.Windows().mainFrame;
-        if (!desk::IsWindowVisible(frame)) return;
-        if (desk::IsIconic(frame)) window_->showMinimized();
-        else window_->show();
+        Follow(instance.FramePlacement());
     }
 
     void SetCaption(const std::string& caption) override { window_->setWindowTitle(QString::fromStdString(caption)); }
+
+    void Follow(const app::FramePlace& place) override {
+        if (!place.visible) {
+            window_->hide();
+            return;
+        }
+        if (place.minimized) {
+            window_->showMinimized();
+            return;
+        }
+        if (place.maximized) {
+            window_->showMaximized();
+            return;
+        }
+        // The desktop's rectangle is the outer one: the window manager's frame, known once the
+        // window is shown, is taken off the size.
+        if (window_->isMinimized() || window_->isMaximized()) window_->showNormal();
+        else window_->show();
+        const QSize frame = window_->frameGeometry().size() - window_->geometry().size();
+        window_->move(place.rect.left, place.rect.top);
+        window_->resize(std::max(place.rect.right - place.rect.left - frame.width(), 1),
+                        std::max(place.rect.bottom - place.rect.top - frame.height(), 1));
+    }
 
     void ClickAt(double fx, double fy, bool rightButton) override {
         DrawingCanvas* canvas = window_->Canvas();

@@ -11,6 +11,8 @@ CellEditor::CellEditor(FlexGrid& grid, TextBox& box) : grid_(grid), box_(box) {
 void CellEditor::Open(bool takeFocus) {
     if (!box_.Visible()) box_.SetVisible(true);
     box_.SetText(grid_.Text());
+    // What the user types replaces the cell's text, a placeholder such as "幅未入力" too.
+    box_.SelectAll();
     box_.Move(grid_.Left() + grid_.CellLeft() + dx_, grid_.Top() + grid_.CellTop() + dy_, grid_.CellWidth(),
               grid_.CellHeight());
     box_.ZOrder(0);

@@ -15,7 +15,8 @@ public:
     CellEditor(const CellEditor&) = delete;
     CellEditor& operator=(const CellEditor&) = delete;
 
-    // Lays the box over the current cell, shifted by the screen's own offset (twips).
+    // Lays the box over the current cell, shifted by the screen's own offset (twips), with
+    // the cell's text selected.
     void Open(bool takeFocus = true);
     void SetOffset(double dx, double dy) {
         dx_ = dx;

@@ -10,6 +10,8 @@ public:
 
     std::string Text() const;
     void SetText(const std::string& text);
+    // Selects the whole text, so that what is typed next replaces it.
+    void SelectAll();
     bool Locked() const;
     void SetLocked(bool locked);
     int Alignment() const { return alignment_; }

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 
 #include <filesystem>
+#include <functional>
 #include <utility>
 
 using namespace cad;
@@ -142,6 +143,49 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     window->close();
     EXPECT_EQ(desk::WaitForSingleObject(s.process.hProcess, 1000), desk::WAIT_OBJECT_0);
     EXPECT_EQ(ShownCadWindow(), nullptr);
+}
+
+// The control places, sizes, minimises and hides the product on the desktop (AcReSize,
+// SetState): its window on the screen stands and shows as the main frame does there.
+TEST_F(ProductWindow, TheWindowOnScreenFollowsTheMainFrame) {
+    const app::testing::Started s = Start();
+    view::CadWindow* window = ShownCadWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->frameGeometry(), QRect(0, 0, 800, 600));
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool visible, minimized, maximized;
+        QRect place;  // where the window stands when shown normally
+    };
+    const Step steps[] = {
+        {"placed as the program places it", [&] { desk::MoveWindow(s.mainFrame, 0, 0, 640, 480, true); }, true, false, false, {0, 0, 640, 480}},
+        {"moved and sized", [&] { desk::MoveWindow(s.mainFrame, 120, 40, 500, 360, true); }, true, false, false, {120, 40, 500, 360}},
+        {"minimised", [&] { desk::ShowWindow(s.mainFrame, desk::SW_MINIMIZE); }, true, true, false, {}},
+        {"restored", [&] { desk::ShowWindow(s.mainFrame, desk::SW_RESTORE); }, true, false, false, {120, 40, 500, 360}},
+        {"maximised", [&] { desk::ShowWindow(s.mainFrame, desk::SW_MAXIMIZE); }, true, false, true, {}},
+        {"restored and moved, as AcReSize does",
+         [&] {
+             desk::ShowWindow(s.mainFrame, desk::SW_RESTORE);
+             desk::MoveWindow(s.mainFrame, 10, 20, 700, 500, true);
+         },
+         true, false, false, {10, 20, 700, 500}},
+        {"hidden", [&] { desk::ShowWindow(s.mainFrame, desk::SW_HIDE); }, false, false, false, {}},
+        {"shown again", [&] { desk::ShowWindow(s.mainFrame, desk::SW_SHOWNORMAL); }, true, false, false, {10, 20, 700, 500}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        desk::DispatchPending();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->isVisible(), step.visible);
+        EXPECT_EQ(window->isMinimized(), step.minimized);
+        EXPECT_EQ(window->isMaximized(), step.maximized);
+        if (!step.place.isNull()) {
+            EXPECT_EQ(window->frameGeometry(), step.place);
+        }
+    }
 }
 
 // As in the program: nothing waits on the desktop, the event loop alone starts the product,

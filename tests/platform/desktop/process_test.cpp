@@ -4,6 +4,7 @@
 #include <atomic>
 #include <memory>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using namespace desk;
@@ -193,6 +194,36 @@ TEST_F(DesktopTest, AWorkerTypesIntoTheProgramWhileTheHostLoopServesTheMainThrea
     const std::vector<UINT> tail(program->handled.end() - 2, program->handled.end());
     EXPECT_EQ(tail, (std::vector<UINT>{WM_COPYDATA, WM_CHAR}));
     TerminateProcess(pi.hProcess, 0);
+}
+
+// A handler the host loop dispatches may wait (the program's pick loop in a timer's event):
+// the host framework's events, the user's clicks among them, go on being served meanwhile,
+// also when the framework itself ran the dispatch from inside such a wait.
+TEST_F(DesktopTest, AHandlerThatWaitsKeepsTheHostFrameworkServed) {
+    int pumps = 0;
+    bool dispatchFromPump = false;
+    SetMainThreadFrameworkPump([&] {
+        ++pumps;
+        if (std::exchange(dispatchFromPump, false)) DispatchPending();
+    });
+    std::vector<int> pumpsWhileWaiting;
+    HWND own = CreateWindowEx(0, "Static", "host", WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
+                              [&](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+                                  if (msg != WM_USER) return DefWindowProc(h, msg, w, l);
+                                  // The first wait lets the framework run the next dispatch inside it.
+                                  dispatchFromPump = w == 1;
+                                  if (w == 1) PostMessage(h, WM_USER, 0, 0);
+                                  const int before = pumps;
+                                  Sleep(50);
+                                  pumpsWhileWaiting.push_back(pumps - before);
+                                  return 0;
+                              });
+    PostMessage(own, WM_USER, 1, 0);
+    DispatchPending();
+    SetMainThreadFrameworkPump(nullptr);
+    ASSERT_EQ(pumpsWhileWaiting.size(), 2u);
+    EXPECT_GT(pumpsWhileWaiting[0], 0);  // the inner wait, inside the framework's pump
+    EXPECT_GT(pumpsWhileWaiting[1], 0);  // the outer wait, dispatched by the host loop
 }
 
 TEST_F(DesktopTest, ActiveAndFocusWindowsOfAnotherThreadShowOnceInputIsAttached) {

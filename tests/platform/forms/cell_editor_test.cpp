@@ -2,6 +2,7 @@
 #include "tests/platform/forms/grid_click.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,20 @@ TEST_F(CellEditorTest, EveryChangeIsCopiedIntoTheCell) {
     EXPECT_EQ(form.グリッド.TextMatrix(2, 1), "7");
     edit->insert("8");
     EXPECT_EQ(form.グリッド.TextMatrix(2, 1), "78");
+}
+
+// Typing into a cell just opened replaces its text, a number or a placeholder alike.
+TEST_F(CellEditorTest, TypingReplacesTheCellsText) {
+    for (const char* shown : {"12.5", "幅未入力"}) {
+        SCOPED_TRACE(shown);
+        form.グリッド.SetText(shown);
+        form.編集.Open();
+        for (const QChar c : QString("3.5")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(form.Text1.Widget(), &press);
+        }
+        EXPECT_EQ(form.グリッド.TextMatrix(2, 1), "3.5");
+    }
 }
 
 TEST_F(CellEditorTest, FocusLossStoresOnceAndScrollHides) {
