@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -86,5 +87,16 @@ private:
     int idleTicks_ = 0;
     bool raised_ = false;
 };
+
+// A screen's two controls replaced by scripted ones: {Pellix1, Pellix2}.
+template <class Screen>
+std::pair<ScriptedPellix&, ScriptedPellix&> ScriptTwoControls(Screen& screen) {
+    auto pellix1 = std::make_unique<ScriptedPellix>();
+    auto pellix2 = std::make_unique<ScriptedPellix>();
+    auto& p1 = *pellix1;
+    auto& p2 = *pellix2;
+    screen.UsePellix(std::move(pellix1), std::move(pellix2));
+    return {p1, p2};
+}
 
 } // namespace pellix_test

@@ -16,12 +16,7 @@ protected:
     static 座標変換& Screen() { return forms::Get<座標変換>(); }
     // The screen's two controls replaced by scripted ones: {Pellix1, Pellix2}.
     static std::pair<pellix_test::ScriptedPellix&, pellix_test::ScriptedPellix&> ScriptedControls() {
-        auto pellix1 = std::make_unique<pellix_test::ScriptedPellix>();
-        auto pellix2 = std::make_unique<pellix_test::ScriptedPellix>();
-        auto& p1 = *pellix1;
-        auto& p2 = *pellix2;
-        Screen().UsePellix(std::move(pellix1), std::move(pellix2));
-        return {p1, p2};
+        return pellix_test::ScriptTwoControls(Screen());
     }
 
     // Types the cells of reference row r: site x, y, drawing X, Y.
