@@ -4,6 +4,7 @@
 #include "cad/app/product_menu.h"
 #include "cad/app/registry_access.h"
 #include "cad/app/window_texts.h"
+#include "cad/dxf/block_library.h"
 #include "cad/dxf/dxf_reader.h"
 #include "cad/dxf/dxf_writer.h"
 #include "platform/desktop/files.h"
@@ -114,6 +115,9 @@ Instance::Instance(const Product& product, const desk::ProcessStart& start)
       transparentHost_(transparent_, *this),
       inputs_(main_, transparent_) {
     Instances().push_back(this);
+    // A block not defined in the drawing is looked for as a drawing file of its name on the
+    // search path, which holds the section blocks shipped with the program.
+    main_.SetBlockSource(dxf::BlockFolder(dxf::ExampleBlockFolder()));
     if (product_.mdi) {
         const auto sdi = ReadRegDword(desk::HKEY_CURRENT_USER, ProfileKey() + "\\Drawing Window", "SDIMode");
         variables_.sdimode = sdi && *sdi == 1 ? 1 : 0;

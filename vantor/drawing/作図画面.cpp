@@ -409,6 +409,12 @@ void 作図画面::測点プロット_Click() {
 void 作図画面::座標転送_Click() {
     const sheet_cells::Sheet sheet = sheet_cells::DocumentSheet(kCoordinateSheet);
     if (!sheet) return;
+    // The plan positions are computed by ｾﾝﾀｰ･測点作図 (which enables 測点ﾌﾟﾛｯﾄ) and go stale
+    // with the next IP input; until then they are zeros that would replace the sheet's list.
+    if (!測点プロットボタン.Enabled()) {
+        forms::MsgBox("測点の平面座標がまだ計算されていません。先に「ｾﾝﾀｰ･測点作図」を実行してください。", forms::vbExclamation);
+        return;
+    }
     const int n = sokutensuu;
     const int fits = kLastCoordinateRow - 4;
     if (n > fits) {

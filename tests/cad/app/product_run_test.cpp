@@ -112,6 +112,17 @@ TEST_F(ProductRun, IdWithAScriptedPickReportsThePointInTheHistory) {
     EXPECT_EQ(cad->Variables().luprec, 4);
 }
 
+TEST_F(ProductRun, InsertFindsTheShippedSectionBlocksOnTheSearchPath) {
+    const Started s = Start();
+    Instance* cad = FindInstance(s.process.dwProcessId);
+    ASSERT_NE(cad, nullptr);
+    SendCopyData(s.mainFrame, "-insert\rKEI1 0,0 1 1 0\r-insert\rGEN1 100,0 1 1 0\r");
+    ASSERT_EQ(cad->drawing().Entities().size(), 2u);
+    EXPECT_EQ(std::get<Insert>(cad->drawing().Entities()[0].shape).block, "KEI1");
+    EXPECT_EQ(std::get<Insert>(cad->drawing().Entities()[1].shape).block, "GEN1");
+    EXPECT_EQ(cad->commandLine().RejectionCount(), 0u);
+}
+
 TEST_F(ProductRun, SecondInstanceRunsBesideAndTakesTheDdeServiceWhenTheFirstHasGone) {
     const Started first = Start();
     const Started second = Start();

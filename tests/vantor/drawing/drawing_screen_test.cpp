@@ -189,6 +189,20 @@ TEST_F(DrawingScreen, CoordinateTransfer) {
     sokuteny(1) = -2000;
     sokutenx(2) = 21000;
     sokuteny(2) = 3000.25f;
+    // Before ｾﾝﾀｰ･測点作図 has computed the plan positions (and again after an IP input) the
+    // list stays as it is.
+    for (bool afterIpInput : {false, true}) {
+        if (afterIpInput) {
+            s.測点プロットボタン.SetEnabled(true);
+            s.IP入力ボタン_Click();
+        }
+        forms::script::Reset();
+        s.座標転送_Click();
+        EXPECT_EQ(Messages(), std::vector<std::string>{"測点の平面座標がまだ計算されていません。先に「ｾﾝﾀｰ･測点作図」を実行してください。"});
+        EXPECT_EQ(Cell(kCoordinateSheet, 5, 2), "old");
+    }
+    forms::script::Reset();
+    s.測点プロットボタン.SetEnabled(true);  // as ｾﾝﾀｰ･測点作図 leaves it
     s.座標転送_Click();
     EXPECT_EQ(Cell(kCoordinateSheet, 5, 2), "0");
     EXPECT_EQ(Cell(kCoordinateSheet, 5, 3), "1.0005");

@@ -19,6 +19,8 @@ using namespace 縦断bus;
 namespace {
 
 constexpr int kMetre = 1000;   // millimetres
+// Wide enough for the longest text a point shows in metres, such as "-0.0479452".
+constexpr int kColumnWidth = 1200;  // twips
 const char* const kHeaders[] = {" ｘ座標", " Ｙ座標", " 半　径"};
 const char* const kColumnNames[] = {"ｘ座標", "Ｙ座標", "半径"};
 
@@ -70,22 +72,22 @@ void IP入力画面::LayOut() {
     SetCaption("ＩＰ入力画面");
     for (const char* key : {"読込", "挿入", "削除", "転送", "完了"}) Toolbar1.AddButton(key, key);
     const int top = Toolbar1.Height();
-    Move(600, 600, 5400, 6900 + top);
-    グリッド.Move(120, top + 120, 3465, 6240);
+    Move(600, 600, 5865, 6900 + top);
+    グリッド.Move(120, top + 120, kColumnWidth * 3 + 330, 6240);
     Text1.SetVisible(false);
     自動入力.SetCaption("自動入力");
-    自動入力.Move(3720, top + 120, 1500, 450);
+    自動入力.Move(4185, top + 120, 1500, 450);
     修正ボタン.SetCaption("修正");
-    修正ボタン.Move(3720, top + 690, 1500, 450);
+    修正ボタン.Move(4185, top + 690, 1500, 450);
     キャンセルボタン.SetCaption("ｷｬﾝｾﾙ");
-    キャンセルボタン.Move(3720, top + 5910, 1500, 450);
+    キャンセルボタン.Move(4185, top + 5910, 1500, 450);
 }
 
 void IP入力画面::Form_Load() {
     LayOut();
     グリッド.SetRows(kPointRows + 1);
     グリッド.SetCols(3);
-    グリッド.SetColWidth(-1, 1045);
+    グリッド.SetColWidth(-1, kColumnWidth);
     グリッド.SetRowHeight(-1, 450);
     グリッド.SetFixedCols(0);
     for (int c = 0; c < 3; ++c) グリッド.SetTextMatrix(0, c, kHeaders[c]);

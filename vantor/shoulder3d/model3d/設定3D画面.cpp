@@ -3,6 +3,11 @@
 #include "vantor/drawing/作図画面.h"
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 
+namespace {
+constexpr int kFullHeight = 5520;    // twips, with the frame of additional lines shown
+constexpr int kExtrasBottom = 5160;  // the bottom of that frame
+} // namespace
+
 設定3D画面::設定3D画面() : forms::Form(forms::FormKind::Apart) {
     D3ボタン.OnClick = [this] { D3ボタン_Click(); };
     追加作図開始ボタン.OnClick = [this] { 追加作図開始ボタン_Click(); };
@@ -12,7 +17,7 @@
 
 void 設定3D画面::Form_Load() {
     SetCaption("３Ｄ設定画面");
-    Move(3000, 1800, 5280, 5520);
+    Move(3000, 1800, 5280, kFullHeight);
 
     窓3D.SetCaption("3D作図");
     窓3D.Move(240, 120, 4800, 1440);
@@ -41,7 +46,7 @@ void 設定3D画面::Form_Load() {
     投影チェック.Move(180, 720, 1900, 300);
 
     追加窓.SetCaption("追加作図線選択");
-    追加窓.Move(240, 3360, 4800, 1800);
+    追加窓.Move(240, 3360, 4800, kExtrasBottom - 3360);
     const char* extras[] = {"全点幅員作図", "測点幅員作図", "測点高の作図", "平面投影図"};
     for (int box = 0; box <= 3; ++box) {
         追加選択チェックボタン(box).SetCaption(extras[box]);
@@ -51,7 +56,7 @@ void 設定3D画面::Form_Load() {
     追加作図開始ボタン.Move(180, 1200, 2040, 450);
     Command1.SetCaption("ｷｬﾝｾﾙ");
     Command1.Move(2460, 1200, 2040, 450);
-    追加窓.SetVisible(false);
+    ShowExtras(false);
 }
 
 void 設定3D画面::D3ボタン_Click() {
@@ -59,7 +64,7 @@ void 設定3D画面::D3ボタン_Click() {
         forms::MsgBox("DLを入力してください。");
         return;
     }
-    if (縦断bus::sakuzu3d()) 追加窓.SetVisible(true);
+    if (縦断bus::sakuzu3d()) ShowExtras(true);
 }
 
 void 設定3D画面::追加作図開始ボタン_Click() {
@@ -67,7 +72,15 @@ void 設定3D画面::追加作図開始ボタン_Click() {
     縦断bus::DrawModelExtras({checked(0), checked(1), checked(2), checked(3)});
 }
 
-void 設定3D画面::Command1_Click() { 追加窓.SetVisible(false); }
+void 設定3D画面::Command1_Click() { ShowExtras(false); }
+
+// The screen ends below its last frame shown, with the margin it has below the frame of
+// additional lines.
+void 設定3D画面::ShowExtras(bool show) {
+    追加窓.SetVisible(show);
+    const forms::Frame& last = show ? 追加窓 : Frame5;
+    SetHeight(static_cast<int>(last.Top() + last.Height()) + kFullHeight - kExtrasBottom);
+}
 
 void 設定3D画面::戻りボタン_Click() {
     forms::Get<作図画面>().Show();

@@ -38,4 +38,6 @@ public:
 
 private:
     void Form_Load() override;
+    // Shows or hides the frame of additional lines; the screen's height follows.
+    void ShowExtras(bool show);
 };

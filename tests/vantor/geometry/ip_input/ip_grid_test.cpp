@@ -5,6 +5,10 @@
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/sheet_messages.h"
 
+#include <QFontMetrics>
+#include <QString>
+#include <QWidget>
+
 namespace {
 
 using namespace 縦断bus;
@@ -39,6 +43,27 @@ TEST_F(IpGrid, LoadShowsTheTableInMetres) {
     forms::Get<作図画面>().IP入力ボタン_Click();
     EXPECT_EQ(Rows(3, 4), (std::vector<Row>{{"", "", ""}, {"", "", ""}}));
     EXPECT_EQ(s.RowsInUse(), 2);
+}
+
+// The longest texts a point shows in metres (seven significant digits and a sign, a small value
+// with its leading zero, a site coordinate) fit their cells whole, the grid's cell margins
+// taken off, and the screen holds the wider grid and its buttons beside it.
+TEST_F(IpGrid, LongNumbersShowWholeInTheirCells) {
+    ipsuu = 1;
+    const float points[3][3] = {{-47.9452f, -123456.7f, 2345678}, {-299999.9f, 0.5f, 0}, {0, 0, 0}};
+    for (int p = 0; p < 3; ++p) ipx(p) = points[p][0], ipy(p) = points[p][1], iphankei(p) = points[p][2];
+    IP入力画面& s = Screen();
+    EXPECT_EQ(Rows(1, 2), (std::vector<Row>{{"-0.0479452", "-123.4567", "2345.678"}, {"-299.9999", "0.0005", ""}}));
+    const QFontMetrics metrics(s.グリッド.Widget()->font());
+    for (const char* text : {"-0.0479452", "-299999.9", "-123.4567"})
+        for (int c = 0; c < 3; ++c) EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), s.グリッド.ColWidth(c) / 15 - 7) << text;
+    const QRect grid = s.グリッド.Widget()->geometry();
+    for (const forms::Control* b : {static_cast<const forms::Control*>(&s.自動入力), static_cast<const forms::Control*>(&s.修正ボタン),
+                                    static_cast<const forms::Control*>(&s.キャンセルボタン)}) {
+        EXPECT_GT(b->Widget()->geometry().left(), grid.right());
+        EXPECT_TRUE(s.ClientWidget()->rect().contains(b->Widget()->geometry()));
+    }
+    EXPECT_GE(grid.width(), 3 * s.グリッド.ColWidth(0) / 15);
 }
 
 TEST_F(IpGrid, TheEditorStoresItsRowLeniently) {

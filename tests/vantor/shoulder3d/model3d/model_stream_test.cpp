@@ -62,6 +62,22 @@ TEST_F(ModelStream, WorkedExampleDrawsEveryPieceFromStationToStation) {
     EXPECT_TRUE(Screen().追加窓.Visible());
 }
 
+// The screen ends below the frames it shows: short before a run, long enough for the frame
+// of additional lines after one, and short again once that frame is closed.
+TEST_F(ModelStream, TheScreenFitsTheFramesItShows) {
+    SetStraightRoad({0, 20});
+    設定3D画面& s = Screen();
+    s.Show();
+    const auto bottom = [](const forms::Frame& f) { return f.Top() + f.Height(); };
+    const auto fitsUpTo = [&s](double end) { return s.ScaleHeight() >= end && s.ScaleHeight() < end + 600; };
+    EXPECT_TRUE(fitsUpTo(bottom(s.Frame5))) << s.ScaleHeight();
+    Run("5");
+    ASSERT_TRUE(s.追加窓.Visible());
+    EXPECT_TRUE(fitsUpTo(bottom(s.追加窓))) << s.ScaleHeight();
+    s.Command1_Click();
+    EXPECT_TRUE(fitsUpTo(bottom(s.Frame5))) << s.ScaleHeight();
+}
+
 TEST_F(ModelStream, ShortIntervalsAreJoinedToo) {
     SetStraightRoad({0, 20.3f, 20.6f});
     const auto lines = Run("5");
