@@ -204,6 +204,10 @@ FramePlace Instance::FramePlacement() const {
     return place;
 }
 
+void Instance::PointWanted() {
+    if (view_) view_->BringToFront();
+}
+
 std::string Instance::Caption() const { return std::string(product_.caption) + " - [" + DrawingName() + "]"; }
 
 void Instance::UpdateCaptions() {

@@ -52,6 +52,8 @@ public:
     // The main frame was moved, sized, shown or hidden on the desktop (by the control's
     // AcReSize, SetState and the like): the window on screen follows.
     virtual void Follow(const FramePlace& place) = 0;
+    // The product waits for a pick: its window comes to the front of the screen.
+    virtual void BringToFront() = 0;
     // A click in the graphics view at that fraction of its width and height, as a click of
     // the user's mouse at the same place of the drawing on screen.
     virtual void ClickAt(double fx, double fy, bool rightButton) = 0;
@@ -117,6 +119,7 @@ public:
     std::vector<std::string> OpenDrawing(const std::string& path, Drawing& drawing) override;
     void TypeLater(std::string text) override;
     void Quit() override;
+    void PointWanted() override;
 
 private:
     void BuildWindows(int showWindow);

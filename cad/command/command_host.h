@@ -46,6 +46,9 @@ public:
     virtual void TypeLater(std::string text) = 0;
     // Ends the program once the current input has been taken.
     virtual void Quit() = 0;
+    // A command waits for the user to pick a point: the program's window comes forward so
+    // that the user sees the prompt and can pick.
+    virtual void PointWanted() {}
 };
 
 // Gives the session its host while the attachment lives.

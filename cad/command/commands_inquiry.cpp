@@ -6,9 +6,10 @@
 namespace cad::command {
 
 CommandTask IdCommand(Session& s) {
+    CommandHost* host = HostOf(s);
+    if (host) host->PointWanted();
     const Answer a = co_await s.AskPoint("Specify point: ");
     if (a.kind != Answer::Point) co_return;
-    CommandHost* host = HostOf(s);
     s.Message(PointReport(a.point, host ? host->Variables().luprec : 4));
 }
 

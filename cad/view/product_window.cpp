@@ -84,6 +84,12 @@ public:
                         std::max(place.rect.bottom - place.rect.top - frame.height(), 1));
     }
 
+    void BringToFront() override {
+        if (!window_->isVisible() || window_->isMinimized()) return;
+        window_->raise();
+        window_->activateWindow();
+    }
+
     void ClickAt(double fx, double fy, bool rightButton) override {
         DrawingCanvas* canvas = window_->Canvas();
         canvas->ClickAt(QPointF(fx * canvas->width(), fy * canvas->height()), rightButton ? Qt::RightButton : Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include "tests/support/run_python.h"
 #include "user_actions.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -186,6 +187,27 @@ TEST_F(ProductWindow, TheWindowOnScreenFollowsTheMainFrame) {
             EXPECT_EQ(window->frameGeometry(), step.place);
         }
     }
+}
+
+// A program asking the product for a point (the ID command a pick types) brings its window
+// in front of the program's screens, where the user picks.
+TEST_F(ProductWindow, APointPromptBringsTheWindowToTheFront) {
+    const app::testing::Started s = Start();
+    app::Instance* cad = app::FindInstance(s.process.dwProcessId);
+    ASSERT_NE(cad, nullptr);
+    view::CadWindow* window = ShownCadWindow();
+    ASSERT_NE(window, nullptr);
+    QWidget screen;
+    screen.show();
+    screen.activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), &screen);
+
+    cad->TypeFromUser("_ID\r");
+    desk::DispatchPending();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), window);
+    cad->TypeFromUser("\x03");
 }
 
 // As in the program: nothing waits on the desktop, the event loop alone starts the product,
