@@ -80,6 +80,8 @@ void CadWindow::BuildMenu() {
     layout()->setMenuBar(bar);
 }
 
+void CadWindow::FocusCommandLine() { input_->setFocus(Qt::OtherFocusReason); }
+
 QString CadWindow::ChooseFile(FileUse use) {
     if (chooseFile_) return chooseFile_(use);
     const QString filter = QString::fromUtf8("DXF 図面 (*.dxf)");

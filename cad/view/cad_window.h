@@ -40,6 +40,10 @@ public:
 
     DrawingCanvas* Canvas() const { return canvas_; }
 
+    // Gives the keyboard back to the command line, wherever it was left (the menu bar after a
+    // menu closed with Esc keeps it otherwise, and the keys typed go nowhere).
+    void FocusCommandLine();
+
 private:
     void BuildMenu();
     void TypeCommand(const std::string& words);

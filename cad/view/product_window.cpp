@@ -88,6 +88,8 @@ public:
         if (!window_->isVisible() || window_->isMinimized()) return;
         window_->raise();
         window_->activateWindow();
+        // The user answers at the command line too: Esc there ends a series of picks.
+        window_->FocusCommandLine();
     }
 
     void ClickAt(double fx, double fy, bool rightButton) override {

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 
 #include <filesystem>
@@ -190,13 +191,20 @@ TEST_F(ProductWindow, TheWindowOnScreenFollowsTheMainFrame) {
 }
 
 // A program asking the product for a point (the ID command a pick types) brings its window
-// in front of the program's screens, where the user picks.
+// in front of the program's screens, where the user picks, with the keys at the command line
+// even when a menu closed with Esc had left them at the menu bar: Esc there ends the picks.
 TEST_F(ProductWindow, APointPromptBringsTheWindowToTheFront) {
     const app::testing::Started s = Start();
     app::Instance* cad = app::FindInstance(s.process.dwProcessId);
     ASSERT_NE(cad, nullptr);
     view::CadWindow* window = ShownCadWindow();
     ASSERT_NE(window, nullptr);
+    auto* menuBar = window->findChild<QMenuBar*>();
+    auto* commandInput = window->findChild<QLineEdit*>();
+    ASSERT_NE(menuBar, nullptr);
+    ASSERT_NE(commandInput, nullptr);
+    menuBar->setFocus();
+    ASSERT_EQ(window->focusWidget(), menuBar);
     QWidget screen;
     screen.show();
     screen.activateWindow();
@@ -207,6 +215,7 @@ TEST_F(ProductWindow, APointPromptBringsTheWindowToTheFront) {
     desk::DispatchPending();
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::activeWindow(), window);
+    EXPECT_EQ(window->focusWidget(), commandInput);
     cad->TypeFromUser("\x03");
 }
 

@@ -13,6 +13,12 @@ namespace {
 constexpr int kFirstPointRow = 2;   // grid row of point 1
 constexpr int kSidePoints = 20;     // points one side of a station holds
 constexpr int kLeftOffset = 0, kLeftHeight = 1, kNumber = 2, kRightOffset = 3, kRightHeight = 4;
+// Wide enough for the longest text a point shows in metres, such as "-0.0003425", sign and all.
+constexpr int kValueColumnWidth = 1200;  // twips
+constexpr int kNumberColumnWidth = 330;
+constexpr int kGridWidth = 4 * kValueColumnWidth + kNumberColumnWidth + 110;
+// The preview and the buttons stand right of the grid.
+constexpr int kRight = 120 + kGridWidth + 180;
 
 int GridRow(int point) { return point + kFirstPointRow; }
 
@@ -26,7 +32,7 @@ SectionPointEditor::SectionPointEditor(SectionPointSet set, Captions captions)
     受信ボタン.OnClick = [this] { 受信ボタン_Click(); };
     読込ボタン.OnClick = [this] { 読込ボタン_Click(); };
     転送ボタン.OnClick = [this] { 転送ボタン_Click(); };
-    UsePellix(PlacePellix(*this, "Pellix1", 8940, 5100));
+    UsePellix(PlacePellix(*this, "Pellix1", kRight + 4320, 5100));
 }
 
 void SectionPointEditor::UsePellix(std::unique_ptr<Pellix> control) {
@@ -40,25 +46,25 @@ void SectionPointEditor::Tell(const std::string& text) { forms::MsgBox(text, for
 
 void SectionPointEditor::LayOut() {
     SetCaption(captions_.screen);
-    Move(600, 600, 9660, 8220);
-    グリッド.Move(120, 120, 4320, 7500);
+    Move(600, 600, kRight + 5040, 8220);
+    グリッド.Move(120, 120, kGridWidth, 7500);
     Text1.SetVisible(false);
-    図.Move(4620, 120, 4800, 4800);
+    図.Move(kRight, 120, 4800, 4800);
     図.SetBackColor(forms::vbWhite);
     測点ラベル.SetCaption("測　点");
-    測点ラベル.Move(4620, 5160, 900, 270);
-    測点.Move(5580, 5100, 1500, 330);
-    移動ボタン(0).Move(4620, 5580, 1500, 420);
-    移動ボタン(1).Move(6240, 5580, 1500, 420);
-    左右(0).Move(4620, 6120, 900, 330);
-    左右(1).Move(5580, 6120, 900, 330);
+    測点ラベル.Move(kRight, 5160, 900, 270);
+    測点.Move(kRight + 960, 5100, 1500, 330);
+    移動ボタン(0).Move(kRight, 5580, 1500, 420);
+    移動ボタン(1).Move(kRight + 1620, 5580, 1500, 420);
+    左右(0).Move(kRight, 6120, 900, 330);
+    左右(1).Move(kRight + 960, 6120, 900, 330);
     受信ボタン.SetCaption(captions_.receive);
-    受信ボタン.Move(4620, 6540, 1500, 420);
+    受信ボタン.Move(kRight, 6540, 1500, 420);
     読込ボタン.SetCaption(captions_.read);
-    読込ボタン.Move(6240, 6540, 1500, 420);
+    読込ボタン.Move(kRight + 1620, 6540, 1500, 420);
     転送ボタン.SetCaption(captions_.transfer);
-    転送ボタン.Move(7860, 6540, 1500, 420);
-    LayOutOwnButtons(4620, 7080);
+    転送ボタン.Move(kRight + 3240, 6540, 1500, 420);
+    LayOutOwnButtons(kRight, 7080);
 }
 
 void SectionPointEditor::Form_Load() {
@@ -67,8 +73,8 @@ void SectionPointEditor::Form_Load() {
     グリッド.SetRows(kSectionPoints + kFirstPointRow);
     グリッド.SetCols(5);
     グリッド.SetFixedCols(0);
-    グリッド.SetColWidth(-1, 970);
-    グリッド.SetColWidth(kNumber, 330);
+    グリッド.SetColWidth(-1, kValueColumnWidth);
+    グリッド.SetColWidth(kNumber, kNumberColumnWidth);
     グリッド.SetRowHeight(-1, 330);
     グリッド.SetTextMatrix(0, kLeftOffset, " 左側");
     グリッド.SetTextMatrix(0, kNumber, " No");

@@ -1,6 +1,9 @@
 // Typing points into the editors' grid, the preview and the station shown.
 #include "editor_fixture.h"
 
+#include <QFontMetrics>
+#include <QWidget>
+
 namespace {
 
 using namespace 縦断bus;
@@ -45,6 +48,28 @@ TEST_F(EditorTest, GridLayoutAndTheTypedRowGoesIntoBothSidesOfTheStation) {
     expected.push_back({{-1, 0}, {-3, -0.5}});
     EXPECT_EQ(Ends(EditorTest::PreviewLines(screen)), expected);
     EXPECT_TRUE(kirimorihidari(1, 1, 1).empty());   // the other editor's tables are its own
+}
+
+// The longest texts a point shows (seven significant digits with a sign and a leading zero, as
+// a pick near the centre line gives) fit their cells whole, the cell margins taken off, so no
+// sign is cut off; the preview and the buttons stand right of the wider grid, on the screen.
+TEST_F(EditorTest, LongPointTextsShowWholeBesideThePreviewAndButtons) {
+    SetRoad({{0, 10, 10}});
+    genkyouhidari(1, 0, 1) = "-0.0003425";
+    genkyouhidari(1, 0, 2) = "-12.34567";
+    現況横断図& screen = Ground();
+    screen.Open();
+    EXPECT_EQ(screen.グリッド.TextMatrix(2, 0), "-0.0003425");
+    const QFontMetrics metrics(screen.グリッド.Widget()->font());
+    for (const char* text : {"-0.0003425", "-12.34567", "-0.0571918"})
+        for (int c : {0, 1, 3, 4}) EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), screen.グリッド.ColWidth(c) / 15 - 7) << text;
+    const QRect grid = screen.グリッド.Widget()->geometry();
+    EXPECT_GE(grid.width(), (4 * screen.グリッド.ColWidth(0) + screen.グリッド.ColWidth(2)) / 15);
+    for (const forms::Control* c : {static_cast<const forms::Control*>(&screen.図), static_cast<const forms::Control*>(&screen.受信ボタン),
+                                    static_cast<const forms::Control*>(&screen.転送ボタン), static_cast<const forms::Control*>(&screen.Command1)}) {
+        EXPECT_GT(c->Widget()->geometry().left(), grid.right());
+        EXPECT_TRUE(screen.ClientWidget()->rect().contains(c->Widget()->geometry()));
+    }
 }
 
 TEST_F(EditorTest, ThePointNumberEditsTheRightOffsetAndHeaderRowsOpenNoEditor) {
