@@ -54,12 +54,9 @@ TAcadControl::TAcadControl(bool designing) : FDesigning(designing) {
     if (FAcadType == atNOACAD) FAcadType = GetNewAcadType();
     if (FAcadType == atNOACAD) FAcadType = atACLT95;
     ResetState();
-    desk::WNDCLASS wc;
-    wc.lpfnWndProc = desk::DefWindowProc;
-    wc.lpszClassName = kUtilWindowClass;
-    desk::RegisterClass(wc);  // already there for the second control
-    FUtilWindow = desk::CreateWindowEx(desk::WS_EX_TOOLWINDOW, kUtilWindowClass, "", desk::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                       [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) { return WndProc(w, m, wp, lp); });
+    FUtilWindow = CreateHiddenWindow(kUtilWindowClass, [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
+        return WndProc(w, m, wp, lp);
+    });
     ChooseWaitProc(FInterMode);
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <utility>
 
 namespace pellix {
 
@@ -134,6 +135,15 @@ bool ForceForeground(desk::HWND wnd) {
         if (attached) desk::AttachThreadInput(target, self, false);
     }
     return desk::GetForegroundWindow() == wnd;
+}
+
+desk::HWND CreateHiddenWindow(const std::string& className, desk::WNDPROC proc) {
+    desk::WNDCLASS wc;
+    wc.lpfnWndProc = desk::DefWindowProc;
+    wc.lpszClassName = className;
+    desk::RegisterClass(wc);  // already there for the second window
+    return desk::CreateWindowEx(desk::WS_EX_TOOLWINDOW, className, "", desk::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                std::move(proc));
 }
 
 desk::HWND FindChildWindow(desk::HWND parent, const std::string& caption, const std::string& classSpec) {

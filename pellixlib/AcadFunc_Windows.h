@@ -51,6 +51,9 @@ void WaitWindowIdle(desk::HWND wnd);
 void WaitWindowIdleEx(desk::HWND wnd);
 // Makes the window the foreground window; whether it is afterwards.
 bool ForceForeground(desk::HWND wnd);
+// A hidden tool window of the calling thread whose messages go to `proc`; its class is
+// registered on the first call.
+desk::HWND CreateHiddenWindow(const std::string& className, desk::WNDPROC proc);
 
 // The first descendant whose caption contains `caption` (when given) and whose class is
 // `classSpec` (when given; "*Class" also asks for a non-empty caption).

@@ -1,6 +1,7 @@
 #include "pellixlib/com/PellixlibImpl.h"
 
 #include "pellixlib/AcadCtrl_Errors.h"
+#include "pellixlib/AcadFunc_Windows.h"
 #include "pellixlib/com/AboutUnit.h"
 #include "pellixlib/com/Pellixlib_TLB.h"
 #include "platform/desktop/message.h"
@@ -37,12 +38,9 @@ VARIANT_BOOL Vb(bool b) { return b ? VARIANT_TRUE : VARIANT_FALSE; }
 TPellix::TPellix(ServerModule& module)
     : DispatchObject(tlb::IPellix(), tlb::kProgId, &module), FEvents(*this, tlb::DIID_IPellixEvents) {
     FControl = TAcadControl::Create();
-    desk::WNDCLASS wc;
-    wc.lpfnWndProc = desk::DefWindowProc;
-    wc.lpszClassName = kWindowClass;
-    desk::RegisterClass(wc);  // already there for the second object
-    FWindow = desk::CreateWindowEx(desk::WS_EX_TOOLWINDOW, kWindowClass, "", desk::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) { return WndProc(w, m, wp, lp); });
+    FWindow = CreateHiddenWindow(kWindowClass, [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
+        return WndProc(w, m, wp, lp);
+    });
     BindOperations();
     BindProperties();
     BindFramework();
