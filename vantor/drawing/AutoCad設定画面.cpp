@@ -37,13 +37,10 @@ std::string DxfOutCommand(const std::string& file) {
 
 } // namespace
 
-std::function<std::unique_ptr<縦断bus::Pellix>(forms::Form&)> AutoCad設定画面::placeControl =
-    [](forms::Form& screen) { return 縦断bus::PlacePellix(screen, "Pellix1", 4020, 3300); };
-
 AutoCad設定画面::AutoCad設定画面() : forms::Form(forms::FormKind::Apart) {
     Command1.OnClick = [this] { Command1_Click(); };
     Command2.OnClick = [this] { Command2_Click(); };
-    pellix1_ = placeControl(*this);
+    pellix1_ = 縦断bus::PlacePellix(*this, "Pellix1", 4020, 3300);
     pellix1_->OnAcadLoaded = [this] { Pellix1_OnAcadLoaded(); };
     pellix1_->OnAcadDialog = [this](std::int32_t window, const std::string& caption, const std::string& text,
                                     bool& close) { Pellix1_OnAcadDialog(window, caption, text, close); };

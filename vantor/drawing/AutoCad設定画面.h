@@ -41,9 +41,6 @@ public:
 
     縦断bus::Pellix& Pellix1() { return *pellix1_; }
 
-    // How the screen gets its control when it loads (tests put a scripted one here).
-    static std::function<std::unique_ptr<縦断bus::Pellix>(forms::Form& screen)> placeControl;
-
 private:
     void Form_Load() override;
     void LayOut();

@@ -23,18 +23,11 @@ class CadStartScreen : public drawing_test::DrawingTest {
 protected:
     void SetUp() override {
         DrawingTest::SetUp();
-        defaultPlace_ = AutoCad設定画面::placeControl;
-        AutoCad設定画面::placeControl = [this](forms::Form&) {
-            auto control = std::make_unique<StartingPellix>();
-            control->running = running_;
-            control->type = savedType_;
-            cad_ = control.get();
-            return control;
-        };
-    }
-    void TearDown() override {
-        DrawingTest::TearDown();
-        AutoCad設定画面::placeControl = defaultPlace_;
+        pellix_test::PlaceStartingPellix([this](StartingPellix& control) {
+            control.running = running_;
+            control.type = savedType_;
+            cad_ = &control;
+        });
     }
 
     // The screen loaded with its control in this state.
@@ -56,9 +49,6 @@ protected:
 
     StartingPellix* cad_ = nullptr;
     int running_ = 0, savedType_ = 6;   // the state of the next control placed
-
-private:
-    std::function<std::unique_ptr<縦断bus::Pellix>(forms::Form&)> defaultPlace_;
 };
 
 TEST_F(CadStartScreen, ListsNoacadAndTheNamedKindsUpToThirteen) {

@@ -3,9 +3,12 @@
 // control's types, installed products, a start that succeeds or fails, dialogs and the CAD's
 // end raised on demand, and every start and close call in order.
 #include "tests/vantor/pellix/scripted_pellix.h"
+#include "vantor/drawing/AutoCad設定画面.h"
+#include "vantor/pellix/place_pellix.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -86,5 +89,17 @@ public:
         if (OnAcadClose) OnAcadClose();
     }
 };
+
+// Screens placing their controls from now on get a StartingPellix on the CAD start screen,
+// made ready by `prepare`, and a control attached to nothing elsewhere.
+inline void PlaceStartingPellix(std::function<void(StartingPellix&)> prepare) {
+    縦断bus::SetPellixPlacement(
+        [prepare](forms::Form& screen, const std::string&, int, int) -> std::unique_ptr<縦断bus::Pellix> {
+            if (!dynamic_cast<AutoCad設定画面*>(&screen)) return std::make_unique<縦断bus::DetachedPellix>();
+            auto control = std::make_unique<StartingPellix>();
+            prepare(*control);
+            return control;
+        });
+}
 
 } // namespace pellix_test

@@ -20,21 +20,9 @@ class RoadStart : public ip_input_test::IpInputTest {
 protected:
     void SetUp() override {
         IpInputTest::SetUp();
-        defaultPlace_ = AutoCad設定画面::placeControl;
-        AutoCad設定画面::placeControl = [this](forms::Form&) {
-            auto control = std::make_unique<pellix_test::StartingPellix>();
-            cad_ = control.get();
-            return control;
-        };
-    }
-    void TearDown() override {
-        IpInputTest::TearDown();
-        AutoCad設定画面::placeControl = defaultPlace_;
+        pellix_test::PlaceStartingPellix([this](pellix_test::StartingPellix& control) { cad_ = &control; });
     }
     pellix_test::StartingPellix* cad_ = nullptr;
-
-private:
-    std::function<std::unique_ptr<Pellix>(forms::Form&)> defaultPlace_;
 };
 
 TEST_F(RoadStart, FromTheCadStartToTheAlignment) {
