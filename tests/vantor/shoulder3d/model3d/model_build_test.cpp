@@ -112,6 +112,11 @@ TEST_F(ModelBuild3d, RefusesWhatItCannotModel) {
         {"equal stations", [] { tatedata(3, 1) = 20, sokutenkyori(3) = 20000; }, "測点 20 が前の測点 20 より先にありません。"},
         {"interval over 500 m", [] { tatedata(9, 1) = 640.6f, sokutenkyori(9) = 640600; }, "測点 140 から測点 640.6 までが500ｍを超えています。"},
         {"one gradient-change point", [] { henkatensuu = 1; }, "縦断の勾配変化点が２点未満"},
+        // Planned heights not of the current profile input: the computation stopped on a
+        // negative curve length, or lost its change points, or an edit check's warning stands.
+        {"profile stopped", [] { tatedata(5, 4) = -60, keisantate(); }, "縦断の計画高が今の入力で計算されていません"},
+        {"change points lost", [] { tatedata(5, 3) = tatedata(9, 3) = kEmpty, keisantate(); }, "縦断の計画高が今の入力で計算されていません"},
+        {"warning standing", [] { keikokuflg = 1; }, "縦断の計画高が今の入力で計算されていません"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
