@@ -27,8 +27,9 @@ struct Normals {
 bool HasEndOfRoadEntry();
 
 // Sets the scratch values for a direction given by its bearing [radians] and returns its
-// normals; a direction along an axis, up to the rounding of its bearing, has exact normals. States by the direction's signs: 1 (+X, +Y), 2 (+X, -Y), 3 (-X, -Y), 4 (-X, +Y),
-// 5 straight up, 6 straight down, 7 along +X, 8 along -X; the left normal of state 5 is -180°.
+// normals; a direction along an axis, up to the rounding of its bearing, has exact normals.
+// States by the direction's signs: 1 (+X, +Y), 2 (+X, -Y), 3 (-X, -Y), 4 (-X, +Y), 5 straight
+// up, 6 straight down, 7 along +X, 8 along -X; the left normal of state 5 is -180°.
 Normals SetDirection(double bearing);
 
 // The direction at `chainage` [mm] on the alignment.

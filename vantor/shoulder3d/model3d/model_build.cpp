@@ -1,7 +1,6 @@
 #include "vantor/shoulder3d/model3d/model_build.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/profile/planned_heights.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/model3d/hokanfukuin.h"
