@@ -14,6 +14,8 @@
 #include "vantor/shell/Main.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 #include "vantor/shell/sheets/ip_sheet.h"
+#include "vantor/shell/sheets/shoulder_sheet.h"
+#include "vantor/shoulder3d/shoulder/shoulder_sheet_link.h"
 
 namespace 縦断bus {
 
@@ -24,6 +26,8 @@ void WireSheetLinks() {
     section_sheet_link::yomikomiyokomei = yomikomiyokomei;
     ip_sheet_link::yomikomiip = yomikomiip;
     ip_sheet_link::WriteIpPoints = WriteIpPoints;
+    shoulder_sheet_link::ReadShoulderSheet = ReadShoulderSheet;
+    shoulder_sheet_link::tensourokata = tensourokata;
 }
 
 void StartVantor(int argc, char** argv) {

@@ -37,11 +37,13 @@ std::string TooManyReferencePoints(int kept) {
 
 void Tell(std::string_view text) { forms::MsgBox(std::string(text), forms::vbExclamation); }
 
-void ReadTellingFailure(void (*read)()) {
+bool ReadTellingFailure(void (*read)()) {
     try {
         read();
+        return true;
     } catch (const rt::Error& e) {
         Tell(std::string(e.what()) + "\nこのシートは読み込みませんでした。");
+        return false;
     }
 }
 

@@ -32,6 +32,7 @@ void Tell(std::string_view text);
 
 // Runs a reader as a command of its own (a screen's 読込): an error it raises is told to the
 // user with the note that the sheet was not read. The reader has left its tables as they were.
-void ReadTellingFailure(void (*read)());
+// True when it raised none.
+bool ReadTellingFailure(void (*read)());
 
 } // namespace 縦断bus::sheet_messages

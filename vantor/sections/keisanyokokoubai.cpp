@@ -2,6 +2,7 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
+#include "vantor/geometry/profile/planned_heights.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/cross_slope_interpolation.h"
 #include "vantor/sections/横断勾配入力画面.h"
@@ -35,7 +36,8 @@ void CollectChangePoints(const Side& side, int n) {
     side.count = m;
 }
 
-void ComputeSide(const Side& side, int n) {
+// A shoulder height needs the station's planned height of the current profile.
+void ComputeSide(const Side& side, int n, bool plannedHeights) {
     CollectChangePoints(side, n);
     for (int r = 1; r <= n; ++r) {
         // Without a value of its own the station keeps the slope its row holds.
@@ -48,7 +50,9 @@ void ComputeSide(const Side& side, int n) {
     for (int r = 1; r <= n; ++r) {
         const double drop = std::floor(double(yokodata(r, side.widthColumn)) * 1000 * 0.01 * side.result(r) + 0.5) / 1000;
         yokodata(r, side.slopeColumn) = side.result(r);
-        yokodata(r, side.shoulderColumn) = static_cast<float>(double(yokodata(r, 6)) - drop);
+        yokodata(r, side.shoulderColumn) = plannedHeights && yokodata(r, 6) != kEmpty
+                                               ? static_cast<float>(double(yokodata(r, 6)) - drop)
+                                               : kEmpty;
     }
 }
 
@@ -79,8 +83,9 @@ CrossSlopeRun ComputeCrossSlopes() {
         run.computed = false;
         return run;
     }
-    ComputeSide(Left(), n);
-    ComputeSide(Right(), n);
+    run.plannedHeights = PlannedHeightsComputed();
+    ComputeSide(Left(), n, run.plannedHeights);
+    ComputeSide(Right(), n, run.plannedHeights);
     run.leftTooFew = hidarikijunsuu < 2;
     run.rightTooFew = migikijunsuu < 2;
     return run;
@@ -106,10 +111,16 @@ void FillCrossSlopeGrid(forms::FlexGrid& grid) {
 }
 
 std::string CrossSlopeNotice(const CrossSlopeRun& run) {
-    if (!run.leftTooFew && !run.rightTooFew) return {};
-    const std::string sides = run.leftTooFew && run.rightTooFew ? "左右" : run.leftTooFew ? "左側" : "右側";
-    return sides + "の基準勾配が２点未満のため、" + sides +
-           "の横断勾配は補間していません。基準勾配を２測点以上に入力してください。";
+    std::string notice;
+    if (run.leftTooFew || run.rightTooFew) {
+        const std::string sides = run.leftTooFew && run.rightTooFew ? "左右" : run.leftTooFew ? "左側" : "右側";
+        notice = sides + "の基準勾配が２点未満のため、" + sides +
+                 "の横断勾配は補間していません。基準勾配を２測点以上に入力してください。";
+    }
+    if (!run.plannedHeights)
+        notice += (notice.empty() ? "" : "\n") + PlannedHeightsMissing() +
+                  "路肩高は空けています。縦断の計画高を計算してから横断勾配を計算し直してください。";
+    return notice;
 }
 
 bool keisanyokokoubai() {

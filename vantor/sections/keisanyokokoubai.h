@@ -3,7 +3,8 @@
 // reference slope, column 4 left or 7 right, is not empty): linear by station between
 // consecutive change points in row order and extended along the first and the last segment,
 // rounded to four decimals; then the shoulder heights (columns 1 and 10) from the planned
-// height, the width and the slope, the drop rounded to whole millimetres.
+// height, the width and the slope, the drop rounded to whole millimetres. Without planned
+// heights of the current profile input the shoulder heights are left empty.
 //
 // A side with fewer than two change points gets no new slope: each station keeps the slope
 // its own row holds (0 where it holds none), so nothing of an earlier document carries over.
@@ -18,6 +19,7 @@ inline constexpr int kCrossSlopeRows = 200;   // station rows the slope tables h
 struct CrossSlopeRun {
     bool computed = true;                       // false: too many stations, nothing changed
     bool leftTooFew = false, rightTooFew = false; // fewer than two change points on the side
+    bool plannedHeights = true;                 // false: shoulder heights left empty
 };
 
 // The tables alone.

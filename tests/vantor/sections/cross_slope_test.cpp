@@ -89,6 +89,36 @@ TEST_F(CrossSlopes, TooFewChangePointsKeepTheRowsOwnSlopeAndAreToldOf) {
     EXPECT_EQ(yokodata(1, 3), 1);
 }
 
+// A profile that did not compute leaves its planned heights empty: the shoulder heights are
+// left empty rather than worked from the empty marker, and the user is told why; a warning
+// of the profile still standing means the same for heights of earlier input.
+TEST_F(CrossSlopes, ShoulderHeightsNeedThePlannedHeightsOfTheCurrentProfile) {
+    const std::string told = "縦断の計画高が今の入力で計算されていません（縦断の計算が警告で止まったか、勾配変化点が２点未満です）。"
+                             "路肩高は空けています。縦断の計画高を計算してから横断勾配を計算し直してください。";
+    for (const bool warningStanding : {false, true}) {
+        SCOPED_TRACE(warningStanding ? "warning standing" : "no planned heights");
+        Stations({0, 20, 40});
+        for (int r = 1; r <= 3; ++r)
+            if (!warningStanding) tatedata(r, 5) = yokodata(r, 6) = kEmpty;
+        keikokuflg = warningStanding ? 1 : 0;
+        yokodata(1, 4) = yokodata(3, 4) = 2;
+        yokodata(1, 7) = yokodata(3, 7) = 2;
+        keisanyokokoubai();
+        for (int r = 1; r <= 3; ++r) {
+            EXPECT_EQ(yokodata(r, 1), kEmpty) << r;
+            EXPECT_EQ(yokodata(r, 10), kEmpty) << r;
+            EXPECT_EQ(yokodata(r, 3), 2) << r;   // the slopes are interpolated all the same
+            EXPECT_EQ(Screen().グリッド.TextMatrix(r, 0), "") << r;
+        }
+        EXPECT_EQ(Screen().注意.Caption(), told);
+    }
+    keikokuflg = 0;
+    Stations({0, 20, 40});
+    keisanyokokoubai();
+    EXPECT_FLOAT_EQ(yokodata(2, 1), 9.94f);   // 3 m at the 2 % the rows hold
+    EXPECT_TRUE(Screen().注意.Caption().empty());
+}
+
 TEST_F(CrossSlopes, GridTextsAndCurvePointLabels) {
     Stations({0, 20, 50.5f});
     yokodata(2, 2) = kEmpty;

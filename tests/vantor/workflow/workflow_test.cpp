@@ -2,7 +2,8 @@
 // typed into the grid, the CAD started from the 作図 menu, the IPs picked in it, the centre line
 // with its stations, the cross slopes, the profile sheet, the plan, every cross-section, the
 // ground and cut/fill points picked in the CAD, the earthwork areas, the shoulder lines and the
-// 3D model; the drawing saved as DXF as the CAD is closed and audited by ezdxf, the document
+// 3D model; the drawing saved as DXF as the CAD is closed, audited by ezdxf and its geometry
+// checked against the road worked out independently, the document
 // saved, read by xlrd, and opened again in a new run with a CAD started anew.
 #include "workflow_fixture.h"
 
@@ -19,6 +20,7 @@
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <tuple>
 
@@ -155,6 +157,38 @@ std::string ExpectedWorkbook() {
            "cells ＩＰ座標入力 14 12\n"
            "cells 路肩ｼｰﾄ 378 10\n"
            "cells 座標値ｼｰﾄ 0 4\n";
+    return out;
+}
+
+// The road as check_geometry.py works it out for itself: the alignment, the widths (3 m left,
+// 3.5 m right), the shoulder line L1 left (4.5 m, red), the gradient changes, the cross slopes
+// at the first and last station, the 3D model's datum and the drawing scale 1:500. Checked at
+// stations on the straights and on both curves outside the vertical curves, and on one
+// interval of each curve.
+std::string RoadDescription() {
+    std::string points, radii;
+    for (const AlignmentPoint& p : kAlignment) {
+        points += std::string(points.empty() ? "" : ", ") + "[" + rt::CStr(p.at.first) + ", " + rt::CStr(p.at.second) + "]";
+        radii += std::string(radii.empty() ? "" : ", ") + rt::CStr(p.radius);
+    }
+    std::string changes;
+    for (const auto& [station, change] : kChanges)
+        changes += std::string(changes.empty() ? "" : ", ") + "[" + rt::CStr(station) + ", " + change.first + "]";
+    return "{\"points\": [" + points + "], \"radii\": [" + radii + "], \"left\": 3, \"right\": 3.5, "
+           "\"shoulder\": [4.5, 1], \"changes\": [" + changes + "], \"datum\": 40, \"scale\": 500, "
+           "\"slopes_left\": [2, 2], \"slopes_right\": [2, -3], "
+           "\"stations\": [100, 220, 240, 440, 600], \"intervals\": [[220, 240], [420, 440]]}";
+}
+
+std::string ExpectedGeometry() {
+    std::string out = "plan curve 1: ok\nplan curve 2: ok\n";
+    for (const char* s : {"100", "220", "240", "440", "600"})
+        for (const char* check : {"plan edge left ", "plan edge right ", "shoulder "}) out += check + std::string(s) + ": ok\n";
+    for (const char* interval : {"220-240", "420-440"})
+        for (const char* check : {"plan edge left arc ", "plan edge right arc ", "shoulder arc "})
+            out += check + std::string(interval) + ": ok\n";
+    for (const char* s : {"100", "220", "240", "440", "600"})
+        for (const char* side : {"left ", "right "}) out += "3d edge " + std::string(side) + s + ": ok\n";
     return out;
 }
 
@@ -362,6 +396,10 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     ASSERT_TRUE(std::filesystem::exists(book));
     EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/audit_dxf.py " + dxf), kDrawing);
     EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/read_workbook.py " + book), ExpectedWorkbook());
+    const std::string road = PathOf("road.json");
+    std::ofstream(road) << RoadDescription();
+    EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/check_geometry.py " + dxf + " " + road),
+              ExpectedGeometry());
 
     const auto tables = DocumentTables();
     const auto positions = PlanPositions();

@@ -54,7 +54,9 @@ void DrawCentreLine() {
         SendCircle(sokutenx(k), sokuteny(k));
     }
 
+    // An IP without a radius is an angle point: it has no arc.
     for (int i = 1; i <= ipsuu; ++i) {
+        if (iphankei(i) == 0) continue;
         const bool left = TurnsLeftAt(i);
         const auto& from = left ? bczahyou : eczahyou;
         const auto& to = left ? eczahyou : bczahyou;

@@ -3,34 +3,19 @@
 #include "vantor/geometry/alignment/plan_point.h"
 
 #include <cmath>
-#include <limits>
-#include <optional>
+#include <numbers>
 
 namespace 縦断bus {
 
 namespace {
 
-float Difference(float a, float b) { return static_cast<float>(double(a) - b); }
+constexpr double kDegrees = 180 / std::numbers::pi;
 
-// The slope of the line from one point to another; infinite when it runs parallel to the Y
-// axis, none when the points coincide.
-std::optional<double> SlopeBetween(float fromX, float fromY, float toX, float toY) {
-    const float run = Difference(toX, fromX), rise = Difference(toY, fromY);
-    if (run != 0) return double(rise) / run;
-    if (rise != 0) return std::numeric_limits<double>::infinity();
-    return std::nullopt;
-}
+// A component this small beside the unit direction is taken as none: the direction runs along
+// an axis, up to the rounding of its bearing.
+constexpr double kAlongAxis = 1e-12;
 
-// The slope of the straight at an end of the road when station k's end rule applies.
-std::optional<double> EndSlope(int k) {
-    if (ipsuu < 1) return std::nullopt;
-    const int n = heimensokutensuu;
-    if (k == 1 && sokutenkyori(3) > saishochokusen)
-        return SlopeBetween(hojox(1, 1), hojoy(1, 1), bczahyou(1, 1), bczahyou(1, 2));
-    if (k == n && n >= 1 && sokutenkyori(n - 1) < iptsuikakyori(ipsuu) && HasEndOfRoadEntry())
-        return SlopeBetween(eczahyou(ipsuu, 1), eczahyou(ipsuu, 2), sokutenx(n + 1), sokuteny(n + 1));
-    return std::nullopt;
-}
+double Sign(double v) { return std::fabs(v) < kAlongAxis ? 0 : v; }
 
 } // namespace
 
@@ -41,40 +26,36 @@ bool HasEndOfRoadEntry() {
     return last >= 0 && last >= iptsuikakyori(ipsuu);
 }
 
-void SetDirection(float dx, float dy, double slope) {
-    SetDirectionState(dx, dy);
-    if (dx != 0) wkhoukoukaku = static_cast<float>(std::fabs(std::atan(slope)) * 180 / 3.141592);
-
-    const float t = wkhoukoukaku;
+Normals SetDirection(double bearing) {
+    const double dx = Sign(std::cos(bearing)), dy = Sign(std::sin(bearing));
+    SetDirectionState(static_cast<float>(dx), static_cast<float>(dy));
+    const double t = dx != 0 ? std::atan(std::fabs(dy / dx)) * kDegrees : 90;
+    double left = wkhidarikaku, right = wkmigikaku;
     switch (wkshougen) {
-    case 1: wkhidarikaku = t + 90; wkmigikaku = t - 90; break;
-    case 2: wkhidarikaku = -t + 90; wkmigikaku = -t - 90; break;
-    case 3: wkhidarikaku = t - 90; wkmigikaku = t + 90; break;
-    case 4: wkhidarikaku = -t - 90; wkmigikaku = -t + 90; break;
-    case 5: wkhidarikaku = -180; wkmigikaku = 0; break;
-    case 6: wkhidarikaku = 0; wkmigikaku = -180; break;
-    case 7: wkhidarikaku = 90; wkmigikaku = -90; break;
-    case 8: wkhidarikaku = -90; wkmigikaku = 90; break;
-    default: break;   // no state was ever set: the normals stay as they are
+    case 1: left = t + 90; right = t - 90; break;
+    case 2: left = -t + 90; right = -t - 90; break;
+    case 3: left = t - 90; right = t + 90; break;
+    case 4: left = -t - 90; right = -t + 90; break;
+    case 5: left = -180; right = 0; break;
+    case 6: left = 0; right = -180; break;
+    case 7: left = 90; right = -90; break;
+    case 8: left = -90; right = 90; break;
     }
+    if (dx != 0) wkhoukoukaku = static_cast<float>(t);
+    wkhidarikaku = static_cast<float>(left);
+    wkmigikaku = static_cast<float>(right);
+    const double length = std::hypot(dx, dy);
+    const Normal toLeft{-dy / length, dx / length};
+    return {toLeft, {-toLeft.x, -toLeft.y}};
 }
 
-void SetDirection(float dx, float dy) { SetDirection(dx, dy, dx != 0 ? double(dy) / dx : 0); }
+Normals SetDirectionAt(double chainage) { return SetDirection(PlanBearing(chainage)); }
 
-void SetStationDirection(int k) {
-    const float dx = Difference(hojox(k, 2), hojox(k, 1));
-    const float dy = Difference(hojoy(k, 2), hojoy(k, 1));
-    if (dx == 0) {
-        SetDirection(dx, dy, 0);
-        return;
-    }
-    SetDirection(dx, dy, EndSlope(k).value_or(double(dy) / dx));
-}
+Normals SetStationDirection(int k) { return SetDirectionAt(sokutenkyori(k)); }
 
-void PointToward(float x, float y, double distance, float degrees, float& px, float& py) {
-    const double radians = degrees * 3.14159 / 180;
-    px = static_cast<float>(x + distance * std::cos(radians));
-    py = static_cast<float>(y + distance * std::sin(radians));
+void PointToward(float x, float y, double distance, const Normal& normal, float& px, float& py) {
+    px = static_cast<float>(x + distance * normal.x);
+    py = static_cast<float>(y + distance * normal.y);
 }
 
 } // namespace 縦断bus

@@ -1,37 +1,44 @@
 #pragma once
-// The direction of the alignment at a plan station and its two normals, shared by the station
-// labels and road edges of the plan, the shoulder offset points and the 3D model.
+// The direction of the alignment at a plan station or any chainage and its two normals, shared
+// by the station labels and road edges of the plan, the single-station plot, the shoulder
+// offset points and the 3D model's edges.
 //
-// The vector (dx, dy) from the rear to the front auxiliary point gives the quadrant state
-// wkshougen (1..8, see SetDirection); the tangent angle wkhoukoukaku (degrees, 0..90) is the
-// magnitude of the angle of a slope; the left and right normals wkhidarikaku and wkmigikaku
-// (degrees from +X toward +Y) follow from both. A direction that cannot be decided (the
-// auxiliary points coincide) keeps what the last station left in these values.
+// The direction is the bearing of the element that holds the chainage, worked in double
+// precision (PlanBearing), so that the normals stay true far from the origin. It is also left
+// in the shared scratch values: the quadrant state wkshougen (1..8, see SetDirection), the
+// tangent angle wkhoukoukaku (degrees, 0..90) and the left and right normals wkhidarikaku and
+// wkmigikaku (degrees from +X toward +Y), which give a label its rotation.
 #include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
+
+// A unit vector across the road.
+struct Normal {
+    double x = 0, y = 0;
+};
+// The left and right normal of a direction.
+struct Normals {
+    Normal left, right;
+};
 
 // Whether entry heimensokutensuu + 1 of the station tables holds the end of the road, placed
 // by the station computation because the last station lies at or beyond the last EC.
 // Otherwise that entry holds nothing of the current alignment and is not read.
 bool HasEndOfRoadEntry();
 
-// Sets the state, and when dx is not 0 the tangent angle from `slope`, then the normals.
-void SetDirection(float dx, float dy, double slope);
-// The same with the slope dy / dx of the direction itself.
-void SetDirection(float dx, float dy);
+// Sets the scratch values for a direction given by its bearing [radians] and returns its
+// normals; a direction along an axis, up to the rounding of its bearing, has exact normals.
+// States by the direction's signs: 1 (+X, +Y), 2 (+X, -Y), 3 (-X, -Y), 4 (-X, +Y), 5 straight
+// up, 6 straight down, 7 along +X, 8 along -X; the left normal of state 5 is -180°.
+Normals SetDirection(double bearing);
 
-// The direction at plan station k (1..heimensokutensuu) from its auxiliary points. At the ends
-// of a road with at least one IP the tangent angle is taken from the straight there: at
-// station 1, when the third station lies beyond the first BC, from its rear auxiliary point
-// toward the first BC; at the last station, when the one before it lies before the last EC
-// and the end of the road is placed, from the last EC toward the end. Where such a straight
-// runs parallel to the Y axis its angle is 90; where its two points coincide the auxiliary
-// points decide.
-void SetStationDirection(int k);
+// The direction at `chainage` [mm] on the alignment.
+Normals SetDirectionAt(double chainage);
 
-// The point `distance` from (x, y) toward `degrees`, turned into radians as degrees ×
-// 3.14159 / 180.
-void PointToward(float x, float y, double distance, float degrees, float& px, float& py);
+// The direction at plan station k, at its chainage sokutenkyori(k).
+Normals SetStationDirection(int k);
+
+// The point `distance` from (x, y) along `normal`.
+void PointToward(float x, float y, double distance, const Normal& normal, float& px, float& py);
 
 } // namespace 縦断bus

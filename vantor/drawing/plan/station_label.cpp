@@ -10,14 +10,15 @@ namespace 縦断bus {
 
 namespace channel = cad_channel;
 
-void PlaceStationEdges(int k) {
-    SetStationDirection(k);
-    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, 2)) * 1000, wkhidarikaku, fukuinhidarix(k), fukuinhidariy(k));
-    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, 9)) * 1000, wkmigikaku, fukuinmigix(k), fukuinmigiy(k));
+Normals PlaceStationEdges(int k) {
+    const Normals normals = SetStationDirection(k);
+    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, 2)) * 1000, normals.left, fukuinhidarix(k), fukuinhidariy(k));
+    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, 9)) * 1000, normals.right, fukuinmigix(k), fukuinmigiy(k));
+    return normals;
 }
 
-void SendStationLabel(float x, float y, float chainage) {
-    PointToward(x, y, mojiichi, wkhidarikaku, mojix, mojiy);
+void SendStationLabel(float x, float y, float chainage, const Normals& normals) {
+    PointToward(x, y, mojiichi, normals.left, mojix, mojiy);
     channel::Send(channel::Point(mojix, mojiy));
     channel::Send(rt::CStr(mojidaka));
     channel::Send(rt::CStr(wkhidarikaku));
@@ -35,8 +36,8 @@ std::string StationLabelText(float chainage) {
 
 void sakuzusokuten() {
     const int k = sokutenbangou;
-    PlaceStationEdges(k);
-    SendStationLabel(sokutenx(k), sokuteny(k), sokutenkyori(k));
+    const Normals normals = PlaceStationEdges(k);
+    SendStationLabel(sokutenx(k), sokuteny(k), sokutenkyori(k), normals);
 }
 
 } // namespace 縦断bus

@@ -19,10 +19,10 @@ namespace channel = cad_channel;
 constexpr int kScratch = sokutenx.UBound();
 
 struct Placed {
-    float x, y, dx, dy;
+    float x, y;
 };
 
-// Plan point and direction of a chainage [mm], computed in the scratch entry.
+// Plan point of a chainage [mm], computed in the scratch entry.
 Placed Place(float chainage) {
     const int counter = sokutenbangou;
     const float saved[] = {sokutenkyori(kScratch), sokutenx(kScratch), sokuteny(kScratch), hojox(kScratch, 1),
@@ -33,9 +33,7 @@ Placed Place(float chainage) {
     sokutenbangou = kScratch;
     sokutenkyori(kScratch) = chainage;
     keisansokutenzahyou();
-    const Placed placed{sokutenx(kScratch), sokuteny(kScratch),
-                        static_cast<float>(double(hojox(kScratch, 2)) - hojox(kScratch, 1)),
-                        static_cast<float>(double(hojoy(kScratch, 2)) - hojoy(kScratch, 1))};
+    const Placed placed{sokutenx(kScratch), sokuteny(kScratch)};
 
     sokutenbangou = counter;
     sokutenkyori(kScratch) = saved[0];
@@ -66,8 +64,7 @@ void PlotStation(double metres) {
     channel::Send(channel::Point(station.x, station.y) + " " + rt::CStr(enkei));
     channel::Send("DTEXT ");
     channel::CloseTextEntry();
-    SetDirection(station.dx, station.dy);
-    SendStationLabel(station.x, station.y, chainage);
+    SendStationLabel(station.x, station.y, chainage, SetDirectionAt(chainage));
     channel::CloseTextEntry();
 }
 

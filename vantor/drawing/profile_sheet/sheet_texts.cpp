@@ -38,13 +38,19 @@ void SendLabel(int m, int band, int column) {
              label);
 }
 
+// A station whose ground height was never entered has no ground label and no cut or fill,
+// as the ground line leaves it out; its planned height is labelled.
+bool HasGround(int m) { return tatedata(m, 2) != kEmpty && tatedata(m, 6) != kEmpty; }
+
 void SendStationLabels() {
     const int n = sakuzusokutensuu;
     for (int m = 1; m <= n; ++m) SendLabel(m, 9, 1);
     for (int m = 2; m <= n; ++m) SendLabel(m, 8, 8);
-    for (int m = 1; m <= n; ++m) SendLabel(m, 7, 2);
+    for (int m = 1; m <= n; ++m)
+        if (HasGround(m)) SendLabel(m, 7, 2);
     for (int m = 1; m <= n; ++m) SendLabel(m, 5, 5);
-    for (int m = 1; m <= n; ++m) SendLabel(m, tatedata(m, 6) > 0 ? 3 : 4, 6);
+    for (int m = 1; m <= n; ++m)
+        if (HasGround(m)) SendLabel(m, tatedata(m, 6) > 0 ? 3 : 4, 6);
 }
 
 // Horizontal, centred on the curve's middle chainage with a character width of 0.6 of the height.

@@ -19,6 +19,14 @@ void SetDirectionState(float dx, float dy) {
 
 namespace {
 
+// Whether the alignment turns left at IP p (the turn from the incoming to the outgoing leg is
+// positive, compared in single precision); a straight-through IP counts as a right turn.
+bool TurnsLeft(int p) {
+    const double dx1 = double(ipx(p)) - ipx(p - 1), dy1 = double(ipy(p)) - ipy(p - 1);
+    const double dx2 = double(ipx(p + 1)) - ipx(p), dy2 = double(ipy(p + 1)) - ipy(p);
+    return static_cast<float>(dy2 * dx1 - dy1 * dx2) > 0;
+}
+
 // Point at distance l along leg p (from point p-1 towards point p), counted from the EC
 // before it (the start point for the first leg).
 void OnLeg(int p, float l, float& x, float& y) {
@@ -70,13 +78,11 @@ void PlaceOnCurve(PlanPoint& point, int p, double s, bool recordSide) {
     for (int m = 1; m <= 2; ++m) wkhojogenchou(m) = static_cast<float>(d * std::sin(wkhojoyousokyori(m) / d));
     wkhoukoukaku = static_cast<float>(std::fabs(std::atan(double(katamuki(p)))));
 
-    const double dx1 = double(ipx(p)) - ipx(p - 1), dy1 = double(ipy(p)) - ipy(p - 1);
-    const double dx2 = double(ipx(p + 1)) - ipx(p), dy2 = double(ipy(p + 1)) - ipy(p);
-    const bool left = static_cast<float>(dy2 * dx1 - dy1 * dx2) > 0;
+    const bool left = TurnsLeft(p);
     sayuumoji = left ? "hidari" : "migi";
     if (recordSide) sayuu(p) = left ? -1.0f : 1.0f;
 
-    SetDirectionState(static_cast<float>(dx1), static_cast<float>(dy1));
+    SetDirectionState(static_cast<float>(double(ipx(p)) - ipx(p - 1)), static_cast<float>(double(ipy(p)) - ipy(p - 1)));
     Chord chord;
     if (!ChordFor(left, wkhoukoukaku, wkhenkaku, chord)) return;
     wkhidarikaku = static_cast<float>(chord.phi);
@@ -90,31 +96,52 @@ void PlaceOnCurve(PlanPoint& point, int p, double s, bool recordSide) {
     }
 }
 
-} // namespace
+// The part of the alignment that holds a chainage: the straight of leg p, or the curve of IP p.
+struct Element {
+    int p;
+    bool onCurve;
+    double from;   // chainage where the straight of leg p begins
+};
 
-bool PlacePlanPoint(double s, PlanPoint& point, const PlanPointOptions& options) {
+Element ElementOf(double s, const PlanPointOptions& options) {
     const int n = ipsuu;
-
     // Before the start: backwards along the first leg from the start point.
-    if (s < 0) {
-        PlaceOnLeg(point, 1, s, 0);
-        return false;
-    }
+    if (s < 0) return {1, false, 0};
     for (int p = 1; p <= n; ++p) {
         if (iptsuikakyori(p - 1) <= s && s < iptsuikakyori(p)) {
-            wkipbangou = p;
             const float bc = static_cast<float>(double(iptsuikakyori(p)) - kukanchou(p, 2));
             const bool onStraight = options.curveStartOnCurve ? s < bc : s <= bc;
-            if (onStraight)
-                PlaceOnLeg(point, p, s, iptsuikakyori(p - 1));
-            else
-                PlaceOnCurve(point, p, s, options.recordSide);
-            return false;
+            return {p, !onStraight, iptsuikakyori(p - 1)};
         }
     }
     // At or after the last EC: along the last leg.
-    PlaceOnLeg(point, n + 1, s, iptsuikakyori(n));
-    return true;
+    return {n + 1, false, iptsuikakyori(n)};
+}
+
+double LegBearing(int p) { return std::atan2(double(ipy(p)) - ipy(p - 1), double(ipx(p)) - ipx(p - 1)); }
+
+} // namespace
+
+bool PlacePlanPoint(double s, PlanPoint& point, const PlanPointOptions& options) {
+    const Element element = ElementOf(s, options);
+    if (element.p <= ipsuu && s >= 0) wkipbangou = element.p;
+    if (element.onCurve)
+        PlaceOnCurve(point, element.p, s, options.recordSide);
+    else
+        PlaceOnLeg(point, element.p, s, element.from);
+    return element.p == ipsuu + 1 && s >= 0;
+}
+
+double PlanBearing(double s) {
+    const Element element = ElementOf(s, {});
+    const double bearing = LegBearing(element.p);
+    if (!element.onCurve) return bearing;
+    // On the arc the tangent turns from the incoming leg's bearing by the arc length over the
+    // radius: to the left on a left curve, to the right otherwise.
+    const int p = element.p;
+    const double arc = s - element.from - kukanchou(p, 1);
+    const double turn = arc / iphankei(p);
+    return TurnsLeft(p) ? bearing + turn : bearing - turn;
 }
 
 } // namespace 縦断bus

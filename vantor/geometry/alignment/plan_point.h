@@ -28,6 +28,13 @@ struct PlanPointOptions {
 // or after the last EC.
 bool PlacePlanPoint(double chainage, PlanPoint& point, const PlanPointOptions& options = {});
 
+// The direction [radians from +X toward +Y] in which the chainage grows at `chainage` [mm],
+// worked in double precision from the element that holds it (elements as PlacePlanPoint finds
+// them): the bearing of the leg on a straight, on a curve the incoming leg's bearing turned
+// toward the inside by the arc length from the BC over the radius. Unlike a direction taken
+// from the single-precision auxiliary points it stays exact far from the origin.
+double PlanBearing(double chainage);
+
 // Direction state wkshougen of a run (dx, dy): 1-4 the quadrants counter-clockwise from +X +Y,
 // 5/6 straight up/down, 7/8 straight right/left; (0, 0) leaves it as it was.
 void SetDirectionState(float dx, float dy);

@@ -4,6 +4,7 @@
 #include "vantor/model/縦断bus.h"
 
 #include <cmath>
+#include <utility>
 
 namespace 縦断bus {
 
@@ -22,7 +23,7 @@ bool HasWidth(const std::array<float, 10>& widths) {
 StationWidths StationWidths::Take() {
     StationWidths taken;
     for (int i = 1; i <= sokutensuu; ++i) {
-        Row row{tatedata(i, 1), {}};
+        Row row{tatedata(i, 1), {}, i};
         for (int c = 1; c <= 9; ++c) row.widths[c] = rokatadata(i, c);
         taken.rows_.push_back(row);
     }
@@ -39,22 +40,33 @@ const StationWidths::Row* StationWidths::Nearest(float station) const {
     return nearest;
 }
 
-StationWidths::Outcome StationWidths::CarryToCurrentList() const {
-    Outcome outcome;
-    outcome.listChanged = sokutensuu != static_cast<int>(rows_.size());
-    for (int i = 1; i <= sokutensuu && !outcome.listChanged; ++i)
-        outcome.listChanged = tatedata(i, 1) != rows_[i - 1].station;
-    if (!outcome.listChanged) return outcome;
+StationWidths StationWidths::Of(std::vector<Row> rows) {
+    StationWidths given;
+    given.rows_ = std::move(rows);
+    return given;
+}
 
-    std::vector<bool> carried(rows_.size(), false);
+StationWidths::Outcome StationWidths::GiveToCurrentList() const {
+    Outcome outcome;
+    std::vector<bool> given(rows_.size(), false);
     for (int i = 1; i <= sokutensuu; ++i) {
-        const Row* from = Nearest(tatedata(i, 1));
+        const float station = tatedata(i, 1);
+        const Row* from = station == kEmpty ? nullptr : Nearest(station);
         for (int c = 1; c <= 9; ++c) rokatadata(i, c) = from ? from->widths[c] : 0;
-        rokatadata(i, 5) = tatedata(i, 1);
-        if (from) carried[from - rows_.data()] = true;
+        rokatadata(i, 5) = station == kEmpty ? 0 : station;
+        if (from) given[from - rows_.data()] = true;
     }
     for (std::size_t r = 0; r < rows_.size(); ++r)
-        if (!carried[r] && HasWidth(rows_[r].widths)) outcome.lostStations.push_back(rows_[r].station);
+        if (!given[r] && HasWidth(rows_[r].widths)) outcome.lost.push_back(rows_[r]);
+    return outcome;
+}
+
+StationWidths::Outcome StationWidths::CarryToCurrentList() const {
+    bool listChanged = sokutensuu != static_cast<int>(rows_.size());
+    for (int i = 1; i <= sokutensuu && !listChanged; ++i) listChanged = tatedata(i, 1) != rows_[i - 1].station;
+    if (!listChanged) return {};
+    Outcome outcome = GiveToCurrentList();
+    outcome.listChanged = true;
     return outcome;
 }
 
@@ -67,10 +79,9 @@ std::string StationWidths::Notice(const Outcome& outcome) {
 }
 
 std::string StationWidths::LossNotice(const Outcome& outcome) {
-    if (outcome.lostStations.empty()) return {};
+    if (outcome.lost.empty()) return {};
     std::string text = "幅のあった次の測点はなくなりました：";
-    for (std::size_t k = 0; k < outcome.lostStations.size(); ++k)
-        text += (k ? "、" : "") + rt::CStr(outcome.lostStations[k]);
+    for (std::size_t k = 0; k < outcome.lost.size(); ++k) text += (k ? "、" : "") + rt::CStr(outcome.lost[k].station);
     return text;
 }
 

@@ -10,16 +10,27 @@ namespace 縦断bus {
 
 class StationWidths {
 public:
+    struct Row {
+        float station;
+        std::array<float, 10> widths;   // rokatadata columns 1..9
+        int source = 0;                 // where the row came from: a sheet row, or 0
+    };
+
     // The stations of the current list (tatedata column 1) with their widths (rokatadata).
     static StationWidths Take();
+    // Stations with their widths from elsewhere, such as the rows of the shoulder sheet.
+    static StationWidths Of(std::vector<Row> rows);
 
     struct Outcome {
         bool listChanged = false;
-        std::vector<float> lostStations;   // taken stations with a width that are no longer listed
+        std::vector<Row> lost;   // rows with a width whose station is not in the current list
     };
-    // Gives every station of the current list the widths of the taken station at the same
-    // chainage (the nearest within the 0.04 m the rebuild merges), 0 where there is none, and
-    // its station in column 5. Nothing changes when the list is the one taken.
+    // Gives every station of the current list the widths of the row at the same chainage (the
+    // nearest within the 0.04 m the rebuild merges), 0 where there is none, and its station in
+    // column 5 (0 for a row without a station).
+    Outcome GiveToCurrentList() const;
+    // The same after a rebuild of the list from the taken one: nothing changes when the list
+    // is the one taken.
     Outcome CarryToCurrentList() const;
 
     // What the user is told of a changed list; empty when it did not change.
@@ -28,10 +39,6 @@ public:
     static std::string LossNotice(const Outcome& outcome);
 
 private:
-    struct Row {
-        float station;
-        std::array<float, 10> widths;   // rokatadata columns 1..9
-    };
     const Row* Nearest(float station) const;
     std::vector<Row> rows_;
 };

@@ -2,16 +2,16 @@
 
 #include "vantor/drawing/plan/station_direction.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/shoulder3d/model3d/model_build.h"
 
 namespace 縦断bus {
 
 void keisanhoukou() {
     const int i = d3kukan, s = d3bangou;
-    SetDirection(static_cast<float>(double(d3hojox(s, 2)) - d3hojox(s, 1)),
-                 static_cast<float>(double(d3hojoy(s, 2)) - d3hojoy(s, 1)));
+    const Normals normals = SetDirectionAt(SubPointChainage(i, s));
     const float x = d3chuushin(i, s, 1), y = d3chuushin(i, s, 2);
-    PointToward(x, y, d3hidarifukuin(s), wkhidarikaku, d3hidarix(i, s), d3hidariy(i, s));
-    PointToward(x, y, d3migifukuin(s), wkmigikaku, d3migix(i, s), d3migiy(i, s));
+    PointToward(x, y, d3hidarifukuin(s), normals.left, d3hidarix(i, s), d3hidariy(i, s));
+    PointToward(x, y, d3migifukuin(s), normals.right, d3migix(i, s), d3migiy(i, s));
 }
 
 } // namespace 縦断bus

@@ -1,6 +1,7 @@
 #include "vantor/shoulder3d/model3d/model_build.h"
 
 #include "platform/runtime/number_text.h"
+#include "vantor/geometry/profile/planned_heights.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/model3d/hokanfukuin.h"
 #include "vantor/shoulder3d/model3d/hokankoubai.h"
@@ -21,9 +22,9 @@ std::string Metres(int station) { return rt::CStr(tatedata(station, 1)); }
 
 // n(i): the last sub-point of interval i, counting past the table's bound only by one.
 int LastSubPoint(int i) {
-    const float c0 = Chainage(i), c1 = Chainage(i + 1);
+    const float c1 = Chainage(i + 1);
     int s = 1;
-    while (s <= kLastSubPoint + 1 && static_cast<float>(double(c0) + double(kSubPointStep) * s) < c1) ++s;
+    while (s <= kLastSubPoint + 1 && SubPointChainage(i, s) < c1) ++s;
     return s - 1;
 }
 
@@ -45,7 +46,7 @@ void StationRow(int i, int widthInterval, const Model3dSettings& settings) {
     d3chuushin(i, 0, 2) = sokuteny(i);
     d3chuushin(i, 0, 3) = d3sokutenz(i);
     d3bangou = 0;
-    d3kyori = Chainage(i);
+    d3kyori = SubPointChainage(i, 0);
     keisanzahyou();
     d3sokuten = static_cast<std::int16_t>(widthInterval);
     hokanfukuin();
@@ -54,6 +55,7 @@ void StationRow(int i, int widthInterval, const Model3dSettings& settings) {
 }
 
 void SubPoint(int i, int s, const Model3dSettings& settings) {
+    d3kyori = SubPointChainage(i, s);
     d3bangou = static_cast<std::int16_t>(s);
     keisanzahyou();
     d3chuushin(i, s, 1) = d3x;
@@ -107,13 +109,7 @@ std::string Joined(const std::vector<std::string>& stations) {
 
 } // namespace
 
-bool HasPlanPositions() {
-    const int n = sokutensuu;
-    if (hojokyori <= 0 || heimensokutensuu != n) return false;
-    for (int k = 1; k <= n; ++k)
-        if (sokutenkyori(k) != Chainage(k)) return false;
-    return true;
-}
+float SubPointChainage(int i, int s) { return static_cast<float>(double(Chainage(i)) + double(kSubPointStep) * s); }
 
 std::string ModelFault() {
     const int n = sokutensuu;
@@ -130,6 +126,8 @@ std::string ModelFault() {
                    rt::CStr(kLastSubPoint * kSubPointStep / 1000) + "ｍを超えています。３Ｄモデルは測点の間隔が" +
                    rt::CStr(kLastSubPoint * kSubPointStep / 1000) + "ｍまでです。間に測点を入れてください。";
     }
+    if (!PlannedHeightsComputed())
+        return PlannedHeightsMissing() + "縦断の入力を直して計画高を計算してから３Ｄ作図をしてください。";
     if (henkatensuu < 2)
         return "縦断の勾配変化点が２点未満なので計画高を求められません。縦断の計画高を入力してください。";
     return {};
@@ -144,10 +142,7 @@ ModelBuild BuildModel(const Model3dSettings& settings) {
     for (int i = 1; i <= n - 1; ++i) {
         StationRow(i, i, settings);
         const int last = LastSubPoint(i);
-        for (int s = 1; s <= last; ++s) {
-            d3kyori = static_cast<float>(double(Chainage(i)) + double(kSubPointStep) * s);
-            SubPoint(i, s, settings);
-        }
+        for (int s = 1; s <= last; ++s) SubPoint(i, s, settings);
         Edges(i, last, build);
         d3tensuu(i) = static_cast<std::int16_t>(last);
     }

@@ -3,6 +3,8 @@
 // the centre point, the widths, the cross slopes and the edge points of each sub-point, and
 // the last station's row; nothing is sent. The checks come first, so that a model that cannot
 // be built is refused whole before anything reaches the CAD.
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
+
 #include <string>
 #include <vector>
 
@@ -13,13 +15,14 @@ struct Model3dSettings {
     double scale = 0;  // 縮尺: the drawn cross fall is the true one × scale / 100
 };
 
-// True when every station of the profile has its plan position from an alignment computed in
-// this run, at its current chainage.
-bool HasPlanPositions();
+// The chainage [mm] of sub-point s of the interval that begins at station i (s = 0: the
+// station itself), kSubPointStep apart.
+float SubPointChainage(int i, int s);
 
 // Why the model cannot be built from the current tables, or empty: fewer than two stations,
 // no plan positions, stations that do not increase, an interval longer than the sub-point
-// table holds, fewer than two gradient-change points.
+// table holds, planned heights not computed for the current profile input, fewer than two
+// gradient-change points.
 std::string ModelFault();
 
 struct ModelBuild {

@@ -1,15 +1,17 @@
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
+#include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/shoulder/keisanrokatasen.h"
 #include "vantor/shoulder3d/shoulder/offset_line_drawing.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
-#include "vantor/shoulder3d/shoulder/offset_table_sheet.h"
+#include "vantor/shoulder3d/shoulder/shoulder_sheet_link.h"
 #include "vantor/shoulder3d/shoulder/offset_table_text.h"
 #include "vantor/shoulder3d/shoulder/色設定画面.h"
 
@@ -26,8 +28,7 @@ constexpr int kWidthColumnTwips = 1000, kStationColumnTwips = 1370;
 constexpr const char* kHeaders[kColumns] = {" L４(左)", " L３(左)", " L２(左)", " L１(左)", " 測 　点",
                                             " L１(右)", " L２(右)", " L３(右)", " L４(右)"};
 constexpr const char* kBoxCaptions[4] = {"Ｌine 1", "Ｌine 2", "Ｌine 3", "Ｌine 4"};
-// The drawing needs the entry after the last station and the alignment point after the last IP.
-constexpr int kMaxStations = decltype(sokutenx)::UBound() - 1;
+// The drawing needs the alignment point after the last IP.
 constexpr int kMaxIps = decltype(ipx)::UBound() - 1;
 
 using Drawer = void (路肩作図設定画面::*)();
@@ -126,9 +127,13 @@ void 路肩作図設定画面::keisanyokorokata() {
 void 路肩作図設定画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
     const std::string& key = button.Key();
     if (key == "読込") {
-        if (offset_table_sheet::Read()) keisanyokorokata();
+        if (shoulder_sheet_link::ReadShoulderSheet()) keisanyokorokata();
     } else if (key == "転送") {
-        offset_table_sheet::Write();
+        try {
+            shoulder_sheet_link::tensourokata();
+        } catch (const rt::Error& e) {
+            forms::MsgBox(std::string(e.what()) + "\n路肩ｼｰﾄへの転送は途中で止まりました。", forms::vbExclamation);
+        }
     } else if (key == "ﾍﾟﾝ色") {
         forms::Get<色設定画面>().Show();
     } else if (key == "作図") {
@@ -165,17 +170,21 @@ void 路肩作図設定画面::Text1_LostFocus() {
 }
 
 void 路肩作図設定画面::DrawCheckedLines() {
-    if (heimensokutensuu > kMaxStations) {
-        TellTooMany("測点", heimensokutensuu, kMaxStations);
-        return;
-    }
     if (ipsuu > kMaxIps) {
         TellTooMany("ＩＰ", ipsuu, kMaxIps);
         return;
     }
-    keisanrokatasen();
     bool anyChecked = false;
     for (int k = 0; k < kOffsetLines; ++k) anyChecked = anyChecked || LINEチェック(k).Value() == forms::vbChecked;
+    // The lines pair every station with its plan point: points of another station list, or
+    // none, would put the widths at other stations.
+    if (anyChecked && !HasPlanPositions()) {
+        forms::MsgBox("測点の平面位置が今の測点の並びで計算されていません。作図画面の平面図で「ｾﾝﾀｰ・測点作図」を押して"
+                      "平面線形を計算してから路肩線を作図してください。何も作図しませんでした。",
+                      forms::vbExclamation);
+        return;
+    }
+    keisanrokatasen();
     if (!anyChecked) return;
     cad_channel::RunDrawing([this] {
         for (int k = 0; k < kOffsetLines; ++k) {

@@ -93,7 +93,27 @@ for t in msp.query('TEXT'):
     EXPECT_EQ(report,
               "errors 0\nLINE 8\nCIRCLE 9\nARC 3\nTEXT 5\n"
               "arc 50000 270.0 0.0\narc 47000 304.4 350.2\narc 53500 304.4 350.2\n"
-              "text + 0.00 90.0\ntext + 40.00 90.0\ntext + 80.00 124.4\ntext + 120.00 170.1\ntext + 160.00 180.0\n");
+              "text + 0.00 90.0\ntext + 40.00 90.0\ntext + 80.00 124.4\ntext + 120.00 170.2\ntext + 160.00 180.0\n");
+}
+
+// An IP without a radius is an angle point: no arc is sent for it, so the CAD reads every
+// following line as meant and the next curve gets its arc.
+TEST_F(PlanInTheCad, AnglePointHasNoArc) {
+    SetPolygon({{0, 0, 0}, {100, 0, 0}, {200, 100, 50}, {200, 200, 0}});
+    SetStations({0, 100, 200});
+    forms::Get<作図画面>();
+    ASSERT_TRUE(cad_channel::RunDrawing([] { DrawPlan({500, 2, 20, 0.2}, {true, false, false}); }));
+    ExpectIdleAndClean();
+    // Turning left by 45° at (200, 100): tangent 50 tan 22.5°, BC and EC that far along the
+    // legs, the centre 50 m left of the BC.
+    const double t = 50000 * std::tan(M_PI / 8), d = std::sqrt(0.5);
+    const auto arcs = All<cad::Arc>();
+    ASSERT_EQ(arcs.size(), 1u);
+    ExpectPoint(arcs[0].centre, 200000 - t * d - 50000 * d, 100000 - t * d + 50000 * d, 1);
+    EXPECT_NEAR(arcs[0].radius, 50000, 1);
+    ExpectPoint(arcs[0].Start(), 200000 - t * d, 100000 - t * d, 1);   // a left curve from its BC
+    ExpectPoint(arcs[0].End(), 200000, 100000 + t, 1);
+    EXPECT_EQ(All<cad::Line>().size(), 3u);
 }
 
 TEST_F(PlanInTheCad, StationPlotAfterThePlan) {

@@ -82,7 +82,7 @@ TEST_F(PlanScreens, SizesComeFromTheDrawingScreen) {
     Choice().作図_Click();
     const std::vector<std::string> lines = Sent();
     ASSERT_GE(lines.size(), 6u);
-    EXPECT_EQ(lines[2], "0.0265359,20000\r");   // 1000 × 20 out along the normal
+    EXPECT_EQ(lines[2], "0,20000\r");   // 1000 × 20 out along the normal
     EXPECT_EQ(lines[3], "2500\r");
 }
 
@@ -106,9 +106,9 @@ TEST_F(PlanScreens, StationPlotLeavesTheStationsAsTheyWere) {
     const int counter = sokutenbangou;
 
     EXPECT_EQ(Plot("20"), (std::vector<std::string>{"CIRCLE\r", "20000,0 100\r", "DTEXT \r", "\r\r",
-                                                    "20000.01,10000\r", "1000\r", "90\r", "+ 20.00\r", "\r\r", "\r\r"}));
+                                                    "20000,10000\r", "1000\r", "90\r", "+ 20.00\r", "\r\r", "\r\r"}));
     EXPECT_EQ(Plot(""), (std::vector<std::string>{"CIRCLE\r", "0,0 100\r", "DTEXT \r", "\r\r",
-                                                  "0.01326795,10000\r", "1000\r", "90\r", "+ 0.00\r", "\r\r", "\r\r"}));
+                                                  "0,10000\r", "1000\r", "90\r", "+ 0.00\r", "\r\r", "\r\r"}));
     EXPECT_EQ(Plot("170")[1], "100000,91460 100\r");
     EXPECT_TRUE(x == sokutenx && y == sokuteny && chainage == sokutenkyori);
     EXPECT_TRUE(hx == hojox && hy == hojoy && left == fukuinhidarix && right == fukuinmigiy);

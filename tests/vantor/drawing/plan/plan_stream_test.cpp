@@ -41,19 +41,19 @@ const std::vector<std::string> kCentreLine = {
 
 const std::vector<std::string> kLabels = {
     "DTEXT \r", "\r\r",
-    "0.01326795,10000\r", "1000\r", "90\r", "+ 0.00\r", "\r\r",
-    "40000.01,10000\r", "1000\r", "90\r", "+ 40.00\r", "\r\r",
-    "72578.46,16981.62\r", "1000\r", "124.4278\r", "+ 80.00\r", "\r\r",
-    "89420.95,43218.37\r", "1000\r", "170.1151\r", "+ 120.00\r", "\r\r",
-    "90000,81459.98\r", "1000\r", "-180\r", "+ 160.00\r", "\r\r",
+    "0,10000\r", "1000\r", "90\r", "+ 0.00\r", "\r\r",
+    "40000,10000\r", "1000\r", "90\r", "+ 40.00\r", "\r\r",
+    "72585.7,16986.58\r", "1000\r", "124.3775\r", "+ 80.00\r", "\r\r",
+    "89417.98,43201.32\r", "1000\r", "170.2141\r", "+ 120.00\r", "\r\r",
+    "90000,81460\r", "1000\r", "-180\r", "+ 160.00\r", "\r\r",
     "\r\r"};
 
 const std::vector<std::string> kEdges = {
-    "LINE 0.003980385,3000 40000,3000 \r", "LINE 0.004643782,-3500 40000,-3500 \r",
-    "LINE 40000,3000 76536.02,11207.74 \r", "LINE 40000,-3500 80210.91,5846.283 \r",
-    "arc\r", "76536.02,11207.74\r", "c\r", "50000,50000 96317.02,42016.66\r",
-    "arc\r", "80210.91,5846.283\r", "c\r", "50000,50000 102720.5,40900.8\r",
-    "LINE 96317.02,42016.66 97000,81459.99 \r", "LINE 102720.5,40900.8 103500,81460 \r"};
+    "LINE 0,3000 40000,3000 \r", "LINE 0,-3500 40000,-3500 \r",
+    "LINE 40000,3000 76538.19,11209.23 \r", "LINE 40000,-3500 80208.37,5844.545 \r",
+    "arc\r", "76538.19,11209.23\r", "c\r", "50000,50000 96316.13,42011.55\r",
+    "arc\r", "80208.37,5844.545\r", "c\r", "50000,50000 102721.6,40906.76\r",
+    "LINE 96316.13,42011.55 97000,81460 \r", "LINE 102721.6,40906.76 103500,81460 \r"};
 
 std::vector<std::string> Joined(std::initializer_list<const std::vector<std::string>*> parts) {
     std::vector<std::string> all;
@@ -90,7 +90,7 @@ TEST_F(PlanStream, EdgesWithoutLabelsUseTheStationsOfThisRun) {
     Draw({false, false, true});
     for (int k = 1; k <= sokutensuu; ++k) yokodata(k, 2) = 5;
     const std::vector<std::string> edges = Draw({false, true, false});
-    EXPECT_EQ(edges.front(), "LINE 0.006633975,5000 40000.01,5000 \r");
+    EXPECT_EQ(edges.front(), "LINE 0,5000 40000,5000 \r");
 }
 
 // A station without a width on a side leaves that side out of its two intervals.
@@ -98,10 +98,10 @@ TEST_F(PlanStream, NoEdgeToAStationWithoutWidth) {
     yokodata(3, 2) = kEmpty;
     const std::vector<std::string> edges = Draw({false, true, false});
     EXPECT_EQ(edges, (std::vector<std::string>{
-                         "LINE 0.003980385,3000 40000,3000 \r", "LINE 0.004643782,-3500 40000,-3500 \r",
-                         "LINE 40000,-3500 80210.91,5846.283 \r",
-                         "arc\r", "80210.91,5846.283\r", "c\r", "50000,50000 102720.5,40900.8\r",
-                         "LINE 96317.02,42016.66 97000,81459.99 \r", "LINE 102720.5,40900.8 103500,81460 \r"}));
+                         "LINE 0,3000 40000,3000 \r", "LINE 0,-3500 40000,-3500 \r",
+                         "LINE 40000,-3500 80208.37,5844.545 \r",
+                         "arc\r", "80208.37,5844.545\r", "c\r", "50000,50000 102721.6,40906.76\r",
+                         "LINE 96316.13,42011.55 97000,81460 \r", "LINE 102721.6,40906.76 103500,81460 \r"}));
 }
 
 // The last station on the curve: the entry after it is not the end of the road, whatever an
@@ -125,8 +125,8 @@ TEST_F(PlanStream, NoIpOneLineAndTheStationsOnly) {
               (std::vector<std::string>{"LINE 0,0 100000,0 \r", " \r\r",
                                         "CIRCLE\r", "0,0 100\r", "CIRCLE\r", "50000,0 100\r", "CIRCLE\r", "100000,0 100\r",
                                         "DTEXT \r", "\r\r",
-                                        "0.01326795,10000\r", "1000\r", "90\r", "+ 0.00\r", "\r\r",
-                                        "50000.01,10000\r", "1000\r", "90\r", "+ 50.00\r", "\r\r",
+                                        "0,10000\r", "1000\r", "90\r", "+ 0.00\r", "\r\r",
+                                        "50000,10000\r", "1000\r", "90\r", "+ 50.00\r", "\r\r",
                                         "100000,10000\r", "1000\r", "90\r", "+ 100.00\r", "\r\r",
                                         "\r\r"}));
 }

@@ -94,7 +94,8 @@ TEST_F(SheetMarks, BandsWithoutHeightStillMakeACleanDrawing) {
 }
 
 // A station without a ground height (one the plan computation added) is left out of the
-// ground line and its tick ends at the planned line; the title stays above the profile.
+// ground line and its tick ends at the planned line; its ground and cut/fill bands stay empty
+// while its planned height is labelled; the title stays above the profile.
 TEST_F(SheetMarks, StationWithoutGroundHeight) {
     tatedata(2, 2) = kEmpty;
     const auto sent = Press(Screen());
@@ -102,7 +103,9 @@ TEST_F(SheetMarks, StationWithoutGroundHeight) {
     EXPECT_EQ(sent[0], "PLINE 0,52.5 80,45 \r");
     EXPECT_EQ(sent[2], "PLINE 40,-45 40,57.5 \r");
     EXPECT_EQ(TextEntry(sent, "縦　　断　　図").front(), "-110,137.5\r");
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(), [](const std::string& l) { return l.find("99999") != l.npos; }), 0);
     ExpectCadIdleAndClean();
+    EXPECT_EQ(Count<cad::Text>(), 57);   // of 59: the ground height and the cut/fill of 8 m left out
 }
 
 } // namespace

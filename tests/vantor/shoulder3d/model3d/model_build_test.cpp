@@ -27,25 +27,16 @@ TEST_F(ModelBuild3d, VerticesLieOnTheRoadAtTheirWidthsAndHeights) {
             EXPECT_LT(std::hypot(cx - h.x, cy - h.y), 1.0) << "centre " << i << "," << s;
             EXPECT_NEAR(cz, (h.height - 5) * 1000, 1.0) << "centre Z " << i << "," << s;
 
-            // The direction the model takes at the sub-point: from its auxiliary points.
-            d3kyori = static_cast<float>(c);
-            d3bangou = 0;
-            keisanzahyou();
-            const double ax = double(d3hojox(0, 2)) - d3hojox(0, 1), ay = double(d3hojoy(0, 2)) - d3hojoy(0, 1);
-            const double tx = ax / std::hypot(ax, ay), ty = ay / std::hypot(ax, ay);
-
-            // Left edge on the left normal (-ty, tx), right edge on the right one.
+            // Left edge on the road's left normal (-ty, tx), right edge on the right one.
+            const double tx = h.tx, ty = h.ty;
             const struct {
                 double x, y, z, drawn, width, slope, side;
             } edges[] = {{d3hidarix(i, s), d3hidariy(i, s), d3hidariz(i, s), d3hidarizsakuzu(i, s), h.left, 2, 1},
                          {d3migix(i, s), d3migiy(i, s), d3migiz(i, s), d3migizsakuzu(i, s), h.right, h.rightSlope, -1}};
             for (const auto& e : edges) {
                 const double ex = e.x - cx, ey = e.y - cy;
-                EXPECT_NEAR((ex * -ty + ey * tx) * e.side, e.width, 0.01) << i << "," << s << " side " << e.side;
-                EXPECT_LT(std::fabs(ex * tx + ey * ty), 0.01) << "along the tangent " << i << "," << s;
-                // Auxiliary points 1 mm apart in single precision turn the road's true normal
-                // by at most a few thousandths of a radian at these coordinates.
-                EXPECT_LT(std::fabs(ex * h.tx + ey * h.ty), 0.006 * e.width) << i << "," << s;
+                EXPECT_NEAR((ex * -ty + ey * tx) * e.side, e.width, 0.5) << i << "," << s << " side " << e.side;
+                EXPECT_LT(std::fabs(ex * tx + ey * ty), 0.5) << "along the tangent " << i << "," << s;
                 const double drop = e.width * e.slope / 100;
                 EXPECT_NEAR(e.z, cz - drop, 0.5) << i << "," << s;
                 EXPECT_NEAR(e.drawn, cz - drop * 5, 2.5) << i << "," << s;
@@ -121,6 +112,11 @@ TEST_F(ModelBuild3d, RefusesWhatItCannotModel) {
         {"equal stations", [] { tatedata(3, 1) = 20, sokutenkyori(3) = 20000; }, "測点 20 が前の測点 20 より先にありません。"},
         {"interval over 500 m", [] { tatedata(9, 1) = 640.6f, sokutenkyori(9) = 640600; }, "測点 140 から測点 640.6 までが500ｍを超えています。"},
         {"one gradient-change point", [] { henkatensuu = 1; }, "縦断の勾配変化点が２点未満"},
+        // Planned heights not of the current profile input: the computation stopped on a
+        // negative curve length, or lost its change points, or an edit check's warning stands.
+        {"profile stopped", [] { tatedata(5, 4) = -60, keisantate(); }, "縦断の計画高が今の入力で計算されていません"},
+        {"change points lost", [] { tatedata(5, 3) = tatedata(9, 3) = kEmpty, keisantate(); }, "縦断の計画高が今の入力で計算されていません"},
+        {"warning standing", [] { keikokuflg = 1; }, "縦断の計画高が今の入力で計算されていません"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -54,8 +54,8 @@ TEST_F(ModelStream, WorkedExampleDrawsEveryPieceFromStationToStation) {
     EXPECT_EQ(lines[0], "LINE 0,0,5000 500,0,5000 \r");
     EXPECT_EQ(lines[1], "LINE 500,0,5000 1000,0,5000 \r");
     EXPECT_EQ(lines[39], "LINE 19500,0,5000 20000,0,5000 \r");
-    EXPECT_EQ(lines[40], "LINE 0.003980385,3000,4700 500.004,3000,4700 \r");
-    EXPECT_EQ(lines[41], "LINE 0.003980385,-3000,4700 500.004,-3000,4700 \r");
+    EXPECT_EQ(lines[40], "LINE 0,3000,4700 500,3000,4700 \r");
+    EXPECT_EQ(lines[41], "LINE 0,-3000,4700 500,-3000,4700 \r");
     EXPECT_EQ(lines[119], "LINE 19500,-3000,4700 20000,-3000,4700 \r");
     EXPECT_EQ(Containing(lines, ",3000,4700 "), 40);
     EXPECT_EQ(Containing(lines, ",-3000,4700 "), 40);
@@ -114,7 +114,7 @@ TEST_F(ModelStream, StationsOnlyAndHeightsFollowTheModel) {
     ASSERT_EQ(lines.size(), 2u * 120u + 6u + 3u);
     const std::vector<std::string> extras(lines.end() - 9, lines.end());
     EXPECT_EQ(extras, (std::vector<std::string>{
-                          "LINE 0.003980385,3000,-2300 0,0,-2000 \r", "LINE 0.003980385,-3000,-2300 0,0,-2000 \r",
+                          "LINE 0,3000,-2300 0,0,-2000 \r", "LINE 0,-3000,-2300 0,0,-2000 \r",
                           "LINE 20000,3000,-2300 20000,0,-2000 \r", "LINE 20000,-3000,-2300 20000,0,-2000 \r",
                           "LINE 40000,3000,-2300 40000,0,-2000 \r", "LINE 40000,-3000,-2300 40000,0,-2000 \r",
                           "LINE 0,0,0 0,0,-2000 \r", "LINE 20000,0,0 20000,0,-2000 \r", "LINE 40000,0,0 40000,0,-2000 \r"}));
@@ -131,7 +131,7 @@ TEST_F(ModelStream, AdditionalLinesInTheOrderOfTheBoxes) {
     // Every sub-point and the last station, then the stations, the heights, and the plan's
     // centre line: the tangent, its closing and the circles of the two stations and the end.
     ASSERT_EQ(lines.size(), 2u * 41u + 2u * 2u + 2u + 2u + 3u * 2u);
-    EXPECT_EQ(lines[0], "LINE 0.003980385,3000,4700 0,0,5000 \r");
+    EXPECT_EQ(lines[0], "LINE 0,3000,4700 0,0,5000 \r");
     EXPECT_EQ(lines[81], "LINE 20000,-3000,4700 20000,0,5000 \r");
     EXPECT_EQ(lines[82], lines[0]);
     EXPECT_EQ(lines[86], "LINE 0,0,0 0,0,5000 \r");

@@ -71,23 +71,17 @@ TEST_F(OffsetPoints, FewerStationsLeaveTheRestAsTheyWere) {
     EXPECT_NEAR(l1hidariy(2), 3000, 0.5);
 }
 
-// Station 1 takes its angle from its rear auxiliary point toward the first BC. When that BC
-// is the auxiliary point itself the slope has no run: the auxiliary points decide.
-TEST_F(OffsetPoints, FirstStationRuleWithoutRunFallsBackToItsAuxiliaryPoints) {
+// The direction comes from the alignment at the station's chainage, whatever its auxiliary
+// points hold: station 1 on the first straight, station 3 (80 m) 30 m into the curve of 50 m.
+TEST_F(OffsetPoints, DirectionComesFromTheAlignmentNotTheAuxiliaryPoints) {
     SetWidth(0, 2);
     hojox(1, 1) = 0, hojoy(1, 1) = 0, hojox(1, 2) = 1, hojoy(1, 2) = 1;   // heading 45°
-    bczahyou(1, 1) = 0, bczahyou(1, 2) = 0;
+    hojox(3, 2) = hojox(3, 1), hojoy(3, 2) = hojoy(3, 1);                 // no heading
     keisanrokatasen();
-    EXPECT_NEAR(l1hidarix(1), sokutenx(1) - 2000 / std::sqrt(2.0), 0.5);
-    EXPECT_NEAR(l1hidariy(1), sokuteny(1) + 2000 / std::sqrt(2.0), 0.5);
-    // The BC straight above the auxiliary point: the straight runs along +Y, angle 90, and the
-    // left normal of the state from the auxiliary points (dx, dy > 0) is 180.
-    bczahyou(1, 2) = 5000;
-    heimensokutensuu = 1;
-    keisanrokatasen();
-    EXPECT_FLOAT_EQ(wkhoukoukaku, 90);
-    EXPECT_NEAR(l1hidarix(1), sokutenx(1) - 2000, 0.01);
-    EXPECT_NEAR(l1hidariy(1), sokuteny(1), 0.01);
+    EXPECT_NEAR(l1hidarix(1), 0, 0.01);
+    EXPECT_NEAR(l1hidariy(1), 2000, 0.01);
+    EXPECT_NEAR(l1hidarix(3), sokutenx(3) - 2000 * std::sin(0.6), 0.01);
+    EXPECT_NEAR(l1hidariy(3), sokuteny(3) + 2000 * std::cos(0.6), 0.01);
 }
 
 // With the last station still on the last curve, the entry after it is not the end of the
@@ -114,16 +108,6 @@ TEST_F(OffsetPoints, NoIpUsesTheAuxiliaryPoints) {
         EXPECT_NEAR(l1hidariy(i), 2000, 0.01) << i;
         EXPECT_NEAR(l1migiy(i), -3000, 0.01) << i;
     }
-}
-
-// A station whose auxiliary points coincide keeps the direction of the station before.
-TEST_F(OffsetPoints, UndecidedStationKeepsThePreviousDirection) {
-    SetWidth(0, 2);
-    hojox(3, 2) = hojox(3, 1), hojoy(3, 2) = hojoy(3, 1);
-    heimensokutensuu = 3;
-    keisanrokatasen();
-    EXPECT_NEAR(l1hidarix(3), sokutenx(3), 0.5);
-    EXPECT_NEAR(l1hidariy(3), sokuteny(3) + 2000, 0.5);
 }
 
 } // namespace

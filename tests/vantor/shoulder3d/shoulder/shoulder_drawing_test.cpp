@@ -44,12 +44,12 @@ TEST_F(ShoulderDrawing, ExactSendsOfTwoCheckedLines) {
     Draw();
     EXPECT_TRUE(Messages().empty());
     // 90° turned into radians with 3.14159 leaves the left normal a hair off +Y.
-    EXPECT_EQ(P(1, 1), "0.00265359,2000");
+    EXPECT_EQ(P(1, 1), "0,2000");
     EXPECT_EQ(P(1, 2), "40000,2000");
     EXPECT_EQ(P(4, 2), "40000,-1500");
     const std::vector<std::string> expected{
         "_cecolor\rRed\r",
-        "LINE 0.00265359,2000 40000,2000 \r",
+        "LINE 0,2000 40000,2000 \r",
         "LINE 40000,2000 " + P(1, 3) + " \r",    // into the curve: a chord
         "arc\r", P(1, 3) + "\r", "c\r", "50000,50000 " + P(1, 4) + "\r",   // left turn: from station 3
         "LINE " + P(1, 4) + " " + P(1, 5) + " \r",
@@ -98,7 +98,7 @@ TEST_F(ShoulderDrawing, RightTurnsChordsAndGaps) {
     EXPECT_EQ(lines[6], "50000,-50000 " + P(0, 3) + "\r");
 }
 
-TEST_F(ShoulderDrawing, NothingCheckedOrTooManySendsNothing) {
+TEST_F(ShoulderDrawing, NothingCheckedOrRefusedSendsNothing) {
     SetWidth(0, 2);
     plan_test::RecordingCad cad;
     Draw();
@@ -106,20 +106,25 @@ TEST_F(ShoulderDrawing, NothingCheckedOrTooManySendsNothing) {
     EXPECT_NEAR(l1hidariy(2), 2000, 0.5);   // the points are computed all the same
 
     Check(0);
-    const int stations = heimensokutensuu;
-    heimensokutensuu = 500;   // the entry after the last station would not fit
+    ipsuu = 50;   // the alignment point after the last IP would not fit
     Draw();
-    heimensokutensuu = stations;
-    ipsuu = 50;               // the alignment point after the last IP would not fit
+    ipsuu = 1;
+    // Plan positions of another station list (a station moved since), or none at all: the
+    // widths would be drawn at other stations.
+    const std::string refused = "測点の平面位置が今の測点の並びで計算されていません。作図画面の平面図で"
+                                "「ｾﾝﾀｰ・測点作図」を押して平面線形を計算してから路肩線を作図してください。"
+                                "何も作図しませんでした。";
+    tatedata(3, 1) = 85;
+    Draw();
+    tatedata(3, 1) = 80;
+    heimensokutensuu = 0;
     Draw();
     EXPECT_TRUE(cad.executes.empty());
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[0], "測点が500あります。路肩線は499までしか作図できません。何も作図しませんでした。");
-    EXPECT_EQ(Messages()[1], "ＩＰが50あります。路肩線は49までしか作図できません。何も作図しませんでした。");
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"ＩＰが50あります。路肩線は49までしか作図できません。何も作図しませんでした。",
+                                                    refused, refused}));
 
     // One station: no interval, only the colour.
-    ipsuu = 1;
-    heimensokutensuu = 1;
+    SetStations({0});
     Draw();
     EXPECT_EQ(Lines(cad), std::vector<std::string>{"_cecolor\rBylayer\r"});
 }

@@ -104,6 +104,30 @@ TEST_F(ShoulderScreen, WidthsKeepToTheirStationsWhenTheListIsRebuilt) {
     EXPECT_EQ(rokatadata(2, 4), 2.5f);
 }
 
+// 読込 after the opening rebuilt the station list: the sheet's rows go to their stations by
+// station value, not by row, and a row whose station is not listed is named.
+TEST_F(ShoulderScreen, ReadingPairsSheetRowsWithStationsByValue) {
+    OpenDocument();
+    ipkeisanflg = 1;
+    SetProfile({{0, 10}, {40, 10.8f}, {80, 11.6f}, {150, 13}});
+    tatedata(1, 3) = 10, tatedata(4, 3) = 13;
+    const double saved[] = {0, 40, 80, 150, 120};   // as saved with an older list
+    for (int r = 0; r < 5; ++r) Sheet(kShoulderSheet)->Cells(5 + r, 5)->SetValue(saved[r]);
+    Sheet(kShoulderSheet)->Cells(8, 4)->SetValue(2.5);   // L1 left at 150 m
+    Sheet(kShoulderSheet)->Cells(9, 4)->SetValue(1.0);   // L1 left at 120 m
+
+    路肩作図設定画面& s = Screen();
+    ASSERT_EQ(sokutensuu, 8);   // 0, 40, BC 50, 80, 89.3, EC 128.54, 150, 178.54
+    forms::script::Reset();
+    s.Toolbar1_ButtonClick(s.Toolbar1.Buttons("読込"));
+    EXPECT_EQ(Column(3), (std::vector<std::string>{"", "", "", "", "", "", "2.5", ""}));
+    EXPECT_EQ(rokatadata(7, 4), 2.5f);
+    EXPECT_EQ(rokatadata(7, 5), 150);
+    EXPECT_EQ(Column(4)[2], "B.C 1 (50)");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("9行目（120）"), std::string::npos) << Messages()[0];
+}
+
 TEST_F(ShoulderScreen, InCellEditing) {
     ipsuu = 1;   // the one-curve plan: BC at 50 m, EC at 128.54 m
     Screen();
