@@ -433,7 +433,7 @@ void 作図画面::座標転送_Click() {
     xlbook->Application()->SetVisible(true);
 }
 
-void 作図画面::変換ボタン_Click() { forms::Get<座標変換>().Show(); }
+void 作図画面::変換ボタン_Click() { forms::Get<座標変換>().ShowWithDocument(); }
 
 void 作図画面::参照ボタン_Click() { forms::Get<参考図>().Show(); }
 

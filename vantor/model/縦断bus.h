@@ -155,7 +155,7 @@ inline Table<float, 50, 2> sokuteneikyoukousax;
 inline Table<std::string, 100, 8> tatemoji;
 
 // ---- Coordinate conversion ----
-inline Table<double, 20, 4> zahyoudata; // 1 x, 2 y on site, 3 X, 4 Y in the drawing [m]
+inline Table<double, 20, 4> zahyoudata; // 1 x, 2 y on site, 3 X, 4 Y in the drawing [m]; kEmpty: blank
 inline int zahyousuu = 0;
 
 // ---- 3D road model (millimetres) ----

@@ -6,7 +6,7 @@
 
 namespace 縦断bus::coordinates {
 
-std::vector<std::string> CadAxisLines(double p3, double p4, double meanDegrees) {
+std::vector<std::string> CadAxisLines(double p3, double p4, double degrees) {
     using rt::CStr;
     return {"move",
             "ALL\r",
@@ -15,11 +15,11 @@ std::vector<std::string> CadAxisLines(double p3, double p4, double meanDegrees) 
             "rotate",
             "ALL\r",
             "0,0",
-            CStr(meanDegrees)};
+            CStr(degrees)};
 }
 
-bool SendCadAxisTransform(double p3, double p4, double meanDegrees) {
-    const std::vector<std::string> lines = CadAxisLines(p3, p4, meanDegrees);
+bool SendCadAxisTransform(double p3, double p4, double degrees) {
+    const std::vector<std::string> lines = CadAxisLines(p3, p4, degrees);
     return cad_channel::RunDrawing([&lines] {
         for (const std::string& line : lines) {
             komando = line;

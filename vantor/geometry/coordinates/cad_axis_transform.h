@@ -1,7 +1,8 @@
 #pragma once
 // Moves and turns the whole CAD drawing into site coordinates: MOVE of everything by the fit's
 // shift (metres → the drawing's millimetres), then ROTATE of everything about the origin by the
-// mean angle in degrees (counter-clockwise), typed over the drawing screen's command channel.
+// fit's angle in degrees (counter-clockwise), typed over the drawing screen's command channel:
+// the drawing then lies where the point conversion puts its points.
 #include <string>
 #include <vector>
 
@@ -9,10 +10,10 @@ namespace 縦断bus::coordinates {
 
 // The eight command lines, each sent with its carriage return; the selection answers "ALL"
 // carry one more carriage return that ends the selection.
-std::vector<std::string> CadAxisLines(double p3, double p4, double meanDegrees);
+std::vector<std::string> CadAxisLines(double p3, double p4, double degrees);
 
 // Sends the lines, each built in komando first. False when the link could not be opened or the
 // CAD refused a line (the user has been told).
-bool SendCadAxisTransform(double p3, double p4, double meanDegrees);
+bool SendCadAxisTransform(double p3, double p4, double degrees);
 
 } // namespace 縦断bus::coordinates

@@ -1,62 +1,71 @@
 #include "vantor/geometry/coordinates/reference_fit.h"
 
+#include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace 縦断bus::coordinates {
 
 namespace {
 
-std::string FaultText(PairFault fault, std::size_t k) {
-    const std::string pair = rt::CStr(static_cast<int>(k + 1)) + "点目と" + rt::CStr(static_cast<int>(k + 2)) + "点目";
-    switch (fault) {
-    case PairFault::SameSitePoints: return "解析不能：" + pair + "の基準点の現地座標が同じです。";
-    case PairFault::SameDrawingPoints: return "解析不能：" + pair + "の基準点の図面座標が同じです。";
-    default: return "解析不能：" + pair + "の基準点は回転と平行移動では合いません（図面と現地の距離が違いすぎます）。";
-    }
-}
+std::string Refusal(const std::string& why) { return "解析不能：" + why; }
 
 } // namespace
 
-PairFault SolvePair(const ReferencePoint& a, const ReferencePoint& b, PairSolution& s) {
-    const double dx = b.siteX - a.siteX, dy = b.siteY - a.siteY;
-    const double dX = b.drawingX - a.drawingX, dY = b.drawingY - a.drawingY;
-    const double d2 = dx * dx + dy * dy;
-    if (d2 == 0) return PairFault::SameSitePoints;
-    if (dX == 0 && dY == 0) return PairFault::SameDrawingPoints;
-    s.p1 = (dX * dx + dY * dy) / d2;
-    s.p2 = (dX * dy - dY * dx) / d2;
-    s.p3 = s.p1 * b.siteX + s.p2 * b.siteY - b.drawingX;
-    s.p4 = -s.p2 * b.siteX + s.p1 * b.siteY - b.drawingY;
-    const double t = 1 - s.p2 * s.p2;
-    if (t < 0) return PairFault::NoRotation;
-    s.angle = std::atan2(s.p2, std::sqrt(t));
-    s.degrees = s.angle * 180 / kDegreePi;
-    return PairFault::None;
+FitResult TurnedTo(const FitResult& fit, double angle) {
+    FitResult turned = fit;
+    turned.angle = angle;
+    turned.degrees = angle * 180 / std::numbers::pi;
+    const double p1 = std::cos(angle), p2 = std::sin(angle);
+    turned.p3 = p1 * fit.siteX + p2 * fit.siteY - fit.drawingX;
+    turned.p4 = -p2 * fit.siteX + p1 * fit.siteY - fit.drawingY;
+    return turned;
 }
 
 FitOutcome FitReferencePoints(const std::vector<ReferencePoint>& points) {
     FitOutcome outcome;
+    const auto n = static_cast<double>(points.size());
     if (points.size() < 2) {
-        outcome.failure = "解析不能：基準点が" + rt::CStr(static_cast<int>(points.size())) +
-                          "点しかありません。現地座標と図面座標のそろった基準点を２点以上入力してください。";
+        outcome.failure = Refusal("基準点が" + rt::CStr(static_cast<int>(points.size())) +
+                                  "点しかありません。現地座標と図面座標のそろった基準点を２点以上入力してください。");
         return outcome;
     }
-    double sum = 0;
-    for (std::size_t k = 0; k + 1 < points.size(); ++k) {
-        const ReferencePoint& a = points[k];
-        const ReferencePoint& b = points[k + 1];
-        PairSolution s;
-        if (const PairFault fault = SolvePair(a, b, s); fault != PairFault::None) {
-            outcome.failure = FaultText(fault, k);
-            return outcome;
-        }
-        outcome.result.pairs.push_back(s);
-        sum += s.degrees;
+    FitResult& fit = outcome.result;
+    for (const ReferencePoint& p : points) {
+        fit.siteX += p.siteX / n;
+        fit.siteY += p.siteY / n;
+        fit.drawingX += p.drawingX / n;
+        fit.drawingY += p.drawingY / n;
     }
-    outcome.result.meanDegrees = sum / static_cast<double>(outcome.result.pairs.size());
-    outcome.result.meanAngle = outcome.result.meanDegrees * kDegreePi / 180;
+    // Offsets from the centroids, so that coordinates far from the origin lose no digits.
+    // With them the best angle maximises cos θ·c + sin θ·s.
+    double c = 0, s = 0, site2 = 0, drawing2 = 0;
+    for (const ReferencePoint& p : points) {
+        const double dx = p.siteX - fit.siteX, dy = p.siteY - fit.siteY;
+        const double dX = p.drawingX - fit.drawingX, dY = p.drawingY - fit.drawingY;
+        c += dX * dx + dY * dy;
+        s += dX * dy - dY * dx;
+        site2 += dx * dx + dy * dy;
+        drawing2 += dX * dX + dY * dY;
+    }
+    if (site2 == 0) {
+        outcome.failure = Refusal("基準点の現地座標がすべて同じ点です。離れた２点以上を入力してください。");
+        return outcome;
+    }
+    if (drawing2 == 0) {
+        outcome.failure = Refusal("基準点の図面座標がすべて同じ点です。離れた２点以上を入力してください。");
+        return outcome;
+    }
+    fit.scale = std::hypot(c, s) / site2;
+    if (!(std::fabs(fit.scale - 1) <= kScaleTolerance)) {
+        outcome.failure = Refusal("基準点の図面の距離が現地の " + rt::CStr(rt::RoundHalfUp(fit.scale, 5)) +
+                                  " 倍です。図面座標は現地と同じ縮尺のメートルで入力してください"
+                                  "（回転と平行移動だけで合わせるので、距離の違いは0.1％までです）。");
+        return outcome;
+    }
+    outcome.result = TurnedTo(fit, std::atan2(s, c));
     outcome.solved = true;
     return outcome;
 }

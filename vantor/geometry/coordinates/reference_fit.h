@@ -1,12 +1,15 @@
 #pragma once
 // The reference-point fit of the coordinate conversion. A reference point is known in the
 // site system (x, y) and in the drawing system (X, Y), both in metres, related by a rotation
-// and a translation:
+// and a translation without scale:
 //     X =  p1·x + p2·y − p3
 //     Y = −p2·x + p1·y − p4        (p1 = cos θ, p2 = sin θ: the drawing is the site turned
 //                                   clockwise by θ and shifted by (−p3, −p4))
-// Every pair of consecutive points is solved on its own; the angle taken from a pair is
-// arcsin p2, and the points and the drawing are turned by the mean of the pairs' angles.
+// All reference points together give θ and the shift by least squares: θ turns the points'
+// offsets from their centroid in the site onto those in the drawing as closely as any angle
+// can, and the shift takes the centroid of the site points onto that of the drawing points.
+// Surveys of any size, any turn and any place (site coordinates tens of kilometres from the
+// origin) fit alike.
 #include <string>
 #include <vector>
 
@@ -17,18 +20,13 @@ struct ReferencePoint {
     double drawingX = 0, drawingY = 0;   // X, Y [m]
 };
 
-struct PairSolution {
-    double p1 = 0, p2 = 0, p3 = 0, p4 = 0;
-    double angle = 0;     // θ = arcsin p2 [rad]
-    double degrees = 0;   // θ in degrees, as shown
-};
-
 struct FitResult {
-    std::vector<PairSolution> pairs;   // pair k joins points k and k + 1
-    double meanDegrees = 0;            // mean of the pairs' degrees
-    double meanAngle = 0;              // the same in radians: the one angle of every conversion
-    double p3() const { return pairs.back().p3; }   // the shift is the last pair's
-    double p4() const { return pairs.back().p4; }
+    double angle = 0;     // θ [rad], −π < θ ≤ π
+    double degrees = 0;   // θ in degrees, as shown and sent to the CAD
+    double p3 = 0, p4 = 0;
+    double scale = 1;     // drawing distances over site distances, as the points give it
+    // Centroids of the points in both systems: the shift of any other angle is taken from them.
+    double siteX = 0, siteY = 0, drawingX = 0, drawingY = 0;
 };
 
 struct FitOutcome {
@@ -37,20 +35,16 @@ struct FitOutcome {
     std::string failure;   // when not: what the user is told
 };
 
-// π as the degree conversion takes it.
-inline constexpr double kDegreePi = 3.141592654;
+// Distances in the drawing may differ from those on the site by this fraction at most: more
+// is a drawing at another scale (or in millimetres), which a turn and a shift cannot fit.
+inline constexpr double kScaleTolerance = 0.001;
 
-// One pair in closed form. Differences of the two points remove the shift and leave
-//     dX = p1·dx + p2·dy,  dY = −p2·dx + p1·dy,
-// solved by p1 = (dX·dx + dY·dy) / d², p2 = (dX·dy − dY·dx) / d² with d² = dx² + dy², which
-// is zero only for two identical site points. Refused are identical site points, identical
-// drawing points (a scale of zero) and |p2| > 1 (a drawing too large against the site to be a
-// turn without scale).
-enum class PairFault { None, SameSitePoints, SameDrawingPoints, NoRotation };
-PairFault SolvePair(const ReferencePoint& a, const ReferencePoint& b, PairSolution& solution);
-
-// Every consecutive pair of `points`; fewer than two points, identical site points or a pair
-// without a rotation fail as a whole, telling which pair (counted from 1).
+// Refused are fewer than two points, site points all in one place, drawing points all in one
+// place, and points whose drawing is at another scale than the site (the message names the
+// scale found).
 FitOutcome FitReferencePoints(const std::vector<ReferencePoint>& points);
+
+// The same fit turned to `angle`, with the shift that goes with it: the centroids still meet.
+FitResult TurnedTo(const FitResult& fit, double angle);
 
 } // namespace 縦断bus::coordinates

@@ -6,7 +6,7 @@
 
 namespace 縦断bus::coordinates {
 
-SiteTransform TransformOf(const FitResult& fit) { return {fit.p3(), fit.p4(), fit.meanAngle}; }
+SiteTransform TransformOf(const FitResult& fit) { return {fit.p3, fit.p4, fit.angle}; }
 
 SitePoint ToSite(const SiteTransform& t, double drawingX, double drawingY) {
     const double phi = -t.angle;
@@ -14,8 +14,6 @@ SitePoint ToSite(const SiteTransform& t, double drawingX, double drawingY) {
     return {u * std::cos(phi) + v * std::sin(phi), -u * std::sin(phi) + v * std::cos(phi)};
 }
 
-float RoundedToMillimetres(double value) {
-    return static_cast<float>(rt::RoundHalfUp(static_cast<float>(value), 3));
-}
+double RoundedToMillimetres(double value) { return rt::RoundHalfUp(value, 3); }
 
 } // namespace 縦断bus::coordinates

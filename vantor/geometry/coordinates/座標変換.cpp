@@ -10,6 +10,7 @@
 #include "vantor/model/縦断bus.h"
 
 #include <cmath>
+#include <numbers>
 
 using namespace 縦断bus;
 using namespace 縦断bus::coordinates;
@@ -19,7 +20,6 @@ namespace {
 constexpr int kReferenceRows = decltype(zahyoudata)::UBound(1);   // every point the document holds
 constexpr int kArbitraryPoints = 50;                              // rows of the kind "任意の座標値"
 constexpr int kRoadEdgeKind = 3;
-constexpr double kCorrectionPi = 3.141592;                        // π as the angle correction takes it
 
 const char* const kReferenceHeaders[] = {"座標番号", " ｘ(現地座標）", " ｙ(現地座標）", " Ｘ(図面座標）", " Ｙ(図面座標）"};
 const char* const kPointHeaders[] = {"座標番号", " Ｘ(図面座標）", " Ｙ(図面座標）", " ｘ(現地座標）", " ｙ(現地座標）"};
@@ -37,6 +37,10 @@ void ShapeGrid(forms::FlexGrid& grid, int rows, const char* const headers[]) {
 }
 
 bool Filled(const forms::FlexGrid& grid, int row, int column) { return !rt::Trim(grid.TextMatrix(row, column)).empty(); }
+
+bool SameDocument(const std::weak_ptr<xl::Workbook>& shown) {
+    return !shown.owner_before(xlbook) && !xlbook.owner_before(shown);
+}
 
 double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val(grid.TextMatrix(row, column)); }
 
@@ -125,12 +129,43 @@ void 座標変換::Form_Load() {
     ShapeGrid(グリッド, kReferenceRows + 1, kReferenceHeaders);
     ShapeGrid(マス, kArbitraryPoints + 1, kPointHeaders);
     for (int r = 1; r <= kReferenceRows; ++r) グリッド.SetTextMatrix(r, 0, " " + rt::CStr(r));
-    for (int r = 1; r <= std::min(zahyousuu, kReferenceRows); ++r)
-        for (int c = 1; c <= 4; ++c) グリッド.SetTextMatrix(r, c, rt::CStr(zahyoudata(r, c)));
     for (int r = 1; r <= kArbitraryPoints; ++r) マス.SetTextMatrix(r, 0, " " + rt::CStr(r));
-    度.SetCaption("0");
-    x軸.SetCaption("0");
-    Y軸.SetCaption("0");
+    FillReferenceGrid();
+}
+
+// The document's reference points; a cell the document leaves empty (a drawing point not yet
+// picked) stays empty. The fit of other points is gone with them.
+void 座標変換::FillReferenceGrid() {
+    gridDocument_ = xlbook;
+    const int count = std::min(zahyousuu, kReferenceRows);
+    for (int r = 1; r <= kReferenceRows; ++r)
+        for (int c = 1; c <= 4; ++c) {
+            const double value = zahyoudata(r, c);
+            グリッド.SetTextMatrix(r, c, r > count || value == kEmpty ? "" : rt::CStr(value));
+        }
+    Text1.SetVisible(false);   // its text was the other document's
+    fit_.reset();
+    kaitenkaku = 0;
+    heikinkakudo = 0;
+    ShowFit();
+}
+
+bool 座標変換::TakeCurrentDocument() {
+    if (SameDocument(gridDocument_)) return false;
+    FillReferenceGrid();
+    ForgetConversion();
+    return true;
+}
+
+void 座標変換::ShowWithDocument() {
+    TakeCurrentDocument();
+    Show();
+}
+
+void 座標変換::ShowFit() {
+    度.SetCaption(rt::CStr(heikinkakudo));
+    x軸.SetCaption(fit_ ? rt::CStr(fit_->p3) : "0");
+    Y軸.SetCaption(fit_ ? rt::CStr(fit_->p4) : "0");
 }
 
 // ---- In-cell editors: the text typed goes straight into the cell ----
@@ -163,8 +198,7 @@ std::vector<ReferencePoint> 座標変換::CompleteReferencePoints() const {
     return points;
 }
 
-// Pairs of consecutive complete rows; rows with an empty cell are passed over. A fit that
-// fails keeps the previous one whole.
+// All complete rows, wherever they stand. A fit that fails keeps the previous one whole.
 void 座標変換::解放_Click() {
     const std::vector<ReferencePoint> points = CompleteReferencePoints();
     const FitOutcome outcome = FitReferencePoints(points);
@@ -174,23 +208,29 @@ void 座標変換::解放_Click() {
     }
     fit_ = outcome.result;
     zahyousuu = static_cast<int>(points.size());
-    kaitenkaku = fit_->meanAngle;
-    heikinkakudo = fit_->meanDegrees;
-    x軸.SetCaption(rt::CStr(fit_->p3()));
-    Y軸.SetCaption(rt::CStr(fit_->p4()));
-    度.SetCaption(rt::CStr(heikinkakudo));
+    kaitenkaku = fit_->angle;
+    heikinkakudo = fit_->degrees;
+    ShowFit();
 }
 
-// The other angle with the same sine (arcsin gives only −90° .. 90°); a second press turns back.
+// The other angle with the same sine, the shift following it; a second press turns back.
+// The least-squares angle covers the whole circle and needs no correction: this stays for
+// the user who asks for the other angle.
 void 座標変換::Command1_Click() {
-    kaitenkaku = kaitenkaku >= 0 ? kCorrectionPi - kaitenkaku : std::fabs(kaitenkaku) - kCorrectionPi;
-    heikinkakudo = kaitenkaku * 180 / kDegreePi;
-    度.SetCaption(rt::CStr(heikinkakudo));
+    if (!fit_) {
+        forms::MsgBox("角度修正は、基準点を解析してからにしてください。", forms::vbExclamation);
+        return;
+    }
+    const double other = kaitenkaku >= 0 ? std::numbers::pi - kaitenkaku : -std::numbers::pi - kaitenkaku;
+    fit_ = TurnedTo(*fit_, other);
+    kaitenkaku = fit_->angle;
+    heikinkakudo = fit_->degrees;
+    ShowFit();
 }
 
 SiteTransform 座標変換::Transform() const {
     if (!fit_) return {};
-    return {fit_->p3(), fit_->p4(), kaitenkaku};
+    return TransformOf(*fit_);
 }
 
 // ---- Conversions ----
@@ -249,12 +289,54 @@ void 座標変換::現地座標ボタン_Click() {
     }
 }
 
+// The site cells of the last conversion emptied: they belonged to another fit.
+void 座標変換::ForgetConversion() {
+    for (int r : convertedRows_) {
+        マス.SetTextMatrix(r, 3, "");
+        マス.SetTextMatrix(r, 4, "");
+    }
+    convertedRows_.clear();
+}
+
+// Every row with both site coordinates, in order, with its drawing cells as far as filled;
+// a row with something typed but no complete site point is named and left out, since Open
+// reads the points down to the first row without a site x.
+void 座標変換::TransferReferencePoints(const xl::Worksheet& sheet) {
+    std::vector<ReferenceRow> rows;
+    std::string leftOut;
+    for (int r = 1; r < グリッド.Rows(); ++r) {
+        if (Filled(グリッド, r, 1) && Filled(グリッド, r, 2)) {
+            ReferenceRow row;
+            for (int c = 1; c <= 4; ++c)
+                if (Filled(グリッド, r, c)) row[c - 1] = Number(グリッド, r, c);
+            rows.push_back(row);
+        } else if (Filled(グリッド, r, 3) || Filled(グリッド, r, 4) || Filled(グリッド, r, 1) || Filled(グリッド, r, 2)) {
+            leftOut += (leftOut.empty() ? "" : "、") + rt::CStr(r);
+        }
+    }
+    WriteReferencePoints(sheet, rows);
+    if (!leftOut.empty())
+        forms::MsgBox("基準点 " + leftOut + " は現地座標ｘ・ｙがそろっていないので転送していません。", forms::vbExclamation);
+}
+
 void 座標変換::転送ボタン_Click() {
     const sheet_cells::Sheet sheet = sheet_cells::DocumentSheet(kCoordinateSheet);
     if (!sheet) return;
+    // Another document was opened while the screen stood open: its points are shown first,
+    // and nothing of the other document is written into it.
+    if (TakeCurrentDocument()) {
+        forms::MsgBox("別のブックが開かれたので、基準点をそのブックのものにしました。確かめてからもう一度転送してください。",
+                      forms::vbExclamation);
+        return;
+    }
+    const bool roadEdges = 変換種類(kRoadEdgeKind).Value();
+    if (roadEdges && d3sokutensuu == 0) {
+        forms::MsgBox("路肩座標値は３Ｄモデルから求めます。３Ｄ設定画面の作図開始で３Ｄモデルを作ってから転送してください。", forms::vbExclamation);
+        return;
+    }
     xlbook->Parent()->Windows(1)->SetVisible(true);
-    WriteReferencePoints(*sheet, CompleteReferencePoints());
-    if (変換種類(kRoadEdgeKind).Value()) {
+    TransferReferencePoints(*sheet);
+    if (roadEdges) {
         WriteRoadEdgeTable(*sheet, 名称.Text(), Transform());
     } else {
         std::vector<ConvertedRow> rows;

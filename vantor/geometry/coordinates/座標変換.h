@@ -5,14 +5,18 @@
 // the 3D model; CAD軸変換 moves and turns the CAD drawing into site coordinates. Shown by the
 // drawing screen, hidden by 戻る, never unloaded: what it holds lasts the run.
 //
-// One transform serves everything: the last pair's shift and the mean of the pairs' angles
-// (角度修正 turns that one angle to the other one with the same sine).
+// One transform serves everything: the least-squares fit of all complete reference rows
+// (角度修正 turns it to the other angle with the same sine, its shift following).
+//
+// The reference points are the document's: the screen shows those of the document it was
+// last shown with, and fills its grid again when it is shown with another one.
 //
 // Picking in the CAD: 読込 arms Pellix2 for one reference point, the kind "任意の座標値" arms
 // Pellix1 for up to 50 points; when the CAD waits at its prompt, the control's OnAcadCmdWait
 // handler asks for the point(s), stores them, then cancels twice and disarms the control.
 #include "platform/forms/forms.h"
 #include "platform/runtime/table.h"
+#include "platform/workbook/workbook.h"
 #include "vantor/geometry/coordinates/reference_fit.h"
 #include "vantor/geometry/coordinates/site_transform.h"
 #include "vantor/pellix/pellix.h"
@@ -54,6 +58,9 @@ public:
 
     座標変換();
 
+    // Shows the screen; after New or Open it first shows that document's reference points.
+    void ShowWithDocument();
+
     void グリッド_Click();
     void マス_Click();
     void 解放_Click();
@@ -84,18 +91,24 @@ public:
 
     // ---- Results, as the other parts of the screen take them ----
     const std::optional<縦断bus::coordinates::FitResult>& Fit() const { return fit_; }
-    // The shift of the last fit and the one angle (0 before any fit).
+    // The shift and the angle of the last fit (nothing before any fit).
     縦断bus::coordinates::SiteTransform Transform() const;
-    double MeanDegrees() const { return heikinkakudo; }
+    double Degrees() const { return heikinkakudo; }
     // Rows of the point grid that the last conversion converted.
     const std::vector<int>& ConvertedRows() const { return convertedRows_; }
 
 private:
     void Form_Load() override;
     void LayOut();
+    void FillReferenceGrid();
+    void ShowFit();
+    void ForgetConversion();
+    // Fills the grid from the document when it is another than the grid's; true when it was.
+    bool TakeCurrentDocument();
     void SetUpPointGrid(int rows);
     void FillPointRow(int row, const std::string& number, float drawingX, float drawingY);
     std::vector<縦断bus::coordinates::ReferencePoint> CompleteReferencePoints() const;
+    void TransferReferencePoints(const xl::Worksheet& sheet);
     void ArmPick(縦断bus::Pellix& control);
     void EndPick(縦断bus::Pellix& control);
     void TakeReferencePoint(const std::optional<縦断bus::PickedPoint>& picked);
@@ -108,8 +121,11 @@ private:
     int sentakugyou = 0, sentakuretsu = 0;
     bool referenceCellClicked_ = false;
 
+    // The document whose reference points the grid was filled with.
+    std::weak_ptr<xl::Workbook> gridDocument_;
+
     std::optional<縦断bus::coordinates::FitResult> fit_;
-    double kaitenkaku = 0;     // the one angle [rad]: the fit's mean, or its correction
+    double kaitenkaku = 0;     // the fit's angle [rad], or its correction
     double heikinkakudo = 0;   // the same in degrees, shown in 度 and sent to the CAD
 
     int masugyousuu = 0;       // rows of the point grid with its header, as the kind set them

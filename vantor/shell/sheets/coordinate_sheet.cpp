@@ -42,7 +42,8 @@ void ReadReferencePoints() {
             break;
         }
         std::array<double, 4> point{};
-        for (int c = 0; c < 4; ++c) point[c] = StrictNumber(*sheet, row, kSiteXColumn + c);
+        for (int c = 0; c < 4; ++c)
+            point[c] = IsBlank(*sheet, row, kSiteXColumn + c) ? kEmpty : StrictNumber(*sheet, row, kSiteXColumn + c);
         points.push_back(point);
     }
     for (int r = 1; r <= static_cast<int>(points.size()); ++r)

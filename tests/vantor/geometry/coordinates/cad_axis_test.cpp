@@ -14,13 +14,13 @@ using coordinates_test::CoordinateTest;
 
 class CadAxis : public CoordinateTest {
 protected:
-    // The fit of three points, the pairs turned by 30° and 32° so that the mean angle counts.
-    void FitBentSurvey() {
-        TypeTurned(1, 100, 50, 30, 1000, 2000);
-        TypeTurned(2, 180, 90, 30, 1000, 2000);
-        const auto a = Drawing(180, 90, 32, 0, 0), b = Drawing(250, 20, 32, 0, 0);
-        const double X2 = rt::Val(Screen().グリッド.TextMatrix(2, 3)), Y2 = rt::Val(Screen().グリッド.TextMatrix(2, 4));
-        TypeReference(3, 250, 20, X2 + b.first - a.first, Y2 + b.second - a.second);
+    // The fit of three points turned by 123°, their drawing points a few millimetres off.
+    void FitNoisySurvey() {
+        TypeTurned(1, 100, 50, 123, 1000, 2000);
+        TypeTurned(2, 180, 90, 123, 1000, 2000);
+        TypeTurned(3, 250, 20, 123, 1000, 2000);
+        Screen().グリッド.SetTextMatrix(2, 3, rt::CStr(rt::Val(Screen().グリッド.TextMatrix(2, 3)) + 0.003));
+        Screen().グリッド.SetTextMatrix(3, 4, rt::CStr(rt::Val(Screen().グリッド.TextMatrix(3, 4)) - 0.002));
         Screen().解放_Click();
         ASSERT_TRUE(Messages().empty());
     }
@@ -41,7 +41,7 @@ TEST_F(CadAxis, TheEightLinesGoOutOneExecuteEach) {
     screen.変換ボタン_Click();
     ASSERT_EQ(executes.size(), 8u);
     // The typed cells hold 15 digits, so the shift is −1000, −2000 to about 1e-8.
-    const double p3 = screen.Fit()->p3(), p4 = screen.Fit()->p4();
+    const double p3 = screen.Fit()->p3, p4 = screen.Fit()->p4;
     EXPECT_NEAR(p3, -1000, 1e-7);
     EXPECT_NEAR(p4, -2000, 1e-7);
     EXPECT_EQ(executes[2], rt::CStr(-1000 * p3) + "," + rt::CStr(-1000 * p4) + "\r");
@@ -56,7 +56,7 @@ TEST_F(CadAxis, TheMovedDrawingLiesWhereThePointsConvert) {
     cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
     forms::Get<作図画面>();
     座標変換& screen = Screen();
-    FitBentSurvey();
+    FitNoisySurvey();
 
     // A line in the drawing [mm] between two points that the point grid converts as well.
     const double points[2][2] = {{1234.5, 1987.25}, {1400.125, 1900.5}};

@@ -1,0 +1,157 @@
+// The reference points belong to the document: each document opened shows and transfers its
+// own, and a transfer leaves the rest of 座標値ｼｰﾄ as it found it.
+#include "coordinate_fixture.h"
+#include "vantor/drawing/作図画面.h"
+#include "vantor/model/sheet_names.h"
+#include "vantor/shell/lifecycle/document_lifecycle.h"
+#include "vantor/shell/sheets/coordinate_sheet.h"
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace 縦断bus;
+using coordinates_test::CoordinateTest;
+
+using Rows = std::vector<std::vector<std::string>>;   // G, H, I, J texts from row 5; "" leaves a cell empty
+
+class ReferenceDocument : public CoordinateTest {
+protected:
+    void TearDown() override {
+        CoordinateTest::TearDown();
+        for (const std::string& file : files_) std::filesystem::remove(file);
+    }
+
+    static void PutReferenceRows(const Rows& rows) {
+        auto sheet = Sheet(kCoordinateSheet);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t c = 0; c < rows[r].size(); ++c)
+                if (!rows[r][c].empty()) sheet->Cells(5 + static_cast<int>(r), 7 + static_cast<int>(c))->SetValue(rt::Val(rows[r][c]));
+    }
+    // The sheet's G-J texts of rows 5 + first .. 4 + last.
+    static Rows ReferenceRows(int last, int first = 0) {
+        Rows rows;
+        for (int r = first; r < last; ++r) {
+            rows.emplace_back();
+            for (int c = 7; c <= 10; ++c) rows.back().push_back(Cell(kCoordinateSheet, 5 + r, c));
+        }
+        return rows;
+    }
+    static Rows GridRows(int count) {
+        Rows rows;
+        for (int r = 1; r <= count; ++r) {
+            rows.emplace_back();
+            for (int c = 1; c <= 4; ++c) rows.back().push_back(Screen().グリッド.TextMatrix(r, c));
+        }
+        return rows;
+    }
+
+    // A document file holding these reference points and nothing else.
+    std::string SavedDocument(const std::string& name, const Rows& rows) {
+        OpenDocument();
+        PutReferenceRows(rows);
+        files_.push_back((std::filesystem::temp_directory_path() /
+                          ("vantor_reference_" + rt::CStr(static_cast<long long>(getpid())) + "_" + name + ".xls"))
+                             .string());
+        xlbook->SaveAs(files_.back());
+        xlbook->Close();
+        ReleaseDocument();
+        return files_.back();
+    }
+    static void Open(const std::string& path) {
+        forms::script::QueueFileName(path);
+        hiraku();
+        ASSERT_EQ(fairumei, path);
+    }
+
+    std::vector<std::string> files_;
+};
+
+// Document A: three points at 30° and one still without its drawing point; document B two
+// other points. Each, opened in turn, shows and writes back its own.
+TEST_F(ReferenceDocument, TwoDocumentsOpenedInTurnEachTransferTheirOwn) {
+    const Rows a = {{"100", "50", "1111.60254037844", "1993.30127018922"},
+                    {"180", "90", "1200.88457268119", "1987.94228634059"},
+                    {"250", "20", "1226.50635094611", "1892.32050807569"},
+                    {"-35150.125", "12500.5", "", ""}};
+    const Rows b = {{"5000", "-2000", "5", "-2"}, {"5100", "-2000", "105", "-2"}};
+    const std::string fileA = SavedDocument("a", a), fileB = SavedDocument("b", b);
+
+    Open(fileA);
+    forms::Get<作図画面>().変換ボタン_Click();
+    座標変換& screen = Screen();
+    EXPECT_EQ(GridRows(4), a);
+    screen.解放_Click();   // the fourth row is no reference point yet
+    EXPECT_NEAR(rt::Val(screen.度.Caption()), 30, 1e-9);
+    screen.転送ボタン_Click();
+    EXPECT_EQ(ReferenceRows(5), (Rows{a[0], a[1], a[2], a[3], {"", "", "", ""}}));
+
+    forms::script::QueueMsgBoxAnswer(forms::vbNo);   // A's transfer is not saved
+    Open(fileB);
+    forms::Get<作図画面>().変換ボタン_Click();
+    EXPECT_EQ(GridRows(4), (Rows{b[0], b[1], {"", "", "", ""}, {"", "", "", ""}}));
+    EXPECT_FALSE(screen.Fit());   // A's fit went with A's points
+    EXPECT_EQ(screen.度.Caption(), "0");
+    screen.解放_Click();
+    EXPECT_NEAR(screen.Transform().p3, 4995, 1e-9);
+    screen.転送ボタン_Click();
+    EXPECT_EQ(ReferenceRows(3), (Rows{b[0], b[1], {"", "", "", ""}}));
+
+    // Shown again with the same document: what was typed stays.
+    screen.グリッド.SetTextMatrix(3, 1, "5200");
+    forms::Get<作図画面>().変換ボタン_Click();
+    EXPECT_EQ(screen.グリッド.TextMatrix(3, 1), "5200");
+    EXPECT_TRUE(screen.Fit());
+
+    // A opened again while the screen stands open: 転送 shows A's points and writes nothing.
+    const std::size_t told = Messages().size();
+    forms::script::QueueMsgBoxAnswer(forms::vbNo);
+    Open(fileA);
+    screen.転送ボタン_Click();
+    ASSERT_EQ(Messages().size(), told + 2);
+    EXPECT_NE(Messages().back().find("別のブック"), std::string::npos);
+    EXPECT_EQ(GridRows(4), a);
+    EXPECT_EQ(ReferenceRows(5), (Rows{a[0], a[1], a[2], a[3], {"", "", "", ""}}));
+    EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
+}
+
+// A document with reference points down to row 60 (Open reads the first 20): the transfer
+// rewrites those 20 and its list, and the further points in G25:J60 stay, also where the
+// list's rows run beside them.
+TEST_F(ReferenceDocument, FurtherReferencePointsStay) {
+    OpenDocument();
+    Rows points;
+    for (int r = 0; r < 56; ++r)
+        points.push_back({rt::CStr(1000 + r), rt::CStr(2000 + r), rt::CStr(3000 + r), rt::CStr(4000 + r)});
+    PutReferenceRows(points);
+    ReadReferencePoints();
+    ASSERT_EQ(Messages().size(), 1u);   // told that the rest was left
+    SetStations(5);
+    座標変換& screen = Screen();
+    screen.変換種類(0).SetValue(true);
+    screen.現地座標ボタン_Click();
+    screen.転送ボタン_Click();
+    EXPECT_EQ(Cell(kCoordinateSheet, 60, 1), "5");
+    EXPECT_EQ(ReferenceRows(56), points);
+
+    // A road-edge table of two stations writes G-H and J of its rows; the points below it and
+    // column I stay. A point list after it takes the table away, and only the table.
+    d3sokutensuu = 2;
+    screen.変換種類(3).SetValue(true);
+    screen.転送ボタン_Click();
+    EXPECT_NE(Cell(kCoordinateSheet, 56, 7), points[51][0]);
+    EXPECT_EQ(Cell(kCoordinateSheet, 56, 9), points[51][2]);
+    const Rows below(points.begin() + 53, points.end());   // rows 58 .. 60
+    EXPECT_EQ(ReferenceRows(56, 53), below);
+    screen.変換種類(0).SetValue(true);
+    screen.現地座標ボタン_Click();
+    screen.転送ボタン_Click();
+    EXPECT_EQ(Cell(kCoordinateSheet, 56, 7), "");
+    EXPECT_EQ(Cell(kCoordinateSheet, 56, 9), points[51][2]);
+    EXPECT_EQ(ReferenceRows(56, 53), below);
+    // Row 55, where the table had its headers, is the table's.
+    EXPECT_EQ(ReferenceRows(50, 20), Rows(points.begin() + 20, points.begin() + 50));
+}
+
+} // namespace
