@@ -83,8 +83,11 @@ void 入出力画面::グリッド_Click() {
     henshuugyou = static_cast<short>(row);
     henshuuretsu = static_cast<short>(column);
     グリッド.SetCol(column);
-    editor_.Open(keikokuflg == 0);
+    // Also while a warning is up: whatever the user types next goes to the cell clicked.
+    editor_.Open(true);
 }
+
+void 入出力画面::GridRefilled() { editor_.Refilled(henshuugyou, henshuuretsu); }
 
 void 入出力画面::Text1_LostFocus() {
     // A recount may have taken the edited row off the grid while the editor stayed open: it
