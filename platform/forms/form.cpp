@@ -102,7 +102,7 @@ void Form::ReleaseDocumentWindows() {
 
 bool Form::UserCloses() {
     if (impl_->kind != FormKind::Mdi) {
-        Hide();
+        internal::Dispatch([this] { CloseBox_Click(); });
         return false;
     }
     auto closes = std::make_shared<bool>(false);
