@@ -175,6 +175,8 @@ void Form::Show() {
 
 void Form::Hide() { Outer()->hide(); }
 
+void Form::ZOrder(int position) { position == 0 ? Outer()->raise() : Outer()->lower(); }
+
 void Form::Unload() {
     auto& loaded = Forms().loaded;
     for (auto it = loaded.begin(); it != loaded.end(); ++it) {

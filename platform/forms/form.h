@@ -78,6 +78,9 @@ public:
 
     bool Visible() const;
     void SetVisible(bool visible);
+    // 0 brings the screen in front of the others, anything else sends it behind; the active
+    // screen and the focus stay where they are.
+    void ZOrder(int position = 0);
 
     QWidget* ClientWidget() const override;
     QWidget* Window() const;
