@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 namespace forms {
@@ -124,5 +125,11 @@ void SetEndHook(std::function<void()> hook) { EndHook() = std::move(hook); }
 
 const std::string& AppTitle() { return Title(); }
 void SetAppTitle(const std::string& title) { Title() = title; }
+
+std::string AppPath() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : program.parent_path().string();
+}
 
 } // namespace forms

@@ -22,6 +22,10 @@ void DoEvents();
 void End();
 void SetEndHook(std::function<void()> hook);
 
+// The folder of the running program's file, whatever the working folder: where the files
+// installed beside the program are found.
+std::string AppPath();
+
 // The application's title, the caption of message boxes without their own.
 const std::string& AppTitle();
 void SetAppTitle(const std::string& title);

@@ -19,4 +19,16 @@ void CellEditor::Open(bool takeFocus) {
     if (takeFocus) box_.SetFocus();
 }
 
+void CellEditor::Refilled(int row, int col) {
+    if (!box_.Visible()) return;
+    const bool onGrid = row >= grid_.FixedRows() && row < grid_.Rows() && col >= grid_.FixedCols() && col < grid_.Cols();
+    if (box_.HasFocus() && onGrid) {
+        grid_.SetRow(row);
+        grid_.SetCol(col);
+        Open(true);
+        return;
+    }
+    box_.SetVisible(false);
+}
+
 } // namespace forms

@@ -18,6 +18,10 @@ public:
     // Lays the box over the current cell, shifted by the screen's own offset (twips), with
     // the cell's text selected.
     void Open(bool takeFocus = true);
+    // The grid was filled again: the box no longer shows the cell's text. While it holds the
+    // focus and cell (row, col) is still on the grid, it is laid over that cell again with the
+    // cell's new text; otherwise it is put away.
+    void Refilled(int row, int col);
     void SetOffset(double dx, double dy) {
         dx_ = dx;
         dy_ = dy;

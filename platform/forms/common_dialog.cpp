@@ -1,16 +1,15 @@
 #include "platform/forms/common_dialog.h"
 
+#include "platform/forms/help_viewer.h"
 #include "platform/forms/internal.h"
 #include "platform/forms/msgbox.h"
 #include "platform/forms/script.h"
 #include "platform/runtime/error.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
-#include <QUrl>
 
 #include <optional>
 
@@ -85,12 +84,8 @@ void CommonDialog::ShowFile(bool save) {
 }
 
 void CommonDialog::ShowHelp() {
-    if (script::Headless()) {
-        internal::RecordHelp();
-        return;
-    }
-    const QString file = internal::Q(helpFile_);
-    if (helpFile_.empty() || !QFileInfo::exists(file) || !QDesktopServices::openUrl(QUrl::fromLocalFile(file)))
+    if (script::Headless()) internal::RecordHelp();
+    if (helpFile_.empty() || !ShowHelpDocument(helpFile_))
         MsgBox("ヘルプファイル " + helpFile_ + " を開けません。", vbExclamation);
 }
 

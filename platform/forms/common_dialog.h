@@ -29,7 +29,7 @@ public:
 
     void ShowOpen();
     void ShowSave();
-    void ShowHelp();   // opens the help file with the desktop's viewer
+    void ShowHelp();   // shows the help file in the program's help viewer
 
 private:
     void ShowFile(bool save);

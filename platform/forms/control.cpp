@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QWidget>
 
 #include <cmath>
@@ -72,6 +74,19 @@ protected:
 private:
     Control* control_;
 };
+// A control given the focus brings its screen forward, so that the keys go to it even when
+// another screen (a warning just closed, say) was the active one.
+void BringScreenForward(QWidget* widget) {
+    if (!widget->isVisible()) return;
+    for (QWidget* w = widget->parentWidget(); w; w = w->parentWidget()) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(w)) {
+            if (QMdiArea* area = frame->mdiArea(); area && area->activeSubWindow() != frame) area->setActiveSubWindow(frame);
+            break;
+        }
+    }
+    if (!widget->window()->isActiveWindow()) widget->window()->activateWindow();
+}
+
 } // namespace
 
 namespace internal {
@@ -147,6 +162,7 @@ void Control::SetToolTipText(const std::string& text) { widget_->setToolTip(inte
 
 void Control::SetFocus() {
     internal::FromCode([this] {
+        BringScreenForward(widget_);
         widget_->setFocus(Qt::OtherFocusReason);
         Take(this);
     });

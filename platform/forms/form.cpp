@@ -102,7 +102,7 @@ void Form::ReleaseDocumentWindows() {
 
 bool Form::UserCloses() {
     if (impl_->kind != FormKind::Mdi) {
-        Hide();
+        internal::Dispatch([this] { CloseBox_Click(); });
         return false;
     }
     auto closes = std::make_shared<bool>(false);
@@ -174,6 +174,8 @@ void Form::Show() {
 }
 
 void Form::Hide() { Outer()->hide(); }
+
+void Form::ZOrder(int position) { position == 0 ? Outer()->raise() : Outer()->lower(); }
 
 void Form::Unload() {
     auto& loaded = Forms().loaded;

@@ -78,6 +78,9 @@ public:
 
     bool Visible() const;
     void SetVisible(bool visible);
+    // 0 brings the screen in front of the others, anything else sends it behind; the active
+    // screen and the focus stay where they are.
+    void ZOrder(int position = 0);
 
     QWidget* ClientWidget() const override;
     QWidget* Window() const;
@@ -87,9 +90,11 @@ protected:
 
     virtual void Form_Load() {}
     // The user closes the frame window; set cancel to non-zero to keep it. Otherwise it is
-    // unloaded. Any other screen the user closes is only hidden: the program unloads its
-    // screens itself, and the command that shows a screen brings it back as it was.
+    // unloaded.
     virtual void Form_Unload(int& cancel) { (void)cancel; }
+    // The user clicks the close box of any other screen: it is hidden, unless the screen
+    // closes the way its own return or cancel button does.
+    virtual void CloseBox_Click() { Hide(); }
 
 private:
     friend Form& TouchForm(std::type_index, const std::function<std::unique_ptr<Form>()>&);

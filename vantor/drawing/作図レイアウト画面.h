@@ -29,6 +29,8 @@ public:
 
 protected:
     void Form_Load() override;
+    // Closing it is a cancel: nothing is stored, and the next show reads the values in force.
+    void CloseBox_Click() override { Unload(); }
 
 private:
     std::string Refusal() const;

@@ -376,6 +376,8 @@ void 作図画面::横断図データー設定画面表示ボタン_Click() {
         yokosakuzudata(station, 5) = 右幅.Text();
         yokosakuzudata(station, 6) = 右勾配.Text();
     }
+    // A screen already open shows the values just set, which its 作図 and 転送 use.
+    if (forms::IsLoaded<横断図作図データー設定画面>()) forms::Get<横断図作図データー設定画面>().FillGrid();
     forms::Get<横断図作図データー設定画面>().Show();
 }
 

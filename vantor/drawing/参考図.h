@@ -28,6 +28,7 @@ public:
 
 private:
     void Form_Load() override;
+    void CloseBox_Click() override { M戻るボタン_Click(); }
     void LayOut();
     void DrawPlannedSection(forms::PictureBox& picture);
     void DrawExistingGround(forms::PictureBox& picture);

@@ -30,6 +30,12 @@ std::string RowsNotRead(std::string_view sheet, std::string_view what, int kept,
            "（保存してもその行は書き換えません）。" + rt::CStr(kept) + " 点以内に分けて入力してください。";
 }
 
+std::string RowsPastStations(std::string_view sheet, int stations, int lastRow, int ignored) {
+    return std::string(sheet) + " は測点の数（" + rt::CStr(stations) + " 点）の行まで読み込みます。" +
+           rt::CStr(lastRow + 1) + " 行目から先の " + rt::CStr(ignored) + " 行は読み込んでいません" +
+           "（保存してもその行は書き換えません）。縦断ｼｰﾄ の測点と行をそろえてください。";
+}
+
 std::string TooManyReferencePoints(int kept) {
     return std::string("基準点は ") + rt::CStr(kept) + " 点までです。" + rt::CStr(kept + 1) +
            " 点目からは読み込みませんでした。";

@@ -24,6 +24,10 @@ std::string NotWritten(std::string_view sheet, std::string_view cell, std::strin
 // tables hold `kept` of: they were not read, and Save leaves them as they are.
 std::string RowsNotRead(std::string_view sheet, std::string_view what, int kept, int lastRow, int ignored);
 
+// A sheet of one row per station holds `ignored` filled rows past the `stations` rows of the
+// profile's stations, which end at `lastRow`: they were not read, and Save leaves them.
+std::string RowsPastStations(std::string_view sheet, int stations, int lastRow, int ignored);
+
 // The coordinate sheet holds more reference points than are kept.
 std::string TooManyReferencePoints(int kept);
 

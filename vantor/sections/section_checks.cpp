@@ -5,6 +5,7 @@
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace 縦断bus {
@@ -24,7 +25,7 @@ std::string_view SectionFaultText(SectionFault fault) {
     case SectionFault::NoWidths: return "幅員・勾配（標準または測点の値）が未入力です。";
     case SectionFault::NoHeight: return "計画高・地盤高が未入力です。";
     case SectionFault::LeavesMoveWindow:
-        return "計画断面が作図枠に収まりません（計画高 − 地盤高 と 計画断面ｻｲｽﾞの高さ の和が 現況断面ｻｲｽﾞの高さ を超えます）。";
+        return "計画断面が作図枠に収まりません（計画断面の中心か端の高さ（計画高 − 地盤高 から）が 現況断面ｻｲｽﾞの高さ を超えます）。";
     case SectionFault::None: break;
     }
     return {};
@@ -46,15 +47,19 @@ SectionFault FindBlockFault(int k) {
         if (!IsGivenNumberText(yokosakuzudata(k, c))) return SectionFault::NoWidths;
     for (int c : {2, 3, 8, 9})
         if (IsEmptyValue(yokodata(k, c))) return SectionFault::NoWidths;
-    // The planned section spans the planned-section height about its insertion point h; the
-    // move takes what lies within the cell height about the work origin.
     if (IsEmptyValue(tatedata(k, 2)) || IsEmptyValue(tatedata(k, 5))) return SectionFault::NoHeight;
     return SectionFault::None;
 }
 
 SectionFault FindSectionFault(int k, const SectionSettings& settings) {
     if (const SectionFault fault = FindBlockFault(k); fault != SectionFault::None) return fault;
-    const double reach = std::fabs(tatedata(k, 6)) + settings.plannedHalfHeight;
+    // The move takes what lies within ±測点Y about the work origin. The planned section stands
+    // with its centre line at h, its edges at the station's widths and cross slopes; only a
+    // section whose centre or edge lies outside that window is left behind by the move.
+    const double h = tatedata(k, 6);
+    const double edgeL = h - double(yokodata(k, 3)) * 0.01 * yokodata(k, 2);
+    const double edgeR = h - double(yokodata(k, 8)) * 0.01 * yokodata(k, 9);
+    const double reach = std::max({std::fabs(h), std::fabs(edgeL), std::fabs(edgeR)});
     if (reach > settings.cellHalfHeight) return SectionFault::LeavesMoveWindow;
     return SectionFault::None;
 }

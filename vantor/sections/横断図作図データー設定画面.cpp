@@ -62,6 +62,13 @@ void 横断図作図データー設定画面::LayOut() {
 
 void 横断図作図データー設定画面::Form_Load() {
     LayOut();
+    FillGrid();
+    if (sokutensuu > Rows())
+        forms::MsgBox("測点が" + rt::CStr(sokutensuu) + "あります。この画面には" + rt::CStr(Rows()) + "測点までを表示します。",
+                      forms::vbExclamation);
+}
+
+void 横断図作図データー設定画面::FillGrid() {
     const int n = Rows();
     グリッド.SetCols(kColumns);
     グリッド.SetFixedCols(0);
@@ -72,9 +79,6 @@ void 横断図作図データー設定画面::Form_Load() {
     for (int c = 0; c < kColumns; ++c) グリッド.SetTextMatrix(0, c, kHeaders[c]);
     for (int i = 1; i <= n; ++i) yokosakuzudata(i, 0) = rt::CStr(tatedata(i, 1));
     FillTexts();
-    if (sokutensuu > n)
-        forms::MsgBox("測点が" + rt::CStr(sokutensuu) + "あります。この画面には" + rt::CStr(n) + "測点までを表示します。",
-                      forms::vbExclamation);
 }
 
 void 横断図作図データー設定画面::FillTexts() {
@@ -82,7 +86,7 @@ void 横断図作図データー設定画面::FillTexts() {
     for (int i = 1; i <= n; ++i) {
         グリッド.SetTextMatrix(i, 0, ipkeisanflg != 0 ? CurvePointLabel(yokosakuzudata(i, 0)) : yokosakuzudata(i, 0));
         for (int c = 1; c < kColumns; ++c) グリッド.SetTextMatrix(i, c, yokosakuzudata(i, c));
-    }
+    }    editor_.Refilled(static_cast<int>(editRow_), static_cast<int>(editColumn_));
 }
 
 void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
@@ -101,10 +105,17 @@ void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::Toolba
     } else if (key == "転送") {
         転送();
     } else if (key == "戻る") {
-        Unload();
-        forms::Get<作図画面>().Show();
+        戻る();
     }
 }
+
+void 横断図作図データー設定画面::戻る() {
+    Unload();
+    forms::Get<作図画面>().Show();
+}
+
+// The close box is 戻る: the next opening shows the tables afresh.
+void 横断図作図データー設定画面::CloseBox_Click() { 戻る(); }
 
 // Columns K-P of the stations' rows from row 5, as texts; nothing else of the sheet changes.
 void 横断図作図データー設定画面::転送() {

@@ -17,9 +17,13 @@ public:
     void Toolbar1_ButtonClick(forms::ToolbarButton& button);
     void グリッド_Click();
     void Text1_LostFocus();
+    // The grid shows the stations and yokosakuzudata as they are now; an open editor ends.
+    void FillGrid();
 
 private:
     void Form_Load() override;
+    void CloseBox_Click() override;
+    void 戻る();
     void LayOut();
     void FillTexts();
     void 転送();

@@ -49,7 +49,8 @@ constexpr ButtonDesign kButtons[] = {
 
 親画面::親画面() : forms::Form(forms::FormKind::Mdi) {
     SetCaption(forms::AppTitle());
-    CommonDialog1.SetHelpFile("ZEDORODADU");
+    // The help document is installed beside the program.
+    CommonDialog1.SetHelpFile(forms::AppPath() + "/ZEDORODADU.html");
 
     for (const ButtonDesign& b : kButtons) ImageList1.Add(b.key, forms::StockPicture(b.picture));
     Toolbar1.SetImageList(ImageList1);

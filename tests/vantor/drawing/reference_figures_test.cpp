@@ -42,4 +42,16 @@ TEST_F(ReferenceFigures, TheFigureAndNotesFollowTheTab) {
     EXPECT_EQ(forms::Get<参考図>().タブ.SelectedItem(), 1);   // a new opening starts on tab 1
 }
 
+// The close box returns as 戻る does: the next opening starts on the first tab.
+TEST_F(ReferenceFigures, TheCloseBoxReturnsAndTheNextOpeningStartsOnTheFirstTab) {
+    forms::Get<作図画面>().参照ボタン.OnClick();
+    forms::Get<参考図>().タブ.SetSelectedItem(2);
+    forms::Get<参考図>().Window()->close();
+    EXPECT_FALSE(forms::IsLoaded<参考図>());
+    forms::Get<作図画面>().参照ボタン.OnClick();
+    参考図& r = forms::Get<参考図>();
+    EXPECT_EQ(r.タブ.SelectedItem(), 1);
+    EXPECT_TRUE(r.文字枠(0).Visible() && !r.文字枠(1).Visible());
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
+#include "vantor/model/ip_sheet_rows.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
@@ -34,8 +35,9 @@ void WriteIpSheet(const xl::Worksheet& sheet, const IpAlignmentResult& result, I
         Put(sheet, i + 5, 12, Metres(eczahyou(i, 2)));
     }
     if (full) {
-        Put(sheet, n + 8, 2, std::string(kTotalLengthLabel));
-        Put(sheet, n + 8, 3, rt::CStr(std::floor(souenchou + 0.5) / 1000) + "m");
+        const int row = ip_sheet_rows::TotalLengthRow(sheet, n);
+        Put(sheet, row, 2, std::string(kTotalLengthLabel));
+        Put(sheet, row, 3, rt::CStr(std::floor(souenchou + 0.5) / 1000) + "m");
     }
 }
 

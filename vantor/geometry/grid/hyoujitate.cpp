@@ -34,7 +34,8 @@ std::array<std::string, kGridColumns> GridRowTexts(int row, const CurvePointMark
 }
 
 void hyoujitate() {
-    forms::FlexGrid& grid = forms::Get<入出力画面>().グリッド;
+    入出力画面& screen = forms::Get<入出力画面>();
+    forms::FlexGrid& grid = screen.グリッド;
     grid.SetRows(sokutensuu + 1);
     grid.SetCols(kGridColumns);
     grid.SetFixedCols(0);
@@ -48,6 +49,7 @@ void hyoujitate() {
         const auto texts = GridRowTexts(row, marks);
         for (int column = 0; column < kGridColumns; ++column) grid.SetTextMatrix(row, column, texts[column]);
     }
+    screen.GridRefilled();
 }
 
 } // namespace 縦断bus

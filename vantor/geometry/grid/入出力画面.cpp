@@ -83,8 +83,13 @@ void 入出力画面::グリッド_Click() {
     henshuugyou = static_cast<short>(row);
     henshuuretsu = static_cast<short>(column);
     グリッド.SetCol(column);
-    editor_.Open(keikokuflg == 0);
+    // Also while a warning is up: whatever the user types next goes to the cell clicked, and
+    // the warning stays in view in front of the grid.
+    editor_.Open(true);
+    if (forms::IsLoaded<警告表示画面>() && forms::Get<警告表示画面>().Visible()) forms::Get<警告表示画面>().ZOrder(0);
 }
+
+void 入出力画面::GridRefilled() { editor_.Refilled(henshuugyou, henshuuretsu); }
 
 void 入出力画面::Text1_LostFocus() {
     // A recount may have taken the edited row off the grid while the editor stayed open: it

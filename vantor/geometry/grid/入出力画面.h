@@ -17,6 +17,8 @@ public:
     void グリッド_Click();
     // The store step, run when the editor loses the focus.
     void Text1_LostFocus();
+    // hyoujitate has filled the grid again: the editor ends or is laid over its cell again.
+    void GridRefilled();
     // OK on the warning screen: the editor goes back to the cell stored last.
     void ReturnEditorToStoredCell();
 

@@ -5,6 +5,7 @@
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "platform/runtime/number_text.h"
 
+#include <cmath>
 #include <initializer_list>
 
 namespace 縦断bus {
@@ -31,6 +32,28 @@ std::string NoGradientLine(bool before) {
 }
 const char* const kNoCurveLine = "曲線の設置は出来ません。";
 
+// The gradient in percent, as the profile computation shows it, of the reference line from
+// change-point row `from` to row `to`.
+double ReferencePercent(int from, int to) {
+    const float ratio = static_cast<float>((static_cast<double>(tatedata(to, 3)) - tatedata(from, 3)) /
+                                           (static_cast<double>(tatedata(to, 1)) - tatedata(from, 1)));
+    return std::floor(static_cast<double>(ratio) * 10000000 + 0.5) / 100000;
+}
+
+// Whether the reference line bends at row r: the row is a change point and the gradients
+// to the change points before and after it differ. The judgement needs no computed column,
+// which a stopped computation leaves empty. A first or last change point, or stations out of
+// order, are left to the profile computation, which says what is wrong with them.
+bool ChangesGradientAt(int r, int n) {
+    if (!IsChangePoint(r)) return false;
+    int before = r - 1, after = r + 1;
+    while (before >= 1 && !IsChangePoint(before)) --before;
+    while (after <= n && !IsChangePoint(after)) ++after;
+    if (before < 1 || after > n) return true;
+    if (!(tatedata(before, 1) < tatedata(r, 1) && tatedata(r, 1) < tatedata(after, 1))) return true;
+    return ReferencePercent(before, r) != ReferencePercent(r, after);
+}
+
 } // namespace
 
 void keikokukuria() {
@@ -46,8 +69,7 @@ void kakuninkyokusen() {
         Warn({NoGradientLine(true), kNoCurveLine});
     } else if (IsCurveLength(tatedata(n, 4))) {
         Warn({NoGradientLine(false), kNoCurveLine});
-    } else if (r >= 1 && r < decltype(tatedata)::UBound() && IsCurveLength(tatedata(r, 4)) &&
-               tatedata(r, 7) == tatedata(r + 1, 7)) {
+    } else if (r >= 1 && r <= n && IsCurveLength(tatedata(r, 4)) && !ChangesGradientAt(r, n)) {
         Warn({"勾配の変化点ではありません。", "よって曲線の設置は出来ません。"});
     }
 }

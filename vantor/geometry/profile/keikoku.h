@@ -11,7 +11,7 @@ namespace 縦断bus {
 // Sets the eight lines to one blank each.
 void keikokukuria();
 // Edit check of a stored grid cell: refuses a curve on the first or last station row and one
-// on a row where the gradient does not change.
+// on a row where the reference line does not change its gradient.
 void kakuninkyokusen();
 // Curve i, on change point j, does not fit between change points j - 1 and j + 1; vcbflg and
 // vceflg say which end is too far out.

@@ -20,6 +20,8 @@ public:
 private:
     void Form_Load() override;
     void Command1_Click();
+    // Closing the warning is OK.
+    void CloseBox_Click() override { Command1_Click(); }
 };
 
 namespace 縦断bus {

@@ -28,16 +28,27 @@ void TellStationCap() {
 
 std::string StationText(int station) { return rt::CStr(tatedata(station, 1)); }
 
-// "測点 20（左）" for each station with a side left out.
-void TellLackingSides(const std::vector<std::pair<int, SidesLacking>>& lacking) {
-    if (lacking.empty()) return;
-    std::string list;
-    for (const auto& [station, sides] : lacking) {
-        list += "\n測点 " + StationText(station) + "（" +
-                (sides.left && sides.right ? "左右" : sides.left ? "左" : "右") + "）";
+// "測点 20（左）" for each station with a side left out; the stations without any point,
+// whose stored areas were kept, after them.
+void TellLackingSides(const std::vector<std::pair<int, SidesLacking>>& lacking, const std::vector<int>& kept = {}) {
+    std::string text;
+    if (!lacking.empty()) {
+        text = "現況横断の点が2点未満か切盛ラインの点がないため、次の側の面積を0としました。";
+        for (const auto& [station, sides] : lacking)
+            text += "\n測点 " + StationText(station) + "（" +
+                    (sides.left && sides.right ? "左右" : sides.left ? "左" : "右") + "）";
     }
-    forms::MsgBox("現況横断の点が2点未満か切盛ラインの点がないため、次の側の面積を0としました。" + list,
-                  forms::vbInformation);
+    if (!kept.empty()) {
+        text += std::string(text.empty() ? "" : "\n\n") + "横断の点がないため、次の測点の面積は記録されている値のままです。";
+        for (int station : kept) text += "\n測点 " + StationText(station);
+    }
+    if (!text.empty()) forms::MsgBox(text, forms::vbInformation);
+}
+
+// A station whose sections hold no point at all on either side: nothing to compute from.
+bool HasNoSectionPoints(int station) {
+    return genkyouhidarisuu(station) == 0 && genkyoumigisuu(station) == 0 && kirimorihidarisuu(station) == 0 &&
+           kirimorimigisuu(station) == 0;
 }
 
 } // namespace
@@ -95,18 +106,24 @@ void TellLackingSides(const std::vector<std::pair<int, SidesLacking>>& lacking) 
 void 土坪画面::一括計算_Click() {
     if (sokutensuu > kSectionStations) TellStationCap();
     std::vector<std::pair<int, SidesLacking>> lacking;
+    std::vector<int> kept;
     for (danmenbangou = 1; danmenbangou <= LastStation(); ++danmenbangou) {
         itixy.SetVisible(false);
         sakuzujiku();
         sakuzugenkyou();
         sakuzukirimori();
-        mensekiflg = 1;
+        // A station without points keeps the areas stored for it, typed ones included.
+        const bool noPoints = HasNoSectionPoints(danmenbangou);
+        mensekiflg = noPoints ? 0 : 1;
         const SidesLacking sides = keisandotsubo(図);
-        if (sides.Any()) lacking.emplace_back(danmenbangou, sides);
+        if (noPoints)
+            kept.push_back(danmenbangou);
+        else if (sides.Any())
+            lacking.emplace_back(danmenbangou, sides);
         ShowAreas(danmenbangou);
     }
     danmenbangou = std::max(1, LastStation());
-    TellLackingSides(lacking);
+    TellLackingSides(lacking, kept);
 }
 
 bool 土坪画面::CurrentStationComputable() {

@@ -15,7 +15,7 @@ constexpr int kSidePoints = 20;     // points one side of a station holds
 constexpr int kLeftOffset = 0, kLeftHeight = 1, kNumber = 2, kRightOffset = 3, kRightHeight = 4;
 // Wide enough for the longest text a point shows in metres, such as "-0.0003425", sign and all.
 constexpr int kValueColumnWidth = 1200;  // twips
-constexpr int kNumberColumnWidth = 330;
+constexpr int kNumberColumnWidth = 480;   // the header " No" whole
 constexpr int kGridWidth = 4 * kValueColumnWidth + kNumberColumnWidth + 110;
 // The preview and the buttons stand right of the grid.
 constexpr int kRight = 120 + kGridWidth + 180;

@@ -19,8 +19,31 @@ constexpr int kNumberColumns = 10;
 constexpr int kTextColumns = 6;
 constexpr int kFirstTextColumn = kNumberColumns + 1;
 constexpr int kLastRow = kFirstRow + decltype(yokodata)::UBound(1) - 1;
+constexpr int kLastColumn = kNumberColumns + kTextColumns;
 // Stations the text table holds.
 constexpr int kTextStations = decltype(yokosakuzudata)::UBound(1);
+
+// Station rows read by the last reading of the sheet. Save rewrites those and the rows of the
+// stations now; the rows below them were never read and stay as the user left them.
+int stationRowsRead = 0;
+
+int LastStationRow(int stations) { return kFirstRow - 1 + std::min(stations, kLastRow - kFirstRow + 1); }
+
+bool IsFilledRow(const xl::Worksheet& sheet, int row) {
+    for (int column = 1; column <= kLastColumn; ++column)
+        if (!IsBlank(sheet, row, column)) return true;
+    return false;
+}
+
+// Rows with something in them below the stations' rows are not read: the user is told how many.
+void TellRowsNotRead(const xl::Worksheet& sheet) {
+    const int lastRead = LastStationRow(sokutensuu);
+    int ignored = 0;
+    for (int row = lastRead + 1; row <= LastUsedRow(sheet); ++row)
+        if (IsFilledRow(sheet, row)) ++ignored;
+    if (ignored > 0)
+        sheet_messages::Tell(sheet_messages::RowsPastStations(kCrossSlopeSheet, sokutensuu, lastRead, ignored));
+}
 
 const SheetLayout kLayout{
     .titleRow = 1, .titleColumn = 2, .title = "横断勾配計算表",
@@ -51,6 +74,8 @@ void ReadCrossSlopeNumbers() {
     auto next = values.begin();
     for (int station = 1; station <= sokutensuu; ++station)
         for (int column = 1; column <= kNumberColumns; ++column) yokodata(station, column) = *next++;
+    stationRowsRead = sokutensuu;
+    TellRowsNotRead(*sheet);
 }
 
 void yomikomiyoko() { sheet_messages::ReadTellingFailure(ReadCrossSlopeNumbers); }
@@ -68,8 +93,8 @@ void yomikomiyokomei() {
 void tensouyoko() {
     Sheet sheet = DocumentSheet(kCrossSlopeSheet);
     if (!sheet) return;
-    // The rows of the stations the table holds; rows below them were never read and stay.
-    SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, kNumberColumns + kTextColumns));
+    // The title rows and the rows of the stations read and held; rows below them stay.
+    SelectAndClear(*sheet, "A1:" + CellAddress(LastStationRow(std::max(sokutensuu, stationRowsRead)), kLastColumn));
     LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station) {
         int row = station + kFirstRow - 1;

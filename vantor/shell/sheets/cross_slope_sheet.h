@@ -8,13 +8,15 @@ namespace 縦断bus {
 void shoshikiyoko();
 // yokodata columns 1-10 of stations 1 .. sokutensuu; an empty cell is 99999. A cell that is
 // not a number raises error 13 naming the sheet and the cell, and the table keeps its
-// previous contents: how Open reads the sheet.
+// previous contents: how Open reads the sheet. Filled rows below the stations' rows are not
+// read and the user is told so.
 void ReadCrossSlopeNumbers();
 // ReadCrossSlopeNumbers as a command of its own: a cell that is not a number is told to the user.
 void yomikomiyoko();
 // yokosakuzudata columns 1-6 of the stations the text table holds, as the cells' texts.
 void yomikomiyokomei();
-// Rewrites the rows the tables hold from yokodata and yokosakuzudata; rows below stay.
+// Rewrites the stations' rows (and any read before) from yokodata and yokosakuzudata; rows
+// below them stay.
 void tensouyoko();
 // Copies station and planned height of the profile into yokodata columns 5 and 6.
 void utsushiyoko();

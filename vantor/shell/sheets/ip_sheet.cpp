@@ -2,6 +2,7 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/error.h"
+#include "vantor/model/ip_sheet_rows.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
@@ -16,9 +17,10 @@ using namespace sheet_cells;
 
 namespace {
 
-constexpr int kFirstRow = 5;
-// Rows of the points the table holds: 0 .. 50 in rows 5 .. 55.
-constexpr int kLastRow = kFirstRow + decltype(ipx)::UBound(1);
+using ip_sheet_rows::IsPointRow;
+using ip_sheet_rows::IsTotalLengthRow;
+using ip_sheet_rows::kFirstRow;
+using ip_sheet_rows::kLastRow;   // points 0 .. 50 in rows 5 .. 55
 constexpr int kLastColumn = 13;   // M: the EC columns and what the alignment writes
 constexpr double kMillimetresPerMetre = 1000;
 
@@ -38,15 +40,6 @@ float Millimetres(const xl::Worksheet& sheet, int row, int column) {
     if (!(std::fabs(millimetres) <= std::numeric_limits<float>::max()))
         throw rt::Error(rt::errOverflow, sheet_messages::TooLarge(sheet.Name(), CellAddress(row, column)));
     return static_cast<float>(millimetres);
-}
-
-// The alignment writes the total length below the points: its label in B, the length in C.
-bool IsTotalLengthRow(const xl::Worksheet& sheet, int row) {
-    return rt::Trim(Text(sheet, row, 2)).starts_with(rt::Trim(kTotalLengthLabel));
-}
-
-bool IsPointRow(const xl::Worksheet& sheet, int row) {
-    return !(IsBlank(sheet, row, 2) && IsBlank(sheet, row, 3)) && !IsTotalLengthRow(sheet, row);
 }
 
 // Points below the rows the table holds are not read: the user is told how many.

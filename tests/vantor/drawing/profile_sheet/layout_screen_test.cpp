@@ -2,6 +2,8 @@
 #include "profile_sheet_fixture.h"
 #include "vantor/drawing/作図レイアウト画面.h"
 
+#include <QWidget>
+
 #include <algorithm>
 
 namespace {
@@ -44,6 +46,21 @@ TEST_F(LayoutScreen, FinishingWithoutTypingKeepsTheLayout) {
     EXPECT_EQ(taitorusaizu, 30);
     EXPECT_FALSE(Loaded());
     EXPECT_TRUE(Messages().empty());
+}
+
+// The close box is a cancel: nothing typed is stored, and the screen opens again showing the
+// layout in force.
+TEST_F(LayoutScreen, TheCloseBoxStoresNothingAndTheNextOpeningShowsTheLayoutInForce) {
+    作図レイアウト画面& layout = Open();
+    layout.項目幅(0).SetText("7");
+    layout.文字サイズ(0).SetText("9");
+    layout.Window()->close();
+    EXPECT_FALSE(Loaded());
+    EXPECT_EQ(obitakasa(2), 2.0f);
+    EXPECT_EQ(mojisaizu, 5);
+    作図レイアウト画面& again = Open();
+    EXPECT_EQ(again.項目幅(0).Text(), "2");
+    EXPECT_EQ(again.文字サイズ(0).Text(), "5");
 }
 
 // Heights as typed (0 allowed, an empty box is 0); sizes rounded half to even.

@@ -183,5 +183,85 @@ TEST_F(GridTest, AnEditorLeftOverARowTheGridNoLongerShowsStoresNothing) {
     EXPECT_EQ(Cell(2, 0), "50");   // the typing went to the grid's current cell
 }
 
+// A stopped computation empties the computed columns; the edit check still knows a change
+// point from the reference line, so the user can correct the curve or its row.
+TEST_F(GridTest, AfterAStoppedComputationTheCurveRowCanBeCorrected) {
+    警告表示画面& warning = forms::Get<警告表示画面>();
+    // Too long: grades +2 % and -1 %, change points at 0, 100 and 200.
+    Load({{0, 47, 48}, {70, 48}, {100, 49.5f, 50}, {150, 49}, {200, 47.5f, 49}});
+    hyoujitate();
+    Type(3, 3, "250");
+    ASSERT_EQ(keikokuflg, 1);
+    EXPECT_EQ(warning.Label1(0).Caption(), " 測点 100における縦断曲線が長すぎて");
+    EXPECT_EQ(tatedata(4, 5), E);   // no stale heights
+    EXPECT_EQ(Cell(4, 4), "");
+    warning.Command1.OnClick();
+    Type(3, 3, "60");
+    EXPECT_EQ(keikokuflg, 0);
+    EXPECT_FALSE(warning.Visible());
+    EXPECT_EQ(tatedata(3, 4), 60.0f);
+    EXPECT_EQ(Cell(4, 4), "49.5");   // 150 on the falling tangent: 50 - 0.01 x 50
+
+    // Overlap: grades +2 %, -2 %, +1 %; curves at 100 (70 .. 130) and 150 (120 .. 180).
+    Load({{0, 47, 48}, {100, 49, 50, 60}, {150, 48, 49}, {250, 49, 50}});
+    hyoujitate();
+    Type(3, 3, "60");
+    ASSERT_EQ(keikokuflg, 1);
+    EXPECT_EQ(warning.Label1(0).Caption(), "区間内で縦断曲線どうしが交差してしまいます。");
+    warning.Command1.OnClick();
+    Type(3, 1, "48.5");   // the ground of that row is taken; the overlap is still reported
+    EXPECT_EQ(tatedata(3, 2), 48.5f);
+    EXPECT_EQ(warning.Label1(0).Caption(), "区間内で縦断曲線どうしが交差してしまいます。");
+    warning.Command1.OnClick();
+    Type(3, 3, "40");   // 130 .. 170: the curves touch
+    EXPECT_EQ(keikokuflg, 0);
+    EXPECT_EQ(Cell(4, 4), "50");
+}
+
+// After a warning, with it up or after its OK, a click puts the editor on the cell with the
+// keyboard focus: what is typed next goes there.
+TEST_F(GridTest, TheEditorTakesTheFocusWhereverItIsPlaced) {
+    Load({{0, 47, 48}, {70, 48}, {100, 49.5f, 50}, {200, 47.5f, 49}});
+    hyoujitate();
+    Type(1, 3, "60");   // refused: the warning shows
+    forms::Get<警告表示画面>().Command1.SetFocus();
+    Click(2, 1);
+    EXPECT_TRUE(Screen().Text1.HasFocus());
+    forms::Get<警告表示画面>().Command1.OnClick();
+    EXPECT_TRUE(Screen().Text1.HasFocus());
+    Click(3, 1);
+    EXPECT_TRUE(Screen().Text1.HasFocus());
+    Screen().Text1.SetText("49");
+    Screen().グリッド.SetFocus();
+    EXPECT_EQ(tatedata(3, 2), 49.0f);
+}
+
+// A refill from elsewhere (a new station list, say) leaves no old text in the editor.
+TEST_F(GridTest, RefillingTheGridReplacesOrEndsTheEditor) {
+    Load({{0, 10, 10}, {30, 11}, {100, 12, 12}});
+    hyoujitate();
+    Click(2, 0);
+    ASSERT_EQ(Screen().Text1.Text(), "30");
+    tatedata(2, 1) = 40;
+    hyoujitate();
+    EXPECT_TRUE(Screen().Text1.Visible());
+    EXPECT_EQ(Screen().Text1.Text(), "40");
+    EXPECT_EQ(Seen(2, 0), "40");
+
+    sokutensuu = 1;   // the editor's row has gone
+    hyoujitate();
+    EXPECT_FALSE(Screen().Text1.Visible());
+    EXPECT_EQ(tatedata(2, 1), 40.0f);
+
+    sokutensuu = 3;   // an editor that lost the focus is put away
+    hyoujitate();
+    Click(3, 1);
+    forms::Get<警告表示画面>().Command1.SetFocus();
+    tatedata(3, 2) = 15;
+    hyoujitate();
+    EXPECT_FALSE(Screen().Text1.Visible());
+    EXPECT_EQ(Cell(3, 1), "15");
+}
+
 } // namespace
 } // namespace grid_test

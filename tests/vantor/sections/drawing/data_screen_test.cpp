@@ -5,6 +5,8 @@
 #include "vantor/sections/横断図作図データー設定画面.h"
 #include "vantor/sections/計画ブロック修正画面.h"
 
+#include <QWidget>
+
 namespace {
 
 using namespace 縦断bus;
@@ -39,6 +41,33 @@ TEST_F(DataScreen, ExecuteFillsTheStandardSectionAndShowsTheGrid) {
     EXPECT_EQ(grid.TextMatrix(1, 5), "3.5");
     EXPECT_EQ(grid.TextMatrix(1, 1), "GEN1");
     EXPECT_EQ(Screen().Toolbar1.Buttons("作図").ToolTipText(), "すべての測点の横断図を作図します。");
+}
+
+// What the screen shows is what its 作図 and 転送 use: 実　　行 refills a screen that is open,
+// and its close box is 戻る, so the next opening shows the tables afresh.
+TEST_F(DataScreen, TheGridShowsTheValuesInForceAfterExecuteAndTheCloseBox) {
+    SetRoad({{0, 10, 10}, {20, 10, 10}});
+    作図画面& drawing = DrawingScreen();
+    drawing.右幅.SetText("3.5");
+    drawing.横断図データー設定画面表示ボタン_Click();
+    Click(1, 5);   // an editor left open over the width
+    drawing.右幅.SetText("4.25");
+    drawing.横断図データー設定画面表示ボタン_Click();
+    EXPECT_EQ(Screen().グリッド.TextMatrix(1, 5), "4.25");
+    EXPECT_EQ(Screen().グリッド.TextMatrix(2, 5), "4.25");
+    if (Screen().Text1.Visible()) {
+        EXPECT_EQ(Screen().Text1.Text(), "4.25");
+    }
+
+    drawing.Hide();
+    Screen().Window()->close();
+    EXPECT_FALSE(forms::IsLoaded<横断図作図データー設定画面>());
+    EXPECT_TRUE(drawing.Visible());
+    drawing.右幅.SetText("5");
+    yokosakuzudata(1, 1) = "GEN2";   // changed elsewhere meanwhile
+    drawing.横断図データー設定画面表示ボタン_Click();
+    EXPECT_EQ(Screen().グリッド.TextMatrix(1, 5), "5");
+    EXPECT_EQ(Screen().グリッド.TextMatrix(1, 1), "GEN2");
 }
 
 TEST_F(DataScreen, EditedTextsAreStoredAsTyped) {

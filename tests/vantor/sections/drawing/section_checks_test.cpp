@@ -1,6 +1,8 @@
 // What the cross-section sheet refuses before it sends anything, and the stations whose
 // section it leaves out, told in one message.
 #include "section_fixture.h"
+
+#include <cmath>
 #include "vantor/sections/sakuzuyoko.h"
 #include "vantor/sections/section_layout.h"
 
@@ -52,28 +54,41 @@ TEST_F(SectionChecks, MoreStationsThanTheAreaTablesHoldAreRefusedBeforeTheFirstS
 }
 
 TEST_F(SectionChecks, StationsWhoseSectionCannotBeAssembledAreSkippedAndToldOnce) {
-    SetRoad({{0, 10, 10}, {20, 10, 10}, {40, 10, 10}, {50.5f, 10, 10}, {60, 10, 16}, {80, 10, 10}, {100, 10, 10}});
+    SetRoad({{0, 10, 10}, {20, 10, 10}, {40, 10, 10}, {50.5f, 10, 10}, {60, 10, 16}, {80, 10, 10}, {100, 10, 10},
+             {120, 10, -5.2f}});
     yokosakuzudata(2, 2) = "";
     yokosakuzudata(3, 2) = "未設定";
     yokodata(4, 2) = yokodata(4, 9) = kEmpty;   // a station the station list added
     yokodata(4, 3) = yokodata(4, 8) = kEmpty;
-    // station 60: 6 m of fill and a planned window of 10 m leave the 15 m move window
+    // station 60: 6 m of fill stays inside the 15 m move window and is drawn
     yokosakuzudata(6, 1) = "GEN 1";
     yokosakuzudata(7, 5) = "99999";
+    // station 120: 15.2 m of cut leaves it
     FixtureCad cad;
     DrawingScreen();
     ASSERT_TRUE(sakuzuyoko());
     ASSERT_EQ(Messages().size(), 1u);
     const std::string told = Messages()[0];
-    for (const char* line : {"測点 20、40、80：ブロック名", "測点 50.5、100：幅員・勾配", "測点 60：計画断面が作図枠"})
+    for (const char* line : {"測点 20、40、80：ブロック名", "測点 50.5、100：幅員・勾配", "測点 120：計画断面が作図枠"})
         EXPECT_NE(told.find(line), std::string::npos) << line << "\n" << told;
+    EXPECT_EQ(told.find("測点 60"), std::string::npos) << told;
     EXPECT_EQ(cad.commandLine.RejectionCount(), 0u);
-    // Only station 1 is drawn; every station keeps its station label.
-    EXPECT_EQ(cad.All<cad::Line>().size(), 2u);
-    EXPECT_EQ(cad.All<cad::Polyline>().size(), 1u);
-    EXPECT_EQ(cad.All<cad::Text>().size(), 2u + 8 + 6);
+    // Stations 1 and 5 are drawn; every station keeps its station label.
+    EXPECT_EQ(cad.All<cad::Line>().size(), 4u);
+    EXPECT_EQ(cad.All<cad::Polyline>().size(), 2u);
+    EXPECT_EQ(cad.All<cad::Text>().size(), 2u * (2 + 8) + 6);
     for (const cad::Entity& e : cad.drawing.Entities())
         EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
+    // Station 5 (column 2, row 2 of 3 tiers, cells 56/3 m high): its crown 6 m above the cell
+    // centre, the planned edges 3.5 m right at 2.5 % and 3 m left at 2 % below it.
+    const double cx = 3 * 45000.0, cy = 56.0 / 3 * 1.5 * 1000;
+    bool crownFound = false;
+    for (const cad::Line& line : cad.All<cad::Line>()) {
+        const bool fromCrown = std::fabs(line.a.x - cx) < 1e-3 && std::fabs(line.a.y - (cy + 6000)) < 1e-2;
+        const bool toCrown = std::fabs(line.b.x - cx) < 1e-3 && std::fabs(line.b.y - (cy + 6000)) < 1e-2;
+        crownFound = crownFound || fromCrown || toCrown;
+    }
+    EXPECT_TRUE(crownFound);
 }
 
 } // namespace

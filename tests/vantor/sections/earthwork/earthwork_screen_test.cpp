@@ -59,6 +59,23 @@ TEST_F(EarthworkScreen, BatchComputesEveryStationAndSaysWhichLackedPoints) {
     EXPECT_NE(forms::script::Messages()[0].prompt.find("測点 20（右）"), std::string::npos);
 }
 
+// A station without any section point keeps the areas stored (typed) for it, and is named.
+TEST_F(EarthworkScreen, BatchKeepsTheStoredAreasOfAStationWithoutPoints) {
+    SetStations(4);
+    SetSection(4, {});
+    kiridomenseki(4) = 12.3f;
+    moridomenseki(4) = 4.5f;
+    umemodoshimenseki(4) = 6.7f;
+    Screen().一括計算_Click();
+    EXPECT_EQ(Stored(4), (std::vector<std::string>{"12.3", "4.5", "6.7"}));
+    EXPECT_EQ(Boxes(), Stored(4));
+    EXPECT_NEAR(kiridomenseki(1), 24.8, 0.1);
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    const std::string& told = forms::script::Messages()[0].prompt;
+    EXPECT_NE(told.find("測点 20（右）"), std::string::npos) << told;
+    EXPECT_NE(told.find("記録されている値のままです。\n測点 60"), std::string::npos) << told;
+}
+
 TEST_F(EarthworkScreen, ComputeCountsThePointsFirst) {
     // No section screen has chosen a station yet: nothing is computed into the empty row 0.
     Screen().計算ボタン_Click();

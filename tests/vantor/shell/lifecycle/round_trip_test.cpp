@@ -2,6 +2,8 @@
 #include "lifecycle_fixture.h"
 
 #include "tests/support/run_python.h"
+#include "vantor/geometry/alignment/plan_alignment.h"
+#include "vantor/model/sheet_names.h"
 
 #include <tuple>
 #include <vector>
@@ -153,6 +155,12 @@ TEST_F(LifecycleTest, RowsPastTheTablesAreReportedOnOpenAndKeptBySave) {
         EXPECT_NE(ipNote.find(part), std::string::npos) << ipNote;
     EXPECT_EQ(sokutensuu, 500);
     EXPECT_EQ(ipsuu, 49);
+    // The plan alignment puts its total length below the points that were not read.
+    ASSERT_TRUE(ComputePlanAlignment());
+    auto held = xlbook->Worksheets("ＩＰ座標入力");
+    EXPECT_EQ(held->Range("B57")->Value().Text(), "5200");
+    EXPECT_EQ(held->Range("C57")->Value().Text(), "0");
+    EXPECT_EQ(held->Range("B59")->Value().Text(), std::string(kTotalLengthLabel));
 
     const std::string copy = PathOf("copy.xls");
     forms::script::QueueFileName(copy);
@@ -166,6 +174,34 @@ TEST_F(LifecycleTest, RowsPastTheTablesAreReportedOnOpenAndKeptBySave) {
     EXPECT_EQ(ip->Range("B55")->Value().Text(), "5000");
     EXPECT_EQ(ip->Range("B57")->Value().Text(), "5200");
     EXPECT_EQ(ip->Range("C57")->Value().Text(), "0");
+    EXPECT_EQ(ip->Range("B59")->Value().Text(), "");
+}
+
+// Rows of 横断ｼｰﾄ below the stations' rows: Open says so and Save keeps them.
+TEST_F(LifecycleTest, CrossSlopeRowsPastTheStationsAreReportedOnOpenAndKeptBySave) {
+    const std::string path = SavedDocument("cross.xls", kCrest);   // 7 stations: rows 5 .. 11
+    {
+        auto book = xl::GetObject(path);
+        auto sheet = book->Worksheets("横断ｼｰﾄ");
+        for (int row = 14; row <= 15; ++row) {
+            sheet->Cells(row, 2)->SetValue(3.5);
+            sheet->Cells(row, 11)->SetValue(std::string("GEN9"));
+        }
+        book->SaveAs(path);
+        book->Close();
+    }
+    Open(path);
+    ASSERT_EQ(forms::script::Messages().size(), 1u);
+    const std::string note = forms::script::Messages()[0].prompt;
+    for (const char* part : {"横断ｼｰﾄ", "（7 点）", "12 行目から先の 2 行は読み込んでいません"})
+        EXPECT_NE(note.find(part), std::string::npos) << note;
+
+    const std::string copy = PathOf("cross-copy.xls");
+    forms::script::QueueFileName(copy);
+    hozon();
+    auto sheet = xl::GetObject(copy)->Worksheets("横断ｼｰﾄ");
+    for (const char* cell : {"B14", "B15"}) EXPECT_EQ(sheet->Range(cell)->Value().Text(), "3.5") << cell;
+    for (const char* cell : {"K14", "K15"}) EXPECT_EQ(sheet->Range(cell)->Value().Text(), "GEN9") << cell;
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 #include "vantor/geometry/graph/グラフ.h"
 #include "vantor/geometry/equations/方程式画面.h"
 #include "vantor/shell/桁数設定画面.h"
+#include "platform/forms/help_viewer.h"
+
+#include <filesystem>
 
 namespace lifecycle_test {
 namespace {
@@ -103,8 +106,27 @@ TEST_F(MainWindowTest, ScreensOpenedFromTheMenus) {
     Fill(kCrest);
     Click("縦断図");
     EXPECT_TRUE(forms::Get<グラフ>().Visible());
+}
+
+// ヘルプ shows the help document in the program's viewer, found beside the program whatever
+// folder it was started from.
+TEST_F(MainWindowTest, HelpShowsTheDocumentBesideTheProgram) {
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path("/");
+    const std::size_t messages = forms::script::Messages().size();
     Main().ヘルプ_Click();
+    std::filesystem::current_path(before);
     EXPECT_EQ(forms::script::HelpCount(), 1);
+    EXPECT_EQ(forms::script::Messages().size(), messages) << LastMessage();
+    EXPECT_EQ(forms::HelpViewerTitle(), "Vantor ヘルプ");
+    const std::string text = forms::HelpViewerText();
+    for (const char* part : {"道路を作る流れ", "メイン画面のボタンとメニュー", "横断図作図データ設定画面", "ＩＰ座標入力",
+                             "CAD と点の指示", "このシステムでできないこと"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+
+    Main().CommonDialog1.SetHelpFile("/nonexistent/ZEDORODADU.html");
+    Main().ヘルプ_Click();
+    EXPECT_NE(LastMessage().find("ヘルプファイル /nonexistent/ZEDORODADU.html を開けません。"), std::string::npos);
 }
 
 } // namespace
