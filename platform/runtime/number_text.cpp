@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 
 namespace rt {
 
@@ -34,8 +35,11 @@ std::string ToStrForm(std::string s) {
 std::string CStr(float v) { return General(static_cast<double>(v), 7); }
 std::string CStr(double v) { return General(v, 15); }
 std::string CStr(long long v) {
-    char buf[24];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+    // Not std::to_chars: its integer table is a unique symbol, which would keep a library
+    // that converts numbers from ever being unloaded.
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%lld", v);
+    return buf;
 }
 
 std::string Str(float v) { return ToStrForm(CStr(v)); }
