@@ -138,6 +138,10 @@ void RestartProgram() {
     forms::UnloadAll();
     forms::script::Reset();
     ResetState();
+    StartProgram();
+}
+
+void StartProgram() {
     // The program's start-up wiring of the sheet links.
     cross_slope_sheet_link::utsushiyoko = utsushiyoko;
     cross_slope_sheet_link::yomikomiyoko = yomikomiyoko;
@@ -146,11 +150,15 @@ void RestartProgram() {
     Main();
 }
 
+Documents DocumentPaths(const std::string& folder) {
+    return {folder + "/profile.xls", folder + "/road.xls", folder + "/sections.xls"};
+}
+
 Documents WriteDocuments(const std::string& folder) {
     std::filesystem::create_directories(folder);
-    Documents documents{AlignmentDocument(folder + "/profile.xls", kProfileStations, 20),
-                        AlignmentDocument(folder + "/road.xls", kRoadStations, 40),
-                        SectionsDocument(folder + "/sections.xls")};
+    const Documents paths = DocumentPaths(folder);
+    Documents documents{AlignmentDocument(paths.profile, kProfileStations, 20),
+                        AlignmentDocument(paths.road, kRoadStations, 40), SectionsDocument(paths.sections)};
     RestartProgram();
     return documents;
 }

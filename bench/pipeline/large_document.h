@@ -29,6 +29,8 @@ struct Documents {
 };
 // Writes the documents into `folder` and returns their paths. Leaves the program as started.
 Documents WriteDocuments(const std::string& folder);
+// The paths WriteDocuments gives the documents in `folder`.
+Documents DocumentPaths(const std::string& folder);
 
 // The shoulder offsets of every station: L1..L4 0.5 m apart outside the edges, from 3.5 m on
 // the left and from 4 m on the right.
@@ -36,5 +38,7 @@ void FillShoulderOffsets();
 
 // A program just started: every screen gone, the spreadsheet not running, Main run again.
 void RestartProgram();
+// The program's start in a process that has not run it yet: its state is still as it starts.
+void StartProgram();
 
 } // namespace pipeline_bench

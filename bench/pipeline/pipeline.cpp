@@ -16,8 +16,6 @@
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
-#include <sys/resource.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -97,6 +95,12 @@ bool EarthworkAreas(Pipeline&) {
 
 bool CrossSections(Pipeline&) { return sakuzuyoko(); }
 
+// The documents written by a program on the offscreen platform.
+Documents OffscreenDocuments(const std::string& folder) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    return WriteDocuments(folder);
+}
+
 bool WriteDxf(Pipeline& p) {
     cad::dxf::WriteDxf(p.CurrentCad().drawing, p.DxfPath());
     return std::filesystem::file_size(p.DxfPath()) > 0;
@@ -131,19 +135,29 @@ const std::vector<Stage>& Stages() {
     return stages;
 }
 
-Pipeline::Pipeline(const std::string& folder) {
+std::size_t StageIndex(const std::string& name) {
+    for (std::size_t index = 0; index < Stages().size(); ++index)
+        if (Stages()[index].name == name) return index;
+    throw std::invalid_argument("no stage '" + name + "'");
+}
+
+Pipeline::Pipeline(const std::string& folder) : Pipeline(folder, OffscreenDocuments(folder)) { Restart(); }
+
+Pipeline::Pipeline(const std::string& folder, const Documents& written) : documents_(written), dxf_(folder + "/pipeline.dxf") {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    documents_ = WriteDocuments(folder);
-    dxf_ = folder + "/pipeline.dxf";
     server_ = std::make_unique<dde::ServerRegistration>("AutoCAD LT.DDE", "System", [this](const std::string& bytes) {
         ++cad_->sends;
         cad_->commandLine.Type(bytes);
     });
-    Restart();
 }
 
 void Pipeline::Restart() {
     RestartProgram();
+    cad_ = std::make_unique<Cad>();
+}
+
+void Pipeline::Start() {
+    StartProgram();
     cad_ = std::make_unique<Cad>();
 }
 
@@ -154,12 +168,6 @@ void Pipeline::Run(std::size_t index) {
         if (!forms::script::Messages().empty()) message += ": " + forms::script::Messages().back().prompt;
         throw std::runtime_error(message);
     }
-}
-
-double PeakMemoryMiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024;   // kilobytes on Linux
 }
 
 } // namespace pipeline_bench

@@ -35,15 +35,22 @@ struct Stage {
 
 // The stages in the order the pipeline runs them.
 const std::vector<Stage>& Stages();
+// The index of the stage of that name; throws when there is none.
+std::size_t StageIndex(const std::string& name);
 
 // The documents and the CAD every stage works with.
 class Pipeline {
 public:
     // Writes the documents into `folder`; the DXF goes there too.
     explicit Pipeline(const std::string& folder);
+    // Works on the documents an earlier pipeline wrote into `folder`; Start or Restart before
+    // running a stage.
+    Pipeline(const std::string& folder, const Documents& written);
 
     // A new CAD and a program just started.
     void Restart();
+    // The same in a process that has not run the program before: nothing to clear.
+    void Start();
     // Runs stage `index`; throws naming the stage when it reports failure.
     void Run(std::size_t index);
 
@@ -58,8 +65,5 @@ private:
     std::unique_ptr<Cad> cad_;
     std::unique_ptr<dde::ServerRegistration> server_;
 };
-
-// Peak resident memory of this process so far [MiB].
-double PeakMemoryMiB();
 
 } // namespace pipeline_bench

@@ -2,7 +2,8 @@
 // What U and UNDO take back: for every command that changed the drawing, the entities it
 // added, removed or changed, the blocks it (re)defined, and the current colour and view as
 // they were before it. Commands that only add entities or change settings cost no copy of
-// the drawing; the others keep a copy while they run and then only the stretch they changed.
+// the drawing; the others copy, as the drawing tells of each change before it happens, the
+// entities from the first one changed on, and keep only the stretch they changed.
 #include "cad/drawing/drawing.h"
 
 #include <cstddef>
@@ -18,10 +19,16 @@ class UndoHistory {
 public:
     static constexpr std::size_t kStepLimit = 200;  // the oldest steps drop off
 
+    UndoHistory() = default;
+    UndoHistory(const UndoHistory&) = delete;
+    UndoHistory& operator=(const UndoHistory&) = delete;
+    ~UndoHistory();
+
     // Before the command of that word (upper case) runs. U and UNDO themselves leave no step.
-    void Begin(const Drawing& drawing, const std::string& command);
+    // The drawing tells the history of the command's changes until End.
+    void Begin(Drawing& drawing, const std::string& command);
     // After the command ended, done or cancelled: a command that changed nothing leaves no step.
-    void End(const Drawing& drawing);
+    void End(Drawing& drawing);
     // Reverses the last command that changed the drawing and returns its word; none when there
     // is nothing to undo. When the drawing was changed past the commands since, the history
     // no longer fits it: it is dropped and nothing is undone.
@@ -45,7 +52,9 @@ private:
     struct Running {
         std::string command;
         std::size_t sizeBefore = 0;
-        std::optional<std::vector<Entity>> entitiesBefore;  // for commands that edit
+        bool edits = false;                 // not a command that only adds
+        std::size_t copiedFrom = 0;         // entities from here to sizeBefore ...
+        std::vector<Entity> entitiesBefore; // ... as they were before the command
         std::optional<std::map<std::string, Block>> blocksBefore;
         std::size_t blockCountBefore = 0;
         int colourBefore = kByLayer;
@@ -53,8 +62,13 @@ private:
         unsigned long viewChangesBefore = 0;
     };
 
+    // Keeps the entities a change is about to touch that are not kept yet.
+    void BeforeChange(const Drawing& drawing, std::size_t first);
+    void StopWatching();
+
     std::optional<Running> running_;
     std::deque<Step> steps_;
+    Drawing* watched_ = nullptr;
 };
 
 } // namespace cad::command

@@ -1,5 +1,7 @@
 #include "cad/drawing/drawing.h"
 
+#include "cad/drawing/entity_index.h"
+
 #include <set>
 
 namespace cad {
@@ -16,14 +18,31 @@ const Block* Drawing::FindBlock(std::string_view name) const {
     return it == blocks_.end() ? nullptr : &it->second;
 }
 
+Drawing::IndexCache::IndexCache() = default;
+Drawing::IndexCache::IndexCache(const IndexCache&) {}
+Drawing::IndexCache& Drawing::IndexCache::operator=(const IndexCache&) {
+    index.reset();
+    return *this;
+}
+Drawing::IndexCache::~IndexCache() = default;
+
+const EntityIndex& Drawing::Index() const {
+    if (!index_.index) index_.index = std::make_unique<EntityIndex>(*this);
+    else index_.index->Update(*this, index_.unchanged);
+    index_.unchanged = entities_.size();
+    return *index_.index;
+}
+
 void Drawing::SetBlock(Block block) {
     ++revision_;
+    index_.unchanged = 0;   // inserts take the shape of their blocks
     std::string key = BlockKey(block.name);
     blocks_[std::move(key)] = std::move(block);
 }
 
 void Drawing::TakeContents(Drawing&& other) {
     ++revision_;
+    index_.unchanged = 0;
     entities_ = std::move(other.entities_);
     blocks_ = std::move(other.blocks_);
     colour_ = kByLayer;

@@ -3,13 +3,19 @@
 // current settings that new entities take (colour).
 #include "cad/drawing/entity.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace cad {
+
+class EntityIndex;
 
 struct Block {
     std::string name;
@@ -23,11 +29,21 @@ std::string BlockKey(std::string_view name);
 class Drawing {
 public:
     // Taking the entities for change counts as a change of the drawing.
-    std::vector<Entity>& Entities() {
+    std::vector<Entity>& Entities() { return EntitiesFrom(0); }
+    // The same for a change that leaves the entities before `first` as and where they are.
+    std::vector<Entity>& EntitiesFrom(std::size_t first) {
         ++revision_;
+        index_.unchanged = std::min(index_.unchanged, first);
+        if (changeWatcher_) changeWatcher_(first);
         return entities_;
     }
+    // Told, before each taking of the entities for change, the first entity the change may
+    // touch (undo keeps what stands there); an empty function stops the telling.
+    void SetChangeWatcher(std::function<void(std::size_t first)> watcher) { changeWatcher_ = std::move(watcher); }
     const std::vector<Entity>& Entities() const { return entities_; }
+
+    // The entities by where they lie, brought up to date with the changes since last asked.
+    const EntityIndex& Index() const;
 
     // Adds a shape in the current colour.
     void Add(Shape shape) {
@@ -54,6 +70,7 @@ public:
     const std::map<std::string, Block>& Blocks() const { return blocks_; }
     void SetBlocks(std::map<std::string, Block> blocks) {
         ++revision_;
+        index_.unchanged = 0;   // inserts take the shape of their blocks
         blocks_ = std::move(blocks);
     }
 
@@ -70,12 +87,25 @@ public:
     unsigned long ViewChanges() const { return viewChanges_; }
 
 private:
+    // The index and how many of the entities it holds have stayed as and where they were;
+    // a copied or moved drawing builds its own.
+    struct IndexCache {
+        IndexCache();
+        IndexCache(const IndexCache&);
+        IndexCache& operator=(const IndexCache&);
+        ~IndexCache();
+        std::unique_ptr<EntityIndex> index;
+        std::size_t unchanged = 0;
+    };
+
     std::vector<Entity> entities_;
     std::map<std::string, Block> blocks_;
     int colour_ = kByLayer;
     std::optional<Rect> view_;
     unsigned long viewChanges_ = 0;
     unsigned long revision_ = 0;
+    std::function<void(std::size_t)> changeWatcher_;
+    mutable IndexCache index_;
 };
 
 } // namespace cad

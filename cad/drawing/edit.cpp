@@ -4,13 +4,19 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace cad {
 
 namespace {
 
+// The entities for a change of the selected ones (ascending) and of those after them.
+std::vector<Entity>& EntitiesFromFirst(Drawing& drawing, const Selection& selection) {
+    return drawing.EntitiesFrom(selection.empty() ? std::as_const(drawing).Entities().size() : selection.front());
+}
+
 void TransformSelected(Drawing& drawing, const Selection& selection, const Affine& map) {
-    auto& all = drawing.Entities();
+    auto& all = EntitiesFromFirst(drawing, selection);
     for (std::size_t i : selection) all[i].shape = TransformShape(all[i].shape, map);
 }
 
@@ -86,7 +92,7 @@ void RotateEntities(Drawing& drawing, const Selection& selection, Point centre, 
 }
 
 void EraseEntities(Drawing& drawing, const Selection& selection) {
-    auto& all = drawing.Entities();
+    auto& all = EntitiesFromFirst(drawing, selection);
     std::size_t next = 0, out = 0;
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (next < selection.size() && selection[next] == i) {
@@ -101,7 +107,7 @@ void EraseEntities(Drawing& drawing, const Selection& selection) {
 
 void StretchEntities(Drawing& drawing, const Selection& selection, const std::vector<Rect>& windows,
                      Point displacement) {
-    auto& all = drawing.Entities();
+    auto& all = EntitiesFromFirst(drawing, selection);
     const Affine move = Affine::Translation(displacement);
     for (std::size_t i : selection) {
         Entity& e = all[i];
@@ -117,7 +123,7 @@ ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection) {
     ExplodeResult result;
     std::vector<Entity> added;
     Selection gone;
-    auto& all = drawing.Entities();
+    auto& all = EntitiesFromFirst(drawing, selection);
     for (std::size_t i : selection) {
         const Entity& e = all[i];
         if (const auto* ins = std::get_if<Insert>(&e.shape)) {

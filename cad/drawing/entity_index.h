@@ -1,6 +1,8 @@
 #pragma once
 // The entities of model space by where they lie: a grid over the drawing's extents, so that
 // the entities near a point or inside a window are found without looking at all of them.
+// It follows changes at the end of model space (where new and edited entities usually are)
+// without being built again.
 #include "cad/drawing/drawing.h"
 
 #include <cstddef>
@@ -13,6 +15,10 @@ class EntityIndex {
 public:
     explicit EntityIndex(const Drawing& drawing);
 
+    // Brings the index up to the drawing, whose first `unchanged` entities are as and where
+    // they were when the index last saw them.
+    void Update(const Drawing& drawing, std::size_t unchanged);
+
     // The entities whose extents overlap the rectangle, in ascending order.
     std::vector<std::size_t> Query(const Rect& area) const;
     const Rect& Extents(std::size_t entity) const { return boxes_[entity]; }
@@ -21,6 +27,8 @@ public:
     unsigned long Revision() const { return revision_; }
 
 private:
+    void BuildGrid();
+    void Place(std::size_t entity);
     int Column(double x) const;
     int Row(double y) const;
 
@@ -30,7 +38,8 @@ private:
     double cellWidth_ = 1, cellHeight_ = 1;
     std::vector<Rect> boxes_;
     std::vector<std::vector<std::uint32_t>> cells_;
-    std::vector<std::uint32_t> large_;  // entities over many cells, looked at in every query
+    std::vector<std::uint32_t> large_;    // entities over many cells, looked at in every query
+    std::vector<std::uint32_t> outside_;  // entities added beyond the grid, likewise
 };
 
 } // namespace cad

@@ -1,5 +1,6 @@
 #include "cad/drawing/selection.h"
 
+#include "cad/drawing/entity_index.h"
 #include "cad/drawing/extents.h"
 
 #include <cmath>
@@ -47,18 +48,6 @@ bool CurveMeetsRectEdges(Point c, double radius, const Rect& r, Accept accept) {
     return false;
 }
 
-// True when the shape cannot meet the window: for an arc, when its whole circle's box misses
-// it. This spares the arcs away from a window the trigonometry of their exact extents, which
-// otherwise dominates selections in large drawings.
-bool ClearOf(const Shape& shape, const Rect& window) {
-    const auto* arc = std::get_if<Arc>(&shape);
-    if (!arc) return false;
-    Rect circle;
-    circle.Add(Point{arc->centre.x - arc->radius, arc->centre.y - arc->radius});
-    circle.Add(Point{arc->centre.x + arc->radius, arc->centre.y + arc->radius});
-    return !window.Overlaps(circle);
-}
-
 } // namespace
 
 bool ShapeTouchesRect(const Drawing& drawing, const Shape& shape, const Rect& r) {
@@ -89,23 +78,21 @@ bool ShapeTouchesRect(const Drawing& drawing, const Shape& shape, const Rect& r)
     return false;
 }
 
+// Only the entities whose extents meet the window are looked at, found through the index.
 Selection SelectWindow(const Drawing& drawing, const Rect& window) {
     Selection out;
-    const auto& all = drawing.Entities();
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (!ClearOf(all[i].shape, window) && window.ContainsRect(ShapeExtents(drawing, all[i].shape))) out.push_back(i);
+    const EntityIndex& index = drawing.Index();
+    for (std::size_t i : index.Query(window))
+        if (window.ContainsRect(index.Extents(i))) out.push_back(i);
     return out;
 }
 
 Selection SelectCrossing(const Drawing& drawing, const Rect& window) {
     Selection out;
+    const EntityIndex& index = drawing.Index();
     const auto& all = drawing.Entities();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (ClearOf(all[i].shape, window)) continue;
-        const Rect box = ShapeExtents(drawing, all[i].shape);
-        if (!window.Overlaps(box)) continue;
-        if (window.ContainsRect(box) || ShapeTouchesRect(drawing, all[i].shape, window)) out.push_back(i);
-    }
+    for (std::size_t i : index.Query(window))
+        if (window.ContainsRect(index.Extents(i)) || ShapeTouchesRect(drawing, all[i].shape, window)) out.push_back(i);
     return out;
 }
 

@@ -30,7 +30,18 @@ int ShiftOf(Qt::KeyboardModifiers m) {
     return v;
 }
 
+// One drawing waiting to be painted, in the pixels of the scale and size it was drawn in.
+struct PendingStroke {
+    DrawCommand::Kind kind;
+    QPointF a, b;
+    double radius;
+    long color;
+    int width;
+};
+
 // The surface: an image as large as the widget, grown or shrunk with it, keeping what it holds.
+// Drawings are collected and painted onto the image together, with one painter, when the
+// image is next looked at: a plot of thousands of strokes costs one painter, not thousands.
 class Surface : public QWidget {
 public:
     explicit Surface(PictureBox* owner) : owner_(owner) { setMouseTracking(true); }
@@ -38,13 +49,26 @@ public:
     QImage& Image() {
         const QSize want(std::max(1, width()), std::max(1, height()));
         if (image_.size() != want) {
+            PaintPending();
             QImage grown(want, QImage::Format_RGB32);
             grown.fill(internal::ToQColor(owner_->BackColor()));
             QPainter p(&grown);
             if (!image_.isNull()) p.drawImage(0, 0, image_);
             image_ = grown;
         }
+        PaintPending();
         return image_;
+    }
+
+    void Add(const PendingStroke& stroke) {
+        if (pending_.empty()) update();
+        pending_.push_back(stroke);
+    }
+
+    void Clear(long color) {
+        pending_.clear();
+        Image().fill(internal::ToQColor(color));
+        update();
     }
 
 protected:
@@ -66,8 +90,34 @@ private:
         internal::Dispatch([&handler, button, shift, x, y] { if (handler) handler(button, shift, x, y); });
     }
 
+    void PaintPending() {
+        if (pending_.empty() || image_.isNull()) return;
+        QPainter painter(&image_);
+        const PendingStroke* last = nullptr;   // whose pen the painter holds
+        for (const PendingStroke& s : pending_) {
+            const QColor color = internal::ToQColor(s.color);
+            if (!last || last->color != s.color || last->width != s.width) painter.setPen(QPen(color, s.width));
+            last = &s;
+            switch (s.kind) {
+            case DrawCommand::Line: painter.drawLine(s.a, s.b); break;
+            case DrawCommand::Box: painter.drawRect(QRectF(s.a, s.b).normalized()); break;
+            case DrawCommand::FilledBox: {
+                const QRectF r = QRectF(s.a, s.b).normalized();
+                painter.fillRect(r, color);
+                painter.drawRect(r);
+                break;
+            }
+            case DrawCommand::Point: painter.drawPoint(s.a); break;
+            case DrawCommand::Circle: painter.drawEllipse(s.a, s.radius, s.radius); break;
+            case DrawCommand::Cls: break;
+            }
+        }
+        pending_.clear();
+    }
+
     PictureBox* owner_;
     QImage image_;
+    std::vector<PendingStroke> pending_;
 };
 
 Surface* Of(const PictureBox* c) { return static_cast<Surface*>(c->Widget()); }
@@ -98,64 +148,39 @@ QPointF ToPixel(const Container::Units& u, double x, double y) {
     return {(x - u.left) / u.perPixelX, (y - u.top) / u.perPixelY};
 }
 
-struct Pen {
-    Pen(QImage& image, long color, int width) : painter(&image) {
-        painter.setPen(QPen(internal::ToQColor(color), width));
-    }
-    QPainter painter;
-};
 } // namespace
 
 void PictureBox::Cls() {
-    Of(this)->Image().fill(internal::ToQColor(backColor_));
+    Of(this)->Clear(backColor_);
     commands_.clear();
     commands_.push_back({DrawCommand::Cls, 0, 0, 0, 0, backColor_});
     currentX_ = currentY_ = 0;
-    Widget()->update();
 }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, long color, LineShape shape) {
     const Units u = ChildUnits();
-    const QPointF a = ToPixel(u, x1, y1), b = ToPixel(u, x2, y2);
-    Pen pen(Of(this)->Image(), color, drawWidth_);
-    DrawCommand::Kind kind = DrawCommand::Line;
-    if (shape == LineShape::Line) {
-        pen.painter.drawLine(a, b);
-    } else if (shape == LineShape::Box) {
-        kind = DrawCommand::Box;
-        pen.painter.drawRect(QRectF(a, b).normalized());
-    } else {
-        kind = DrawCommand::FilledBox;
-        const QRectF r = QRectF(a, b).normalized();
-        pen.painter.fillRect(r, internal::ToQColor(color));
-        pen.painter.drawRect(r);
-    }
+    const DrawCommand::Kind kind = shape == LineShape::Line  ? DrawCommand::Line
+                                   : shape == LineShape::Box ? DrawCommand::Box
+                                                             : DrawCommand::FilledBox;
+    Of(this)->Add({kind, ToPixel(u, x1, y1), ToPixel(u, x2, y2), 0, color, drawWidth_});
     commands_.push_back({kind, x1, y1, x2, y2, color});
     currentX_ = x2;
     currentY_ = y2;
-    Widget()->update();
 }
 
 void PictureBox::PSet(double x, double y, long color) {
-    const QPointF p = ToPixel(ChildUnits(), x, y);
-    Pen pen(Of(this)->Image(), color, drawWidth_);
-    pen.painter.drawPoint(p);
+    Of(this)->Add({DrawCommand::Point, ToPixel(ChildUnits(), x, y), {}, 0, color, drawWidth_});
     commands_.push_back({DrawCommand::Point, x, y, 0, 0, color});
     currentX_ = x;
     currentY_ = y;
-    Widget()->update();
 }
 
 void PictureBox::Circle(double x, double y, double radius, long color) {
     const Units u = ChildUnits();
-    const QPointF c = ToPixel(u, x, y);
-    const double r = std::abs(radius / u.perPixelX);
-    Pen pen(Of(this)->Image(), color, drawWidth_);
-    pen.painter.drawEllipse(c, r, r);
+    Of(this)->Add({DrawCommand::Circle, ToPixel(u, x, y), {}, std::abs(radius / u.perPixelX), color, drawWidth_});
     commands_.push_back({DrawCommand::Circle, x, y, radius, 0, color});
     currentX_ = x;
     currentY_ = y;
-    Widget()->update();
 }
 
 void PictureBox::SetBackColor(long color) {

@@ -1,5 +1,6 @@
 #include "platform/runtime/number_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -7,15 +8,18 @@ namespace rt {
 
 namespace {
 
-// General format with `digits` significant digits. %G already switches to the exponent form
-// at 10^digits and below 1E-04, drops trailing zeros and writes a two-digit exponent.
+// General format with `digits` significant digits, the text of printf's %.*G: the exponent
+// form from 10^digits and below 1E-04, no trailing zeros, a two-digit exponent at least.
+// std::to_chars writes the same text as %.*g several times faster; only the 'e' differs.
 std::string General(double v, int digits) {
     if (v == 0.0) return "0";
     if (std::isnan(v)) return "NaN";
     if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", digits, v);
-    return buf;
+    char* const end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits).ptr;
+    for (char* c = buf; c != end; ++c)
+        if (*c == 'e') *c = 'E';
+    return std::string(buf, end);
 }
 
 // CStr -> Str: a blank in place of the sign of non-negatives, no zero before the point.
@@ -31,6 +35,8 @@ std::string ToStrForm(std::string s) {
 std::string CStr(float v) { return General(static_cast<double>(v), 7); }
 std::string CStr(double v) { return General(v, 15); }
 std::string CStr(long long v) {
+    // Not std::to_chars: its integer table is a unique symbol, which would keep a library
+    // that converts numbers from ever being unloaded.
     char buf[32];
     std::snprintf(buf, sizeof buf, "%lld", v);
     return buf;

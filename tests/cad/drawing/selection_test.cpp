@@ -1,6 +1,10 @@
 #include "cad/drawing/selection.h"
 
+#include "cad/drawing/edit.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace cad;
 
@@ -53,4 +57,51 @@ TEST(Selection, AllTakesEveryEntityInOrder) {
     d.Add(Line{{0, 0}, {1, 1}});
     d.Add(Circle{{0, 0}, 1});
     EXPECT_EQ(SelectAll(d), (Selection{0, 1}));
+}
+
+// The index behind the selections follows edits anywhere in model space, entities moved far
+// out of the drawing (as to a work origin) and many of them, and block redefinitions: after
+// each change both selections take what a look at every entity takes. The entities are short
+// horizontal lines, so that whether one lies inside or crosses a window is plain arithmetic.
+TEST(Selection, FollowsEveryChangeOfTheDrawing) {
+    Drawing d;
+    d.SetBlock(Block{"B", {}, {Entity{Line{{0, 0}, {2, 0}}}}});
+    for (int i = 0; i < 2000; ++i) d.Add(Line{{(i % 50) * 10.0, (i / 50) * 10.0}, {(i % 50) * 10.0 + 4, (i / 50) * 10.0}});
+    auto check = [&](const Rect& w, const char* after) {
+        Selection inside, crossing;
+        const auto& all = d.Entities();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            Line l;
+            if (const auto* line = std::get_if<Line>(&all[i].shape)) l = *line;
+            else if (const auto* ins = std::get_if<Insert>(&all[i].shape))
+                l = Line{ins->position, ins->position + std::get<Line>(d.FindBlock(ins->block)->entities[0].shape).b};
+            const double x0 = std::min(l.a.x, l.b.x), x1 = std::max(l.a.x, l.b.x), y = l.a.y;
+            const bool yIn = y >= w.minY && y <= w.maxY;
+            if (yIn && x0 >= w.minX && x1 <= w.maxX) inside.push_back(i);
+            if (yIn && x1 >= w.minX && x0 <= w.maxX) crossing.push_back(i);
+        }
+        EXPECT_EQ(SelectWindow(d, w), inside) << after;
+        EXPECT_EQ(SelectCrossing(d, w), crossing) << after;
+    };
+    const Rect windows[] = {Rect::FromCorners({-1, -1}, {501, 401}), Rect::FromCorners({33, 17}, {122, 95}),
+                            Rect::FromCorners({-100010, -10}, {-99000, 400}), Rect::FromCorners({7, 0}, {12, 390})};
+    auto checkAll = [&](const char* after) {
+        for (const Rect& w : windows) check(w, after);
+    };
+    checkAll("building");
+    MoveEntities(d, SelectWindow(d, Rect::FromCorners({-1, 195}, {501, 401})), {-100000, 0});
+    checkAll("moving the upper half far out");
+    MoveEntities(d, SelectCrossing(d, windows[2]), {100000, 3});
+    checkAll("moving it back");
+    StretchEntities(d, SelectCrossing(d, windows[3]), {windows[3]}, {-2, 0});
+    checkAll("stretching a column");
+    EraseEntities(d, SelectCrossing(d, windows[1]));
+    checkAll("erasing from the middle");
+    d.Add(Insert{"B", {40, 40}});
+    d.Add(Line{{600, 600}, {604, 600}});
+    checkAll("adding beyond the drawing");
+    d.SetBlock(Block{"B", {}, {Entity{Line{{0, 0}, {200, 0}}}}});
+    checkAll("redefining the block");
+    ExplodeEntities(d, SelectCrossing(d, Rect::FromCorners({39, 39}, {43, 41})));
+    checkAll("exploding the insert");
 }

@@ -3,6 +3,9 @@
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
 #include "vantor/sections/earthwork/line_meeting.h"
+#include "vantor/sections/earthwork/section_reach.h"
+
+#include <algorithm>
 
 namespace 縦断bus {
 
@@ -49,7 +52,10 @@ void keisanmenseki(forms::PictureBox& 図) {
     Sampler ground(genkyoux, genkyouy, genkyousaishuu);
     Sampler planned(kirimorix, kirimoriy, kirimoritensuu);
     Sampler excavation(kussakux, kussakuy, kirimoritensuu);
-    const float end = kussakux(kirimoritensuu);
+    // The screens refuse points beyond reach; an excavation line that still runs out beyond it
+    // (an influence line nearly parallel to the ground) is sampled only that far, so the
+    // strips always end.
+    const float end = std::min(kussakux(kirimoritensuu), static_cast<float>(kSectionReachOffset));
     for (float x = 0; x <= end; x += kStrip) {
         const float yg = ground.At(x), yk = planned.At(x), yw = excavation.At(x);
         if (yg > yk) jouhoukirimen += (yg - yk) * kStrip;

@@ -4,6 +4,7 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
+#include "vantor/sections/earthwork/section_reach.h"
 #include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 
@@ -49,6 +50,13 @@ void TellLackingSides(const std::vector<std::pair<int, SidesLacking>>& lacking, 
 bool HasNoSectionPoints(int station) {
     return genkyouhidarisuu(station) == 0 && genkyoumigisuu(station) == 0 && kirimorihidarisuu(station) == 0 &&
            kirimorimigisuu(station) == 0;
+}
+
+void TellBeyondReach(int station) {
+    forms::MsgBox("測点 " + StationText(station) + " の横断に、中心線から" + rt::CStr(kSectionReachOffset) +
+                      " mより遠い点か、高さが" + rt::CStr(kSectionReachHeight) +
+                      " mを超える点があります。入力の誤りと見て、面積を計算しません。現況横断と切盛ラインの点を確かめてください。",
+                  forms::vbExclamation);
 }
 
 } // namespace
@@ -105,6 +113,10 @@ bool HasNoSectionPoints(int station) {
 
 void 土坪画面::一括計算_Click() {
     if (sokutensuu > kSectionStations) TellStationCap();
+    if (const int beyond = FirstStationBeyondReach(LastStation())) {
+        TellBeyondReach(beyond);
+        return;
+    }
     std::vector<std::pair<int, SidesLacking>> lacking;
     std::vector<int> kept;
     for (danmenbangou = 1; danmenbangou <= LastStation(); ++danmenbangou) {
@@ -136,6 +148,10 @@ void 土坪画面::計算ボタン_Click() {
     if (!CurrentStationComputable()) return;
     keisantensuu();
     keisantensuukirimori();
+    if (!SectionWithinReach(danmenbangou)) {
+        TellBeyondReach(danmenbangou);
+        return;
+    }
     mensekiflg = 1;
     const SidesLacking sides = keisandotsubo(図);
     ShowAreas(dotsubobangou);
@@ -146,6 +162,10 @@ void 土坪画面::ライン確認ボタン_Click() {
     if (!CurrentStationComputable()) return;
     keisantensuu();
     keisantensuukirimori();
+    if (!SectionWithinReach(danmenbangou)) {
+        TellBeyondReach(danmenbangou);
+        return;
+    }
     mensekiflg = 0;
     keisandotsubo(図);
 }

@@ -76,6 +76,39 @@ TEST_F(EarthworkScreen, BatchKeepsTheStoredAreasOfAStationWithoutPoints) {
     EXPECT_NE(told.find("記録されている値のままです。\n測点 60"), std::string::npos) << told;
 }
 
+// A typing slip puts a point beyond any road (300 km for 300 m, 1e39): 0.01 m strips out to it
+// would never end. Every command refuses the section at once, naming its station, and
+// computes nothing; a point at the reach itself is a section like any other.
+TEST_F(EarthworkScreen, PointsBeyondAnyRoadAreRefusedAtOnceNamingTheStation) {
+    // The offset and height of the right ground's second point, as typed.
+    const struct {
+        const char *offset, *height;
+    } slips[] = {{"300000", "0"}, {"1e39", "0"}, {"20", "-20000"}};
+    for (const auto& slip : slips) {
+        SCOPED_TRACE(slip.offset);
+        SetUp();
+        SetSection(2, {kFlat, kFill, kFlat, kFill});
+        genkyoumigi(2, 1, 1) = slip.offset;
+        genkyoumigi(2, 1, 2) = slip.height;
+        for (const std::function<void()>& command : std::vector<std::function<void()>>{
+                 [] { Screen().一括計算_Click(); }, [] { Screen().計算ボタン_Click(); },
+                 [] { Screen().ライン確認ボタン_Click(); }}) {
+            forms::script::Reset();
+            danmenbangou = 2;
+            command();
+            ASSERT_EQ(forms::script::Messages().size(), 1u);
+            EXPECT_NE(forms::script::Messages()[0].prompt.find("測点 20 の横断"), std::string::npos);
+            EXPECT_EQ(Stored(1), Stored(2));   // nothing computed: both still 0
+            EXPECT_EQ(Stored(2), (std::vector<std::string>{"0", "0", "0"}));
+        }
+    }
+
+    SetUp();
+    SetSection(2, {kFlat, kFill, {{0, 0}, {1000, 0}}, kFill});
+    Screen().一括計算_Click();
+    EXPECT_NEAR(moridomenseki(2), 2 * 10.7, 0.1);
+}
+
 TEST_F(EarthworkScreen, ComputeCountsThePointsFirst) {
     // No section screen has chosen a station yet: nothing is computed into the empty row 0.
     Screen().計算ボタン_Click();
