@@ -44,6 +44,8 @@ public:
     void Type(char byte) { Type(std::string_view(&byte, 1)); }
 
     bool IsIdle() const { return !task_.Active(); }
+    // Whether the question asked is one that only the user may answer.
+    bool AsksUser() const { return pending_ && pending_->forUser; }
     const std::string& Prompt() const;
     std::string Input() const;  // the answer being typed, as UTF-8
     const std::deque<std::string>& History() const { return history_; }

@@ -253,7 +253,7 @@ TEST_F(ProductRun, MenuCommandTypesItsCommandAndAnOlderProductHasItsOwnCommandLi
     EXPECT_TRUE(ownedCommandLine);
     // File > Exit as a menu selection ends with WM_COMMAND of the item.
     const desk::HMENU file = desk::GetSubMenu(desk::GetMenu(s.mainFrame), 0);
-    desk::PostMessage(s.mainFrame, desk::WM_COMMAND, desk::GetMenuItemID(file, 3), 0);
+    desk::PostMessage(s.mainFrame, desk::WM_COMMAND, desk::GetMenuItemID(file, 4), 0);
     EXPECT_EQ(desk::WaitForSingleObject(s.process.hProcess, 1000), desk::WAIT_OBJECT_0);
 }
 
