@@ -30,7 +30,7 @@ constexpr desk::UINT kTakeSharedMessage = desk::WM_USER + 3;
 constexpr desk::WPARAM kIdOk = 1;
 constexpr desk::WPARAM kIdCancel = 2;
 constexpr std::string_view kStartupCaption = "ｽﾀｰﾄｱｯﾌﾟ";
-constexpr char kAsksUser[] = "the CAD asks the user whether to save the drawing";
+constexpr char kAsksUser[] = "ＣＡＤは図面を保存するかどうか問い合わせ中です";
 
 ViewFactory& Views() {
     static ViewFactory factory;
@@ -111,7 +111,7 @@ Instance::Instance(const Product& product, const desk::ProcessStart& start)
       threadId_(start.threadId),
       exePath_(start.imagePath),
       main_(drawing_, product.language == Language::Japanese ? command::IdlePrompt::Japanese : command::IdlePrompt::English),
-      transparent_(drawing_),
+      transparent_(drawing_, product.language == Language::Japanese ? command::IdlePrompt::Japanese : command::IdlePrompt::English),
       mainHost_(main_, *this),
       transparentHost_(transparent_, *this),
       inputs_(main_, transparent_) {

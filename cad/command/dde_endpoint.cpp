@@ -9,7 +9,7 @@ DdeEndpoint::DdeEndpoint(CommandLine& commandLine, std::string application, std:
                     [&commandLine](const std::string& command) {
                         // A question for the user is not answered by a string sent.
                         if (commandLine.AsksUser())
-                            throw rt::Error(rt::errApplication, "the CAD asks the user whether to save the drawing");
+                            throw rt::Error(rt::errApplication, "ＣＡＤは図面を保存するかどうか問い合わせ中です");
                         commandLine.Type(command);
                     }) {}
 
