@@ -1,6 +1,7 @@
 #include "vantor/start_up.h"
 
 #include "cad/app/install.h"
+#include "cad/app/instance.h"
 #include "cad/view/product_window.h"
 #include "platform/com/inproc_server.h"
 #include "platform/forms/application.h"
@@ -12,6 +13,7 @@
 #include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
+#include "vantor/shell/lifecycle/document_lifecycle.h"
 #include "vantor/shell/sheets/cross_slope_sheet.h"
 #include "vantor/shell/sheets/ip_sheet.h"
 #include "vantor/shell/sheets/shoulder_sheet.h"
@@ -35,6 +37,8 @@ void StartVantor(int argc, char** argv) {
     // The CAD runs on this machine's desktop, its windows on the user's screen.
     forms::ServeDesktop();
     cad::view::ShowProductsOnScreen();
+    // The CAD lives in this process: the program's end asks it about its drawing first.
+    CadMayEnd = cad::app::EndRunningProducts;
     try {
         cad::app::PrepareDesktop();
     } catch (const rt::Error& e) {

@@ -30,6 +30,7 @@ constexpr desk::UINT kTakeSharedMessage = desk::WM_USER + 3;
 constexpr desk::WPARAM kIdOk = 1;
 constexpr desk::WPARAM kIdCancel = 2;
 constexpr std::string_view kStartupCaption = "ｽﾀｰﾄｱｯﾌﾟ";
+constexpr char kAsksUser[] = "ＣＡＤは図面を保存するかどうか問い合わせ中です";
 
 ViewFactory& Views() {
     static ViewFactory factory;
@@ -110,7 +111,7 @@ Instance::Instance(const Product& product, const desk::ProcessStart& start)
       threadId_(start.threadId),
       exePath_(start.imagePath),
       main_(drawing_, product.language == Language::Japanese ? command::IdlePrompt::Japanese : command::IdlePrompt::English),
-      transparent_(drawing_),
+      transparent_(drawing_, product.language == Language::Japanese ? command::IdlePrompt::Japanese : command::IdlePrompt::English),
       mainHost_(main_, *this),
       transparentHost_(transparent_, *this),
       inputs_(main_, transparent_) {
@@ -263,6 +264,9 @@ void Instance::TakeSharedResources() {
         const desk::DWORD thread = threadId_;
         dde_ = std::make_unique<dde::ServerRegistration>(std::string(application), std::string(kDdeTopic),
                                                          [this, thread](const std::string& command) {
+                                                             // A question for the user is not answered by a drawing sent.
+                                                             if (AsksUser())
+                                                                 throw rt::Error(rt::errApplication, kAsksUser);
                                                              desk::ThreadScope scope(thread);
                                                              inputs_.TypeFromChannel(command);
                                                          });
@@ -274,7 +278,7 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
     switch (m) {
     case WM_COPYDATA: {
         // A modal dialog keeps the command line from taking input.
-        if (windows_.startupDialog || lp == 0) return 0;
+        if (windows_.startupDialog || asking_ || lp == 0) return 0;
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lp);
         std::string_view text(static_cast<const char*>(data->lpData), data->lpData ? data->cbData : 0);
         text = text.substr(0, text.find('\0'));
@@ -283,10 +287,11 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
     }
     case WM_COMMAND: {
         const std::string keys = MenuCommandKeys(LOWORD(static_cast<DWORD>(wp)));
-        if (!keys.empty() && !windows_.startupDialog) inputs_.TypeFromChannel(keys);
+        if (!keys.empty() && !windows_.startupDialog && !asking_) inputs_.TypeFromChannel(keys);
         return 0;
     }
     case kTypeLaterMessage:
+        if (asking_) return 0;  // typed once the dialog has been answered
         while (!typeLater_.empty()) {
             const std::string text = std::move(typeLater_.front());
             typeLater_.pop_front();
@@ -294,7 +299,8 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
         }
         return 0;
     case WM_CLOSE:
-        // Changes not saved: the command line asks what to do with them.
+        if (asking_) return 0;
+        // Changes not saved: QUIT asks what to do with them.
         if (HasUnsavedChanges() && !windows_.startupDialog) {
             inputs_.TypeFromChannel("\x03\x03_QUIT\r");
             return 0;
@@ -318,7 +324,7 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
 }
 
 desk::LRESULT Instance::HandleCommon(desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
-    if (m == desk::WM_CHAR && !windows_.startupDialog) {
+    if (m == desk::WM_CHAR && !windows_.startupDialog && !asking_) {
         const char key = static_cast<char>(wp & 0xFF);
         inputs_.TypeFromChannel(std::string_view(&key, 1));
         return 0;
@@ -328,7 +334,7 @@ desk::LRESULT Instance::HandleCommon(desk::HWND h, desk::UINT m, desk::WPARAM wp
 
 desk::LRESULT Instance::HandleGraphicsView(desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
     if (m != desk::WM_LBUTTONUP && m != desk::WM_RBUTTONUP) return HandleCommon(h, m, wp, lp);
-    if (windows_.startupDialog) return 0;
+    if (windows_.startupDialog || asking_) return 0;
     const bool right = m == desk::WM_RBUTTONUP;
     desk::RECT client;
     if (view_ && desk::GetClientRect(h, &client) && client.right > 0 && client.bottom > 0) {
@@ -341,11 +347,13 @@ desk::LRESULT Instance::HandleGraphicsView(desk::HWND h, desk::UINT m, desk::WPA
 }
 
 bool Instance::Pick(Point p) {
+    if (asking_) return false;
     desk::ThreadScope scope(threadId_);
     return inputs_.PickPoint(p);
 }
 
 bool Instance::PickObject(std::optional<std::size_t> entity, Point at) {
+    if (asking_) return false;
     desk::ThreadScope scope(threadId_);
     return inputs_.PickObject(entity, at);
 }
@@ -356,6 +364,7 @@ void Instance::Close() {
 }
 
 void Instance::TypeFromUser(std::string_view keys) {
+    if (asking_) return;
     desk::ThreadScope scope(threadId_);
     inputs_.TypeFromUser(keys);
 }
@@ -424,6 +433,48 @@ void Instance::TypeLater(std::string text) {
     desk::PostMessage(windows_.mainFrame, kTypeLaterMessage, 0, 0);
 }
 
-void Instance::Quit() { desk::PostMessage(windows_.mainFrame, kQuitMessage, 0, 0); }
+void Instance::Quit() {
+    quitting_ = true;
+    desk::PostMessage(windows_.mainFrame, kQuitMessage, 0, 0);
+}
+
+void Instance::StartNewDrawing() {
+    drawingPath_.clear();
+    savedRevision_ = drawing_.Revision();
+    UpdateCaptions();
+}
+
+template <class Ask>
+auto Instance::AskInDialog(Ask ask) -> std::optional<decltype(ask(std::declval<ProductView&>()))> {
+    if (!view_) return std::nullopt;
+    // Nothing reaches the command line while the dialog waits: it is in the middle of a command.
+    asking_ = true;
+    auto answer = ask(*view_);
+    asking_ = false;
+    if (!typeLater_.empty()) desk::PostMessage(windows_.mainFrame, kTypeLaterMessage, 0, 0);
+    return answer;
+}
+
+std::optional<command::SaveChoice> Instance::AskSaveChanges() {
+    return AskInDialog([this](ProductView& view) { return view.AskSaveChanges(DrawingName()); });
+}
+
+std::optional<std::string> Instance::ChooseDrawingFile() {
+    return AskInDialog([this](ProductView& view) { return view.ChooseDrawingFile(DrawingName()); });
+}
+
+bool Instance::EndWithProgram() {
+    if (quitting_ || !HasUnsavedChanges()) return true;
+    if (AsksUser()) return false;
+    desk::ThreadScope scope(threadId_);
+    inputs_.TypeFromChannel("\x03\x03_QUIT\r");
+    return quitting_;
+}
+
+bool EndRunningProducts() {
+    for (Instance* instance : RunningInstances())
+        if (!instance->EndWithProgram()) return false;
+    return true;
+}
 
 } // namespace cad::app

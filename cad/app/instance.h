@@ -27,6 +27,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,12 @@ public:
     // A click in the graphics view at that fraction of its width and height, as a click of
     // the user's mouse at the same place of the drawing on screen.
     virtual void ClickAt(double fx, double fy, bool rightButton) = 0;
+    // Asks the user whether to save the changes of the drawing (UTF-8 name) before it goes:
+    // 保存 / 保存しない / キャンセル. Returns once the user has answered.
+    virtual command::SaveChoice AskSaveChanges(const std::string& drawingName) = 0;
+    // Asks the user for the file to save the drawing under, as a path of the desktop (UTF-8);
+    // empty when the user gave up.
+    virtual std::string ChooseDrawingFile(const std::string& drawingName) = 0;
 };
 using ViewFactory = std::function<std::unique_ptr<ProductView>(Instance& instance)>;
 void SetViewFactory(ViewFactory factory);
@@ -102,8 +109,15 @@ public:
     // Keys the user types in the drawing window (code page 932).
     void TypeFromUser(std::string_view keys);
     // Closes the product as its close box does: at once when the drawing has no unsaved
-    // changes, else QUIT asks at the command line whether to save them. Returns at once.
+    // changes, else QUIT asks whether to save them. Returns at once.
     void Close();
+    // The program the product runs in is ending: the product ends with it, asking first about
+    // unsaved changes (QUIT). False when the product stays: the user chose to go on working,
+    // a save failed, or the question stands at the command line for want of a screen.
+    bool EndWithProgram();
+    // Whether the product asks the user a question that the channel must not answer; its
+    // DDE service refuses executes meanwhile.
+    bool AsksUser() const { return asking_ || main_.AsksUser(); }
 
     // command::CommandHost
     command::SystemVariables& Variables() override { return variables_; }
@@ -117,6 +131,9 @@ public:
     void WriteTextFile(const std::string& path, const std::string& text) override;
     std::string ReadTextFile(const std::string& path) override;
     std::vector<std::string> OpenDrawing(const std::string& path, Drawing& drawing) override;
+    void StartNewDrawing() override;
+    std::optional<command::SaveChoice> AskSaveChanges() override;
+    std::optional<std::string> ChooseDrawingFile() override;
     void TypeLater(std::string text) override;
     void Quit() override;
     void PointWanted() override;
@@ -132,6 +149,9 @@ private:
     desk::LRESULT HandleCommon(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
     desk::LRESULT HandleGraphicsView(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
     void TakeDrawingFile(const std::string& path);  // the drawing is now that file, unchanged
+    // The view's answer to a question in a dialog; none without a view.
+    template <class Ask>
+    auto AskInDialog(Ask ask) -> std::optional<decltype(ask(std::declval<ProductView&>()))>;
 
     const Product& product_;
     desk::DWORD processId_;
@@ -148,6 +168,8 @@ private:
     unsigned long savedRevision_ = 0;  // the drawing's revision when last started, opened or saved
     ProductWindows windows_;
     std::deque<std::string> typeLater_;
+    bool asking_ = false;    // a dialog of the product waits for the user
+    bool quitting_ = false;  // the product ends once the current input has been taken
     desk::HANDLE lock_ = desk::INVALID_HANDLE_VALUE;
     std::unique_ptr<dde::ServerRegistration> dde_;
     std::unique_ptr<ProductView> view_;
@@ -157,5 +179,8 @@ private:
 std::vector<Instance*> RunningInstances();
 // The instance of a process; null when that process runs none.
 Instance* FindInstance(desk::DWORD processId);
+// The program is ending: every running product ends with it (Instance::EndWithProgram); false
+// as soon as one stays, and the program should stay too.
+bool EndRunningProducts();
 
 } // namespace cad::app

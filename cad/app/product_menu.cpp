@@ -18,7 +18,8 @@ struct MenuItem {
 
 constexpr desk::UINT kFirstId = 1000;
 
-constexpr std::array<MenuItem, 13> kItems{{
+constexpr std::array<MenuItem, 14> kItems{{
+    {"&File", "ﾌｧｲﾙ(&F)", "&New\tCtrl+N", "新規作成(&N)\tCtrl+N", "_NEW"},
     {"&File", "ﾌｧｲﾙ(&F)", "&Save\tCtrl+S", "上書き保存(&S)\tCtrl+S", "_QSAVE"},
     {"&File", "ﾌｧｲﾙ(&F)", "Save &As...", "名前を付けて保存(&A)...", "_SAVEAS"},
     {"&File", "ﾌｧｲﾙ(&F)", "&Export DXF...", "DXF 書き出し(&E)...", "_DXFOUT"},

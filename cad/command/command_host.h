@@ -4,6 +4,7 @@
 // those commands. Paths are the CAD's own (drive letter and backslashes).
 #include "cad/command/session.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ struct SystemVariables {
     int luprec = 4;   // decimal places of the coordinates the CAD prints
     int sdimode = 0;  // 1: one drawing per window
 };
+
+// What the user chose to do with unsaved changes before the drawing goes.
+enum class SaveChoice { Save, Discard, Cancel };
 
 class CommandHost {
 public:
@@ -41,6 +45,15 @@ public:
     // Opens the drawing file (DXF) in the drawing, which takes its name; returns what of the
     // file could not be read. Raises rt::Error naming the file when it cannot be read.
     virtual std::vector<std::string> OpenDrawing(const std::string& path, Drawing& drawing) = 0;
+
+    // The command has emptied the drawing for a new one: it has no file and no changes.
+    virtual void StartNewDrawing() = 0;
+    // Asks the user in a dialog what to do with the unsaved changes; none when the host has no
+    // dialogs, and the command line asks.
+    virtual std::optional<SaveChoice> AskSaveChanges() { return std::nullopt; }
+    // Asks the user in a file dialog for the name to save the drawing under (empty: the user
+    // gave up); none when the host has no dialogs, and the command line asks.
+    virtual std::optional<std::string> ChooseDrawingFile() { return std::nullopt; }
 
     // Types the text (UTF-8) at the command line once the current input has been taken.
     virtual void TypeLater(std::string text) = 0;

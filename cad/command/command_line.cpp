@@ -1,6 +1,7 @@
 #include "cad/command/command_line.h"
 
 #include "cad/command/commands.h"
+#include "cad/command/japanese_texts.h"
 #include "cad/command/number_input.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
@@ -13,9 +14,6 @@ namespace cad::command {
 
 namespace {
 
-const std::string kSelectPrompt = "Select objects: ";
-const std::string kFirstCornerPrompt = "First corner: ";
-const std::string kOtherCornerPrompt = "Other corner: ";
 
 bool HasHighBytes(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
@@ -63,7 +61,12 @@ std::string Displayable(std::string_view bytes) {
 } // namespace
 
 CommandLine::CommandLine(Drawing& drawing, IdlePrompt idle)
-    : Session(drawing), idlePrompt_(idle == IdlePrompt::Japanese ? "ｺﾏﾝﾄﾞ: " : "Command: ") {}
+    : Session(drawing),
+      japanese_(idle == IdlePrompt::Japanese),
+      idlePrompt_(japanese_ ? "ｺﾏﾝﾄﾞ: " : "Command: "),
+      selectPrompt_(Local("Select objects: ")),
+      firstCornerPrompt_(Local("First corner: ")),
+      otherCornerPrompt_(Local("Other corner: ")) {}
 
 CommandLine::~CommandLine() = default;
 
@@ -80,22 +83,27 @@ const std::string& CommandLine::CurrentPrompt() const {
     if (!pending_) return task_.Active() ? answeredPrompt_ : idlePrompt_;
     if (!pending_->objects) return pending_->prompt;
     switch (selecting_.corner) {
-    case Corner::First: return kFirstCornerPrompt;
-    case Corner::Second: return kOtherCornerPrompt;
-    default: return kSelectPrompt;
+    case Corner::First: return firstCornerPrompt_;
+    case Corner::Second: return otherCornerPrompt_;
+    default: return selectPrompt_;
     }
 }
 
-void CommandLine::Message(std::string line) {
+std::string CommandLine::Local(std::string_view text) const { return japanese_ ? JapaneseText(text) : std::string(text); }
+
+void CommandLine::Record(std::string line) {
     history_.push_back(std::move(line));
     while (history_.size() > kHistoryLimit) history_.pop_front();
 }
 
+void CommandLine::Message(std::string line) { Record(Local(line)); }
+
 void CommandLine::Refuse(std::string_view input, std::string reason) {
+    reason = Local(reason);
     rejections_.push_back(Rejection{CurrentPrompt(), std::string(input), reason});
     ++rejectionCount_;
     while (rejections_.size() > kRejectionLimit) rejections_.pop_front();
-    Message(std::move(reason));
+    Record(std::move(reason));
 }
 
 void CommandLine::Feed(unsigned char c) {
@@ -115,7 +123,7 @@ void CommandLine::Feed(unsigned char c) {
 }
 
 void CommandLine::Cancel() {
-    Message(CurrentPrompt() + Displayable(input_) + "*Cancel*");
+    Record(CurrentPrompt() + Displayable(input_) + "*Cancel*");
     input_.clear();
     inputOverflow_ = false;
     const bool wasRunning = task_.Active();
@@ -141,7 +149,7 @@ void CommandLine::Submit() {
         token = bytes;
     }
     const std::string shown = valid ? token : Displayable(bytes);
-    Message(CurrentPrompt() + shown);
+    Record(CurrentPrompt() + shown);
     answeredPrompt_ = CurrentPrompt();
     if (overflow) return Refuse(shown.substr(0, 64), "Input longer than " + rt::CStr(static_cast<long long>(kInputLimit)) + " characters refused.");
     if (!valid) return Refuse(shown, "Not a valid Japanese text (code page 932).");
@@ -281,7 +289,7 @@ bool CommandLine::WantsObjects() const { return pending_ && pending_->objects &&
 
 bool CommandLine::PickPoint(Point p) {
     if (!WantsPoint()) return false;
-    Message(CurrentPrompt());
+    Record(CurrentPrompt());
     input_.clear();
     inputOverflow_ = false;
     if (pending_->objects) {
@@ -303,7 +311,7 @@ bool CommandLine::PickObject(std::optional<std::size_t> entity, Point at) {
     if (!WantsObjects()) return false;
     input_.clear();
     inputOverflow_ = false;
-    Message(CurrentPrompt());
+    Record(CurrentPrompt());
     if (entity && *entity < std::as_const(drawing()).Entities().size()) {
         selecting_.objects.push_back(*entity);
         Message("1 found");
@@ -336,6 +344,8 @@ void CommandLine::Run() {
         pending_.reset();
         selecting_ = {};
         undo().End(drawing());
+    } else if (pending_) {
+        pending_->prompt = Local(pending_->prompt);
     }
 }
 

@@ -9,6 +9,9 @@
 // without regard to case, with a leading "_" and/or "-" allowed. An answer that does not fit
 // the question is refused and the same question is asked again.
 //
+// A Japanese product's command line shows the commands' prompts and messages in Japanese
+// (japanese_texts.h); its idle prompt is "ｺﾏﾝﾄﾞ: ".
+//
 // Texts are held as UTF-8: each completed answer is converted from code page 932 here, so the
 // drawing, the history, the prompt and the rejection log are all UTF-8.
 #include "cad/command/session.h"
@@ -44,6 +47,8 @@ public:
     void Type(char byte) { Type(std::string_view(&byte, 1)); }
 
     bool IsIdle() const { return !task_.Active(); }
+    // Whether the question asked is one that only the user may answer.
+    bool AsksUser() const { return pending_ && pending_->forUser; }
     const std::string& Prompt() const;
     std::string Input() const;  // the answer being typed, as UTF-8
     const std::deque<std::string>& History() const { return history_; }
@@ -78,6 +83,8 @@ public:
     void Refuse(std::string_view input, std::string reason) override;
 
 private:
+    void Record(std::string line);  // a history line as it stands (the echo of an answer)
+    std::string Local(std::string_view text) const;  // the text in the command line's language
     void Feed(unsigned char c);
     void Submit();
     void Cancel();
@@ -98,7 +105,9 @@ private:
         Point first;
     };
 
+    bool japanese_;
     std::string idlePrompt_;
+    std::string selectPrompt_, firstCornerPrompt_, otherCornerPrompt_;
     std::string answeredPrompt_;  // shown while a command works on an answer
     CommandTask task_;
     std::string lastCommand_;

@@ -1,4 +1,4 @@
-// The drawing's file and the program's end: SAVEAS, QSAVE, QUIT, and SCRIPT, which types the
+// The drawing's file and the program's end: SAVEAS, QSAVE, NEW, QUIT, and SCRIPT, which types the
 // lines of a script file as if they were typed at the command line.
 #include "cad/command/command_host.h"
 #include "cad/command/file_name_answer.h"
@@ -65,28 +65,70 @@ CommandTask QsaveCommand(Session& s) {
     CommandHost* host = RequireHost(s, "QSAVE");
     if (!host) co_return;
     std::string path = host->DrawingPath();
-    if (path.empty()) path = NamedFile(*host, co_await s.AskText(NamePrompt(*host)));
+    if (path.empty()) {
+        std::optional<std::string> chosen = host->ChooseDrawingFile();
+        if (!chosen) chosen = NamedFile(*host, co_await s.AskText(NamePrompt(*host)));
+        if (chosen->empty()) co_return;
+        path = *chosen;
+    }
     Save(s, *host, path);
 }
 
-// With changes not saved the user chooses: save them (the drawing's name is asked when it has
-// no file yet), drop them, or go on working. A failed save does not quit.
-CommandTask QuitCommand(Session& s) {
-    CommandHost* host = RequireHost(s, "QUIT");
+namespace {
+
+enum class Leaving { Quit, NewDrawing };
+
+// The drawing goes (the program ends, or a new drawing replaces it). With changes not saved
+// the user chooses, in the host's dialog or at the command line: save them (the name is asked
+// when the drawing has no file yet), drop them, or go on working. A failed save goes on
+// working. Only the user answers these questions: the channel is refused meanwhile.
+CommandTask LeaveDrawing(Session& s, std::string_view command, Leaving leaving) {
+    CommandHost* host = RequireHost(s, command);
     if (!host) co_return;
     if (host->HasUnsavedChanges()) {
-        std::vector<Keyword> answers{{kYes, "Y|YES"}, {kNo, "N|NO"}, {kCancel, "C|CANCEL"}};
-        const Answer a = co_await s.AskKeyword("Save changes to " + host->DrawingName() + "? [Yes/No/Cancel] <Yes>: ",
-                                               std::move(answers));
-        if (a.kind == Answer::Keyword && a.keyword == kCancel) co_return;
-        if (a.kind != Answer::Keyword || a.keyword == kYes) {
+        std::optional<SaveChoice> choice = host->AskSaveChanges();
+        if (!choice) {
+            Question q;
+            q.prompt = "Save changes to " + host->DrawingName() + "? [Yes/No/Cancel] <Yes>: ";
+            q.keywords = {{kYes, "Y|YES"}, {kNo, "N|NO"}, {kCancel, "C|CANCEL"}};
+            q.hint = "Option keyword expected.";
+            q.forUser = true;
+            const Answer a = co_await s.Ask(std::move(q));
+            const int keyword = a.kind == Answer::Keyword ? a.keyword : kYes;
+            choice = keyword == kYes ? SaveChoice::Save : keyword == kNo ? SaveChoice::Discard : SaveChoice::Cancel;
+        }
+        if (*choice == SaveChoice::Cancel) co_return;
+        if (*choice == SaveChoice::Save) {
             std::string path = host->DrawingPath();
-            if (path.empty()) path = NamedFile(*host, co_await s.AskText(NamePrompt(*host)));
+            if (path.empty()) {
+                std::optional<std::string> chosen = host->ChooseDrawingFile();
+                if (!chosen) {
+                    Question q;
+                    q.prompt = NamePrompt(*host);
+                    q.text = true;
+                    q.forUser = true;
+                    chosen = NamedFile(*host, co_await s.Ask(std::move(q)));
+                }
+                if (chosen->empty()) co_return;
+                path = *chosen;
+            }
             if (!Save(s, *host, path)) co_return;
         }
     }
-    host->Quit();
+    if (leaving == Leaving::Quit) {
+        host->Quit();
+    } else {
+        s.drawing().TakeContents(Drawing());
+        s.undo().Clear();
+        host->StartNewDrawing();
+    }
 }
+
+} // namespace
+
+CommandTask QuitCommand(Session& s) { return LeaveDrawing(s, "QUIT", Leaving::Quit); }
+
+CommandTask NewCommand(Session& s) { return LeaveDrawing(s, "NEW", Leaving::NewDrawing); }
 
 CommandTask ScriptCommand(Session& s) {
     CommandHost* host = RequireHost(s, "SCRIPT");

@@ -6,7 +6,7 @@
 namespace cad::command {
 
 CommandFactory FindHostCommand(std::string_view word) {
-    static constexpr std::array<std::pair<std::string_view, CommandFactory>, 12> kCommands{{
+    static constexpr std::array<std::pair<std::string_view, CommandFactory>, 13> kCommands{{
         {"FILEDIA", FilediaCommand},
         {"LUPREC", LuprecCommand},
         {"SDIMODE", SdimodeCommand},
@@ -16,6 +16,7 @@ CommandFactory FindHostCommand(std::string_view word) {
         {"SAVEAS", SaveasCommand},
         {"QSAVE", QsaveCommand},
         {"QUIT", QuitCommand},
+        {"NEW", NewCommand},
         {"SCRIPT", ScriptCommand},
         {"DXFOUT", DxfoutCommand},
         {"ATTEXT", AttextCommand},

@@ -19,6 +19,7 @@ CommandTask IdCommand(Session& s);
 CommandTask SaveasCommand(Session& s);
 CommandTask QsaveCommand(Session& s);
 CommandTask QuitCommand(Session& s);
+CommandTask NewCommand(Session& s);
 CommandTask ScriptCommand(Session& s);
 CommandTask DxfoutCommand(Session& s);
 CommandTask AttextCommand(Session& s);

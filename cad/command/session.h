@@ -33,6 +33,7 @@ struct Question {
     std::vector<Keyword> keywords;
     std::string_view hint;  // why an answer that fits nothing is refused
     std::optional<cad::Point> from;  // a point question's base: the screen draws a line from it to the cursor
+    bool forUser = false;  // only the user may answer it (what to do with unsaved changes)
 };
 
 struct Answer {

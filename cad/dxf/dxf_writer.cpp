@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string_view>
 
@@ -60,6 +61,9 @@ public:
     void dxfString(int gc, const std::string& value) const override { Pair(gc, value); }
 
     void SetView(const ViewWindow* view) { view_ = view; }
+    // From here on every object gets its owner after its handle: the dictionary that lists it
+    // (350 or 360), the root dictionary, which comes first, none ("0").
+    void BeginObjects() { objects_ = true; }
     // The elevation of the polyline about to be written, given after its flags.
     void SetElevation(double z) { elevation_ = z; }
 
@@ -88,6 +92,7 @@ private:
         }
         std::fwrite(value.data(), 1, value.size(), file_);
         std::fputc('\n', file_);
+        if (objects_) NoteOwnership(gc, value);
         if (gc == 9) seedNext_ = value == "$HANDSEED";
         if (gc == 70 && elevation_) {
             const double z = *elevation_;
@@ -96,8 +101,19 @@ private:
         }
     }
 
+    void NoteOwnership(int gc, std::string_view value) const {
+        if (gc == 350 || gc == 360) owners_.emplace(std::string(value), objectHandle_);
+        if (gc != 5) return;
+        objectHandle_ = std::string(value);
+        const auto owner = owners_.find(objectHandle_);
+        Pair(330, owner == owners_.end() ? std::string_view("0") : std::string_view(owner->second));
+    }
+
     std::FILE* file_;
     const ViewWindow* view_ = nullptr;
+    bool objects_ = false;
+    mutable std::string objectHandle_;
+    mutable std::map<std::string, std::string> owners_;  // object handle -> its dictionary
     mutable bool seedNext_ = false;
     mutable long seedOffset_ = -1;
     mutable unsigned long highestHandle_ = 0;
@@ -295,6 +311,7 @@ void WriteAll(const Drawing& drawing, std::FILE* file) {
     EntityWriter entities(dxf, dw);
     for (const Entity& e : drawing.Entities()) entities.Write(e);
     dw.sectionEnd();
+    dw.BeginObjects();
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();

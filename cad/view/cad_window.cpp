@@ -71,8 +71,12 @@ CadWindow::CadWindow(Drawing& drawing, command::CommandLine& commandLine, UserIn
 void CadWindow::BuildMenu() {
     auto* bar = new QMenuBar(this);
     QMenu* file = bar->addMenu(QString::fromUtf8("ファイル(&F)"));
-    file->addAction(QString::fromUtf8("開く(&O)..."), this, [this] { OpenFromMenu(); });
+    file->addAction(QString::fromUtf8("新規(&N)"), QKeySequence::New, this, [this] { TypeCommand("NEW\r"); });
+    file->addAction(QString::fromUtf8("開く(&O)..."), QKeySequence::Open, this, [this] { OpenFromMenu(); });
+    file->addAction(QString::fromUtf8("上書き保存(&S)"), QKeySequence::Save, this, [this] { TypeCommand("QSAVE\r"); });
     file->addAction(QString::fromUtf8("名前を付けて保存(&A)..."), this, [this] { SaveFromMenu(); });
+    file->addSeparator();
+    file->addAction(QString::fromUtf8("終了(&X)"), this, [this] { close(); });
     QMenu* edit = bar->addMenu(QString::fromUtf8("編集(&E)"));
     edit->addAction(QString::fromUtf8("元に戻す(&U)"), this, [this] { TypeCommand("U\r"); });
     QMenu* view = bar->addMenu(QString::fromUtf8("表示(&V)"));

@@ -4,8 +4,10 @@
 // with the coordinates under the cursor. Follows every change the command line reports.
 // What the user types and picks goes through the given user input, else to the command line.
 //
-// Menu ファイル: 開く... (OPEN) and 名前を付けて保存... (EXPORT) ask for a DXF file and type the
-// command with its name, cancelling a running command first; 編集: 元に戻す (U).
+// Menu ファイル: 新規 (NEW, Ctrl+N), 開く... (OPEN, Ctrl+O), 上書き保存 (QSAVE, Ctrl+S),
+// 名前を付けて保存... (EXPORT) and 終了 (closes the window as its close box does); 開く and
+// 名前を付けて保存 ask for a DXF file and type the command with its name. A running command is
+// cancelled first. 編集: 元に戻す (U). 表示: 全体表示 (the extents).
 #include "cad/command/command_line.h"
 #include "cad/view/user_input.h"
 

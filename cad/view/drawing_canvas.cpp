@@ -69,6 +69,7 @@ DrawingCanvas::DrawingCanvas(const Drawing& drawing, const command::CommandLine*
 
 void DrawingCanvas::ZoomExtents() {
     userView_.reset();
+    extentsOver_ = drawing_.ViewChanges();
     update();
 }
 
@@ -80,7 +81,8 @@ void DrawingCanvas::SetUserView(const QTransform& t) {
 
 QTransform DrawingCanvas::CurrentTransform() const {
     if (userView_ && userViewOf_ == drawing_.ViewChanges()) return *userView_;
-    const Rect world = drawing_.View() ? *drawing_.View() : DrawingExtents(drawing_);
+    const bool zoomWindow = drawing_.View() && extentsOver_ != drawing_.ViewChanges();
+    const Rect world = zoomWindow ? *drawing_.View() : DrawingExtents(drawing_);
     return FitWorld(world, QRectF(rect()), 10);
 }
 

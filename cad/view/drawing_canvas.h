@@ -1,7 +1,7 @@
 #pragma once
 // The drawing on screen on a dark ground: shows the zoom window the command line set, or the
 // extents; the wheel zooms about the cursor, dragging with the middle button (or the left one
-// while nothing is asked) pans, a middle-button double click goes back to the extents. The
+// while nothing is asked) pans, a middle-button double click shows the extents. The
 // next zoom command replaces what the user zoomed or panned to.
 //
 // With a command line it takes the user's picks (passed on through the user input): a crosshair follows the mouse; where a
@@ -34,7 +34,8 @@ public:
     explicit DrawingCanvas(const Drawing& drawing, const command::CommandLine* commandLine = nullptr, UserInput* input = nullptr,
                            QWidget* parent = nullptr);
 
-    // Shows the extents (or the zoom window of the drawing) again.
+    // Shows the drawing's extents, as ZOOM E does, also over a zoom window the command line
+    // set; the next zoom command is shown again.
     void ZoomExtents();
 
     // The world point under a point of the widget (z = 0), and the way back.
@@ -81,6 +82,7 @@ private:
 
     std::optional<QTransform> userView_;  // set once the user has zoomed or panned
     unsigned long userViewOf_ = 0;        // the drawing's zoom it was set on; a later zoom wins
+    std::optional<unsigned long> extentsOver_;  // the drawing's zoom that the extents replace
     QPoint dragFrom_;
     QPoint pressedAt_;
     bool dragged_ = false;

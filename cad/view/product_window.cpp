@@ -8,6 +8,10 @@
 #include "platform/runtime/cp932.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 #include <functional>
@@ -92,12 +96,46 @@ public:
         window_->FocusCommandLine();
     }
 
+    command::SaveChoice AskSaveChanges(const std::string& drawingName) override {
+        ShowForQuestion();
+        QMessageBox box(QMessageBox::Warning, window_->windowTitle(),
+                        QString::fromStdString(drawingName) + QString::fromUtf8(" への変更を保存しますか?"),
+                        QMessageBox::NoButton, window_.get());
+        QPushButton* save = box.addButton(QString::fromUtf8("保存(&Y)"), QMessageBox::AcceptRole);
+        QPushButton* discard = box.addButton(QString::fromUtf8("保存しない(&N)"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QString::fromUtf8("キャンセル"), QMessageBox::RejectRole);
+        box.setDefaultButton(save);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (box.clickedButton() == save) return command::SaveChoice::Save;
+        if (box.clickedButton() == discard) return command::SaveChoice::Discard;
+        return command::SaveChoice::Cancel;
+    }
+
+    std::string ChooseDrawingFile(const std::string& drawingName) override {
+        ShowForQuestion();
+        QString name = QFileDialog::getSaveFileName(window_.get(), QString::fromUtf8("図面の保存"),
+                                                    QString::fromStdString(drawingName),
+                                                    QString::fromUtf8("DXF 図面 (*.dxf);;図面 (*.dwg)"));
+        if (name.isEmpty()) return {};
+        if (QFileInfo(name).suffix().isEmpty()) name += ".dxf";
+        return input_.FileName(name.toStdString());
+    }
+
     void ClickAt(double fx, double fy, bool rightButton) override {
         DrawingCanvas* canvas = window_->Canvas();
         canvas->ClickAt(QPointF(fx * canvas->width(), fy * canvas->height()), rightButton ? Qt::RightButton : Qt::LeftButton);
     }
 
 private:
+    // A question about the drawing is asked over its window, shown even when the product
+    // was hidden or minimised.
+    void ShowForQuestion() {
+        if (!window_->isVisible() || window_->isMinimized()) window_->showNormal();
+        window_->raise();
+        window_->activateWindow();
+    }
+
     ProductInput input_;
     std::unique_ptr<ProductCadWindow> window_;
 };

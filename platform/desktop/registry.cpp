@@ -44,9 +44,9 @@ OpenKey Lookup(Registry& r, HKEY key) {
     if (key == HKEY_USERS) return {r.users, KEY_ALL_ACCESS};
     if (key == HKEY_CLASSES_ROOT) {
         auto& software = r.machine->subkeys[RegUpper("SOFTWARE")];
-        if (!software) software = std::make_shared<RegKey>(RegKey{"SOFTWARE", {}, {}, false});
+        if (!software) software = std::make_shared<RegKey>(RegKey{"SOFTWARE", {}, {}, false, 1});
         auto& classes = software->subkeys[RegUpper("Classes")];
-        if (!classes) classes = std::make_shared<RegKey>(RegKey{"Classes", {}, {}, false});
+        if (!classes) classes = std::make_shared<RegKey>(RegKey{"Classes", {}, {}, false, 2});
         return {classes, KEY_ALL_ACCESS};
     }
     auto it = r.open.find(IdOf(key));
@@ -127,10 +127,13 @@ LONG RegCreateKeyEx(HKEY key, const char* subKey, DWORD, const char*, DWORD, DWO
     if (LONG e = Check(k, 0)) return e;
     auto here = k.key;
     bool created = false;
-    for (const auto& name : SplitKeyPath(subKey)) {
+    const std::vector<std::string> names = SplitKeyPath(subKey);
+    // A key deeper than the platform allows is refused before any of the path is made.
+    if (here->depth + names.size() > kMaxKeyDepth) return static_cast<LONG>(ERROR_INVALID_PARAMETER);
+    for (const auto& name : names) {
         auto& slot = here->subkeys[RegUpper(name)];
         if (!slot) {
-            slot = std::make_shared<RegKey>(RegKey{name, {}, {}, false});
+            slot = std::make_shared<RegKey>(RegKey{name, {}, {}, false, here->depth + 1});
             created = true;
         }
         here = slot;

@@ -25,7 +25,10 @@ std::shared_ptr<RegKey> NewKey(const std::string& name) {
 
 std::shared_ptr<RegKey> Child(RegKey& key, const std::string& name) {
     auto& slot = key.subkeys[RegUpper(name)];
-    if (!slot) slot = NewKey(name);
+    if (!slot) {
+        slot = NewKey(name);
+        slot->depth = key.depth + 1;
+    }
     return slot;
 }
 
@@ -117,8 +120,7 @@ bool Unquote(const std::string& line, std::size_t& at, std::string& out) {
     return false;
 }
 
-void WriteKey(std::ostream& out, const std::string& path, const RegKey& key) {
-    out << '[' << path << "]\n";
+void WriteValues(std::ostream& out, const RegKey& key) {
     for (const auto& v : key.values) {
         out << (v.name.empty() ? std::string("@") : Quote(v.name)) << '=';
         if (v.type == REG_DWORD && v.data.size() == 4) {
@@ -135,7 +137,33 @@ void WriteKey(std::ostream& out, const std::string& path, const RegKey& key) {
             out << '\n';
         }
     }
-    for (const auto& [upper, sub] : key.subkeys) WriteKey(out, path + '\\' + EncodeName(sub->name), *sub);
+}
+
+// Writes the key and everything below it, depth first, with a stack of its own rather than
+// the call stack; the path grows and shrinks by one name per level.
+void WriteKey(std::ostream& out, const std::string& rootName, const RegKey& root) {
+    struct Level {
+        const RegKey* key;
+        std::map<std::string, std::shared_ptr<RegKey>>::const_iterator next;
+        std::size_t pathLength;
+    };
+    std::string path = rootName;
+    out << '[' << path << "]\n";
+    WriteValues(out, root);
+    std::vector<Level> levels{{&root, root.subkeys.begin(), path.size()}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.key->subkeys.end()) {
+            levels.pop_back();
+            continue;
+        }
+        const RegKey& sub = *(level.next++)->second;
+        path.resize(level.pathLength);
+        path += '\\' + EncodeName(sub.name);
+        out << '[' << path << "]\n";
+        WriteValues(out, sub);
+        levels.push_back({&sub, sub.subkeys.begin(), path.size()});
+    }
 }
 
 bool ParseValue(const std::string& line, RegValue& value) {
@@ -213,6 +241,8 @@ bool Parse(Registry& r, std::istream& in, std::string& error) {
                 std::string part;
                 if (!DecodeName(path.substr(start, end - start), part) || part.empty()) return fail("bad key name");
                 parts.push_back(part);
+                if (parts.size() - 1 > kMaxKeyDepth)
+                    return fail("key nested deeper than " + rt::CStr(static_cast<long long>(kMaxKeyDepth)) + " levels");
                 start = end + 1;
             }
             if (parts[0] == kRoots[0]) current = r.machine;

@@ -18,11 +18,15 @@ struct RegValue {
     std::string data;
 };
 
+// The deepest a key may lie below its root key, as on the platform.
+inline constexpr std::size_t kMaxKeyDepth = 512;
+
 struct RegKey {
     std::string name;
     std::vector<RegValue> values;                            // in the order created
     std::map<std::string, std::shared_ptr<RegKey>> subkeys;  // by upper-case name
     bool deleted = false;
+    std::size_t depth = 0;  // names between the root key and this one, itself included
 };
 
 struct OpenKey {
@@ -42,7 +46,7 @@ Registry& TheRegistry();
 // Upper-cases the single-byte letters of a code page 932 name.
 std::string RegUpper(const std::string& name);
 // Replaces the keys in memory by those of the file `root`/registry.txt. A file that cannot be
-// read is kept aside as registry.txt.bad (and told on the error stream); a missing file gives
+// read, or that nests a key deeper than kMaxKeyDepth, is kept aside as registry.txt.bad (and told on the error stream); a missing file gives
 // a fresh machine's registry.
 void LoadRegistry(Registry& r, const std::filesystem::path& root);
 // Writes the file (through a temporary file, so a failure leaves the old one); false on failure.

@@ -93,7 +93,7 @@ TEST_F(Typing, KeysAndMenuCommandsReachTheCommandLine) {
     const std::string idle = Cp932("ｺﾏﾝﾄﾞ: ");
     for (char c : std::string("_ID\r")) EXPECT_TRUE(PostCharKey(l.windows.GraphWnd, c));
     desk::testing::RunFor(50);
-    EXPECT_EQ(ReadWindowText(l.windows.CmdHeadlands, read), "Specify point: ");
+    EXPECT_EQ(ReadWindowText(l.windows.CmdHeadlands, read), Cp932("点を指定: "));
     EXPECT_TRUE(PostCharKey(l.windows.GraphWnd, '\x03'));
     desk::testing::RunFor(50);
     EXPECT_EQ(ReadWindowText(l.windows.CmdHeadlands, read), idle);

@@ -7,8 +7,8 @@
 #include "vantor/geometry/grid/入出力画面.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -17,12 +17,18 @@ constexpr char kNoProduct[] = "NOACAD";
 constexpr char kStartUpDialog[] = "ｽﾀｰﾄｱｯﾌﾟ";
 constexpr char kDrawingFilter[] = "DXFファイル (*.dxf)|*.dxf|図面ファイル (*.dwg)|*.dwg";
 
-bool EndsWithDxf(const std::string& path) {
-    if (path.size() < 4) return false;
-    std::string extension = path.substr(path.size() - 4);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".dxf";
+// A DXF file written whole ends with its end-of-file group.
+bool EndsWithEndOfFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    if (!in || size < 0) return false;
+    const std::streamoff tail = std::min<std::streamoff>(size, 16);
+    std::string end(static_cast<std::size_t>(tail), '\0');
+    in.seekg(size - tail);
+    in.read(end.data(), tail);
+    while (!end.empty() && (end.back() == '\n' || end.back() == '\r' || end.back() == ' ')) end.pop_back();
+    return in && end.size() >= 3 && end.compare(end.size() - 3, 3, "EOF") == 0;
 }
 
 // A name chosen without an extension is saved as DXF.
@@ -30,7 +36,8 @@ std::string WithDrawingExtension(const std::string& path) {
     return std::filesystem::path(path).has_extension() ? path : path + ".dxf";
 }
 
-// The CAD writes the whole drawing as DXF to `file`; the file prompts answered by typing.
+// The CAD writes the whole drawing as DXF to `file` (also under a .dwg name: DXF is the one
+// format it writes); the file prompts answered by typing.
 std::string DxfOutCommand(const std::string& file) {
     return std::string(2, '\x03') + "_FILEDIA 0\r_DXFOUT\r\"" + file + "\"\r\r_FILEDIA 1\r";
 }
@@ -164,20 +171,25 @@ bool AutoCad設定画面::CloseCad() {
         forms::MsgBox("AutoCADは " + chosen + " に保存できません。別の名前か場所を選んでください。", forms::vbExclamation);
         return false;
     }
-    bool closed;
-    if (EndsWithDxf(file)) {
-        // Saved by name the CAD writes its own drawing format: DXF is written by its export,
-        // and the drawing it then saves on closing goes to a temporary file.
-        pellix1_->Command(DxfOutCommand(file));
-        closed = pellix1_->Close("");
-    } else {
-        closed = pellix1_->Close(file);
+    if (!chosen.empty() && !CadWroteDrawing(chosen, file)) {
+        forms::MsgBox("図面を " + chosen + " に保存できませんでした。AutoCADは図面を開いたまま続けます。別の名前か場所を選んでください。",
+                      forms::vbExclamation);
+        return false;
     }
-    if (!closed) {
+    // Saved (or not wanted): the drawing the CAD saves on closing goes to a temporary file.
+    if (!pellix1_->Close("")) {
         forms::MsgBox("AutoCADを終了できませんでした。AutoCADの画面で確かめてください。", forms::vbExclamation);
         return false;
     }
-    if (!chosen.empty() && !std::filesystem::exists(chosen))
-        forms::MsgBox("図面を " + chosen + " に保存できませんでした。", forms::vbExclamation);
     return true;
+}
+
+bool AutoCad設定画面::CadWroteDrawing(const std::string& chosen, const std::string& file) {
+    std::error_code ec;
+    const auto before = std::filesystem::last_write_time(chosen, ec);
+    const bool existed = !ec;
+    pellix1_->Command(DxfOutCommand(file));
+    const auto after = std::filesystem::last_write_time(chosen, ec);
+    if (ec || (existed && after == before)) return false;
+    return EndsWithEndOfFile(chosen);
 }

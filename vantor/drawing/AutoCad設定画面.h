@@ -46,6 +46,9 @@ private:
     void LayOut();
     // Asks whether to keep the CAD's drawing and where; false when the user cancelled.
     bool CloseCad();
+    // Has the CAD write its drawing as DXF to `file` (its desktop name for `chosen`); true once
+    // `chosen` has been written anew and whole.
+    bool CadWroteDrawing(const std::string& chosen, const std::string& file);
 
     std::unique_ptr<縦断bus::Pellix> pellix1_;
 };

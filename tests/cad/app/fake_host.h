@@ -17,6 +17,7 @@ struct FakeHost : command::CommandHost {
     std::map<std::string, std::string> texts; // text files by path
     std::vector<std::string> typedLater;
     int quits = 0;
+    int newDrawings = 0;
     bool asksFormat = true;
     bool changed = false;
 
@@ -50,6 +51,11 @@ struct FakeHost : command::CommandHost {
     }
     void TypeLater(std::string text) override { typedLater.push_back(std::move(text)); }
     void Quit() override { ++quits; }
+    void StartNewDrawing() override {
+        ++newDrawings;
+        drawingPath.clear();
+        changed = false;
+    }
 };
 
 } // namespace cad::app::testing

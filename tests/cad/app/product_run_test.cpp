@@ -93,7 +93,7 @@ TEST_F(ProductRun, IdWithAScriptedPickReportsThePointInTheHistory) {
     Instance* cad = FindInstance(s.process.dwProcessId);
     ASSERT_NE(cad, nullptr);
     SendCopyData(s.mainFrame, "\x03\x03_iD\r");
-    EXPECT_EQ(ReadText(s.textHeadlands), "Specify point: ");
+    EXPECT_EQ(ReadText(s.textHeadlands), Cp932("点を指定: "));
     desk::testing::At(desk::GetTickCount() + 100, [cad] { cad->Pick({12.5, -7, 0}); });
     desk::testing::RunFor(200);
     EXPECT_EQ(ReadText(s.textHeadlands), idle);
@@ -103,12 +103,12 @@ TEST_F(ProductRun, IdWithAScriptedPickReportsThePointInTheHistory) {
 
     // The library's precise re-read: precision 8 at the LUPREC prompt, then LASTPOINT.
     SendCopyData(s.mainFrame, "\x03\x03_LUPREC ");
-    EXPECT_EQ(ReadText(s.textHeadlands), "Enter new value for LUPREC <4>: ");
+    EXPECT_EQ(ReadText(s.textHeadlands), Cp932("LUPREC の新しい値を入力 <4>: "));
     SendCopyData(s.mainFrame, "8\r\x03\x03_LASTPOINT ");
-    EXPECT_EQ(ReadText(s.textHeadlands), "Enter new value for LASTPOINT <12.50000000,-7.00000000,0.00000000>: ");
+    EXPECT_EQ(ReadText(s.textHeadlands), Cp932("LASTPOINT の新しい値を入力 <12.50000000,-7.00000000,0.00000000>: "));
     SendCopyData(s.mainFrame, "\x03_LUPREC 4\r\x03\x03_DWGNAME ");
     EXPECT_EQ(ReadText(s.textHeadlands), idle);
-    EXPECT_EQ(Echo(ReadText(s.textMountTam), cancel, idle), "_DWGNAME_DWGNAME = \"Drawing1.dwg\" (read only)");
+    EXPECT_EQ(Echo(ReadText(s.textMountTam), cancel, idle), Cp932("_DWGNAME_DWGNAME = \"Drawing1.dwg\" (読み込み専用)"));
     EXPECT_EQ(cad->Variables().luprec, 4);
 }
 
@@ -253,7 +253,7 @@ TEST_F(ProductRun, MenuCommandTypesItsCommandAndAnOlderProductHasItsOwnCommandLi
     EXPECT_TRUE(ownedCommandLine);
     // File > Exit as a menu selection ends with WM_COMMAND of the item.
     const desk::HMENU file = desk::GetSubMenu(desk::GetMenu(s.mainFrame), 0);
-    desk::PostMessage(s.mainFrame, desk::WM_COMMAND, desk::GetMenuItemID(file, 3), 0);
+    desk::PostMessage(s.mainFrame, desk::WM_COMMAND, desk::GetMenuItemID(file, 4), 0);
     EXPECT_EQ(desk::WaitForSingleObject(s.process.hProcess, 1000), desk::WAIT_OBJECT_0);
 }
 
@@ -267,7 +267,7 @@ TEST_F(ProductRun, CloseWithUnsavedChangesAsksAtTheCommandLine) {
     EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [Drawing1.dwg]");  // exporting does not rename
 
     desk::SendMessage(s.mainFrame, desk::WM_CLOSE, 0, 0);
-    EXPECT_EQ(ReadText(s.textHeadlands), "Save changes to Drawing1.dwg? [Yes/No/Cancel] <Yes>: ");
+    EXPECT_EQ(ReadText(s.textHeadlands), Cp932("Drawing1.dwg への変更を保存しますか? [保存(Y)/保存しない(N)/キャンセル(C)] <Y>: "));
     SendCopyData(s.mainFrame, "C\r");
     EXPECT_EQ(ReadText(s.textHeadlands), idle);
 
@@ -276,7 +276,7 @@ TEST_F(ProductRun, CloseWithUnsavedChangesAsksAtTheCommandLine) {
     EXPECT_EQ(std::as_const(cad->drawing()).Entities().size(), 1u);  // reading, not taking for change
     // The right button in the graphics view is Enter: the last command, OPEN, again.
     desk::SendMessage(s.graphicsView, desk::WM_RBUTTONUP, 0, desk::MAKELPARAM(10, 10));
-    EXPECT_EQ(ReadText(s.textHeadlands), "Drawing file to open: ");
+    EXPECT_EQ(ReadText(s.textHeadlands), Cp932("開く図面ファイルを入力: "));
     SendCopyData(s.mainFrame, "\x03");
     EXPECT_FALSE(cad->HasUnsavedChanges());
     desk::SendMessage(s.mainFrame, desk::WM_CLOSE, 0, 0);

@@ -17,7 +17,7 @@ TEST(WindowTexts, HistoryRunsLinesTogetherWithTheProductsCancelMark) {
     const std::string mark = rt::Utf8ToCp932("*ｷｬﾝｾﾙ*");
     EXPECT_EQ(mark.size(), 7u);
     const std::string after = text.substr(text.rfind(mark) + mark.size());
-    EXPECT_EQ(after, rt::Utf8ToCp932("ｺﾏﾝﾄﾞ: _iDSpecify point: 1,2X = 1.0000     Y = 2.0000     Z = 0.0000"));
+    EXPECT_EQ(after, rt::Utf8ToCp932("ｺﾏﾝﾄﾞ: _iD点を指定: 1,2X = 1.0000     Y = 2.0000     Z = 0.0000"));
     EXPECT_EQ(app::CommandLineText(cl.Prompt()), "\xBA\xCF\xDD\xC4\xDE: ");
 
     const auto& full = *app::FindProduct(11);

@@ -39,7 +39,7 @@ TEST(DxfWriter, EveryEntityKindPassesAnIndependentAuditAndReadsBack) {
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 audit = doc.audit()
-print('errors', len(audit.errors))
+print('errors', len(audit.errors), 'fixes', len(audit.fixes))
 print('codepage', doc.header.get('$DWGCODEPAGE'))
 print('dimension text style', doc.dimstyles.get('Standard').dxf.get('dimtxsty'))
 for e in doc.modelspace():
@@ -50,7 +50,7 @@ for e in doc.modelspace():
 print('block', [e.dxftype() for e in doc.blocks.get('計画1')])
 )", path);
     EXPECT_EQ(report,
-              "errors 0\n"
+              "errors 0 fixes 0\n"
               "codepage ANSI_932\n"
               "dimension text style Standard\n"
               "LINE bylayer \n"
@@ -120,7 +120,7 @@ TEST(DxfWriter, DrawingTypedByTheProgramsStreamsReadsBackUnchanged) {
     ASSERT_EQ(cl.RejectionCount(), 1u);  // the "Y" at the base point of the new block
     EXPECT_EQ(cl.Rejections()[0].input, "Y");
 
-    std::string expected = "errors 0\n";
+    std::string expected = "errors 0 fixes 0\n";
     for (const Entity& e : drawing.Entities())
         if (const auto* t = std::get_if<Text>(&e.shape)) expected += "TEXT [" + t->text + "]\n";
     expected += "block 計画２ 1\n";
@@ -130,7 +130,8 @@ TEST(DxfWriter, DrawingTypedByTheProgramsStreamsReadsBackUnchanged) {
     const std::string report = RunPython(R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
-print('errors', len(doc.audit().errors))
+audit = doc.audit()
+print('errors', len(audit.errors), 'fixes', len(audit.fixes))
 for e in doc.modelspace().query('TEXT'):
     print('TEXT [' + e.dxf.text + ']')
 for b in doc.blocks:

@@ -57,6 +57,7 @@ public:
     // Scripts type on once the input has been taken; a script may run itself, so a few rounds only.
     void TypeLater(std::string text) override { later_ += text; }
     void Quit() override {}
+    void StartNewDrawing() override {}
 
     std::string TakeLater() { return std::exchange(later_, {}); }
 

@@ -83,6 +83,29 @@ TEST_F(CadWindow, AZoomCommandReplacesWhereTheUserPanned) {
     EXPECT_GT(inkPixels(), 0);
 }
 
+// 表示 → 全体表示 shows the whole drawing over the program's zoom window, as ZOOM E does; the
+// program's next zoom window is shown again.
+TEST_F(CadWindow, WholeViewFromTheMenuShowsTheExtentsAfterAProgramZoom) {
+    Drawing drawing;
+    command::CommandLine cl(drawing);
+    cl.Type("CIRCLE\r-35000000,12000000 10\rCIRCLE\r-34999000,12000000 10\r");
+    view::CadWindow window(drawing, cl);
+    window.show();
+    QCoreApplication::processEvents();
+    const QRectF shown = window.Canvas()->rect();
+    auto seen = [&](double x, double y) { return shown.contains(window.Canvas()->DeviceAt({x, y, 0})); };
+    cl.Type("ZOOM\r-35000020,12000020\r-34999980,11999980\r");
+    ASSERT_FALSE(seen(-34999000, 12000000));
+    QAction* whole = nullptr;
+    for (QAction* a : window.findChildren<QAction*>())
+        if (a->text() == QString::fromUtf8("全体表示(&E)")) whole = a;
+    ASSERT_NE(whole, nullptr);
+    whole->trigger();
+    EXPECT_TRUE(seen(-35000010, 12000000) && seen(-34998990, 12000000));
+    cl.Type("ZOOM\r-35000020,12000020\r-34999980,11999980\r");
+    EXPECT_FALSE(seen(-34999000, 12000000));
+}
+
 // A click a few pixels off the end of a 3D line at "First point" gives its end point exactly.
 TEST_F(CadWindow, AClickAtAPointPromptSnapsToAnEndPoint) {
     Drawing drawing;

@@ -136,9 +136,9 @@ TEST_F(CommandLineWatch, TheWaitMessageIsReportedOncePerTextAndNotWhenEmpty) {
     InstanceOf(l)->TypeFromUser("LINE\r");
     RunTicks(4);
     EXPECT_TRUE(events.empty()) << "no WaitMessage, no event";
-    c->SetWaitMessage("point");
+    c->SetWaitMessage(Cp932("1 点目"));
     RunTicks(4);
     ASSERT_EQ(events.size(), 1u);
-    EXPECT_NE(events[0].find("point"), std::string::npos);
+    EXPECT_NE(events[0].find(Cp932("1 点目")), std::string::npos);
     EXPECT_NE(events[0].find("busy"), std::string::npos);
 }

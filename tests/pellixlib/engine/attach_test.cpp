@@ -91,6 +91,6 @@ TEST_F(Attach, SendCharPostsToTheCommandLineOfLt2000AndToTheViewOfLt2002) {
 TEST_F(Attach, ClickMenuChoosesTheMenuCommand) {
     Start(6);
     EXPECT_TRUE(acad->ClickMenu("&T|&I"));
-    EXPECT_TRUE(acad->ReadCmdLine().starts_with("Specify point"));
+    EXPECT_EQ(acad->ReadCmdLine(), Cp932("点を指定: "));
     EXPECT_FALSE(acad->ClickMenu("&T|&Q"));
 }

@@ -16,7 +16,7 @@ TEST_F(Variables, QueryVarReadsThePromptsDefaultAndLeavesTheCadThere) {
     EXPECT_EQ(acad->QueryVar("_LUPREC", readOnly), "4");
     EXPECT_FALSE(readOnly);
     EXPECT_EQ(Typed(), std::vector<std::string>{"\x03\x03_LUPREC "});
-    EXPECT_TRUE(acad->ReadCmdLine().starts_with("Enter new value for LUPREC"));
+    EXPECT_TRUE(acad->ReadCmdLine().starts_with(Cp932("LUPREC の新しい値を入力")));
 }
 
 TEST_F(Variables, AReadOnlyVariableIsReadFromItsPrintedValueAlsoWithBlanksAroundTheName) {

@@ -130,3 +130,35 @@ TEST_F(DesktopTest, UnreadableRegistryFileIsKeptAsideAndTheMachineStartsAfresh) 
     EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"), "C:\\Program Files");
 }
+
+// Keys may lie 512 levels below their root: such a key is made, written and read back; one
+// more level is refused when made, and a file that nests a key deeper (here 20,000 levels) is
+// kept aside as damaged, the machine starting afresh.
+TEST_F(DesktopTest, KeysNestDownToFiveHundredTwelveLevelsAndADeeperFileIsKeptAside) {
+    std::string path = "SOFTWARE";
+    for (int level = 2; level <= 512; ++level) path += "\\K";
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
+    WriteString(key, "Deepest", "yes");
+    HKEY deeper = nullptr;
+    EXPECT_EQ(RegCreateKeyEx(key, "One more", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &deeper, nullptr), static_cast<LONG>(ERROR_INVALID_PARAMETER));
+    ASSERT_EQ(RegFlushKey(key), ERROR_SUCCESS);
+    RegCloseKey(key);
+    desk::testing::ReloadRegistry();
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, path.c_str(), "Deepest"), "yes");
+    EXPECT_FALSE(std::filesystem::exists(root_ / "registry.txt.bad"));
+
+    {
+        std::ofstream deep(root_ / "registry.txt");
+        deep << "VANTOR REGISTRY 1\n[HKEY_CURRENT_USER";
+        for (int level = 0; level < 20000; ++level) deep << "\\K";
+        deep << "]\n";
+    }
+    desk::testing::ReloadRegistry();
+    EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"), "C:\\Program Files");
+    HKEY software;
+    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software), ERROR_SUCCESS);
+    ASSERT_EQ(RegFlushKey(software), ERROR_SUCCESS);
+    EXPECT_LT(std::filesystem::file_size(root_ / "registry.txt"), 4096u);
+}

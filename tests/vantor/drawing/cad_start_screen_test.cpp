@@ -191,7 +191,7 @@ TEST_F(CadEnd, YesSavesTheDrawingAsDxfUnderTheChosenName) {
     const std::string desktopName = "Z:" + std::string(folder_.string()) + "\\plan.dxf";
     std::string expected = desktopName;
     std::replace(expected.begin(), expected.end(), '/', '\\');
-    cad->whileClosing = [&](const std::string&) { std::ofstream(chosen + ".dxf") << "0\nEOF\n"; };
+    cad->whileCommanded = [&](const std::string&) { std::ofstream(chosen + ".dxf") << "0\nEOF\n"; };
     forms::script::QueueMsgBoxAnswer(forms::vbYes);
     forms::script::QueueFileName(chosen);
     forms::Get<AutoCad設定画面>().Command2_Click();
@@ -216,29 +216,47 @@ TEST_F(CadEnd, YesSavesTheDrawingAsDxfUnderTheChosenName) {
     EXPECT_EQ(line.RejectionCount(), 0u);
 }
 
-TEST_F(CadEnd, ADrawingNameIsSavedByTheCadAndAFailureIsTold) {
+// The CAD is closed only once the chosen file has been written anew and whole (a .dwg name
+// too: the CAD writes DXF); otherwise the user is told and the CAD stays with its drawing,
+// also when an older file of that name is left as it was.
+TEST_F(CadEnd, TheCadClosesOnlyAfterTheDrawingIsWrittenWhole) {
     StartingPellix* cad = cad_;
-    forms::script::QueueMsgBoxAnswer(forms::vbYes);
-    forms::script::QueueFileName((folder_ / "plan.dwg").string());
-    cad->closes = false;
-    forms::Get<AutoCad設定画面>().Command2_Click();
-    EXPECT_TRUE(forms::IsLoaded<AutoCad設定画面>());   // the CAD is still there
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[1], "AutoCADを終了できませんでした。AutoCADの画面で確かめてください。");
-
-    cad->closes = true;
-    cad->calls.clear();
-    forms::script::Reset();
-    forms::script::QueueMsgBoxAnswer(forms::vbYes);
-    forms::script::QueueFileName((folder_ / "plan.dwg").string());
-    forms::Get<AutoCad設定画面>().Command2_Click();
-    EXPECT_TRUE(cad->commands.empty());
-    ASSERT_EQ(cad->calls.size(), 1u);
-    EXPECT_TRUE(cad->calls[0].starts_with("Close(Z:") && cad->calls[0].ends_with("\\plan.dwg)")) << cad->calls[0];
-    // The CAD wrote nothing there: the user is told.
-    ASSERT_EQ(Messages().size(), 2u);
-    EXPECT_EQ(Messages()[1], "図面を " + (folder_ / "plan.dwg").string() + " に保存できませんでした。");
-    EXPECT_FALSE(forms::IsLoaded<AutoCad設定画面>());
+    const std::string plan = (folder_ / "plan.dwg").string();
+    std::ofstream(plan) << "0\nEOF\n";  // an older drawing of that name
+    const std::string notSaved = "図面を " + plan + " に保存できませんでした。AutoCADは図面を開いたまま続けます。別の名前か場所を選んでください。";
+    struct Case {
+        const char* written;  // what the CAD writes when told to export; none: it writes nothing
+        bool closes;
+        bool triesToClose;
+        std::string told;     // the message after the question, if any
+        bool staysLoaded;
+    };
+    const Case cases[] = {
+        {nullptr, true, false, notSaved, true},
+        {"  0\nSECTION\n  2\nENTITIES\n", true, false, notSaved, true},
+        {"  0\nEOF\n", false, true, "AutoCADを終了できませんでした。AutoCADの画面で確かめてください。", true},
+        {"  0\nEOF\n", true, true, "", false},
+    };
+    for (const Case& c : cases) {
+        forms::Get<AutoCad設定画面>().Show();
+        cad->calls.clear();
+        cad->commands.clear();
+        cad->closes = c.closes;
+        cad->whileCommanded = [&](const std::string&) {
+            if (c.written) std::ofstream(plan, std::ios::binary | std::ios::trunc) << c.written;
+        };
+        forms::script::Reset();
+        forms::script::QueueMsgBoxAnswer(forms::vbYes);
+        forms::script::QueueFileName(plan);
+        forms::Get<AutoCad設定画面>().Command2_Click();
+        ASSERT_EQ(cad->commands.size(), 1u);
+        EXPECT_NE(cad->commands[0].find("\\plan.dwg\"\r"), std::string::npos) << cad->commands[0];
+        EXPECT_EQ(cad->calls, c.triesToClose ? std::vector<std::string>{"Close()"} : std::vector<std::string>{});
+        ASSERT_EQ(Messages().size(), c.told.empty() ? 1u : 2u);
+        EXPECT_EQ(Messages().back(), c.told.empty() ? Messages().front() : c.told);
+        EXPECT_EQ(forms::IsLoaded<AutoCad設定画面>(), c.staysLoaded);
+        EXPECT_EQ(cad->attached, c.staysLoaded);
+    }
 }
 
 TEST_F(CadStartScreen, TheDrawingCommandStartsHereOnlyWhenNoCadRuns) {

@@ -1,6 +1,7 @@
 // The command channel as the drawing screen holds it: opened when the screen loads, one
 // execute per send with its carriage return, failures told once, and the CAD's command line
 // at the other end drawing what was sent.
+#include "cad/command/command_host.h"
 #include "cad/command/command_line.h"
 #include "cad/command/dde_endpoint.h"
 #include "cad/drawing/drawing.h"
@@ -10,6 +11,7 @@
 #include "platform/runtime/error.h"
 #include "vantor/drawing/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
+#include "tests/cad/app/fake_host.h"
 
 #include <stdexcept>
 
@@ -125,6 +127,30 @@ TEST_F(Channel, LinesReachTheCadsCommandLine) {
     EXPECT_EQ(texts[0].text, "測点 No.1");
     EXPECT_EQ(texts[0].height, 4);
     EXPECT_EQ(commandLine.RejectionCount(), 0u);
+}
+
+// While the CAD asks whether to save its drawing, the profile sheet's lines are no answer:
+// the CAD refuses them, the drawing stops and says so once, and the CAD still asks.
+TEST_F(Channel, ADrawingSentWhileTheCadAsksToSaveIsRefusedAndTold) {
+    cad::Drawing drawing;
+    cad::command::CommandLine commandLine{drawing};
+    cad::app::testing::FakeHost host;
+    cad::command::HostAttachment attachment{commandLine, host};
+    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
+    forms::Get<作図画面>();
+    host.changed = true;
+    commandLine.Type("QUIT\r");
+    ASSERT_TRUE(commandLine.AsksUser());
+    EXPECT_FALSE(channel::RunDrawing([] {
+        channel::Send("PLINE 0,-45 0,127 ");
+        channel::Send("LINE 0,0 10,10 ");
+    }));
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("ＣＡＤが次の入力を受け付けませんでした：「PLINE 0,-45 0,127 」"), std::string::npos) << Messages()[0];
+    EXPECT_TRUE(drawing.Entities().empty());
+    EXPECT_TRUE(host.drawings.empty());
+    EXPECT_EQ(host.quits, 0);
+    EXPECT_TRUE(commandLine.AsksUser());
 }
 
 } // namespace

@@ -25,6 +25,7 @@ public:
     bool attached = false;
     bool closes = true;            // Close ends the CAD
     std::function<void(const std::string& SaveFile)> whileClosing;   // what the CAD does as it ends
+    std::function<void(const std::string& text)> whileCommanded;     // what the CAD does with a command
     std::vector<std::string> calls;
 
     static std::string NameOf(int t) {
@@ -68,6 +69,11 @@ public:
         return attached;
     }
     bool IsExecut() override { return attached; }
+    bool Command(const std::string& text) override {
+        const bool taken = ScriptedPellix::Command(text);
+        if (whileCommanded) whileCommanded(text);
+        return taken;
+    }
     bool Close(const std::string& SaveFile) override {
         calls.push_back("Close(" + SaveFile + ")");
         if (!attached || !closes) return false;

@@ -1,4 +1,4 @@
-"""Audits a DXF file and prints what it holds: the audit's error count, the model space
+"""Audits a DXF file and prints what it holds: the audit's error and fix counts, the model space
 entities per kind, the lines with a height and the entities per colour number and kind.
 Usage: audit_dxf.py drawing.dxf
 """
@@ -9,7 +9,7 @@ import ezdxf
 
 doc = ezdxf.readfile(sys.argv[1])
 auditor = doc.audit()
-print("errors", len(auditor.errors))
+print("errors", len(auditor.errors), "fixes", len(auditor.fixes))
 msp = doc.modelspace()
 kinds = collections.Counter(e.dxftype() for e in msp)
 for kind in sorted(kinds):

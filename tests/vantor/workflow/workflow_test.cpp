@@ -108,7 +108,7 @@ std::vector<float> Model3d() {
 // plan's centre line and road edges add 2 + 2 x 14 arcs, and every section its ground polyline
 // (green in the block GEN1).
 constexpr char kDrawing[] =
-    "errors 0\n"
+    "errors 0 fixes 0\n"
     "ARC 58\n"
     "CIRCLE 46\n"
     "INSERT 1\n"

@@ -2,6 +2,8 @@
 // The commands that make, open, re-read, save and let go of the document workbook.
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 
+#include <functional>
+
 namespace 縦断bus {
 
 // New: a workbook of seven formatted sheets and 100 empty stations. The held workbook is
@@ -18,9 +20,14 @@ void yomikomi();
 void hozon();
 // End: when the document's workbook holds changes not saved, asks whether to save them
 // (yes: Save, and the program ends only once it has saved; no: they are dropped; cancel:
-// nothing happens). Then lets go of a workbook that came from Open and ends the program.
-// False when the program keeps running.
+// nothing happens). Then the CAD running in the program ends with it, asking about its own
+// unsaved drawing (CadMayEnd); the program stays when the CAD stays. Then lets go of a
+// workbook that came from Open and ends the program. False when the program keeps running.
 bool shuuryou();
+
+// Ends the CAD that runs in the program's process as the program ends, the CAD asking about
+// its unsaved drawing; false when the CAD stays (the user went on drawing). Set at start-up.
+inline std::function<bool()> CadMayEnd;
 
 // Before the document is let go of (End, New, Open of another file): when the held workbook
 // has changes not saved, asks whether to save them first, as a spreadsheet asks. True when

@@ -49,6 +49,7 @@ void ReleaseOpenedWorkbook() {
 
 bool shuuryou() {
     if (!MayLetGoOfChanges(lifecycle_messages::kEnding)) return false;
+    if (CadMayEnd && !CadMayEnd()) return false;
     ReleaseOpenedWorkbook();
     forms::End();
     return true;

@@ -81,7 +81,8 @@ TEST_F(PlanInTheCad, OneCurvePlan) {
     const std::string report = ReadBackDxf(OutputPath("one_curve_plan.dxf"), R"(
 import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
-print('errors', len(doc.audit().errors))
+audit = doc.audit()
+print('errors', len(audit.errors), 'fixes', len(audit.fixes))
 msp = doc.modelspace()
 for kind in ('LINE', 'CIRCLE', 'ARC', 'TEXT'):
     print(kind, len(msp.query(kind)))
@@ -91,7 +92,7 @@ for t in msp.query('TEXT'):
     print('text', t.dxf.text, round(t.dxf.rotation % 360, 1))
 )");
     EXPECT_EQ(report,
-              "errors 0\nLINE 8\nCIRCLE 9\nARC 3\nTEXT 5\n"
+              "errors 0 fixes 0\nLINE 8\nCIRCLE 9\nARC 3\nTEXT 5\n"
               "arc 50000 270.0 0.0\narc 47000 304.4 350.2\narc 53500 304.4 350.2\n"
               "text + 0.00 90.0\ntext + 40.00 90.0\ntext + 80.00 124.4\ntext + 120.00 170.2\ntext + 160.00 180.0\n");
 }

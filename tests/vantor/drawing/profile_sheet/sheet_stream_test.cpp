@@ -145,7 +145,8 @@ TEST_F(SheetStream, SmallProfileSendBySendAndTheDrawingItMakes) {
     const std::string report = test_support::RunPython(R"(-c "
 import sys, ezdxf, collections
 doc = ezdxf.readfile(sys.argv[1])
-print('errors', len(doc.audit().errors))
+audit = doc.audit()
+print('errors', len(audit.errors), 'fixes', len(audit.fixes))
 kinds = collections.Counter(e.dxftype() for e in doc.modelspace())
 print(sorted(kinds.items()))
 texts = [e for e in doc.modelspace() if e.dxftype() == 'TEXT']
@@ -153,7 +154,7 @@ title = [t for t in texts if t.dxf.height == 30][0]
 print(title.dxf.text, title.dxf.height, tuple(title.dxf.insert)[:2])
 " )" + dxf);
     EXPECT_EQ(report,
-              "errors 0\n"
+              "errors 0 fixes 0\n"
               "[('CIRCLE', 3), ('LINE', 12), ('LWPOLYLINE', 123), ('TEXT', 59)]\n"
               "縦　　断　　図 30.0 (-110.0, 140.0)\n");
 }

@@ -85,7 +85,7 @@ TEST_F(SectionSheet, SevenStationsInThreeColumnsAtTheirWidthsAndSlopes) {
                              "msp = doc.modelspace()\n"
                              "lines, grounds = msp.query('LINE'), msp.query('LWPOLYLINE')\n"
                              "xs = [p[0] for e in grounds for p in e.get_points()]\n"
-                             "print(len(auditor.errors), len(lines), len(grounds), len(msp.query('TEXT')),\n"
+                             "print(len(auditor.errors) + len(auditor.fixes), len(lines), len(grounds), len(msp.query('TEXT')),\n"
                              "      len(msp.query('INSERT')),\n"
                              "      round(min(xs)), round(max(xs)))\n";
     // 7 sections: the planned polyline became 2 lines when the ground was exploded with it,

@@ -100,6 +100,23 @@ TEST_F(LifecycleTest, ContinueLetsGoOfTheOpenedWorkbookAndNewMakesAnother) {
     EXPECT_EQ(forms::script::EndCount(), 1);
 }
 
+// The CAD in the program's process is asked at the end: when it stays (its drawing's question
+// cancelled) the program and its document stay too; when it goes, the program ends.
+TEST_F(LifecycleTest, EndStaysWhenTheCadStays) {
+    std::vector<bool> answers{false, true};
+    int asked = 0;
+    CadMayEnd = [&] { return answers[asked++]; };
+    Open(SavedDocument("a.xls", kCrest));
+    EXPECT_FALSE(shuuryou());
+    EXPECT_EQ(forms::script::EndCount(), 0);
+    EXPECT_TRUE(HasDocument());
+    EXPECT_EQ(Logged("Quit"), 0);
+    EXPECT_TRUE(shuuryou());
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(forms::script::EndCount(), 1);
+    CadMayEnd = nullptr;
+}
+
 TEST_F(LifecycleTest, EndWithoutUnsavedChangesDoesNotAsk) {
     const std::string path = SavedDocument("a.xls", kCrest);
     shinki();
