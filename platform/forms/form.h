@@ -90,6 +90,10 @@ protected:
     // unloaded. Any other screen the user closes is only hidden: the program unloads its
     // screens itself, and the command that shows a screen brings it back as it was.
     virtual void Form_Unload(int& cancel) { (void)cancel; }
+    // Asked by Unload before the screen goes. A screen inside a handler that serves events (a
+    // pick in the CAD, say) answers false, ends that work and unloads itself once it has; the
+    // screen then stays until it does, so no handler runs on a screen that is gone.
+    virtual bool ReadyToUnload() { return true; }
 
 private:
     friend Form& TouchForm(std::type_index, const std::function<std::unique_ptr<Form>()>&);
