@@ -65,14 +65,12 @@ TAcadControl::~TAcadControl() {
     if (FUtilWindow) desk::DestroyWindow(FUtilWindow);
     FUtilWindow = nullptr;
     RemoveOwnerWaitCallbacks(this);
-    if (FFreePending) ReleaseStoppedWaits();
 }
 
 void TAcadControl::Free() {
     Stop();
     if (FCallDepth > 0) {
-        // The outermost call frees it; until then every wait on the stack is told to end.
-        if (!FFreePending) StopWaits();
+        // The outermost call frees it; its waits on the stack ended with Stop.
         FFreePending = true;
         return;
     }
@@ -82,6 +80,8 @@ void TAcadControl::Free() {
 void TAcadControl::Stop() {
     if (FDestroying) return;
     FDestroying = true;
+    // Nothing the worker reports to may go before the worker itself.
+    FAcadObject->Stop();
     FEnabled = false;
     UpdateTimer();
 }

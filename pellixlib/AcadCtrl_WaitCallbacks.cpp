@@ -23,13 +23,8 @@ std::vector<Entry>& Entries() {
     return entries;
 }
 
-int& StoppedCount() {
-    static int count = 0;
-    return count;
-}
-
 bool MayWait(desk::HWND window) {
-    return CheckWaitCallbacks(window) && FormImageCount() > 0 && desk::IsWindow(window) && !WaitsStopped();
+    return CheckWaitCallbacks(window) && FormImageCount() > 0 && desk::IsWindow(window);
 }
 
 } // namespace
@@ -64,14 +59,6 @@ bool CheckWaitCallbacks(desk::HWND window) {
 void FreeWaitCallbacks() { Entries().clear(); }
 
 int WaitCallbackCount() { return static_cast<int>(Entries().size()); }
-
-void StopWaits() { ++StoppedCount(); }
-
-void ReleaseStoppedWaits() {
-    if (StoppedCount() > 0) --StoppedCount();
-}
-
-bool WaitsStopped() { return StoppedCount() > 0; }
 
 void WaitProcMessages(desk::HWND window, bool& keepWaiting) {
     IdlePump();

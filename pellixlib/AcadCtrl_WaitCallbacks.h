@@ -22,12 +22,6 @@ bool CheckWaitCallbacks(desk::HWND window);
 void FreeWaitCallbacks();
 int WaitCallbackCount();
 
-// While a control that was ended still has calls on the stack, every wait answers no, so the
-// stack unwinds and the control can be freed. Counted: one StopWaits per such control.
-void StopWaits();
-void ReleaseStoppedWaits();
-bool WaitsStopped();
-
 // Serves the UI thread's messages, asks the callbacks, then waits for the window's process to
 // be idle. KeepWaiting needs the callbacks' yes, the library still loaded and the window alive.
 void WaitProcMessages(desk::HWND window, bool& keepWaiting);

@@ -30,9 +30,17 @@ private:
 TAsyncCmdList::TAsyncCmdList() { desk::InitializeCriticalSection(&FLock); }
 
 TAsyncCmdList::~TAsyncCmdList() {
-    FThread.reset();  // outside the lock: the worker takes it in its last step
-    Clear();
+    End();
     desk::DeleteCriticalSection(&FLock);
+}
+
+void TAsyncCmdList::End() {
+    {
+        Locked lock(FLock);
+        FEnded = true;
+        FList.clear();
+    }
+    FThread.reset();  // outside the lock: the worker takes it in its last step
 }
 
 bool TAsyncCmdList::Add(int sendNo, desk::HWND target, const std::string& cmdText, TAsyncSendingProc onSending,
@@ -53,6 +61,7 @@ bool TAsyncCmdList::Add(int sendNo, desk::HWND target, const std::string& cmdTex
         IdlePump();
     }
     Locked lock(FLock);
+    if (FEnded) return false;  // ended while the caller's queue was served
     entry->Id = FNextId++;
     FList.push_back(std::move(entry));
     if (FThread) return true;
@@ -160,6 +169,7 @@ void TAcadCmdThread::Execute() {
     try {
         while (!FTerminated) {
             desk::Sleep(kWorkerPassMs);
+            if (FTerminated) break;  // asked during the sleep: nothing more is announced or typed
             if (FCurrent != 0) {
                 DoSending();
                 if (FCurrent != 0) FResulted = SendCommandString(FTarget, FWatchWnd, FCmdText, FSendBuf, FCmdIdle);

@@ -52,6 +52,9 @@ public:
     int Remove(std::uint64_t id);
     // Drops every queued command; one already announced is still typed and reported.
     void Clear();
+    // Ends the queue for good, as its owner's end begins: drops what is queued and stops the
+    // worker (after a typing in progress); Add refuses from then on.
+    void End();
     bool HasWorker() const { return static_cast<bool>(FThread); }
 
     // The worker's two steps, run on the worker.
@@ -63,6 +66,7 @@ private:
     std::unique_ptr<TAcadCmdThread> FThread;
     desk::CRITICAL_SECTION FLock;
     std::uint64_t FNextId = 1;
+    bool FEnded = false;
 };
 
 // The worker: a desktop thread of the host that runs until its queue is destroyed.

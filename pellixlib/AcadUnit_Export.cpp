@@ -42,7 +42,7 @@ bool TAcadObject::SelectDxf(const std::string& selAddCmd, TDxfVersion version, c
             SendCommand(DxfAnswerText(FAcadIndex, version, binary));
             WaitWindowIdleEx(FMainWnd);
             WaitForPrompt();
-            return CallWaitProc(FMainWnd) && FileExistsEx(file);
+            return KeepWaiting() && FileExistsEx(file);
         }();
         // The file dialogs were switched off for the export: an export that did not finish
         // must not leave them off.
@@ -63,7 +63,7 @@ bool TAcadObject::SelectAtt(TAttOutType type, const std::string& templateFile, c
         ForceDeleteFile(outFile);
         std::string filedia;
         if (!GetVar("_FILEDIA", filedia)) return false;
-        if (!SendCommand(AttCommandText(FAcadIndex, singleSelect)) || !CallWaitProc(FMainWnd) || !Activate()) return false;
+        if (!SendCommand(AttCommandText(FAcadIndex, singleSelect)) || !KeepWaiting() || !Activate()) return false;
         const auto ready = [&] {
             return atFormat() || IsPromptIdle(ReadCmdLine().substr(0, kAttPromptLength), ReadPromptText().substr(0, kAttPromptLength));
         };
@@ -72,7 +72,7 @@ bool TAcadObject::SelectAtt(TAttOutType type, const std::string& templateFile, c
         SendCommand(AttAnswerText(type, templateFile, outFile, filedia));
         WaitWindowIdleEx(FMainWnd);
         WaitForPrompt();
-        return CallWaitProc(FMainWnd) && FileExistsEx(outFile);
+        return KeepWaiting() && FileExistsEx(outFile);
     });
 }
 

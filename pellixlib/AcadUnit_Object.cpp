@@ -178,12 +178,19 @@ void TAcadObject::AsyncCancel() {
 
 bool TAcadObject::IsAsyncBuffer() { return FAsyncList->Count() > 0; }
 
+void TAcadObject::Stop() {
+    FStopped = true;
+    FAsyncList->End();
+}
+
+bool TAcadObject::KeepWaiting() { return !FStopped && CallWaitProc(FMainWnd) && !FStopped; }
+
 std::string TAcadObject::ReadEcho() { return StripCommandPrompt(StripCancelMarks(ReadHistory())); }
 
 bool TAcadObject::IsIdle() { return IsPromptIdle(ReadCmdLine(), ReadPromptText()); }
 
 bool TAcadObject::StartSequence(const std::string& text, const std::string& selAddCmd) {
-    return SendCommand(text) && CallWaitProc(FMainWnd) && Activate() && (selAddCmd.empty() || SendCommand(selAddCmd));
+    return SendCommand(text) && KeepWaiting() && Activate() && (selAddCmd.empty() || SendCommand(selAddCmd));
 }
 
 bool TAcadObject::RunBusy(const std::function<bool()>& body) {

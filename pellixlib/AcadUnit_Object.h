@@ -50,12 +50,15 @@ public:
     bool AsyncCommand(int sendNo, const std::string& command, TAsyncSendingProc onSending, TAsyncSendedProc onSended);
     void AsyncCancel();
     bool IsAsyncBuffer();
+    // Ends the object's work as its control's end begins: the queue is cancelled and its worker
+    // stopped, and every wait of the object, running or to come, ends.
+    void Stop();
 
     // Sequences.
     bool Launch(TAcadIndex index, const std::string& arguments, const std::string& folder, TShowState showState);
     // The variable's value (empty when it could not be read) and whether it is read-only; the
-    // CAD is left at the variable's prompt.
-    std::string QueryVar(const std::string& name, bool& readOnly);
+    // CAD is left at the variable's prompt. Transparent: asked beside the command in progress.
+    std::string QueryVar(const std::string& name, bool& readOnly, bool transparent = false);
     bool GetVar(const std::string& name, std::string& value);
     bool GetVarNew(const std::string& name, const std::string& newValue, std::string& oldValue);
     bool GetPoint(const std::string& selAddCmd, bool correct, double& x, double& y, double& z);
@@ -86,6 +89,9 @@ public:
     void SetCmdIdle(bool on) { FCmdIdle = on; }
 
 private:
+    // One step of a wait on the main window: asks the wait callback whether to go on; always no
+    // once the object was stopped.
+    bool KeepWaiting();
     // Waits until the history shows `echo` for the drawing `kept` and `ready` holds.
     bool WatchCommand(const std::string& echo, desk::HWND kept, const std::function<bool()>& ready);
     // The history after the last cancel mark, without a leading command prompt.
@@ -117,6 +123,7 @@ private:
     bool FMDILock = true;
     desk::HWND FLockChild = nullptr;
     bool FCmdIdle = false;
+    bool FStopped = false;
     TTextBuffer FReadBuf, FSendBuf;
     std::unique_ptr<TAsyncCmdList> FAsyncList;
 };

@@ -1,34 +1,34 @@
 // Scripts run by the CAD, and waiting while the user works a command.
 #include "pellixlib/AcadFunc_Files.h"
 #include "pellixlib/AcadFunc_Text.h"
+#include "pellixlib/AcadFunc_Windows.h"
 #include "pellixlib/AcadUnit_Object.h"
+#include "pellixlib/AcadUnit_Texts.h"
 #include "platform/desktop/input.h"
 
 namespace pellix {
-
-namespace {
-
-// The script the library writes ends by switching the file dialogs back on, which its start
-// switched off.
-std::string WithDialogsRestored(const std::string& script) {
-    const bool endsLine = !script.empty() && (script.back() == '\n' || script.back() == '\r');
-    return script + (endsLine ? "" : "\n") + kScriptRestoreLine + "\n";
-}
-
-} // namespace
 
 bool TAcadObject::RunScript(const std::string& file, const std::string& text, bool transparent) {
     if (file.empty()) return false;
     return RunBusy([&] {
         if (!text.empty()) {
-            if (!SaveTextFile(file, WithDialogsRestored(text))) return false;
+            if (!SaveTextFile(file, text)) return false;
         } else if (GetFileSizeByName(file) <= 0) {
             return false;
         }
         if (!FileExistsEx(file)) return false;
-        const bool typed = SendCommand(ScriptText(file, transparent));
-        if (!typed && !SendCommand(kScriptFailedRestoreText)) desk::MessageBeep(0);
-        return typed;
+        // The file dialogs are off while the script runs and go back to what they were once
+        // the CAD has taken the script; the caller's script stays as written.
+        bool readOnly = false;
+        const std::string filedia = QueryVar("_FILEDIA", readOnly, transparent);
+        if (filedia.empty() || !SendCommand("\r")) return false;
+        if (!SendCommand(ScriptText(file, transparent))) {
+            if (!SendCommand(ScriptFailedRestoreText(filedia))) desk::MessageBeep(0);
+            return false;
+        }
+        WaitWindowIdleEx(FMainWnd);
+        SendCommand(ScriptRestoreText(filedia));  // the script was started, whether this is taken or not
+        return true;
     });
 }
 

@@ -11,7 +11,9 @@ std::string Quoted(const std::string& file) { return "\"" + file + "\""; }
 
 } // namespace
 
-std::string QueryVarText(const std::string& name) { return kCancelTwice + TrimBlanks(name) + " "; }
+std::string QueryVarText(const std::string& name, bool transparent) {
+    return (transparent ? std::string("'") : std::string(kCancelTwice)) + TrimBlanks(name) + " ";
+}
 
 std::string RestorePrecisionText(const std::string& precision) { return "\x03_LUPREC " + precision + "\r\x03"; }
 
@@ -65,6 +67,10 @@ std::string ScriptText(const std::string& file, bool transparent) {
     if (transparent) return "'_FILEDIA 0\r'_SCRIPT " + Quoted(file) + "\r";
     return std::string(kCancelTwice) + "_FILEDIA 0\r_SCRIPT " + Quoted(file) + "\r";
 }
+
+std::string ScriptFailedRestoreText(const std::string& filedia) { return "\x03_FILEDIA " + filedia + "\r\x03"; }
+
+std::string ScriptRestoreText(const std::string& filedia) { return "'_FILEDIA " + filedia + "\r"; }
 
 std::string FiledialogRestoreText(const std::string& filedia) { return std::string(kCancelTwice) + "_FILEDIA " + filedia + "\r"; }
 

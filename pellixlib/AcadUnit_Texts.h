@@ -10,7 +10,7 @@ namespace pellix {
 enum TAttOutType : int { atCDFOUT = 0, atSDFOUT = 1, atDXXOUT = 2 };
 
 // ^C ^C name and a blank: the variable's prompt (or its read-only value) follows.
-std::string QueryVarText(const std::string& name);
+std::string QueryVarText(const std::string& name, bool transparent = false);
 inline constexpr const char* kCancelTwice = "\x03\x03";
 inline constexpr const char* kPickPointText = "\x03\x03_iD\r";
 inline constexpr const char* kPickPointEcho = "_iD";
@@ -40,9 +40,11 @@ inline constexpr const char* kAttPromptEnglish = "CDF, SDF or DX";
 
 // File dialogs off and the script started; transparent, without cancelling the command in progress.
 std::string ScriptText(const std::string& file, bool transparent);
-inline constexpr const char* kScriptFailedRestoreText = "\x03_FILEDIA 1\r\x03";
-// The last line of a script the library writes: the file dialogs back on once the script is done.
-inline constexpr const char* kScriptRestoreLine = "'_FILEDIA 1";
+// The file dialogs back to `filedia` when the script could not be started.
+std::string ScriptFailedRestoreText(const std::string& filedia);
+// The file dialogs back to `filedia` once the CAD has taken the script; transparent, so the
+// command the script left running goes on.
+std::string ScriptRestoreText(const std::string& filedia);
 
 // File dialogs back to `filedia` after an export that did not finish.
 std::string FiledialogRestoreText(const std::string& filedia);

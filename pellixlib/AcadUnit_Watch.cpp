@@ -19,7 +19,7 @@ constexpr int kQueryVarPasses = 101;
 bool TAcadObject::WatchCommand(const std::string& echo, desk::HWND kept, const std::function<bool()>& ready) {
     int passes = 1;
     for (;;) {
-        if (!CallWaitProc(FMainWnd)) return false;
+        if (!KeepWaiting()) return false;
         if (CheckChildChanged()) {
             desk::Sleep(kSwitchSleepMs);
             passes = kSwitchPasses;
@@ -44,19 +44,19 @@ bool TAcadObject::WatchCommand(const std::string& echo, desk::HWND kept, const s
 }
 
 void TAcadObject::WaitForPrompt() {
-    while (CallWaitProc(FMainWnd))
+    while (KeepWaiting())
         if (IsIdle()) return;
 }
 
-std::string TAcadObject::QueryVar(const std::string& name, bool& readOnly) {
+std::string TAcadObject::QueryVar(const std::string& name, bool& readOnly, bool transparent) {
     readOnly = false;
     if (name.empty()) return {};
     TWaitScope wait;
     const std::string trimmed = TrimBlanks(name);
-    if (!SendCommand(QueryVarText(trimmed))) return {};
+    if (!SendCommand(QueryVarText(trimmed, transparent))) return {};
     // A read-only variable prints "name = value (read only)" after its own echo.
     const std::string printed = trimmed + trimmed + " =";
-    for (int pass = 0; pass < kQueryVarPasses && CallWaitProc(FMainWnd); ++pass) {
+    for (int pass = 0; pass < kQueryVarPasses && KeepWaiting(); ++pass) {
         if (IsIdle()) {
             const std::string echo = ReadEcho();
             if (echo.size() < printed.size() || !SameTextIgnoringCase(echo.substr(0, printed.size()), printed)) continue;

@@ -57,6 +57,24 @@ TAcadControl& TPellix::Control() {
     return *FControl;
 }
 
+HRESULT TPellix::Guarded(const std::function<HRESULT()>& member) {
+    std::string description;
+    HRESULT hr = E_UNEXPECTED;
+    try {
+        return member();
+    } catch (const Error& e) {
+        hr = e.Code() < 0 ? e.Code() : E_FAIL;
+        description = e.what();
+    } catch (const std::exception& e) {
+        hr = E_FAIL;
+        description = e.what();
+    } catch (...) {
+        description = "The control failed.";
+    }
+    SetErrorInfo({tlb::IID_IPellix, tlb::kProgId, description});
+    return hr;
+}
+
 HRESULT TPellix::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo,
                         UINT* argErr) {
     ComPtr<TPellix> keep(this);
@@ -423,24 +441,28 @@ desk::LRESULT TPellix::WndProc(desk::HWND wnd, desk::UINT msg, desk::WPARAM wPar
 HRESULT TPellix::SetObjectRect(LONG* left, LONG* top, LONG* width, LONG* height) {
     if (!left || !top || !width || !height) return E_POINTER;
     if (!FControl) return E_UNEXPECTED;
-    FControl->SetBounds(*left, *top, *width, *height);
-    *left = FControl->Left();
-    *top = FControl->Top();
-    *width = FControl->Width();
-    *height = FControl->Height();
-    return S_OK;
+    return Guarded([&] {
+        FControl->SetBounds(*left, *top, *width, *height);
+        *left = FControl->Left();
+        *top = FControl->Top();
+        *width = FControl->Width();
+        *height = FControl->Height();
+        return S_OK;
+    });
 }
 
 HRESULT TPellix::Draw(LONG width, LONG height, DWORD* pixels) {
     if (!pixels) return E_POINTER;
     if (!FControl) return E_UNEXPECTED;
     if (width <= 0 || height <= 0) return E_INVALIDARG;
-    TCanvas canvas;
-    FControl->Paint(canvas);
-    for (LONG y = 0; y < height; ++y)
-        for (LONG x = 0; x < width; ++x)
-            pixels[y * width + x] = x < canvas.Width && y < canvas.Height ? canvas.At(x, y) : 0xC0C0C0;
-    return S_OK;
+    return Guarded([&] {
+        TCanvas canvas;
+        FControl->Paint(canvas);
+        for (LONG y = 0; y < height; ++y)
+            for (LONG x = 0; x < width; ++x)
+                pixels[y * width + x] = x < canvas.Width && y < canvas.Height ? canvas.At(x, y) : 0xC0C0C0;
+        return S_OK;
+    });
 }
 
 HRESULT TPellix::GetVisible(bool* visible) {
@@ -461,8 +483,10 @@ void TPellix::ViewChanged() {
 
 HRESULT TPellix::Close() {
     FViewSink = nullptr;
-    FControl.reset();
-    return S_OK;
+    return Guarded([&] {
+        FControl.reset();
+        return S_OK;
+    });
 }
 
 } // namespace pellix

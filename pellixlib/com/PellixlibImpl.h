@@ -10,6 +10,7 @@
 #include "pellixlib/AcadCtrl_Control.h"
 #include "platform/com/com.h"
 
+#include <functional>
 #include <string>
 
 namespace pellix {
@@ -53,6 +54,9 @@ private:
 
     // The control; com::Error once the site has closed the object.
     TAcadControl& Control();
+    // Runs a member of an interface: whatever it raises becomes the member's result, with the
+    // error information set, so no exception leaves the object.
+    static com::HRESULT Guarded(const std::function<com::HRESULT()>& member);
     void InitializeControl();
     void BindOperations();
     void BindProperties();
@@ -62,6 +66,7 @@ private:
     void Raise(com::DISPID id, std::vector<com::Variant>& args);
     void ViewChanged();
     void ApplyState(const std::vector<com::BYTE>& state);
+    void SaveState(std::vector<com::BYTE>* state) const;
     desk::LRESULT WndProc(desk::HWND wnd, desk::UINT msg, desk::WPARAM wParam, desk::LPARAM lParam);
 
     TAcadControl::Ptr FControl;

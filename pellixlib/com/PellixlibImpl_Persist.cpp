@@ -60,16 +60,14 @@ HRESULT TPellix::Load(const std::vector<BYTE>& state) {
         SetErrorInfo({tlb::IID_IPellix, tlb::kProgId, "The control's state has been loaded already."});
         return E_UNEXPECTED;
     }
-    try {
-        if (!state.empty()) ApplyState(state);
-    } catch (const Error& e) {
-        SetErrorInfo({tlb::IID_IPellix, tlb::kProgId, e.what()});
-        return e.Code();
-    }
-    FLoaded = true;
     ComPtr<TPellix> keep(this);
-    FControl->Loaded();
-    return S_OK;
+    return Guarded([&] {
+        if (!state.empty()) ApplyState(state);
+        FLoaded = true;
+        // The start raises events: a sink that fails, or a timer that cannot be made, fails the load.
+        if (FControl) FControl->Loaded();
+        return S_OK;
+    });
 }
 
 // Checks the whole stream first, so that a bad one changes nothing.
@@ -129,6 +127,13 @@ void TPellix::ApplyState(const std::vector<BYTE>& state) {
 HRESULT TPellix::Save(std::vector<BYTE>* state) {
     if (!state) return E_POINTER;
     if (!FControl) return E_UNEXPECTED;
+    return Guarded([&] {
+        SaveState(state);
+        return S_OK;
+    });
+}
+
+void TPellix::SaveState(std::vector<BYTE>* state) const {
     const TAcadControl& c = *FControl;
     const TWinControl& w = FWinControl;
     ComponentStream s{kClassName, "", {}};
@@ -168,7 +173,6 @@ HRESULT TPellix::Save(std::vector<BYTE>* state) {
     if (c.AutoEnter()) put("AutoEnter", true);
     put("Visible", c.Visible());
     *state = WriteComponentStream(s);
-    return S_OK;
 }
 
 } // namespace pellix

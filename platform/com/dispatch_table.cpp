@@ -139,6 +139,8 @@ HRESULT DispatchTable::Call(const MemberDescription& member, DispatchArguments& 
     } catch (const std::exception& e) {
         hr = E_UNEXPECTED;
         description = e.what();
+    } catch (...) {
+        hr = E_UNEXPECTED;  // nothing crosses the interface but a result
     }
     SetErrorInfo({description_.iid, source_, description});
     return hr;

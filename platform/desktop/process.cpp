@@ -246,9 +246,12 @@ HANDLE CreateThread(const void*, std::size_t, THREAD_START_ROUTINE start, DWORD,
     const std::uint32_t value = NewHandleValue();
     s.handles[value] = KernelObject{KernelObject::Kind::Thread, t->processId, t->id};
     if (threadId) *threadId = t->id;
-    std::thread([t, start = std::move(start)] {
+    std::thread([t, start = std::move(start)]() mutable {
         BecomeThread(t->id);
         const DWORD code = start ? start() : 0;
+        // The routine's code may live in a library that its host unloads as soon as the thread
+        // is seen to have ended: the routine goes first, so nothing of it runs after that.
+        start = nullptr;
         State& state = S();
         Lock done(state.m);
         t->exitCode = code;

@@ -181,6 +181,7 @@ void Form::Unload() {
     auto& loaded = Forms().loaded;
     for (auto it = loaded.begin(); it != loaded.end(); ++it) {
         if (it->second.get() != this) continue;
+        if (!ReadyToUnload()) return;
         Outer()->hide();
         ReleaseDocumentWindows();
         Forms().released.push_back(std::move(it->second));

@@ -95,6 +95,10 @@ protected:
     // The user clicks the close box of any other screen: it is hidden, unless the screen
     // closes the way its own return or cancel button does.
     virtual void CloseBox_Click() { Hide(); }
+    // Asked by Unload before the screen goes. A screen inside a handler that serves events (a
+    // pick in the CAD, say) answers false, ends that work and unloads itself once it has; the
+    // screen then stays until it does, so no handler runs on a screen that is gone.
+    virtual bool ReadyToUnload() { return true; }
 
 private:
     friend Form& TouchForm(std::type_index, const std::function<std::unique_ptr<Form>()>&);

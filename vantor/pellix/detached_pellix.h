@@ -20,6 +20,7 @@ public:
     bool Command(const std::string&) override { return false; }
     bool AcReSize(int, int, int, int) override { return false; }
     bool GetPoint(bool, double&, double&, double&) override { return false; }
+    void InterCancel() override {}
 
     int Interval() override { return interval_; }
     void SetInterval(int milliseconds) override { interval_ = milliseconds; }

@@ -180,6 +180,7 @@ bool HostedPellix::GetPoint(bool Correct, double& X, double& Y, double& Z) {
     return Call(ids::GetPoint, DISPATCH_METHOD, Args({Variant::Bool(Correct), Variant::RefR8(&X), Variant::RefR8(&Y), Variant::RefR8(&Z)}))
         .AsBool();
 }
+void HostedPellix::InterCancel() { Call(ids::InterCancel, DISPATCH_METHOD); }
 
 int HostedPellix::Interval() { return Get(ids::Interval).AsLong(); }
 void HostedPellix::SetInterval(int milliseconds) { Put(ids::Interval, Variant::I4(milliseconds)); }

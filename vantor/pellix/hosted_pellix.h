@@ -33,6 +33,7 @@ public:
     bool Command(const std::string& CmdStr) override;
     bool AcReSize(int ALeft, int ATop, int AWidth, int AHeight) override;
     bool GetPoint(bool Correct, double& X, double& Y, double& Z) override;
+    void InterCancel() override;
 
     int Interval() override;
     void SetInterval(int milliseconds) override;

@@ -33,6 +33,8 @@ public:
     // One point picked by the user, in drawing units; false when the user cancelled or no CAD
     // is attached. Waits for the user while the host's messages keep running.
     virtual bool GetPoint(bool Correct, double& X, double& Y, double& Z) = 0;
+    // Ends the running GetPoint, which then answers false.
+    virtual void InterCancel() = 0;
 
     virtual int Interval() = 0;
     virtual void SetInterval(int milliseconds) = 0;

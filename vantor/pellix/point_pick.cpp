@@ -14,10 +14,11 @@ void ArmPick(Pellix& control) {
     control.SetAcadLocked(false);
 }
 
-PickOutcome PickPoints(Pellix& control, int capacity) {
+PickOutcome PickPoints(Pellix& control, int capacity, const std::function<bool()>& stop) {
     PickOutcome outcome;
     while (static_cast<int>(outcome.points.size()) < capacity) {
         rt::DoEvents();
+        if (stop && stop()) return outcome;
         double x = 0, y = 0, z = 0;
         if (!control.GetPoint(false, x, y, z)) return outcome;
         // The coordinates as their 15-digit texts, then single precision.

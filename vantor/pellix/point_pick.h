@@ -4,6 +4,7 @@
 // control back to rest.
 #include "vantor/pellix/pellix.h"
 
+#include <functional>
 #include <vector>
 
 namespace 縦断bus {
@@ -20,8 +21,8 @@ struct PickOutcome {
 // Sets the control to raise its idle event for the pick; sends nothing to the CAD.
 void ArmPick(Pellix& control);
 // Asks for points until the user cancels or `capacity` points are taken. Waiting window events
-// run before each point.
-PickOutcome PickPoints(Pellix& control, int capacity);
+// run before each point; when `stop` then holds (the screen is leaving) no further point is asked.
+PickOutcome PickPoints(Pellix& control, int capacity, const std::function<bool()>& stop = {});
 // Cancels whatever the CAD runs (two Ctrl+C) and puts the control back to rest.
 void DisarmPick(Pellix& control);
 

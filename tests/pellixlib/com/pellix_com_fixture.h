@@ -68,6 +68,31 @@ private:
     std::vector<desk::DWORD> threads_;
 };
 
+// A sink that fails one event with a description, as a container's handler that raises does.
+class FailingSink final : public Object<IDispatch> {
+public:
+    FailingSink(DISPID fails, std::string description) : fails_(fails), description_(std::move(description)) {}
+    HRESULT GetTypeInfoCount(UINT* n) override { return *n = 0, S_OK; }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO* info, UINT*) override {
+        if (id != fails_) return S_OK;
+        if (info) {
+            *info = EXCEPINFO{};
+            info->bstrDescription = BstrFromUtf8(description_);
+            info->scode = E_FAIL;
+        }
+        return DISP_E_EXCEPTION;
+    }
+
+protected:
+    void* FindOther(REFIID iid) override { return iid == pellix::tlb::DIID_IPellixEvents ? static_cast<IDispatch*>(this) : nullptr; }
+
+private:
+    DISPID fails_;
+    std::string description_;
+};
+
 class PellixComTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -95,7 +120,9 @@ protected:
     static ComPtr<IDispatch> Place(IUnknown* sink, const std::vector<BYTE>& state = {}, DWORD* cookie = nullptr) {
         ComPtr<IDispatch> pellix = NewPellix();
         DWORD c = 0;
-        if (sink) EXPECT_EQ(ConnectSink(pellix.Get(), pellix::tlb::DIID_IPellixEvents, sink, &c), S_OK);
+        if (sink) {
+            EXPECT_EQ(ConnectSink(pellix.Get(), pellix::tlb::DIID_IPellixEvents, sink, &c), S_OK);
+        }
         if (cookie) *cookie = c;
         const auto persist = pellix.As<IPersistStreamInit>();
         EXPECT_EQ(state.empty() ? persist->InitNew() : persist->Load(state), S_OK);

@@ -207,7 +207,9 @@ TEST_F(PellixComTest, TheWorkersEventsReachTheSinkOnTheHostsThreadInOrder) {
             // Name and send number; a command sent reports its result -1 (true) last.
             if (!e.starts_with("OnAsync")) continue;
             seen.push_back(e.substr(0, e.find(' ', e.find(' ') + 1)));
-            if (e.starts_with("OnAsyncSended")) EXPECT_TRUE(e.ends_with(" -1")) << e;
+            if (e.starts_with("OnAsyncSended")) {
+                EXPECT_TRUE(e.ends_with(" -1")) << e;
+            }
         }
         return seen;
     };
@@ -235,6 +237,60 @@ TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideOneOfItsCallsEndsItOnceTh
     EXPECT_EQ(desk::FindWindow(nullptr, "About Pellix"), nullptr) << "the box went with the control's window";
     EXPECT_EQ(desk::FindWindow("TPUtilWindow", nullptr), nullptr);
     // TearDown: the object is gone and the library unloads.
+}
+
+TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideAnEventEndsItsQueueFirst) {
+    const auto sink = MakeObject<RecordingSink>();
+    sink->answer = [](DISPID id, DISPPARAMS* p) {
+        if (id == pellix::tlb::OnAcadDialog) *p->rgvarg[0].pboolVal = VARIANT_TRUE;  // DialogClose
+    };
+    ComPtr<IDispatch> p = Place(sink.Get());
+    ASSERT_EQ(Method(p.Get(), Id("Shell")).boolVal, VARIANT_TRUE);
+    desk::testing::RunFor(2000);
+    const auto& history = cad::app::RunningInstances().front()->commandLine().History();
+    const std::size_t historyBefore = history.size();
+    // The screen unloads from the control's timer event, three commands still queued.
+    std::size_t eventsAtRelease = 0;
+    sink->answer = [&](DISPID id, DISPPARAMS*) {
+        if (id != pellix::tlb::OnTimer || !p) return;
+        for (LONG no = 1; no <= 3; ++no)
+            EXPECT_EQ(Method(p.Get(), Id("AsyncCommand"), {Variant::Text("_REDRAW\r"), Variant::I4(no)}).boolVal, VARIANT_TRUE);
+        p.As<IControlView>()->Close();
+        p = nullptr;
+        eventsAtRelease = sink->Events().size();
+    };
+    for (int i = 0; i < 40 && p; ++i) desk::testing::RunFor(50);
+    ASSERT_FALSE(p) << "released in the event";
+    for (int i = 0; i < 10; ++i) {
+        desk::testing::RunFor(100);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the worker's passes, had it gone on
+    }
+    const auto events = sink->Events();
+    EXPECT_EQ(events.size(), eventsAtRelease) << events.back();
+    for (std::size_t i = historyBefore; i < history.size(); ++i) EXPECT_EQ(history[i].find("REDRAW"), std::string::npos) << history[i];
+    // TearDown: the object is gone and the library unloads.
+}
+
+TEST_F(PellixComTest, AnEventThatFailsWhileTheControlStartsFailsItsLoadWithTheDescription) {
+    const auto first = Place(nullptr);
+    ASSERT_EQ(Method(first.Get(), Id("Shell")).boolVal, VARIANT_TRUE);  // a CAD to follow
+    for (const bool fromState : {false, true}) {
+        std::vector<BYTE> state;
+        if (fromState) {
+            ASSERT_EQ(first.As<IPersistStreamInit>()->Save(&state), S_OK);
+        }
+        const auto sink = MakeObject<FailingSink>(pellix::tlb::OnActiveChange, "the screen's handler failed");
+        const ComPtr<IDispatch> p = NewPellix();
+        DWORD cookie = 0;
+        ASSERT_EQ(ConnectSink(p.Get(), pellix::tlb::DIID_IPellixEvents, sink.Get(), &cookie), S_OK);
+        const auto persist = p.As<IPersistStreamInit>();
+        EXPECT_EQ(fromState ? persist->Load(state) : persist->InitNew(), DISP_E_EXCEPTION);
+        ErrorInfo info;
+        ASSERT_EQ(GetErrorInfo(&info), S_OK);
+        EXPECT_EQ(info.description, "the screen's handler failed");
+        p.As<IControlView>()->Close();
+    }
+    Method(first.Get(), Id("Close"), {Variant::Text("")});
 }
 
 TEST_F(PellixComTest, AByReferenceStringIsReplacedByTheMembersOutput) {

@@ -1,6 +1,8 @@
 // Scripts, and waiting while the user works a command.
 #include "engine_fixture.h"
 
+#include <algorithm>
+
 using namespace pellix;
 using namespace pellix::testing;
 
@@ -16,26 +18,45 @@ struct Script : Engine {
 
 } // namespace
 
-TEST_F(Script, RunScriptWritesTheScriptThatEndsWithTheFileDialogsOnAndStartsIt) {
+TEST_F(Script, RunScriptRunsTheCallersScriptAsWrittenAndPutsTheFileDialogsBackAsTheyWere) {
     Start();
-    ASSERT_TRUE(acad->RunScript(file, "_LINE 0,0 5,5 \n", false));
-    EXPECT_EQ(Typed(), std::vector<std::string>{"\x03\x03_FILEDIA 0\r_SCRIPT \"" + file + "\"\r"});
-    EXPECT_EQ(FileBytes(file), "_LINE 0,0 5,5 \r\n'_FILEDIA 1\r\n");
-    desk::testing::RunFor(10);  // the product runs the script
-    EXPECT_EQ(cad->drawing().Entities().size(), 1u);
-    EXPECT_EQ(cad->Variables().filedia, 1);
-    EXPECT_FALSE(acad->Busy());
+    struct Case {
+        int filedia;
+        const char* text;
+        bool written;  // the caller's text, or a script file that exists already
+    };
+    for (const Case k : {Case{1, "1", true}, Case{0, "0", true}, Case{1, "1", false}, Case{0, "0", false}}) {
+        SCOPED_TRACE(std::string(k.text) + (k.written ? " written" : " existing"));
+        cad->Variables().filedia = k.filedia;
+        const std::size_t entities = cad->drawing().Entities().size();
+        if (!k.written) {
+            ASSERT_TRUE(SaveTextFile(file, "_LINE 0,0 5,5 \n"));
+        }
+        ASSERT_TRUE(acad->RunScript(file, k.written ? "_LINE 0,0 5,5 \n" : "", false));
+        const auto typed = Typed();
+        EXPECT_EQ(typed.back(), "'_FILEDIA " + std::string(k.text) + "\r");
+        EXPECT_NE(std::find(typed.begin(), typed.end(), "\x03\x03_FILEDIA 0\r_SCRIPT \"" + file + "\"\r"), typed.end());
+        EXPECT_EQ(FileBytes(file), "_LINE 0,0 5,5 \r\n") << "the script as the caller wrote it";
+        desk::testing::RunFor(10);
+        EXPECT_EQ(cad->drawing().Entities().size(), entities + 1) << "the script ran";
+        EXPECT_EQ(cad->Variables().filedia, k.filedia);
+        EXPECT_FALSE(acad->Busy());
+    }
 }
 
 TEST_F(Script, ATransparentScriptDoesNotCancelTheCommandInProgress) {
     Start();
     ASSERT_TRUE(SaveTextFile(file, "10,0\r\n"));
     ASSERT_TRUE(acad->SendCommand("_LINE 0,0 "));
+    cad->Variables().filedia = 0;
     ASSERT_TRUE(acad->RunScript(file, "", true));
-    EXPECT_EQ(Typed().back(), "'_FILEDIA 0\r'_SCRIPT \"" + file + "\"\r");
+    const auto typed = Typed();
+    EXPECT_NE(std::find(typed.begin(), typed.end(), "'_FILEDIA 0\r'_SCRIPT \"" + file + "\"\r"), typed.end());
+    EXPECT_EQ(typed.back(), "'_FILEDIA 0\r");
     desk::testing::RunFor(10);
     acad->SendCommand("\r");
     EXPECT_EQ(cad->drawing().Entities().size(), 1u);
+    EXPECT_EQ(cad->Variables().filedia, 0);
 }
 
 TEST_F(Script, RunScriptRefusesAMissingOrEmptyScript) {
@@ -50,13 +71,21 @@ TEST_F(Script, RunScriptRefusesAMissingOrEmptyScript) {
 TEST_F(Script, AScriptThatCannotBeStartedPutsTheFileDialogsBackOrBeeps) {
     Start();
     RefuseTexts(acad->MainWnd(), [](const std::string& text) { return text.find("_SCRIPT") != std::string::npos; });
+    cad->Variables().filedia = 0;
     EXPECT_FALSE(acad->RunScript(file, "_LINE 0,0 5,5 \n", false));
-    EXPECT_EQ(Typed().back(), "\x03_FILEDIA 1\r\x03");
+    EXPECT_EQ(Typed().back(), "\x03_FILEDIA 0\r\x03") << "back to what it was";
     EXPECT_EQ(desk::testing::BeepCount(), 0);
 
+    // Neither the script nor the restore is taken: a beep.
+    RefuseTexts(acad->MainWnd(), [](const std::string& text) { return text.find("FILEDIA 0") != std::string::npos; });
+    EXPECT_FALSE(acad->RunScript(file, "_LINE 0,0 5,5 \n", false));
+    EXPECT_EQ(desk::testing::BeepCount(), 1);
+
+    // The file dialogs' setting cannot be read: nothing is started, nothing switched.
     RefuseTexts(acad->MainWnd(), [](const std::string&) { return true; });
     EXPECT_FALSE(acad->RunScript(file, "_LINE 0,0 5,5 \n", false));
     EXPECT_EQ(desk::testing::BeepCount(), 1);
+    EXPECT_EQ(cad->Variables().filedia, 0);
 }
 
 TEST_F(Script, UserWaitReturnsTheAnswerForTheCommandTheUserFinished) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -270,4 +271,23 @@ TEST_F(DesktopTest, WaitingForAWorkerThreadKeepsTheProgramsItTypesIntoRunning) {
     EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_OBJECT_0);
     EXPECT_TRUE(GetExitCodeThread(pi.hThread, &code));
     EXPECT_EQ(code, 7u);
+}
+
+TEST_F(DesktopTest, AThreadIsSeenToEndOnlyOnceItsRoutineIsGone) {
+    // The routine's captures stand for its code: a library may be unloaded as soon as the
+    // thread is seen to end, so they must be destroyed before then.
+    std::atomic<bool> destroyed{false};
+    std::shared_ptr<int> capture(new int(0), [&destroyed](int* p) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        delete p;
+        destroyed = true;
+    });
+    HANDLE worker = CreateThread(nullptr, 0, [capture]() -> DWORD {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the caller lets go first
+        return 0;
+    }, 0, nullptr);
+    capture.reset();
+    EXPECT_EQ(WaitForSingleObject(worker, INFINITE), WAIT_OBJECT_0);
+    EXPECT_TRUE(destroyed);
+    CloseHandle(worker);
 }

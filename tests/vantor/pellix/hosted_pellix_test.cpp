@@ -8,6 +8,7 @@
 #include "vantor/pellix/register_pellix.h"
 
 #include "platform/desktop/window.h"
+#include "platform/forms/control_site.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "platform/runtime/error.h"
@@ -102,6 +103,18 @@ TEST_F(HostedPellixTest, AFailingCallRaisesTheControlsNumberAndDescription) {
         EXPECT_EQ(e.Description(), "Do not Create Timer.");
     }
     EXPECT_EQ(p.AcadType(), 6) << "the control stays usable";
+}
+
+TEST_F(HostedPellixTest, AControlWhoseStartFailsInASinkIsRefusedAsTheProgramsPlacementExpects) {
+    ASSERT_TRUE(Placed().Shell());  // a CAD for the next control to follow: its start raises OnActiveChange
+    const auto sink = MakeObject<FailingSink>(pellix::tlb::OnActiveChange, "handler failed");
+    try {
+        forms::ControlSite site(forms::Get<配置画面>(), pellix::tlb::kProgId, pellix::tlb::DIID_IPellixEvents, sink.Get(), {}, 0, 0);
+        FAIL() << "placed";
+    } catch (const rt::Error& e) {
+        EXPECT_NE(e.Description().find("handler failed"), std::string::npos) << e.Description();
+    }
+    forms::Get<配置画面>().Pellix1->Close("");
 }
 
 TEST_F(HostedPellixTest, WithoutTheLibraryTheScreenGetsAControlAttachedToNothingAndTheUserIsTold) {

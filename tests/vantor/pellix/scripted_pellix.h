@@ -26,6 +26,7 @@ public:
     bool enabled = false, visible = false, cmdIdle = false, locked = true;
     int interval = 0;
     int getPoints = 0;
+    int interCancels = 0;
     std::vector<std::string> commands;   // every Command call
     std::vector<std::string> typed;      // what reached the command line
 
@@ -61,6 +62,7 @@ public:
         const int prompt = ++getPoints;
         if (duringPick) duringPick(prompt);
         Restart();   // the prompt changed the command line
+        if (std::exchange(cancelled_, false)) return false;
         if (picks.empty() || !picks.front()) {
             if (!picks.empty()) picks.pop_front();
             return false;
@@ -69,6 +71,11 @@ public:
         z = 0;
         picks.pop_front();
         return true;
+    }
+    // Ends the prompt that is waiting (asked for during a pick, as the screen does meanwhile).
+    void InterCancel() override {
+        ++interCancels;
+        cancelled_ = true;
     }
     // Line by line (CmdIdle on), a text without a carriage return types nothing.
     bool Command(const std::string& text) override {
@@ -86,6 +93,7 @@ private:
     }
     int idleTicks_ = 0;
     bool raised_ = false;
+    bool cancelled_ = false;
 };
 
 // A screen's two controls replaced by scripted ones: {Pellix1, Pellix2}.

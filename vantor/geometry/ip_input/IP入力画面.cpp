@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 using namespace 縦断bus;
 
@@ -299,12 +300,33 @@ void IP入力画面::EndPick(Pellix& control) {
     DisarmPick(control);
     if (!wasArmed) return;
     armed_ = nullptr;
-    Show();
+    if (!leaving_) Show();
+}
+
+縦断bus::PickOutcome IP入力画面::Pick(Pellix& control, int capacity) {
+    picking_ = true;
+    PickOutcome outcome = PickPoints(control, capacity, [this] { return leaving_; });
+    picking_ = false;
+    return outcome;
+}
+
+// Unloaded while the CAD waits for a point: the pick is ended first, and the screen goes when
+// the pick's handler has put the CAD and the control back to rest.
+bool IP入力画面::ReadyToUnload() {
+    if (!picking_) return true;
+    leaving_ = true;
+    Hide();
+    if (armed_) armed_->InterCancel();
+    return false;
+}
+
+void IP入力画面::UnloadIfLeft() {
+    if (std::exchange(leaving_, false)) Unload();
 }
 
 void IP入力画面::Pellix1_OnAcadCmdWait() {
     if (armed_ == pellix1_.get()) {
-        const PickOutcome outcome = PickPoints(*pellix1_, kPointRows);
+        const PickOutcome outcome = Pick(*pellix1_, kPointRows);
         shutokusuu = static_cast<int>(outcome.points.size());
         for (int q = 1; q <= shutokusuu; ++q) {
             shutokuten(q, 1) = outcome.points[q - 1].x;
@@ -312,18 +334,19 @@ void IP入力画面::Pellix1_OnAcadCmdWait() {
             グリッド.SetTextMatrix(q, 0, Metres(shutokuten(q, 1)));
             グリッド.SetTextMatrix(q, 1, Metres(shutokuten(q, 2)));
         }
-        if (outcome.full)
+        if (outcome.full && !leaving_)
             forms::MsgBox("点は" + rt::CStr(kPointRows) + "点まで取得できます。" + rt::CStr(kPointRows) +
                               "点を取得したので終了しました。",
                           forms::vbInformation);
     }
     EndPick(*pellix1_);
+    UnloadIfLeft();
 }
 
 void IP入力画面::Pellix2_OnAcadCmdWait() {
     if (armed_ == pellix2_.get() && repickRow_ >= 1) {
         const int r = repickRow_;
-        const PickOutcome outcome = PickPoints(*pellix2_, 1);
+        const PickOutcome outcome = Pick(*pellix2_, 1);
         if (outcome.points.empty()) {
             RestoreRepickRow();
         } else {
@@ -338,6 +361,7 @@ void IP入力画面::Pellix2_OnAcadCmdWait() {
         }
     }
     EndPick(*pellix2_);
+    UnloadIfLeft();
 }
 
 void IP入力画面::Pellix1_OnActiveChange(std::int32_t, std::int32_t, bool&) { pellix1_->SetAcadLocked(true); }

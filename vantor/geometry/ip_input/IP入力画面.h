@@ -12,6 +12,7 @@
 #include "platform/forms/forms.h"
 #include "platform/runtime/table.h"
 #include "vantor/pellix/pellix.h"
+#include "vantor/pellix/point_pick.h"
 
 #include <cstdint>
 #include <memory>
@@ -65,6 +66,7 @@ private:
     };
 
     void Form_Load() override;
+    bool ReadyToUnload() override;
     void LayOut();
     void ClearRow(int row);
     int LastUsedRow() const;
@@ -75,6 +77,10 @@ private:
     void Arm(縦断bus::Pellix& control);
     void EndPick(縦断bus::Pellix& control);
     void RestoreRepickRow();
+    // The points of the control's pick, ended early when the screen is left meanwhile.
+    縦断bus::PickOutcome Pick(縦断bus::Pellix& control, int capacity);
+    // At the end of a pick's handler: a screen left during the pick goes now.
+    void UnloadIfLeft();
 
     forms::CellEditor editor_{グリッド, Text1};
 
@@ -86,6 +92,8 @@ private:
     縦断bus::Pellix* armed_ = nullptr;
     int repickRow_ = 0;
     std::string repickX_, repickY_;
+    bool picking_ = false;
+    bool leaving_ = false;   // unloaded while picking: goes once the pick has ended
 
     std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;
 };

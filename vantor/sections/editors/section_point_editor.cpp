@@ -5,6 +5,7 @@
 #include "vantor/sections/editors/section_point_sheet.h"
 
 #include <algorithm>
+#include <utility>
 
 using namespace 縦断bus;
 
@@ -192,18 +193,32 @@ void SectionPointEditor::Pellix1_OnAcadCmdWait() {
     shutokusuu_ = 0;
     if (shutokuflg_) {
         picking_ = true;
-        const PickOutcome outcome = PickPoints(*pellix_, kSidePoints);
+        const PickOutcome outcome = PickPoints(*pellix_, kSidePoints, [this] { return leaving_; });
         picking_ = false;
         shutokuflg_ = false;
         shutokusuu_ = static_cast<int>(outcome.points.size());
         StorePicked(outcome.points, armedStation_);
-        if (outcome.full)
+        if (outcome.full && !leaving_)
             Tell("片側に取り込める点は " + rt::CStr(kSidePoints) + " 点までです。" + rt::CStr(kSidePoints) +
                  " 点で取り込みを終えました。");
     }
     DisarmPick(*pellix_);
     shutokuflg_ = false;
+    if (std::exchange(leaving_, false)) {
+        Unload();
+        return;
+    }
     Show();
+}
+
+// Unloaded while the CAD waits for a point: the pick is ended first, and the screen goes when
+// the pick's handler has put the CAD and the control back to rest.
+bool SectionPointEditor::ReadyToUnload() {
+    if (!picking_) return true;
+    leaving_ = true;
+    Hide();
+    pellix_->InterCancel();
+    return false;
 }
 
 // The picked points replace the chosen side of station s: points 1..n in picking order, the

@@ -53,6 +53,7 @@ protected:
     SectionPointEditor(縦断bus::SectionPointSet set, Captions captions);
 
     void Form_Load() override;
+    bool ReadyToUnload() override;
     // The station's view in the CAD, drawn on every station change.
     virtual void DrawStationInCad(int s) = 0;
     // The screen's own buttons, laid out from `top` (twips) below the common ones.
@@ -79,4 +80,5 @@ private:
     int shutokusuu_ = 0;        // points of the last pick
     int armedStation_ = 0;      // the station the armed pick stores into
     bool picking_ = false;
+    bool leaving_ = false;      // unloaded while picking: goes once the pick has ended
 };

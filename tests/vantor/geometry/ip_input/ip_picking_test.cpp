@@ -2,6 +2,8 @@
 // point of one row again (修正, Pellix2), each run when its control reports the CAD idle.
 #include "ip_input_fixture.h"
 
+#include "platform/runtime/doevents.h"
+
 namespace {
 
 using namespace 縦断bus;
@@ -111,6 +113,27 @@ TEST_F(IpPicking, AnotherActiveCadDoesNotTakeTheControl) {
     ASSERT_TRUE(p1.OnActiveChange);
     p1.OnActiveChange(1, 2, reload);
     EXPECT_TRUE(p1.locked);
+}
+
+// The screen is unloaded while the CAD waits for a point of the series: the pick ends first
+// (the wait cancelled, the CAD and the control put back to rest), and only then does it go.
+TEST_F(IpPicking, AScreenUnloadedDuringItsPickEndsThePickBeforeItGoes) {
+    IP入力画面& s = Screen();
+    auto [p1, p2] = ScriptedControls();
+    s.自動入力_Click();
+    p1.picks = {std::pair{-35000500.0, 12000250.0}, std::pair{-35010000.0, 12005000.0}, std::pair{-35020000.0, 12010000.0}};
+    p1.duringPick = [](int prompt) {
+        if (prompt == 2) forms::Unload<IP入力画面>();
+    };
+    p1.Ticks(2);
+    EXPECT_FALSE(forms::IsLoaded<IP入力画面>());
+    EXPECT_EQ(p1.getPoints, 2) << "no point is asked once the screen was left";
+    EXPECT_EQ(p1.interCancels, 1);
+    EXPECT_EQ(p1.commands, kCancelTwice);
+    EXPECT_TRUE(!p1.enabled && !p1.visible && !p1.cmdIdle && !p1.locked);
+    EXPECT_EQ(s.PickedCount(), 1);
+    EXPECT_FALSE(s.Visible());
+    rt::DoEvents();   // the screen and its controls are deleted now
 }
 
 } // namespace

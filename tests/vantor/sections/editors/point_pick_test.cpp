@@ -1,6 +1,10 @@
 // Picking points in the CAD through the screen's control, driven by the control's ticks.
 #include "editor_fixture.h"
 
+#include "platform/runtime/doevents.h"
+
+#include <QAbstractButton>
+
 namespace {
 
 using namespace 縦断bus;
@@ -127,6 +131,31 @@ TEST_F(EditorTest, AStationChangeDuringAPickStoresIntoTheStationArmed) {
     EXPECT_EQ(genkyoumigi(1, 0, 2), "0.25");
     EXPECT_EQ(genkyoumigi(2, 0, 1), "8");
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 3), "8");
+}
+
+// The user leaves with the screen's own 戻る while the CAD waits for the second point: the pick
+// ends first (the wait cancelled, the CAD and the control put back to rest) and keeps the
+// point picked before, and only then does the screen go.
+TEST_F(EditorTest, LeavingDuringAPickEndsThePickBeforeTheScreenGoes) {
+    SetRoad({{0, 10, 10}});
+    現況横断図& screen = Ground();
+    ScriptedControl& c = Attach(screen);
+    screen.左右(1).SetValue(true);
+    screen.受信ボタン_Click();
+    c.duringPick = [&](int prompt) {
+        if (prompt == 2) qobject_cast<QAbstractButton*>(screen.Command1.Widget())->click();
+    };
+    c.picks = {{{1500, 250}}, {{2500, 300}}, {{3500, 350}}, std::nullopt};
+    c.Ticks(2);
+    EXPECT_FALSE(forms::IsLoaded<現況横断図>());
+    EXPECT_EQ(c.getPoints, 2) << "no point is asked once the user left";
+    EXPECT_EQ(c.interCancels, 1);
+    EXPECT_EQ(c.commands, std::vector<std::string>{kTwoCancels});
+    EXPECT_TRUE(Disarmed(c));
+    EXPECT_EQ(genkyoumigi(1, 0, 1), "1.5");
+    EXPECT_TRUE(genkyoumigi(1, 1, 1).empty());
+    EXPECT_FALSE(screen.Visible());
+    rt::DoEvents();   // the screen and its control are deleted now
 }
 
 } // namespace
