@@ -95,7 +95,9 @@ protected:
     static ComPtr<IDispatch> Place(IUnknown* sink, const std::vector<BYTE>& state = {}, DWORD* cookie = nullptr) {
         ComPtr<IDispatch> pellix = NewPellix();
         DWORD c = 0;
-        if (sink) EXPECT_EQ(ConnectSink(pellix.Get(), pellix::tlb::DIID_IPellixEvents, sink, &c), S_OK);
+        if (sink) {
+            EXPECT_EQ(ConnectSink(pellix.Get(), pellix::tlb::DIID_IPellixEvents, sink, &c), S_OK);
+        }
         if (cookie) *cookie = c;
         const auto persist = pellix.As<IPersistStreamInit>();
         EXPECT_EQ(state.empty() ? persist->InitNew() : persist->Load(state), S_OK);

@@ -207,7 +207,9 @@ TEST_F(PellixComTest, TheWorkersEventsReachTheSinkOnTheHostsThreadInOrder) {
             // Name and send number; a command sent reports its result -1 (true) last.
             if (!e.starts_with("OnAsync")) continue;
             seen.push_back(e.substr(0, e.find(' ', e.find(' ') + 1)));
-            if (e.starts_with("OnAsyncSended")) EXPECT_TRUE(e.ends_with(" -1")) << e;
+            if (e.starts_with("OnAsyncSended")) {
+                EXPECT_TRUE(e.ends_with(" -1")) << e;
+            }
         }
         return seen;
     };

@@ -135,7 +135,7 @@ TEST_F(ControlProperties, TheControlIsAlways28By28AndShowsItsFace) {
     ASSERT_EQ(canvas.Height, 28);
     const TFaceBitmap* face = FormImage();
     ASSERT_NE(face, nullptr);
-    for (const auto [x, y] : {std::pair{0, 0}, {14, 14}, {27, 27}, {6, 9}}) EXPECT_EQ(canvas.At(x, y), face->ColorAt(x, y));
+    for (const auto& [x, y] : {std::pair{0, 0}, {14, 14}, {27, 27}, {6, 9}}) EXPECT_EQ(canvas.At(x, y), face->ColorAt(x, y));
     EXPECT_NE(canvas.At(14, 14), canvas.At(1, 1)) << "the picture is not a plain fill";
 }
 
