@@ -85,7 +85,11 @@ TEST_F(Interactive, AQueuedCommandIsTypedByTheWorkerAndReportedThroughTheControl
     c->SetOnAsyncSended([&](TAcadControl&, int no, int, bool resulted) { record("sent " + rt::CStr(no) + (resulted ? "" : " failed")); });
     EXPECT_FALSE(c->AsyncCommand("", 1));
     ASSERT_TRUE(c->AsyncCommand("_LINE 0,0 5,5 \r", 3));
-    for (int i = 0; i < 100000 && (c->IsAsyncBuffer() || events.size() < 2); ++i) {
+    const auto recorded = [&] {
+        std::lock_guard lock(m);
+        return events.size();
+    };
+    for (int i = 0; i < 100000 && (c->IsAsyncBuffer() || recorded() < 2); ++i) {
         desk::testing::RunFor(10);
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     }

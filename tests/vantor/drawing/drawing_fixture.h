@@ -7,6 +7,7 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "platform/workbook/workbook.h"
+#include "tests/support/program_reset.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
@@ -38,9 +39,7 @@ struct RecordingCad {
 class DrawingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::UnloadAll();
-        縦断bus::ResetState();
-        forms::script::Reset();
+        test_support::ResetProgram();
         // No control library runs here: the screens' CAD controls are attached to nothing.
         縦断bus::SetPellixPlacement([](forms::Form&, const std::string&, int, int) { return std::make_unique<縦断bus::DetachedPellix>(); });
         // As the program starts: every cross-slope cell empty.
@@ -51,9 +50,7 @@ protected:
         link::tensouyoko = 縦断bus::tensouyoko;
     }
     void TearDown() override {
-        forms::UnloadAll();
-        if (縦断bus::xlbook) 縦断bus::xlbook->Application()->Quit();
-        縦断bus::ResetState();
+        test_support::ResetProgram();
         縦断bus::SetPellixPlacement(nullptr);
     }
 

@@ -12,6 +12,7 @@
 #include "platform/desktop/window.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
+#include "tests/support/program_reset.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
 #include "vantor/drawing/AutoCad設定画面.h"
@@ -62,8 +63,7 @@ protected:
     void TearDown() override {
         desk::testing::OnIdle(nullptr);
         QuitSpreadsheet();
-        forms::UnloadAll();
-        縦断bus::ResetState();
+        test_support::ResetProgram();
         desk::testing::Reset(folder_ / "desktop");
         std::filesystem::remove_all(folder_);
     }
@@ -78,9 +78,7 @@ protected:
     // keeps running.
     static void StartProgram() {
         QuitSpreadsheet();
-        forms::UnloadAll();
-        forms::script::Reset();
-        縦断bus::ResetState();
+        test_support::ResetProgram();
         縦断bus::keikokuflg = 0;
         縦断bus::WireSheetLinks();
         ASSERT_TRUE(縦断bus::RegisterPellixLibrary(std::filesystem::path(PELLIXLIB_PATH).parent_path()));

@@ -4,6 +4,7 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "../profile/profile_fixture.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/grid/入出力画面.h"
@@ -21,12 +22,10 @@ using profile_test::E;
 class GridTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::UnloadAll();
-        forms::script::Reset();
-        縦断bus::ResetState();
+        test_support::ResetProgram();
         縦断bus::keikokuflg = 0;
     }
-    void TearDown() override { forms::UnloadAll(); }
+    void TearDown() override { test_support::ResetProgram(); }
 
     // `rows` entered, then `empty` station rows with nothing in them.
     static void Load(std::initializer_list<profile_test::Row> rows, int empty = 0) {

@@ -2,6 +2,7 @@
 // Cross-sections typed straight into the section point tables, and the areas they give.
 #include "platform/forms/script.h"
 #include "platform/runtime/number_text.h"
+#include "tests/support/program_reset.h"
 #include "tests/support/run_python.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
@@ -96,12 +97,8 @@ inline Areas PolygonAreas(const std::vector<SideShape>& sides) {
 
 class EarthworkTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        forms::UnloadAll();
-        forms::script::Reset();
-        縦断bus::ResetState();
-    }
-    void TearDown() override { forms::UnloadAll(); }
+    void SetUp() override { test_support::ResetProgram(); }
+    void TearDown() override { test_support::ResetProgram(); }
 };
 
 } // namespace earthwork_test

@@ -3,6 +3,7 @@
 // documents made the way a user makes them.
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
+#include "tests/support/program_reset.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/call_log.h"
 #include "platform/workbook/workbook.h"
@@ -54,9 +55,7 @@ protected:
     // A fresh program: every screen gone, the spreadsheet not running, Main run again.
     static void Restart() {
         QuitSpreadsheet();
-        forms::UnloadAll();
-        forms::script::Reset();
-        縦断bus::ResetState();
+        test_support::ResetProgram();
         縦断bus::keikokuflg = 0;
         縦断bus::Main();
         xl::ClearCallLog();

@@ -4,6 +4,7 @@
 #include "platform/forms/script.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
+#include "tests/support/program_reset.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/縦断bus.h"
@@ -18,8 +19,7 @@ namespace sheets_test {
 class SheetTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        縦断bus::ResetState();
-        forms::script::Reset();
+        test_support::ResetProgram();
         using namespace 縦断bus;
         xlbook = xl::CreateObject("Excel.sheet");
         xlsheets = xlbook->Worksheets();
@@ -31,10 +31,7 @@ protected:
         }
     }
 
-    void TearDown() override {
-        if (縦断bus::xlbook) 縦断bus::xlbook->Application()->Quit();
-        縦断bus::ResetState();
-    }
+    void TearDown() override { test_support::ResetProgram(); }
 
     static std::shared_ptr<xl::Worksheet> Sheet(std::string_view name) { return 縦断bus::xlsheets->Item(name); }
     static std::string Text(std::string_view sheet, std::string_view cell) {

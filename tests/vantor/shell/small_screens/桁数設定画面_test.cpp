@@ -1,5 +1,6 @@
 // The decimal-places screen takes 2 or 3 and nothing else.
 #include "platform/forms/script.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/shell/桁数設定画面.h"
 #include "vantor/model/縦断bus.h"
@@ -13,11 +14,10 @@ namespace {
 class DecimalPlacesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        縦断bus::ResetState();
+        test_support::ResetProgram();
         縦断bus::ketasuu = 2;
-        forms::script::Reset();
     }
-    void TearDown() override { forms::UnloadAll(); }
+    void TearDown() override { test_support::ResetProgram(); }
 };
 
 TEST_F(DecimalPlacesTest, ThreeRecomputesTheProfileAndRefillsTheGrid) {
