@@ -50,6 +50,8 @@ protected:
         link::tensouyoko = 縦断bus::tensouyoko;
     }
     void TearDown() override {
+        forms::UnloadAll();
+        if (縦断bus::xlbook) 縦断bus::xlbook->Application()->Quit();
         test_support::ResetProgram();
         縦断bus::SetPellixPlacement(nullptr);
     }

@@ -31,7 +31,10 @@ protected:
         }
     }
 
-    void TearDown() override { test_support::ResetProgram(); }
+    void TearDown() override {
+        if (縦断bus::xlbook) 縦断bus::xlbook->Application()->Quit();
+        test_support::ResetProgram();
+    }
 
     static std::shared_ptr<xl::Worksheet> Sheet(std::string_view name) { return 縦断bus::xlsheets->Item(name); }
     static std::string Text(std::string_view sheet, std::string_view cell) {
