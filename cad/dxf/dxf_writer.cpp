@@ -14,12 +14,13 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace cad::dxf {
 
@@ -33,21 +34,48 @@ struct ViewWindow {
     double centreX = 0, centreY = 0, height = 1;
 };
 
-// The text of the small numbers that group codes and most integer values are, each made once
-// through the runtime's conversion.
-constexpr int kCachedNumbers = 1100;
+// The text of the small numbers that group codes and most integer values (flags, counts, the
+// line weight -1) are, each made once through the runtime's conversion.
+constexpr int kLowestCachedNumber = -16;
+constexpr int kCachedNumbers = 1100;  // from kLowestCachedNumber on
+
+bool IsSmallNumber(int value) { return value >= kLowestCachedNumber && value < kLowestCachedNumber + kCachedNumbers; }
 
 const std::string& SmallNumberText(int value) {
     static std::array<std::string, kCachedNumbers> texts;
-    std::string& text = texts[static_cast<std::size_t>(value)];
+    std::string& text = texts[static_cast<std::size_t>(value - kLowestCachedNumber)];
     if (text.empty()) text = rt::CStr(value);
     return text;
 }
 
+// The texts of recently written real values by their bits: coordinates repeat (the end of one
+// line is the start of the next), and the conversion is the writer's largest cost.
+class RealTexts {
+public:
+    const std::string& Of(double value) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Slot& slot = slots_[(bits * 0x9E3779B97F4A7C15ULL) >> (64 - kSlotBits)];
+        if (slot.text.empty() || slot.bits != bits) {
+            slot.bits = bits;
+            slot.text = rt::CStr(value);
+        }
+        return slot.text;
+    }
+
+private:
+    static constexpr int kSlotBits = 12;
+    struct Slot {
+        std::uint64_t bits = 0;
+        std::string text;  // empty until first used: a conversion never gives an empty text
+    };
+    std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kSlotBits);
+};
+
 // A group code as the line before its value: right-aligned in three columns.
 const std::string& GroupCodeLine(int gc) {
     static std::array<std::string, kCachedNumbers> lines;
-    std::string& line = lines[static_cast<std::size_t>(gc)];
+    std::string& line = lines[static_cast<std::size_t>(gc - kLowestCachedNumber)];
     if (line.empty()) {
         const std::string& digits = SmallNumberText(gc);
         line = std::string(digits.size() < 3 ? 3 - digits.size() : 0, ' ') + digits + '\n';
@@ -82,11 +110,11 @@ public:
             if (gc == 22) value = view_->centreY;
             if (gc == 40) value = view_->height;
         }
-        Pair(gc, rt::CStr(value));
+        Pair(gc, realTexts_.Of(value));
     }
     void dxfInt(int gc, int value) const override {
         if (gc == 62 && value == kByLayer) return;
-        if (value >= 0 && value < kCachedNumbers) Pair(gc, SmallNumberText(value));
+        if (IsSmallNumber(value)) Pair(gc, SmallNumberText(value));
         else Pair(gc, rt::CStr(value));
     }
     void dxfHex(int gc, int value) const override {
@@ -130,7 +158,7 @@ private:
     }
 
     void Pair(int gc, std::string_view value) const {
-        if (gc >= 0 && gc < kCachedNumbers) {
+        if (gc >= 0 && IsSmallNumber(gc)) {
             buffer_ += GroupCodeLine(gc);
         } else {
             buffer_ += rt::CStr(gc);
@@ -165,6 +193,7 @@ private:
 
     std::FILE* file_;
     mutable std::string buffer_;
+    mutable RealTexts realTexts_;
     mutable long flushed_ = 0;  // bytes written out of the buffer so far
     const ViewWindow* view_ = nullptr;
     bool objects_ = false;
