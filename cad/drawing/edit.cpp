@@ -2,6 +2,7 @@
 
 #include "cad/drawing/extents.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -93,8 +94,10 @@ void RotateEntities(Drawing& drawing, const Selection& selection, Point centre, 
 
 void EraseEntities(Drawing& drawing, const Selection& selection) {
     auto& all = EntitiesFromFirst(drawing, selection);
-    std::size_t next = 0, out = 0;
-    for (std::size_t i = 0; i < all.size(); ++i) {
+    // The selection is ascending: the entities before its first stay where they are.
+    const std::size_t first = selection.empty() ? all.size() : std::min(selection.front(), all.size());
+    std::size_t next = 0, out = first;
+    for (std::size_t i = first; i < all.size(); ++i) {
         if (next < selection.size() && selection[next] == i) {
             ++next;
             continue;

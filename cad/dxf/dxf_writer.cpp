@@ -11,14 +11,16 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace cad::dxf {
 
@@ -32,13 +34,75 @@ struct ViewWindow {
     double centreX = 0, centreY = 0, height = 1;
 };
 
-// Writes the group pairs straight to the file through a large buffer, leaves the colour
+// The text of the small numbers that group codes and most integer values (flags, counts, the
+// line weight -1) are, each made once through the runtime's conversion.
+constexpr int kLowestCachedNumber = -16;
+constexpr int kCachedNumbers = 1100;  // from kLowestCachedNumber on
+
+bool IsSmallNumber(int value) { return value >= kLowestCachedNumber && value < kLowestCachedNumber + kCachedNumbers; }
+
+const std::string& SmallNumberText(int value) {
+    static std::array<std::string, kCachedNumbers> texts;
+    std::string& text = texts[static_cast<std::size_t>(value - kLowestCachedNumber)];
+    if (text.empty()) text = rt::CStr(value);
+    return text;
+}
+
+// The texts of recently written real values by their bits: coordinates repeat (the end of one
+// line is the start of the next), and the conversion is the writer's largest cost.
+class RealTexts {
+public:
+    const std::string& Of(double value) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        Slot& slot = slots_[(bits * 0x9E3779B97F4A7C15ULL) >> (64 - kSlotBits)];
+        if (slot.text.empty() || slot.bits != bits) {
+            slot.bits = bits;
+            slot.text = rt::CStr(value);
+        }
+        return slot.text;
+    }
+
+private:
+    static constexpr int kSlotBits = 12;
+    struct Slot {
+        std::uint64_t bits = 0;
+        std::string text;  // empty until first used: a conversion never gives an empty text
+    };
+    std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kSlotBits);
+};
+
+// A group code as the line before its value: right-aligned in three columns.
+const std::string& GroupCodeLine(int gc) {
+    static std::array<std::string, kCachedNumbers> lines;
+    std::string& line = lines[static_cast<std::size_t>(gc - kLowestCachedNumber)];
+    if (line.empty()) {
+        const std::string& digits = SmallNumberText(gc);
+        line = std::string(digits.size() < 3 ? 3 - digits.size() : 0, ' ') + digits + '\n';
+    }
+    return line;
+}
+
+unsigned long ParseHex(std::string_view text) {
+    unsigned long value = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') value = value * 16 + static_cast<unsigned long>(c - '0');
+        else if (c >= 'A' && c <= 'F') value = value * 16 + static_cast<unsigned long>(c - 'A' + 10);
+        else if (c >= 'a' && c <= 'f') value = value * 16 + static_cast<unsigned long>(c - 'a' + 10);
+        else break;
+    }
+    return value;
+}
+
+// Writes the group pairs to the file through a large buffer of its own, leaves the colour
 // group out for entities that take the layer's colour (which is how a file says "by layer"),
 // keeps the place of $HANDSEED to fill it in once every handle is given out, and sets the
 // view of the *Active viewport while that is written.
 class StreamWriter : public DL_WriterA {
 public:
-    StreamWriter(std::FILE* file, DL_Codes::version version) : DL_WriterA("/dev/null", version), file_(file) {}
+    StreamWriter(std::FILE* file, DL_Codes::version version) : DL_WriterA("/dev/null", version), file_(file) {
+        buffer_.reserve(kBufferBytes + kBufferBytes / 8);
+    }
 
     void dxfReal(int gc, double value) const override {
         if (view_) {
@@ -46,16 +110,23 @@ public:
             if (gc == 22) value = view_->centreY;
             if (gc == 40) value = view_->height;
         }
-        Pair(gc, rt::CStr(value));
+        Pair(gc, realTexts_.Of(value));
     }
     void dxfInt(int gc, int value) const override {
         if (gc == 62 && value == kByLayer) return;
-        Pair(gc, rt::CStr(value));
+        if (IsSmallNumber(value)) Pair(gc, SmallNumberText(value));
+        else Pair(gc, rt::CStr(value));
     }
     void dxfHex(int gc, int value) const override {
         char hex[16];
-        std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(value));
-        Pair(gc, hex);
+        char* end = hex + sizeof hex;
+        char* first = end;
+        unsigned rest = static_cast<unsigned>(value);
+        do {
+            *--first = "0123456789ABCDEF"[rest % 16];
+            rest /= 16;
+        } while (rest != 0);
+        Pair(gc, std::string_view(first, static_cast<std::size_t>(end - first)));
     }
     void dxfString(int gc, const char* value) const override { Pair(gc, value); }
     void dxfString(int gc, const std::string& value) const override { Pair(gc, value); }
@@ -67,9 +138,10 @@ public:
     // The elevation of the polyline about to be written, given after its flags.
     void SetElevation(double z) { elevation_ = z; }
 
-    // Fills in $HANDSEED with the handle after the highest written; false when the file
-    // could not take it.
-    bool FinishHandleSeed() const {
+    // Writes out what is buffered and fills in $HANDSEED with the handle after the highest
+    // written; false when the file could not take it.
+    bool Finish() const {
+        if (!Flush()) return false;
         if (seedOffset_ < 0) return true;
         char hex[16];
         std::snprintf(hex, sizeof hex, "%0*lX", kHandleSeedDigits, highestHandle_ + 1);
@@ -78,20 +150,29 @@ public:
     }
 
 private:
+    bool Flush() const {
+        const bool written = std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
+        flushed_ += static_cast<long>(buffer_.size());
+        buffer_.clear();
+        return written;
+    }
+
     void Pair(int gc, std::string_view value) const {
-        if (gc < 10) std::fputs("  ", file_);
-        else if (gc < 100) std::fputc(' ', file_);
-        std::fputs(rt::CStr(gc).c_str(), file_);
-        std::fputc('\n', file_);
+        if (gc >= 0 && IsSmallNumber(gc)) {
+            buffer_ += GroupCodeLine(gc);
+        } else {
+            buffer_ += rt::CStr(gc);
+            buffer_ += '\n';
+        }
         if (seedNext_ && gc == 5) {
             seedNext_ = false;
-            seedOffset_ = std::ftell(file_);
+            seedOffset_ = flushed_ + static_cast<long>(buffer_.size());
             value = std::string_view("00000000").substr(0, kHandleSeedDigits);
         } else if (gc == 5 || gc == 105) {
-            highestHandle_ = std::max(highestHandle_, std::strtoul(std::string(value).c_str(), nullptr, 16));
+            highestHandle_ = std::max(highestHandle_, ParseHex(value));
         }
-        std::fwrite(value.data(), 1, value.size(), file_);
-        std::fputc('\n', file_);
+        buffer_ += value;
+        buffer_ += '\n';
         if (objects_) NoteOwnership(gc, value);
         if (gc == 9) seedNext_ = value == "$HANDSEED";
         if (gc == 70 && elevation_) {
@@ -99,6 +180,7 @@ private:
             elevation_.reset();
             if (z != 0) Pair(38, rt::CStr(z));
         }
+        if (buffer_.size() >= kBufferBytes) Flush();
     }
 
     void NoteOwnership(int gc, std::string_view value) const {
@@ -110,6 +192,9 @@ private:
     }
 
     std::FILE* file_;
+    mutable std::string buffer_;
+    mutable RealTexts realTexts_;
+    mutable long flushed_ = 0;  // bytes written out of the buffer so far
     const ViewWindow* view_ = nullptr;
     bool objects_ = false;
     mutable std::string objectHandle_;
@@ -315,7 +400,7 @@ void WriteAll(const Drawing& drawing, std::FILE* file) {
     dxf.writeObjects(dw);
     dxf.writeObjectsEnd(dw);
     dw.dxfEOF();
-    if (!dw.FinishHandleSeed()) rt::Raise(rt::errApplication, std::strerror(errno));
+    if (!dw.Finish()) rt::Raise(rt::errApplication, std::strerror(errno));
 }
 
 // A name beside the file that no other writer of this process or another uses.
