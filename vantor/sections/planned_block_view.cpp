@@ -38,7 +38,7 @@ void SendStretch(int side, double pw, double ph, float h, double standardWidth, 
 float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH, const EraseWindow& erase) {
     const double sx = settings.cellHalfWidth * 1000, sy = settings.cellHalfHeight * 1000;
     const double pw = settings.plannedHalfWidth * 1000, ph = settings.plannedHalfHeight * 1000;
-    const float h = tatedata(s, 6) * 1000;
+    const float h = tatedata(s, tate_col::kPlannedMinusGround) * 1000;
 
     Send("erase");
     Send("W");
@@ -63,7 +63,7 @@ float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH
 }
 
 std::string NewBlockWindow(int s, const SectionSettings& settings) {
-    const float h = tatedata(s, 6) * 1000;
+    const float h = tatedata(s, tate_col::kPlannedMinusGround) * 1000;
     const double halfWidth =
         std::max({settings.plannedHalfWidth, double(yokodata(s, 2)), double(yokodata(s, 9))}) * 1000;
     const double ph = settings.plannedHalfHeight * 1000;

@@ -36,7 +36,7 @@ int CharacterCount(const std::string& utf8) {
 void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     const double sx = s.cellHalfWidth * 1000, sy = s.cellHalfHeight * 1000;
     const double pw = s.plannedHalfWidth * 1000, ph = s.plannedHalfHeight * 1000;
-    const float h = tatedata(k, 6) * 1000;   // where the planned block's centre line stands
+    const float h = tatedata(k, tate_col::kPlannedMinusGround) * 1000;   // where the planned block's centre line stands
 
     Send("-insert");
     Send(cad_channel::InsertAnswer(yokosakuzudata(k, 2), Point(kWorkX, h)));
@@ -88,7 +88,7 @@ void Label(X x, Y y, const char* height, const std::string& text) {
 }
 
 void SendSlopeLabels(int k, CellCentre cell) {
-    const float qx = cell.x, qy = cell.y + tatedata(k, 6) * 1000;
+    const float qx = cell.x, qy = cell.y + tatedata(k, tate_col::kPlannedMinusGround) * 1000;
     Label(qx + 1000, qy + 100, "200", rt::CStr(yokodata(k, 8)) + " %");
     Label(qx - 1500, qy + 100, "200", rt::CStr(yokodata(k, 3)) + " %");
 }
@@ -97,7 +97,8 @@ void SendStationLabels(int k, CellCentre cell, double cellHeight, bool withSecti
     const double t = cell.y + cellHeight * 400;
     Label(double(cell.x) - CharacterCount(tatemoji(k, 1)) * 240, t, "800", tatemoji(k, 1));
     if (!withSection) return;
-    const double difference = std::floor(static_cast<float>(tatedata(k, 5) - tatedata(k, 2)) * 100.0f + 0.5) / 100;
+    const float planned = tatedata(k, tate_col::kPlannedHeight), ground = tatedata(k, tate_col::kGround);
+    const double difference = std::floor(static_cast<float>(planned - ground) * 100.0f + 0.5) / 100;
     Label(cell.x, t - 900, "400", "G.H =" + tatemoji(k, 2));
     Label(cell.x, t - 1500, "400", "Ｆ.H =" + tatemoji(k, 5));
     Label(cell.x, t - 2100, "400", "D.H =" + rt::CStr(difference));

@@ -77,7 +77,7 @@ void 横断図作図データー設定画面::FillGrid() {
     for (int c = 0; c <= 2; ++c) グリッド.SetColWidth(c, 1650);
     グリッド.SetRowHeight(-1, 500);
     for (int c = 0; c < kColumns; ++c) グリッド.SetTextMatrix(0, c, kHeaders[c]);
-    for (int i = 1; i <= n; ++i) yokosakuzudata(i, 0) = rt::CStr(tatedata(i, 1));
+    for (int i = 1; i <= n; ++i) yokosakuzudata(i, 0) = rt::CStr(tatedata(i, tate_col::kStation));
     FillTexts();
 }
 

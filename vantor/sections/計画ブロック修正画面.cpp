@@ -97,7 +97,7 @@ void 計画ブロック修正画面::Open() {
     測点リスト.Clear();
     const int n = Stations();
     for (int i = 1; i <= n; ++i) {
-        const float station = tatedata(i, 1);
+        const float station = tatedata(i, tate_col::kStation);
         測点リスト.AddItem((station < 0 ? "" : " ") + rt::CStr(station));
     }
     if (danmenbangou < 1 || danmenbangou > n) danmenbangou = n >= 1 ? 1 : 0;
@@ -111,7 +111,7 @@ void 計画ブロック修正画面::ShowStation() {
     const int s = shown_;
     if (s < 1) return;
     const auto text = [](float v) { return rt::CStr(v); };
-    測点.SetText(text(tatedata(s, 1)));
+    測点.SetText(text(tatedata(s, tate_col::kStation)));
     ブロック名(0).SetText(yokosakuzudata(s, 2));
     ブロック名(1).SetText("");
     ブロック名ラベル.SetCaption(yokosakuzudata(s, 2));
@@ -134,7 +134,7 @@ void 計画ブロック修正画面::DrawStation() {
     drawn_ = false;
     const SectionFault fault = FindBlockFault(s);
     if (fault != SectionFault::None) {
-        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
+        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
         return;
     }
     const SectionSettings settings = ReadSectionSettings();
@@ -150,7 +150,7 @@ void 計画ブロック修正画面::測点リスト_Click() {
     if (index < 0) return;
     const float station = static_cast<float>(rt::Val(測点リスト.List(index)));
     for (int i = 1; i <= Stations(); ++i)
-        if (tatedata(i, 1) == station) {
+        if (tatedata(i, tate_col::kStation) == station) {
             danmenbangou = i;
             break;
         }
@@ -207,7 +207,7 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
         return;
     }
     if (!drawn_) {
-        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の計画断面を表示してから自動作成してください。");
+        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示してから自動作成してください。");
         return;
     }
     const SectionSettings settings = ReadSectionSettings();
@@ -215,7 +215,7 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
         channel::Send("-block");
         channel::Send(name);
         channel::Send("Y");
-        channel::Send("0," + rt::CStr(tatedata(s, 6) * 1000));
+        channel::Send("0," + rt::CStr(tatedata(s, tate_col::kPlannedMinusGround) * 1000));
         channel::Send(NewBlockWindow(s, settings));
         channel::Send("");
     });
