@@ -53,10 +53,10 @@ float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH
     Send(Point(sx, std::min(0.0, double(h)) - sy));
     Send("explode");
     Send("W " + Point(-sx, h + sy) + " " + Point(sx, h - sy) + "\r");
-    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, 5)), rt::Val(yokosakuzudata(s, 6)), yokodata(s, 9),
-                yokodata(s, 8));
-    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, 3)), rt::Val(yokosakuzudata(s, 4)), yokodata(s, 2),
-                yokodata(s, 3));
+    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, 5)), rt::Val(yokosakuzudata(s, 6)), yokodata(s, yoko_col::kRightWidth),
+                yokodata(s, yoko_col::kRightCrossSlope));
+    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, 3)), rt::Val(yokosakuzudata(s, 4)), yokodata(s, yoko_col::kLeftWidth),
+                yokodata(s, yoko_col::kLeftCrossSlope));
     Send("-insert");
     Send(cad_channel::InsertAnswer(yokosakuzudata(s, 1), Point(0, 0)));
     return h;
@@ -65,7 +65,7 @@ float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH
 std::string NewBlockWindow(int s, const SectionSettings& settings) {
     const float h = tatedata(s, tate_col::kPlannedMinusGround) * 1000;
     const double halfWidth =
-        std::max({settings.plannedHalfWidth, double(yokodata(s, 2)), double(yokodata(s, 9))}) * 1000;
+        std::max({settings.plannedHalfWidth, double(yokodata(s, yoko_col::kLeftWidth)), double(yokodata(s, yoko_col::kRightWidth))}) * 1000;
     const double ph = settings.plannedHalfHeight * 1000;
     return "W " + Point(-halfWidth, h + ph) + " " + Point(halfWidth, h - ph);
 }

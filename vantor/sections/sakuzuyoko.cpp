@@ -53,18 +53,18 @@ void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     Send("c");
     Send(Point(pw + kWorkX, h - ph));
     Send(Point(kWorkX + 100, h + ph) + "\r");
-    const float actualWidthR = yokodata(k, 9) * 1000;
+    const float actualWidthR = yokodata(k, yoko_col::kRightWidth) * 1000;
     Send(Point(widthR * 1000 + kWorkX, h - slopeR * 1000 * 0.01 * widthR) + " " +
-         Point(double(actualWidthR) + kWorkX, h - double(yokodata(k, 8)) * 1000 * 0.01 * yokodata(k, 9)));
+         Point(double(actualWidthR) + kWorkX, h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kRightWidth)));
 
     const double widthL = rt::Val(yokosakuzudata(k, 3)), slopeL = rt::Val(yokosakuzudata(k, 4));
     Send("stretch");
     Send("c");
     Send(Point(kWorkX - 100, h - ph));
     Send(Point(kWorkX - pw, h + ph) + "\r");
-    const float actualWidthL = yokodata(k, 2) * 1000;
+    const float actualWidthL = yokodata(k, yoko_col::kLeftWidth) * 1000;
     Send(Point(kWorkX - widthL * 1000, h - slopeL * 1000 * 0.01 * widthL) + " " +
-         Point(kWorkX - double(actualWidthL), h - double(yokodata(k, 3)) * 1000 * 0.01 * yokodata(k, 2)));
+         Point(kWorkX - double(actualWidthL), h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kLeftWidth)));
 
     Send("-insert");
     Send(cad_channel::InsertAnswer(yokosakuzudata(k, 1), Point(kWorkX, 0)));
@@ -89,8 +89,8 @@ void Label(X x, Y y, const char* height, const std::string& text) {
 
 void SendSlopeLabels(int k, CellCentre cell) {
     const float qx = cell.x, qy = cell.y + tatedata(k, tate_col::kPlannedMinusGround) * 1000;
-    Label(qx + 1000, qy + 100, "200", rt::CStr(yokodata(k, 8)) + " %");
-    Label(qx - 1500, qy + 100, "200", rt::CStr(yokodata(k, 3)) + " %");
+    Label(qx + 1000, qy + 100, "200", rt::CStr(yokodata(k, yoko_col::kRightCrossSlope)) + " %");
+    Label(qx - 1500, qy + 100, "200", rt::CStr(yokodata(k, yoko_col::kLeftCrossSlope)) + " %");
 }
 
 void SendStationLabels(int k, CellCentre cell, double cellHeight, bool withSection) {

@@ -58,8 +58,8 @@ SectionFault FindSectionFault(int k, const SectionSettings& settings) {
     // with its centre line at h, its edges at the station's widths and cross slopes; only a
     // section whose centre or edge lies outside that window is left behind by the move.
     const double h = tatedata(k, tate_col::kPlannedMinusGround);
-    const double edgeL = h - double(yokodata(k, 3)) * 0.01 * yokodata(k, 2);
-    const double edgeR = h - double(yokodata(k, 8)) * 0.01 * yokodata(k, 9);
+    const double edgeL = h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 0.01 * yokodata(k, yoko_col::kLeftWidth);
+    const double edgeR = h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 0.01 * yokodata(k, yoko_col::kRightWidth);
     const double reach = std::max({std::fabs(h), std::fabs(edgeL), std::fabs(edgeR)});
     if (reach > settings.cellHalfHeight) return SectionFault::LeavesMoveWindow;
     return SectionFault::None;

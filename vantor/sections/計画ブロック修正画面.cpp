@@ -118,12 +118,12 @@ void 計画ブロック修正画面::ShowStation() {
     新ブロック名.SetText("");
     幅員(0).SetText(yokosakuzudata(s, 3));
     幅員(2).SetText(yokosakuzudata(s, 5));
-    幅員(1).SetText(text(yokodata(s, 2)));
-    幅員(3).SetText(text(yokodata(s, 9)));
+    幅員(1).SetText(text(yokodata(s, yoko_col::kLeftWidth)));
+    幅員(3).SetText(text(yokodata(s, yoko_col::kRightWidth)));
     勾配(0).SetText(yokosakuzudata(s, 4));
     勾配(2).SetText(yokosakuzudata(s, 6));
-    勾配(1).SetText(text(yokodata(s, 3)));
-    勾配(3).SetText(text(yokodata(s, 8)));
+    勾配(1).SetText(text(yokodata(s, yoko_col::kLeftCrossSlope)));
+    勾配(3).SetText(text(yokodata(s, yoko_col::kRightCrossSlope)));
 }
 
 // The shown station's section in the CAD; a station whose blocks cannot be drawn clears the

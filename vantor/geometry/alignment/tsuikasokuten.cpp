@@ -39,7 +39,7 @@ bool IsKept(int r) {
 StationRow ReadRow(int r) {
     StationRow row;
     for (int c = tate_col::kStation; c <= tate_col::kCurveLength; ++c) row.tate[c] = tatedata(r, c);
-    for (int c = 2; c <= 9; ++c) row.yoko[c] = yokodata(r, c);
+    for (int c = yoko_col::kLeftWidth; c <= yoko_col::kRightWidth; ++c) row.yoko[c] = yokodata(r, c);
     // The section texts hold fewer rows than the profile; a row beyond them has no texts.
     if (r <= yokosakuzudata.UBound())
         for (int c = 1; c <= 6; ++c) row.texts[c] = yokosakuzudata(r, c);
@@ -48,7 +48,7 @@ StationRow ReadRow(int r) {
 
 void WriteRow(int r, const StationRow& row) {
     for (int c = tate_col::kStation; c <= tate_col::kCurveLength; ++c) tatedata(r, c) = row.tate[c];
-    for (int c = 2; c <= 9; ++c) yokodata(r, c) = row.yoko[c];
+    for (int c = yoko_col::kLeftWidth; c <= yoko_col::kRightWidth; ++c) yokodata(r, c) = row.yoko[c];
     for (int c = 1; c <= 6; ++c) yokosakuzudata(r, c) = row.texts[c];
 }
 
@@ -56,7 +56,7 @@ StationRow Generated(double station) {
     StationRow row;
     row.tate = {0, static_cast<float>(station), kEmpty, kEmpty, kEmpty};
     row.yoko.fill(kEmpty);
-    row.yoko[5] = row.tate[1];
+    row.yoko[yoko_col::kStation] = row.tate[tate_col::kStation];
     row.texts[1] = row.texts[2] = kUnset;
     return row;
 }

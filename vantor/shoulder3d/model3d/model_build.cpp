@@ -96,8 +96,8 @@ bool Finite(int i, int s) {
 
 void NoteEmptyWidths(ModelBuild& build, int n) {
     for (int k = 1; k <= n; ++k) {
-        if (!build.leftWithoutSlopes && yokodata(k, 2) == kEmpty) build.emptyLeft.push_back(Metres(k));
-        if (!build.rightWithoutSlopes && yokodata(k, 9) == kEmpty) build.emptyRight.push_back(Metres(k));
+        if (!build.leftWithoutSlopes && yokodata(k, yoko_col::kLeftWidth) == kEmpty) build.emptyLeft.push_back(Metres(k));
+        if (!build.rightWithoutSlopes && yokodata(k, yoko_col::kRightWidth) == kEmpty) build.emptyRight.push_back(Metres(k));
     }
 }
 
