@@ -370,11 +370,11 @@ void 作図画面::横断図データー設定画面表示ボタン_Click() {
         return;
     }
     for (int station = 1; station <= n; ++station) {
-        yokosakuzudata(station, 0) = rt::CStr(tatedata(station, tate_col::kStation));
-        yokosakuzudata(station, 3) = 左幅.Text();
-        yokosakuzudata(station, 4) = 左勾配.Text();
-        yokosakuzudata(station, 5) = 右幅.Text();
-        yokosakuzudata(station, 6) = 右勾配.Text();
+        yokosakuzudata(station, sakuzu_col::kStationText) = rt::CStr(tatedata(station, tate_col::kStation));
+        yokosakuzudata(station, sakuzu_col::kLeftStandardWidth) = 左幅.Text();
+        yokosakuzudata(station, sakuzu_col::kLeftStandardSlope) = 左勾配.Text();
+        yokosakuzudata(station, sakuzu_col::kRightStandardWidth) = 右幅.Text();
+        yokosakuzudata(station, sakuzu_col::kRightStandardSlope) = 右勾配.Text();
     }
     // A screen already open shows the values just set, which its 作図 and 転送 use.
     if (forms::IsLoaded<横断図作図データー設定画面>()) forms::Get<横断図作図データー設定画面>().FillGrid();

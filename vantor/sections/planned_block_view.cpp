@@ -46,19 +46,19 @@ float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH
     Send(Point(erase.halfWidth, std::min(0.0, double(previousH)) - erase.halfHeight));
     Send("");
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 2), Point(0, h)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, sakuzu_col::kPlannedBlock), Point(0, h)));
     // The view takes in the ground at the origin and the planned section at H.
     Send("zoom");
     Send(Point(-sx, std::max(0.0, double(h)) + sy));
     Send(Point(sx, std::min(0.0, double(h)) - sy));
     Send("explode");
     Send("W " + Point(-sx, h + sy) + " " + Point(sx, h - sy) + "\r");
-    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, 5)), rt::Val(yokosakuzudata(s, 6)), yokodata(s, yoko_col::kRightWidth),
+    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardWidth)), rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardSlope)), yokodata(s, yoko_col::kRightWidth),
                 yokodata(s, yoko_col::kRightCrossSlope));
-    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, 3)), rt::Val(yokosakuzudata(s, 4)), yokodata(s, yoko_col::kLeftWidth),
+    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardWidth)), rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardSlope)), yokodata(s, yoko_col::kLeftWidth),
                 yokodata(s, yoko_col::kLeftCrossSlope));
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 1), Point(0, 0)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, sakuzu_col::kGroundBlock), Point(0, 0)));
     return h;
 }
 

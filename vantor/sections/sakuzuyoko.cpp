@@ -39,7 +39,7 @@ void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     const float h = tatedata(k, tate_col::kPlannedMinusGround) * 1000;   // where the planned block's centre line stands
 
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(k, 2), Point(kWorkX, h)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(k, sakuzu_col::kPlannedBlock), Point(kWorkX, h)));
     const std::string upperLeft = Point(kWorkX - sx, h + sy), lowerRight = Point(sx + kWorkX, h - sy);
     Send("zoom");
     Send(upperLeft);
@@ -48,7 +48,7 @@ void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     Send("W " + upperLeft + " " + lowerRight + "\r");
 
     // Right side: vertices from 100 units right of the centre line out to the window's width.
-    const double widthR = rt::Val(yokosakuzudata(k, 5)), slopeR = rt::Val(yokosakuzudata(k, 6));
+    const double widthR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardWidth)), slopeR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardSlope));
     Send("stretch");
     Send("c");
     Send(Point(pw + kWorkX, h - ph));
@@ -57,7 +57,7 @@ void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     Send(Point(widthR * 1000 + kWorkX, h - slopeR * 1000 * 0.01 * widthR) + " " +
          Point(double(actualWidthR) + kWorkX, h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kRightWidth)));
 
-    const double widthL = rt::Val(yokosakuzudata(k, 3)), slopeL = rt::Val(yokosakuzudata(k, 4));
+    const double widthL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardWidth)), slopeL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardSlope));
     Send("stretch");
     Send("c");
     Send(Point(kWorkX - 100, h - ph));
@@ -67,7 +67,7 @@ void SendSection(int k, const SectionSettings& s, CellCentre cell) {
          Point(kWorkX - double(actualWidthL), h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kLeftWidth)));
 
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(k, 1), Point(kWorkX, 0)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(k, sakuzu_col::kGroundBlock), Point(kWorkX, 0)));
     const std::string originWindow = "W " + Point(kWorkX - sx, -sy) + " " + Point(sx + kWorkX, sy) + "\r";
     Send("explode");
     Send(originWindow);

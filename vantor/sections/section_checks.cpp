@@ -41,7 +41,7 @@ bool IsGivenNumberText(std::string_view text) {
 }
 
 SectionFault FindBlockFault(int k) {
-    if (!IsUsableBlockName(yokosakuzudata(k, 1)) || !IsUsableBlockName(yokosakuzudata(k, 2)))
+    if (!IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kGroundBlock)) || !IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kPlannedBlock)))
         return SectionFault::NoBlockName;
     for (int c = 3; c <= 6; ++c)
         if (!IsGivenNumberText(yokosakuzudata(k, c))) return SectionFault::NoWidths;

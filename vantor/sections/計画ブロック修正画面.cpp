@@ -112,16 +112,16 @@ void 計画ブロック修正画面::ShowStation() {
     if (s < 1) return;
     const auto text = [](float v) { return rt::CStr(v); };
     測点.SetText(text(tatedata(s, tate_col::kStation)));
-    ブロック名(0).SetText(yokosakuzudata(s, 2));
+    ブロック名(0).SetText(yokosakuzudata(s, sakuzu_col::kPlannedBlock));
     ブロック名(1).SetText("");
-    ブロック名ラベル.SetCaption(yokosakuzudata(s, 2));
+    ブロック名ラベル.SetCaption(yokosakuzudata(s, sakuzu_col::kPlannedBlock));
     新ブロック名.SetText("");
-    幅員(0).SetText(yokosakuzudata(s, 3));
-    幅員(2).SetText(yokosakuzudata(s, 5));
+    幅員(0).SetText(yokosakuzudata(s, sakuzu_col::kLeftStandardWidth));
+    幅員(2).SetText(yokosakuzudata(s, sakuzu_col::kRightStandardWidth));
     幅員(1).SetText(text(yokodata(s, yoko_col::kLeftWidth)));
     幅員(3).SetText(text(yokodata(s, yoko_col::kRightWidth)));
-    勾配(0).SetText(yokosakuzudata(s, 4));
-    勾配(2).SetText(yokosakuzudata(s, 6));
+    勾配(0).SetText(yokosakuzudata(s, sakuzu_col::kLeftStandardSlope));
+    勾配(2).SetText(yokosakuzudata(s, sakuzu_col::kRightStandardSlope));
     勾配(1).SetText(text(yokodata(s, yoko_col::kLeftCrossSlope)));
     勾配(3).SetText(text(yokodata(s, yoko_col::kRightCrossSlope)));
 }
@@ -180,11 +180,11 @@ void 計画ブロック修正画面::決定ボタン_Click() {
             Tell("幅員と勾配の修正値を数値で入力してください（空欄と 99999 は使えません）。");
             return;
         }
-    yokosakuzudata(s, 2) = ブロック名(1).Text();
-    yokosakuzudata(s, 3) = 幅員(1).Text();
-    yokosakuzudata(s, 5) = 幅員(3).Text();
-    yokosakuzudata(s, 4) = 勾配(1).Text();
-    yokosakuzudata(s, 6) = 勾配(3).Text();
+    yokosakuzudata(s, sakuzu_col::kPlannedBlock) = ブロック名(1).Text();
+    yokosakuzudata(s, sakuzu_col::kLeftStandardWidth) = 幅員(1).Text();
+    yokosakuzudata(s, sakuzu_col::kRightStandardWidth) = 幅員(3).Text();
+    yokosakuzudata(s, sakuzu_col::kLeftStandardSlope) = 勾配(1).Text();
+    yokosakuzudata(s, sakuzu_col::kRightStandardSlope) = 勾配(3).Text();
 }
 
 // 自動作成: what is drawn inside the planned-section window becomes the block of the new name,
@@ -202,7 +202,7 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
              "」は使えません（空白と < > / \\ \" : ; ? * | , = ` は使えません）。");
         return;
     }
-    if (Upper(name) == Upper(yokosakuzudata(s, 1))) {
+    if (Upper(name) == Upper(yokosakuzudata(s, sakuzu_col::kGroundBlock))) {
         Tell("新ブロック名「" + name + "」はこの測点の現況ブロックの名前です。別の名前を入力してください。");
         return;
     }
@@ -220,7 +220,7 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
         channel::Send("");
     });
     if (!defined) return;
-    yokosakuzudata(s, 2) = name;
+    yokosakuzudata(s, sakuzu_col::kPlannedBlock) = name;
     drawn_ = false;   // the drawn section went into the block
 }
 

@@ -53,7 +53,7 @@ StationWidths::Outcome StationWidths::GiveToCurrentList() const {
         const float station = tatedata(i, tate_col::kStation);
         const Row* from = station == kEmpty ? nullptr : Nearest(station);
         for (int c = 1; c <= 9; ++c) rokatadata(i, c) = from ? from->widths[c] : 0;
-        rokatadata(i, 5) = station == kEmpty ? 0 : station;
+        rokatadata(i, rokata_col::kStation) = station == kEmpty ? 0 : station;
         if (from) given[from - rows_.data()] = true;
     }
     for (std::size_t r = 0; r < rows_.size(); ++r)
