@@ -41,9 +41,11 @@ std::string seikeisuuchi(std::string_view value) { return RoundedLabel(rt::Val(v
 void seikeitate() {
     const int n = sokutensuu;
     for (int r = 1; r <= n; ++r) {
-        for (int c : {1, 2, 5, 6, 8}) {
-            const float x = c == 6 ? std::fabs(tatedata(r, 6)) : tatedata(r, c);
-            tatemoji(r, c) = LabelText(x, rt::CStr(x), c == 6 || c == 8 ? 2 : 4);
+        for (int c : {tate_col::kStation, tate_col::kGround, tate_col::kPlannedHeight,
+                      tate_col::kPlannedMinusGround, tate_col::kDistanceFromPrevious}) {
+            const bool difference = c == tate_col::kPlannedMinusGround;
+            const float x = difference ? std::fabs(tatedata(r, c)) : tatedata(r, c);
+            tatemoji(r, c) = LabelText(x, rt::CStr(x), difference || c == tate_col::kDistanceFromPrevious ? 2 : 4);
         }
     }
 }

@@ -286,7 +286,7 @@ void 作図画面::ShowFrom(forms::Form& mainWindow) {
 void 作図画面::shokidl() {
     bool found = false;
     for (int station = 1; station <= sokutensuu; ++station) {
-        const float height = tatedata(station, 5);
+        const float height = tatedata(station, tate_col::kPlannedHeight);
         if (height == kEmpty) continue;
         if (!found || height < saishoudaka) saishoudaka = height;
         if (!found || height > saidaidaka) saidaidaka = height;
@@ -370,11 +370,11 @@ void 作図画面::横断図データー設定画面表示ボタン_Click() {
         return;
     }
     for (int station = 1; station <= n; ++station) {
-        yokosakuzudata(station, 0) = rt::CStr(tatedata(station, 1));
-        yokosakuzudata(station, 3) = 左幅.Text();
-        yokosakuzudata(station, 4) = 左勾配.Text();
-        yokosakuzudata(station, 5) = 右幅.Text();
-        yokosakuzudata(station, 6) = 右勾配.Text();
+        yokosakuzudata(station, sakuzu_col::kStationText) = rt::CStr(tatedata(station, tate_col::kStation));
+        yokosakuzudata(station, sakuzu_col::kLeftStandardWidth) = 左幅.Text();
+        yokosakuzudata(station, sakuzu_col::kLeftStandardSlope) = 左勾配.Text();
+        yokosakuzudata(station, sakuzu_col::kRightStandardWidth) = 右幅.Text();
+        yokosakuzudata(station, sakuzu_col::kRightStandardSlope) = 右勾配.Text();
     }
     // A screen already open shows the values just set, which its 作図 and 転送 use.
     if (forms::IsLoaded<横断図作図データー設定画面>()) forms::Get<横断図作図データー設定画面>().FillGrid();
@@ -427,7 +427,7 @@ void 作図画面::座標転送_Click() {
     }
     sheet_cells::SelectAndClear(*sheet, "B5:D" + rt::CStr(kLastCoordinateRow));
     for (int station = 1; station <= n; ++station) {
-        sheet_cells::Put(*sheet, station + 4, 2, tatedata(station, 1));
+        sheet_cells::Put(*sheet, station + 4, 2, tatedata(station, tate_col::kStation));
         sheet_cells::Put(*sheet, station + 4, 3, static_cast<float>(sokutenx(station) / 1000.0));
         sheet_cells::Put(*sheet, station + 4, 4, static_cast<float>(sokuteny(station) / 1000.0));
     }

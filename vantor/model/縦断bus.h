@@ -3,6 +3,7 @@
 // computation exchanges its data through them. Numeric tables are single precision and mark
 // an empty cell with 99999; lengths of the profile are metres, of the plan millimetres.
 #include "platform/runtime/table.h"
+#include "vantor/model/table_columns.h"
 
 #include <cstdint>
 #include <string>

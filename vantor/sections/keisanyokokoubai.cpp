@@ -22,8 +22,16 @@ struct Side {
     rt::Table<float, 200>& result;
 };
 
-Side Left() { return {4, 3, 2, 1, hidarikijunsokuten, hidarikijunkoubai, hidarikijunsuu, hidariyokokoubai}; }
-Side Right() { return {7, 8, 9, 10, migikijunsokuten, migikijunkoubai, migikijunsuu, migiyokokoubai}; }
+Side Left() {
+    using namespace yoko_col;
+    return {kLeftReferenceSlope, kLeftCrossSlope, kLeftWidth, kLeftShoulderHeight,
+            hidarikijunsokuten, hidarikijunkoubai, hidarikijunsuu, hidariyokokoubai};
+}
+Side Right() {
+    using namespace yoko_col;
+    return {kRightReferenceSlope, kRightCrossSlope, kRightWidth, kRightShoulderHeight,
+            migikijunsokuten, migikijunkoubai, migikijunsuu, migiyokokoubai};
+}
 
 void CollectChangePoints(const Side& side, int n) {
     int m = 0;
@@ -31,7 +39,7 @@ void CollectChangePoints(const Side& side, int n) {
         if (yokodata(r, side.referenceColumn) == kEmpty) continue;
         ++m;
         side.slopes(m) = yokodata(r, side.referenceColumn);
-        side.stations(m) = yokodata(r, 5);
+        side.stations(m) = yokodata(r, yoko_col::kStation);
     }
     side.count = m;
 }
@@ -43,15 +51,15 @@ void ComputeSide(const Side& side, int n, bool plannedHeights) {
         // Without a value of its own the station keeps the slope its row holds.
         const float held = yokodata(r, side.slopeColumn);
         side.result(r) = held == kEmpty ? 0.0f : held;
-        if (const auto value = InterpolatedCrossSlope(side.stations, side.slopes, side.count, yokodata(r, 5)))
+        if (const auto value = InterpolatedCrossSlope(side.stations, side.slopes, side.count, yokodata(r, yoko_col::kStation)))
             side.result(r) = static_cast<float>(*value);
     }
     for (int r = 1; r <= n; ++r) side.result(r) = FourDecimalSlope(side.result(r));
     for (int r = 1; r <= n; ++r) {
         const double drop = std::floor(double(yokodata(r, side.widthColumn)) * 1000 * 0.01 * side.result(r) + 0.5) / 1000;
         yokodata(r, side.slopeColumn) = side.result(r);
-        yokodata(r, side.shoulderColumn) = plannedHeights && yokodata(r, 6) != kEmpty
-                                               ? static_cast<float>(double(yokodata(r, 6)) - drop)
+        yokodata(r, side.shoulderColumn) = plannedHeights && yokodata(r, yoko_col::kPlannedHeight) != kEmpty
+                                               ? static_cast<float>(double(yokodata(r, yoko_col::kPlannedHeight)) - drop)
                                                : kEmpty;
     }
 }
@@ -98,11 +106,11 @@ void FillCrossSlopeGrid(forms::FlexGrid& grid) {
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= 10; ++c) grid.SetTextMatrix(r, c - 1, CellText(yokodata(r, c)));
     for (int r = 1; r <= n; ++r) {
-        if (yokodata(r, 2) == kEmpty) {
+        if (yokodata(r, yoko_col::kLeftWidth) == kEmpty) {
             grid.SetTextMatrix(r, 1, "幅未入力");
             grid.SetTextMatrix(r, 0, "");
         }
-        if (yokodata(r, 9) == kEmpty) {
+        if (yokodata(r, yoko_col::kRightWidth) == kEmpty) {
             grid.SetTextMatrix(r, 8, "幅未入力");
             grid.SetTextMatrix(r, 9, "");
         }

@@ -38,7 +38,7 @@ void SendStretch(int side, double pw, double ph, float h, double standardWidth, 
 float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH, const EraseWindow& erase) {
     const double sx = settings.cellHalfWidth * 1000, sy = settings.cellHalfHeight * 1000;
     const double pw = settings.plannedHalfWidth * 1000, ph = settings.plannedHalfHeight * 1000;
-    const float h = tatedata(s, 6) * 1000;
+    const float h = tatedata(s, tate_col::kPlannedMinusGround) * 1000;
 
     Send("erase");
     Send("W");
@@ -46,26 +46,26 @@ float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH
     Send(Point(erase.halfWidth, std::min(0.0, double(previousH)) - erase.halfHeight));
     Send("");
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 2), Point(0, h)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, sakuzu_col::kPlannedBlock), Point(0, h)));
     // The view takes in the ground at the origin and the planned section at H.
     Send("zoom");
     Send(Point(-sx, std::max(0.0, double(h)) + sy));
     Send(Point(sx, std::min(0.0, double(h)) - sy));
     Send("explode");
     Send("W " + Point(-sx, h + sy) + " " + Point(sx, h - sy) + "\r");
-    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, 5)), rt::Val(yokosakuzudata(s, 6)), yokodata(s, 9),
-                yokodata(s, 8));
-    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, 3)), rt::Val(yokosakuzudata(s, 4)), yokodata(s, 2),
-                yokodata(s, 3));
+    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardWidth)), rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardSlope)), yokodata(s, yoko_col::kRightWidth),
+                yokodata(s, yoko_col::kRightCrossSlope));
+    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardWidth)), rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardSlope)), yokodata(s, yoko_col::kLeftWidth),
+                yokodata(s, yoko_col::kLeftCrossSlope));
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 1), Point(0, 0)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, sakuzu_col::kGroundBlock), Point(0, 0)));
     return h;
 }
 
 std::string NewBlockWindow(int s, const SectionSettings& settings) {
-    const float h = tatedata(s, 6) * 1000;
+    const float h = tatedata(s, tate_col::kPlannedMinusGround) * 1000;
     const double halfWidth =
-        std::max({settings.plannedHalfWidth, double(yokodata(s, 2)), double(yokodata(s, 9))}) * 1000;
+        std::max({settings.plannedHalfWidth, double(yokodata(s, yoko_col::kLeftWidth)), double(yokodata(s, yoko_col::kRightWidth))}) * 1000;
     const double ph = settings.plannedHalfHeight * 1000;
     return "W " + Point(-halfWidth, h + ph) + " " + Point(halfWidth, h - ph);
 }

@@ -36,10 +36,10 @@ int CharacterCount(const std::string& utf8) {
 void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     const double sx = s.cellHalfWidth * 1000, sy = s.cellHalfHeight * 1000;
     const double pw = s.plannedHalfWidth * 1000, ph = s.plannedHalfHeight * 1000;
-    const float h = tatedata(k, 6) * 1000;   // where the planned block's centre line stands
+    const float h = tatedata(k, tate_col::kPlannedMinusGround) * 1000;   // where the planned block's centre line stands
 
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(k, 2), Point(kWorkX, h)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(k, sakuzu_col::kPlannedBlock), Point(kWorkX, h)));
     const std::string upperLeft = Point(kWorkX - sx, h + sy), lowerRight = Point(sx + kWorkX, h - sy);
     Send("zoom");
     Send(upperLeft);
@@ -48,26 +48,26 @@ void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     Send("W " + upperLeft + " " + lowerRight + "\r");
 
     // Right side: vertices from 100 units right of the centre line out to the window's width.
-    const double widthR = rt::Val(yokosakuzudata(k, 5)), slopeR = rt::Val(yokosakuzudata(k, 6));
+    const double widthR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardWidth)), slopeR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardSlope));
     Send("stretch");
     Send("c");
     Send(Point(pw + kWorkX, h - ph));
     Send(Point(kWorkX + 100, h + ph) + "\r");
-    const float actualWidthR = yokodata(k, 9) * 1000;
+    const float actualWidthR = yokodata(k, yoko_col::kRightWidth) * 1000;
     Send(Point(widthR * 1000 + kWorkX, h - slopeR * 1000 * 0.01 * widthR) + " " +
-         Point(double(actualWidthR) + kWorkX, h - double(yokodata(k, 8)) * 1000 * 0.01 * yokodata(k, 9)));
+         Point(double(actualWidthR) + kWorkX, h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kRightWidth)));
 
-    const double widthL = rt::Val(yokosakuzudata(k, 3)), slopeL = rt::Val(yokosakuzudata(k, 4));
+    const double widthL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardWidth)), slopeL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardSlope));
     Send("stretch");
     Send("c");
     Send(Point(kWorkX - 100, h - ph));
     Send(Point(kWorkX - pw, h + ph) + "\r");
-    const float actualWidthL = yokodata(k, 2) * 1000;
+    const float actualWidthL = yokodata(k, yoko_col::kLeftWidth) * 1000;
     Send(Point(kWorkX - widthL * 1000, h - slopeL * 1000 * 0.01 * widthL) + " " +
-         Point(kWorkX - double(actualWidthL), h - double(yokodata(k, 3)) * 1000 * 0.01 * yokodata(k, 2)));
+         Point(kWorkX - double(actualWidthL), h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kLeftWidth)));
 
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(k, 1), Point(kWorkX, 0)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(k, sakuzu_col::kGroundBlock), Point(kWorkX, 0)));
     const std::string originWindow = "W " + Point(kWorkX - sx, -sy) + " " + Point(sx + kWorkX, sy) + "\r";
     Send("explode");
     Send(originWindow);
@@ -88,16 +88,17 @@ void Label(X x, Y y, const char* height, const std::string& text) {
 }
 
 void SendSlopeLabels(int k, CellCentre cell) {
-    const float qx = cell.x, qy = cell.y + tatedata(k, 6) * 1000;
-    Label(qx + 1000, qy + 100, "200", rt::CStr(yokodata(k, 8)) + " %");
-    Label(qx - 1500, qy + 100, "200", rt::CStr(yokodata(k, 3)) + " %");
+    const float qx = cell.x, qy = cell.y + tatedata(k, tate_col::kPlannedMinusGround) * 1000;
+    Label(qx + 1000, qy + 100, "200", rt::CStr(yokodata(k, yoko_col::kRightCrossSlope)) + " %");
+    Label(qx - 1500, qy + 100, "200", rt::CStr(yokodata(k, yoko_col::kLeftCrossSlope)) + " %");
 }
 
 void SendStationLabels(int k, CellCentre cell, double cellHeight, bool withSection) {
     const double t = cell.y + cellHeight * 400;
     Label(double(cell.x) - CharacterCount(tatemoji(k, 1)) * 240, t, "800", tatemoji(k, 1));
     if (!withSection) return;
-    const double difference = std::floor(static_cast<float>(tatedata(k, 5) - tatedata(k, 2)) * 100.0f + 0.5) / 100;
+    const float planned = tatedata(k, tate_col::kPlannedHeight), ground = tatedata(k, tate_col::kGround);
+    const double difference = std::floor(static_cast<float>(planned - ground) * 100.0f + 0.5) / 100;
     Label(cell.x, t - 900, "400", "G.H =" + tatemoji(k, 2));
     Label(cell.x, t - 1500, "400", "Ｆ.H =" + tatemoji(k, 5));
     Label(cell.x, t - 2100, "400", "D.H =" + rt::CStr(difference));

@@ -41,13 +41,14 @@ bool IsGivenNumberText(std::string_view text) {
 }
 
 SectionFault FindBlockFault(int k) {
-    if (!IsUsableBlockName(yokosakuzudata(k, 1)) || !IsUsableBlockName(yokosakuzudata(k, 2)))
+    if (!IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kGroundBlock)) || !IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kPlannedBlock)))
         return SectionFault::NoBlockName;
     for (int c = 3; c <= 6; ++c)
         if (!IsGivenNumberText(yokosakuzudata(k, c))) return SectionFault::NoWidths;
     for (int c : {2, 3, 8, 9})
         if (IsEmptyValue(yokodata(k, c))) return SectionFault::NoWidths;
-    if (IsEmptyValue(tatedata(k, 2)) || IsEmptyValue(tatedata(k, 5))) return SectionFault::NoHeight;
+    if (IsEmptyValue(tatedata(k, tate_col::kGround)) || IsEmptyValue(tatedata(k, tate_col::kPlannedHeight)))
+        return SectionFault::NoHeight;
     return SectionFault::None;
 }
 
@@ -56,9 +57,9 @@ SectionFault FindSectionFault(int k, const SectionSettings& settings) {
     // The move takes what lies within ±測点Y about the work origin. The planned section stands
     // with its centre line at h, its edges at the station's widths and cross slopes; only a
     // section whose centre or edge lies outside that window is left behind by the move.
-    const double h = tatedata(k, 6);
-    const double edgeL = h - double(yokodata(k, 3)) * 0.01 * yokodata(k, 2);
-    const double edgeR = h - double(yokodata(k, 8)) * 0.01 * yokodata(k, 9);
+    const double h = tatedata(k, tate_col::kPlannedMinusGround);
+    const double edgeL = h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 0.01 * yokodata(k, yoko_col::kLeftWidth);
+    const double edgeR = h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 0.01 * yokodata(k, yoko_col::kRightWidth);
     const double reach = std::max({std::fabs(h), std::fabs(edgeL), std::fabs(edgeR)});
     if (reach > settings.cellHalfHeight) return SectionFault::LeavesMoveWindow;
     return SectionFault::None;
@@ -71,7 +72,8 @@ std::string SkippedSectionsMessage(const std::vector<SkippedSection>& skipped) {
                               SectionFault::LeavesMoveWindow}) {
         std::string stations;
         for (const SkippedSection& s : skipped)
-            if (s.fault == fault) stations += (stations.empty() ? "" : "、") + rt::CStr(tatedata(s.row, 1));
+            if (s.fault == fault)
+                stations += (stations.empty() ? "" : "、") + rt::CStr(tatedata(s.row, tate_col::kStation));
         if (!stations.empty()) text += "\n測点 " + stations + "：" + std::string(SectionFaultText(fault));
     }
     return text;

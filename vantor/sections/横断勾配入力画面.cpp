@@ -150,10 +150,10 @@ void 横断勾配入力画面::Text1_LostFocus() {
 void 横断勾配入力画面::幅員ボタン_Click(int index) {
     if (index == 0) {
         for (int i = 1; i <= sokutensuu; ++i) {
-            yokodata(i, 9) = static_cast<float>(rt::Val(幅(0).Text()));
-            yokodata(i, 2) = static_cast<float>(rt::Val(幅(1).Text()));
-            グリッド.SetTextMatrix(i, 1, rt::CStr(yokodata(i, 2)));
-            グリッド.SetTextMatrix(i, 8, rt::CStr(yokodata(i, 9)));
+            yokodata(i, yoko_col::kRightWidth) = static_cast<float>(rt::Val(幅(0).Text()));
+            yokodata(i, yoko_col::kLeftWidth) = static_cast<float>(rt::Val(幅(1).Text()));
+            グリッド.SetTextMatrix(i, 1, rt::CStr(yokodata(i, yoko_col::kLeftWidth)));
+            グリッド.SetTextMatrix(i, 8, rt::CStr(yokodata(i, yoko_col::kRightWidth)));
         }
         MarkDocumentChanged();
         keisanyokokoubai();

@@ -77,14 +77,14 @@ void 横断図作図データー設定画面::FillGrid() {
     for (int c = 0; c <= 2; ++c) グリッド.SetColWidth(c, 1650);
     グリッド.SetRowHeight(-1, 500);
     for (int c = 0; c < kColumns; ++c) グリッド.SetTextMatrix(0, c, kHeaders[c]);
-    for (int i = 1; i <= n; ++i) yokosakuzudata(i, 0) = rt::CStr(tatedata(i, 1));
+    for (int i = 1; i <= n; ++i) yokosakuzudata(i, sakuzu_col::kStationText) = rt::CStr(tatedata(i, tate_col::kStation));
     FillTexts();
 }
 
 void 横断図作図データー設定画面::FillTexts() {
     const int n = Rows();
     for (int i = 1; i <= n; ++i) {
-        グリッド.SetTextMatrix(i, 0, ipkeisanflg != 0 ? CurvePointLabel(yokosakuzudata(i, 0)) : yokosakuzudata(i, 0));
+        グリッド.SetTextMatrix(i, 0, ipkeisanflg != 0 ? CurvePointLabel(yokosakuzudata(i, sakuzu_col::kStationText)) : yokosakuzudata(i, sakuzu_col::kStationText));
         for (int c = 1; c < kColumns; ++c) グリッド.SetTextMatrix(i, c, yokosakuzudata(i, c));
     }    editor_.Refilled(static_cast<int>(editRow_), static_cast<int>(editColumn_));
 }

@@ -97,7 +97,7 @@ void 計画ブロック修正画面::Open() {
     測点リスト.Clear();
     const int n = Stations();
     for (int i = 1; i <= n; ++i) {
-        const float station = tatedata(i, 1);
+        const float station = tatedata(i, tate_col::kStation);
         測点リスト.AddItem((station < 0 ? "" : " ") + rt::CStr(station));
     }
     if (danmenbangou < 1 || danmenbangou > n) danmenbangou = n >= 1 ? 1 : 0;
@@ -111,19 +111,19 @@ void 計画ブロック修正画面::ShowStation() {
     const int s = shown_;
     if (s < 1) return;
     const auto text = [](float v) { return rt::CStr(v); };
-    測点.SetText(text(tatedata(s, 1)));
-    ブロック名(0).SetText(yokosakuzudata(s, 2));
+    測点.SetText(text(tatedata(s, tate_col::kStation)));
+    ブロック名(0).SetText(yokosakuzudata(s, sakuzu_col::kPlannedBlock));
     ブロック名(1).SetText("");
-    ブロック名ラベル.SetCaption(yokosakuzudata(s, 2));
+    ブロック名ラベル.SetCaption(yokosakuzudata(s, sakuzu_col::kPlannedBlock));
     新ブロック名.SetText("");
-    幅員(0).SetText(yokosakuzudata(s, 3));
-    幅員(2).SetText(yokosakuzudata(s, 5));
-    幅員(1).SetText(text(yokodata(s, 2)));
-    幅員(3).SetText(text(yokodata(s, 9)));
-    勾配(0).SetText(yokosakuzudata(s, 4));
-    勾配(2).SetText(yokosakuzudata(s, 6));
-    勾配(1).SetText(text(yokodata(s, 3)));
-    勾配(3).SetText(text(yokodata(s, 8)));
+    幅員(0).SetText(yokosakuzudata(s, sakuzu_col::kLeftStandardWidth));
+    幅員(2).SetText(yokosakuzudata(s, sakuzu_col::kRightStandardWidth));
+    幅員(1).SetText(text(yokodata(s, yoko_col::kLeftWidth)));
+    幅員(3).SetText(text(yokodata(s, yoko_col::kRightWidth)));
+    勾配(0).SetText(yokosakuzudata(s, sakuzu_col::kLeftStandardSlope));
+    勾配(2).SetText(yokosakuzudata(s, sakuzu_col::kRightStandardSlope));
+    勾配(1).SetText(text(yokodata(s, yoko_col::kLeftCrossSlope)));
+    勾配(3).SetText(text(yokodata(s, yoko_col::kRightCrossSlope)));
 }
 
 // The shown station's section in the CAD; a station whose blocks cannot be drawn clears the
@@ -134,7 +134,7 @@ void 計画ブロック修正画面::DrawStation() {
     drawn_ = false;
     const SectionFault fault = FindBlockFault(s);
     if (fault != SectionFault::None) {
-        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
+        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
         return;
     }
     const SectionSettings settings = ReadSectionSettings();
@@ -150,7 +150,7 @@ void 計画ブロック修正画面::測点リスト_Click() {
     if (index < 0) return;
     const float station = static_cast<float>(rt::Val(測点リスト.List(index)));
     for (int i = 1; i <= Stations(); ++i)
-        if (tatedata(i, 1) == station) {
+        if (tatedata(i, tate_col::kStation) == station) {
             danmenbangou = i;
             break;
         }
@@ -180,11 +180,11 @@ void 計画ブロック修正画面::決定ボタン_Click() {
             Tell("幅員と勾配の修正値を数値で入力してください（空欄と 99999 は使えません）。");
             return;
         }
-    yokosakuzudata(s, 2) = ブロック名(1).Text();
-    yokosakuzudata(s, 3) = 幅員(1).Text();
-    yokosakuzudata(s, 5) = 幅員(3).Text();
-    yokosakuzudata(s, 4) = 勾配(1).Text();
-    yokosakuzudata(s, 6) = 勾配(3).Text();
+    yokosakuzudata(s, sakuzu_col::kPlannedBlock) = ブロック名(1).Text();
+    yokosakuzudata(s, sakuzu_col::kLeftStandardWidth) = 幅員(1).Text();
+    yokosakuzudata(s, sakuzu_col::kRightStandardWidth) = 幅員(3).Text();
+    yokosakuzudata(s, sakuzu_col::kLeftStandardSlope) = 勾配(1).Text();
+    yokosakuzudata(s, sakuzu_col::kRightStandardSlope) = 勾配(3).Text();
 }
 
 // 自動作成: what is drawn inside the planned-section window becomes the block of the new name,
@@ -202,12 +202,12 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
              "」は使えません（空白と < > / \\ \" : ; ? * | , = ` は使えません）。");
         return;
     }
-    if (Upper(name) == Upper(yokosakuzudata(s, 1))) {
+    if (Upper(name) == Upper(yokosakuzudata(s, sakuzu_col::kGroundBlock))) {
         Tell("新ブロック名「" + name + "」はこの測点の現況ブロックの名前です。別の名前を入力してください。");
         return;
     }
     if (!drawn_) {
-        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の計画断面を表示してから自動作成してください。");
+        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示してから自動作成してください。");
         return;
     }
     const SectionSettings settings = ReadSectionSettings();
@@ -215,12 +215,12 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
         channel::Send("-block");
         channel::Send(name);
         channel::Send("Y");
-        channel::Send("0," + rt::CStr(tatedata(s, 6) * 1000));
+        channel::Send("0," + rt::CStr(tatedata(s, tate_col::kPlannedMinusGround) * 1000));
         channel::Send(NewBlockWindow(s, settings));
         channel::Send("");
     });
     if (!defined) return;
-    yokosakuzudata(s, 2) = name;
+    yokosakuzudata(s, sakuzu_col::kPlannedBlock) = name;
     drawn_ = false;   // the drawn section went into the block
 }
 

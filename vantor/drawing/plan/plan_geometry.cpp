@@ -14,8 +14,8 @@ std::string LinePoint(float x, float y) { return cad_channel::Point(x, y) + " ";
 
 int CurveHolding(int from) {
     for (int j = 1; j <= ipsuu; ++j)
-        if (static_cast<float>(bcsokuten(j) / 1000.0) <= tatedata(from, 1) &&
-            static_cast<float>(ecsokuten(j) / 1000.0) >= tatedata(from + 1, 1))
+        if (static_cast<float>(bcsokuten(j) / 1000.0) <= tatedata(from, tate_col::kStation) &&
+            static_cast<float>(ecsokuten(j) / 1000.0) >= tatedata(from + 1, tate_col::kStation))
             return j;
     return 0;
 }

@@ -37,8 +37,8 @@ void DrawCentreLine() {
     for (int leg = 1; leg < points; ++leg) channel::Send("LINE " + point[leg - 1] + point[leg]);
     channel::Send(" \r");   // a blank and two carriage returns
 
-    for (int i = 1; i <= ipsuu; ++i) SendCircle(bczahyou(i, 1), bczahyou(i, 2));
-    for (int i = 1; i <= ipsuu; ++i) SendCircle(eczahyou(i, 1), eczahyou(i, 2));
+    for (int i = 1; i <= ipsuu; ++i) SendCircle(bczahyou(i, point_col::kX), bczahyou(i, point_col::kY));
+    for (int i = 1; i <= ipsuu; ++i) SendCircle(eczahyou(i, point_col::kX), eczahyou(i, point_col::kY));
     for (int i = 1; i <= ipsuu; ++i) SendCircle(chuushinx(i), chuushiny(i));
 
     // The stations, with the start before them and the end of the road after them when the

@@ -34,7 +34,8 @@ void DrawEdge(const EdgeSide& side, int from, int curve) {
 } // namespace
 
 void sakuzusen() {
-    const EdgeSide left{fukuinhidarix, fukuinhidariy, 2}, right{fukuinmigix, fukuinmigiy, 9};
+    const EdgeSide left{fukuinhidarix, fukuinhidariy, yoko_col::kLeftWidth};
+    const EdgeSide right{fukuinmigix, fukuinmigiy, yoko_col::kRightWidth};
     const int n = heimensokutensuu;
     for (int from = 1; from <= n - 1; ++from) {
         const int curve = CurveHolding(from);

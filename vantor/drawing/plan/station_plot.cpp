@@ -25,8 +25,8 @@ struct Placed {
 // Plan point of a chainage [mm], computed in the scratch entry.
 Placed Place(float chainage) {
     const int counter = sokutenbangou;
-    const float saved[] = {sokutenkyori(kScratch), sokutenx(kScratch), sokuteny(kScratch), hojox(kScratch, 1),
-                           hojox(kScratch, 2),     hojoy(kScratch, 1), hojoy(kScratch, 2)};
+    const float saved[] = {sokutenkyori(kScratch), sokutenx(kScratch), sokuteny(kScratch), hojox(kScratch, hojo_col::kBefore),
+                           hojox(kScratch, hojo_col::kAfter),     hojoy(kScratch, hojo_col::kBefore), hojoy(kScratch, hojo_col::kAfter)};
     const auto savedSides = sayuu;
     const std::string savedSide = sayuumoji;
 
@@ -39,10 +39,10 @@ Placed Place(float chainage) {
     sokutenkyori(kScratch) = saved[0];
     sokutenx(kScratch) = saved[1];
     sokuteny(kScratch) = saved[2];
-    hojox(kScratch, 1) = saved[3];
-    hojox(kScratch, 2) = saved[4];
-    hojoy(kScratch, 1) = saved[5];
-    hojoy(kScratch, 2) = saved[6];
+    hojox(kScratch, hojo_col::kBefore) = saved[3];
+    hojox(kScratch, hojo_col::kAfter) = saved[4];
+    hojoy(kScratch, hojo_col::kBefore) = saved[5];
+    hojoy(kScratch, hojo_col::kAfter) = saved[6];
     sayuu = savedSides;
     sayuumoji = savedSide;
     return placed;

@@ -50,7 +50,7 @@ void SendGradientSymbols() {
 // The middle line of band 11 and the reference slopes of each side, a positive slope above it.
 void SendCrossSlopes() {
     const double y = BandMiddle(11);
-    SendPline({Point(0 / boxes.SH, y), Point(X(tatedata(sakuzusokutensuu, 1)), y)});
+    SendPline({Point(0 / boxes.SH, y), Point(X(tatedata(sakuzusokutensuu, tate_col::kStation)), y)});
     const float f = obitakasa(11) * 5 / 6;
     const auto side = [&](const auto& stations, const auto& slopes, int count) {
         for (int l = 1; l <= count - 1; ++l)

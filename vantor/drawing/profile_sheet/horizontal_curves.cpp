@@ -12,7 +12,7 @@ namespace {
 
 using cad_channel::Point;
 
-float LastStation() { return tatedata(sakuzusokutensuu, 1); }
+float LastStation() { return tatedata(sakuzusokutensuu, tate_col::kStation); }
 
 float ToDecimetres(float millimetres) { return static_cast<float>(std::floor(millimetres / 100 + 0.5) * 100); }
 

@@ -15,8 +15,10 @@ void ichitaitoru() {
     taitoru = "縦　　断　　図";
     taitorutakasa = 0;
     for (int i = 1; i <= sakuzusokutensuu; ++i) {
-        if (tatedata(i, 5) != kEmpty && zahyoutate(i, 5) > taitorutakasa) taitorutakasa = zahyoutate(i, 5);
-        if (tatedata(i, 2) != kEmpty && zahyoutate(i, 2) > taitorutakasa) taitorutakasa = zahyoutate(i, 2);
+        if (tatedata(i, tate_col::kPlannedHeight) != kEmpty && zahyoutate(i, 5) > taitorutakasa)
+            taitorutakasa = zahyoutate(i, 5);
+        if (tatedata(i, tate_col::kGround) != kEmpty && zahyoutate(i, 2) > taitorutakasa)
+            taitorutakasa = zahyoutate(i, 2);
     }
     taitoruichi = cad_channel::Point(TitleCentre() - TitleHalfWidth() - 45, taitorutakasa + 80);
 }

@@ -7,8 +7,9 @@ namespace 縦断bus::profile_sheet {
 
 void keisanzahyoutate() {
     for (int i = 1; i <= sakuzusokutensuu; ++i) {
-        zahyoutate(i, 1) = static_cast<float>(X(tatedata(i, 1)));
-        for (int c = 2; c <= 5; ++c) zahyoutate(i, c) = static_cast<float>(Y(tatedata(i, c)));
+        zahyoutate(i, 1) = static_cast<float>(X(tatedata(i, tate_col::kStation)));
+        for (int c = tate_col::kGround; c <= tate_col::kPlannedHeight; ++c)
+            zahyoutate(i, c) = static_cast<float>(Y(tatedata(i, c)));
     }
     for (int j = 1; j <= kyokusensuu; ++j) {
         const Parabola curve{keisuua(j), keisuub(j), keisuuc(j)};

@@ -9,8 +9,8 @@ namespace 縦断bus::profile_sheet {
 void marumetakasa() {
     const int factor = ketasuu == 2 ? 100 : 1000;
     for (int i = 1; i <= sakuzusokutensuu; ++i) {
-        const float distance = (tatedata(i, 1) - tatedata(i - 1, 1)) * factor;
-        tatedata(i, 8) = static_cast<float>(std::floor(distance + 0.5) / factor);
+        const float distance = (tatedata(i, tate_col::kStation) - tatedata(i - 1, tate_col::kStation)) * factor;
+        tatedata(i, tate_col::kDistanceFromPrevious) = static_cast<float>(std::floor(distance + 0.5) / factor);
     }
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 using cad_channel::Point;
 
-bool HasGround(int i) { return tatedata(i, 2) != kEmpty; }
+bool HasGround(int i) { return tatedata(i, tate_col::kGround) != kEmpty; }
 
 // A station without a ground height is left out of the ground line, and its tick ends at
 // the planned line.

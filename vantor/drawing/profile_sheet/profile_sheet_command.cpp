@@ -72,7 +72,7 @@ void TakeDatum() {
     dlchi = static_cast<float>(boxes.DL);
     bool found = false;
     for (int i = 1; i <= sakuzusokutensuu; ++i) {
-        const float height = tatedata(i, 5);
+        const float height = tatedata(i, tate_col::kPlannedHeight);
         if (height == kEmpty) continue;
         if (!found || height > saidaidaka) saidaidaka = height;
         found = true;
@@ -83,7 +83,7 @@ void TakeDatum() {
 // cross slopes over the recomputed profile.
 bool PrepareOtherDrawings() {
     const int n = sakuzusokutensuu;
-    for (int i = 1; i <= n; ++i) sokutenkyori(i) = tatedata(i, 1) * 1000;
+    for (int i = 1; i <= n; ++i) sokutenkyori(i) = tatedata(i, tate_col::kStation) * 1000;
     if (ipsuu > 3)
         for (sokutenbangou = 1; sokutenbangou <= n; ++sokutenbangou) keisansokutenzahyou();
     return keisanyokokoubai();

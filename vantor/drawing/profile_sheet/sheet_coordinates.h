@@ -7,7 +7,7 @@
 namespace 縦断bus::profile_sheet {
 
 // The first drawn station [m].
-inline float FirstStation() { return tatedata(1, 1); }
+inline float FirstStation() { return tatedata(1, tate_col::kStation); }
 // x of a chainage [m].
 inline double X(float station) { return static_cast<float>((station - FirstStation()) * 1000.0f) / boxes.SH; }
 // x of a chainage held in millimetres (bcsokuten, ecsokuten).

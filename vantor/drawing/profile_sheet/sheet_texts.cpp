@@ -40,7 +40,9 @@ void SendLabel(int m, int band, int column) {
 
 // A station whose ground height was never entered has no ground label and no cut or fill,
 // as the ground line leaves it out; its planned height is labelled.
-bool HasGround(int m) { return tatedata(m, 2) != kEmpty && tatedata(m, 6) != kEmpty; }
+bool HasGround(int m) {
+    return tatedata(m, tate_col::kGround) != kEmpty && tatedata(m, tate_col::kPlannedMinusGround) != kEmpty;
+}
 
 void SendStationLabels() {
     const int n = sakuzusokutensuu;
@@ -50,7 +52,7 @@ void SendStationLabels() {
         if (HasGround(m)) SendLabel(m, 7, 2);
     for (int m = 1; m <= n; ++m) SendLabel(m, 5, 5);
     for (int m = 1; m <= n; ++m)
-        if (HasGround(m)) SendLabel(m, tatedata(m, 6) > 0 ? 3 : 4, 6);
+        if (HasGround(m)) SendLabel(m, tatedata(m, tate_col::kPlannedMinusGround) > 0 ? 3 : 4, 6);
 }
 
 // Horizontal, centred on the curve's middle chainage with a character width of 0.6 of the height.

@@ -104,10 +104,10 @@ void LegsAnglesAndCurvePoints(int n, IpAlignmentResult& result) {
 
     for (int i = 1; i <= n; ++i) {
         const double tl = setsusenchou(i);
-        bczahyou(i, 1) = static_cast<float>(ipx(i) - (double(ipx(i)) - ipx(i - 1)) * tl / ipkyori(i));
-        bczahyou(i, 2) = static_cast<float>(ipy(i) - (double(ipy(i)) - ipy(i - 1)) * tl / ipkyori(i));
-        eczahyou(i, 1) = static_cast<float>(ipx(i) + (double(ipx(i + 1)) - ipx(i)) * tl / ipkyori(i + 1));
-        eczahyou(i, 2) = static_cast<float>(ipy(i) + (double(ipy(i + 1)) - ipy(i)) * tl / ipkyori(i + 1));
+        bczahyou(i, point_col::kX) = static_cast<float>(ipx(i) - (double(ipx(i)) - ipx(i - 1)) * tl / ipkyori(i));
+        bczahyou(i, point_col::kY) = static_cast<float>(ipy(i) - (double(ipy(i)) - ipy(i - 1)) * tl / ipkyori(i));
+        eczahyou(i, point_col::kX) = static_cast<float>(ipx(i) + (double(ipx(i + 1)) - ipx(i)) * tl / ipkyori(i + 1));
+        eczahyou(i, point_col::kY) = static_cast<float>(ipy(i) + (double(ipy(i + 1)) - ipy(i)) * tl / ipkyori(i + 1));
     }
 }
 
@@ -117,9 +117,9 @@ void Totals(int n) {
     chokusengoukei = 0;
     double from_x = ipx(0), from_y = ipy(0);
     for (int i = 1; i <= n; ++i) {
-        chokusengoukei = static_cast<float>(chokusengoukei + Distance(from_x, from_y, bczahyou(i, 1), bczahyou(i, 2)));
-        from_x = eczahyou(i, 1);
-        from_y = eczahyou(i, 2);
+        chokusengoukei = static_cast<float>(chokusengoukei + Distance(from_x, from_y, bczahyou(i, point_col::kX), bczahyou(i, point_col::kY)));
+        from_x = eczahyou(i, point_col::kX);
+        from_y = eczahyou(i, point_col::kY);
     }
     chokusengoukei = static_cast<float>(chokusengoukei + Distance(from_x, from_y, ipx(n + 1), ipy(n + 1)));
     souenchou = static_cast<float>(double(chokusengoukei) + kyokusengoukei);
@@ -138,18 +138,18 @@ bool Centres(int n, IpAlignmentResult& result) {
             result.message = kCheckIpMessage;
             return false;
         }
-        if (d_in != 0) wkbcseppen = static_cast<float>(-double(wkbckatamuki) * bczahyou(i, 1) + bczahyou(i, 2));
-        if (d_out != 0) wkecseppen = static_cast<float>(-double(wkeckatamuki) * eczahyou(i, 1) + eczahyou(i, 2));
+        if (d_in != 0) wkbcseppen = static_cast<float>(-double(wkbckatamuki) * bczahyou(i, point_col::kX) + bczahyou(i, point_col::kY));
+        if (d_out != 0) wkecseppen = static_cast<float>(-double(wkeckatamuki) * eczahyou(i, point_col::kX) + eczahyou(i, point_col::kY));
         if (d_in != 0 && d_out != 0) {
             const double b = wkbckatamuki, e = wkeckatamuki, b0 = wkbcseppen, e0 = wkecseppen;
             chuushinx(i) = static_cast<float>((e0 - b0) / (b - e));
             chuushiny(i) = static_cast<float>((e * b0 - b * e0) / (e - b));
         } else if (d_out != 0) { // incoming leg along X: its normal is X = BC.x
-            chuushinx(i) = bczahyou(i, 1);
-            chuushiny(i) = static_cast<float>(double(bczahyou(i, 1)) * wkeckatamuki + wkecseppen);
+            chuushinx(i) = bczahyou(i, point_col::kX);
+            chuushiny(i) = static_cast<float>(double(bczahyou(i, point_col::kX)) * wkeckatamuki + wkecseppen);
         } else if (d_in != 0) { // outgoing leg along X: its normal is X = EC.x
-            chuushinx(i) = eczahyou(i, 1);
-            chuushiny(i) = static_cast<float>(double(eczahyou(i, 1)) * wkbckatamuki + wkbcseppen);
+            chuushinx(i) = eczahyou(i, point_col::kX);
+            chuushiny(i) = static_cast<float>(double(eczahyou(i, point_col::kX)) * wkbckatamuki + wkbcseppen);
         }
     }
     return true;
@@ -167,19 +167,19 @@ void Directions(int n) {
 }
 
 void RoundedPiecesAndChainages(int n) {
-    for (int i = 1; i <= n; ++i) kukanchou(i, 2) = RoundTo10mm(kyokusenchou(i));
-    eczahyou(0, 1) = ipx(0);
-    eczahyou(0, 2) = ipy(0);
+    for (int i = 1; i <= n; ++i) kukanchou(i, kukan_col::kCurve) = RoundTo10mm(kyokusenchou(i));
+    eczahyou(0, point_col::kX) = ipx(0);
+    eczahyou(0, point_col::kY) = ipy(0);
     for (int i = 1; i <= n; ++i)
-        kukanchou(i, 1) = RoundTo10mm(Distance(eczahyou(i - 1, 1), eczahyou(i - 1, 2), bczahyou(i, 1), bczahyou(i, 2)));
-    wkkyori = RoundTo10mm(Distance(eczahyou(n, 1), eczahyou(n, 2), ipx(n + 1), ipy(n + 1)));
+        kukanchou(i, kukan_col::kStraight) = RoundTo10mm(Distance(eczahyou(i - 1, point_col::kX), eczahyou(i - 1, point_col::kY), bczahyou(i, point_col::kX), bczahyou(i, point_col::kY)));
+    wkkyori = RoundTo10mm(Distance(eczahyou(n, point_col::kX), eczahyou(n, point_col::kY), ipx(n + 1), ipy(n + 1)));
     // Without an IP the whole road is its first straight.
-    saishochokusen = n >= 1 ? kukanchou(1, 1) : wkkyori;
+    saishochokusen = n >= 1 ? kukanchou(1, kukan_col::kStraight) : wkkyori;
 
     iptsuikakyori(0) = 0;
     for (int i = 1; i <= n; ++i) {
-        iptsuikakyori(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, 1) + kukanchou(i, 2));
-        bcsokuten(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, 1));
+        iptsuikakyori(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, kukan_col::kStraight) + kukanchou(i, kukan_col::kCurve));
+        bcsokuten(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, kukan_col::kStraight));
         ecsokuten(i) = iptsuikakyori(i);
     }
     iptsuikakyori(n + 1) = static_cast<float>(double(iptsuikakyori(n)) + wkkyori);

@@ -29,10 +29,10 @@ void WriteIpSheet(const xl::Worksheet& sheet, const IpAlignmentResult& result, I
         // An IP on the straight through its neighbours has no angle to show.
         if (!result.unitCosine[i]) Put(sheet, i + 5, 7, koukaku(i));
         if (!full) continue;
-        Put(sheet, i + 5, 8, Metres(bczahyou(i, 1)));
-        Put(sheet, i + 5, 9, Metres(bczahyou(i, 2)));
-        Put(sheet, i + 5, 11, Metres(eczahyou(i, 1)));
-        Put(sheet, i + 5, 12, Metres(eczahyou(i, 2)));
+        Put(sheet, i + 5, 8, Metres(bczahyou(i, point_col::kX)));
+        Put(sheet, i + 5, 9, Metres(bczahyou(i, point_col::kY)));
+        Put(sheet, i + 5, 11, Metres(eczahyou(i, point_col::kX)));
+        Put(sheet, i + 5, 12, Metres(eczahyou(i, point_col::kY)));
     }
     if (full) {
         const int row = ip_sheet_rows::TotalLengthRow(sheet, n);

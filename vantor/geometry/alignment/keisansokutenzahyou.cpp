@@ -50,7 +50,7 @@ bool HasPlanPositions() {
     const int n = sokutensuu;
     if (hojokyori <= 0 || heimensokutensuu != n) return false;
     for (int k = 1; k <= n; ++k)
-        if (sokutenkyori(k) != static_cast<float>(double(tatedata(k, 1)) * 1000)) return false;
+        if (sokutenkyori(k) != static_cast<float>(double(tatedata(k, tate_col::kStation)) * 1000)) return false;
     return true;
 }
 

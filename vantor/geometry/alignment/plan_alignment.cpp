@@ -52,7 +52,8 @@ void PlaceAllStations() {
     hojokyori = 1.0f;
     heimensokutensuu = sokutensuu;
     const int count = sokutensuu;
-    for (int k = 1; k <= count; ++k) sokutenkyori(k) = static_cast<float>(double(tatedata(k, 1)) * 1000);
+    for (int k = 1; k <= count; ++k)
+        sokutenkyori(k) = static_cast<float>(double(tatedata(k, tate_col::kStation)) * 1000);
     for (sokutenbangou = 1; sokutenbangou <= count; ++sokutenbangou) keisansokutenzahyou();
 }
 

@@ -30,8 +30,8 @@ bool TurnsLeft(int p) {
 // Point at distance l along leg p (from point p-1 towards point p), counted from the EC
 // before it (the start point for the first leg).
 void OnLeg(int p, float l, float& x, float& y) {
-    x = static_cast<float>((double(ipx(p)) - ipx(p - 1)) * l / ipkyori(p) + eczahyou(p - 1, 1));
-    y = static_cast<float>((double(ipy(p)) - ipy(p - 1)) * l / ipkyori(p) + eczahyou(p - 1, 2));
+    x = static_cast<float>((double(ipx(p)) - ipx(p - 1)) * l / ipkyori(p) + eczahyou(p - 1, point_col::kX));
+    y = static_cast<float>((double(ipy(p)) - ipy(p - 1)) * l / ipkyori(p) + eczahyou(p - 1, point_col::kY));
 }
 
 // Chainage s on leg p whose straight begins at chainage `from`.
@@ -69,9 +69,9 @@ bool ChordFor(bool left, double theta, double t, Chord& chord) {
 void PlaceOnCurve(PlanPoint& point, int p, double s, bool recordSide) {
     const double h = hojokyori;
     const double d = double(iphankei(p)) + iphankei(p);
-    wkyousokyori = static_cast<float>(s - iptsuikakyori(p - 1) - kukanchou(p, 1));
-    wkhojoyousokyori(1) = static_cast<float>((s - h) - iptsuikakyori(p - 1) - kukanchou(p, 1));
-    wkhojoyousokyori(2) = static_cast<float>((s + h) - iptsuikakyori(p - 1) - kukanchou(p, 1));
+    wkyousokyori = static_cast<float>(s - iptsuikakyori(p - 1) - kukanchou(p, kukan_col::kStraight));
+    wkhojoyousokyori(1) = static_cast<float>((s - h) - iptsuikakyori(p - 1) - kukanchou(p, kukan_col::kStraight));
+    wkhojoyousokyori(2) = static_cast<float>((s + h) - iptsuikakyori(p - 1) - kukanchou(p, kukan_col::kStraight));
     wkhenkaku = static_cast<float>(wkyousokyori / d);
     for (int m = 1; m <= 2; ++m) wkhojohenkaku(m) = static_cast<float>(wkhojoyousokyori(m) / d);
     wkgenchou = static_cast<float>(d * std::sin(wkyousokyori / d));
@@ -86,13 +86,13 @@ void PlaceOnCurve(PlanPoint& point, int p, double s, bool recordSide) {
     Chord chord;
     if (!ChordFor(left, wkhoukoukaku, wkhenkaku, chord)) return;
     wkhidarikaku = static_cast<float>(chord.phi);
-    point.x = static_cast<float>(bczahyou(p, 1) + chord.sx * (wkgenchou * std::cos(double(wkhidarikaku))));
-    point.y = static_cast<float>(bczahyou(p, 2) + chord.sy * (wkgenchou * std::sin(double(wkhidarikaku))));
+    point.x = static_cast<float>(bczahyou(p, point_col::kX) + chord.sx * (wkgenchou * std::cos(double(wkhidarikaku))));
+    point.y = static_cast<float>(bczahyou(p, point_col::kY) + chord.sy * (wkgenchou * std::sin(double(wkhidarikaku))));
     for (int m = 1; m <= 2; ++m) {
         ChordFor(left, wkhoukoukaku, wkhojohenkaku(m), chord);
         wkhojohoukou(m) = static_cast<float>(chord.phi);
-        point.auxX[m] = static_cast<float>(bczahyou(p, 1) + chord.sx * (wkhojogenchou(m) * std::cos(double(wkhojohoukou(m)))));
-        point.auxY[m] = static_cast<float>(bczahyou(p, 2) + chord.sy * (wkhojogenchou(m) * std::sin(double(wkhojohoukou(m)))));
+        point.auxX[m] = static_cast<float>(bczahyou(p, point_col::kX) + chord.sx * (wkhojogenchou(m) * std::cos(double(wkhojohoukou(m)))));
+        point.auxY[m] = static_cast<float>(bczahyou(p, point_col::kY) + chord.sy * (wkhojogenchou(m) * std::sin(double(wkhojohoukou(m)))));
     }
 }
 
@@ -109,7 +109,7 @@ Element ElementOf(double s, const PlanPointOptions& options) {
     if (s < 0) return {1, false, 0};
     for (int p = 1; p <= n; ++p) {
         if (iptsuikakyori(p - 1) <= s && s < iptsuikakyori(p)) {
-            const float bc = static_cast<float>(double(iptsuikakyori(p)) - kukanchou(p, 2));
+            const float bc = static_cast<float>(double(iptsuikakyori(p)) - kukanchou(p, kukan_col::kCurve));
             const bool onStraight = options.curveStartOnCurve ? s < bc : s <= bc;
             return {p, !onStraight, iptsuikakyori(p - 1)};
         }
@@ -139,7 +139,7 @@ double PlanBearing(double s) {
     // On the arc the tangent turns from the incoming leg's bearing by the arc length over the
     // radius: to the left on a left curve, to the right otherwise.
     const int p = element.p;
-    const double arc = s - element.from - kukanchou(p, 1);
+    const double arc = s - element.from - kukanchou(p, kukan_col::kStraight);
     const double turn = arc / iphankei(p);
     return TurnsLeft(p) ? bearing + turn : bearing - turn;
 }

@@ -23,7 +23,7 @@ bool HasWidth(const std::array<float, 10>& widths) {
 StationWidths StationWidths::Take() {
     StationWidths taken;
     for (int i = 1; i <= sokutensuu; ++i) {
-        Row row{tatedata(i, 1), {}, i};
+        Row row{tatedata(i, tate_col::kStation), {}, i};
         for (int c = 1; c <= 9; ++c) row.widths[c] = rokatadata(i, c);
         taken.rows_.push_back(row);
     }
@@ -50,10 +50,10 @@ StationWidths::Outcome StationWidths::GiveToCurrentList() const {
     Outcome outcome;
     std::vector<bool> given(rows_.size(), false);
     for (int i = 1; i <= sokutensuu; ++i) {
-        const float station = tatedata(i, 1);
+        const float station = tatedata(i, tate_col::kStation);
         const Row* from = station == kEmpty ? nullptr : Nearest(station);
         for (int c = 1; c <= 9; ++c) rokatadata(i, c) = from ? from->widths[c] : 0;
-        rokatadata(i, 5) = station == kEmpty ? 0 : station;
+        rokatadata(i, rokata_col::kStation) = station == kEmpty ? 0 : station;
         if (from) given[from - rows_.data()] = true;
     }
     for (std::size_t r = 0; r < rows_.size(); ++r)
@@ -63,7 +63,8 @@ StationWidths::Outcome StationWidths::GiveToCurrentList() const {
 
 StationWidths::Outcome StationWidths::CarryToCurrentList() const {
     bool listChanged = sokutensuu != static_cast<int>(rows_.size());
-    for (int i = 1; i <= sokutensuu && !listChanged; ++i) listChanged = tatedata(i, 1) != rows_[i - 1].station;
+    for (int i = 1; i <= sokutensuu && !listChanged; ++i)
+        listChanged = tatedata(i, tate_col::kStation) != rows_[i - 1].station;
     if (!listChanged) return {};
     Outcome outcome = GiveToCurrentList();
     outcome.listChanged = true;

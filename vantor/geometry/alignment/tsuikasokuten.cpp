@@ -26,19 +26,20 @@ struct StationRow {
     std::array<float, 10> yoko{};  // 2..9
     std::array<std::string, 7> texts; // 1..6
 
-    float Station() const { return tate[1]; }
+    float Station() const { return tate[tate_col::kStation]; }
 };
 
 // Rows the rebuild keeps: surveyed stations (with a ground height) and gradient-change points,
 // whose reference height and curve length the profile cannot do without.
 bool IsKept(int r) {
-    return tatedata(r, 2) != kEmpty || tatedata(r, 3) != kEmpty || tatedata(r, 4) != kEmpty;
+    return tatedata(r, tate_col::kGround) != kEmpty || tatedata(r, tate_col::kReferenceHeight) != kEmpty ||
+           tatedata(r, tate_col::kCurveLength) != kEmpty;
 }
 
 StationRow ReadRow(int r) {
     StationRow row;
-    for (int c = 1; c <= 4; ++c) row.tate[c] = tatedata(r, c);
-    for (int c = 2; c <= 9; ++c) row.yoko[c] = yokodata(r, c);
+    for (int c = tate_col::kStation; c <= tate_col::kCurveLength; ++c) row.tate[c] = tatedata(r, c);
+    for (int c = yoko_col::kLeftWidth; c <= yoko_col::kRightWidth; ++c) row.yoko[c] = yokodata(r, c);
     // The section texts hold fewer rows than the profile; a row beyond them has no texts.
     if (r <= yokosakuzudata.UBound())
         for (int c = 1; c <= 6; ++c) row.texts[c] = yokosakuzudata(r, c);
@@ -46,8 +47,8 @@ StationRow ReadRow(int r) {
 }
 
 void WriteRow(int r, const StationRow& row) {
-    for (int c = 1; c <= 4; ++c) tatedata(r, c) = row.tate[c];
-    for (int c = 2; c <= 9; ++c) yokodata(r, c) = row.yoko[c];
+    for (int c = tate_col::kStation; c <= tate_col::kCurveLength; ++c) tatedata(r, c) = row.tate[c];
+    for (int c = yoko_col::kLeftWidth; c <= yoko_col::kRightWidth; ++c) yokodata(r, c) = row.yoko[c];
     for (int c = 1; c <= 6; ++c) yokosakuzudata(r, c) = row.texts[c];
 }
 
@@ -55,7 +56,7 @@ StationRow Generated(double station) {
     StationRow row;
     row.tate = {0, static_cast<float>(station), kEmpty, kEmpty, kEmpty};
     row.yoko.fill(kEmpty);
-    row.yoko[5] = row.tate[1];
+    row.yoko[yoko_col::kStation] = row.tate[tate_col::kStation];
     row.texts[1] = row.texts[2] = kUnset;
     return row;
 }

@@ -256,7 +256,8 @@ void 座標変換::変換種類_Click(int index) {
     case 0:
     case kRoadEdgeKind:
         SetUpPointGrid(sokutensuu + 1);
-        for (int i = 1; i <= sokutensuu; ++i) FillPointRow(i, rt::CStr(tatedata(i, 1)), sokutenx(i), sokuteny(i));
+        for (int i = 1; i <= sokutensuu; ++i)
+            FillPointRow(i, rt::CStr(tatedata(i, tate_col::kStation)), sokutenx(i), sokuteny(i));
         break;
     case 1:
         SetUpPointGrid(ipsuu + 3);

@@ -36,9 +36,9 @@ void TakeStations() {
     for (int r = 1; r <= sokutensuu && gurafusuu < gurafusokuten.UBound(); ++r) {
         if (!HasStation(r)) continue;
         ++gurafusuu;
-        gurafusokuten(gurafusuu) = tatedata(r, 1);
-        gurafujiban(gurafusuu) = tatedata(r, 2);
-        gurafukeikaku(gurafusuu) = tatedata(r, 5);
+        gurafusokuten(gurafusuu) = tatedata(r, tate_col::kStation);
+        gurafujiban(gurafusuu) = tatedata(r, tate_col::kGround);
+        gurafukeikaku(gurafusuu) = tatedata(r, tate_col::kPlannedHeight);
     }
 }
 

@@ -21,13 +21,13 @@ std::string CellText(float value) { return value == kEmpty ? std::string() : rt:
 std::array<std::string, kGridColumns> GridRowTexts(int row, const CurvePointMarks& marks) {
     std::array<std::string, kGridColumns> texts;
     for (int column = 0; column <= 4; ++column) texts[column] = CellText(tatedata(row, column + 1));
-    const float difference = tatedata(row, 6);
+    const float difference = tatedata(row, tate_col::kPlannedMinusGround);
     if (difference > 0)
         texts[6] = CellText(difference);
     else
         texts[5] = rt::CStr(std::fabs(difference));
     if (!texts[0].empty()) {
-        texts[7] = CellText(tatedata(row, 7));
+        texts[7] = CellText(tatedata(row, tate_col::kGradient));
         texts[0] = marks.Mark(texts[0]);
     }
     return texts;

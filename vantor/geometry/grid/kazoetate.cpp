@@ -12,7 +12,7 @@ void kazoetate() {
     // document's stations, and the table ends at row 500.
     const int last = std::min(sokutensuu, tatedata.UBound(1));
     int filled = 0;
-    while (filled < last && tatedata(filled + 1, 1) != kEmpty) ++filled;
+    while (filled < last && tatedata(filled + 1, tate_col::kStation) != kEmpty) ++filled;
     sokutensuu = filled;
 }
 

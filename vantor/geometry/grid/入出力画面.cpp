@@ -43,7 +43,7 @@ bool FitsTheTable(double value) { return std::fabs(value) <= std::numeric_limits
 // Whether the profile computation kept every planned height, difference and gradient finite.
 bool ComputedValuesFit() {
     for (int row = 1; row <= sokutensuu; ++row)
-        for (int column = 5; column <= 7; ++column)
+        for (int column = tate_col::kPlannedHeight; column <= tate_col::kGradient; ++column)
             if (!std::isfinite(tatedata(row, column))) return false;
     return true;
 }

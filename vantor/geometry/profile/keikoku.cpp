@@ -35,8 +35,10 @@ const char* const kNoCurveLine = "曲線の設置は出来ません。";
 // The gradient in percent, as the profile computation shows it, of the reference line from
 // change-point row `from` to row `to`.
 double ReferencePercent(int from, int to) {
-    const float ratio = static_cast<float>((static_cast<double>(tatedata(to, 3)) - tatedata(from, 3)) /
-                                           (static_cast<double>(tatedata(to, 1)) - tatedata(from, 1)));
+    const double rise =
+        static_cast<double>(tatedata(to, tate_col::kReferenceHeight)) - tatedata(from, tate_col::kReferenceHeight);
+    const double run = static_cast<double>(tatedata(to, tate_col::kStation)) - tatedata(from, tate_col::kStation);
+    const float ratio = static_cast<float>(rise / run);
     return std::floor(static_cast<double>(ratio) * 10000000 + 0.5) / 100000;
 }
 
@@ -50,7 +52,8 @@ bool ChangesGradientAt(int r, int n) {
     while (before >= 1 && !IsChangePoint(before)) --before;
     while (after <= n && !IsChangePoint(after)) ++after;
     if (before < 1 || after > n) return true;
-    if (!(tatedata(before, 1) < tatedata(r, 1) && tatedata(r, 1) < tatedata(after, 1))) return true;
+    const float station = tatedata(r, tate_col::kStation);
+    if (!(tatedata(before, tate_col::kStation) < station && station < tatedata(after, tate_col::kStation))) return true;
     return ReferencePercent(before, r) != ReferencePercent(r, after);
 }
 
@@ -65,11 +68,11 @@ void kakuninkyokusen() {
     keikokuflg = 0;
     const int n = sokutensuu, r = henshuugyou;
     if (n < 1) return;
-    if (IsCurveLength(tatedata(1, 4))) {
+    if (IsCurveLength(tatedata(1, tate_col::kCurveLength))) {
         Warn({NoGradientLine(true), kNoCurveLine});
-    } else if (IsCurveLength(tatedata(n, 4))) {
+    } else if (IsCurveLength(tatedata(n, tate_col::kCurveLength))) {
         Warn({NoGradientLine(false), kNoCurveLine});
-    } else if (r >= 1 && r <= n && IsCurveLength(tatedata(r, 4)) && !ChangesGradientAt(r, n)) {
+    } else if (r >= 1 && r <= n && IsCurveLength(tatedata(r, tate_col::kCurveLength)) && !ChangesGradientAt(r, n)) {
         Warn({"勾配の変化点ではありません。", "よって曲線の設置は出来ません。"});
     }
 }

@@ -51,8 +51,9 @@ bool keisankeikakusen() {
     keikokuflg = 0;
     const int firstRow = FirstStationRow(), lastRow = LastStationRow();
     // A profile that did not compute has emptied its planned heights.
-    if (henkatensuu < 2 || firstRow == 0 || tatedata(firstRow, 5) == kEmpty) return false;
-    const SampleStations stations = Stations(tatedata(firstRow, 1), tatedata(lastRow, 1));
+    if (henkatensuu < 2 || firstRow == 0 || tatedata(firstRow, tate_col::kPlannedHeight) == kEmpty) return false;
+    const SampleStations stations =
+        Stations(tatedata(firstRow, tate_col::kStation), tatedata(lastRow, tate_col::kStation));
     if (stations.last > kLastSample) {
         WarnPlannedLineTooLong(kLastSample);
         return false;
@@ -60,13 +61,13 @@ bool keisankeikakusen() {
     const int last = stations.last;
     keikakusensuu = static_cast<float>(last);
     keikakusenx(0) = stations.x[0];
-    keikakuseny(0) = tatedata(firstRow, 5);
+    keikakuseny(0) = tatedata(firstRow, tate_col::kPlannedHeight);
     for (int s = 1; s < last; ++s) {
         keikakusenx(s) = stations.x[s];
         keikakuseny(s) = static_cast<float>(TangentAt(stations.x[s]).height);
     }
     keikakusenx(last) = stations.x[last];
-    keikakuseny(last) = tatedata(lastRow, 5);
+    keikakuseny(last) = tatedata(lastRow, tate_col::kPlannedHeight);
     // The curves replace the tangent heights; the first sample keeps the table's value.
     std::array<Parabola, decltype(keisuua)::UBound() + 1> curves{};
     for (int k = 1; k <= kyokusensuu; ++k) curves[k] = StoreCurveCoefficients(k);

@@ -38,15 +38,15 @@ bool InputFits(const ChangePointRows& points) {
     int curves = 0;
     for (int m = 0; m < points.count; ++m) {
         const int r = points.row[m];
-        if (m > 0 && tatedata(r, 1) <= tatedata(points.row[m - 1], 1)) {
-            WarnChangePointOrder(tatedata(points.row[m - 1], 1), tatedata(r, 1));
+        if (m > 0 && tatedata(r, tate_col::kStation) <= tatedata(points.row[m - 1], tate_col::kStation)) {
+            WarnChangePointOrder(tatedata(points.row[m - 1], tate_col::kStation), tatedata(r, tate_col::kStation));
             return false;
         }
-        if (tatedata(r, 4) != kEmpty && tatedata(r, 4) < 0) {
-            WarnNegativeCurveLength(tatedata(r, 1), tatedata(r, 4));
+        if (tatedata(r, tate_col::kCurveLength) != kEmpty && tatedata(r, tate_col::kCurveLength) < 0) {
+            WarnNegativeCurveLength(tatedata(r, tate_col::kStation), tatedata(r, tate_col::kCurveLength));
             return false;
         }
-        if (IsCurveLength(tatedata(r, 4))) ++curves;
+        if (IsCurveLength(tatedata(r, tate_col::kCurveLength))) ++curves;
     }
     if (points.count > kMaxChangePoints) {
         WarnTooManyChangePoints(kMaxChangePoints);
@@ -58,8 +58,8 @@ bool InputFits(const ChangePointRows& points) {
     }
     for (int end : {0, points.count - 1}) {
         const int r = points.row[end];
-        if (IsCurveLength(tatedata(r, 4))) {
-            WarnCurveAtEnd(tatedata(r, 1), end == 0);
+        if (IsCurveLength(tatedata(r, tate_col::kCurveLength))) {
+            WarnCurveAtEnd(tatedata(r, tate_col::kStation), end == 0);
             return false;
         }
     }
@@ -74,16 +74,16 @@ bool BuildLists(int rows, CurvePoints& curvePoint) {
     for (int r = 1; r <= rows; ++r) {
         if (!HasStation(r)) continue;
         ++yuukousokutensuu;
-        if (tatedata(r, 3) == kEmpty) continue;
+        if (tatedata(r, tate_col::kReferenceHeight) == kEmpty) continue;
         ++henkatensuu;
-        xb(henkatensuu) = tatedata(r, 1);
-        yb(henkatensuu) = tatedata(r, 3);
-        if (!IsCurveLength(tatedata(r, 4))) continue;
+        xb(henkatensuu) = tatedata(r, tate_col::kStation);
+        yb(henkatensuu) = tatedata(r, tate_col::kReferenceHeight);
+        if (!IsCurveLength(tatedata(r, tate_col::kCurveLength))) continue;
         const int k = ++kyokusensuu;
         curvePoint[k] = henkatensuu;
         vcxb(k) = xb(henkatensuu);
         vcyb(k) = yb(henkatensuu);
-        lv(k) = tatedata(r, 4);
+        lv(k) = tatedata(r, tate_col::kCurveLength);
         vcb(k) = static_cast<float>(static_cast<double>(vcxb(k)) - static_cast<double>(lv(k)) * 0.5);
         vce(k) = static_cast<float>(static_cast<double>(vcxb(k)) + static_cast<double>(lv(k)) * 0.5);
         if (k > 1 && vce(k - 1) > vcb(k)) {  // curves that only touch are fine
@@ -121,7 +121,7 @@ void StoreGradients(const CurvePoints& curvePoint) {
 // Columns 5 to 7 of the rows firstRow .. lastRow hold no planned line.
 void EmptyPlannedColumns(int firstRow, int lastRow) {
     for (int r = firstRow; r <= lastRow; ++r)
-        for (int c = 5; c <= 7; ++c) tatedata(r, c) = kEmpty;
+        for (int c = tate_col::kPlannedHeight; c <= tate_col::kGradient; ++c) tatedata(r, c) = kEmpty;
 }
 
 // A row without a station has no planned height, difference or gradient.
@@ -133,10 +133,10 @@ void TangentPass(int rows) {
             EmptyPlannedColumns(r, r);
             continue;
         }
-        const TangentPoint t = TangentAt(tatedata(r, 1));
-        tatedata(r, 5) = static_cast<float>(t.height);
-        tatedata(r, 7) = koubai(t.segment);
-        tatedata(r, 6) = PlannedMinusGround(r);
+        const TangentPoint t = TangentAt(tatedata(r, tate_col::kStation));
+        tatedata(r, tate_col::kPlannedHeight) = static_cast<float>(t.height);
+        tatedata(r, tate_col::kGradient) = koubai(t.segment);
+        tatedata(r, tate_col::kPlannedMinusGround) = PlannedMinusGround(r);
     }
 }
 
@@ -149,10 +149,11 @@ void CurvePass(int rows) {
     }
     for (int r = 1; r <= rows; ++r) {
         if (!HasStation(r)) continue;
-        const float s = tatedata(r, 1);
+        const float s = tatedata(r, tate_col::kStation);
         if (const int k = CurveAt(s)) {
-            tatedata(r, 5) = static_cast<float>(Parabola{keisuua(k), keisuub(k), keisuuc(k)}.HeightAt(s));
-            tatedata(r, 6) = PlannedMinusGround(r);
+            tatedata(r, tate_col::kPlannedHeight) =
+                static_cast<float>(Parabola{keisuua(k), keisuub(k), keisuuc(k)}.HeightAt(s));
+            tatedata(r, tate_col::kPlannedMinusGround) = PlannedMinusGround(r);
         }
     }
 }
@@ -161,11 +162,12 @@ void CurvePass(int rows) {
 void RoundingPass(int rows) {
     const int decimals = ketasuu == 2 ? 2 : 3;
     for (int r = 1; r <= rows; ++r) {
-        tatedata(r, 5) = static_cast<float>(rt::RoundHalfUp(tatedata(r, 5), decimals));
-        tatedata(r, 6) = static_cast<float>(rt::RoundHalfUp(tatedata(r, 6), decimals));
-        if (HasStation(r))
-            tatedata(r, 7) =
-                static_cast<float>(std::floor(static_cast<double>(tatedata(r, 7)) * 10000000 + 0.5) / 100000);
+        for (int c : {tate_col::kPlannedHeight, tate_col::kPlannedMinusGround})
+            tatedata(r, c) = static_cast<float>(rt::RoundHalfUp(tatedata(r, c), decimals));
+        if (HasStation(r)) {
+            const double gradient = tatedata(r, tate_col::kGradient);
+            tatedata(r, tate_col::kGradient) = static_cast<float>(std::floor(gradient * 10000000 + 0.5) / 100000);
+        }
     }
 }
 

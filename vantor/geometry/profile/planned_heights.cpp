@@ -9,7 +9,7 @@ bool PlannedHeightsComputed() {
     if (keikokuflg != 0) return false;
     const int n = sokutensuu;
     for (int r = 1; r <= n; ++r)
-        if (HasStation(r) && tatedata(r, 5) == kEmpty) return false;
+        if (HasStation(r) && tatedata(r, tate_col::kPlannedHeight) == kEmpty) return false;
     return true;
 }
 

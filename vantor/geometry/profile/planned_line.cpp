@@ -7,8 +7,8 @@ double D(float v) { return static_cast<double>(v); }
 } // namespace
 
 float PlannedMinusGround(int row) {
-    if (tatedata(row, 2) == kEmpty) return kEmpty;
-    return static_cast<float>(D(tatedata(row, 5)) - D(tatedata(row, 2)));
+    if (tatedata(row, tate_col::kGround) == kEmpty) return kEmpty;
+    return static_cast<float>(D(tatedata(row, tate_col::kPlannedHeight)) - D(tatedata(row, tate_col::kGround)));
 }
 
 TangentPoint TangentAt(double s) {

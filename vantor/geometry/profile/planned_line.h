@@ -8,9 +8,9 @@ namespace 縦断bus {
 
 // A curve length counts only when it is set and positive: 0 is how a user removes a curve.
 inline bool IsCurveLength(float cell) { return cell != kEmpty && cell > 0; }
-inline bool HasStation(int row) { return tatedata(row, 1) != kEmpty; }
+inline bool HasStation(int row) { return tatedata(row, tate_col::kStation) != kEmpty; }
 // A gradient change point: a row with a station and a reference planned height.
-inline bool IsChangePoint(int row) { return HasStation(row) && tatedata(row, 3) != kEmpty; }
+inline bool IsChangePoint(int row) { return HasStation(row) && tatedata(row, tate_col::kReferenceHeight) != kEmpty; }
 // Planned minus ground for a row whose column 5 is stored; empty when the ground is.
 float PlannedMinusGround(int row);
 

@@ -27,7 +27,7 @@ void TellStationCap() {
                   forms::vbExclamation);
 }
 
-std::string StationText(int station) { return rt::CStr(tatedata(station, 1)); }
+std::string StationText(int station) { return rt::CStr(tatedata(station, tate_col::kStation)); }
 
 // "測点 20（左）" for each station with a side left out; the stations without any point,
 // whose stored areas were kept, after them.

@@ -15,7 +15,7 @@ void sounyuugenkyoublock(int s) {
     Send(bottomRight);
     Send("");
     Send("-insert");
-    Send(cad_channel::InsertAnswer(yokosakuzudata(s, 1), cad_channel::Point(0, 0)));
+    Send(cad_channel::InsertAnswer(yokosakuzudata(s, sakuzu_col::kGroundBlock), cad_channel::Point(0, 0)));
     Send("zoom");
     Send(topLeft);
     Send(bottomRight);

@@ -100,7 +100,7 @@ void SectionPointEditor::Open() {
 void SectionPointEditor::ShowStation() {
     shown_ = danmenbangou;
     Text1.SetVisible(false);
-    測点.SetText(shown_ >= 1 && shown_ <= EditableStations() ? rt::CStr(tatedata(shown_, 1)) : std::string());
+    測点.SetText(shown_ >= 1 && shown_ <= EditableStations() ? rt::CStr(tatedata(shown_, tate_col::kStation)) : std::string());
     ShowPoints();
     DrawPreview();
 }

@@ -27,7 +27,7 @@ void 切盛ライン設定画面::LayOutOwnButtons(int left, int top) {
 void 切盛ライン設定画面::DrawStationInCad(int s) {
     const SectionFault fault = FindBlockFault(s);
     if (fault != SectionFault::None) {
-        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
+        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
         return;
     }
     const SectionSettings settings = ReadSectionSettings();

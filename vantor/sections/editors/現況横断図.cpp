@@ -22,8 +22,8 @@ void 現況横断図::LayOutOwnButtons(int left, int top) {
 }
 
 void 現況横断図::DrawStationInCad(int s) {
-    if (!cad_channel::IsTypableBlockName(yokosakuzudata(s, 1))) {
-        Tell("測点 " + rt::CStr(tatedata(s, 1)) + " の現況ブロック名がないため、CAD に表示できません。");
+    if (!cad_channel::IsTypableBlockName(yokosakuzudata(s, sakuzu_col::kGroundBlock))) {
+        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の現況ブロック名がないため、CAD に表示できません。");
         return;
     }
     cad_channel::RunDrawing([s] { sounyuugenkyoublock(s); });

@@ -109,8 +109,8 @@ void tensouyoko() {
 
 void utsushiyoko() {
     for (int station = 1; station <= sokutensuu; ++station) {
-        yokodata(station, 5) = tatedata(station, 1);
-        yokodata(station, 6) = tatedata(station, 5);
+        yokodata(station, yoko_col::kStation) = tatedata(station, tate_col::kStation);
+        yokodata(station, yoko_col::kPlannedHeight) = tatedata(station, tate_col::kPlannedHeight);
     }
 }
 

@@ -76,14 +76,14 @@ bool WriteProfileSheet() {
             PutNumberOrEmpty(*sheet, row, column, tatedata(station, column));
         // Column 6 is planned minus ground: below 0 a cut (F), else a fill (G). Without a
         // ground or planned height it means nothing and both cells stay empty.
-        float difference = tatedata(station, 6);
-        bool known = difference != kEmpty && tatedata(station, 2) != kEmpty &&
-                     tatedata(station, 5) != kEmpty;
+        float difference = tatedata(station, tate_col::kPlannedMinusGround);
+        bool known = difference != kEmpty && tatedata(station, tate_col::kGround) != kEmpty &&
+                     tatedata(station, tate_col::kPlannedHeight) != kEmpty;
         float magnitude = known ? std::fabs(difference) : kEmpty;
         int filled = difference < 0 ? 6 : 7;
         PutNumberOrEmpty(*sheet, row, filled, magnitude);
         Put(*sheet, row, filled == 6 ? 7 : 6, "");
-        PutNumberOrEmpty(*sheet, row, 8, tatedata(station, 7));
+        PutNumberOrEmpty(*sheet, row, 8, tatedata(station, tate_col::kGradient));
     }
     return true;
 }

@@ -83,7 +83,7 @@ void tensourokata() {
     for (int station = 1; station <= sokutensuu; ++station)
         for (int column = 1; column <= kColumns; ++column)
             PutNumberOrEmpty(*sheet, station + kFirstRow - 1, column,
-                             column == kStationColumn ? tatedata(station, 1) : rokatadata(station, column));
+                             column == kStationColumn ? tatedata(station, tate_col::kStation) : rokatadata(station, column));
 }
 
 } // namespace 縦断bus

@@ -8,7 +8,8 @@ namespace {
 
 float Width(int column, double x) {
     const int t = d3sokuten;
-    const double a = double(tatedata(t, 1)) * 1000, b = double(tatedata(t + 1, 1)) * 1000;
+    const double a = double(tatedata(t, tate_col::kStation)) * 1000;
+    const double b = double(tatedata(t + 1, tate_col::kStation)) * 1000;
     const float cellA = yokodata(t, column), cellB = yokodata(t + 1, column);
     if (x == a) return cellA == kEmpty ? kEmpty : static_cast<float>(double(cellA) * 1000);
     if (x == b) return cellB == kEmpty ? kEmpty : static_cast<float>(double(cellB) * 1000);

@@ -17,8 +17,8 @@ namespace {
 
 constexpr int kLastSubPoint = decltype(d3hidarix)::UBound(2);
 
-float Chainage(int station) { return static_cast<float>(double(tatedata(station, 1)) * 1000); }
-std::string Metres(int station) { return rt::CStr(tatedata(station, 1)); }
+float Chainage(int station) { return static_cast<float>(double(tatedata(station, tate_col::kStation)) * 1000); }
+std::string Metres(int station) { return rt::CStr(tatedata(station, tate_col::kStation)); }
 
 // n(i): the last sub-point of interval i, counting past the table's bound only by one.
 int LastSubPoint(int i) {
@@ -41,7 +41,7 @@ void EdgeHeights(int i, int s, double scale) {
 // The station row (i, 0): its own plan point and height; widths and slopes of interval
 // `widthInterval` at its chainage.
 void StationRow(int i, int widthInterval, const Model3dSettings& settings) {
-    d3sokutenz(i) = static_cast<float>((double(tatedata(i, 5)) - settings.dl) * 1000);
+    d3sokutenz(i) = static_cast<float>((double(tatedata(i, tate_col::kPlannedHeight)) - settings.dl) * 1000);
     d3chuushin(i, 0, 1) = sokutenx(i);
     d3chuushin(i, 0, 2) = sokuteny(i);
     d3chuushin(i, 0, 3) = d3sokutenz(i);
@@ -96,8 +96,8 @@ bool Finite(int i, int s) {
 
 void NoteEmptyWidths(ModelBuild& build, int n) {
     for (int k = 1; k <= n; ++k) {
-        if (!build.leftWithoutSlopes && yokodata(k, 2) == kEmpty) build.emptyLeft.push_back(Metres(k));
-        if (!build.rightWithoutSlopes && yokodata(k, 9) == kEmpty) build.emptyRight.push_back(Metres(k));
+        if (!build.leftWithoutSlopes && yokodata(k, yoko_col::kLeftWidth) == kEmpty) build.emptyLeft.push_back(Metres(k));
+        if (!build.rightWithoutSlopes && yokodata(k, yoko_col::kRightWidth) == kEmpty) build.emptyRight.push_back(Metres(k));
     }
 }
 

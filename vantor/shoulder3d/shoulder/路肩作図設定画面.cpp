@@ -100,8 +100,8 @@ void 路肩作図設定画面::keisanipheimen() {
 void 路肩作図設定画面::tateyokorokata() {
     const int n = sokutensuu;
     for (int station = 1; station <= n; ++station) {
-        rokatadata(station, 5) = tatedata(station, 1);
-        グリッド.SetTextMatrix(station, text::kStationColumn, rt::CStr(rokatadata(station, 5)));
+        rokatadata(station, rokata_col::kStation) = tatedata(station, tate_col::kStation);
+        グリッド.SetTextMatrix(station, text::kStationColumn, rt::CStr(rokatadata(station, rokata_col::kStation)));
     }
 }
 
