@@ -33,6 +33,7 @@ void UndoHistory::StopWatching() {
 }
 
 void UndoHistory::BeforeChange(const Drawing& drawing, std::size_t first) {
+    if (!running_) return;
     Running& r = *running_;
     if (first >= r.copiedFrom) return;
     // The entities before copiedFrom have not changed nor moved since the command began.

@@ -34,12 +34,12 @@ public:
     std::vector<Entity>& EntitiesFrom(std::size_t first) {
         ++revision_;
         index_.unchanged = std::min(index_.unchanged, first);
-        if (changeWatcher_) changeWatcher_(first);
+        if (changeWatcher_.call) changeWatcher_.call(first);
         return entities_;
     }
     // Told, before each taking of the entities for change, the first entity the change may
     // touch (undo keeps what stands there); an empty function stops the telling.
-    void SetChangeWatcher(std::function<void(std::size_t first)> watcher) { changeWatcher_ = std::move(watcher); }
+    void SetChangeWatcher(std::function<void(std::size_t first)> watcher) { changeWatcher_.call = std::move(watcher); }
     const std::vector<Entity>& Entities() const { return entities_; }
 
     // The entities by where they lie, brought up to date with the changes since last asked.
@@ -104,7 +104,15 @@ private:
     std::optional<Rect> view_;
     unsigned long viewChanges_ = 0;
     unsigned long revision_ = 0;
-    std::function<void(std::size_t)> changeWatcher_;
+    // The watcher belongs to this drawing object, not to its contents: a copy starts unwatched
+    // and an assignment keeps the watcher it had.
+    struct ChangeWatcher {
+        ChangeWatcher() = default;
+        ChangeWatcher(const ChangeWatcher&) {}
+        ChangeWatcher& operator=(const ChangeWatcher&) { return *this; }
+        std::function<void(std::size_t)> call;
+    };
+    ChangeWatcher changeWatcher_;
     mutable IndexCache index_;
 };
 

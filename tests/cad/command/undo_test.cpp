@@ -84,3 +84,19 @@ TEST(UndoHistory, CommandsThatChangeNothingAreNotSteps) {
 }
 
 } // namespace
+
+// A copy of the drawing taken while a command edits it (an export, say) is not watched by the
+// command line's history: changing the copy later records nothing and leaves the history whole.
+TEST(UndoHistory, ACopyOfTheDrawingIsNotWatched) {
+    Drawing drawing;
+    command::CommandLine cl(drawing);
+    Start(cl);
+    const std::size_t before = drawing.Entities().size();
+    cl.Type("ERASE\rW 95,-5 125,5\r");
+    Drawing copy = drawing;   // still inside ERASE, which watches the drawing
+    cl.Type("\r");
+    copy.Entities().clear();  // after the command: nothing may reach the history
+    ASSERT_EQ(drawing.Entities().size(), before - 1);
+    cl.Type("U\r");
+    EXPECT_EQ(drawing.Entities().size(), before);
+}
