@@ -14,9 +14,9 @@
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
-#include "vantor/shell/sheets/ip_sheet.h"
-#include "vantor/shell/sheets/shoulder_sheet.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
+#include "vantor/model/sheets/ip_sheet.h"
+#include "vantor/model/sheets/shoulder_sheet.h"
 #include "vantor/shoulder3d/shoulder/shoulder_sheet_link.h"
 
 namespace 縦断bus {

@@ -13,7 +13,7 @@
 #include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 
 #include <filesystem>
 #include <stdexcept>

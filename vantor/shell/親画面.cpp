@@ -13,7 +13,7 @@
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/shell/バージョン表示画面.h"
 #include "vantor/shell/待表示.h"

@@ -14,7 +14,7 @@
 #include "vantor/pellix/detached_pellix.h"
 #include "vantor/pellix/place_pellix.h"
 #include "vantor/sections/cross_slope_sheet_link.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 
 #include <gtest/gtest.h>
 

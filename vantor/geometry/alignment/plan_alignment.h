@@ -7,7 +7,7 @@
 // recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list.
 // The shoulder screen runs the same steps without the cross-slope screen and the message, and
 // only once an Open has computed the alignment.
-#include "vantor/geometry/alignment/station_widths.h"
+#include "vantor/model/station_widths.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "vantor/shell/lifecycle/profile_rows.h"
 
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 #include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {

@@ -5,7 +5,7 @@
 #include "tests/vantor/pellix/scripted_pellix.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
 #include "vantor/geometry/ip_input/ip_sheet_link.h"
-#include "vantor/shell/sheets/ip_sheet.h"
+#include "vantor/model/sheets/ip_sheet.h"
 
 #include <array>
 #include <string>

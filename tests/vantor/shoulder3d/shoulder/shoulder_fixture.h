@@ -3,7 +3,7 @@
 // turning left through a right angle: BC 50,0, EC 100,50 at 128.54 m, centre 50,50; end
 // 100,100) with its stations at 0, 40, 80, 120 and 160 m, and the offset points cleared.
 #include "../../drawing/plan/plan_fixture.h"
-#include "vantor/shell/sheets/shoulder_sheet.h"
+#include "vantor/model/sheets/shoulder_sheet.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
 #include "vantor/shoulder3d/shoulder/shoulder_sheet_link.h"
 

@@ -1,6 +1,6 @@
 // The profile sheet reader and writer.
 #include "sheet_fixture.h"
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 
 namespace sheets_test {
 namespace {

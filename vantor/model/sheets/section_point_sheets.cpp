@@ -1,4 +1,4 @@
-#include "vantor/shell/sheets/section_point_sheets.h"
+#include "vantor/model/sheets/section_point_sheets.h"
 
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"

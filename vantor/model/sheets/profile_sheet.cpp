@@ -1,4 +1,4 @@
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
