@@ -2,10 +2,9 @@
 
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 #include <algorithm>
-#include <string_view>
+#include <string>
 
 namespace 縦断bus {
 
@@ -13,11 +12,7 @@ using namespace sheet_cells;
 
 namespace {
 
-using PointTable = decltype(genkyouhidari);
-
 constexpr int kFirstPointRow = 7;
-constexpr int kPoints = PointTable::UBound(2);     // points 0 .. 19 are used
-constexpr int kStations = PointTable::UBound(1);   // stations 1 .. 50
 
 int FirstColumn(int station) { return 4 * station - 3; }
 
@@ -35,34 +30,58 @@ void Format(const xl::Worksheet& sheet, std::string_view title, int blocks) {
     }
 }
 
-void Read(std::string_view sheetName, PointTable& left, PointTable& right) {
-    Sheet sheet = DocumentSheet(sheetName);
-    if (!sheet) return;
-    int stations = std::min(sokutensuu, kStations);
+} // namespace
+
+int EditableStations() { return std::clamp(sokutensuu, 0, kSectionStations); }
+
+void shoshikigenkyou() {
+    Sheet existingGround = DocumentSheet(kExistingGroundSheet);
+    if (!existingGround) return;
+    int blocks = std::clamp(danmensuu, 0, kSectionStations);
+    Format(*existingGround, "現況横断データー入力表", blocks);
+    Format(*DocumentSheet(kCutFillSheet), "切盛ラインデーター入力表", blocks);
+}
+
+bool ReadSectionPointSheet(std::string_view sheetName, SectionPoints& left, SectionPoints& right) {
+    const Sheet sheet = DocumentSheet(sheetName);
+    if (!sheet) return false;
+    const int stations = EditableStations();
     for (int station = 1; station <= stations; ++station) {
-        int c = FirstColumn(station);
-        for (int point = 0; point < kPoints; ++point) {
-            int row = point + kFirstPointRow;
+        const int c = FirstColumn(station);
+        for (int point = 0; point < kSectionPoints; ++point) {
+            const int row = point + kFirstPointRow;
             left(station, point, 1) = Text(*sheet, row, c);
             left(station, point, 2) = Text(*sheet, row, c + 1);
             right(station, point, 1) = Text(*sheet, row, c + 2);
             right(station, point, 2) = Text(*sheet, row, c + 3);
         }
     }
+    return true;
 }
 
-} // namespace
-
-void shoshikigenkyou() {
-    Sheet existingGround = DocumentSheet(kExistingGroundSheet);
-    if (!existingGround) return;
-    int blocks = std::clamp(danmensuu, 0, kStations);
-    Format(*existingGround, "現況横断データー入力表", blocks);
-    Format(*DocumentSheet(kCutFillSheet), "切盛ラインデーター入力表", blocks);
+bool WriteSectionPointSheet(std::string_view sheetName, const SectionPoints& left, const SectionPoints& right,
+                            const SectionPointCounts& leftCount, const SectionPointCounts& rightCount) {
+    const Sheet sheet = DocumentSheet(sheetName);
+    if (!sheet) return false;
+    const auto writeSide = [&](const SectionPoints& side, int station, int column, int count) {
+        for (int point = 0; point < kSectionPoints; ++point) {
+            const int row = point + kFirstPointRow;
+            const bool kept = point < count;
+            Put(*sheet, row, column, kept ? side(station, point, 1) : std::string());
+            Put(*sheet, row, column + 1, kept ? side(station, point, 2) : std::string());
+        }
+    };
+    const int stations = EditableStations();
+    for (int station = 1; station <= stations; ++station) {
+        const int c = FirstColumn(station);
+        writeSide(left, station, c, leftCount(station));
+        writeSide(right, station, c + 2, rightCount(station));
+    }
+    return true;
 }
 
-void yomikomigenkyou() { Read(kExistingGroundSheet, genkyouhidari, genkyoumigi); }
+void yomikomigenkyou() { ReadSectionPointSheet(kExistingGroundSheet, genkyouhidari, genkyoumigi); }
 
-void yomikomikirimori() { Read(kCutFillSheet, kirimorihidari, kirimorimigi); }
+void yomikomikirimori() { ReadSectionPointSheet(kCutFillSheet, kirimorihidari, kirimorimigi); }
 
 } // namespace 縦断bus
