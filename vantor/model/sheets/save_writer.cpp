@@ -9,7 +9,7 @@ namespace 縦断bus {
 
 void tensouzenbu() {
     if (!WriteIpSheet()) return;
-    WriteProfileSheet();
+    tensoutate();
     tensouyoko();
     tensourokata();
 }
