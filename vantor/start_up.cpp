@@ -8,29 +8,11 @@
 #include "platform/forms/desktop_pump.h"
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/error.h"
-#include "vantor/geometry/ip_input/ip_sheet_link.h"
 #include "vantor/pellix/register_pellix.h"
-#include "vantor/sections/cross_slope_sheet_link.h"
-#include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
-#include "vantor/shell/sheets/ip_sheet.h"
-#include "vantor/shell/sheets/shoulder_sheet.h"
-#include "vantor/shoulder3d/shoulder/shoulder_sheet_link.h"
 
 namespace 縦断bus {
-
-void WireSheetLinks() {
-    cross_slope_sheet_link::utsushiyoko = utsushiyoko;
-    cross_slope_sheet_link::yomikomiyoko = yomikomiyoko;
-    cross_slope_sheet_link::tensouyoko = tensouyoko;
-    section_sheet_link::yomikomiyokomei = yomikomiyokomei;
-    ip_sheet_link::yomikomiip = yomikomiip;
-    ip_sheet_link::WriteIpPoints = WriteIpPoints;
-    shoulder_sheet_link::ReadShoulderSheet = ReadShoulderSheet;
-    shoulder_sheet_link::tensourokata = tensourokata;
-}
 
 void StartVantor(int argc, char** argv) {
     forms::InitApplication(argc, argv);
@@ -47,7 +29,6 @@ void StartVantor(int argc, char** argv) {
     // The control library beside the program registers itself on the first start; a screen
     // that hosts the control tells the user when it cannot be made.
     RegisterPellixLibrary(com::ModulePathOf(reinterpret_cast<const void*>(&Main)).parent_path());
-    WireSheetLinks();
     Main();
 }
 

@@ -3,13 +3,8 @@
 
 namespace 縦断bus {
 
-// The screens reach the document's sheets through links the shell sets here, as the screens
-// may not include the shell.
-void WireSheetLinks();
-
 // Starts the forms and the desktop, installs the CAD products on first start, registers the
-// control library beside the program, wires the sheet links and runs Main. The event loop is
-// the caller's.
+// control library beside the program and runs Main. The event loop is the caller's.
 void StartVantor(int argc, char** argv);
 
 } // namespace 縦断bus

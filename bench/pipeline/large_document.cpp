@@ -6,14 +6,12 @@
 #include "platform/workbook/workbook.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/geometry/profile/keisantate.h"
-#include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/editors/section_point_sheet.h"
 #include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/keisanyokokoubai.h"
-#include "vantor/sections/section_sheet_link.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 
 #include <filesystem>
 #include <stdexcept>
@@ -142,11 +140,6 @@ void RestartProgram() {
 }
 
 void StartProgram() {
-    // The program's start-up wiring of the sheet links.
-    cross_slope_sheet_link::utsushiyoko = utsushiyoko;
-    cross_slope_sheet_link::yomikomiyoko = yomikomiyoko;
-    cross_slope_sheet_link::tensouyoko = tensouyoko;
-    section_sheet_link::yomikomiyokomei = yomikomiyokomei;
     Main();
 }
 

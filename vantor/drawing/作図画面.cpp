@@ -9,15 +9,14 @@
 #include "vantor/drawing/作図レイアウト画面.h"
 #include "vantor/drawing/profile_sheet/profile_sheet_command.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
-#include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/geometry/coordinates/座標変換.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/model/縦断bus.h"
-#include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
 #include "vantor/sections/横断図作図データー設定画面.h"
@@ -45,10 +44,7 @@ void TooMany(const std::string& what, int count, int limit) {
 
 作図画面::作図画面() : forms::Form(forms::FormKind::Apart) { Wire(); }
 
-作図画面::~作図画面() {
-    station_list_settings::基準チェックボタン = [] { return 0; };
-    station_list_settings::測点間隔 = [] { return std::string(); };
-}
+作図画面::~作図画面() = default;
 
 void 作図画面::Wire() {
     タブ図面.OnClick = [this] { タブ図面_Click(); };
@@ -232,8 +228,6 @@ void 作図画面::LayOut() {
 
 void 作図画面::Form_Load() {
     LayOut();
-    station_list_settings::基準チェックボタン = [this] { return 基準チェックボタン.Value(); };
-    station_list_settings::測点間隔 = [this] { return 測点間隔.Text(); };
 
     for (const char* interval : {"20", "40", "60"}) 測点間隔.AddItem(interval);
     タブ図面.SetTabCaption(1, "縦断図");
@@ -340,8 +334,11 @@ void 作図画面::作図平面_Click() {
         sheet_messages::Tell(sheet_messages::kNoWorkbook);
         return;
     }
-    if (!RunPlanCommand({.loadCrossSlopeScreen = [] { forms::Get<横断勾配入力画面>(); }})) return;
-    cross_slope_sheet_link::utsushiyoko();
+    if (!RunPlanCommand({.loadCrossSlopeScreen = [] { forms::Get<横断勾配入力画面>(); },
+                         .regularStations = 基準チェックボタン.Value() == 1,
+                         .stationInterval = 測点間隔.Text()}))
+        return;
+    utsushiyoko();
     if (!keisanyokokoubai()) return;
     作図平面.SetEnabled(true);
     測点プロットボタン.SetEnabled(true);

@@ -72,4 +72,22 @@ inline constexpr int kBefore = 1;  // at chainage - hojokyori
 inline constexpr int kAfter = 2;   // at chainage + hojokyori
 } // namespace hojo_col
 
+// tatemoji: the label texts of the profile, one row per station, each in the column of the
+// tatedata value it labels.
+namespace tatemoji_col {
+inline constexpr int kStation = tate_col::kStation;
+inline constexpr int kGround = tate_col::kGround;
+inline constexpr int kPlannedHeight = tate_col::kPlannedHeight;
+inline constexpr int kCutOrFill = tate_col::kPlannedMinusGround;   // without its sign
+inline constexpr int kDistanceFromPrevious = tate_col::kDistanceFromPrevious;
+} // namespace tatemoji_col
+
+// d3chuushin: the centre point of the 3D model per interval and sub-point, one plane per
+// coordinate [mm].
+namespace chuushin_col {
+inline constexpr int kX = 1;
+inline constexpr int kY = 2;
+inline constexpr int kZ = 3;
+} // namespace chuushin_col
+
 } // namespace 縦断bus

@@ -95,12 +95,12 @@ void SendSlopeLabels(int k, CellCentre cell) {
 
 void SendStationLabels(int k, CellCentre cell, double cellHeight, bool withSection) {
     const double t = cell.y + cellHeight * 400;
-    Label(double(cell.x) - CharacterCount(tatemoji(k, 1)) * 240, t, "800", tatemoji(k, 1));
+    Label(double(cell.x) - CharacterCount(tatemoji(k, tatemoji_col::kStation)) * 240, t, "800", tatemoji(k, tatemoji_col::kStation));
     if (!withSection) return;
     const float planned = tatedata(k, tate_col::kPlannedHeight), ground = tatedata(k, tate_col::kGround);
     const double difference = std::floor(static_cast<float>(planned - ground) * 100.0f + 0.5) / 100;
-    Label(cell.x, t - 900, "400", "G.H =" + tatemoji(k, 2));
-    Label(cell.x, t - 1500, "400", "Ｆ.H =" + tatemoji(k, 5));
+    Label(cell.x, t - 900, "400", "G.H =" + tatemoji(k, tatemoji_col::kGround));
+    Label(cell.x, t - 1500, "400", "Ｆ.H =" + tatemoji(k, tatemoji_col::kPlannedHeight));
     Label(cell.x, t - 2100, "400", "D.H =" + rt::CStr(difference));
     const float areaX = cell.x + 10000;
     Label(areaX, t - 2000, "200", "C =" + rt::CStr(kiridomenseki(k)));

@@ -5,8 +5,8 @@
 #include "vantor/drawing/plan/作図選択画面.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/document.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/model/縦断bus.h"
-#include "vantor/sections/cross_slope_sheet_link.h"
 #include "vantor/sections/keisanyokokoubai.h"
 
 #include <algorithm>
@@ -91,7 +91,7 @@ void 横断勾配入力画面::Form_Load() {
         グリッド.SetColWidth(column, width);
     グリッド.SetRowHeight(-1, 500);
     for (int c = 0; c < 10; ++c) グリッド.SetTextMatrix(0, c, kHeaders[c]);
-    cross_slope_sheet_link::utsushiyoko();
+    utsushiyoko();
     keisanyokokoubai();
     Toolbar1.Buttons("作図").SetEnabled(koubaisetteiflg == 0);
 }
@@ -104,10 +104,10 @@ void 横断勾配入力画面::ShowNotice(const std::string& text) {
 void 横断勾配入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
     const std::string& key = button.Key();
     if (key == "読込") {
-        cross_slope_sheet_link::yomikomiyoko();
+        yomikomiyoko();
         keisanyokokoubai();
     } else if (key == "転送") {
-        cross_slope_sheet_link::tensouyoko();
+        tensouyoko();
     } else if (key == "設定") {
         窓.SetVisible(true);
     } else if (key == "作図") {

@@ -5,10 +5,10 @@
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/sakuzuyoko.h"
-#include "vantor/sections/section_sheet_link.h"
 #include "vantor/sections/計画ブロック修正画面.h"
 
 #include <algorithm>
@@ -100,7 +100,7 @@ void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::Toolba
         forms::Get<面積計算選択画面>().Show();
         Unload();
     } else if (key == "読込") {
-        section_sheet_link::yomikomiyokomei();
+        yomikomiyokomei();
         FillTexts();
     } else if (key == "転送") {
         転送();

@@ -13,7 +13,8 @@
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/document.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/shell/lifecycle/main_window_states.h"
+#include "vantor/model/sheets/profile_sheet.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/shell/バージョン表示画面.h"
 #include "vantor/shell/待表示.h"
@@ -45,6 +46,11 @@ constexpr ButtonDesign kButtons[] = {
     {"終了", "終了", "プログラムを終了する。", forms::picExit},
 };
 
+// The profile sheet rewritten from the table, and what that makes usable.
+void TransferProfile() {
+    if (縦断bus::tensoutate()) 縦断bus::EnableAfterProfileWritten();
+}
+
 } // namespace
 
 親画面::親画面() : forms::Form(forms::FormKind::Mdi) {
@@ -70,19 +76,6 @@ constexpr ButtonDesign kButtons[] = {
     ヘルプ.OnClick = [this] { ヘルプ_Click(); };
     バージョン.OnClick = [this] { バージョン_Click(); };
     Toolbar1.OnButtonClick = [this](forms::ToolbarButton& button) { Toolbar1_ButtonClick(button); };
-
-    // What becomes usable once the profile sheet has been read or written.
-    縦断bus::OnProfileSheetRead = [] {
-        親画面& main = forms::Get<親画面>();
-        for (forms::Menu* item : {&main.g1(0), &main.g1(1), &main.E1(1), &main.f1(3)}) item->SetEnabled(true);
-        for (const char* key : {"行挿入", "行削除", "縦断図", "関数式", "転送", "保存"})
-            main.Toolbar1.Buttons(key).SetEnabled(true);
-    };
-    縦断bus::OnProfileSheetWritten = [] {
-        親画面& main = forms::Get<親画面>();
-        main.E1(3).SetEnabled(true);
-        main.Toolbar1.Buttons("表示").SetEnabled(true);
-    };
 }
 
 // Maximised, so that the screens have the whole desktop for the workspace; restored, it
@@ -122,7 +115,7 @@ void 親画面::入力_Click() { ShowSpreadsheetForInput(); }
 void 親画面::E1_Click(int Index) {
     switch (Index) {
     case 0: 縦断bus::yomikomi(); break;
-    case 1: 縦断bus::tensoutate(); break;
+    case 1: TransferProfile(); break;
     case 3: ShowSpreadsheetWindow(true); break;
     case 4: ShowSpreadsheetWindow(false); break;
     default: return;
@@ -170,7 +163,7 @@ void 親画面::Toolbar1_ButtonClick(forms::ToolbarButton& Button) {
         縦断bus::yomikomi();
     } else if (key == "転送") {
         縦断bus::kazoetate();
-        縦断bus::tensoutate();
+        TransferProfile();
         if (!SpreadsheetHeld()) return;
         縦断bus::xlbook->Application()->SetVisible(true);
         Toolbar1.Buttons("読込").SetEnabled(true);

@@ -1,8 +1,7 @@
 #pragma once
 // A clean run of the program around every test: the computation unit, the drawing and
 // cross-slope state, no screen loaded, no message; a document workbook with the seven sheets
-// when a test asks for one; the cross-slope screen wired to the document's sheet as the
-// program wires it.
+// when a test asks for one.
 #include "platform/dde/dde_server.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
@@ -13,8 +12,6 @@
 #include "vantor/model/縦断bus.h"
 #include "vantor/pellix/detached_pellix.h"
 #include "vantor/pellix/place_pellix.h"
-#include "vantor/sections/cross_slope_sheet_link.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -44,10 +41,6 @@ protected:
         縦断bus::SetPellixPlacement([](forms::Form&, const std::string&, int, int) { return std::make_unique<縦断bus::DetachedPellix>(); });
         // As the program starts: every cross-slope cell empty.
         縦断bus::yokodata.Fill(縦断bus::kEmpty);
-        namespace link = 縦断bus::cross_slope_sheet_link;
-        link::utsushiyoko = 縦断bus::utsushiyoko;
-        link::yomikomiyoko = 縦断bus::yomikomiyoko;
-        link::tensouyoko = 縦断bus::tensouyoko;
     }
     void TearDown() override {
         forms::UnloadAll();

@@ -3,7 +3,6 @@
 #include "drawing_fixture.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/drawing/作図画面.h"
-#include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/sections/横断勾配入力画面.h"
 
@@ -123,8 +122,6 @@ TEST_F(DrawingScreen, SettingsThatShowAndHide) {
     s.基準チェックボタン.SetValue(forms::vbChecked);
     s.測点間隔.SetText("40");
     EXPECT_TRUE(s.ラベル.Visible() && s.測点間隔.Visible());
-    EXPECT_EQ(station_list_settings::基準チェックボタン(), 1);
-    EXPECT_EQ(station_list_settings::測点間隔(), "40");
     s.基準チェックボタン.SetValue(forms::vbUnchecked);
     EXPECT_FALSE(s.ラベル.Visible() || s.測点間隔.Visible());
 

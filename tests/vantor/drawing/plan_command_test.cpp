@@ -86,6 +86,17 @@ TEST_F(PlanCommand, RightAngleAlignmentEndToEnd) {
     EXPECT_TRUE(screen.D3ボタン.Enabled());
 }
 
+// The screen's check box asks for regular stations at the interval its box holds.
+TEST_F(PlanCommand, RegularStationsAsTheScreenAsks) {
+    作図画面& screen = forms::Get<作図画面>();
+    screen.基準チェックボタン.SetValue(forms::vbChecked);
+    screen.測点間隔.SetText("40");
+    screen.作図平面_Click();
+    std::vector<float> stations;
+    for (int r = 1; r <= sokutensuu; ++r) stations.push_back(tatedata(r, 1));
+    EXPECT_EQ(stations, (std::vector<float>{0, 40, 50, 80, 89.3f, 120, 128.54f, 150, 160, 178.54f}));
+}
+
 TEST_F(PlanCommand, StopsAtAnIpToCheck) {
     ipy(1) = 100000;   // start, IP and end on one straight line: parallel normals
     ipx(2) = 200000;

@@ -73,14 +73,12 @@ protected:
 
     // ---- The program ----
 
-    // The program as main() starts it: the sheet links wired, the control library registered,
-    // Main run, no screen but the main window's own, no spreadsheet running. A running CAD
-    // keeps running.
+    // The program as main() starts it: the control library registered, Main run, no screen
+    // but the main window's own, no spreadsheet running. A running CAD keeps running.
     static void StartProgram() {
         QuitSpreadsheet();
         test_support::ResetProgram();
         縦断bus::keikokuflg = 0;
-        縦断bus::WireSheetLinks();
         ASSERT_TRUE(縦断bus::RegisterPellixLibrary(std::filesystem::path(PELLIXLIB_PATH).parent_path()));
         縦断bus::Main();
     }

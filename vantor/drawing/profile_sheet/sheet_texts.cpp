@@ -46,13 +46,13 @@ bool HasGround(int m) {
 
 void SendStationLabels() {
     const int n = sakuzusokutensuu;
-    for (int m = 1; m <= n; ++m) SendLabel(m, 9, 1);
-    for (int m = 2; m <= n; ++m) SendLabel(m, 8, 8);
+    for (int m = 1; m <= n; ++m) SendLabel(m, 9, tatemoji_col::kStation);
+    for (int m = 2; m <= n; ++m) SendLabel(m, 8, tatemoji_col::kDistanceFromPrevious);
     for (int m = 1; m <= n; ++m)
-        if (HasGround(m)) SendLabel(m, 7, 2);
-    for (int m = 1; m <= n; ++m) SendLabel(m, 5, 5);
+        if (HasGround(m)) SendLabel(m, 7, tatemoji_col::kGround);
+    for (int m = 1; m <= n; ++m) SendLabel(m, 5, tatemoji_col::kPlannedHeight);
     for (int m = 1; m <= n; ++m)
-        if (HasGround(m)) SendLabel(m, tatedata(m, tate_col::kPlannedMinusGround) > 0 ? 3 : 4, 6);
+        if (HasGround(m)) SendLabel(m, tatedata(m, tate_col::kPlannedMinusGround) > 0 ? 3 : 4, tatemoji_col::kCutOrFill);
 }
 
 // Horizontal, centred on the curve's middle chainage with a character width of 0.6 of the height.

@@ -23,7 +23,7 @@ bool RunPlanCommand(const PlanCommandOptions& options) {
     if (options.onlyAfterOpenedAlignment && ipkeisanflg == 0) return false;
     if (!ComputePlanAlignment()) return false;
     const StationWidths taken = StationWidths::Take();
-    if (!tsuikasokuten()) return false;
+    if (!tsuikasokuten(options.regularStations, options.stationInterval)) return false;
     const StationWidths::Outcome carried = taken.CarryToCurrentList();
     if (options.carriedWidths) {
         *options.carriedWidths = carried;

@@ -7,9 +7,10 @@
 // recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list.
 // The shoulder screen runs the same steps without the cross-slope screen and the message, and
 // only once an Open has computed the alignment.
-#include "vantor/geometry/alignment/station_widths.h"
+#include "vantor/model/station_widths.h"
 
 #include <functional>
+#include <string>
 
 namespace 縦断bus {
 
@@ -23,6 +24,10 @@ struct PlanCommandOptions {
     // Where the shoulder widths carried to the rebuilt list are reported. When null, the
     // command itself tells the user of stations whose widths are gone.
     StationWidths::Outcome* carriedWidths = nullptr;
+    // The drawing screen's regular stations: added to the list when wanted (its check box
+    // checked), at the interval its box holds in metres.
+    bool regularStations = false;
+    std::string stationInterval = {};
 };
 
 // The whole command. False when it did not run or stopped after telling the user (the

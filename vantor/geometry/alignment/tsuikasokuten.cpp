@@ -2,7 +2,6 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
-#include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/model/縦断bus.h"
 
 #include <array>
@@ -120,7 +119,7 @@ bool Refuse(const std::string& message) {
 
 } // namespace
 
-bool tsuikasokuten() {
+bool tsuikasokuten(bool regularStations, const std::string& stationInterval) {
     std::vector<StationRow> rows, dropped;
     for (int r = 1; r <= sokutensuu; ++r)
         if (!IsKept(r)) {
@@ -135,8 +134,8 @@ bool tsuikasokuten() {
 
     double interval = 0;
     double regular = 0;
-    if (station_list_settings::基準チェックボタン() == 1) {
-        interval = rt::Val(station_list_settings::測点間隔());
+    if (regularStations) {
+        interval = rt::Val(stationInterval);
         if (!(interval > 0)) return Refuse("測点間隔には正の数を入力してください");
         regular = std::floor(iptsuikakyori(ipsuu + 1) * 0.001 / interval);
     }

@@ -89,7 +89,7 @@ void WriteRoadEdgeTable(const xl::Worksheet& sheet, const std::string& name, con
     for (int i = 1; i <= d3sokutensuu; ++i) {
         const int row = kHeaderRow + i;
         Put(sheet, row, 1, tatedata(i, tate_col::kStation));
-        putPoint(row, 2, d3chuushin(i, 0, 1), d3chuushin(i, 0, 2), d3chuushin(i, 0, 3));
+        putPoint(row, 2, d3chuushin(i, 0, chuushin_col::kX), d3chuushin(i, 0, chuushin_col::kY), d3chuushin(i, 0, chuushin_col::kZ));
         putPoint(row, 6, d3hidarix(i, 0), d3hidariy(i, 0), d3hidariz(i, 0));
         putPoint(row, 10, d3migix(i, 0), d3migiy(i, 0), d3migiz(i, 0));
     }

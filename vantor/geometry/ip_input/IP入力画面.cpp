@@ -4,9 +4,9 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/AutoCad設定画面.h"
 #include "vantor/drawing/作図画面.h"
-#include "vantor/geometry/ip_input/ip_sheet_link.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_messages.h"
+#include "vantor/model/sheets/ip_sheet.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/pellix/point_pick.h"
 
@@ -150,7 +150,7 @@ void IP入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
             sheet_messages::Tell(sheet_messages::kNoWorkbook);
             return;
         }
-        ip_sheet_link::yomikomiip();
+        yomikomiip();
         FillFromTable();
         Show();
     } else if (key == "挿入") {
@@ -165,7 +165,7 @@ void IP入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
         const auto points = GridPoints();
         if (!points) return;
         StorePoints(*points);
-        if (!ip_sheet_link::WriteIpPoints(gyousuu)) return;
+        if (!WriteIpPoints(gyousuu)) return;
         xlbook->Application()->SetVisible(true);
     } else if (key == "完了") {
         const auto points = GridPoints();

@@ -2,8 +2,6 @@
 
 #include "vantor/model/sheet_names.h"
 
-#include <algorithm>
-
 namespace 縦断bus {
 
 SectionPointSet ExistingGround() {
@@ -13,8 +11,6 @@ SectionPointSet ExistingGround() {
 SectionPointSet CutFillLine() {
     return {kirimorihidari, kirimorimigi, kirimorihidarisuu, kirimorimigisuu, kCutFillSheet};
 }
-
-int EditableStations() { return std::clamp(sokutensuu, 0, kSectionStations); }
 
 int CountPoints(const SectionPoints& side, int s) {
     int n = 0;

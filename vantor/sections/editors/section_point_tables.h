@@ -2,17 +2,12 @@
 // The two point tables of the section editors: per station row (1..50) up to 20 points on each
 // side of the centre line, each an offset [m] (component 1, left ones as positive distances)
 // and a height [m] (component 2), kept as the texts the user typed, picked or read.
+#include "vantor/model/sheets/section_point_sheets.h"
 #include "vantor/model/縦断bus.h"
 
 #include <string_view>
 
 namespace 縦断bus {
-
-using SectionPoints = decltype(genkyouhidari);
-using SectionPointCounts = decltype(genkyouhidarisuu);
-
-inline constexpr int kSectionPoints = SectionPoints::UBound(2);      // points 0..19
-inline constexpr int kSectionStations = SectionPoints::UBound(1);    // stations 1..50
 
 // One editor's tables: existing ground or cut/fill line.
 struct SectionPointSet {
@@ -26,8 +21,6 @@ struct SectionPointSet {
 SectionPointSet ExistingGround();
 SectionPointSet CutFillLine();
 
-// The stations the point tables can hold: the first 50 of the road.
-int EditableStations();
 // Points from the first while the offset text is not empty, at most 20.
 int CountPoints(const SectionPoints& side, int s);
 // Refreshes both counts of station s.

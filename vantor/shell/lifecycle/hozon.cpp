@@ -6,7 +6,7 @@
 #include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
-#include "vantor/shell/sheets/save_writer.h"
+#include "vantor/model/sheets/save_writer.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/shell/待表示.h"
 #include "vantor/model/縦断bus.h"

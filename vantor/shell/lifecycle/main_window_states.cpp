@@ -33,6 +33,20 @@ void EnableAfterOpen() {
     EnableButtons({"保存", "行挿入", "行削除", "縦断図", "関数式", "読込", "転送"});
 }
 
+void EnableAfterProfileRead() {
+    if (!forms::IsLoaded<親画面>()) return;
+    親画面& main = forms::Get<親画面>();
+    for (forms::Menu* item : {&main.g1(0), &main.g1(1), &main.E1(1), &main.f1(3)}) item->SetEnabled(true);
+    EnableButtons({"行挿入", "行削除", "縦断図", "関数式", "転送", "保存"});
+}
+
+void EnableAfterProfileWritten() {
+    if (!forms::IsLoaded<親画面>()) return;
+    親画面& main = forms::Get<親画面>();
+    main.E1(3).SetEnabled(true);
+    main.Toolbar1.Buttons("表示").SetEnabled(true);
+}
+
 MainWindowStates MainWindowStates::Capture() {
     親画面& main = forms::Get<親画面>();
     MainWindowStates states;

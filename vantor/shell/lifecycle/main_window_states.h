@@ -15,6 +15,10 @@ namespace 縦断bus {
 void EnableAfterNew();
 // After Open has read the workbook.
 void EnableAfterOpen();
+// After the profile sheet has been read, and after it has been written: on the main window,
+// when there is one.
+void EnableAfterProfileRead();
+void EnableAfterProfileWritten();
 
 class MainWindowStates {
 public:

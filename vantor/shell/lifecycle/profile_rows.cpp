@@ -1,7 +1,8 @@
 #include "vantor/shell/lifecycle/profile_rows.h"
 
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/shell/lifecycle/main_window_states.h"
 
 namespace 縦断bus {
 
@@ -16,7 +17,7 @@ void EmptyProfileRows() {
 }
 
 void ReadProfileRows() {
-    yomikomitate();
+    if (yomikomitate()) EnableAfterProfileRead();
     if (sokutensuu == 0) EmptyProfileRows();
 }
 

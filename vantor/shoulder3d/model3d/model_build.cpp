@@ -29,7 +29,7 @@ int LastSubPoint(int i) {
 }
 
 void EdgeHeights(int i, int s, double scale) {
-    const double zc = d3chuushin(i, s, 3);
+    const double zc = d3chuushin(i, s, chuushin_col::kZ);
     const double wl = d3hidarifukuin(s), wr = d3migifukuin(s);
     const double gl = d3hidarikoubai, gr = d3migikoubai;
     d3hidarizsakuzu(i, s) = static_cast<float>(scale * -0.01 / 100 * gl * wl + zc);
@@ -42,9 +42,9 @@ void EdgeHeights(int i, int s, double scale) {
 // `widthInterval` at its chainage.
 void StationRow(int i, int widthInterval, const Model3dSettings& settings) {
     d3sokutenz(i) = static_cast<float>((double(tatedata(i, tate_col::kPlannedHeight)) - settings.dl) * 1000);
-    d3chuushin(i, 0, 1) = sokutenx(i);
-    d3chuushin(i, 0, 2) = sokuteny(i);
-    d3chuushin(i, 0, 3) = d3sokutenz(i);
+    d3chuushin(i, 0, chuushin_col::kX) = sokutenx(i);
+    d3chuushin(i, 0, chuushin_col::kY) = sokuteny(i);
+    d3chuushin(i, 0, chuushin_col::kZ) = d3sokutenz(i);
     d3bangou = 0;
     d3kyori = SubPointChainage(i, 0);
     keisanzahyou();
@@ -58,10 +58,10 @@ void SubPoint(int i, int s, const Model3dSettings& settings) {
     d3kyori = SubPointChainage(i, s);
     d3bangou = static_cast<std::int16_t>(s);
     keisanzahyou();
-    d3chuushin(i, s, 1) = d3x;
-    d3chuushin(i, s, 2) = d3y;
+    d3chuushin(i, s, chuushin_col::kX) = d3x;
+    d3chuushin(i, s, chuushin_col::kY) = d3y;
     keisantakasa();
-    d3chuushin(i, s, 3) = static_cast<float>(double(static_cast<float>(double(d3keikakudaka) * 1000)) - settings.dl * 1000);
+    d3chuushin(i, s, chuushin_col::kZ) = static_cast<float>(double(static_cast<float>(double(d3keikakudaka) * 1000)) - settings.dl * 1000);
     d3sokuten = static_cast<std::int16_t>(i);
     hokanfukuin();
     hokankoubai();
@@ -89,7 +89,7 @@ void Edges(int i, int last, const ModelBuild& build) {
 
 bool Finite(int i, int s) {
     auto ok = [](float v) { return std::isfinite(v); };
-    return ok(d3chuushin(i, s, 1)) && ok(d3chuushin(i, s, 2)) && ok(d3chuushin(i, s, 3)) &&
+    return ok(d3chuushin(i, s, chuushin_col::kX)) && ok(d3chuushin(i, s, chuushin_col::kY)) && ok(d3chuushin(i, s, chuushin_col::kZ)) &&
            ok(d3hidarix(i, s)) && ok(d3hidariy(i, s)) && ok(d3hidarizsakuzu(i, s)) &&
            ok(d3migix(i, s)) && ok(d3migiy(i, s)) && ok(d3migizsakuzu(i, s));
 }

@@ -7,11 +7,11 @@
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/model/document.h"
+#include "vantor/model/sheets/shoulder_sheet.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/shoulder/keisanrokatasen.h"
 #include "vantor/shoulder3d/shoulder/offset_line_drawing.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
-#include "vantor/shoulder3d/shoulder/shoulder_sheet_link.h"
 #include "vantor/shoulder3d/shoulder/offset_table_text.h"
 #include "vantor/shoulder3d/shoulder/色設定画面.h"
 
@@ -92,7 +92,14 @@ void 路肩作図設定画面::Form_Load() {
 void 路肩作図設定画面::keisanipheimen() {
     if (ipkeisanflg == 0) return;
     StationWidths::Outcome carried;
-    RunPlanCommand({.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true, .carriedWidths = &carried});
+    PlanCommandOptions options{.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true, .carriedWidths = &carried};
+    // The regular stations the drawing screen asks for, while it is loaded.
+    if (forms::IsLoaded<作図画面>()) {
+        const 作図画面& drawing = forms::Get<作図画面>();
+        options.regularStations = drawing.基準チェックボタン.Value() == 1;
+        options.stationInterval = drawing.測点間隔.Text();
+    }
+    RunPlanCommand(options);
     const std::string notice = StationWidths::Notice(carried);
     if (!notice.empty()) forms::MsgBox(notice, forms::vbInformation);
 }
@@ -127,10 +134,10 @@ void 路肩作図設定画面::keisanyokorokata() {
 void 路肩作図設定画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
     const std::string& key = button.Key();
     if (key == "読込") {
-        if (shoulder_sheet_link::ReadShoulderSheet()) keisanyokorokata();
+        if (ReadShoulderSheet()) keisanyokorokata();
     } else if (key == "転送") {
         try {
-            shoulder_sheet_link::tensourokata();
+            tensourokata();
         } catch (const rt::Error& e) {
             forms::MsgBox(std::string(e.what()) + "\n路肩ｼｰﾄへの転送は途中で止まりました。", forms::vbExclamation);
         }

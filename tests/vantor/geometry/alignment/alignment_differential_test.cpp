@@ -3,7 +3,6 @@
 // fixed seed: curves turning both ways, IPs without a curve or on the straight, tangents too
 // long for their legs, surveyed stations and regular stations.
 #include "vantor/geometry/alignment/ip_alignment.h"
-#include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/geometry/alignment/tsuikasokuten.h"
 #include "platform/forms/forms.h"
 #include "tests/support/run_python.h"
@@ -119,9 +118,7 @@ std::string StationListJson(Random& random, double& interval) {
         tatedata(r, 3) = tatedata(r, 4) = kEmpty;
         surveyed += (r > 1 ? ", " : "") + Pair(stations[r - 1], ground);
     }
-    station_list_settings::基準チェックボタン = [interval] { return interval > 0 ? 1 : 0; };
-    station_list_settings::測点間隔 = [interval] { return std::to_string(static_cast<int>(interval)); };
-    EXPECT_TRUE(tsuikasokuten());
+    EXPECT_TRUE(tsuikasokuten(interval > 0, std::to_string(static_cast<int>(interval))));
     return surveyed + "]";
 }
 
@@ -151,8 +148,6 @@ TEST(AlignmentDifferential, AgreesWithAnIndependentSinglePrecisionVersion) {
                  ", \"interval\": " + intervalText + ", \"program\": {" + program + "}}";
     }
     cases += "]";
-    station_list_settings::基準チェックボタン = [] { return 0; };
-    station_list_settings::測点間隔 = [] { return std::string(); };
     forms::UnloadAll();
     EXPECT_GT(computed, kCases / 2);
     EXPECT_GT(refused, 5);

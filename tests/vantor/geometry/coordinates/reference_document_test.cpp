@@ -4,7 +4,7 @@
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/shell/sheets/coordinate_sheet.h"
+#include "vantor/model/sheets/coordinate_sheet.h"
 
 #include <filesystem>
 #include <unistd.h>

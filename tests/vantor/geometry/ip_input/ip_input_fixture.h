@@ -1,11 +1,10 @@
 #pragma once
-// The IP input screen in a clean run, wired to the document's IP sheet as the program wires
-// it, with helpers to fill and click its grid and to put scripted CAD controls on it.
+// The IP input screen in a clean run, with helpers to fill and click its grid and to put
+// scripted CAD controls on it.
 #include "tests/vantor/drawing/drawing_fixture.h"
 #include "tests/vantor/pellix/scripted_pellix.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
-#include "vantor/geometry/ip_input/ip_sheet_link.h"
-#include "vantor/shell/sheets/ip_sheet.h"
+#include "vantor/model/sheets/ip_sheet.h"
 
 #include <array>
 #include <string>
@@ -18,12 +17,6 @@ using Row = std::array<std::string, 3>;   // X, Y, radius as the grid shows them
 
 class IpInputTest : public drawing_test::DrawingTest {
 protected:
-    void SetUp() override {
-        DrawingTest::SetUp();
-        縦断bus::ip_sheet_link::yomikomiip = 縦断bus::yomikomiip;
-        縦断bus::ip_sheet_link::WriteIpPoints = 縦断bus::WriteIpPoints;
-    }
-
     static IP入力画面& Screen() { return forms::Get<IP入力画面>(); }
     // The screen's two controls replaced by scripted ones: {Pellix1, Pellix2}.
     static std::pair<pellix_test::ScriptedPellix&, pellix_test::ScriptedPellix&> ScriptedControls() {

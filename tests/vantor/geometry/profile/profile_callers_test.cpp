@@ -5,7 +5,7 @@
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 #include "vantor/shell/桁数設定画面.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,6 @@
 #include "cad/drawing/extents.h"
 #include "platform/dde/dde_server.h"
 #include "vantor/drawing/作図画面.h"
-#include "vantor/sections/section_sheet_link.h"
 #include "vantor/model/縦断bus.h"
 
 #include <stdexcept>
@@ -34,14 +33,6 @@ struct FixtureCad : test_support::CadEnd {
 
 class SectionTest : public drawing_test::DrawingTest {
 protected:
-    void SetUp() override {
-        DrawingTest::SetUp();
-        縦断bus::section_sheet_link::yomikomiyokomei = 縦断bus::yomikomiyokomei;
-    }
-    void TearDown() override {
-        DrawingTest::TearDown();
-    }
-
     struct Station {
         float station, ground, planned;
         float widthL = 3, slopeL = 2, widthR = 3.5f, slopeR = 2.5f;

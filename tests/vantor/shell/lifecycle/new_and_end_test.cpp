@@ -1,6 +1,6 @@
 #include "lifecycle_fixture.h"
 #include "vantor/geometry/rows/gyousounyuu.h"
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 
 #include <functional>
 #include <vector>

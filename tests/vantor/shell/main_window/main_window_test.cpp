@@ -58,6 +58,13 @@ TEST_F(MainWindowTest, OpenFromTheMenuEnablesWhatReadingTheProfileSheetEnables) 
     EXPECT_FLOAT_EQ(縦断bus::tatedata(4, 5), 49.78f);
 }
 
+TEST_F(MainWindowTest, ReadingTheProfileSheetMakesTheRowSendAndSaveMenuItemsUsable) {
+    Click("新規");
+    ExpectMenus({false, false, false, false, false});
+    Click("読込");
+    ExpectMenus({true, true, false, true, true});
+}
+
 TEST_F(MainWindowTest, SendWritesTheProfileSheetAndMakesShowAndReadUsable) {
     Click("新規");
     Fill(kCrest);

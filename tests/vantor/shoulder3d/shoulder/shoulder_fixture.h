@@ -3,21 +3,12 @@
 // turning left through a right angle: BC 50,0, EC 100,50 at 128.54 m, centre 50,50; end
 // 100,100) with its stations at 0, 40, 80, 120 and 160 m, and the offset points cleared.
 #include "../../drawing/plan/plan_fixture.h"
-#include "vantor/shell/sheets/shoulder_sheet.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
-#include "vantor/shoulder3d/shoulder/shoulder_sheet_link.h"
 
 namespace shoulder_test {
 
 class ShoulderTest : public plan_test::PlanTest {
 protected:
-    void SetUp() override {
-        PlanTest::SetUp();
-        // As the program starts: the screen reads and writes through the document's pair.
-        縦断bus::shoulder_sheet_link::ReadShoulderSheet = 縦断bus::ReadShoulderSheet;
-        縦断bus::shoulder_sheet_link::tensourokata = 縦断bus::tensourokata;
-    }
-
     // Every station gets `width` [m] on line k (0..3 L1..L4 left, 4..7 L1..L4 right).
     static void SetWidth(int k, float width) {
         for (int i = 1; i <= 縦断bus::sokutensuu; ++i) 縦断bus::rokatadata(i, 縦断bus::OffsetLineOf(k).widthColumn) = width;

@@ -104,6 +104,19 @@ TEST_F(ShoulderScreen, WidthsKeepToTheirStationsWhenTheListIsRebuilt) {
     EXPECT_EQ(rokatadata(2, 4), 2.5f);
 }
 
+// The rebuild at the opening adds the regular stations the loaded drawing screen asks for.
+TEST_F(ShoulderScreen, RebuildTakesTheDrawingScreensRegularStations) {
+    OpenDocument();
+    ipkeisanflg = 1;
+    SetProfile({{0, 10}, {150, 13}});
+    作図画面& drawing = forms::Get<作図画面>();
+    drawing.基準チェックボタン.SetValue(forms::vbChecked);
+    drawing.測点間隔.SetText("60");
+    Screen();
+    EXPECT_EQ(Column(4), (std::vector<std::string>{"0", "B.C 1 (50)", "60", "89.3", "120", "E.C 1 (128.54)", "150",
+                                                   "178.54"}));
+}
+
 // 読込 after the opening rebuilt the station list: the sheet's rows go to their stations by
 // station value, not by row, and a row whose station is not listed is named.
 TEST_F(ShoulderScreen, ReadingPairsSheetRowsWithStationsByValue) {

@@ -1,4 +1,4 @@
-#include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"

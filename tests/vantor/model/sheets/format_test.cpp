@@ -1,11 +1,11 @@
 // Every formatter against the layout of its sheet: title, headers, widths, box and shading.
 #include "sheet_fixture.h"
-#include "vantor/shell/sheets/coordinate_sheet.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
-#include "vantor/shell/sheets/ip_sheet.h"
-#include "vantor/shell/sheets/profile_sheet.h"
-#include "vantor/shell/sheets/section_point_sheets.h"
-#include "vantor/shell/sheets/shoulder_sheet.h"
+#include "vantor/model/sheets/coordinate_sheet.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
+#include "vantor/model/sheets/ip_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
+#include "vantor/model/sheets/section_point_sheets.h"
+#include "vantor/model/sheets/shoulder_sheet.h"
 
 #include <utility>
 

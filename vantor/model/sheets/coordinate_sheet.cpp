@@ -1,4 +1,4 @@
-#include "vantor/shell/sheets/coordinate_sheet.h"
+#include "vantor/model/sheets/coordinate_sheet.h"
 
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"

@@ -1,7 +1,7 @@
 // The cross-slope sheet: numbers A-J, texts K-P, and the copy from the profile.
 #include "sheet_fixture.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/shell/sheets/cross_slope_sheet.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
 
 namespace sheets_test {
 namespace {

@@ -1,4 +1,4 @@
-#include "vantor/shell/sheets/ip_sheet.h"
+#include "vantor/model/sheets/ip_sheet.h"
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/error.h"

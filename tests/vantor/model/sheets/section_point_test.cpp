@@ -1,6 +1,6 @@
 // The section-point sheets are read as texts, block by block.
 #include "sheet_fixture.h"
-#include "vantor/shell/sheets/section_point_sheets.h"
+#include "vantor/model/sheets/section_point_sheets.h"
 
 namespace sheets_test {
 namespace {

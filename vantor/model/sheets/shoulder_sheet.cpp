@@ -1,7 +1,7 @@
-#include "vantor/shell/sheets/shoulder_sheet.h"
+#include "vantor/model/sheets/shoulder_sheet.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/geometry/alignment/station_widths.h"
+#include "vantor/model/station_widths.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"

@@ -1,4 +1,4 @@
-#include "vantor/shell/sheets/profile_sheet.h"
+#include "vantor/model/sheets/profile_sheet.h"
 
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
@@ -40,9 +40,9 @@ void TellStationsNotRead(const xl::Worksheet& sheet) {
 
 void shoshikitate() { LayOutDocumentSheet(kProfileSheet, kLayout); }
 
-void yomikomitate() {
+bool yomikomitate() {
     Sheet sheet = DocumentSheet(kProfileSheet);
-    if (!sheet) return;
+    if (!sheet) return false;
     // Every row up to the last station: a blank row inside is an empty station, not the end.
     int lastRow = kFirstRow - 1;
     for (int row = kFirstRow; row <= kLastRow; ++row)
@@ -60,10 +60,10 @@ void yomikomitate() {
     tatedata = read;
     sokutensuu = count;
     TellStationsNotRead(*sheet);
-    if (OnProfileSheetRead) OnProfileSheetRead();
+    return true;
 }
 
-bool WriteProfileSheet() {
+bool tensoutate() {
     Sheet sheet = DocumentSheet(kProfileSheet);
     if (!sheet) return false;
     // The writer owns columns A-H of the rows the table holds; the user's remarks in column I,
@@ -86,10 +86,6 @@ bool WriteProfileSheet() {
         PutNumberOrEmpty(*sheet, row, 8, tatedata(station, tate_col::kGradient));
     }
     return true;
-}
-
-void tensoutate() {
-    if (WriteProfileSheet() && OnProfileSheetWritten) OnProfileSheetWritten();
 }
 
 } // namespace 縦断bus

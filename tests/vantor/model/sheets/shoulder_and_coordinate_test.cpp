@@ -1,7 +1,7 @@
 // The shoulder sheet and the reference points of the coordinate sheet.
 #include "sheet_fixture.h"
-#include "vantor/shell/sheets/coordinate_sheet.h"
-#include "vantor/shell/sheets/shoulder_sheet.h"
+#include "vantor/model/sheets/coordinate_sheet.h"
+#include "vantor/model/sheets/shoulder_sheet.h"
 
 namespace sheets_test {
 namespace {

@@ -1,4 +1,4 @@
-#include "vantor/geometry/alignment/station_widths.h"
+#include "vantor/model/station_widths.h"
 
 #include "platform/runtime/number_text.h"
 #include "vantor/model/縦断bus.h"
