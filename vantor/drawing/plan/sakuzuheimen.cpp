@@ -3,7 +3,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/sakuzusen.h"

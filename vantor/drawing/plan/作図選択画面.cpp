@@ -1,6 +1,6 @@
 #include "vantor/drawing/plan/作図選択画面.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
 
 作図選択画面::作図選択画面() : forms::Form(forms::FormKind::Apart) {

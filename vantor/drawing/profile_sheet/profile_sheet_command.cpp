@@ -3,7 +3,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/profile_sheet/elevation_scale.h"
 #include "vantor/drawing/profile_sheet/keisanzahyoutate.h"
 #include "vantor/drawing/profile_sheet/profile_lines.h"

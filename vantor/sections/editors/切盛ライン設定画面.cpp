@@ -1,7 +1,7 @@
 #include "vantor/sections/editors/切盛ライン設定画面.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/sections/earthwork/土坪画面.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/planned_block_view.h"

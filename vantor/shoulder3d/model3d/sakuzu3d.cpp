@@ -2,7 +2,7 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/縦断bus.h"

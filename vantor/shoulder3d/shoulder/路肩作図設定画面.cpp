@@ -2,7 +2,7 @@
 
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/alignment/plan_alignment.h"

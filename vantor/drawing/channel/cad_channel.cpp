@@ -1,4 +1,4 @@
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/cp932.h"

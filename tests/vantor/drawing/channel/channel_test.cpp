@@ -5,11 +5,11 @@
 #include "cad/command/command_line.h"
 #include "cad/command/dde_endpoint.h"
 #include "cad/drawing/drawing.h"
-#include "drawing_fixture.h"
+#include "../drawing_fixture.h"
 #include "platform/dde/dde_server.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
 #include "tests/cad/app/fake_host.h"
 
