@@ -98,7 +98,6 @@ void 作図画面::LayOut() {
     タブ図面.Move(120, 120, 9240, 6300);
     取り消し.SetCaption("戻　る");
     取り消し.Move(7800, 6540, 1560, 450);
-    acadtext.SetVisible(false);
 
     // Profile page.
     縮尺枠.SetCaption("縮尺");
@@ -242,7 +241,7 @@ void 作図画面::Form_Load() {
     for (int page = 0; page <= 2; ++page)
         絵(page).Move(タブ図面.ClientLeft(), タブ図面.ClientTop(), タブ図面.ClientWidth(), タブ図面.ClientHeight());
     絵(0).ZOrder(0);
-    ddesetsuzoku(acadtext, cad_channel::kApplication, cad_channel::kTopic);
+    cad_channel::Open();
     shokidl();
     SH.SetText(rt::CStr(200));
     SV.SetText(rt::CStr(100));

@@ -1,11 +1,10 @@
 #pragma once
 // The drawing screen: the hub from which every drawing starts and the holder of the drawing
 // settings, on three tab pages (profile, cross-sections, plan). Created on first use and
-// never unloaded, so its load (defaults, default datum, the opening of the CAD link) runs
-// once per run. Other screens read its setting boxes directly when they draw.
+// never unloaded, so its load (defaults, default datum, the opening of the command channel)
+// runs once per run. Other screens read its setting boxes directly when they draw.
 #include "platform/forms/forms.h"
 #include "platform/forms/tab_strip.h"
-#include "vantor/drawing/dde_text_box.h"
 
 #include <memory>
 #include <string>
@@ -80,7 +79,6 @@ public:
 
     // ---- On the screen itself ----
     forms::CommandButton 取り消し{*this};
-    DdeTextBox acadtext{*this};
 
     作図画面();
     ~作図画面() override;
