@@ -111,8 +111,7 @@ void SendStationLabels(int k, CellCentre cell, double cellHeight, bool withSecti
 
 } // namespace
 
-bool sakuzuyoko() {
-    const SectionSettings settings = ReadSectionSettings();
+bool sakuzuyoko(const SectionSettings& settings) {
     const std::optional<int> tiers = TierCount(settings.tiers);
     if (!tiers) {
         forms::MsgBox("段数を入力してください。", forms::vbOKOnly);

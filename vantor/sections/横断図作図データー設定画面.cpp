@@ -95,7 +95,7 @@ void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::Toolba
         Unload();
         forms::Get<計画ブロック修正画面>().Open();
     } else if (key == "作図") {
-        sakuzuyoko();
+        sakuzuyoko(sectionSettings);
     } else if (key == "面積") {
         forms::Get<面積計算選択画面>().Show();
         Unload();

@@ -24,7 +24,7 @@ void 作図選択画面::Form_Load() {
 }
 
 void 作図選択画面::作図_Click() {
-    縦断bus::cad_channel::RunDrawing([] { 縦断bus::sakuzuheimen(); });
+    縦断bus::cad_channel::RunDrawing([] { 縦断bus::sakuzuheimen(縦断bus::planSettings); });
 }
 
 void 作図選択画面::戻るボタン_Click() { Hide(); }
