@@ -13,6 +13,7 @@
 #include "vantor/geometry/coordinates/座標変換.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
 #include "vantor/model/document.h"
+#include "vantor/model/drawing_home.h"
 #include "vantor/model/drawing_settings.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
@@ -248,6 +249,7 @@ void 作図画面::Form_Load() {
         絵(page).Move(タブ図面.ClientLeft(), タブ図面.ClientTop(), タブ図面.ClientWidth(), タブ図面.ClientHeight());
     絵(0).ZOrder(0);
     cad_channel::Open();
+    drawing_home::Set(*this);
     shokidl();
     SH.SetText(rt::CStr(200));
     SV.SetText(rt::CStr(100));
