@@ -460,7 +460,7 @@ void 作図画面::参照ボタン_Click() { forms::Get<参考図>().Show(); }
 void 作図画面::作図開始ボタン_Click() {
     profile_sheet::SheetRequest request{SH.Text(), SV.Text(), DL.Text(), {}};
     for (int k = 0; k <= 3; ++k) request.pavement[k] = {舗装(k).Value() == forms::vbChecked, 舗装厚(k).Text()};
-    profile_sheet::DrawProfileSheet(request);
+    if (profile_sheet::PrepareProfileSheet(request) && keisanyokokoubai()) profile_sheet::SendProfileSheet();
 }
 
 void 作図画面::設定ボタン_Click() { forms::Get<作図レイアウト画面>().Show(); }
