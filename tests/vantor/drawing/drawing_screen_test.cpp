@@ -3,10 +3,10 @@
 #include "drawing_fixture.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/drawing/作図画面.h"
-#include "vantor/model/drawing_settings.h"
 #include "vantor/geometry/alignment/station_list_settings.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/sections/横断勾配入力画面.h"
+#include "vantor/model/drawing_settings.h"
 
 #include <QWidget>
 
