@@ -93,7 +93,7 @@ bool EarthworkAreas(Pipeline&) {
     return kiridomenseki(1) > 0 && moridomenseki(2) > 0;
 }
 
-bool CrossSections(Pipeline&) { return sakuzuyoko(); }
+bool CrossSections(Pipeline&) { return sakuzuyoko(sectionSettings); }
 
 // The documents written by a program on the offscreen platform.
 Documents OffscreenDocuments(const std::string& folder) {

@@ -2,7 +2,7 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/station_plot.h"
 #include "vantor/drawing/参考図.h"
@@ -12,6 +12,8 @@
 #include "vantor/geometry/coordinates/座標変換.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
 #include "vantor/model/document.h"
+#include "vantor/model/drawing_home.h"
+#include "vantor/model/drawing_settings.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
@@ -48,7 +50,12 @@ void TooMany(const std::string& what, int count, int limit) {
 
 void 作図画面::Wire() {
     タブ図面.OnClick = [this] { タブ図面_Click(); };
-    用紙高.OnChange = [this] { 用紙高_Change(); };
+    用紙高.OnChange = [this] {
+        用紙高_Change();
+        KeepSettings();
+    };
+    for (forms::TextBox* box : {&段数, &測点X, &測点Y, &計画幅, &計画高, &縮尺, &文字サイズ, &文字位置, &径})
+        box->OnChange = [this] { KeepSettings(); };
     舗装.OnClick = [this](int index) { 舗装_Click(index); };
     基準チェックボタン.OnClick = [this] { 基準チェックボタン_Click(); };
     IP入力ボタン.OnClick = [this] { IP入力ボタン_Click(); };
@@ -94,7 +101,6 @@ void 作図画面::LayOut() {
     タブ図面.Move(120, 120, 9240, 6300);
     取り消し.SetCaption("戻　る");
     取り消し.Move(7800, 6540, 1560, 450);
-    acadtext.SetVisible(false);
 
     // Profile page.
     縮尺枠.SetCaption("縮尺");
@@ -236,7 +242,8 @@ void 作図画面::Form_Load() {
     for (int page = 0; page <= 2; ++page)
         絵(page).Move(タブ図面.ClientLeft(), タブ図面.ClientTop(), タブ図面.ClientWidth(), タブ図面.ClientHeight());
     絵(0).ZOrder(0);
-    ddesetsuzoku(acadtext, cad_channel::kApplication, cad_channel::kTopic);
+    cad_channel::Open();
+    drawing_home::Set(*this);
     shokidl();
     SH.SetText(rt::CStr(200));
     SV.SetText(rt::CStr(100));
@@ -252,21 +259,21 @@ void 作図画面::Form_Load() {
     const float heights[12] = {1.5f, 2, 1.5f, 1.5f, 2, 1.5f, 2, 2, 2, 2, 2.5f, 2.5f};
     for (int k = 1; k <= 12; ++k) obitakasa(k) = heights[k - 1];
 
-    用紙高.SetText(rt::CStr(56));
+    用紙高.SetText(rt::CStr(kSectionStart.sheetHeight));
     用紙幅.SetText(rt::CStr(81));
-    段数.SetText(rt::CStr(3));
-    測点Y.SetText(rt::CStr(15));
-    測点X.SetText(rt::CStr(45));
-    計画高.SetText(rt::CStr(10));
-    計画幅.SetText(rt::CStr(10));
+    段数.SetText(rt::CStr(kSectionStart.tiers));
+    測点Y.SetText(rt::CStr(kSectionStart.cellHalfHeight));
+    測点X.SetText(rt::CStr(kSectionStart.cellHalfWidth));
+    計画高.SetText(rt::CStr(kSectionStart.plannedHalfHeight));
+    計画幅.SetText(rt::CStr(kSectionStart.plannedHalfWidth));
     左幅.SetText(rt::CStr(3));
     左勾配.SetText(rt::CStr(2));
     右幅.SetText(rt::CStr(3));
     右勾配.SetText(rt::CStr(2));
-    縮尺.SetText(rt::CStr(500));
-    文字サイズ.SetText(rt::CStr(2));
-    文字位置.SetText(rt::CStr(20));
-    径.SetText("0.2");
+    縮尺.SetText(rt::CStr(kPlanStart.scale));
+    文字サイズ.SetText(rt::CStr(kPlanStart.textSize));
+    文字位置.SetText(rt::CStr(kPlanStart.labelOffset));
+    径.SetText(rt::CStr(kPlanStart.circleSize));
 }
 
 void 作図画面::ShowFrom(forms::Form& mainWindow) {
@@ -290,6 +297,17 @@ void 作図画面::shokidl() {
     const float datum = found ? static_cast<float>(std::floor((double(saishoudaka) - 2) / 10) * 10) : 0.0f;
     DL.SetText(rt::CStr(datum));
     dlchi = static_cast<float>(Number(DL));
+}
+
+// The one reading of the setting boxes: the drawings below the screen take these values.
+void 作図画面::KeepSettings() {
+    planSettings = {Number(縮尺), Number(文字サイズ), Number(文字位置), Number(径)};
+    sectionSettings = {.tiers = Number(段数),
+                       .sheetHeight = Number(用紙高),
+                       .cellHalfWidth = Number(測点X),
+                       .cellHalfHeight = Number(測点Y),
+                       .plannedHalfWidth = Number(計画幅),
+                       .plannedHalfHeight = Number(計画高)};
 }
 
 void 作図画面::タブ図面_Click() { 絵(タブ図面.SelectedItem() - 1).ZOrder(0); }
@@ -439,7 +457,7 @@ void 作図画面::参照ボタン_Click() { forms::Get<参考図>().Show(); }
 void 作図画面::作図開始ボタン_Click() {
     profile_sheet::SheetRequest request{SH.Text(), SV.Text(), DL.Text(), {}};
     for (int k = 0; k <= 3; ++k) request.pavement[k] = {舗装(k).Value() == forms::vbChecked, 舗装厚(k).Text()};
-    profile_sheet::DrawProfileSheet(request);
+    if (profile_sheet::PrepareProfileSheet(request) && keisanyokokoubai()) profile_sheet::SendProfileSheet();
 }
 
 void 作図画面::設定ボタン_Click() { forms::Get<作図レイアウト画面>().Show(); }

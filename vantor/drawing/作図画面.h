@@ -1,11 +1,11 @@
 #pragma once
 // The drawing screen: the hub from which every drawing starts and the holder of the drawing
 // settings, on three tab pages (profile, cross-sections, plan). Created on first use and
-// never unloaded, so its load (defaults, default datum, the opening of the CAD link) runs
-// once per run. Other screens read its setting boxes directly when they draw.
+// never unloaded, so its load (defaults, default datum, the opening of the command channel)
+// runs once per run. Every change of a plan or cross-section setting box is kept in the
+// drawing settings (model/drawing_settings.h), which the drawings below the screen read.
 #include "platform/forms/forms.h"
 #include "platform/forms/tab_strip.h"
-#include "vantor/drawing/dde_text_box.h"
 
 #include <memory>
 #include <string>
@@ -80,7 +80,6 @@ public:
 
     // ---- On the screen itself ----
     forms::CommandButton 取り消し{*this};
-    DdeTextBox acadtext{*this};
 
     作図画面();
     ~作図画面() override;
@@ -119,6 +118,7 @@ private:
     void Form_Load() override;
     void LayOut();
     void Wire();
+    void KeepSettings();
     void ShowCrossSlopeScreen(int mode);
     forms::Label& Legend(forms::Container& on, const std::string& text, int left, int top, int width);
 

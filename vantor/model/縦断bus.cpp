@@ -1,6 +1,7 @@
 #include "vantor/model/縦断bus.h"
 
 #include "vantor/model/document.h"
+#include "vantor/model/drawing_settings.h"
 
 namespace 縦断bus {
 
@@ -114,6 +115,8 @@ void ResetState() {
     obimoji.Fill({});
     mojidaka = 0;
     enkei = mojiichi = 0;
+    planSettings = kPlanStart;
+    sectionSettings = kSectionStart;
     for (auto* t : {&fukuinhidarix, &fukuinhidariy, &fukuinmigix, &fukuinmigiy}) t->Fill(0);
     mojix = mojiy = 0;
     wkmigikaku = 0;

@@ -1,7 +1,7 @@
 #include "vantor/sections/planned_block_view.h"
 
 #include "platform/runtime/conversion.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 // block inserted at the origin beside it, not exploded. Every window of the sequence is laid
 // about (0, H), where the planned section stands, so that a large H cannot make the stretch
 // miss the section's edges.
-#include "vantor/sections/section_settings.h"
+#include "vantor/model/drawing_settings.h"
 
 #include <string>
 

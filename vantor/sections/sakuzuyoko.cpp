@@ -3,8 +3,8 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
-#include "vantor/drawing/label_text.h"
+#include "vantor/drawing/channel/cad_channel.h"
+#include "vantor/drawing/channel/label_text.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/section_checks.h"
 #include "vantor/sections/section_layout.h"
@@ -111,8 +111,7 @@ void SendStationLabels(int k, CellCentre cell, double cellHeight, bool withSecti
 
 } // namespace
 
-bool sakuzuyoko() {
-    const SectionSettings settings = ReadSectionSettings();
+bool sakuzuyoko(const SectionSettings& settings) {
     const std::optional<int> tiers = TierCount(settings.tiers);
     if (!tiers) {
         forms::MsgBox("段数を入力してください。", forms::vbOKOnly);

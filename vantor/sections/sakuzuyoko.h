@@ -1,7 +1,9 @@
 #pragma once
-// The cross-section sheet: every station's section in its own cell, assembled in the CAD
-// from the station's planned-section and existing-ground blocks, with its slope, station,
-// height and area labels.
+// The cross-section sheet in the drawing screen's settings: every station's section in its
+// own cell, assembled in the CAD from the station's planned-section and existing-ground
+// blocks, with its slope, station, height and area labels.
+#include "vantor/model/drawing_settings.h"
+
 namespace 縦断bus {
 
 // Each planned block is inserted at the work origin x = -100000, exploded, its two sides
@@ -11,6 +13,6 @@ namespace 縦断bus {
 // from 1, more than 50 stations (the area tables' bound). Stations whose section cannot be
 // assembled (see section_checks.h) are told in one message and get only their station label.
 // True when the drawing was sent.
-bool sakuzuyoko();
+bool sakuzuyoko(const SectionSettings& settings);
 
 } // namespace 縦断bus

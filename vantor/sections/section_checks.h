@@ -4,7 +4,7 @@
 // the CAD cannot take, widths or slopes that are missing (99999, as the station list leaves
 // them for the stations it adds), a missing planned or ground height, or a planned section that would leave the window the
 // drawing moves it with and so spoil the next station.
-#include "vantor/sections/section_settings.h"
+#include "vantor/model/drawing_settings.h"
 
 #include <string>
 #include <string_view>

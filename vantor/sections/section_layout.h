@@ -2,7 +2,7 @@
 // Where each station's cross-section stands on the sheet: columns of `tiers` cells, filled
 // from the lowest cell of column 1 upwards, then column 2 and so on. Cells are twice the cell
 // half width wide and sheet height / tiers high; drawing units are millimetres.
-#include "vantor/sections/section_settings.h"
+#include "vantor/model/drawing_settings.h"
 
 #include <optional>
 

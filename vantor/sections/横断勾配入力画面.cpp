@@ -3,7 +3,7 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/plan/作図選択画面.h"
-#include "vantor/drawing/作図画面.h"
+#include "vantor/model/drawing_home.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/model/縦断bus.h"
@@ -114,7 +114,7 @@ void 横断勾配入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button
         forms::Get<作図選択画面>().Show();
     } else if (key == "戻る") {
         Unload();
-        forms::Get<作図画面>().Show();
+        drawing_home::Show();
     }
 }
 

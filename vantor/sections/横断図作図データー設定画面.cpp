@@ -1,7 +1,7 @@
 #include "vantor/sections/横断図作図データー設定画面.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/作図画面.h"
+#include "vantor/model/drawing_home.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
@@ -95,7 +95,7 @@ void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::Toolba
         Unload();
         forms::Get<計画ブロック修正画面>().Open();
     } else if (key == "作図") {
-        sakuzuyoko();
+        sakuzuyoko(sectionSettings);
     } else if (key == "面積") {
         forms::Get<面積計算選択画面>().Show();
         Unload();
@@ -111,7 +111,7 @@ void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::Toolba
 
 void 横断図作図データー設定画面::戻る() {
     Unload();
-    forms::Get<作図画面>().Show();
+    drawing_home::Show();
 }
 
 // The close box is 戻る: the next opening shows the tables afresh.

@@ -2,11 +2,11 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/planned_block_view.h"
 #include "vantor/sections/section_checks.h"
-#include "vantor/sections/section_settings.h"
+#include "vantor/model/drawing_settings.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/横断図作図データー設定画面.h"
 
@@ -137,7 +137,7 @@ void 計画ブロック修正画面::DrawStation() {
         Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
         return;
     }
-    const SectionSettings settings = ReadSectionSettings();
+    const SectionSettings settings = sectionSettings;
     float drawnAt = drawnHeight_;
     if (channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_); })) {
         drawnHeight_ = drawnAt;
@@ -210,7 +210,7 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
         Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示してから自動作成してください。");
         return;
     }
-    const SectionSettings settings = ReadSectionSettings();
+    const SectionSettings settings = sectionSettings;
     const bool defined = channel::RunDrawing([&] {
         channel::Send("-block");
         channel::Send(name);

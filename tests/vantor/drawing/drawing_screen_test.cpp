@@ -5,6 +5,7 @@
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/sections/横断勾配入力画面.h"
+#include "vantor/model/drawing_settings.h"
 
 #include <QWidget>
 
@@ -104,6 +105,37 @@ TEST_F(DrawingScreen, PaperHeightGivesTheTiers) {
     s.測点Y.SetText("15m");
     s.用紙高.SetText("56");
     EXPECT_EQ(s.段数.Text(), "1");
+}
+
+// The drawings read the plan and cross-section boxes only through the drawing settings: they
+// hold the screen's start-up values before it loads and follow every box typed in after.
+TEST_F(DrawingScreen, EveryPlanAndSectionBoxIsKeptInTheDrawingSettings) {
+    EXPECT_EQ(sectionSettings.tiers, 3);
+    EXPECT_EQ(planSettings.circleSize, 0.2);
+    作図画面& s = Screen();
+    const std::pair<forms::TextBox*, const double*> boxes[] = {
+        {&s.縮尺, &planSettings.scale},
+        {&s.文字サイズ, &planSettings.textSize},
+        {&s.文字位置, &planSettings.labelOffset},
+        {&s.径, &planSettings.circleSize},
+        {&s.段数, &sectionSettings.tiers},
+        {&s.測点X, &sectionSettings.cellHalfWidth},
+        {&s.測点Y, &sectionSettings.cellHalfHeight},
+        {&s.計画幅, &sectionSettings.plannedHalfWidth},
+        {&s.計画高, &sectionSettings.plannedHalfHeight}};
+    const double start[] = {500, 2, 20, 0.2, 3, 45, 15, 10, 10};
+    for (int k = 0; k < 9; ++k) {
+        auto [box, value] = boxes[k];
+        EXPECT_EQ(*value, start[k]) << k;
+        box->SetText("7.5m");
+        EXPECT_EQ(*value, 7.5) << k;
+        box->SetText("");
+        EXPECT_EQ(*value, 0) << k;
+    }
+    s.測点Y.SetText("10");
+    s.用紙高.SetText("50");   // the tiers follow the paper height
+    EXPECT_EQ(sectionSettings.sheetHeight, 50);
+    EXPECT_EQ(sectionSettings.tiers, 2);
 }
 
 TEST_F(DrawingScreen, SettingsThatShowAndHide) {

@@ -1,6 +1,6 @@
 #include "vantor/drawing/plan/plan_geometry.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 
 namespace 縦断bus {
 

@@ -1,16 +1,14 @@
 #include "vantor/drawing/plan/sakuzuheimen.h"
 
 #include "platform/forms/msgbox.h"
-#include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/sakuzusen.h"
 #include "vantor/drawing/plan/station_direction.h"
 #include "vantor/drawing/plan/station_label.h"
 #include "vantor/drawing/plan/作図選択画面.h"
-#include "vantor/drawing/作図画面.h"
 
 #include <cmath>
 #include <vector>
@@ -120,10 +118,7 @@ bool DrawPlan(const PlanSettings& settings, const PlanOptions& options) {
     return true;
 }
 
-bool sakuzuheimen() {
-    const 作図画面& screen = forms::Get<作図画面>();
-    const PlanSettings settings{rt::Val(screen.縮尺.Text()), rt::Val(screen.文字サイズ.Text()),
-                                rt::Val(screen.文字位置.Text()), rt::Val(screen.径.Text())};
+bool sakuzuheimen(const PlanSettings& settings) {
     const 作図選択画面& choice = forms::Get<作図選択画面>();
     auto checked = [&](int box) { return choice.作図ボタン(box).Value() == forms::vbChecked; };
     return DrawPlan(settings, PlanOptions{checked(0), checked(1), checked(2)});

@@ -1,8 +1,10 @@
 #pragma once
-// The plan drawing: the sizes taken from the drawing screen, then the parts chosen on the plan
+// The plan drawing: the sizes from the drawing screen's settings, then the parts chosen on the plan
 // options screen, in the order centre line (tangent polygon, circles at every BC, EC, curve
 // centre and station, and each curve as an arc), station labels, road edges. Every line goes
 // over the CAD command channel; a caller runs it inside cad_channel::RunDrawing.
+#include "vantor/model/drawing_settings.h"
+
 #include <string>
 
 namespace 縦断bus {
@@ -11,11 +13,6 @@ struct PlanOptions {
     bool centre = false;  // センター
     bool edges = false;   // 幅員
     bool labels = false;  // 測点文字
-};
-
-// The numbers in the drawing screen's boxes 縮尺, 文字サイズ, 文字位置, 径.
-struct PlanSettings {
-    double scale = 0, textSize = 0, labelOffset = 0, circleSize = 0;
 };
 
 // Why these settings cannot be drawn with, or empty: the scale, text size and circle size must
@@ -27,8 +24,8 @@ std::string PlanSettingsFault(const PlanSettings& settings);
 // IPs than the tables hold) cannot be drawn.
 bool DrawPlan(const PlanSettings& settings, const PlanOptions& options);
 
-// The plan drawing as the plan options screen starts it: the settings of 作図画面 and the
-// check boxes of 作図選択画面.
-bool sakuzuheimen();
+// The plan drawing as the plan options screen starts it: the given settings and the check
+// boxes of 作図選択画面.
+bool sakuzuheimen(const PlanSettings& settings);
 
 } // namespace 縦断bus

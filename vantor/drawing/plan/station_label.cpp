@@ -1,7 +1,7 @@
 #include "vantor/drawing/plan/station_label.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/station_direction.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/station_direction.h"
 #include "vantor/drawing/plan/station_label.h"

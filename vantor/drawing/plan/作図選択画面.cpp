@@ -1,6 +1,6 @@
 #include "vantor/drawing/plan/作図選択画面.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
 
 作図選択画面::作図選択画面() : forms::Form(forms::FormKind::Apart) {
@@ -24,7 +24,7 @@ void 作図選択画面::Form_Load() {
 }
 
 void 作図選択画面::作図_Click() {
-    縦断bus::cad_channel::RunDrawing([] { 縦断bus::sakuzuheimen(); });
+    縦断bus::cad_channel::RunDrawing([] { 縦断bus::sakuzuheimen(縦断bus::planSettings); });
 }
 
 void 作図選択画面::戻るボタン_Click() { Hide(); }

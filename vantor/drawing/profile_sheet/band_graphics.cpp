@@ -1,6 +1,6 @@
 #include "vantor/drawing/profile_sheet/band_graphics.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/profile_sheet/horizontal_curves.h"
 #include "vantor/drawing/profile_sheet/sheet_coordinates.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"

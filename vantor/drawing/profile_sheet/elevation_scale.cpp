@@ -1,7 +1,7 @@
 #include "vantor/drawing/profile_sheet/elevation_scale.h"
 
-#include "vantor/drawing/cad_channel.h"
-#include "vantor/drawing/label_text.h"
+#include "vantor/drawing/channel/cad_channel.h"
+#include "vantor/drawing/channel/label_text.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
 #include "vantor/drawing/profile_sheet/sheet_state.h"
 

@@ -1,6 +1,6 @@
 #include "vantor/drawing/profile_sheet/ichitaitoru.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
 #include "vantor/drawing/profile_sheet/sheet_state.h"
 

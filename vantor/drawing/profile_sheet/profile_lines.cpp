@@ -1,6 +1,6 @@
 #include "vantor/drawing/profile_sheet/profile_lines.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/profile_sheet/elevation_scale.h"
 #include "vantor/drawing/profile_sheet/ichitaitoru.h"
 #include "vantor/drawing/profile_sheet/sheet_coordinates.h"

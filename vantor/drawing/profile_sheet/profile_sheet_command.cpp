@@ -3,7 +3,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/profile_sheet/elevation_scale.h"
 #include "vantor/drawing/profile_sheet/keisanzahyoutate.h"
 #include "vantor/drawing/profile_sheet/profile_lines.h"
@@ -14,7 +14,6 @@
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/planned_line.h"
 #include "vantor/geometry/profile/警告表示画面.h"
-#include "vantor/sections/keisanyokokoubai.h"
 
 #include <cmath>
 
@@ -79,14 +78,12 @@ void TakeDatum() {
     }
 }
 
-// What the other drawings use of this command: the plan position of every station and the
-// cross slopes over the recomputed profile.
-bool PrepareOtherDrawings() {
+// What the other drawings use of this command: the plan position of every station.
+void PlaceStations() {
     const int n = sakuzusokutensuu;
     for (int i = 1; i <= n; ++i) sokutenkyori(i) = tatedata(i, tate_col::kStation) * 1000;
     if (ipsuu > 3)
         for (sokutenbangou = 1; sokutenbangou <= n; ++sokutenbangou) keisansokutenzahyou();
-    return keisanyokokoubai();
 }
 
 } // namespace
@@ -104,7 +101,7 @@ std::string RequestRefusal(const SheetRequest& request) {
     return {};
 }
 
-bool DrawProfileSheet(const SheetRequest& request) {
+bool PrepareProfileSheet(const SheetRequest& request) {
     if (const std::string why = RequestRefusal(request); !why.empty()) return Refuse(why);
     boxes = {rt::Val(request.SH), rt::Val(request.SV), rt::Val(request.DL), request.SH, request.SV};
     sakuzusokutensuu = LastStationRow();
@@ -115,7 +112,11 @@ bool DrawProfileSheet(const SheetRequest& request) {
         return Refuse("基準高ＤＬ＝" + rt::CStr(dlchi) + "ｍは計画高から" + rt::CStr(kMaxScaleMetres) +
                       "ｍ以上離れているため、標高目盛を作図できません。ＤＬを見直してください。");
     keisanzahyoutate();
-    if (!PrepareOtherDrawings()) return false;
+    PlaceStations();
+    return true;
+}
+
+bool SendProfileSheet() {
     return cad_channel::RunDrawing([] {
         SendProfileLines();
         sakuzutatemoji();

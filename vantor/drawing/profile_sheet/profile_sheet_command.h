@@ -17,13 +17,16 @@ struct SheetRequest {
     std::array<PavementLayer, 4> pavement;  // 表層工, 上層路盤工, 下層路盤工, 置換層工
 };
 
-// Recomputes the profile and its 1-m planned line, the station positions on the plan and the
-// cross slopes, then sends the whole sheet through the CAD channel. The scales must be
-// positive; at most 100 station rows and 50 vertical curves; rows 1 to the last station must
-// each have a station. The datum of the elevation scale and of "D.L =" is the DL box and the
-// scale's top follows the highest planned height, both as they are now; a datum more than
-// 1000 m from that top is refused. True when the sheet was sent.
-bool DrawProfileSheet(const SheetRequest& request);
+// The sheet in two steps, between which the drawing screen recomputes the cross slopes over
+// the recomputed profile. Preparing recomputes the profile and its 1-m planned line and the
+// station positions on the plan. The scales must be positive; at most 100 station rows and 50
+// vertical curves; rows 1 to the last station must each have a station. The datum of the
+// elevation scale and of "D.L =" is the DL box and the scale's top follows the highest
+// planned height, both as they are now; a datum more than 1000 m from that top is refused.
+// True when the sheet can be sent.
+bool PrepareProfileSheet(const SheetRequest& request);
+// Sends the whole prepared sheet through the CAD channel. True when it was sent.
+bool SendProfileSheet();
 
 // Why the request cannot be drawn before anything is computed, or the empty text.
 std::string RequestRefusal(const SheetRequest& request);

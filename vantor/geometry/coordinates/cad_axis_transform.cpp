@@ -1,7 +1,7 @@
 #include "vantor/geometry/coordinates/cad_axis_transform.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 
 namespace 縦断bus::coordinates {

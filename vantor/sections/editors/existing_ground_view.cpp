@@ -1,6 +1,6 @@
 #include "vantor/sections/editors/existing_ground_view.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {

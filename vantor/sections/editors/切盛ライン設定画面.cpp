@@ -1,12 +1,12 @@
 #include "vantor/sections/editors/切盛ライン設定画面.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/sections/earthwork/土坪画面.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/planned_block_view.h"
 #include "vantor/sections/section_checks.h"
-#include "vantor/sections/section_settings.h"
+#include "vantor/model/drawing_settings.h"
 
 using namespace 縦断bus;
 
@@ -30,7 +30,7 @@ void 切盛ライン設定画面::DrawStationInCad(int s) {
         Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
         return;
     }
-    const SectionSettings settings = ReadSectionSettings();
+    const SectionSettings settings = sectionSettings;
     float drawnAt = drawnHeight_;
     if (cad_channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_, kCutFillErase); })) drawnHeight_ = drawnAt;
 }

@@ -2,7 +2,7 @@
 
 #include "platform/runtime/number_text.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/sections/editors/existing_ground_view.h"
 #include "vantor/sections/editors/切盛ライン設定画面.h"
 

@@ -2,9 +2,9 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
-#include "vantor/drawing/作図画面.h"
+#include "vantor/model/drawing_settings.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/model3d/model_lines.h"
 #include "vantor/shoulder3d/model3d/設定3D画面.h"
@@ -53,7 +53,7 @@ void DrawExtras(const Model3dExtras& extras) {
     if (extras.allWidths) sakuzufukuinzenten();
     if (extras.stationWidths) sakuzufukuinsokuten();
     if (extras.heights) sakuzutakasa();
-    if (extras.projection) sakuzuheimen();
+    if (extras.projection) sakuzuheimen(planSettings);
 }
 
 void Tell(const std::string& text) { forms::MsgBox(text, forms::vbExclamation); }
@@ -93,7 +93,7 @@ bool DrawModelExtras(const Model3dExtras& extras) {
 
 bool sakuzu3d() {
     const 設定3D画面& screen = forms::Get<設定3D画面>();
-    const Model3dSettings settings{rt::Val(screen.DL.Text()), rt::Val(forms::Get<作図画面>().縮尺.Text())};
+    const Model3dSettings settings{rt::Val(screen.DL.Text()), planSettings.scale};
     Model3dExtras extras;
     extras.allWidths = screen.幅員op(0).Value();
     extras.stationWidths = !extras.allWidths && screen.幅員op(1).Value();

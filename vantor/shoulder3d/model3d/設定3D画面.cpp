@@ -1,6 +1,6 @@
 #include "vantor/shoulder3d/model3d/設定3D画面.h"
 
-#include "vantor/drawing/作図画面.h"
+#include "vantor/model/drawing_home.h"
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 
 namespace {
@@ -83,6 +83,6 @@ void 設定3D画面::ShowExtras(bool show) {
 }
 
 void 設定3D画面::戻りボタン_Click() {
-    forms::Get<作図画面>().Show();
+    縦断bus::drawing_home::Show();
     Hide();
 }

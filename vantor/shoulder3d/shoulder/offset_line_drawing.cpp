@@ -1,6 +1,6 @@
 #include "vantor/shoulder3d/shoulder/offset_line_drawing.h"
 
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
 

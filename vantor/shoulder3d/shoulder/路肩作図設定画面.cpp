@@ -2,8 +2,8 @@
 
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/cad_channel.h"
-#include "vantor/drawing/作図画面.h"
+#include "vantor/drawing/channel/cad_channel.h"
+#include "vantor/model/drawing_home.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/model/document.h"
@@ -146,7 +146,7 @@ void 路肩作図設定画面::Toolbar1_ButtonClick(forms::ToolbarButton& button
     } else if (key == "作図") {
         DrawCheckedLines();
     } else if (key == "戻る") {
-        forms::Get<作図画面>().Show();
+        drawing_home::Show();
         Unload();
     }
 }

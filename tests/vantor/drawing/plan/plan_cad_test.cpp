@@ -6,7 +6,7 @@
 #include "../../../support/output_path.h"
 #include "cad/view/png_renderer.h"
 #include "plan_fixture.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
 #include "vantor/drawing/plan/station_plot.h"
 

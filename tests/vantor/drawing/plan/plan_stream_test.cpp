@@ -1,7 +1,7 @@
 // The plan drawing as the CAD gets it: the exact lines for the one-curve plan, the parts alone,
 // the sizes it refuses, and the end of the road, the edges and the IP count handled soundly.
 #include "plan_fixture.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
 
 #include <algorithm>

@@ -104,6 +104,9 @@ TEST_F(DataScreen, SheetColumnsKToPOutAndIn) {
 
 TEST_F(DataScreen, TrialViewAndBackLeaveTheScreen) {
     SetRoad({{0, 10, 10}});
+    DrawingScreen().Show();
+    DrawingScreen().断面作図ボタン.OnClick();   // opened from the drawing screen, which hides
+    EXPECT_FALSE(DrawingScreen().Visible());
     Screen().Toolbar1_ButtonClick(Screen().Toolbar1.Buttons("仮表示"));
     EXPECT_FALSE(forms::IsLoaded<横断図作図データー設定画面>());
     EXPECT_TRUE(forms::Get<計画ブロック修正画面>().Visible());

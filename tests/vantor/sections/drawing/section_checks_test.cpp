@@ -20,7 +20,7 @@ TEST_F(SectionChecks, TiersMustBeAWholeNumberFromOne) {
     for (const char* tiers : {"0", "", "abc", "-2", "0.4", "2.6"}) {
         forms::script::Reset();
         DrawingScreen().段数.SetText(tiers);
-        EXPECT_FALSE(sakuzuyoko()) << tiers;
+        EXPECT_FALSE(sakuzuyoko(sectionSettings)) << tiers;
         EXPECT_EQ(Messages(), std::vector<std::string>{"段数を入力してください。"}) << tiers;
     }
     EXPECT_TRUE(cad.executes.empty());
@@ -47,7 +47,7 @@ TEST_F(SectionChecks, MoreStationsThanTheAreaTablesHoldAreRefusedBeforeTheFirstS
     }
     RecordingCad cad;
     DrawingScreen();
-    EXPECT_FALSE(sakuzuyoko());
+    EXPECT_FALSE(sakuzuyoko(sectionSettings));
     EXPECT_TRUE(cad.executes.empty());
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("50測点まで"), std::string::npos);
@@ -66,7 +66,7 @@ TEST_F(SectionChecks, StationsWhoseSectionCannotBeAssembledAreSkippedAndToldOnce
     // station 120: 15.2 m of cut leaves it
     FixtureCad cad;
     DrawingScreen();
-    ASSERT_TRUE(sakuzuyoko());
+    ASSERT_TRUE(sakuzuyoko(sectionSettings));
     ASSERT_EQ(Messages().size(), 1u);
     const std::string told = Messages()[0];
     for (const char* line : {"測点 20、40、80：ブロック名", "測点 50.5、100：幅員・勾配", "測点 120：計画断面が作図枠"})

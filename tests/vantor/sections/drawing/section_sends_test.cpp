@@ -17,7 +17,7 @@ TEST_F(SectionSends, OneStationLineByLine) {
     SetRoad({{0, 10, 10}});
     RecordingCad cad;
     DrawingScreen();
-    ASSERT_TRUE(sakuzuyoko());
+    ASSERT_TRUE(sakuzuyoko(sectionSettings));
     // Cell centre (45000, G x 0.5 x 1000 = 9333.333 as a single); the label line
     // T = 9333.3330078125 + G x 400 in double.
     const std::vector<std::string> expected = {
@@ -55,7 +55,7 @@ TEST_F(SectionSends, HeightsAreaAndPlannedPointInTheirPrecision) {
     moridomenseki(1) = 0.75f;
     RecordingCad cad;
     DrawingScreen();
-    ASSERT_TRUE(sakuzuyoko());
+    ASSERT_TRUE(sakuzuyoko(sectionSettings));
     const auto& e = cad.executes;
     EXPECT_EQ(e[1], "KEI1 -100000,1250 1 1 0\r");
     EXPECT_EQ(e[3], "-145000,16250\r");

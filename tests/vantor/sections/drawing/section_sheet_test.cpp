@@ -46,7 +46,7 @@ TEST_F(SectionSheet, SevenStationsInThreeColumnsAtTheirWidthsAndSlopes) {
     SevenStations();
     FixtureCad cad;
     DrawingScreen();
-    ASSERT_TRUE(sakuzuyoko());
+    ASSERT_TRUE(sakuzuyoko(sectionSettings));
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(cad.commandLine.RejectionCount(), 0u)
         << cad.commandLine.Rejections().front().prompt << cad.commandLine.Rejections().front().input;
@@ -99,7 +99,7 @@ TEST_F(SectionSheet, AnUnknownBlockCostsOnlyItsStation) {
     yokosakuzudata(2, 2) = "NOPE";
     FixtureCad cad;
     DrawingScreen();
-    ASSERT_TRUE(sakuzuyoko());
+    ASSERT_TRUE(sakuzuyoko(sectionSettings));
     EXPECT_TRUE(cad.commandLine.IsIdle());
     // The CAD refuses the name, then as unknown commands the rest of that answer line and the
     // displacements of the two stretches that found nothing; every following command word

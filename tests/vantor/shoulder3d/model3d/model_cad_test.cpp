@@ -4,7 +4,7 @@
 #include "../../../support/cad_end.h"
 #include "../../../support/output_path.h"
 #include "model3d_fixture.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 
 #include <QImage>

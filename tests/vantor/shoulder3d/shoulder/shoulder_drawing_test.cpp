@@ -6,7 +6,7 @@
 #include "../../../support/output_path.h"
 #include "cad/view/png_renderer.h"
 #include "shoulder_fixture.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/shoulder3d/shoulder/色設定画面.h"
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 

@@ -1,10 +1,11 @@
 #pragma once
-// The command channel to the CAD: one DDE conversation held by the drawing screen's acadtext
-// (application "AutoCAD LT.DDE", topic "System", manual link). Every send is one command line
-// and a carriage return, executed as if typed at the CAD's command prompt; numbers in a line
-// are written by the runtime's number text in the precision they are held in.
+// The command channel to the CAD: the one DDE conversation of the program (application
+// "AutoCAD LT.DDE", topic "System", manual link), held here and opened by the drawing screen
+// when it loads or by the first drawing. Every send is one command line and a carriage
+// return, executed as if typed at the CAD's command prompt; numbers in a line are written by
+// the runtime's number text in the precision they are held in.
+#include "platform/dde/dde_link.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/drawing/dde_text_box.h"
 
 #include <functional>
 #include <string>
@@ -12,10 +13,10 @@
 
 namespace 縦断bus {
 
-// Opens the link of `control` to application|topic unless it is open already. A failed
-// opening is told to the user and leaves the link closed, so that the next drawing command
-// tries again. True when the link is open.
-bool ddesetsuzoku(DdeTextBox& control, std::string_view application, std::string_view topic);
+// Opens `link` to application|topic unless it is open already. A failed opening is told to the
+// user and leaves the link closed, so that the next drawing command tries again. True when the
+// link is open.
+bool ddesetsuzoku(dde::Link& link, std::string_view application, std::string_view topic);
 
 } // namespace 縦断bus
 
@@ -23,6 +24,11 @@ namespace 縦断bus::cad_channel {
 
 inline constexpr std::string_view kApplication = "AutoCAD LT.DDE";
 inline constexpr std::string_view kTopic = "System";
+
+// The conversation every send goes through.
+dde::Link& Conversation();
+// Opens the conversation unless it is open (ddesetsuzoku). True when it is open.
+bool Open();
 
 // Runs one drawing command: the link is opened first when it is not open (the user is told
 // and nothing is sent when that fails); the command stops at the first send the CAD refuses,

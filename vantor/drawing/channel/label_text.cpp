@@ -1,4 +1,4 @@
-#include "vantor/drawing/label_text.h"
+#include "vantor/drawing/channel/label_text.h"
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"

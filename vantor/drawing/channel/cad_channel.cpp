@@ -1,10 +1,9 @@
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
 #include "vantor/model/縦断bus.h"
-#include "vantor/drawing/作図画面.h"
 
 namespace 縦断bus {
 
@@ -19,14 +18,14 @@ std::string LinkFailureText(std::string_view topic) {
 
 } // namespace
 
-bool ddesetsuzoku(DdeTextBox& control, std::string_view application, std::string_view topic) {
-    if (ddeflg != 0 && control.LinkMode() != dde::kLinkNone) return true;
+bool ddesetsuzoku(dde::Link& link, std::string_view application, std::string_view topic) {
+    if (ddeflg != 0 && link.LinkMode() != dde::kLinkNone) return true;
     ddeflg = 0;
     const std::string linkTopic = std::string(application) + "|" + std::string(topic);
     try {
-        control.SetLinkMode(dde::kLinkNone);
-        control.SetLinkTopic(linkTopic);
-        control.SetLinkMode(dde::kLinkManual);
+        link.SetLinkMode(dde::kLinkNone);
+        link.SetLinkTopic(linkTopic);
+        link.SetLinkMode(dde::kLinkManual);
     } catch (const rt::Error&) {
         forms::MsgBox(LinkFailureText(linkTopic), forms::vbExclamation);
         return false;
@@ -41,11 +40,9 @@ namespace 縦断bus::cad_channel {
 
 namespace {
 
-DdeTextBox& Acadtext() { return forms::Get<作図画面>().acadtext; }
-
 void Execute(const std::string& bytes, std::string_view shown) {
     try {
-        Acadtext().LinkExecute(bytes);
+        Conversation().LinkExecute(bytes);
     } catch (const rt::Error& e) {
         throw rt::Error(e.Number(), "ＣＡＤが次の入力を受け付けませんでした：「" + std::string(shown) + "」（" +
                                         e.Description() + "）");
@@ -54,8 +51,15 @@ void Execute(const std::string& bytes, std::string_view shown) {
 
 } // namespace
 
+dde::Link& Conversation() {
+    static dde::Link link;
+    return link;
+}
+
+bool Open() { return ddesetsuzoku(Conversation(), kApplication, kTopic); }
+
 bool RunDrawing(const std::function<void()>& draw) {
-    if (!ddesetsuzoku(Acadtext(), kApplication, kTopic)) return false;
+    if (!Open()) return false;
     try {
         draw();
     } catch (const rt::Error& e) {

@@ -1,7 +1,7 @@
 // Fixed-width labels: hand-worked from the label rule (point at position w + 1, at least two
 // decimals when the value fits its field).
 #include "platform/runtime/error.h"
-#include "vantor/drawing/label_text.h"
+#include "vantor/drawing/channel/label_text.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

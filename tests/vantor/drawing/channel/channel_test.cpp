@@ -1,15 +1,15 @@
-// The command channel as the drawing screen holds it: opened when the screen loads, one
+// The command channel: opened when the drawing screen loads, one
 // execute per send with its carriage return, failures told once, and the CAD's command line
 // at the other end drawing what was sent.
 #include "cad/command/command_host.h"
 #include "cad/command/command_line.h"
 #include "cad/command/dde_endpoint.h"
 #include "cad/drawing/drawing.h"
-#include "drawing_fixture.h"
+#include "../drawing_fixture.h"
 #include "platform/dde/dde_server.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
-#include "vantor/drawing/cad_channel.h"
+#include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
 #include "tests/cad/app/fake_host.h"
 
@@ -26,14 +26,14 @@ class Channel : public drawing_test::DrawingTest {};
 
 TEST_F(Channel, LoadOpensTheManualLinkOnce) {
     RecordingCad cad;
-    作図画面& screen = forms::Get<作図画面>();
+    forms::Get<作図画面>();
+    const dde::Link& link = channel::Conversation();
     EXPECT_EQ(ddeflg, 1);
-    EXPECT_EQ(screen.acadtext.LinkTopic(), "AutoCAD LT.DDE|System");
-    EXPECT_EQ(screen.acadtext.LinkMode(), dde::kLinkManual);
-    EXPECT_FALSE(screen.acadtext.Visible());
+    EXPECT_EQ(link.LinkTopic(), "AutoCAD LT.DDE|System");
+    EXPECT_EQ(link.LinkMode(), dde::kLinkManual);
     // An open link is left alone.
-    EXPECT_TRUE(ddesetsuzoku(screen.acadtext, "Other", "Topic"));
-    EXPECT_EQ(screen.acadtext.LinkTopic(), "AutoCAD LT.DDE|System");
+    EXPECT_TRUE(ddesetsuzoku(channel::Conversation(), "Other", "Topic"));
+    EXPECT_EQ(link.LinkTopic(), "AutoCAD LT.DDE|System");
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -60,9 +60,9 @@ TEST_F(Channel, NumbersInTheirOwnPrecision) {
 }
 
 TEST_F(Channel, AFailedOpeningIsToldAndTriedAgainAtTheNextDrawing) {
-    作図画面& screen = forms::Get<作図画面>();   // no CAD runs
+    forms::Get<作図画面>();   // no CAD runs
     EXPECT_EQ(ddeflg, 0);
-    EXPECT_EQ(screen.acadtext.LinkMode(), dde::kLinkNone);
+    EXPECT_EQ(channel::Conversation().LinkMode(), dde::kLinkNone);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("ＣＡＤとの通信"), std::string::npos);
 
