@@ -2,7 +2,7 @@
 // positions of 500 stations along it.
 #include "vantor/geometry/alignment/ip_alignment.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,7 +8,7 @@
 #include "pipeline.h"
 
 #include "platform/forms/script.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <benchmark/benchmark.h>
 

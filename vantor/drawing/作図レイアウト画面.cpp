@@ -2,7 +2,7 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 #include <cmath>
 

@@ -3,14 +3,18 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/station_plot.h"
-#include "vantor/drawing/参考図.h"
-#include "vantor/drawing/作図レイアウト画面.h"
 #include "vantor/drawing/profile_sheet/profile_sheet_command.h"
+#include "vantor/drawing/作図レイアウト画面.h"
+#include "vantor/drawing/参考図.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/coordinates/座標変換.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/drawing_home.h"
 #include "vantor/model/drawing_settings.h"
@@ -22,8 +26,8 @@
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
 #include "vantor/sections/横断図作図データー設定画面.h"
-#include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 #include "vantor/shoulder3d/model3d/設定3D画面.h"
+#include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
 #include <cmath>
 
@@ -58,6 +62,7 @@ void 作図画面::Wire() {
         box->OnChange = [this] { KeepSettings(); };
     舗装.OnClick = [this](int index) { 舗装_Click(index); };
     基準チェックボタン.OnClick = [this] { 基準チェックボタン_Click(); };
+    測点間隔.OnClick = 測点間隔.OnChange = [this] { KeepSettings(); };
     IP入力ボタン.OnClick = [this] { IP入力ボタン_Click(); };
     作図平面.OnClick = [this] { 作図平面_Click(); };
     Command1.OnClick = [this] { Command1_Click(); };
@@ -308,6 +313,7 @@ void 作図画面::KeepSettings() {
                        .cellHalfHeight = Number(測点Y),
                        .plannedHalfWidth = Number(計画幅),
                        .plannedHalfHeight = Number(計画高)};
+    stationListSettings = {.regularStations = 基準チェックボタン.Value() == forms::vbChecked, .interval = 測点間隔.Text()};
 }
 
 void 作図画面::タブ図面_Click() { 絵(タブ図面.SelectedItem() - 1).ZOrder(0); }
@@ -328,6 +334,7 @@ void 作図画面::舗装_Click(int index) {
 }
 
 void 作図画面::基準チェックボタン_Click() {
+    KeepSettings();
     const bool checked = 基準チェックボタン.Value() == forms::vbChecked;
     ラベル.SetVisible(checked);
     測点間隔.SetVisible(checked);

@@ -3,7 +3,7 @@
 // points the table holds in rows 5 .. 55, and the total-length row the alignment writes below
 // the points. Rows of points past row 55 are never read, and nothing may be written over them.
 #include "platform/workbook/workbook.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
 
 namespace 縦断bus::ip_sheet_rows {
 

@@ -3,9 +3,9 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
+#include "vantor/model/bus/bus_table.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_messages.h"
-#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 #include <limits>

@@ -1,7 +1,8 @@
 #include "vantor/model/station_widths.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <cmath>
 #include <utility>

@@ -117,6 +117,7 @@ void ResetState() {
     enkei = mojiichi = 0;
     planSettings = kPlanStart;
     sectionSettings = kSectionStart;
+    stationListSettings = {};
     for (auto* t : {&fukuinhidarix, &fukuinhidariy, &fukuinmigix, &fukuinmigiy}) t->Fill(0);
     mojix = mojiy = 0;
     wkmigikaku = 0;

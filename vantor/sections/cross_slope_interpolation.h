@@ -2,6 +2,7 @@
 // The cross slope between change points, shared by the station slopes of the cross-slope
 // table and the 3D model's slopes at any chainage.
 #include "platform/runtime/table.h"
+#include "vantor/model/bus/bus_table.h"
 
 #include <optional>
 

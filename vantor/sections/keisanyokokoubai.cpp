@@ -3,7 +3,11 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/geometry/profile/planned_heights.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/cross_slope_interpolation.h"
 #include "vantor/sections/横断勾配入力画面.h"
 

@@ -2,7 +2,8 @@
 
 #include "platform/runtime/conversion.h"
 #include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <algorithm>
 #include <string>

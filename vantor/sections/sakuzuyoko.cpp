@@ -5,10 +5,13 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/channel/label_text.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/sections/section_checks.h"
 #include "vantor/sections/section_layout.h"
-#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 #include <string>

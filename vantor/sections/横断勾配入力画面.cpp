@@ -3,10 +3,13 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/plan/作図選択画面.h"
-#include "vantor/model/drawing_home.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
+#include "vantor/model/drawing_home.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/sections/keisanyokokoubai.h"
 
 #include <algorithm>

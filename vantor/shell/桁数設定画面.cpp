@@ -5,7 +5,7 @@
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/document_state.h"
 
 namespace {
 constexpr std::string_view kOnlyTwoOrThree = "表示桁数は 2 か 3 を選んでください。";

@@ -7,9 +7,10 @@
 #include "platform/forms/script.h"
 #include "platform/workbook/workbook.h"
 #include "tests/support/program_reset.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/pellix/detached_pellix.h"
 #include "vantor/pellix/place_pellix.h"
 

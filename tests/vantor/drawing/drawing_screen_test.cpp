@@ -1,11 +1,14 @@
 // The drawing screen: its defaults and default datum, the settings handlers, the buttons
 // that lead on, the transfer of station coordinates and the plan command end to end.
 #include "drawing_fixture.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
+#include "vantor/model/drawing_settings.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/sections/横断勾配入力画面.h"
-#include "vantor/model/drawing_settings.h"
 
 #include <QWidget>
 

@@ -3,6 +3,11 @@
 // cross-slope screen shown; and where it stops.
 #include "drawing_fixture.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/sections/横断勾配入力画面.h"
 

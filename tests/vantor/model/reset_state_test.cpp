@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -13,7 +14,7 @@
 
 namespace {
 
-// Every variable declared in 縦断bus.h.
+// Every variable declared in the table headers of 縦断bus.h.
 #define VANTOR_EACH_STATE_VARIABLE(X) \
     X(bukkujoutai) X(xlshuuryouflg) X(fairumei) X(hirakuflg) X(ketasuu) X(xhyouji) X(yhyouji) \
     X(koubaisetteiflg) X(ipkeisanflg) X(sokutensuu) X(tatedata) X(henkatensuu) X(xb) X(yb) X(koubai) \
@@ -63,33 +64,35 @@ void Change(T& v) { v = Changed(v); }
 template <typename T, int... Upper>
 void Change(rt::Table<T, Upper...>& t) { t.Fill(Changed(T{})); }
 
-// The names that 縦断bus.h declares with `inline` (constants and functions aside).
+// The names that the table headers of 縦断bus.h declare with `inline` (constants and functions aside).
 std::set<std::string> DeclaredNames() {
-    std::ifstream header(VANTOR_SOURCE_DIR "/vantor/model/縦断bus.h");
     std::set<std::string> names;
-    for (std::string line; std::getline(header, line);) {
-        if (!line.starts_with("inline ") || line.starts_with("inline constexpr")) continue;
-        std::string decl = line.substr(0, line.find("//"));
-        decl = decl.substr(7, decl.find(';') - 7);
-        if (decl.find('(') != std::string::npos) continue;
-        // The type: one word, or a Table<...> with its nested brackets.
-        std::size_t at = 0;
-        if (decl.starts_with("Table<")) {
-            for (int depth = 0; at < decl.size(); ++at) {
-                if (decl[at] == '<') ++depth;
-                if (decl[at] == '>' && --depth == 0) break;
+    for (const auto& entry : std::filesystem::directory_iterator(VANTOR_SOURCE_DIR "/vantor/model/bus")) {
+        std::ifstream header(entry.path());
+        for (std::string line; std::getline(header, line);) {
+            if (!line.starts_with("inline ") || line.starts_with("inline constexpr")) continue;
+            std::string decl = line.substr(0, line.find("//"));
+            decl = decl.substr(7, decl.find(';') - 7);
+            if (decl.find('(') != std::string::npos) continue;
+            // The type: one word, or a Table<...> with its nested brackets.
+            std::size_t at = 0;
+            if (decl.starts_with("Table<")) {
+                for (int depth = 0; at < decl.size(); ++at) {
+                    if (decl[at] == '<') ++depth;
+                    if (decl[at] == '>' && --depth == 0) break;
+                }
+                ++at;
+            } else {
+                at = decl.find(' ');
             }
-            ++at;
-        } else {
-            at = decl.find(' ');
-        }
-        for (std::size_t next; at < decl.size(); at = next + 1) {
-            next = decl.find(',', at);
-            if (next == std::string::npos) next = decl.size();
-            const std::string part = decl.substr(at, next - at);
-            const std::size_t begin = part.find_first_not_of(' ');
-            const std::size_t end = part.find_first_of(" =", begin);
-            names.insert(part.substr(begin, end == std::string::npos ? std::string::npos : end - begin));
+            for (std::size_t next; at < decl.size(); at = next + 1) {
+                next = decl.find(',', at);
+                if (next == std::string::npos) next = decl.size();
+                const std::string part = decl.substr(at, next - at);
+                const std::size_t begin = part.find_first_not_of(' ');
+                const std::size_t end = part.find_first_of(" =", begin);
+                names.insert(part.substr(begin, end == std::string::npos ? std::string::npos : end - begin));
+            }
         }
     }
     return names;

@@ -1,5 +1,10 @@
 // Cross-slope interpolation (hand-worked values) and the cross-slope screen's editing.
 #include "../drawing/drawing_fixture.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
 

@@ -9,6 +9,12 @@
 
 #include "tests/support/run_python.h"
 #include "vantor/drawing/plan/作図選択画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/earthwork/土坪画面.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/editors/切盛ライン設定画面.h"

@@ -3,7 +3,7 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 namespace 縦断bus {
 

@@ -1,6 +1,8 @@
 #include "vantor/drawing/plan/plan_geometry.h"
 
 #include "vantor/drawing/channel/cad_channel.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus {
 

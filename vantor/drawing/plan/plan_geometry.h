@@ -1,6 +1,5 @@
 #pragma once
 // Small pieces of the alignment that the plan drawing's parts share.
-#include "vantor/model/縦断bus.h"
 
 #include <string>
 

@@ -4,11 +4,12 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/sakuzusen.h"
 #include "vantor/drawing/plan/station_direction.h"
 #include "vantor/drawing/plan/station_label.h"
 #include "vantor/drawing/plan/作図選択画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 #include <cmath>
 #include <vector>

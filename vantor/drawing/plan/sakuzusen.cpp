@@ -2,7 +2,9 @@
 
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 namespace 縦断bus {
 

@@ -1,6 +1,8 @@
 #include "vantor/drawing/plan/station_direction.h"
 
 #include "vantor/geometry/alignment/plan_point.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 #include <cmath>
 #include <numbers>

@@ -8,7 +8,6 @@
 // in the shared scratch values: the quadrant state wkshougen (1..8, see SetDirection), the
 // tangent angle wkhoukoukaku (degrees, 0..90) and the left and right normals wkhidarikaku and
 // wkmigikaku (degrees from +X toward +Y), which give a label its rotation.
-#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

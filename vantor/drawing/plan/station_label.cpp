@@ -3,6 +3,9 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/station_direction.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <cmath>
 

@@ -3,7 +3,6 @@
 // label written as the answers of a text command that is already running (a label loop sends
 // "DTEXT " and the closing of a text entry before the first label).
 #include "vantor/drawing/plan/station_direction.h"
-#include "vantor/model/縦断bus.h"
 
 #include <string>
 

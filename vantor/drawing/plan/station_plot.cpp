@@ -3,10 +3,11 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/plan/station_direction.h"
 #include "vantor/drawing/plan/station_label.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 namespace 縦断bus {
 

@@ -4,6 +4,9 @@
 #include "vantor/drawing/profile_sheet/horizontal_curves.h"
 #include "vantor/drawing/profile_sheet/sheet_coordinates.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus::profile_sheet {
 

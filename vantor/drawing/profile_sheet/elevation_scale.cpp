@@ -4,6 +4,7 @@
 #include "vantor/drawing/channel/label_text.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
 #include "vantor/drawing/profile_sheet/sheet_state.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 #include <cmath>
 

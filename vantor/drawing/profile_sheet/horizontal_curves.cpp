@@ -3,6 +3,9 @@
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/profile_sheet/sheet_coordinates.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 

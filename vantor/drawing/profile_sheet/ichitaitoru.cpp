@@ -3,6 +3,8 @@
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
 #include "vantor/drawing/profile_sheet/sheet_state.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus::profile_sheet {
 

@@ -2,6 +2,7 @@
 
 #include "vantor/drawing/profile_sheet/sheet_coordinates.h"
 #include "vantor/geometry/profile/planned_line.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus::profile_sheet {
 

@@ -1,6 +1,8 @@
 #include "vantor/drawing/profile_sheet/marumetakasa.h"
 
 #include "vantor/drawing/profile_sheet/sheet_state.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 

@@ -5,6 +5,8 @@
 #include "vantor/drawing/profile_sheet/ichitaitoru.h"
 #include "vantor/drawing/profile_sheet/sheet_coordinates.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <string>
 #include <vector>

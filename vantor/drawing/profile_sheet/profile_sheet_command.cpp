@@ -14,6 +14,9 @@
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/planned_line.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 

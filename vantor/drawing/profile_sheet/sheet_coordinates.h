@@ -3,6 +3,7 @@
 // lines print it in: the difference of two single-precision stations stays single, the
 // division by a box's number is double.
 #include "vantor/drawing/profile_sheet/sheet_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus::profile_sheet {
 

@@ -5,7 +5,7 @@
 //
 // Sheet coordinates: one unit is one millimetre of paper; x = (station - first station)
 // x 1000 / SH, y = (height - DL) x 1000 / SV; the bands lie below y = -50.
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/bus_table.h"
 
 #include <string>
 

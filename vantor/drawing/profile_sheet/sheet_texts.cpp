@@ -8,6 +8,9 @@
 #include "vantor/drawing/profile_sheet/marumetakasa.h"
 #include "vantor/drawing/profile_sheet/sheet_coordinates.h"
 #include "vantor/drawing/profile_sheet/sheet_send.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 #include <cstdlib>

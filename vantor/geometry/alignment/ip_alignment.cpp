@@ -1,7 +1,7 @@
 #include "vantor/geometry/alignment/ip_alignment.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
 
 #include <array>
 #include <cmath>

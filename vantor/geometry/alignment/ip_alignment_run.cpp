@@ -2,10 +2,10 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/ip_sheet_rows.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 

@@ -1,7 +1,8 @@
 #include "vantor/geometry/alignment/keisanip.h"
 
 #include "vantor/geometry/alignment/ip_alignment_run.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
 
 namespace 縦断bus {
 

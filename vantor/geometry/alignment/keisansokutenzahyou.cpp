@@ -1,7 +1,8 @@
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
 
 #include "vantor/geometry/alignment/plan_point.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus {
 

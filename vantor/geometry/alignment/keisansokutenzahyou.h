@@ -3,7 +3,6 @@
 // sokutenbangou at chainage sokutenkyori(sokutenbangou) gets its X, Y in sokutenx/sokuteny
 // and two auxiliary points hojokyori before and after it in hojox/hojoy. A station on a
 // curve records the curve's side in sayuu. The alignment must have been computed.
-#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

@@ -1,13 +1,15 @@
 #include "vantor/geometry/alignment/plan_alignment.h"
 
 #include "platform/forms/msgbox.h"
-#include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/alignment/ip_alignment_run.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
+#include "vantor/geometry/alignment/tsuikasokuten.h"
+#include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
-#include "vantor/geometry/alignment/tsuikasokuten.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus {
 

@@ -1,6 +1,6 @@
 #include "vantor/geometry/alignment/plan_point.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
 
 #include <cmath>
 

@@ -2,7 +2,9 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <array>
 #include <cmath>

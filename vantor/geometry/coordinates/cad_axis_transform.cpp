@@ -2,7 +2,7 @@
 
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 namespace 縦断bus::coordinates {
 

@@ -2,8 +2,10 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheet_cells.h"
-#include "vantor/model/縦断bus.h"
 
 #include <algorithm>
 

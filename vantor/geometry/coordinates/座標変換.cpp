@@ -4,10 +4,13 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/geometry/coordinates/cad_axis_transform.h"
 #include "vantor/geometry/coordinates/coordinate_output.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 #include <numbers>

@@ -19,6 +19,7 @@
 #include "platform/workbook/workbook.h"
 #include "vantor/geometry/coordinates/reference_fit.h"
 #include "vantor/geometry/coordinates/site_transform.h"
+#include "vantor/model/bus/bus_table.h"
 #include "vantor/pellix/pellix.h"
 #include "vantor/pellix/point_pick.h"
 

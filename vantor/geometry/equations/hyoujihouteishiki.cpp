@@ -3,7 +3,7 @@
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/geometry/equations/方程式画面.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 #include <utility>

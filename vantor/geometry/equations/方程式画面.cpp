@@ -1,9 +1,9 @@
 #include "vantor/geometry/equations/方程式画面.h"
 
 #include "platform/runtime/error.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 namespace {
 constexpr int kLineHeight = 330;

@@ -1,11 +1,14 @@
 #include "vantor/geometry/graph/keisangurafu.h"
 
+#include "vantor/geometry/graph/グラフ.h"
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/profile/keisankeikakusen.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/planned_line.h"
-#include "vantor/geometry/graph/グラフ.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_graph_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <algorithm>
 #include <cmath>

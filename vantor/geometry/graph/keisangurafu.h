@@ -2,7 +2,6 @@
 // The profile graph: stations on x, heights on y (metres), drawn on グラフ.図 with an
 // optional grid, a frame, station bars, the ground line, the change-point polygon and the
 // planned line sampled every 1 m.
-#include "vantor/model/縦断bus.h"
 
 #include <string>
 

@@ -4,6 +4,7 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/geometry/graph/keisangurafu.h"
 #include "vantor/geometry/graph/目盛設定画面.h"
+#include "vantor/model/bus/profile_graph_tables.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,6 +2,8 @@
 
 #include "platform/runtime/conversion.h"
 #include "vantor/geometry/graph/keisangurafu.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_graph_tables.h"
 
 namespace 縦断bus {
 

@@ -1,7 +1,8 @@
 #include "vantor/geometry/grid/curve_point_marks.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
 
 namespace 縦断bus {
 

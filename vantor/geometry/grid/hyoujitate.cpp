@@ -2,7 +2,7 @@
 
 #include "platform/runtime/number_text.h"
 #include "vantor/geometry/grid/入出力画面.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 

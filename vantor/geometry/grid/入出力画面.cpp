@@ -6,8 +6,9 @@
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"
-#include "vantor/model/縦断bus.h"
 
 #include <algorithm>
 #include <cmath>

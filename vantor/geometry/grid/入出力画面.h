@@ -5,7 +5,6 @@
 // cell edits it; losing the focus stores the cell and recomputes the profile.
 #include "platform/forms/cell_editor.h"
 #include "platform/forms/forms.h"
-#include "vantor/model/縦断bus.h"
 
 class 入出力画面 : public forms::Form {
 public:

@@ -4,10 +4,10 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/AutoCad設定画面.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheets/ip_sheet.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/pellix/point_pick.h"
 
 #include <algorithm>

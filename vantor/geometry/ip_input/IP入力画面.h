@@ -11,6 +11,7 @@
 // move with their points when rows are inserted or deleted.
 #include "platform/forms/forms.h"
 #include "platform/runtime/table.h"
+#include "vantor/model/bus/bus_table.h"
 #include "vantor/pellix/pellix.h"
 #include "vantor/pellix/point_pick.h"
 

@@ -1,9 +1,10 @@
 #include "vantor/geometry/profile/keikoku.h"
 
+#include "platform/runtime/number_text.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/planned_line.h"
 #include "vantor/geometry/profile/警告表示画面.h"
-#include "platform/runtime/number_text.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 #include <initializer_list>

@@ -2,7 +2,6 @@
 // The vertical-curve checks and the other refusals of the profile input. Each one clears the
 // eight lines of the warning screen, writes its explanation there and sets keikokuflg; showing
 // the screen is the caller's part.
-#include "vantor/model/縦断bus.h"
 
 #include <string>
 

@@ -2,6 +2,7 @@
 
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/profile/planned_line.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <array>
 

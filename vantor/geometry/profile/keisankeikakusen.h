@@ -1,7 +1,6 @@
 #pragma once
 // The planned line sampled every 1 m from the first to the last station, for the profile
 // graph and the profile drawing: keikakusenx / keikakuseny, samples 0 .. keikakusensuu.
-#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

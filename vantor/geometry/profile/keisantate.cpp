@@ -1,8 +1,10 @@
 #include "vantor/geometry/profile/keisantate.h"
 
+#include "platform/runtime/conversion.h"
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/profile/planned_line.h"
-#include "platform/runtime/conversion.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <array>
 #include <cmath>

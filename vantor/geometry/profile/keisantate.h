@@ -2,7 +2,6 @@
 // The profile computation: change points, tangent gradients, parabolic vertical curves and,
 // for every station row, the planned height (column 5), planned minus ground (column 6) and
 // the gradient in percent (column 7) of tatedata.
-#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

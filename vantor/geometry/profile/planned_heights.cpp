@@ -1,7 +1,7 @@
 #include "vantor/geometry/profile/planned_heights.h"
 
 #include "vantor/geometry/profile/planned_line.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus {
 

@@ -1,4 +1,5 @@
 #include "vantor/geometry/profile/planned_line.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus {
 

@@ -2,7 +2,7 @@
 // Pieces of the planned line shared by the profile computation and the 1 m sampling: which
 // profile rows count, the height on the tangent polygon between the change points, and the
 // parabolas of the vertical curves.
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus {
 

@@ -1,6 +1,6 @@
 #include "vantor/geometry/profile/警告表示画面.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace {
 constexpr int kLineLeft = 1200, kLineTop = 240, kLineWidth = 7800, kLineHeight = 330;

@@ -1,6 +1,7 @@
 #include "vantor/geometry/rows/gyouidou.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 namespace 縦断bus {
 

@@ -1,11 +1,11 @@
 #include "vantor/geometry/rows/gyousakujo.h"
 
 #include "platform/forms/msgbox.h"
-#include "vantor/geometry/rows/gyouidou.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/geometry/rows/gyouidou.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"
-#include "vantor/model/縦断bus.h"
 
 namespace 縦断bus {
 

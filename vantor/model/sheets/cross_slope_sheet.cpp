@@ -1,9 +1,10 @@
 #include "vantor/model/sheets/cross_slope_sheet.h"
 
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 #include <algorithm>
 #include <vector>

@@ -2,11 +2,11 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/error.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/ip_sheet_rows.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 #include <limits>

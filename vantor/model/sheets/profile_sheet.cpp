@@ -1,9 +1,9 @@
 #include "vantor/model/sheets/profile_sheet.h"
 
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 #include <cmath>
 

@@ -1,5 +1,7 @@
 #include "vantor/model/sheets/section_point_sheets.h"
 
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
 

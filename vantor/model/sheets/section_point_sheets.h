@@ -3,7 +3,7 @@
 // their point tables: station i in columns 4i - 3 to 4i (left offset, left height, right
 // offset, right height), point j in row j + 7, every value kept as a text. Open reads them,
 // the section editors read and write them.
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/section_tables.h"
 
 #include <string_view>
 

@@ -1,11 +1,12 @@
 #include "vantor/model/sheets/shoulder_sheet.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/model/station_widths.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/station_widths.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "vantor/sections/earthwork/influence_line.h"
 
 #include "platform/forms/msgbox.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/earthwork_tables.h"
 #include "vantor/sections/earthwork/line_meeting.h"
 
 #include <algorithm>

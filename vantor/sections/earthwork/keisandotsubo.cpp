@@ -1,7 +1,8 @@
 #include "vantor/sections/earthwork/keisandotsubo.h"
 
 #include "platform/runtime/conversion.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/earthwork_tables.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/earthwork/influence_line.h"
 #include "vantor/sections/earthwork/keisanmenseki.h"
 #include "vantor/sections/earthwork/slope_line.h"

@@ -1,6 +1,6 @@
 #include "vantor/sections/earthwork/keisanmenseki.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/earthwork_tables.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
 #include "vantor/sections/earthwork/line_meeting.h"
 #include "vantor/sections/earthwork/section_reach.h"

@@ -1,6 +1,7 @@
 #include "vantor/sections/earthwork/section_reach.h"
 
 #include "platform/runtime/conversion.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/editors/section_point_tables.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "vantor/sections/earthwork/slope_line.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/earthwork_tables.h"
 #include "vantor/sections/earthwork/line_meeting.h"
 
 namespace 縦断bus {

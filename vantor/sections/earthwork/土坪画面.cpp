@@ -2,11 +2,13 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/earthwork_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
 #include "vantor/sections/earthwork/section_reach.h"
-#include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
+#include "vantor/sections/editors/section_point_tables.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "vantor/sections/editors/existing_ground_view.h"
 
 #include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/station_tables.h"
 
 namespace 縦断bus {
 

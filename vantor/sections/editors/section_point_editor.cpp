@@ -1,6 +1,8 @@
 #include "vantor/sections/editors/section_point_editor.h"
 
 #include "platform/runtime/number_text.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/editors/section_point_preview.h"
 #include "vantor/sections/editors/section_point_sheet.h"
 

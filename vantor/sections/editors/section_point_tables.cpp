@@ -1,5 +1,6 @@
 #include "vantor/sections/editors/section_point_tables.h"
 
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/model/sheet_names.h"
 
 namespace 縦断bus {

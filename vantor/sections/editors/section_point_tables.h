@@ -3,7 +3,6 @@
 // side of the centre line, each an offset [m] (component 1, left ones as positive distances)
 // and a height [m] (component 2), kept as the texts the user typed, picked or read.
 #include "vantor/model/sheets/section_point_sheets.h"
-#include "vantor/model/縦断bus.h"
 
 #include <string_view>
 

@@ -2,11 +2,12 @@
 
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/drawing_settings.h"
 #include "vantor/sections/earthwork/土坪画面.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/planned_block_view.h"
 #include "vantor/sections/section_checks.h"
-#include "vantor/model/drawing_settings.h"
 
 using namespace 縦断bus;
 

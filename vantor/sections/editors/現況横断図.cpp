@@ -1,8 +1,10 @@
 #include "vantor/sections/editors/現況横断図.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/drawing/channel/cad_channel.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
+#include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/editors/existing_ground_view.h"
 #include "vantor/sections/editors/切盛ライン設定画面.h"
 

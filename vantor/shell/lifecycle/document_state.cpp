@@ -2,8 +2,13 @@
 
 #include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
-#include "vantor/model/縦断bus.h"
 
 #include <tuple>
 

@@ -1,15 +1,15 @@
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
 #include "platform/workbook/workbook.h"
+#include "vantor/model/bus/document_state.h"
 #include "vantor/model/document.h"
+#include "vantor/model/sheet_messages.h"
+#include "vantor/model/sheets/save_writer.h"
 #include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/file_checks.h"
 #include "vantor/shell/lifecycle/file_dialog.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
-#include "vantor/model/sheets/save_writer.h"
-#include "vantor/model/sheet_messages.h"
 #include "vantor/shell/待表示.h"
-#include "vantor/model/縦断bus.h"
 
 #include <exception>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "vantor/shell/lifecycle/profile_rows.h"
 
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheets/profile_sheet.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
 
 namespace 縦断bus {

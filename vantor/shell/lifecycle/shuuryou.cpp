@@ -4,8 +4,8 @@
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
+#include "vantor/model/bus/document_state.h"
 #include "vantor/model/document.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 
 namespace 縦断bus {

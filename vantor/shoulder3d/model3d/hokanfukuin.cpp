@@ -1,6 +1,8 @@
 #include "vantor/shoulder3d/model3d/hokanfukuin.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 namespace 縦断bus {
 

@@ -1,6 +1,7 @@
 #include "vantor/shoulder3d/model3d/hokankoubai.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
 #include "vantor/sections/cross_slope_interpolation.h"
 
 namespace 縦断bus {

@@ -1,7 +1,7 @@
 #include "vantor/shoulder3d/model3d/keisanhoukou.h"
 
 #include "vantor/drawing/plan/station_direction.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/model3d_tables.h"
 #include "vantor/shoulder3d/model3d/model_build.h"
 
 namespace 縦断bus {

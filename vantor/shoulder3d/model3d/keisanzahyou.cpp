@@ -1,7 +1,7 @@
 #include "vantor/shoulder3d/model3d/keisanzahyou.h"
 
 #include "vantor/geometry/alignment/plan_point.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/model3d_tables.h"
 
 namespace 縦断bus {
 

@@ -2,7 +2,11 @@
 
 #include "platform/runtime/number_text.h"
 #include "vantor/geometry/profile/planned_heights.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/model3d/hokanfukuin.h"
 #include "vantor/shoulder3d/model3d/hokankoubai.h"
 #include "vantor/shoulder3d/model3d/keisanhoukou.h"

@@ -2,7 +2,7 @@
 // The 3D line as the model sends it: "LINE " and two points, each X,Y,Z and a blank, every
 // number in single precision; the channel adds the carriage return that ends the command.
 #include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/model3d_tables.h"
 
 namespace 縦断bus {
 

@@ -1,6 +1,6 @@
 #include "vantor/shoulder3d/model3d/追加作図.h"
 
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/model3d_tables.h"
 #include "vantor/shoulder3d/model3d/model_lines.h"
 
 namespace 縦断bus {

@@ -1,6 +1,7 @@
 #include "vantor/shoulder3d/shoulder/keisanrokatasen.h"
 
 #include "vantor/drawing/plan/station_direction.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
 
 namespace 縦断bus {

@@ -2,6 +2,7 @@
 
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/plan_geometry.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
 
 namespace 縦断bus {

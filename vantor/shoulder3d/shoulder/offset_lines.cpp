@@ -1,4 +1,5 @@
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
+#include "vantor/model/bus/station_tables.h"
 
 namespace 縦断bus {
 

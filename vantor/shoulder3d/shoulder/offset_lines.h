@@ -3,7 +3,7 @@
 // is numbered as the shoulder screen's boxes: 0..3 are L1..L4 left, 4..7 L1..L4 right. Each
 // line takes its width [m] from one column of rokatadata (4, 3, 2, 1 left; 6, 7, 8, 9 right)
 // and keeps one point per station [mm] in its pair of tables.
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <array>
 

@@ -3,12 +3,16 @@
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/drawing_home.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
+#include "vantor/model/drawing_home.h"
+#include "vantor/model/drawing_settings.h"
 #include "vantor/model/sheets/shoulder_sheet.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/shoulder/keisanrokatasen.h"
 #include "vantor/shoulder3d/shoulder/offset_line_drawing.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
@@ -93,12 +97,9 @@ void 路肩作図設定画面::keisanipheimen() {
     if (ipkeisanflg == 0) return;
     StationWidths::Outcome carried;
     PlanCommandOptions options{.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true, .carriedWidths = &carried};
-    // The regular stations the drawing screen asks for, while it is loaded.
-    if (forms::IsLoaded<作図画面>()) {
-        const 作図画面& drawing = forms::Get<作図画面>();
-        options.regularStations = drawing.基準チェックボタン.Value() == 1;
-        options.stationInterval = drawing.測点間隔.Text();
-    }
+    // The regular stations the drawing screen asks for (none before it has loaded).
+    options.regularStations = stationListSettings.regularStations;
+    options.stationInterval = stationListSettings.interval;
     RunPlanCommand(options);
     const std::string notice = StationWidths::Notice(carried);
     if (!notice.empty()) forms::MsgBox(notice, forms::vbInformation);

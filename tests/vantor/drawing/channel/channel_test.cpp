@@ -1,17 +1,18 @@
 // The command channel: opened when the drawing screen loads, one
 // execute per send with its carriage return, failures told once, and the CAD's command line
 // at the other end drawing what was sent.
+#include "../drawing_fixture.h"
 #include "cad/command/command_host.h"
 #include "cad/command/command_line.h"
 #include "cad/command/dde_endpoint.h"
 #include "cad/drawing/drawing.h"
-#include "../drawing_fixture.h"
 #include "platform/dde/dde_server.h"
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/error.h"
+#include "tests/cad/app/fake_host.h"
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/作図画面.h"
-#include "tests/cad/app/fake_host.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 #include <stdexcept>
 

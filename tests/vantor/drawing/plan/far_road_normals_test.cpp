@@ -4,6 +4,11 @@
 // straight, the radius through the point on a curve).
 #include "../../shoulder3d/model3d/model3d_fixture.h"
 #include "vantor/drawing/plan/station_label.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/shoulder/keisanrokatasen.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
 

@@ -6,10 +6,12 @@
 #include "../drawing_fixture.h"
 #include "platform/dde/dde_server.h"
 #include "platform/runtime/cp932.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <string>
 #include <vector>

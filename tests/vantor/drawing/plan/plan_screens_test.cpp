@@ -3,6 +3,8 @@
 // and the end of the road as the next plan drawing needs them.
 #include "plan_fixture.h"
 #include "vantor/drawing/plan/作図選択画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
 #include "vantor/sections/横断勾配入力画面.h"
 
 namespace {

@@ -3,6 +3,10 @@
 #include "plan_fixture.h"
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/sakuzuheimen.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <algorithm>
 

@@ -3,6 +3,8 @@
 #include "plan_fixture.h"
 #include "vantor/drawing/plan/station_direction.h"
 #include "vantor/drawing/plan/station_label.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 #include <cmath>
 

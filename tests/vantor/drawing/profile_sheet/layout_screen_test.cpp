@@ -1,6 +1,7 @@
 // The band layout screen: what it shows, what 設定終了 stores, and the sizes it refuses.
 #include "profile_sheet_fixture.h"
 #include "vantor/drawing/作図レイアウト画面.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 #include <QWidget>
 

@@ -8,6 +8,8 @@
 #include "platform/dde/dde_server.h"
 #include "platform/runtime/cp932.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <string>
 #include <vector>

@@ -2,6 +2,10 @@
 // x = 0, 40, 80): the horizontal curves with their data, the cross slopes, and band heights
 // that leave no room.
 #include "profile_sheet_fixture.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 // and the datum it stands on.
 #include "profile_sheet_fixture.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/縦断bus.h"
 
 #include <algorithm>
 

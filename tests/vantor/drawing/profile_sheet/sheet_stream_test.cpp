@@ -10,6 +10,7 @@
 #include "cad/view/png_renderer.h"
 #include "profile_sheet_fixture.h"
 #include "tests/support/run_python.h"
+#include "vantor/model/bus/bus_table.h"
 
 #include <cstdio>
 #include <filesystem>

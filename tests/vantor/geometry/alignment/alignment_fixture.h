@@ -1,7 +1,7 @@
 #pragma once
 // Alignment polygons for the tests, given in metres as a user types them.
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/alignment_tables.h"
 
 #include <initializer_list>
 

@@ -7,6 +7,7 @@
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/model/document.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "coordinate_fixture.h"
 #include "platform/dde/dde_server.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/drawing_tables.h"
 
 namespace {
 

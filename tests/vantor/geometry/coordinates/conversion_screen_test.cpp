@@ -1,6 +1,10 @@
 // The screen's fit, conversions and output to 座標値ｼｰﾄ as the user reaches them.
 #include "coordinate_fixture.h"
 #include "tests/support/run_python.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheet_names.h"
 
 #include <filesystem>

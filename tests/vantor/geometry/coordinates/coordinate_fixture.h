@@ -5,6 +5,8 @@
 #include "tests/vantor/drawing/drawing_fixture.h"
 #include "tests/vantor/pellix/scripted_pellix.h"
 #include "vantor/geometry/coordinates/座標変換.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <cmath>
 #include <numbers>

@@ -2,9 +2,11 @@
 // own, and a transfer leaves the rest of 座標値ｼｰﾄ as it found it.
 #include "coordinate_fixture.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/model3d_tables.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/shell/lifecycle/document_lifecycle.h"
 #include "vantor/model/sheets/coordinate_sheet.h"
+#include "vantor/shell/lifecycle/document_lifecycle.h"
 
 #include <filesystem>
 #include <unistd.h>

@@ -1,7 +1,8 @@
 #include "tests/vantor/geometry/profile/profile_fixture.h"
-#include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/equations/hyoujihouteishiki.h"
 #include "vantor/geometry/equations/方程式画面.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

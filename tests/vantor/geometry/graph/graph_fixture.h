@@ -3,9 +3,10 @@
 // ground 9.5, 11.5, 12; the graph computed and drawn with its messages recorded.
 #include "platform/forms/script.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
-#include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/graph/keisangurafu.h"
 #include "vantor/geometry/graph/グラフ.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

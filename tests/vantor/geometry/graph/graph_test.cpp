@@ -2,6 +2,8 @@
 
 #include "platform/runtime/conversion.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_graph_tables.h"
 
 #include <QPixmap>
 #include <QString>

@@ -1,5 +1,7 @@
 #include "tests/vantor/geometry/graph/graph_fixture.h"
 #include "vantor/geometry/graph/目盛設定画面.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_graph_tables.h"
 
 using namespace 縦断bus;
 

@@ -3,6 +3,9 @@
 #include "platform/runtime/number_text.h"
 #include "vantor/geometry/grid/kazoetate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 namespace grid_test {
 namespace {

@@ -1,14 +1,14 @@
 #pragma once
 // The profile grid screen over a profile table of a few stations, and typing into its cells
 // the way a user does: click the cell, type, leave it.
+#include "../profile/profile_fixture.h"
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
-#include "../profile/profile_fixture.h"
 #include "tests/support/program_reset.h"
 #include "vantor/geometry/grid/hyoujitate.h"
-#include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/grid/入出力画面.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/geometry/profile/keikoku.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,7 @@
 #include "grid_fixture.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <array>
 

@@ -3,6 +3,7 @@
 #include "ip_input_fixture.h"
 #include "vantor/drawing/AutoCad設定画面.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/sheet_messages.h"
 
 #include <QFontMetrics>

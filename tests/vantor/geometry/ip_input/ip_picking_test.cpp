@@ -3,6 +3,7 @@
 #include "ip_input_fixture.h"
 
 #include "platform/runtime/doevents.h"
+#include "vantor/model/bus/alignment_tables.h"
 
 namespace {
 

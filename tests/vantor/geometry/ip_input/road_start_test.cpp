@@ -6,6 +6,8 @@
 #include "tests/vantor/pellix/starting_pellix.h"
 #include "vantor/drawing/AutoCad設定画面.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/sections/横断勾配入力画面.h"
 #include "vantor/shell/親画面.h"
 

@@ -1,10 +1,11 @@
 #include "vantor/geometry/profile/keikoku.h"
 
+#include "platform/forms/script.h"
+#include "tests/vantor/geometry/profile/profile_fixture.h"
 #include "vantor/geometry/profile/keisankeikakusen.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
-#include "tests/vantor/geometry/profile/profile_fixture.h"
-#include "platform/forms/script.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <gtest/gtest.h>
 

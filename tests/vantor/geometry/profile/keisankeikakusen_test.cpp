@@ -1,7 +1,8 @@
 #include "vantor/geometry/profile/keisankeikakusen.h"
 
-#include "vantor/geometry/profile/keisantate.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <gtest/gtest.h>
 

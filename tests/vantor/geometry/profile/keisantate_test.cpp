@@ -1,6 +1,7 @@
 #include "vantor/geometry/profile/keisantate.h"
 
 #include "tests/vantor/geometry/profile/profile_fixture.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "tests/vantor/shell/lifecycle/lifecycle_fixture.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/sheets/profile_sheet.h"
 #include "vantor/shell/桁数設定画面.h"

@@ -2,11 +2,13 @@
 // version in python3 (profile_reference.py), over random profiles from fixed seeds: curves
 // that fit, overlap or run past their neighbours, negative lengths, rows without a station
 // or a ground height, 2 and 3 decimals.
-#include "vantor/geometry/profile/keisankeikakusen.h"
-#include "vantor/geometry/profile/keisantate.h"
 #include "platform/forms/forms.h"
 #include "tests/support/run_python.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
+#include "vantor/geometry/profile/keisankeikakusen.h"
+#include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 // The cross-slope sheet: numbers A-J, texts K-P, and the copy from the profile.
-#include "sheet_fixture.h"
 #include "platform/runtime/number_text.h"
+#include "sheet_fixture.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
 
 namespace sheets_test {

@@ -1,14 +1,19 @@
 // The Save writer and the saved file, and every sheet procedure without a workbook.
 #include "sheet_fixture.h"
+#include "tests/support/run_python.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
+#include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheets/coordinate_sheet.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/model/sheets/ip_sheet.h"
 #include "vantor/model/sheets/profile_sheet.h"
 #include "vantor/model/sheets/save_writer.h"
 #include "vantor/model/sheets/section_point_sheets.h"
-#include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheets/shoulder_sheet.h"
-#include "tests/support/run_python.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -1,5 +1,6 @@
 // Every formatter against the layout of its sheet: title, headers, widths, box and shading.
 #include "sheet_fixture.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/model/sheets/coordinate_sheet.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/model/sheets/ip_sheet.h"

@@ -1,5 +1,6 @@
 // The IP sheet reader and its half of the Save writer.
 #include "sheet_fixture.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/sheets/ip_sheet.h"
 
 #include <limits>

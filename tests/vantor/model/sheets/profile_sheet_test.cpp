@@ -1,5 +1,6 @@
 // The profile sheet reader and writer.
 #include "sheet_fixture.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheets/profile_sheet.h"
 
 namespace sheets_test {

@@ -1,5 +1,7 @@
 // The section-point sheets are read as texts, block by block.
 #include "sheet_fixture.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/model/sheets/section_point_sheets.h"
 
 namespace sheets_test {

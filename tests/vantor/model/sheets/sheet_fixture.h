@@ -7,7 +7,6 @@
 #include "tests/support/program_reset.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_names.h"
-#include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>
 

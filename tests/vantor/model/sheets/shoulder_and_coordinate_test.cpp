@@ -1,5 +1,8 @@
 // The shoulder sheet and the reference points of the coordinate sheet.
 #include "sheet_fixture.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheets/coordinate_sheet.h"
 #include "vantor/model/sheets/shoulder_sheet.h"
 

@@ -1,6 +1,8 @@
 // The planned-block correction screen: its sends for one station (hand-worked), the station
 // it stands on, registering the drawn shape as a block in the CAD, and 変更.
 #include "section_fixture.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/計画ブロック修正画面.h"
 
 #include <optional>

@@ -1,6 +1,9 @@
 // The cross-section drawing data screen: what it shows, how its grid is edited, its sheet
 // columns K-P, and its place between the drawing screen and the drawings.
 #include "section_fixture.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/sections/横断図作図データー設定画面.h"
 #include "vantor/sections/計画ブロック修正画面.h"

@@ -3,6 +3,8 @@
 #include "section_fixture.h"
 
 #include <cmath>
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/sakuzuyoko.h"
 #include "vantor/sections/section_layout.h"
 

@@ -8,7 +8,8 @@
 #include "cad/drawing/extents.h"
 #include "platform/dde/dde_server.h"
 #include "vantor/drawing/作図画面.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <stdexcept>
 #include <string>

@@ -2,8 +2,9 @@
 // drawing screen (cells 45 m by 15 m half size, planned window 10 m by 10 m, sheet 56 in 3
 // tiers, so G = 56 / 3 m), h = 0, blocks KEI1 / GEN1 drawn at 3 m and 2 %, the station right
 // 3.5 m at 2.5 %, left 3 m at 2 %.
-#include "section_fixture.h"
 #include "platform/runtime/cp932.h"
+#include "section_fixture.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/sakuzuyoko.h"
 
 namespace {

@@ -1,10 +1,11 @@
 // The cross-section sheet as the CAD draws it from the sends, with the small fixture blocks:
 // each section lands in its cell at the station's widths and slopes, nothing stays at the
 // work origin, and the sheet is written as a picture and as DXF that ezdxf audits.
-#include "section_fixture.h"
 #include "cad/dxf/dxf_writer.h"
 #include "cad/view/png_renderer.h"
+#include "section_fixture.h"
 #include "tests/support/run_python.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/sakuzuyoko.h"
 
 #include <cmath>

@@ -1,6 +1,8 @@
 // Areas of small hand-worked sections against polygon areas, and the slope ends of the
 // 1:1.2 cut and 1:1.5 fill slopes.
 #include "tests/vantor/sections/earthwork/earthwork_fixture.h"
+#include "vantor/model/bus/earthwork_tables.h"
+#include "vantor/model/bus/section_tables.h"
 
 using namespace earthwork_test;
 using namespace 縦断bus;

@@ -4,10 +4,12 @@
 #include "platform/runtime/number_text.h"
 #include "tests/support/program_reset.h"
 #include "tests/support/run_python.h"
-#include "vantor/model/縦断bus.h"
+#include "vantor/model/bus/earthwork_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/earthwork/keisandotsubo.h"
-#include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/earthwork/土坪画面.h"
+#include "vantor/sections/editors/section_point_tables.h"
 
 #include <gtest/gtest.h>
 

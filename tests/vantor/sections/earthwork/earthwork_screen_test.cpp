@@ -1,6 +1,7 @@
 // The earthwork screen: computing all stations or one, stepping, the boxes, the mouse
 // gestures on the plot, and the area menu.
 #include "tests/vantor/sections/earthwork/earthwork_fixture.h"
+#include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/editors/切盛ライン設定画面.h"
 #include "vantor/sections/editors/現況横断図.h"

@@ -1,6 +1,8 @@
 // Slope ends and excavation influence lines at their thresholds, and the faults of the
 // slope and influence geometry that are mended.
 #include "tests/vantor/sections/earthwork/earthwork_fixture.h"
+#include "vantor/model/bus/earthwork_tables.h"
+#include "vantor/model/bus/section_tables.h"
 
 using namespace earthwork_test;
 using namespace 縦断bus;

@@ -1,5 +1,8 @@
 // Typing points into the editors' grid, the preview and the station shown.
 #include "editor_fixture.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 #include <QFontMetrics>
 #include <QWidget>

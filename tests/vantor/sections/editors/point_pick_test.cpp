@@ -2,6 +2,7 @@
 #include "editor_fixture.h"
 
 #include "platform/runtime/doevents.h"
+#include "vantor/model/bus/section_tables.h"
 
 #include <QAbstractButton>
 

@@ -1,6 +1,8 @@
 // 転送 and 読込 of the section point sheets, checked with xlrd.
 #include "editor_fixture.h"
 #include "tests/support/run_python.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
 
 #include <cstdio>
 #include <map>

@@ -1,5 +1,7 @@
 // What a station change draws in the CAD for each editor.
 #include "editor_fixture.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 
 namespace {
 

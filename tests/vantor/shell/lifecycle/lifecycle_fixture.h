@@ -3,18 +3,19 @@
 // documents made the way a user makes them.
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
-#include "tests/support/program_reset.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/call_log.h"
 #include "platform/workbook/workbook.h"
+#include "tests/support/program_reset.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
-#include "vantor/geometry/profile/keikoku.h"
 #include "vantor/geometry/grid/入出力画面.h"
-#include "vantor/shell/Main.h"
+#include "vantor/geometry/profile/keikoku.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"
+#include "vantor/shell/Main.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 #include "vantor/shell/待表示.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/shell/親画面.h"
 
 #include <gtest/gtest.h>

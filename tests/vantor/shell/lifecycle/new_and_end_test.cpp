@@ -1,5 +1,8 @@
 #include "lifecycle_fixture.h"
 #include "vantor/geometry/rows/gyousounyuu.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheets/profile_sheet.h"
 
 #include <functional>

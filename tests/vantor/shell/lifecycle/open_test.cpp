@@ -1,6 +1,11 @@
 #include "lifecycle_fixture.h"
 
 #include "platform/runtime/error.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shell/lifecycle/failure_reason.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 

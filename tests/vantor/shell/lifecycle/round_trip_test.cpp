@@ -3,6 +3,12 @@
 
 #include "tests/support/run_python.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheet_names.h"
 
 #include <tuple>

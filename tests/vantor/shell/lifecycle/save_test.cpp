@@ -1,5 +1,7 @@
 #include "lifecycle_fixture.h"
 
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/shell/lifecycle/lifecycle_messages.h"
 
 #include <fstream>

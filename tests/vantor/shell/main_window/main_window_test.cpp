@@ -1,10 +1,11 @@
 // The main window's commands, reached as a user reaches them: menu items and toolbar buttons.
 #include "tests/vantor/shell/lifecycle/lifecycle_fixture.h"
 
-#include "vantor/geometry/graph/グラフ.h"
-#include "vantor/geometry/equations/方程式画面.h"
-#include "vantor/shell/桁数設定画面.h"
 #include "platform/forms/help_viewer.h"
+#include "vantor/geometry/equations/方程式画面.h"
+#include "vantor/geometry/graph/グラフ.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/shell/桁数設定画面.h"
 
 #include <filesystem>
 

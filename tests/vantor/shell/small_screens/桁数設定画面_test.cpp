@@ -2,8 +2,9 @@
 #include "platform/forms/script.h"
 #include "tests/support/program_reset.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/shell/桁数設定画面.h"
-#include "vantor/model/縦断bus.h"
 
 #include <QWidget>
 

@@ -7,6 +7,8 @@
 // on the extension). Everything the model needs is computed as the program computes it.
 #include "../../drawing/plan/plan_fixture.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/shoulder3d/model3d/model_build.h"
 

@@ -2,6 +2,12 @@
 // width across the tangent, heights from the profile above the datum; the last station's row;
 // the chainages the placement must handle soundly; and the inputs the model refuses.
 #include "model3d_fixture.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/model3d/keisanzahyou.h"
 
 namespace {

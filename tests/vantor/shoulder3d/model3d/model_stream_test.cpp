@@ -4,6 +4,9 @@
 #include "model3d_fixture.h"
 #include "vantor/drawing/plan/作図選択画面.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/model3d/設定3D画面.h"
 
 #include <algorithm>

@@ -2,6 +2,9 @@
 // of its side; concentric with the curve on curves; and the direction rules at the ends of the
 // road where their inputs are missing or degenerate.
 #include "shoulder_fixture.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/shoulder/keisanrokatasen.h"
 
 #include <cmath>

@@ -7,6 +7,9 @@
 #include "cad/view/png_renderer.h"
 #include "shoulder_fixture.h"
 #include "vantor/drawing/channel/cad_channel.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/shoulder/色設定画面.h"
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 

@@ -3,6 +3,8 @@
 // turning left through a right angle: BC 50,0, EC 100,50 at 128.54 m, centre 50,50; end
 // 100,100) with its stations at 0, 40, 80, 120 and 160 m, and the offset points cleared.
 #include "../../drawing/plan/plan_fixture.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/shoulder/offset_lines.h"
 
 namespace shoulder_test {

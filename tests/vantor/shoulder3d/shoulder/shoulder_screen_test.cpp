@@ -3,6 +3,10 @@
 // in-cell editing; 読込 and 転送 of 路肩ｼｰﾄ; the pen colour screen and the boxes' colours.
 #include "shoulder_fixture.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/shoulder3d/shoulder/pen_colours.h"
 #include "vantor/shoulder3d/shoulder/色設定画面.h"
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
