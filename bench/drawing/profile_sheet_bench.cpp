@@ -5,6 +5,10 @@
 #include "bench/support/cad_bench_channel.h"
 #include "platform/forms/forms.h"
 #include "vantor/drawing/作図画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <benchmark/benchmark.h>

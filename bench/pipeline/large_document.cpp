@@ -4,14 +4,18 @@
 #include "platform/forms/script.h"
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
+#include "vantor/model/sheets/cross_slope_sheet.h"
+#include "vantor/model/縦断bus.h"
 #include "vantor/sections/editors/section_point_sheet.h"
 #include "vantor/sections/editors/section_point_tables.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/shell/Main.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
-#include "vantor/model/sheets/cross_slope_sheet.h"
 
 #include <filesystem>
 #include <stdexcept>

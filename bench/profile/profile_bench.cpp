@@ -4,6 +4,9 @@
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/keisankeikakusen.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <benchmark/benchmark.h>

@@ -22,7 +22,6 @@
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
 #include "vantor/sections/横断図作図データー設定画面.h"

@@ -1,5 +1,16 @@
 #include "vantor/model/縦断bus.h"
 
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/earthwork_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_graph_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/drawing_settings.h"
 

@@ -9,7 +9,6 @@
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/bus/section_tables.h"
 #include "vantor/model/bus/station_tables.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/sections/section_checks.h"
 #include "vantor/sections/section_layout.h"
 

@@ -7,7 +7,6 @@
 #include "vantor/model/bus/section_tables.h"
 #include "vantor/model/bus/station_tables.h"
 #include "vantor/model/drawing_settings.h"
-#include "vantor/model/縦断bus.h"
 #include "vantor/sections/planned_block_view.h"
 #include "vantor/sections/section_checks.h"
 #include "vantor/sections/横断図作図データー設定画面.h"

@@ -1,6 +1,17 @@
 // ResetState puts every variable of the computation unit back: each one is changed in turn and
 // must read as after a reset again. The list is checked against the header, so that a variable
 // added there fails here until it is listed (and reset).
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/cross_slope_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/earthwork_tables.h"
+#include "vantor/model/bus/model3d_tables.h"
+#include "vantor/model/bus/profile_graph_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/section_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

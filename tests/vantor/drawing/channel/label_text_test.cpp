@@ -2,6 +2,8 @@
 // decimals when the value fits its field).
 #include "platform/runtime/error.h"
 #include "vantor/drawing/channel/label_text.h"
+#include "vantor/model/bus/drawing_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

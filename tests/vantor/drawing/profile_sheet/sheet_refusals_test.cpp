@@ -2,6 +2,8 @@
 // and the datum it stands on.
 #include "profile_sheet_fixture.h"
 #include "vantor/geometry/profile/警告表示画面.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <algorithm>

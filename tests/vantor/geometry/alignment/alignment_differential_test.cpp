@@ -2,10 +2,12 @@
 // single-precision version in python3 (alignment_reference.py), over random polygons from a
 // fixed seed: curves turning both ways, IPs without a curve or on the straight, tangents too
 // long for their legs, surveyed stations and regular stations.
-#include "vantor/geometry/alignment/ip_alignment.h"
-#include "vantor/geometry/alignment/tsuikasokuten.h"
 #include "platform/forms/forms.h"
 #include "tests/support/run_python.h"
+#include "vantor/geometry/alignment/ip_alignment.h"
+#include "vantor/geometry/alignment/tsuikasokuten.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,10 @@
 #include "vantor/geometry/alignment/keisanip.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 

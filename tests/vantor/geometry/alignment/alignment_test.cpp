@@ -1,5 +1,6 @@
 #include "alignment_fixture.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,9 @@
 #include "platform/forms/script.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
 #include "vantor/geometry/alignment/tsuikasokuten.h"
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "platform/workbook/workbook.h"
 #include "vantor/geometry/equations/hyoujihouteishiki.h"
 #include "vantor/geometry/equations/方程式画面.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 

@@ -6,6 +6,7 @@
 #include "vantor/geometry/graph/keisangurafu.h"
 #include "vantor/geometry/graph/グラフ.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/document_state.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

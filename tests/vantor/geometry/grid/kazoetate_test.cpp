@@ -1,5 +1,7 @@
 #include "vantor/geometry/grid/kazoetate.h"
 
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

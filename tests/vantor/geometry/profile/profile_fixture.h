@@ -1,6 +1,8 @@
 #pragma once
 // A profile typed into tatedata as the grid stores it: columns 1-4 given or empty, the
 // computed columns 5-8 empty.
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <initializer_list>

@@ -1,8 +1,9 @@
 #include "platform/forms/script.h"
-#include "vantor/geometry/rows/gyousakujo.h"
-#include "vantor/geometry/rows/gyousounyuu.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
+#include "vantor/geometry/rows/gyousakujo.h"
+#include "vantor/geometry/rows/gyousounyuu.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

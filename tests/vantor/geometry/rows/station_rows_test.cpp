@@ -1,5 +1,7 @@
 #include "vantor/geometry/rows/gyousakujo.h"
 #include "vantor/geometry/rows/gyousounyuu.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/縦断bus.h"
 
 #include <gtest/gtest.h>

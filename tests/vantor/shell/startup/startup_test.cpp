@@ -1,7 +1,10 @@
 #include "vantor/geometry/equations/方程式画面.h"
 #include "vantor/geometry/profile/警告表示画面.h"
-#include "vantor/shell/Main.h"
+#include "vantor/model/bus/document_state.h"
+#include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/bus/station_tables.h"
 #include "vantor/model/縦断bus.h"
+#include "vantor/shell/Main.h"
 #include "vantor/shell/親画面.h"
 
 #include <gtest/gtest.h>

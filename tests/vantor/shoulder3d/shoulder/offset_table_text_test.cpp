@@ -1,5 +1,7 @@
 // The texts of the offset grid: rounding and empty widths, curve-point labels of the station
 // column, and what a typed text stores (curve points in the station column only).
+#include "vantor/model/bus/alignment_tables.h"
+#include "vantor/model/bus/document_state.h"
 #include "vantor/model/縦断bus.h"
 #include "vantor/shoulder3d/shoulder/offset_table_text.h"
 
