@@ -20,7 +20,9 @@ void DropFrom(std::vector<std::uint32_t>& list, std::size_t first) {
 
 EntityIndex::EntityIndex(const Drawing& drawing) : revision_(drawing.Revision()) {
     const auto& all = drawing.Entities();
-    boxes_.reserve(all.size());
+    // Room for entities added later: growing a list this long anew costs a fresh allocation
+    // the size of the drawing, paid at the first entity added.
+    boxes_.reserve(all.size() + all.size() / 2);
     for (const Entity& e : all) boxes_.push_back(ShapeExtents(drawing, e.shape));
     BuildGrid();
 }
