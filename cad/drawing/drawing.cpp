@@ -33,6 +33,24 @@ const EntityIndex& Drawing::Index() const {
     return *index_.index;
 }
 
+void Drawing::Erase(const std::vector<std::size_t>& gone) {
+    const std::size_t first = gone.empty() ? entities_.size() : std::min(gone.front(), entities_.size());
+    const std::size_t unchanged = index_.unchanged;
+    auto& all = EntitiesFrom(first);
+    std::size_t next = 0, out = first;
+    for (std::size_t i = first; i < all.size(); ++i) {
+        if (next < gone.size() && gone[next] == i) {
+            ++next;
+            continue;
+        }
+        if (out != i) all[out] = std::move(all[i]);
+        ++out;
+    }
+    all.resize(out);
+    // The index moves the entities after the erased ones down rather than taking them anew.
+    if (index_.index) index_.unchanged = index_.index->Erase(gone, unchanged);
+}
+
 void Drawing::SetBlock(Block block) {
     ++revision_;
     index_.unchanged = 0;   // inserts take the shape of their blocks

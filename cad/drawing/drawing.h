@@ -37,6 +37,8 @@ public:
         if (changeWatcher_.call) changeWatcher_.call(first);
         return entities_;
     }
+    // Erases the entities at the ascending indices `gone`; those after them move down.
+    void Erase(const std::vector<std::size_t>& gone);
     // Told, before each taking of the entities for change, the first entity the change may
     // touch (undo keeps what stands there); an empty function stops the telling.
     void SetChangeWatcher(std::function<void(std::size_t first)> watcher) { changeWatcher_.call = std::move(watcher); }

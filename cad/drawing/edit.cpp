@@ -92,21 +92,7 @@ void RotateEntities(Drawing& drawing, const Selection& selection, Point centre, 
     TransformSelected(drawing, selection, Affine::Rotation(centre, degrees));
 }
 
-void EraseEntities(Drawing& drawing, const Selection& selection) {
-    auto& all = EntitiesFromFirst(drawing, selection);
-    // The selection is ascending: the entities before its first stay where they are.
-    const std::size_t first = selection.empty() ? all.size() : std::min(selection.front(), all.size());
-    std::size_t next = 0, out = first;
-    for (std::size_t i = first; i < all.size(); ++i) {
-        if (next < selection.size() && selection[next] == i) {
-            ++next;
-            continue;
-        }
-        if (out != i) all[out] = std::move(all[i]);
-        ++out;
-    }
-    all.resize(out);
-}
+void EraseEntities(Drawing& drawing, const Selection& selection) { drawing.Erase(selection); }
 
 void StretchEntities(Drawing& drawing, const Selection& selection, const std::vector<Rect>& windows,
                      Point displacement) {
@@ -126,7 +112,7 @@ ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection) {
     ExplodeResult result;
     std::vector<Entity> added;
     Selection gone;
-    auto& all = EntitiesFromFirst(drawing, selection);
+    const auto& all = std::as_const(drawing).Entities();
     for (std::size_t i : selection) {
         const Entity& e = all[i];
         if (const auto* ins = std::get_if<Insert>(&e.shape)) {
@@ -151,8 +137,9 @@ ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection) {
         ++result.exploded;
         gone.push_back(i);
     }
-    EraseEntities(drawing, gone);
-    for (Entity& e : added) all.push_back(std::move(e));
+    drawing.Erase(gone);
+    auto& end = drawing.EntitiesFrom(all.size());
+    for (Entity& e : added) end.push_back(std::move(e));
     return result;
 }
 

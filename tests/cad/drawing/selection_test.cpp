@@ -1,10 +1,12 @@
 #include "cad/drawing/selection.h"
 
 #include "cad/drawing/edit.h"
+#include "cad/drawing/extents.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 using namespace cad;
 
@@ -69,7 +71,7 @@ TEST(Selection, FollowsEveryChangeOfTheDrawing) {
     for (int i = 0; i < 2000; ++i) d.Add(Line{{(i % 50) * 10.0, (i / 50) * 10.0}, {(i % 50) * 10.0 + 4, (i / 50) * 10.0}});
     auto check = [&](const Rect& w, const char* after) {
         Selection inside, crossing;
-        const auto& all = d.Entities();
+        const auto& all = std::as_const(d).Entities();   // taking them for change would reset the index
         for (std::size_t i = 0; i < all.size(); ++i) {
             Line l;
             if (const auto* line = std::get_if<Line>(&all[i].shape)) l = *line;
@@ -104,4 +106,52 @@ TEST(Selection, FollowsEveryChangeOfTheDrawing) {
     checkAll("redefining the block");
     ExplodeEntities(d, SelectCrossing(d, Rect::FromCorners({39, 39}, {43, 41})));
     checkAll("exploding the insert");
+}
+
+// Erasing and exploding far back in a drawing whose index is built move every entity after
+// them down; interleaved with additions the index has not seen yet and with entities over many
+// cells or beyond the grid, both selections still take what a look at every entity's extents
+// and shape takes.
+TEST(Selection, FollowsErasuresFarBackInALargeDrawing) {
+    Drawing d;
+    d.SetBlock(Block{"B", {}, {Entity{Line{{0, 0}, {3, 0}}}, Entity{Circle{{1, 1}, 1}}}});
+    for (int i = 0; i < 3000; ++i) {
+        const double x = (i % 60) * 10.0, y = (i / 60) * 10.0;
+        if (i % 7 == 3) d.Add(Insert{"B", {x, y}});
+        else if (i % 5 == 1) d.Add(Circle{{x + 2, y + 2}, 2});
+        else d.Add(Line{{x, y}, {x + 4, y + 3}});
+    }
+    d.Add(Polyline{{{-5, -5}, {605, 505}}});   // over every cell
+    auto check = [&](const char* after) {
+        const Rect windows[] = {Rect::FromCorners({-1, -1}, {601, 501}), Rect::FromCorners({33, 17}, {122, 95}),
+                                Rect::FromCorners({395, 195}, {1200, 420}), Rect::FromCorners({7, 0}, {12, 490}),
+                                Rect::FromCorners({-100010, -10}, {-99000, 40})};
+        for (const Rect& w : windows) {
+            Selection inside, crossing;
+            const auto& all = std::as_const(d).Entities();   // taking them for change would reset the index
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                const Shape& shape = all[i].shape;
+                const bool whole = w.ContainsRect(ShapeExtents(d, shape));
+                if (whole) inside.push_back(i);
+                if (whole || ShapeTouchesRect(d, shape, w)) crossing.push_back(i);
+            }
+            EXPECT_EQ(SelectWindow(d, w), inside) << after;
+            EXPECT_EQ(SelectCrossing(d, w), crossing) << after;
+        }
+    };
+    check("building");
+    EraseEntities(d, {0, 1, 2, 1500, 2999});
+    check("erasing far back");
+    d.Add(Line{{-100000, 0}, {-99990, 5}});     // beyond the grid
+    d.Add(Line{{50, 50}, {54, 53}});
+    EraseEntities(d, {10, 2994, 2996});          // the last two not yet in the index
+    check("erasing with additions not yet seen");
+    EraseEntities(d, {4, 5});
+    EraseEntities(d, {100, std::as_const(d).Entities().size() - 3});   // the long polyline
+    check("erasing twice in a row");
+    ExplodeEntities(d, {0, 1, 3, 7});            // an insert and the circles and lines refused
+    check("exploding far back");
+    MoveEntities(d, {20, 21}, {0, 200});
+    EraseEntities(d, {2, 22});
+    check("moving then erasing");
 }
