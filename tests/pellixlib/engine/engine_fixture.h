@@ -19,6 +19,7 @@ inline std::string InstallFolder(TAcadIndex index) { return "C:\\Program Files\\
 struct Engine : PellixDesktop {
     std::unique_ptr<TAcadObject> acad;
     cad::app::Instance* cad = nullptr;
+    desk::HWND mainFrame = nullptr;  // the product's main frame, kept at Start
 
     void SetUp() override {
         PellixDesktop::SetUp();
@@ -41,13 +42,15 @@ struct Engine : PellixDesktop {
         cad = cad::app::FindInstance(processId);
         ASSERT_NE(cad, nullptr);
         if (const desk::HWND dialog = cad->Windows().startupDialog) desk::SendMessage(dialog, desk::WM_CLOSE, 0, 0);
-        desk::testing::LogMessages(acad->MainWnd());
+        mainFrame = acad->MainWnd();
+        desk::testing::LogMessages(mainFrame);
     }
 
-    // Every text typed at the main frame since Start, once each (a refused text repeats).
+    // Every text typed at the main frame since Start, once each (a refused text repeats). Read
+    // from the frame kept at Start, so that it also answers while the object is going.
     std::vector<std::string> Typed() const {
         std::vector<std::string> texts;
-        for (const auto& m : desk::testing::MessageLog(acad->MainWnd()))
+        for (const auto& m : desk::testing::MessageLog(mainFrame))
             if (m.message == desk::WM_COPYDATA) texts.push_back(m.data.substr(0, m.data.find('\0')));
         return texts;
     }
