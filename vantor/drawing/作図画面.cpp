@@ -359,8 +359,8 @@ void 作図画面::作図平面_Click() {
         return;
     }
     if (!RunPlanCommand({.loadCrossSlopeScreen = [] { forms::Get<横断勾配入力画面>(); },
-                         .regularStations = 基準チェックボタン.Value() == 1,
-                         .stationInterval = 測点間隔.Text()}))
+                         .regularStations = stationListSettings.regularStations,
+                         .stationInterval = stationListSettings.interval}))
         return;
     utsushiyoko();
     if (!keisanyokokoubai()) return;
