@@ -13,6 +13,7 @@
 #include <QStyleOptionTitleBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -25,6 +26,9 @@ namespace {
 struct Registry {
     std::map<std::type_index, std::unique_ptr<Form>> loaded;
     std::vector<std::unique_ptr<Form>> released;   // unloaded, deleted once control returns
+    // Unloaded all at once while busy in a handler (a pick in the CAD): kept until they unload
+    // themselves, once that handler has ended its work.
+    std::vector<std::unique_ptr<Form>> leaving;
 };
 
 // Never destroyed: screens still loaded when the process ends are not torn down after the
@@ -178,17 +182,27 @@ void Form::Hide() { Outer()->hide(); }
 void Form::ZOrder(int position) { position == 0 ? Outer()->raise() : Outer()->lower(); }
 
 void Form::Unload() {
+    // A screen is found among the loaded ones, or among those UnloadAll left to go by themselves.
+    std::unique_ptr<Form> self;
     auto& loaded = Forms().loaded;
-    for (auto it = loaded.begin(); it != loaded.end(); ++it) {
-        if (it->second.get() != this) continue;
+    auto& leaving = Forms().leaving;
+    const auto isThis = [this](const std::unique_ptr<Form>& form) { return form.get() == this; };
+    if (auto it = std::find_if(loaded.begin(), loaded.end(), [&](auto& entry) { return isThis(entry.second); });
+        it != loaded.end()) {
         if (!ReadyToUnload()) return;
-        Outer()->hide();
-        ReleaseDocumentWindows();
-        Forms().released.push_back(std::move(it->second));
+        self = std::move(it->second);
         loaded.erase(it);
-        QTimer::singleShot(0, [] { DeleteReleased(); });
+    } else if (auto left = std::find_if(leaving.begin(), leaving.end(), isThis); left != leaving.end()) {
+        if (!ReadyToUnload()) return;
+        self = std::move(*left);
+        leaving.erase(left);
+    } else {
         return;
     }
+    Outer()->hide();
+    ReleaseDocumentWindows();
+    Forms().released.push_back(std::move(self));
+    QTimer::singleShot(0, [] { DeleteReleased(); });
 }
 
 std::string Form::Caption() const { return internal::S(impl_->window->windowTitle()); }
@@ -274,11 +288,16 @@ Form* FindForm(std::type_index type) {
     return it == loaded.end() ? nullptr : it->second.get();
 }
 
+// Every screen at once. Screens may touch each other while they go: they are taken out of the
+// registry first. Each is then unloaded as Unload does it: a screen busy in a handler (a pick in
+// the CAD) ends that work first and is deleted only when it unloads itself once it has.
 void UnloadAll() {
-    // Screens may touch each other while they go; take them out of the registry first.
-    auto loaded = std::move(Forms().loaded);
+    auto& leaving = Forms().leaving;
+    for (auto& [type, form] : Forms().loaded) leaving.push_back(std::move(form));
     Forms().loaded.clear();
-    loaded.clear();
+    std::vector<Form*> going;
+    for (const auto& form : leaving) going.push_back(form.get());
+    for (Form* form : going) form->Unload();
     DeleteReleased();
 }
 

@@ -66,6 +66,50 @@ TEST_F(FormTest, FirstTouchLoadsOnceAndUnloadLoadsAfresh) {
     EXPECT_EQ(loads, 2);
 }
 
+// A screen busy in a handler (a pick in the CAD, say): asked to go, it ends that work first.
+class 作業画面 : public Form {
+public:
+    static inline int asked = 0, deleted = 0;
+    bool busy = true;
+    ~作業画面() override { ++deleted; }
+
+private:
+    bool ReadyToUnload() override {
+        if (!busy) return true;
+        ++asked;
+        return false;
+    }
+};
+
+// UnloadAll asks as Unload does: a screen still busy stays until it unloads itself, and only
+// then is it deleted; a screen touched meanwhile is a new one.
+TEST_F(FormTest, UnloadAllLeavesABusyScreenUntilItUnloadsItself) {
+    作業画面::asked = 作業画面::deleted = 0;
+    作業画面& busy = Get<作業画面>();
+    Get<試験画面>();
+    UnloadAll();
+    EXPECT_FALSE(IsLoaded<作業画面>());
+    EXPECT_FALSE(IsLoaded<試験画面>());
+    EXPECT_EQ(作業画面::asked, 1);
+    EXPECT_EQ(作業画面::deleted, 0);
+
+    作業画面& fresh = Get<作業画面>();
+    EXPECT_NE(&fresh, &busy);
+    fresh.busy = false;
+    fresh.Unload();
+    DoEvents();
+    EXPECT_EQ(作業画面::deleted, 1);
+
+    busy.Unload(); // still busy: it stays
+    DoEvents();
+    EXPECT_EQ(作業画面::asked, 2);
+    EXPECT_EQ(作業画面::deleted, 1);
+    busy.busy = false;
+    busy.Unload();
+    DoEvents();
+    EXPECT_EQ(作業画面::deleted, 2);
+}
+
 TEST_F(FormTest, PositionsAreTwipsAndWindowStateIsKept) {
     auto& f = Get<試験画面>();
     f.Move(500, 600, 4500, 3000);
