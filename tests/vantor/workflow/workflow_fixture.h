@@ -173,8 +173,14 @@ protected:
 
     // The engineer's answers to the CAD's point prompts, in order: the points, then two Ctrl+C.
     void PickInCad(const std::vector<Pick>& points) {
-        for (const Pick& p : points) answers_.push_back(p);
-        answers_.push_back(std::nullopt);
+        for (const Pick& p : points) answers_.push_back({p, {}});
+        answers_.push_back({});
+    }
+    // The points, then at the next prompt `instead` (the screen's close box, say) in place of
+    // an answer.
+    void PickInCadThen(const std::vector<Pick>& points, std::function<void()> instead) {
+        for (const Pick& p : points) answers_.push_back({p, {}});
+        answers_.push_back({std::nullopt, std::move(instead)});
     }
     bool AnswersLeft() const { return !answers_.empty(); }
 
@@ -236,17 +242,24 @@ private:
         }
         if (++promptSeen_ < 5) return;
         promptSeen_ = 0;
-        const std::optional<Pick> answer = answers_.front();
+        const Answer answer = answers_.front();
         answers_.pop_front();
-        if (answer)
-            cad_->Pick({answer->first, answer->second, 0});
+        if (answer.point)
+            cad_->Pick({answer.point->first, answer.point->second, 0});
+        else if (answer.instead)
+            answer.instead();
         else
             cad_->TypeFromUser("\x03\x03");
     }
 
+    struct Answer {
+        std::optional<Pick> point;
+        std::function<void()> instead; // neither: two Ctrl+C
+    };
+
     std::filesystem::path folder_;
     cad::app::Instance* cad_ = nullptr;
-    std::deque<std::optional<Pick>> answers_;
+    std::deque<Answer> answers_;
     int promptSeen_ = 0;
 };
 

@@ -45,6 +45,15 @@ int RoundedRow(float row) { return static_cast<int>(std::lround(row)); }
 
 bool Filled(const forms::FlexGrid& grid, int row, int column) { return !grid.TextMatrix(row, column).empty(); }
 
+// An armed control whose pick has not begun: the CAD was asked nothing, so nothing is cancelled
+// there (a command the user runs in the CAD goes on).
+void PutToRest(Pellix& control) {
+    control.SetEnabled(false);
+    control.SetVisible(false);
+    control.SetCmdIdle(false);
+    control.SetAcadLocked(false);
+}
+
 } // namespace
 
 IP入力画面::IP入力画面() : forms::Form(forms::FormKind::Apart) {
@@ -252,7 +261,10 @@ void IP入力画面::gyousakujoip() {
     Text1.SetText(グリッド.Text());
 }
 
-void IP入力画面::キャンセルボタン_Click() { Hide(); }
+void IP入力画面::キャンセルボタン_Click() {
+    EndPickForLeaving();
+    Hide();
+}
 
 // ---- Picking in the CAD ----
 
@@ -297,10 +309,25 @@ void IP入力画面::Arm(Pellix& control) {
 // CAD is idle after it was placed); only a pick brings the screen back.
 void IP入力画面::EndPick(Pellix& control) {
     const bool wasArmed = armed_ == &control;
+    // A pick ended by leaving the screen leaves the CAD asking for its point: the cancel goes as
+    // keys, which the control types only with its line-by-line typing off.
+    if (leaving_ || putAway_) control.SetCmdIdle(false);
     DisarmPick(control);
     if (!wasArmed) return;
     armed_ = nullptr;
-    if (!leaving_) Show();
+    if (!leaving_ && !putAway_) Show();
+}
+
+void IP入力画面::EndPickForLeaving() {
+    if (picking_) {
+        putAway_ = true;
+        armed_->InterCancel();
+        return;
+    }
+    if (!armed_) return;
+    if (armed_ == pellix2_.get()) RestoreRepickRow();
+    PutToRest(*armed_);
+    armed_ = nullptr;
 }
 
 縦断bus::PickOutcome IP入力画面::Pick(Pellix& control, int capacity) {
@@ -321,6 +348,7 @@ bool IP入力画面::ReadyToUnload() {
 }
 
 void IP入力画面::UnloadIfLeft() {
+    putAway_ = false;
     if (std::exchange(leaving_, false)) Unload();
 }
 
@@ -334,7 +362,7 @@ void IP入力画面::Pellix1_OnAcadCmdWait() {
             グリッド.SetTextMatrix(q, 0, Metres(shutokuten(q, 1)));
             グリッド.SetTextMatrix(q, 1, Metres(shutokuten(q, 2)));
         }
-        if (outcome.full && !leaving_)
+        if (outcome.full && !leaving_ && !putAway_)
             forms::MsgBox("点は" + rt::CStr(kPointRows) + "点まで取得できます。" + rt::CStr(kPointRows) +
                               "点を取得したので終了しました。",
                           forms::vbInformation);

@@ -5,7 +5,8 @@
 // rows (挿入, 削除) and hands the points to the drawing screen (完了). Points can be picked in
 // the CAD: 自動入力 arms Pellix1 for a series from row 1 on, 修正 arms Pellix2 for the point
 // of the row clicked last; the pick runs when the armed control reports the CAD idle at its
-// prompt. Created on first use and never unloaded: ｷｬﾝｾﾙ and 完了 only hide it.
+// prompt. Created on first use and never unloaded: ｷｬﾝｾﾙ, its close box and 完了 only hide it;
+// ｷｬﾝｾﾙ and the close box end a pick that waits in the CAD first.
 //
 // The grid is what counts: 転送 and 完了 take X, Y and radius of every row from it, so radii
 // move with their points when rows are inserted or deleted.
@@ -67,6 +68,7 @@ private:
     };
 
     void Form_Load() override;
+    void CloseBox_Click() override { キャンセルボタン_Click(); }
     bool ReadyToUnload() override;
     void LayOut();
     void ClearRow(int row);
@@ -77,10 +79,13 @@ private:
     void StorePoints(const std::vector<GridPoint>& points);
     void Arm(縦断bus::Pellix& control);
     void EndPick(縦断bus::Pellix& control);
+    // The screen is put away: an armed control is put back to rest, a pick that waits for a
+    // point is cancelled and ends in its handler, the points taken so far kept.
+    void EndPickForLeaving();
     void RestoreRepickRow();
     // The points of the control's pick, ended early when the screen is left meanwhile.
     縦断bus::PickOutcome Pick(縦断bus::Pellix& control, int capacity);
-    // At the end of a pick's handler: a screen left during the pick goes now.
+    // At the end of a pick's handler: a screen unloaded during the pick goes now.
     void UnloadIfLeft();
 
     forms::CellEditor editor_{グリッド, Text1};
@@ -95,6 +100,7 @@ private:
     std::string repickX_, repickY_;
     bool picking_ = false;
     bool leaving_ = false;   // unloaded while picking: goes once the pick has ended
+    bool putAway_ = false;   // hidden while picking: the pick ends without showing it again
 
     std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;
 };

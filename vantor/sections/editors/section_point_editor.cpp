@@ -200,17 +200,36 @@ void SectionPointEditor::Pellix1_OnAcadCmdWait() {
         shutokuflg_ = false;
         shutokusuu_ = static_cast<int>(outcome.points.size());
         StorePicked(outcome.points, armedStation_);
-        if (outcome.full && !leaving_)
+        if (outcome.full && !leaving_ && !putAway_)
             Tell("片側に取り込める点は " + rt::CStr(kSidePoints) + " 点までです。" + rt::CStr(kSidePoints) +
                  " 点で取り込みを終えました。");
     }
+    // A pick ended by leaving the screen leaves the CAD asking for its point: the cancel goes as
+    // keys, which the control types only with its line-by-line typing off.
+    if (leaving_ || putAway_) pellix_->SetCmdIdle(false);
     DisarmPick(*pellix_);
     shutokuflg_ = false;
+    const bool putAway = std::exchange(putAway_, false);
     if (std::exchange(leaving_, false)) {
         Unload();
         return;
     }
-    Show();
+    if (!putAway) Show();
+}
+
+void SectionPointEditor::EndPickForLeaving() {
+    if (picking_) {
+        putAway_ = true;
+        pellix_->InterCancel();
+        return;
+    }
+    if (!shutokuflg_) return;
+    // The pick has not begun: the CAD was asked nothing, so nothing is cancelled there.
+    pellix_->SetEnabled(false);
+    pellix_->SetVisible(false);
+    pellix_->SetCmdIdle(false);
+    pellix_->SetAcadLocked(false);
+    shutokuflg_ = false;
 }
 
 // Unloaded while the CAD waits for a point: the pick is ended first, and the screen goes when

@@ -54,6 +54,9 @@ protected:
 
     void Form_Load() override;
     bool ReadyToUnload() override;
+    // Before the screen is put away: an armed pick is put back to rest, a pick that waits for a
+    // point is cancelled and ends in its handler, the points taken so far stored.
+    void EndPickForLeaving();
     // The station's view in the CAD, drawn on every station change.
     virtual void DrawStationInCad(int s) = 0;
     // The screen's own buttons, laid out from `top` (twips) below the common ones.
@@ -81,4 +84,5 @@ private:
     int armedStation_ = 0;      // the station the armed pick stores into
     bool picking_ = false;
     bool leaving_ = false;      // unloaded while picking: goes once the pick has ended
+    bool putAway_ = false;      // hidden while picking: the pick ends without showing it again
 };

@@ -37,11 +37,13 @@ void 切盛ライン設定画面::DrawStationInCad(int s) {
 }
 
 void 切盛ライン設定画面::面積表示ボタン_Click() {
+    EndPickForLeaving();
     forms::Get<土坪画面>().Show();
     Hide();
 }
 
 void 切盛ライン設定画面::戻るボタン_Click() {
+    EndPickForLeaving();
     forms::Get<面積計算選択画面>().Show();
     Hide();
 }

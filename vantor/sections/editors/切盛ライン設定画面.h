@@ -14,6 +14,7 @@ public:
     void 戻るボタン_Click();
 
 private:
+    void CloseBox_Click() override { 戻るボタン_Click(); }
     void DrawStationInCad(int s) override;
     void LayOutOwnButtons(int left, int top) override;
 

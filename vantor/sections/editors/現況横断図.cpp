@@ -32,6 +32,7 @@ void 現況横断図::DrawStationInCad(int s) {
 }
 
 void 現況横断図::切盛ボタン_Click() {
+    EndPickForLeaving();
     forms::Get<切盛ライン設定画面>().Open();
     Hide();
 }

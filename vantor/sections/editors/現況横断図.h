@@ -14,6 +14,7 @@ public:
     void Command1_Click();
 
 private:
+    void CloseBox_Click() override { Command1_Click(); }
     void DrawStationInCad(int s) override;
     void LayOutOwnButtons(int left, int top) override;
 };

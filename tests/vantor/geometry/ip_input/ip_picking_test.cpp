@@ -5,6 +5,8 @@
 #include "platform/runtime/doevents.h"
 #include "vantor/model/bus/alignment_tables.h"
 
+#include <QWidget>
+
 namespace {
 
 using namespace 縦断bus;
@@ -131,10 +133,58 @@ TEST_F(IpPicking, AScreenUnloadedDuringItsPickEndsThePickBeforeItGoes) {
     EXPECT_EQ(p1.getPoints, 2) << "no point is asked once the screen was left";
     EXPECT_EQ(p1.interCancels, 1);
     EXPECT_EQ(p1.commands, kCancelTwice);
+    EXPECT_EQ(p1.typed, kCancelTwice) << "the CAD's prompt is cancelled";
     EXPECT_TRUE(!p1.enabled && !p1.visible && !p1.cmdIdle && !p1.locked);
     EXPECT_EQ(s.PickedCount(), 1);
     EXPECT_FALSE(s.Visible());
     rt::DoEvents();   // the screen and its controls are deleted now
+}
+
+// Every screen unloaded at once (program end, a test's tear-down) during the pick: the same.
+TEST_F(IpPicking, UnloadingEveryScreenDuringAPickEndsThePickFirst) {
+    IP入力画面& s = Screen();
+    auto [p1, p2] = ScriptedControls();
+    s.自動入力_Click();
+    p1.picks = {std::pair{1000.0, 2000.0}, std::pair{3000.0, 4000.0}};
+    p1.duringPick = [](int prompt) {
+        if (prompt == 2) forms::UnloadAll();
+    };
+    p1.Ticks(2);
+    EXPECT_FALSE(forms::IsLoaded<IP入力画面>());
+    EXPECT_EQ(p1.getPoints, 2);
+    EXPECT_EQ(p1.interCancels, 1);
+    EXPECT_EQ(p1.typed, kCancelTwice);
+    EXPECT_TRUE(!p1.enabled && !p1.visible && !p1.cmdIdle);
+    EXPECT_EQ(s.PickedCount(), 1);
+    rt::DoEvents();
+}
+
+// ｷｬﾝｾﾙ or the close box before the CAD stood idle: the armed control is put back to rest
+// without a cancel (the CAD was asked nothing), and the row 修正 had emptied gets its point back.
+TEST_F(IpPicking, LeavingPutsAnArmedControlToRest) {
+    IP入力画面& s = Screen();
+    auto [p1, p2] = ScriptedControls();
+    Fill({{"7", "8", ""}});
+    s.自動入力_Click();
+    s.キャンセルボタン_Click();
+    EXPECT_FALSE(s.PickPending());
+    EXPECT_FALSE(p1.enabled);
+    EXPECT_TRUE(p1.commands.empty());
+    EXPECT_FALSE(s.Visible());
+
+    s.Show();
+    Click(1, 0);
+    s.修正ボタン_Click();
+    s.Window()->close();
+    EXPECT_FALSE(s.PickPending());
+    EXPECT_FALSE(p2.enabled);
+    EXPECT_TRUE(p2.commands.empty());
+    EXPECT_FALSE(s.Visible());
+    EXPECT_EQ(Rows(1, 1), (std::vector<Row>{{"7", "8", ""}}));
+    p2.picks = {std::pair{1.0, 2.0}};
+    p2.Ticks(2);
+    EXPECT_EQ(p2.getPoints, 0);
+    EXPECT_FALSE(s.Visible());
 }
 
 } // namespace

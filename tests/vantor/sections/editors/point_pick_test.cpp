@@ -152,6 +152,7 @@ TEST_F(EditorTest, LeavingDuringAPickEndsThePickBeforeTheScreenGoes) {
     EXPECT_EQ(c.getPoints, 2) << "no point is asked once the user left";
     EXPECT_EQ(c.interCancels, 1);
     EXPECT_EQ(c.commands, std::vector<std::string>{kTwoCancels});
+    EXPECT_EQ(c.typed, std::vector<std::string>{kTwoCancels}) << "the CAD's prompt is cancelled";
     EXPECT_TRUE(Disarmed(c));
     EXPECT_EQ(genkyoumigi(1, 0, 1), "1.5");
     EXPECT_TRUE(genkyoumigi(1, 1, 1).empty());
