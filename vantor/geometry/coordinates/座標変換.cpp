@@ -160,6 +160,17 @@ bool 座標変換::TakeCurrentDocument() {
     return true;
 }
 
+// Every command first looks at the document: when another one has been opened since the grid
+// was filled, its points are shown, the fit of the others is gone, the user is told, and the
+// command does nothing else.
+bool 座標変換::TellAnotherDocument() {
+    if (!TakeCurrentDocument()) return false;
+    forms::MsgBox("別のブックが開かれたので、基準点をそのブックのものにし、解析結果を消しました。確かめてから、もう一度"
+                  "操作してください。",
+                  forms::vbExclamation);
+    return true;
+}
+
 void 座標変換::ShowWithDocument() {
     TakeCurrentDocument();
     Show();
@@ -203,6 +214,7 @@ std::vector<ReferencePoint> 座標変換::CompleteReferencePoints() const {
 
 // All complete rows, wherever they stand. A fit that fails keeps the previous one whole.
 void 座標変換::解放_Click() {
+    if (TellAnotherDocument()) return;
     const std::vector<ReferencePoint> points = CompleteReferencePoints();
     const FitOutcome outcome = FitReferencePoints(points);
     if (!outcome.solved) {
@@ -220,6 +232,7 @@ void 座標変換::解放_Click() {
 // The least-squares angle covers the whole circle and needs no correction: this stays for
 // the user who asks for the other angle.
 void 座標変換::Command1_Click() {
+    if (TellAnotherDocument()) return;
     if (!fit_) {
         forms::MsgBox("角度修正は、基準点を解析してからにしてください。", forms::vbExclamation);
         return;
@@ -278,6 +291,7 @@ void 座標変換::変換種類_Click(int index) {
 // Every row of the point grid with both drawing coordinates, however many; rows missing one
 // are passed over and their site cells emptied.
 void 座標変換::現地座標ボタン_Click() {
+    if (TellAnotherDocument()) return;
     const SiteTransform transform = Transform();
     convertedRows_.clear();
     for (int r = 1; r < masugyousuu && r < マス.Rows(); ++r) {
@@ -326,13 +340,7 @@ void 座標変換::TransferReferencePoints(const xl::Worksheet& sheet) {
 void 座標変換::転送ボタン_Click() {
     const sheet_cells::Sheet sheet = sheet_cells::DocumentSheet(kCoordinateSheet);
     if (!sheet) return;
-    // Another document was opened while the screen stood open: its points are shown first,
-    // and nothing of the other document is written into it.
-    if (TakeCurrentDocument()) {
-        forms::MsgBox("別のブックが開かれたので、基準点をそのブックのものにしました。確かめてからもう一度転送してください。",
-                      forms::vbExclamation);
-        return;
-    }
+    if (TellAnotherDocument()) return;
     const bool roadEdges = 変換種類(kRoadEdgeKind).Value();
     if (roadEdges && d3sokutensuu == 0) {
         forms::MsgBox("路肩座標値は３Ｄモデルから求めます。３Ｄ設定画面の作図開始で３Ｄモデルを作ってから転送してください。", forms::vbExclamation);
@@ -354,11 +362,15 @@ void 座標変換::転送ボタン_Click() {
 // ---- The CAD ----
 
 void 座標変換::変換ボタン_Click() {
+    if (TellAnotherDocument()) return;
     const SiteTransform transform = Transform();
     SendCadAxisTransform(transform.p3, transform.p4, heikinkakudo);
 }
 
-void 座標変換::読込_Click() { shutokukijunten(); }
+void 座標変換::読込_Click() {
+    if (TellAnotherDocument()) return;
+    shutokukijunten();
+}
 
 void 座標変換::shutokukijunten() {
     if (!referenceCellClicked_ || sentakugyou < 1 || sentakugyou > kReferenceRows) {

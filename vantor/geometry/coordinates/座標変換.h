@@ -9,7 +9,8 @@
 // (角度修正 turns it to the other angle with the same sine, its shift following).
 //
 // The reference points are the document's: the screen shows those of the document it was
-// last shown with, and fills its grid again when it is shown with another one.
+// last shown with, and fills its grid again when it is shown with another one, or when one of
+// its commands is pressed after another document was opened (the command then does nothing).
 //
 // Picking in the CAD: 読込 arms Pellix2 for one reference point, the kind "任意の座標値" arms
 // Pellix1 for up to 50 points; when the CAD waits at its prompt, the control's OnAcadCmdWait
@@ -106,6 +107,8 @@ private:
     void ForgetConversion();
     // Fills the grid from the document when it is another than the grid's; true when it was.
     bool TakeCurrentDocument();
+    // The same, and the user told; true when the document was another.
+    bool TellAnotherDocument();
     void SetUpPointGrid(int rows);
     void FillPointRow(int row, const std::string& number, float drawingX, float drawingY);
     std::vector<縦断bus::coordinates::ReferencePoint> CompleteReferencePoints() const;

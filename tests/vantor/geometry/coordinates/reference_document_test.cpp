@@ -1,6 +1,7 @@
 // The reference points belong to the document: each document opened shows and transfers its
 // own, and a transfer leaves the rest of 座標値ｼｰﾄ as it found it.
 #include "coordinate_fixture.h"
+#include "platform/dde/dde_server.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/bus/document_state.h"
 #include "vantor/model/bus/model3d_tables.h"
@@ -116,6 +117,66 @@ TEST_F(ReferenceDocument, TwoDocumentsOpenedInTurnEachTransferTheirOwn) {
     EXPECT_EQ(GridRows(4), a);
     EXPECT_EQ(ReferenceRows(5), (Rows{a[0], a[1], a[2], a[3], {"", "", "", ""}}));
     EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
+}
+
+// A fitted; B opened while the screen stands open. Whichever command comes first shows B's
+// points, drops A's fit, says so and does nothing else: nothing is fitted, converted, sent to
+// the CAD, picked or written with A's points or fit.
+TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
+    const Rows a = {{"100", "50", "1111.60254037844", "1993.30127018922"},
+                    {"180", "90", "1200.88457268119", "1987.94228634059"}};
+    const Rows b = {{"5000", "-2000", "5", "-2"}, {"5100", "-2000", "105", "-2"}};
+    const std::string fileA = SavedDocument("a", a), fileB = SavedDocument("b", b);
+    std::vector<std::string> executes;
+    dde::ServerRegistration cad("AutoCAD LT.DDE", "System", [&](const std::string& c) { executes.push_back(c); });
+    const auto openDiscarding = [](const std::string& path) {
+        if (xlbook && !xlbook->Saved()) forms::script::QueueMsgBoxAnswer(forms::vbNo);
+        Open(path);
+    };
+    const struct {
+        const char* name;
+        void (*press)(座標変換&);
+    } commands[] = {
+        {"解析", [](座標変換& s) { s.解放_Click(); }},
+        {"角度修正", [](座標変換& s) { s.Command1_Click(); }},
+        {"座標変換", [](座標変換& s) { s.現地座標ボタン_Click(); }},
+        {"CAD軸変換", [](座標変換& s) { s.変換ボタン_Click(); }},
+        {"読込", [](座標変換& s) { s.読込_Click(); }},
+        {"転送", [](座標変換& s) { s.転送ボタン_Click(); }},
+        {"転送 路肩座標値",
+         [](座標変換& s) {
+             s.変換種類(3).SetValue(true);
+             s.転送ボタン_Click();
+         }},
+    };
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command.name);
+        openDiscarding(fileA);
+        forms::Get<作図画面>().変換ボタン_Click();
+        座標変換& screen = Screen();
+        screen.解放_Click();
+        ASSERT_TRUE(screen.Fit());
+        SetStations(2);
+        screen.変換種類(0).SetValue(true);
+        Click(screen.グリッド, 1, 3);
+        d3sokutensuu = 1;
+        executes.clear();
+
+        openDiscarding(fileB);
+        const std::size_t told = Messages().size();
+        command.press(screen);
+        ASSERT_EQ(Messages().size(), told + 1);
+        EXPECT_NE(Messages().back().find("別のブック"), std::string::npos);
+        EXPECT_EQ(GridRows(3), (Rows{b[0], b[1], {"", "", "", ""}}));
+        EXPECT_FALSE(screen.Fit());
+        EXPECT_EQ(screen.度.Caption(), "0");
+        EXPECT_FALSE(screen.PickPending());
+        EXPECT_EQ(screen.マス.TextMatrix(1, 3), "");
+        EXPECT_TRUE(executes.empty());
+        EXPECT_EQ(ReferenceRows(3), (Rows{b[0], b[1], {"", "", "", ""}}));
+        EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
+        EXPECT_EQ(Cell(kCoordinateSheet, 55, 12), "");
+    }
 }
 
 // A document with reference points down to row 60 (Open reads the first 20): the transfer
