@@ -150,11 +150,15 @@ void 横断勾配入力画面::Text1_LostFocus() {
     keisanyokokoubai();
 }
 
+// The boxes start with a full-width blank that a user types after: blanks around the number
+// are skipped, and a box left blank gives 0.
 void 横断勾配入力画面::幅員ボタン_Click(int index) {
     if (index == 0) {
+        const float right = static_cast<float>(rt::Val(rt::Trim(幅(0).Text())));
+        const float left = static_cast<float>(rt::Val(rt::Trim(幅(1).Text())));
         for (int i = 1; i <= sokutensuu; ++i) {
-            yokodata(i, yoko_col::kRightWidth) = static_cast<float>(rt::Val(幅(0).Text()));
-            yokodata(i, yoko_col::kLeftWidth) = static_cast<float>(rt::Val(幅(1).Text()));
+            yokodata(i, yoko_col::kRightWidth) = right;
+            yokodata(i, yoko_col::kLeftWidth) = left;
             グリッド.SetTextMatrix(i, 1, rt::CStr(yokodata(i, yoko_col::kLeftWidth)));
             グリッド.SetTextMatrix(i, 8, rt::CStr(yokodata(i, yoko_col::kRightWidth)));
         }

@@ -217,4 +217,25 @@ TEST_F(CrossSlopes, BulkWidthsAndTheDrawingButton) {
     EXPECT_TRUE(Screen().Toolbar1.Buttons("作図").Enabled());
 }
 
+// The boxes start with a full-width blank; a width typed after it, or before one, counts.
+TEST_F(CrossSlopes, BulkWidthsSkipTheBlanksAroundTheNumber) {
+    Stations({0, 20});
+    横断勾配入力画面& s = Screen();
+    const struct {
+        const char* typed;
+        float width;
+        const char* shown;
+    } cases[] = {
+        {"　3.5", 3.5f, "3.5"}, {"3.5　", 3.5f, "3.5"}, {" 　2.75 ", 2.75f, "2.75"}, {"　", 0, "0"}, {"", 0, "0"}};
+    for (const auto& c : cases) {
+        s.Toolbar1_ButtonClick(s.Toolbar1.Buttons("設定"));
+        s.幅(0).SetText(c.typed);
+        s.幅(1).SetText(c.typed);
+        s.幅員ボタン_Click(0);
+        EXPECT_EQ(yokodata(2, 9), c.width) << c.typed;
+        EXPECT_EQ(yokodata(1, 2), c.width) << c.typed;
+        EXPECT_EQ(s.グリッド.TextMatrix(2, 8), c.shown) << c.typed;
+    }
+}
+
 } // namespace
