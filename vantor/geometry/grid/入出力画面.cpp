@@ -166,8 +166,9 @@ void 入出力画面::ReturnEditorToStoredCell() {
     henshuuretsu = keikokuretsu;
     グリッド.SetRow(keikokugyou);
     グリッド.SetCol(keikokuretsu);
-    // The value as stored, not the grid's text: an empty cell shows its marker.
-    グリッド.SetText(rt::CStr(tatedata(keikokugyou, keikokuretsu + 1)));
+    // The value as stored, not the grid's text; an empty cell shows empty, as the grid does.
+    const float stored = tatedata(keikokugyou, keikokuretsu + 1);
+    グリッド.SetText(stored == kEmpty ? std::string() : rt::CStr(stored));
     editor_.Open(true);
 }
 

@@ -140,6 +140,16 @@ TEST_F(GridTest, RefusedCurveShowsTheWarningAndOkReturnsToTheCell) {
     warning.Command1.OnClick();   // again, with the editor holding the focus
     EXPECT_FALSE(warning.Visible());
 
+    // A cell emptied while the warning stands: OK returns to it empty, as the grid shows it.
+    Type(3, 1, "");
+    ASSERT_EQ(keikokuflg, 1);
+    warning.Command1.OnClick();
+    EXPECT_EQ(henshuugyou, 3);
+    EXPECT_EQ(henshuuretsu, 1);
+    EXPECT_EQ(Screen().Text1.Text(), "");
+    EXPECT_EQ(Cell(3, 1), "");
+    EXPECT_EQ(tatedata(3, 2), E);
+
     Type(1, 3, "");   // removing the curve recomputes again
     EXPECT_EQ(keikokuflg, 0);
     EXPECT_FALSE(warning.Visible());
