@@ -4,6 +4,8 @@
 // never unloaded, so its load (defaults, default datum, the opening of the command channel)
 // runs once per run. Every change of a plan or cross-section setting box is kept in the
 // drawing settings (model/drawing_settings.h), which the drawings below the screen read.
+// Each page's layout and handlers are in a file of their own: 作図画面_縦断図.cpp (profile),
+// 作図画面_横断図.cpp (cross-sections), 作図画面_平面図.cpp (plan).
 #include "platform/forms/forms.h"
 #include "platform/forms/tab_strip.h"
 
@@ -117,9 +119,19 @@ public:
 private:
     void Form_Load() override;
     void LayOut();
+    void LayOutProfilePage();
+    void LayOutSectionPage();
+    void LayOutPlanPage();
     void Wire();
+    void WireProfilePage();
+    void WireSectionPage();
+    void WirePlanPage();
     void KeepSettings();
     void ShowCrossSlopeScreen(int mode);
+    // A box read as the number its text begins with (0 when it begins with none).
+    static double Number(const forms::TextBox& box);
+    // Tells that `count` of `what` are more than the tables hold.
+    static void TooMany(const std::string& what, int count, int limit);
     forms::Label& Legend(forms::Container& on, const std::string& text, int left, int top, int width);
 
     forms::Form* mainWindow_ = nullptr;
