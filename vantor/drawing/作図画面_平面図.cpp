@@ -2,7 +2,6 @@
 // station coordinates sent to the workbook and the screens that draw along the plan.
 #include "vantor/drawing/作図画面.h"
 
-#include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/station_plot.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
@@ -17,6 +16,7 @@
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
+#include "vantor/model/sheets/coordinate_sheet.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
@@ -29,8 +29,7 @@ using namespace 縦断bus;
 
 namespace {
 
-constexpr int kMaxIps = 49;            // IPs the point tables hold besides start and end
-constexpr int kLastCoordinateRow = 52; // the station list's own rows of 座標値ｼｰﾄ
+constexpr int kMaxIps = 49; // IPs the point tables hold besides start and end
 
 } // namespace
 
@@ -148,8 +147,6 @@ void 作図画面::測点プロット_Click() {
     cad_channel::RunDrawing([station] { PlotStation(station); });
 }
 
-// The plan positions of the station list in columns B-D from row 5. The rows below the list
-// up to row 52 are cleared; the rows under them belong to the coordinate conversion.
 void 作図画面::座標転送_Click() {
     const sheet_cells::Sheet sheet = sheet_cells::DocumentSheet(kCoordinateSheet);
     if (!sheet) return;
@@ -160,22 +157,7 @@ void 作図画面::座標転送_Click() {
                       forms::vbExclamation);
         return;
     }
-    const int n = sokutensuu;
-    const int fits = kLastCoordinateRow - 4;
-    if (n > fits) {
-        forms::MsgBox("測点が" + rt::CStr(n) + "点あります。" + std::string(kCoordinateSheet) + "には" +
-                          rt::CStr(fits) + "測点までしか転送できません（それより下の行は座標変換の結果です）。",
-                      forms::vbExclamation);
-        return;
-    }
-    sheet_cells::SelectAndClear(*sheet, "B5:D" + rt::CStr(kLastCoordinateRow));
-    for (int station = 1; station <= n; ++station) {
-        sheet_cells::Put(*sheet, station + 4, 2, tatedata(station, tate_col::kStation));
-        sheet_cells::Put(*sheet, station + 4, 3, static_cast<float>(sokutenx(station) / 1000.0));
-        sheet_cells::Put(*sheet, station + 4, 4, static_cast<float>(sokuteny(station) / 1000.0));
-    }
-    sheet->Select();
-    xlbook->Application()->SetVisible(true);
+    if (WriteStationCoordinates(*sheet)) xlbook->Application()->SetVisible(true);
 }
 
 void 作図画面::変換ボタン_Click() { forms::Get<座標変換>().ShowWithDocument(); }
