@@ -23,6 +23,7 @@
 #include "vantor/shoulder3d/model3d/設定3D画面.h"
 #include "vantor/shoulder3d/shoulder/路肩作図設定画面.h"
 
+#include <string>
 #include <utility>
 
 using namespace 縦断bus;
@@ -30,6 +31,10 @@ using namespace 縦断bus;
 namespace {
 
 constexpr int kMaxIps = 49; // IPs the point tables hold besides start and end
+
+constexpr char kAddedStationsMessage[] =
+    "場合によっては、計算により追加される測点（BC,EC等）があります。そこの箇所には未入力と表示さ"
+    "れるので、幅員を入力した後、作図ボタンを押してください。";
 
 } // namespace
 
@@ -117,10 +122,14 @@ void 作図画面::作図平面_Click() {
         sheet_messages::Tell(sheet_messages::kNoWorkbook);
         return;
     }
-    if (!RunPlanCommand({.loadCrossSlopeScreen = [] { forms::Get<横断勾配入力画面>(); },
-                         .regularStations = stationListSettings.regularStations,
-                         .stationInterval = stationListSettings.interval}))
-        return;
+    const PreparedStationList prepared = PrepareStationList(stationListSettings);
+    if (!prepared.rebuilt) return;
+    if (const std::string loss = StationWidths::LossNotice(prepared.widths); !loss.empty())
+        forms::MsgBox(loss, forms::vbInformation);
+    if (!prepared.profileComputed) return;
+    forms::Get<横断勾配入力画面>();
+    forms::MsgBox(kAddedStationsMessage);
+    PlaceAllStations();
     utsushiyoko();
     if (!keisanyokokoubai()) return;
     作図平面.SetEnabled(true);

@@ -102,6 +102,21 @@ TEST_F(PlanCommand, RegularStationsAsTheScreenAsks) {
     EXPECT_EQ(stations, (std::vector<float>{0, 40, 50, 80, 89.3f, 120, 128.54f, 150, 160, 178.54f}));
 }
 
+// Widths typed for a station that the rebuilt list drops are told before the note on added
+// stations.
+TEST_F(PlanCommand, TellsOfLostWidthsFirst) {
+    SetProfile({{0, 10}, {20, kEmpty}, {150, 13}}); // 20 m generated earlier, dropped
+    for (int r : {1, 3}) tatedata(r, 3) = tatedata(r, 5);
+    tatedata(2, 3) = tatedata(2, 4) = kEmpty;
+    rokatadata(2, 4) = 9;
+    rokatadata(2, 5) = 20;
+    作図画面& screen = forms::Get<作図画面>();
+    forms::script::Reset();
+    screen.作図平面_Click();
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"幅のあった次の測点はなくなりました：20", kAddedStations}));
+    EXPECT_TRUE(forms::Get<横断勾配入力画面>().Visible());
+}
+
 TEST_F(PlanCommand, StopsAtAnIpToCheck) {
     ipy(1) = 100000;   // start, IP and end on one straight line: parallel normals
     ipx(2) = 200000;
