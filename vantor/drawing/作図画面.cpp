@@ -6,6 +6,7 @@
 #include "vantor/drawing/profile_sheet/band_defaults.h"
 #include "vantor/model/drawing_home.h"
 #include "vantor/model/drawing_settings.h"
+#include "vantor/model/main_window.h"
 
 using namespace 縦断bus;
 
@@ -83,12 +84,6 @@ void 作図画面::Form_Load() {
     径.SetText(rt::CStr(kPlanStart.circleSize));
 }
 
-void 作図画面::ShowFrom(forms::Form& mainWindow) {
-    mainWindow_ = &mainWindow;
-    Show();
-    mainWindow.SetWindowState(forms::vbMinimized);
-}
-
 // The one reading of the setting boxes: the drawings below the screen take these values.
 void 作図画面::KeepSettings() {
     planSettings = {Number(縮尺), Number(文字サイズ), Number(文字位置), Number(径)};
@@ -104,6 +99,6 @@ void 作図画面::KeepSettings() {
 void 作図画面::タブ図面_Click() { 絵(タブ図面.SelectedItem() - 1).ZOrder(0); }
 
 void 作図画面::取り消し_Click() {
-    if (mainWindow_) mainWindow_->SetWindowState(forms::vbMaximized);
+    main_window::SetWindowState(forms::vbMaximized);
     Hide();
 }

@@ -86,10 +86,6 @@ public:
     作図画面();
     ~作図画面() override;
 
-    // Shows the screen for the main window's drawing command, which is minimised meanwhile;
-    // 取り消し maximises it again.
-    void ShowFrom(forms::Form& mainWindow);
-
     // The default datum DL from the lowest planned height, and the datum values kept with it.
     void shokidl();
 
@@ -114,6 +110,7 @@ public:
     void 参照ボタン_Click();
     void 作図開始ボタン_Click();
     void 設定ボタン_Click();
+    // Maximises the main window (which the drawing command minimised) and hides the screen.
     void 取り消し_Click();
 
 private:
@@ -134,6 +131,5 @@ private:
     static void TooMany(const std::string& what, int count, int limit);
     forms::Label& Legend(forms::Container& on, const std::string& text, int left, int top, int width);
 
-    forms::Form* mainWindow_ = nullptr;
     std::vector<std::unique_ptr<forms::Label>> captions_;
 };

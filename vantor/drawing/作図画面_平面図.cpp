@@ -4,6 +4,7 @@
 
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/drawing/plan/station_plot.h"
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/coordinates/座標変換.h"
 #include "vantor/geometry/ip_input/IP入力画面.h"
@@ -31,6 +32,9 @@ using namespace 縦断bus;
 namespace {
 
 constexpr int kMaxIps = 49; // IPs the point tables hold besides start and end
+
+constexpr char kNoPlanPositions[] = "測点の平面座標が今の測点の並びで計算されていません。"
+                                    "「ｾﾝﾀｰ・測点作図」を押して平面線形を計算してから座標値を転送してください。";
 
 constexpr char kAddedStationsMessage[] =
     "場合によっては、計算により追加される測点（BC,EC等）があります。そこの箇所には未入力と表示さ"
@@ -159,11 +163,9 @@ void 作図画面::測点プロット_Click() {
 void 作図画面::座標転送_Click() {
     const sheet_cells::Sheet sheet = sheet_cells::DocumentSheet(kCoordinateSheet);
     if (!sheet) return;
-    // The plan positions are computed by ｾﾝﾀｰ･測点作図 (which enables 測点ﾌﾟﾛｯﾄ) and go stale
-    // with the next IP input; until then they are zeros that would replace the sheet's list.
-    if (!測点プロットボタン.Enabled()) {
-        forms::MsgBox("測点の平面座標がまだ計算されていません。先に「ｾﾝﾀｰ･測点作図」を実行してください。",
-                      forms::vbExclamation);
+    // Positions of another station list, or none, would pair stations with other points.
+    if (!HasPlanPositions()) {
+        forms::MsgBox(kNoPlanPositions, forms::vbExclamation);
         return;
     }
     if (WriteStationCoordinates(*sheet)) xlbook->Application()->SetVisible(true);
