@@ -21,6 +21,10 @@ bool IsTextSize(const forms::TextBox& box) {
 } // namespace
 
 作図レイアウト画面::作図レイアウト画面() : forms::Form(forms::FormKind::Apart) {
+    ボタン.OnClick = [this] { ボタン_Click(); };
+}
+
+void 作図レイアウト画面::LayOut() {
     SetCaption("作図ﾚｲｱｳﾄ画面");
     Move(0, 0, 5400, 7200);
     Frame1.SetCaption("帯名の設定");
@@ -50,11 +54,11 @@ bool IsTextSize(const forms::TextBox& box) {
     }
     ボタン.SetCaption("設定終了");
     ボタン.Move(1800, 6180, 1800, 480);
-    ボタン.OnClick = [this] { ボタン_Click(); };
 }
 
 // Every row shows the height it edits, so that 設定終了 without typing keeps them all.
 void 作図レイアウト画面::Form_Load() {
+    LayOut();
     const char* names[] = {"地盤高", "土　被", "管底高", "掘削深", "追加距離", "単　距"};
     for (int r = 0; r < 6; ++r) 帯名(r).SetCaption(names[r]);
     for (int r = 0; r < kLayoutBandRows; ++r) 項目幅(r).SetText(rt::CStr(obitakasa(r + 2)));

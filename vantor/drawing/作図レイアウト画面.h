@@ -33,6 +33,7 @@ protected:
     void CloseBox_Click() override { Unload(); }
 
 private:
+    void LayOut();
     std::string Refusal() const;
     std::vector<std::unique_ptr<forms::Label>> units_;
 };

@@ -4,6 +4,8 @@
 // never unloaded, so its load (defaults, default datum, the opening of the command channel)
 // runs once per run. Every change of a plan or cross-section setting box is kept in the
 // drawing settings (model/drawing_settings.h), which the drawings below the screen read.
+// Each page's layout and handlers are in a file of their own: 作図画面_縦断図.cpp (profile),
+// 作図画面_横断図.cpp (cross-sections), 作図画面_平面図.cpp (plan).
 #include "platform/forms/forms.h"
 #include "platform/forms/tab_strip.h"
 
@@ -84,10 +86,6 @@ public:
     作図画面();
     ~作図画面() override;
 
-    // Shows the screen for the main window's drawing command, which is minimised meanwhile;
-    // 取り消し maximises it again.
-    void ShowFrom(forms::Form& mainWindow);
-
     // The default datum DL from the lowest planned height, and the datum values kept with it.
     void shokidl();
 
@@ -112,16 +110,26 @@ public:
     void 参照ボタン_Click();
     void 作図開始ボタン_Click();
     void 設定ボタン_Click();
+    // Maximises the main window (which the drawing command minimised) and hides the screen.
     void 取り消し_Click();
 
 private:
     void Form_Load() override;
     void LayOut();
+    void LayOutProfilePage();
+    void LayOutSectionPage();
+    void LayOutPlanPage();
     void Wire();
+    void WireProfilePage();
+    void WireSectionPage();
+    void WirePlanPage();
     void KeepSettings();
     void ShowCrossSlopeScreen(int mode);
+    // A box read as the number its text begins with (0 when it begins with none).
+    static double Number(const forms::TextBox& box);
+    // Tells that `count` of `what` are more than the tables hold.
+    static void TooMany(const std::string& what, int count, int limit);
     forms::Label& Legend(forms::Container& on, const std::string& text, int left, int top, int width);
 
-    forms::Form* mainWindow_ = nullptr;
     std::vector<std::unique_ptr<forms::Label>> captions_;
 };

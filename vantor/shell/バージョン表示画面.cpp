@@ -2,7 +2,9 @@
 
 バージョン表示画面::バージョン表示画面() { Command1.OnClick = [this] { Command1_Click(); }; }
 
-void バージョン表示画面::Form_Load() {
+void バージョン表示画面::Form_Load() { LayOut(); }
+
+void バージョン表示画面::LayOut() {
     SetCaption("バージョン情報");
     Move(0, 0, 5400, 3300);
     Frame1.Move(120, 60, 5040, 2280);

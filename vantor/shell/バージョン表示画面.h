@@ -17,5 +17,6 @@ public:
 
 private:
     void Form_Load() override;
+    void LayOut();
     void Command1_Click();
 };

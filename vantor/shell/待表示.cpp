@@ -10,6 +10,20 @@ constexpr int kDesignWidth = 2200;   // twips
 } // namespace
 
 待表示::待表示() {
+    継続ボタン.OnClick = [this] { 継続ボタン_Click(); };
+    終了ボタン.OnClick = [this] { 終了ボタン_Click(); };
+}
+
+void 待表示::Form_Load() {
+    LayOut();
+    // A sleeping moon: work is in progress.
+    寝る.Scale(0, 0, 10, 8);
+    寝る.Cls();
+    寝る.Circle(5, 4, 3, forms::RGB(200, 160, 0));
+    寝る.Circle(6.2, 3.4, 2.6, forms::RGB(200, 160, 0));
+}
+
+void 待表示::LayOut() {
     休み.SetCaption("あわてないでね");
     休み.Move(120, 60, 1900, 300);
     寝る.Move(780, 400, 600, 480);
@@ -23,19 +37,9 @@ constexpr int kDesignWidth = 2200;   // twips
     終了ボタン.SetCaption("終了");
     終了ボタン.Move(1120, 940, 900, 330);
     終了ボタン.SetVisible(false);
-    継続ボタン.OnClick = [this] { 継続ボタン_Click(); };
-    終了ボタン.OnClick = [this] { 終了ボタン_Click(); };
-}
-
-void 待表示::Form_Load() {
     SetCaption("しばらくお待ちください。．．．");
     休み.SetVisible(true);
     Move(3500, 2000, kDesignWidth, 1800);
-    // A sleeping moon: work is in progress.
-    寝る.Scale(0, 0, 10, 8);
-    寝る.Cls();
-    寝る.Circle(5, 4, 3, forms::RGB(200, 160, 0));
-    寝る.Circle(6.2, 3.4, 2.6, forms::RGB(200, 160, 0));
 }
 
 void 待表示::継続ボタン_Click() {

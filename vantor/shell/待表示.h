@@ -22,5 +22,6 @@ public:
 
 private:
     void Form_Load() override;
+    void LayOut();
     void FitCaption();
 };

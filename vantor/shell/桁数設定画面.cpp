@@ -14,6 +14,12 @@ constexpr std::string_view kOnlyTwoOrThree = "表示桁数は 2 か 3 を選ん�
 桁数設定画面::桁数設定画面() { 設定ボタン.OnClick = [this] { 設定ボタン_Click(); }; }
 
 void 桁数設定画面::Form_Load() {
+    LayOut();
+    桁コンボ.AddItem("2");
+    桁コンボ.AddItem("3");
+}
+
+void 桁数設定画面::LayOut() {
     SetCaption("桁数設定画面");
     Move(0, 0, 3600, 2280);
     Frame1.SetCaption("計算結果の表示桁数");
@@ -25,8 +31,6 @@ void 桁数設定画面::Form_Load() {
     Label2.Move(2160, 360, 360, 300);
     設定ボタン.SetCaption("設定終了");
     設定ボタン.Move(1080, 1200, 1320, 420);
-    桁コンボ.AddItem("2");
-    桁コンボ.AddItem("3");
 }
 
 void 桁数設定画面::ShowSetting() {

@@ -19,5 +19,6 @@ public:
 
 private:
     void Form_Load() override;
+    void LayOut();
     void 設定ボタン_Click();
 };

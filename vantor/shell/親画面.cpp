@@ -12,6 +12,7 @@
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/document.h"
+#include "vantor/model/main_window.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 #include "vantor/shell/lifecycle/main_window_states.h"
 #include "vantor/model/sheets/profile_sheet.h"
@@ -83,6 +84,7 @@ void TransferProfile() {
 void 親画面::Form_Load() {
     Move(600, 600, 15000, 10500);
     SetWindowState(forms::vbMaximized);
+    縦断bus::main_window::Set(*this);
 }
 
 // Closing the main window is the same as ファイル/終了; the window stays when the user cancels.
@@ -214,5 +216,6 @@ void 親画面::EnterDrawingPart() {
         start.Show();
         return;
     }
-    forms::Get<作図画面>().ShowFrom(*this);
+    forms::Get<作図画面>().Show();
+    SetWindowState(forms::vbMinimized);
 }

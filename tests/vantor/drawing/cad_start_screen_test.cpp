@@ -274,4 +274,32 @@ TEST_F(CadStartScreen, TheDrawingCommandStartsHereOnlyWhenNoCadRuns) {
     EXPECT_EQ(main.WindowState(), forms::vbMinimized);
 }
 
+// 戻　る on the drawing screen maximises the main window by either route the user took there:
+// 作図 with a CAD running (the main window minimised), or 作図 with none, a CAD chosen and
+// started on the start screen (the main window as the user left it).
+TEST_F(CadStartScreen, BackFromTheDrawingScreenMaximisesTheMainWindowByEitherRoute) {
+    for (const int running : {1, 0}) {
+        SCOPED_TRACE(running);
+        forms::UnloadAll();
+        running_ = running;
+        親画面& main = forms::Get<親画面>();
+        main.Show();
+        main.SetWindowState(forms::vbNormal);
+        main.lt.OnClick();
+        if (running == 0) {
+            AutoCad設定画面& start = forms::Get<AutoCad設定画面>();
+            ASSERT_TRUE(start.Visible());
+            for (int k = 0; k < start.ListBox1.ListCount(); ++k)
+                if (start.ListBox1.List(k) == "AutoCAD LT2002") start.ListBox1.SetListIndex(k);
+            start.Command1.OnClick();
+        }
+        作図画面& drawing = forms::Get<作図画面>();
+        ASSERT_TRUE(drawing.Visible());
+        EXPECT_EQ(main.WindowState(), running ? forms::vbMinimized : forms::vbNormal);
+        drawing.取り消し.OnClick();
+        EXPECT_EQ(main.WindowState(), forms::vbMaximized);
+        EXPECT_FALSE(drawing.Visible());
+    }
+}
+
 } // namespace

@@ -1,6 +1,8 @@
 // The drawing screen: its defaults and default datum, the settings handlers, the buttons
 // that lead on, the transfer of station coordinates and the plan command end to end.
 #include "drawing_fixture.h"
+#include "tests/vantor/geometry/alignment/alignment_fixture.h"
+#include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/drawing_tables.h"
@@ -15,6 +17,9 @@
 namespace {
 
 using namespace 縦断bus;
+
+constexpr char kNoPlanPositions[] = "測点の平面座標が今の測点の並びで計算されていません。"
+                                    "「ｾﾝﾀｰ・測点作図」を押して平面線形を計算してから座標値を転送してください。";
 
 class DrawingScreen : public drawing_test::DrawingTest {
 protected:
@@ -217,24 +222,20 @@ TEST_F(DrawingScreen, CoordinateTransfer) {
     for (int row = 5; row <= 56; ++row) Sheet(kCoordinateSheet)->Cells(row, 2)->SetValue("old");
     Sheet(kCoordinateSheet)->Cells(55, 3)->SetValue("conversion");
     SetProfile({{0, 10}, {20, 11}});
+    // Without plan positions of this station list the list stays as it is.
+    forms::script::Reset();
+    s.座標転送_Click();
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNoPlanPositions});
+    EXPECT_EQ(Cell(kCoordinateSheet, 5, 2), "old");
+    // A straight road: the stations placed, their points then set to show the numbers' form.
+    alignment_test::SetPolygon({{0, 0}, {100, 0}});
+    ASSERT_TRUE(ComputePlanAlignment());
+    PlaceAllStations();
     sokutenx(1) = 1000.5f;
     sokuteny(1) = -2000;
     sokutenx(2) = 21000;
     sokuteny(2) = 3000.25f;
-    // Before ｾﾝﾀｰ･測点作図 has computed the plan positions (and again after an IP input) the
-    // list stays as it is.
-    for (bool afterIpInput : {false, true}) {
-        if (afterIpInput) {
-            s.測点プロットボタン.SetEnabled(true);
-            s.IP入力ボタン_Click();
-        }
-        forms::script::Reset();
-        s.座標転送_Click();
-        EXPECT_EQ(Messages(), std::vector<std::string>{"測点の平面座標がまだ計算されていません。先に「ｾﾝﾀｰ･測点作図」を実行してください。"});
-        EXPECT_EQ(Cell(kCoordinateSheet, 5, 2), "old");
-    }
     forms::script::Reset();
-    s.測点プロットボタン.SetEnabled(true);  // as ｾﾝﾀｰ･測点作図 leaves it
     s.座標転送_Click();
     EXPECT_EQ(Cell(kCoordinateSheet, 5, 2), "0");
     EXPECT_EQ(Cell(kCoordinateSheet, 5, 3), "1.0005");
@@ -247,26 +248,16 @@ TEST_F(DrawingScreen, CoordinateTransfer) {
     EXPECT_EQ(Cell(kCoordinateSheet, 55, 3), "conversion");
     EXPECT_TRUE(xlbook->Application()->Visible());
 
-    forms::script::Reset();
+    // 49 stations placed: more than the rows above the conversion's.
     sokutensuu = 49;
+    for (int r = 1; r <= 49; ++r) tatedata(r, 1) = 2.0f * (r - 1);
+    PlaceAllStations();
+    forms::script::Reset();
     s.座標転送_Click();
     EXPECT_EQ(Cell(kCoordinateSheet, 53, 2), "old");
     EXPECT_EQ(Cell(kCoordinateSheet, 5, 3), "1.0005");
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("48測点まで"), std::string::npos);
-}
-
-class MainWindowStandIn : public forms::Form {};
-
-TEST_F(DrawingScreen, BackMaximisesTheMainWindow) {
-    MainWindowStandIn& main = forms::Get<MainWindowStandIn>();
-    main.Show();
-    Screen().ShowFrom(main);
-    EXPECT_EQ(main.WindowState(), forms::vbMinimized);
-    EXPECT_TRUE(Screen().Visible());
-    Screen().取り消し.OnClick();
-    EXPECT_EQ(main.WindowState(), forms::vbMaximized);
-    EXPECT_FALSE(Screen().Visible());
 }
 
 } // namespace

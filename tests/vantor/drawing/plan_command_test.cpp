@@ -2,6 +2,7 @@
 // with its profile and plan positions, the cross slopes over the new stations and the
 // cross-slope screen shown; and where it stops.
 #include "drawing_fixture.h"
+#include "platform/runtime/number_text.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/cross_slope_tables.h"
@@ -100,6 +101,52 @@ TEST_F(PlanCommand, RegularStationsAsTheScreenAsks) {
     std::vector<float> stations;
     for (int r = 1; r <= sokutensuu; ++r) stations.push_back(tatedata(r, 1));
     EXPECT_EQ(stations, (std::vector<float>{0, 40, 50, 80, 89.3f, 120, 128.54f, 150, 160, 178.54f}));
+}
+
+// Widths typed for a station that the rebuilt list drops are told before the note on added
+// stations.
+TEST_F(PlanCommand, TellsOfLostWidthsFirst) {
+    SetProfile({{0, 10}, {20, kEmpty}, {150, 13}}); // 20 m generated earlier, dropped
+    for (int r : {1, 3}) tatedata(r, 3) = tatedata(r, 5);
+    tatedata(2, 3) = tatedata(2, 4) = kEmpty;
+    rokatadata(2, 4) = 9;
+    rokatadata(2, 5) = 20;
+    作図画面& screen = forms::Get<作図画面>();
+    forms::script::Reset();
+    screen.作図平面_Click();
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"幅のあった次の測点はなくなりました：20", kAddedStations}));
+    EXPECT_TRUE(forms::Get<横断勾配入力画面>().Visible());
+}
+
+// 座標値転送 writes the positions of the last ｾﾝﾀｰ・測点作図 only while the station list is the
+// one they were computed for. A station moved since, with the profile sheet drawn after it
+// (which, with fewer than four IPs, takes the stations' chainages without placing them),
+// leaves the sheet as it was.
+TEST_F(PlanCommand, CoordinateTransferOnlyWithPositionsOfTheCurrentList) {
+    drawing_test::RecordingCad cad;
+    作図画面& screen = forms::Get<作図画面>();
+    screen.作図平面_Click();
+    forms::script::Reset();
+    screen.座標転送_Click();
+    EXPECT_TRUE(Messages().empty());
+    int surveyed = 0;
+    for (int r = 1; r <= sokutensuu; ++r) {
+        EXPECT_EQ(Cell(kCoordinateSheet, 4 + r, 2), rt::CStr(tatedata(r, 1))) << r;
+        EXPECT_EQ(Cell(kCoordinateSheet, 4 + r, 3), rt::CStr(static_cast<float>(sokutenx(r) / 1000.0))) << r;
+        if (tatedata(r, 1) == 150) surveyed = r;
+    }
+    ASSERT_GT(surveyed, 0);
+    EXPECT_EQ(Cell(kCoordinateSheet, 4 + surveyed, 3), "100"); // on the second leg, x = 100 m
+
+    tatedata(surveyed, 1) = 140;
+    screen.作図開始ボタン_Click();
+    ASSERT_FALSE(cad.executes.empty());
+    forms::script::Reset();
+    screen.座標転送_Click();
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"測点の平面座標が今の測点の並びで計算されていません。"
+                                       "「ｾﾝﾀｰ・測点作図」を押して平面線形を計算してから座標値を転送してください。"});
+    EXPECT_EQ(Cell(kCoordinateSheet, 4 + surveyed, 2), "150");
 }
 
 TEST_F(PlanCommand, StopsAtAnIpToCheck) {

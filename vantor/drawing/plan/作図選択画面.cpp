@@ -8,7 +8,9 @@
     戻るボタン.OnClick = [this] { 戻るボタン_Click(); };
 }
 
-void 作図選択画面::Form_Load() {
+void 作図選択画面::Form_Load() { LayOut(); }
+
+void 作図選択画面::LayOut() {
     SetCaption("作図選択画面");
     Move(3000, 2400, 4200, 3000);
     Frame1.Move(240, 120, 3600, 1800);

@@ -19,4 +19,5 @@ public:
 
 private:
     void Form_Load() override;
+    void LayOut();
 };

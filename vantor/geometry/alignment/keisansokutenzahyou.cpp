@@ -4,9 +4,21 @@
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/profile_tables.h"
 
+#include <array>
+#include <limits>
+
 namespace 縦断bus {
 
 namespace {
+
+// The chainage at which each row's plan position was last computed; NaN for a row never
+// computed. sokutenkyori alone does not tell, as it is written before a computation and,
+// by the profile sheet with few IPs, without one.
+std::array<float, sokutenx.UBound() + 1> placedAt = [] {
+    std::array<float, sokutenx.UBound() + 1> rows;
+    rows.fill(std::numeric_limits<float>::quiet_NaN());
+    return rows;
+}();
 
 PlanPoint StationRow(int k) {
     PlanPoint point{sokutenx(k), sokuteny(k)};
@@ -33,6 +45,7 @@ void keisansokutenzahyou() {
     PlanPoint point = StationRow(k);
     const bool afterLastEc = PlacePlanPoint(sokutenkyori(k), point);
     SetStationRow(k, point);
+    placedAt[k] = sokutenkyori(k);
 
     // The last station, at or after the last EC, also places the end of the road in the row
     // after it, when there is one. The working values stay those of the station.
@@ -50,6 +63,8 @@ void keisansokutenzahyou() {
 bool HasPlanPositions() {
     const int n = sokutensuu;
     if (hojokyori <= 0 || heimensokutensuu != n) return false;
+    for (int k = 1; k <= n; ++k)
+        if (placedAt[k] != sokutenkyori(k)) return false;
     for (int k = 1; k <= n; ++k)
         if (sokutenkyori(k) != static_cast<float>(double(tatedata(k, tate_col::kStation)) * 1000)) return false;
     return true;

@@ -9,8 +9,9 @@ namespace 縦断bus {
 void keisansokutenzahyou();
 
 // True when every station of the profile has its plan position from an alignment computed in
-// this run, at its current chainage: what the drawings that pair stations with plan points
-// need (a station list changed since, for example by a row inserted, has none).
+// this run, computed at its current chainage: what the drawings and the transfer that pair
+// stations with plan points need (a station list changed since, for example by a row inserted
+// or a station edited, has none).
 bool HasPlanPositions();
 
 } // namespace 縦断bus

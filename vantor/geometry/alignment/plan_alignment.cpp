@@ -1,6 +1,5 @@
 #include "vantor/geometry/alignment/plan_alignment.h"
 
-#include "platform/forms/msgbox.h"
 #include "vantor/geometry/alignment/ip_alignment_run.h"
 #include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/alignment/tsuikasokuten.h"
@@ -8,42 +7,21 @@
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/bus/alignment_tables.h"
-#include "vantor/model/bus/document_state.h"
 #include "vantor/model/bus/profile_tables.h"
 
 namespace 縦断bus {
 
-namespace {
-
-constexpr char kAddedStationsMessage[] =
-    "場合によっては、計算により追加される測点（BC,EC等）があります。そこの箇所には未入力と表示さ"
-    "れるので、幅員を入力した後、作図ボタンを押してください。";
-
-} // namespace
-
-bool RunPlanCommand(const PlanCommandOptions& options) {
-    if (options.onlyAfterOpenedAlignment && ipkeisanflg == 0) return false;
-    if (!ComputePlanAlignment()) return false;
+PreparedStationList PrepareStationList(const StationListSettings& settings) {
+    PreparedStationList prepared;
+    if (!ComputePlanAlignment()) return prepared;
     const StationWidths taken = StationWidths::Take();
-    if (!tsuikasokuten(options.regularStations, options.stationInterval)) return false;
-    const StationWidths::Outcome carried = taken.CarryToCurrentList();
-    if (options.carriedWidths) {
-        *options.carriedWidths = carried;
-    } else if (const std::string loss = StationWidths::LossNotice(carried); !loss.empty()) {
-        forms::MsgBox(loss, forms::vbInformation);
-    }
-    const bool profileComputed = keisantate() != ProfileOutcome::Stopped;
+    if (!tsuikasokuten(settings.regularStations, settings.interval)) return prepared;
+    prepared.rebuilt = true;
+    prepared.widths = taken.CarryToCurrentList();
+    prepared.profileComputed = keisantate() != ProfileOutcome::Stopped;
     hyoujitate();
-    if (!profileComputed) {
-        TellProfileStopped();
-        return false;
-    }
-    if (options.loadCrossSlopeScreen) {
-        options.loadCrossSlopeScreen();
-        forms::MsgBox(kAddedStationsMessage);
-    }
-    PlaceAllStations();
-    return true;
+    if (!prepared.profileComputed) TellProfileStopped();
+    return prepared;
 }
 
 bool ComputePlanAlignment() {

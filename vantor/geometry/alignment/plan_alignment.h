@@ -1,40 +1,29 @@
 #pragma once
-// The plan command: the alignment with its sheet output, then the station list (the shoulder
-// offset widths carried with their stations), the profile
-// over it and its grid, and the plan position of every station. The drawing screen's button
-// runs it whole: between the grid and the positions it loads the cross-slope screen and tells
-// of added stations, and its handler then copies the stations to the cross-slope table and
-// recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list.
-// The shoulder screen runs the same steps without the cross-slope screen and the message, and
-// only once an Open has computed the alignment.
+// The plan command in two steps, which its callers compose: the station list prepared (the
+// alignment with its sheet output, the list rebuilt with the shoulder offset widths carried to
+// their stations, the profile over it and its grid), then every station placed on the plan.
+// The drawing screen's ｾﾝﾀｰ・測点作図 loads the cross-slope screen and tells of stations the
+// computation added between the two, then copies the stations to the cross-slope table and
+// recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list;
+// the shoulder screen runs the two steps once an Open has computed the alignment.
+#include "vantor/model/drawing_settings.h"
 #include "vantor/model/station_widths.h"
-
-#include <functional>
-#include <string>
 
 namespace 縦断bus {
 
-struct PlanCommandOptions {
-    // Loads the cross-slope screen without showing it. When set, it runs after the grid is
-    // refilled and the message on stations added by the computation follows; when empty,
-    // neither happens.
-    std::function<void()> loadCrossSlopeScreen;
-    // Nothing runs unless an Open computed the alignment (ipkeisanflg 1).
-    bool onlyAfterOpenedAlignment = false;
-    // Where the shoulder widths carried to the rebuilt list are reported. When null, the
-    // command itself tells the user of stations whose widths are gone.
-    StationWidths::Outcome* carriedWidths = nullptr;
-    // The drawing screen's regular stations: added to the list when wanted (its check box
-    // checked), at the interval its box holds in metres.
-    bool regularStations = false;
-    std::string stationInterval = {};
+struct PreparedStationList {
+    // The alignment was computed and the list rebuilt; `widths` tells what became of the
+    // shoulder offset widths. False when the alignment or the list was refused (told to the
+    // user) or an IP is to be checked, with the list, the profile and the positions as they were.
+    bool rebuilt = false;
+    StationWidths::Outcome widths;
+    // The profile over the rebuilt list was computed too, and the stations may be placed;
+    // false when it stopped, shown on the warning screen.
+    bool profileComputed = false;
 };
 
-// The whole command. False when it did not run or stopped after telling the user (the
-// alignment or the station list refused, or an IP to check), with the station list, profile
-// and positions left as they were; or when the profile over the rebuilt list stopped, shown
-// on the warning screen.
-bool RunPlanCommand(const PlanCommandOptions& options);
+// The first step, with the regular stations the drawing screen asks for.
+PreparedStationList PrepareStationList(const StationListSettings& settings);
 
 // The alignment with the drawing screen's sheet output; true when the later steps may run.
 bool ComputePlanAlignment();

@@ -13,6 +13,13 @@ constexpr int kScreenWidth = 15360;   // the width of a 1024-pixel screen, in tw
 } // namespace
 
 方程式画面::方程式画面() {
+    転送.OnClick = [this] { 転送_Click(); };
+    戻る.OnClick = [this] { 戻る_Click(); };
+}
+
+void 方程式画面::Form_Load() { LayOut(); }
+
+void 方程式画面::LayOut() {
     SetCaption("２次曲線方程式");
     for (int i = 0; i < kGyousuu; ++i) {
         方程式(i).Move(120, 120 + i * kLineHeight, kEquationWidth, 270);
@@ -26,11 +33,6 @@ constexpr int kScreenWidth = 15360;   // the width of a 1024-pixel screen, in tw
     戻る.SetCaption("戻　る");
     戻る.Move(2640, buttonsTop, 1500, 450);
     SetHeight(buttonsTop + 450 + 600);
-    転送.OnClick = [this] { 転送_Click(); };
-    戻る.OnClick = [this] { 戻る_Click(); };
-}
-
-void 方程式画面::Form_Load() {
     SetLeft(0);
     SetWidth(kScreenWidth);
 }

@@ -29,6 +29,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void LayOut();
 
 private:
     // The texts of the last listing, as the transfer writes them.

@@ -12,6 +12,16 @@
 using namespace 縦断bus;
 
 グラフ::グラフ() {
+    図.OnMouseDown = [this](int b, int s, float x, float y) { 図_MouseDown(b, s, x, y); };
+    図.OnMouseMove = [this](int b, int s, float x, float y) { 図_MouseMove(b, s, x, y); };
+    図.OnMouseUp = [this](int b, int s, float x, float y) { 図_MouseUp(b, s, x, y); };
+    Command1.OnClick = [this] { Command1_Click(); };
+    設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
+}
+
+void グラフ::Form_Load() { LayOut(); }
+
+void グラフ::LayOut() {
     SetCaption("縦断曲線図");
     Move(0, 0, 12600, 9300);
     図.Move(1200, 120, 11100, 7200);
@@ -27,12 +37,6 @@ using namespace 縦断bus;
     Command1.Move(1200, 7920, 1800, 450);
     設定ボタン.SetCaption("設定");
     設定ボタン.Move(3120, 7920, 1200, 450);
-
-    図.OnMouseDown = [this](int b, int s, float x, float y) { 図_MouseDown(b, s, x, y); };
-    図.OnMouseMove = [this](int b, int s, float x, float y) { 図_MouseMove(b, s, x, y); };
-    図.OnMouseUp = [this](int b, int s, float x, float y) { 図_MouseUp(b, s, x, y); };
-    Command1.OnClick = [this] { Command1_Click(); };
-    設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
 }
 
 void グラフ::DrawFigure(float x, float y, double fromX, double fromY, double toX, double toY, long color) {

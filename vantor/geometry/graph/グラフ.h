@@ -28,6 +28,8 @@ public:
     void Genkaiwooku(float xlo, float ylo, float xhi, float yhi);
 
 private:
+    void Form_Load() override;
+    void LayOut();
     // Draws the drag figure for the pointer at (x, y) between the two points given: a line
     // when the pointer is left of and above the press point, otherwise a box outline.
     void DrawFigure(float x, float y, double fromX, double fromY, double toX, double toY, long color);

@@ -18,6 +18,12 @@ std::string memorikyohi(double interval, float lower, float upper) {
 using namespace 縦断bus;
 
 目盛設定画面::目盛設定画面() {
+    x表示.OnClick = [this](int index) { x表示_Click(index); };
+    Y表示.OnClick = [this](int index) { Y表示_Click(index); };
+    設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
+}
+
+void 目盛設定画面::LayOut() {
     SetCaption("目盛設定画面");
     Move(0, 0, 4800, 3900);
     条件枠.SetCaption("目盛の条件設定");
@@ -42,13 +48,10 @@ using namespace 縦断bus;
     }
     設定ボタン.SetCaption("設定終了");
     設定ボタン.Move(1680, 2760, 1440, 450);
-
-    x表示.OnClick = [this](int index) { x表示_Click(index); };
-    Y表示.OnClick = [this](int index) { Y表示_Click(index); };
-    設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
 }
 
 void 目盛設定画面::Form_Load() {
+    LayOut();
     x間隔.SetText(rt::Str(xmemori));
     Y間隔.SetText(rt::Str(ymemori));
     x表示(0).SetValue(true);

@@ -30,6 +30,9 @@ public:
 
 protected:
     void Form_Load() override;
+
+private:
+    void LayOut();
 };
 
 namespace 縦断bus {

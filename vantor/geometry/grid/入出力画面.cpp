@@ -56,7 +56,9 @@ bool ComputedValuesFit() {
     editor_.OnStore = [this] { Text1_LostFocus(); };
 }
 
-void 入出力画面::Form_Load() {
+void 入出力画面::Form_Load() { LayOut(); }
+
+void 入出力画面::LayOut() {
     SetCaption("入力画面");
     Move(600, 600, 12300, 8000);
     グリッド.Move(0, 0, 12100, 7400);

@@ -23,6 +23,7 @@ public:
 
 private:
     void Form_Load() override;
+    void LayOut();
     void ShowWarning();
 
     forms::CellEditor editor_{グリッド, Text1};

@@ -8,7 +8,9 @@ constexpr int kLineLeft = 1200, kLineTop = 240, kLineWidth = 7800, kLineHeight =
 
 警告表示画面::警告表示画面() { Command1.OnClick = [this] { Command1_Click(); }; }
 
-void 警告表示画面::Form_Load() {
+void 警告表示画面::Form_Load() { LayOut(); }
+
+void 警告表示画面::LayOut() {
     SetCaption("警告");
     Move(0, 0, kLineLeft + kLineWidth + 360, kLineTop + 8 * kLineHeight + 1320);
     Image1.Move(240, kLineTop, 720, 720);

@@ -19,6 +19,7 @@ public:
 
 private:
     void Form_Load() override;
+    void LayOut();
     void Command1_Click();
     // Closing the warning is OK.
     void CloseBox_Click() override { Command1_Click(); }

@@ -1,11 +1,16 @@
 #include "vantor/model/sheets/coordinate_sheet.h"
 
+#include "platform/forms/msgbox.h"
+#include "platform/runtime/number_text.h"
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_messages.h"
 #include "vantor/model/sheet_names.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace 縦断bus {
@@ -15,6 +20,8 @@ using namespace sheet_cells;
 namespace {
 
 constexpr int kFirstRow = 5;
+constexpr int kStationColumn = 2; // B: station, C: plan X, D: plan Y
+constexpr int kLastStationRow = 52;
 constexpr int kSiteXColumn = 7;  // G: site x, H: site y, I: drawing X, J: drawing Y
 constexpr int kMaxPoints = decltype(zahyoudata)::UBound(1);
 
@@ -30,6 +37,26 @@ const SheetLayout kLayout{
 } // namespace
 
 void shoshikizahyou() { LayOutDocumentSheet(kCoordinateSheet, kLayout); }
+
+bool WriteStationCoordinates(xl::Worksheet& sheet) {
+    const int n = sokutensuu;
+    const int fits = kLastStationRow - kFirstRow + 1;
+    if (n > fits) {
+        forms::MsgBox("測点が" + rt::CStr(n) + "点あります。" + std::string(kCoordinateSheet) + "には" +
+                          rt::CStr(fits) + "測点までしか転送できません（それより下の行は座標変換の結果です）。",
+                      forms::vbExclamation);
+        return false;
+    }
+    SelectAndClear(sheet, "B" + rt::CStr(kFirstRow) + ":D" + rt::CStr(kLastStationRow));
+    for (int station = 1; station <= n; ++station) {
+        const int row = kFirstRow + station - 1;
+        Put(sheet, row, kStationColumn, tatedata(station, tate_col::kStation));
+        Put(sheet, row, kStationColumn + 1, static_cast<float>(sokutenx(station) / 1000.0));
+        Put(sheet, row, kStationColumn + 2, static_cast<float>(sokuteny(station) / 1000.0));
+    }
+    sheet.Select();
+    return true;
+}
 
 void ReadReferencePoints() {
     Sheet sheet = DocumentSheet(kCoordinateSheet);

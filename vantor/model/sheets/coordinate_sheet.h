@@ -1,11 +1,18 @@
 #pragma once
-// The coordinate sheet 座標値ｼｰﾄ: station plan coordinates (written by the drawing screen) and
-// the reference points of the coordinate conversion in columns G-J.
+// The coordinate sheet 座標値ｼｰﾄ: station plan coordinates in columns B-D (written for the
+// drawing screen) and the reference points of the coordinate conversion in columns G-J.
+#include "platform/workbook/workbook.h"
 
 namespace 縦断bus {
 
 // Title, headers, column widths, box and shading.
 void shoshikizahyou();
+// Station [m], plan X and plan Y [m] (sokutenx, sokuteny in millimetres) of every station of
+// the list in columns B-D from row 5, as single-precision numbers, with the sheet selected; the
+// rows of a longer list written earlier are cleared. The list may run past the box the layout
+// draws (down to row 50) to row 52: row 53 on belongs to the coordinate conversion. A longer
+// list is told to the user and the sheet stays as it was; false then.
+bool WriteStationCoordinates(xl::Worksheet& sheet);
 // zahyoudata and zahyousuu from the rows down to the first whose column G is blank, at most
 // 20 points; more are reported as ignored. A blank cell (a drawing point not yet picked) reads
 // as the empty marker. A cell that is not a number raises error 13 naming

@@ -64,6 +64,23 @@ void TellBeyondReach(int station) {
 } // namespace
 
 土坪画面::土坪画面() : forms::Form(forms::FormKind::Apart) {
+    一括計算.OnClick = [this] { 一括計算_Click(); };
+    計算ボタン.OnClick = [this] { 計算ボタン_Click(); };
+    ライン確認ボタン.OnClick = [this] { ライン確認ボタン_Click(); };
+    移動ボタン.OnClick = [this](int index) { 移動ボタン_Click(index); };
+    戻るボタン.OnClick = [this] { 戻るボタン_Click(); };
+    図.OnMouseDown = [this](int b, int s, float x, float y) { 図_MouseDown(b, s, x, y); };
+    図.OnMouseMove = [this](int b, int s, float x, float y) { 図_MouseMove(b, s, x, y); };
+    図.OnMouseUp = [this](int b, int s, float x, float y) { 図_MouseUp(b, s, x, y); };
+}
+
+void 土坪画面::Form_Load() {
+    LayOut();
+    // The full view from the start, so that a first 計算 plots in metres.
+    図.Scale(-kView, kView, kView, -kView);
+}
+
+void 土坪画面::LayOut() {
     SetCaption("土坪計算画面");
     Move(600, 300, 8820, 9480);
     const char* captions[] = {"起点側", "終点側", "切盛ﾗｲﾝ確認", "計算", "戻る", "一括計算"};
@@ -97,18 +114,6 @@ void TellBeyondReach(int station) {
         areas[a].label.Move(120, 240 + a * 360, 700, 300);
         土坪text(a).Move(900, 225 + a * 360, 1200, 330);
     }
-
-    // The full view from the start, so that a first 計算 plots in metres.
-    図.Scale(-kView, kView, kView, -kView);
-
-    一括計算.OnClick = [this] { 一括計算_Click(); };
-    計算ボタン.OnClick = [this] { 計算ボタン_Click(); };
-    ライン確認ボタン.OnClick = [this] { ライン確認ボタン_Click(); };
-    移動ボタン.OnClick = [this](int index) { 移動ボタン_Click(index); };
-    戻るボタン.OnClick = [this] { 戻るボタン_Click(); };
-    図.OnMouseDown = [this](int b, int s, float x, float y) { 図_MouseDown(b, s, x, y); };
-    図.OnMouseMove = [this](int b, int s, float x, float y) { 図_MouseMove(b, s, x, y); };
-    図.OnMouseUp = [this](int b, int s, float x, float y) { 図_MouseUp(b, s, x, y); };
 }
 
 // ---- Computing ----

@@ -45,6 +45,8 @@ public:
     void kakudaijiku();
 
 private:
+    void Form_Load() override;
+    void LayOut();
     void ShowStation(int station);
     void ShowAreas(int station);
     void StoreAreas();

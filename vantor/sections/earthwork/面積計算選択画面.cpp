@@ -6,11 +6,16 @@
 #include "vantor/sections/横断図作図データー設定画面.h"
 
 面積計算選択画面::面積計算選択画面() : forms::Form(forms::FormKind::Apart) {
+    選択ボタン.OnClick = [this](int index) { 選択ボタン_Click(index); };
+}
+
+void 面積計算選択画面::Form_Load() { LayOut(); }
+
+void 面積計算選択画面::LayOut() {
     SetCaption("面積計算選択画面");
     Move(3000, 2000, 4200, 3600);
     for (int i = 0; i <= 2; ++i) 選択ボタン(i).Move(360, 240 + i * 840, 3300, 720);
     選択ボタン(3).Move(2280, 2760, 1380, 420);
-    選択ボタン.OnClick = [this](int index) { 選択ボタン_Click(index); };
 }
 
 void 面積計算選択画面::選択ボタン_Click(int index) {

@@ -11,4 +11,8 @@ public:
         *this, {{0, "現況横断座標値入力"}, {1, "切盛ライン座標値入力"}, {2, "面積計算"}, {3, "戻る"}}};
 
     void 選択ボタン_Click(int index);
+
+private:
+    void Form_Load() override;
+    void LayOut();
 };

@@ -16,6 +16,11 @@ constexpr int kExtrasBottom = 5160;  // the bottom of that frame
 }
 
 void 設定3D画面::Form_Load() {
+    LayOut();
+    ShowExtras(false);
+}
+
+void 設定3D画面::LayOut() {
     SetCaption("３Ｄ設定画面");
     Move(3000, 1800, 5280, kFullHeight);
 
@@ -56,7 +61,6 @@ void 設定3D画面::Form_Load() {
     追加作図開始ボタン.Move(180, 1200, 2040, 450);
     Command1.SetCaption("ｷｬﾝｾﾙ");
     Command1.Move(2460, 1200, 2040, 450);
-    ShowExtras(false);
 }
 
 void 設定3D画面::D3ボタン_Click() {

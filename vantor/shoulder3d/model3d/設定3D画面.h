@@ -38,6 +38,7 @@ public:
 
 private:
     void Form_Load() override;
+    void LayOut();
     // Shows or hides the frame of additional lines; the screen's height follows.
     void ShowExtras(bool show);
 };

@@ -30,7 +30,9 @@ constexpr const char* kTabCaptions[kOffsetLines] = {"左L1", "左L2", "左L3", "
     Command1.OnClick = [this] { Command1_Click(); };
 }
 
-void 色設定画面::Form_Load() {
+void 色設定画面::Form_Load() { LayOut(); }
+
+void 色設定画面::LayOut() {
     SetCaption("色設定画面");
     // Beside the shoulder screen, wide enough for all eight tabs.
     Move(10800, 300, 7200, 4500);

@@ -95,13 +95,10 @@ void 路肩作図設定画面::Form_Load() {
 
 void 路肩作図設定画面::keisanipheimen() {
     if (ipkeisanflg == 0) return;
-    StationWidths::Outcome carried;
-    PlanCommandOptions options{.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true, .carriedWidths = &carried};
     // The regular stations the drawing screen asks for (none before it has loaded).
-    options.regularStations = stationListSettings.regularStations;
-    options.stationInterval = stationListSettings.interval;
-    RunPlanCommand(options);
-    const std::string notice = StationWidths::Notice(carried);
+    const PreparedStationList prepared = PrepareStationList(stationListSettings);
+    if (prepared.profileComputed) PlaceAllStations();
+    const std::string notice = StationWidths::Notice(prepared.widths);
     if (!notice.empty()) forms::MsgBox(notice, forms::vbInformation);
 }
 

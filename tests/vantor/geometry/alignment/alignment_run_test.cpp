@@ -136,18 +136,18 @@ TEST_F(AlignmentRun, WithoutTheIpSheetTheTablesStayAsTheyWere) {
     }
 }
 
-TEST_F(AlignmentRun, PlanCommandRebuildsStationsGridAndPositions) {
-    int loads = 0;
-    EXPECT_TRUE(RunPlanCommand({.loadCrossSlopeScreen = [&] {
-        ++loads;
-        EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 6); // the grid came first
-        EXPECT_TRUE(Messages().empty());
-    }}));
-    EXPECT_EQ(loads, 1);
-    EXPECT_EQ(Messages(), std::vector<std::string>{"場合によっては、計算により追加される測点（BC,EC等）があります。"
-                                                   "そこの箇所には未入力と表示されるので、幅員を入力した後、作図ボタンを押してください。"});
-    EXPECT_EQ(ipkeisanflg, 0); // only Open's run sets it
+// The first step rebuilds the list, the profile and its grid; the second places the stations.
+// Neither tells the user anything: what is told is the callers' part.
+TEST_F(AlignmentRun, PlanStepsRebuildStationsGridAndPositions) {
+    const PreparedStationList prepared = PrepareStationList({});
+    EXPECT_TRUE(prepared.rebuilt);
+    EXPECT_TRUE(prepared.profileComputed);
+    EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 6);
     EXPECT_EQ(sokutensuu, 5);
+    EXPECT_EQ(heimensokutensuu, 0); // nothing placed yet
+    PlaceAllStations();
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(ipkeisanflg, 0); // only Open's run sets it
     EXPECT_EQ(sokutenbangou, 6);
     EXPECT_EQ(heimensokutensuu, 5);
     EXPECT_EQ(sokutenkyori(3), 89300.0f);
@@ -157,19 +157,13 @@ TEST_F(AlignmentRun, PlanCommandRebuildsStationsGridAndPositions) {
     EXPECT_EQ(sokuteny(6), 100000.0f);
 }
 
-// The shoulder screen's run: only after Open computed the alignment, and then the same steps
-// without the cross-slope screen and the message.
-TEST_F(AlignmentRun, PlanStepsOfTheShoulderScreen) {
-    const PlanCommandOptions shoulder{.loadCrossSlopeScreen = {}, .onlyAfterOpenedAlignment = true};
+// A station the computation generated earlier (no ground height) gives way to the new list.
+TEST_F(AlignmentRun, PlanStepsReplaceAGeneratedStation) {
     sokutensuu = 1;
     tatedata(1, 1) = 7;
-    tatedata(1, 2) = tatedata(1, 3) = tatedata(1, 4) = kEmpty;   // a station generated earlier
-    EXPECT_FALSE(RunPlanCommand(shoulder));
-    EXPECT_EQ(sokutensuu, 1);
-    EXPECT_EQ(ipkyori(1), 0.0f);
-
-    ipkeisanflg = 1;
-    EXPECT_TRUE(RunPlanCommand(shoulder));
+    tatedata(1, 2) = tatedata(1, 3) = tatedata(1, 4) = kEmpty;
+    ASSERT_TRUE(PrepareStationList({}).profileComputed);
+    PlaceAllStations();
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(sokutensuu, 5);
     EXPECT_EQ(sokutenbangou, 6);
@@ -181,9 +175,9 @@ TEST_F(AlignmentRun, PlanCommandStopsAtAnIpToCheck) {
     sokutensuu = 1;
     tatedata(1, 1) = 7;
     sokutenx(1) = 7;
-    bool loaded = false;
-    EXPECT_FALSE(RunPlanCommand({.loadCrossSlopeScreen = [&] { loaded = true; }}));
-    EXPECT_FALSE(loaded);
+    const PreparedStationList prepared = PrepareStationList({});
+    EXPECT_FALSE(prepared.rebuilt);
+    EXPECT_FALSE(prepared.profileComputed);
     EXPECT_EQ(Messages(), std::vector<std::string>{"ＩＰ位置の確認をしてください"});
     EXPECT_EQ(sokutensuu, 1);
     EXPECT_EQ(tatedata(1, 1), 7.0f);
@@ -193,7 +187,7 @@ TEST_F(AlignmentRun, PlanCommandStopsAtAnIpToCheck) {
 } // namespace
 
 // The plan command keeps the shoulder offset widths on their stations while it adds the curve
-// stations, and tells of widths whose station is gone.
+// stations, and reports widths whose station is gone.
 TEST_F(AlignmentRun, ShoulderWidthsStayOnTheirStationsThroughThePlanCommand) {
     const auto station = [](int row, float metres, float ground, float leftL1, float rightL1) {
         tatedata(row, 1) = metres;
@@ -208,7 +202,8 @@ TEST_F(AlignmentRun, ShoulderWidthsStayOnTheirStationsThroughThePlanCommand) {
     station(2, 20, kEmpty, 9, 9);   // generated earlier, dropped by the rebuild
     station(3, 150, 12, 2.5f, 1.5f);
 
-    ASSERT_TRUE(RunPlanCommand({.loadCrossSlopeScreen = {}}));
+    const PreparedStationList prepared = PrepareStationList({});
+    ASSERT_TRUE(prepared.profileComputed);
     ASSERT_GT(sokutensuu, 3);
     for (int i = 1; i <= sokutensuu; ++i) {
         SCOPED_TRACE(tatedata(i, 1));
@@ -218,5 +213,6 @@ TEST_F(AlignmentRun, ShoulderWidthsStayOnTheirStationsThroughThePlanCommand) {
         EXPECT_EQ(rokatadata(i, 4), left);
         EXPECT_EQ(rokatadata(i, 6), right);
     }
-    EXPECT_EQ(Messages(), std::vector<std::string>{"幅のあった次の測点はなくなりました：20"});
+    EXPECT_EQ(StationWidths::LossNotice(prepared.widths), "幅のあった次の測点はなくなりました：20");
+    EXPECT_TRUE(Messages().empty());
 }

@@ -69,9 +69,8 @@ void RunDecimalPlaces() {
     screen.設定ボタン.OnClick();
 }
 
-bool RunPlan() {
-    return RunPlanCommand({.loadCrossSlopeScreen = [] {}});
-}
+// The plan command's step that recomputes the profile over the rebuilt station list.
+bool RunPlan() { return PrepareStationList({}).profileComputed; }
 
 const Caller kCallers[] = {
     {"Open",

@@ -2,6 +2,7 @@
 // width across the tangent, heights from the profile above the datum; the last station's row;
 // the chainages the placement must handle soundly; and the inputs the model refuses.
 #include "model3d_fixture.h"
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/cross_slope_tables.h"
 #include "vantor/model/bus/model3d_tables.h"
@@ -107,6 +108,13 @@ TEST_F(ModelBuild3d, IntervalsUpToTheSubPointTableAreModelled) {
 }
 
 TEST_F(ModelBuild3d, RefusesWhatItCannotModel) {
+    // A station moved and placed again on the plan at its new chainage.
+    const auto move = [](int row, float metres) {
+        tatedata(row, 1) = metres;
+        sokutenbangou = row;
+        sokutenkyori(row) = metres * 1000;
+        keisansokutenzahyou();
+    };
     const struct {
         const char* name;
         std::function<void()> arrange;
@@ -115,13 +123,14 @@ TEST_F(ModelBuild3d, RefusesWhatItCannotModel) {
         {"one station", [] { sokutensuu = heimensokutensuu = 1; }, "測点が２つ以上ないと"},
         {"no alignment", [] { hojokyori = 0; }, "測点の平面位置がありません。"},
         {"stations changed since", [] { tatedata(3, 1) = 41; }, "測点の平面位置がありません。"},
-        {"equal stations", [] { tatedata(3, 1) = 20, sokutenkyori(3) = 20000; }, "測点 20 が前の測点 20 より先にありません。"},
-        {"interval over 500 m", [] { tatedata(9, 1) = 640.6f, sokutenkyori(9) = 640600; }, "測点 140 から測点 640.6 までが500ｍを超えています。"},
+        {"equal stations", [&] { move(3, 20); }, "測点 20 が前の測点 20 より先にありません。"},
+        {"interval over 500 m", [&] { move(9, 640.6f); }, "測点 140 から測点 640.6 までが500ｍを超えています。"},
         {"one gradient-change point", [] { henkatensuu = 1; }, "縦断の勾配変化点が２点未満"},
         // Planned heights not of the current profile input: the computation stopped on a
         // negative curve length, or lost its change points, or an edit check's warning stands.
         {"profile stopped", [] { tatedata(5, 4) = -60, keisantate(); }, "縦断の計画高が今の入力で計算されていません"},
-        {"change points lost", [] { tatedata(5, 3) = tatedata(9, 3) = kEmpty, keisantate(); }, "縦断の計画高が今の入力で計算されていません"},
+        {"change points lost", [] { tatedata(5, 3) = tatedata(9, 3) = kEmpty, keisantate(); },
+         "縦断の計画高が今の入力で計算されていません"},
         {"warning standing", [] { keikokuflg = 1; }, "縦断の計画高が今の入力で計算されていません"},
     };
     for (const auto& c : cases) {
