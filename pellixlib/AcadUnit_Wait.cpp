@@ -8,6 +8,8 @@ namespace pellix {
 
 namespace {
 
+constexpr desk::DWORD kRestMs = 10;
+
 struct WaitState {
     TWaitProc proc;
     bool quitMet = false;
@@ -46,6 +48,8 @@ void DefaultWaitProc(desk::HWND wnd, bool& keepWaiting) {
 void SetWaitProc(TWaitProc proc) { State().proc = std::move(proc); }
 
 bool HasWaitProc() { return static_cast<bool>(State().proc); }
+
+void RestBetweenLooks() { desk::WaitForNewMessage(kRestMs); }
 
 void IdlePump() {
     if (PumpMessages()) State().quitMet = true;

@@ -18,6 +18,11 @@ void DefaultWaitProc(desk::HWND wnd, bool& keepWaiting);
 void SetWaitProc(TWaitProc proc);
 bool HasWaitProc();
 
+// Between two looks of a wait that lasts (the CAD idle at its prompt while the user works):
+// rests until a message comes for the calling thread or the CAD has done something, at most a
+// few milliseconds, so that the wait does not spin.
+void RestBetweenLooks();
+
 // Serves the calling thread's queue; a quit message taken there sets the quit flag.
 void IdlePump();
 bool QuitMessageMet();

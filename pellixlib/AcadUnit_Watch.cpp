@@ -40,12 +40,16 @@ bool TAcadObject::WatchCommand(const std::string& echo, desk::HWND kept, const s
             continue;
         }
         if (ready()) return true;
+        // The echo stands and the passes are spent: the wait lasts as long as the user works.
+        if (passes <= 0) RestBetweenLooks();
     }
 }
 
 void TAcadObject::WaitForPrompt() {
-    while (KeepWaiting())
+    while (KeepWaiting()) {
         if (IsIdle()) return;
+        RestBetweenLooks();
+    }
 }
 
 std::string TAcadObject::QueryVar(const std::string& name, bool& readOnly, bool transparent) {

@@ -286,7 +286,10 @@ bool ServeHosted(Lock& lk) {
         if (!work) break;
         any = true;
     }
-    if (any) s.cv.notify_all();  // a worker may wait for one of them to become idle
+    if (any) {
+        ++s.hostedWork;
+        s.cv.notify_all(); // a worker may wait for one of them to become idle
+    }
     return any;
 }
 

@@ -151,6 +151,7 @@ struct State {
     std::uint64_t scheduledCount = 0;
     std::function<void()> idleHook;
     bool inHooks = false;
+    std::uint64_t hostedWork = 0; // counts the rounds in which a started program or a scripted action ran
     std::function<void()> wakeMainThread;
     bool wakePending = false;  // the wake handler was called and DispatchPending has not run since
     std::function<void()> frameworkPump;

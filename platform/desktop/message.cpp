@@ -180,6 +180,24 @@ bool GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     }
 }
 
+bool WaitForNewMessage(DWORD timeoutMs) {
+    State& s = S();
+    Lock lk(s.m);
+    auto t = CurrentThread(lk);
+    // Nothing else takes from the caller's queue while it waits here.
+    const std::size_t sent = t->sent.size(), posted = t->posted.size();
+    const bool quit = t->quit;
+    const std::uint64_t since = Now(s), work = s.hostedWork;
+    const auto came = [&] {
+        if (t->sent.size() > sent || t->posted.size() > posted || (t->quit && !quit) || s.hostedWork != work)
+            return true;
+        const std::uint64_t now = Now(s);
+        return std::any_of(t->timers.begin(), t->timers.end(),
+                           [&](const Timer& timer) { return timer.due > since && timer.due <= now; });
+    };
+    return WaitUntil(lk, came, timeoutMs, false);
+}
+
 bool TranslateMessage(const MSG*) { return false; }
 
 LRESULT DispatchMessage(const MSG* msg) {

@@ -31,6 +31,11 @@ void PostQuitMessage(int exitCode);
 bool PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeMsg);
 // Waits for a message; false when it took WM_QUIT.
 bool GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax);
+// Sleeps until a message comes for the calling thread that did not wait when the call began
+// (sent or posted to it, a quit, one of its timers falling due) or, on the main system thread,
+// until a started program has done some work; at most `timeoutMs`. True when one came. A loop
+// that polls for something rests here between two looks.
+bool WaitForNewMessage(DWORD timeoutMs);
 bool TranslateMessage(const MSG* msg);
 LRESULT DispatchMessage(const MSG* msg);
 

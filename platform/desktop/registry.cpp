@@ -128,8 +128,11 @@ LONG RegCreateKeyEx(HKEY key, const char* subKey, DWORD, const char*, DWORD, DWO
     auto here = k.key;
     bool created = false;
     const std::vector<std::string> names = SplitKeyPath(subKey);
-    // A key deeper than the platform allows is refused before any of the path is made.
+    // A key deeper or a name longer than the platform allows is refused before any of the path
+    // is made.
     if (here->depth + names.size() > kMaxKeyDepth) return static_cast<LONG>(ERROR_INVALID_PARAMETER);
+    for (const auto& name : names)
+        if (!IsNameLengthAllowed(name)) return static_cast<LONG>(ERROR_INVALID_PARAMETER);
     for (const auto& name : names) {
         auto& slot = here->subkeys[RegUpper(name)];
         if (!slot) {
@@ -167,6 +170,7 @@ LONG RegSetValueEx(HKEY key, const char* name, DWORD, DWORD type, const BYTE* da
     OpenKey k = Lookup(r, key);
     if (LONG e = Check(k, KEY_SET_VALUE)) return e;
     if (type == REG_DWORD && dataSize != 4) return static_cast<LONG>(ERROR_INVALID_PARAMETER);
+    if (name && !IsNameLengthAllowed(name)) return static_cast<LONG>(ERROR_INVALID_PARAMETER);
     std::string bytes(reinterpret_cast<const char*>(data), data ? dataSize : 0);
     if (RegValue* v = FindValue(*k.key, name)) {
         v->type = type;

@@ -2,7 +2,8 @@
 // The registry: keys under HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER and HKEY_CLASSES_ROOT (a view
 // of HKEY_LOCAL_MACHINE\SOFTWARE\Classes), with REG_SZ, REG_DWORD and other values. Key and
 // value names ignore case and keep the case they were created with. Subkeys enumerate in
-// alphabetical order ignoring case, values in the order they were created. The registry lives
+// alphabetical order ignoring case, values in the order they were created. Key and value names
+// are at most 255 characters long, keys at most 512 levels deep. The registry lives
 // in a file under the desktop root: RegFlushKey writes it, and so does the desktop's end.
 #include "platform/desktop/types.h"
 
@@ -37,7 +38,8 @@ constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
 // All return ERROR_SUCCESS or an error code (ERROR_FILE_NOT_FOUND for a missing key or value,
 // ERROR_MORE_DATA when a buffer is too small, ERROR_NO_MORE_ITEMS past the end of an
 // enumeration, ERROR_ACCESS_DENIED for a write through a key opened for reading or a key that
-// still has subkeys, ERROR_KEY_DELETED for a handle whose key was deleted).
+// still has subkeys, ERROR_KEY_DELETED for a handle whose key was deleted, ERROR_INVALID_PARAMETER
+// for a name too long or a key too deep to be made).
 LONG RegOpenKeyEx(HKEY key, const char* subKey, DWORD options, DWORD access, HKEY* result);
 LONG RegCreateKeyEx(HKEY key, const char* subKey, DWORD reserved, const char* keyClass, DWORD options,
                     DWORD access, const void* securityAttributes, HKEY* result, DWORD* disposition);
@@ -55,5 +57,9 @@ LONG RegEnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* res
 LONG RegDeleteKey(HKEY key, const char* subKey);
 LONG RegDeleteValue(HKEY key, const char* name);
 LONG RegFlushKey(HKEY key);
+
+// Writes what the registry holds unwritten (nothing when it was never read or nothing changed
+// since the last write): for a program that ends without the desktop's end running.
+void WriteUnwrittenRegistry();
 
 } // namespace desk

@@ -5,6 +5,7 @@
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/number_text.h"
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -240,6 +241,9 @@ bool Parse(Registry& r, std::istream& in, std::string& error) {
                 if (end == std::string::npos) end = path.size();
                 std::string part;
                 if (!DecodeName(path.substr(start, end - start), part) || part.empty()) return fail("bad key name");
+                if (!IsNameLengthAllowed(part))
+                    return fail("key name longer than " + rt::CStr(static_cast<long long>(kMaxNameLength)) +
+                                " characters");
                 parts.push_back(part);
                 if (parts.size() - 1 > kMaxKeyDepth)
                     return fail("key nested deeper than " + rt::CStr(static_cast<long long>(kMaxKeyDepth)) + " levels");
@@ -255,6 +259,8 @@ bool Parse(Registry& r, std::istream& in, std::string& error) {
         if (!current) return fail("value outside a key");
         RegValue value;
         if (!ParseValue(line, value)) return fail("bad value");
+        if (!IsNameLengthAllowed(value.name))
+            return fail("value name longer than " + rt::CStr(static_cast<long long>(kMaxNameLength)) + " characters");
         current->values.push_back(std::move(value));
     }
     return true;
@@ -274,19 +280,35 @@ std::string RegUpper(const std::string& name) {
     return out;
 }
 
+bool IsNameLengthAllowed(const std::string& name) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < name.size(); ++i, ++characters)
+        if (rt::IsLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size()) ++i;
+    return characters <= kMaxNameLength;
+}
+
+namespace {
+
+// The registry once read, for the write at the program's end.
+std::atomic<Registry*> loaded{nullptr};
+
+void WriteUnwritten(Registry& r) {
+    std::lock_guard<std::mutex> lock(r.m);
+    if (r.dirty) SaveRegistry(r);
+}
+
+} // namespace
+
 Registry& TheRegistry() {
     static Registry* registry = [] {
         auto* r = new Registry;
         LoadRegistry(*r, DesktopRoot());
+        loaded = r;
         return r;
     }();
     // Keys changed and never flushed are written when the program ends.
     static struct AtEnd {
-        ~AtEnd() {
-            Registry& r = *registry;
-            std::lock_guard<std::mutex> lock(r.m);
-            if (r.dirty) SaveRegistry(r);
-        }
+        ~AtEnd() { WriteUnwritten(*registry); }
     } atEnd;
     return *registry;
 }
@@ -339,3 +361,11 @@ bool SaveRegistry(Registry& r) {
 }
 
 } // namespace desk::detail
+
+namespace desk {
+
+void WriteUnwrittenRegistry() {
+    if (detail::Registry* r = detail::loaded.load()) detail::WriteUnwritten(*r);
+}
+
+} // namespace desk

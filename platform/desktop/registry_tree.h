@@ -20,6 +20,8 @@ struct RegValue {
 
 // The deepest a key may lie below its root key, as on the platform.
 inline constexpr std::size_t kMaxKeyDepth = 512;
+// The longest key or value name, in characters (a double-byte character counts one).
+inline constexpr std::size_t kMaxNameLength = 255;
 
 struct RegKey {
     std::string name;
@@ -45,9 +47,12 @@ struct Registry {
 Registry& TheRegistry();
 // Upper-cases the single-byte letters of a code page 932 name.
 std::string RegUpper(const std::string& name);
+// Whether a key or value name (code page 932) is short enough for the platform.
+bool IsNameLengthAllowed(const std::string& name);
 // Replaces the keys in memory by those of the file `root`/registry.txt. A file that cannot be
-// read, or that nests a key deeper than kMaxKeyDepth, is kept aside as registry.txt.bad (and told on the error stream); a missing file gives
-// a fresh machine's registry.
+// read, that nests a key deeper than kMaxKeyDepth or that holds a name longer than
+// kMaxNameLength is kept aside as registry.txt.bad (and told on the error stream); a missing
+// file gives a fresh machine's registry.
 void LoadRegistry(Registry& r, const std::filesystem::path& root);
 // Writes the file (through a temporary file, so a failure leaves the old one); false on failure.
 bool SaveRegistry(Registry& r);

@@ -1,5 +1,6 @@
 #include "platform/forms/application.h"
 
+#include "platform/desktop/registry.h"
 #include "platform/forms/form.h"
 #include "platform/forms/internal.h"
 #include "platform/forms/script.h"
@@ -117,6 +118,9 @@ void End() {
         internal::RecordEnd();
         return;
     }
+    // Ends without the static destructors, the desktop's end among them: what the registry holds
+    // unwritten is written first.
+    desk::WriteUnwrittenRegistry();
     std::fflush(nullptr);
     std::_Exit(0);
 }

@@ -9,35 +9,71 @@ namespace rt {
 
 namespace {
 
-std::string Convert(const char* to, const char* from, std::string_view in) {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1)) Raise(errApplication, std::string("no conversion ") + from + " -> " + to);
-    std::string out(in.size() * 2 + 8, '\0');
-    char* src = const_cast<char*>(in.data());
-    std::size_t left = in.size();
-    char* dst = out.data();
-    std::size_t room = out.size();
-    while (left > 0) {
-        if (iconv(cd, &src, &left, &dst, &room) != static_cast<std::size_t>(-1)) continue;
-        if (errno == E2BIG) {
-            std::size_t used = dst - out.data();
-            out.resize(out.size() * 2);
-            dst = out.data() + used;
-            room = out.size() - used;
-            continue;
-        }
-        iconv_close(cd);
-        Raise(errTypeMismatch, std::string("text not representable in ") + to);
+// One converter per direction and thread, opened on first use and closed when the thread ends:
+// opening one costs more than converting a command line.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : to_(to), from_(from) {}
+    ~Converter() {
+        if (cd_ != kNone) iconv_close(cd_);
     }
-    iconv_close(cd);
-    out.resize(dst - out.data());
-    return out;
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    std::string operator()(std::string_view in) {
+        if (cd_ == kNone) {
+            cd_ = iconv_open(to_, from_);
+            if (cd_ == kNone) Raise(errApplication, std::string("no conversion ") + from_ + " -> " + to_);
+        }
+        std::string out(in.size() * 2 + 8, '\0');
+        char* src = const_cast<char*>(in.data());
+        std::size_t left = in.size();
+        char* dst = out.data();
+        std::size_t room = out.size();
+        while (left > 0) {
+            if (iconv(cd_, &src, &left, &dst, &room) != static_cast<std::size_t>(-1)) continue;
+            if (errno == E2BIG) {
+                std::size_t used = dst - out.data();
+                out.resize(out.size() * 2);
+                dst = out.data() + used;
+                room = out.size() - used;
+                continue;
+            }
+            // Back to the initial state for the next text.
+            iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+            Raise(errTypeMismatch, std::string("text not representable in ") + to_);
+        }
+        out.resize(dst - out.data());
+        return out;
+    }
+
+private:
+    inline static const iconv_t kNone = reinterpret_cast<iconv_t>(-1);
+    const char* to_;
+    const char* from_;
+    iconv_t cd_ = kNone;
+};
+
+// Both encodings write the characters below 0x80 as ASCII does.
+bool IsAscii(std::string_view text) {
+    for (unsigned char c : text)
+        if (c >= 0x80) return false;
+    return true;
 }
 
 } // namespace
 
-std::string Utf8ToCp932(std::string_view utf8) { return Convert("CP932", "UTF-8", utf8); }
-std::string Cp932ToUtf8(std::string_view cp932) { return Convert("UTF-8", "CP932", cp932); }
+std::string Utf8ToCp932(std::string_view utf8) {
+    if (IsAscii(utf8)) return std::string(utf8);
+    thread_local Converter toCp932("CP932", "UTF-8");
+    return toCp932(utf8);
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+    if (IsAscii(cp932)) return std::string(cp932);
+    thread_local Converter toUtf8("UTF-8", "CP932");
+    return toUtf8(cp932);
+}
 
 bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 

@@ -70,6 +70,22 @@ TEST_F(Export, AnExportThatFailsPutsTheFileDialogsBack) {
     EXPECT_EQ(cad->Variables().filedia, 1);
 }
 
+// The product never takes the answer, so its prompt never comes back: the wait for it rests
+// between its looks (at most 10 ms each) until it is given up a second later.
+TEST_F(Export, AWaitForAPromptThatNeverComesRestsBetweenItsLooks) {
+    Start();
+    RefuseTexts(acad->MainWnd(), [](const std::string& text) { return text.starts_with("V 2000"); });
+    const desk::DWORD start = desk::GetTickCount();
+    int waits = 0;
+    SetWaitProc([&](desk::HWND wnd, bool& keepWaiting) {
+        DefaultWaitProc(wnd, keepWaiting);
+        if (desk::GetTickCount() - start >= 1000 || ++waits > 5000) keepWaiting = false;
+    });
+    EXPECT_FALSE(acad->SelectDxf("ALL\r\r", dvDXF2000, dxf, false, false));
+    EXPECT_GE(waits, 100);
+    EXPECT_LE(waits, 120);
+}
+
 TEST_F(Export, SelectAttAnswersTheFormatPromptForEachOutputType) {
     Start();
     const std::string templateFile = GetTempDir() + "tpl.txt";

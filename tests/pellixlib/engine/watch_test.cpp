@@ -71,3 +71,18 @@ TEST_F(Watch, AWaitCallbackThatRaisesEndsTheWaitAndIsReplacedByTheDefault) {
     EXPECT_TRUE(HasWaitProc());
     EXPECT_FALSE(CallWaitProc(nullptr));
 }
+
+// While the user takes a second to pick, the wait rests between its looks (at most 10 ms each)
+// instead of looking as fast as it can, and it sees the pick at the tick the user makes it.
+TEST_F(Watch, APickWaitingForTheUserRestsBetweenLooksAndSeesThePickAtOnce) {
+    Start();
+    CountWaits();
+    const desk::DWORD start = desk::GetTickCount();
+    desk::testing::At(start + 1000, [this] { cad->Pick({7, 8, 0}); });
+    double x = 0, y = 0, z = 0;
+    EXPECT_TRUE(acad->GetPoint("", false, x, y, z));
+    EXPECT_EQ(x, 7);
+    EXPECT_EQ(desk::GetTickCount() - start, 1000u);
+    EXPECT_GE(waits, 100);
+    EXPECT_LE(waits, 110);
+}

@@ -1,6 +1,8 @@
 #include "desktop_fixture.h"
 
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <cstring>
 #include <thread>
 #include <vector>
@@ -118,6 +120,45 @@ TEST_F(DesktopTest, SendFromAWorkerWaitsUntilTheWindowsThreadPumps) {
     r.messages.clear();
     PumpAll();
     EXPECT_EQ(r.messages, (std::vector<UINT>{WM_USER + 3}));
+}
+
+// A wait for a new message ends at the tick something comes (a timer falling due, a program's
+// work on the main thread, a message posted) and only at its timeout when nothing does; what
+// already waited in the queue does not end it.
+TEST_F(DesktopTest, AWaitForANewMessageEndsWhenOneComesOrAtItsTimeout) {
+    Recorder r;
+    struct Case {
+        const char* what;
+        std::function<void()> before;
+        bool came;
+        DWORD after;
+    };
+    const Case cases[] = {
+        {"nothing", [] {}, false, 30},
+        {"a message already waiting", [&] { PostMessage(r.hwnd, WM_USER + 1, 0, 0); }, false, 30},
+        {"a timer falling due", [&] { SetTimer(r.hwnd, 7, 20); }, true, 20},
+        {"a program's work", [] { desk::testing::At(GetTickCount() + 6, [] {}); }, true, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.before();
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(WaitForNewMessage(30), c.came);
+        EXPECT_EQ(GetTickCount() - start, c.after);
+        KillTimer(r.hwnd, 7);
+        PumpAll();
+    }
+
+    // On the real clock a message posted from another thread ends the wait long before its end.
+    desk::testing::UseVirtualClock(false);
+    const DWORD start = GetTickCount();
+    std::thread poster([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        PostMessage(r.hwnd, WM_USER + 3, 0, 0);
+    });
+    EXPECT_TRUE(WaitForNewMessage(60000));
+    EXPECT_LT(GetTickCount() - start, 30000u);
+    poster.join();
 }
 
 TEST_F(DesktopTest, RegisteredMessagesAreSharedByName) {

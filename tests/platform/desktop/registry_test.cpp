@@ -162,3 +162,79 @@ TEST_F(DesktopTest, KeysNestDownToFiveHundredTwelveLevelsAndADeeperFileIsKeptAsi
     ASSERT_EQ(RegFlushKey(software), ERROR_SUCCESS);
     EXPECT_LT(std::filesystem::file_size(root_ / "registry.txt"), 4096u);
 }
+
+// Key and value names may be 255 characters long (a double-byte character counts one); a longer
+// one is refused before anything is made.
+TEST_F(DesktopTest, NamesUpToTwoHundredFiftyFiveCharactersAndLongerOnesRefused) {
+    const std::string kanji = "\x8f\x63"; // one double-byte character
+    std::string doubleByte;
+    for (int i = 0; i < 255; ++i) doubleByte += kanji;
+    struct Case {
+        std::string name;
+        LONG result;
+    };
+    const Case cases[] = {{std::string(255, 'K'), ERROR_SUCCESS},
+                          {doubleByte, ERROR_SUCCESS},
+                          {std::string(256, 'K'), static_cast<LONG>(ERROR_INVALID_PARAMETER)},
+                          {doubleByte + "K", static_cast<LONG>(ERROR_INVALID_PARAMETER)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.size());
+        HKEY key = nullptr;
+        const std::string path = "Software\\New\\" + c.name;
+        EXPECT_EQ(
+            RegCreateKeyEx(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            c.result);
+        HKEY software;
+        ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software), ERROR_SUCCESS);
+        const BYTE one[] = {1, 0, 0, 0};
+        EXPECT_EQ(RegSetValueEx(software, c.name.c_str(), 0, REG_DWORD, one, 4), c.result);
+        RegCloseKey(software);
+        if (c.result != ERROR_SUCCESS) {
+            EXPECT_EQ(ReadString(HKEY_CURRENT_USER, "Software\\New", ""), "(no key)");
+            continue;
+        }
+        RegCloseKey(key);
+        RegDeleteKey(HKEY_CURRENT_USER, path.c_str());
+        RegDeleteKey(HKEY_CURRENT_USER, "Software\\New");
+    }
+}
+
+// A file naming a longer key or value is kept aside as damaged, the machine starting afresh: one
+// key 512 levels deep with names of 10,000 characters (5 MB) would otherwise be written back with
+// its whole path on the line of every key on the way, a thousand times its size.
+TEST_F(DesktopTest, AFileWithLongerNamesIsKeptAside) {
+    std::string deep = "[HKEY_CURRENT_USER";
+    for (int level = 0; level < 512; ++level) deep += "\\" + std::string(10000, 'K');
+    deep += "]\n";
+    const std::string files[] = {deep, "[HKEY_CURRENT_USER\\" + std::string(256, 'K') + "]\n",
+                                 "[HKEY_CURRENT_USER\\Software]\n\"" + std::string(256, 'V') + "\"=dword:00000001\n"};
+    for (const std::string& body : files) {
+        std::filesystem::remove(root_ / "registry.txt.bad");
+        {
+            std::ofstream file(root_ / "registry.txt", std::ios::binary);
+            file << "VANTOR REGISTRY 1\n" << body;
+        }
+        desk::testing::ReloadRegistry();
+        EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
+        EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"),
+                  "C:\\Program Files");
+        HKEY software;
+        ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software), ERROR_SUCCESS);
+        ASSERT_EQ(RegFlushKey(software), ERROR_SUCCESS);
+        RegCloseKey(software);
+        EXPECT_LT(std::filesystem::file_size(root_ / "registry.txt"), 4096u);
+    }
+}
+
+// A program that ends without the desktop's end writes what the registry holds unwritten first.
+TEST_F(DesktopTest, WhatTheRegistryHoldsUnwrittenIsWrittenOnRequest) {
+    HKEY key;
+    ASSERT_EQ(
+        RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Korvel", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+        ERROR_SUCCESS);
+    WriteString(key, "Left", "unflushed");
+    RegCloseKey(key);
+    WriteUnwrittenRegistry();
+    desk::testing::ReloadRegistry();
+    EXPECT_EQ(ReadString(HKEY_CURRENT_USER, "Software\\Korvel", "Left"), "unflushed");
+}

@@ -42,7 +42,7 @@ namespace {
 
 void Execute(const std::string& bytes, std::string_view shown) {
     try {
-        Conversation().LinkExecute(bytes);
+        acadtext().LinkExecute(bytes);
     } catch (const rt::Error& e) {
         throw rt::Error(e.Number(), "ＣＡＤが次の入力を受け付けませんでした：「" + std::string(shown) + "」（" +
                                         e.Description() + "）");
@@ -51,12 +51,12 @@ void Execute(const std::string& bytes, std::string_view shown) {
 
 } // namespace
 
-dde::Link& Conversation() {
+dde::Link& acadtext() {
     static dde::Link link;
     return link;
 }
 
-bool Open() { return ddesetsuzoku(Conversation(), kApplication, kTopic); }
+bool Open() { return ddesetsuzoku(acadtext(), kApplication, kTopic); }
 
 bool RunDrawing(const std::function<void()>& draw) {
     if (!Open()) return false;

@@ -1,9 +1,9 @@
 #pragma once
-// The command channel to the CAD: the one DDE conversation of the program (application
-// "AutoCAD LT.DDE", topic "System", manual link), held here and opened by the drawing screen
-// when it loads or by the first drawing. Every send is one command line and a carriage
-// return, executed as if typed at the CAD's command prompt; numbers in a line are written by
-// the runtime's number text in the precision they are held in.
+// The command channel to the CAD, `acadtext`: the one DDE conversation of the program
+// (application "AutoCAD LT.DDE", topic "System", manual link), held here for the drawing screen
+// and opened by it when it loads or by the first drawing. Every send is one command line and a
+// carriage return, executed as if typed at the CAD's command prompt; numbers in a line are
+// written by the runtime's number text in the precision they are held in.
 #include "platform/dde/dde_link.h"
 #include "platform/runtime/number_text.h"
 
@@ -25,8 +25,8 @@ namespace 縦断bus::cad_channel {
 inline constexpr std::string_view kApplication = "AutoCAD LT.DDE";
 inline constexpr std::string_view kTopic = "System";
 
-// The conversation every send goes through.
-dde::Link& Conversation();
+// The conversation every send goes through: the drawing screen's channel `acadtext`.
+dde::Link& acadtext();
 // Opens the conversation unless it is open (ddesetsuzoku). True when it is open.
 bool Open();
 

@@ -28,12 +28,12 @@ class Channel : public drawing_test::DrawingTest {};
 TEST_F(Channel, LoadOpensTheManualLinkOnce) {
     RecordingCad cad;
     forms::Get<作図画面>();
-    const dde::Link& link = channel::Conversation();
+    const dde::Link& link = channel::acadtext();
     EXPECT_EQ(ddeflg, 1);
     EXPECT_EQ(link.LinkTopic(), "AutoCAD LT.DDE|System");
     EXPECT_EQ(link.LinkMode(), dde::kLinkManual);
     // An open link is left alone.
-    EXPECT_TRUE(ddesetsuzoku(channel::Conversation(), "Other", "Topic"));
+    EXPECT_TRUE(ddesetsuzoku(channel::acadtext(), "Other", "Topic"));
     EXPECT_EQ(link.LinkTopic(), "AutoCAD LT.DDE|System");
     EXPECT_TRUE(Messages().empty());
 }
@@ -63,7 +63,7 @@ TEST_F(Channel, NumbersInTheirOwnPrecision) {
 TEST_F(Channel, AFailedOpeningIsToldAndTriedAgainAtTheNextDrawing) {
     forms::Get<作図画面>();   // no CAD runs
     EXPECT_EQ(ddeflg, 0);
-    EXPECT_EQ(channel::Conversation().LinkMode(), dde::kLinkNone);
+    EXPECT_EQ(channel::acadtext().LinkMode(), dde::kLinkNone);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("ＣＡＤとの通信"), std::string::npos);
 
