@@ -62,7 +62,7 @@ CommandTask SaveasCommand(Session& s) {
     const std::string current = DefaultDrawingFile(*host);
     const Answer name = co_await s.AskText("Save drawing as <" + current + ">: ");
     const std::string path = name.text.empty() ? current : FileNameAnswer(name.text, ".dwg");
-    if (path != host->DrawingPath() && host->FileExists(path)) {
+    if (host->FileExists(path)) {
         std::vector<Keyword> yesNo{{kYes, "Y|YES"}, {kNo, "N|NO"}};
         const Answer replace =
             co_await s.AskKeyword("A drawing with this name already exists. Replace it? [Yes/No] <N>: ", std::move(yesNo));
