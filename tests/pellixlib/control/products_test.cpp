@@ -47,7 +47,7 @@ std::string FileBytes(const std::string& path) {
 constexpr auto kBound = std::chrono::seconds(5);
 
 struct EveryProduct : ControlDesktop, ::testing::WithParamInterface<Product> {
-    std::chrono::steady_clock::time_point began;
+    std::chrono::steady_clock::time_point began = std::chrono::steady_clock::now();
 
     // Runs one sequence of the library, its waits bounded; whether it succeeded in time.
     bool Bounded(const std::function<bool()>& sequence) {
