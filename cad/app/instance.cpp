@@ -57,6 +57,12 @@ std::string WithoutExtension(const std::string& path) {
     return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path : path.substr(0, dot);
 }
 
+// The Japanese releases before several drawings could be open word some prompts otherwise.
+command::Wording WordingOf(const Product& p) {
+    if (p.language == Language::English) return command::Wording::English;
+    return p.mdi ? command::Wording::Japanese : command::Wording::JapaneseSingleDrawing;
+}
+
 void RegisterClasses(const Product& p) {
     for (std::string_view name : {kFrameClass, kGraphicsViewClass, kControlBarClass, TextViewClass(p), CommandHostClass(p)}) {
         desk::WNDCLASS wc;
@@ -106,15 +112,9 @@ Instance* FindInstance(desk::DWORD processId) {
 }
 
 Instance::Instance(const Product& product, const desk::ProcessStart& start)
-    : product_(product),
-      processId_(start.processId),
-      threadId_(start.threadId),
-      exePath_(start.imagePath),
-      main_(drawing_, product.language == Language::Japanese ? command::IdlePrompt::Japanese : command::IdlePrompt::English),
-      transparent_(drawing_, product.language == Language::Japanese ? command::IdlePrompt::Japanese : command::IdlePrompt::English),
-      mainHost_(main_, *this),
-      transparentHost_(transparent_, *this),
-      inputs_(main_, transparent_) {
+        : product_(product), processId_(start.processId), threadId_(start.threadId), exePath_(start.imagePath),
+          main_(drawing_, WordingOf(product)), transparent_(drawing_, WordingOf(product)), mainHost_(main_, *this),
+          transparentHost_(transparent_, *this), inputs_(main_, transparent_) {
     Instances().push_back(this);
     // A block not defined in the drawing is looked for as a drawing file of its name on the
     // search path, which holds the section blocks shipped with the program.

@@ -60,13 +60,10 @@ std::string Displayable(std::string_view bytes) {
 
 } // namespace
 
-CommandLine::CommandLine(Drawing& drawing, IdlePrompt idle)
-    : Session(drawing),
-      japanese_(idle == IdlePrompt::Japanese),
-      idlePrompt_(japanese_ ? "ｺﾏﾝﾄﾞ: " : "Command: "),
-      selectPrompt_(Local("Select objects: ")),
-      firstCornerPrompt_(Local("First corner: ")),
-      otherCornerPrompt_(Local("Other corner: ")) {}
+CommandLine::CommandLine(Drawing& drawing, Wording wording)
+        : Session(drawing), wording_(wording), idlePrompt_(wording == Wording::English ? "Command: " : "ｺﾏﾝﾄﾞ: "),
+          selectPrompt_(Local("Select objects: ")), firstCornerPrompt_(Local("First corner: ")),
+          otherCornerPrompt_(Local("Other corner: ")) {}
 
 CommandLine::~CommandLine() = default;
 
@@ -89,7 +86,17 @@ const std::string& CommandLine::CurrentPrompt() const {
     }
 }
 
-std::string CommandLine::Local(std::string_view text) const { return japanese_ ? JapaneseText(text) : std::string(text); }
+std::string CommandLine::Local(std::string_view text) const {
+    switch (wording_) {
+    case Wording::Japanese:
+        return JapaneseText(text);
+    case Wording::JapaneseSingleDrawing:
+        return JapaneseText(text, JapaneseRelease::SingleDrawing);
+    case Wording::English:
+        break;
+    }
+    return std::string(text);
+}
 
 void CommandLine::Record(std::string line) {
     history_.push_back(std::move(line));

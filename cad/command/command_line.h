@@ -10,7 +10,7 @@
 // the question is refused and the same question is asked again.
 //
 // A Japanese product's command line shows the commands' prompts and messages in Japanese
-// (japanese_texts.h); its idle prompt is "ｺﾏﾝﾄﾞ: ".
+// (japanese_texts.h), worded as its release words them; its idle prompt is "ｺﾏﾝﾄﾞ: ".
 //
 // Texts are held as UTF-8: each completed answer is converted from code page 932 here, so the
 // drawing, the history, the prompt and the rejection log are all UTF-8.
@@ -26,7 +26,8 @@
 
 namespace cad::command {
 
-enum class IdlePrompt { English, Japanese };  // "Command: " or "ｺﾏﾝﾄﾞ: "
+// English, Japanese, or Japanese as the single-drawing releases word it.
+enum class Wording { English, Japanese, JapaneseSingleDrawing };
 
 struct Rejection {
     std::string prompt;  // the question that was asked
@@ -40,7 +41,7 @@ public:
     static constexpr std::size_t kRejectionLimit = 1000;  // oldest entries drop off, the count goes on
     static constexpr std::size_t kInputLimit = 1024;      // bytes of one answer
 
-    explicit CommandLine(Drawing& drawing, IdlePrompt idle = IdlePrompt::English);
+    explicit CommandLine(Drawing& drawing, Wording wording = Wording::English);
     ~CommandLine() override;
 
     void Type(std::string_view bytes);
@@ -105,7 +106,7 @@ private:
         Point first;
     };
 
-    bool japanese_;
+    Wording wording_;
     std::string idlePrompt_;
     std::string selectPrompt_, firstCornerPrompt_, otherCornerPrompt_;
     std::string answeredPrompt_;  // shown while a command works on an answer

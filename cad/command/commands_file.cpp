@@ -1,8 +1,10 @@
-// The drawing's file and the program's end: SAVEAS, QSAVE, NEW, QUIT, and SCRIPT, which types the
-// lines of a script file as if they were typed at the command line.
+// The drawing's file and the program's end: OPEN, SAVEAS, QSAVE, NEW, QUIT, and SCRIPT, which
+// types the lines of a script file as if they were typed at the command line.
 #include "cad/command/command_host.h"
+#include "cad/command/commands_user.h"
 #include "cad/command/file_name_answer.h"
 #include "cad/command/host_commands.h"
+#include "cad/dxf/dxf_reader.h"
 #include "platform/runtime/error.h"
 
 namespace cad::command {
@@ -44,6 +46,14 @@ bool Save(Session& s, CommandHost& host, const std::string& path) {
 CommandTask SaveasCommand(Session& s) {
     CommandHost* host = RequireHost(s, "SAVEAS");
     if (!host) co_return;
+    // With the file dialogs on, the host's dialog asks for the file (and for leave to replace
+    // one); with them off, or without dialogs, the command line asks.
+    if (host->Variables().filedia == 1) {
+        if (const std::optional<std::string> chosen = host->ChooseDrawingFile()) {
+            if (!chosen->empty()) Save(s, *host, *chosen);
+            co_return;
+        }
+    }
     if (host->AsksFileFormat()) {
         std::vector<Keyword> formats{{0, "R14"}, {1, "2000"}};
         // The drawing is always written in the one format of this CAD.
@@ -52,7 +62,7 @@ CommandTask SaveasCommand(Session& s) {
     const std::string current = DefaultDrawingFile(*host);
     const Answer name = co_await s.AskText("Save drawing as <" + current + ">: ");
     const std::string path = name.text.empty() ? current : FileNameAnswer(name.text, ".dwg");
-    if (path != host->DrawingPath() && host->FileExists(path)) {
+    if (host->FileExists(path)) {
         std::vector<Keyword> yesNo{{kYes, "Y|YES"}, {kNo, "N|NO"}};
         const Answer replace =
             co_await s.AskKeyword("A drawing with this name already exists. Replace it? [Yes/No] <N>: ", std::move(yesNo));
@@ -76,16 +86,29 @@ CommandTask QsaveCommand(Session& s) {
 
 namespace {
 
-enum class Leaving { Quit, NewDrawing };
+enum class Leaving { Quit, NewDrawing, OpenFile };
 
-// The drawing goes (the program ends, or a new drawing replaces it). With changes not saved
-// the user chooses, in the host's dialog or at the command line: save them (the name is asked
-// when the drawing has no file yet), drop them, or go on working. A failed save goes on
-// working. Only the user answers these questions: the channel is refused meanwhile.
+// The drawing goes (the program ends, a new drawing or a drawing file replaces it). With
+// changes not saved the user chooses, in the host's dialog or at the command line: save them
+// (the name is asked when the drawing has no file yet), drop them, or go on working. A failed
+// save goes on working. Only the user answers these questions: the channel is refused
+// meanwhile. A command line without a host opens files and refuses the rest.
 CommandTask LeaveDrawing(Session& s, std::string_view command, Leaving leaving) {
-    CommandHost* host = RequireHost(s, command);
-    if (!host) co_return;
-    if (host->HasUnsavedChanges()) {
+    std::string opened;
+    Answer file;
+    if (leaving == Leaving::OpenFile) {
+        file = co_await s.AskText("Drawing file to open: ");
+        if (file.kind == Answer::Enter) co_return;
+        opened = FileNameAnswer(file.text, ".dxf");
+    }
+    CommandHost* host = leaving == Leaving::OpenFile ? HostOf(s) : RequireHost(s, command);
+    if (!host && leaving != Leaving::OpenFile) co_return;
+    if (host && host->HasUnsavedChanges()) {
+        // A file that is not there replaces nothing: nothing is asked.
+        if (leaving == Leaving::OpenFile && !host->FileExists(opened)) {
+            s.Refuse(file.text, "Cannot read " + opened);
+            co_return;
+        }
         std::optional<SaveChoice> choice = host->AskSaveChanges();
         if (!choice) {
             Question q;
@@ -115,16 +138,32 @@ CommandTask LeaveDrawing(Session& s, std::string_view command, Leaving leaving) 
             if (!Save(s, *host, path)) co_return;
         }
     }
-    if (leaving == Leaving::Quit) {
+    switch (leaving) {
+    case Leaving::Quit:
         host->Quit();
-    } else {
+        break;
+    case Leaving::NewDrawing:
         s.drawing().TakeContents(Drawing());
         s.undo().Clear();
         host->StartNewDrawing();
+        break;
+    case Leaving::OpenFile:
+        try {
+            // A program the command line runs in has its own files and names the drawing after them.
+            const std::vector<std::string> warnings =
+                host ? host->OpenDrawing(opened, s.drawing()) : dxf::OpenDxf(opened, s.drawing());
+            s.undo().Clear();
+            for (const std::string& w : warnings) s.Message(w);
+        } catch (const rt::Error& e) {
+            s.Refuse(file.text, e.Description());
+        }
+        break;
     }
 }
 
 } // namespace
+
+CommandTask OpenCommand(Session& s) { return LeaveDrawing(s, "OPEN", Leaving::OpenFile); }
 
 CommandTask QuitCommand(Session& s) { return LeaveDrawing(s, "QUIT", Leaving::Quit); }
 

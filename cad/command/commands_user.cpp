@@ -2,7 +2,6 @@
 
 #include "cad/command/command_host.h"
 #include "cad/command/file_name_answer.h"
-#include "cad/dxf/dxf_reader.h"
 #include "cad/dxf/dxf_writer.h"
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
@@ -26,21 +25,6 @@ void TakeBack(Session& s, long long count) {
 }
 
 } // namespace
-
-CommandTask OpenCommand(Session& s) {
-    const Answer file = co_await s.AskText("Drawing file to open: ");
-    if (file.kind == Answer::Enter) co_return;
-    const std::string path = FileNameAnswer(file.text, ".dxf");
-    try {
-        // A program the command line runs in has its own files and names the drawing after them.
-        CommandHost* host = HostOf(s);
-        const std::vector<std::string> warnings = host ? host->OpenDrawing(path, s.drawing()) : dxf::OpenDxf(path, s.drawing());
-        s.undo().Clear();
-        for (const std::string& w : warnings) s.Message(w);
-    } catch (const rt::Error& e) {
-        s.Refuse(file.text, e.Description());
-    }
-}
 
 CommandTask ExportCommand(Session& s) {
     const Answer file = co_await s.AskText("DXF file to save the drawing as: ");

@@ -6,7 +6,8 @@
 namespace cad::command {
 
 // OPEN (also DXFIN): a DXF drawing file replaces the drawing; what of it cannot be read is
-// told in the history. The commands before it can no longer be undone.
+// told in the history. The commands before it can no longer be undone. In a program with its
+// own files, changes not saved are asked about first, as NEW and QUIT do (commands_file.cpp).
 CommandTask OpenCommand(Session& s);
 // EXPORT: the drawing saved as a DXF file of the name given.
 CommandTask ExportCommand(Session& s);

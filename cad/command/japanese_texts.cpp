@@ -119,6 +119,12 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"{}: not read, as this CAD does not draw them: {}", "{}: この CAD では作図できないので読み込まれませんでした: {}"},
 };
 
+// The single-drawing releases' own wordings, taken before the table above.
+constexpr std::pair<std::string_view, std::string_view> kSingleDrawingTexts[] = {
+    {"Enter decimal places of accuracy (0 to 16)/Objects/Version/Binary <16>: ",
+     "精度を入力 (小数点以下の桁数 0 ～ 16)/オブジェクト(O)/バージョン(V)/バイナリ(B) <16>: "},
+};
+
 // The texts that fill the slots of `pattern` in `text`; none when the text does not fit it.
 std::optional<std::vector<std::string_view>> Fill(std::string_view pattern, std::string_view text) {
     std::vector<std::string_view> pieces;
@@ -146,10 +152,11 @@ std::optional<std::vector<std::string_view>> Fill(std::string_view pattern, std:
     return slots;
 }
 
-} // namespace
-
-std::string JapaneseText(std::string_view english) {
-    for (const auto& [pattern, japanese] : kTexts) {
+// The Japanese text by the first entry of `texts` that fits; none when no entry does.
+template <std::size_t N>
+std::optional<std::string> Translate(const std::pair<std::string_view, std::string_view> (&texts)[N],
+                                     std::string_view english) {
+    for (const auto& [pattern, japanese] : texts) {
         const auto slots = Fill(pattern, english);
         if (!slots) continue;
         std::string out;
@@ -162,7 +169,16 @@ std::string JapaneseText(std::string_view english) {
         out.append(japanese.substr(from));
         return out;
     }
-    return std::string(english);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string JapaneseText(std::string_view english, JapaneseRelease release) {
+    if (release == JapaneseRelease::SingleDrawing) {
+        if (auto own = Translate(kSingleDrawingTexts, english)) return *std::move(own);
+    }
+    return Translate(kTexts, english).value_or(std::string(english));
 }
 
 } // namespace cad::command

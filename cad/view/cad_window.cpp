@@ -1,5 +1,6 @@
 #include "cad/view/cad_window.h"
 
+#include "cad/command/command_host.h"
 #include "cad/view/command_input.h"
 #include "cad/view/drawing_canvas.h"
 #include "platform/runtime/conversion.h"
@@ -8,6 +9,7 @@
 #include "platform/runtime/number_text.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -86,12 +88,13 @@ void CadWindow::BuildMenu() {
 
 void CadWindow::FocusCommandLine() { input_->setFocus(Qt::OtherFocusReason); }
 
-QString CadWindow::ChooseFile(FileUse use) {
+QString CadWindow::ChooseFile(FileUse use, const QString& suggested) {
     if (chooseFile_) return chooseFile_(use);
-    const QString filter = QString::fromUtf8("DXF 図面 (*.dxf)");
-    if (use == FileUse::Open) return QFileDialog::getOpenFileName(this, QString::fromUtf8("開く"), {}, filter);
-    QString name = QFileDialog::getSaveFileName(this, QString::fromUtf8("名前を付けて保存"), {}, filter);
-    if (!name.isEmpty() && !name.endsWith(".dxf", Qt::CaseInsensitive)) name += ".dxf";
+    if (use == FileUse::Open)
+        return QFileDialog::getOpenFileName(this, QString::fromUtf8("開く"), {}, QString::fromUtf8("DXF 図面 (*.dxf)"));
+    QString name = QFileDialog::getSaveFileName(this, QString::fromUtf8("名前を付けて保存"), suggested,
+                                                QString::fromUtf8("DXF 図面 (*.dxf);;図面 (*.dwg)"));
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty()) name += ".dxf";
     return name;
 }
 
@@ -101,6 +104,9 @@ void CadWindow::OpenFromMenu() {
 }
 
 void CadWindow::SaveFromMenu() {
+    // A program the command line runs in keeps the drawing's file: SAVEAS asks for it in the
+    // program's dialog and the drawing takes its name.
+    if (command::HostOf(commandLine_)) return TypeCommand("_SAVEAS\r");
     const QString name = ChooseFile(FileUse::Save);
     if (!name.isEmpty()) TypeCommand("EXPORT\r" + userInput_.FileName(name.toStdString()) + "\r");
 }

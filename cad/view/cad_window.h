@@ -5,9 +5,11 @@
 // What the user types and picks goes through the given user input, else to the command line.
 //
 // Menu ファイル: 新規 (NEW, Ctrl+N), 開く... (OPEN, Ctrl+O), 上書き保存 (QSAVE, Ctrl+S),
-// 名前を付けて保存... (EXPORT) and 終了 (closes the window as its close box does); 開く and
-// 名前を付けて保存 ask for a DXF file and type the command with its name. A running command is
-// cancelled first. 編集: 元に戻す (U). 表示: 全体表示 (the extents).
+// 名前を付けて保存... and 終了 (closes the window as its close box does); 開く asks for a DXF
+// file and types the command with its name. 名前を付けて保存 is SAVEAS, which asks for the file
+// in the dialog of the program the command line runs in; a command line without one has the
+// drawing exported to the DXF file chosen here (EXPORT). A running command is cancelled first.
+// 編集: 元に戻す (U). 表示: 全体表示 (the extents).
 #include "cad/command/command_line.h"
 #include "cad/view/user_input.h"
 
@@ -33,7 +35,10 @@ public:
     void Refresh();
 
     enum class FileUse { Open, Save };
-    // Asks for a file name; an empty name gives up. File dialogs unless set otherwise (tests).
+    // Asks for a file name (a native path), to save under `suggested` unless the user chooses
+    // another; an empty name gives up. A name chosen to save under without an extension gets
+    // ".dxf". File dialogs unless set otherwise (tests).
+    QString ChooseFile(FileUse use, const QString& suggested = {});
     void SetFileChooser(std::function<QString(FileUse)> chooser) { chooseFile_ = std::move(chooser); }
 
     // The menu commands, as the menu runs them.
@@ -49,7 +54,6 @@ public:
 private:
     void BuildMenu();
     void TypeCommand(const std::string& words);
-    QString ChooseFile(FileUse use);
 
     command::CommandLine& commandLine_;
     std::unique_ptr<UserInput> ownInput_;

@@ -8,8 +8,8 @@
 #include "platform/runtime/cp932.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -20,6 +20,20 @@
 namespace cad::view {
 
 namespace {
+
+// What a window system puts beside a caption: the window's icon and its buttons.
+constexpr int kCaptionControlsWidth = 140;
+
+// A window system cuts a caption wider than its window, and a message box is as wide as its
+// text: the box is widened until its caption, in a bold face, fits whole.
+void WidenForCaption(QMessageBox& box) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kCaptionControlsWidth;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
 
 class ProductInput final : public UserInput {
 public:
@@ -106,6 +120,7 @@ public:
         QPushButton* cancel = box.addButton(QString::fromUtf8("キャンセル"), QMessageBox::RejectRole);
         box.setDefaultButton(save);
         box.setEscapeButton(cancel);
+        WidenForCaption(box);
         box.exec();
         if (box.clickedButton() == save) return command::SaveChoice::Save;
         if (box.clickedButton() == discard) return command::SaveChoice::Discard;
@@ -114,12 +129,8 @@ public:
 
     std::string ChooseDrawingFile(const std::string& drawingName) override {
         ShowForQuestion();
-        QString name = QFileDialog::getSaveFileName(window_.get(), QString::fromUtf8("図面の保存"),
-                                                    QString::fromStdString(drawingName),
-                                                    QString::fromUtf8("DXF 図面 (*.dxf);;図面 (*.dwg)"));
-        if (name.isEmpty()) return {};
-        if (QFileInfo(name).suffix().isEmpty()) name += ".dxf";
-        return input_.FileName(name.toStdString());
+        const QString name = window_->ChooseFile(CadWindow::FileUse::Save, QString::fromStdString(drawingName));
+        return name.isEmpty() ? std::string() : input_.FileName(name.toStdString());
     }
 
     void ClickAt(double fx, double fy, bool rightButton) override {

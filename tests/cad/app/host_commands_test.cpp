@@ -61,6 +61,11 @@ TEST_F(HostCommands, CloseSequenceSavesUnderTheNameAndQuits) {
     EXPECT_EQ(host.variables.filedia, 1);
     EXPECT_EQ(host.quits, 1);
     EXPECT_EQ(cl.RejectionCount(), 0u);
+    // Saved again under the drawing's own file, which now exists: the replace question comes as
+    // for any file there, and the library's Y answers it.
+    cl.Type("\x03\x03_FILEDIA 0\r_SAVEAS\r\r\"C:\\TEMP\\~AC090000.dwg\"\rY\r_FILEDIA 1\rQSAVE\r_QUIT\r");
+    EXPECT_EQ(host.quits, 2);
+    EXPECT_EQ(cl.RejectionCount(), 0u);
 }
 
 TEST_F(HostCommands, SaveasOverAnExistingFileAsksAndNoKeepsIt) {

@@ -157,3 +157,46 @@ TEST_F(ProductEnd, NewAfterADrawingStartsAnEmptyOne) {
     EXPECT_EQ(answers.asked.size(), 2u);
     EXPECT_TRUE(cad->commandLine().IsIdle());
 }
+
+// Saved under a name (SAVEAS in the screen's file dialog, QSAVE), the drawing takes the name
+// and counts as unchanged until it changes; OPEN asks about changes before the file replaces
+// them, and a file that is not there replaces nothing and asks nothing.
+TEST_F(ProductEnd, ADrawingSavedUnderANameTakesItAndOpenAsksBeforeReplacingChanges) {
+    WithScreen();
+    const Started s = Start();
+    Instance* cad = FindInstance(s.process.dwProcessId);
+    const Drawing& drawing = cad->drawing();
+    const auto entitiesIn = [](const char* file) {
+        return dxf::ReadDxf(desk::ToNativePath(file).string()).drawing.Entities().size();
+    };
+    SendCopyData(s.mainFrame, "LINE 0,0 10,0 \r");
+    answers.files = {"C:\\plan.dxf"};
+    cad->TypeFromUser("_SAVEAS\r");
+    EXPECT_EQ(answers.asked, std::vector<std::string>{"file Drawing1.dwg"});
+    EXPECT_EQ(cad->Caption(), "AutoCAD LT 2002 - [plan.dxf]");
+    EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [plan.dxf]");
+    EXPECT_FALSE(cad->HasUnsavedChanges());
+    SendCopyData(s.mainFrame, "CIRCLE 5,5 1\r");
+    EXPECT_TRUE(cad->HasUnsavedChanges());
+    SendCopyData(s.mainFrame, "QSAVE\r");
+    EXPECT_EQ(entitiesIn("C:\\plan.dxf"), 2u);
+    EXPECT_FALSE(cad->HasUnsavedChanges());
+    SendCopyData(s.mainFrame, "NEW\r"); // nothing to ask
+    EXPECT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(cad->Caption(), "AutoCAD LT 2002 - [Drawing1.dwg]");
+
+    SendCopyData(s.mainFrame, "LINE 0,0 0,7 \rOPEN\rC:\\none.dxf\r");
+    EXPECT_EQ(answers.asked.size(), 1u);
+    EXPECT_EQ(cad->commandLine().Rejections().back().reason, "C:\\none.dxf を読み込めません");
+    answers.choices = {command::SaveChoice::Cancel, command::SaveChoice::Discard};
+    SendCopyData(s.mainFrame, "OPEN\rC:\\plan.dxf\r");
+    EXPECT_EQ(answers.asked.back(), "save Drawing1.dwg");
+    EXPECT_EQ(drawing.Entities().size(), 1u);
+    EXPECT_TRUE(cad->HasUnsavedChanges());
+    SendCopyData(s.mainFrame, "OPEN\rC:\\plan.dxf\r");
+    EXPECT_EQ(answers.asked.size(), 3u);
+    EXPECT_EQ(drawing.Entities().size(), 2u);
+    EXPECT_EQ(cad->Caption(), "AutoCAD LT 2002 - [plan.dxf]");
+    EXPECT_FALSE(cad->HasUnsavedChanges());
+    EXPECT_TRUE(cad->commandLine().IsIdle());
+}

@@ -258,7 +258,8 @@ TEST_F(ProductRun, MenuCommandTypesItsCommandAndAnOlderProductHasItsOwnCommandLi
 }
 
 // Closing the main frame ends an unchanged product at once; with changes the command line
-// asks, and an opened drawing file names the drawing and counts as saved.
+// asks, as OPEN does before the file replaces them, and an opened drawing file names the
+// drawing and counts as saved.
 TEST_F(ProductRun, CloseWithUnsavedChangesAsksAtTheCommandLine) {
     const Started s = Start();
     Instance* cad = FindInstance(s.process.dwProcessId);
@@ -272,6 +273,9 @@ TEST_F(ProductRun, CloseWithUnsavedChangesAsksAtTheCommandLine) {
     EXPECT_EQ(ReadText(s.textHeadlands), idle);
 
     SendCopyData(s.mainFrame, "OPEN\rC:\\base.dxf\r");
+    EXPECT_EQ(ReadText(s.textHeadlands),
+              Cp932("Drawing1.dwg への変更を保存しますか? [保存(Y)/保存しない(N)/キャンセル(C)] <Y>: "));
+    cad->TypeFromUser("N\r");
     EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [base.dxf]");
     EXPECT_EQ(std::as_const(cad->drawing()).Entities().size(), 1u);  // reading, not taking for change
     // The right button in the graphics view is Enter: the last command, OPEN, again.

@@ -10,7 +10,7 @@ using namespace cad;
 
 TEST(WindowTexts, HistoryRunsLinesTogetherWithTheProductsCancelMark) {
     Drawing drawing;
-    command::CommandLine cl{drawing, command::IdlePrompt::Japanese};
+    command::CommandLine cl{drawing, command::Wording::Japanese};
     cl.Type("\x03\x03_iD\r1,2\r");
     const auto& lt = *app::FindProduct(app::kAutoCadLt2002);
     const std::string text = app::HistoryText(cl.History(), lt);

@@ -104,6 +104,6 @@ TEST_F(Typed, AWindowCornerThatIsNoPointIsAskedAgainAndEnterThereDropsTheWindow)
 
 TEST(CommandLineProduct, JapaneseIdlePrompt) {
     Drawing drawing;
-    CommandLine cl(drawing, cad::command::IdlePrompt::Japanese);
+    CommandLine cl(drawing, cad::command::Wording::Japanese);
     EXPECT_EQ(cl.Prompt(), "ｺﾏﾝﾄﾞ: ");
 }

@@ -32,7 +32,7 @@ TEST(JapaneseTexts, NamesAndNumbersAreCarriedIntoTheJapaneseText) {
 // prompt asked and every line of the history is Japanese, except the coordinates ID prints.
 TEST(JapaneseTexts, EveryPromptAndMessageOfTheCommandsIsJapanese) {
     Drawing drawing;
-    CommandLine cl(drawing, IdlePrompt::Japanese);
+    CommandLine cl(drawing, Wording::Japanese);
     EXPECT_EQ(cl.Prompt(), "ｺﾏﾝﾄﾞ: ");
     const char* const sessions[] = {
         "LINE\rx\r-35000000,12000000\r-34999000,12000000\r\r",
@@ -67,4 +67,14 @@ TEST(JapaneseTexts, EveryPromptAndMessageOfTheCommandsIsJapanese) {
     cl.Type("ID\r1,2\r");
     EXPECT_EQ(cl.History().back(), "X = 1.0000     Y = 2.0000     Z = 0.0000");
     EXPECT_EQ(cl.Prompt(), "ｺﾏﾝﾄﾞ: ");
+}
+
+// The releases that hold one drawing at a time ask the DXF precision as "精度を入力…", the
+// later ones as "精度として…"; the other texts are the same in both.
+TEST(JapaneseTexts, TheSingleDrawingReleasesWordTheDxfPrecisionPromptTheirOwnWay) {
+    const std::string precision = "Enter decimal places of accuracy (0 to 16)/Objects/Version/Binary <16>: ";
+    EXPECT_TRUE(JapaneseText(precision).starts_with("精度として")) << JapaneseText(precision);
+    EXPECT_TRUE(JapaneseText(precision, JapaneseRelease::SingleDrawing).starts_with("精度を入力"));
+    EXPECT_EQ(JapaneseText("Save changes to a.dwg? [Yes/No/Cancel] <Yes>: ", JapaneseRelease::SingleDrawing),
+              JapaneseText("Save changes to a.dwg? [Yes/No/Cancel] <Yes>: "));
 }

@@ -10,10 +10,14 @@
 #include "tests/support/run_python.h"
 #include "user_actions.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -110,8 +114,10 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     MenuAction(*window, "元に戻す(&U)")->trigger();
     ASSERT_EQ(drawing.Entities().size(), 3u);
 
-    // Saved as DXF from the menu (a file of the user's machine, reached through drive Z:),
-    // erased, and opened again: the same drawing, now named after the file.
+    // Saved as DXF from the menu (a file of the user's machine, reached through drive Z:): the
+    // drawing is now named after the file. Erased, and opened again from the menu, once the
+    // question about the erasure, captioned with the drawing's whole name, is answered
+    // 保存しない: the same drawing.
     const auto folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "cad" / "view" / "files";
     std::filesystem::create_directories(folder);
     const std::filesystem::path file = folder / "product drawing.dxf";
@@ -123,9 +129,28 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     EXPECT_EQ(test_support::RunPython("-c \"import ezdxf,sys; m=ezdxf.readfile(sys.argv[1]).modelspace(); "
                                       "print(len(m.query('LINE')), len(m.query('CIRCLE')))\" '" + file.string() + "'"),
               "2 1\n");
+    EXPECT_EQ(window->windowTitle().toStdString(), "AutoCAD LT 2002 - [product drawing.dxf]");
+    EXPECT_FALSE(cad->HasUnsavedChanges());
     app::testing::SendCopyData(s.mainFrame, "ERASE ALL\r\r");
     ASSERT_TRUE(drawing.Entities().empty());
+    QString caption, question;
+    int boxWidth = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        question = box->text();
+        boxWidth = box->width();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == QString::fromUtf8("保存しない(&N)")) b->click();
+    });
     window->OpenFromMenu();
+    EXPECT_EQ(caption.toStdString(), "AutoCAD LT 2002 - [product drawing.dxf]");
+    EXPECT_EQ(question.toStdString(), "product drawing.dxf への変更を保存しますか?");
+    QFont bold = window->font();
+    bold.setBold(true);
+    // A window system puts the window's icon and three buttons beside a caption, some 100 pixels.
+    EXPECT_GE(boxWidth, QFontMetrics(bold).horizontalAdvance(caption) + 100) << "the caption would be cut";
     EXPECT_TRUE(drawing.Entities() == saved);
     EXPECT_EQ(window->windowTitle().toStdString(), "AutoCAD LT 2002 - [product drawing.dxf]");
     EXPECT_EQ(app::testing::CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [product drawing.dxf]");
