@@ -44,8 +44,6 @@ void Reset(const std::filesystem::path& root) {
         s.focus = 0;
         s.attached.clear();
         s.cursor = POINT{};
-        s.screenWidth = 1280;
-        s.screenHeight = 1024;
         s.beeps = 0;
         s.virtualClock = true;
         s.virtualNow = 0;
@@ -60,16 +58,6 @@ void Reset(const std::filesystem::path& root) {
     Registry& r = TheRegistry();
     std::lock_guard<std::mutex> lock(r.m);
     LoadRegistry(r, root);
-}
-
-void UseVirtualClock(bool on) {
-    State& s = S();
-    Lock lk(s.m);
-    if (on == s.virtualClock) return;
-    const std::uint64_t now = Now(s);
-    s.virtualClock = on;
-    if (on) s.virtualNow = now;
-    else s.realStart = std::chrono::steady_clock::now() - std::chrono::milliseconds(now);
 }
 
 void AdvanceClock(DWORD ms) {
@@ -138,12 +126,6 @@ void ReloadRegistry() {
 int BeepCount() {
     Lock lk(S().m);
     return S().beeps;
-}
-
-void SetScreenSize(int width, int height) {
-    Lock lk(S().m);
-    S().screenWidth = width;
-    S().screenHeight = height;
 }
 
 } // namespace desk::testing
