@@ -3,6 +3,7 @@
 #include "vantor/geometry/alignment/plan_point.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/station_chainage.h"
 
 namespace 縦断bus {
 
@@ -51,7 +52,7 @@ bool HasPlanPositions() {
     const int n = sokutensuu;
     if (hojokyori <= 0 || heimensokutensuu != n) return false;
     for (int k = 1; k <= n; ++k)
-        if (sokutenkyori(k) != static_cast<float>(double(tatedata(k, tate_col::kStation)) * 1000)) return false;
+        if (sokutenkyori(k) != StationChainage(k)) return false;
     return true;
 }
 
