@@ -1,7 +1,7 @@
 #pragma once
 // The command channel to the CAD: the one DDE conversation of the program (application
-// "AutoCAD LT.DDE", topic "System", manual link), held here and opened by the drawing screen
-// when it loads or by the first drawing. Every send is one command line and a carriage
+// "AutoCAD LT.DDE", topic "System", manual link), held here and opened by Open() or by the
+// first drawing that finds it closed. Every send is one command line and a carriage
 // return, executed as if typed at the CAD's command prompt; numbers in a line are written by
 // the runtime's number text in the precision they are held in.
 #include "platform/dde/dde_link.h"

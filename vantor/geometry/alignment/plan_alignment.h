@@ -1,12 +1,8 @@
 #pragma once
-// The plan command: the alignment with its sheet output, then the station list (the shoulder
-// offset widths carried with their stations), the profile
-// over it and its grid, and the plan position of every station. The drawing screen's button
-// runs it whole: between the grid and the positions it loads the cross-slope screen and tells
-// of added stations, and its handler then copies the stations to the cross-slope table and
-// recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list.
-// The shoulder screen runs the same steps without the cross-slope screen and the message, and
-// only once an Open has computed the alignment.
+// The plan command: the alignment with its sheet output, then the station list rebuilt over it
+// (the shoulder offset widths carried with their stations), the profile over the new list and
+// its grid, and the plan position of every station; each step runs only once the one before
+// has succeeded. The cross slopes (keisanyokokoubai) are left to be computed for the new list.
 #include "vantor/model/station_widths.h"
 
 #include <functional>
