@@ -320,7 +320,6 @@ protected:
 private:
     void Stop();
     desk::LRESULT WndProc(desk::HWND wnd, desk::UINT msg, desk::WPARAM wParam, desk::LPARAM lParam);
-    void RunTick();
     void CommandLinePart();
     void SecondTickPart();
     // The next tick takes the CAD's command line and history as changed.

@@ -91,16 +91,8 @@ std::string ExpandLongPathName(const std::string& path) {
 }
 
 bool GetExeVersionString(const std::string& path, bool withBuild, std::string& version) {
-    desk::DWORD handle = 0;
-    const desk::DWORD size = desk::GetFileVersionInfoSize(path.c_str(), &handle);
-    if (size == 0) return false;
-    std::vector<char> block(size);
-    void* data = nullptr;
-    desk::UINT length = 0;
-    if (!desk::GetFileVersionInfo(path.c_str(), handle, size, block.data()) || !desk::VerQueryValue(block.data(), "\\", &data, &length) ||
-        length < sizeof(desk::VS_FIXEDFILEINFO))
-        return false;
-    const auto* info = static_cast<const desk::VS_FIXEDFILEINFO*>(data);
+    const auto info = desk::ReadVersionResource(path.c_str());
+    if (!info) return false;
     // Product version fields, each in decimal: major "." minor release ("15.05"), then build.
     const auto field = [](desk::WORD w) { return rt::CStr(static_cast<int>(w)); };
     version = field(desk::HIWORD(info->dwProductVersionMS)) + "." + field(desk::LOWORD(info->dwProductVersionMS)) +

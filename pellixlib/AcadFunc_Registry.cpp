@@ -52,6 +52,20 @@ bool ReadValue(desk::HKEY key, const char* name, desk::DWORD& type, std::vector<
     }
 }
 
+// The name that `enumerate` gives into a 512-byte buffer of the open key; false when the key
+// does not open or the names have ended.
+template <class Enumerate>
+bool EnumeratedName(desk::HKEY root, const std::string& key, std::string& name, Enumerate enumerate) {
+    name.clear();
+    Key k;
+    if (!k.Open(root, key, desk::KEY_READ)) return false;
+    char buffer[512] = {};
+    desk::DWORD size = sizeof buffer;
+    if (enumerate(k.get(), buffer, &size) != desk::ERROR_SUCCESS) return false;
+    name.assign(buffer, size);
+    return true;
+}
+
 std::string SubkeyPath(const std::string& key, const std::string& name) { return key.empty() ? name : key + "\\" + name; }
 
 std::vector<std::string> SubkeyNames(desk::HKEY root, const std::string& key) {
@@ -118,25 +132,15 @@ bool RegKeyExists(desk::HKEY root, const std::string& key) {
 }
 
 bool RegEnumKeyName(desk::HKEY root, const std::string& key, desk::DWORD index, std::string& name) {
-    name.clear();
-    Key k;
-    if (!k.Open(root, key, desk::KEY_READ)) return false;
-    char buffer[512] = {};
-    desk::DWORD size = sizeof buffer;
-    if (desk::RegEnumKeyEx(k.get(), index, buffer, &size, nullptr, nullptr, nullptr, nullptr) != desk::ERROR_SUCCESS) return false;
-    name.assign(buffer, size);
-    return true;
+    return EnumeratedName(root, key, name, [index](desk::HKEY k, char* buffer, desk::DWORD* size) {
+        return desk::RegEnumKeyEx(k, index, buffer, size, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 bool RegEnumValueName(desk::HKEY root, const std::string& key, desk::DWORD index, std::string& name) {
-    name.clear();
-    Key k;
-    if (!k.Open(root, key, desk::KEY_READ)) return false;
-    char buffer[512] = {};
-    desk::DWORD size = sizeof buffer;
-    if (desk::RegEnumValue(k.get(), index, buffer, &size, nullptr, nullptr, nullptr, nullptr) != desk::ERROR_SUCCESS) return false;
-    name.assign(buffer, size);
-    return true;
+    return EnumeratedName(root, key, name, [index](desk::HKEY k, char* buffer, desk::DWORD* size) {
+        return desk::RegEnumValue(k, index, buffer, size, nullptr, nullptr, nullptr, nullptr);
+    });
 }
 
 bool RegDeleteKeyTree(desk::HKEY root, const std::string& key, bool flush) {

@@ -8,8 +8,6 @@
 #include "platform/runtime/error.h"
 #include "platform/runtime/number_text.h"
 
-#include <vector>
-
 namespace cad::app {
 
 namespace {
@@ -45,17 +43,8 @@ void WriteExecutable(const Product& p, const std::string& path) {
 
 // Whether the file's product version is the product's (major, minor, release).
 bool HasVersionOf(const std::string& path, const Product& p) {
-    desk::DWORD handle = 0;
-    const desk::DWORD size = desk::GetFileVersionInfoSize(path.c_str(), &handle);
-    if (size == 0) return false;
-    std::vector<char> block(size);
-    void* data = nullptr;
-    desk::UINT length = 0;
-    if (!desk::GetFileVersionInfo(path.c_str(), handle, size, block.data()) ||
-        !desk::VerQueryValue(block.data(), "\\", &data, &length) || length < sizeof(desk::VS_FIXEDFILEINFO))
-        return false;
-    const auto* info = static_cast<const desk::VS_FIXEDFILEINFO*>(data);
-    return info->dwProductVersionMS == ((desk::DWORD{p.version.major} << 16) | p.version.minor) &&
+    const auto info = desk::ReadVersionResource(path.c_str());
+    return info && info->dwProductVersionMS == ((desk::DWORD{p.version.major} << 16) | p.version.minor) &&
            (info->dwProductVersionLS >> 16) == p.version.release;
 }
 

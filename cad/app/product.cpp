@@ -36,19 +36,11 @@ const Product* FindProduct(int index) {
     return &Products()[static_cast<std::size_t>(index)];
 }
 
-const Product* FindProductByName(std::string_view name) {
-    for (const Product& p : Products())
-        if (p.index != 0 && p.name == name) return &p;
-    return nullptr;
-}
-
 std::string_view DdeApplication(const Product& p) { return IsLt(p) ? "AutoCAD LT.DDE" : ""; }
 
 std::string_view TextViewClass(const Product& p) { return IsOldest(p) ? "AfxFrameOrView" : "AfxFrameOrView42"; }
 
 std::string_view CommandHostClass(const Product& p) { return IsOldest(p) ? "AfxWnd" : "AfxWnd42"; }
-
-std::string_view IdlePromptText(const Product& p) { return p.language == Language::Japanese ? "ｺﾏﾝﾄﾞ: " : "Command: "; }
 
 std::string_view CancelMark(const Product& p) { return p.language == Language::Japanese ? "*ｷｬﾝｾﾙ*" : "*Cancel*"; }
 

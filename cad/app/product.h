@@ -33,8 +33,6 @@ inline constexpr int kProductCount = 12;  // index 0 is no product
 
 // Null for 0 and indexes outside 1..11.
 const Product* FindProduct(int index);
-// The product of that exact name; null when none.
-const Product* FindProductByName(std::string_view name);
 
 inline constexpr int kAutoCadLt2002 = 6;
 
@@ -54,8 +52,7 @@ inline constexpr std::string_view kGraphicsViewClass = "Afx:400000:28:10003:0:0"
 inline constexpr std::string_view kControlBarClass = "AfxControlBar42";
 inline constexpr std::string_view kDialogClass = "#32770";
 
-// "Command: " or "ｺﾏﾝﾄﾞ: " and "*Cancel*" or "*ｷｬﾝｾﾙ*", as UTF-8.
-std::string_view IdlePromptText(const Product& p);
+// "*Cancel*" or "*ｷｬﾝｾﾙ*", as UTF-8.
 std::string_view CancelMark(const Product& p);
 
 } // namespace cad::app

@@ -61,7 +61,6 @@ private:
     void BindOperations();
     void BindProperties();
     void BindFramework();
-    void BindEvents();
     // Calls event `id` on the sink; a failing sink raises com::Error in the control's code path.
     void Raise(com::DISPID id, std::vector<com::Variant>& args);
     void ViewChanged();

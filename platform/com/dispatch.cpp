@@ -37,18 +37,4 @@ HRESULT GetMemberId(IDispatch* object, std::string_view name, DISPID* id) {
     return object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, id);
 }
 
-HRESULT DispGetParam(const DISPPARAMS* params, UINT position, VARTYPE vt, VARIANT* result, UINT* argErr) {
-    if (!params || !result) return E_INVALIDARG;
-    UINT index = params->cArgs;  // into rgvarg
-    for (UINT i = 0; i < params->cNamedArgs; ++i)
-        if (params->rgdispidNamedArgs[i] == static_cast<DISPID>(position)) index = i;
-    const UINT positional = params->cArgs - params->cNamedArgs;
-    if (index == params->cArgs && position < positional) index = params->cArgs - 1 - position;
-    if (index == params->cArgs) return DISP_E_PARAMNOTFOUND;
-    VariantInit(result);
-    const HRESULT hr = VariantChangeType(result, &params->rgvarg[index], 0, vt);
-    if (FAILED(hr) && argErr) *argErr = index;
-    return hr == DISP_E_BADVARTYPE ? DISP_E_TYPEMISMATCH : hr;
-}
-
 } // namespace com

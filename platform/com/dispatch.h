@@ -70,10 +70,4 @@ HRESULT InvokeMember(IDispatch* object, DISPID id, WORD flags, std::span<Variant
 // The dispatch id of a member named in UTF-8.
 HRESULT GetMemberId(IDispatch* object, std::string_view name, DISPID* id);
 
-// The server's side: argument `position` (declared order, 0 first) converted to `vt` into
-// `result`; DISP_E_PARAMNOTFOUND when missing, DISP_E_TYPEMISMATCH/DISP_E_OVERFLOW with its
-// rgvarg index in `argErr` when it does not convert. A named argument whose id is `position`
-// stands for it.
-HRESULT DispGetParam(const DISPPARAMS* params, UINT position, VARTYPE vt, VARIANT* result, UINT* argErr);
-
 } // namespace com

@@ -227,7 +227,6 @@ Variant Variant::Dispatch(IDispatch* v) {
     if (v) v->AddRef();
     return Make(VT_DISPATCH, &VARIANT::pdispVal, v);
 }
-Variant Variant::RefI2(SHORT* v) { return Make(VT_BYREF | VT_I2, &VARIANT::piVal, v); }
 Variant Variant::RefI4(LONG* v) { return Make(VT_BYREF | VT_I4, &VARIANT::plVal, v); }
 Variant Variant::RefR8(double* v) { return Make(VT_BYREF | VT_R8, &VARIANT::pdblVal, v); }
 Variant Variant::RefBool(VARIANT_BOOL* v) { return Make(VT_BYREF | VT_BOOL, &VARIANT::pboolVal, v); }
@@ -245,7 +244,6 @@ Variant Converted(const Variant& v, VARTYPE vt, WORD flags = 0) {
 } // namespace
 
 LONG Variant::AsLong() const { return Converted(*this, VT_I4).lVal; }
-double Variant::AsDouble() const { return Converted(*this, VT_R8).dblVal; }
 bool Variant::AsBool() const { return Converted(*this, VT_BOOL).boolVal != 0; }
 std::string Variant::AsText() const { return Utf8FromBstr(Converted(*this, VT_BSTR, VARIANT_ALPHABOOL).bstrVal); }
 

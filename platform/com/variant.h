@@ -101,7 +101,6 @@ public:
     static Variant Unknown(IUnknown* v);
     static Variant Dispatch(IDispatch* v);
     // A reference to the caller's variable.
-    static Variant RefI2(SHORT* v);
     static Variant RefI4(LONG* v);
     static Variant RefR8(double* v);
     static Variant RefBool(VARIANT_BOOL* v);
@@ -111,7 +110,6 @@ public:
     // The value converted to the type; runtime error 13 when it does not convert, 6 past the range.
     // Booleans read as text are "True"/"False".
     LONG AsLong() const;
-    double AsDouble() const;
     bool AsBool() const;
     std::string AsText() const;  // UTF-8
 };

@@ -39,7 +39,6 @@ struct Window {
     DWORD threadId = 0;
     WNDPROC proc;
     DWORD menu = 0;
-    std::intptr_t userData = 0;
     bool destroying = false;
     bool logging = false;
     std::vector<testing::LoggedMessage> log;
@@ -139,8 +138,8 @@ struct State {
     DWORD focus = 0;
     std::set<std::pair<DWORD, DWORD>> attached;
     POINT cursor;
-    int screenWidth = 1280;
-    int screenHeight = 1024;
+    static constexpr int screenWidth = 1280;
+    static constexpr int screenHeight = 1024;
     int beeps = 0;
 
     bool virtualClock = false;

@@ -254,13 +254,6 @@ DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD moveM
     return static_cast<DWORD>(at);
 }
 
-bool SetEndOfFile(HANDLE file) {
-    const int fd = FdOf(file, GENERIC_WRITE);
-    if (fd < 0) return Fail(fd == -2 ? ERROR_ACCESS_DENIED : ERROR_INVALID_HANDLE);
-    const off_t at = ::lseek(fd, 0, SEEK_CUR);
-    return ::ftruncate(fd, at) == 0 || Fail(ERROR_ACCESS_DENIED);
-}
-
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh) {
     const int fd = FdOf(file, 0);
     if (fd < 0) return Fail(ERROR_INVALID_HANDLE), INVALID_FILE_SIZE;

@@ -53,7 +53,6 @@ HANDLE CreateFile(const char* path, DWORD access, DWORD shareMode, const void* s
 bool ReadFile(HANDLE file, void* buffer, DWORD toRead, DWORD* read, void* overlapped);
 bool WriteFile(HANDLE file, const void* buffer, DWORD toWrite, DWORD* written, void* overlapped);
 DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD moveMethod);
-bool SetEndOfFile(HANDLE file);
 DWORD GetFileSize(HANDLE file, DWORD* sizeHigh);
 bool DeleteFile(const char* path);
 bool MoveFile(const char* existing, const char* newName);

@@ -38,29 +38,11 @@ HMENU NewMenu() {
     return ToHmenu(id);
 }
 
-void Destroy(State& s, DWORD id) {
-    auto it = s.menus.find(id);
-    if (it == s.menus.end()) return;
-    std::vector<DWORD> subs;
-    for (const auto& i : it->second.items)
-        if (i.flags & MF_POPUP) subs.push_back(i.submenu);
-    s.menus.erase(it);
-    for (DWORD sub : subs) Destroy(s, sub);
-}
-
 } // namespace
 
 HMENU CreateMenu() { return NewMenu(); }
 
 HMENU CreatePopupMenu() { return NewMenu(); }
-
-bool DestroyMenu(HMENU menu) {
-    State& s = S();
-    Lock lk(s.m);
-    if (!FindMenu(s, menu)) return false;
-    Destroy(s, IdOf(menu));
-    return true;
-}
 
 bool AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrSubmenu, const std::string& text) {
     State& s = S();
@@ -81,11 +63,6 @@ bool AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrSubmenu, const std::string&
     }
     m->items.push_back(std::move(item));
     return true;
-}
-
-bool IsMenu(HMENU menu) {
-    Lock lk(S().m);
-    return FindMenu(S(), menu) != nullptr;
 }
 
 bool SetMenu(HWND hwnd, HMENU menu) {

@@ -18,11 +18,8 @@ constexpr UINT MF_SEPARATOR = 0x0800;
 
 HMENU CreateMenu();
 HMENU CreatePopupMenu();
-// Destroys the menu and its submenus.
-bool DestroyMenu(HMENU menu);
 // With MF_POPUP, `idOrSubmenu` is the submenu's handle value (HandleToLong of the HMENU).
 bool AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrSubmenu, const std::string& text);
-bool IsMenu(HMENU menu);
 
 bool SetMenu(HWND hwnd, HMENU menu);
 HMENU GetMenu(HWND hwnd);

@@ -110,13 +110,6 @@ void RegisterProgramImage(const std::string& path, ImageEntry entry) {
     s.images[key] = std::move(entry);
 }
 
-void UnregisterProgramImage(const std::string& path) {
-    const std::string key = ImageKey(path);
-    State& s = S();
-    Lock lk(s.m);
-    s.images.erase(key);
-}
-
 bool CreateProcess(const char* applicationName, const char* commandLine, const void*, const void*, bool, DWORD,
                    const char* environment, const char* currentDirectory, const STARTUPINFO* startupInfo,
                    PROCESS_INFORMATION* processInformation) {

@@ -53,7 +53,6 @@ using ImageEntry = std::function<void(const ProcessStart&)>;
 // Makes the executable at `path` startable; the file itself must exist when it is started.
 // Registering a path again replaces its entry.
 void RegisterProgramImage(const std::string& path, ImageEntry entry);
-void UnregisterProgramImage(const std::string& path);
 
 // The module is taken from `applicationName`, else from the command line: its quoted first
 // word, or the shortest run of its words that names an executable; without a folder it is looked for in the current folder, the System and

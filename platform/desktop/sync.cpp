@@ -8,8 +8,6 @@ void DeleteCriticalSection(CRITICAL_SECTION* section) { section->lock.reset(); }
 
 void EnterCriticalSection(CRITICAL_SECTION* section) { section->lock->lock(); }
 
-bool TryEnterCriticalSection(CRITICAL_SECTION* section) { return section->lock->try_lock(); }
-
 void LeaveCriticalSection(CRITICAL_SECTION* section) { section->lock->unlock(); }
 
 } // namespace desk

@@ -44,8 +44,6 @@ void Reset(const std::filesystem::path& root) {
         s.focus = 0;
         s.attached.clear();
         s.cursor = POINT{};
-        s.screenWidth = 1280;
-        s.screenHeight = 1024;
         s.beeps = 0;
         s.virtualClock = true;
         s.virtualNow = 0;
@@ -62,6 +60,8 @@ void Reset(const std::filesystem::path& root) {
     LoadRegistry(r, root);
 }
 
+// Switches between the virtual clock of the tests and the real one, the time running on from
+// where it stands.
 void UseVirtualClock(bool on) {
     State& s = S();
     Lock lk(s.m);
@@ -138,12 +138,6 @@ void ReloadRegistry() {
 int BeepCount() {
     Lock lk(S().m);
     return S().beeps;
-}
-
-void SetScreenSize(int width, int height) {
-    Lock lk(S().m);
-    S().screenWidth = width;
-    S().screenHeight = height;
 }
 
 } // namespace desk::testing

@@ -17,6 +17,7 @@ namespace desk::testing {
 // host loop's handlers stay). Handles keep counting: none is given out again.
 void Reset(const std::filesystem::path& root);
 
+// Switches to the virtual clock (on) or the real one; the time runs on from where it stands.
 void UseVirtualClock(bool on);
 // Moves the virtual clock on by `ms`, stopping at each timer and scripted action due on the
 // way to let the started processes run (as while the calling thread sleeps).
@@ -49,7 +50,5 @@ std::vector<LoggedMessage> MessageLog(HWND hwnd);
 void ReloadRegistry();
 // Beeps sounded so far.
 int BeepCount();
-// The screen size that GetSystemMetrics reports (1280 x 1024 unless set).
-void SetScreenSize(int width, int height);
 
 } // namespace desk::testing

@@ -15,8 +15,6 @@ using namespace detail;
 namespace {
 
 constexpr DWORD kSignature = 0xFEEF04BD;
-constexpr char kBlockMark[4] = {'V', 'E', 'R', '1'};
-constexpr DWORD kBlockSize = sizeof(kBlockMark) + sizeof(VS_FIXEDFILEINFO);
 
 std::optional<std::string> ReadAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -63,35 +61,10 @@ bool WriteVersionResource(const char* path, const VS_FIXEDFILEINFO& info) {
     return static_cast<bool>(out);
 }
 
-DWORD GetFileVersionInfoSize(const char* path, DWORD* handle) {
-    if (handle) *handle = 0;
-    if (!ReadInfo(path)) {
-        SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
-        return 0;
-    }
-    return kBlockSize;
-}
-
-bool GetFileVersionInfo(const char* path, DWORD, DWORD size, void* data) {
+std::optional<VS_FIXEDFILEINFO> ReadVersionResource(const char* path) {
     auto info = ReadInfo(path);
-    if (!info) {
-        SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
-        return false;
-    }
-    if (size < kBlockSize || !data) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return false;
-    }
-    std::memcpy(data, kBlockMark, sizeof kBlockMark);
-    std::memcpy(static_cast<char*>(data) + sizeof kBlockMark, &*info, sizeof *info);
-    return true;
-}
-
-bool VerQueryValue(const void* block, const char* subBlock, void** buffer, UINT* length) {
-    if (!block || !subBlock || std::strcmp(subBlock, "\\") != 0 || std::memcmp(block, kBlockMark, sizeof kBlockMark) != 0) return false;
-    *buffer = const_cast<char*>(static_cast<const char*>(block) + sizeof kBlockMark);
-    if (length) *length = sizeof(VS_FIXEDFILEINFO);
-    return true;
+    if (!info) SetLastError(ERROR_RESOURCE_DATA_NOT_FOUND);
+    return info;
 }
 
 } // namespace desk

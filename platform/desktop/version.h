@@ -2,8 +2,10 @@
 // File version resources. A file carries its version information inside itself, as the
 // platform's executables do: a block that starts with the signature 0xFEEF04BD followed by the
 // fixed version fields. WriteVersionResource puts such a block at the end of a file (an
-// installer writing an executable), the Get/VerQuery functions read it back.
+// installer writing an executable), ReadVersionResource reads it back.
 #include "platform/desktop/types.h"
+
+#include <optional>
 
 namespace desk {
 
@@ -26,10 +28,8 @@ struct VS_FIXEDFILEINFO {
 // Replaces the file's version block (or appends one); false when the file cannot be written.
 bool WriteVersionResource(const char* path, const VS_FIXEDFILEINFO& info);
 
-// 0 (ERROR_RESOURCE_DATA_NOT_FOUND) for a file without version information.
-DWORD GetFileVersionInfoSize(const char* path, DWORD* handle);
-bool GetFileVersionInfo(const char* path, DWORD handle, DWORD size, void* data);
-// Only the root block "\" is kept: it gives the VS_FIXEDFILEINFO.
-bool VerQueryValue(const void* block, const char* subBlock, void** buffer, UINT* length);
+// The file's fixed version fields; none (ERROR_RESOURCE_DATA_NOT_FOUND) for a file that cannot
+// be read or has no version information.
+std::optional<VS_FIXEDFILEINFO> ReadVersionResource(const char* path);
 
 } // namespace desk

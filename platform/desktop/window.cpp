@@ -333,13 +333,6 @@ bool IsWindow(HWND hwnd) {
     return FindWindowRecord(s, hwnd) != nullptr;
 }
 
-bool IsChild(HWND parent, HWND hwnd) {
-    State& s = S();
-    Lock lk(s.m);
-    auto w = FindWindowRecord(s, hwnd);
-    return w && w->parent && IsInside(s, w->parent, IdOf(parent));
-}
-
 HWND GetDesktopWindow() {
     // The desktop window is not a window of the tree; its handle is the constant 0x10010 - 2.
     return ToHwnd(0x1000E);
@@ -521,7 +514,6 @@ LONG GetWindowLong(HWND hwnd, int index) {
     if (!w) return 0;
     if (index == GWL_STYLE) return static_cast<LONG>(w->style);
     if (index == GWL_EXSTYLE) return static_cast<LONG>(w->exStyle);
-    if (index == GWLP_USERDATA) return static_cast<LONG>(w->userData);
     return 0;
 }
 
@@ -537,29 +529,8 @@ LONG SetWindowLong(HWND hwnd, int index, LONG value) {
     } else if (index == GWL_EXSTYLE) {
         old = static_cast<LONG>(w->exStyle);
         w->exStyle = static_cast<DWORD>(value);
-    } else if (index == GWLP_USERDATA) {
-        old = static_cast<LONG>(w->userData);
-        w->userData = value;
     }
     return old;
-}
-
-std::intptr_t GetWindowLongPtr(HWND hwnd, int index) {
-    if (index != GWLP_USERDATA) return GetWindowLong(hwnd, index);
-    State& s = S();
-    Lock lk(s.m);
-    auto w = FindWindowRecord(s, hwnd);
-    return w ? w->userData : 0;
-}
-
-std::intptr_t SetWindowLongPtr(HWND hwnd, int index, std::intptr_t value) {
-    if (index != GWLP_USERDATA) return SetWindowLong(hwnd, index, static_cast<LONG>(value));
-    State& s = S();
-    Lock lk(s.m);
-    auto w = FindWindowRecord(s, hwnd);
-    if (!w) return 0;
-    std::swap(w->userData, value);
-    return value;
 }
 
 bool IsWindowVisible(HWND hwnd) {

@@ -27,7 +27,6 @@ constexpr DWORD WS_EX_TOOLWINDOW = 0x00000080;
 
 constexpr int GWL_STYLE = -16;
 constexpr int GWL_EXSTYLE = -20;
-constexpr int GWLP_USERDATA = -21;
 
 // ShowWindow commands.
 constexpr int SW_HIDE = 0;
@@ -100,7 +99,6 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 WNDPROC SetWindowProc(HWND hwnd, WNDPROC proc);
 
 bool IsWindow(HWND hwnd);
-bool IsChild(HWND parent, HWND hwnd);
 HWND GetDesktopWindow();
 // The parent of a child window; the owner of a WS_POPUP top-level window; else none.
 HWND GetParent(HWND hwnd);
@@ -133,9 +131,6 @@ std::string GetStoredCaption(HWND hwnd);
 
 LONG GetWindowLong(HWND hwnd, int index);
 LONG SetWindowLong(HWND hwnd, int index, LONG value);
-// Per-window data for the window's own program (GWLP_USERDATA).
-std::intptr_t GetWindowLongPtr(HWND hwnd, int index);
-std::intptr_t SetWindowLongPtr(HWND hwnd, int index, std::intptr_t value);
 
 // State.
 bool IsWindowVisible(HWND hwnd);  // the window and all its ancestors are visible

@@ -22,16 +22,6 @@
 namespace forms {
 
 namespace {
-std::function<void()>& EndHook() {
-    static std::function<void()> hook;
-    return hook;
-}
-
-std::string& Title() {
-    static std::string title = "Vantor";
-    return title;
-}
-
 // Screen fonts of the original screens, drawn with the Japanese fonts installed here.
 void SetUpFonts() {
     const QString gothic = QStringLiteral("IPAGothic"), pgothic = QStringLiteral("IPAPGothic");
@@ -110,10 +100,6 @@ void DoEvents() {
 }
 
 void End() {
-    if (EndHook()) {
-        EndHook()();
-        return;
-    }
     if (script::Headless()) {
         internal::RecordEnd();
         return;
@@ -125,10 +111,10 @@ void End() {
     std::_Exit(0);
 }
 
-void SetEndHook(std::function<void()> hook) { EndHook() = std::move(hook); }
-
-const std::string& AppTitle() { return Title(); }
-void SetAppTitle(const std::string& title) { Title() = title; }
+const std::string& AppTitle() {
+    static const std::string title = "Vantor";
+    return title;
+}
 
 std::string AppPath() {
     std::error_code error;

@@ -3,7 +3,6 @@
 // message boxes carry. The program calls InitApplication first and Run last; tests need
 // neither: the first screen, message box or dialog creates the application on demand, under
 // the offscreen platform, with scripted answers (see script.h).
-#include <functional>
 #include <string>
 
 namespace forms {
@@ -18,9 +17,8 @@ int Run();
 // Lets the user interface handle what is waiting (also installed as rt::DoEvents).
 void DoEvents();
 
-// Ends the program at once. The end hook replaces the ending (tests count it instead).
+// Ends the program at once.
 void End();
-void SetEndHook(std::function<void()> hook);
 
 // The folder of the running program's file, whatever the working folder: where the files
 // installed beside the program are found.
@@ -28,6 +26,5 @@ std::string AppPath();
 
 // The application's title, the caption of message boxes without their own.
 const std::string& AppTitle();
-void SetAppTitle(const std::string& title);
 
 } // namespace forms

@@ -150,7 +150,6 @@ void Control::SetFontSize(float points) {
     font.setPointSizeF(points);
     widget_->setFont(font);
 }
-bool Control::FontBold() const { return widget_->font().bold(); }
 void Control::SetFontBold(bool bold) {
     QFont font = widget_->font();
     font.setBold(bold);

@@ -39,7 +39,6 @@ public:
     void SetFontName(const std::string& name);
     float FontSize() const;   // points
     void SetFontSize(float points);
-    bool FontBold() const;
     void SetFontBold(bool bold);
 
     std::string ToolTipText() const;

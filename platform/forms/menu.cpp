@@ -57,10 +57,5 @@ bool Menu::Enabled() const { return action_->isEnabled(); }
 void Menu::SetEnabled(bool enabled) { action_->setEnabled(enabled); }
 bool Menu::Visible() const { return action_->isVisible(); }
 void Menu::SetVisible(bool visible) { action_->setVisible(visible); }
-bool Menu::Checked() const { return action_->isChecked(); }
-void Menu::SetChecked(bool checked) {
-    action_->setCheckable(true);
-    action_->setChecked(checked);
-}
 
 } // namespace forms

@@ -27,8 +27,6 @@ public:
     void SetEnabled(bool enabled);
     bool Visible() const;
     void SetVisible(bool visible);
-    bool Checked() const;
-    void SetChecked(bool checked);
     int Index() const { return index_; }
 
     std::function<void()> OnClick;

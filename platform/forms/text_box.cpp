@@ -20,8 +20,6 @@ void TextBox::SetText(const std::string& text) {
     internal::FromCode([this, &text] { Of(this)->setText(internal::Q(text)); });
 }
 void TextBox::SelectAll() { Of(this)->selectAll(); }
-bool TextBox::Locked() const { return Of(this)->isReadOnly(); }
-void TextBox::SetLocked(bool locked) { Of(this)->setReadOnly(locked); }
 
 void TextBox::SetAlignment(int alignment) {
     alignment_ = alignment;

@@ -12,8 +12,6 @@ public:
     void SetText(const std::string& text);
     // Selects the whole text, so that what is typed next replaces it.
     void SelectAll();
-    bool Locked() const;
-    void SetLocked(bool locked);
     int Alignment() const { return alignment_; }
     void SetAlignment(int alignment);   // AlignmentValue
 

@@ -1,7 +1,6 @@
 #pragma once
-// The shoulder offset widths keep to their stations when the plan command rebuilds the station
-// list (it adds, drops and reorders stations, and the offset table is not carried by the
-// rebuild itself).
+// The shoulder offset widths kept with their stations across a rebuild of the station list,
+// which adds, drops and reorders stations and does not carry the offset table itself.
 #include <array>
 #include <string>
 #include <vector>

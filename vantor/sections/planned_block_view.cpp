@@ -1,9 +1,12 @@
 #include "vantor/sections/planned_block_view.h"
 
+#include "platform/forms/msgbox.h"
 #include "platform/runtime/conversion.h"
+#include "platform/runtime/number_text.h"
 #include "vantor/drawing/channel/cad_channel.h"
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/bus/station_tables.h"
+#include "vantor/sections/section_checks.h"
 
 #include <algorithm>
 #include <string>
@@ -69,6 +72,21 @@ std::string NewBlockWindow(int s, const SectionSettings& settings) {
         std::max({settings.plannedHalfWidth, double(yokodata(s, yoko_col::kLeftWidth)), double(yokodata(s, yoko_col::kRightWidth))}) * 1000;
     const double ph = settings.plannedHalfHeight * 1000;
     return "W " + Point(-halfWidth, h + ph) + " " + Point(halfWidth, h - ph);
+}
+
+bool DrawStationSection(int s, float& drawnH, const EraseWindow& erase) {
+    const SectionFault fault = FindBlockFault(s);
+    if (fault != SectionFault::None) {
+        forms::MsgBox("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" +
+                          std::string(SectionFaultText(fault)),
+                      forms::vbExclamation);
+        return false;
+    }
+    const SectionSettings settings = sectionSettings;
+    float drawnAt = drawnH;
+    if (!cad_channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnH, erase); })) return false;
+    drawnH = drawnAt;
+    return true;
 }
 
 } // namespace 縦断bus

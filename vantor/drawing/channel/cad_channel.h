@@ -1,9 +1,9 @@
 #pragma once
 // The command channel to the CAD, `acadtext`: the one DDE conversation of the program
-// (application "AutoCAD LT.DDE", topic "System", manual link), held here for the drawing screen
-// and opened by it when it loads or by the first drawing. Every send is one command line and a
-// carriage return, executed as if typed at the CAD's command prompt; numbers in a line are
-// written by the runtime's number text in the precision they are held in.
+// (application "AutoCAD LT.DDE", topic "System", manual link), held here and opened by Open() or
+// by the first drawing that finds it closed. Every send is one command line and a carriage
+// return, executed as if typed at the CAD's command prompt; numbers in a line are written by the
+// runtime's number text in the precision they are held in.
 #include "platform/dde/dde_link.h"
 #include "platform/runtime/number_text.h"
 

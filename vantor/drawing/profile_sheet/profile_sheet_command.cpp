@@ -17,6 +17,7 @@
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/drawing_tables.h"
 #include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/station_chainage.h"
 
 #include <cmath>
 
@@ -84,7 +85,7 @@ void TakeDatum() {
 // What the other drawings use of this command: the plan position of every station.
 void PlaceStations() {
     const int n = sakuzusokutensuu;
-    for (int i = 1; i <= n; ++i) sokutenkyori(i) = tatedata(i, tate_col::kStation) * 1000;
+    for (int i = 1; i <= n; ++i) sokutenkyori(i) = StationChainage(i);
     if (ipsuu > 3)
         for (sokutenbangou = 1; sokutenbangou <= n; ++sokutenbangou) keisansokutenzahyou();
 }

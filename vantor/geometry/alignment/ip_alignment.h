@@ -1,6 +1,5 @@
 #pragma once
-// The horizontal alignment by the IP method, shared by the alignment run of Open and by the
-// plan command of the drawing screen: from the polygon ipx/ipy with the radii iphankei it
+// The horizontal alignment by the IP method: from the polygon ipx/ipy with the radii iphankei it
 // computes leg lengths, intersection angles, tangent and curve lengths, BC/EC points, curve
 // centres, leg directions, the pieces rounded to 10 mm and the chainages.
 #include <array>

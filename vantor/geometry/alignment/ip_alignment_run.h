@@ -1,8 +1,8 @@
 #pragma once
 // One run of the alignment for the user: computes it, writes the results back to the IP sheet
 // in metres (point p in row p + 5) and tells the user when the polygon was refused or an IP
-// has to be checked. Open's run writes the leg lengths (F) and the intersection angles (G);
-// the drawing screen's run also the BC (H, I) and EC (K, L) points and the total length.
+// has to be checked. LegsAndAngles writes the leg lengths (F) and the intersection angles (G);
+// WithCurvePointsAndTotal also the BC (H, I) and EC (K, L) points and the total length.
 #include "platform/workbook/workbook.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
 

@@ -3,6 +3,7 @@
 #include "vantor/geometry/alignment/plan_point.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/station_chainage.h"
 
 #include <array>
 #include <limits>
@@ -66,7 +67,7 @@ bool HasPlanPositions() {
     for (int k = 1; k <= n; ++k)
         if (placedAt[k] != sokutenkyori(k)) return false;
     for (int k = 1; k <= n; ++k)
-        if (sokutenkyori(k) != static_cast<float>(double(tatedata(k, tate_col::kStation)) * 1000)) return false;
+        if (sokutenkyori(k) != StationChainage(k)) return false;
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/profile_tables.h"
+#include "vantor/model/station_chainage.h"
 
 namespace 縦断bus {
 
@@ -32,8 +33,7 @@ void PlaceAllStations() {
     hojokyori = 1.0f;
     heimensokutensuu = sokutensuu;
     const int count = sokutensuu;
-    for (int k = 1; k <= count; ++k)
-        sokutenkyori(k) = static_cast<float>(double(tatedata(k, tate_col::kStation)) * 1000);
+    for (int k = 1; k <= count; ++k) sokutenkyori(k) = StationChainage(k);
     for (sokutenbangou = 1; sokutenbangou <= count; ++sokutenbangou) keisansokutenzahyou();
 }
 

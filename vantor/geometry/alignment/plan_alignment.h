@@ -1,11 +1,9 @@
 #pragma once
-// The plan command in two steps, which its callers compose: the station list prepared (the
+// The plan command in two steps, which callers compose: the station list prepared (the
 // alignment with its sheet output, the list rebuilt with the shoulder offset widths carried to
 // their stations, the profile over it and its grid), then every station placed on the plan.
-// The drawing screen's ｾﾝﾀｰ・測点作図 loads the cross-slope screen and tells of stations the
-// computation added between the two, then copies the stations to the cross-slope table and
-// recomputes the cross slopes (keisanyokokoubai), whose shoulder heights follow the new list;
-// the shoulder screen runs the two steps once an Open has computed the alignment.
+// Each step runs only once the one before has succeeded. The cross slopes (keisanyokokoubai)
+// are left to be computed for the new list.
 #include "vantor/model/drawing_settings.h"
 #include "vantor/model/station_widths.h"
 

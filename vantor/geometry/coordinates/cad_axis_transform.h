@@ -1,7 +1,7 @@
 #pragma once
 // Moves and turns the whole CAD drawing into site coordinates: MOVE of everything by the fit's
 // shift (metres → the drawing's millimetres), then ROTATE of everything about the origin by the
-// fit's angle in degrees (counter-clockwise), typed over the drawing screen's command channel:
+// fit's angle in degrees (counter-clockwise), typed over the command channel to the CAD:
 // the drawing then lies where the point conversion puts its points.
 #include <string>
 #include <vector>

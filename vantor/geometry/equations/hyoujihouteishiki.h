@@ -1,6 +1,6 @@
 #pragma once
 // The curve equations: every vertical curve's parabola height = a x^2 + b x + c with the
-// station range it covers, as texts for the equation screen and the profile sheet.
+// station range it covers, as texts.
 #include <string>
 
 namespace 縦断bus {
@@ -11,7 +11,7 @@ std::string houteishikimoji(int k);
 // The station range text of curve k, e.g. "（区間 No 70～ No 130)".
 std::string kukanmoji(int k);
 
-// Menu 関数式: puts the equation and range of every curve on 方程式画面 and shows it.
+// Puts the equation and range of every curve on 方程式画面 and shows it.
 void hyoujihouteishiki();
 
 } // namespace 縦断bus

@@ -19,7 +19,7 @@ std::string sakujogomoji(int gyou, int retsu);
 // has checked sakujokyohi.
 void sakujogyou(int gyou);
 
-// Menu item and toolbar button 行削除: deletes the grid's current row and refills the grid;
+// Deletes the grid's current row and refills the grid;
 // after the last row the grid's current row moves up to the new last row. A refused
 // deletion shows its reason and changes nothing.
 void gyousakujo();

@@ -14,7 +14,7 @@ std::string sounyuukyohi(int gyou);
 // table and counts it in sokutensuu. The caller has checked sounyuukyohi.
 void sounyuugyou(int gyou);
 
-// Menu item and toolbar button 行挿入: inserts before the grid's current row and refills the
+// Inserts a row before the grid's current row and refills the
 // grid; a refused insertion shows its reason and changes nothing.
 void gyousounyuu();
 

@@ -4,8 +4,12 @@
 
 namespace 縦断bus {
 
-// ---- Coordinate conversion ----
-inline Table<double, 20, 4> zahyoudata; // 1 x, 2 y on site, 3 X, 4 Y in the drawing [m]; kEmpty: blank
-inline int zahyousuu = 0;
+// clang-format off
+#define VANTOR_COORDINATE_TABLES(X)                                                                        \
+    /* ---- Coordinate conversion ---- */                                                                  \
+    X(zahyoudata, Table<double, 20, 4>) /* 1 x, 2 y on site, 3 X, 4 Y in the drawing [m]; kEmpty: blank */ \
+    X(zahyousuu, int)
+// clang-format on
+VANTOR_COORDINATE_TABLES(VANTOR_BUS_DECLARE)
 
 } // namespace 縦断bus

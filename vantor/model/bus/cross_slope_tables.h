@@ -4,11 +4,16 @@
 
 namespace 縦断bus {
 
-// ---- Cross-slope change points and interpolated slopes of the last keisanyokokoubai ----
-// Station [m] and reference slope [%] of change point m = 1..count, per side, in row order.
-inline Table<float, 200> hidarikijunsokuten, hidarikijunkoubai, migikijunsokuten, migikijunkoubai;
-inline int hidarikijunsuu = 0, migikijunsuu = 0;
-// Interpolated cross slope [%] of station row r, per side.
-inline Table<float, 200> hidariyokokoubai, migiyokokoubai;
+// clang-format off
+#define VANTOR_CROSS_SLOPE_TABLES(X)                                                                \
+    /* ---- Cross-slope change points and interpolated slopes of the last keisanyokokoubai ---- */  \
+    /* Station [m] and reference slope [%] of change point m = 1..count, per side, in row order. */ \
+    X(hidarikijunsokuten, Table<float, 200>) X(hidarikijunkoubai, Table<float, 200>)                \
+    X(migikijunsokuten, Table<float, 200>) X(migikijunkoubai, Table<float, 200>)                    \
+    X(hidarikijunsuu, int) X(migikijunsuu, int)                                                     \
+    /* Interpolated cross slope [%] of station row r, per side. */                                  \
+    X(hidariyokokoubai, Table<float, 200>) X(migiyokokoubai, Table<float, 200>)
+// clang-format on
+VANTOR_CROSS_SLOPE_TABLES(VANTOR_BUS_DECLARE)
 
 } // namespace 縦断bus

@@ -4,13 +4,17 @@
 
 namespace 縦断bus {
 
-// ---- Profile graph: station, ground and planned height of the stations shown, 1 .. gurafusuu ----
-inline Table<float, 500> gurafusokuten, gurafujiban, gurafukeikaku;
-inline int gurafusuu = 0;
-inline bool gurafukeikakusen = false;  // the planned line was sampled for the graph
-inline float gurafuxmin = 0, gurafuxmax = 0, gurafuymin = 0, gurafuymax = 0;  // the view
-inline float zentaixmin = 0, zentaixmax = 0, zentaiymin = 0, zentaiymax = 0;  // whole data
-inline float xmemori = 0, ymemori = 0;                                        // grid intervals
-inline float memorixmin = 0, memorixmax = 0, memoriymin = 0, memoriymax = 0;  // grid and frame
+// clang-format off
+#define VANTOR_PROFILE_GRAPH_TABLES(X)                                                                        \
+    /* ---- Profile graph: station, ground and planned height of the stations shown, 1 .. gurafusuu ---- */   \
+    X(gurafusokuten, Table<float, 500>) X(gurafujiban, Table<float, 500>) X(gurafukeikaku, Table<float, 500>) \
+    X(gurafusuu, int)                                                                                         \
+    X(gurafukeikakusen, bool)  /* the planned line was sampled for the graph */                               \
+    X(gurafuxmin, float) X(gurafuxmax, float) X(gurafuymin, float) X(gurafuymax, float)  /* the view */       \
+    X(zentaixmin, float) X(zentaixmax, float) X(zentaiymin, float) X(zentaiymax, float)  /* whole data */     \
+    X(xmemori, float) X(ymemori, float)                                                  /* grid intervals */ \
+    X(memorixmin, float) X(memorixmax, float) X(memoriymin, float) X(memoriymax, float)  /* grid and frame */
+// clang-format on
+VANTOR_PROFILE_GRAPH_TABLES(VANTOR_BUS_DECLARE)
 
 } // namespace 縦断bus

@@ -4,29 +4,34 @@
 
 namespace 縦断bus {
 
-// ---- Profile (rows are stations) ----
-inline int sokutensuu = 0;          // station rows shared by every station-parallel table
-// 1 station, 2 ground, 3 reference planned height, 4 Lv, 5 planned height,
-// 6 planned - ground, 7 gradient [%], 8 distance from the previous station [m]
-inline Table<float, 500, 8> tatedata;
-inline int henkatensuu = 0;          // gradient-change points
-inline Table<float, 500> xb, yb;     // station and reference height of each change point
-inline Table<float, 100> koubai;     // gradient (ratio) from change point m to m+1
-inline int kyokusensuu = 0;          // vertical curves
-inline Table<float, 500> vcxb, vcyb, lv, vcb, vce;
-inline Table<float, 100> koubaitemae, koubaiushiro;
-inline Table<float, 50> keisuua, keisuub, keisuuc;  // height = a x^2 + b x + c
-inline float keikakusensuu = 0;      // index of the last sample of the planned line
-inline Table<float, 2000> keikakusenx, keikakuseny;
-inline float wka = 0, wkb = 0, wkc = 0, wkgyou = 0;
-inline int yuukousokutensuu = 0;    // rows 1..sokutensuu that have a station
-inline int kakuteihenkatensuu = 0;  // henkatensuu of the last run that got past the overlap check
-inline int vcbflg = 0, vceflg = 0;  // 1 when the last checked curve starts / ends too far out
-
-// ---- Warnings of the profile input and the grid editor ----
-inline int keikokuflg = 0;   // 1 once a warning has been written, 0 from the next edit check
-inline int henshuugyou = 0;  // grid row of the profile editor: the row the edit check looks at
-inline short henshuuretsu = 0;                   // grid column of the editor
-inline short keikokugyou = 0, keikokuretsu = 0;  // the cell stored last
+// clang-format off
+#define VANTOR_PROFILE_TABLES(X)                                                                               \
+    /* ---- Profile (rows are stations) ---- */                                                                \
+    X(sokutensuu, int)  /* station rows shared by every station-parallel table */                              \
+    /* 1 station, 2 ground, 3 reference planned height, 4 Lv, 5 planned height, */                             \
+    /* 6 planned - ground, 7 gradient [%], 8 distance from the previous station [m] */                         \
+    X(tatedata, Table<float, 500, 8>)                                                                          \
+    X(henkatensuu, int)                               /* gradient-change points */                             \
+    X(xb, Table<float, 500>) X(yb, Table<float, 500>)  /* station and reference height of each change point */ \
+    X(koubai, Table<float, 100>)                      /* gradient (ratio) from change point m to m+1 */        \
+    X(kyokusensuu, int)                               /* vertical curves */                                    \
+    X(vcxb, Table<float, 500>) X(vcyb, Table<float, 500>) X(lv, Table<float, 500>) X(vcb, Table<float, 500>)   \
+    X(vce, Table<float, 500>)                                                                                  \
+    X(koubaitemae, Table<float, 100>) X(koubaiushiro, Table<float, 100>)                                       \
+    /* height = a x^2 + b x + c */                                                                             \
+    X(keisuua, Table<float, 50>) X(keisuub, Table<float, 50>) X(keisuuc, Table<float, 50>)                     \
+    X(keikakusensuu, float)  /* index of the last sample of the planned line */                                \
+    X(keikakusenx, Table<float, 2000>) X(keikakuseny, Table<float, 2000>)                                      \
+    X(wka, float) X(wkb, float) X(wkc, float) X(wkgyou, float)                                                 \
+    X(yuukousokutensuu, int)    /* rows 1..sokutensuu that have a station */                                   \
+    X(kakuteihenkatensuu, int)  /* henkatensuu of the last run that got past the overlap check */              \
+    X(vcbflg, int) X(vceflg, int)  /* 1 when the last checked curve starts / ends too far out */               \
+    /* ---- Warnings of the profile input and the grid editor ---- */                                          \
+    X(keikokuflg, int)      /* 1 once a warning has been written, 0 from the next edit check */                \
+    X(henshuugyou, int)     /* grid row of the profile editor: the row the edit check looks at */              \
+    X(henshuuretsu, short)  /* grid column of the editor */                                                    \
+    X(keikokugyou, short) X(keikokuretsu, short)  /* the cell stored last */
+// clang-format on
+VANTOR_PROFILE_TABLES(VANTOR_BUS_DECLARE)
 
 } // namespace 縦断bus

@@ -1,6 +1,6 @@
 #pragma once
-// The coordinate sheet 座標値ｼｰﾄ: station plan coordinates in columns B-D (written for the
-// drawing screen) and the reference points of the coordinate conversion in columns G-J.
+// The coordinate sheet 座標値ｼｰﾄ: station plan coordinates in columns B-D and the reference
+// points of the coordinate conversion in columns G-J.
 #include "platform/workbook/workbook.h"
 
 namespace 縦断bus {
@@ -16,7 +16,7 @@ bool WriteStationCoordinates(xl::Worksheet& sheet);
 // zahyoudata and zahyousuu from the rows down to the first whose column G is blank, at most
 // 20 points; more are reported as ignored. A blank cell (a drawing point not yet picked) reads
 // as the empty marker. A cell that is not a number raises error 13 naming
-// the sheet and the cell, and the points keep their previous values: how Open reads the sheet.
+// the sheet and the cell, and the points keep their previous values.
 void ReadReferencePoints();
 // ReadReferencePoints as a command of its own: a cell that is not a number is told to the user.
 void yomikomizahyou();

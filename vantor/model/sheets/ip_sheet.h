@@ -13,7 +13,7 @@ void yomikomiip();
 // Clears rows 1-55 (and a total-length row below them) and writes point number, X, Y and
 // radius of points 0 .. ipsuu + 1: the IP half of the Save writer. Points below row 55 stay. False when no workbook is held (the user has been told).
 bool WriteIpSheet();
-// The IP screen's transfer: number, X, Y and radius of points 0 .. count - 1 in rows
+// Number, X, Y and radius of points 0 .. count - 1 in rows
 // 5 .. count + 4, and the rows below them up to row 55 emptied, so that no point of a longer
 // earlier list is read back. False when no workbook is held (the user has been told).
 bool WriteIpPoints(int count);

@@ -1,8 +1,7 @@
 #pragma once
 // The section-point sheets 現況横断ｼｰﾄ (existing ground) and 切盛ﾗｲﾝ入力ｼｰﾄ (cut/fill lines) and
 // their point tables: station i in columns 4i - 3 to 4i (left offset, left height, right
-// offset, right height), point j in row j + 7, every value kept as a text. Open reads them,
-// the section editors read and write them.
+// offset, right height), point j in row j + 7, every value kept as a text.
 #include "vantor/model/bus/section_tables.h"
 
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 // The shoulder sheet 路肩ｼｰﾄ and the shoulder offset table rokatadata: one reader and one
-// writer, used by Open and Save and by the shoulder screen's 読込 and 転送.
+// writer.
 
 namespace 縦断bus {
 
@@ -15,7 +15,7 @@ void shoshikirokata();
 // error 13 naming the sheet and the cell, with the table as it was.
 void yomikomirokata();
 
-// The same as a command of its own (the screen's 読込): a failure is told to the user. True
+// The same as a command of its own: a failure is told to the user. True
 // when the sheet was read.
 bool ReadShoulderSheet();
 

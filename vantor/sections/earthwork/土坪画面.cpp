@@ -145,20 +145,24 @@ void 土坪画面::一括計算_Click() {
     TellLackingSides(lacking, kept);
 }
 
+// Counts the current station's points; false, and the user told why, when there is no current
+// station or its sections reach too far.
 bool 土坪画面::CurrentStationComputable() {
-    if (danmenbangou >= 1 && danmenbangou <= kSectionStations) return true;
-    forms::MsgBox("計算する測点が決まっていません。起点側・終点側で測点を選んでください。", forms::vbExclamation);
-    return false;
-}
-
-void 土坪画面::計算ボタン_Click() {
-    if (!CurrentStationComputable()) return;
+    if (danmenbangou < 1 || danmenbangou > kSectionStations) {
+        forms::MsgBox("計算する測点が決まっていません。起点側・終点側で測点を選んでください。", forms::vbExclamation);
+        return false;
+    }
     keisantensuu();
     keisantensuukirimori();
     if (!SectionWithinReach(danmenbangou)) {
         TellBeyondReach(danmenbangou);
-        return;
+        return false;
     }
+    return true;
+}
+
+void 土坪画面::計算ボタン_Click() {
+    if (!CurrentStationComputable()) return;
     mensekiflg = 1;
     const SidesLacking sides = keisandotsubo(図);
     ShowAreas(dotsubobangou);
@@ -167,12 +171,6 @@ void 土坪画面::計算ボタン_Click() {
 
 void 土坪画面::ライン確認ボタン_Click() {
     if (!CurrentStationComputable()) return;
-    keisantensuu();
-    keisantensuukirimori();
-    if (!SectionWithinReach(danmenbangou)) {
-        TellBeyondReach(danmenbangou);
-        return;
-    }
     mensekiflg = 0;
     keisandotsubo(図);
 }

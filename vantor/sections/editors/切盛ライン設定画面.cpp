@@ -1,13 +1,8 @@
 #include "vantor/sections/editors/切盛ライン設定画面.h"
 
-#include "platform/runtime/number_text.h"
-#include "vantor/drawing/channel/cad_channel.h"
-#include "vantor/model/bus/profile_tables.h"
-#include "vantor/model/drawing_settings.h"
 #include "vantor/sections/earthwork/土坪画面.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
 #include "vantor/sections/planned_block_view.h"
-#include "vantor/sections/section_checks.h"
 
 using namespace 縦断bus;
 
@@ -25,16 +20,7 @@ void 切盛ライン設定画面::LayOutOwnButtons(int left, int top) {
 }
 
 // The station's planned section at its widths and slopes beside its existing ground.
-void 切盛ライン設定画面::DrawStationInCad(int s) {
-    const SectionFault fault = FindBlockFault(s);
-    if (fault != SectionFault::None) {
-        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の計画断面を表示できません。" + std::string(SectionFaultText(fault)));
-        return;
-    }
-    const SectionSettings settings = sectionSettings;
-    float drawnAt = drawnHeight_;
-    if (cad_channel::RunDrawing([&] { drawnAt = sakuzukeikakublock(s, settings, drawnHeight_, kCutFillErase); })) drawnHeight_ = drawnAt;
-}
+void 切盛ライン設定画面::DrawStationInCad(int s) { DrawStationSection(s, drawnHeight_, kCutFillErase); }
 
 void 切盛ライン設定画面::面積表示ボタン_Click() {
     EndPickForLeaving();

@@ -10,6 +10,7 @@ namespace {
 
 float Width(int column, double x) {
     const int t = d3sokuten;
+    // The stations' chainages unrounded: the widths run between the exact ends of the interval.
     const double a = double(tatedata(t, tate_col::kStation)) * 1000;
     const double b = double(tatedata(t + 1, tate_col::kStation)) * 1000;
     const float cellA = yokodata(t, column), cellB = yokodata(t + 1, column);

@@ -7,6 +7,7 @@
 #include "vantor/model/bus/model3d_tables.h"
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/bus/station_tables.h"
+#include "vantor/model/station_chainage.h"
 #include "vantor/shoulder3d/model3d/hokanfukuin.h"
 #include "vantor/shoulder3d/model3d/hokankoubai.h"
 #include "vantor/shoulder3d/model3d/keisanhoukou.h"
@@ -21,12 +22,11 @@ namespace {
 
 constexpr int kLastSubPoint = decltype(d3hidarix)::UBound(2);
 
-float Chainage(int station) { return static_cast<float>(double(tatedata(station, tate_col::kStation)) * 1000); }
 std::string Metres(int station) { return rt::CStr(tatedata(station, tate_col::kStation)); }
 
 // n(i): the last sub-point of interval i, counting past the table's bound only by one.
 int LastSubPoint(int i) {
-    const float c1 = Chainage(i + 1);
+    const float c1 = StationChainage(i + 1);
     int s = 1;
     while (s <= kLastSubPoint + 1 && SubPointChainage(i, s) < c1) ++s;
     return s - 1;
@@ -113,7 +113,9 @@ std::string Joined(const std::vector<std::string>& stations) {
 
 } // namespace
 
-float SubPointChainage(int i, int s) { return static_cast<float>(double(Chainage(i)) + double(kSubPointStep) * s); }
+float SubPointChainage(int i, int s) {
+    return static_cast<float>(double(StationChainage(i)) + double(kSubPointStep) * s);
+}
 
 std::string ModelFault() {
     const int n = sokutensuu;
@@ -122,7 +124,7 @@ std::string ModelFault() {
         return "測点の平面位置がありません。作図画面の平面図で「ｾﾝﾀｰ・測点作図」を押して平面線形を計算してから"
                "３Ｄ作図をしてください。";
     for (int i = 1; i <= n - 1; ++i) {
-        if (!(Chainage(i + 1) > Chainage(i)))
+        if (!(StationChainage(i + 1) > StationChainage(i)))
             return "測点 " + Metres(i + 1) + " が前の測点 " + Metres(i) +
                    " より先にありません。測点は重ならないように増える順に並べてください。";
         if (LastSubPoint(i) > kLastSubPoint)

@@ -56,6 +56,27 @@ TEST_F(BlockCorrection, SendsOfOneStationWithWindowsAboutThePlannedSection) {
     EXPECT_EQ(Screen().測点.Text(), "20");
 }
 
+TEST_F(BlockCorrection, AStationWhoseBlocksCannotBeDrawnIsToldSendsNothingAndKeepsTheErasedHeight) {
+    SetRoad({{0, 10, 11.234f}, {20, 10, 10}});
+    yokosakuzudata(2, sakuzu_col::kPlannedBlock) = "未設定";
+    RecordingCad cad;
+    OpenScreen();
+    Screen().移動ボタン_Click(0); // station 1 drawn, H = 1234
+    cad.executes.clear();
+    Screen().移動ボタン_Click(1);
+    EXPECT_TRUE(cad.executes.empty());
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0],
+              "測点 20 の計画断面を表示できません。ブロック名（現況・計画）が未設定か、使えない文字を含みます。");
+    Screen().新ブロック名.SetText("KEI2");
+    Screen().ブロック自動ボタン_Click(); // nothing of station 2 stands to make a block from
+    EXPECT_TRUE(cad.executes.empty());
+    EXPECT_EQ(Messages().size(), 2u);
+    Screen().移動ボタン_Click(0);
+    ASSERT_GT(cad.executes.size(), 2u);
+    EXPECT_EQ(cad.executes[2], "-50000,31234.0002441406\r"); // the erase still takes in station 1's section
+}
+
 TEST_F(BlockCorrection, StartsOnStationOneAndListsTheCurrentStations) {
     SetRoad({{0, 10, 10}, {20, 10, 10}});
     RecordingCad cad;
