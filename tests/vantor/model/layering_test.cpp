@@ -23,7 +23,7 @@ namespace {
 
 struct Layer {
     std::string library;
-    std::vector<std::string> sources;  // relative to vantor/
+    std::vector<std::string> sources; // relative to vantor/
     std::vector<std::string> uses;
 };
 
@@ -55,10 +55,14 @@ std::vector<Layer> ParseLayers(const std::string& cmake) {
         std::istringstream words((*it)[2].str());
         std::vector<std::string>* list = nullptr;
         for (std::string word; words >> word;) {
-            if (word == "SOURCES") list = &layer.sources;
-            else if (word == "USES") list = &layer.uses;
-            else if (list) list->push_back(word);
-            else ADD_FAILURE() << layer.library << ": " << word << " stands before SOURCES and USES";
+            if (word == "SOURCES")
+                list = &layer.sources;
+            else if (word == "USES")
+                list = &layer.uses;
+            else if (list)
+                list->push_back(word);
+            else
+                ADD_FAILURE() << layer.library << ": " << word << " stands before SOURCES and USES";
         }
         layers.push_back(layer);
     }
@@ -181,7 +185,7 @@ TEST(Layering, BlocksAreReadAsTheBuildWritesThem) {
 // Every include reaches the file the compiler would take, however it is written.
 TEST(Layering, IncludesAreJudgedByTheFileTheyReach) {
     struct Case {
-        const char* includer;  // relative to vantor/; need not exist
+        const char* includer; // relative to vantor/; need not exist
         const char* line;
         bool allowed;
     };
@@ -195,7 +199,7 @@ TEST(Layering, IncludesAreJudgedByTheFileTheyReach) {
         {"model/sheets/any.cpp", "  #  include \"../../shell/親画面.h\" // spaced", false},
         {"model/any.cpp", "#include <vantor/shell/親画面.h>", false},
         {"model/any.cpp", "#include \"../../vantor/sections/section_checks.h\"", false},
-        {"drawing/channel/any.cpp", "#include \"../../pellix/point_pick.h\"", false},  // beside, not used
+        {"drawing/channel/any.cpp", "#include \"../../pellix/point_pick.h\"", false}, // beside, not used
         {"pellix/any.cpp", "#include \"vantor/drawing/channel/cad_channel.h\"", false},
     };
     for (const auto& c : cases)
@@ -208,7 +212,7 @@ TEST(Layering, EachLayerUsesOnlyLayersWrittenBeforeIt) {
     for (const auto& layer : Layers()) {
         EXPECT_TRUE(seen.insert(layer.library).second) << layer.library << " is written twice";
         for (const auto& used : layer.uses) {
-            if (IndexOf(used) < 0) continue;  // a library of the platform
+            if (IndexOf(used) < 0) continue; // a library of the platform
             EXPECT_LT(IndexOf(used), IndexOf(layer.library))
                 << layer.library << " uses " << used << ", which is written after it";
         }
