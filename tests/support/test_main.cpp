@@ -1,9 +1,10 @@
 // The main of every test program: the program's temporary files go into a folder of its own,
-// removed with everything in it when the program ends.
+// removed with everything in it when the program ends, or kept for a look when a test failed.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <system_error>
 
@@ -32,10 +33,19 @@ void UseOwnTemporaryFolder() {
     std::atexit(RemoveFolder);
 }
 
+// After a failure the folder stays, with the files the failure messages name.
+void KeepFolder() {
+    if (Folder().empty()) return;
+    std::cerr << "The temporary files of this run are kept in " << Folder().string() << "\n";
+    Folder().clear();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     UseOwnTemporaryFolder();
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    if (result != 0) KeepFolder();
+    return result;
 }

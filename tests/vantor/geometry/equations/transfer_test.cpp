@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 
 using namespace 縦断bus;
@@ -43,8 +43,7 @@ TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
     EXPECT_TRUE(forms::script::Messages().empty());
     EXPECT_TRUE(other->Worksheets()->Item(1)->Cells(29, 2)->Value().Text().empty());
 
-    const std::string path = std::string(VANTOR_BINARY_DIR) + "/curve_equations_transfer.xls";
-    std::remove(path.c_str());
+    const std::string path = (std::filesystem::temp_directory_path() / "curve_equations_transfer.xls").string();
     xlbook->SaveAs(path);
     const std::string cells = test_support::RunPython(
         "-c \"import xlrd,sys; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name("
