@@ -6,6 +6,7 @@
 #include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 
+#include "tests/support/program_reset.h"
 #include "tests/support/run_python.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +20,13 @@ namespace {
 
 class CurveEquationsTransfer : public ::testing::Test {
 protected:
-    void TearDown() override { forms::UnloadAll(); }
+    void SetUp() override { test_support::ResetProgram(); }
+    void TearDown() override { test_support::ResetProgram(); }
 };
 
 } // namespace
 
 TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
-    ResetState();
-    forms::script::Reset();
     xlbook = xl::CreateObject("Excel.sheet");
     xlsheets = xlbook->Worksheets();
     xlsheets->Item(1)->SetName("縦断ｼｰﾄ");
@@ -56,9 +56,6 @@ TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
 }
 
 TEST_F(CurveEquationsTransfer, NoWorkbookIsSaid) {
-    ResetState();
-    ReleaseDocument();
-    forms::script::Reset();
     kyokusensuu = 1;
     hyoujihouteishiki();
     forms::Get<方程式画面>().転送_Click();
