@@ -22,14 +22,17 @@ void RemoveFolder() {
 
 // A new folder under the system's temporary folder, made the temporary folder of this process
 // (std::filesystem::temp_directory_path and ::testing::TempDir read it), so that whatever a
-// test writes there goes when the program ends. Registered before anything else runs, its
-// removal comes after the last writes made as the program ends (the desktop's registry).
+// test writes there goes when the program ends. The desktop the program runs in keeps its
+// registry and drive C: there too, not in the user's own (VANTOR_DESKTOP_ROOT). Registered
+// before anything else runs, its removal comes after the last writes made as the program ends
+// (the desktop's registry).
 void UseOwnTemporaryFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) return;
     Folder() = pattern;
     ::setenv("TMPDIR", pattern.c_str(), 1);
     ::setenv("TEST_TMPDIR", pattern.c_str(), 1);
+    ::setenv("VANTOR_DESKTOP_ROOT", (Folder() / "desktop").c_str(), 1);
     std::atexit(RemoveFolder);
 }
 
