@@ -1,5 +1,5 @@
 #pragma once
-// Files for the DXF tests in a folder of the build tree, and the independent reader.
+// Files for the DXF tests in the test program's temporary folder, and the independent reader.
 #include "tests/support/run_python.h"
 
 #include <filesystem>
@@ -7,11 +7,7 @@
 #include <iterator>
 #include <string>
 
-inline std::filesystem::path DxfTestFolder() {
-    const auto dir = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "cad" / "dxf" / "files";
-    std::filesystem::create_directories(dir);
-    return dir;
-}
+inline std::filesystem::path DxfTestFolder() { return std::filesystem::temp_directory_path(); }
 
 inline std::string WriteTextFile(const std::string& name, const std::string& content) {
     const auto path = DxfTestFolder() / name;

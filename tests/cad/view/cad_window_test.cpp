@@ -24,11 +24,7 @@ using namespace view_test;
 
 void Type(command::CommandLine& cl, const char* utf8) { cl.Type(rt::Utf8ToCp932(utf8)); }
 
-std::filesystem::path ViewTestFolder() {
-    const auto dir = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "cad" / "view" / "files";
-    std::filesystem::create_directories(dir);
-    return dir;
-}
+std::filesystem::path ViewTestFolder() { return std::filesystem::temp_directory_path(); }
 
 // Each test has its own application object.
 class CadWindow : public ::testing::Test {
@@ -219,8 +215,9 @@ TEST_F(CadWindow, ScreenshotOfTheUsersWorkIsWritten) {
     Mouse(canvas, QEvent::MouseMove, canvas->DeviceAt({140, 45}) + QPointF(5, 4));
     QCoreApplication::processEvents();
     const QImage shot = window.grab().toImage();
-    const auto path = std::filesystem::path(VANTOR_BINARY_DIR) / "cad_view_user.png";
+    const auto path = std::filesystem::temp_directory_path() / "cad_view_user.png";
     ASSERT_TRUE(shot.save(QString::fromStdString(path.string()), "PNG"));
+    SCOPED_TRACE("the picture: " + path.string());
     EXPECT_EQ(cl.Prompt(), "Next point or Enter to end: ");
     EXPECT_EQ(window.findChild<QLabel*>()->text().toStdString(), "140, 45, 14");
 }

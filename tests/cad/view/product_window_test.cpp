@@ -118,10 +118,7 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     // drawing is now named after the file. Erased, and opened again from the menu, once the
     // question about the erasure, captioned with the drawing's whole name, is answered
     // 保存しない: the same drawing.
-    const auto folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "cad" / "view" / "files";
-    std::filesystem::create_directories(folder);
-    const std::filesystem::path file = folder / "product drawing.dxf";
-    std::filesystem::remove(file);
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "product drawing.dxf";
     window->SetFileChooser([&](view::CadWindow::FileUse) { return QString::fromStdString(file.string()); });
     const std::vector<Entity> saved = drawing.Entities();
     window->SaveFromMenu();
@@ -161,8 +158,9 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     Click(canvas, canvas->DeviceAt({0, 0}) + QPointF(-2, 3));
     Mouse(canvas, QEvent::MouseMove, canvas->DeviceAt({140.75, 60.375}) + QPointF(5, 4));
     QCoreApplication::processEvents();
-    const auto shot = std::filesystem::path(VANTOR_BINARY_DIR) / "cad_product_view.png";
+    const auto shot = std::filesystem::temp_directory_path() / "cad_product_view.png";
     ASSERT_TRUE(window->grab().save(QString::fromStdString(shot.string()), "PNG"));
+    SCOPED_TRACE("the picture: " + shot.string());
     Key(commandInput, Qt::Key_Return);
 
     // Nothing changed since it was opened: closing the window ends the product.

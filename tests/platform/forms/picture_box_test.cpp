@@ -51,7 +51,7 @@ TEST_F(PictureBoxTest, PictureIsDrawnInUserUnitsAndSavedAsPng) {
     pic.Cls();
     pic.Line(100, 0, 100, 50, RGB(255, 255, 0));            // vertical line at x = 100 px
     pic.Line(0, 50, 20, 40, RGB(0, 0, 200), LineShape::FilledBox);   // top-left 20 x 20 px
-    const std::string file = std::string(VANTOR_BINARY_DIR) + "/picture_box_test.png";
+    const std::string file = (std::filesystem::temp_directory_path() / "picture_box_test.png").string();
     pic.SavePicture(file);
     QImage saved(QString::fromStdString(file));
     ASSERT_EQ(saved.size(), QSize(200, 100));

@@ -16,8 +16,7 @@ void WorkbookTest::SetUp() {
     QuitRunningApplication();
     ClearCallLog();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::path(VANTOR_BINARY_DIR) / "test_scratch" / "workbook" /
-           (std::string(info->test_suite_name()) + "." + info->name());
+    dir_ = std::filesystem::temp_directory_path() / (std::string(info->test_suite_name()) + "." + info->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
 }

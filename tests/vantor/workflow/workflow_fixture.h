@@ -15,6 +15,7 @@
 #include "platform/runtime/number_text.h"
 #include "platform/workbook/workbook.h"
 #include "tests/support/program_reset.h"
+#include "tests/vantor/geometry/grid/grid_typing.h"
 #include "vantor/drawing/AutoCad設定画面.h"
 #include "vantor/drawing/作図画面.h"
 #include "vantor/geometry/grid/入出力画面.h"
@@ -106,16 +107,6 @@ protected:
         screen.グリッド_Click();
         screen.Text1.SetText(text);
         screen.Text1_LostFocus();
-    }
-    // The profile grid stores a cell when its editor loses the focus to the grid.
-    static void TypeProfile(int row, int column, const std::string& text) {
-        入出力画面& screen = forms::Get<入出力画面>();
-        screen.グリッド.SetRow(row);
-        screen.グリッド.SetCol(column);
-        screen.グリッド_Click();
-        screen.Text1.SetFocus();
-        screen.Text1.SetText(text);
-        screen.グリッド.SetFocus();
     }
 
     // ---- The CAD ----

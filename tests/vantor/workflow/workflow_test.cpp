@@ -206,12 +206,13 @@ protected:
         ClickTool("新規");
         for (int r = 1; r <= kSurveyed; ++r) {
             const int station = (r - 1) * 20;
-            WorkflowTest::TypeProfile(r, 0, rt::CStr(station));
-            WorkflowTest::TypeProfile(r, 1, GroundAt(r));
-            if (const auto c = kChanges.find(station); c != kChanges.end()) WorkflowTest::TypeProfile(r, 2, c->second.first);
+            grid_test::TypeIntoProfileGrid(r, 0, rt::CStr(station));
+            grid_test::TypeIntoProfileGrid(r, 1, GroundAt(r));
+            if (const auto c = kChanges.find(station); c != kChanges.end())
+                grid_test::TypeIntoProfileGrid(r, 2, c->second.first);
         }
         for (const auto& [station, change] : kChanges)
-            if (*change.second) WorkflowTest::TypeProfile(station / 20 + 1, 3, change.second);
+            if (*change.second) grid_test::TypeIntoProfileGrid(station / 20 + 1, 3, change.second);
         ClickTool("転送");
     }
 
@@ -233,7 +234,7 @@ protected:
     // (they are needed for the sections there) and sent to the sheet.
     static void TypeAddedGroundHeights() {
         for (int r = 1; r <= sokutensuu; ++r)
-            if (tatedata(r, 2) == kEmpty) WorkflowTest::TypeProfile(r, 1, "51.5");
+            if (tatedata(r, 2) == kEmpty) grid_test::TypeIntoProfileGrid(r, 1, "51.5");
         ClickTool("転送");
     }
 

@@ -1,6 +1,7 @@
 // Fixed-width labels: hand-worked from the label rule (point at position w + 1, at least two
 // decimals when the value fits its field).
 #include "platform/runtime/error.h"
+#include "tests/support/program_reset.h"
 #include "vantor/drawing/channel/label_text.h"
 #include "vantor/model/bus/drawing_tables.h"
 #include "vantor/model/bus/profile_tables.h"
@@ -26,7 +27,7 @@ TEST(LabelText, RoundedValueInAThreePlaceField) {
 }
 
 TEST(LabelText, ProfileLabelTableColumnsAndWidths) {
-    ResetState();
+    test_support::ResetProgram();
     tatemoji(3, 1) = "left from before";
     sokutensuu = 2;
     // station, ground, planned, planned - ground, distance
@@ -59,7 +60,7 @@ TEST(LabelText, ProfileLabelTableColumnsAndWidths) {
 }
 
 TEST(LabelText, MoreStationsThanTheTableFillsItThenRaises) {
-    ResetState();
+    test_support::ResetProgram();
     sokutensuu = 101;
     for (int r = 1; r <= 101; ++r) tatedata(r, 1) = static_cast<float>(r);
     try {

@@ -1,6 +1,7 @@
 // What the profile sheet refuses before its first send, with a message and nothing drawn;
 // and the datum it stands on.
 #include "profile_sheet_fixture.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/bus/document_state.h"
 #include "vantor/model/bus/profile_tables.h"
@@ -111,9 +112,7 @@ TEST_F(SheetRefusals, ADatumFarFromTheProfile) {
 
 // Without a CAD to talk to, the command says so and sends nothing.
 TEST(SheetWithoutCad, NoLinkIsToldAndNothingIsSent) {
-    forms::UnloadAll();
-    ResetState();
-    forms::script::Reset();
+    test_support::ResetProgram();
     ketasuu = 2;
     sokutensuu = 2;
     tatedata(1, 1) = 0;
@@ -125,8 +124,7 @@ TEST(SheetWithoutCad, NoLinkIsToldAndNothingIsSent) {
     const auto& messages = forms::script::Messages();
     ASSERT_EQ(messages.size(), 2u);
     for (const auto& m : messages) EXPECT_NE(m.prompt.find("ＣＡＤとの通信"), std::string::npos);
-    forms::UnloadAll();
-    ResetState();
+    test_support::ResetProgram();
 }
 
 } // namespace

@@ -121,9 +121,7 @@ protected:
         SetRows({{0, 10.25f, 10, kEmpty}, {8, 11, 11, 8}, {16, 9.5f, 10, kEmpty}});
     }
     static std::filesystem::path Output(const std::string& name) {
-        const auto folder = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "vantor" / "drawing" / "profile_sheet";
-        std::filesystem::create_directories(folder);
-        return folder / name;
+        return std::filesystem::temp_directory_path() / name;
     }
 };
 

@@ -1,5 +1,6 @@
 // Random but valid alignments checked against textbook relations of the circular curve.
 #include "alignment_fixture.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/縦断bus.h"
@@ -56,7 +57,7 @@ void RandomAlignment(std::mt19937& rng, int ips) {
 TEST(AlignmentRelations, CurveElementsAndStationsAgreeWithGeometry) {
     std::mt19937 rng(20240611);
     for (int alignment = 0; alignment < 12; ++alignment) {
-        ResetState();
+        test_support::ResetProgram();
         RandomAlignment(rng, 1 + alignment % 5);
         ASSERT_EQ(ComputeIpAlignment().status, IpAlignmentResult::Status::Computed);
         const int n = ipsuu;

@@ -3,6 +3,7 @@
 #include "platform/forms/script.h"
 #include "platform/runtime/error.h"
 #include "platform/workbook/workbook.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/alignment/keisanip.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/grid/入出力画面.h"
@@ -25,9 +26,7 @@ using alignment_test::SetPolygon;
 class AlignmentRun : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::UnloadAll();
-        ResetState();
-        forms::script::Reset();
+        test_support::ResetProgram();
         xlbook = xl::CreateObject("Excel.sheet");
         xlsheets = xlbook->Worksheets();
         sheet_ = xlsheets->Item(1);
@@ -37,6 +36,7 @@ protected:
     void TearDown() override {
         forms::UnloadAll();
         xlbook->Application()->Quit();
+        test_support::ResetProgram();
     }
 
     std::string Cell(int row, int column) const { return sheet_->Cells(row, column)->Value().Text(); }

@@ -1,4 +1,5 @@
 #include "alignment_fixture.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/縦断bus.h"
@@ -16,7 +17,7 @@ using Status = IpAlignmentResult::Status;
 
 class IpAlignment : public ::testing::Test {
 protected:
-    void SetUp() override { ResetState(); }
+    void SetUp() override { test_support::ResetProgram(); }
 };
 
 TEST_F(IpAlignment, RightAngleTurn) {

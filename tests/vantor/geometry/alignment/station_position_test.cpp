@@ -1,4 +1,5 @@
 #include "alignment_fixture.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/alignment/ip_alignment.h"
 #include "vantor/geometry/alignment/plan_point.h"
 #include "vantor/model/bus/alignment_tables.h"
@@ -16,7 +17,7 @@ using alignment_test::PlaceStation;
 class StationPosition : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetState();
+        test_support::ResetProgram();
         alignment_test::SetPolygon({{0, 0}, {100, 0, 50}, {100, 100}}); // total 178.54 m
         ComputeIpAlignment();
     }
@@ -91,7 +92,7 @@ TEST_F(StationPosition, PlanPointOfTheThreeDModel) {
 }
 
 TEST(PlanPoint, StraightRoadWithoutIps) {
-    ResetState();
+    test_support::ResetProgram();
     alignment_test::SetPolygon({{0, 0}, {100, 0}});
     ComputeIpAlignment();
     hojokyori = 1.0f;

@@ -1,3 +1,4 @@
+#include "tests/support/program_reset.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
 #include "vantor/geometry/equations/hyoujihouteishiki.h"
 #include "vantor/geometry/equations/方程式画面.h"
@@ -21,7 +22,8 @@ void SetCurve(int k, float a, float b, float c, float from, float to) {
 
 class CurveEquations : public ::testing::Test {
 protected:
-    void TearDown() override { forms::UnloadAll(); }
+    void SetUp() override { test_support::ResetProgram(); }
+    void TearDown() override { test_support::ResetProgram(); }
 };
 
 } // namespace
@@ -41,7 +43,6 @@ TEST_F(CurveEquations, TextsOfTheCrestAndSagCurves) {
 }
 
 TEST_F(CurveEquations, NumberingSignsAndTinyCoefficients) {
-    ResetState();
     struct Case { int k; float a, b, c; const char* text; };
     const Case cases[] = {
         {9, 0.5f, -1.5f, 12.25f, " (   9)  Ｙ＝　  0 .5・Ｘ^2 -0 1.5・Ｘ + 12.25"},
@@ -56,7 +57,6 @@ TEST_F(CurveEquations, NumberingSignsAndTinyCoefficients) {
 }
 
 TEST_F(CurveEquations, ScreenListsExactlyTheCurrentCurves) {
-    ResetState();
     kyokusensuu = 3;
     for (int k = 1; k <= 3; ++k) SetCurve(k, 0.001f, 0.01f, 10.0f, 100.0f * k, 100.0f * k + 40);
     hyoujihouteishiki();
@@ -76,7 +76,6 @@ TEST_F(CurveEquations, ScreenListsExactlyTheCurrentCurves) {
 }
 
 TEST_F(CurveEquations, MoreCurvesThanLinesDoNotStopTheListing) {
-    ResetState();
     kyokusensuu = 20;
     for (int k = 1; k <= 20; ++k) SetCurve(k, 0.001f, 0.01f, 10.0f, 50.0f * k, 50.0f * k + 20);
     hyoujihouteishiki();

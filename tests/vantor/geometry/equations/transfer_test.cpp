@@ -6,11 +6,12 @@
 #include "vantor/model/document.h"
 #include "vantor/model/縦断bus.h"
 
+#include "tests/support/program_reset.h"
 #include "tests/support/run_python.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <string>
 
 using namespace 縦断bus;
@@ -19,14 +20,13 @@ namespace {
 
 class CurveEquationsTransfer : public ::testing::Test {
 protected:
-    void TearDown() override { forms::UnloadAll(); }
+    void SetUp() override { test_support::ResetProgram(); }
+    void TearDown() override { test_support::ResetProgram(); }
 };
 
 } // namespace
 
 TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
-    ResetState();
-    forms::script::Reset();
     xlbook = xl::CreateObject("Excel.sheet");
     xlsheets = xlbook->Worksheets();
     xlsheets->Item(1)->SetName("縦断ｼｰﾄ");
@@ -43,8 +43,7 @@ TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
     EXPECT_TRUE(forms::script::Messages().empty());
     EXPECT_TRUE(other->Worksheets()->Item(1)->Cells(29, 2)->Value().Text().empty());
 
-    const std::string path = std::string(VANTOR_BINARY_DIR) + "/curve_equations_transfer.xls";
-    std::remove(path.c_str());
+    const std::string path = (std::filesystem::temp_directory_path() / "curve_equations_transfer.xls").string();
     xlbook->SaveAs(path);
     const std::string cells = test_support::RunPython(
         "-c \"import xlrd,sys; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name("
@@ -57,9 +56,6 @@ TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
 }
 
 TEST_F(CurveEquationsTransfer, NoWorkbookIsSaid) {
-    ResetState();
-    ReleaseDocument();
-    forms::script::Reset();
     kyokusensuu = 1;
     hyoujihouteishiki();
     forms::Get<方程式画面>().転送_Click();

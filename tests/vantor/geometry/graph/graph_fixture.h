@@ -2,6 +2,7 @@
 // A small straight profile for the graph: stations 0, 10, 20, planned 10 -> 12 on one grade,
 // ground 9.5, 11.5, 12; the graph computed and drawn with its messages recorded.
 #include "platform/forms/script.h"
+#include "tests/support/program_reset.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
 #include "vantor/geometry/graph/keisangurafu.h"
 #include "vantor/geometry/graph/グラフ.h"
@@ -13,11 +14,8 @@
 
 class GraphTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        forms::script::Reset();
-        縦断bus::ResetGurafu();
-    }
-    void TearDown() override { forms::UnloadAll(); }
+    void SetUp() override { test_support::ResetProgram(); }
+    void TearDown() override { test_support::ResetProgram(); }
 
     static void Compute(std::initializer_list<profile_test::Row> rows) {
         profile_test::LoadProfile(rows);

@@ -5,6 +5,7 @@
 #include "platform/forms/forms.h"
 #include "platform/forms/script.h"
 #include "tests/support/program_reset.h"
+#include "tests/vantor/geometry/grid/grid_typing.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/profile/keikoku.h"
@@ -50,12 +51,7 @@ protected:
     }
 
     // Clicks the cell, types `text` into the editor and leaves it for the grid.
-    static void Type(int row, int col, const std::string& text) {
-        Click(row, col);
-        Screen().Text1.SetFocus();
-        Screen().Text1.SetText(text);
-        Screen().グリッド.SetFocus();
-    }
+    static void Type(int row, int col, const std::string& text) { TypeIntoProfileGrid(row, col, text); }
 };
 
 } // namespace grid_test

@@ -1,6 +1,7 @@
 #include "vantor/geometry/profile/keikoku.h"
 
 #include "platform/forms/script.h"
+#include "tests/support/program_reset.h"
 #include "tests/vantor/geometry/profile/profile_fixture.h"
 #include "vantor/geometry/profile/keisankeikakusen.h"
 #include "vantor/geometry/profile/keisantate.h"
@@ -35,10 +36,10 @@ Lines Shown() {
 class CurveChecks : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::script::Reset();
+        test_support::ResetProgram();
         keikokuflg = 0;
     }
-    void TearDown() override { forms::UnloadAll(); }
+    void TearDown() override { test_support::ResetProgram(); }
 
     // Runs the computation with columns 5 to 7 and the counts marked, to see what it wrote;
     // a run that stops must say so and leave no row with a planned height, difference or

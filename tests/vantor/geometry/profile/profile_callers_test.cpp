@@ -1,6 +1,7 @@
 // Every command that runs the profile computation, over an opened document: with a profile it
 // stops on the user is told and no planned height of earlier input is left in the grid or in
 // what 転送 writes; with a profile that computes, an old warning does not come back.
+#include "tests/vantor/geometry/grid/grid_typing.h"
 #include "tests/vantor/shell/lifecycle/lifecycle_fixture.h"
 #include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/profile/警告表示画面.h"
@@ -29,16 +30,6 @@ public:
     void OpenCrest() { Open(SavedDocument("crest.xls", kCrest)); }
 
     static void ClickToolbar(const char* key) { Main().Toolbar1_ButtonClick(Main().Toolbar1.Buttons(key)); }
-
-    static void TypeIntoGrid(int row, int col, const std::string& text) {
-        入出力画面& grid = forms::Get<入出力画面>();
-        grid.グリッド.SetRow(row);
-        grid.グリッド.SetCol(col);
-        grid.グリッド_Click();
-        grid.Text1.SetFocus();
-        grid.Text1.SetText(text);
-        grid.グリッド.SetFocus();
-    }
 
     static bool WarningShown() {
         return forms::IsLoaded<警告表示画面>() && forms::Get<警告表示画面>().Visible();
@@ -103,8 +94,8 @@ const Caller kCallers[] = {
          ProfileCallers::ClickToolbar("縦断図");
      },
      [](ProfileCallers&) { ProfileCallers::ClickToolbar("縦断図"); }},
-    {"grid", [](ProfileCallers&) { ProfileCallers::TypeIntoGrid(kCurveRow, 3, "300"); },
-     [](ProfileCallers&) { ProfileCallers::TypeIntoGrid(kCurveRow, 3, "60"); }},
+    {"grid", [](ProfileCallers&) { grid_test::TypeIntoProfileGrid(kCurveRow, 3, "300"); },
+     [](ProfileCallers&) { grid_test::TypeIntoProfileGrid(kCurveRow, 3, "60"); }},
 };
 
 TEST_F(ProfileCallers, AProfileThatStopsIsShownAndLeavesNoPlannedHeights) {

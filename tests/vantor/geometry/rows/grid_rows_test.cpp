@@ -1,4 +1,5 @@
 #include "platform/forms/script.h"
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/rows/gyousakujo.h"
@@ -14,12 +15,11 @@ namespace {
 
 class GridRows : public ::testing::Test {
 protected:
-    void TearDown() override { forms::UnloadAll(); }
+    void TearDown() override { test_support::ResetProgram(); }
 
     // Stations 10, 20, ... on `count` rows, shown in the grid with (row, column) current.
     void Show(int count, int row, int column) {
-        ResetState();
-        forms::script::Reset();
+        test_support::ResetProgram();
         tatedata.Fill(kEmpty);
         for (int r = 1; r <= count; ++r) tatedata(r, 1) = 10.0f * r, tatedata(r, 2) = 100.0f + r;
         sokutensuu = count;

@@ -24,11 +24,7 @@ protected:
         SetRoad({{0, 10, 9.25f}, {20, 10, 9.5f}, {40, 10, 9.75f}, {60, 10, 10}, {80, 10, 10.25f},
                  {100, 10, 10.5f}, {120, 10, 10.75f}});
     }
-    static std::filesystem::path OutputFolder() {
-        const auto dir = std::filesystem::path(VANTOR_BINARY_DIR) / "tests" / "vantor" / "sections" / "files";
-        std::filesystem::create_directories(dir);
-        return dir;
-    }
+    static std::filesystem::path OutputFolder() { return std::filesystem::temp_directory_path(); }
     // The planned section of the cell at (cx, cy): the two lines the exploded block's polyline
     // became when the ground was exploded with it, as left edge, crown, right edge.
     static std::vector<cad::Point> PlannedAt(const FixtureCad& cad, double cx, double cy, double h) {

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 
 using namespace earthwork_test;
@@ -247,7 +248,8 @@ TEST_F(EarthworkScreen, PictureForPeople) {
     EXPECT_DOUBLE_EQ(Screen().図.ScaleLeft(), -30);
     danmenbangou = 3;
     Screen().計算ボタン_Click();
-    const std::string dir = VANTOR_BINARY_DIR;
+    const std::string dir = std::filesystem::temp_directory_path().string();
+    SCOPED_TRACE("the pictures: " + dir + "/earthwork_plot.png, earthwork_screen.png");
     Screen().図.SavePicture(dir + "/earthwork_plot.png");
     const QPixmap shot = Screen().Window()->grab();
     ASSERT_TRUE(shot.save(QString::fromStdString(dir + "/earthwork_screen.png")));

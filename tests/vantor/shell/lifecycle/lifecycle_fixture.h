@@ -49,7 +49,7 @@ protected:
 
     void TearDown() override {
         QuitSpreadsheet();
-        forms::UnloadAll();
+        test_support::ResetProgram();
         std::filesystem::remove_all(folder_);
     }
 

@@ -1,4 +1,5 @@
 // The version screen shows the version and goes with its OK button.
+#include "tests/support/program_reset.h"
 #include "vantor/shell/バージョン表示画面.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ TEST(VersionScreenTest, ShowsTheVersionAndOkUnloadsIt) {
     EXPECT_EQ(screen.Command1.Caption(), "O　K");
     screen.Command1.OnClick();
     EXPECT_FALSE(forms::IsLoaded<バージョン表示画面>());
-    forms::UnloadAll();   // frees the released screen while the application still runs
+    test_support::ResetProgram(); // frees the released screen while the application still runs
 }
 
 } // namespace

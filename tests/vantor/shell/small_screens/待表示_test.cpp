@@ -1,4 +1,5 @@
 // The wait screen after a save: its caption and its body can be read whole.
+#include "tests/support/program_reset.h"
 #include "vantor/shell/待表示.h"
 #include "vantor/shell/親画面.h"
 
@@ -57,7 +58,7 @@ TEST(WaitScreenTest, AfterASaveTheCaptionAndTheButtonsShowWhole) {
     wait.ShowState("しばらくお待ちください・・", true);
     EXPECT_TRUE(CaptionShowsWhole(wait));
     EXPECT_TRUE(ShowsWhole(wait.休み, wait));
-    forms::UnloadAll();
+    test_support::ResetProgram();
 }
 
 } // namespace

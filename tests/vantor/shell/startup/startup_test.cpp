@@ -1,3 +1,4 @@
+#include "tests/support/program_reset.h"
 #include "vantor/geometry/equations/方程式画面.h"
 #include "vantor/geometry/profile/警告表示画面.h"
 #include "vantor/model/bus/document_state.h"
@@ -16,11 +17,10 @@ using namespace 縦断bus;
 class StartupTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        forms::UnloadAll();
-        ResetState();
+        test_support::ResetProgram();
         Main();
     }
-    void TearDown() override { forms::UnloadAll(); }
+    void TearDown() override { test_support::ResetProgram(); }
     static 親画面& window() { return forms::Get<親画面>(); }
 };
 

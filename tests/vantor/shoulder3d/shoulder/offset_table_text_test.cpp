@@ -1,5 +1,6 @@
 // The texts of the offset grid: rounding and empty widths, curve-point labels of the station
 // column, and what a typed text stores (curve points in the station column only).
+#include "tests/support/program_reset.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/document_state.h"
 #include "vantor/model/縦断bus.h"
@@ -15,12 +16,12 @@ namespace text = 縦断bus::offset_table_text;
 class OffsetTableText : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetState();
+        test_support::ResetProgram();
         ipsuu = 2;
         bcsokuten(1) = 50000, ecsokuten(1) = 128540;
         bcsokuten(2) = 123450, ecsokuten(2) = 150456;
     }
-    void TearDown() override { ResetState(); }
+    void TearDown() override { test_support::ResetProgram(); }
 };
 
 TEST_F(OffsetTableText, CellTexts) {
