@@ -5,20 +5,23 @@
 namespace xl::detail {
 
 namespace {
-// Rows get room for this many cells at once, as most rows hold several.
-constexpr std::size_t kRowStartCapacity = 16;
 // Garbage in the text buffer is kept until it is this large and half the buffer.
 constexpr std::size_t kGarbageToCollect = 64 * 1024;
+
+template <class Cells>
+auto FirstFrom(Cells& cells, int column) {
+    return std::lower_bound(cells.begin(), cells.end(), column,
+                            [](const StoredCell& cell, int c) { return cell.column < c; });
+}
 } // namespace
 
 CellStore::CellStore() { FormatIndex(CellFormat{}); }
 
 const StoredCell* CellStore::Find(int row, int column) const {
-    if (row < 1 || row > LastRow()) return nullptr;
-    const auto& cells = rows_[row - 1];
-    if (column < 1 || column > static_cast<int>(cells.size())) return nullptr;
-    const StoredCell& cell = cells[column - 1];
-    return cell.IsDefault() ? nullptr : &cell;
+    auto r = rows_.find(row);
+    if (r == rows_.end()) return nullptr;
+    auto cell = FirstFrom(r->second, column);
+    return cell != r->second.end() && cell->column == column ? &*cell : nullptr;
 }
 
 CellValue CellStore::Value(int row, int column) const {
@@ -43,18 +46,23 @@ CellValue CellStore::ValueOf(const StoredCell& cell) const {
 }
 
 std::pair<int, int> CellStore::RowExtent(int row) const {
-    if (row < 1 || row > LastRow()) return {0, 0};
-    const auto& cells = rows_[row - 1];
-    std::size_t first = 0;
-    while (first < cells.size() && cells[first].IsDefault()) ++first;
-    if (first == cells.size()) return {0, 0};
-    return {static_cast<int>(first) + 1, static_cast<int>(cells.size())};
+    auto r = rows_.find(row);
+    if (r == rows_.end()) return {0, 0};
+    return {r->second.front().column, r->second.back().column};
+}
+
+int CellStore::NextRowWithValue(int row, int column) const {
+    for (auto r = rows_.upper_bound(row); r != rows_.end(); ++r) {
+        auto cell = FirstFrom(r->second, column);
+        if (cell != r->second.end() && cell->column == column && cell->kind != ValueKind::Empty) return r->first;
+    }
+    return 0;
 }
 
 int CellStore::LastColumn() const {
-    std::size_t last = 0;
-    for (const auto& cells : rows_) last = std::max(last, cells.size());
-    return static_cast<int>(last);
+    int column = kMaxColumns;
+    while (column > 0 && columnCells_[column] == 0) --column;
+    return column;
 }
 
 void CellStore::SetValue(const Area& area, const CellValue& value) {
@@ -65,38 +73,43 @@ void CellStore::SetValue(const Area& area, const CellValue& value) {
     }
     std::string text = kind == ValueKind::Text ? value.Text() : std::string();
     double number = value.IsNumber() ? value.Double() : 0.0;
-    for (int r = area.top; r <= area.bottom; ++r) {
-        auto& cells = Row(r, area.right);
-        for (int c = area.left; c <= area.right; ++c) {
-            StoredCell& cell = cells[c - 1];
-            if (kind == ValueKind::Text) SetText(cell, text);
-            else SetNumber(cell, kind, number);
-        }
-    }
+    for (int r = area.top; r <= area.bottom; ++r)
+        EditRow(r, area.left, area.right, [&](StoredCell& cell, int) {
+            if (kind == ValueKind::Text)
+                SetText(cell, text);
+            else
+                SetNumber(cell, kind, number);
+        });
     CollectGarbage();
 }
 
 void CellStore::ClearValues(const Area& area) {
-    int bottom = std::min(area.bottom, LastRow());
-    for (int r = area.top; r <= bottom; ++r) {
-        auto& cells = rows_[r - 1];
-        int right = std::min(area.right, static_cast<int>(cells.size()));
-        for (int c = area.left; c <= right; ++c) Release(cells[c - 1]);
+    for (auto r = rows_.lower_bound(area.top); r != rows_.end() && r->first <= area.bottom;) {
+        Row& cells = r->second;
+        auto kept = FirstFrom(cells, area.left);
+        auto end = FirstFrom(cells, area.right + 1);
+        for (auto cell = kept; cell != end; ++cell) {
+            Release(*cell);
+            if (cell->format == 0)
+                --columnCells_[cell->column];
+            else
+                *kept++ = *cell;
+        }
+        cells.erase(kept, end);
+        auto next = std::next(r);
+        DropIfEmpty(r);
+        r = next;
     }
-    Tidy(area.top, bottom);
     CollectGarbage();
 }
 
 void CellStore::EditFormats(const Area& area, const std::function<void(CellFormat&, int, int)>& edit) {
-    for (int r = area.top; r <= area.bottom; ++r) {
-        auto& cells = Row(r, area.right);
-        for (int c = area.left; c <= area.right; ++c) {
-            CellFormat format = formats_[cells[c - 1].format];
-            edit(format, r, c);
-            cells[c - 1].format = FormatIndex(format);
-        }
-    }
-    Tidy(area.top, area.bottom);
+    for (int r = area.top; r <= area.bottom; ++r)
+        EditRow(r, area.left, area.right, [&](StoredCell& cell, int column) {
+            CellFormat format = formats_[cell.format];
+            edit(format, r, column);
+            cell.format = FormatIndex(format);
+        });
 }
 
 std::uint32_t CellStore::FormatIndex(const CellFormat& format) {
@@ -118,26 +131,65 @@ void CellStore::PutNumber(int row, int column, std::uint32_t format, ValueKind k
 }
 
 void CellStore::PutBlank(int row, int column, std::uint32_t format) {
+    if (format == 0) {
+        ClearValues(Area{row, column, row, column});
+        return;
+    }
     StoredCell& cell = Slot(row, column);
     Release(cell);
     cell.format = format;
 }
 
-StoredCell& CellStore::Slot(int row, int column) { return Row(row, column)[column - 1]; }
-
-std::vector<StoredCell>& CellStore::Row(int row, int columns) {
-    if (row > LastRow()) rows_.resize(row);
-    auto& cells = rows_[row - 1];
-    auto needed = static_cast<std::size_t>(columns);
-    if (needed > cells.size()) {
-        if (needed > cells.capacity())
-            cells.reserve(std::max(needed, std::min<std::size_t>(kMaxColumns,
-                                                                std::max(kRowStartCapacity, 2 * cells.capacity()))));
-        // Files give a row's cells left to right: one more cell is the common case.
-        if (needed == cells.size() + 1) cells.emplace_back();
-        else cells.resize(needed);
+CellStore::Row& CellStore::RowAt(int row) {
+    // Files give their rows top to bottom: the last row, or a new one after it, is the common case.
+    if (!rows_.empty()) {
+        auto last = std::prev(rows_.end());
+        if (last->first == row) return last->second;
+        if (last->first < row) return rows_.emplace_hint(rows_.end(), row, Row())->second;
     }
-    return cells;
+    return rows_[row];
+}
+
+StoredCell& CellStore::Slot(int row, int column) {
+    Row& cells = RowAt(row);
+    // Files give a row's cells left to right: one more cell at its end is the common case.
+    auto at = cells.empty() || cells.back().column < column ? cells.end() : FirstFrom(cells, column);
+    if (at != cells.end() && at->column == column) return *at;
+    ++columnCells_[column];
+    StoredCell added;
+    added.column = static_cast<std::uint16_t>(column);
+    return *cells.insert(at, added);
+}
+
+template <class F>
+void CellStore::EditRow(int row, int left, int right, F&& edit) {
+    auto r = rows_.try_emplace(row).first;
+    Row& cells = r->second;
+    auto first = FirstFrom(cells, left);
+    auto end = FirstFrom(cells, right + 1);
+    edited_.clear();
+    auto old = first;
+    for (int column = left; column <= right; ++column) {
+        StoredCell cell;
+        cell.column = static_cast<std::uint16_t>(column);
+        if (old != end && old->column == column) {
+            cell = *old++;
+            --columnCells_[column];
+        }
+        edit(cell, column);
+        if (cell.IsDefault()) continue;
+        edited_.push_back(cell);
+        ++columnCells_[column];
+    }
+    // The cells of the area take the place of those it held.
+    std::size_t at = static_cast<std::size_t>(first - cells.begin());
+    cells.erase(first, end);
+    cells.insert(cells.begin() + static_cast<std::ptrdiff_t>(at), edited_.begin(), edited_.end());
+    DropIfEmpty(r);
+}
+
+void CellStore::DropIfEmpty(std::map<int, Row>::iterator row) {
+    if (row->second.empty()) rows_.erase(row);
 }
 
 void CellStore::SetText(StoredCell& cell, std::string_view text) {
@@ -164,7 +216,7 @@ void CellStore::CollectGarbage() {
     if (garbage_ < std::max(kGarbageToCollect, texts_.size() / 2)) return;
     std::string kept;
     kept.reserve(texts_.size() - garbage_);
-    for (auto& cells : rows_)
+    for (auto& [row, cells] : rows_)
         for (StoredCell& cell : cells)
             if (cell.kind == ValueKind::Text) {
                 std::string_view text = TextOf(cell);
@@ -173,16 +225,6 @@ void CellStore::CollectGarbage() {
             }
     texts_.swap(kept);
     garbage_ = 0;
-}
-
-void CellStore::Tidy(int top, int bottom) {
-    bottom = std::min(bottom, LastRow());
-    for (int r = top; r <= bottom; ++r) {
-        auto& cells = rows_[r - 1];
-        while (!cells.empty() && cells.back().IsDefault()) cells.pop_back();
-        if (cells.empty()) std::vector<StoredCell>().swap(cells);
-    }
-    while (!rows_.empty() && rows_.back().empty()) rows_.pop_back();
 }
 
 } // namespace xl::detail

@@ -1,15 +1,17 @@
 #pragma once
-// The cells of one sheet, kept compactly: a vector of rows, each a vector of cells up to its
-// last used column. A cell is 16 bytes: its value (a text as its place in the sheet's text
-// buffer) and the number of its format in the sheet's format table. A full sheet thus costs a
-// few allocations per row rather than one per cell, and reading a workbook touches little
-// memory.
+// The cells of one sheet, kept sparsely: the rows that hold cells, each a vector of its cells
+// in column order. A cell is 16 bytes: its value (a text as its place in the sheet's text
+// buffer), the number of its format in the sheet's format table and its column. Memory thus
+// follows the cells that exist wherever they lie, a full sheet costs a few allocations per row
+// rather than one per cell, and reading a workbook touches little memory.
 //
-// Kept tidy after every change: no row ends in a cell that is empty and unformatted, and the
-// last row holds a cell, so the used extent is the size of the vectors.
+// Kept tidy after every change: no cell is kept that is empty and unformatted, and no row
+// without cells, so the used extent is known without a walk over the cells.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -37,9 +39,11 @@ struct StoredCell {
     };
     std::uint32_t format = 0; // index into the sheet's formats; 0 is the default format
     ValueKind kind = ValueKind::Empty;
+    std::uint16_t column = 0; // 1-based
 
     bool IsDefault() const { return kind == ValueKind::Empty && format == 0; }
 };
+static_assert(sizeof(StoredCell) == 16);
 
 class CellStore {
 public:
@@ -57,21 +61,20 @@ public:
     std::size_t FormatCount() const { return formats_.size(); }
 
     // The last row and column holding a cell; 0 when there is none.
-    int LastRow() const { return static_cast<int>(rows_.size()); }
+    int LastRow() const { return rows_.empty() ? 0 : rows_.rbegin()->first; }
     int LastColumn() const;
 
     // Calls f(row, column, cell) on every cell that is not empty and unformatted, row by row.
     template <class F> void ForEach(F&& f) const { ForEachInRows(1, LastRow(), f); }
     // The same for the rows top .. bottom.
     template <class F> void ForEachInRows(int top, int bottom, F&& f) const {
-        for (std::size_t r = static_cast<std::size_t>(std::max(top, 1)) - 1;
-             r < std::min(rows_.size(), static_cast<std::size_t>(std::max(bottom, 0))); ++r)
-            for (std::size_t c = 0; c < rows_[r].size(); ++c)
-                if (!rows_[r][c].IsDefault())
-                    f(static_cast<int>(r) + 1, static_cast<int>(c) + 1, rows_[r][c]);
+        for (auto row = rows_.lower_bound(top); row != rows_.end() && row->first <= bottom; ++row)
+            for (const StoredCell& cell : row->second) f(row->first, static_cast<int>(cell.column), cell);
     }
     // The columns of the first and the last cell of the row; {0, 0} when it holds none.
     std::pair<int, int> RowExtent(int row) const;
+    // The first row below `row` whose cell in `column` holds a value; 0 when there is none.
+    int NextRowWithValue(int row, int column) const;
 
     // Sets the value of every cell of the area; the empty value empties them.
     void SetValue(const Area& area, const CellValue& value);
@@ -88,20 +91,31 @@ public:
     void PutBlank(int row, int column, std::uint32_t format);
 
 private:
-    // The cell at (row, column), creating its row and the cells before it.
+    // The cells of one row that are not empty and unformatted, by column.
+    using Row = std::vector<StoredCell>;
+
+    // The row, created when it holds no cell yet.
+    Row& RowAt(int row);
+    // The cell at (row, column), created empty when there is none.
     StoredCell& Slot(int row, int column);
-    // Makes the row reach `columns` cells.
-    std::vector<StoredCell>& Row(int row, int columns);
+    // Calls edit(cell, column) on each cell of columns left .. right of the row (an empty,
+    // unformatted one where there is none) and keeps the cells that are then not default.
+    template <class F>
+    void EditRow(int row, int left, int right, F&& edit);
+    // Drops the row when it holds no cell.
+    void DropIfEmpty(std::map<int, Row>::iterator row);
     void SetText(StoredCell& cell, std::string_view text);
     void SetNumber(StoredCell& cell, ValueKind kind, double value);
     // Empties the cell's value; its text becomes garbage in the text buffer.
     void Release(StoredCell& cell);
     // Copies the texts in use to a new buffer once the garbage outweighs them.
     void CollectGarbage();
-    // Drops empty, unformatted cells at the ends of rows top .. bottom and empty last rows.
-    void Tidy(int top, int bottom);
 
-    std::vector<std::vector<StoredCell>> rows_;
+    std::map<int, Row> rows_;
+    // The number of cells each column holds, by column number.
+    std::array<std::uint32_t, kMaxColumns + 1> columnCells_{};
+    // EditRow's cells of the area, kept for its next call.
+    Row edited_;
     std::string texts_;       // the cells' texts one after another
     std::size_t garbage_ = 0; // bytes of texts_ no cell refers to
     std::vector<CellFormat> formats_;

@@ -2,13 +2,14 @@
 // The value of one cell: empty, a text, or a number that remembers the kind it was written as
 // (single, double or integer), so that reading it as text gives the general-format text of
 // that kind: 12.3 written as a single reads back "12.3".
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
 
 namespace xl {
 
-enum class ValueKind { Empty, Text, Single, Double, Integer };
+enum class ValueKind : std::uint8_t { Empty, Text, Single, Double, Integer };
 
 class CellValue {
 public:

@@ -1,7 +1,9 @@
 #include "platform/workbook/compound_file.h"
 
 #include <gsf/gsf.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "platform/workbook/file_faults.h"
@@ -76,12 +78,11 @@ void WriteCompoundFile(const std::string& path, const std::string& fileName, con
         RefuseSave(fileName, "書き込みに失敗しました",
                    "ディスクの空きと保存先を確かめて、保存し直してください。");
     };
-    GError* error = nullptr;
-    GPtr<GsfOutput> sink(gsf_output_stdio_new(path.c_str(), &error));
-    if (!sink) {
-        Message(error);
-        fail();
-    }
+    // Written into the file itself (the library would write a temporary of its own), so that
+    // it can be flushed to the disk before the caller puts it in place.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
+    if (!file) fail();
+    GPtr<GsfOutput> sink(gsf_output_stdio_new_FILE(path.c_str(), file.get(), TRUE));
     GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
     GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
     bool ok = child != nullptr;
@@ -92,6 +93,8 @@ void WriteCompoundFile(const std::string& path, const std::string& fileName, con
     ok = child && gsf_output_close(child.get()) && ok;
     ok = gsf_output_close(GSF_OUTPUT(ole.get())) && ok;
     if (!gsf_output_is_closed(sink.get())) ok = gsf_output_close(sink.get()) && ok;
+    ok = std::fflush(file.get()) == 0 && ::fsync(fileno(file.get())) == 0 && ok;
+    ok = std::fclose(file.release()) == 0 && ok;
     if (!ok) fail();
 }
 

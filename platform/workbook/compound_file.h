@@ -16,9 +16,9 @@ void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamNa
                         const std::string& fileName,
                         const ByteSink& use);
 
-// Writes a compound file holding one stream to `path`; `fill` writes the stream's bytes
-// through the function it is given. Raises 1004 naming `fileName` when the file cannot be
-// written.
+// Writes a compound file holding one stream to `path`, flushed to the disk when this returns;
+// `fill` writes the stream's bytes through the function it is given. Raises 1004 naming
+// `fileName` when the file cannot be written.
 void WriteCompoundFile(const std::string& path, const std::string& fileName, const char* streamName,
                        const std::function<void(const ByteSink&)>& fill);
 

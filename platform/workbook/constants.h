@@ -35,6 +35,9 @@ constexpr int xlColorIndexNone = -4142;
 constexpr int xlPatternSolid = 1;
 constexpr int xlPatternNone = -4142;
 
+// Directions of Range.End.
+constexpr int xlDown = -4121;
+
 // Sheet limits of the file format.
 constexpr int kMaxRows = 65536;
 constexpr int kMaxColumns = 256;

@@ -161,6 +161,25 @@ int Range::Row() const { LiveSheet(sheet_); return area_.top; }
 int Range::Column() const { LiveSheet(sheet_); return area_.left; }
 Area Range::Address() const { LiveSheet(sheet_); return area_; }
 
+std::shared_ptr<Range> Range::End(int direction) const {
+    const CellStore& cells = LiveSheet(sheet_).content.cells;
+    if (direction != xlDown)
+        Refuse("End の方向 " + rt::CStr(direction) + " には対応していません。xlDown (-4121) で指定してください。");
+    const int column = area_.left;
+    auto holdsValue = [&](int row) {
+        const StoredCell* cell = cells.Find(row, column);
+        return cell && cell->kind != ValueKind::Empty;
+    };
+    int row = area_.top;
+    if (row < kMaxRows && holdsValue(row) && holdsValue(row + 1)) {
+        while (row < kMaxRows && holdsValue(row + 1)) ++row;
+    } else {
+        const int next = cells.NextRowWithValue(row, column);
+        row = next > 0 ? next : kMaxRows;
+    }
+    return std::make_shared<Range>(sheet_, Area{row, column, row, column});
+}
+
 Font::Font(std::shared_ptr<SheetData> sheet, Area area) : sheet_(std::move(sheet)), area_(area) {}
 
 double Font::Size() const {

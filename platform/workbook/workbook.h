@@ -172,6 +172,10 @@ public:
     int Row() const;
     int Column() const;
     Area Address() const;
+    // The cell where a move from the top-left cell in `direction` (xlDown only) ends: from a
+    // cell holding a value above another, the last cell of that run of values; else the next
+    // cell below holding a value, or the cell in the last row.
+    std::shared_ptr<Range> End(int direction) const;
 
 private:
     std::shared_ptr<detail::SheetData> sheet_;

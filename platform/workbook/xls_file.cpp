@@ -49,6 +49,22 @@ void CheckSavePlace(const std::string& path, const std::filesystem::path& tempor
     ::close(fd);
 }
 
+// Flushes the folder's entries, so that the file renamed in it stays renamed after a power
+// cut. The file is in place already: a folder that cannot be flushed is no failed save.
+void FlushFolder(const std::filesystem::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Removes the temporary file of a save that was stopped before it could put the file in place.
+void RemoveLeftOver(const std::filesystem::path& temporary) {
+    std::error_code ec;
+    if (std::filesystem::symlink_status(temporary, ec).type() == std::filesystem::file_type::regular)
+        std::filesystem::remove(temporary, ec);
+}
+
 } // namespace
 
 void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets,
@@ -64,17 +80,19 @@ void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*
         std::remove(temporary.c_str());
         throw;
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        int error = errno;
         std::remove(temporary.c_str());
-        RefuseSaveForErrno(path, ec.value());
+        RefuseSaveForErrno(path, error);
     }
+    FlushFolder(temporary.parent_path());
 }
 
 BookContent ReadXlsFile(const std::string& path) {
     MappedFile file(path, kMaxFileSize);
-    return ReadXlsBytes(file.Bytes(), path);
+    BookContent book = ReadXlsBytes(file.Bytes(), path);
+    RemoveLeftOver(TemporaryFor(path));
+    return book;
 }
 
 BookContent ReadXlsBytes(std::span<const std::uint8_t> bytes, const std::string& fileName) {

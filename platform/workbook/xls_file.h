@@ -9,12 +9,14 @@
 
 namespace xl::detail {
 
-// Writes the sheets to `path` (through a temporary file, so a failed save leaves an existing
-// file as it was). Raises 1004 naming the file when it cannot be written.
+// Writes the sheets to `path` through a temporary file beside it, flushed to the disk before it
+// replaces the file: a failed save, or a power cut, leaves either the earlier file or the new
+// one. Raises 1004 naming the file when it cannot be written.
 void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets,
                   int activeSheet);
 
-// Reads a workbook file. Raises 1004 naming the file and what is wrong with it.
+// Reads a workbook file, then removes the temporary file a stopped save of it left. Raises
+// 1004 naming the file and what is wrong with it.
 BookContent ReadXlsFile(const std::string& path);
 
 // The same from the bytes of a file; `fileName` is used in messages.

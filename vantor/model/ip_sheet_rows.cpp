@@ -21,7 +21,7 @@ bool IsPointRow(const xl::Worksheet& sheet, int row) {
 int TotalLengthRow(const xl::Worksheet& sheet, int ipCount) {
     int row = ipCount + 8;
     if (row <= kLastRow) return row;
-    for (int r = kLastRow + 1; r <= LastUsedRow(sheet); ++r)
+    for (int r : RowsWithValuesBelow(sheet, kLastRow, 2, 3))
         if (IsPointRow(sheet, r)) row = std::max(row, r + 2);
     return row;
 }

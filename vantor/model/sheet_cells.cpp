@@ -7,6 +7,7 @@
 #include "vantor/model/document.h"
 #include "vantor/model/sheet_messages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -42,6 +43,21 @@ std::string Text(const xl::Worksheet& sheet, int row, int column) {
 }
 
 int LastUsedRow(const xl::Worksheet& sheet) { return sheet.UsedRange()->Address().bottom; }
+
+std::vector<int> RowsWithValuesBelow(const xl::Worksheet& sheet, int row, int firstColumn, int lastColumn) {
+    std::vector<int> rows;
+    for (int column = firstColumn; column <= lastColumn; ++column)
+        for (int r = row; r < xl::kMaxRows;) {
+            // The next value down the column: the cell below, or where a move down from it ends.
+            auto below = sheet.Cells(r + 1, column);
+            r = below->Value().IsEmpty() ? below->End(xl::xlDown)->Row() : r + 1;
+            if (sheet.Cells(r, column)->Value().IsEmpty()) break; // the last row, empty
+            rows.push_back(r);
+        }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
 
 bool IsBlank(const xl::Worksheet& sheet, int row, int column) {
     return rt::Trim(Text(sheet, row, column)).empty();

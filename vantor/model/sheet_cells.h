@@ -27,6 +27,9 @@ Sheet SheetNamed(std::string_view name);
 std::string Text(const xl::Worksheet& sheet, int row, int column);
 // The last row holding a value or a format (1 on an empty sheet).
 int LastUsedRow(const xl::Worksheet& sheet);
+// The rows below `row` holding a value in one of the columns first .. last, top to bottom:
+// what lies past a table, found without visiting the empty rows in between.
+std::vector<int> RowsWithValuesBelow(const xl::Worksheet& sheet, int row, int firstColumn, int lastColumn);
 // True when the cell's text is empty or only blanks.
 bool IsBlank(const xl::Worksheet& sheet, int row, int column);
 // The number the cell holds, or the number its text begins with ("12.5m" reads 12.5; 0 for a

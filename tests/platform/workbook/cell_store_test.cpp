@@ -2,6 +2,9 @@
 // and the used extent shrinks as cells are emptied.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "platform/workbook/cell_store.h"
 
 namespace xl::detail {
@@ -79,6 +82,44 @@ TEST(CellStoreTest, TheExtentFollowsValuesAndFormats) {
         EXPECT_EQ(cell.kind, ValueKind::Empty);
     });
     EXPECT_EQ(visited, 1);
+}
+
+// A file may give its cells in any order and anywhere on the sheet: each keeps its place,
+// they are visited row by row and column by column, and the extent follows the cells held.
+TEST(CellStoreTest, CellsAnywhereKeepTheirPlacesWhateverOrderTheyCome) {
+    CellStore cells;
+    CellFormat large;
+    large.fontTwips = 440;
+    const std::uint32_t formatted = cells.FormatIndex(large);
+    struct Put {
+        int row, column;
+    } puts[] = {{5, 3}, {5, 1}, {kMaxRows, 1}, {5, kMaxColumns}, {2, 200}, {5, 2}, {kMaxRows, kMaxColumns}};
+    for (const auto& p : puts) cells.PutNumber(p.row, p.column, 0, ValueKind::Integer, p.row * 1000.0 + p.column);
+    cells.PutBlank(2, 100, formatted);
+    cells.PutText(2, 150, 0, "x");
+    cells.PutBlank(2, 150, 0); // a blank without format is no cell
+
+    std::vector<std::pair<int, int>> visited;
+    cells.ForEach([&](int row, int column, const StoredCell&) { visited.emplace_back(row, column); });
+    const std::vector<std::pair<int, int>> expected = {
+        {2, 100}, {2, 200}, {5, 1}, {5, 2}, {5, 3}, {5, kMaxColumns}, {kMaxRows, 1}, {kMaxRows, kMaxColumns}};
+    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(cells.Value(5, 2).Text(), "5002");
+    EXPECT_EQ(cells.Find(2, 150), nullptr);
+    EXPECT_EQ(cells.RowExtent(5), std::make_pair(1, kMaxColumns));
+    EXPECT_EQ(cells.RowExtent(3), std::make_pair(0, 0));
+    EXPECT_EQ(cells.NextRowWithValue(2, 1), 5);
+    EXPECT_EQ(cells.NextRowWithValue(1, 100), 0); // a format holds no value
+    EXPECT_EQ(cells.LastRow(), kMaxRows);
+    EXPECT_EQ(cells.LastColumn(), kMaxColumns);
+
+    // Emptying the far cells brings the extent back to the cells that remain.
+    cells.ClearValues(Area{kMaxRows, 1, kMaxRows, kMaxColumns});
+    cells.ClearValues(Area{1, kMaxColumns, kMaxRows, kMaxColumns});
+    cells.ClearValues(Area{2, 200, 2, 200});
+    EXPECT_EQ(cells.LastRow(), 5);
+    EXPECT_EQ(cells.LastColumn(), 100);
+    EXPECT_EQ(cells.RowExtent(5), std::make_pair(1, 3));
 }
 
 } // namespace

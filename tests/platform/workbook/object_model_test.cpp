@@ -136,6 +136,26 @@ TEST_F(ObjectModelTest, ClearContentsKeepsFormatsAndRangeValueSetsEveryCell) {
     EXPECT_EQ(ErrorOf([&] { ws->Cells()->SetValue(1); }), rt::errApplication);
 }
 
+// A move down a column ends at the last value of a run, or at the next value below, or in the
+// last row; formats and empty cells are passed over.
+TEST_F(ObjectModelTest, EndDownStopsWhereTheSpreadsheetStops) {
+    auto ws = CreateObject("Excel.sheet")->Worksheets(1);
+    for (const char* cell : {"B3", "B4", "B5", "B9", "B65536"}) ws->Range(cell)->SetValue(1);
+    ws->Range("B7")->Font()->SetSize(22);
+    ws->Range("B8")->SetValue("");
+    struct Case {
+        int from, to;
+    } cases[] = {{1, 3}, {2, 3}, {3, 5}, {4, 5}, {5, 9}, {6, 9}, {9, 65536}, {10, 65536}, {65536, 65536}};
+    for (const auto& c : cases) {
+        auto end = ws->Cells(c.from, 2)->End(xlDown);
+        EXPECT_EQ(end->Row(), c.to) << c.from;
+        EXPECT_EQ(end->Column(), 2) << c.from;
+    }
+    ws->Range("B65536")->ClearContents();
+    EXPECT_EQ(ws->Cells(9, 2)->End(xlDown)->Row(), 65536);
+    EXPECT_EQ(ErrorOf([&] { ws->Cells(1, 2)->End(-4162); }), rt::errApplication);
+}
+
 TEST_F(ObjectModelTest, BoxingARangeSetsEdgesAndInsideLines) {
     auto ws = CreateObject("Excel.sheet")->Worksheets(1);
     auto box = ws->Range("A4:I50");

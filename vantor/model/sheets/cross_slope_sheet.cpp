@@ -40,7 +40,7 @@ bool IsFilledRow(const xl::Worksheet& sheet, int row) {
 void TellRowsNotRead(const xl::Worksheet& sheet) {
     const int lastRead = LastStationRow(sokutensuu);
     int ignored = 0;
-    for (int row = lastRead + 1; row <= LastUsedRow(sheet); ++row)
+    for (int row : RowsWithValuesBelow(sheet, lastRead, 1, kLastColumn))
         if (IsFilledRow(sheet, row)) ++ignored;
     if (ignored > 0)
         sheet_messages::Tell(sheet_messages::RowsPastStations(kCrossSlopeSheet, sokutensuu, lastRead, ignored));

@@ -45,7 +45,7 @@ float Millimetres(const xl::Worksheet& sheet, int row, int column) {
 // Points below the rows the table holds are not read: the user is told how many.
 void TellPointsNotRead(const xl::Worksheet& sheet) {
     int ignored = 0;
-    for (int row = kLastRow + 1; row <= LastUsedRow(sheet); ++row)
+    for (int row : RowsWithValuesBelow(sheet, kLastRow, 2, 3))
         if (IsPointRow(sheet, row)) ++ignored;
     if (ignored > 0)
         sheet_messages::Tell(sheet_messages::RowsNotRead(kIpSheet, "点", kLastRow - kFirstRow + 1, kLastRow, ignored));
@@ -93,7 +93,7 @@ bool WriteIpSheet() {
     if (!sheet) return false;
     // The rows of the points the table holds; points below them were never read and stay.
     SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, kLastColumn));
-    for (int row = kLastRow + 1; row <= LastUsedRow(*sheet); ++row)
+    for (int row : RowsWithValuesBelow(*sheet, kLastRow, 2, 2))
         if (IsTotalLengthRow(*sheet, row)) sheet->Range(CellAddress(row, 2) + ":" + CellAddress(row, 3))->ClearContents();
     LayOut(*sheet, kLayout);
     for (int point = 0; point <= ipsuu + 1; ++point) PutPoint(*sheet, point);

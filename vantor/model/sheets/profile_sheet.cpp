@@ -30,7 +30,7 @@ const SheetLayout kLayout{
 // Stations below the rows the table holds are not read: the user is told how many.
 void TellStationsNotRead(const xl::Worksheet& sheet) {
     int ignored = 0;
-    for (int row = kLastRow + 1; row <= LastUsedRow(sheet); ++row)
+    for (int row : RowsWithValuesBelow(sheet, kLastRow, 1, 1))
         if (!IsBlank(sheet, row, 1)) ++ignored;
     if (ignored > 0)
         sheet_messages::Tell(sheet_messages::RowsNotRead(kProfileSheet, "測点", kLastRow - kFirstRow + 1, kLastRow, ignored));

@@ -52,6 +52,22 @@ TEST_F(ProfileSheetTest, WriterCellsAndWhatItLeavesAlone) {
     for (const auto& [cell, text] : cells) EXPECT_EQ(Text(kProfileSheet, cell), text) << cell;
 }
 
+// Stations below the rows the table holds are counted wherever they lie, down to the last
+// row; blank texts, formats and other columns are no stations.
+TEST_F(ProfileSheetTest, StationsPastTheTableAreCountedDownToTheLastRow) {
+    Put(kProfileSheet, "A5", 0.0f);
+    for (const char* cell : {"A505", "A506", "A600", "A65536"}) Put(kProfileSheet, cell, 1.5f);
+    Put(kProfileSheet, "A700", "   ");
+    Put(kProfileSheet, "B800", 2.0f);
+    Sheet(kProfileSheet)->Range("A900")->Font()->SetSize(22);
+
+    EXPECT_TRUE(yomikomitate());
+
+    EXPECT_EQ(sokutensuu, 1);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find("505 行目から先の 4 点は読み込んでいません"), std::string::npos) << Messages()[0];
+}
+
 TEST_F(ProfileSheetTest, ReaderTakesLeadingNumbersAndKeepsBlankRowsAsEmptyStations) {
     for (int row = 5; row <= 15; ++row)
         if (row != 11) Sheet(kProfileSheet)->Cells(row, 1)->SetValue(20.0f * (row - 4));
