@@ -6,6 +6,7 @@
 #include "vantor/geometry/coordinates/coordinate_output.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/coordinate_tables.h"
+#include "vantor/model/bus/document_state.h"
 #include "vantor/model/bus/model3d_tables.h"
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"
@@ -40,10 +41,6 @@ void ShapeGrid(forms::FlexGrid& grid, int rows, const char* const headers[]) {
 }
 
 bool Filled(const forms::FlexGrid& grid, int row, int column) { return !rt::Trim(grid.TextMatrix(row, column)).empty(); }
-
-bool SameDocument(const std::weak_ptr<xl::Workbook>& shown) {
-    return !shown.owner_before(xlbook) && !xlbook.owner_before(shown);
-}
 
 double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val(grid.TextMatrix(row, column)); }
 
@@ -139,7 +136,7 @@ void 座標変換::Form_Load() {
 // The document's reference points; a cell the document leaves empty (a drawing point not yet
 // picked) stays empty. The fit of other points is gone with them.
 void 座標変換::FillReferenceGrid() {
-    gridDocument_ = xlbook;
+    gridDocument_ = documentNumber;
     const int count = std::min(zahyousuu, kReferenceRows);
     for (int r = 1; r <= kReferenceRows; ++r)
         for (int c = 1; c <= 4; ++c) {
@@ -154,20 +151,21 @@ void 座標変換::FillReferenceGrid() {
 }
 
 bool 座標変換::TakeCurrentDocument() {
-    if (SameDocument(gridDocument_)) return false;
+    if (gridDocument_ == documentNumber) return false;
     FillReferenceGrid();
     ForgetConversion();
     return true;
 }
 
-// Every command first looks at the document: when another one has been opened since the grid
-// was filled, its points are shown, the fit of the others is gone, the user is told, and the
+// Every command first looks at the document: when New or Open has made another one since the
+// grid was filled, its points are shown, the fit of the others is gone, the user is told, and the
 // command does nothing else.
 bool 座標変換::TellAnotherDocument() {
     if (!TakeCurrentDocument()) return false;
-    forms::MsgBox("別のブックが開かれたので、基準点をそのブックのものにし、解析結果を消しました。確かめてから、もう一度"
-                  "操作してください。",
-                  forms::vbExclamation);
+    forms::MsgBox(
+        "新規作成か開くで別のブックになったので、基準点をそのブックのものにし、解析結果を消しました。確かめてから、"
+        "もう一度操作してください。",
+        forms::vbExclamation);
     return true;
 }
 

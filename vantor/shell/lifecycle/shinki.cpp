@@ -66,6 +66,7 @@ void shinki() {
         ClearDocumentTables();
         xlbook->SetSaved(true);   // its formats are New's own: nothing the user would lose
     }
+    ++documentNumber;
     hirakuflg = 0;
     EnableAfterNew();
     wait.ShowState("お待たせしました・・", false);
