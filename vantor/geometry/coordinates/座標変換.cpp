@@ -359,9 +359,19 @@ void 座標変換::転送ボタン_Click() {
 
 // ---- The CAD ----
 
+// Without a fit, or with one that neither moves nor turns, nothing is sent: the CAD would take
+// the points and the angle, left over after its selection, as commands of their own.
 void 座標変換::変換ボタン_Click() {
     if (TellAnotherDocument()) return;
+    if (!fit_) {
+        forms::MsgBox("CAD軸変換は、基準点を解析してからにしてください。", forms::vbExclamation);
+        return;
+    }
     const SiteTransform transform = Transform();
+    if (transform.p3 == 0 && transform.p4 == 0 && heikinkakudo == 0) {
+        forms::MsgBox("解析結果の回転角と平行移動量がすべて０なので、CADの図面は動かしません。", forms::vbInformation);
+        return;
+    }
     SendCadAxisTransform(transform.p3, transform.p4, heikinkakudo);
 }
 
