@@ -6,7 +6,6 @@
 #include "vantor/geometry/coordinates/coordinate_output.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/coordinate_tables.h"
-#include "vantor/model/bus/document_state.h"
 #include "vantor/model/bus/model3d_tables.h"
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/document.h"

@@ -11,9 +11,6 @@ inline int bukkujoutai = 0;     // 0 none, 1 created by New, 2 opened by Open
 inline int xlshuuryouflg = 0;   // -1 once Open has opened a workbook
 inline std::string fairumei;    // file name last chosen in the Open or Save dialog
 inline int hirakuflg = 0;       // 1 after Open has started, 0 after New
-// One more at every New and every Open that succeeds: a screen that keeps what it showed of
-// a document sees by it that the document is another, even in the same workbook.
-inline int documentNumber = 0;
 
 // ---- Settings and flags ----
 inline int ketasuu = 0;             // decimals of computed heights and distances (2 or 3)
