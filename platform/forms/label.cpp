@@ -20,6 +20,8 @@ void Label::SetAlignment(int alignment) {
     Of(this)->setAlignment(internal::HorizontalAlignment(alignment) | Qt::AlignTop);
 }
 
+void Label::SetWordWrap(bool wrap) { Of(this)->setWordWrap(wrap); }
+
 void Label::SetForeColor(long color) {
     QPalette p = Of(this)->palette();
     p.setColor(QPalette::WindowText, internal::ToQColor(color));

@@ -14,6 +14,8 @@ public:
     void SetAlignment(int alignment);   // AlignmentValue
     void SetForeColor(long color);
     void SetBackColor(long color);
+    // Long lines break at the label's width instead of running out of it.
+    void SetWordWrap(bool wrap);
 
     std::function<void()> OnClick;
 

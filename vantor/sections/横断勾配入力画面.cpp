@@ -59,7 +59,9 @@ void 横断勾配入力画面::LayOut() {
     const int top = Toolbar1.Height();
     Move(300, 300, 12300, 8400);
     グリッド.Move(0, top, 12150, 6900);
-    注意.Move(120, top + 6960, 11900, 300);
+    // Room for three lines under the grid: each notice of the interpolation may take two.
+    注意.Move(120, top + 6960, 11900, 900);
+    注意.SetWordWrap(true);
     注意.SetForeColor(forms::vbRed);
     注意.SetVisible(false);
     Text1.SetVisible(false);

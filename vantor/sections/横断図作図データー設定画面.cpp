@@ -80,7 +80,11 @@ void 横断図作図データー設定画面::FillGrid() {
     for (int c = 0; c <= 2; ++c) グリッド.SetColWidth(c, 1650);
     グリッド.SetRowHeight(-1, 500);
     for (int c = 0; c < kColumns; ++c) グリッド.SetTextMatrix(0, c, kHeaders[c]);
-    for (int i = 1; i <= n; ++i) yokosakuzudata(i, sakuzu_col::kStationText) = rt::CStr(tatedata(i, tate_col::kStation));
+    for (int i = 1; i <= n; ++i) {
+        const float station = tatedata(i, tate_col::kStation);
+        yokosakuzudata(i, sakuzu_col::kStationText) =
+            station == kEmpty ? "" : rt::CStr(station); // empty as the grid shows it
+    }
     FillTexts();
 }
 

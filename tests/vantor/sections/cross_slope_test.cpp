@@ -8,6 +8,8 @@
 #include "vantor/sections/keisanyokokoubai.h"
 #include "vantor/sections/横断勾配入力画面.h"
 
+#include <QWidget>
+
 namespace {
 
 using namespace 縦断bus;
@@ -122,6 +124,21 @@ TEST_F(CrossSlopes, ShoulderHeightsNeedThePlannedHeightsOfTheCurrentProfile) {
     keisanyokokoubai();
     EXPECT_FLOAT_EQ(yokodata(2, 1), 9.94f);   // 3 m at the 2 % the rows hold
     EXPECT_TRUE(Screen().注意.Caption().empty());
+}
+
+// Both notices at once, the longest the screen shows: the text wrapped at the notice's width
+// fits its height, and the notice lies below the grid and inside the window.
+TEST_F(CrossSlopes, TheLongestNoticeShowsWhole) {
+    Stations({0, 20, 40});
+    keikokuflg = 1;
+    keisanyokokoubai();
+    keikokuflg = 0;
+    Screen().Show();
+    const QWidget* notice = Screen().注意.Widget();
+    ASSERT_NE(Screen().注意.Caption().find('\n'), std::string::npos);
+    EXPECT_LE(notice->heightForWidth(notice->width()), notice->height());
+    EXPECT_GE(notice->geometry().top(), Screen().グリッド.Widget()->geometry().bottom());
+    EXPECT_LE(notice->geometry().bottom(), notice->parentWidget()->height());
 }
 
 TEST_F(CrossSlopes, GridTextsAndCurvePointLabels) {

@@ -1,8 +1,10 @@
 // A picking screen closed with its close box while the CAD asks for the second point: the pick
 // ends as a cancel ends it (the CAD back at its command prompt, the control at rest, the first
-// point kept), and the screen opened again picks its next points, and only those.
+// point kept), and the screen opened again picks its next points, and only those. 完了 of the
+// IP input screen during a pick ends it the same way before it finishes.
 #include "workflow_fixture.h"
 
+#include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/bus/section_tables.h"
 #include "vantor/sections/earthwork/面積計算選択画面.h"
@@ -98,6 +100,23 @@ TEST_F(LeavingAPick, TheIpInputScreen) {
     EXPECT_EQ(screen.PickedCount(), 2);
     EXPECT_EQ(rows(), (std::vector<Texts>{{"30", "40"}, {"50", "60"}, {"", ""}}));
     EXPECT_TRUE(screen.Visible());
+}
+
+// 完了 pressed while the CAD asks for the third point: the pick ends as a cancel ends it, and
+// the two points picked become the alignment's start and end as 完了 hands them on.
+TEST_F(LeavingAPick, FinishingTheIpInput) {
+    DrawingScreen().IP入力ボタン_Click();
+    IP入力画面& screen = forms::Get<IP入力画面>();
+    ASSERT_TRUE(Hosted(screen.Pellix1()));
+    screen.自動入力_Click();
+    PickInCadThen({{10000, 20000}, {30000, 40000}},
+                  [&] { screen.Toolbar1_ButtonClick(screen.Toolbar1.Buttons("完了")); });
+    WaitForTheEnd([&] { return !screen.PickPending(); });
+    EXPECT_FALSE(screen.Pellix1().Enabled());
+    EXPECT_FALSE(screen.Visible());
+    EXPECT_TRUE(DrawingScreen().Visible());
+    EXPECT_EQ(ipsuu, 0);
+    EXPECT_EQ(std::vector<float>({ipx(0), ipy(0), ipx(1), ipy(1)}), std::vector<float>({10000, 20000, 30000, 40000}));
 }
 
 TEST_F(LeavingAPick, TheExistingGroundEditor) {

@@ -41,10 +41,6 @@ void ShapeGrid(forms::FlexGrid& grid, int rows, const char* const headers[]) {
 
 bool Filled(const forms::FlexGrid& grid, int row, int column) { return !rt::Trim(grid.TextMatrix(row, column)).empty(); }
 
-bool SameDocument(const std::weak_ptr<xl::Workbook>& shown) {
-    return !shown.owner_before(xlbook) && !xlbook.owner_before(shown);
-}
-
 double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val(grid.TextMatrix(row, column)); }
 
 } // namespace
@@ -139,7 +135,7 @@ void 座標変換::Form_Load() {
 // The document's reference points; a cell the document leaves empty (a drawing point not yet
 // picked) stays empty. The fit of other points is gone with them.
 void 座標変換::FillReferenceGrid() {
-    gridDocument_ = xlbook;
+    gridDocument_ = documentNumber;
     const int count = std::min(zahyousuu, kReferenceRows);
     for (int r = 1; r <= kReferenceRows; ++r)
         for (int c = 1; c <= 4; ++c) {
@@ -154,20 +150,21 @@ void 座標変換::FillReferenceGrid() {
 }
 
 bool 座標変換::TakeCurrentDocument() {
-    if (SameDocument(gridDocument_)) return false;
+    if (gridDocument_ == documentNumber) return false;
     FillReferenceGrid();
     ForgetConversion();
     return true;
 }
 
-// Every command first looks at the document: when another one has been opened since the grid
-// was filled, its points are shown, the fit of the others is gone, the user is told, and the
+// Every command first looks at the document: when New or Open has made another one since the
+// grid was filled, its points are shown, the fit of the others is gone, the user is told, and the
 // command does nothing else.
 bool 座標変換::TellAnotherDocument() {
     if (!TakeCurrentDocument()) return false;
-    forms::MsgBox("別のブックが開かれたので、基準点をそのブックのものにし、解析結果を消しました。確かめてから、もう一度"
-                  "操作してください。",
-                  forms::vbExclamation);
+    forms::MsgBox(
+        "新規作成か開くで別のブックになったので、基準点をそのブックのものにし、解析結果を消しました。確かめてから、"
+        "もう一度操作してください。",
+        forms::vbExclamation);
     return true;
 }
 
@@ -361,9 +358,19 @@ void 座標変換::転送ボタン_Click() {
 
 // ---- The CAD ----
 
+// Without a fit, or with one that neither moves nor turns, nothing is sent: the CAD would take
+// the points and the angle, left over after its selection, as commands of their own.
 void 座標変換::変換ボタン_Click() {
     if (TellAnotherDocument()) return;
+    if (!fit_) {
+        forms::MsgBox("CAD軸変換は、基準点を解析してからにしてください。", forms::vbExclamation);
+        return;
+    }
     const SiteTransform transform = Transform();
+    if (transform.p3 == 0 && transform.p4 == 0 && heikinkakudo == 0) {
+        forms::MsgBox("解析結果の回転角と平行移動量がすべて０なので、CADの図面は動かしません。", forms::vbInformation);
+        return;
+    }
     SendCadAxisTransform(transform.p3, transform.p4, heikinkakudo);
 }
 

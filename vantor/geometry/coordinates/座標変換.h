@@ -9,8 +9,8 @@
 // (角度修正 turns it to the other angle with the same sine, its shift following).
 //
 // The reference points are the document's: the screen shows those of the document it was
-// last shown with, and fills its grid again when it is shown with another one, or when one of
-// its commands is pressed after another document was opened (the command then does nothing).
+// last shown with, and fills its grid again when it is shown after New or Open, or when one of
+// its commands is pressed after New or Open (the command then does nothing).
 //
 // Picking in the CAD: 読込 arms Pellix2 for one reference point, the kind "任意の座標値" arms
 // Pellix1 for up to 50 points; when the CAD waits at its prompt, the control's OnAcadCmdWait
@@ -105,7 +105,8 @@ private:
     void FillReferenceGrid();
     void ShowFit();
     void ForgetConversion();
-    // Fills the grid from the document when it is another than the grid's; true when it was.
+    // Fills the grid from the document when New or Open has made another one since; true when
+    // it did.
     bool TakeCurrentDocument();
     // The same, and the user told; true when the document was another.
     bool TellAnotherDocument();
@@ -125,8 +126,8 @@ private:
     int sentakugyou = 0, sentakuretsu = 0;
     bool referenceCellClicked_ = false;
 
-    // The document whose reference points the grid was filled with.
-    std::weak_ptr<xl::Workbook> gridDocument_;
+    // The document number (New, Open) whose reference points the grid was filled with.
+    int gridDocument_ = 0;
 
     std::optional<縦断bus::coordinates::FitResult> fit_;
     double kaitenkaku = 0;     // the fit's angle [rad], or its correction

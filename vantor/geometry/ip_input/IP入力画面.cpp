@@ -177,17 +177,25 @@ void IP入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
         if (!WriteIpPoints(gyousuu)) return;
         xlbook->Application()->SetVisible(true);
     } else if (key == "完了") {
-        const auto points = GridPoints();
-        if (!points) return;
-        if (points->size() < 2) {
-            forms::MsgBox("始点と終点の少なくとも2点を入力してください。", forms::vbExclamation);
-            return;
-        }
-        StorePoints(*points);
-        ipsuu = gyousuu - 2;
-        forms::Get<作図画面>().Show();
-        Hide();
+        // A pick that waits in the CAD ends first; its points come into the grid when its
+        // handler has ended it, and the input is finished then.
+        finishAfterPick_ = picking_;
+        EndPickForLeaving();
+        if (!finishAfterPick_) 完了();
     }
+}
+
+void IP入力画面::完了() {
+    const auto points = GridPoints();
+    if (!points) return;
+    if (points->size() < 2) {
+        forms::MsgBox("始点と終点の少なくとも2点を入力してください。", forms::vbExclamation);
+        return;
+    }
+    StorePoints(*points);
+    ipsuu = gyousuu - 2;
+    forms::Get<作図画面>().Show();
+    Hide();
 }
 
 int IP入力画面::LastUsedRow() const {
@@ -349,7 +357,12 @@ bool IP入力画面::ReadyToUnload() {
 
 void IP入力画面::UnloadIfLeft() {
     putAway_ = false;
-    if (std::exchange(leaving_, false)) Unload();
+    if (std::exchange(leaving_, false)) {
+        finishAfterPick_ = false;
+        Unload();
+    } else if (std::exchange(finishAfterPick_, false)) {
+        完了();
+    }
 }
 
 void IP入力画面::Pellix1_OnAcadCmdWait() {

@@ -6,7 +6,7 @@
 // the CAD: 自動入力 arms Pellix1 for a series from row 1 on, 修正 arms Pellix2 for the point
 // of the row clicked last; the pick runs when the armed control reports the CAD idle at its
 // prompt. Created on first use and never unloaded: ｷｬﾝｾﾙ, its close box and 完了 only hide it;
-// ｷｬﾝｾﾙ and the close box end a pick that waits in the CAD first.
+// each ends a pick that waits in the CAD first (完了 then takes the points picked so far).
 //
 // The grid is what counts: 転送 and 完了 take X, Y and radius of every row from it, so radii
 // move with their points when rows are inserted or deleted.
@@ -85,8 +85,11 @@ private:
     void RestoreRepickRow();
     // The points of the control's pick, ended early when the screen is left meanwhile.
     縦断bus::PickOutcome Pick(縦断bus::Pellix& control, int capacity);
-    // At the end of a pick's handler: a screen unloaded during the pick goes now.
+    // At the end of a pick's handler: a screen unloaded during the pick goes now, and 完了
+    // pressed during the pick finishes the input now.
     void UnloadIfLeft();
+    // 完了 with no pick waiting: the grid's points into the IP table, on to the drawing screen.
+    void 完了();
 
     forms::CellEditor editor_{グリッド, Text1};
 
@@ -101,6 +104,7 @@ private:
     bool picking_ = false;
     bool leaving_ = false;   // unloaded while picking: goes once the pick has ended
     bool putAway_ = false;   // hidden while picking: the pick ends without showing it again
+    bool finishAfterPick_ = false; // 完了 while picking: done once the pick has ended
 
     std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;
 };

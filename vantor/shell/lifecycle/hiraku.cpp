@@ -152,6 +152,7 @@ void hiraku() {
     hirakuflg = 1;
     bukkujoutai = 2;
     xlshuuryouflg = -1;
+    ++documentNumber;
     hyoujitate();
     forms::Get<入出力画面>().Show();
     forms::Get<待表示>().Hide();

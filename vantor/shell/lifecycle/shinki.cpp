@@ -4,6 +4,7 @@
 #include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/grid/入出力画面.h"
 #include "vantor/geometry/profile/keisantate.h"
+#include "vantor/model/bus/coordinate_tables.h"
 #include "vantor/model/bus/document_state.h"
 #include "vantor/model/document.h"
 #include "vantor/model/sheets/coordinate_sheet.h"
@@ -65,7 +66,13 @@ void shinki() {
     if (freshWorkbook) {
         ClearDocumentTables();
         xlbook->SetSaved(true);   // its formats are New's own: nothing the user would lose
+    } else {
+        // The held workbook's tables stay, but for its reference points: the coordinate
+        // conversion would show them, or what its last fit counted, as the new document's.
+        zahyoudata.Fill(0);
+        zahyousuu = 0;
     }
+    ++documentNumber;
     hirakuflg = 0;
     EnableAfterNew();
     wait.ShowState("お待たせしました・・", false);

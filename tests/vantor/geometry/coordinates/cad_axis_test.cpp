@@ -8,6 +8,8 @@
 #include "vantor/drawing/作図画面.h"
 #include "vantor/model/bus/drawing_tables.h"
 
+#include <functional>
+
 namespace {
 
 using namespace 縦断bus;
@@ -32,10 +34,6 @@ TEST_F(CadAxis, TheEightLinesGoOutOneExecuteEach) {
     dde::ServerRegistration cad("AutoCAD LT.DDE", "System", [&](const std::string& c) { executes.push_back(c); });
     forms::Get<作図画面>();
     座標変換& screen = Screen();
-    screen.変換ボタン_Click();   // before any fit: by nothing
-    EXPECT_EQ(executes, (std::vector<std::string>{"move\r", "ALL\r\r", "0,0\r", "@0,0\r", "rotate\r", "ALL\r\r", "0,0\r", "0\r"}));
-
-    executes.clear();
     TypeTurned(1, 100, 50, 30, 1000, 2000);
     TypeTurned(2, 180, 90, 30, 1000, 2000);
     screen.解放_Click();
@@ -49,6 +47,42 @@ TEST_F(CadAxis, TheEightLinesGoOutOneExecuteEach) {
     EXPECT_EQ(executes[3], "@" + rt::CStr(1000 * p3) + "," + rt::CStr(1000 * p4) + "\r");
     EXPECT_EQ(executes[7], screen.度.Caption() + "\r");
     EXPECT_EQ(komando, screen.度.Caption());
+}
+
+// Nothing to move by: before any fit, or with a fit of points that lie alike in both systems.
+// Nothing reaches the CAD (whose selection, empty or not, would leave the points and the angle
+// at its prompt as commands) and the user is told why.
+TEST_F(CadAxis, NothingToMoveBySendsNothing) {
+    cad::Drawing drawing;
+    cad::command::CommandLine commandLine{drawing};
+    cad::command::DdeEndpoint server{commandLine, "AutoCAD LT.DDE", "System"};
+    forms::Get<作図画面>();
+    座標変換& screen = Screen();
+    const struct {
+        const char* name;
+        std::function<void()> fit;
+        const char* told;
+    } cases[] = {
+        {"no fit", [] {}, "CAD軸変換は、基準点を解析してからにしてください。"},
+        {"a fit that moves nothing",
+         [&] {
+             TypeReference(1, 10, 0, 10, 0);
+             TypeReference(2, 20, 0, 20, 0);
+             screen.解放_Click();
+             ASSERT_TRUE(screen.Fit());
+         },
+         "解析結果の回転角と平行移動量がすべて０なので、CADの図面は動かしません。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        forms::script::Reset();
+        c.fit();
+        screen.変換ボタン_Click();
+        EXPECT_EQ(Messages(), std::vector<std::string>{c.told});
+        EXPECT_TRUE(commandLine.History().empty());
+        EXPECT_TRUE(commandLine.Rejections().empty());
+        EXPECT_TRUE(commandLine.IsIdle());
+    }
 }
 
 TEST_F(CadAxis, TheMovedDrawingLiesWhereThePointsConvert) {

@@ -10,6 +10,7 @@
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -119,9 +120,10 @@ TEST_F(ReferenceDocument, TwoDocumentsOpenedInTurnEachTransferTheirOwn) {
     EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
 }
 
-// A fitted; B opened while the screen stands open. Whichever command comes first shows B's
-// points, drops A's fit, says so and does nothing else: nothing is fitted, converted, sent to
-// the CAD, picked or written with A's points or fit.
+// A fitted; then B opened, or New, while the screen stands open. Whichever command comes first
+// shows the reference points of the document now held (New's has none, though it keeps A's
+// workbook), drops A's fit, says so and does nothing else: nothing is fitted, converted, sent
+// to the CAD, picked or written with A's fit or points.
 TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
     const Rows a = {{"100", "50", "1111.60254037844", "1993.30127018922"},
                     {"180", "90", "1200.88457268119", "1987.94228634059"}};
@@ -129,9 +131,16 @@ TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
     const std::string fileA = SavedDocument("a", a), fileB = SavedDocument("b", b);
     std::vector<std::string> executes;
     dde::ServerRegistration cad("AutoCAD LT.DDE", "System", [&](const std::string& c) { executes.push_back(c); });
-    const auto openDiscarding = [](const std::string& path) {
+    const auto discarding = [] {
         if (xlbook && !xlbook->Saved()) forms::script::QueueMsgBoxAnswer(forms::vbNo);
-        Open(path);
+    };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        Rows points; // the reference points of the document then held
+    } changes[] = {
+        {"開く", [&] { discarding(), Open(fileB); }, b},
+        {"新規", [&] { discarding(), shinki(); }, {{"", "", "", ""}, {"", "", "", ""}}},
     };
     const struct {
         const char* name;
@@ -149,34 +158,41 @@ TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
              s.転送ボタン_Click();
          }},
     };
-    for (const auto& command : commands) {
-        SCOPED_TRACE(command.name);
-        openDiscarding(fileA);
-        forms::Get<作図画面>().変換ボタン_Click();
-        座標変換& screen = Screen();
-        screen.解放_Click();
-        ASSERT_TRUE(screen.Fit());
-        SetStations(2);
-        screen.変換種類(0).SetValue(true);
-        Click(screen.グリッド, 1, 3);
-        d3sokutensuu = 1;
-        executes.clear();
+    for (const auto& change : changes)
+        for (const auto& command : commands) {
+            SCOPED_TRACE(std::string(change.name) + " " + command.name);
+            if (HasDocument()) { // each round starts from A as saved
+                xlbook->Close();
+                ReleaseDocument();
+            }
+            Open(fileA);
+            forms::Get<作図画面>().変換ボタン_Click();
+            座標変換& screen = Screen();
+            screen.解放_Click();
+            ASSERT_TRUE(screen.Fit());
+            screen.グリッド.SetTextMatrix(3, 1, "7777"); // typed in A, never transferred
+            SetStations(2);
+            screen.変換種類(0).SetValue(true);
+            Click(screen.グリッド, 1, 3);
+            d3sokutensuu = 1;
+            executes.clear();
 
-        openDiscarding(fileB);
-        const std::size_t told = Messages().size();
-        command.press(screen);
-        ASSERT_EQ(Messages().size(), told + 1);
-        EXPECT_NE(Messages().back().find("別のブック"), std::string::npos);
-        EXPECT_EQ(GridRows(3), (Rows{b[0], b[1], {"", "", "", ""}}));
-        EXPECT_FALSE(screen.Fit());
-        EXPECT_EQ(screen.度.Caption(), "0");
-        EXPECT_FALSE(screen.PickPending());
-        EXPECT_EQ(screen.マス.TextMatrix(1, 3), "");
-        EXPECT_TRUE(executes.empty());
-        EXPECT_EQ(ReferenceRows(3), (Rows{b[0], b[1], {"", "", "", ""}}));
-        EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
-        EXPECT_EQ(Cell(kCoordinateSheet, 55, 12), "");
-    }
+            change.change();
+            const Rows sheetBefore = ReferenceRows(3);
+            const std::size_t told = Messages().size();
+            command.press(screen);
+            ASSERT_EQ(Messages().size(), told + 1);
+            EXPECT_NE(Messages().back().find("別のブック"), std::string::npos);
+            EXPECT_EQ(GridRows(3), (Rows{change.points[0], change.points[1], {"", "", "", ""}}));
+            EXPECT_FALSE(screen.Fit());
+            EXPECT_EQ(screen.度.Caption(), "0");
+            EXPECT_FALSE(screen.PickPending());
+            EXPECT_EQ(screen.マス.TextMatrix(1, 3), "");
+            EXPECT_TRUE(executes.empty());
+            EXPECT_EQ(ReferenceRows(3), sheetBefore);
+            EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
+            EXPECT_EQ(Cell(kCoordinateSheet, 55, 12), "");
+        }
 }
 
 // A document with reference points down to row 60 (Open reads the first 20): the transfer

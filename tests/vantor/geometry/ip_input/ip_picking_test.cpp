@@ -159,7 +159,7 @@ TEST_F(IpPicking, UnloadingEveryScreenDuringAPickEndsThePickFirst) {
     rt::DoEvents();
 }
 
-// ｷｬﾝｾﾙ or the close box before the CAD stood idle: the armed control is put back to rest
+// ｷｬﾝｾﾙ, the close box or 完了 before the CAD stood idle: the armed control is put back to rest
 // without a cancel (the CAD was asked nothing), and the row 修正 had emptied gets its point back.
 TEST_F(IpPicking, LeavingPutsAnArmedControlToRest) {
     IP入力画面& s = Screen();
@@ -185,6 +185,17 @@ TEST_F(IpPicking, LeavingPutsAnArmedControlToRest) {
     p2.Ticks(2);
     EXPECT_EQ(p2.getPoints, 0);
     EXPECT_FALSE(s.Visible());
+
+    // 完了 as well, and it then hands the grid's points on.
+    s.Show();
+    Fill({{"7", "8", ""}, {"9", "10", ""}});
+    s.自動入力_Click();
+    Press("完了");
+    EXPECT_FALSE(s.PickPending());
+    EXPECT_FALSE(p1.enabled);
+    EXPECT_FALSE(s.Visible());
+    EXPECT_EQ(ipsuu, 0);
+    EXPECT_EQ(ipx(1), 9000.0f);
 }
 
 } // namespace

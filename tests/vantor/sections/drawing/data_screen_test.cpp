@@ -40,7 +40,8 @@ TEST_F(DataScreen, ExecuteFillsTheStandardSectionAndShowsTheGrid) {
     EXPECT_EQ(grid.TextMatrix(0, 1), " ﾌﾞﾛｯｸ名(現況)");
     EXPECT_EQ(grid.TextMatrix(2, 0), "E.C 1 (250.5)");
     EXPECT_EQ(yokosakuzudata(2, 0), "250.5");
-    EXPECT_EQ(grid.TextMatrix(3, 0), "99999");
+    EXPECT_EQ(grid.TextMatrix(3, 0), ""); // a station not yet typed is empty, not 99999
+    EXPECT_EQ(yokosakuzudata(3, 0), "");
     EXPECT_EQ(grid.TextMatrix(1, 5), "3.5");
     EXPECT_EQ(grid.TextMatrix(1, 1), "GEN1");
     EXPECT_EQ(Screen().Toolbar1.Buttons("作図").ToolTipText(), "すべての測点の横断図を作図します。");
