@@ -7,9 +7,11 @@
 namespace pellix {
 
 enum TAcadType : int {
+    // clang-format off
     atNOACAD = 0, atACLT95 = 1, atACLT97 = 2, atACLT98 = 3, atACLT2000 = 4, atACLT2000i = 5, atACLT2002 = 6,
     atResv2 = 7, atResv3 = 8, atResv4 = 9,
     atACAD13 = 10, atACAD14 = 11, atACAD2000 = 12, atACAD2000i = 13, atACAD2002 = 14,
+    // clang-format on
 };
 
 // 1-6 stay, 10-14 become 7-11; everything else (the reserved 7-9 too) is no product.

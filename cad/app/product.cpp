@@ -9,6 +9,7 @@ namespace {
 
 const std::array<Product, kProductCount>& Products() {
     using L = Language;
+    // clang-format off
     static const std::array<Product, kProductCount> products{{
         {},
         {1, "AutoCAD LT95", "AutoCAD LT", "", "", "AutoCAD-LT\\shell\\open\\command", "ACLT.EXE", {3, 0, 0, 1}, false, false, L::Japanese},
@@ -23,6 +24,7 @@ const std::array<Product, kProductCount>& Products() {
         {10, "AutoCAD 2000i", "AutoCAD 2000i", "SOFTWARE\\Autodesk\\AutoCAD\\R15.0", "AcadLocation", "", "ACAD.EXE", {15, 0, 5, 1}, true, true, L::English},
         {11, "AutoCAD 2002", "AutoCAD 2002", "SOFTWARE\\Autodesk\\AutoCAD\\R15.0", "AcadLocation", "", "ACAD.EXE", {15, 0, 6, 1}, true, true, L::English},
     }};
+    // clang-format on
     return products;
 }
 

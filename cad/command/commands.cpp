@@ -9,6 +9,7 @@ namespace cad::command {
 
 CommandFactory FindCommand(std::string_view word) {
     static constexpr std::pair<std::string_view, CommandFactory> kCommands[] = {
+        // clang-format off
         {"PLINE", PlineCommand},
         {"LINE", LineCommand},
         {"CIRCLE", CircleCommand},
@@ -28,6 +29,7 @@ CommandFactory FindCommand(std::string_view word) {
         {"EXPORT", ExportCommand},
         {"U", UCommand},
         {"UNDO", UndoCommand},
+        // clang-format on
     };
     for (const auto& [name, factory] : kCommands)
         if (name == word) return factory;

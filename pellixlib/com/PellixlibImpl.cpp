@@ -253,6 +253,7 @@ void TPellix::BindProperties() {
         Table().Get(name, [this, get = std::move(get)](A&, R& r) { r = get(Control()); });
         Table().Put(name, [this, put = std::move(put)](A& a, R&) { put(Control(), a); });
     };
+    // clang-format off
     prop("AttOutType", [](TAcadControl& c) { return R::I4(c.AttOutType()); },
          [](TAcadControl& c, A& a) { c.SetAttOutType(static_cast<TAttOutType>(Enum8(a.Long(0)))); });
     prop("AttTempFile", [](TAcadControl& c) { return Str(c.AttTempFile()); }, [](TAcadControl& c, A& a) { c.SetAttTempFile(a.Ansi(0)); });
@@ -284,6 +285,7 @@ void TPellix::BindProperties() {
         c.SetVisible(a.Bool(0));
         ViewChanged();
     });
+    // clang-format on
 }
 
 void TPellix::BindFramework() {

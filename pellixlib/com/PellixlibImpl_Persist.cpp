@@ -82,6 +82,7 @@ void TPellix::ApplyState(const std::vector<BYTE>& state) {
     for (const auto& [name, v] : stream->properties) {
         const std::string& n = name;
         auto set = [&](std::function<void()> f) { apply.push_back(std::move(f)); };
+        // clang-format off
         if (n == "Left") left = IntFrom(n, v);
         else if (n == "Top") top = IntFrom(n, v);
         else if (n == "Width") width = IntFrom(n, v);
@@ -114,6 +115,7 @@ void TPellix::ApplyState(const std::vector<BYTE>& state) {
         else if (n == "AutoEnter") set([&c, x = BoolFrom(n, v)] { c.SetAutoEnter(x); });
         else if (n == "Visible") set([&c, x = BoolFrom(n, v)] { c.SetVisible(x); });
         else Refuse("The saved state names a property the control does not have: " + n + ".");
+        // clang-format on
     }
     c.SetBounds(left, top, width, height);
     try {

@@ -262,10 +262,12 @@ const TypeLibraryDescription& Library() {
                        .control = true,
                        .interfaces = {{IID_IPellix, true, false}, {DIID_IPellixEvents, true, true}}}},
         .enums = {
+            // clang-format off
             Enum(kAcadType, "{8C4F7A27-5E31-4B9D-A6F0-2D71C38E9B45}",
                  {{"atNOACAD", 0}, {"atACLT95", 1}, {"atACLT97", 2}, {"atACLT98", 3}, {"atACLT2000", 4},
                   {"atACLT2000i", 5}, {"atACLT2002", 6}, {"atResv2", 7}, {"atResv3", 8}, {"atResv4", 9},
                   {"atACAD13", 10}, {"atACAD14", 11}, {"atACAD2000", 12}, {"atACAD2000i", 13}, {"atACAD2002", 14}}),
+            // clang-format on
             Enum(kDxfVersion, "{8C4F7A28-5E31-4B9D-A6F0-2D71C38E9B45}",
                  {{"dvDXFNA", 0}, {"dvDXFR12", 1}, {"dvDXFR13", 2}, {"dvDXFR14", 3}, {"dvDXF2000", 4}}),
             Enum(kShowState, "{8C4F7A29-5E31-4B9D-A6F0-2D71C38E9B45}", {{"ssNORMAL", 0}, {"ssMINIMIZE", 1}, {"ssMAXIMIZE", 2}}),

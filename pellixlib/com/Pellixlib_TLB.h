@@ -15,9 +15,11 @@ inline constexpr com::WORD kMinorVersion = 8;
 
 // Dispatch ids of IPellixEvents.
 enum EventId : com::DISPID {
+    // clang-format off
     OnActiveChange = 1, OnAcadClose, OnAcadCmdActive, OnAcadCmdChange, OnAcadCmdWait, OnAcadEnterNext,
     OnAsyncSending, OnAsyncSended, OnAcadDialog, OnAcadLoaded, OnChildChange, OnUserWaitFirst,
     OnUserWaitNext, OnWaitMessage, OnProcessLoop, OnTimer,
+    // clang-format on
 };
 
 const com::TypeLibraryDescription& Library();

@@ -26,8 +26,10 @@ Picture LoadPicture(const std::string& path);
 
 // Pictures the program draws for itself (toolbar buttons, warnings).
 enum StockPictureKind : int {
+    // clang-format off
     picNew, picOpen, picSave, picInsertRow, picDeleteRow, picGraph, picFormula, picSheetInput,
     picRead, picSend, picShow, picHide, picExit, picWarning, picInformation,
+    // clang-format on
 };
 Picture StockPicture(int which);   // StockPictureKind
 

@@ -29,11 +29,13 @@ constexpr std::array<LineEntry, 14> kLines{{
 }};
 
 // Index = fill pattern code of the file format.
+// clang-format off
 constexpr std::array<int, 19> kPatterns{
     xlPatternNone, xlPatternSolid, -4125 /*gray 50*/, -4126 /*gray 75*/, -4124 /*gray 25*/,
     -4128 /*horizontal*/, -4166 /*vertical*/, -4121 /*down*/, -4162 /*up*/, 9 /*checker*/,
     10 /*semi gray 75*/, 11, 12, 13, 14 /*light stripes*/, 15 /*grid*/, 16 /*criss-cross*/,
     17 /*gray 16*/, 18 /*gray 8*/};
+// clang-format on
 
 bool IsHeavy(int weight) { return weight == xlMedium || weight == xlThick; }
 

@@ -330,6 +330,7 @@ template <class Out> void PutRow(Out& out, const SheetContent& sheet, const Shee
     if (first == 0 && !sheet.rowHeights.contains(row)) return;
     auto it = ix.rowHeights.find(row);
     int height = it != ix.rowHeights.end() ? it->second : RowHeightForFont(kDefaultFontTwips);
+    // clang-format off
     Bytes b;
     b.U16(static_cast<unsigned>(row - 1));
     b.U16(static_cast<unsigned>(first > 0 ? first - 1 : 0)); b.U16(static_cast<unsigned>(last));
@@ -338,10 +339,12 @@ template <class Out> void PutRow(Out& out, const SheetContent& sheet, const Shee
     b.U16(height != RowHeightForFont(kDefaultFontTwips) ? 0x0140 : 0x0100); // 0x40: height set
     b.U16(biff::kDefaultCellXf);
     out.Put(biff::kRow, b);
+    // clang-format on
 }
 
 // Puts the sheet's records; its styles and strings are in the tables.
 template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
+    // clang-format off
     Bytes b;
     b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);
     b.U32(0); b.U32(0x06);
@@ -384,12 +387,14 @@ template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const Sh
     b.U16(0); b.U16(0); b.U32(64); b.U16(0); b.U16(0); b.U32(0);
     out.Put(biff::kWindow2, b);
     out.Put(biff::kEof, Bytes());
+    // clang-format on
 }
 
 // The workbook's own records: window, fonts, formats, the sheet list and the shared strings.
 template <class Out>
 void PutGlobals(Out& out, const std::vector<const SheetContent*>& sheets, int activeSheet,
                 const std::vector<std::uint32_t>& offsets, const StyleTable& styles, const StringTable& strings) {
+    // clang-format off
     Bytes b;
     b.U16(biff::kBiff8); b.U16(biff::kGlobalsType); b.U16(0x0DBB); b.U16(0x07CC);
     b.U32(0x41); b.U32(0x06);
@@ -424,6 +429,7 @@ void PutGlobals(Out& out, const std::vector<const SheetContent*>& sheets, int ac
     }
     strings.Put(out);
     out.Put(biff::kEof, Bytes());
+    // clang-format on
 }
 
 } // namespace

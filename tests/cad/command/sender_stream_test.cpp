@@ -60,6 +60,7 @@ void PolylineInsideAndFar(Drawing& d) {
     d.Add(Polyline{{{200000, 0}, {201000, 0}}});
 }
 
+// clang-format off
 const std::vector<StreamCase> kCases = {
     {"BandRule", NoSetup, {"PLINE -50,-65.5 -25,-65.5 \r"}, {0, 1, 0, 0, 0, 0}, 0,
      [](const Drawing& d) {
@@ -210,6 +211,7 @@ const std::vector<StreamCase> kCases = {
          EXPECT_EQ(colours, (std::vector<int>{kRed, kYellow, kGreen, kCyan, kBlue, kMagenta, kWhite, kByLayer}));
      }},
 };
+// clang-format on
 
 void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.name; }
 

@@ -42,6 +42,7 @@ TEST_P(Undo, LeavesTheDrawingAsBeforeTheCommand) {
     EXPECT_EQ(cl.RejectionCount(), 0u);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Commands, Undo,
                          ::testing::Values(UndoCase{"Line", "LINE 0,0 5,5 5,0 \r", "U\r"},
                                            UndoCase{"Pline", "PLINE 0,0 5,5 9,1 \r", "u\r"},
@@ -55,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, Undo,
                                            UndoCase{"CancelledLineKeepsItsSegmentsAsOneStep",
                                                     "LINE 0,0 1,0 1,1 2,2\x03", "U\r"}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(UndoHistory, GoesBackCommandByCommandAndSaysWhenNothingIsLeft) {
     Drawing drawing;

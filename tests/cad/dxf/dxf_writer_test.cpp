@@ -93,6 +93,7 @@ TEST(DxfWriter, DrawingTypedByTheProgramsStreamsReadsBackUnchanged) {
     Drawing drawing;
     command::CommandLine cl(drawing);
     cl.SetBlockSource(dxf::BlockFolder(dxf::ExampleBlockFolder()));
+    // clang-format off
     const char* sends[] = {
         "-insert\r", "KEI1 -100000,0 1 1 0\r", "zoom\r", "-145000,9000\r", "-55000,-9000\r",
         "explode\r", "W -145000,9000 -55000,-9000\r\r",
@@ -115,6 +116,7 @@ TEST(DxfWriter, DrawingTypedByTheProgramsStreamsReadsBackUnchanged) {
         "arc\r", "10500,0\r", "c\r", "0,0 0,9500\r",
         "_cecolor\rMagenta\r", "LINE 1.234568E+07,-2000,0 1.234568E+07,-2000,1234.5 \r", "_cecolor\rBylayer\r",
     };
+    // clang-format on
     for (const char* s : sends) cl.Type(rt::Utf8ToCp932(s));
     ASSERT_TRUE(cl.IsIdle());
     ASSERT_EQ(cl.RejectionCount(), 1u);  // the "Y" at the base point of the new block

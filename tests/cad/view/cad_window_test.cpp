@@ -196,6 +196,7 @@ TEST_F(CadWindow, SaveAsDxfAndOpenAgainFromTheMenuGivesTheSameDrawing) {
 TEST_F(CadWindow, ScreenshotOfTheUsersWorkIsWritten) {
     Drawing drawing;
     command::CommandLine cl(drawing);
+    // clang-format off
     const char* sends[] = {
         "_cecolor\rCyan\r",  "PLINE -20,0 80,10 160,5 240,30 \r", "PLINE -20,-15 80,-5 160,-10 240,15 \r",
         "_cecolor\rYellow\r", "LINE 20,-40,12.5 60,40,13.25 \r",    "LINE 60,40,13.25 140,45,14 \r",
@@ -203,6 +204,7 @@ TEST_F(CadWindow, ScreenshotOfTheUsersWorkIsWritten) {
         "DTEXT 30,20 6 0 用地境界\r\r", "DTEXT 150,-30 5 20 県道 12 号\r\r",
         "_cecolor\rRed\r",   "ARC 200,-40 c 180,-40 200,-20\r",    "_cecolor\rBylayer\r",
     };
+    // clang-format on
     for (const char* s : sends) Type(cl, s);
     ASSERT_EQ(cl.RejectionCount(), 0u);
     view::CadWindow window(drawing, cl);

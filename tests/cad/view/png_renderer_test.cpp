@@ -33,6 +33,7 @@ TEST(PngRenderer, ProfileLikeDrawingIsWrittenWithItsLinesTextsAndColours) {
     Drawing drawing;
     command::CommandLine cl(drawing);
     cl.SetBlockSource(dxf::BlockFolder(dxf::ExampleBlockFolder()));
+    // clang-format off
     const char* sends[] = {
         "PLINE 0,10 100,14 200,9 300,20 \r", "PLINE -50,-45 -20,-45 -50,-15 -50,-45 \r",
         "PLINE -50,0 305,0 \r",             "PLINE 0,-45 300,-45 \r",
@@ -45,6 +46,7 @@ TEST(PngRenderer, ProfileLikeDrawingIsWrittenWithItsLinesTextsAndColours) {
         "\r\r",
         "-insert\r",                         "KEI1 150,30 0.01 0.01 0\r",
     };
+    // clang-format on
     for (const char* s : sends) cl.Type(rt::Utf8ToCp932(s));
     ASSERT_EQ(cl.RejectionCount(), 0u);
 

@@ -184,6 +184,7 @@ TEST_F(ProductWindow, TheWindowOnScreenFollowsTheMainFrame) {
         bool visible, minimized, maximized;
         QRect place;  // where the window stands when shown normally
     };
+    // clang-format off
     const Step steps[] = {
         {"placed as the program places it", [&] { desk::MoveWindow(s.mainFrame, 0, 0, 640, 480, true); }, true, false, false, {0, 0, 640, 480}},
         {"moved and sized", [&] { desk::MoveWindow(s.mainFrame, 120, 40, 500, 360, true); }, true, false, false, {120, 40, 500, 360}},
@@ -199,6 +200,7 @@ TEST_F(ProductWindow, TheWindowOnScreenFollowsTheMainFrame) {
         {"hidden", [&] { desk::ShowWindow(s.mainFrame, desk::SW_HIDE); }, false, false, false, {}},
         {"shown again", [&] { desk::ShowWindow(s.mainFrame, desk::SW_SHOWNORMAL); }, true, false, false, {10, 20, 700, 500}},
     };
+    // clang-format on
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         step.act();

@@ -62,12 +62,14 @@ TEST_F(CommonDialogTest, DialogsStartWhereTheUserLastChoseAFile) {
         const char* startsIn;
     };
     const Step steps[] = {
+        // clang-format off
         {"/home/u", "", "/data/道路/a.xls", "/home/u"},
         {"/home/u", nullptr, "/data/道路/b.xls", "/data/道路"},
         {"/home/u", "", nullptr, "/data/道路"},
         {"/srv", "", "/srv/c.xls", "/srv"},
         {"/srv", "/mnt/d.xls", nullptr, "/mnt"},
         {"/home/u", nullptr, nullptr, "/srv"},
+        // clang-format on
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.chosen ? step.chosen : "cancel");

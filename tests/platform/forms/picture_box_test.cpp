@@ -36,11 +36,13 @@ TEST_F(PictureBoxTest, DrawingIsRecordedFromTheLastClsWithTheDrawingPosition) {
     pic.Line(0, 0, 5, 5, vbWhite, LineShape::FilledBox);
     pic.Circle(100, 25, 10, vbGreen);
     const std::vector<DrawCommand> expected = {
+        // clang-format off
         {DrawCommand::Cls, 0, 0, 0, 0, vbWhite},
         {DrawCommand::Point, 10, 20, 0, 0, vbBlack},
         {DrawCommand::Box, 10, 20, 30, 40, vbBlue},
         {DrawCommand::FilledBox, 0, 0, 5, 5, vbWhite},
         {DrawCommand::Circle, 100, 25, 10, 0, vbGreen},
+        // clang-format on
     };
     EXPECT_EQ(pic.Commands(), expected);
     EXPECT_EQ(pic.CurrentX(), 100);

@@ -25,12 +25,14 @@ TEST(CellStoreTest, OverwritingCellsLeavesTheOtherCellsAlone) {
         ValueKind kind;
         const char* text;
     } expected[] = {
+        // clang-format off
         {1, 1, ValueKind::Integer, "7"},
         {1, 2, ValueKind::Text, "longer than any short string buffer"},
         {1, 3, ValueKind::Single, "2.5"},
         {2, 1, ValueKind::Text, "new"},
         {2, 2, ValueKind::Empty, ""},
         {3, 1, ValueKind::Text, "x"},
+        // clang-format on
     };
     for (const auto& e : expected) {
         CellValue v = cells.Value(e.row, e.column);

@@ -231,9 +231,11 @@ TEST_F(ObjectModelTest, ApplicationSheetsReachTheActiveWorkbookAndCallsAreLogged
     app->SetVisible(false);
     second->SaveAs(Path("book"));
     app->Quit();
+    // clang-format off
     EXPECT_EQ(CallLog(), (std::vector<std::string>{"Windows(1).Visible=True", "Visible=True",
                                                    "Select(縦断ｼｰﾄ)", "Visible=False",
                                                    "SaveAs(" + Path("book") + ")", "Quit"}));
+    // clang-format on
     EXPECT_TRUE(std::filesystem::exists(Path("book.xls"))); // the extension is added
 }
 

@@ -101,6 +101,7 @@ TEST_F(BadInputTest, FilesThatAreNoWorkbookAreRefused) {
 }
 
 TEST_F(BadInputTest, DamagedRecordsAreRefused) {
+    // clang-format off
     auto stream = [](auto&& fill) {
         detail::biff::Bytes out, b;
         b.U16(detail::biff::kBiff8); b.U16(detail::biff::kGlobalsType); b.U32(0); b.U32(0); b.U32(0);
@@ -108,11 +109,13 @@ TEST_F(BadInputTest, DamagedRecordsAreRefused) {
         fill(out);
         return std::move(out.Data());
     };
+    // clang-format on
     struct Case {
         const char* name;
         std::vector<std::uint8_t> bytes;
         const char* fault;
     } cases[] = {
+        // clang-format off
         {"length.xls", stream([](detail::biff::Bytes& o) { o.U16(detail::biff::kXf); o.U16(0xFFFF); o.U32(0); }),
          "ストリームの終わりを越えています"},
         {"noeof.xls", stream([](detail::biff::Bytes&) {}), "終わりのレコードの前"},
@@ -134,6 +137,7 @@ TEST_F(BadInputTest, DamagedRecordsAreRefused) {
              o.Put(detail::biff::kBof, b);
              return std::move(o.Data());
          }(), "ブックが Excel 97-2003 (BIFF8) 形式ではありません"},
+        // clang-format on
     };
     for (auto& c : cases) {
         auto bytes = c.bytes;
@@ -185,6 +189,7 @@ TEST_F(BadInputTest, MessagesNameThePlaceAndSayWhatToDo) {
         int number;
         std::vector<std::string> parts;
     } cases[] = {
+        // clang-format off
         {[&] { ws->Cells(6, 2)->SetValue(std::numeric_limits<double>::infinity()); }, rt::errApplication,
          {"ブック \"Book1\" のシート \"ＩＰ座標入力\" のセル B6 に inf は入れられません", "確かめてください。"}},
         {[&] { ws->Range("A1:B2")->SetValue(1e300 * 1e10); }, rt::errApplication, {"のセル A1:B2 に"}},
@@ -196,6 +201,7 @@ TEST_F(BadInputTest, MessagesNameThePlaceAndSayWhatToDo) {
         {[&] { book->SaveAs(Path("no/such/folder/x.xls")); }, rt::errApplication,
          {"保存先のフォルダーがありません", "x.xls"}},
         {[&] { book->SaveAs(Path("folder.xls")); }, rt::errApplication, {"同じ名前のフォルダーがあります"}},
+        // clang-format on
     };
     for (auto& c : cases) {
         try {

@@ -217,6 +217,7 @@ print("ok")
 }
 
 // A workbook stream assembled record by record.
+// clang-format off
 class StreamBuilder {
 public:
     StreamBuilder() {
@@ -247,10 +248,12 @@ private:
 };
 
 void CellHeader(detail::biff::Bytes& b, int row, int col) { b.U16(row); b.U16(col); b.U16(0); }
+// clang-format on
 
 TEST(XlsRecordsTest, CellRecordsOfOtherWritersAreRead) {
     StreamBuilder s;
     detail::biff::Bytes b;
+    // clang-format off
     // Shared strings: "ab" compressed, then "縦断" split over a CONTINUE after one character.
     b.U32(2); b.U32(2);
     b.U16(2); b.U8(0); b.U8('a'); b.U8('b');
@@ -278,6 +281,7 @@ TEST(XlsRecordsTest, CellRecordsOfOtherWritersAreRead) {
     s.Sheet().Put(detail::biff::kString, b);
     b = detail::biff::Bytes(); CellHeader(b, 3, 0); b.U16(2); b.U8(1); b.U16(u'ｼ'); b.U16(u'ｰ');
     s.Sheet().Put(detail::biff::kLabel, b);
+    // clang-format on
 
     auto stream = s.Build();
     auto book = detail::ParseWorkbookStream(stream, "made.xls");
@@ -298,6 +302,7 @@ TEST(XlsRecordsTest, CellRecordsOfOtherWritersAreRead) {
 namespace xl::test {
 namespace {
 
+// clang-format off
 void Xf(detail::biff::Bytes& globals, int numberFormat) {
     detail::biff::Bytes b;
     b.U16(0); b.U16(static_cast<unsigned>(numberFormat));
@@ -318,6 +323,7 @@ void Number(detail::biff::Bytes& sheet, int row, int col, int xf, double v) {
     b.F64(v);
     sheet.Put(detail::biff::kNumber, b);
 }
+// clang-format on
 
 // Earlier versions of the program marked singles with a format "General" of their own, which
 // is what other programs write for every plain number: such a number is a single only when
@@ -358,11 +364,13 @@ TEST(XlsRecordsTest, SinglesAreTakenOnlyFromTheProgramsOwnMark) {
 TEST(XlsRecordsTest, ColumnWidthsLeaveOutTheCellPadding) {
     StreamBuilder s;
     detail::biff::Bytes b;
+    // clang-format off
     b.U16(0); b.U16(255); b.U16(2340); b.U16(15); b.U16(0); b.U16(0);
     s.Sheet().Put(detail::biff::kColInfo, b);
     b = detail::biff::Bytes();
     b.U16(2); b.U16(2); b.U16(0); b.U16(15); b.U16(1); b.U16(0); // hidden
     s.Sheet().Put(detail::biff::kColInfo, b);
+    // clang-format on
     auto book = detail::ParseWorkbookStream(s.Build(), "made.xls");
     const auto& widths = book.sheets[0].columnWidths;
     EXPECT_EQ(widths.at(1), 8.43);

@@ -29,9 +29,11 @@ public:
     std::vector<std::string> calls;
 
     static std::string NameOf(int t) {
+        // clang-format off
         static const char* const kNames[] = {"", "AutoCAD LT95", "AutoCAD LT97", "AutoCAD LT98", "AutoCAD LT2000",
                                              "AutoCAD LT2000i", "AutoCAD LT2002", "", "", "", "AutoCAD R13",
                                              "AutoCAD R14", "AutoCAD 2000", "AutoCAD 2000i", "AutoCAD 2002"};
+        // clang-format on
         return t >= 0 && t <= 14 ? kNames[t] : "";
     }
 

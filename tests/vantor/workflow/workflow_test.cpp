@@ -47,10 +47,12 @@ std::string GroundAt(int row) { return rt::CStr(49 + (row * 37 % 50) / 10.0); }
 
 // Start, a 120 m curve turning left 45°, a 150 m curve turning right 45°, end: legs of 250,
 // 200 and 250 m, 688.38 m of centre line; picked in millimetres.
+// clang-format off
 const std::vector<AlignmentPoint> kAlignment = {{{0, 0}, 0},
                                                 {{250000, 0}, 120},
                                                 {{391421.356, 141421.356}, 150},
                                                 {{641421.356, 141421.356}, 0}};
+// clang-format on
 
 // The ground picked on each station's view of the block GEN1 [mm]: its vertices from the
 // centre outwards.
@@ -180,10 +182,12 @@ std::string RoadDescription() {
     std::string changes;
     for (const auto& [station, change] : kChanges)
         changes += std::string(changes.empty() ? "" : ", ") + "[" + rt::CStr(station) + ", " + change.first + "]";
+    // clang-format off
     return "{\"points\": [" + points + "], \"radii\": [" + radii + "], \"left\": 3, \"right\": 3.5, "
            "\"shoulder\": [4.5, 1], \"changes\": [" + changes + "], \"datum\": 40, \"scale\": 500, "
            "\"slopes_left\": [2, 2], \"slopes_right\": [2, -3], "
            "\"stations\": [100, 220, 240, 440, 600], \"intervals\": [[220, 240], [420, 440]]}";
+    // clang-format on
 }
 
 std::string ExpectedGeometry() {

@@ -33,6 +33,7 @@ Normals SetDirection(double bearing) {
     SetDirectionState(static_cast<float>(dx), static_cast<float>(dy));
     const double t = dx != 0 ? std::atan(std::fabs(dy / dx)) * kDegrees : 90;
     double left = wkhidarikaku, right = wkmigikaku;
+    // clang-format off
     switch (wkshougen) {
     case 1: left = t + 90; right = t - 90; break;
     case 2: left = -t + 90; right = -t - 90; break;
@@ -43,6 +44,7 @@ Normals SetDirection(double bearing) {
     case 7: left = 90; right = -90; break;
     case 8: left = -90; right = 90; break;
     }
+    // clang-format on
     if (dx != 0) wkhoukoukaku = static_cast<float>(t);
     wkhidarikaku = static_cast<float>(left);
     wkmigikaku = static_cast<float>(right);

@@ -7,6 +7,7 @@
 namespace 縦断bus {
 
 void SetDirectionState(float dx, float dy) {
+    // clang-format off
     if (dx > 0 && dy > 0) wkshougen = 1;
     else if (dx > 0 && dy < 0) wkshougen = 2;
     else if (dx < 0 && dy < 0) wkshougen = 3;
@@ -15,6 +16,7 @@ void SetDirectionState(float dx, float dy) {
     else if (dx == 0 && dy < 0) wkshougen = 6;
     else if (dx > 0 && dy == 0) wkshougen = 7;
     else if (dx < 0 && dy == 0) wkshougen = 8;
+    // clang-format on
 }
 
 namespace {
@@ -53,6 +55,7 @@ struct Chord {
 
 bool ChordFor(bool left, double theta, double t, Chord& chord) {
     constexpr double P = 3.14159 / 2;
+    // clang-format off
     switch (wkshougen) {
     case 1: chord = left ? Chord{theta + t, 1, 1} : Chord{theta - t, 1, 1}; return true;
     case 2: chord = left ? Chord{t - theta, 1, 1} : Chord{theta + t, 1, -1}; return true;
@@ -63,6 +66,7 @@ bool ChordFor(bool left, double theta, double t, Chord& chord) {
     case 7: chord = left ? Chord{t, 1, 1} : Chord{t, 1, -1}; return true;
     case 8: chord = left ? Chord{t, -1, -1} : Chord{t, -1, 1}; return true;
     }
+    // clang-format on
     return false; // no state yet: the position is left as it was
 }
 

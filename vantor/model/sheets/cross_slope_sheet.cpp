@@ -48,10 +48,12 @@ void TellRowsNotRead(const xl::Worksheet& sheet) {
 
 const SheetLayout kLayout{
     .titleRow = 1, .titleColumn = 2, .title = "横断勾配計算表",
+    // clang-format off
     .headers = {{3, 4, {"左"}}, {3, 7, {"右"}}, {3, 11, {"ﾌﾞﾛｯｸ名"}}, {3, 13, {"左"}}, {3, 15, {"右"}},
                 {4, 1, {"路肩高", "幅　員", "横断勾配", "基準勾配", "測点名称", "計画高", "基準勾配",
                         "横断勾配", "幅　員", "路肩高", "（現況）", "（計画）", "計画幅員",
                         "計画勾配", "計画幅員", "計画勾配"}}},
+    // clang-format on
     .box = "A３:p105",   // A3:P105
     .shading = {{"A３:p3", 40}, {"A4:p4", 35}, {"E4:E105", 36}},
 };

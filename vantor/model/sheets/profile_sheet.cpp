@@ -21,8 +21,10 @@ const SheetLayout kLayout{
     .firstWidthColumn = 1,
     .widths = {7, 8, 11, 11, 8, 6, 6, 11, 11},
     .titleRow = 2, .titleColumn = 2, .title = "縦 断 曲 線 計 算 調 書",
+    // clang-format off
     .headers = {{4, 1, {"測　点", "地盤高", "基準計画高", "曲線長（Ｌｖ）", "計画高", "切　土",
                         "盛　土", "勾　配", "備　考"}}},
+    // clang-format on
     .box = "A4:I50",
     .shading = {{"A4:I4", 40}, {"A5:A50", 35}, {"B5:D50", 36}},
 };

@@ -23,8 +23,10 @@ constexpr int kLastRow = kFirstRow + decltype(rokatadata)::UBound(1) - 1;
 
 const SheetLayout kLayout{
     .titleRow = 1, .titleColumn = 2, .title = "路肩幅員入力",
+    // clang-format off
     .headers = {{4, 1, {"Ｌ４（左）", "Ｌ３（左）", "Ｌ２（左）", "Ｌ１（左）", "測　点", "Ｌ１（右）",
                         "Ｌ２（右）", "Ｌ３（右）", "Ｌ４（右）"}}},
+    // clang-format on
     .box = "A4:I105",
     .shading = {{"A4:I4", 40}, {"E5:E105", 36}},
 };

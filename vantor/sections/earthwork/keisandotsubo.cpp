@@ -31,6 +31,7 @@ struct Side {
     int& groundLast;
 };
 
+// clang-format off
 Side Left() {
     return {1, genkyouhidari, kirimorihidari, genkyouhidarisuu, kirimorihidarisuu, kirimorisenhidari,
             kussakuhidarix, kussakuhidariy, genkyousenhidarix, genkyousenhidariy, genkyousenhidarisaishuu};
@@ -39,6 +40,7 @@ Side Right() {
     return {2, genkyoumigi, kirimorimigi, genkyoumigisuu, kirimorimigisuu, kirimorisenmigi,
             kussakumigix, kussakumigiy, genkyousenmigix, genkyousenmigiy, genkyousenmigisaishuu};
 }
+// clang-format on
 
 float Number(const std::string& text) { return static_cast<float>(rt::Val(text)); }
 

@@ -18,6 +18,7 @@ const TypeLibraryDescription& Library() {
               .iid = kIGauge,
               .kind = InterfaceKind::Dual,
               .help = "Dispatch interface for Gauge",
+              // clang-format off
               .members = {Method("Scale", kScale, {{"Factor", VT_R8}, {"Value", VT_R8, ParamDirection::InOut}}, VT_BOOL),
                           Method("Describe", kDescribe, {{"Text", VT_BSTR}, {"Times", VT_I4}}, VT_BSTR),
                           PropertyGet("Count", kCount, VT_I4),
@@ -25,6 +26,7 @@ const TypeLibraryDescription& Library() {
                           Method("Ask", kAsk, {{"Caption", VT_BSTR}}, VT_BOOL),
                           Method("Fail", kFail, {{"Message", VT_BSTR}}),
                           PropertyGet("Unit", 6, VT_I4, "TxUnit")}},
+             // clang-format on
              {.name = "IGaugeEvents",
               .iid = kIGaugeEvents,
               .kind = InterfaceKind::DispatchOnly,

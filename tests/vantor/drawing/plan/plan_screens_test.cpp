@@ -107,10 +107,12 @@ TEST_F(PlanScreens, StationPlotLeavesTheStationsAsTheyWere) {
     const auto left = fukuinhidarix, right = fukuinmigiy;
     const int counter = sokutenbangou;
 
+    // clang-format off
     EXPECT_EQ(Plot("20"), (std::vector<std::string>{"CIRCLE\r", "20000,0 100\r", "DTEXT \r", "\r\r",
                                                     "20000,10000\r", "1000\r", "90\r", "+ 20.00\r", "\r\r", "\r\r"}));
     EXPECT_EQ(Plot(""), (std::vector<std::string>{"CIRCLE\r", "0,0 100\r", "DTEXT \r", "\r\r",
                                                   "0,10000\r", "1000\r", "90\r", "+ 0.00\r", "\r\r", "\r\r"}));
+    // clang-format on
     EXPECT_EQ(Plot("170")[1], "100000,91460 100\r");
     EXPECT_TRUE(x == sokutenx && y == sokuteny && chainage == sokutenkyori);
     EXPECT_TRUE(hx == hojox && hy == hojoy && left == fukuinhidarix && right == fukuinmigiy);

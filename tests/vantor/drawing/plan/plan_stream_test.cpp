@@ -33,6 +33,7 @@ protected:
     bool drew_ = false;
 };
 
+// clang-format off
 const std::vector<std::string> kCentreLine = {
     "LINE 0,0 100000,0 \r", "LINE 100000,0 100000,100000 \r", " \r\r",
     // BC, EC and centre of the curve
@@ -58,6 +59,7 @@ const std::vector<std::string> kEdges = {
     "arc\r", "76538.19,11209.23\r", "c\r", "50000,50000 96316.13,42011.55\r",
     "arc\r", "80208.37,5844.545\r", "c\r", "50000,50000 102721.6,40906.76\r",
     "LINE 96316.13,42011.55 97000,81460 \r", "LINE 102721.6,40906.76 103500,81460 \r"};
+// clang-format on
 
 std::vector<std::string> Joined(std::initializer_list<const std::vector<std::string>*> parts) {
     std::vector<std::string> all;
@@ -101,11 +103,13 @@ TEST_F(PlanStream, EdgesWithoutLabelsUseTheStationsOfThisRun) {
 TEST_F(PlanStream, NoEdgeToAStationWithoutWidth) {
     yokodata(3, 2) = kEmpty;
     const std::vector<std::string> edges = Draw({false, true, false});
+    // clang-format off
     EXPECT_EQ(edges, (std::vector<std::string>{
                          "LINE 0,3000 40000,3000 \r", "LINE 0,-3500 40000,-3500 \r",
                          "LINE 40000,-3500 80208.37,5844.545 \r",
                          "arc\r", "80208.37,5844.545\r", "c\r", "50000,50000 102721.6,40906.76\r",
                          "LINE 96316.13,42011.55 97000,81460 \r", "LINE 102721.6,40906.76 103500,81460 \r"}));
+    // clang-format on
 }
 
 // The last station on the curve: the entry after it is not the end of the road, whatever an
@@ -125,6 +129,7 @@ TEST_F(PlanStream, NoEndCircleWhenTheLastStationLiesOnTheCurve) {
 TEST_F(PlanStream, NoIpOneLineAndTheStationsOnly) {
     SetPolygon({{0, 0, 0}, {100, 0, 0}});
     SetStations({0, 50, 100});
+    // clang-format off
     EXPECT_EQ(Draw({true, false, true}),
               (std::vector<std::string>{"LINE 0,0 100000,0 \r", " \r\r",
                                         "CIRCLE\r", "0,0 100\r", "CIRCLE\r", "50000,0 100\r", "CIRCLE\r", "100000,0 100\r",
@@ -133,6 +138,7 @@ TEST_F(PlanStream, NoIpOneLineAndTheStationsOnly) {
                                         "50000,10000\r", "1000\r", "90\r", "+ 50.00\r", "\r\r",
                                         "100000,10000\r", "1000\r", "90\r", "+ 100.00\r", "\r\r",
                                         "\r\r"}));
+    // clang-format on
 }
 
 // Twenty IPs: every leg, and three circles and an arc at each IP.

@@ -85,6 +85,7 @@ TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
         bool sheet;      // leg lengths were written
         const char* message;
     } cases[] = {
+        // clang-format off
         {{{0, 0}, {100, 100, 50}, {200, 200}}, false, 0, true, "ＩＰ位置の確認をしてください"},
         {{{0, 0}, {100, 0, 50}, {100, 0}}, false, 0, false,
          "IP1と終点が同じ位置です。ＩＰ位置の確認をしてください"},
@@ -96,6 +97,7 @@ TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
         {{{0, 0}, {100, 0, 10}, {100, 100, 10}, {300, 100, 250}, {300, 300}}, false, 0, false,
          "IP2とIP3の接線長の和 260m がその間の距離 200m より長くなります。IP2かIP3の曲率半径を見直してください"},
         {{{0, 0}, {100, 0, 50}, {250, 0}}, true, 1, true, nullptr}, // no centre, no angle, no message
+        // clang-format on
     };
     for (const auto& c : cases) {
         for (bool plan : {false, true}) {

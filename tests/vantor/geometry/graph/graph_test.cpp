@@ -45,11 +45,13 @@ long CountColour(long colour) {
 TEST(GraphIntervals, DecadeStepsAndGridRanges) {
     struct Case { float min, max, step, lower, upper; };
     const Case cases[] = {
+        // clang-format off
         {0, 500, 9.999999f, -20, 520},          // stations
         {20.3f, 31.7f, 0.9999999f, 18, 33},      // planned heights
         {0, 1000, 99.99999f, -200, 1200},        // a range of exactly 1000: the next decade
         {0, 999, 9.999999f, -20, 1010},
         {5, 5, 0.00001f, 4.99998f, 5.00002f},    // one value
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.min) + " .. " + std::to_string(c.max));
@@ -72,6 +74,7 @@ TEST_F(GraphTest, DrawingSequenceOfAStraightProfileWithoutGrid) {
     EXPECT_NEAR(p.ScaleHeight(), -(2.4 + 0.4), 1e-5);
 
     std::vector<DrawCommand> expected = {
+        // clang-format off
         {DrawCommand::Cls, 0, 0, 0, 0, forms::vbWhite},
         {DrawCommand::Box, -2, 12.2, 22, 9.8, kFrame},
         {DrawCommand::Line, 0, 9.8, 0, 9.5, kGreen},
@@ -83,6 +86,7 @@ TEST_F(GraphTest, DrawingSequenceOfAStraightProfileWithoutGrid) {
         {DrawCommand::Line, 0, 9.5, 10, 11.5, kBlue},
         {DrawCommand::Line, 10, 11.5, 20, 12, kBlue},
         {DrawCommand::Line, 0, 10, 20, 12, kGreen},
+        // clang-format on
     };
     for (int s = 0; s < 20; ++s)
         expected.push_back({DrawCommand::Line, double(s), 10 + 0.1 * s, s + 1.0, 10 + 0.1 * (s + 1), kRed});

@@ -22,11 +22,13 @@ TEST(Kazoetate, CountsTheRowsAboveTheFirstWithoutStation) {
     struct Case {
         int rows, filled, hirakuflg, counted;
     } cases[] = {
+        // clang-format off
         {100, 10, 0, 10},
         {100, 0, 0, 0},
         {100, 100, 0, 100},   // an earlier document's rows past the count are not counted
         {500, 500, 0, 500},   // a full table stops at its last row
         {100, 10, 1, 100},    // a document from Open keeps its count
+        // clang-format on
     };
     for (const Case& c : cases) {
         NewDocument(c.rows, c.filled);

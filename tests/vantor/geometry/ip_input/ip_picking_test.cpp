@@ -31,11 +31,13 @@ TEST_F(IpPicking, ASeriesFillsXAndYFromTheFirstRow) {
     p1.Ticks(2);   // the CAD stands idle at its prompt; the script then runs out: a cancel
     EXPECT_EQ(p1.getPoints, 4);
     EXPECT_EQ(s.PickedCount(), 3);
+    // clang-format off
     EXPECT_EQ(Rows(1, 5), (std::vector<Row>{{"123.4567", "-9.8765", ""},
                                             {"100", "0", "40"},
                                             {"0.0005", "0.25", ""},
                                             {"4", "4", ""},
                                             {"5", "5", ""}}));
+    // clang-format on
     EXPECT_EQ(ipx(0), 0.0f);   // the table follows at 転送 or 完了
     EXPECT_EQ(p1.commands, kCancelTwice);
     EXPECT_TRUE(!p1.enabled && !p1.visible && !p1.cmdIdle && !p1.locked);

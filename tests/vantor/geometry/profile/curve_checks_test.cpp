@@ -67,10 +67,12 @@ TEST_F(CurveChecks, TouchingCurvesAreAccepted) {
 TEST_F(CurveChecks, OverlapStopsAfterTheLists) {
     LoadProfile({{0, 0, 48}, {100, 0, 50, 60}, {140, 0, 49, 40}, {260, 0, 51}});
     ComputeStopping();
+    // clang-format off
     EXPECT_EQ(Shown(), Expected({"区間内で縦断曲線どうしが交差してしまいます。",
                                  "測点 100の曲線長　Ｌv＝ 60 か",
                                  "測点 140の曲線長　Ｌv＝ 40 の",
                                  "見直しをして下さい。"}));
+    // clang-format on
     EXPECT_EQ(henkatensuu, 3);
     EXPECT_EQ(kyokusensuu, 2);
     EXPECT_EQ(kakuteihenkatensuu, -1);  // still the count of the last complete listing
@@ -82,10 +84,12 @@ TEST_F(CurveChecks, TooLongCurveNamesTheEndsThatBreakTheirLimits) {
         int vcbFlag, vceFlag;
         Lines lines;
     };
+    // clang-format off
     const Lines head = {" 測点 100における縦断曲線が長すぎて",
                         " 決められた区間内では、縦断曲線がおさまりません｡ ",
                         " 測点 100における曲線線の見直をして下さい。",
                         " 【具体的な内容は下記のとおりです】"};
+    // clang-format on
     auto with = [&head](Lines tail) {
         Lines all = head;
         all.insert(all.end(), tail.begin(), tail.end());
@@ -93,6 +97,7 @@ TEST_F(CurveChecks, TooLongCurveNamesTheEndsThatBreakTheirLimits) {
     };
     // Run in this order, each after a longer text: every check clears all eight lines first.
     const Case cases[] = {
+        // clang-format off
         {{{0, 0, 48}, {100, 0, 50, 220}, {150, 0, 49}}, 1, 1,
          with({" 　　曲線開始地点ＶCB=-10は", " 　　勾配変化地点  XB= 0より大きくなければいけません。",
                " 　　曲線終了地点ＶCE= 210は", " 　　勾配変化地点  XB= 150より小さくなければいけません。"})},
@@ -104,6 +109,7 @@ TEST_F(CurveChecks, TooLongCurveNamesTheEndsThatBreakTheirLimits) {
         {{{-100, 0, 48}, {-20, 0, 50, 60}, {0, 0, 49}}, 0, 1,
          {" 測点-20における縦断曲線が長すぎて", head[1], " 測点-20における曲線線の見直をして下さい。", head[3],
           " ", " ", " 　　曲線終了地点ＶCE= 10は", " 　　勾配変化地点  XB= 0より小さくなければいけません。"}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         LoadProfile(c.rows);
@@ -159,6 +165,7 @@ TEST_F(CurveChecks, RefusedInputLeavesTheLists) {
         Lines firstLines;
     };
     const Case cases[] = {
+        // clang-format off
         {"duplicate station", [] { LoadProfile({{0, 0, 48}, {100, 0, 50}, {100, 0, 51}, {200, 0, 49}}); },
          {"勾配変化点の測点が重複しているか、順番に並んでいません。", "測点 100と測点 100の",
           "基準計画高の見直しをして下さい。"}},
@@ -171,6 +178,7 @@ TEST_F(CurveChecks, RefusedInputLeavesTheLists) {
          {"後ろの勾配が定まらない為", "曲線の設置は出来ません。", "測点 200の曲線長の見直しをして下さい。"}},
         {"negative curve length", [] { LoadProfile({{0, 0, 48}, {100, 0, 50, -60}, {200, 0, 49}}); },
          {"曲線長に負の値は入力できません。", "測点 100の曲線長　Ｌv＝-60 の", "見直しをして下さい。"}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -95,6 +95,7 @@ TEST(StationRows, TextsBeyondTheirTwoHundredRowsDoNotStopTheMove) {
 TEST(StationRows, RefusedOperations) {
     struct Case { int stations; int row; bool insert; std::string reason; };
     const Case cases[] = {
+        // clang-format off
         {500, 10, true, kSounyuuMantan},
         {499, 499, true, ""},
         {3, 0, false, kSakujoGyouNashi},
@@ -102,6 +103,7 @@ TEST(StationRows, RefusedOperations) {
         {0, 1, false, kSakujoGyouNashi},
         {1, 1, false, kSakujoSaigo},
         {500, 500, false, ""},
+        // clang-format on
     };
     for (const Case& c : cases) {
         FillStations(c.stations);

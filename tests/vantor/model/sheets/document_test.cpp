@@ -61,6 +61,7 @@ TEST_F(SheetTest, SavedWorkbookShowsTitlesHeadersFormatsAndValues) {
     std::string file = (std::filesystem::temp_directory_path() / "vantor_sheets_saved.xls").string();
     xlbook->SaveAs(file);
 
+    // clang-format off
     const std::map<std::string, std::string> expected = {
         {"縦断ｼｰﾄ!B2", "縦 断 曲 線 計 算 調 書"}, {"縦断ｼｰﾄ!D4", "曲線長（Ｌｖ）"},
         {"縦断ｼｰﾄ!A5", "12.5"}, {"縦断ｼｰﾄ!B5", "100.3"}, {"縦断ｼｰﾄ!C5", ""},
@@ -75,6 +76,7 @@ TEST_F(SheetTest, SavedWorkbookShowsTitlesHeadersFormatsAndValues) {
         {"縦断ｼｰﾄ!A4~", "1 1 7 7 40"}, {"縦断ｼｰﾄ!I50~", "7 7 1 1 0"}, {"縦断ｼｰﾄ!C30~", "7 7 7 7 36"},
         {"横断ｼｰﾄ!E4~", "7 7 7 7 36"}, {"横断ｼｰﾄ!P3~", "7 1 7 1 40"}, {"ＩＰ座標入力!A25~", "1 7 1 7 35"},
         {"現況横断ｼｰﾄ!B4~", "0 0 0 0 35"}};
+    // clang-format on
     std::vector<std::string> cells;
     for (const auto& entry : expected) cells.push_back(entry.first);
     EXPECT_EQ(ReadWithXlrd(file, cells), expected);
@@ -86,6 +88,7 @@ TEST_F(SheetTest, WithoutWorkbookEveryProcedureSaysSoAndDoesNothing) {
     sokutensuu = 3;
     ipsuu = 1;
     zahyousuu = 2;
+    // clang-format off
     const std::vector<std::pair<const char*, void (*)()>> procedures = {
         {"shoshikitate", shoshikitate}, {"yomikomitate", [] { EXPECT_FALSE(yomikomitate()); }},
         {"tensoutate", [] { EXPECT_FALSE(tensoutate()); }},
@@ -96,6 +99,7 @@ TEST_F(SheetTest, WithoutWorkbookEveryProcedureSaysSoAndDoesNothing) {
         {"shoshikizahyou", shoshikizahyou}, {"yomikomizahyou", yomikomizahyou},
         {"shoshikigenkyou", shoshikigenkyou}, {"yomikomigenkyou", yomikomigenkyou},
         {"yomikomikirimori", yomikomikirimori}, {"tensouzenbu", tensouzenbu}};
+    // clang-format on
     for (const auto& [name, procedure] : procedures) {
         SCOPED_TRACE(name);
         forms::script::Reset();

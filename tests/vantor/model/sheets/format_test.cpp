@@ -26,6 +26,7 @@ struct Layout {
 
 const std::vector<Layout>& Layouts() {
     using namespace 縦断bus;
+    // clang-format off
     static const std::vector<Layout> layouts = {
         {"profile", shoshikitate, kProfileSheet, "B2", "縦 断 曲 線 計 算 調 書",
          {{"A4", "測　点"}, {"B4", "地盤高"}, {"C4", "基準計画高"}, {"D4", "曲線長（Ｌｖ）"},
@@ -55,6 +56,7 @@ const std::vector<Layout>& Layouts() {
          {{"B2", 8}, {"C2", 10}, {"D2", 10}},
          "B4:D50", {{"B4:D4", 40}, {"B5:B50", 35}, {"C5:D50", 36}}},
     };
+    // clang-format on
     return layouts;
 }
 

@@ -42,6 +42,7 @@ TEST_F(ProfileSheetTest, WriterCellsAndWhatItLeavesAlone) {
 
     tensoutate();
 
+    // clang-format off
     const std::vector<std::pair<std::string, std::string>> cells = {
         {"A5", "12.3"}, {"B5", "102.7"}, {"C5", "101.5"}, {"D5", "40"}, {"E5", "101.2"},
         {"F5", "1.5"}, {"G5", ""}, {"H5", "2.5"},          // a cut goes to F
@@ -49,6 +50,7 @@ TEST_F(ProfileSheetTest, WriterCellsAndWhatItLeavesAlone) {
         {"E7", ""}, {"F7", ""}, {"G7", ""}, {"H7", ""},     // nothing computed: empty cells
         {"B8", ""}, {"F8", ""}, {"G8", ""},                 // no ground: no cut or fill
         {"I6", "要確認"}, {"A60", ""}, {"B2", "縦 断 曲 線 計 算 調 書"}, {"I4", "備　考"}};
+    // clang-format on
     for (const auto& [cell, text] : cells) EXPECT_EQ(Text(kProfileSheet, cell), text) << cell;
 }
 

@@ -27,6 +27,7 @@ TEST_F(BlockCorrection, SendsOfOneStationWithWindowsAboutThePlannedSection) {
     RecordingCad cad;
     OpenScreen();
     Screen().移動ボタン_Click(0);   // station 1 stays and is drawn
+    // clang-format off
     const std::vector<std::string> expected = {
         "erase\r", "W\r", "-50000,30000\r", "50000,-30000\r", "\r",
         "-insert\r", "KEI1 0,0 1 1 0\r",
@@ -35,6 +36,7 @@ TEST_F(BlockCorrection, SendsOfOneStationWithWindowsAboutThePlannedSection) {
         "stretch\r", "c\r", "10000,-10000\r", "100,10000\r\r", "3000,-60 3500,-87.5\r",
         "stretch\r", "c\r", "-100,-10000\r", "-10000,10000\r\r", "-3000,-60 -3000,-60\r",
         "-insert\r", "GEN1 0,0 1 1 0\r"};
+    // clang-format on
     EXPECT_EQ(cad.executes, expected);
 
     // Station 2: 1.234 m of fill, H = 1234.0002 as a single; the other windows stand about

@@ -56,8 +56,10 @@ TEST_F(SectionChecks, MoreStationsThanTheAreaTablesHoldAreRefusedBeforeTheFirstS
 }
 
 TEST_F(SectionChecks, StationsWhoseSectionCannotBeAssembledAreSkippedAndToldOnce) {
+    // clang-format off
     SetRoad({{0, 10, 10}, {20, 10, 10}, {40, 10, 10}, {50.5f, 10, 10}, {60, 10, 16}, {80, 10, 10}, {100, 10, 10},
              {120, 10, -5.2f}});
+    // clang-format on
     yokosakuzudata(2, 2) = "";
     yokosakuzudata(3, 2) = "未設定";
     yokodata(4, 2) = yokodata(4, 9) = kEmpty;   // a station the station list added

@@ -21,6 +21,7 @@ TEST_F(SectionSends, OneStationLineByLine) {
     ASSERT_TRUE(sakuzuyoko(sectionSettings));
     // Cell centre (45000, G x 0.5 x 1000 = 9333.333 as a single); the label line
     // T = 9333.3330078125 + G x 400 in double.
+    // clang-format off
     const std::vector<std::string> expected = {
         "-insert\r", "KEI1 -100000,0 1 1 0\r",
         "zoom\r", "-145000,15000\r", "-55000,-15000\r",
@@ -45,6 +46,7 @@ TEST_F(SectionSends, OneStationLineByLine) {
         "55000,14199.9996744792\r", "200\r", "0\r", "B =0\r", "\r\r",
         "55000,13899.9996744792\r", "200\r", "0\r", "B'=0\r", "\r\r",
         "\r\r"};
+    // clang-format on
     EXPECT_EQ(cad.executes, expected);
     EXPECT_TRUE(Messages().empty());
 }

@@ -21,8 +21,10 @@ class SectionSheet : public section_test::SectionTest {
 protected:
     // Seven stations 20 m apart; station k stands 0.25 (k - 4) m above (or below) its ground.
     static void SevenStations() {
+        // clang-format off
         SetRoad({{0, 10, 9.25f}, {20, 10, 9.5f}, {40, 10, 9.75f}, {60, 10, 10}, {80, 10, 10.25f},
                  {100, 10, 10.5f}, {120, 10, 10.75f}});
+        // clang-format on
     }
     static std::filesystem::path OutputFolder() { return std::filesystem::temp_directory_path(); }
     // The planned section of the cell at (cx, cy): the two lines the exploded block's polyline

@@ -29,6 +29,7 @@ const Polyline kFlat{{0, 0}, {20, 0}};
 // Cut 2 m under flat ground: the 1:1.2 slope ends 2.4 m past the 5 m edge.
 const SideShape kCutSide{kFlat, {{0, -2}, {5, -2}, {7.4f, 0}}, {{0, -2}, {5, -2}, {7.4f, 0}, {20, 0}}, 7.4f};
 
+// clang-format off
 const Case kCases[] = {
     {"pure cut",
      // The left ground's point 0 is not at the origin: the areas start the ground there anyway.
@@ -68,6 +69,7 @@ const Case kCases[] = {
      {7.2f, 0},
      {7.2f, 0}},
 };
+// clang-format on
 
 class SectionAreas : public EarthworkTest, public ::testing::WithParamInterface<Case> {};
 

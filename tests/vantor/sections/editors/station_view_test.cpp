@@ -15,11 +15,13 @@ TEST_F(EditorTest, ExistingGroundStationIsInsertedAtTheOriginAndExploded) {
     RecordingCad cad;
     DrawingScreen();
     Ground().移動ボタン_Click(1);
+    // clang-format off
     const std::vector<std::string> expected = {
         "erase\r", "W\r", "-30000,15000\r", "30000,-15000\r", "\r",
         "-insert\r", "GEN2 0,0 1 1 0\r",
         "zoom\r", "-30000,15000\r", "30000,-15000\r",
         "explode\r", "W\r", "-30000,15000\r", "30000,-15000\r", "\r"};
+    // clang-format on
     EXPECT_EQ(cad.executes, expected);
 
     cad.executes.clear();
@@ -39,8 +41,10 @@ TEST_F(EditorTest, CutFillStationChangeSendsThePlannedSection) {
     CutFill().移動ボタン_Click(1);
     const auto& e = cad.executes;
     ASSERT_EQ(e.size(), 24u);
+    // clang-format off
     const std::vector<std::string> head = {"erase\r", "W\r", "-30000,15000\r", "30000,-15000\r", "\r",
                                            "-insert\r", "KEI1 0,1234 1 1 0\r"};
+    // clang-format on
     EXPECT_EQ(std::vector<std::string>(e.begin(), e.begin() + 7), head);
     EXPECT_EQ(e[22], "-insert\r");
     EXPECT_EQ(e[23], "GEN1 0,0 1 1 0\r");

@@ -116,11 +116,13 @@ TEST_F(ModelStream, StationsOnlyAndHeightsFollowTheModel) {
     const auto lines = Run("12");   // the planned height 10 m lies below the datum
     ASSERT_EQ(lines.size(), 2u * 120u + 6u + 3u);
     const std::vector<std::string> extras(lines.end() - 9, lines.end());
+    // clang-format off
     EXPECT_EQ(extras, (std::vector<std::string>{
                           "LINE 0,3000,-2300 0,0,-2000 \r", "LINE 0,-3000,-2300 0,0,-2000 \r",
                           "LINE 20000,3000,-2300 20000,0,-2000 \r", "LINE 20000,-3000,-2300 20000,0,-2000 \r",
                           "LINE 40000,3000,-2300 40000,0,-2000 \r", "LINE 40000,-3000,-2300 40000,0,-2000 \r",
                           "LINE 0,0,0 0,0,-2000 \r", "LINE 20000,0,0 20000,0,-2000 \r", "LINE 40000,0,0 40000,0,-2000 \r"}));
+    // clang-format on
 }
 
 TEST_F(ModelStream, AdditionalLinesInTheOrderOfTheBoxes) {

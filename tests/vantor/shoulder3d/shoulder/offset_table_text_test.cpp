@@ -31,9 +31,11 @@ TEST_F(OffsetTableText, CellTexts) {
         int column;
         const char* shown;
     } cases[] = {
+        // clang-format off
         {3, 1.2345f, 0, "1.235"}, {2, 1.2345f, 0, "1.23"}, {2, 1.5f, 3, "1.5"}, {2, 2, 8, "2"},
         {2, 0, 0, ""},            {3, 0, 5, ""},           {2, 0, 4, "0"},      {3, 123.4567f, 4, "123.457"},
         {2, -0.125f, 6, "-0.12"}, {2, kEmpty, 4, ""},
+        // clang-format on
     };
     for (const auto& c : cases) {
         ketasuu = c.decimals;
@@ -59,6 +61,7 @@ TEST_F(OffsetTableText, TypedTexts) {
         bool accepted;
         float value;
     } cases[] = {
+        // clang-format off
         {"", 0, true, 0},          {"  ", 4, true, 0},         {"2.5", 3, true, 2.5f},   {"1.2m", 6, true, 1.2f},
         {"-0.5", 1, true, -0.5f},  {".75", 8, true, 0.75f},    {"E.C 1", 4, true, 128.54f},
         {"B.C 2 (123.45)", 4, true, 123.45f},                  {"B.C 2", 4, true, 123.45f},
@@ -66,6 +69,7 @@ TEST_F(OffsetTableText, TypedTexts) {
         {"E.C 1", 0, false, 0},    {"B.C 2", 5, false, 0},
         {"B.C 3", 4, false, 0},    {"E.C 0", 4, false, 0},     {"abc", 2, false, 0},     {"No.3", 4, false, 0},
         {"1e30", 2, false, 0},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const text::Entry entry = text::Read(c.typed, c.column);

@@ -51,6 +51,7 @@ TEST_F(ShoulderDrawing, ExactSendsOfTwoCheckedLines) {
     EXPECT_EQ(P(1, 2), "40000,2000");
     EXPECT_EQ(P(4, 2), "40000,-1500");
     const std::vector<std::string> expected{
+        // clang-format off
         "_cecolor\rRed\r",
         "LINE 0,2000 40000,2000 \r",
         "LINE 40000,2000 " + P(1, 3) + " \r",    // into the curve: a chord
@@ -60,6 +61,7 @@ TEST_F(ShoulderDrawing, ExactSendsOfTwoCheckedLines) {
         "LINE 40000,-1500 " + P(4, 3) + " \r",
         "arc\r", P(4, 3) + "\r", "c\r", "50000,50000 " + P(4, 4) + "\r",
         "LINE " + P(4, 4) + " " + P(4, 5) + " \r",
+        // clang-format on
     };
     EXPECT_EQ(Lines(cad), expected);
 }
