@@ -42,8 +42,8 @@ bool TAcadControl::IsExecut() { return desk::IsWindow(AcadWindow(*this, TAcadWin
 
 bool TAcadControl::IsActive() {
     const desk::HWND main = AcadWindow(*this, TAcadWindow::Main);
-    return desk::IsWindow(main) &&
-           desk::GetWindowThreadProcessId(main, nullptr) == desk::GetWindowThreadProcessId(desk::GetForegroundWindow(), nullptr);
+    return desk::IsWindow(main) && desk::GetWindowThreadProcessId(main, nullptr) ==
+                                       desk::GetWindowThreadProcessId(desk::GetForegroundWindow(), nullptr);
 }
 
 TShowState TAcadControl::GetState() { return WndState(AcadWindow(*this, TAcadWindow::Main)); }
@@ -86,7 +86,8 @@ bool TAcadControl::GetClientSize(std::int32_t& ALeft, std::int32_t& ATop, std::i
     return WndSize(AcadWindow(*this, TAcadWindow::MDIClient), ALeft, ATop, AWidth, AHeight);
 }
 
-bool TAcadControl::GetChildWindowSize(std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth, std::int32_t& AHeight) {
+bool TAcadControl::GetChildWindowSize(std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth,
+                                      std::int32_t& AHeight) {
     return WndSize(AcadWindow(*this, TAcadWindow::Drawing), ALeft, ATop, AWidth, AHeight);
 }
 
@@ -110,8 +111,12 @@ bool TAcadControl::HideTextWindow(bool HideMode) {
 
 std::string TAcadControl::GetLogHist() { return FDestroying ? std::string() : FAcadObject->ReadHistory(); }
 std::string TAcadControl::GetCmdLine() { return FDestroying ? std::string() : FAcadObject->ReadCmdLine(); }
-std::string TAcadControl::GetCmdParam() { return FDestroying ? std::string() : StripCommandPrompt(FAcadObject->ReadCmdLine()); }
-bool TAcadControl::IsCmdWait() { return !FDestroying && IsPromptIdle(FAcadObject->ReadCmdLine(), FAcadObject->ReadPromptText()); }
+std::string TAcadControl::GetCmdParam() {
+    return FDestroying ? std::string() : StripCommandPrompt(FAcadObject->ReadCmdLine());
+}
+bool TAcadControl::IsCmdWait() {
+    return !FDestroying && IsPromptIdle(FAcadObject->ReadCmdLine(), FAcadObject->ReadPromptText());
+}
 
 std::int32_t TAcadControl::GetChildCount() { return FDestroying ? 0 : FAcadObject->RefreshChildren(); }
 
@@ -147,7 +152,8 @@ bool TAcadControl::WaitCommand() {
     TAcadObject& engine = *FAcadObject;
     engine.WaitIdle();
     // Ending the control ends the wait, as it ends every other wait of the control.
-    while (!FDestroying && desk::IsWindow(engine.MainWnd()) && !IsPromptIdle(engine.ReadCmdLine(), engine.ReadPromptText())) {
+    while (!FDestroying && desk::IsWindow(engine.MainWnd()) &&
+           !IsPromptIdle(engine.ReadCmdLine(), engine.ReadPromptText())) {
         IdlePump();
         desk::Sleep(kWaitCommandPassMs);
         engine.WaitIdle();

@@ -39,7 +39,7 @@ bool TypableName(const std::string& file) {
 
 std::string CloseText(TAcadIndex index, const std::string& file, const std::string& overwrite) {
     std::string text = "\x03\x03_FILEDIA 0\r_SAVEAS\r";
-    if (IsRegistryInst(index)) text += kCR;  // the file format asked first: the default one
+    if (IsRegistryInst(index)) text += kCR; // the file format asked first: the default one
     text += "\"" + file + "\"\r" + overwrite + "_FILEDIA 1\rQSAVE\r_QUIT\r";
     return text;
 }

@@ -25,8 +25,12 @@ bool TAcadControl::AsyncCommand(const std::string& CmdStr, std::int32_t SendNo) 
     CheckChildChange();
     const bool queued = FAcadObject->AsyncCommand(
         SendNo, CmdStr,
-        [this](TAcadCmdThread* worker, int sendNo, desk::HWND target, bool isWindow) { DoAsyncSending(worker, sendNo, target, isWindow); },
-        [this](TAcadCmdThread* worker, int sendNo, desk::HWND target, bool resulted) { DoAsyncSended(worker, sendNo, target, resulted); });
+        [this](TAcadCmdThread* worker, int sendNo, desk::HWND target, bool isWindow) {
+            DoAsyncSending(worker, sendNo, target, isWindow);
+        },
+        [this](TAcadCmdThread* worker, int sendNo, desk::HWND target, bool resulted) {
+            DoAsyncSended(worker, sendNo, target, resulted);
+        });
     IdlePump();
     return queued;
 }
@@ -50,7 +54,8 @@ bool TAcadControl::ClickMenu(const std::string& MenuItem) {
     return FAcadObject->ClickMenu(MenuItem);
 }
 
-bool TAcadControl::MouseClick(const std::string& Caption, const std::string& ClassName, bool TopMove, bool DoubleClick, bool RightClick) {
+bool TAcadControl::MouseClick(const std::string& Caption, const std::string& ClassName, bool TopMove, bool DoubleClick,
+                              bool RightClick) {
     if (FDestroying) return false;
     CallScope scope(*this);
     TAcadObject& engine = *FAcadObject;

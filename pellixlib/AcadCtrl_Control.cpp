@@ -19,7 +19,7 @@ namespace {
 
 constexpr desk::UINT_PTR kTimerId = 1;
 const std::string kUtilWindowClass = "TPUtilWindow";
-const std::string kCancelText(1, '\x03');  // no real window text equals it
+const std::string kCancelText(1, '\x03'); // no real window text equals it
 
 std::string HostFolder() {
     char path[1024] = {};
@@ -33,7 +33,9 @@ TAcadType NewestInstalled(std::initializer_list<TAcadType> newestFirst) {
     return atNOACAD;
 }
 
-desk::DWORD LiveThreadOf(desk::HWND wnd) { return desk::IsWindow(wnd) ? desk::GetWindowThreadProcessId(wnd, nullptr) : 0; }
+desk::DWORD LiveThreadOf(desk::HWND wnd) {
+    return desk::IsWindow(wnd) ? desk::GetWindowThreadProcessId(wnd, nullptr) : 0;
+}
 
 } // namespace
 
@@ -54,9 +56,8 @@ TAcadControl::TAcadControl(bool designing) : FDesigning(designing) {
     if (FAcadType == atNOACAD) FAcadType = GetNewAcadType();
     if (FAcadType == atNOACAD) FAcadType = atACLT95;
     ResetState();
-    FUtilWindow = CreateHiddenWindow(kUtilWindowClass, [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
-        return WndProc(w, m, wp, lp);
-    });
+    FUtilWindow = CreateHiddenWindow(kUtilWindowClass, [this](desk::HWND w, desk::UINT m, desk::WPARAM wp,
+                                                              desk::LPARAM lp) { return WndProc(w, m, wp, lp); });
     ChooseWaitProc(FInterMode);
 }
 
@@ -112,7 +113,8 @@ void TAcadControl::Paint(TCanvas& canvas) const {
     const TFaceBitmap* face = FormImage();
     if (!face) return;
     for (int y = 0; y < kFaceSize && y < canvas.Height; ++y)
-        for (int x = 0; x < kFaceSize && x < canvas.Width; ++x) canvas.Pixels[y * canvas.Width + x] = face->ColorAt(x, y);
+        for (int x = 0; x < kFaceSize && x < canvas.Width; ++x)
+            canvas.Pixels[y * canvas.Width + x] = face->ColorAt(x, y);
 }
 
 void TAcadControl::SetEnabled(bool v) {
@@ -246,8 +248,7 @@ bool TAcadControl::DoUserWaitFirst(int callId) {
     bool nextExecute = true;
     try {
         if (FOnUserWaitFirst) FOnUserWaitFirst(*this, callId, nextExecute);
-    } catch (...) {
-    }
+    } catch (...) {}
     return nextExecute;
 }
 
@@ -255,23 +256,20 @@ bool TAcadControl::DoUserWaitNext(int callId, const std::string& cmdStr) {
     bool resultMode = true;
     try {
         if (FOnUserWaitNext) FOnUserWaitNext(*this, callId, cmdStr, resultMode);
-    } catch (...) {
-    }
+    } catch (...) {}
     return resultMode;
 }
 
 void TAcadControl::DoAsyncSending(TAcadCmdThread*, int sendNo, desk::HWND target, bool) {
     try {
         if (FOnAsyncSending) FOnAsyncSending(*this, sendNo, desk::HandleToLong(target));
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void TAcadControl::DoAsyncSended(TAcadCmdThread*, int sendNo, desk::HWND target, bool resulted) {
     try {
         if (FOnAsyncSended) FOnAsyncSended(*this, sendNo, desk::HandleToLong(target), resulted);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 } // namespace pellix

@@ -149,7 +149,8 @@ public:
     bool IsAsyncBuffer();
     bool SendCtrlKey(const std::string& CharKey);
     bool ClickMenu(const std::string& MenuItem);
-    bool MouseClick(const std::string& Caption, const std::string& ClassName, bool TopMove, bool DoubleClick, bool RightClick);
+    bool MouseClick(const std::string& Caption, const std::string& ClassName, bool TopMove, bool DoubleClick,
+                    bool RightClick);
     // System variables.
     bool GetVar(const std::string& VarName, std::string& param2);
     bool GetVarNew(const std::string& VarName, const std::string& NewValue, std::string& param3);
@@ -161,10 +162,12 @@ public:
     bool UserWait(std::int32_t CallID, const std::string& WaitCommand);
     void InterCancel();
     // Any window (the caller's handle).
-    bool GetWindowSize(std::int32_t WinHdl, std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth, std::int32_t& AHeight);
+    bool GetWindowSize(std::int32_t WinHdl, std::int32_t& ALeft, std::int32_t& ATop, std::int32_t& AWidth,
+                       std::int32_t& AHeight);
     std::string GetWindowCaption(std::int32_t WinHdl);
     TShowState GetWindowState(std::int32_t WinHdl);
-    bool SetReSizeWindow(std::int32_t WinHdl, std::int32_t ALeft, std::int32_t ATop, std::int32_t AWidth, std::int32_t AHeight);
+    bool SetReSizeWindow(std::int32_t WinHdl, std::int32_t ALeft, std::int32_t ATop, std::int32_t AWidth,
+                         std::int32_t AHeight);
     bool SetMoveWindow(std::int32_t WinHdl, std::int32_t ALeft, std::int32_t ATop);
     bool SetWindowState(std::int32_t WinHdl, TShowState State);
     bool CloseWindow(std::int32_t WinHdl);

@@ -20,7 +20,8 @@ using TDialogEvent = std::function<void(TAcadControl& Sender, int DialoghWnd, co
                                         const std::string& ControlText, bool& DialogClose)>;
 using TChildChangeEvent = std::function<void(TAcadControl& Sender, int NewWindow)>;
 using TUserWaitFirstEvent = std::function<void(TAcadControl& Sender, int CallID, bool& NextExecute)>;
-using TUserWaitNextEvent = std::function<void(TAcadControl& Sender, int CallID, const std::string& CmdStr, bool& ResultMode)>;
+using TUserWaitNextEvent =
+    std::function<void(TAcadControl& Sender, int CallID, const std::string& CmdStr, bool& ResultMode)>;
 using TProcessLoopEvent = std::function<void(TAcadControl& Sender, int& ProIndex)>;
 
 } // namespace pellix

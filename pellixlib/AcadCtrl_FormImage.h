@@ -11,8 +11,8 @@ namespace pellix {
 inline constexpr int kFaceSize = 28;
 
 struct TFaceBitmap {
-    std::array<std::uint32_t, 16> Palette{};          // 0x00RRGGBB
-    std::array<std::uint8_t, kFaceSize * kFaceSize> Pixels{};  // palette indexes, row by row
+    std::array<std::uint32_t, 16> Palette{};                  // 0x00RRGGBB
+    std::array<std::uint8_t, kFaceSize * kFaceSize> Pixels{}; // palette indexes, row by row
     std::uint32_t ColorAt(int x, int y) const { return Palette[Pixels[y * kFaceSize + x]]; }
 };
 

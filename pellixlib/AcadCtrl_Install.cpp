@@ -25,7 +25,9 @@ bool TAcadControl::IsCanExec() { return CanInstRun(Inst(FAcadType)); }
 bool TAcadControl::IsExecuting() { return IsInstRunning(Inst(FAcadType)); }
 std::string TAcadControl::GetExeVersion() { return GetInstExeVersion(Inst(FAcadType)); }
 std::string TAcadControl::GetAutoCADName() { return GetInstName(Inst(FAcadType)); }
-TAcadType TAcadControl::GetACADNameType(const std::string& AcadName) { return IndexToAcadType(GetInstNameType(AcadName)); }
+TAcadType TAcadControl::GetACADNameType(const std::string& AcadName) {
+    return IndexToAcadType(GetInstNameType(AcadName));
+}
 TAcadType TAcadControl::GetFirstAcadType() { return atACLT95; }
 TAcadType TAcadControl::GetLastAcadType() { return atACAD2002; }
 bool TAcadControl::IsRegular() { return IsFullAcad(Inst(FAcadType)); }
@@ -52,11 +54,13 @@ std::uint32_t TAcadControl::GetCurVerRegInt(const std::string& Path, const std::
     return GetInstCurVerRegInt(Inst(FAcadType), Path, Name);
 }
 
-bool TAcadControl::SetCurVerRegStr(const std::string& Path, const std::string& Name, const std::string& param3, bool Refresh) {
+bool TAcadControl::SetCurVerRegStr(const std::string& Path, const std::string& Name, const std::string& param3,
+                                   bool Refresh) {
     return SetInstCurVerRegStr(Inst(FAcadType), Path, Name, param3, Refresh);
 }
 
-bool TAcadControl::SetCurVerRegInt(const std::string& Path, const std::string& Name, std::uint32_t param3, bool Refresh) {
+bool TAcadControl::SetCurVerRegInt(const std::string& Path, const std::string& Name, std::uint32_t param3,
+                                   bool Refresh) {
     return SetInstCurVerRegInt(Inst(FAcadType), Path, Name, param3, Refresh);
 }
 
@@ -68,11 +72,13 @@ std::uint32_t TAcadControl::GetCurProfileInt(const std::string& Path, const std:
     return GetInstProfileInt(Inst(FAcadType), Path, Name);
 }
 
-bool TAcadControl::SetCurProfileStr(const std::string& Path, const std::string& Name, const std::string& param3, bool Refresh) {
+bool TAcadControl::SetCurProfileStr(const std::string& Path, const std::string& Name, const std::string& param3,
+                                    bool Refresh) {
     return SetInstProfileStr(Inst(FAcadType), Path, Name, param3, Refresh);
 }
 
-bool TAcadControl::SetCurProfileInt(const std::string& Path, const std::string& Name, std::uint32_t param3, bool Refresh) {
+bool TAcadControl::SetCurProfileInt(const std::string& Path, const std::string& Name, std::uint32_t param3,
+                                    bool Refresh) {
     return SetInstProfileInt(Inst(FAcadType), Path, Name, param3, Refresh);
 }
 

@@ -59,7 +59,9 @@ bool TAcadControl::RunInteractive(const std::function<bool()>& operation) {
     // own entry only, and the running call still ends on InterCancel.
     const char callKey = 0;
     TCallbackRegistration registration(&callKey);
-    AddWaitCallback(FAcadObject->MainWnd(), [this](desk::HWND wnd, bool& keepWaiting) { InterWaitProc(wnd, keepWaiting); }, &callKey);
+    AddWaitCallback(
+        FAcadObject->MainWnd(), [this](desk::HWND wnd, bool& keepWaiting) { InterWaitProc(wnd, keepWaiting); },
+        &callKey);
     FAcadObject->SetMDILock(FMDILock);
     return operation();
 }
@@ -74,7 +76,8 @@ bool TAcadControl::SelectDxf(bool SingleSelect) {
     if (FDestroying) return false;
     CallScope scope(*this);
     const std::string file = CompleteFileName(FDxfFile, FAcadObject->MainWnd(), ".dxf");
-    return RunInteractive([&] { return FAcadObject->SelectDxf(FSelAddCmd, FDxfVersion, file, SingleSelect, FDxfBinary); });
+    return RunInteractive(
+        [&] { return FAcadObject->SelectDxf(FSelAddCmd, FDxfVersion, file, SingleSelect, FDxfBinary); });
 }
 
 bool TAcadControl::SelectAtt(bool SingleSelect) {

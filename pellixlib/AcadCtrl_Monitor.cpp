@@ -41,7 +41,8 @@ bool AsksForEnter(const std::string& commandLine) {
 
 void TAcadControl::TimerTick() {
     if (FDestroying) return;
-    if (FCmdSearch != csNOCHECK && CheckCmdEnabled() && (FOnAcadCmdChange || FOnAcadCmdWait || FOnWaitMessage || FAutoEnter))
+    if (FCmdSearch != csNOCHECK && CheckCmdEnabled() &&
+        (FOnAcadCmdChange || FOnAcadCmdWait || FOnWaitMessage || FAutoEnter))
         CommandLinePart();
     if (FDestroying) return;
     const bool secondTick = FTickToggle;
@@ -141,7 +142,8 @@ void TAcadControl::DoDialog(desk::HWND dialog) {
     if (FDestroying || !FOnAcadDialog) return;
     CallScope scope(*this);
     const std::string caption = WindowText(dialog);
-    const std::string controlText = desk::IsWindow(dialog) ? WindowText(FindChildWindow(dialog, "", "*Static")) : std::string();
+    const std::string controlText =
+        desk::IsWindow(dialog) ? WindowText(FindChildWindow(dialog, "", "*Static")) : std::string();
     bool close = false;
     const auto closeStep = [&] {
         if (!close || !desk::IsWindow(dialog)) return;
@@ -163,11 +165,10 @@ bool TAcadControl::CheckCmdEnabled() {
     const bool enabled = IsCmdEnabled();
     if (enabled == FLastCmdEnabled) return enabled;
     FLastCmdEnabled = enabled;
-    if (FLastDialog) CheckDialog();  // a closing modal dialog is noticed at once
+    if (FLastDialog) CheckDialog(); // a closing modal dialog is noticed at once
     try {
         if (FOnAcadCmdActive) FOnAcadCmdActive(*this, enabled);
-    } catch (...) {
-    }
+    } catch (...) {}
     return enabled;
 }
 

@@ -23,9 +23,7 @@ std::vector<Entry>& Entries() {
     return entries;
 }
 
-bool MayWait(desk::HWND window) {
-    return CheckWaitCallbacks(window) && FormImageCount() > 0 && desk::IsWindow(window);
-}
+bool MayWait(desk::HWND window) { return CheckWaitCallbacks(window) && FormImageCount() > 0 && desk::IsWindow(window); }
 
 } // namespace
 

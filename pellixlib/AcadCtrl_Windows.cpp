@@ -103,7 +103,8 @@ std::string TAcadControl::GetWindowCaption(std::int32_t WinHdl) {
 
 TShowState TAcadControl::GetWindowState(std::int32_t WinHdl) { return WndState(WndOf(WinHdl)); }
 
-bool TAcadControl::SetReSizeWindow(std::int32_t WinHdl, std::int32_t ALeft, std::int32_t ATop, std::int32_t AWidth, std::int32_t AHeight) {
+bool TAcadControl::SetReSizeWindow(std::int32_t WinHdl, std::int32_t ALeft, std::int32_t ATop, std::int32_t AWidth,
+                                   std::int32_t AHeight) {
     CallScope scope(*this);
     return WndReSize(WndOf(WinHdl), ALeft, ATop, AWidth, AHeight);
 }

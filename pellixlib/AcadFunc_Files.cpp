@@ -132,16 +132,19 @@ bool SaveTextFile(const std::string& path, std::string_view text) {
             body += text[i];
         }
     }
-    const desk::HANDLE file = desk::CreateFile(path.c_str(), desk::GENERIC_WRITE, 0, nullptr, desk::CREATE_ALWAYS, 0, nullptr);
+    const desk::HANDLE file =
+        desk::CreateFile(path.c_str(), desk::GENERIC_WRITE, 0, nullptr, desk::CREATE_ALWAYS, 0, nullptr);
     if (file == desk::INVALID_HANDLE_VALUE) return false;
     desk::DWORD written = 0;
-    const bool ok = desk::WriteFile(file, body.data(), static_cast<desk::DWORD>(body.size()), &written, nullptr) && written == body.size();
+    const bool ok = desk::WriteFile(file, body.data(), static_cast<desk::DWORD>(body.size()), &written, nullptr) &&
+                    written == body.size();
     return desk::CloseHandle(file) && ok;
 }
 
 std::int64_t GetFileSizeByName(const std::string& path) {
-    const desk::HANDLE file = desk::CreateFile(path.c_str(), desk::GENERIC_READ, desk::FILE_SHARE_READ | desk::FILE_SHARE_WRITE, nullptr,
-                                               desk::OPEN_EXISTING, 0, nullptr);
+    const desk::HANDLE file =
+        desk::CreateFile(path.c_str(), desk::GENERIC_READ, desk::FILE_SHARE_READ | desk::FILE_SHARE_WRITE, nullptr,
+                         desk::OPEN_EXISTING, 0, nullptr);
     if (file == desk::INVALID_HANDLE_VALUE) return -1;
     desk::DWORD high = 0;
     const desk::DWORD low = desk::GetFileSize(file, &high);

@@ -18,7 +18,9 @@ struct ItemText {
 };
 
 // The character starting at byte `at`, or empty at the end.
-std::string CharAt(const std::string& s, std::size_t at) { return s.substr(at, static_cast<std::size_t>(CharByteLen(s, at))); }
+std::string CharAt(const std::string& s, std::size_t at) {
+    return s.substr(at, static_cast<std::size_t>(CharByteLen(s, at)));
+}
 
 ItemText SplitItemText(const std::string& text) {
     ItemText item;
@@ -27,7 +29,7 @@ ItemText SplitItemText(const std::string& text) {
     if (tab) item.shortcut = text.substr(tab);
     std::string& name = item.name;
     if (const std::size_t paren = FindMenuMark(name, "(&"); paren && name.size() >= paren + 1 + 2) {
-        const std::size_t keyAt = paren + 1;  // 0-based byte after "(&"
+        const std::size_t keyAt = paren + 1; // 0-based byte after "(&"
         const std::string key = CharAt(name, keyAt);
         const std::size_t closeAt = keyAt + key.size();
         if (closeAt < name.size() && name[closeAt] == ')' && CharByteLen(name, closeAt) == 1) {
@@ -68,8 +70,9 @@ int FindMenuItemPos(desk::HMENU menu, const std::string& name, bool accelerator)
         const desk::UINT state = desk::GetMenuState(menu, static_cast<desk::UINT>(pos), desk::MF_BYPOSITION);
         if (text.empty() || state == 0xFFFFFFFF || (state & (desk::MF_GRAYED | desk::MF_DISABLED))) continue;
         const ItemText item = SplitItemText(text);
-        const bool match = accelerator ? SameTextIgnoringCase(name, item.accelerator) || SameTextIgnoringCase(name, item.shortcut)
-                                       : name == item.name;
+        const bool match =
+            accelerator ? SameTextIgnoringCase(name, item.accelerator) || SameTextIgnoringCase(name, item.shortcut)
+                        : name == item.name;
         if (match) return pos;
     }
     return -1;

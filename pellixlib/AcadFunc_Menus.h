@@ -12,7 +12,7 @@ struct TMenuItemRef {
     desk::HWND Wnd = nullptr;
     desk::HMENU MenuBar = nullptr;
     desk::HMENU SubMenu = nullptr;
-    int Pos = -1;  // -1: not resolved
+    int Pos = -1; // -1: not resolved
 };
 
 // The text of the item at `pos` (254 characters).

@@ -23,8 +23,8 @@ public:
         return desk::RegOpenKeyEx(root, path.c_str(), 0, access, &h_) == desk::ERROR_SUCCESS;
     }
     bool Create(desk::HKEY root, const std::string& path) {
-        return desk::RegCreateKeyEx(root, path.c_str(), 0, nullptr, desk::REG_OPTION_NON_VOLATILE, desk::KEY_ALL_ACCESS, nullptr, &h_,
-                                    nullptr) == desk::ERROR_SUCCESS;
+        return desk::RegCreateKeyEx(root, path.c_str(), 0, nullptr, desk::REG_OPTION_NON_VOLATILE, desk::KEY_ALL_ACCESS,
+                                    nullptr, &h_, nullptr) == desk::ERROR_SUCCESS;
     }
     desk::HKEY get() const { return h_; }
 
@@ -66,7 +66,9 @@ bool EnumeratedName(desk::HKEY root, const std::string& key, std::string& name, 
     return true;
 }
 
-std::string SubkeyPath(const std::string& key, const std::string& name) { return key.empty() ? name : key + "\\" + name; }
+std::string SubkeyPath(const std::string& key, const std::string& name) {
+    return key.empty() ? name : key + "\\" + name;
+}
 
 std::vector<std::string> SubkeyNames(desk::HKEY root, const std::string& key) {
     std::vector<std::string> names;
@@ -75,8 +77,8 @@ std::vector<std::string> SubkeyNames(desk::HKEY root, const std::string& key) {
     return names;
 }
 
-bool WriteValue(desk::HKEY root, const std::string& key, const std::string& name, desk::DWORD type, const desk::BYTE* data,
-                desk::DWORD size, bool flush) {
+bool WriteValue(desk::HKEY root, const std::string& key, const std::string& name, desk::DWORD type,
+                const desk::BYTE* data, desk::DWORD size, bool flush) {
     Key k;
     if (!k.Create(root, key)) return false;
     const bool ok = desk::RegSetValueEx(k.get(), name.c_str(), 0, type, data, size) == desk::ERROR_SUCCESS;
@@ -99,7 +101,8 @@ bool RegReadString(desk::HKEY root, const std::string& key, const std::string& n
     if (!k.Open(root, key, desk::KEY_READ)) return false;
     desk::DWORD type = 0;
     std::vector<desk::BYTE> data;
-    if (!ReadValue(k.get(), name.c_str(), type, data) || (type != desk::REG_SZ && type != desk::REG_EXPAND_SZ)) return false;
+    if (!ReadValue(k.get(), name.c_str(), type, data) || (type != desk::REG_SZ && type != desk::REG_EXPAND_SZ))
+        return false;
     value.assign(data.begin(), data.end());
     value = value.substr(0, value.find('\0'));
     return true;
@@ -110,20 +113,23 @@ bool RegReadInteger(desk::HKEY root, const std::string& key, const std::string& 
     Key k;
     if (!k.Open(root, key, desk::KEY_READ)) return false;
     desk::DWORD type = 0, size = sizeof value, read = 0;
-    if (desk::RegQueryValueEx(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<desk::BYTE*>(&read), &size) != desk::ERROR_SUCCESS ||
+    if (desk::RegQueryValueEx(k.get(), name.c_str(), nullptr, &type, reinterpret_cast<desk::BYTE*>(&read), &size) !=
+            desk::ERROR_SUCCESS ||
         type != desk::REG_DWORD || size != sizeof read)
         return false;
     value = read;
     return true;
 }
 
-bool RegWriteString(desk::HKEY root, const std::string& key, const std::string& name, const std::string& value, bool flush) {
+bool RegWriteString(desk::HKEY root, const std::string& key, const std::string& name, const std::string& value,
+                    bool flush) {
     return WriteValue(root, key, name, desk::REG_SZ, reinterpret_cast<const desk::BYTE*>(value.c_str()),
                       static_cast<desk::DWORD>(value.size() + 1), flush);
 }
 
 bool RegWriteInteger(desk::HKEY root, const std::string& key, const std::string& name, desk::DWORD value, bool flush) {
-    return WriteValue(root, key, name, desk::REG_DWORD, reinterpret_cast<const desk::BYTE*>(&value), sizeof value, flush);
+    return WriteValue(root, key, name, desk::REG_DWORD, reinterpret_cast<const desk::BYTE*>(&value), sizeof value,
+                      flush);
 }
 
 bool RegKeyExists(desk::HKEY root, const std::string& key) {
@@ -169,7 +175,8 @@ bool RegCopyKey(desk::HKEY sourceRoot, const std::string& source, desk::HKEY des
         desk::DWORD type = 0;
         std::vector<desk::BYTE> data;
         if (!ReadValue(from.get(), name.c_str(), type, data)) continue;
-        if (desk::RegSetValueEx(to.get(), name.c_str(), 0, type, data.data(), static_cast<desk::DWORD>(data.size())) != desk::ERROR_SUCCESS)
+        if (desk::RegSetValueEx(to.get(), name.c_str(), 0, type, data.data(), static_cast<desk::DWORD>(data.size())) !=
+            desk::ERROR_SUCCESS)
             ok = false;
     }
     for (const std::string& sub : SubkeyNames(sourceRoot, source))
@@ -177,7 +184,8 @@ bool RegCopyKey(desk::HKEY sourceRoot, const std::string& source, desk::HKEY des
     return ok;
 }
 
-bool RegReplaceKey(desk::HKEY sourceRoot, const std::string& source, desk::HKEY destRoot, const std::string& dest, bool flush) {
+bool RegReplaceKey(desk::HKEY sourceRoot, const std::string& source, desk::HKEY destRoot, const std::string& dest,
+                   bool flush) {
     // Replacing a key by itself, by a key above or below it, would delete what is to be copied.
     if (!RegKeyExists(sourceRoot, source) || IsSameOrInside(destRoot, dest, sourceRoot, source) ||
         IsSameOrInside(sourceRoot, source, destRoot, dest))

@@ -11,7 +11,8 @@ namespace pellix {
 bool RegReadString(desk::HKEY root, const std::string& key, const std::string& name, std::string& value);
 bool RegReadInteger(desk::HKEY root, const std::string& key, const std::string& name, desk::DWORD& value);
 // Creates the key as needed; with flush the root key is flushed.
-bool RegWriteString(desk::HKEY root, const std::string& key, const std::string& name, const std::string& value, bool flush);
+bool RegWriteString(desk::HKEY root, const std::string& key, const std::string& name, const std::string& value,
+                    bool flush);
 bool RegWriteInteger(desk::HKEY root, const std::string& key, const std::string& name, desk::DWORD value, bool flush);
 bool RegKeyExists(desk::HKEY root, const std::string& key);
 // The n-th (from 0) subkey or value name; false past the end.
@@ -25,6 +26,7 @@ bool RegDeleteValueName(desk::HKEY root, const std::string& key, const std::stri
 bool RegCopyKey(desk::HKEY sourceRoot, const std::string& source, desk::HKEY destRoot, const std::string& dest);
 // Replaces the destination tree by a copy of the source. False, touching nothing, when the
 // source is missing or when one of the two keys is the other or lies inside it.
-bool RegReplaceKey(desk::HKEY sourceRoot, const std::string& source, desk::HKEY destRoot, const std::string& dest, bool flush);
+bool RegReplaceKey(desk::HKEY sourceRoot, const std::string& source, desk::HKEY destRoot, const std::string& dest,
+                   bool flush);
 
 } // namespace pellix

@@ -30,7 +30,8 @@ std::string TrimBlanks(std::string_view text) {
 
 std::string TrimQuotes(std::string_view text) {
     std::string s = TrimBlanks(text);
-    if (s.size() >= 2 && s.front() == '"' && IsSingleByteCharAt(s, s.size(), '"')) s = TrimBlanks(std::string_view(s).substr(1, s.size() - 2));
+    if (s.size() >= 2 && s.front() == '"' && IsSingleByteCharAt(s, s.size(), '"'))
+        s = TrimBlanks(std::string_view(s).substr(1, s.size() - 2));
     return s;
 }
 
@@ -50,7 +51,9 @@ std::string UpperAscii(std::string_view text) {
     return out;
 }
 
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) { return a.size() == b.size() && UpperAscii(a) == UpperAscii(b); }
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
+}
 
 std::string ExtractPromptDefault(std::string_view prompt) {
     const std::size_t open = prompt.find(" <");

@@ -58,13 +58,15 @@ bool SendCopyDataText(desk::HWND target, const std::string& text, const desk::RE
         const auto x = static_cast<desk::WORD>(client.left + client.right / 2);
         const auto y = static_cast<desk::WORD>(client.top + client.bottom / 2);
         desk::PostMessage(target, desk::WM_MOUSEMOVE, 0, desk::MAKELPARAM(x, y));
-        desk::SendNotifyMessage(target, desk::WM_SETCURSOR, reinterpret_cast<desk::WPARAM>(target), kSetCursorClientMove);
+        desk::SendNotifyMessage(target, desk::WM_SETCURSOR, reinterpret_cast<desk::WPARAM>(target),
+                                kSetCursorClientMove);
         for (int i = 0; i < kIdleWaitsAfterMouseMove && desk::IsWindow(target); ++i) WaitWindowIdle(target);
     }
     return taken;
 }
 
-bool SendCommandString(desk::HWND target, desk::HWND commandLine, const std::string& text, TTextBuffer& sendBuffer, bool lineByLine) {
+bool SendCommandString(desk::HWND target, desk::HWND commandLine, const std::string& text, TTextBuffer& sendBuffer,
+                       bool lineByLine) {
     desk::RECT client;
     if (!desk::IsWindow(target) || !desk::GetClientRect(target, &client)) return false;
     if (text.empty()) return true;

@@ -17,7 +17,8 @@ bool SendCopyDataText(desk::HWND target, const std::string& text, const desk::RE
 // Types `text` into the frame once the command-line window `commandLine` shows something; line
 // by line, each line up to and including its carriage return is sent on its own (a line feed
 // after it is dropped, as is anything after the last carriage return).
-bool SendCommandString(desk::HWND target, desk::HWND commandLine, const std::string& text, TTextBuffer& sendBuffer, bool lineByLine);
+bool SendCommandString(desk::HWND target, desk::HWND commandLine, const std::string& text, TTextBuffer& sendBuffer,
+                       bool lineByLine);
 // Posts one character as WM_CHAR.
 bool PostCharKey(desk::HWND wnd, char ch);
 

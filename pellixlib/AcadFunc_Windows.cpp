@@ -58,7 +58,8 @@ char* SetTextBuffer(int n, const std::string& text, TTextBuffer& buffer) {
         FreeTextBuffer(buffer);
         return nullptr;
     }
-    std::memcpy(buffer.Buffer.data(), text.data(), std::min<std::size_t>(text.size(), static_cast<std::size_t>(buffer.Capacity - 1)));
+    std::memcpy(buffer.Buffer.data(), text.data(),
+                std::min<std::size_t>(text.size(), static_cast<std::size_t>(buffer.Capacity - 1)));
     return buffer.Buffer.data();
 }
 
@@ -141,7 +142,7 @@ desk::HWND CreateHiddenWindow(const std::string& className, desk::WNDPROC proc) 
     desk::WNDCLASS wc;
     wc.lpfnWndProc = desk::DefWindowProc;
     wc.lpszClassName = className;
-    desk::RegisterClass(wc);  // already there for the second window
+    desk::RegisterClass(wc); // already there for the second window
     return desk::CreateWindowEx(desk::WS_EX_TOOLWINDOW, className, "", desk::WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                 std::move(proc));
 }
@@ -152,22 +153,25 @@ desk::HWND FindChildWindow(desk::HWND parent, const std::string& caption, const 
     const std::string className = needsCaption ? classSpec.substr(1, 1024).substr(0, 255) : classSpec.substr(0, 255);
     const std::string part = caption.substr(0, 255);
     desk::HWND found = nullptr;
-    desk::EnumChildWindows(parent, [&](desk::HWND child, desk::LPARAM) {
-        if (!className.empty() && GetWndClassName(child) != className) return true;
-        if (!part.empty() || needsCaption) {
-            char buffer[256] = {};
-            desk::GetWindowText(child, buffer, sizeof buffer);
-            const std::string text = buffer;
-            if (text.empty() || (!part.empty() && text.find(part) == std::string::npos)) return true;
-        }
-        found = child;
-        return false;
-    }, 0);
+    desk::EnumChildWindows(
+        parent,
+        [&](desk::HWND child, desk::LPARAM) {
+            if (!className.empty() && GetWndClassName(child) != className) return true;
+            if (!part.empty() || needsCaption) {
+                char buffer[256] = {};
+                desk::GetWindowText(child, buffer, sizeof buffer);
+                const std::string text = buffer;
+                if (text.empty() || (!part.empty() && text.find(part) == std::string::npos)) return true;
+            }
+            found = child;
+            return false;
+        },
+        0);
     return found;
 }
 
-bool MouseClickWindow(desk::HWND parent, const std::string& caption, const std::string& classSpec, bool topmost, bool doubleClick,
-                      bool rightButton) {
+bool MouseClickWindow(desk::HWND parent, const std::string& caption, const std::string& classSpec, bool topmost,
+                      bool doubleClick, bool rightButton) {
     const desk::HWND child = FindChildWindow(parent, caption, classSpec);
     desk::RECT r;
     if (!desk::IsWindow(child) || !desk::GetWindowRect(child, &r)) return false;

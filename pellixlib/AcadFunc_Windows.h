@@ -59,7 +59,7 @@ desk::HWND CreateHiddenWindow(const std::string& className, desk::WNDPROC proc);
 // `classSpec` (when given; "*Class" also asks for a non-empty caption).
 desk::HWND FindChildWindow(desk::HWND parent, const std::string& caption, const std::string& classSpec);
 // Clicks the centre of that child with the mouse, as a user would.
-bool MouseClickWindow(desk::HWND parent, const std::string& caption, const std::string& classSpec, bool topmost, bool doubleClick,
-                      bool rightButton);
+bool MouseClickWindow(desk::HWND parent, const std::string& caption, const std::string& classSpec, bool topmost,
+                      bool doubleClick, bool rightButton);
 
 } // namespace pellix

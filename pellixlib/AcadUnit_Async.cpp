@@ -40,7 +40,7 @@ void TAsyncCmdList::End() {
         FEnded = true;
         FList.clear();
     }
-    FThread.reset();  // outside the lock: the worker takes it in its last step
+    FThread.reset(); // outside the lock: the worker takes it in its last step
 }
 
 bool TAsyncCmdList::Add(int sendNo, desk::HWND target, const std::string& cmdText, TAsyncSendingProc onSending,
@@ -61,7 +61,7 @@ bool TAsyncCmdList::Add(int sendNo, desk::HWND target, const std::string& cmdTex
         IdlePump();
     }
     Locked lock(FLock);
-    if (FEnded) return false;  // ended while the caller's queue was served
+    if (FEnded) return false; // ended while the caller's queue was served
     entry->Id = FNextId++;
     FList.push_back(std::move(entry));
     if (FThread) return true;
@@ -98,12 +98,12 @@ void TAsyncCmdList::BeforeSend(TAcadCmdThread& worker) {
     try {
         if (worker.FCurrent == 0) return;
         if (IndexOf(worker.FCurrent) < 0) {
-            worker.Unload();  // cancelled while waiting: never typed, never reported
+            worker.Unload(); // cancelled while waiting: never typed, never reported
             return;
         }
-        if (worker.FOnSending) worker.FOnSending(&worker, worker.FSendNo, worker.FTarget, desk::IsWindow(worker.FTarget));
-    } catch (...) {
-    }
+        if (worker.FOnSending)
+            worker.FOnSending(&worker, worker.FSendNo, worker.FTarget, desk::IsWindow(worker.FTarget));
+    } catch (...) {}
 }
 
 void TAsyncCmdList::AfterSend(TAcadCmdThread& worker) {
@@ -118,21 +118,23 @@ void TAsyncCmdList::AfterSend(TAcadCmdThread& worker) {
             worker.Unload();
             if (onSended) onSended(&worker, sendNo, target, resulted);
         }
-    } catch (...) {
-    }
+    } catch (...) {}
     try {
         Locked lock(FLock);
         if (!FList.empty()) worker.Load(*FList.front());
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
-TAcadCmdThread::TAcadCmdThread(TStep beforeSend, TStep afterSend) : FBeforeSend(std::move(beforeSend)), FAfterSend(std::move(afterSend)) {
+TAcadCmdThread::TAcadCmdThread(TStep beforeSend, TStep afterSend)
+        : FBeforeSend(std::move(beforeSend)), FAfterSend(std::move(afterSend)) {
     InitTextBuffer(FSendBuf);
-    FHandle = desk::CreateThread(nullptr, 0, [this]() -> desk::DWORD {
-        Execute();
-        return 0;
-    }, 0, nullptr);
+    FHandle = desk::CreateThread(
+        nullptr, 0,
+        [this]() -> desk::DWORD {
+            Execute();
+            return 0;
+        },
+        0, nullptr);
 }
 
 TAcadCmdThread::~TAcadCmdThread() {
@@ -169,30 +171,27 @@ void TAcadCmdThread::Execute() {
     try {
         while (!FTerminated) {
             desk::Sleep(kWorkerPassMs);
-            if (FTerminated) break;  // asked during the sleep: nothing more is announced or typed
+            if (FTerminated) break; // asked during the sleep: nothing more is announced or typed
             if (FCurrent != 0) {
                 DoSending();
                 if (FCurrent != 0) FResulted = SendCommandString(FTarget, FWatchWnd, FCmdText, FSendBuf, FCmdIdle);
             }
             DoSended();
         }
-    } catch (...) {
-    }
+    } catch (...) {}
     FreeTextBuffer(FSendBuf);
 }
 
 void TAcadCmdThread::DoSending() {
     try {
         if (FBeforeSend) FBeforeSend(*this);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 void TAcadCmdThread::DoSended() {
     try {
         if (FAfterSend) FAfterSend(*this);
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 } // namespace pellix

@@ -17,7 +17,8 @@ namespace pellix {
 class TAcadCmdThread;
 
 // Before typing: (worker, SendNo, target, whether the target is still a window).
-using TAsyncSendingProc = std::function<void(TAcadCmdThread* sender, int sendNo, desk::HWND target, bool targetIsWindow)>;
+using TAsyncSendingProc =
+    std::function<void(TAcadCmdThread* sender, int sendNo, desk::HWND target, bool targetIsWindow)>;
 // After typing: (worker, SendNo, target, whether the text was taken).
 using TAsyncSendedProc = std::function<void(TAcadCmdThread* sender, int sendNo, desk::HWND target, bool resulted)>;
 
@@ -44,8 +45,8 @@ public:
 
     // Queues a command; false for a target that is no window, no watched window or an empty text,
     // and while the worker cannot be started (the command stays queued; the next Add tries again).
-    bool Add(int sendNo, desk::HWND target, const std::string& cmdText, TAsyncSendingProc onSending, TAsyncSendedProc onSended,
-             bool cmdIdle, desk::HWND watchWnd);
+    bool Add(int sendNo, desk::HWND target, const std::string& cmdText, TAsyncSendingProc onSending,
+             TAsyncSendedProc onSended, bool cmdIdle, desk::HWND watchWnd);
     int Count();
     // Position of the entry with that id, or -1.
     int IndexOf(std::uint64_t id);

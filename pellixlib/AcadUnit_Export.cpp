@@ -20,14 +20,15 @@ bool BeginsWith(const std::string& text, const std::string& prompt, std::size_t 
 
 } // namespace
 
-bool TAcadObject::SelectDxf(const std::string& selAddCmd, TDxfVersion version, const std::string& file, bool singleSelect,
-                            bool binary) {
+bool TAcadObject::SelectDxf(const std::string& selAddCmd, TDxfVersion version, const std::string& file,
+                            bool singleSelect, bool binary) {
     return RunBusy([&] {
         if (file.empty() || version > GetInstDxfVersion(FAcadIndex)) return false;
         const std::string japanese = DxfPrecisionPrompt(FAcadIndex);
         const auto atPrecision = [&] {
             const std::string line = ReadCmdLine();
-            return BeginsWith(line, japanese, kDxfPromptLength) || BeginsWith(line, kDxfPrecisionPromptEnglish, kDxfPromptLength);
+            return BeginsWith(line, japanese, kDxfPromptLength) ||
+                   BeginsWith(line, kDxfPrecisionPromptEnglish, kDxfPromptLength);
         };
         const desk::HWND kept = BeginChildLock();
         ForceDeleteFile(file);
@@ -51,13 +52,16 @@ bool TAcadObject::SelectDxf(const std::string& selAddCmd, TDxfVersion version, c
     });
 }
 
-bool TAcadObject::SelectAtt(TAttOutType type, const std::string& templateFile, const std::string& outFile, bool singleSelect) {
+bool TAcadObject::SelectAtt(TAttOutType type, const std::string& templateFile, const std::string& outFile,
+                            bool singleSelect) {
     return RunBusy([&] {
-        if (outFile.empty() || templateFile == outFile || (type != atDXXOUT && !FileExistsEx(templateFile))) return false;
+        if (outFile.empty() || templateFile == outFile || (type != atDXXOUT && !FileExistsEx(templateFile)))
+            return false;
         const std::string command = AttCommandName(FAcadIndex);
         const auto atFormat = [&] {
             const std::string line = ReadCmdLine();
-            return BeginsWith(line, AttPromptJapanese(), kAttPromptLength) || BeginsWith(line, kAttPromptEnglish, kAttPromptLength);
+            return BeginsWith(line, AttPromptJapanese(), kAttPromptLength) ||
+                   BeginsWith(line, kAttPromptEnglish, kAttPromptLength);
         };
         const desk::HWND kept = BeginChildLock();
         ForceDeleteFile(outFile);
@@ -65,7 +69,8 @@ bool TAcadObject::SelectAtt(TAttOutType type, const std::string& templateFile, c
         if (!GetVar("_FILEDIA", filedia)) return false;
         if (!SendCommand(AttCommandText(FAcadIndex, singleSelect)) || !KeepWaiting() || !Activate()) return false;
         const auto ready = [&] {
-            return atFormat() || IsPromptIdle(ReadCmdLine().substr(0, kAttPromptLength), ReadPromptText().substr(0, kAttPromptLength));
+            return atFormat() || IsPromptIdle(ReadCmdLine().substr(0, kAttPromptLength),
+                                              ReadPromptText().substr(0, kAttPromptLength));
         };
         if (!WatchCommand(command, kept, ready)) return false;
         if (!ReadEcho().starts_with(command) || !atFormat()) return false;

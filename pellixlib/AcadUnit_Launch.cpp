@@ -14,7 +14,8 @@ constexpr desk::DWORD kLaunchGiveUpMs = 120000;
 
 } // namespace
 
-bool TAcadObject::Launch(TAcadIndex index, const std::string& arguments, const std::string& folder, TShowState showState) {
+bool TAcadObject::Launch(TAcadIndex index, const std::string& arguments, const std::string& folder,
+                         TShowState showState) {
     TWaitScope wait;
     SetInstRunState(index, true);
     desk::PROCESS_INFORMATION process;

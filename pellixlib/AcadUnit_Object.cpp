@@ -17,7 +17,8 @@ constexpr int kCharIdleWaits = 4;
 
 } // namespace
 
-TAcadObject::TAcadObject() : FChildList(std::make_unique<TWindowList>()), FAsyncList(std::make_unique<TAsyncCmdList>()) {
+TAcadObject::TAcadObject()
+        : FChildList(std::make_unique<TWindowList>()), FAsyncList(std::make_unique<TAsyncCmdList>()) {
     InitTextBuffer(FReadBuf);
     InitTextBuffer(FSendBuf);
     Clear();
@@ -28,7 +29,7 @@ TAcadObject::~TAcadObject() {
     ClearAcadWindows(FWindows);
     FreeTextBuffer(FReadBuf);
     FreeTextBuffer(FSendBuf);
-    FAsyncList.reset();  // stops the worker
+    FAsyncList.reset(); // stops the worker
 }
 
 void TAcadObject::Clear() {
@@ -130,7 +131,9 @@ bool TAcadObject::Activate() {
 
 void TAcadObject::WaitIdle() { WaitWindowIdle(FMainWnd); }
 
-bool TAcadObject::PlaceTextWindow(const desk::RECT& screen, bool hide) { return pellix::PlaceTextWindow(FAcadIndex, FTextWnd, screen, hide); }
+bool TAcadObject::PlaceTextWindow(const desk::RECT& screen, bool hide) {
+    return pellix::PlaceTextWindow(FAcadIndex, FTextWnd, screen, hide);
+}
 
 std::string TAcadObject::ReadCmdLine() { return ReadWindowText(FTextHeadlands, FReadBuf); }
 
@@ -161,9 +164,11 @@ bool TAcadObject::ClickMenu(const std::string& menuPath) {
     return clicked;
 }
 
-bool TAcadObject::AsyncCommand(int sendNo, const std::string& command, TAsyncSendingProc onSending, TAsyncSendedProc onSended) {
+bool TAcadObject::AsyncCommand(int sendNo, const std::string& command, TAsyncSendingProc onSending,
+                               TAsyncSendedProc onSended) {
     try {
-        return FAsyncList->Add(sendNo, FMainWnd, command, std::move(onSending), std::move(onSended), FCmdIdle, FTextHeadlands);
+        return FAsyncList->Add(sendNo, FMainWnd, command, std::move(onSending), std::move(onSended), FCmdIdle,
+                               FTextHeadlands);
     } catch (...) {
         return false;
     }
@@ -172,8 +177,7 @@ bool TAcadObject::AsyncCommand(int sendNo, const std::string& command, TAsyncSen
 void TAcadObject::AsyncCancel() {
     try {
         FAsyncList->Clear();
-    } catch (...) {
-    }
+    } catch (...) {}
 }
 
 bool TAcadObject::IsAsyncBuffer() { return FAsyncList->Count() > 0; }

@@ -62,7 +62,8 @@ public:
     bool GetVar(const std::string& name, std::string& value);
     bool GetVarNew(const std::string& name, const std::string& newValue, std::string& oldValue);
     bool GetPoint(const std::string& selAddCmd, bool correct, double& x, double& y, double& z);
-    bool SelectDxf(const std::string& selAddCmd, TDxfVersion version, const std::string& file, bool singleSelect, bool binary);
+    bool SelectDxf(const std::string& selAddCmd, TDxfVersion version, const std::string& file, bool singleSelect,
+                   bool binary);
     bool SelectAtt(TAttOutType type, const std::string& templateFile, const std::string& outFile, bool singleSelect);
     bool RunScript(const std::string& file, const std::string& text, bool transparent);
     bool UserWait(int callId, const std::string& command, const std::string& selAddCmd, const TUserWaitFirstProc& first,

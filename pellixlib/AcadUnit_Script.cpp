@@ -27,13 +27,13 @@ bool TAcadObject::RunScript(const std::string& file, const std::string& text, bo
             return false;
         }
         WaitWindowIdleEx(FMainWnd);
-        SendCommand(ScriptRestoreText(filedia));  // the script was started, whether this is taken or not
+        SendCommand(ScriptRestoreText(filedia)); // the script was started, whether this is taken or not
         return true;
     });
 }
 
-bool TAcadObject::UserWait(int callId, const std::string& command, const std::string& selAddCmd, const TUserWaitFirstProc& first,
-                           const TUserWaitNextProc& next) {
+bool TAcadObject::UserWait(int callId, const std::string& command, const std::string& selAddCmd,
+                           const TUserWaitFirstProc& first, const TUserWaitNextProc& next) {
     return RunBusy([&] {
         const std::string trimmed = TrimBlanks(command);
         const desk::HWND kept = BeginChildLock();

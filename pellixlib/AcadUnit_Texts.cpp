@@ -48,7 +48,8 @@ std::string AttCommandText(TAcadIndex index, bool singleSelect) {
     return kCancelTwice + AttCommandName(index) + " O " + (singleSelect ? "single" : "auto") + "\r";
 }
 
-std::string AttAnswerText(TAttOutType type, const std::string& templateFile, const std::string& outFile, const std::string& filedia) {
+std::string AttAnswerText(TAttOutType type, const std::string& templateFile, const std::string& outFile,
+                          const std::string& filedia) {
     std::string text = "'FILEDIA 0\r";
     switch (type) {
     case atSDFOUT: text += "S " + Quoted(templateFile) + "\r"; break;
@@ -72,7 +73,9 @@ std::string ScriptFailedRestoreText(const std::string& filedia) { return "\x03_F
 
 std::string ScriptRestoreText(const std::string& filedia) { return "'_FILEDIA " + filedia + "\r"; }
 
-std::string FiledialogRestoreText(const std::string& filedia) { return std::string(kCancelTwice) + "_FILEDIA " + filedia + "\r"; }
+std::string FiledialogRestoreText(const std::string& filedia) {
+    return std::string(kCancelTwice) + "_FILEDIA " + filedia + "\r";
+}
 
 std::string UserWaitText(const std::string& command) { return kCancelTwice + command + "\r"; }
 

@@ -33,7 +33,8 @@ std::string AttCommandName(TAcadIndex index);
 std::string AttCommandText(TAcadIndex index, bool singleSelect);
 // The answers at the format prompt: file dialogs off, format with its template, output file,
 // file dialogs back to `filedia`, two cancels.
-std::string AttAnswerText(TAttOutType type, const std::string& templateFile, const std::string& outFile, const std::string& filedia);
+std::string AttAnswerText(TAttOutType type, const std::string& templateFile, const std::string& outFile,
+                          const std::string& filedia);
 // "属性の書き出し" and "CDF, SDF or DX": the format prompt of the extraction.
 std::string AttPromptJapanese();
 inline constexpr const char* kAttPromptEnglish = "CDF, SDF or DX";

@@ -30,7 +30,7 @@ bool CallWaitProc(desk::HWND wnd) {
     if (!s.proc) s.proc = DefaultWaitProc;
     bool keepWaiting = true;
     try {
-        const TWaitProc proc = s.proc;  // the callback may install another one
+        const TWaitProc proc = s.proc; // the callback may install another one
         proc(wnd, keepWaiting);
     } catch (...) {
         s.proc = nullptr;

@@ -9,7 +9,7 @@ namespace pellix {
 
 namespace {
 
-constexpr int kSwitchPasses = 100;     // passes allowed for the echo after a drawing switch
+constexpr int kSwitchPasses = 100; // passes allowed for the echo after a drawing switch
 constexpr desk::DWORD kSwitchSleepMs = 300;
 constexpr desk::DWORD kPassSleepMs = 2;
 constexpr int kQueryVarPasses = 101;
@@ -63,7 +63,8 @@ std::string TAcadObject::QueryVar(const std::string& name, bool& readOnly, bool 
     for (int pass = 0; pass < kQueryVarPasses && KeepWaiting(); ++pass) {
         if (IsIdle()) {
             const std::string echo = ReadEcho();
-            if (echo.size() < printed.size() || !SameTextIgnoringCase(echo.substr(0, printed.size()), printed)) continue;
+            if (echo.size() < printed.size() || !SameTextIgnoringCase(echo.substr(0, printed.size()), printed))
+                continue;
             const std::string rest = TrimBlanks(echo.substr(printed.size()));
             if (rest.empty() || rest.back() != ')') continue;
             readOnly = true;
@@ -89,7 +90,8 @@ bool TAcadObject::GetVarNew(const std::string& name, const std::string& newValue
     TWaitScope wait;
     bool readOnly = false;
     oldValue = QueryVar(name, readOnly);
-    const bool sent = readOnly || oldValue.empty() ? SendCommand(kCancelTwice) : SendCommand(newValue + "\r" + kCancelTwice);
+    const bool sent =
+        readOnly || oldValue.empty() ? SendCommand(kCancelTwice) : SendCommand(newValue + "\r" + kCancelTwice);
     return sent && !oldValue.empty();
 }
 
@@ -99,7 +101,7 @@ bool TAcadObject::GetPoint(const std::string& selAddCmd, bool correct, double& x
         if (!StartSequence(kPickPointText, selAddCmd)) return false;
         if (!WatchCommand(kPickPointEcho, kept, [this] { return IsIdle(); })) return false;
         const std::string echo = ReadEcho();
-        if (!echo.starts_with(kPickPointEcho)) return false;  // cancelled meanwhile
+        if (!echo.starts_with(kPickPointEcho)) return false; // cancelled meanwhile
         const std::size_t at = echo.find("X =");
         if (at == std::string::npos || !ParseCoordinates(echo.substr(at), x, y, z)) return false;
         return !correct || ReadPointPrecisely(x, y, z);

@@ -11,7 +11,8 @@ namespace pellix {
 
 namespace {
 
-constexpr desk::DWORD kLaunchFlags = desk::CREATE_DEFAULT_ERROR_MODE | desk::CREATE_NEW_PROCESS_GROUP | desk::NORMAL_PRIORITY_CLASS;
+constexpr desk::DWORD kLaunchFlags =
+    desk::CREATE_DEFAULT_ERROR_MODE | desk::CREATE_NEW_PROCESS_GROUP | desk::NORMAL_PRIORITY_CLASS;
 constexpr std::string_view kLtRoot = "SOFTWARE\\Autodesk\\AutoCAD LT\\";
 constexpr std::string_view kAcadRoot = "SOFTWARE\\Autodesk\\AutoCAD\\";
 
@@ -22,7 +23,7 @@ double DaysOf(int year, int month, int day) {
     const int yoe = year - era * 400;
     const int doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    const int sinceEpoch = era * 146097 + doe - 719468;  // days since 1970-01-01
+    const int sinceEpoch = era * 146097 + doe - 719468; // days since 1970-01-01
     return sinceEpoch + 25569.0;
 }
 
@@ -34,7 +35,8 @@ std::string ClassesRootCommand(const std::string& key) {
 }
 
 // <root><release>: CurVer names a subkey whose `locationValue` holds the folder.
-std::string LocationExe(std::string_view root, const std::string& release, const char* locationValue, const char* exeName) {
+std::string LocationExe(std::string_view root, const std::string& release, const char* locationValue,
+                        const char* exeName) {
     const std::string key = std::string(root) + release;
     std::string curVer, folder;
     if (!RegReadString(desk::HKEY_LOCAL_MACHINE, key, "CurVer", curVer) ||
@@ -61,7 +63,8 @@ std::string LookUpExe(TAcadIndex index) {
         // One R15.0 installation: it belongs to the index whose version it carries.
         const std::string exe = GetAcadExePath("R15.0");
         std::string version;
-        if (!exe.empty() && GetExeVersionString(exe, false, version) && version != GetInstProductVersion(index)) return {};
+        if (!exe.empty() && GetExeVersionString(exe, false, version) && version != GetInstProductVersion(index))
+            return {};
         return exe;
     }
     default: return {};
@@ -71,8 +74,8 @@ std::string LookUpExe(TAcadIndex index) {
 // Whether the lock file is held open by another program.
 bool LockFileHeld(const std::string& lock) {
     desk::SetFileAttributes(lock.c_str(), desk::FILE_ATTRIBUTE_ARCHIVE);
-    const desk::HANDLE h =
-        desk::CreateFile(lock.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr, desk::OPEN_EXISTING, 0, nullptr);
+    const desk::HANDLE h = desk::CreateFile(lock.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr,
+                                            desk::OPEN_EXISTING, 0, nullptr);
     if (h == desk::INVALID_HANDLE_VALUE) return true;
     desk::CloseHandle(h);
     return false;
@@ -93,18 +96,23 @@ void ResetAcadInstParams() {
 double NowDateTime() {
     desk::SYSTEMTIME t;
     desk::GetLocalTime(&t);
-    return DaysOf(t.wYear, t.wMonth, t.wDay) + (t.wHour * 3600000.0 + t.wMinute * 60000.0 + t.wSecond * 1000.0 + t.wMilliseconds) / 86400000.0;
+    return DaysOf(t.wYear, t.wMonth, t.wDay) +
+           (t.wHour * 3600000.0 + t.wMinute * 60000.0 + t.wSecond * 1000.0 + t.wMilliseconds) / 86400000.0;
 }
 
 std::string GetAclt95ExePath() { return ClassesRootCommand("AutoCAD-LT\\shell\\open\\command"); }
 
 std::string GetAcad13ExePath() { return ClassesRootCommand("AutoCAD-r13\\shell\\open\\command"); }
 
-std::string GetAcltLocationExe(const std::string& release) { return LocationExe(kLtRoot, release, "AcltLocation", "ACLT.EXE"); }
+std::string GetAcltLocationExe(const std::string& release) {
+    return LocationExe(kLtRoot, release, "AcltLocation", "ACLT.EXE");
+}
 
 std::string GetAcltExePath(const std::string& release) { return LocationExe(kLtRoot, release, "Location", "ACLT.EXE"); }
 
-std::string GetAcadExePath(const std::string& release) { return LocationExe(kAcadRoot, release, "AcadLocation", "ACAD.EXE"); }
+std::string GetAcadExePath(const std::string& release) {
+    return LocationExe(kAcadRoot, release, "AcadLocation", "ACAD.EXE");
+}
 
 std::string GetInstExeFile(TAcadIndex index) {
     if (index == 0 || index >= kAcadIndexCount) return {};

@@ -10,10 +10,10 @@
 namespace pellix {
 
 struct TAcadInstParams {
-    std::string ExeFile;   // found path; empty until found
+    std::string ExeFile; // found path; empty until found
     bool Installed = false;
-    int RunState = 0;      // 0 nothing known, 1 being launched by this process, 2 launch ended recently
-    double GraceTime = 0;  // date-time in days: while RunState is 2 and now is not past it, running
+    int RunState = 0;     // 0 nothing known, 1 being launched by this process, 2 launch ended recently
+    double GraceTime = 0; // date-time in days: while RunState is 2 and now is not past it, running
 };
 std::array<TAcadInstParams, kAcadIndexCount>& AcadInstParams();
 // Puts every record back to its start (no path, not installed, run state 0, grace time now).

@@ -20,7 +20,8 @@ std::string CommonFilesFolder() {
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
     std::string folder;
     if (RegReadString(desk::HKEY_LOCAL_MACHINE, key, "CommonFilesDir", folder)) return folder;
-    if (RegReadString(desk::HKEY_LOCAL_MACHINE, key, "ProgramFilesDir", folder)) return AddBackslash(folder) + "Common Files";
+    if (RegReadString(desk::HKEY_LOCAL_MACHINE, key, "ProgramFilesDir", folder))
+        return AddBackslash(folder) + "Common Files";
     return GetWindowsDir().substr(0, 3) + "Program Files\\Common Files";
 }
 

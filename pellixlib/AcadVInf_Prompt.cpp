@@ -7,9 +7,9 @@ namespace pellix {
 namespace {
 
 // Half-width katakana, one byte each in code page 932.
-constexpr std::string_view kJapanesePrompt = "\xBA\xCF\xDD\xC4\xDE: ";  // ｺﾏﾝﾄﾞ:
+constexpr std::string_view kJapanesePrompt = "\xBA\xCF\xDD\xC4\xDE: "; // ｺﾏﾝﾄﾞ:
 constexpr std::string_view kEnglishPrompt = "Command: ";
-constexpr std::string_view kJapaneseCancel = "*\xB7\xAC\xDD\xBE\xD9*";  // *ｷｬﾝｾﾙ*
+constexpr std::string_view kJapaneseCancel = "*\xB7\xAC\xDD\xBE\xD9*"; // *ｷｬﾝｾﾙ*
 constexpr std::string_view kEnglishCancel = "*Cancel*";
 
 } // namespace
@@ -19,8 +19,10 @@ bool IsPromptIdle(std::string_view line, std::string_view prompt) {
 }
 
 std::string StripCommandPrompt(std::string_view text) {
-    if (text.substr(0, kJapanesePrompt.size()) == kJapanesePrompt) return std::string(text.substr(kJapanesePrompt.size()));
-    if (text.size() >= kEnglishPrompt.size() && SameTextIgnoringCase(text.substr(0, kEnglishPrompt.size()), kEnglishPrompt))
+    if (text.substr(0, kJapanesePrompt.size()) == kJapanesePrompt)
+        return std::string(text.substr(kJapanesePrompt.size()));
+    if (text.size() >= kEnglishPrompt.size() &&
+        SameTextIgnoringCase(text.substr(0, kEnglishPrompt.size()), kEnglishPrompt))
         return std::string(text.substr(kEnglishPrompt.size()));
     return std::string(text);
 }

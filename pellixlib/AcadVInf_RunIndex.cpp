@@ -29,12 +29,14 @@ int TAcadRunIndex::Refresh() {
     const desk::DWORD foregroundThread = foreground ? desk::GetWindowThreadProcessId(foreground, nullptr) : 0;
     Clear();
     desk::HWND found = nullptr;
-    desk::EnumWindows([&](desk::HWND wnd, desk::LPARAM) {
-        if (!IsAcadMainWnd(wnd)) return true;
-        AddWnd(wnd);
-        if (foregroundThread != 0 && desk::GetWindowThreadProcessId(wnd, nullptr) == foregroundThread) found = wnd;
-        return true;
-    }, 0);
+    desk::EnumWindows(
+        [&](desk::HWND wnd, desk::LPARAM) {
+            if (!IsAcadMainWnd(wnd)) return true;
+            AddWnd(wnd);
+            if (foregroundThread != 0 && desk::GetWindowThreadProcessId(wnd, nullptr) == foregroundThread) found = wnd;
+            return true;
+        },
+        0);
     if (!found && desk::IsWindow(FActiveWnd)) return Count();
     FActiveWnd = found;
     if (!desk::IsWindow(FLastWnd)) FLastWnd = nullptr;

@@ -17,7 +17,8 @@ const desk::HKEY kUser = desk::HKEY_CURRENT_USER;
 constexpr TAcadIndex kLt95 = 1, kR13 = 7;
 
 std::string Release(TAcadIndex index) {
-    static const char* const releases[kAcadIndexCount] = {"", "", "R4.0", "R5.0", "R2000", "R7", "R8", "", "R14.0", "R15.0", "R15.0", "R15.0"};
+    static const char* const releases[kAcadIndexCount] = {"",   "", "R4.0",  "R5.0",  "R2000", "R7",
+                                                          "R8", "", "R14.0", "R15.0", "R15.0", "R15.0"};
     return index < kAcadIndexCount ? releases[index] : "";
 }
 
@@ -55,9 +56,11 @@ std::string GetInstCurVerKey(TAcadIndex index) {
     if (!IsInstInstalled(index)) return {};
     if (index == kLt95 || index == kR13) {
         const std::string drive = UpperAscii(GetInstExeFile(index).substr(0, 2));
-        return "SOFTWARE\\Autodesk\\" + drive + "\\Autodesk\\" + (index == kLt95 ? "AutoCAD LT95\\ACLT.INI" : "AutoCAD R13\\win\\acad.ini");
+        return "SOFTWARE\\Autodesk\\" + drive + "\\Autodesk\\" +
+               (index == kLt95 ? "AutoCAD LT95\\ACLT.INI" : "AutoCAD R13\\win\\acad.ini");
     }
-    const std::string key = std::string(index <= 6 ? "SOFTWARE\\Autodesk\\AutoCAD LT\\" : "SOFTWARE\\Autodesk\\AutoCAD\\") + Release(index);
+    const std::string key =
+        std::string(index <= 6 ? "SOFTWARE\\Autodesk\\AutoCAD LT\\" : "SOFTWARE\\Autodesk\\AutoCAD\\") + Release(index);
     std::string curVer;
     if (!RegReadString(desk::HKEY_LOCAL_MACHINE, key, "CurVer", curVer) || TrimQuotes(curVer).empty()) return {};
     return key + "\\" + TrimQuotes(curVer);
@@ -83,7 +86,8 @@ std::string GetInstProfiles(TAcadIndex index) {
 bool SetInstProfile(TAcadIndex index, const std::string& profile) {
     if (!IsRegistryInst(index) || profile.empty()) return false;
     const std::string profiles = ProfilesKey(index);
-    return !profiles.empty() && RegKeyExists(kUser, profiles + "\\" + profile) && RegWriteString(kUser, profiles, "", profile, true);
+    return !profiles.empty() && RegKeyExists(kUser, profiles + "\\" + profile) &&
+           RegWriteString(kUser, profiles, "", profile, true);
 }
 
 bool CopyInstProfile(TAcadIndex index, const std::string& source, const std::string& dest) {
@@ -132,12 +136,14 @@ desk::DWORD GetInstCurVerRegInt(TAcadIndex index, const std::string& path, const
     return value;
 }
 
-bool SetInstCurVerRegStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value, bool refresh) {
+bool SetInstCurVerRegStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value,
+                         bool refresh) {
     const std::string key = GetInstCurVerKey(index);
     return !key.empty() && RegWriteString(kUser, Join(key, path), name, value, refresh);
 }
 
-bool SetInstCurVerRegInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value, bool refresh) {
+bool SetInstCurVerRegInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value,
+                         bool refresh) {
     const std::string key = GetInstCurVerKey(index);
     return !key.empty() && RegWriteInteger(kUser, Join(key, path), name, value, refresh);
 }
@@ -162,14 +168,16 @@ desk::DWORD GetInstProfileInt(TAcadIndex index, const std::string& path, const s
     return value;
 }
 
-bool SetInstProfileStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value, bool refresh) {
+bool SetInstProfileStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value,
+                       bool refresh) {
     const std::string key = GetInstProfileKey(index);
     if (key.empty()) return false;
     if (!IsRegistryInst(index)) return IniWrite(key, path, name, value);
     return RegWriteString(kUser, Join(key, path), name, value, refresh);
 }
 
-bool SetInstProfileInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value, bool refresh) {
+bool SetInstProfileInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value,
+                       bool refresh) {
     const std::string key = GetInstProfileKey(index);
     if (key.empty()) return false;
     if (!IsRegistryInst(index)) return IniWrite(key, path, name, rt::CStr(static_cast<long long>(value)));

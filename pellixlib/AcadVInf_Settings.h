@@ -28,12 +28,16 @@ bool RestoreInstSDIMode(TAcadIndex index);
 
 std::string GetInstCurVerRegStr(TAcadIndex index, const std::string& path, const std::string& name);
 desk::DWORD GetInstCurVerRegInt(TAcadIndex index, const std::string& path, const std::string& name);
-bool SetInstCurVerRegStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value, bool refresh);
-bool SetInstCurVerRegInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value, bool refresh);
+bool SetInstCurVerRegStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value,
+                         bool refresh);
+bool SetInstCurVerRegInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value,
+                         bool refresh);
 std::string GetInstProfileStr(TAcadIndex index, const std::string& path, const std::string& name);
 desk::DWORD GetInstProfileInt(TAcadIndex index, const std::string& path, const std::string& name);
-bool SetInstProfileStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value, bool refresh);
-bool SetInstProfileInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value, bool refresh);
+bool SetInstProfileStr(TAcadIndex index, const std::string& path, const std::string& name, const std::string& value,
+                       bool refresh);
+bool SetInstProfileInt(TAcadIndex index, const std::string& path, const std::string& name, desk::DWORD value,
+                       bool refresh);
 
 // "Software\Korvel\PLOTWISE\<product name>"; empty for a product without a name.
 std::string GetLibraryKey(TAcadIndex index);

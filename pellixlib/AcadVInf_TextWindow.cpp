@@ -35,7 +35,8 @@ void ApplySavedRect(const std::string& saved, desk::RECT& r) {
     for (desk::LONG* side : sides) {
         if (start > saved.size()) break;
         const std::size_t comma = saved.find(',', start);
-        const desk::LONG v = SideOf(saved.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        const desk::LONG v =
+            SideOf(saved.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         if (v > kNoSide) *side = v;
         if (comma == std::string::npos) break;
         start = comma + 1;
@@ -76,7 +77,8 @@ bool PlaceTextWindow(TAcadIndex index, desk::HWND textWindow, const desk::RECT& 
         style = desk::IsIconic(textWindow) ? 1 : desk::IsZoomed(textWindow) ? 2 : 0;
         if (!offScreen) {
             RegWriteInteger(desk::HKEY_CURRENT_USER, key, "TextStyle", style, false);
-            const std::string rect = rt::CStr(r.left) + ", " + rt::CStr(r.top) + ", " + rt::CStr(r.right) + ", " + rt::CStr(r.bottom);
+            const std::string rect =
+                rt::CStr(r.left) + ", " + rt::CStr(r.top) + ", " + rt::CStr(r.right) + ", " + rt::CStr(r.bottom);
             RegWriteString(desk::HKEY_CURRENT_USER, key, "TextRect", rect, true);
         }
         desk::ShowWindow(textWindow, desk::SW_RESTORE);

@@ -16,29 +16,41 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 
 bool IsFrameOrView(std::string_view cls) { return cls == "AfxFrameOrView42" || cls == "AfxFrameOrView"; }
 bool IsAfxWnd(std::string_view cls) { return cls == "AfxWnd42" || cls == "AfxWnd"; }
-bool IsDialogClass(const std::string& cls) { return cls == "#32770" || (cls.size() >= 9 && SameTextIgnoringCase(cls.substr(0, 9), "ADESK_DLG")); }
-bool IsGraphicsViewClass(std::string_view cls) { return cls == "AcStaticViewClass" || StartsWith(cls, "Afx:400000:28:"); }
+bool IsDialogClass(const std::string& cls) {
+    return cls == "#32770" || (cls.size() >= 9 && SameTextIgnoringCase(cls.substr(0, 9), "ADESK_DLG"));
+}
+bool IsGraphicsViewClass(std::string_view cls) {
+    return cls == "AcStaticViewClass" || StartsWith(cls, "Afx:400000:28:");
+}
 
 desk::HWND FirstChild(desk::HWND wnd) { return desk::GetWindow(wnd, desk::GW_CHILD); }
 
 // "Headlands" and "MountTam" below the command line's "Marin" window.
 void FindCommandLineTexts(TAcadWindowInfo& info) {
-    desk::EnumChildWindows(info.CmdMarin, [&info](desk::HWND child, desk::LPARAM) {
-        const std::string caption = GetWndCaption(child);
-        if (caption == "Headlands") info.CmdHeadlands = child;
-        else if (caption == "MountTam") info.CmdMountTam = child;
-        return true;
-    }, 0);
+    desk::EnumChildWindows(
+        info.CmdMarin,
+        [&info](desk::HWND child, desk::LPARAM) {
+            const std::string caption = GetWndCaption(child);
+            if (caption == "Headlands") info.CmdHeadlands = child;
+            else if (caption == "MountTam") info.CmdMountTam = child;
+            return true;
+        },
+        0);
 }
 
 // The first graphics view two levels below the MDI client.
 void FindGraphicsView(TAcadWindowInfo& info) {
     if (!info.MDIClient) return;
-    desk::EnumChildWindows(info.MDIClient, [&info](desk::HWND child, desk::LPARAM) {
-        if (desk::GetParent(desk::GetParent(child)) != info.MDIClient || !IsGraphicsViewClass(GetWndClassName(child))) return true;
-        info.GraphWnd = child;
-        return false;
-    }, 0);
+    desk::EnumChildWindows(
+        info.MDIClient,
+        [&info](desk::HWND child, desk::LPARAM) {
+            if (desk::GetParent(desk::GetParent(child)) != info.MDIClient ||
+                !IsGraphicsViewClass(GetWndClassName(child)))
+                return true;
+            info.GraphWnd = child;
+            return false;
+        },
+        0);
 }
 
 // The dialog rule: the thread's first dialog, or the topmost window of its level when that is a
@@ -48,7 +60,8 @@ bool TakeDialog(TAcadWindowInfo& info, desk::HWND wnd, const std::string& cls) {
     if (info.DialogWnd || !IsDialogClass(cls)) return false;
     info.DialogWnd = wnd;
     const desk::HWND top = desk::GetWindow(wnd, desk::GW_HWNDFIRST);
-    if (top && IsDialogClass(GetWndClassName(top)) && desk::GetWindowThreadProcessId(top, nullptr) == info.ThreadId) info.DialogWnd = top;
+    if (top && IsDialogClass(GetWndClassName(top)) && desk::GetWindowThreadProcessId(top, nullptr) == info.ThreadId)
+        info.DialogWnd = top;
     return true;
 }
 
@@ -85,7 +98,8 @@ void ClassifyFrameChild(TAcadWindowInfo& info, desk::HWND child) {
             FindCommandLineTexts(info);
         }
     } else if (caption == "Headlands" || caption == "MountTam") {
-        if (IsFrameOrView(GetWndClassName(desk::GetParent(parent)))) (caption == "Headlands" ? info.TextHeadlands : info.TextMountTam) = child;
+        if (IsFrameOrView(GetWndClassName(desk::GetParent(parent))))
+            (caption == "Headlands" ? info.TextHeadlands : info.TextMountTam) = child;
     } else if (cls == "AfxControlBar42") {
         info.ControlBar = child;
     }
@@ -136,17 +150,21 @@ void ClearAcadWindows(TAcadWindowInfo& info) {
 bool DetectAcadWindows(desk::DWORD threadId, TAcadWindowInfo& info) {
     InitAcadWindows(info);
     info.ThreadId = threadId;
-    desk::EnumThreadWindows(threadId, [&info](desk::HWND wnd, desk::LPARAM) {
-        const std::string cls = GetWndClassName(wnd);
-        if (TakeDialog(info, wnd, cls) || !StartsWith(cls, "Afx:")) return true;
-        const desk::HWND owner = desk::GetWindow(wnd, desk::GW_OWNER);
-        if (owner && desk::IsWindow(owner)) {
-            TakeCommandLineFrame(info, wnd, true);
-        } else if (!owner) {
-            desk::EnumChildWindows(wnd, [&info](desk::HWND child, desk::LPARAM) { return ClassifyFrameChild(info, child), true; }, 0);
-        }
-        return true;
-    }, 0);
+    desk::EnumThreadWindows(
+        threadId,
+        [&info](desk::HWND wnd, desk::LPARAM) {
+            const std::string cls = GetWndClassName(wnd);
+            if (TakeDialog(info, wnd, cls) || !StartsWith(cls, "Afx:")) return true;
+            const desk::HWND owner = desk::GetWindow(wnd, desk::GW_OWNER);
+            if (owner && desk::IsWindow(owner)) {
+                TakeCommandLineFrame(info, wnd, true);
+            } else if (!owner) {
+                desk::EnumChildWindows(
+                    wnd, [&info](desk::HWND child, desk::LPARAM) { return ClassifyFrameChild(info, child), true; }, 0);
+            }
+            return true;
+        },
+        0);
     if (!info.MainWnd || !info.TextView) {
         ClearAcadWindows(info);
         return false;
@@ -170,13 +188,16 @@ void RefreshAcadWindows(TAcadWindowInfo& info) {
     info.PrevCmdFrame = std::exchange(info.CmdFrame, nullptr);
     info.PrevActiveChild = std::exchange(info.ActiveChild, nullptr);
     info.PrevDialogWnd = std::exchange(info.DialogWnd, nullptr);
-    desk::EnumThreadWindows(info.ThreadId, [&info](desk::HWND wnd, desk::LPARAM) {
-        const std::string cls = GetWndClassName(wnd);
-        if (TakeDialog(info, wnd, cls) || !StartsWith(cls, "Afx:")) return true;
-        const desk::HWND owner = desk::GetWindow(wnd, desk::GW_OWNER);
-        if (owner && desk::IsWindow(owner)) TakeCommandLineFrame(info, wnd, false);
-        return true;
-    }, 0);
+    desk::EnumThreadWindows(
+        info.ThreadId,
+        [&info](desk::HWND wnd, desk::LPARAM) {
+            const std::string cls = GetWndClassName(wnd);
+            if (TakeDialog(info, wnd, cls) || !StartsWith(cls, "Afx:")) return true;
+            const desk::HWND owner = desk::GetWindow(wnd, desk::GW_OWNER);
+            if (owner && desk::IsWindow(owner)) TakeCommandLineFrame(info, wnd, false);
+            return true;
+        },
+        0);
     FindGraphicsView(info);
     RefreshMdiChildren(info);
     info.State = 2;
@@ -185,7 +206,8 @@ void RefreshAcadWindows(TAcadWindowInfo& info) {
 void RefreshMdiChildren(TAcadWindowInfo& info) {
     if (!info.ChildList) info.ChildList = std::make_unique<TWindowList>();
     info.ChildList->Clear();
-    for (desk::HWND child = info.MDIClient ? FirstChild(info.MDIClient) : nullptr; child; child = desk::GetWindow(child, desk::GW_HWNDNEXT))
+    for (desk::HWND child = info.MDIClient ? FirstChild(info.MDIClient) : nullptr; child;
+         child = desk::GetWindow(child, desk::GW_HWNDNEXT))
         if (FirstChild(child) && StartsWith(GetWndClassName(child), "Afx:")) info.ChildList->AddWnd(child);
     const desk::HWND first = info.ChildList->GetWnd(0);
     info.ActiveChild = first ? desk::GetWindow(first, desk::GW_HWNDFIRST) : nullptr;

@@ -10,15 +10,16 @@
 namespace pellix {
 
 struct TAcadWindowInfo {
-    int State = 0;  // 0 nothing found, 1 detected, 2 refreshed
+    int State = 0; // 0 nothing found, 1 detected, 2 refreshed
     desk::DWORD ThreadId = 0;
     TAcadIndex AcadIndex = 0;
     desk::HWND MainWnd = nullptr, MDIClient = nullptr, GraphWnd = nullptr, ControlBar = nullptr;
-    desk::HWND TextFrame = nullptr, TextView = nullptr, TextMarin = nullptr, TextHeadlands = nullptr, TextMountTam = nullptr;
+    desk::HWND TextFrame = nullptr, TextView = nullptr, TextMarin = nullptr, TextHeadlands = nullptr,
+               TextMountTam = nullptr;
     desk::HWND CmdFrame = nullptr, CmdHost = nullptr, CmdMarin = nullptr, CmdHeadlands = nullptr, CmdMountTam = nullptr;
     desk::HWND ActiveChild = nullptr;
     desk::HWND DialogWnd = nullptr;
-    std::unique_ptr<TWindowList> ChildList;  // the MDI drawing windows
+    std::unique_ptr<TWindowList> ChildList; // the MDI drawing windows
     desk::HWND PrevCmdFrame = nullptr, PrevActiveChild = nullptr, PrevDialogWnd = nullptr;
 };
 

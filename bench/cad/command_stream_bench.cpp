@@ -93,7 +93,8 @@ void BM_VocabularyStreamAndDxf(benchmark::State& state) {
     std::filesystem::remove(out);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    state.counters["sends_per_s"] = benchmark::Counter(static_cast<double>(kSends), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["sends_per_s"] =
+        benchmark::Counter(static_cast<double>(kSends), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["peak_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
     state.counters["entities"] = static_cast<double>(entities);
     state.counters["rejected"] = static_cast<double>(rejected);

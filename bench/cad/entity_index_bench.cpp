@@ -18,8 +18,10 @@ constexpr int kEntities = 26000;
 
 cad::Drawing RoadLikeDrawing() {
     cad::Drawing d;
-    d.SetBlock(cad::Block{"P", {}, {cad::Entity{cad::Polyline{{{-3000, -60}, {0, 0}, {3000, -60}}}},
-                                   cad::Entity{cad::Text{{0, 100}, 200, 0, "No.1"}}}});
+    d.SetBlock(cad::Block{"P",
+                          {},
+                          {cad::Entity{cad::Polyline{{{-3000, -60}, {0, 0}, {3000, -60}}}},
+                           cad::Entity{cad::Text{{0, 100}, 200, 0, "No.1"}}}});
     for (int i = 0; i < kEntities; ++i) {
         const double x = (i % 200) * 500.0, y = (i / 200) * 400.0;
         switch (i % 4) {

@@ -30,7 +30,8 @@ void EnsureApplication() {
 const cad::Drawing& SurveyMap() {
     static const cad::Drawing drawing = [] {
         cad::Drawing d;
-        d.SetBlock(cad::Block{"BM", {}, {cad::Entity{cad::Circle{{0, 0}, 1}}, cad::Entity{cad::Line{{-1.5, 0}, {1.5, 0}}}}});
+        d.SetBlock(
+            cad::Block{"BM", {}, {cad::Entity{cad::Circle{{0, 0}, 1}}, cad::Entity{cad::Line{{-1.5, 0}, {1.5, 0}}}}});
         unsigned seed = 12345;
         auto next = [&] {
             seed = seed * 1103515245u + 12345u;
@@ -40,10 +41,13 @@ const cad::Drawing& SurveyMap() {
             const double x = next() * 10000, y = next() * 10000, z = next() * 50;
             d.SetCurrentColour(1 + i % 7);
             switch (i % 10) {
-            case 0: case 1: case 2: case 3: case 4:
-                d.Add(cad::Line{{x, y, z}, {x + next() * 40 - 20, y + next() * 40 - 20, z + 1}});
-                break;
-            case 5: case 6: {
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+            case 4: d.Add(cad::Line{{x, y, z}, {x + next() * 40 - 20, y + next() * 40 - 20, z + 1}}); break;
+            case 5:
+            case 6: {
                 cad::Polyline pl;
                 for (int k = 0; k < 6; ++k) pl.vertices.push_back({x + k * 5, y + std::sin(k) * 5, z});
                 d.Add(std::move(pl));

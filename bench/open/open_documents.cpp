@@ -20,8 +20,7 @@ constexpr int kLastRow = 65536;
 // The plain document with `fill` done on each sheet it names (1-based indexes).
 void WriteVariant(const std::string& plain, const std::string& path, bool everySheet, void (*fill)(xl::Worksheet&)) {
     auto book = xl::GetObject(plain);
-    if (!everySheet)
-        fill(*book->Worksheets("縦断ｼｰﾄ"));
+    if (!everySheet) fill(*book->Worksheets("縦断ｼｰﾄ"));
     else
         for (int index = 1; index <= book->Worksheets()->Count(); ++index) fill(*book->Worksheets(index));
     if (std::filesystem::exists(path)) std::filesystem::remove(path);

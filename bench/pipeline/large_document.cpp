@@ -81,8 +81,12 @@ void Points(SectionPoints& side, int station, int count, auto&& point) {
 void Sections(int stations) {
     for (int s = 1; s <= stations; ++s) {
         const float formation = s % 2 ? -1.0f : 1.0f;
-        Points(genkyouhidari, s, kSectionPoints + 1, [](int p) { return std::pair{1.0f * p, 0.08f * p + 0.1f * (p % 3)}; });
-        Points(genkyoumigi, s, kSectionPoints + 1, [](int p) { return std::pair{1.0f * p, -0.06f * p + 0.1f * (p % 2)}; });
+        Points(genkyouhidari, s, kSectionPoints + 1, [](int p) {
+            return std::pair{1.0f * p, 0.08f * p + 0.1f * (p % 3)};
+        });
+        Points(genkyoumigi, s, kSectionPoints + 1, [](int p) {
+            return std::pair{1.0f * p, -0.06f * p + 0.1f * (p % 2)};
+        });
         auto planned = [formation](int p) { return std::pair{0.5f * p, formation - 0.02f * 0.5f * p}; };
         Points(kirimorihidari, s, 10, planned);
         Points(kirimorimigi, s, 10, planned);
@@ -143,9 +147,7 @@ void RestartProgram() {
     StartProgram();
 }
 
-void StartProgram() {
-    Main();
-}
+void StartProgram() { Main(); }
 
 Documents DocumentPaths(const std::string& folder) {
     return {folder + "/profile.xls", folder + "/road.xls", folder + "/sections.xls"};

@@ -147,7 +147,8 @@ std::size_t StageIndex(const std::string& name) {
 
 Pipeline::Pipeline(const std::string& folder) : Pipeline(folder, OffscreenDocuments(folder)) { Restart(); }
 
-Pipeline::Pipeline(const std::string& folder, const Documents& written) : documents_(written), dxf_(folder + "/pipeline.dxf") {
+Pipeline::Pipeline(const std::string& folder, const Documents& written)
+        : documents_(written), dxf_(folder + "/pipeline.dxf") {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     server_ = std::make_unique<dde::ServerRegistration>("AutoCAD LT.DDE", "System", [this](const std::string& bytes) {
         ++cad_->sends;

@@ -30,7 +30,7 @@ class Pipeline;
 
 struct Stage {
     const char* name;
-    bool (*run)(Pipeline&);   // true when the stage did its work
+    bool (*run)(Pipeline&); // true when the stage did its work
 };
 
 // The stages in the order the pipeline runs them.

@@ -38,7 +38,8 @@ Pipeline& ThePipeline() {
 
 void Report(benchmark::State& state, Pipeline& p, long sends) {
     state.counters["sends"] = static_cast<double>(sends);
-    state.counters["sends_per_s"] = benchmark::Counter(static_cast<double>(sends), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["sends_per_s"] =
+        benchmark::Counter(static_cast<double>(sends), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["entities"] = static_cast<double>(p.CurrentCad().drawing.Entities().size());
     state.counters["rejected"] = static_cast<double>(p.CurrentCad().commandLine.RejectionCount());
     state.counters["messages"] = static_cast<double>(forms::script::Messages().size());
@@ -118,7 +119,7 @@ long RunProbe() {
 
 // The pipeline once in a process of its own, from the program's start to the DXF on disk.
 void BM_PipelineInOneProcess(benchmark::State& state) {
-    ThePipeline();   // writes the documents
+    ThePipeline(); // writes the documents
     long peakKiB = 0;
     for (auto _ : state) peakKiB = RunProbe();
     state.counters["peak_MiB"] = static_cast<double>(peakKiB) / 1024;

@@ -53,7 +53,7 @@ void BM_StartUpToMainWindow(benchmark::State& state) {
     const bool fresh = state.range(0) == 1;
     long peakKiB = 0;
     std::filesystem::remove_all(kRoot);
-    if (!fresh) RunProbe(peakKiB);   // prepares the desktop once
+    if (!fresh) RunProbe(peakKiB); // prepares the desktop once
     for (auto _ : state) {
         if (fresh) {
             state.PauseTiming();

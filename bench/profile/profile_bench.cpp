@@ -18,7 +18,7 @@ namespace {
 using namespace 縦断bus;
 
 constexpr int kStations = 500;
-constexpr int kChangePointSpacing = 9;  // rows between change points: 57 change points
+constexpr int kChangePointSpacing = 9; // rows between change points: 57 change points
 constexpr int kCurves = 50;
 
 void LoadLongProfile() {

@@ -16,8 +16,7 @@
 
 namespace {
 
-const char* kNames[] = {"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ", "横断ｼｰﾄ",
-                        "ＩＰ座標入力", "路肩ｼｰﾄ", "座標値ｼｰﾄ"};
+const char* kNames[] = {"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ", "横断ｼｰﾄ", "ＩＰ座標入力", "路肩ｼｰﾄ", "座標値ｼｰﾄ"};
 
 std::string BenchFile() {
     auto dir = std::filesystem::path(VANTOR_BINARY_DIR) / "bench_scratch";
@@ -61,7 +60,8 @@ std::shared_ptr<xl::Workbook> FullBook() {
 // Times `step` and counts the pages it touches for the first time. With `cold` the memory
 // freed by the previous step is handed back to the system first, so that every step touches
 // fresh pages as a program's first save or open does (costly on virtual machines).
-template <class Step> void Measure(benchmark::State& state, bool cold, Step step) {
+template <class Step>
+void Measure(benchmark::State& state, bool cold, Step step) {
     long faults = 0;
     for (auto _ : state) {
         if (cold) {
@@ -120,7 +120,8 @@ void XlrdReadInProcess(benchmark::State& state) {
     // xlrd's own time for the file, measured inside python and reported in ms.
     std::string command = "/usr/bin/python3 -c \"import sys, time, xlrd; t = time.perf_counter(); "
                           "[xlrd.open_workbook(sys.argv[1]) for _ in range(10)]; "
-                          "print((time.perf_counter() - t) / 10 * 1000)\" " + BenchFile();
+                          "print((time.perf_counter() - t) / 10 * 1000)\" " +
+                          BenchFile();
     for (auto _ : state) {
         FILE* pipe = popen(command.c_str(), "r");
         double ms = 0;

@@ -38,7 +38,7 @@ std::string ToCp932(std::string_view utf8) {
 } // namespace
 
 CommandInputs::CommandInputs(command::CommandLine& main, command::CommandLine& transparent)
-    : main_(main), transparent_(transparent) {}
+        : main_(main), transparent_(transparent) {}
 
 void CommandInputs::TypeFromChannel(std::string_view bytes) {
     if (owner_ != Owner::Channel) {
@@ -73,7 +73,7 @@ bool CommandInputs::Pick(const std::function<bool(command::CommandLine&)>& pick)
         CopyTransparentHistory();
         transparentRunning_ = !transparent_.IsIdle();
     }
-    owner_ = Owner::None;  // a pick answers in place of what the user had begun to type
+    owner_ = Owner::None; // a pick answers in place of what the user had begun to type
     return true;
 }
 
@@ -87,7 +87,7 @@ void CommandInputs::FeedByte(unsigned char c) {
         transparent_.Type(static_cast<char>(c));
         CopyTransparentHistory();
         if (transparent_.IsIdle()) transparentRunning_ = false;
-        if (c == kCancel) main_.Type(static_cast<char>(c));  // a cancel ends both commands
+        if (c == kCancel) main_.Type(static_cast<char>(c)); // a cancel ends both commands
         return;
     }
     if (!quoted_.empty()) {
@@ -150,7 +150,7 @@ std::string CommandInputs::TypedBytes() const {
 }
 
 void CommandInputs::Erase() {
-    const std::size_t n = CharacterCount(TypedBytes()) + 1;  // one more for a half-typed character
+    const std::size_t n = CharacterCount(TypedBytes()) + 1; // one more for a half-typed character
     for (std::size_t i = 0; i < n; ++i) FeedByte(kBackspace);
 }
 

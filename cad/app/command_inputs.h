@@ -42,16 +42,16 @@ private:
     void FeedByte(unsigned char c);
     void StartTransparent();
     void CopyTransparentHistory();
-    std::string TypedBytes() const;  // what the current line holds, code page 932
+    std::string TypedBytes() const; // what the current line holds, code page 932
     void Erase();
 
     command::CommandLine& main_;
     command::CommandLine& transparent_;
-    Owner owner_ = Owner::None;   // who began the line now being typed
-    std::string setAside_;        // the user's line, put aside while the channel types
-    std::string quoted_;          // a transparent command word being typed, with its "'"
+    Owner owner_ = Owner::None; // who began the line now being typed
+    std::string setAside_;      // the user's line, put aside while the channel types
+    std::string quoted_;        // a transparent command word being typed, with its "'"
     bool transparentRunning_ = false;
-    std::size_t transparentSeen_ = 0;  // lines of the transparent history already copied
+    std::size_t transparentSeen_ = 0; // lines of the transparent history already copied
 };
 
 } // namespace cad::app

@@ -19,7 +19,7 @@ std::string CurVerName(const Product& p) {
 }
 
 void CreateFolders(const std::string& folder) {
-    for (std::size_t i = folder.find('\\', 3); ; i = folder.find('\\', i + 1)) {
+    for (std::size_t i = folder.find('\\', 3);; i = folder.find('\\', i + 1)) {
         const std::string part = folder.substr(0, i);
         if (desk::GetFileAttributes(part.c_str()) == desk::INVALID_FILE_ATTRIBUTES &&
             !desk::CreateDirectory(part.c_str(), nullptr))
@@ -29,7 +29,8 @@ void CreateFolders(const std::string& folder) {
 }
 
 void WriteExecutable(const Product& p, const std::string& path) {
-    const desk::HANDLE file = desk::CreateFile(path.c_str(), desk::GENERIC_WRITE, 0, nullptr, desk::CREATE_ALWAYS, 0, nullptr);
+    const desk::HANDLE file =
+        desk::CreateFile(path.c_str(), desk::GENERIC_WRITE, 0, nullptr, desk::CREATE_ALWAYS, 0, nullptr);
     if (file == desk::INVALID_HANDLE_VALUE) throw rt::Error(rt::errApplication, "Cannot write " + path);
     const std::string body = "MZ " + std::string(p.name) + "\r\n";
     desk::DWORD written = 0;
@@ -38,7 +39,8 @@ void WriteExecutable(const Product& p, const std::string& path) {
     desk::VS_FIXEDFILEINFO info;
     info.dwProductVersionMS = info.dwFileVersionMS = (desk::DWORD{p.version.major} << 16) | p.version.minor;
     info.dwProductVersionLS = info.dwFileVersionLS = (desk::DWORD{p.version.release} << 16) | p.version.build;
-    if (!ok || !desk::WriteVersionResource(path.c_str(), info)) throw rt::Error(rt::errApplication, "Cannot write " + path);
+    if (!ok || !desk::WriteVersionResource(path.c_str(), info))
+        throw rt::Error(rt::errApplication, "Cannot write " + path);
 }
 
 // Whether the file's product version is the product's (major, minor, release).
@@ -69,7 +71,9 @@ std::string InstallProduct(int index, const std::string& folder) {
         WriteRegString(desk::HKEY_LOCAL_MACHINE, machine + "\\" + curVer, "ProductName", std::string(p->name));
         const std::string profiles = machine + "\\" + curVer + "\\Profiles";
         WriteRegString(desk::HKEY_CURRENT_USER, profiles, "", std::string(kProfileName));
-        if (p->mdi) WriteRegDword(desk::HKEY_CURRENT_USER, profiles + "\\" + std::string(kProfileName) + "\\Drawing Window", "SDIMode", 0);
+        if (p->mdi)
+            WriteRegDword(desk::HKEY_CURRENT_USER, profiles + "\\" + std::string(kProfileName) + "\\Drawing Window",
+                          "SDIMode", 0);
     } else {
         WriteRegString(desk::HKEY_CLASSES_ROOT, std::string(p->classesRootCommand), "", exe);
     }
@@ -87,7 +91,8 @@ std::string InstalledExecutable(const Product& p) {
     } else {
         exe = ReadRegString(desk::HKEY_CLASSES_ROOT, std::string(p.classesRootCommand), "");
     }
-    if (!exe || desk::GetFileAttributes(exe->c_str()) == desk::INVALID_FILE_ATTRIBUTES || !HasVersionOf(*exe, p)) return {};
+    if (!exe || desk::GetFileAttributes(exe->c_str()) == desk::INVALID_FILE_ATTRIBUTES || !HasVersionOf(*exe, p))
+        return {};
     return *exe;
 }
 

@@ -64,11 +64,12 @@ command::Wording WordingOf(const Product& p) {
 }
 
 void RegisterClasses(const Product& p) {
-    for (std::string_view name : {kFrameClass, kGraphicsViewClass, kControlBarClass, TextViewClass(p), CommandHostClass(p)}) {
+    for (std::string_view name :
+         {kFrameClass, kGraphicsViewClass, kControlBarClass, TextViewClass(p), CommandHostClass(p)}) {
         desk::WNDCLASS wc;
         wc.lpfnWndProc = desk::DefWindowProc;
         wc.lpszClassName = std::string(name);
-        desk::RegisterClass(wc);  // a class this process registered already stays as it is
+        desk::RegisterClass(wc); // a class this process registered already stays as it is
     }
 }
 
@@ -78,8 +79,7 @@ std::string NativeFile(const std::string& cpPath, const std::string& path, const
     std::string native;
     try {
         native = desk::ToNativePath(cpPath).string();
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     if (native.empty()) throw rt::Error(rt::errApplication, std::string("Cannot ") + what + " " + path);
     return native;
 }
@@ -141,7 +141,8 @@ Instance::~Instance() {
     // Another instance of the same product takes the lock file and the DDE service once this
     // process has let them go.
     for (Instance* other : Instances())
-        if (desk::IsWindow(other->windows_.mainFrame)) desk::PostMessage(other->windows_.mainFrame, kTakeSharedMessage, 0, 0);
+        if (desk::IsWindow(other->windows_.mainFrame))
+            desk::PostMessage(other->windows_.mainFrame, kTakeSharedMessage, 0, 0);
 }
 
 std::string Instance::ProfileKey() const {
@@ -170,24 +171,34 @@ void Instance::BuildWindows(int showWindow) {
     const std::string frame(kFrameClass);
     const DWORD child = WS_CHILD | WS_VISIBLE;
 
-    w.mainFrame = CreateWindowEx(0, frame, "", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, BuildMenuBar(product_), frameProc);
+    w.mainFrame =
+        CreateWindowEx(0, frame, "", WS_OVERLAPPEDWINDOW, 0, 0, 800, 600, nullptr, BuildMenuBar(product_), frameProc);
     if (product_.controlBar) {
-        w.controlBar = CreateWindowEx(0, std::string(kControlBarClass), "", child, 0, 500, 800, 100, w.mainFrame, nullptr, common);
-        w.commandHost = CreateWindowEx(0, std::string(CommandHostClass(product_)), "", child, 0, 0, 800, 100, w.controlBar, nullptr, common);
+        w.controlBar =
+            CreateWindowEx(0, std::string(kControlBarClass), "", child, 0, 500, 800, 100, w.mainFrame, nullptr, common);
+        w.commandHost = CreateWindowEx(0, std::string(CommandHostClass(product_)), "", child, 0, 0, 800, 100,
+                                       w.controlBar, nullptr, common);
     } else {
-        w.commandFrame = CreateWindowEx(0, frame, "", WS_POPUP | WS_VISIBLE, 0, 600, 800, 100, w.mainFrame, nullptr, common);
-        w.commandHost = CreateWindowEx(0, std::string(CommandHostClass(product_)), "", child, 0, 0, 800, 100, w.commandFrame, nullptr, common);
+        w.commandFrame =
+            CreateWindowEx(0, frame, "", WS_POPUP | WS_VISIBLE, 0, 600, 800, 100, w.mainFrame, nullptr, common);
+        w.commandHost = CreateWindowEx(0, std::string(CommandHostClass(product_)), "", child, 0, 0, 800, 100,
+                                       w.commandFrame, nullptr, common);
     }
     w.commandMarin = CreateWindowEx(0, "Static", "Marin", child, 0, 0, 800, 100, w.commandHost, nullptr, common);
-    w.commandHeadlands = CreateWindowEx(0, "Edit", "Headlands", child, 0, 80, 800, 20, w.commandMarin, nullptr, lineText);
-    w.commandMountTam = CreateWindowEx(0, "Edit", "MountTam", child, 0, 0, 800, 80, w.commandMarin, nullptr, historyText);
-    w.mdiClient = CreateWindowEx(0, "MDIClient", "", child, 0, 0, 800, product_.controlBar ? 500 : 600, w.mainFrame, nullptr, common);
+    w.commandHeadlands =
+        CreateWindowEx(0, "Edit", "Headlands", child, 0, 80, 800, 20, w.commandMarin, nullptr, lineText);
+    w.commandMountTam =
+        CreateWindowEx(0, "Edit", "MountTam", child, 0, 0, 800, 80, w.commandMarin, nullptr, historyText);
+    w.mdiClient = CreateWindowEx(0, "MDIClient", "", child, 0, 0, 800, product_.controlBar ? 500 : 600, w.mainFrame,
+                                 nullptr, common);
     w.drawingWindow = CreateWindowEx(0, frame, "", child | WS_MAXIMIZE, 0, 0, 800, 500, w.mdiClient, nullptr, common);
-    w.graphicsView = CreateWindowEx(0, std::string(kGraphicsViewClass), "", child, 0, 0, 800, 500, w.drawingWindow, nullptr,
-                                    [this](HWND h, UINT m, WPARAM wp, LPARAM lp) { return HandleGraphicsView(h, m, wp, lp); });
+    w.graphicsView =
+        CreateWindowEx(0, std::string(kGraphicsViewClass), "", child, 0, 0, 800, 500, w.drawingWindow, nullptr,
+                       [this](HWND h, UINT m, WPARAM wp, LPARAM lp) { return HandleGraphicsView(h, m, wp, lp); });
 
     w.textFrame = CreateWindowEx(0, frame, "", WS_OVERLAPPEDWINDOW, 100, 100, 500, 300, nullptr, nullptr, common);
-    w.textView = CreateWindowEx(0, std::string(TextViewClass(product_)), "", child, 0, 0, 500, 300, w.textFrame, nullptr, common);
+    w.textView = CreateWindowEx(0, std::string(TextViewClass(product_)), "", child, 0, 0, 500, 300, w.textFrame,
+                                nullptr, common);
     w.textMarin = CreateWindowEx(0, "Static", "Marin", child, 0, 0, 500, 300, w.textView, nullptr, common);
     w.textHeadlands = CreateWindowEx(0, "Edit", "Headlands", child, 0, 280, 500, 20, w.textMarin, nullptr, lineText);
     w.textMountTam = CreateWindowEx(0, "Edit", "MountTam", child, 0, 0, 500, 280, w.textMarin, nullptr, historyText);
@@ -222,7 +233,8 @@ void Instance::UpdateCaptions() {
 void Instance::ShowStartupDialog() {
     using namespace desk;
     auto dialogProc = [this](HWND h, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
-        if (m == WM_CLOSE || (m == WM_COMMAND && (LOWORD(static_cast<DWORD>(wp)) == kIdOk || LOWORD(static_cast<DWORD>(wp)) == kIdCancel))) {
+        if (m == WM_CLOSE || (m == WM_COMMAND && (LOWORD(static_cast<DWORD>(wp)) == kIdOk ||
+                                                  LOWORD(static_cast<DWORD>(wp)) == kIdCancel))) {
             CloseStartupDialog();
             return 0;
         }
@@ -238,11 +250,13 @@ void Instance::ShowStartupDialog() {
         };
     };
     HWND& d = windows_.startupDialog;
-    d = CreateWindowEx(0, std::string(kDialogClass), rt::Utf8ToCp932(kStartupCaption), WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                       200, 150, 420, 300, windows_.mainFrame, nullptr, dialogProc);
-    CreateWindowEx(0, "Static", rt::Utf8ToCp932("図面の開始方法を選択してください。"), WS_CHILD | WS_VISIBLE, 10, 10, 400, 20, d);
+    d = CreateWindowEx(0, std::string(kDialogClass), rt::Utf8ToCp932(kStartupCaption),
+                       WS_POPUP | WS_CAPTION | WS_SYSMENU, 200, 150, 420, 300, windows_.mainFrame, nullptr, dialogProc);
+    CreateWindowEx(0, "Static", rt::Utf8ToCp932("図面の開始方法を選択してください。"), WS_CHILD | WS_VISIBLE, 10, 10,
+                   400, 20, d);
     CreateWindowEx(0, "Button", "OK", WS_CHILD | WS_VISIBLE, 220, 240, 80, 24, d, nullptr, buttonProc(kIdOk));
-    CreateWindowEx(0, "Button", rt::Utf8ToCp932("ｷｬﾝｾﾙ"), WS_CHILD | WS_VISIBLE, 320, 240, 80, 24, d, nullptr, buttonProc(kIdCancel));
+    CreateWindowEx(0, "Button", rt::Utf8ToCp932("ｷｬﾝｾﾙ"), WS_CHILD | WS_VISIBLE, 320, 240, 80, 24, d, nullptr,
+                   buttonProc(kIdCancel));
     EnableWindow(windows_.mainFrame, false);
     if (IsWindowVisible(windows_.mainFrame) && !IsIconic(windows_.mainFrame)) ShowWindow(d, SW_SHOWNORMAL);
     else ShowWindow(d, SW_SHOWNOACTIVATE);
@@ -257,7 +271,8 @@ void Instance::CloseStartupDialog() {
 void Instance::TakeSharedResources() {
     if (lock_ == desk::INVALID_HANDLE_VALUE) {
         const std::string lockFile = WithoutExtension(exePath_) + ".xmx";
-        lock_ = desk::CreateFile(lockFile.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr, desk::OPEN_ALWAYS, 0, nullptr);
+        lock_ = desk::CreateFile(lockFile.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr,
+                                 desk::OPEN_ALWAYS, 0, nullptr);
     }
     const std::string_view application = DdeApplication(product_);
     if (!dde_ && !application.empty() && !dde::FindServer(application, kDdeTopic)) {
@@ -291,7 +306,7 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
         return 0;
     }
     case kTypeLaterMessage:
-        if (asking_) return 0;  // typed once the dialog has been answered
+        if (asking_) return 0; // typed once the dialog has been answered
         while (!typeLater_.empty()) {
             const std::string text = std::move(typeLater_.front());
             typeLater_.pop_front();
@@ -306,13 +321,9 @@ desk::LRESULT Instance::HandleFrame(desk::HWND h, desk::UINT m, desk::WPARAM wp,
             return 0;
         }
         ExitProcess(0);
-        return 0;  // nothing of the instance may be touched after this
-    case kQuitMessage:
-        ExitProcess(0);
-        return 0;
-    case kTakeSharedMessage:
-        TakeSharedResources();
-        return 0;
+        return 0; // nothing of the instance may be touched after this
+    case kQuitMessage: ExitProcess(0); return 0;
+    case kTakeSharedMessage: TakeSharedResources(); return 0;
     case WM_MOVE:
     case WM_SIZE:
     case WM_SHOWWINDOW:
@@ -341,7 +352,7 @@ desk::LRESULT Instance::HandleGraphicsView(desk::HWND h, desk::UINT m, desk::WPA
         view_->ClickAt(static_cast<double>(desk::GET_X_LPARAM(lp)) / client.right,
                        static_cast<double>(desk::GET_Y_LPARAM(lp)) / client.bottom, right);
     } else if (right) {
-        TypeFromUser("\r");  // the right button is Enter; without a screen no point lies under a click
+        TypeFromUser("\r"); // the right button is Enter; without a screen no point lies under a click
     }
     return 0;
 }
@@ -374,7 +385,8 @@ void Instance::VariableSet(std::string_view name) {
     const std::string profile = ProfileKey();
     if (profile.empty()) return;
     try {
-        WriteRegDword(desk::HKEY_CURRENT_USER, profile + "\\Drawing Window", "SDIMode", static_cast<desk::DWORD>(variables_.sdimode));
+        WriteRegDword(desk::HKEY_CURRENT_USER, profile + "\\Drawing Window", "SDIMode",
+                      static_cast<desk::DWORD>(variables_.sdimode));
     } catch (const rt::Error& e) {
         main_.Message(e.Description());
     }

@@ -75,7 +75,8 @@ struct ProductWindows {
     desk::HWND mainFrame = nullptr, mdiClient = nullptr, drawingWindow = nullptr, graphicsView = nullptr;
     desk::HWND controlBar = nullptr, commandFrame = nullptr, commandHost = nullptr;
     desk::HWND commandMarin = nullptr, commandHeadlands = nullptr, commandMountTam = nullptr;
-    desk::HWND textFrame = nullptr, textView = nullptr, textMarin = nullptr, textHeadlands = nullptr, textMountTam = nullptr;
+    desk::HWND textFrame = nullptr, textView = nullptr, textMarin = nullptr, textHeadlands = nullptr,
+               textMountTam = nullptr;
     desk::HWND startupDialog = nullptr;
 };
 
@@ -142,13 +143,13 @@ private:
     void BuildWindows(int showWindow);
     void ShowStartupDialog();
     void CloseStartupDialog();
-    void TakeSharedResources();  // the lock file and the DDE service, when free
+    void TakeSharedResources(); // the lock file and the DDE service, when free
     void UpdateCaptions();
     std::string ProfileKey() const;
     desk::LRESULT HandleFrame(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
     desk::LRESULT HandleCommon(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
     desk::LRESULT HandleGraphicsView(desk::HWND, desk::UINT, desk::WPARAM, desk::LPARAM);
-    void TakeDrawingFile(const std::string& path);  // the drawing is now that file, unchanged
+    void TakeDrawingFile(const std::string& path); // the drawing is now that file, unchanged
     // The view's answer to a question in a dialog; none without a view.
     template <class Ask>
     auto AskInDialog(Ask ask) -> std::optional<decltype(ask(std::declval<ProductView&>()))>;
@@ -165,11 +166,11 @@ private:
     CommandInputs inputs_;
     command::SystemVariables variables_;
     std::string drawingPath_;
-    unsigned long savedRevision_ = 0;  // the drawing's revision when last started, opened or saved
+    unsigned long savedRevision_ = 0; // the drawing's revision when last started, opened or saved
     ProductWindows windows_;
     std::deque<std::string> typeLater_;
-    bool asking_ = false;    // a dialog of the product waits for the user
-    bool quitting_ = false;  // the product ends once the current input has been taken
+    bool asking_ = false;   // a dialog of the product waits for the user
+    bool quitting_ = false; // the product ends once the current input has been taken
     desk::HANDLE lock_ = desk::INVALID_HANDLE_VALUE;
     std::unique_ptr<dde::ServerRegistration> dde_;
     std::unique_ptr<ProductView> view_;

@@ -4,9 +4,6 @@ namespace cad::app {
 
 namespace {
 
-
-
-
 const std::array<Product, kProductCount>& Products() {
     using L = Language;
     // clang-format off

@@ -24,12 +24,12 @@ struct Product {
     std::string_view classesRootCommand; // HKCR key naming the executable (INI products)
     std::string_view exeName;            // "ACLT.EXE"
     ProductVersion version;
-    bool mdi = false;                    // several drawings; keeps an SDIMode setting
-    bool controlBar = false;             // the generation with the docked command line
+    bool mdi = false;        // several drawings; keeps an SDIMode setting
+    bool controlBar = false; // the generation with the docked command line
     Language language = Language::English;
 };
 
-inline constexpr int kProductCount = 12;  // index 0 is no product
+inline constexpr int kProductCount = 12; // index 0 is no product
 
 // Null for 0 and indexes outside 1..11.
 const Product* FindProduct(int index);
@@ -45,8 +45,8 @@ std::string_view DdeApplication(const Product& p);
 inline constexpr std::string_view kDdeTopic = "System";
 
 // Window classes.
-std::string_view TextViewClass(const Product& p);  // "AfxFrameOrView42" or "AfxFrameOrView"
-std::string_view CommandHostClass(const Product& p);  // "AfxWnd42" or "AfxWnd"
+std::string_view TextViewClass(const Product& p);    // "AfxFrameOrView42" or "AfxFrameOrView"
+std::string_view CommandHostClass(const Product& p); // "AfxWnd42" or "AfxWnd"
 inline constexpr std::string_view kFrameClass = "Afx:400000:b:10003:6:0";
 inline constexpr std::string_view kGraphicsViewClass = "Afx:400000:28:10003:0:0";
 inline constexpr std::string_view kControlBarClass = "AfxControlBar42";

@@ -9,7 +9,7 @@ namespace cad::app {
 namespace {
 
 struct MenuItem {
-    std::string_view menu;      // the menu on the bar: English / Japanese
+    std::string_view menu; // the menu on the bar: English / Japanese
     std::string_view menuJa;
     std::string_view item;
     std::string_view itemJa;
@@ -46,7 +46,8 @@ desk::HMENU BuildMenuBar(const Product& product) {
         const MenuItem& m = kItems[i];
         if (m.menu != current) {
             popup = desk::CreatePopupMenu();
-            desk::AppendMenu(bar, desk::MF_POPUP, static_cast<desk::UINT_PTR>(static_cast<desk::DWORD>(desk::HandleToLong(popup))),
+            desk::AppendMenu(bar, desk::MF_POPUP,
+                             static_cast<desk::UINT_PTR>(static_cast<desk::DWORD>(desk::HandleToLong(popup))),
                              rt::Utf8ToCp932(ja ? m.menuJa : m.menu));
             current = m.menu;
         }

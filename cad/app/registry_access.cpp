@@ -16,8 +16,8 @@ struct OpenKey {
 void Write(desk::HKEY root, const std::string& key, const std::string& name, desk::DWORD type, const desk::BYTE* data,
            desk::DWORD size) {
     OpenKey k;
-    if (desk::RegCreateKeyEx(root, key.c_str(), 0, nullptr, desk::REG_OPTION_NON_VOLATILE, desk::KEY_ALL_ACCESS, nullptr,
-                             &k.key, nullptr) != desk::ERROR_SUCCESS ||
+    if (desk::RegCreateKeyEx(root, key.c_str(), 0, nullptr, desk::REG_OPTION_NON_VOLATILE, desk::KEY_ALL_ACCESS,
+                             nullptr, &k.key, nullptr) != desk::ERROR_SUCCESS ||
         desk::RegSetValueEx(k.key, name.c_str(), 0, type, data, size) != desk::ERROR_SUCCESS)
         throw rt::Error(rt::errApplication, "Cannot write the registry key " + key);
     desk::RegFlushKey(root);
@@ -33,8 +33,8 @@ std::optional<std::string> ReadRegString(desk::HKEY root, const std::string& key
         type != desk::REG_SZ)
         return std::nullopt;
     std::string value(size, '\0');
-    if (desk::RegQueryValueEx(k.key, name.c_str(), nullptr, &type, reinterpret_cast<desk::BYTE*>(value.data()), &size) !=
-        desk::ERROR_SUCCESS)
+    if (desk::RegQueryValueEx(k.key, name.c_str(), nullptr, &type, reinterpret_cast<desk::BYTE*>(value.data()),
+                              &size) != desk::ERROR_SUCCESS)
         return std::nullopt;
     value.resize(std::min<std::size_t>(size, value.size()));
     while (!value.empty() && value.back() == '\0') value.pop_back();

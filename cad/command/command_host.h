@@ -12,9 +12,9 @@
 namespace cad::command {
 
 struct SystemVariables {
-    int filedia = 1;  // 0: file names are asked on the command line
-    int luprec = 4;   // decimal places of the coordinates the CAD prints
-    int sdimode = 0;  // 1: one drawing per window
+    int filedia = 1; // 0: file names are asked on the command line
+    int luprec = 4;  // decimal places of the coordinates the CAD prints
+    int sdimode = 0; // 1: one drawing per window
 };
 
 // What the user chose to do with unsaved changes before the drawing goes.

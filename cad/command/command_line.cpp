@@ -14,7 +14,6 @@ namespace cad::command {
 
 namespace {
 
-
 bool HasHighBytes(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
 }
@@ -88,12 +87,9 @@ const std::string& CommandLine::CurrentPrompt() const {
 
 std::string CommandLine::Local(std::string_view text) const {
     switch (wording_) {
-    case Wording::Japanese:
-        return JapaneseText(text);
-    case Wording::JapaneseSingleDrawing:
-        return JapaneseText(text, JapaneseRelease::SingleDrawing);
-    case Wording::English:
-        break;
+    case Wording::Japanese: return JapaneseText(text);
+    case Wording::JapaneseSingleDrawing: return JapaneseText(text, JapaneseRelease::SingleDrawing);
+    case Wording::English: break;
     }
     return std::string(text);
 }
@@ -137,7 +133,7 @@ void CommandLine::Cancel() {
     task_.Reset();
     pending_.reset();
     selecting_ = {};
-    if (wasRunning) undo().End(drawing());  // what the command did before the cancel stays, as one step
+    if (wasRunning) undo().End(drawing()); // what the command did before the cancel stays, as one step
 }
 
 void CommandLine::Submit() {
@@ -158,7 +154,9 @@ void CommandLine::Submit() {
     const std::string shown = valid ? token : Displayable(bytes);
     Record(CurrentPrompt() + shown);
     answeredPrompt_ = CurrentPrompt();
-    if (overflow) return Refuse(shown.substr(0, 64), "Input longer than " + rt::CStr(static_cast<long long>(kInputLimit)) + " characters refused.");
+    if (overflow)
+        return Refuse(shown.substr(0, 64),
+                      "Input longer than " + rt::CStr(static_cast<long long>(kInputLimit)) + " characters refused.");
     if (!valid) return Refuse(shown, "Not a valid Japanese text (code page 932).");
     if (IsIdle()) Start(token);
     else Reply(token);
@@ -241,7 +239,7 @@ void CommandLine::ReplyToSelection(const std::string& token) {
             return;
         }
         const auto p = ParsePoint(token, memory().lastPoint);
-        if (!p) return Refuse(token, "Point expected.");  // the same corner is asked again
+        if (!p) return Refuse(token, "Point expected."); // the same corner is asked again
         TakeCorner(*p);
         return;
     }

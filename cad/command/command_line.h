@@ -30,16 +30,16 @@ namespace cad::command {
 enum class Wording { English, Japanese, JapaneseSingleDrawing };
 
 struct Rejection {
-    std::string prompt;  // the question that was asked
-    std::string input;   // what was typed
+    std::string prompt; // the question that was asked
+    std::string input;  // what was typed
     std::string reason;
 };
 
 class CommandLine final : public Session {
 public:
-    static constexpr std::size_t kHistoryLimit = 4000;    // oldest lines drop off
-    static constexpr std::size_t kRejectionLimit = 1000;  // oldest entries drop off, the count goes on
-    static constexpr std::size_t kInputLimit = 1024;      // bytes of one answer
+    static constexpr std::size_t kHistoryLimit = 4000;   // oldest lines drop off
+    static constexpr std::size_t kRejectionLimit = 1000; // oldest entries drop off, the count goes on
+    static constexpr std::size_t kInputLimit = 1024;     // bytes of one answer
 
     explicit CommandLine(Drawing& drawing, Wording wording = Wording::English);
     ~CommandLine() override;
@@ -51,7 +51,7 @@ public:
     // Whether the question asked is one that only the user may answer.
     bool AsksUser() const { return pending_ && pending_->forUser; }
     const std::string& Prompt() const;
-    std::string Input() const;  // the answer being typed, as UTF-8
+    std::string Input() const; // the answer being typed, as UTF-8
     const std::deque<std::string>& History() const { return history_; }
     const std::deque<Rejection>& Rejections() const { return rejections_; }
     std::size_t RejectionCount() const { return rejectionCount_; }
@@ -84,8 +84,8 @@ public:
     void Refuse(std::string_view input, std::string reason) override;
 
 private:
-    void Record(std::string line);  // a history line as it stands (the echo of an answer)
-    std::string Local(std::string_view text) const;  // the text in the command line's language
+    void Record(std::string line);                  // a history line as it stands (the echo of an answer)
+    std::string Local(std::string_view text) const; // the text in the command line's language
     void Feed(unsigned char c);
     void Submit();
     void Cancel();
@@ -102,17 +102,17 @@ private:
         std::vector<Rect> windows;
         Corner corner = Corner::None;
         bool crossing = false;
-        bool implied = false;  // begun by a click: the direction of the other corner decides
+        bool implied = false; // begun by a click: the direction of the other corner decides
         Point first;
     };
 
     Wording wording_;
     std::string idlePrompt_;
     std::string selectPrompt_, firstCornerPrompt_, otherCornerPrompt_;
-    std::string answeredPrompt_;  // shown while a command works on an answer
+    std::string answeredPrompt_; // shown while a command works on an answer
     CommandTask task_;
     std::string lastCommand_;
-    std::string input_;  // code page 932 bytes
+    std::string input_; // code page 932 bytes
     bool inputOverflow_ = false;
     SelectionInProgress selecting_;
     std::deque<std::string> history_;

@@ -67,17 +67,12 @@ CommandTask BlockCommand(Session& s) {
     if (base.kind == Answer::Enter) co_return;
     const Answer picked = co_await s.AskObjects();
     switch (DefineBlock(s.drawing(), name, base.point, picked.objects)) {
-    case BlockDefinitionResult::Empty:
-        s.Refuse("", "Nothing selected; block " + Quoted(name) + " not defined.");
-        break;
+    case BlockDefinitionResult::Empty: s.Refuse("", "Nothing selected; block " + Quoted(name) + " not defined."); break;
     case BlockDefinitionResult::RefersToItself:
         s.Refuse("", "Block " + Quoted(name) + " would contain itself; not defined.");
         break;
-    case BlockDefinitionResult::Redefined:
-        s.Message("Block " + Quoted(name) + " redefined.");
-        break;
-    case BlockDefinitionResult::Defined:
-        break;
+    case BlockDefinitionResult::Redefined: s.Message("Block " + Quoted(name) + " redefined."); break;
+    case BlockDefinitionResult::Defined: break;
     }
 }
 

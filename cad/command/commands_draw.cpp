@@ -33,7 +33,7 @@ CommandTask PlineCommand(Session& s) {
     while (true) {
         a = co_await s.AskPointFrom(kNextPoint, pl.vertices.back());
         if (a.kind == Answer::Enter) break;
-        a.point.z = pl.vertices.front().z;  // one plane for the whole polyline
+        a.point.z = pl.vertices.front().z; // one plane for the whole polyline
         pl.vertices.push_back(a.point);
     }
     if (pl.vertices.size() < 2) {
@@ -101,8 +101,8 @@ CommandTask ArcCommand(Session& s) {
             s.Refuse(end.text, "The end point must lie in another direction from the centre than the start point.");
             continue;
         }
-        const Arc arc{centre.point, std::hypot(start.point.x - centre.point.x, start.point.y - centre.point.y), startAngle,
-                      Direction(centre.point, end.point)};
+        const Arc arc{centre.point, std::hypot(start.point.x - centre.point.x, start.point.y - centre.point.y),
+                      startAngle, Direction(centre.point, end.point)};
         s.drawing().Add(arc);
         s.memory().lineContinuation = arc.End();
         co_return;

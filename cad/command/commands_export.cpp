@@ -90,7 +90,9 @@ std::string Extract(const Drawing& part, const std::vector<TemplateField>& field
             std::string value = FieldValue(f, *insert, number);
             if (spaced) {
                 const std::size_t width = static_cast<std::size_t>(f.width);
-                if (value.size() < width) value = f.numeric ? std::string(width - value.size(), ' ') + value : value + std::string(width - value.size(), ' ');
+                if (value.size() < width)
+                    value = f.numeric ? std::string(width - value.size(), ' ') + value
+                                      : value + std::string(width - value.size(), ' ');
                 row += value;
             } else {
                 if (i > 0) row += ',';

@@ -64,8 +64,8 @@ CommandTask SaveasCommand(Session& s) {
     const std::string path = name.text.empty() ? current : FileNameAnswer(name.text, ".dwg");
     if (host->FileExists(path)) {
         std::vector<Keyword> yesNo{{kYes, "Y|YES"}, {kNo, "N|NO"}};
-        const Answer replace =
-            co_await s.AskKeyword("A drawing with this name already exists. Replace it? [Yes/No] <N>: ", std::move(yesNo));
+        const Answer replace = co_await s.AskKeyword(
+            "A drawing with this name already exists. Replace it? [Yes/No] <N>: ", std::move(yesNo));
         if (replace.kind != Answer::Keyword || replace.keyword != kYes) co_return;
     }
     Save(s, *host, path);
@@ -139,9 +139,7 @@ CommandTask LeaveDrawing(Session& s, std::string_view command, Leaving leaving) 
         }
     }
     switch (leaving) {
-    case Leaving::Quit:
-        host->Quit();
-        break;
+    case Leaving::Quit: host->Quit(); break;
     case Leaving::NewDrawing:
         s.drawing().TakeContents(Drawing());
         s.undo().Clear();

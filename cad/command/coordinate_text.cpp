@@ -19,7 +19,8 @@ std::string FixedText(double value, int decimals) {
 }
 
 std::string PointReport(Point p, int decimals) {
-    return "X = " + FixedText(p.x, decimals) + "     Y = " + FixedText(p.y, decimals) + "     Z = " + FixedText(p.z, decimals);
+    return "X = " + FixedText(p.x, decimals) + "     Y = " + FixedText(p.y, decimals) +
+           "     Z = " + FixedText(p.z, decimals);
 }
 
 std::string PointText(Point p, int decimals) {

@@ -9,7 +9,8 @@ namespace {
 std::size_t ExtensionStart(std::string_view path) {
     const std::size_t slash = path.find_last_of("\\/:");
     const std::size_t dot = path.rfind('.');
-    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return std::string_view::npos;
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return std::string_view::npos;
     return dot;
 }
 } // namespace

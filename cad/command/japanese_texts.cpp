@@ -32,27 +32,31 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"Rotation angle <{}>: ", "回転角度を指定 <{}>: "},
     {"Text: ", "文字列を入力: "},
     {"Base point: ", "基点を指定: "},
-    {"Second point or Enter to use the base point as displacement: ", "目的点を指定 または Enter で基点を移動距離として使用: "},
+    {"Second point or Enter to use the base point as displacement: ",
+     "目的点を指定 または Enter で基点を移動距離として使用: "},
     {"Window corner or [All/Extents]: ", "窓の一方のコーナーを指定 または [すべて(A)/オブジェクト範囲(E)]: "},
     {"Block name: ", "ブロック名を入力: "},
     {"Insertion point: ", "挿入位置を指定: "},
     {"X scale factor <1>: ", "X 尺度を入力 <1>: "},
     {"Y scale factor <{}>: ", "Y 尺度を入力 <{}>: "},
-    {"Block {} already exists. Redefine it? [Yes/No] <No>: ", "ブロック {} は既に存在します。再定義しますか? [はい(Y)/いいえ(N)] <N>: "},
+    {"Block {} already exists. Redefine it? [Yes/No] <No>: ",
+     "ブロック {} は既に存在します。再定義しますか? [はい(Y)/いいえ(N)] <N>: "},
     {"Insertion base point: ", "挿入基点を指定: "},
     {"New current colour <{}>: ", "新しい現在の色を入力 <{}>: "},
     {"Enter file name <{}>: ", "ファイル名を入力 <{}>: "},
     {"Enter decimal places of accuracy (0 to 16)/Objects/Version/Binary <16>: ",
      "精度として小数点以下の桁数を入力 (0 ～ 16)/オブジェクト(O)/バージョン(V)/バイナリ(B) <16>: "},
     {"Enter DXF format [R12/R13/R14/2000] <2000>: ", "DXF 形式を入力 [R12/R13/R14/2000] <2000>: "},
-    {"CDF, SDF or DXF [Extract file format] or Objects <C>: ", "属性の書き出し形式 [CDF(C)/SDF(S)/DXF(D)] またはオブジェクト(O) <C>: "},
+    {"CDF, SDF or DXF [Extract file format] or Objects <C>: ",
+     "属性の書き出し形式 [CDF(C)/SDF(S)/DXF(D)] またはオブジェクト(O) <C>: "},
     {"Enter template file name: ", "テンプレート ファイル名を入力: "},
     {"Enter extract file name <{}>: ", "抽出ファイル名を入力 <{}>: "},
     {"Enter file format [R14/2000] <2000>: ", "ファイル形式を入力 [R14/2000] <2000>: "},
     {"Save drawing as <{}>: ", "図面を保存するファイル名を入力 <{}>: "},
     {"A drawing with this name already exists. Replace it? [Yes/No] <N>: ",
      "同じ名前の図面が既にあります。置き換えますか? [はい(Y)/いいえ(N)] <N>: "},
-    {"Save changes to {}? [Yes/No/Cancel] <Yes>: ", "{} への変更を保存しますか? [保存(Y)/保存しない(N)/キャンセル(C)] <Y>: "},
+    {"Save changes to {}? [Yes/No/Cancel] <Yes>: ",
+     "{} への変更を保存しますか? [保存(Y)/保存しない(N)/キャンセル(C)] <Y>: "},
     {"Enter script file name <{}>: ", "スクリプト ファイル名を入力 <{}>: "},
     {"Enter new value for {} <{}>: ", "{} の新しい値を入力 <{}>: "},
     {"Drawing file to open: ", "開く図面ファイルを入力: "},
@@ -82,7 +86,8 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
      "終点は中心から見て始点と異なる方向になければなりません。"},
     {"The zoom window has no area.", "ズーム窓に面積がありません。"},
     {"Requires an integer between 0 and 16, or O, V or B.", "0 ～ 16 の整数、または O、V、B を入力してください。"},
-    {"Binary DXF is not written; enter the decimal places.", "バイナリ DXF は書き出せません。小数点以下の桁数を入力してください。"},
+    {"Binary DXF is not written; enter the decimal places.",
+     "バイナリ DXF は書き出せません。小数点以下の桁数を入力してください。"},
     {"Requires an integer between {} and {}.", "{} ～ {} の整数を入力してください。"},
     {"A whole number of commands expected.", "コマンドの数を整数で入力してください。"},
     {"No system variables here.", "ここにはシステム変数がありません。"},
@@ -104,7 +109,8 @@ constexpr std::pair<std::string_view, std::string_view> kTexts[] = {
     {"Everything has been undone.", "すべて元に戻しました。"},
     {"{} undone.", "{} を元に戻しました。"},
     {"Drawing saved as {}", "図面を {} に保存しました"},
-    {"Template line \"{}\" is not NAME Cwwwddd or NAME Nwwwddd", "テンプレートの行 \"{}\" は NAME Cwwwddd または NAME Nwwwddd の形ではありません"},
+    {"Template line \"{}\" is not NAME Cwwwddd or NAME Nwwwddd",
+     "テンプレートの行 \"{}\" は NAME Cwwwddd または NAME Nwwwddd の形ではありません"},
     // files of the program the command line runs in
     {"cannot write {}: {}", "{} に書き込めません: {}"},
     {"cannot write {}", "{} に書き込めません"},
@@ -141,10 +147,10 @@ std::optional<std::vector<std::string_view>> Fill(std::string_view pattern, std:
     for (std::size_t i = 1; i < pieces.size(); ++i) {
         const bool last = i + 1 == pieces.size();
         // The last piece ends the text; a piece between slots is its next occurrence.
-        const std::size_t found = last ? (text.size() >= at + pieces[i].size() && text.ends_with(pieces[i])
-                                              ? text.size() - pieces[i].size()
-                                              : std::string_view::npos)
-                                       : text.find(pieces[i], at);
+        const std::size_t found =
+            last ? (text.size() >= at + pieces[i].size() && text.ends_with(pieces[i]) ? text.size() - pieces[i].size()
+                                                                                      : std::string_view::npos)
+                 : text.find(pieces[i], at);
         if (found == std::string_view::npos || (pieces[i].empty() && !last)) return std::nullopt;
         slots.push_back(text.substr(at, found - at));
         at = found + pieces[i].size();
@@ -161,7 +167,8 @@ std::optional<std::string> Translate(const std::pair<std::string_view, std::stri
         if (!slots) continue;
         std::string out;
         std::size_t next = 0, from = 0;
-        for (std::size_t slot = japanese.find(kSlot); slot != std::string_view::npos; slot = japanese.find(kSlot, from)) {
+        for (std::size_t slot = japanese.find(kSlot); slot != std::string_view::npos;
+             slot = japanese.find(kSlot, from)) {
             out.append(japanese.substr(from, slot - from));
             out.append((*slots)[next++]);
             from = slot + kSlot.size();

@@ -26,7 +26,8 @@ Question ObjectPicker::Next() const {
     }
     Question q;
     q.prompt = "Select objects: ";
-    q.keywords = {{kAll, "ALL"}, {kWindow, "W|WINDOW"}, {kCrossing, "C|CROSSING"}, {kSingle, "SI|SINGLE"}, {kAuto, "AU|AUTO"}};
+    q.keywords = {
+        {kAll, "ALL"}, {kWindow, "W|WINDOW"}, {kCrossing, "C|CROSSING"}, {kSingle, "SI|SINGLE"}, {kAuto, "AU|AUTO"}};
     q.hint = "Expects W (window), C (crossing), ALL, SINGLE, AUTO or Enter.";
     return q;
 }

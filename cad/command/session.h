@@ -27,13 +27,13 @@ struct Question {
     std::string prompt;
     bool point = false;
     NumberRule number = NumberRule::None;
-    bool text = false;     // the whole line up to Enter, blanks included
-    bool word = false;     // any single word (a name)
-    bool objects = false;  // an object selection, ended by Enter
+    bool text = false;    // the whole line up to Enter, blanks included
+    bool word = false;    // any single word (a name)
+    bool objects = false; // an object selection, ended by Enter
     std::vector<Keyword> keywords;
-    std::string_view hint;  // why an answer that fits nothing is refused
-    std::optional<cad::Point> from;  // a point question's base: the screen draws a line from it to the cursor
-    bool forUser = false;  // only the user may answer it (what to do with unsaved changes)
+    std::string_view hint;          // why an answer that fits nothing is refused
+    std::optional<cad::Point> from; // a point question's base: the screen draws a line from it to the cursor
+    bool forUser = false;           // only the user may answer it (what to do with unsaved changes)
 };
 
 struct Answer {
@@ -41,9 +41,9 @@ struct Answer {
     cad::Point point;
     double number = 0;
     int keyword = 0;
-    std::string text;  // Text and Word answers, UTF-8
+    std::string text; // Text and Word answers, UTF-8
     Selection objects;
-    std::vector<Rect> windows;  // the windows the objects were chosen with
+    std::vector<Rect> windows; // the windows the objects were chosen with
 };
 
 // Looks a block up outside the drawing (a block library) and defines it in the drawing;
@@ -54,11 +54,11 @@ using BlockSource = std::function<bool(std::string_view name, Drawing& drawing, 
 // Values that commands keep from one run to the next.
 struct CommandMemory {
     Point lastPoint;
-    std::optional<Point> lineContinuation;  // end of the last line or arc drawn
+    std::optional<Point> lineContinuation; // end of the last line or arc drawn
     std::optional<double> circleRadius;
     double textHeight = 2.5;
     double textRotation = 0;
-    std::optional<Text> lastText;  // where Enter at the text start point continues
+    std::optional<Text> lastText; // where Enter at the text start point continues
 };
 
 class Session;
@@ -108,9 +108,7 @@ protected:
     Answer answer_;
 };
 
-inline void QuestionAwaiter::await_suspend(std::coroutine_handle<>) noexcept {
-    session.pending_ = std::move(question);
-}
+inline void QuestionAwaiter::await_suspend(std::coroutine_handle<>) noexcept { session.pending_ = std::move(question); }
 
 inline Answer QuestionAwaiter::await_resume() { return std::move(session.answer_); }
 

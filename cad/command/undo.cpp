@@ -13,8 +13,8 @@ namespace {
 // from a library, which stays), by settings, or by opening another drawing, which clears the
 // history.
 bool OnlyAdds(std::string_view command) {
-    static constexpr std::array<std::string_view, 10> kAdding{
-        "LINE", "PLINE", "CIRCLE", "ARC", "DTEXT", "INSERT", "ZOOM", "CECOLOR", "OPEN", "DXFIN"};
+    static constexpr std::array<std::string_view, 10> kAdding{"LINE",   "PLINE", "CIRCLE",  "ARC",  "DTEXT",
+                                                              "INSERT", "ZOOM",  "CECOLOR", "OPEN", "DXFIN"};
     return std::find(kAdding.begin(), kAdding.end(), command) != kAdding.end();
 }
 
@@ -77,7 +77,7 @@ void UndoHistory::End(Drawing& drawing) {
     step.viewBefore = r.viewBefore;
     step.viewChanged = drawing.ViewChanges() != r.viewChangesBefore && !SameRect(r.viewBefore, drawing.View());
     if (r.edits && now.size() < r.copiedFrom) {
-        steps_.clear();  // entities went away unrecorded: the steps before no longer fit
+        steps_.clear(); // entities went away unrecorded: the steps before no longer fit
         return;
     }
     if (r.edits) {
@@ -106,7 +106,7 @@ void UndoHistory::End(Drawing& drawing) {
         step.from = r.sizeBefore;
         step.added = now.size() - r.sizeBefore;
     } else {
-        steps_.clear();  // entities went away unrecorded: the steps before no longer fit
+        steps_.clear(); // entities went away unrecorded: the steps before no longer fit
         return;
     }
     const bool changed = step.added > 0 || !step.removed.empty() || step.blocksBefore ||

@@ -17,7 +17,7 @@ namespace cad::command {
 
 class UndoHistory {
 public:
-    static constexpr std::size_t kStepLimit = 200;  // the oldest steps drop off
+    static constexpr std::size_t kStepLimit = 200; // the oldest steps drop off
 
     UndoHistory() = default;
     UndoHistory(const UndoHistory&) = delete;
@@ -40,9 +40,9 @@ public:
 private:
     struct Step {
         std::string command;
-        std::size_t from = 0;            // first entity the command changed
-        std::size_t added = 0;           // entities that stand there now ...
-        std::vector<Entity> removed;     // ... in place of these
+        std::size_t from = 0;        // first entity the command changed
+        std::size_t added = 0;       // entities that stand there now ...
+        std::vector<Entity> removed; // ... in place of these
         std::size_t sizeAfter = 0;
         std::optional<std::map<std::string, Block>> blocksBefore;
         int colourBefore = kByLayer;

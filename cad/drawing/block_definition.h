@@ -7,10 +7,10 @@
 namespace cad {
 
 enum class BlockDefinitionResult {
-    Defined,        // a new block
-    Redefined,      // replaced an existing definition; its inserts show the new one
-    Empty,          // nothing selected: nothing changed
-    RefersToItself  // a selected insert holds the block itself: nothing changed
+    Defined,       // a new block
+    Redefined,     // replaced an existing definition; its inserts show the new one
+    Empty,         // nothing selected: nothing changed
+    RefersToItself // a selected insert holds the block itself: nothing changed
 };
 
 // Entities become the block's, relative to `base`, and leave model space.

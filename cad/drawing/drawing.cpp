@@ -53,7 +53,7 @@ void Drawing::Erase(const std::vector<std::size_t>& gone) {
 
 void Drawing::SetBlock(Block block) {
     ++revision_;
-    index_.unchanged = 0;   // inserts take the shape of their blocks
+    index_.unchanged = 0; // inserts take the shape of their blocks
     std::string key = BlockKey(block.name);
     blocks_[std::move(key)] = std::move(block);
 }

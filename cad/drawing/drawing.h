@@ -72,7 +72,7 @@ public:
     const std::map<std::string, Block>& Blocks() const { return blocks_; }
     void SetBlocks(std::map<std::string, Block> blocks) {
         ++revision_;
-        index_.unchanged = 0;   // inserts take the shape of their blocks
+        index_.unchanged = 0; // inserts take the shape of their blocks
         blocks_ = std::move(blocks);
     }
 

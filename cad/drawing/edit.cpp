@@ -39,11 +39,13 @@ std::optional<Point> CircleCentreThrough(Point a, Point b, Point c) {
 void StretchArc(Arc& arc, Point start, Point end) {
     const Point s = arc.Start(), e = arc.End();
     const double mid = arc.startAngle + NormalizeDegrees(arc.endAngle - arc.startAngle) / 2;
-    const Point m{arc.centre.x + arc.radius * std::cos(Radians(mid)), arc.centre.y + arc.radius * std::sin(Radians(mid))};
+    const Point m{arc.centre.x + arc.radius * std::cos(Radians(mid)),
+                  arc.centre.y + arc.radius * std::sin(Radians(mid))};
     const double chord = std::hypot(e.x - s.x, e.y - s.y), chord2 = std::hypot(end.x - start.x, end.y - start.y);
     if (chord == 0 || chord2 == 0) return;
     const double h = ((m.x - (s.x + e.x) / 2) * -(e.y - s.y) + (m.y - (s.y + e.y) / 2) * (e.x - s.x)) / chord;
-    const Point m2{(start.x + end.x) / 2 - h * (end.y - start.y) / chord2, (start.y + end.y) / 2 + h * (end.x - start.x) / chord2};
+    const Point m2{(start.x + end.x) / 2 - h * (end.y - start.y) / chord2,
+                   (start.y + end.y) / 2 + h * (end.x - start.x) / chord2};
     const auto c = CircleCentreThrough(start, m2, end);
     if (!c) return;
     arc.centre = *c;
@@ -122,7 +124,8 @@ ExplodeResult ExplodeEntities(Drawing& drawing, const Selection& selection) {
                 ++result.refused;
                 continue;
             }
-            for (const Entity& part : block->entities) added.push_back(Entity{TransformShape(part.shape, map), part.colour});
+            for (const Entity& part : block->entities)
+                added.push_back(Entity{TransformShape(part.shape, map), part.colour});
         } else if (const auto* pl = std::get_if<Polyline>(&e.shape)) {
             for (std::size_t k = 1; k < pl->vertices.size(); ++k) {
                 const Point a = pl->vertices[k - 1], b = pl->vertices[k];

@@ -18,7 +18,7 @@ void StretchEntities(Drawing& drawing, const Selection& selection, const std::ve
 
 struct ExplodeResult {
     int exploded = 0;
-    int refused = 0;  // entities that cannot be broken up
+    int refused = 0; // entities that cannot be broken up
 };
 // One level: an insert becomes the entities of its block placed where the insert stands
 // (nested inserts stay inserts), a polyline becomes its segments as lines and arcs. The new entities

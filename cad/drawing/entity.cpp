@@ -44,11 +44,13 @@ namespace {
 // Centre of the circle through a and b whose arc from a to b has the bulge.
 Point BulgeCentre(Point a, Point b, double bulge) {
     const double dx = b.x - a.x, dy = b.y - a.y;
-    const double k = (1 - bulge * bulge) / (4 * bulge);  // offset along the left normal, in chords
+    const double k = (1 - bulge * bulge) / (4 * bulge); // offset along the left normal, in chords
     return {(a.x + b.x) / 2 - k * dy, (a.y + b.y) / 2 + k * dx, a.z};
 }
 
-double DirectionDegrees(Point from, Point to) { return NormalizeDegrees(Degrees(std::atan2(to.y - from.y, to.x - from.x))); }
+double DirectionDegrees(Point from, Point to) {
+    return NormalizeDegrees(Degrees(std::atan2(to.y - from.y, to.x - from.x)));
+}
 } // namespace
 
 Arc BulgeArc(Point a, Point b, double bulge) {
@@ -84,7 +86,7 @@ double TextWidth(const Text& text) {
     const std::string& s = text.text;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const auto c = static_cast<unsigned char>(s[i]);
-        if ((c & 0xC0) == 0x80) continue;  // continuation byte
+        if ((c & 0xC0) == 0x80) continue; // continuation byte
         units += HalfWidthAt(s, i) ? 0.6 : 1.0;
     }
     return units * text.height;

@@ -10,8 +10,8 @@ namespace cad {
 
 namespace {
 constexpr int kMaxCellsAcross = 512;
-constexpr long kLargeCells = 64;  // an entity over more cells than this goes to the large list
-constexpr std::size_t kOutsideBeforeRebuild = 256;  // at least; and a quarter of all entities
+constexpr long kLargeCells = 64;                   // an entity over more cells than this goes to the large list
+constexpr std::size_t kOutsideBeforeRebuild = 256; // at least; and a quarter of all entities
 
 // Drops the entities from `first` on from an ascending list.
 void DropFrom(std::vector<std::uint32_t>& list, std::size_t first) {
@@ -37,7 +37,8 @@ void EntityIndex::BuildGrid() {
     columns_ = rows_ = 1;
     if (bounds_.empty) return;
     // About four entities a cell.
-    const int across = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(boxes_.size()) / 4)), 1, kMaxCellsAcross);
+    const int across =
+        std::clamp(static_cast<int>(std::sqrt(static_cast<double>(boxes_.size()) / 4)), 1, kMaxCellsAcross);
     columns_ = rows_ = across;
     cellWidth_ = std::max((bounds_.maxX - bounds_.minX) / columns_, 1e-9);
     cellHeight_ = std::max((bounds_.maxY - bounds_.minY) / rows_, 1e-9);
@@ -59,7 +60,8 @@ void EntityIndex::Place(std::size_t i) {
         return;
     }
     for (int r = r0; r <= r1; ++r)
-        for (int c = c0; c <= c1; ++c) cells_[static_cast<std::size_t>(r) * columns_ + c].push_back(static_cast<std::uint32_t>(i));
+        for (int c = c0; c <= c1; ++c)
+            cells_[static_cast<std::size_t>(r) * columns_ + c].push_back(static_cast<std::uint32_t>(i));
 }
 
 // Finding an entity's cells costs more than looking at a cell: past a few entities per cell,

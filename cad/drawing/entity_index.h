@@ -48,8 +48,8 @@ private:
     double cellWidth_ = 1, cellHeight_ = 1;
     std::vector<Rect> boxes_;
     std::vector<std::vector<std::uint32_t>> cells_;
-    std::vector<std::uint32_t> large_;    // entities over many cells, looked at in every query
-    std::vector<std::uint32_t> outside_;  // entities added beyond the grid, likewise
+    std::vector<std::uint32_t> large_;   // entities over many cells, looked at in every query
+    std::vector<std::uint32_t> outside_; // entities added beyond the grid, likewise
 };
 
 } // namespace cad

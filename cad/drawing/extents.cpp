@@ -13,8 +13,7 @@ Polyline SampledArc(Point centre, double radius, double start, double sweep, con
     Polyline out;
     for (int i = 0; i <= steps; ++i) {
         const double a = Radians(start + sweep * i / steps);
-        out.vertices.push_back(
-            map.Apply({centre.x + radius * std::cos(a), centre.y + radius * std::sin(a), centre.z}));
+        out.vertices.push_back(map.Apply({centre.x + radius * std::cos(a), centre.y + radius * std::sin(a), centre.z}));
     }
     return out;
 }
@@ -31,7 +30,7 @@ struct Transformer {
         for (const Point& p : straight.vertices) out.vertices.push_back(m.Apply(p));
         if (keepsArcs) {
             out.bulges = s.bulges;
-            if (m.Mirrors())  // a mirror turns every arc round
+            if (m.Mirrors()) // a mirror turns every arc round
                 for (double& b : out.bulges) b = -b;
         }
         return out;
@@ -44,7 +43,7 @@ struct Transformer {
         if (!m.IsSimilarity())
             return SampledArc(s.centre, s.radius, s.startAngle, NormalizeDegrees(s.endAngle - s.startAngle), m);
         Arc out{m.Apply(s.centre), s.radius * m.Scale(), m.MapAngle(s.startAngle), m.MapAngle(s.endAngle)};
-        if (m.Mirrors()) std::swap(out.startAngle, out.endAngle);  // a mirror turns the sweep round
+        if (m.Mirrors()) std::swap(out.startAngle, out.endAngle); // a mirror turns the sweep round
         return out;
     }
     Shape operator()(const Text& s) const {
@@ -105,7 +104,8 @@ void AddArc(Rect& r, const Arc& s) {
     r.Add(s.Start());
     r.Add(s.End());
     for (int q = 0; q < 360; q += 90)
-        if (s.Covers(q)) r.Add(Point{s.centre.x + s.radius * std::cos(Radians(q)), s.centre.y + s.radius * std::sin(Radians(q))});
+        if (s.Covers(q))
+            r.Add(Point{s.centre.x + s.radius * std::cos(Radians(q)), s.centre.y + s.radius * std::sin(Radians(q))});
 }
 } // namespace
 

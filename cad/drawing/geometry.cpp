@@ -38,9 +38,7 @@ void Rect::Add(const Rect& r) {
     Add(Point{r.maxX, r.maxY});
 }
 
-bool Rect::Contains(Point p) const {
-    return !empty && p.x >= minX && p.x <= maxX && p.y >= minY && p.y <= maxY;
-}
+bool Rect::Contains(Point p) const { return !empty && p.x >= minX && p.x <= maxX && p.y >= minY && p.y <= maxY; }
 
 bool Rect::ContainsRect(const Rect& r) const {
     return !empty && !r.empty && r.minX >= minX && r.maxX <= maxX && r.minY >= minY && r.maxY <= maxY;
@@ -78,9 +76,7 @@ Affine Affine::Translation(Point d) {
     return m;
 }
 
-Affine Affine::Rotation(Point centre, double degrees) {
-    return Placement(centre, 1, 1, degrees, centre);
-}
+Affine Affine::Rotation(Point centre, double degrees) { return Placement(centre, 1, 1, degrees, centre); }
 
 Affine Affine::Placement(Point base, double sx, double sy, double degrees, Point position) {
     const double c = std::cos(Radians(degrees)), s = std::sin(Radians(degrees));
@@ -95,9 +91,7 @@ Affine Affine::Placement(Point base, double sx, double sy, double degrees, Point
     return m;
 }
 
-Point Affine::Apply(Point p) const {
-    return {m00 * p.x + m01 * p.y + tx, m10 * p.x + m11 * p.y + ty, p.z + tz};
-}
+Point Affine::Apply(Point p) const { return {m00 * p.x + m01 * p.y + tx, m10 * p.x + m11 * p.y + ty, p.z + tz}; }
 
 Point Affine::ApplyVector(Point v) const { return {m00 * v.x + m01 * v.y, m10 * v.x + m11 * v.y, v.z}; }
 

@@ -30,8 +30,8 @@ struct Rect {
     static Rect FromCorners(Point a, Point b);
     void Add(Point p);
     void Add(const Rect& r);
-    bool Contains(Point p) const;            // boundary included
-    bool ContainsRect(const Rect& r) const;  // r wholly inside
+    bool Contains(Point p) const;           // boundary included
+    bool ContainsRect(const Rect& r) const; // r wholly inside
     bool Overlaps(const Rect& r) const;
 };
 
@@ -49,12 +49,12 @@ struct Affine {
     static Affine Placement(Point base, double sx, double sy, double degrees, Point position);
 
     Point Apply(Point p) const;
-    Point ApplyVector(Point v) const;  // without the translation
+    Point ApplyVector(Point v) const; // without the translation
     Affine Then(const Affine& next) const;
     double Determinant() const { return m00 * m11 - m01 * m10; }
     // True when the map keeps shapes (no shear, equal scale on both axes, mirroring allowed).
     bool IsSimilarity() const;
-    double Scale() const;          // length factor of a similarity
+    double Scale() const; // length factor of a similarity
     bool Mirrors() const { return Determinant() < 0; }
     // The direction, in degrees, that a direction of `degrees` takes under the map.
     double MapAngle(double degrees) const;

@@ -96,7 +96,8 @@ Selection SelectCrossing(const Drawing& drawing, const Rect& window) {
     return out;
 }
 
-std::optional<std::size_t> EntityAt(const Drawing& drawing, const std::vector<std::size_t>& candidates, const Rect& pickBox) {
+std::optional<std::size_t> EntityAt(const Drawing& drawing, const std::vector<std::size_t>& candidates,
+                                    const Rect& pickBox) {
     const auto& all = drawing.Entities();
     for (auto it = candidates.rbegin(); it != candidates.rend(); ++it)
         if (*it < all.size() && ShapeTouchesRect(drawing, all[*it].shape, pickBox)) return *it;

@@ -19,7 +19,8 @@ Selection SelectAll(const Drawing& drawing);
 
 // The entity a click with the pick box picks: of the candidates (ascending indices), the last
 // drawn one that the box touches.
-std::optional<std::size_t> EntityAt(const Drawing& drawing, const std::vector<std::size_t>& candidates, const Rect& pickBox);
+std::optional<std::size_t> EntityAt(const Drawing& drawing, const std::vector<std::size_t>& candidates,
+                                    const Rect& pickBox);
 
 // Whether the shape lies inside the rectangle or crosses its boundary.
 bool ShapeTouchesRect(const Drawing& drawing, const Shape& shape, const Rect& window);

@@ -26,19 +26,20 @@ Point OnSegment(const Piece& s, double t) {
 }
 
 Point OnCircle(const Arc& a, double degrees) {
-    return {a.centre.x + a.radius * std::cos(Radians(degrees)), a.centre.y + a.radius * std::sin(Radians(degrees)), a.centre.z};
+    return {a.centre.x + a.radius * std::cos(Radians(degrees)), a.centre.y + a.radius * std::sin(Radians(degrees)),
+            a.centre.z};
 }
 
 bool OnPiece(const Piece& p, Point q) {
-    if (p.straight) return true;  // callers pass points already on the segment
+    if (p.straight) return true; // callers pass points already on the segment
     return p.full || p.arc.Covers(Degrees(std::atan2(q.y - p.arc.centre.y, q.x - p.arc.centre.x)));
 }
 
 class Finder {
 public:
     Finder(const Drawing& d, Point cursor, double aperture)
-        : d_(d), cursor_(cursor), box_(Rect::FromCorners({cursor.x - aperture, cursor.y - aperture},
-                                                          {cursor.x + aperture, cursor.y + aperture})) {}
+            : d_(d), cursor_(cursor), box_(Rect::FromCorners({cursor.x - aperture, cursor.y - aperture},
+                                                             {cursor.x + aperture, cursor.y + aperture})) {}
 
     void Collect(const Shape& shape) {
         if (const auto* ins = std::get_if<Insert>(&shape)) {
@@ -95,7 +96,8 @@ private:
     Point Nearest(const Piece& p) const {
         if (p.straight) {
             const double dx = p.b.x - p.a.x, dy = p.b.y - p.a.y, len2 = dx * dx + dy * dy;
-            const double t = len2 == 0 ? 0 : std::clamp(((cursor_.x - p.a.x) * dx + (cursor_.y - p.a.y) * dy) / len2, 0.0, 1.0);
+            const double t =
+                len2 == 0 ? 0 : std::clamp(((cursor_.x - p.a.x) * dx + (cursor_.y - p.a.y) * dy) / len2, 0.0, 1.0);
             return OnSegment(p, t);
         }
         const double at = Degrees(std::atan2(cursor_.y - p.arc.centre.y, cursor_.x - p.arc.centre.x));
@@ -124,7 +126,8 @@ private:
     void SegmentCurve(const Piece& s, const Piece& c) {
         const double dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
         const double fx = s.a.x - c.arc.centre.x, fy = s.a.y - c.arc.centre.y;
-        const double qa = dx * dx + dy * dy, qb = 2 * (fx * dx + fy * dy), qc = fx * fx + fy * fy - c.arc.radius * c.arc.radius;
+        const double qa = dx * dx + dy * dy, qb = 2 * (fx * dx + fy * dy),
+                     qc = fx * fx + fy * fy - c.arc.radius * c.arc.radius;
         const double disc = qb * qb - 4 * qa * qc;
         if (qa == 0 || disc < 0) return;
         for (double t : {(-qb - std::sqrt(disc)) / (2 * qa), (-qb + std::sqrt(disc)) / (2 * qa)}) {

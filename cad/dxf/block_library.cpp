@@ -33,7 +33,8 @@ void LoadDrawingAsBlock(const std::string& path, std::string_view name, Drawing&
     for (const Entity& e : file.drawing.Entities())
         if (const auto* ins = std::get_if<Insert>(&e.shape))
             if (file.drawing.BlockRefersTo(ins->block, name))
-                rt::Raise(rt::errApplication, path + ": the drawing inserts block \"" + std::string(name) + "\", which would contain itself");
+                rt::Raise(rt::errApplication, path + ": the drawing inserts block \"" + std::string(name) +
+                                                  "\", which would contain itself");
     Block block{std::string(name), file.insertionBase, std::move(file.drawing.Entities())};
     AdoptMissingBlocks(file.drawing, drawing, nullptr);
     drawing.SetBlock(std::move(block));

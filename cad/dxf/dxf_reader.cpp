@@ -36,8 +36,8 @@ bool LooksLikeAsciiDxf(const std::string& path) {
 }
 
 // The entity kinds the drawing holds, with the records that belong to them.
-const std::set<std::string> kTaken{"LINE", "LWPOLYLINE", "POLYLINE", "VERTEX", "SEQEND", "CIRCLE", "ARC",
-                                   "TEXT", "INSERT", "BLOCK", "ENDBLK", "ENDSEC"};
+const std::set<std::string> kTaken{"LINE", "LWPOLYLINE", "POLYLINE", "VERTEX", "SEQEND", "CIRCLE",
+                                   "ARC",  "TEXT",       "INSERT",   "BLOCK",  "ENDBLK", "ENDSEC"};
 
 // Notes the kinds of entity records in the ENTITIES section and in the named blocks that
 // the drawing does not hold.
@@ -71,7 +71,9 @@ Point LeftBaselineStart(const DL_TextData& d, double width) {
     const bool aligned = centred || right || (d.hJustification == 0 && d.vJustification != 0);
     if (!aligned) return {d.ipx, d.ipy, d.ipz};
     const double u = centred ? -width / 2 : right ? -width : 0;
-    const double v = d.hJustification == 4 || d.vJustification == 2 ? -d.height / 2 : d.vJustification == 3 ? -d.height : 0;
+    const double v = d.hJustification == 4 || d.vJustification == 2 ? -d.height / 2
+                     : d.vJustification == 3                        ? -d.height
+                                                                    : 0;
     const double c = std::cos(d.angle), s = std::sin(d.angle);
     return {d.apx + u * c - v * s, d.apy + u * s + v * c, d.apz};
 }
@@ -118,7 +120,7 @@ public:
     }
     void addPolyline(const DL_PolylineData& d) override {
         Flush();
-        if (d.flags & (16 | 64)) {  // polygon and polyface meshes
+        if (d.flags & (16 | 64)) { // polygon and polyface meshes
             if (!layout_ && !PaperSpace()) ++meshes_;
             return;
         }
@@ -157,7 +159,8 @@ private:
         const std::string layer = attributes.getLayer();
         if (layer == "0") return kByLayer;
         const auto it = layerColours_.find(layer);
-        return it == layerColours_.end() || it->second == kWhite || it->second == 0 || it->second > 255 ? kByLayer : it->second;
+        return it == layerColours_.end() || it->second == kWhite || it->second == 0 || it->second > 255 ? kByLayer
+                                                                                                        : it->second;
     }
 
     std::string Decode(const std::string& bytes) {
@@ -214,7 +217,8 @@ void CheckReferences(const std::string& path, const Drawing& d) {
     auto check = [&](const std::vector<Entity>& entities) {
         for (const Entity& e : entities)
             if (const auto* ins = std::get_if<Insert>(&e.shape))
-                if (!d.FindBlock(ins->block)) Fail(path, "insert of block \"" + ins->block + "\", which the file does not define");
+                if (!d.FindBlock(ins->block))
+                    Fail(path, "insert of block \"" + ins->block + "\", which the file does not define");
     };
     check(d.Entities());
     for (const auto& [key, block] : d.Blocks()) {

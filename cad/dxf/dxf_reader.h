@@ -14,9 +14,9 @@ namespace cad::dxf {
 
 struct DxfContents {
     Drawing drawing;
-    Point insertionBase;  // $INSBASE: where the drawing's own origin lies when inserted as a block
+    Point insertionBase; // $INSBASE: where the drawing's own origin lies when inserted as a block
     int skippedEntities = 0;
-    std::vector<std::string> warnings;  // each names the file and what was left out
+    std::vector<std::string> warnings; // each names the file and what was left out
 };
 
 // Raises rt::Error 1004 naming the file when it cannot be opened, is no ASCII DXF file, holds

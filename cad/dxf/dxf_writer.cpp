@@ -37,7 +37,7 @@ struct ViewWindow {
 // The text of the small numbers that group codes and most integer values (flags, counts, the
 // line weight -1) are, each made once through the runtime's conversion.
 constexpr int kLowestCachedNumber = -16;
-constexpr int kCachedNumbers = 1100;  // from kLowestCachedNumber on
+constexpr int kCachedNumbers = 1100; // from kLowestCachedNumber on
 
 bool IsSmallNumber(int value) { return value >= kLowestCachedNumber && value < kLowestCachedNumber + kCachedNumbers; }
 
@@ -67,7 +67,7 @@ private:
     static constexpr int kSlotBits = 12;
     struct Slot {
         std::uint64_t bits = 0;
-        std::string text;  // empty until first used: a conversion never gives an empty text
+        std::string text; // empty until first used: a conversion never gives an empty text
     };
     std::vector<Slot> slots_ = std::vector<Slot>(std::size_t{1} << kSlotBits);
 };
@@ -146,7 +146,8 @@ public:
         char hex[16];
         std::snprintf(hex, sizeof hex, "%0*lX", kHandleSeedDigits, highestHandle_ + 1);
         return std::fflush(file_) == 0 && std::fseek(file_, seedOffset_, SEEK_SET) == 0 &&
-               std::fwrite(hex, 1, kHandleSeedDigits, file_) == kHandleSeedDigits && std::fseek(file_, 0, SEEK_END) == 0;
+               std::fwrite(hex, 1, kHandleSeedDigits, file_) == kHandleSeedDigits &&
+               std::fseek(file_, 0, SEEK_END) == 0;
     }
 
 private:
@@ -194,11 +195,11 @@ private:
     std::FILE* file_;
     mutable std::string buffer_;
     mutable RealTexts realTexts_;
-    mutable long flushed_ = 0;  // bytes written out of the buffer so far
+    mutable long flushed_ = 0; // bytes written out of the buffer so far
     const ViewWindow* view_ = nullptr;
     bool objects_ = false;
     mutable std::string objectHandle_;
-    mutable std::map<std::string, std::string> owners_;  // object handle -> its dictionary
+    mutable std::map<std::string, std::string> owners_; // object handle -> its dictionary
     mutable bool seedNext_ = false;
     mutable long seedOffset_ = -1;
     mutable unsigned long highestHandle_ = 0;
@@ -231,7 +232,8 @@ public:
         dxf_.writeCircle(dw_, DL_CircleData(s.centre.x, s.centre.y, s.centre.z, s.radius), attributes_);
     }
     void operator()(const Arc& s) {
-        dxf_.writeArc(dw_, DL_ArcData(s.centre.x, s.centre.y, s.centre.z, s.radius, s.startAngle, s.endAngle), attributes_);
+        dxf_.writeArc(dw_, DL_ArcData(s.centre.x, s.centre.y, s.centre.z, s.radius, s.startAngle, s.endAngle),
+                      attributes_);
     }
     void operator()(const Text& s) {
         const Point p = s.position;
@@ -265,7 +267,7 @@ void WriteHeader(DL_Dxf& dxf, DL_WriterA& dw, const Rect& extents) {
     dw.dxfString(9, "$DWGCODEPAGE");
     dw.dxfString(3, "ANSI_932");
     dw.dxfString(9, "$INSUNITS");
-    dw.dxfInt(70, 4);  // millimetres
+    dw.dxfInt(70, 4); // millimetres
     WritePoint(dw, "$EXTMIN", extents.minX, extents.minY);
     WritePoint(dw, "$EXTMAX", extents.maxX, extents.maxY);
     dw.dxfString(9, "$TEXTSTYLE");
@@ -308,19 +310,19 @@ void WriteDimStyle(DL_WriterA& dw, unsigned long styleHandle) {
     dw.dxfString(100, "AcDbSymbolTableRecord");
     dw.dxfString(100, "AcDbDimStyleTableRecord");
     dw.dxfString(2, "Standard");
-    dw.dxfReal(41, 2.5);     // arrow size
-    dw.dxfReal(42, 0.625);   // extension line offset
-    dw.dxfReal(43, 3.75);    // baseline spacing
-    dw.dxfReal(44, 0.625);   // extension line extension
+    dw.dxfReal(41, 2.5);   // arrow size
+    dw.dxfReal(42, 0.625); // extension line offset
+    dw.dxfReal(43, 3.75);  // baseline spacing
+    dw.dxfReal(44, 0.625); // extension line extension
     dw.dxfInt(70, 0);
     dw.dxfInt(73, 0);
     dw.dxfInt(74, 0);
     dw.dxfInt(77, 1);
     dw.dxfInt(78, 8);
-    dw.dxfReal(140, 2.5);    // text height
-    dw.dxfReal(141, 2.5);    // centre mark size
+    dw.dxfReal(140, 2.5); // text height
+    dw.dxfReal(141, 2.5); // centre mark size
     dw.dxfReal(143, 0.03937007874016);
-    dw.dxfReal(147, 0.625);  // text gap
+    dw.dxfReal(147, 0.625); // text gap
     dw.dxfInt(171, 3);
     dw.dxfInt(172, 1);
     dw.dxfInt(271, 2);
@@ -387,7 +389,7 @@ void WriteAll(const Drawing& drawing, std::FILE* file) {
     Rect extents = DrawingExtents(drawing);
     const ViewWindow view = ViewOf(extents);
     if (extents.empty) extents = Rect::FromCorners({0, 0}, {0, 0});
-    DL_Dxf dxf;  // writes release 2000 unless told otherwise
+    DL_Dxf dxf; // writes release 2000 unless told otherwise
     StreamWriter dw(file, DL_Codes::AC1015);
     WriteHeader(dxf, dw, extents);
     WriteTables(dxf, dw, drawing, view);
@@ -406,7 +408,8 @@ void WriteAll(const Drawing& drawing, std::FILE* file) {
 // A name beside the file that no other writer of this process or another uses.
 std::string TemporaryName(const std::string& path) {
     static std::atomic<unsigned> counter{0};
-    return path + "." + rt::CStr(static_cast<long long>(getpid())) + "." + rt::CStr(static_cast<long long>(counter++)) + ".tmp";
+    return path + "." + rt::CStr(static_cast<long long>(getpid())) + "." + rt::CStr(static_cast<long long>(counter++)) +
+           ".tmp";
 }
 
 } // namespace

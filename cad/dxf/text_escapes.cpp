@@ -57,7 +57,10 @@ bool ReadEscape(std::string_view s, unsigned& unit) {
     unit = 0;
     for (std::size_t i = 3; i < 7; ++i) {
         const char c = s[i];
-        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        const int digit = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                 : -1;
         if (digit < 0) return false;
         unit = unit * 16 + static_cast<unsigned>(digit);
     }
@@ -69,8 +72,7 @@ bool ReadEscape(std::string_view s, unsigned& unit) {
 std::string EncodeDxfText(std::string_view utf8) {
     try {
         return rt::Utf8ToCp932(utf8);
-    } catch (const rt::Error&) {
-    }
+    } catch (const rt::Error&) {}
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {
         const std::size_t n = std::min(SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
@@ -79,8 +81,7 @@ std::string EncodeDxfText(std::string_view utf8) {
         try {
             out += rt::Utf8ToCp932(one);
             continue;
-        } catch (const rt::Error&) {
-        }
+        } catch (const rt::Error&) {}
         const char32_t c = CodePoint(one);
         if (c >= 0x10000) {
             AppendEscape(out, 0xD800 + ((c - 0x10000) >> 10));

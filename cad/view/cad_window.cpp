@@ -25,7 +25,8 @@ namespace {
 constexpr int kReadoutDecimals = 4;
 
 QString Readout(Point p, std::optional<SnapKind> snap) {
-    std::string text = rt::CStr(rt::RoundHalfUp(p.x, kReadoutDecimals)) + ", " + rt::CStr(rt::RoundHalfUp(p.y, kReadoutDecimals));
+    std::string text =
+        rt::CStr(rt::RoundHalfUp(p.x, kReadoutDecimals)) + ", " + rt::CStr(rt::RoundHalfUp(p.y, kReadoutDecimals));
     if (snap) text += ", " + rt::CStr(rt::RoundHalfUp(p.z, kReadoutDecimals));
     return QString::fromStdString(text);
 }
@@ -33,14 +34,10 @@ QString Readout(Point p, std::optional<SnapKind> snap) {
 } // namespace
 
 CadWindow::CadWindow(Drawing& drawing, command::CommandLine& commandLine, UserInput* input, QWidget* parent)
-    : QWidget(parent),
-      commandLine_(commandLine),
-      ownInput_(input ? nullptr : std::make_unique<DirectInput>(commandLine)),
-      userInput_(input ? *input : *ownInput_),
-      canvas_(new DrawingCanvas(drawing, &commandLine, &userInput_, this)),
-      history_(new QPlainTextEdit(this)),
-      input_(new CommandInput(userInput_, this)),
-      status_(new QLabel(this)) {
+        : QWidget(parent), commandLine_(commandLine),
+          ownInput_(input ? nullptr : std::make_unique<DirectInput>(commandLine)),
+          userInput_(input ? *input : *ownInput_), canvas_(new DrawingCanvas(drawing, &commandLine, &userInput_, this)),
+          history_(new QPlainTextEdit(this)), input_(new CommandInput(userInput_, this)), status_(new QLabel(this)) {
     setWindowTitle("Drawing");
     history_->setReadOnly(true);
     history_->setFocusPolicy(Qt::NoFocus);
@@ -127,7 +124,8 @@ void CadWindow::TypeCommand(const std::string& words) {
 void CadWindow::Refresh() {
     refreshPending_ = false;
     QStringList lines;
-    for (const std::string& line : commandLine_.History()) lines << QString::fromStdString(userInput_.HistoryLine(line));
+    for (const std::string& line : commandLine_.History())
+        lines << QString::fromStdString(userInput_.HistoryLine(line));
     history_->setPlainText(lines.join('\n'));
     history_->moveCursor(QTextCursor::End);
     input_->Refresh();

@@ -29,7 +29,8 @@ class CommandInput;
 
 class CadWindow : public QWidget {
 public:
-    CadWindow(Drawing& drawing, command::CommandLine& commandLine, UserInput* input = nullptr, QWidget* parent = nullptr);
+    CadWindow(Drawing& drawing, command::CommandLine& commandLine, UserInput* input = nullptr,
+              QWidget* parent = nullptr);
 
     // Repaints the drawing and shows the history and prompt as they stand.
     void Refresh();

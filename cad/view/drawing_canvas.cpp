@@ -46,8 +46,8 @@ void PaintMarker(QPainter& p, QPointF at, SnapKind kind) {
         p.drawLine(QPointF(at.x() - r, at.y() + r), QPointF(at.x() + r, at.y() - r));
         break;
     case SnapKind::Nearest: {
-        const QPointF hourglass[4] = {{at.x() - r, at.y() - r}, {at.x() + r, at.y() - r}, {at.x() - r, at.y() + r},
-                                      {at.x() + r, at.y() + r}};
+        const QPointF hourglass[4] = {
+            {at.x() - r, at.y() - r}, {at.x() + r, at.y() - r}, {at.x() - r, at.y() + r}, {at.x() + r, at.y() + r}};
         p.drawPolygon(hourglass, 4);
         break;
     }
@@ -57,13 +57,14 @@ void PaintMarker(QPainter& p, QPointF at, SnapKind kind) {
 
 } // namespace
 
-DrawingCanvas::DrawingCanvas(const Drawing& drawing, const command::CommandLine* commandLine, UserInput* input, QWidget* parent)
-    : QWidget(parent), drawing_(drawing), commandLine_(input ? commandLine : nullptr), input_(input) {
+DrawingCanvas::DrawingCanvas(const Drawing& drawing, const command::CommandLine* commandLine, UserInput* input,
+                             QWidget* parent)
+        : QWidget(parent), drawing_(drawing), commandLine_(input ? commandLine : nullptr), input_(input) {
     setMinimumSize(320, 200);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFocusPolicy(Qt::NoFocus);  // keys stay with the command line
+    setFocusPolicy(Qt::NoFocus); // keys stay with the command line
     setCursor(commandLine_ ? Qt::BlankCursor : Qt::CrossCursor);
 }
 
@@ -205,7 +206,8 @@ void DrawingCanvas::mouseMoveEvent(QMouseEvent* e) {
     snap_.reset();
     if (commandLine_ && commandLine_->WantsPoint()) snap_ = SnapAt(*cursor_);
     if (cursorListener_)
-        cursorListener_(snap_ ? snap_->point : WorldAt(*cursor_), snap_ ? std::optional<SnapKind>(snap_->kind) : std::nullopt);
+        cursorListener_(snap_ ? snap_->point : WorldAt(*cursor_),
+                        snap_ ? std::optional<SnapKind>(snap_->kind) : std::nullopt);
     update();
 }
 

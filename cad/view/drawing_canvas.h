@@ -28,11 +28,11 @@ namespace cad::view {
 
 class DrawingCanvas : public QWidget {
 public:
-    static constexpr int kAperturePixels = 10;  // half side of the snap aperture
-    static constexpr int kPickBoxPixels = 4;    // half side of the pick box
+    static constexpr int kAperturePixels = 10; // half side of the snap aperture
+    static constexpr int kPickBoxPixels = 4;   // half side of the pick box
 
-    explicit DrawingCanvas(const Drawing& drawing, const command::CommandLine* commandLine = nullptr, UserInput* input = nullptr,
-                           QWidget* parent = nullptr);
+    explicit DrawingCanvas(const Drawing& drawing, const command::CommandLine* commandLine = nullptr,
+                           UserInput* input = nullptr, QWidget* parent = nullptr);
 
     // Shows the drawing's extents, as ZOOM E does, also over a zoom window the command line
     // set; the next zoom command is shown again.
@@ -47,7 +47,9 @@ public:
     void ClickAt(QPointF device, Qt::MouseButton button);
 
     // Told the point under the cursor (snapped where a point is asked) as it moves.
-    void SetCursorListener(std::function<void(Point, std::optional<SnapKind>)> listener) { cursorListener_ = std::move(listener); }
+    void SetCursorListener(std::function<void(Point, std::optional<SnapKind>)> listener) {
+        cursorListener_ = std::move(listener);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -73,16 +75,16 @@ private:
     UserInput* input_;
     std::unique_ptr<DrawingScene> scene_;
     std::unique_ptr<EntityIndex> index_;
-    std::unique_ptr<DrawingScene> highlight_;  // the objects gathered at "Select objects: "
+    std::unique_ptr<DrawingScene> highlight_; // the objects gathered at "Select objects: "
     std::size_t highlightCount_ = 0;
-    QImage picture_;  // the drawing as last rendered ...
-    QTransform pictureTransform_;  // ... with this view ...
-    unsigned long pictureRevision_ = 0;  // ... of this revision of the drawing
+    QImage picture_;                    // the drawing as last rendered ...
+    QTransform pictureTransform_;       // ... with this view ...
+    unsigned long pictureRevision_ = 0; // ... of this revision of the drawing
     bool pictureValid_ = false;
 
-    std::optional<QTransform> userView_;  // set once the user has zoomed or panned
-    unsigned long userViewOf_ = 0;        // the drawing's zoom it was set on; a later zoom wins
-    std::optional<unsigned long> extentsOver_;  // the drawing's zoom that the extents replace
+    std::optional<QTransform> userView_;       // set once the user has zoomed or panned
+    unsigned long userViewOf_ = 0;             // the drawing's zoom it was set on; a later zoom wins
+    std::optional<unsigned long> extentsOver_; // the drawing's zoom that the extents replace
     QPoint dragFrom_;
     QPoint pressedAt_;
     bool dragged_ = false;

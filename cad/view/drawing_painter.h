@@ -13,7 +13,7 @@ namespace cad::view {
 
 struct Palette {
     QColor background;
-    QColor foreground;  // colour 7 and by-layer entities on layer 0
+    QColor foreground; // colour 7 and by-layer entities on layer 0
 };
 
 // The map of world coordinates (y up) onto the device rectangle, showing `world` whole and

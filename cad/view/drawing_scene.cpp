@@ -16,8 +16,8 @@ namespace {
 
 constexpr int kMaxNesting = 32;
 constexpr int kTilesAcross = 32;
-constexpr double kChordDegrees = 2;       // polyline arcs as chords of 2 degrees: within 0.02 % of the radius
-constexpr double kChordErrorPixels = 0.25;  // curves on screen stray from their chords by at most this
+constexpr double kChordDegrees = 2;        // polyline arcs as chords of 2 degrees: within 0.02 % of the radius
+constexpr double kChordErrorPixels = 0.25; // curves on screen stray from their chords by at most this
 
 } // namespace
 
@@ -64,7 +64,8 @@ private:
             item.box = ShapeExtents(d_, s);
         } else if (const auto* a = std::get_if<Arc>(&s)) {
             const double sweep = NormalizeDegrees(a->endAngle - a->startAngle);
-            item.curve = DrawingScene::Curve{a->centre.x, a->centre.y, a->radius, a->startAngle, sweep == 0 ? 360 : sweep};
+            item.curve =
+                DrawingScene::Curve{a->centre.x, a->centre.y, a->radius, a->startAngle, sweep == 0 ? 360 : sweep};
             item.box = ShapeExtents(d_, s);
         } else if (const auto* t = std::get_if<Text>(&s)) {
             if (t->text.empty()) return;
@@ -108,7 +109,7 @@ DrawingScene::DrawingScene(const Drawing& drawing) : revision_(drawing.Revision(
 }
 
 DrawingScene::DrawingScene(const Drawing& drawing, const std::vector<std::size_t>& entities)
-    : revision_(drawing.Revision()) {
+        : revision_(drawing.Revision()) {
     std::vector<Item> items;
     Collector collect(drawing, items);
     const auto& all = drawing.Entities();
@@ -141,12 +142,14 @@ void DrawingScene::Build(std::vector<Item>& items) {
         batch.lines.insert(batch.lines.end(), item.lines.begin(), item.lines.end());
         if (item.curve) batch.curves.push_back(*item.curve);
     }
-    tiles_.erase(std::remove_if(tiles_.begin(), tiles_.end(), [](const Tile& t) { return t.bounds.empty; }), tiles_.end());
+    tiles_.erase(std::remove_if(tiles_.begin(), tiles_.end(), [](const Tile& t) { return t.bounds.empty; }),
+                 tiles_.end());
 }
 
 void DrawingScene::Paint(QPainter& painter, const QTransform& worldToDevice, const Palette& palette,
                          const QColor* override, Qt::PenStyle style) const {
-    const QRect device = painter.device() ? QRect(0, 0, painter.device()->width(), painter.device()->height()) : QRect();
+    const QRect device =
+        painter.device() ? QRect(0, 0, painter.device()->width(), painter.device()->height()) : QRect();
     const Rect visible = Visible(worldToDevice, device);
     const double scale = std::sqrt(std::fabs(worldToDevice.determinant()));
     painter.save();

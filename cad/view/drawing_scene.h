@@ -27,9 +27,9 @@ public:
     unsigned long Revision() const { return revision_; }
     // A circle or an arc, turned into chords as fine as its size on screen needs.
     struct Curve {
-        double cx, cy, radius, start, sweep;  // degrees, counter-clockwise
+        double cx, cy, radius, start, sweep; // degrees, counter-clockwise
     };
-    struct Item;  // a piece of the drawing on its way into a tile
+    struct Item; // a piece of the drawing on its way into a tile
     const Rect& Bounds() const { return bounds_; }
 
 private:

@@ -42,7 +42,9 @@ public:
     bool PickPoint(Point p) override { return instance_.Pick(p); }
     bool PickObject(std::optional<std::size_t> entity, Point at) override { return instance_.PickObject(entity, at); }
     std::string Line() const override { return instance_.CommandLineShown(); }
-    std::string HistoryLine(const std::string& line) const override { return app::ShownHistoryLine(line, instance_.product()); }
+    std::string HistoryLine(const std::string& line) const override {
+        return app::ShownHistoryLine(line, instance_.product());
+    }
     // The product knows files by their paths on the desktop's drives.
     std::string FileName(const std::string& chosen) const override {
         const std::string path = desk::FromNativePath(chosen);
@@ -56,7 +58,7 @@ private:
 class ProductCadWindow final : public CadWindow {
 public:
     ProductCadWindow(app::Instance& instance, UserInput& input)
-        : CadWindow(instance.drawing(), instance.commandLine(), &input), instance_(instance) {}
+            : CadWindow(instance.drawing(), instance.commandLine(), &input), instance_(instance) {}
 
 protected:
     // The product decides: it ends, or asks about unsaved changes at the command line.
@@ -72,7 +74,7 @@ private:
 class ProductWindow final : public app::ProductView {
 public:
     explicit ProductWindow(app::Instance& instance)
-        : input_(instance), window_(std::make_unique<ProductCadWindow>(instance, input_)) {
+            : input_(instance), window_(std::make_unique<ProductCadWindow>(instance, input_)) {
         SetCaption(instance.Caption());
         Follow(instance.FramePlacement());
     }
@@ -135,7 +137,8 @@ public:
 
     void ClickAt(double fx, double fy, bool rightButton) override {
         DrawingCanvas* canvas = window_->Canvas();
-        canvas->ClickAt(QPointF(fx * canvas->width(), fy * canvas->height()), rightButton ? Qt::RightButton : Qt::LeftButton);
+        canvas->ClickAt(QPointF(fx * canvas->width(), fy * canvas->height()),
+                        rightButton ? Qt::RightButton : Qt::LeftButton);
     }
 
 private:

@@ -12,7 +12,7 @@ namespace cad::view {
 namespace {
 
 const char* const kFamily = "IPAGothic";
-constexpr double kMeasureSize = 1000;  // pixel size the font's proportions are measured at
+constexpr double kMeasureSize = 1000; // pixel size the font's proportions are measured at
 
 QFont FontOfPixels(double pixels) {
     QFont font(kFamily);
@@ -25,7 +25,7 @@ QFont FontOfPixels(double pixels) {
 // size, measured by drawing it: the outlines the font engine draws may sit otherwise than
 // the font's metrics say.
 struct Ink {
-    double top, bottom;  // above and below the baseline (negative: above)
+    double top, bottom; // above and below the baseline (negative: above)
 };
 
 Ink InkOf(const QString& character) {
@@ -54,9 +54,9 @@ Ink InkOf(const QString& character) {
 
 // Proportions of the font, as fractions of its pixel size.
 struct Proportions {
-    Ink capital;         // a capital letter
-    double halfAdvance;  // advance of a half-width character
-    Ink full;            // a full-width character
+    Ink capital;        // a capital letter
+    double halfAdvance; // advance of a half-width character
+    Ink full;           // a full-width character
     double fullAdvance;
 };
 
@@ -97,7 +97,7 @@ void PaintText(QPainter& painter, const Text& text, const QTransform& worldToDev
         const double pixels = h / (ink.top + ink.bottom);
         const double advance = (half ? p.halfAdvance : p.fullAdvance) * pixels;
         const double stretch = (half ? 0.6 : 1.0) * h / advance;
-        const double lift = ink.bottom * pixels;  // the ink stands on the baseline
+        const double lift = ink.bottom * pixels; // the ink stands on the baseline
         painter.save();
         painter.setFont(FontOfPixels(pixels));
         painter.translate(x, -lift);

@@ -30,7 +30,9 @@ public:
     explicit DirectInput(command::CommandLine& commandLine) : commandLine_(commandLine) {}
     void Type(std::string_view keys) override { commandLine_.Type(keys); }
     bool PickPoint(Point p) override { return commandLine_.PickPoint(p); }
-    bool PickObject(std::optional<std::size_t> entity, Point at) override { return commandLine_.PickObject(entity, at); }
+    bool PickObject(std::optional<std::size_t> entity, Point at) override {
+        return commandLine_.PickObject(entity, at);
+    }
     std::string Line() const override { return commandLine_.Prompt() + commandLine_.Input(); }
     std::string HistoryLine(const std::string& line) const override { return line; }
     std::string FileName(const std::string& chosen) const override { return chosen; }

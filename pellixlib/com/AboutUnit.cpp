@@ -30,20 +30,21 @@ TPellixAbout::TPellixAbout(desk::HWND owner) {
     desk::WNDCLASS wc;
     wc.lpfnWndProc = desk::DefWindowProc;
     wc.lpszClassName = kClassName;
-    desk::RegisterClass(wc);  // already there for the second box
+    desk::RegisterClass(wc); // already there for the second box
     const int left = (desk::GetSystemMetrics(desk::SM_CXSCREEN) - kWidth) / 2;
     const int top = (desk::GetSystemMetrics(desk::SM_CYSCREEN) - kHeight) / 2;
-    FHandle = desk::CreateWindowEx(0, kClassName, kAboutCaption, desk::WS_POPUP | desk::WS_CAPTION | desk::WS_SYSMENU, left, top,
-                                   kWidth, kHeight, owner, nullptr,
-                                   [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) { return WndProc(w, m, wp, lp); });
+    FHandle = desk::CreateWindowEx(
+        0, kClassName, kAboutCaption, desk::WS_POPUP | desk::WS_CAPTION | desk::WS_SYSMENU, left, top, kWidth, kHeight,
+        owner, nullptr,
+        [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) { return WndProc(w, m, wp, lp); });
     const desk::DWORD child = desk::WS_CHILD | desk::WS_VISIBLE;
     auto add = [&](const char* cls, const char* text, int x, int y, int w, int h, desk::WNDPROC proc = {}) {
         desk::CreateWindowEx(0, cls, text, child, x, y, w, h, FHandle, nullptr, std::move(proc));
     };
     add("Static", "Pellix", 8, 6, 120, 18);
     add("Static", "Version1.81", 248, 6, 104, 18);
-    add("Static", "", 0, 28, kWidth, 2);  // the line closing the title strip
-    add("Static", "", 12, 40, 32, 32);    // the icon
+    add("Static", "", 0, 28, kWidth, 2); // the line closing the title strip
+    add("Static", "", 12, 40, 32, 32);   // the icon
     add("Static", "CAD control library for road drafting", 56, 38, 296, 16);
     add("Static", "Starts, watches and drives the CAD for its host", 56, 56, 296, 16);
     add("Static", "Copyright (C) Pellix developers", 56, 74, 296, 16);
@@ -76,7 +77,7 @@ void TPellixAbout::ShowModal() {
     desk::MSG msg;
     while (!FClosed && desk::IsWindow(FHandle)) {
         if (!desk::GetMessage(&msg, nullptr, 0, 0)) {
-            desk::PostQuitMessage(static_cast<int>(msg.wParam));  // the host's loop ends after the box
+            desk::PostQuitMessage(static_cast<int>(msg.wParam)); // the host's loop ends after the box
             break;
         }
         desk::TranslateMessage(&msg);

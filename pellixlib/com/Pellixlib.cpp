@@ -23,7 +23,8 @@ struct LibraryUnits {
         pellix::AddRefFormImage();
     }
     ~LibraryUnits() {
-        for (const char* windowClass : {"TPUtilWindow", "TPellixWindow", "TPellixAbout"}) desk::UnregisterClass(windowClass);
+        for (const char* windowClass : {"TPUtilWindow", "TPellixWindow", "TPellixAbout"})
+            desk::UnregisterClass(windowClass);
         pellix::ReleaseFormImage();
         pellix::DoneAcadUnit();
         pellix::DoneAcadVInf();

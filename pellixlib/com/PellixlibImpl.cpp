@@ -36,7 +36,7 @@ VARIANT_BOOL Vb(bool b) { return b ? VARIANT_TRUE : VARIANT_FALSE; }
 } // namespace
 
 TPellix::TPellix(ServerModule& module)
-    : DispatchObject(tlb::IPellix(), tlb::kProgId, &module), FEvents(*this, tlb::DIID_IPellixEvents) {
+        : DispatchObject(tlb::IPellix(), tlb::kProgId, &module), FEvents(*this, tlb::DIID_IPellixEvents) {
     FControl = TAcadControl::Create();
     FWindow = CreateHiddenWindow(kWindowClass, [this](desk::HWND w, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
         return WndProc(w, m, wp, lp);
@@ -48,7 +48,7 @@ TPellix::TPellix(ServerModule& module)
 }
 
 TPellix::~TPellix() {
-    FControl.reset();  // its worker is gone before the window that takes its posts
+    FControl.reset(); // its worker is gone before the window that takes its posts
     if (FWindow) desk::DestroyWindow(FWindow);
 }
 
@@ -75,8 +75,8 @@ HRESULT TPellix::Guarded(const std::function<HRESULT()>& member) {
     return hr;
 }
 
-HRESULT TPellix::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo,
-                        UINT* argErr) {
+HRESULT TPellix::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* excepInfo, UINT* argErr) {
     ComPtr<TPellix> keep(this);
     return DispatchObject::Invoke(id, iid, lcid, flags, params, result, excepInfo, argErr);
 }
@@ -124,9 +124,8 @@ void TPellix::BindOperations() {
     op("CopyProfile", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.CopyProfile(a.Ansi(0), a.Ansi(1))); });
     op("GetCurVerRegStr", [](TAcadControl& c, A& a, R& r) { r = Str(c.GetCurVerRegStr(a.Ansi(0), a.Ansi(1))); });
     op("GetCurVerRegInt", [](TAcadControl& c, A& a, R& r) { r = R::UI4(c.GetCurVerRegInt(a.Ansi(0), a.Ansi(1))); });
-    op("SetCurVerRegStr", [](TAcadControl& c, A& a, R& r) {
-        r = R::Bool(c.SetCurVerRegStr(a.Ansi(0), a.Ansi(1), a.Ansi(2), a.Bool(3)));
-    });
+    op("SetCurVerRegStr",
+       [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.SetCurVerRegStr(a.Ansi(0), a.Ansi(1), a.Ansi(2), a.Bool(3))); });
     op("SetCurVerRegInt", [](TAcadControl& c, A& a, R& r) {
         r = R::Bool(c.SetCurVerRegInt(a.Ansi(0), a.Ansi(1), a.ULong(2), a.Bool(3)));
     });
@@ -153,7 +152,9 @@ void TPellix::BindOperations() {
     op("IsActive", [](TAcadControl& c, A&, R& r) { r = R::Bool(c.IsActive()); });
     op("IsCmdEnabled", [](TAcadControl& c, A&, R& r) { r = R::Bool(c.IsCmdEnabled()); });
     op("Version", [](TAcadControl& c, A&, R& r) { r = R::I4(c.Version()); });
-    op("GetSize", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.GetSize(a.LongRef(0), a.LongRef(1), a.LongRef(2), a.LongRef(3))); });
+    op("GetSize", [](TAcadControl& c, A& a, R& r) {
+        r = R::Bool(c.GetSize(a.LongRef(0), a.LongRef(1), a.LongRef(2), a.LongRef(3)));
+    });
     op("GetDialogSize", [](TAcadControl& c, A& a, R& r) {
         r = R::Bool(c.GetDialogSize(a.LongRef(0), a.LongRef(1), a.LongRef(2), a.LongRef(3)));
     });
@@ -184,8 +185,10 @@ void TPellix::BindOperations() {
     op("Active", [](TAcadControl& c, A&, R& r) { r = R::Bool(c.Active()); });
     op("WaitIdle", [](TAcadControl& c, A&, R&) { c.WaitIdle(); });
     op("WaitCommand", [](TAcadControl& c, A&, R& r) { r = R::Bool(c.WaitCommand()); });
-    op("AcReSize", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.AcReSize(a.Long(0), a.Long(1), a.Long(2), a.Long(3))); });
-    op("SetState", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.SetState(static_cast<TShowState>(Enum8(a.Long(0))))); });
+    op("AcReSize",
+       [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.AcReSize(a.Long(0), a.Long(1), a.Long(2), a.Long(3))); });
+    op("SetState",
+       [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.SetState(static_cast<TShowState>(Enum8(a.Long(0))))); });
     op("MoveDialog", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.MoveDialog(a.Long(0), a.Long(1))); });
     op("GetChildCount", [](TAcadControl& c, A&, R& r) { r = R::I4(c.GetChildCount()); });
     op("FirstChildWindow", [](TAcadControl& c, A&, R& r) { r = R::I4(c.FirstChildWindow()); });
@@ -214,7 +217,9 @@ void TPellix::BindOperations() {
         r = R::Bool(c.GetVarNew(a.Ansi(0), a.Ansi(1), old));
         SetAnsiRef(a, 2, old);
     });
-    op("GetPoint", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.GetPoint(a.Bool(0), a.DoubleRef(1), a.DoubleRef(2), a.DoubleRef(3))); });
+    op("GetPoint", [](TAcadControl& c, A& a, R& r) {
+        r = R::Bool(c.GetPoint(a.Bool(0), a.DoubleRef(1), a.DoubleRef(2), a.DoubleRef(3)));
+    });
     op("SelectDxf", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.SelectDxf(a.Bool(0))); });
     op("SelectAtt", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.SelectAtt(a.Bool(0))); });
     op("RunScript", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.RunScript(a.Ansi(0), a.Bool(1))); });
@@ -228,7 +233,8 @@ void TPellix::BindOperations() {
     op("SetReSizeWindow", [](TAcadControl& c, A& a, R& r) {
         r = R::Bool(c.SetReSizeWindow(a.Long(0), a.Long(1), a.Long(2), a.Long(3), a.Long(4)));
     });
-    op("SetMoveWindow", [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.SetMoveWindow(a.Long(0), a.Long(1), a.Long(2))); });
+    op("SetMoveWindow",
+       [](TAcadControl& c, A& a, R& r) { r = R::Bool(c.SetMoveWindow(a.Long(0), a.Long(1), a.Long(2))); });
     op("SetWindowState", [](TAcadControl& c, A& a, R& r) {
         r = R::Bool(c.SetWindowState(a.Long(0), static_cast<TShowState>(Enum8(a.Long(1)))));
     });
@@ -249,7 +255,8 @@ void TPellix::BindOperations() {
 
 void TPellix::BindProperties() {
     // A property's read and write entries.
-    auto prop = [this](const char* name, std::function<R(TAcadControl&)> get, std::function<void(TAcadControl&, A&)> put) {
+    auto prop = [this](const char* name, std::function<R(TAcadControl&)> get,
+                       std::function<void(TAcadControl&, A&)> put) {
         Table().Get(name, [this, get = std::move(get)](A&, R& r) { r = get(Control()); });
         Table().Put(name, [this, put = std::move(put)](A& a, R&) { put(Control(), a); });
     };
@@ -295,8 +302,8 @@ void TPellix::BindFramework() {
         .Put("DoubleBuffered", [&w](A& a, R&) { w.DoubleBuffered = a.Bool(0); })
         .Get("AlignDisabled", [](A&, R& r) { r = R::Bool(false); })
         .Get("VisibleDockClientCount", [](A&, R& r) { r = R::I4(0); })
-        .Method("DrawTextBiDiModeFlagsReadingOnly", [](A&, R& r) { r = R::I4(0); })  // left to right
-        .Method("InitiateAction", [](A&, R&) {})                                     // no action linked
+        .Method("DrawTextBiDiModeFlagsReadingOnly", [](A&, R& r) { r = R::I4(0); }) // left to right
+        .Method("InitiateAction", [](A&, R&) {})                                    // no action linked
         .Method("IsRightToLeft", [](A&, R& r) { r = R::Bool(false); })
         .Method("UseRightToLeftReading", [](A&, R& r) { r = R::Bool(false); })
         .Method("UseRightToLeftScrollBar", [](A&, R& r) { r = R::Bool(false); })
@@ -364,22 +371,24 @@ void TPellix::InitializeControl() {
     });
     // The worker's two events travel through the window's queue, which keeps their order.
     c.SetOnAsyncSending([this](TAcadControl&, int sendNo, int target) {
-        desk::PostMessage(FWindow, kAsyncSending, static_cast<desk::WPARAM>(static_cast<std::intptr_t>(sendNo)), target);
+        desk::PostMessage(FWindow, kAsyncSending, static_cast<desk::WPARAM>(static_cast<std::intptr_t>(sendNo)),
+                          target);
     });
     c.SetOnAsyncSended([this](TAcadControl&, int sendNo, int target, bool resulted) {
         desk::PostMessage(FWindow, resulted ? kAsyncSendedTrue : kAsyncSendedFalse,
                           static_cast<desk::WPARAM>(static_cast<std::intptr_t>(sendNo)), target);
     });
-    c.SetOnAcadDialog([this](TAcadControl&, int dialog, const std::string& caption, const std::string& text, bool& close) {
-        VARIANT_BOOL v = Vb(close);
-        V args;
-        args.push_back(R::I4(dialog));
-        args.push_back(Str(caption));
-        args.push_back(Str(text));
-        args.push_back(R::RefBool(&v));
-        Raise(tlb::OnAcadDialog, args);
-        close = v != 0;
-    });
+    c.SetOnAcadDialog(
+        [this](TAcadControl&, int dialog, const std::string& caption, const std::string& text, bool& close) {
+            VARIANT_BOOL v = Vb(close);
+            V args;
+            args.push_back(R::I4(dialog));
+            args.push_back(Str(caption));
+            args.push_back(Str(text));
+            args.push_back(R::RefBool(&v));
+            Raise(tlb::OnAcadDialog, args);
+            close = v != 0;
+        });
     c.SetOnAcadLoaded([this](TAcadControl&) {
         V args;
         Raise(tlb::OnAcadLoaded, args);
@@ -435,7 +444,7 @@ desk::LRESULT TPellix::WndProc(desk::HWND wnd, desk::UINT msg, desk::WPARAM wPar
     try {
         Raise(msg == kAsyncSending ? tlb::OnAsyncSending : tlb::OnAsyncSended, args);
     } catch (...) {
-        ReportCurrentException();  // nothing leaves a window procedure
+        ReportCurrentException(); // nothing leaves a window procedure
     }
     return 0;
 }

@@ -15,8 +15,8 @@
 
 namespace pellix {
 
-class TPellix final : public com::DispatchObject<com::IDispatch, com::IConnectionPointContainer, com::IPersistStreamInit,
-                                                 com::IControlView> {
+class TPellix final : public com::DispatchObject<com::IDispatch, com::IConnectionPointContainer,
+                                                 com::IPersistStreamInit, com::IControlView> {
 public:
     explicit TPellix(com::ServerModule& module);
 
@@ -39,15 +39,14 @@ public:
     com::HRESULT Invoke(com::DISPID id, com::REFIID iid, com::LCID lcid, com::WORD flags, com::DISPPARAMS* params,
                         com::VARIANT* result, com::EXCEPINFO* excepInfo, com::UINT* argErr) override;
 
-
 private:
     ~TPellix() override;
 
     // Facilities of the framework's window control that the interface reaches.
     struct TWinControl {
         bool DoubleBuffered = false;
-        com::SHORT Cursor = 0;      // crDefault
-        int HelpType = 1;           // htContext
+        com::SHORT Cursor = 0; // crDefault
+        int HelpType = 1;      // htContext
         std::string HelpKeyword;
         bool SubComponent = false;
     };

@@ -50,9 +50,7 @@ std::string TextFrom(const std::string& property, const StreamValue& v) {
 
 } // namespace
 
-HRESULT TPellix::InitNew() {
-    return Load({});
-}
+HRESULT TPellix::InitNew() { return Load({}); }
 
 HRESULT TPellix::Load(const std::vector<BYTE>& state) {
     if (!FControl) return E_UNEXPECTED;
@@ -74,7 +72,8 @@ HRESULT TPellix::Load(const std::vector<BYTE>& state) {
 void TPellix::ApplyState(const std::vector<BYTE>& state) {
     const auto stream = ReadComponentStream(state);
     if (!stream) Refuse("The saved state of the control is damaged.");
-    if (stream->className != kClassName) Refuse("The saved state is of a " + stream->className + ", not of a TAcadControl.");
+    if (stream->className != kClassName)
+        Refuse("The saved state is of a " + stream->className + ", not of a TAcadControl.");
     TAcadControl& c = *FControl;
     TWinControl& w = FWinControl;
     int left = c.Left(), top = c.Top(), width = c.Width(), height = c.Height();
@@ -121,7 +120,7 @@ void TPellix::ApplyState(const std::vector<BYTE>& state) {
     try {
         for (auto& f : apply) f();
     } catch (const std::exception& e) {
-        throw Error(E_FAIL, e.what());  // a timer the saved Enabled or Interval could not start
+        throw Error(E_FAIL, e.what()); // a timer the saved Enabled or Interval could not start
     }
     ViewChanged();
 }

@@ -156,8 +156,8 @@ std::vector<MemberDescription> Operations() {
     return members;
 }
 
-void Property(std::vector<MemberDescription>& members, const char* name, DISPID id, VARTYPE type, const char* enumName = "",
-              bool hidden = false) {
+void Property(std::vector<MemberDescription>& members, const char* name, DISPID id, VARTYPE type,
+              const char* enumName = "", bool hidden = false) {
     members.push_back(PropertyGet(name, id, type, enumName));
     members.push_back(PropertyPut(name, id, type, enumName));
     members[members.size() - 2].hidden = members.back().hidden = hidden;
@@ -206,8 +206,11 @@ InterfaceDescription MakeIPellix() {
     Property(m, "HelpKeyword", 0x92, VT_BSTR, "", true);
     Hidden(m, Method("SetSubComponent", 0x94, {B("IsSubComponent")}));
     m.push_back(Method("AboutBox", DISPID_ABOUTBOX));
-    return {.name = "IPellix", .iid = IID_IPellix, .kind = InterfaceKind::Dual,
-            .help = "Dispatch interface for Pellix Control 1.8", .members = std::move(m)};
+    return {.name = "IPellix",
+            .iid = IID_IPellix,
+            .kind = InterfaceKind::Dual,
+            .help = "Dispatch interface for Pellix Control 1.8",
+            .members = std::move(m)};
 }
 
 InterfaceDescription MakeIPellixEvents() {
@@ -270,9 +273,12 @@ const TypeLibraryDescription& Library() {
             // clang-format on
             Enum(kDxfVersion, "{8C4F7A28-5E31-4B9D-A6F0-2D71C38E9B45}",
                  {{"dvDXFNA", 0}, {"dvDXFR12", 1}, {"dvDXFR13", 2}, {"dvDXFR14", 3}, {"dvDXF2000", 4}}),
-            Enum(kShowState, "{8C4F7A29-5E31-4B9D-A6F0-2D71C38E9B45}", {{"ssNORMAL", 0}, {"ssMINIMIZE", 1}, {"ssMAXIMIZE", 2}}),
-            Enum(kAttOutType, "{8C4F7A2A-5E31-4B9D-A6F0-2D71C38E9B45}", {{"atCDFOUT", 0}, {"atSDFOUT", 1}, {"atDXXOUT", 2}}),
-            Enum(kCmdSearch, "{8C4F7A2B-5E31-4B9D-A6F0-2D71C38E9B45}", {{"csALLCHECK", 0}, {"csCMDLINE", 1}, {"csNOCHECK", 2}}),
+            Enum(kShowState, "{8C4F7A29-5E31-4B9D-A6F0-2D71C38E9B45}",
+                 {{"ssNORMAL", 0}, {"ssMINIMIZE", 1}, {"ssMAXIMIZE", 2}}),
+            Enum(kAttOutType, "{8C4F7A2A-5E31-4B9D-A6F0-2D71C38E9B45}",
+                 {{"atCDFOUT", 0}, {"atSDFOUT", 1}, {"atDXXOUT", 2}}),
+            Enum(kCmdSearch, "{8C4F7A2B-5E31-4B9D-A6F0-2D71C38E9B45}",
+                 {{"csALLCHECK", 0}, {"csCMDLINE", 1}, {"csNOCHECK", 2}}),
             Enum(kHelpType, "{8C4F7A2C-5E31-4B9D-A6F0-2D71C38E9B45}", {{"htKeyword", 0}, {"htContext", 1}}),
         }};
     return library;

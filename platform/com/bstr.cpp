@@ -109,7 +109,9 @@ BSTR BstrFromUtf8(std::string_view utf8) {
     return SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
 }
 
-std::string Utf8FromBstr(BSTR text) { return Utf8FromUtf16(std::u16string_view(text ? text : u"", SysStringLen(text))); }
+std::string Utf8FromBstr(BSTR text) {
+    return Utf8FromUtf16(std::u16string_view(text ? text : u"", SysStringLen(text)));
+}
 
 BSTR BstrFromAnsi(std::string_view cp932) { return BstrFromUtf8(rt::Cp932ToUtf8(cp932)); }
 
@@ -117,8 +119,7 @@ std::string AnsiFromBstr(BSTR text) {
     const std::string utf8 = Utf8FromBstr(text);
     try {
         return rt::Utf8ToCp932(utf8);
-    } catch (const rt::Error&) {
-    }
+    } catch (const rt::Error&) {}
     // Some character has no code page 932 form: convert one character at a time.
     std::string out;
     for (std::size_t i = 0; i < utf8.size();) {

@@ -112,7 +112,8 @@ std::vector<BYTE> WriteComponentStream(const ComponentStream& component) {
 }
 
 std::optional<ComponentStream> ReadComponentStream(std::span<const BYTE> bytes) {
-    if (bytes.size() < 4 || bytes[0] != 'T' || bytes[1] != 'P' || bytes[2] != 'F' || bytes[3] != '0') return std::nullopt;
+    if (bytes.size() < 4 || bytes[0] != 'T' || bytes[1] != 'P' || bytes[2] != 'F' || bytes[3] != '0')
+        return std::nullopt;
     Reader r(bytes.subspan(4));
     ComponentStream c;
     if (!r.Name(&c.className) || !r.Name(&c.name)) return std::nullopt;

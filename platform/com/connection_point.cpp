@@ -49,7 +49,8 @@ HRESULT ConnectionPoint::Fire(DISPID id, std::span<Variant> args, EXCEPINFO* exc
     const auto sinks = sinks_;
     HRESULT first = S_OK;
     for (const auto& [cookie, sink] : sinks) {
-        const HRESULT hr = InvokeMember(sink.Get(), id, DISPATCH_METHOD, args, nullptr, SUCCEEDED(first) ? excepInfo : nullptr);
+        const HRESULT hr =
+            InvokeMember(sink.Get(), id, DISPATCH_METHOD, args, nullptr, SUCCEEDED(first) ? excepInfo : nullptr);
         if (FAILED(hr) && SUCCEEDED(first)) first = hr;
     }
     return first;

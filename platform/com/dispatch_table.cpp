@@ -12,12 +12,14 @@ DispatchArguments::~DispatchArguments() {
 }
 
 const VARIANT& DispatchArguments::Value(std::size_t i) const {
-    if (i >= slots_.size() || slots_[i].ref) throw std::out_of_range("no plain argument " + rt::CStr(static_cast<long long>(i)));
+    if (i >= slots_.size() || slots_[i].ref)
+        throw std::out_of_range("no plain argument " + rt::CStr(static_cast<long long>(i)));
     return slots_[i].value;
 }
 
 void* DispatchArguments::Ref(std::size_t i) const {
-    if (i >= slots_.size() || !slots_[i].ref) throw std::out_of_range("no by-reference argument " + rt::CStr(static_cast<long long>(i)));
+    if (i >= slots_.size() || !slots_[i].ref)
+        throw std::out_of_range("no by-reference argument " + rt::CStr(static_cast<long long>(i)));
     return slots_[i].ref;
 }
 
@@ -29,7 +31,7 @@ void DispatchArguments::SetBstrRef(std::size_t i, std::string_view utf8) const {
 }
 
 DispatchTable::DispatchTable(const InterfaceDescription& description, std::string source)
-    : description_(description), source_(std::move(source)) {}
+        : description_(description), source_(std::move(source)) {}
 
 DispatchTable& DispatchTable::On(std::string_view name, MemberKind kind, MemberHandler handler) {
     for (const auto& m : description_.members) {
@@ -108,8 +110,7 @@ HRESULT DispatchTable::Collect(const MemberDescription& member, const DISPPARAMS
         if (declared.direction == ParamDirection::In)
             hr = declared.type == VT_VARIANT ? VariantCopyInd(&args.slots_[p].value, &arg)
                                              : VariantChangeType(&args.slots_[p].value, &arg, 0, declared.type);
-        else
-            hr = ReferenceOf(arg, declared.type, &args.slots_[p].ref);
+        else hr = ReferenceOf(arg, declared.type, &args.slots_[p].ref);
         if (FAILED(hr)) {
             if (argErr) *argErr = index;
             return hr == DISP_E_OVERFLOW ? hr : DISP_E_TYPEMISMATCH;
@@ -140,7 +141,7 @@ HRESULT DispatchTable::Call(const MemberDescription& member, DispatchArguments& 
         hr = E_UNEXPECTED;
         description = e.what();
     } catch (...) {
-        hr = E_UNEXPECTED;  // nothing crosses the interface but a result
+        hr = E_UNEXPECTED; // nothing crosses the interface but a result
     }
     SetErrorInfo({description_.iid, source_, description});
     return hr;

@@ -29,7 +29,7 @@ public:
     ULONG ULong(std::size_t i) const { return Value(i).ulVal; }
     double Double(std::size_t i) const { return Value(i).dblVal; }
     bool Bool(std::size_t i) const { return Value(i).boolVal != 0; }
-    BSTR Bstr(std::size_t i) const { return Value(i).bstrVal; }  // owned by the call
+    BSTR Bstr(std::size_t i) const { return Value(i).bstrVal; } // owned by the call
     std::string Text(std::size_t i) const { return Utf8FromBstr(Bstr(i)); }
     std::string Ansi(std::size_t i) const { return AnsiFromBstr(Bstr(i)); }
     IDispatch* Dispatch(std::size_t i) const { return Value(i).pdispVal; }
@@ -46,8 +46,8 @@ public:
 private:
     friend class DispatchTable;
     struct Slot {
-        VARIANT value;        // a plain argument, owned
-        void* ref = nullptr;  // a by-reference argument's variable
+        VARIANT value;       // a plain argument, owned
+        void* ref = nullptr; // a by-reference argument's variable
     };
     void* Ref(std::size_t i) const;
     std::vector<Slot> slots_;
@@ -64,16 +64,22 @@ public:
     // Binds the described member of that name and kind; std::invalid_argument when there is none.
     DispatchTable& On(std::string_view name, MemberKind kind, MemberHandler handler);
     DispatchTable& Method(std::string_view name, MemberHandler h) { return On(name, MemberKind::Method, std::move(h)); }
-    DispatchTable& Get(std::string_view name, MemberHandler h) { return On(name, MemberKind::PropertyGet, std::move(h)); }
-    DispatchTable& Put(std::string_view name, MemberHandler h) { return On(name, MemberKind::PropertyPut, std::move(h)); }
+    DispatchTable& Get(std::string_view name, MemberHandler h) {
+        return On(name, MemberKind::PropertyGet, std::move(h));
+    }
+    DispatchTable& Put(std::string_view name, MemberHandler h) {
+        return On(name, MemberKind::PropertyPut, std::move(h));
+    }
 
     const InterfaceDescription& Description() const { return description_; }
     HRESULT GetIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) const;
-    HRESULT Invoke(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo, UINT* argErr) const;
+    HRESULT Invoke(DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* excepInfo,
+                   UINT* argErr) const;
 
 private:
     const MemberDescription* Select(DISPID id, WORD flags) const;
-    HRESULT Collect(const MemberDescription& member, const DISPPARAMS& params, DispatchArguments& args, UINT* argErr) const;
+    HRESULT Collect(const MemberDescription& member, const DISPPARAMS& params, DispatchArguments& args,
+                    UINT* argErr) const;
     HRESULT Call(const MemberDescription& member, DispatchArguments& args, VARIANT* result) const;
 
     const InterfaceDescription& description_;
@@ -88,7 +94,7 @@ template <class Primary, class... Others>
 class DispatchObject : public Object<Primary, Others...> {
 public:
     DispatchObject(const InterfaceDescription& description, std::string source, ServerModule* module = nullptr)
-        : Object<Primary, Others...>(module), table_(description, std::move(source)), module_(module) {}
+            : Object<Primary, Others...>(module), table_(description, std::move(source)), module_(module) {}
 
     HRESULT GetTypeInfoCount(UINT* count) override {
         if (!count) return E_POINTER;

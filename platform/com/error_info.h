@@ -9,9 +9,9 @@
 namespace com {
 
 struct ErrorInfo {
-    IID iid;                  // the interface whose member failed
-    std::string source;       // UTF-8, the failing component's ProgID
-    std::string description;  // UTF-8
+    IID iid;                 // the interface whose member failed
+    std::string source;      // UTF-8, the failing component's ProgID
+    std::string description; // UTF-8
 };
 
 // A failure a member raises with its own result code (negative) and description.

@@ -98,7 +98,8 @@ HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID 
     if (!out) return E_POINTER;
     *out = nullptr;
     ComPtr<IClassFactory> factory;
-    if (const HRESULT hr = CoGetClassObject(clsid, context, IClassFactory::Id, factory.PutVoid()); FAILED(hr)) return hr;
+    if (const HRESULT hr = CoGetClassObject(clsid, context, IClassFactory::Id, factory.PutVoid()); FAILED(hr))
+        return hr;
     return factory->CreateInstance(outer, iid, out);
 }
 

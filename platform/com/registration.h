@@ -29,11 +29,11 @@ struct ClassRegistration {
     std::string className;
     std::string progId;
     std::filesystem::path server;
-    std::string threadingModel;  // "Apartment", "Both", ...; empty: none written (single-threaded)
+    std::string threadingModel; // "Apartment", "Both", ...; empty: none written (single-threaded)
     bool control = false;
     DWORD miscStatus = 0;
-    int toolboxBitmap = 0;       // resource id; 0: none written
-    GUID typeLib;                // GUID_NULL: none written
+    int toolboxBitmap = 0; // resource id; 0: none written
+    GUID typeLib;          // GUID_NULL: none written
     WORD majorVersion = 1;
     WORD minorVersion = 0;
 };

@@ -11,7 +11,8 @@ std::optional<std::string> ReadClassesString(const std::string& key, const char*
     if (RegOpenKeyEx(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return std::nullopt;
     DWORD type = 0, size = 0;
     std::optional<std::string> value;
-    if (RegQueryValueEx(h, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && (type == REG_SZ || type == REG_EXPAND_SZ)) {
+    if (RegQueryValueEx(h, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ)) {
         std::vector<char> data(size + 1);
         if (RegQueryValueEx(h, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS)
             value = std::string(data.data());
@@ -34,7 +35,8 @@ bool WriteClassesString(const std::string& key, const char* name, const std::str
     if (RegCreateKeyEx(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &h,
                        nullptr) != ERROR_SUCCESS)
         return false;
-    const LONG e = RegSetValueEx(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1));
+    const LONG e = RegSetValueEx(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>(value.size() + 1));
     RegCloseKey(h);
     return e == ERROR_SUCCESS;
 }

@@ -4,7 +4,8 @@
 
 namespace com {
 
-MemberDescription Method(std::string name, DISPID id, std::vector<ParamDescription> params, VARTYPE result, std::string resultEnum) {
+MemberDescription Method(std::string name, DISPID id, std::vector<ParamDescription> params, VARTYPE result,
+                         std::string resultEnum) {
     MemberDescription m;
     m.name = std::move(name);
     m.id = id;
@@ -60,7 +61,8 @@ namespace {
 
 class TypeInfo final : public Object<ITypeInfo> {
 public:
-    TypeInfo(const InterfaceDescription& description, ServerModule* module) : Object(module), description_(description) {}
+    TypeInfo(const InterfaceDescription& description, ServerModule* module)
+            : Object(module), description_(description) {}
     const InterfaceDescription& Description() override { return description_; }
 
 private:

@@ -14,13 +14,14 @@ namespace com {
 enum class ParamDirection { In, Out, InOut };
 
 struct ParamDescription {
-    ParamDescription(std::string name, VARTYPE type, ParamDirection direction = ParamDirection::In, std::string enumName = {})
-        : name(std::move(name)), type(type), direction(direction), enumName(std::move(enumName)) {}
+    ParamDescription(std::string name, VARTYPE type, ParamDirection direction = ParamDirection::In,
+                     std::string enumName = {})
+            : name(std::move(name)), type(type), direction(direction), enumName(std::move(enumName)) {}
 
     std::string name;
-    VARTYPE type = VT_EMPTY;                    // without VT_BYREF; Out and InOut travel by reference
+    VARTYPE type = VT_EMPTY; // without VT_BYREF; Out and InOut travel by reference
     ParamDirection direction = ParamDirection::In;
-    std::string enumName;                       // the enumeration a VT_I4 stands for, or empty
+    std::string enumName; // the enumeration a VT_I4 stands for, or empty
 };
 
 enum class MemberKind { Method, PropertyGet, PropertyPut };
@@ -29,15 +30,15 @@ struct MemberDescription {
     std::string name;
     DISPID id = 0;
     MemberKind kind = MemberKind::Method;
-    std::vector<ParamDescription> params;       // a property put's last parameter is the value
-    VARTYPE result = VT_EMPTY;                  // VT_EMPTY: no result
+    std::vector<ParamDescription> params; // a property put's last parameter is the value
+    VARTYPE result = VT_EMPTY;            // VT_EMPTY: no result
     std::string resultEnum;
-    bool hidden = false;                        // not shown by object browsers
+    bool hidden = false; // not shown by object browsers
 };
 
 // Short forms for description tables.
-MemberDescription Method(std::string name, DISPID id, std::vector<ParamDescription> params = {}, VARTYPE result = VT_EMPTY,
-                         std::string resultEnum = {});
+MemberDescription Method(std::string name, DISPID id, std::vector<ParamDescription> params = {},
+                         VARTYPE result = VT_EMPTY, std::string resultEnum = {});
 MemberDescription PropertyGet(std::string name, DISPID id, VARTYPE type, std::string enumName = {});
 MemberDescription PropertyPut(std::string name, DISPID id, VARTYPE type, std::string enumName = {});
 
@@ -69,7 +70,7 @@ struct EnumDescription {
 struct CoClassInterface {
     IID iid;
     bool isDefault = false;
-    bool isSource = false;                      // an event interface
+    bool isSource = false; // an event interface
 };
 
 struct CoClassDescription {

@@ -42,7 +42,8 @@ HRESULT RegisterTypeLib(const TypeLibraryDescription& library, const std::filesy
               WriteClassesString(key + "\\FLAGS", "", library.control ? "2" : "0");
     for (const auto& i : library.interfaces) {
         const std::string ikey = "Interface\\" + GuidToString(i.iid);
-        ok = ok && WriteClassesString(ikey, "", i.name) && WriteClassesString(ikey + "\\TypeLib", "", GuidToString(library.libid)) &&
+        ok = ok && WriteClassesString(ikey, "", i.name) &&
+             WriteClassesString(ikey + "\\TypeLib", "", GuidToString(library.libid)) &&
              WriteClassesString(ikey + "\\TypeLib", "Version", version);
     }
     if (ok) return S_OK;
@@ -58,7 +59,8 @@ HRESULT UnRegisterTypeLib(const TypeLibraryDescription& library) {
     if (desk::RegOpenKeyEx(desk::HKEY_CLASSES_ROOT, libraryKey.c_str(), 0, desk::KEY_READ, &h) == desk::ERROR_SUCCESS) {
         char name[64];
         desk::DWORD size = sizeof name;
-        const bool empty = desk::RegEnumKeyEx(h, 0, name, &size, nullptr, nullptr, nullptr, nullptr) != desk::ERROR_SUCCESS;
+        const bool empty =
+            desk::RegEnumKeyEx(h, 0, name, &size, nullptr, nullptr, nullptr, nullptr) != desk::ERROR_SUCCESS;
         desk::RegCloseKey(h);
         if (empty) ok = DeleteClassesTree(libraryKey) && ok;
     }

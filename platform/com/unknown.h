@@ -26,21 +26,37 @@ template <class I>
 class ComPtr {
 public:
     ComPtr() = default;
-    ComPtr(I* p) : p_(p) { if (p_) p_->AddRef(); }
+    ComPtr(I* p) : p_(p) {
+        if (p_) p_->AddRef();
+    }
     ComPtr(const ComPtr& o) : ComPtr(o.p_) {}
     ComPtr(ComPtr&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+    // clang-format off
     template <class U>
         requires std::is_convertible_v<U*, I*>
     ComPtr(ComPtr<U> o) : p_(o.Detach()) {}
-    ComPtr& operator=(ComPtr o) noexcept { std::swap(p_, o.p_); return *this; }
-    ~ComPtr() { if (p_) p_->Release(); }
+    // clang-format on
+    ComPtr& operator=(ComPtr o) noexcept {
+        std::swap(p_, o.p_);
+        return *this;
+    }
+    ~ComPtr() {
+        if (p_) p_->Release();
+    }
 
     // Takes over a reference the caller already owns.
-    static ComPtr Attach(I* p) { ComPtr c; c.p_ = p; return c; }
+    static ComPtr Attach(I* p) {
+        ComPtr c;
+        c.p_ = p;
+        return c;
+    }
     // Gives up the reference to the caller.
     I* Detach() { return std::exchange(p_, nullptr); }
     // Drops the reference held and offers the slot to a function that hands one out.
-    I** Put() { *this = nullptr; return &p_; }
+    I** Put() {
+        *this = nullptr;
+        return &p_;
+    }
     void** PutVoid() { return reinterpret_cast<void**>(Put()); }
 
     I* Get() const { return p_; }
@@ -87,7 +103,9 @@ bool Implements(REFIID iid) {
 template <class First, class... Rest>
 class Object : public First, public Rest... {
 public:
-    explicit Object(ServerModule* module = nullptr) : module_(module) { if (module_) module_->ObjectCreated(); }
+    explicit Object(ServerModule* module = nullptr) : module_(module) {
+        if (module_) module_->ObjectCreated();
+    }
     Object(const Object&) = delete;
     Object& operator=(const Object&) = delete;
 
@@ -106,7 +124,9 @@ public:
     }
 
 protected:
-    virtual ~Object() { if (module_) module_->ObjectDestroyed(); }
+    virtual ~Object() {
+        if (module_) module_->ObjectDestroyed();
+    }
     // Further interfaces an object answers for beyond the listed ones (a member's, say).
     virtual void* FindOther(REFIID) { return nullptr; }
 

@@ -25,7 +25,14 @@ HRESULT VariantClear(VARIANT* v) {
         case VT_DISPATCH:
             if (v->punkVal) v->vt == VT_DISPATCH ? v->pdispVal->Release() : v->punkVal->Release();
             break;
-        case VT_EMPTY: case VT_NULL: case VT_I2: case VT_I4: case VT_UI4: case VT_R8: case VT_BOOL: case VT_ERROR: break;
+        case VT_EMPTY:
+        case VT_NULL:
+        case VT_I2:
+        case VT_I4:
+        case VT_UI4:
+        case VT_R8:
+        case VT_BOOL:
+        case VT_ERROR: break;
         default: return DISP_E_BADVARTYPE;
         }
     }
@@ -40,7 +47,10 @@ HRESULT TakeOwnership(VARIANT* v) {
     if (v->vt & VT_BYREF) return S_OK;
     if (v->vt == VT_BSTR && v->bstrVal) {
         v->bstrVal = SysAllocStringLen(v->bstrVal, SysStringLen(v->bstrVal));
-        if (!v->bstrVal) { v->vt = VT_EMPTY; return E_OUTOFMEMORY; }
+        if (!v->bstrVal) {
+            v->vt = VT_EMPTY;
+            return E_OUTOFMEMORY;
+        }
     } else if (v->vt == VT_DISPATCH && v->pdispVal) {
         v->pdispVal->AddRef();
     } else if (v->vt == VT_UNKNOWN && v->punkVal) {
@@ -83,8 +93,14 @@ HRESULT NumberOf(const VARIANT& v, double* out) {
     case VT_BOOL: *out = v.boolVal ? -1 : 0; return S_OK;
     case VT_BSTR: {
         const std::string text = Utf8FromBstr(v.bstrVal);
-        if (detail::SameName(rt::Trim(text), "true")) { *out = -1; return S_OK; }
-        if (detail::SameName(rt::Trim(text), "false")) { *out = 0; return S_OK; }
+        if (detail::SameName(rt::Trim(text), "true")) {
+            *out = -1;
+            return S_OK;
+        }
+        if (detail::SameName(rt::Trim(text), "false")) {
+            *out = 0;
+            return S_OK;
+        }
         if (!rt::IsNumeric(text)) return DISP_E_TYPEMISMATCH;
         *out = rt::CDbl(text);
         return S_OK;
@@ -144,9 +160,15 @@ HRESULT Convert(const VARIANT& src, WORD flags, VARTYPE vt, VARIANT* result) {
     switch (vt) {
     case VT_R8: result->dblVal = x; break;
     case VT_BOOL: result->boolVal = x != 0 ? VARIANT_TRUE : VARIANT_FALSE; break;
-    case VT_I2: if (SUCCEEDED(hr = Integer(x, -32768.0, 32767.0, &n))) result->iVal = static_cast<SHORT>(n); break;
-    case VT_I4: if (SUCCEEDED(hr = Integer(x, -2147483648.0, 2147483647.0, &n))) result->lVal = static_cast<LONG>(n); break;
-    case VT_UI4: if (SUCCEEDED(hr = Integer(x, 0.0, 4294967295.0, &n))) result->ulVal = static_cast<ULONG>(n); break;
+    case VT_I2:
+        if (SUCCEEDED(hr = Integer(x, -32768.0, 32767.0, &n))) result->iVal = static_cast<SHORT>(n);
+        break;
+    case VT_I4:
+        if (SUCCEEDED(hr = Integer(x, -2147483648.0, 2147483647.0, &n))) result->lVal = static_cast<LONG>(n);
+        break;
+    case VT_UI4:
+        if (SUCCEEDED(hr = Integer(x, 0.0, 4294967295.0, &n))) result->ulVal = static_cast<ULONG>(n);
+        break;
     default: return DISP_E_BADVARTYPE;
     }
     return hr;

@@ -25,7 +25,7 @@ constexpr VARTYPE VT_BSTR = 8;
 constexpr VARTYPE VT_DISPATCH = 9;
 constexpr VARTYPE VT_ERROR = 10;
 constexpr VARTYPE VT_BOOL = 11;
-constexpr VARTYPE VT_VARIANT = 12;  // only by reference
+constexpr VARTYPE VT_VARIANT = 12; // only by reference
 constexpr VARTYPE VT_UNKNOWN = 13;
 constexpr VARTYPE VT_UI4 = 19;
 constexpr VARTYPE VT_BYREF = 0x4000;
@@ -68,7 +68,7 @@ HRESULT VariantCopy(VARIANT* dest, const VARIANT* src);
 HRESULT VariantCopyInd(VARIANT* dest, const VARIANT* src);
 
 // Flags of VariantChangeType.
-constexpr WORD VARIANT_ALPHABOOL = 0x0002;  // booleans become "True"/"False" rather than "-1"/"0"
+constexpr WORD VARIANT_ALPHABOOL = 0x0002; // booleans become "True"/"False" rather than "-1"/"0"
 
 // Converts `src` (dereferenced when by reference) to type `vt` into `dest`, which may be `src`.
 // Numbers convert among themselves (rounding half to even, DISP_E_OVERFLOW past the range),
@@ -85,7 +85,10 @@ public:
     Variant() = default;
     Variant(const Variant& o) : VARIANT() { VariantCopy(this, &o); }
     Variant(Variant&& o) noexcept : VARIANT(o) { VariantInit(&o); }
-    Variant& operator=(const Variant& o) { if (this != &o) VariantCopy(this, &o); return *this; }
+    Variant& operator=(const Variant& o) {
+        if (this != &o) VariantCopy(this, &o);
+        return *this;
+    }
     Variant& operator=(Variant&& o) noexcept;
     ~Variant() { VariantClear(this); }
 
@@ -111,7 +114,7 @@ public:
     // Booleans read as text are "True"/"False".
     LONG AsLong() const;
     bool AsBool() const;
-    std::string AsText() const;  // UTF-8
+    std::string AsText() const; // UTF-8
 };
 
 } // namespace com

@@ -23,7 +23,8 @@ void Link::SetLinkMode(int mode) {
     }
     if (!server_) {
         const std::size_t bar = topic_.find('|');
-        if (bar != std::string::npos) server_ = FindServer(std::string_view(topic_).substr(0, bar), std::string_view(topic_).substr(bar + 1));
+        if (bar != std::string::npos)
+            server_ = FindServer(std::string_view(topic_).substr(0, bar), std::string_view(topic_).substr(bar + 1));
         if (!server_) rt::Raise(rt::errDdeNoServer, topic_.empty() ? std::string("no link topic") : topic_);
     }
     mode_ = mode;

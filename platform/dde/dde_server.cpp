@@ -15,7 +15,7 @@ struct ServerEntry {
 
 namespace {
 
-constexpr int kErrDdeRefused = 285;  // foreign application won't perform the DDE operation
+constexpr int kErrDdeRefused = 285; // foreign application won't perform the DDE operation
 
 std::vector<std::shared_ptr<ServerEntry>>& Servers() {
     static std::vector<std::shared_ptr<ServerEntry>> servers;
@@ -57,11 +57,13 @@ std::shared_ptr<ServerEntry> FindServer(std::string_view application, std::strin
 bool IsAlive(const ServerEntry& entry) { return entry.alive; }
 
 void ExecuteOn(ServerEntry& entry, const std::string& command) {
-    if (!entry.alive) rt::Raise(rt::errDdeLinkClosed, entry.application + "|" + entry.topic + " has closed the conversation");
+    if (!entry.alive)
+        rt::Raise(rt::errDdeLinkClosed, entry.application + "|" + entry.topic + " has closed the conversation");
     try {
         entry.execute(command);
     } catch (const std::exception& e) {
-        throw rt::Error(kErrDdeRefused, std::string("Foreign application won't perform DDE method or operation: ") + e.what());
+        throw rt::Error(kErrDdeRefused,
+                        std::string("Foreign application won't perform DDE method or operation: ") + e.what());
     }
 }
 

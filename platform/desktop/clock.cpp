@@ -15,7 +15,8 @@ DWORD GetTickCount() {
 
 void Sleep(DWORD ms) {
     Lock lk(S().m);
-    WaitUntil(lk, [] { return false; }, ms, false);
+    WaitUntil(
+        lk, [] { return false; }, ms, false);
 }
 
 void GetLocalTime(SYSTEMTIME* time) {
@@ -28,18 +29,23 @@ void GetLocalTime(SYSTEMTIME* time) {
         const auto day = floor<days>(at);
         const year_month_day date{day};
         const hh_mm_ss clock{floor<milliseconds>(at - day)};
-        *time = SYSTEMTIME{static_cast<WORD>(static_cast<int>(date.year())), static_cast<WORD>(static_cast<unsigned>(date.month())),
-                           static_cast<WORD>(weekday{day}.c_encoding()), static_cast<WORD>(static_cast<unsigned>(date.day())),
-                           static_cast<WORD>(clock.hours().count()), static_cast<WORD>(clock.minutes().count()),
-                           static_cast<WORD>(clock.seconds().count()), static_cast<WORD>(clock.subseconds().count())};
+        *time = SYSTEMTIME{
+            static_cast<WORD>(static_cast<int>(date.year())), static_cast<WORD>(static_cast<unsigned>(date.month())),
+            static_cast<WORD>(weekday{day}.c_encoding()),     static_cast<WORD>(static_cast<unsigned>(date.day())),
+            static_cast<WORD>(clock.hours().count()),         static_cast<WORD>(clock.minutes().count()),
+            static_cast<WORD>(clock.seconds().count()),       static_cast<WORD>(clock.subseconds().count())};
         return;
     }
     const auto now = system_clock::now();
     const std::time_t t = system_clock::to_time_t(now);
     std::tm local{};
     localtime_r(&t, &local);
-    *time = SYSTEMTIME{static_cast<WORD>(local.tm_year + 1900), static_cast<WORD>(local.tm_mon + 1), static_cast<WORD>(local.tm_wday),
-                       static_cast<WORD>(local.tm_mday), static_cast<WORD>(local.tm_hour), static_cast<WORD>(local.tm_min),
+    *time = SYSTEMTIME{static_cast<WORD>(local.tm_year + 1900),
+                       static_cast<WORD>(local.tm_mon + 1),
+                       static_cast<WORD>(local.tm_wday),
+                       static_cast<WORD>(local.tm_mday),
+                       static_cast<WORD>(local.tm_hour),
+                       static_cast<WORD>(local.tm_min),
                        static_cast<WORD>(local.tm_sec),
                        static_cast<WORD>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000)};
 }

@@ -13,8 +13,8 @@ namespace {
 
 // What the calling system thread is doing on the desktop.
 struct OsThreadContext {
-    DWORD own = 0;              // the desktop thread this system thread is
-    std::vector<DWORD> acting;  // desktop threads whose code runs here now, innermost last
+    DWORD own = 0;             // the desktop thread this system thread is
+    std::vector<DWORD> acting; // desktop threads whose code runs here now, innermost last
     DWORD lastError = 0;
     ~OsThreadContext();
 };
@@ -163,8 +163,11 @@ bool ServeOne(Lock& lk, const std::shared_ptr<Thread>& t) {
 void ResetHostProcess(Process& host) {
     host.startFlags = STARTF_USESHOWWINDOW;
     host.showWindow = SW_SHOWNORMAL;
-    host.environment = {{"PATH", "C:\\WINDOWS\\SYSTEM32;C:\\WINDOWS"}, {"SystemRoot", "C:\\WINDOWS"},
-                        {"TEMP", "C:\\WINDOWS\\TEMP"}, {"TMP", "C:\\WINDOWS\\TEMP"}, {"windir", "C:\\WINDOWS"}};
+    host.environment = {{"PATH", "C:\\WINDOWS\\SYSTEM32;C:\\WINDOWS"},
+                        {"SystemRoot", "C:\\WINDOWS"},
+                        {"TEMP", "C:\\WINDOWS\\TEMP"},
+                        {"TMP", "C:\\WINDOWS\\TEMP"},
+                        {"windir", "C:\\WINDOWS"}};
     std::error_code ec;
     host.currentDirectory = FromNativePath(std::filesystem::current_path(ec));
     if (host.currentDirectory.empty()) host.currentDirectory = "C:\\WINDOWS";

@@ -31,11 +31,11 @@ struct Window {
     std::string caption;
     DWORD style = 0;
     DWORD exStyle = 0;
-    DWORD parent = 0;  // 0: top-level
+    DWORD parent = 0; // 0: top-level
     DWORD owner = 0;
-    std::vector<DWORD> children;  // top of the z-order first
-    RECT rect;                    // relative to the parent; screen for top-level windows
-    RECT normalRect;              // where a minimised or maximised window returns
+    std::vector<DWORD> children; // top of the z-order first
+    RECT rect;                   // relative to the parent; screen for top-level windows
+    RECT normalRect;             // where a minimised or maximised window returns
     DWORD threadId = 0;
     WNDPROC proc;
     DWORD menu = 0;
@@ -56,7 +56,7 @@ struct SentMessage {
     UINT message = 0;
     WPARAM wParam = 0;
     LPARAM lParam = 0;
-    bool notify = false;  // nobody waits for the result
+    bool notify = false; // nobody waits for the result
     bool done = false;
     LRESULT result = 0;
 };
@@ -64,11 +64,11 @@ struct SentMessage {
 struct Thread {
     DWORD id = 0;
     DWORD processId = 0;
-    bool hosted = false;  // a started process's thread: the desktop runs its message loop
+    bool hosted = false; // a started process's thread: the desktop runs its message loop
     pid_t osThread = 0;
     bool alive = true;
     DWORD exitCode = STILL_ACTIVE;
-    int busy = 0;  // frames of this thread's code on the stack
+    int busy = 0; // frames of this thread's code on the stack
     std::deque<MSG> posted;
     std::deque<std::shared_ptr<SentMessage>> sent;
     bool quit = false;
@@ -85,7 +85,7 @@ struct Process {
     DWORD exitCode = STILL_ACTIVE;
     ProcessStart start;
     ImageEntry entry;
-    std::vector<std::pair<std::string, std::string>> environment;  // in the order set
+    std::vector<std::pair<std::string, std::string>> environment; // in the order set
     std::string currentDirectory;
     WORD showWindow = 1;
     DWORD startFlags = 0;
@@ -121,13 +121,13 @@ struct State {
     std::condition_variable cv;
 
     std::map<DWORD, std::shared_ptr<Window>> windows;
-    std::vector<DWORD> topLevel;  // top of the z-order first
-    std::map<std::pair<DWORD, std::string>, WNDCLASS> classes;  // (process or 0, upper-case name)
+    std::vector<DWORD> topLevel;                               // top of the z-order first
+    std::map<std::pair<DWORD, std::string>, WNDCLASS> classes; // (process or 0, upper-case name)
     std::map<DWORD, std::shared_ptr<Thread>> threads;
     std::map<DWORD, std::shared_ptr<Process>> processes;
     std::map<DWORD, Menu> menus;
     std::map<std::uint32_t, KernelObject> handles;
-    std::map<std::string, ImageEntry> images;  // key: lower-case native path
+    std::map<std::string, ImageEntry> images; // key: lower-case native path
     std::map<std::string, UINT> registeredMessages;
     UINT nextRegisteredMessage = 0xC000;
     UINT_PTR nextTimerId = 0x7FFF0001;
@@ -152,7 +152,7 @@ struct State {
     bool inHooks = false;
     std::uint64_t hostedWork = 0; // counts the rounds in which a started program or a scripted action ran
     std::function<void()> wakeMainThread;
-    bool wakePending = false;  // the wake handler was called and DispatchPending has not run since
+    bool wakePending = false; // the wake handler was called and DispatchPending has not run since
     std::function<void()> frameworkPump;
     bool inFrameworkPump = false;
 };
@@ -162,8 +162,8 @@ State& S();
 void ResetHostProcess(Process& host);
 pid_t OsThread();
 bool OnMainOsThread();
-std::uint32_t NewHandleValue();  // never the same twice, shared by every kind of handle
-DWORD NewId();                   // process and thread ids
+std::uint32_t NewHandleValue(); // never the same twice, shared by every kind of handle
+DWORD NewId();                  // process and thread ids
 
 std::uint64_t Now(const State& s);
 // The calling thread's desktop thread (created on the first call from a system thread).

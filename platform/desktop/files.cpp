@@ -17,7 +17,7 @@ using namespace detail;
 namespace {
 
 struct OpenFile {
-    std::string key;  // the Linux path
+    std::string key; // the Linux path
     int fd = -1;
     DWORD access = 0;
     DWORD share = 0;
@@ -71,8 +71,9 @@ bool SharingAllows(const FileTable& t, const std::string& key, DWORD access, DWO
 }
 
 bool OpenWithoutDeleteSharing(const FileTable& t, const std::string& key) {
-    return std::any_of(t.files.begin(), t.files.end(),
-                       [&](const auto& entry) { return entry.second.key == key && !(entry.second.share & FILE_SHARE_DELETE); });
+    return std::any_of(t.files.begin(), t.files.end(), [&](const auto& entry) {
+        return entry.second.key == key && !(entry.second.share & FILE_SHARE_DELETE);
+    });
 }
 
 DWORD CopyOut(const std::string& text, char* buffer, DWORD size) {
@@ -174,7 +175,8 @@ bool IsFileHandle(std::uint32_t value) {
 
 } // namespace detail
 
-HANDLE CreateFile(const char* path, DWORD access, DWORD shareMode, const void*, DWORD creationDisposition, DWORD, HANDLE) {
+HANDLE CreateFile(const char* path, DWORD access, DWORD shareMode, const void*, DWORD creationDisposition, DWORD,
+                  HANDLE) {
     auto native = ResolveInExistingFolder(path);
     if (!native) return INVALID_HANDLE_VALUE;
     std::error_code ec;
@@ -185,7 +187,8 @@ HANDLE CreateFile(const char* path, DWORD access, DWORD shareMode, const void*, 
         return Fail(ERROR_FILE_NOT_FOUND), INVALID_HANDLE_VALUE;
     if (creationDisposition < CREATE_NEW || creationDisposition > TRUNCATE_EXISTING)
         return Fail(ERROR_INVALID_PARAMETER), INVALID_HANDLE_VALUE;
-    const bool writes = (access & GENERIC_WRITE) || creationDisposition == CREATE_ALWAYS || creationDisposition == TRUNCATE_EXISTING;
+    const bool writes =
+        (access & GENERIC_WRITE) || creationDisposition == CREATE_ALWAYS || creationDisposition == TRUNCATE_EXISTING;
     if (exists && writes && !Writable(*native)) return Fail(ERROR_ACCESS_DENIED), INVALID_HANDLE_VALUE;
     const DWORD process = CallerProcess();
     FileTable& t = Files();
@@ -204,8 +207,9 @@ HANDLE CreateFile(const char* path, DWORD access, DWORD shareMode, const void*, 
     if (fd < 0) return Fail(ERROR_ACCESS_DENIED), INVALID_HANDLE_VALUE;
     const std::uint32_t value = NewHandleValue();
     t.files[value] = OpenFile{key, fd, access, shareMode, process};
-    SetLastError(exists && (creationDisposition == CREATE_ALWAYS || creationDisposition == OPEN_ALWAYS) ? ERROR_ALREADY_EXISTS
-                                                                                                      : ERROR_SUCCESS);
+    SetLastError(exists && (creationDisposition == CREATE_ALWAYS || creationDisposition == OPEN_ALWAYS)
+                     ? ERROR_ALREADY_EXISTS
+                     : ERROR_SUCCESS);
     return ToHandle(value);
 }
 
@@ -246,7 +250,9 @@ DWORD SetFilePointer(HANDLE file, LONG distance, LONG* distanceHigh, DWORD moveM
     const int fd = FdOf(file, 0);
     if (fd < 0) return Fail(ERROR_INVALID_HANDLE), INVALID_FILE_SIZE;
     off_t offset = distance;
-    if (distanceHigh) offset = static_cast<off_t>((static_cast<std::uint64_t>(static_cast<DWORD>(*distanceHigh)) << 32) | static_cast<DWORD>(distance));
+    if (distanceHigh)
+        offset = static_cast<off_t>((static_cast<std::uint64_t>(static_cast<DWORD>(*distanceHigh)) << 32) |
+                                    static_cast<DWORD>(distance));
     const int whence = moveMethod == FILE_CURRENT ? SEEK_CUR : moveMethod == FILE_END ? SEEK_END : SEEK_SET;
     const off_t at = ::lseek(fd, offset, whence);
     if (at < 0) return Fail(ERROR_INVALID_PARAMETER), INVALID_FILE_SIZE;

@@ -13,7 +13,8 @@ namespace {
 
 // Whether the window's thread shares its input state with the calling thread.
 bool SharesInput(const State& s, DWORD windowThread, DWORD caller) {
-    return windowThread == caller || s.attached.count({caller, windowThread}) || s.attached.count({windowThread, caller});
+    return windowThread == caller || s.attached.count({caller, windowThread}) ||
+           s.attached.count({windowThread, caller});
 }
 
 DWORD ThreadOfWindow(const State& s, DWORD id) {
@@ -27,9 +28,10 @@ DWORD HitTest(const State& s, const std::vector<DWORD>& level, POINT p, POINT or
         if (!(w.style & WS_VISIBLE)) continue;
         const LONG left = origin.x + w.rect.left;
         const LONG top = origin.y + w.rect.top;
-        if (p.x < left || p.y < top || p.x >= left + (w.rect.right - w.rect.left) || p.y >= top + (w.rect.bottom - w.rect.top))
+        if (p.x < left || p.y < top || p.x >= left + (w.rect.right - w.rect.left) ||
+            p.y >= top + (w.rect.bottom - w.rect.top))
             continue;
-        if (w.style & WS_DISABLED) return 0;  // a disabled child leaves the click to its parent
+        if (w.style & WS_DISABLED) return 0; // a disabled child leaves the click to its parent
         const DWORD inner = HitTest(s, w.children, p, POINT{left, top});
         return inner ? inner : id;
     }

@@ -24,7 +24,7 @@ bool AppendMenu(HMENU menu, UINT flags, UINT_PTR idOrSubmenu, const std::string&
 bool SetMenu(HWND hwnd, HMENU menu);
 HMENU GetMenu(HWND hwnd);
 
-int GetMenuItemCount(HMENU menu);  // -1 for a handle that names no menu
+int GetMenuItemCount(HMENU menu); // -1 for a handle that names no menu
 // The item's text into the buffer (maxCount bytes with the terminating zero); bytes copied.
 int GetMenuString(HMENU menu, UINT item, char* buffer, int maxCount, UINT flags);
 // MF_* flags of the item; for a submenu also MF_POPUP and the submenu's item count in the high

@@ -54,7 +54,8 @@ LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     auto sent = std::make_shared<SentMessage>(SentMessage{hwnd, msg, wParam, lParam, false, false, 0});
     target->sent.push_back(sent);
     Wake(lk, *target);
-    WaitUntil(lk, [&] { return sent->done || !target->alive; }, INFINITE, true);
+    WaitUntil(
+        lk, [&] { return sent->done || !target->alive; }, INFINITE, true);
     return sent->done ? sent->result : 0;
 }
 
@@ -132,7 +133,8 @@ namespace {
 bool TakeMessage(Lock& lk, Thread& t, MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, bool remove) {
     State& s = S();
     TakeSentMessages(lk, t);
-    auto it = std::find_if(t.posted.begin(), t.posted.end(), [&](const MSG& m) { return Matches(m, hwnd, filterMin, filterMax); });
+    auto it = std::find_if(t.posted.begin(), t.posted.end(),
+                           [&](const MSG& m) { return Matches(m, hwnd, filterMin, filterMax); });
     if (it != t.posted.end()) {
         *msg = *it;
         if (remove) t.posted.erase(it);
@@ -176,7 +178,8 @@ bool GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     auto t = CurrentThread(lk);
     for (;;) {
         if (TakeMessage(lk, *t, msg, hwnd, filterMin, filterMax, true)) return msg->message != WM_QUIT;
-        WaitUntil(lk, [&] { return HasMessage(*t, s); }, INFINITE, true);
+        WaitUntil(
+            lk, [&] { return HasMessage(*t, s); }, INFINITE, true);
     }
 }
 
@@ -238,7 +241,8 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapseMs) {
     const UINT period = std::clamp<UINT>(elapseMs, USER_TIMER_MINIMUM, 0x7FFFFFFF);
     const std::uint64_t due = Now(s) + period;
     auto& timers = thread->timers;
-    auto it = std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == IdOf(hwnd) && t.id == id; });
+    auto it =
+        std::find_if(timers.begin(), timers.end(), [&](const Timer& t) { return t.hwnd == IdOf(hwnd) && t.id == id; });
     if (it != timers.end()) {
         it->period = period;
         it->due = due;
@@ -254,7 +258,8 @@ bool KillTimer(HWND hwnd, UINT_PTR id) {
     Lock lk(s.m);
     for (auto& [tid, t] : s.threads) {
         auto& timers = t->timers;
-        auto it = std::find_if(timers.begin(), timers.end(), [&](const Timer& tm) { return tm.hwnd == IdOf(hwnd) && tm.id == id; });
+        auto it = std::find_if(timers.begin(), timers.end(),
+                               [&](const Timer& tm) { return tm.hwnd == IdOf(hwnd) && tm.id == id; });
         if (it == timers.end()) continue;
         timers.erase(it);
         return true;

@@ -19,7 +19,7 @@ struct Drives {
     std::mutex m;
     fs::path root;
     std::map<char, fs::path> folders;
-    bool prepared = false;  // drive C: has its standard folders
+    bool prepared = false; // drive C: has its standard folders
 };
 
 fs::path DefaultRoot() {
@@ -167,7 +167,8 @@ std::optional<VirtualPath> ParseVirtualPath(const std::string& path, const std::
     if (hasDrive) {
         result.drive = UpperAscii(text[0]);
         rest = text.substr(2);
-        if (!rest.empty() && rest[0] != '\\' && current && current->drive == result.drive) result.names = current->names;
+        if (!rest.empty() && rest[0] != '\\' && current && current->drive == result.drive)
+            result.names = current->names;
     } else {
         if (!current) return std::nullopt;
         result.drive = current->drive;

@@ -26,7 +26,8 @@ std::string ImageKey(const std::string& path) {
     auto native = Resolve(path.c_str());
     if (!native) return {};
     std::string key = native->string();
-    std::transform(key.begin(), key.end(), key.begin(), [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     return key;
 }
 
@@ -86,13 +87,15 @@ std::string ExecutableOfCommandLine(const char* commandLine) {
         return FindExecutable(line.substr(i + 1, end == std::string::npos ? std::string::npos : end - i - 1));
     }
     for (std::size_t blank = line.find_first_of(" \t", i);; blank = line.find_first_of(" \t", blank + 1)) {
-        const std::string found = FindExecutable(line.substr(i, blank == std::string::npos ? std::string::npos : blank - i));
+        const std::string found =
+            FindExecutable(line.substr(i, blank == std::string::npos ? std::string::npos : blank - i));
         if (!found.empty() || blank == std::string::npos) return found;
     }
 }
 
 std::vector<std::pair<std::string, std::string>>::iterator FindVariable(Process& p, const std::string& name) {
-    return std::find_if(p.environment.begin(), p.environment.end(), [&](const auto& v) { return EqualIgnoringCase(v.first, name); });
+    return std::find_if(p.environment.begin(), p.environment.end(),
+                        [&](const auto& v) { return EqualIgnoringCase(v.first, name); });
 }
 
 DWORD CopyOut(const std::string& text, char* buffer, DWORD size) {
@@ -122,7 +125,8 @@ bool CreateProcess(const char* applicationName, const char* commandLine, const v
     if (currentDirectory && *currentDirectory) {
         char full[MAX_PATH * 4];
         const DWORD m = GetLongPathName(currentDirectory, full, sizeof full);
-        if (m == 0 || m >= sizeof full || !(GetFileAttributes(full) & FILE_ATTRIBUTE_DIRECTORY)) return Fail(ERROR_PATH_NOT_FOUND);
+        if (m == 0 || m >= sizeof full || !(GetFileAttributes(full) & FILE_ATTRIBUTE_DIRECTORY))
+            return Fail(ERROR_PATH_NOT_FOUND);
         folder = full;
     }
     const std::string key = ImageKey(image);
@@ -154,7 +158,10 @@ bool CreateProcess(const char* applicationName, const char* commandLine, const v
         p->startFlags = startupInfo->dwFlags;
         p->showWindow = startupInfo->wShowWindow;
     }
-    p->start = ProcessStart{p->id, t->id, image, commandLine ? std::string(commandLine) : "\"" + image + "\"",
+    p->start = ProcessStart{p->id,
+                            t->id,
+                            image,
+                            commandLine ? std::string(commandLine) : "\"" + image + "\"",
                             p->currentDirectory,
                             (p->startFlags & STARTF_USESHOWWINDOW) ? static_cast<int>(p->showWindow) : 10};
     s.processes[p->id] = p;
@@ -163,7 +170,8 @@ bool CreateProcess(const char* applicationName, const char* commandLine, const v
     const std::uint32_t hThread = NewHandleValue();
     s.handles[hProcess] = KernelObject{KernelObject::Kind::Process, p->id, t->id};
     s.handles[hThread] = KernelObject{KernelObject::Kind::Thread, p->id, t->id};
-    if (processInformation) *processInformation = PROCESS_INFORMATION{ToHandle(hProcess), ToHandle(hThread), p->id, t->id};
+    if (processInformation)
+        *processInformation = PROCESS_INFORMATION{ToHandle(hProcess), ToHandle(hThread), p->id, t->id};
     Wake(lk, *t);
     return true;
 }
@@ -277,10 +285,16 @@ DWORD WaitForSingleObject(HANDLE handle, DWORD timeoutMs) {
     }
     if (it->second.kind == KernelObject::Kind::Thread) {
         auto t = s.threads.at(it->second.threadId);
-        return WaitUntil(lk, [&] { return !t->alive; }, timeoutMs, false) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+        return WaitUntil(
+                   lk, [&] { return !t->alive; }, timeoutMs, false)
+                   ? WAIT_OBJECT_0
+                   : WAIT_TIMEOUT;
     }
     auto p = s.processes.at(it->second.processId);
-    return WaitUntil(lk, [&] { return p->exited; }, timeoutMs, false) ? WAIT_OBJECT_0 : WAIT_TIMEOUT;
+    return WaitUntil(
+               lk, [&] { return p->exited; }, timeoutMs, false)
+               ? WAIT_OBJECT_0
+               : WAIT_TIMEOUT;
 }
 
 DWORD WaitForInputIdle(HANDLE process, DWORD timeoutMs) {
@@ -297,7 +311,7 @@ DWORD WaitForInputIdle(HANDLE process, DWORD timeoutMs) {
     Wake(lk, *t);
     auto idle = [&] {
         if (p->exited || !p->started) return p->exited;
-        if (main && t->busy > 0) return true;  // its code runs below us: it cannot get any idler
+        if (main && t->busy > 0) return true; // its code runs below us: it cannot get any idler
         return t->posted.empty() && t->sent.empty() && !t->quit && t->busy == 0;
     };
     if (!WaitUntil(lk, idle, timeoutMs, false)) return WAIT_TIMEOUT;

@@ -43,10 +43,10 @@ struct PROCESS_INFORMATION {
 struct ProcessStart {
     DWORD processId = 0;
     DWORD threadId = 0;
-    std::string imagePath;         // the executable, long form
-    std::string commandLine;       // as passed to CreateProcess
-    std::string currentDirectory;  // without trailing backslash except a drive root
-    int showWindow = 10;           // STARTUPINFO's wShowWindow with STARTF_USESHOWWINDOW, else SW_SHOWDEFAULT
+    std::string imagePath;        // the executable, long form
+    std::string commandLine;      // as passed to CreateProcess
+    std::string currentDirectory; // without trailing backslash except a drive root
+    int showWindow = 10;          // STARTUPINFO's wShowWindow with STARTF_USESHOWWINDOW, else SW_SHOWDEFAULT
 };
 using ImageEntry = std::function<void(const ProcessStart&)>;
 
@@ -61,8 +61,8 @@ void RegisterProgramImage(const std::string& path, ImageEntry entry);
 // `environment` is a block of "NAME=value" strings ending with an empty one; none: a copy of
 // the caller's. The process starts the next time the main system thread waits or pumps.
 bool CreateProcess(const char* applicationName, const char* commandLine, const void* processAttributes,
-                   const void* threadAttributes, bool inheritHandles, DWORD creationFlags,
-                   const char* environment, const char* currentDirectory, const STARTUPINFO* startupInfo,
+                   const void* threadAttributes, bool inheritHandles, DWORD creationFlags, const char* environment,
+                   const char* currentDirectory, const STARTUPINFO* startupInfo,
                    PROCESS_INFORMATION* processInformation);
 // The host's own start-up information: show state SW_SHOWNORMAL with STARTF_USESHOWWINDOW, as
 // a program started from the shell has it; a started process gets what it was given.
@@ -86,8 +86,8 @@ void AtProcessExit(std::function<void()> action);
 // with WaitForSingleObject on the main thread keeps the started programs running, so a worker
 // that is typing into one of them can finish.
 using THREAD_START_ROUTINE = std::function<DWORD()>;
-HANDLE CreateThread(const void* securityAttributes, std::size_t stackSize, THREAD_START_ROUTINE start, DWORD creationFlags,
-                    DWORD* threadId);
+HANDLE CreateThread(const void* securityAttributes, std::size_t stackSize, THREAD_START_ROUTINE start,
+                    DWORD creationFlags, DWORD* threadId);
 bool GetExitCodeThread(HANDLE thread, DWORD* exitCode);
 
 // Process handles are signalled when the process ends, thread handles when the thread ends (a

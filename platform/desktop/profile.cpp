@@ -46,7 +46,8 @@ bool SameName(const std::string& a, const std::string& b) { return RegUpper(Trim
 std::size_t FindSection(const std::vector<std::string>& lines, const std::string& section) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string t = Trim(lines[i]);
-        if (t.size() >= 2 && t.front() == '[' && t.back() == ']' && SameName(t.substr(1, t.size() - 2), section)) return i;
+        if (t.size() >= 2 && t.front() == '[' && t.back() == ']' && SameName(t.substr(1, t.size() - 2), section))
+            return i;
     }
     return lines.size();
 }
@@ -100,7 +101,8 @@ UINT GetPrivateProfileInt(const char* section, const char* key, int defaultValue
     std::size_t i = 0;
     const bool negative = !value->empty() && (*value)[0] == '-';
     if (!value->empty() && ((*value)[0] == '-' || (*value)[0] == '+')) i = 1;
-    for (; i < value->size() && (*value)[i] >= '0' && (*value)[i] <= '9'; ++i) n = std::min(n * 10 + ((*value)[i] - '0'), 0xFFFFFFFFLL);
+    for (; i < value->size() && (*value)[i] >= '0' && (*value)[i] <= '9'; ++i)
+        n = std::min(n * 10 + ((*value)[i] - '0'), 0xFFFFFFFFLL);
     return static_cast<UINT>(negative ? -n : n);
 }
 
@@ -110,7 +112,9 @@ bool WritePrivateProfileString(const char* section, const char* key, const char*
     auto lines = ReadLines(*file);
     std::size_t header = FindSection(lines, section);
     if (!key) {
-        if (header < lines.size()) lines.erase(lines.begin() + static_cast<long>(header), lines.begin() + static_cast<long>(SectionEnd(lines, header)));
+        if (header < lines.size())
+            lines.erase(lines.begin() + static_cast<long>(header),
+                        lines.begin() + static_cast<long>(SectionEnd(lines, header)));
     } else if (!value) {
         if (header < lines.size()) {
             const std::size_t at = FindKey(lines, header, key);

@@ -150,7 +150,8 @@ LONG RegCreateKeyEx(HKEY key, const char* subKey, DWORD, const char*, DWORD, DWO
 LONG RegCloseKey(HKEY key) {
     Registry& r = TheRegistry();
     RegLock lock(r.m);
-    if (key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER || key == HKEY_USERS || key == HKEY_CLASSES_ROOT) return ERROR_SUCCESS;
+    if (key == HKEY_LOCAL_MACHINE || key == HKEY_CURRENT_USER || key == HKEY_USERS || key == HKEY_CLASSES_ROOT)
+        return ERROR_SUCCESS;
     return r.open.erase(IdOf(key)) ? ERROR_SUCCESS : static_cast<LONG>(ERROR_INVALID_HANDLE);
 }
 
@@ -193,7 +194,8 @@ LONG RegEnumKeyEx(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD*, ch
     return CopyName(it->second->name, name, nameSize);
 }
 
-LONG RegEnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD*, DWORD* type, BYTE* data, DWORD* dataSize) {
+LONG RegEnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD*, DWORD* type, BYTE* data,
+                  DWORD* dataSize) {
     Registry& r = TheRegistry();
     RegLock lock(r.m);
     OpenKey k = Lookup(r, key);

@@ -41,18 +41,18 @@ constexpr DWORD REG_OPENED_EXISTING_KEY = 2;
 // still has subkeys, ERROR_KEY_DELETED for a handle whose key was deleted, ERROR_INVALID_PARAMETER
 // for a name too long or a key too deep to be made).
 LONG RegOpenKeyEx(HKEY key, const char* subKey, DWORD options, DWORD access, HKEY* result);
-LONG RegCreateKeyEx(HKEY key, const char* subKey, DWORD reserved, const char* keyClass, DWORD options,
-                    DWORD access, const void* securityAttributes, HKEY* result, DWORD* disposition);
+LONG RegCreateKeyEx(HKEY key, const char* subKey, DWORD reserved, const char* keyClass, DWORD options, DWORD access,
+                    const void* securityAttributes, HKEY* result, DWORD* disposition);
 LONG RegCloseKey(HKEY key);
 // `name` none or "" is the default value. With `data` none only the type and size are told.
 // REG_SZ data is stored with its terminating zero; a stored string without one gets one on reading.
 LONG RegQueryValueEx(HKEY key, const char* name, DWORD* reserved, DWORD* type, BYTE* data, DWORD* dataSize);
 LONG RegSetValueEx(HKEY key, const char* name, DWORD reserved, DWORD type, const BYTE* data, DWORD dataSize);
 // `nameSize` in: buffer size in bytes; out: bytes copied without the zero.
-LONG RegEnumKeyEx(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* reserved, char* keyClass,
-                  DWORD* classSize, void* lastWriteTime);
-LONG RegEnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* reserved, DWORD* type,
-                  BYTE* data, DWORD* dataSize);
+LONG RegEnumKeyEx(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* reserved, char* keyClass, DWORD* classSize,
+                  void* lastWriteTime);
+LONG RegEnumValue(HKEY key, DWORD index, char* name, DWORD* nameSize, DWORD* reserved, DWORD* type, BYTE* data,
+                  DWORD* dataSize);
 // Deletes a key that has no subkeys.
 LONG RegDeleteKey(HKEY key, const char* subKey);
 LONG RegDeleteValue(HKEY key, const char* name);

@@ -111,7 +111,8 @@ bool Unquote(const std::string& line, std::size_t& at, std::string& out) {
         if (++at >= line.size()) return false;
         if (line[at] == '\\' || line[at] == '"') {
             out += line[at];
-        } else if (line[at] == 'x' && at + 2 < line.size() && HexDigit(line[at + 1]) >= 0 && HexDigit(line[at + 2]) >= 0) {
+        } else if (line[at] == 'x' && at + 2 < line.size() && HexDigit(line[at + 1]) >= 0 &&
+                   HexDigit(line[at + 2]) >= 0) {
             out += static_cast<char>(HexDigit(line[at + 1]) * 16 + HexDigit(line[at + 2]));
             at += 2;
         } else {
@@ -134,7 +135,8 @@ void WriteValues(std::ostream& out, const RegKey& key) {
             out << "sz:" << Quote(v.data) << '\n';
         } else {
             out << "hex(" << rt::CStr(static_cast<long long>(v.type)) << "):";
-            for (std::size_t i = 0; i < v.data.size(); ++i) out << (i ? "," : "") << Hex2(static_cast<unsigned char>(v.data[i]));
+            for (std::size_t i = 0; i < v.data.size(); ++i)
+                out << (i ? "," : "") << Hex2(static_cast<unsigned char>(v.data[i]));
             out << '\n';
         }
     }

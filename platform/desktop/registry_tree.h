@@ -25,10 +25,10 @@ inline constexpr std::size_t kMaxNameLength = 255;
 
 struct RegKey {
     std::string name;
-    std::vector<RegValue> values;                            // in the order created
-    std::map<std::string, std::shared_ptr<RegKey>> subkeys;  // by upper-case name
+    std::vector<RegValue> values;                           // in the order created
+    std::map<std::string, std::shared_ptr<RegKey>> subkeys; // by upper-case name
     bool deleted = false;
-    std::size_t depth = 0;  // names between the root key and this one, itself included
+    std::size_t depth = 0; // names between the root key and this one, itself included
 };
 
 struct OpenKey {

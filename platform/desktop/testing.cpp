@@ -74,7 +74,8 @@ void UseVirtualClock(bool on) {
 
 void AdvanceClock(DWORD ms) {
     Lock lk(S().m);
-    WaitUntil(lk, [] { return false; }, ms, false);
+    WaitUntil(
+        lk, [] { return false; }, ms, false);
 }
 
 void RunFor(DWORD ms) {

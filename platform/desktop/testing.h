@@ -39,7 +39,7 @@ struct LoggedMessage {
     LPARAM lParam = 0;
     How how = How::Sent;
     DWORD tick = 0;
-    std::string data;  // the bytes of a WM_COPYDATA
+    std::string data; // the bytes of a WM_COPYDATA
 };
 // Starts recording what reaches the window's procedure.
 void LogMessages(HWND hwnd);

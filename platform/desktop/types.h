@@ -32,17 +32,25 @@ using HMODULE = HMODULE__*;
 
 // Handles travel as 32-bit integers (COM long, message parameters).
 template <class H>
-constexpr LONG HandleToLong(H h) { return static_cast<LONG>(reinterpret_cast<std::intptr_t>(h)); }
+constexpr LONG HandleToLong(H h) {
+    return static_cast<LONG>(reinterpret_cast<std::intptr_t>(h));
+}
 template <class H = HANDLE>
-inline H LongToHandle(LONG v) { return reinterpret_cast<H>(static_cast<std::intptr_t>(static_cast<DWORD>(v))); }
+inline H LongToHandle(LONG v) {
+    return reinterpret_cast<H>(static_cast<std::intptr_t>(static_cast<DWORD>(v)));
+}
 
 inline const HANDLE INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(-1));
 constexpr DWORD INFINITE = 0xFFFFFFFF;
 
 constexpr WORD LOWORD(DWORD v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(DWORD v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16)); }
-constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return static_cast<WPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16)); }
+constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) {
+    return static_cast<LPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16));
+}
+constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) {
+    return static_cast<WPARAM>(static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16));
+}
 // Signed coordinates packed in a mouse message's lParam.
 constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<std::int16_t>(LOWORD(static_cast<DWORD>(l))); }
 constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<std::int16_t>(HIWORD(static_cast<DWORD>(l))); }

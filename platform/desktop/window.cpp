@@ -225,8 +225,8 @@ bool UnregisterClass(const std::string& className) {
     return s.classes.erase({CurrentProcess(lk)->id, Upper(className)}) > 0 || Fail(ERROR_CANNOT_FIND_WND_CLASS);
 }
 
-HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName, DWORD style,
-                    int x, int y, int width, int height, HWND hWndParent, HMENU menu, WNDPROC proc) {
+HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName, DWORD style, int x,
+                    int y, int width, int height, HWND hWndParent, HMENU menu, WNDPROC proc) {
     State& s = S();
     Lock lk(s.m);
     RegisterSystemClasses(s);
@@ -310,11 +310,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         w->caption = lParam ? reinterpret_cast<const char*>(lParam) : "";
         return 1;
     }
-    case WM_CLOSE:
-        DestroyWindow(hwnd);
-        return 0;
-    default:
-        return 0;
+    case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    default: return 0;
     }
 }
 
@@ -464,7 +461,8 @@ int GetWindowText(HWND hwnd, char* buffer, int maxCount) {
     if (!w || maxCount <= 0) return 0;
     if (s.threads.at(w->threadId)->processId == CurrentProcess(lk)->id) {
         lk.unlock();
-        return static_cast<int>(SendMessage(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
+        return static_cast<int>(
+            SendMessage(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
     }
     const std::size_t n = std::min<std::size_t>(w->caption.size(), static_cast<std::size_t>(maxCount - 1));
     std::memcpy(buffer, w->caption.data(), n);
@@ -627,7 +625,7 @@ bool ShowWindow(HWND hwnd, int cmdShow) {
         show();
         if (topLevel && cmdShow != SW_SHOWNOACTIVATE) ActivateWindow(lk, id);
         break;
-    default:  // SW_SHOW, SW_SHOWNA and anything else shows the window as it is
+    default: // SW_SHOW, SW_SHOWNA and anything else shows the window as it is
         show();
         if (topLevel && cmdShow == SW_SHOW) ActivateWindow(lk, id);
         break;

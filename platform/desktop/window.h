@@ -89,9 +89,8 @@ bool UnregisterClass(const std::string& className);
 // the owner otherwise. `proc`, when given, replaces the class's procedure for this window (the
 // way a framework subclasses its windows). WM_CREATE is sent before the call returns; a
 // window created with WS_VISIBLE is shown without being activated.
-HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName,
-                    DWORD style, int x, int y, int width, int height, HWND hWndParent,
-                    HMENU menu = nullptr, WNDPROC proc = {});
+HWND CreateWindowEx(DWORD exStyle, const std::string& className, const std::string& windowName, DWORD style, int x,
+                    int y, int width, int height, HWND hWndParent, HMENU menu = nullptr, WNDPROC proc = {});
 // Destroys owned windows, the window and its children (WM_DESTROY, then WM_NCDESTROY).
 bool DestroyWindow(HWND hwnd);
 LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -133,9 +132,9 @@ LONG GetWindowLong(HWND hwnd, int index);
 LONG SetWindowLong(HWND hwnd, int index, LONG value);
 
 // State.
-bool IsWindowVisible(HWND hwnd);  // the window and all its ancestors are visible
+bool IsWindowVisible(HWND hwnd); // the window and all its ancestors are visible
 bool IsWindowEnabled(HWND hwnd);
-bool EnableWindow(HWND hwnd, bool enable);  // result: the window was disabled before
+bool EnableWindow(HWND hwnd, bool enable); // result: the window was disabled before
 bool IsIconic(HWND hwnd);
 bool IsZoomed(HWND hwnd);
 // Result: the window was visible before. Showing a top-level window with an activating command
@@ -144,7 +143,7 @@ bool ShowWindow(HWND hwnd, int cmdShow);
 
 // Geometry. Child positions are relative to the parent's client area, which is the whole
 // window (windows have no frame here). Client rectangles start at (0, 0).
-bool GetWindowRect(HWND hwnd, RECT* rect);  // screen coordinates
+bool GetWindowRect(HWND hwnd, RECT* rect); // screen coordinates
 bool GetClientRect(HWND hwnd, RECT* rect);
 bool ClientToScreen(HWND hwnd, POINT* point);
 bool ScreenToClient(HWND hwnd, POINT* point);

@@ -41,8 +41,7 @@ void LoadToolkitTranslation() {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    else delete translator;
 }
 
 void Prepare() {
@@ -87,8 +86,7 @@ void EnsureApplication() {
 int Run() {
     internal::EnsureApplication();
     const QString screenshot = qEnvironmentVariable("VANTOR_SCREENSHOT");
-    if (!screenshot.isEmpty())
-        QTimer::singleShot(500, [screenshot] { SaveScreenshotAndQuit(screenshot); });
+    if (!screenshot.isEmpty()) QTimer::singleShot(500, [screenshot] { SaveScreenshotAndQuit(screenshot); });
     const int code = QApplication::exec();
     UnloadAll();
     return code;

@@ -15,14 +15,21 @@ QAbstractButton* Of(const Control* c) { return static_cast<QAbstractButton*>(c->
 } // namespace
 
 CommandButton::CommandButton(Container& parent) : Control(parent, new QPushButton, 1215, 495) {
-    QObject::connect(Of(this), &QAbstractButton::clicked, [this] { internal::Dispatch([this] { if (OnClick) OnClick(); }); });
+    QObject::connect(Of(this), &QAbstractButton::clicked, [this] {
+        internal::Dispatch([this] {
+            if (OnClick) OnClick();
+        });
+    });
 }
 std::string CommandButton::Caption() const { return internal::S(Of(this)->text()); }
 void CommandButton::SetCaption(const std::string& caption) { Of(this)->setText(internal::Q(caption)); }
 
 CheckBox::CheckBox(Container& parent) : Control(parent, new QCheckBox, 1215, 255) {
-    QObject::connect(static_cast<QCheckBox*>(Widget()), &QCheckBox::stateChanged,
-                     [this] { internal::Dispatch([this] { if (OnClick) OnClick(); }); });
+    QObject::connect(static_cast<QCheckBox*>(Widget()), &QCheckBox::stateChanged, [this] {
+        internal::Dispatch([this] {
+            if (OnClick) OnClick();
+        });
+    });
 }
 std::string CheckBox::Caption() const { return internal::S(Of(this)->text()); }
 void CheckBox::SetCaption(const std::string& caption) { Of(this)->setText(internal::Q(caption)); }
@@ -36,7 +43,9 @@ int CheckBox::Value() const {
 void CheckBox::SetValue(int value) {
     auto* box = static_cast<QCheckBox*>(Widget());
     if (value == vbGrayed) box->setTristate(true);
-    const Qt::CheckState state = value == vbChecked ? Qt::Checked : value == vbGrayed ? Qt::PartiallyChecked : Qt::Unchecked;
+    const Qt::CheckState state = value == vbChecked  ? Qt::Checked
+                                 : value == vbGrayed ? Qt::PartiallyChecked
+                                                     : Qt::Unchecked;
     internal::FromCode([box, state] { box->setCheckState(state); });
 }
 void CheckBox::SetForeColor(long color) {
@@ -49,7 +58,10 @@ void CheckBox::SetForeColor(long color) {
 
 OptionButton::OptionButton(Container& parent) : Control(parent, new QRadioButton, 1215, 255) {
     QObject::connect(Of(this), &QAbstractButton::toggled, [this](bool on) {
-        if (on) internal::Dispatch([this] { if (OnClick) OnClick(); });
+        if (on)
+            internal::Dispatch([this] {
+                if (OnClick) OnClick();
+            });
     });
 }
 std::string OptionButton::Caption() const { return internal::S(Of(this)->text()); }

@@ -20,9 +20,9 @@ public:
     explicit CheckBox(Container& parent);
     std::string Caption() const;
     void SetCaption(const std::string& caption);
-    int Value() const;          // CheckBoxValue
+    int Value() const; // CheckBoxValue
     void SetValue(int value);
-    long ForeColor() const { return foreColor_; }   // caption colour, 0x00BBGGRR
+    long ForeColor() const { return foreColor_; } // caption colour, 0x00BBGGRR
     void SetForeColor(long color);
     std::function<void()> OnClick;
 
@@ -38,7 +38,7 @@ public:
     void SetCaption(const std::string& caption);
     bool Value() const;
     void SetValue(bool value);
-    std::function<void()> OnClick;   // when it becomes the selected one
+    std::function<void()> OnClick; // when it becomes the selected one
 };
 
 } // namespace forms

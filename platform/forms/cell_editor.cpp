@@ -4,7 +4,9 @@ namespace forms {
 
 CellEditor::CellEditor(FlexGrid& grid, TextBox& box) : grid_(grid), box_(box) {
     box_.OnChange = [this] { grid_.SetText(box_.Text()); };
-    box_.OnLostFocus = [this] { if (OnStore) OnStore(); };
+    box_.OnLostFocus = [this] {
+        if (OnStore) OnStore();
+    };
     grid_.OnScroll = [this] { box_.SetVisible(false); };
 }
 
@@ -21,7 +23,8 @@ void CellEditor::Open(bool takeFocus) {
 
 void CellEditor::Refilled(int row, int col) {
     if (!box_.Visible()) return;
-    const bool onGrid = row >= grid_.FixedRows() && row < grid_.Rows() && col >= grid_.FixedCols() && col < grid_.Cols();
+    const bool onGrid =
+        row >= grid_.FixedRows() && row < grid_.Rows() && col >= grid_.FixedCols() && col < grid_.Cols();
     if (box_.HasFocus() && onGrid) {
         grid_.SetRow(row);
         grid_.SetCol(col);

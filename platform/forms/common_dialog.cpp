@@ -71,8 +71,9 @@ void CommonDialog::ShowFile(bool save) {
         // The name part of FileName stands in the dialog's name box.
         const QString name = QFileInfo(internal::Q(fileName_)).fileName();
         const QString start = folder.empty() ? name : QDir(internal::Q(folder)).filePath(name);
-        const QString path = save ? QFileDialog::getSaveFileName(owner_.Window(), internal::Q(title_), start, QtFilter(filter_))
-                                  : QFileDialog::getOpenFileName(owner_.Window(), internal::Q(title_), start, QtFilter(filter_));
+        const QString path =
+            save ? QFileDialog::getSaveFileName(owner_.Window(), internal::Q(title_), start, QtFilter(filter_))
+                 : QFileDialog::getOpenFileName(owner_.Window(), internal::Q(title_), start, QtFilter(filter_));
         if (!path.isEmpty()) chosen = internal::S(path);
     }
     if (!chosen) {

@@ -20,7 +20,7 @@ public:
     void SetInitDir(const std::string& dir) { initDir_ = dir; }
     bool CancelError() const { return cancelError_; }
     void SetCancelError(bool on) { cancelError_ = on; }
-    const std::string& FileName() const { return fileName_; }   // the path chosen last
+    const std::string& FileName() const { return fileName_; } // the path chosen last
     void SetFileName(const std::string& path) { fileName_ = path; }
     const std::string& DialogTitle() const { return title_; }
     void SetDialogTitle(const std::string& title) { title_ = title; }
@@ -29,7 +29,7 @@ public:
 
     void ShowOpen();
     void ShowSave();
-    void ShowHelp();   // shows the help file in the program's help viewer
+    void ShowHelp(); // shows the help file in the program's help viewer
 
 private:
     void ShowFile(bool save);

@@ -29,14 +29,18 @@ Control*& Focused() {
 void Lose(Control* control) {
     if (Focused() != control) return;
     Focused() = nullptr;
-    internal::Dispatch([control] { if (control->OnLostFocus) control->OnLostFocus(); });
+    internal::Dispatch([control] {
+        if (control->OnLostFocus) control->OnLostFocus();
+    });
 }
 
 void Take(Control* control) {
     if (Focused() == control) return;
     if (Control* previous = Focused()) Lose(previous);
     Focused() = control;
-    internal::Dispatch([control] { if (control->OnGotFocus) control->OnGotFocus(); });
+    internal::Dispatch([control] {
+        if (control->OnGotFocus) control->OnGotFocus();
+    });
 }
 
 // The screen a widget is on: its screen's window, also when that is a document window
@@ -80,7 +84,8 @@ void BringScreenForward(QWidget* widget) {
     if (!widget->isVisible()) return;
     for (QWidget* w = widget->parentWidget(); w; w = w->parentWidget()) {
         if (auto* frame = qobject_cast<QMdiSubWindow*>(w)) {
-            if (QMdiArea* area = frame->mdiArea(); area && area->activeSubWindow() != frame) area->setActiveSubWindow(frame);
+            if (QMdiArea* area = frame->mdiArea(); area && area->activeSubWindow() != frame)
+                area->setActiveSubWindow(frame);
             break;
         }
     }
@@ -99,7 +104,7 @@ void TakeFocusForCommand(const QWidget* commandWidget) {
 } // namespace internal
 
 Control::Control(Container& parent, QWidget* widget, int widthTwips, int heightTwips)
-    : parent_(parent), widget_(widget) {
+        : parent_(parent), widget_(widget) {
     widget_->setParent(parent.ClientWidget());
     widget_->installEventFilter(new FocusWatch(this, widget_));
     const Container::Units u = parent.ChildUnits();

@@ -30,14 +30,14 @@ public:
     void SetHeight(double v) { Move(left_, top_, width_, v); }
     void Move(double left, double top, double width, double height);
 
-    bool Visible() const;   // as set, whether or not its screen is showing
+    bool Visible() const; // as set, whether or not its screen is showing
     void SetVisible(bool visible);
     bool Enabled() const;
     void SetEnabled(bool enabled);
 
     std::string FontName() const;
     void SetFontName(const std::string& name);
-    float FontSize() const;   // points
+    float FontSize() const; // points
     void SetFontSize(float points);
     void SetFontBold(bool bold);
 
@@ -46,9 +46,9 @@ public:
 
     void SetFocus();
     bool HasFocus() const;
-    void ZOrder(int position = 0);   // 0 in front of its siblings, 1 behind them
+    void ZOrder(int position = 0); // 0 in front of its siblings, 1 behind them
 
-    int Index() const { return index_; }   // element index in a control array, -1 otherwise
+    int Index() const { return index_; } // element index in a control array, -1 otherwise
 
     std::function<void()> OnGotFocus;
     std::function<void()> OnLostFocus;

@@ -25,7 +25,7 @@ public:
 
     template <class Parent>
     ControlArray(Parent& parent, std::initializer_list<std::pair<int, std::string>> captions)
-        : make_([&parent] { return std::make_unique<T>(parent); }) {
+            : make_([&parent] { return std::make_unique<T>(parent); }) {
         for (const auto& [index, caption] : captions) Load(index).SetCaption(caption);
     }
 
@@ -50,11 +50,17 @@ public:
         T& e = *items_.emplace(index, make_()).first->second;
         e.index_ = index;
         if constexpr (requires { e.OnClick; })
-            e.OnClick = [this, index] { if (OnClick) OnClick(index); };
+            e.OnClick = [this, index] {
+                if (OnClick) OnClick(index);
+            };
         if constexpr (requires { e.OnChange; })
-            e.OnChange = [this, index] { if (OnChange) OnChange(index); };
+            e.OnChange = [this, index] {
+                if (OnChange) OnChange(index);
+            };
         if constexpr (requires { e.OnLostFocus; })
-            e.OnLostFocus = [this, index] { if (OnLostFocus) OnLostFocus(index); };
+            e.OnLostFocus = [this, index] {
+                if (OnLostFocus) OnLostFocus(index);
+            };
         return e;
     }
 

@@ -42,7 +42,8 @@ private:
 
 std::string CreationFailure(const std::string& name, HRESULT hr) {
     if (hr == REGDB_E_CLASSNOTREG || hr == CO_E_CLASSSTRING) return "コントロール " + name + " は登録されていません。";
-    if (hr == CO_E_DLLNOTFOUND || hr == CO_E_ERRORINDLL) return "コントロール " + name + " のライブラリを読み込めません。";
+    if (hr == CO_E_DLLNOTFOUND || hr == CO_E_ERRORINDLL)
+        return "コントロール " + name + " のライブラリを読み込めません。";
     return "コントロール " + name + " を作成できません。";
 }
 
@@ -77,14 +78,15 @@ struct ControlSite::Impl {
 
 ControlSite::ControlSite(Container& parent, const std::string& progIdOrClsid, const IID& events, IUnknown* sink,
                          const std::vector<BYTE>& designState, int leftTwips, int topTwips)
-    : Control(parent, new FaceWidget, 420, 420), impl_(std::make_unique<Impl>()) {
+        : Control(parent, new FaceWidget, 420, 420), impl_(std::make_unique<Impl>()) {
     Impl& s = *impl_;
     try {
         if (const HRESULT hr = CreateObject(progIdOrClsid, IDispatch::Id, s.object.PutVoid()); FAILED(hr))
             throw rt::Error(hr, CreationFailure(progIdOrClsid, hr));
         s.view = s.object.As<IControlView>();
         const ComPtr<IPersistStreamInit> persist = s.object.As<IPersistStreamInit>();
-        if (!s.view || !persist) throw rt::Error(E_NOINTERFACE, "コンポーネント " + progIdOrClsid + " はコントロールではありません。");
+        if (!s.view || !persist)
+            throw rt::Error(E_NOINTERFACE, "コンポーネント " + progIdOrClsid + " はコントロールではありません。");
         if (sink) {
             s.events = events;
             if (const HRESULT hr = ConnectSink(s.object.Get(), events, sink, &s.cookie); FAILED(hr))
@@ -115,7 +117,7 @@ ControlSite::ControlSite(Container& parent, const std::string& progIdOrClsid, co
         QImage face(w, h, QImage::Format_RGB32);
         auto* pixels = reinterpret_cast<DWORD*>(face.bits());
         if (FAILED(impl_->view->Draw(w, h, pixels))) return;
-        for (int i = 0; i < w * h; ++i) pixels[i] |= 0xFF000000u;  // opaque
+        for (int i = 0; i < w * h; ++i) pixels[i] |= 0xFF000000u; // opaque
         p.drawImage(0, 0, face);
     };
 }

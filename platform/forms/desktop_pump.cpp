@@ -42,7 +42,7 @@ void ServeDesktop() {
     desk::SetMainThreadFrameworkPump([] {
         if (QCoreApplication::instance()) QCoreApplication::processEvents();
     });
-    QMetaObject::invokeMethod(QCoreApplication::instance(), &Dispatch, Qt::QueuedConnection);  // what waits already
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &Dispatch, Qt::QueuedConnection); // what waits already
 }
 
 } // namespace forms

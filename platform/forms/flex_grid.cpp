@@ -36,9 +36,11 @@ public:
     // Rows and columns in view and the scroll ranges follow the grid's content and size.
     void Sync() {
         syncing_ = true;
-        verticalScrollBar()->setRange(grid_->fixedRows_, LastTop(grid_->rowHeights_, grid_->fixedRows_, viewport()->height()));
+        verticalScrollBar()->setRange(grid_->fixedRows_,
+                                      LastTop(grid_->rowHeights_, grid_->fixedRows_, viewport()->height()));
         verticalScrollBar()->setValue(grid_->topRow_);
-        horizontalScrollBar()->setRange(grid_->fixedCols_, LastTop(grid_->colWidths_, grid_->fixedCols_, viewport()->width()));
+        horizontalScrollBar()->setRange(grid_->fixedCols_,
+                                        LastTop(grid_->colWidths_, grid_->fixedCols_, viewport()->width()));
         horizontalScrollBar()->setValue(grid_->leftCol_);
         syncing_ = false;
         viewport()->update();
@@ -88,7 +90,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (!pressed_) return;
         pressed_ = false;
-        if (viewport()->rect().contains(e->position().toPoint())) internal::Dispatch([this] { if (grid_->OnClick) grid_->OnClick(); });
+        if (viewport()->rect().contains(e->position().toPoint()))
+            internal::Dispatch([this] {
+                if (grid_->OnClick) grid_->OnClick();
+            });
     }
 
     void keyPressEvent(QKeyEvent* e) override {
@@ -114,11 +119,14 @@ protected:
 
 private:
     void UserScroll(int top, int left) {
-        if (ScrollTo(top, left)) internal::Dispatch([this] { if (grid_->OnScroll) grid_->OnScroll(); });
+        if (ScrollTo(top, left))
+            internal::Dispatch([this] {
+                if (grid_->OnScroll) grid_->OnScroll();
+            });
     }
 
     struct Span {
-        int index, start, size;   // item, first pixel, pixels
+        int index, start, size; // item, first pixel, pixels
     };
 
     // The items in view along one axis: the fixed ones, then the scrolling ones from `first`,
@@ -174,7 +182,8 @@ private:
         p.drawLine(cell.bottomLeft(), cell.bottomRight());
         const QString text = internal::Q(grid_->cells_[r][c]);
         // Numbers stand to the right, other texts to the left.
-        const Qt::Alignment align = (!fixed && rt::IsNumeric(grid_->cells_[r][c]) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        const Qt::Alignment align =
+            (!fixed && rt::IsNumeric(grid_->cells_[r][c]) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         p.setPen(palette().color(fixed ? QPalette::ButtonText : QPalette::Text));
         p.drawText(cell.adjusted(3, 0, -4, -1), align, text);
         if (r == grid_->row_ && c == grid_->col_ && !fixed) {
@@ -235,7 +244,7 @@ void FlexGrid::SetCols(int cols) {
 void FlexGrid::SetFixedRows(int rows) {
     if (rows < 0 || rows >= rows_) rt::Raise(rt::errSubscript, "invalid fixed row count");
     fixedRows_ = rows;
-    topRow_ = rows;   // the view starts again at the first scrolling row
+    topRow_ = rows; // the view starts again at the first scrolling row
     if (row_ < rows) row_ = rows;
     Refresh();
 }
@@ -256,10 +265,8 @@ int FlexGrid::ColWidth(int col) const {
 namespace {
 // Sets one size, or every size for index -1.
 void SetSize(std::vector<int>& sizes, int index, int twips) {
-    if (index == -1)
-        std::fill(sizes.begin(), sizes.end(), twips);
-    else
-        sizes[index] = twips;
+    if (index == -1) std::fill(sizes.begin(), sizes.end(), twips);
+    else sizes[index] = twips;
 }
 } // namespace
 

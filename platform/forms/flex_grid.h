@@ -28,16 +28,16 @@ public:
 
     std::string TextMatrix(int row, int col) const;
     void SetTextMatrix(int row, int col, const std::string& text);
-    std::string Text() const { return TextMatrix(row_, col_); }   // the current cell
+    std::string Text() const { return TextMatrix(row_, col_); } // the current cell
     void SetText(const std::string& text) { SetTextMatrix(row_, col_, text); }
 
     int Row() const { return row_; }
     void SetRow(int row);
     int Col() const { return col_; }
     void SetCol(int col);
-    int TopRow() const { return topRow_; }      // first scrolling row in view
+    int TopRow() const { return topRow_; } // first scrolling row in view
     void SetTopRow(int row);
-    int LeftCol() const { return leftCol_; }    // first scrolling column in view
+    int LeftCol() const { return leftCol_; } // first scrolling column in view
     void SetLeftCol(int col);
 
     // The current cell inside the grid, twips.
@@ -46,8 +46,8 @@ public:
     int CellWidth() const { return ColWidth(col_); }
     int CellHeight() const { return RowHeight(row_); }
 
-    std::function<void()> OnClick;    // a click; the clicked cell is already the current one
-    std::function<void()> OnScroll;   // the rows or columns in view changed
+    std::function<void()> OnClick;  // a click; the clicked cell is already the current one
+    std::function<void()> OnScroll; // the rows or columns in view changed
 
 private:
     friend class GridView;

@@ -25,7 +25,7 @@ using internal::ToTwips;
 namespace {
 struct Registry {
     std::map<std::type_index, std::unique_ptr<Form>> loaded;
-    std::vector<std::unique_ptr<Form>> released;   // unloaded, deleted once control returns
+    std::vector<std::unique_ptr<Form>> released; // unloaded, deleted once control returns
     // Unloaded all at once while busy in a handler (a pick in the CAD): kept until they unload
     // themselves, once that handler has ended its work.
     std::vector<std::unique_ptr<Form>> leaving;
@@ -65,7 +65,7 @@ QFont TitleFont() {
 struct Form::Impl {
     FormKind kind = FormKind::Normal;
     internal::FormWindow* window = nullptr;
-    QPointer<QMdiSubWindow> frame;   // the document window's frame, while it is one
+    QPointer<QMdiSubWindow> frame; // the document window's frame, while it is one
     int left = 0, top = 0, width = 6000, height = 4500;
 };
 
@@ -86,10 +86,8 @@ Form::Form(FormKind kind) : impl_(std::make_unique<Impl>()) {
 
 Form::~Form() {
     ReleaseDocumentWindows();
-    if (QMdiSubWindow* frame = impl_->frame)
-        delete frame;   // and the screen's window inside it
-    else
-        delete impl_->window;
+    if (QMdiSubWindow* frame = impl_->frame) delete frame; // and the screen's window inside it
+    else delete impl_->window;
 }
 
 // The frame window goes: the screens in its workspace outlive it as windows of their own,
@@ -122,9 +120,7 @@ bool Form::UserCloses() {
 
 bool Form::MDIChild() const { return impl_->frame != nullptr; }
 
-QWidget* Form::Outer() const {
-    return impl_->frame ? static_cast<QWidget*>(impl_->frame.data()) : impl_->window;
-}
+QWidget* Form::Outer() const { return impl_->frame ? static_cast<QWidget*>(impl_->frame.data()) : impl_->window; }
 
 void Form::AttachToFrame() {
     QMdiArea* workspace = Workspace();
@@ -172,7 +168,7 @@ void Form::Show() {
         frame->mdiArea()->setActiveSubWindow(frame);
         return;
     }
-    if (script::Headless()) return;   // nothing to bring forward without a display
+    if (script::Headless()) return; // nothing to bring forward without a display
     impl_->window->raise();
     impl_->window->activateWindow();
 }
@@ -229,9 +225,9 @@ int Form::ScaleWidth() const { return ToTwips(impl_->window->Client()->width());
 int Form::ScaleHeight() const { return ToTwips(impl_->window->Client()->height()); }
 
 int Form::CaptionWidth() const {
-    constexpr int kProbe = 1000;      // pixels: any title bar wide enough for its buttons
-    constexpr int kTextRoom = 16;     // what styles keep clear around a title's text
-    constexpr int kBorders = 8;       // a document window's frame around its title bar
+    constexpr int kProbe = 1000;  // pixels: any title bar wide enough for its buttons
+    constexpr int kTextRoom = 16; // what styles keep clear around a title's text
+    constexpr int kBorders = 8;   // a document window's frame around its title bar
     const QWidget* outer = Outer();
     QStyleOptionTitleBar option;
     option.initFrom(outer);
@@ -241,7 +237,8 @@ int Form::CaptionWidth() const {
                                               Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
     option.subControls = QStyle::SC_All;
     option.rect = QRect(0, 0, kProbe, outer->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, outer));
-    const int label = outer->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, outer).width();
+    const int label =
+        outer->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, outer).width();
     const int text = QFontMetrics(TitleFont()).horizontalAdvance(option.text);
     return ToTwips(kProbe - label + text + kTextRoom + kBorders);
 }

@@ -24,18 +24,18 @@ public:
     virtual QWidget* ClientWidget() const = 0;
 
     struct Units {
-        double left = 0, top = 0;                   // units at the top-left pixel
-        double perPixelX = 15, perPixelY = 15;      // may be negative (y growing upwards)
+        double left = 0, top = 0;              // units at the top-left pixel
+        double perPixelX = 15, perPixelY = 15; // may be negative (y growing upwards)
     };
     virtual Units ChildUnits() const { return {}; }
 };
 
 enum class FormKind {
-    Normal,   // a window with controls placed on it; a document window of the frame window
-              // when the program has one (MDIChild), placed in the frame's workspace
-    Mdi,      // the frame window: menu bar, toolbars and the workspace of the other screens
-    Apart,    // a window of its own beside the frame window: a screen the user works with
-              // beside the CAD while the frame window is minimised
+    Normal, // a window with controls placed on it; a document window of the frame window
+            // when the program has one (MDIChild), placed in the frame's workspace
+    Mdi,    // the frame window: menu bar, toolbars and the workspace of the other screens
+    Apart,  // a window of its own beside the frame window: a screen the user works with
+            // beside the CAD while the frame window is minimised
 };
 
 enum WindowStateValue : int { vbNormal = 0, vbMinimized = 1, vbMaximized = 2 };
@@ -51,9 +51,9 @@ public:
     // screen stands exactly there).
     void Show();
     void Hide();
-    void Unload();   // hides and lets go of the instance; safe inside its own handlers
+    void Unload(); // hides and lets go of the instance; safe inside its own handlers
 
-    bool MDIChild() const;   // shown as a document window of the frame window
+    bool MDIChild() const; // shown as a document window of the frame window
 
     std::string Caption() const;
     void SetCaption(const std::string& caption);
@@ -67,13 +67,13 @@ public:
     void SetWidth(int twips);
     void SetHeight(int twips);
     void Move(int left, int top, int width, int height);
-    int ScaleWidth() const;    // client area, twips
+    int ScaleWidth() const; // client area, twips
     int ScaleHeight() const;
     // The width (twips) at which the title bar shows the whole caption in the fonts of this
     // system, with the title bar's buttons.
     int CaptionWidth() const;
 
-    int WindowState() const;   // WindowStateValue
+    int WindowState() const; // WindowStateValue
     void SetWindowState(int state);
 
     bool Visible() const;

@@ -37,8 +37,7 @@ void ClientArea::resizeEvent(QResizeEvent* event) {
     Arrange();
 }
 
-FormWindow::FormWindow(std::function<bool()> onClose)
-    : onClose_(std::move(onClose)), client_(new ClientArea(this)) {
+FormWindow::FormWindow(std::function<bool()> onClose) : onClose_(std::move(onClose)), client_(new ClientArea(this)) {
     setCentralWidget(client_);
 }
 

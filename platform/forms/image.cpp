@@ -12,7 +12,10 @@ QLabel* Of(const Control* c) { return static_cast<QLabel*>(c->Widget()); }
 } // namespace
 
 Image::Image(Container& parent)
-    : Control(parent, new internal::ClickLabel([this] { if (OnClick) OnClick(); }), 480, 480) {}
+        : Control(parent, new internal::ClickLabel([this] {
+                      if (OnClick) OnClick();
+                  }),
+                  480, 480) {}
 
 void Image::SetPicture(const forms::Picture& picture) {
     picture_ = picture;

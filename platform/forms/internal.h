@@ -14,7 +14,9 @@ namespace forms::internal {
 void EnsureApplication();
 
 inline constexpr int kTwipsPerPixel = 15;
-inline int ToPixels(int twips) { return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel; }
+inline int ToPixels(int twips) {
+    return (twips >= 0 ? twips + kTwipsPerPixel / 2 : twips - kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
 inline int ToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 inline QString Q(const std::string& s) { return QString::fromStdString(s); }

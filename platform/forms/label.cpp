@@ -10,7 +10,10 @@ QLabel* Of(const Control* c) { return static_cast<QLabel*>(c->Widget()); }
 } // namespace
 
 Label::Label(Container& parent)
-    : Control(parent, new internal::ClickLabel([this] { if (OnClick) OnClick(); }), 1215, 255) {}
+        : Control(parent, new internal::ClickLabel([this] {
+                      if (OnClick) OnClick();
+                  }),
+                  1215, 255) {}
 
 std::string Label::Caption() const { return internal::S(Of(this)->text()); }
 void Label::SetCaption(const std::string& caption) { Of(this)->setText(internal::Q(caption)); }

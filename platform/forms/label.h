@@ -11,7 +11,7 @@ public:
     std::string Caption() const;
     void SetCaption(const std::string& caption);
     int Alignment() const { return alignment_; }
-    void SetAlignment(int alignment);   // AlignmentValue
+    void SetAlignment(int alignment); // AlignmentValue
     void SetForeColor(long color);
     void SetBackColor(long color);
     // Long lines break at the label's width instead of running out of it.

@@ -26,9 +26,16 @@ void CheckInsert(int index, int count) {
 ComboBox::ComboBox(Container& parent) : Control(parent, new QComboBox, 1215, 300) {
     ComboOf(this)->setEditable(true);
     ComboOf(this)->setInsertPolicy(QComboBox::NoInsert);
-    QObject::connect(ComboOf(this), &QComboBox::activated, [this] { internal::Dispatch([this] { if (OnClick) OnClick(); }); });
-    QObject::connect(ComboOf(this)->lineEdit(), &QLineEdit::textEdited,
-                     [this] { internal::Dispatch([this] { if (OnChange) OnChange(); }); });
+    QObject::connect(ComboOf(this), &QComboBox::activated, [this] {
+        internal::Dispatch([this] {
+            if (OnClick) OnClick();
+        });
+    });
+    QObject::connect(ComboOf(this)->lineEdit(), &QLineEdit::textEdited, [this] {
+        internal::Dispatch([this] {
+            if (OnChange) OnChange();
+        });
+    });
 }
 
 void ComboBox::AddItem(const std::string& item, int index) {
@@ -70,8 +77,11 @@ void ComboBox::SetText(const std::string& text) {
 }
 
 ListBox::ListBox(Container& parent) : Control(parent, new QListWidget, 1215, 1035) {
-    QObject::connect(ListOf(this), &QListWidget::currentRowChanged,
-                     [this] { internal::Dispatch([this] { if (OnClick) OnClick(); }); });
+    QObject::connect(ListOf(this), &QListWidget::currentRowChanged, [this] {
+        internal::Dispatch([this] {
+            if (OnClick) OnClick();
+        });
+    });
 }
 
 void ListBox::AddItem(const std::string& item, int index) {

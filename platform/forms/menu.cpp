@@ -29,7 +29,9 @@ Menu::Menu(Menu& parent, const std::string& caption) : window_(parent.window_) {
 void Menu::Connect() {
     QObject::connect(action_, &QAction::triggered, [this] {
         internal::TakeFocusForCommand(window_);
-        internal::Dispatch([this] { if (OnClick) OnClick(); });
+        internal::Dispatch([this] {
+            if (OnClick) OnClick();
+        });
     });
 }
 

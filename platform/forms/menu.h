@@ -38,7 +38,7 @@ private:
     friend class ControlArray;
     QMenu* Submenu();
     void Connect();
-    QWidget* window_;   // the window of the screen the menu is on
+    QWidget* window_; // the window of the screen the menu is on
     QAction* action_;
     QMenu* submenu_ = nullptr;
     int index_ = -1;

@@ -25,21 +25,21 @@ Picture LoadPicture(const std::string& path) {
 Picture StockPicture(int which) {
     internal::EnsureApplication();
     static const QStyle::StandardPixmap kinds[] = {
-        QStyle::SP_FileIcon,                 // picNew
-        QStyle::SP_DialogOpenButton,         // picOpen
-        QStyle::SP_DialogSaveButton,         // picSave
-        QStyle::SP_ArrowDown,                // picInsertRow
-        QStyle::SP_ArrowUp,                  // picDeleteRow
-        QStyle::SP_FileDialogContentsView,   // picGraph
-        QStyle::SP_FileDialogDetailedView,   // picFormula
-        QStyle::SP_FileDialogListView,       // picSheetInput
-        QStyle::SP_BrowserReload,            // picRead
-        QStyle::SP_ArrowForward,             // picSend
-        QStyle::SP_DialogYesButton,          // picShow
-        QStyle::SP_DialogNoButton,           // picHide
-        QStyle::SP_DialogCloseButton,        // picExit
-        QStyle::SP_MessageBoxWarning,        // picWarning
-        QStyle::SP_MessageBoxInformation,    // picInformation
+        QStyle::SP_FileIcon,               // picNew
+        QStyle::SP_DialogOpenButton,       // picOpen
+        QStyle::SP_DialogSaveButton,       // picSave
+        QStyle::SP_ArrowDown,              // picInsertRow
+        QStyle::SP_ArrowUp,                // picDeleteRow
+        QStyle::SP_FileDialogContentsView, // picGraph
+        QStyle::SP_FileDialogDetailedView, // picFormula
+        QStyle::SP_FileDialogListView,     // picSheetInput
+        QStyle::SP_BrowserReload,          // picRead
+        QStyle::SP_ArrowForward,           // picSend
+        QStyle::SP_DialogYesButton,        // picShow
+        QStyle::SP_DialogNoButton,         // picHide
+        QStyle::SP_DialogCloseButton,      // picExit
+        QStyle::SP_MessageBoxWarning,      // picWarning
+        QStyle::SP_MessageBoxInformation,  // picInformation
     };
     if (which < 0 || which >= static_cast<int>(std::size(kinds))) rt::Raise(rt::errSubscript, "no such picture");
     const QIcon icon = QApplication::style()->standardIcon(kinds[which]);

@@ -11,7 +11,7 @@ class Picture {
 public:
     Picture() = default;
     bool Empty() const { return !image_; }
-    int Width() const;    // pixels
+    int Width() const; // pixels
     int Height() const;
     const QImage* Image() const { return image_.get(); }
 
@@ -31,6 +31,6 @@ enum StockPictureKind : int {
     picRead, picSend, picShow, picHide, picExit, picWarning, picInformation,
     // clang-format on
 };
-Picture StockPicture(int which);   // StockPictureKind
+Picture StockPicture(int which); // StockPictureKind
 
 } // namespace forms

@@ -86,14 +86,17 @@ private:
         const Container::Units u = owner_->ChildUnits();
         const QPointF p = e->position();
         const int button = ButtonOf(b), shift = ShiftOf(e->modifiers());
-        const auto x = static_cast<float>(u.left + p.x() * u.perPixelX), y = static_cast<float>(u.top + p.y() * u.perPixelY);
-        internal::Dispatch([&handler, button, shift, x, y] { if (handler) handler(button, shift, x, y); });
+        const auto x = static_cast<float>(u.left + p.x() * u.perPixelX),
+                   y = static_cast<float>(u.top + p.y() * u.perPixelY);
+        internal::Dispatch([&handler, button, shift, x, y] {
+            if (handler) handler(button, shift, x, y);
+        });
     }
 
     void PaintPending() {
         if (pending_.empty() || image_.isNull()) return;
         QPainter painter(&image_);
-        const PendingStroke* last = nullptr;   // whose pen the painter holds
+        const PendingStroke* last = nullptr; // whose pen the painter holds
         for (const PendingStroke& s : pending_) {
             const QColor color = internal::ToQColor(s.color);
             if (!last || last->color != s.color || last->width != s.width) painter.setPen(QPen(color, s.width));

@@ -12,7 +12,7 @@ namespace forms {
 struct DrawCommand {
     enum Kind { Cls, Line, Box, FilledBox, Point, Circle };
     Kind kind = Cls;
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;   // Point: (x1, y1); Circle: centre (x1, y1), radius x2
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Point: (x1, y1); Circle: centre (x1, y1), radius x2
     long color = 0;
     bool operator==(const DrawCommand&) const = default;
 };
@@ -20,7 +20,7 @@ struct DrawCommand {
 enum MouseButtonValue : int { vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4 };
 enum ShiftValue : int { vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4 };
 
-enum class LineShape { Line, Box, FilledBox };   // a line, a box outline, a box filled with the colour
+enum class LineShape { Line, Box, FilledBox }; // a line, a box outline, a box filled with the colour
 
 class PictureBox : public Control, public Container {
 public:
@@ -34,7 +34,7 @@ public:
     double ScaleWidth() const;
     double ScaleHeight() const;
 
-    void Cls();   // clears to the background colour; the drawing position goes to (0, 0)
+    void Cls(); // clears to the background colour; the drawing position goes to (0, 0)
     // Each drawing leaves the drawing position at its end point (a circle at its centre).
     void Line(double x1, double y1, double x2, double y2, long color, LineShape shape = LineShape::Line);
     void Line(double x1, double y1, double x2, double y2) { Line(x1, y1, x2, y2, foreColor_); }

@@ -14,9 +14,9 @@ struct Message {
 };
 
 struct FileDialogCall {
-    bool save = false;       // show-save rather than show-open
+    bool save = false; // show-save rather than show-open
     std::string filter;
-    std::string initDir;     // the folder the dialog opens in
+    std::string initDir; // the folder the dialog opens in
 };
 
 bool Headless();
@@ -27,7 +27,7 @@ void QueueFileCancel();
 
 const std::vector<Message>& Messages();
 const std::vector<FileDialogCall>& FileDialogs();
-int HelpCount();   // ShowHelp calls
+int HelpCount(); // ShowHelp calls
 int EndCount();
 
 // Empties the queues and the records, and lets the file dialogs forget the folders chosen.

@@ -11,11 +11,11 @@ public:
     explicit TabStrip(Container& parent);
 
     int TabCount() const;
-    std::string TabCaption(int index) const;   // raises the subscript error outside 1..TabCount
+    std::string TabCaption(int index) const; // raises the subscript error outside 1..TabCount
     void SetTabCaption(int index, const std::string& caption);
     void AddTab(const std::string& caption);
 
-    int SelectedItem() const;   // the selected tab, 1..TabCount
+    int SelectedItem() const; // the selected tab, 1..TabCount
     void SetSelectedItem(int index);
 
     // The page area below the tabs, in the container's units.

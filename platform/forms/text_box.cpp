@@ -12,7 +12,11 @@ QLineEdit* Of(const Control* c) { return static_cast<QLineEdit*>(c->Widget()); }
 } // namespace
 
 TextBox::TextBox(Container& parent) : Control(parent, new QLineEdit, 1215, 375) {
-    QObject::connect(Of(this), &QLineEdit::textChanged, [this] { internal::Dispatch([this] { if (OnChange) OnChange(); }); });
+    QObject::connect(Of(this), &QLineEdit::textChanged, [this] {
+        internal::Dispatch([this] {
+            if (OnChange) OnChange();
+        });
+    });
 }
 
 std::string TextBox::Text() const { return internal::S(Of(this)->text()); }

@@ -13,7 +13,7 @@ public:
     // Selects the whole text, so that what is typed next replaces it.
     void SelectAll();
     int Alignment() const { return alignment_; }
-    void SetAlignment(int alignment);   // AlignmentValue
+    void SetAlignment(int alignment); // AlignmentValue
 
     std::function<void()> OnChange;
 

@@ -60,7 +60,9 @@ ToolbarButton& Toolbar::AddButton(const std::string& key, const std::string& cap
     ToolbarButton* button = buttons_.back().get();
     QObject::connect(action, &QAction::triggered, [this, button] {
         internal::TakeFocusForCommand(bar_);
-        internal::Dispatch([this, button] { if (OnButtonClick) OnButtonClick(*button); });
+        internal::Dispatch([this, button] {
+            if (OnButtonClick) OnButtonClick(*button);
+        });
     });
     ClientOf(bar_)->Arrange();
     return *button;

@@ -29,7 +29,7 @@ private:
 class ToolbarButton {
 public:
     const std::string& Key() const { return key_; }
-    int Index() const { return index_; }   // 1 for the first button
+    int Index() const { return index_; } // 1 for the first button
     std::string Caption() const;
     void SetCaption(const std::string& caption);
     std::string ToolTipText() const;
@@ -58,8 +58,8 @@ public:
 
     void SetImageList(const ImageList& images) { images_ = &images; }
     // Adds a button at the end; imageKey names its picture in the image list.
-    ToolbarButton& AddButton(const std::string& key, const std::string& caption,
-                             const std::string& toolTip = {}, const std::string& imageKey = {});
+    ToolbarButton& AddButton(const std::string& key, const std::string& caption, const std::string& toolTip = {},
+                             const std::string& imageKey = {});
     // The button of `key` (or of its 1-based index); raises the subscript error when there is none.
     ToolbarButton& Buttons(const std::string& key) const;
     ToolbarButton& Buttons(int index) const;
@@ -67,7 +67,7 @@ public:
 
     bool Visible() const;
     void SetVisible(bool visible);
-    int Height() const;   // twips
+    int Height() const; // twips
 
     std::function<void(ToolbarButton&)> OnButtonClick;
 

@@ -80,8 +80,8 @@ bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0
 std::size_t Len(std::string_view utf8) {
     std::size_t n = 0;
     for (unsigned char c : utf8) {
-        if ((c & 0xC0) != 0x80) ++n;  // a lead or single byte starts a character
-        if ((c & 0xF8) == 0xF0) ++n;  // four-byte sequences are two UTF-16 units
+        if ((c & 0xC0) != 0x80) ++n; // a lead or single byte starts a character
+        if ((c & 0xF8) == 0xF0) ++n; // four-byte sequences are two UTF-16 units
     }
     return n;
 }

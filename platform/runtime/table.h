@@ -22,9 +22,13 @@ public:
     static constexpr int UBound(int dimension = 1) { return kUpper[dimension - 1]; }
 
     template <typename... I>
-    T& operator()(I... index) { return cells_[Offset(static_cast<int>(index)...)]; }
+    T& operator()(I... index) {
+        return cells_[Offset(static_cast<int>(index)...)];
+    }
     template <typename... I>
-    const T& operator()(I... index) const { return cells_[Offset(static_cast<int>(index)...)]; }
+    const T& operator()(I... index) const {
+        return cells_[Offset(static_cast<int>(index)...)];
+    }
 
     void Fill(const T& v) { std::fill(cells_.begin(), cells_.end(), v); }
 
@@ -38,8 +42,7 @@ private:
         std::size_t off = 0;
         for (std::size_t d = 0; d < sizeof...(Upper); ++d) {
             if (idx[d] < 0 || idx[d] > kUpper[d])
-                Raise(errSubscript, "index " + CStr(idx[d]) + " outside 0 To " +
-                                        CStr(kUpper[d]));
+                Raise(errSubscript, "index " + CStr(idx[d]) + " outside 0 To " + CStr(kUpper[d]));
             off = off * (static_cast<std::size_t>(kUpper[d]) + 1) + static_cast<std::size_t>(idx[d]);
         }
         return off;

@@ -94,7 +94,8 @@ void Application::SetVisible(bool visible) {
 std::shared_ptr<Window> Application::Windows(int index) const {
     AppState& app = LiveApp(state_);
     if (index != 1 || !app.activeBook)
-        Refuse(rt::errSubscript, "ウィンドウ " + rt::CStr(index) + " はありません。ブックを開いてから 1 番のウィンドウを指定してください。");
+        Refuse(rt::errSubscript, "ウィンドウ " + rt::CStr(index) +
+                                     " はありません。ブックを開いてから 1 番のウィンドウを指定してください。");
     return std::make_shared<Window>(app.activeBook);
 }
 
@@ -108,9 +109,7 @@ std::shared_ptr<Worksheet> Application::Sheets(std::string_view name) const {
     return ActiveWorkbook()->Worksheets(name);
 }
 
-std::shared_ptr<Worksheet> Application::Sheets(int index) const {
-    return ActiveWorkbook()->Worksheets(index);
-}
+std::shared_ptr<Worksheet> Application::Sheets(int index) const { return ActiveWorkbook()->Worksheets(index); }
 
 void Application::Quit() {
     AppState& app = LiveApp(state_);

@@ -47,9 +47,9 @@ constexpr std::uint16_t kWorksheetType = 0x0010;
 constexpr std::size_t kMaxRecordData = 8224;
 
 // Number formats that tell the kind a number was written as (see xls_writer.cpp).
-constexpr int kGeneralFormat = 0;   // doubles
-constexpr int kIntegerFormat = 1;   // built-in "0": integers
-constexpr int kSingleFormat = 164;  // a format of our own: singles
+constexpr int kGeneralFormat = 0;  // doubles
+constexpr int kIntegerFormat = 1;  // built-in "0": integers
+constexpr int kSingleFormat = 164; // a format of our own: singles
 // Shown as General everywhere, and written by no other program for its plain numbers.
 constexpr std::u16string_view kSingleFormatCode = u"General;-General";
 // What other programs write for plain numbers, and what earlier versions wrote for singles.
@@ -90,7 +90,8 @@ private:
         if (data_.size() - size_ < n) data_.resize(std::max(2 * data_.size(), size_ + n + 64));
     }
     // The low n bytes of v, least significant first.
-    template <std::size_t N> void Little(std::uint64_t v) {
+    template <std::size_t N>
+    void Little(std::uint64_t v) {
         Room(N);
         std::uint8_t* at = data_.data() + size_;
         if constexpr (std::endian::native == std::endian::little) {

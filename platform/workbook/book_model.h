@@ -25,10 +25,10 @@ struct BookData {
     std::string name;     // "Book1", or the file name once saved or bound
     std::string fullName; // the path once saved or bound
     std::vector<std::shared_ptr<SheetData>> sheets;
-    int activeSheet = 0;     // 0-based
-    int sheetsCreated = 0;   // numbers the names "SheetN" of added sheets
+    int activeSheet = 0;   // 0-based
+    int sheetsCreated = 0; // numbers the names "SheetN" of added sheets
     bool windowVisible = false;
-    bool saved = true;       // no change since it was made, bound or saved
+    bool saved = true; // no change since it was made, bound or saved
 };
 
 struct AppState {

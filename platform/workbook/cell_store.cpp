@@ -75,10 +75,8 @@ void CellStore::SetValue(const Area& area, const CellValue& value) {
     double number = value.IsNumber() ? value.Double() : 0.0;
     for (int r = area.top; r <= area.bottom; ++r)
         EditRow(r, area.left, area.right, [&](StoredCell& cell, int) {
-            if (kind == ValueKind::Text)
-                SetText(cell, text);
-            else
-                SetNumber(cell, kind, number);
+            if (kind == ValueKind::Text) SetText(cell, text);
+            else SetNumber(cell, kind, number);
         });
     CollectGarbage();
 }
@@ -90,10 +88,8 @@ void CellStore::ClearValues(const Area& area) {
         auto end = FirstFrom(cells, area.right + 1);
         for (auto cell = kept; cell != end; ++cell) {
             Release(*cell);
-            if (cell->format == 0)
-                --columnCells_[cell->column];
-            else
-                *kept++ = *cell;
+            if (cell->format == 0) --columnCells_[cell->column];
+            else *kept++ = *cell;
         }
         cells.erase(kept, end);
         auto next = std::next(r);

@@ -65,9 +65,13 @@ public:
     int LastColumn() const;
 
     // Calls f(row, column, cell) on every cell that is not empty and unformatted, row by row.
-    template <class F> void ForEach(F&& f) const { ForEachInRows(1, LastRow(), f); }
+    template <class F>
+    void ForEach(F&& f) const {
+        ForEachInRows(1, LastRow(), f);
+    }
     // The same for the rows top .. bottom.
-    template <class F> void ForEachInRows(int top, int bottom, F&& f) const {
+    template <class F>
+    void ForEachInRows(int top, int bottom, F&& f) const {
         for (auto row = rows_.lower_bound(top); row != rows_.end() && row->first <= bottom; ++row)
             for (const StoredCell& cell : row->second) f(row->first, static_cast<int>(cell.column), cell);
     }

@@ -48,7 +48,8 @@ float CellValue::Single() const {
     if (auto f = std::get_if<float>(&value_)) return *f;
     double d = Double();
     if (std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max())
-        throw rt::Error(rt::errOverflow, "セルの値 " + rt::CStr(d) + " は単精度の数値の範囲を超えています。値を確かめてください。");
+        throw rt::Error(rt::errOverflow,
+                        "セルの値 " + rt::CStr(d) + " は単精度の数値の範囲を超えています。値を確かめてください。");
     return static_cast<float>(d);
 }
 

@@ -18,8 +18,9 @@ void InitGsf() {
         // Damaged files make the library complain on the console; the fault is reported to
         // the caller instead.
         for (const char* domain : {"libgsf:msole", "libgsf"})
-            g_log_set_handler(domain, GLogLevelFlags(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
-                              [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
+            g_log_set_handler(
+                domain, GLogLevelFlags(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING),
+                [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
         return true;
     }();
     (void)done;
@@ -30,7 +31,8 @@ struct Unref {
         if (object) g_object_unref(object);
     }
 };
-template <class T> using GPtr = std::unique_ptr<T, Unref>;
+template <class T>
+using GPtr = std::unique_ptr<T, Unref>;
 
 std::string Message(GError* error) {
     std::string text = error && error->message ? error->message : "unknown fault";
@@ -40,8 +42,8 @@ std::string Message(GError* error) {
 
 } // namespace
 
-void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName,
-                        const std::string& fileName, const ByteSink& use) {
+void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName, const std::string& fileName,
+                        const ByteSink& use) {
     InitGsf();
     GPtr<GsfInput> input(gsf_input_memory_new(file.data(), static_cast<gsf_off_t>(file.size()), FALSE));
     GError* error = nullptr;
@@ -75,8 +77,7 @@ void WriteCompoundFile(const std::string& path, const std::string& fileName, con
                        const std::function<void(const ByteSink&)>& fill) {
     InitGsf();
     auto fail = [&] {
-        RefuseSave(fileName, "書き込みに失敗しました",
-                   "ディスクの空きと保存先を確かめて、保存し直してください。");
+        RefuseSave(fileName, "書き込みに失敗しました", "ディスクの空きと保存先を確かめて、保存し直してください。");
     };
     // Written into the file itself (the library would write a temporary of its own), so that
     // it can be flushed to the disk before the caller puts it in place.

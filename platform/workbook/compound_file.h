@@ -12,8 +12,7 @@ using ByteSink = std::function<void(std::span<const std::uint8_t>)>;
 // Hands the bytes of the stream `streamName` of the compound file held in `file` to `use`;
 // they are valid during that call only (a stream lying in one piece is not copied). Raises
 // 1004 naming `fileName` when the bytes are no compound file or the stream is missing.
-void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName,
-                        const std::string& fileName,
+void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName, const std::string& fileName,
                         const ByteSink& use);
 
 // Writes a compound file holding one stream to `path`, flushed to the disk when this returns;

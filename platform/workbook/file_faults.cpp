@@ -19,8 +19,7 @@ void RefuseSave(const std::string& path, const std::string& what, const std::str
 void RefuseSaveForErrno(const std::string& path, int error) {
     switch (error) {
     case EACCES:
-    case EPERM:
-        RefuseSave(path, "書き込みが許されていません", "書き込みのできる保存先を選んでください。");
+    case EPERM: RefuseSave(path, "書き込みが許されていません", "書き込みのできる保存先を選んでください。");
     case EROFS: RefuseSave(path, "読み取り専用の場所です", "書き込みのできる保存先を選んでください。");
     case ENOSPC:
     case EDQUOT: RefuseSave(path, "ディスクの空きが足りません", "空きを作るか、別の保存先を選んでください。");

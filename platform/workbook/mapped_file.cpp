@@ -42,8 +42,7 @@ MappedFile::MappedFile(const std::string& path, std::size_t maxSize) {
     }
     if (static_cast<std::uintmax_t>(info.st_size) > maxSize) {
         ::close(fd);
-        RefuseRead(path, "ファイルが大きすぎます (" + rt::CStr(static_cast<long long>(maxSize >> 20)) +
-                             " MB まで)",
+        RefuseRead(path, "ファイルが大きすぎます (" + rt::CStr(static_cast<long long>(maxSize >> 20)) + " MB まで)",
                    kChooseWorkbook);
     }
     size_ = static_cast<std::size_t>(info.st_size);

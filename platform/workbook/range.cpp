@@ -23,9 +23,7 @@ constexpr long long kMaxCellsPerCall = 1 << 20;
 constexpr int kMaxTextLength = 32767;
 constexpr double kLargestExactInteger = 9007199254740992.0; // 2^53
 
-long long CellCount(const Area& a) {
-    return static_cast<long long>(a.bottom - a.top + 1) * (a.right - a.left + 1);
-}
+long long CellCount(const Area& a) { return static_cast<long long>(a.bottom - a.top + 1) * (a.right - a.left + 1); }
 
 [[noreturn]] void Refuse(const std::string& what) { detail::Refuse(rt::errApplication, what); }
 
@@ -76,10 +74,18 @@ const CellFormat& FormatAt(const SheetData& sheet, int row, int column) {
 // Which stored edges a border index covers for the cell at (r, c) of area a.
 void ForEachEdge(int index, const Area& a, int r, int c, const std::function<void(Edge)>& f) {
     switch (index) {
-    case xlEdgeLeft: if (c == a.left) f(kEdgeLeft); break;
-    case xlEdgeTop: if (r == a.top) f(kEdgeTop); break;
-    case xlEdgeBottom: if (r == a.bottom) f(kEdgeBottom); break;
-    case xlEdgeRight: if (c == a.right) f(kEdgeRight); break;
+    case xlEdgeLeft:
+        if (c == a.left) f(kEdgeLeft);
+        break;
+    case xlEdgeTop:
+        if (r == a.top) f(kEdgeTop);
+        break;
+    case xlEdgeBottom:
+        if (r == a.bottom) f(kEdgeBottom);
+        break;
+    case xlEdgeRight:
+        if (c == a.right) f(kEdgeRight);
+        break;
     case xlInsideVertical:
         if (c > a.left) f(kEdgeLeft);
         if (c < a.right) f(kEdgeRight);
@@ -98,10 +104,8 @@ EdgeStyle EdgeOf(const SheetData& sheet, const Area& a, int index) {
     case xlEdgeTop: return FormatAt(sheet, a.top, a.left).edges[kEdgeTop];
     case xlEdgeBottom: return FormatAt(sheet, a.bottom, a.left).edges[kEdgeBottom];
     case xlEdgeRight: return FormatAt(sheet, a.top, a.right).edges[kEdgeRight];
-    case xlInsideVertical:
-        return a.right > a.left ? FormatAt(sheet, a.top, a.left).edges[kEdgeRight] : EdgeStyle{};
-    default:
-        return a.bottom > a.top ? FormatAt(sheet, a.top, a.left).edges[kEdgeBottom] : EdgeStyle{};
+    case xlInsideVertical: return a.right > a.left ? FormatAt(sheet, a.top, a.left).edges[kEdgeRight] : EdgeStyle{};
+    default: return a.bottom > a.top ? FormatAt(sheet, a.top, a.left).edges[kEdgeBottom] : EdgeStyle{};
     }
 }
 
@@ -151,15 +155,25 @@ double Range::ColumnWidth() const {
 void Range::SetColumnWidth(double width) {
     SheetData& sheet = LiveSheet(sheet_);
     if (!(width >= 0 && width <= 255))
-        Refuse(AreaPlace(sheet, area_) + " の列幅 " + rt::CStr(width) + " は設定できません。0 から 255 で指定してください。");
+        Refuse(AreaPlace(sheet, area_) + " の列幅 " + rt::CStr(width) +
+               " は設定できません。0 から 255 で指定してください。");
     double stored = KeptColumnWidth(width);
     for (int c = area_.left; c <= area_.right; ++c) sheet.content.columnWidths[c] = stored;
     NotifyChanged(*sheet.book.lock());
 }
 
-int Range::Row() const { LiveSheet(sheet_); return area_.top; }
-int Range::Column() const { LiveSheet(sheet_); return area_.left; }
-Area Range::Address() const { LiveSheet(sheet_); return area_; }
+int Range::Row() const {
+    LiveSheet(sheet_);
+    return area_.top;
+}
+int Range::Column() const {
+    LiveSheet(sheet_);
+    return area_.left;
+}
+Area Range::Address() const {
+    LiveSheet(sheet_);
+    return area_;
+}
 
 std::shared_ptr<Range> Range::End(int direction) const {
     const CellStore& cells = LiveSheet(sheet_).content.cells;
@@ -182,9 +196,7 @@ std::shared_ptr<Range> Range::End(int direction) const {
 
 Font::Font(std::shared_ptr<SheetData> sheet, Area area) : sheet_(std::move(sheet)), area_(area) {}
 
-double Font::Size() const {
-    return FormatAt(LiveSheet(sheet_), area_.top, area_.left).fontTwips / 20.0;
-}
+double Font::Size() const { return FormatAt(LiveSheet(sheet_), area_.top, area_.left).fontTwips / 20.0; }
 
 void Font::SetSize(double points) {
     SheetData& sheet = LiveSheet(sheet_);
@@ -196,7 +208,7 @@ void Font::SetSize(double points) {
 }
 
 Border::Border(std::shared_ptr<SheetData> sheet, Area area, int index)
-    : sheet_(std::move(sheet)), area_(area), index_(index) {}
+        : sheet_(std::move(sheet)), area_(area), index_(index) {}
 
 int Border::LineStyle() const { return EdgeOf(LiveSheet(sheet_), area_, index_).lineStyle; }
 int Border::Weight() const { return EdgeOf(LiveSheet(sheet_), area_, index_).weight; }
@@ -243,9 +255,7 @@ void Border::SetColorIndex(int index) {
 
 Interior::Interior(std::shared_ptr<SheetData> sheet, Area area) : sheet_(std::move(sheet)), area_(area) {}
 
-int Interior::ColorIndex() const {
-    return FormatAt(LiveSheet(sheet_), area_.top, area_.left).interiorColor;
-}
+int Interior::ColorIndex() const { return FormatAt(LiveSheet(sheet_), area_.top, area_.left).interiorColor; }
 
 int Interior::Pattern() const { return FormatAt(LiveSheet(sheet_), area_.top, area_.left).pattern; }
 

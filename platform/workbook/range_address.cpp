@@ -89,13 +89,15 @@ Area ParseAddress(std::string_view address) {
 
 void CheckCell(int row, int column) {
     if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
-        Refuse(rt::errApplication, "セル (" + rt::CStr(row) + " 行, " + rt::CStr(column) +
-                                       " 列) はシートの外です。行は 1 から 65536、列は 1 から 256 で指定してください。");
+        Refuse(rt::errApplication,
+               "セル (" + rt::CStr(row) + " 行, " + rt::CStr(column) +
+                   " 列) はシートの外です。行は 1 から 65536、列は 1 から 256 で指定してください。");
 }
 
 std::string CellName(int row, int column) {
     std::string letters;
-    for (int c = column; c > 0; c = (c - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
+    for (int c = column; c > 0; c = (c - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
     return letters + rt::CStr(row);
 }
 

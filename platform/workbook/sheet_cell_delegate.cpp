@@ -54,11 +54,11 @@ void SheetCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const bool covered = !number && RunOver(index, run);
     if (covered) {
         painter->save();
-        painter->setClipRect(cell.intersected(QRect(run.left - kTextMargin, cell.top(), run.right - run.left + kTextMargin,
-                                                    cell.height())));
+        painter->setClipRect(cell.intersected(
+            QRect(run.left - kTextMargin, cell.top(), run.right - run.left + kTextMargin, cell.height())));
         painter->setFont(run.font);
         painter->setPen(background.palette.color(background.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                                             : QPalette::Text));
+                                                                                           : QPalette::Text));
         QRect textRect(run.left, cell.top(), run.right - run.left, cell.height());
         painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, run.text);
         painter->restore();
@@ -66,8 +66,8 @@ void SheetCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
     // The grid: this cell's right and bottom edges, the right one not across a running text.
     const QStyle* style = background.widget ? background.widget->style() : QApplication::style();
-    QColor grid = QColor::fromRgba(static_cast<QRgb>(style->styleHint(QStyle::SH_Table_GridLineColor, &background,
-                                                                       background.widget)));
+    QColor grid = QColor::fromRgba(
+        static_cast<QRgb>(style->styleHint(QStyle::SH_Table_GridLineColor, &background, background.widget)));
     painter->save();
     painter->setPen(grid);
     painter->drawLine(cell.bottomLeft(), cell.bottomRight());

@@ -25,13 +25,12 @@ namespace {
 
 // The spreadsheet's default palette, colour indexes 1 .. 56.
 constexpr std::array<unsigned, 56> kPalette{
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000,
-    0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080, 0x9999FF, 0x993366,
-    0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00,
-    0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99,
-    0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99, 0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900,
-    0xFF6600, 0x666699, 0x969696, 0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366,
-    0x333399, 0x333333};
+    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF, 0x800000, 0x008000,
+    0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF,
+    0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000,
+    0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
+    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696, 0x003366, 0x339966,
+    0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
 
 constexpr int kShownRows = 100;
 constexpr int kShownColumns = 26;
@@ -52,7 +51,7 @@ bool QtRuns() { return qobject_cast<QApplication*>(QCoreApplication::instance())
 } // namespace
 
 SheetGridModel::SheetGridModel(std::shared_ptr<SheetData> sheet, QObject* parent)
-    : QAbstractTableModel(parent), sheet_(std::move(sheet)) {
+        : QAbstractTableModel(parent), sheet_(std::move(sheet)) {
     Refresh();
 }
 
@@ -187,8 +186,7 @@ SheetWindow* CurrentSheetWindow() { return Current().data(); }
 
 void UpdateSheetWindow(const std::shared_ptr<AppState>& app) {
     QPointer<SheetWindow>& window = Current();
-    bool show = app && app->running && app->visible && app->activeBook &&
-                app->activeBook->windowVisible && QtRuns();
+    bool show = app && app->running && app->visible && app->activeBook && app->activeBook->windowVisible && QtRuns();
     if (!show) {
         if (app) app->changed = nullptr;
         delete window.data();

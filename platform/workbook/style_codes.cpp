@@ -12,20 +12,20 @@ struct LineEntry {
 };
 // Index = line code of the file format.
 constexpr std::array<LineEntry, 14> kLines{{
-    {xlLineStyleNone, xlThin}, // 0 none
-    {xlContinuous, xlThin},    // 1 thin
-    {xlContinuous, xlMedium},  // 2 medium
-    {xlDash, xlThin},          // 3 dashed
-    {xlDot, xlThin},           // 4 dotted
-    {xlContinuous, xlThick},   // 5 thick
-    {xlDouble, xlThick},       // 6 double
-    {xlContinuous, xlHairline},// 7 hair
-    {xlDash, xlMedium},        // 8 medium dashed
-    {xlDashDot, xlThin},       // 9 dash-dot
-    {xlDashDot, xlMedium},     // 10 medium dash-dot
-    {xlDashDotDot, xlThin},    // 11 dash-dot-dot
-    {xlDashDotDot, xlMedium},  // 12 medium dash-dot-dot
-    {xlSlantDashDot, xlMedium} // 13 slanted dash-dot
+    {xlLineStyleNone, xlThin},  // 0 none
+    {xlContinuous, xlThin},     // 1 thin
+    {xlContinuous, xlMedium},   // 2 medium
+    {xlDash, xlThin},           // 3 dashed
+    {xlDot, xlThin},            // 4 dotted
+    {xlContinuous, xlThick},    // 5 thick
+    {xlDouble, xlThick},        // 6 double
+    {xlContinuous, xlHairline}, // 7 hair
+    {xlDash, xlMedium},         // 8 medium dashed
+    {xlDashDot, xlThin},        // 9 dash-dot
+    {xlDashDot, xlMedium},      // 10 medium dash-dot
+    {xlDashDotDot, xlThin},     // 11 dash-dot-dot
+    {xlDashDotDot, xlMedium},   // 12 medium dash-dot-dot
+    {xlSlantDashDot, xlMedium}  // 13 slanted dash-dot
 }};
 
 // Index = fill pattern code of the file format.
@@ -103,9 +103,7 @@ int PatternFromCode(int code) {
 }
 
 // Palette entries 1 .. 56 are codes 8 .. 63; codes 0 .. 7 are the first eight colours again.
-int ColorCode(int colorIndex, int automaticCode) {
-    return IsPaletteColor(colorIndex) ? colorIndex + 7 : automaticCode;
-}
+int ColorCode(int colorIndex, int automaticCode) { return IsPaletteColor(colorIndex) ? colorIndex + 7 : automaticCode; }
 
 int ColorFromCode(int code) {
     if (code >= 0 && code <= 7) return code + 1;

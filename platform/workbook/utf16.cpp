@@ -63,8 +63,7 @@ void AppendUtf8AsUtf16(std::u16string& out, std::string_view utf8) {
 void AppendUtf16AsUtf8(std::string& out, std::u16string_view utf16) {
     for (std::size_t i = 0; i < utf16.size(); ++i) {
         char32_t c = utf16[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-            utf16[i + 1] <= 0xDFFF) {
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 && utf16[i + 1] <= 0xDFFF) {
             c = 0x10000 + ((c - 0xD800) << 10) + (utf16[++i] - 0xDC00);
         } else if (c >= 0xD800 && c <= 0xDFFF) {
             c = kReplacement;

@@ -39,9 +39,7 @@ std::shared_ptr<xl::Sheets> Workbook::Worksheets() const {
     return std::make_shared<xl::Sheets>(book_);
 }
 
-std::shared_ptr<Worksheet> Workbook::Worksheets(std::string_view name) const {
-    return SheetByName(book_, name);
-}
+std::shared_ptr<Worksheet> Workbook::Worksheets(std::string_view name) const { return SheetByName(book_, name); }
 
 std::shared_ptr<Worksheet> Workbook::Worksheets(int index) const { return SheetByIndex(book_, index); }
 
@@ -88,8 +86,7 @@ void Workbook::Close() {
     LogCall("Close(" + b.name + ")");
     b.closed = true;
     std::erase(app->books, book_);
-    if (app->activeBook == book_)
-        app->activeBook = app->books.empty() ? nullptr : app->books.back();
+    if (app->activeBook == book_) app->activeBook = app->books.empty() ? nullptr : app->books.back();
     UpdateSheetWindow(app);
 }
 

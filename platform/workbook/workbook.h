@@ -185,7 +185,7 @@ private:
 class Font {
 public:
     Font(std::shared_ptr<detail::SheetData> sheet, Area area);
-    double Size() const; // of the top-left cell
+    double Size() const;         // of the top-left cell
     void SetSize(double points); // 1 .. 409 points
 private:
     std::shared_ptr<detail::SheetData> sheet_;

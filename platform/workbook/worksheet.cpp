@@ -17,9 +17,9 @@ namespace {
 void CheckSheetName(const BookData& book, const SheetData& self, std::string_view name) {
     std::string quoted = '"' + std::string(name) + '"';
     std::string what = SheetPlace(self) + " の名前を " + quoted + " にはできません。";
-    if (name.empty() || rt::Len(name) > 31) Refuse(rt::errApplication, what + "1 文字から 31 文字の名前にしてください。");
-    if (name.find_first_of(":\\/?*[]") != std::string_view::npos || name.front() == '\'' ||
-        name.back() == '\'')
+    if (name.empty() || rt::Len(name) > 31)
+        Refuse(rt::errApplication, what + "1 文字から 31 文字の名前にしてください。");
+    if (name.find_first_of(":\\/?*[]") != std::string_view::npos || name.front() == '\'' || name.back() == '\'')
         Refuse(rt::errApplication, what + ": \\ / ? * [ ] を含まず、' で始まりも終わりもしない名前にしてください。");
     int other = FindSheet(book, name);
     if (other >= 0 && book.sheets[other].get() != &self)
@@ -77,8 +77,8 @@ std::shared_ptr<xl::Range> Worksheet::Range(std::string_view address) const {
 
 std::shared_ptr<xl::Range> Worksheet::UsedRange() const {
     const auto& cells = LiveSheet(sheet_).content.cells;
-    return std::make_shared<xl::Range>(
-        sheet_, Area{1, 1, std::max(cells.LastRow(), 1), std::max(cells.LastColumn(), 1)});
+    return std::make_shared<xl::Range>(sheet_,
+                                       Area{1, 1, std::max(cells.LastRow(), 1), std::max(cells.LastColumn(), 1)});
 }
 
 std::shared_ptr<Workbook> Worksheet::Parent() const {

@@ -40,8 +40,7 @@ std::filesystem::path TemporaryFor(const std::filesystem::path& path) {
 // Refuses, before anything is written, a name the system cannot store and a place that
 // cannot take the file, with the reason the system gives.
 void CheckSavePlace(const std::string& path, const std::filesystem::path& temporary) {
-    if (std::filesystem::path(path).filename().string().size() > kMaxNameBytes)
-        RefuseSaveForErrno(path, ENAMETOOLONG);
+    if (std::filesystem::path(path).filename().string().size() > kMaxNameBytes) RefuseSaveForErrno(path, ENAMETOOLONG);
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) RefuseSaveForErrno(path, EISDIR);
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
@@ -67,8 +66,7 @@ void RemoveLeftOver(const std::filesystem::path& temporary) {
 
 } // namespace
 
-void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets,
-                  int activeSheet) {
+void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets, int activeSheet) {
     const std::filesystem::path temporary = TemporaryFor(path);
     CheckSavePlace(path, temporary);
     try {

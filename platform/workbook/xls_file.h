@@ -12,8 +12,7 @@ namespace xl::detail {
 // Writes the sheets to `path` through a temporary file beside it, flushed to the disk before it
 // replaces the file: a failed save, or a power cut, leaves either the earlier file or the new
 // one. Raises 1004 naming the file when it cannot be written.
-void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets,
-                  int activeSheet);
+void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets, int activeSheet);
 
 // Reads a workbook file, then removes the temporary file a stopped save of it left. Raises
 // 1004 naming the file and what is wrong with it.

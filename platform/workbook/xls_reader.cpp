@@ -45,8 +45,7 @@ struct RecordData {
 
 class RecordStream {
 public:
-    RecordStream(Span stream, std::size_t start, const Fault& fault)
-        : stream_(stream), pos_(start), fault_(fault) {}
+    RecordStream(Span stream, std::size_t start, const Fault& fault) : stream_(stream), pos_(start), fault_(fault) {}
 
     // The next record; valid until the following call.
     const RecordData& Next() {
@@ -63,9 +62,7 @@ public:
     }
 
 private:
-    std::uint16_t U16At(std::size_t at) const {
-        return static_cast<std::uint16_t>(stream_[at] | stream_[at + 1] << 8);
-    }
+    std::uint16_t U16At(std::size_t at) const { return static_cast<std::uint16_t>(stream_[at] | stream_[at + 1] << 8); }
 
     std::uint16_t Header(Span& data) {
         if (pos_ + 4 > stream_.size())
@@ -91,8 +88,7 @@ private:
 // continuation, as the format requires.
 class Reader {
 public:
-    Reader(const RecordData& r, const Fault& fault, const char* what)
-        : parts_(r.parts), fault_(fault), what_(what) {}
+    Reader(const RecordData& r, const Fault& fault, const char* what) : parts_(r.parts), fault_(fault), what_(what) {}
 
     std::uint8_t U8() {
         Settle();
@@ -110,7 +106,10 @@ public:
         }
     }
     bool AtEnd() {
-        while (part_ < parts_.size() && pos_ == parts_[part_].size()) { ++part_; pos_ = 0; }
+        while (part_ < parts_.size() && pos_ == parts_[part_].size()) {
+            ++part_;
+            pos_ = 0;
+        }
         return part_ == parts_.size();
     }
 
@@ -161,7 +160,10 @@ private:
     }
 
     void Settle() {
-        while (part_ < parts_.size() && pos_ == parts_[part_].size()) { ++part_; pos_ = 0; }
+        while (part_ < parts_.size() && pos_ == parts_[part_].size()) {
+            ++part_;
+            pos_ = 0;
+        }
         if (part_ == parts_.size()) Short();
     }
     [[noreturn]] void Short() { fault_(std::string(what_) + "が中身より短くなっています"); }
@@ -216,7 +218,7 @@ private:
 };
 
 struct Globals {
-    std::vector<int> fontTwips;          // in file order, index 4 not used by the file
+    std::vector<int> fontTwips; // in file order, index 4 not used by the file
     std::map<int, std::u16string> formats;
     std::vector<XfInfo> xfs;
     SharedStrings strings;
@@ -229,9 +231,7 @@ bool IsSingle(double v) { return static_cast<double>(static_cast<float>(v)) == v
 // A single widened to double carries binary digits no decimal number of 15 digits gives back
 // (12.3f is 12.30000019073486328125); a number another program wrote as a double is exact in
 // its 15-digit text (12345.625, 20000000), and so keeps every digit it has.
-bool IsWidenedSingle(double v) {
-    return IsSingle(v) && std::strtod(rt::CStr(v).c_str(), nullptr) != v;
-}
+bool IsWidenedSingle(double v) { return IsSingle(v) && std::strtod(rt::CStr(v).c_str(), nullptr) != v; }
 
 // The kind a number of a cell format is kept as; a number its format's kind cannot hold
 // exactly stays a double.
@@ -290,8 +290,7 @@ void ReadSst(const RecordData& r, Globals& g, const Fault& fault) {
 void CheckBof(Reader& in, std::uint16_t expectedType, const Fault& fault, const std::string& where) {
     std::uint16_t version = in.U16();
     std::uint16_t type = in.U16();
-    if (version != biff::kBiff8)
-        fault(where + "が Excel 97-2003 (BIFF8) 形式ではありません");
+    if (version != biff::kBiff8) fault(where + "が Excel 97-2003 (BIFF8) 形式ではありません");
     if (type != expectedType) fault(where + "の種類が違います");
 }
 
@@ -325,7 +324,10 @@ Globals ReadGlobals(Span stream, const Fault& fault) {
             break;
         }
         case biff::kSst: ReadSst(r, g, fault); break;
-        case biff::kWindow1: in.Skip(10); g.activeSheet = in.U16(); break;
+        case biff::kWindow1:
+            in.Skip(10);
+            g.activeSheet = in.U16();
+            break;
         default: break;
         }
     }
@@ -335,7 +337,7 @@ Globals ReadGlobals(Span stream, const Fault& fault) {
 class SheetReader {
 public:
     SheetReader(const Globals& g, SheetContent& sheet, const Fault& fault)
-        : g_(g), sheet_(sheet), fault_(fault), xfFormats_(g.xfs.size(), kNoFormat) {}
+            : g_(g), sheet_(sheet), fault_(fault), xfFormats_(g.xfs.size(), kNoFormat) {}
 
     void Read(Span stream, std::uint32_t offset) {
         if (offset >= stream.size()) Fail("がブックのストリームの終わりより後から始まっています");
@@ -495,15 +497,14 @@ private:
         }
     }
 
-    const XfInfo* XfAt(int xf) const {
-        return xf >= 0 && xf < static_cast<int>(g_.xfs.size()) ? &g_.xfs[xf] : nullptr;
-    }
+    const XfInfo* XfAt(int xf) const { return xf >= 0 && xf < static_cast<int>(g_.xfs.size()) ? &g_.xfs[xf] : nullptr; }
 
     void PutNumber(int row, int col, int xf, double v) {
         if (!std::isfinite(v)) Fail("のセル " + CellName(row + 1, col + 1) + " の数値が有限の値ではありません");
         const XfInfo* info = XfAt(xf);
         CheckColumn(col);
-        sheet_.cells.PutNumber(row + 1, col + 1, FormatOf(xf), KindOf(info ? info->numberKind : NumberKind::Double, v), v);
+        sheet_.cells.PutNumber(row + 1, col + 1, FormatOf(xf), KindOf(info ? info->numberKind : NumberKind::Double, v),
+                               v);
     }
 
     // The empty text is the empty value.

@@ -119,7 +119,8 @@ public:
         return it->second;
     }
 
-    template <class Out> void PutFonts(Out& out) const {
+    template <class Out>
+    void PutFonts(Out& out) const {
         std::vector<int> byIndex(fonts_.size());
         for (auto& [twips, index] : fonts_) byIndex[index] = twips;
         // Four copies of the default font come first; the file numbers the fifth font 5.
@@ -127,7 +128,8 @@ public:
         for (std::size_t i = 1; i < byIndex.size(); ++i) PutFont(out, byIndex[i]);
     }
 
-    template <class Out> void PutXfs(Out& out) const {
+    template <class Out>
+    void PutXfs(Out& out) const {
         for (int k = 0; k < biff::kDefaultCellXf; ++k) PutXf(out, CellFormat{}, 0, 0, true);
         for (auto& xf : xfs_) PutXf(out, xf.format, FileFontIndex(xf.font), xf.numberFormat, false);
     }
@@ -152,16 +154,17 @@ private:
 
     static int FileFontIndex(int font) { return font == 0 ? 0 : font + 4; }
 
-    template <class Out> static void PutFont(Out& out, int twips) {
+    template <class Out>
+    static void PutFont(Out& out, int twips) {
         Bytes b;
         b.U16(static_cast<unsigned>(twips));
-        b.U16(0);               // no bold, italic, ...
+        b.U16(0); // no bold, italic, ...
         b.U16(kAutomaticColor);
-        b.U16(400);             // normal weight
-        b.U16(0);               // no super/subscript
-        b.U8(0);                // no underline
-        b.U8(0);                // family
-        b.U8(128);              // Japanese character set
+        b.U16(400); // normal weight
+        b.U16(0);   // no super/subscript
+        b.U8(0);    // no underline
+        b.U8(0);    // family
+        b.U8(128);  // Japanese character set
         b.U8(0);
         PutShortString(b, kFontName);
         out.Put(biff::kFont, b);
@@ -176,13 +179,13 @@ private:
         b.U8(0x20);                     // aligned to the bottom
         b.U8(0);
         b.U8(0);
-        b.U8(style ? 0 : 0xFC);         // a cell format sets all its attributes itself
+        b.U8(style ? 0 : 0xFC); // a cell format sets all its attributes itself
         const EdgeStyle* e = f.edges;
         auto color = [](const EdgeStyle& edge) {
             return static_cast<std::uint32_t>(ColorCode(edge.colorIndex, kBorderAutomatic));
         };
-        std::uint32_t lines = LineCode(e[kEdgeLeft]) | LineCode(e[kEdgeRight]) << 4 |
-                              LineCode(e[kEdgeTop]) << 8 | LineCode(e[kEdgeBottom]) << 12;
+        std::uint32_t lines = LineCode(e[kEdgeLeft]) | LineCode(e[kEdgeRight]) << 4 | LineCode(e[kEdgeTop]) << 8 |
+                              LineCode(e[kEdgeBottom]) << 12;
         b.U32(lines | color(e[kEdgeLeft]) << 16 | color(e[kEdgeRight]) << 23);
         std::uint32_t fill = static_cast<std::uint32_t>(PatternCode(f.pattern));
         b.U32(color(e[kEdgeTop]) | color(e[kEdgeBottom]) << 7 | fill << 26);
@@ -192,8 +195,7 @@ private:
     }
 
     std::map<int, int> fonts_; // twips -> our font number (0 = default)
-    std::map<std::tuple<int, int, std::tuple<int, int, int, int, int, int, int, int>, int, int>, int>
-        xfIndex_;
+    std::map<std::tuple<int, int, std::tuple<int, int, int, int, int, int, int, int>, int, int>, int> xfIndex_;
     std::vector<Xf> xfs_;
 };
 
@@ -209,7 +211,8 @@ public:
         return it->second;
     }
 
-    template <class Out> void Put(Out& out) const {
+    template <class Out>
+    void Put(Out& out) const {
         biff::Bytes record;
         record.U32(uses_);
         record.U32(static_cast<std::uint32_t>(strings_.size()));
@@ -247,11 +250,11 @@ private:
 
 // What one sheet's cells refer to, numbered as the file numbers them, and their extent.
 struct SheetIndexes {
-    std::vector<std::array<int, 5>> xfs;  // per format of the sheet and kind of value: cell format
-    std::vector<std::uint32_t> strings;   // the shared string of each text cell, in cell order
+    std::vector<std::array<int, 5>> xfs; // per format of the sheet and kind of value: cell format
+    std::vector<std::uint32_t> strings;  // the shared string of each text cell, in cell order
     std::size_t cells = 0;
     int firstRow = 0, lastRow = 0, firstCol = 0, lastCol = 0; // 0-based, last ones past the end
-    std::map<int, int> rowHeights;        // see RowHeights
+    std::map<int, int> rowHeights;                            // see RowHeights
 };
 
 // Enters every cell's format and text in the tables, so that the workbook's own records,
@@ -291,13 +294,12 @@ bool FitsRk(long long v) { return v >= -(1LL << 29) && v < (1LL << 29); }
 
 // Puts the cells of rows top .. bottom; `textCells` counts the text cells put so far.
 template <class Out>
-void PutCells(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int top, int bottom, std::size_t& textCells) {
+void PutCells(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int top, int bottom,
+              std::size_t& textCells) {
     sheet.cells.ForEachInRows(top, bottom, [&](int row, int column, const StoredCell& cell) {
         int xf = ix.xfs[cell.format][static_cast<int>(cell.kind)];
         switch (cell.kind) {
-        case ValueKind::Empty:
-            PutCellHeader(out, biff::kBlank, 6, row, column, xf);
-            break;
+        case ValueKind::Empty: PutCellHeader(out, biff::kBlank, 6, row, column, xf); break;
         case ValueKind::Text:
             PutCellHeader(out, biff::kLabelSst, 10, row, column, xf);
             out.U32(ix.strings[textCells++]);
@@ -321,11 +323,11 @@ void PutCells(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int t
     });
 }
 
-
 // The row's record, when it holds cells or has a height of its own: its extent and height,
 // marked as set when it is not the default, so that programs that do not fit rows to their
 // fonts show it as high as it is.
-template <class Out> void PutRow(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int row) {
+template <class Out>
+void PutRow(Out& out, const SheetContent& sheet, const SheetIndexes& ix, int row) {
     auto [first, last] = sheet.cells.RowExtent(row);
     if (first == 0 && !sheet.rowHeights.contains(row)) return;
     auto it = ix.rowHeights.find(row);
@@ -343,7 +345,8 @@ template <class Out> void PutRow(Out& out, const SheetContent& sheet, const Shee
 }
 
 // Puts the sheet's records; its styles and strings are in the tables.
-template <class Out> void PutSheet(Out& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
+template <class Out>
+void PutSheet(Out& out, const SheetContent& sheet, const SheetIndexes& ix, bool active) {
     // clang-format off
     Bytes b;
     b.U16(biff::kBiff8); b.U16(biff::kWorksheetType); b.U16(0x0DBB); b.U16(0x07CC);

@@ -9,7 +9,6 @@
 namespace xl::detail {
 
 // Hands the stream to `write` in pieces of some dozens of kilobytes; returns its size.
-std::size_t WriteWorkbookStream(const std::vector<const SheetContent*>& sheets, int activeSheet,
-                                const ByteSink& write);
+std::size_t WriteWorkbookStream(const std::vector<const SheetContent*>& sheets, int activeSheet, const ByteSink& write);
 
 } // namespace xl::detail

@@ -20,7 +20,8 @@ desk::PROCESS_INFORMATION StartPlain(int index) {
     const std::string commandLine = "\"" + GetInstExeFile(static_cast<TAcadIndex>(index)) + "\"";
     desk::STARTUPINFO startup;
     desk::GetStartupInfo(&startup);
-    EXPECT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0x04000220, nullptr, nullptr, &startup, &p));
+    EXPECT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0x04000220, nullptr, nullptr,
+                                    &startup, &p));
     EXPECT_EQ(desk::WaitForInputIdle(p.hProcess, 5000), desk::WAIT_OBJECT_0);
     return p;
 }
@@ -58,7 +59,7 @@ TEST_F(Detection, EachProductGenerationIsRecognisedWithItsWindows) {
         EXPECT_EQ(w.CmdHost, real.commandHost);
         EXPECT_EQ(w.CmdHeadlands, real.commandHeadlands);
         EXPECT_EQ(w.CmdMountTam, real.commandMountTam);
-        EXPECT_EQ(w.DialogWnd, real.startupDialog);  // the products without SDIMode start with it
+        EXPECT_EQ(w.DialogWnd, real.startupDialog); // the products without SDIMode start with it
         ASSERT_TRUE(w.ChildList);
         EXPECT_EQ(w.ChildList->Count(), 1);
         EXPECT_EQ(w.ActiveChild, real.drawingWindow);
@@ -78,13 +79,14 @@ TEST_F(Detection, TheLtGenerationWithAControlBarIsTheOneWhoseLockIsHeld) {
     // no launch is recent: no product can be told.
     ASSERT_TRUE(desk::CreateDirectory("C:\\Moved", nullptr));
     ASSERT_TRUE(desk::CopyFile("C:\\LT2002\\ACLT.EXE", "C:\\Moved\\ACLT.EXE", false));
-    ASSERT_TRUE(RegWriteString(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8\\ACLT-6001:411", "Location", "C:\\Moved", false));
+    ASSERT_TRUE(RegWriteString(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8\\ACLT-6001:411",
+                               "Location", "C:\\Moved", false));
     ResetAcadInstParams();
     EXPECT_FALSE(DetectAcadWindows(p.dwThreadId, w));
     EXPECT_EQ(w.AcadIndex, 0);
     EXPECT_EQ(w.MainWnd, nullptr);
     EXPECT_FALSE(w.ChildList);
-    EXPECT_FALSE(DetectAcadWindows(desk::GetCurrentThreadId(), w));  // the host is no CAD
+    EXPECT_FALSE(DetectAcadWindows(desk::GetCurrentThreadId(), w)); // the host is no CAD
 }
 
 TEST_F(Detection, OnlyTheCadsOwnDialogIsTakenAndRefreshKeepsTheWindowsCurrent) {
@@ -95,7 +97,8 @@ TEST_F(Detection, OnlyTheCadsOwnDialogIsTakenAndRefreshKeepsTheWindowsCurrent) {
     ASSERT_NE(startup, nullptr);
     EXPECT_EQ(l.windows.DialogWnd, startup);
     // A dialog of the host at the top of the z-order is not the CAD's.
-    const desk::HWND hostBox = desk::CreateWindowEx(0, "#32770", "Host", desk::WS_POPUP | desk::WS_VISIBLE, 10, 10, 100, 100, nullptr);
+    const desk::HWND hostBox =
+        desk::CreateWindowEx(0, "#32770", "Host", desk::WS_POPUP | desk::WS_VISIBLE, 10, 10, 100, 100, nullptr);
     desk::SetForegroundWindow(hostBox);
     ASSERT_EQ(desk::GetWindow(startup, desk::GW_HWNDFIRST), hostBox);
     EXPECT_TRUE(DetectAcadWindows(l.process.dwThreadId, l.windows));
@@ -122,7 +125,8 @@ TEST_F(Detection, TheRunIndexFollowsTheUsersFocus) {
     Install(6, "C:\\LT2002");
     const Launched a = Launch(6);
     const Launched b = Launch(6);
-    const desk::HWND host = desk::CreateWindowEx(0, "Static", "Host", desk::WS_OVERLAPPEDWINDOW | desk::WS_VISIBLE, 0, 0, 300, 200, nullptr);
+    const desk::HWND host = desk::CreateWindowEx(0, "Static", "Host", desk::WS_OVERLAPPEDWINDOW | desk::WS_VISIBLE, 0,
+                                                 0, 300, 200, nullptr);
     TAcadRunIndex& index = *AcadRunIndex();
 
     desk::SetForegroundWindow(a.windows.MainWnd);
@@ -134,12 +138,12 @@ TEST_F(Detection, TheRunIndexFollowsTheUsersFocus) {
     index.Refresh();
     EXPECT_EQ(index.FActiveWnd, b.windows.TextFrame);
 
-    desk::SetForegroundWindow(host);  // not a CAD: the last one stays
+    desk::SetForegroundWindow(host); // not a CAD: the last one stays
     EXPECT_EQ(index.Refresh(), 2);
     EXPECT_EQ(index.FActiveWnd, b.windows.TextFrame);
     EXPECT_EQ(index.FLastWnd, b.windows.TextFrame);
 
-    Quit(b);  // the remembered one closes: the first running one is next
+    Quit(b); // the remembered one closes: the first running one is next
     desk::SetForegroundWindow(host);
     EXPECT_EQ(index.Refresh(), 1);
     EXPECT_EQ(index.FActiveWnd, nullptr);

@@ -15,7 +15,8 @@ void SetProductVersion(const std::string& exe, desk::WORD major, desk::WORD mino
 }
 
 void WriteWithoutVersion(const std::string& exe) {
-    const desk::HANDLE f = desk::CreateFile(exe.c_str(), desk::GENERIC_WRITE, 0, nullptr, desk::CREATE_ALWAYS, 0, nullptr);
+    const desk::HANDLE f =
+        desk::CreateFile(exe.c_str(), desk::GENERIC_WRITE, 0, nullptr, desk::CREATE_ALWAYS, 0, nullptr);
     ASSERT_NE(f, desk::INVALID_HANDLE_VALUE);
     desk::DWORD written = 0;
     desk::WriteFile(f, "MZ", 2, &written, nullptr);
@@ -31,7 +32,8 @@ std::vector<int> InstalledIndexes() {
 }
 
 desk::HANDLE HoldOpen(const std::string& path) {
-    return desk::CreateFile(path.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr, desk::OPEN_ALWAYS, 0, nullptr);
+    return desk::CreateFile(path.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr, desk::OPEN_ALWAYS, 0,
+                            nullptr);
 }
 
 using Installations = PellixDesktop;
@@ -59,15 +61,15 @@ TEST_F(Installations, ProductsAreFoundByTheirKeysAndTheR15ExecutableByItsVersion
     ResetAcadInstParams();
     for (TAcadIndex i : {9, 10, 11}) EXPECT_EQ(GetInstExeFile(i), r15) << int{i};
     EXPECT_EQ(InstalledIndexes(), (std::vector<int>{6, 8}));
-    EXPECT_EQ(GetInstExeFile(9), r15);  // looked up again: the version test cleared the cache
+    EXPECT_EQ(GetInstExeFile(9), r15); // looked up again: the version test cleared the cache
 }
 
 TEST_F(Installations, AShortOrQuotedRegisteredPathIsExpandedToItsLongForm) {
     const std::string exe = Install(6, "C:\\Program Files\\AutoCAD LT 2002");
     char shortFolder[desk::MAX_PATH] = {};
     ASSERT_GT(desk::GetShortPathName("C:\\Program Files\\AutoCAD LT 2002", shortFolder, desk::MAX_PATH), 0u);
-    ASSERT_TRUE(RegWriteString(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8\\ACLT-6001:411", "Location",
-                               std::string("\"") + shortFolder + "\\\"", false));
+    ASSERT_TRUE(RegWriteString(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8\\ACLT-6001:411",
+                               "Location", std::string("\"") + shortFolder + "\\\"", false));
     ResetAcadInstParams();
     EXPECT_EQ(GetInstExeFile(6), exe);
 }
@@ -85,7 +87,7 @@ TEST_F(Installations, NoProductMeansEmptyAnswersEverywhere) {
     EXPECT_EQ(GetInstProfileKey(0), "");
     EXPECT_EQ(GetInstProfiles(0), "");
     EXPECT_EQ(GetLibraryKey(0), "");
-    EXPECT_TRUE(GetInstSDIMode(0));  // no profile setting: as products without one
+    EXPECT_TRUE(GetInstSDIMode(0)); // no profile setting: as products without one
     EXPECT_EQ(GetInstProfileStr(0, "General", "Colour"), "");
     EXPECT_FALSE(SetInstProfileStr(0, "General", "Colour", "x", false));
     EXPECT_FALSE(SetInstCurVerRegInt(0, "General", "Colour", 1, false));
@@ -94,17 +96,17 @@ TEST_F(Installations, NoProductMeansEmptyAnswersEverywhere) {
 TEST_F(Installations, RunningMeansTheLockFileIsHeldOrALaunchEndedWithinTheGrace) {
     const std::string exe = Install(6, "C:\\Program Files\\AutoCAD LT 2002");
     const std::string lock = "C:\\Program Files\\AutoCAD LT 2002\\ACLT.xmx";
-    EXPECT_FALSE(IsInstRunning(6));  // no lock file
+    EXPECT_FALSE(IsInstRunning(6)); // no lock file
     desk::HANDLE held = HoldOpen(lock);
     ASSERT_NE(held, desk::INVALID_HANDLE_VALUE);
     EXPECT_TRUE(IsInstRunning(6));
     desk::CloseHandle(held);
-    EXPECT_FALSE(IsInstRunning(6));  // left behind, not held
+    EXPECT_FALSE(IsInstRunning(6)); // left behind, not held
 
     SetInstRunState(6, true);
     EXPECT_TRUE(IsInstRunning(6));
     desk::testing::AdvanceClock(60000);
-    EXPECT_TRUE(IsInstRunning(6));  // a launch runs until it ends
+    EXPECT_TRUE(IsInstRunning(6)); // a launch runs until it ends
     SetInstRunState(6, false);
     desk::testing::AdvanceClock(8630);
     EXPECT_TRUE(IsInstRunning(6));
@@ -124,10 +126,10 @@ TEST_F(Installations, OnlyOneProductOfAFamilyMayRun) {
     Install(8, "C:\\R14");
     Install(2, "C:\\LT97");
     EXPECT_TRUE(CanInstRun(4) && CanInstRun(6) && CanInstRun(8) && CanInstRun(2));
-    EXPECT_FALSE(CanInstRun(5));  // not installed
+    EXPECT_FALSE(CanInstRun(5)); // not installed
     const desk::HANDLE held = HoldOpen("C:\\LT2002\\ACLT.xmx");
     EXPECT_FALSE(CanInstRun(4));
-    EXPECT_TRUE(CanInstRun(6));  // the product itself running is not asked
+    EXPECT_TRUE(CanInstRun(6)); // the product itself running is not asked
     EXPECT_TRUE(CanInstRun(8));
     EXPECT_TRUE(CanInstRun(2));
     desk::CloseHandle(held);
@@ -152,7 +154,7 @@ TEST_F(Installations, LaunchedProductIsDetectedAndTheLaunchHandlesAreClosedAtIts
     desk::PROCESS_INFORMATION handles;
     const Launched l = Launch(6, &handles);
     EXPECT_EQ(l.windows.AcadIndex, 6);
-    EXPECT_FALSE(desk::CloseHandle(handles.hProcess));  // already closed by the launch's end
+    EXPECT_FALSE(desk::CloseHandle(handles.hProcess)); // already closed by the launch's end
     EXPECT_FALSE(desk::CloseHandle(handles.hThread));
     EXPECT_EQ(l.process.hProcess, nullptr);
     EXPECT_EQ(AcadInstParams()[6].RunState, 2);

@@ -53,7 +53,9 @@ TEST_F(SharedPath, WithoutAPathTheSystemFoldersFollow) {
     EXPECT_TRUE(SetupSharedPath("C:\\Host"));
     EXPECT_EQ(GetEnvVar("PATH"), kShared + ";C:\\Host;C:\\WINDOWS\\SYSTEM32\\;C:\\WINDOWS\\");
     // The common files folder falls back to the program files folder.
-    ASSERT_TRUE(RegDeleteValueName(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "CommonFilesDir", false));
-    ASSERT_TRUE(RegWriteString(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir", "D:\\Apps", false));
+    ASSERT_TRUE(RegDeleteValueName(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                                   "CommonFilesDir", false));
+    ASSERT_TRUE(RegWriteString(desk::HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                               "ProgramFilesDir", "D:\\Apps", false));
     EXPECT_EQ(GetSharedFolder(), "D:\\Apps\\Common Files\\Autodesk Shared");
 }

@@ -30,7 +30,8 @@ using Profiles = PellixDesktop;
 } // namespace
 
 TEST_F(RegistryRoutines, DeletingATreeRemovesSubkeysAtEveryDepth) {
-    for (const char* key : {"T\\A\\B\\C", "T\\A\\B2", "T\\A2", "T\\A3\\X", "T\\A4"}) ASSERT_TRUE(RegWriteString(kUser, key, "v", key, false));
+    for (const char* key : {"T\\A\\B\\C", "T\\A\\B2", "T\\A2", "T\\A3\\X", "T\\A4"})
+        ASSERT_TRUE(RegWriteString(kUser, key, "v", key, false));
     ASSERT_TRUE(RegWriteInteger(kUser, "T", "n", 5, false));
     EXPECT_TRUE(RegDeleteKeyTree(kUser, "T", true));
     EXPECT_FALSE(RegKeyExists(kUser, "T"));
@@ -62,7 +63,8 @@ TEST_F(RegistryRoutines, CopyTakesEveryValueWholeWithItsType) {
     for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7);
     ASSERT_TRUE(RegWriteString(kUser, "From", "Long", longText, false));
     desk::HKEY k = nullptr;
-    ASSERT_EQ(desk::RegCreateKeyEx(kUser, "From\\Inner", 0, nullptr, 0, desk::KEY_ALL_ACCESS, nullptr, &k, nullptr), desk::ERROR_SUCCESS);
+    ASSERT_EQ(desk::RegCreateKeyEx(kUser, "From\\Inner", 0, nullptr, 0, desk::KEY_ALL_ACCESS, nullptr, &k, nullptr),
+              desk::ERROR_SUCCESS);
     ASSERT_EQ(desk::RegSetValueEx(k, "Blob", 0, desk::REG_BINARY, reinterpret_cast<const desk::BYTE*>(binary.data()),
                                   static_cast<desk::DWORD>(binary.size())),
               desk::ERROR_SUCCESS);
@@ -75,7 +77,8 @@ TEST_F(RegistryRoutines, CopyTakesEveryValueWholeWithItsType) {
     ASSERT_EQ(desk::RegOpenKeyEx(kUser, "To\\Inner", 0, desk::KEY_READ, &k), desk::ERROR_SUCCESS);
     std::string read(4000, '\0');
     desk::DWORD type = 0, size = static_cast<desk::DWORD>(read.size());
-    ASSERT_EQ(desk::RegQueryValueEx(k, "Blob", nullptr, &type, reinterpret_cast<desk::BYTE*>(read.data()), &size), desk::ERROR_SUCCESS);
+    ASSERT_EQ(desk::RegQueryValueEx(k, "Blob", nullptr, &type, reinterpret_cast<desk::BYTE*>(read.data()), &size),
+              desk::ERROR_SUCCESS);
     desk::RegCloseKey(k);
     EXPECT_EQ(type, desk::REG_BINARY);
     EXPECT_EQ(read.substr(0, size), binary);
@@ -128,12 +131,12 @@ TEST_F(Profiles, SdiModeIsBackedUpSwitchedAndRestored) {
     EXPECT_EQ(v, 0u);
 
     EXPECT_TRUE(SetInstSDIMode(6, true));
-    desk::testing::ReloadRegistry();  // the switch was flushed
+    desk::testing::ReloadRegistry(); // the switch was flushed
     EXPECT_TRUE(RegReadInteger(kUser, drawingWindow, "SDIMode", v));
     EXPECT_EQ(v, 1u);
 
     EXPECT_FALSE(RestoreInstSDIMode(6));
-    EXPECT_FALSE(RegReadInteger(kUser, drawingWindow, "SDIMode", v));  // off: the value is removed
+    EXPECT_FALSE(RegReadInteger(kUser, drawingWindow, "SDIMode", v)); // off: the value is removed
     EXPECT_FALSE(GetInstSDIMode(6));
     // Products without the setting always answer true and write nothing.
     Install(3, "C:\\Program Files\\AutoCAD LT 98");
@@ -149,7 +152,7 @@ TEST_F(Profiles, SdiModeIsBackedUpSwitchedAndRestored) {
 TEST_F(Profiles, TheOldestProductsKeepTheirProfileInAnIniFile) {
     Install(1, "C:\\LT95");
     EXPECT_EQ(GetInstProfileKey(1), "C:\\LT95\\ACLT.ini");
-    EXPECT_EQ(GetInstProfileStr(1, "General", "Colour"), "");  // no file yet
+    EXPECT_EQ(GetInstProfileStr(1, "General", "Colour"), ""); // no file yet
     EXPECT_TRUE(SetInstProfileStr(1, "General", "Colour", "black", false));
     EXPECT_TRUE(SetInstProfileInt(1, "General", "Size", 42, false));
     EXPECT_EQ(GetInstProfileStr(1, "General", "Colour"), "black");

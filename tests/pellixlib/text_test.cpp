@@ -124,10 +124,12 @@ TEST(CommandLineTexts, PromptAndCancelMarksAreStripped) {
 
 TEST(ProductTable, NamesIndexesAndColumns) {
     const std::pair<std::string, int> names[] = {
-        {"AutoCAD LT2002", 6}, {"autocad lt2000", 4}, {"AUTOCAD LT2000i", 5}, {"AutoCAD LT95", 1},
-        {"AutoCAD LT97", 2},   {"AutoCAD LT98", 3},   {"AutoCAD LT2000 ", 0}, {"AutoCAD 2002", 11},
-        {"autocad 2000i", 10}, {"AutoCAD 2000", 9},   {"AutoCAD R14", 8},     {"AutoCAD R13", 7},
-        {"AutoCAD r14", 0},    {"NOACAD", 0},         {"", 0},                {"AutoCAD", 0},
+        {"AutoCAD LT2002", 6},  {"autocad lt2000", 4}, {"AUTOCAD LT2000i", 5},
+        {"AutoCAD LT95", 1},    {"AutoCAD LT97", 2},   {"AutoCAD LT98", 3},
+        {"AutoCAD LT2000 ", 0}, {"AutoCAD 2002", 11},  {"autocad 2000i", 10},
+        {"AutoCAD 2000", 9},    {"AutoCAD R14", 8},    {"AutoCAD R13", 7},
+        {"AutoCAD r14", 0},     {"NOACAD", 0},         {"", 0},
+        {"AutoCAD", 0},
     };
     for (const auto& [name, index] : names) EXPECT_EQ(GetInstNameType(name), index) << name;
     for (int i = 1; i < kAcadIndexCount; ++i) EXPECT_EQ(GetInstNameType(GetInstName(static_cast<TAcadIndex>(i))), i);
@@ -141,7 +143,8 @@ TEST(ProductTable, NamesIndexesAndColumns) {
     EXPECT_EQ(GetInstDxfVersion(2), dvDXFR14);
     EXPECT_EQ(GetInstDxfVersion(1), dvDXFNA);
     int full = 0, registry = 0, mdi = 0;
-    for (TAcadIndex i = 0; i < kAcadIndexCount; ++i) full += IsFullAcad(i), registry += IsRegistryInst(i), mdi += IsMDIInst(i);
+    for (TAcadIndex i = 0; i < kAcadIndexCount; ++i)
+        full += IsFullAcad(i), registry += IsRegistryInst(i), mdi += IsMDIInst(i);
     EXPECT_EQ(full, 5);
     EXPECT_EQ(registry, 9);
     EXPECT_EQ(mdi, 6);

@@ -14,7 +14,8 @@ struct TextWindow : PellixDesktop {
 
     void SetUp() override {
         PellixDesktop::SetUp();
-        text = desk::CreateWindowEx(0, "Static", "Text Window", desk::WS_OVERLAPPEDWINDOW | desk::WS_VISIBLE, 100, 100, 500, 300, nullptr);
+        text = desk::CreateWindowEx(0, "Static", "Text Window", desk::WS_OVERLAPPEDWINDOW | desk::WS_VISIBLE, 100, 100,
+                                    500, 300, nullptr);
     }
     desk::RECT Rect() const {
         desk::RECT r;
@@ -29,7 +30,8 @@ struct TextWindow : PellixDesktop {
 };
 
 std::string Text(const desk::RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," + std::to_string(r.bottom);
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
 }
 
 } // namespace
@@ -37,7 +39,7 @@ std::string Text(const desk::RECT& r) {
 TEST_F(TextWindow, HiddenOffTheScreenAndBroughtBackWhereItWas) {
     EXPECT_TRUE(PlaceTextWindow(6, text, kScreen, true));
     EXPECT_EQ(Text(Rect()), "1290,0,1790,300");
-    desk::testing::ReloadRegistry();  // kept across a restart
+    desk::testing::ReloadRegistry(); // kept across a restart
     EXPECT_EQ(SavedRect(), "100, 100, 600, 400");
     desk::DWORD style = 9;
     EXPECT_TRUE(RegReadInteger(desk::HKEY_CURRENT_USER, kOwnKey, "TextStyle", style));
@@ -61,11 +63,11 @@ TEST_F(TextWindow, SavedRectanglesAreReadSideBySideAndFittedToTheScreen) {
     // The hidden window stands at 1290,0,1790,300; what is not restored is shifted onto the screen.
     const Case cases[] = {
         {"10, 20, 610, 420", "10,20,610,420"},
-        {"30, 40", "0,40,1280,300"},           // left and top only
-        {"a, b, c, d", "780,0,1280,300"},       // nothing: the current rectangle, moved in
-        {"10, 10, 15, 300", "10,10,110,300"},  // too narrow: 100 wide
-        {"610, 420, 10, 20", "10,20,610,420"},  // sides swapped back
-        {"-1000, 5, 400, 200", "390,5,1280,200"},  // -1000 leaves the left side at 1290: swapped, moved in
+        {"30, 40", "0,40,1280,300"},              // left and top only
+        {"a, b, c, d", "780,0,1280,300"},         // nothing: the current rectangle, moved in
+        {"10, 10, 15, 300", "10,10,110,300"},     // too narrow: 100 wide
+        {"610, 420, 10, 20", "10,20,610,420"},    // sides swapped back
+        {"-1000, 5, 400, 200", "390,5,1280,200"}, // -1000 leaves the left side at 1290: swapped, moved in
         {"900, 800, 1500, 1200", "680,624,1280,1024"},
     };
     for (const Case& c : cases) {

@@ -15,7 +15,8 @@ struct Typing : PellixDesktop {
     Launched Start(bool withStartupDialog) {
         Install(6, "C:\\Program Files\\AutoCAD LT 2002");
         if (withStartupDialog) {
-            EXPECT_TRUE(RegWriteInteger(desk::HKEY_CURRENT_USER, GetInstProfileKey(6) + "\\Drawing Window", "SDIMode", 1, true));
+            EXPECT_TRUE(RegWriteInteger(desk::HKEY_CURRENT_USER, GetInstProfileKey(6) + "\\Drawing Window", "SDIMode",
+                                        1, true));
         }
         return Launch(6);
     }
@@ -36,7 +37,7 @@ std::vector<std::string> CopyDataTexts(const std::vector<LoggedMessage>& log) {
 } // namespace
 
 TEST_F(Typing, AFrameThatRefusesTheTextGetsItElevenTimes) {
-    const Launched l = Start(true);  // the start-up dialog keeps the command line from taking input
+    const Launched l = Start(true); // the start-up dialog keeps the command line from taking input
     const desk::HWND frame = l.windows.MainWnd;
     desk::testing::LogMessages(frame);
     EXPECT_FALSE(SendCopyDataText(frame, "LINE ", Client(frame), send));
@@ -56,14 +57,16 @@ TEST_F(Typing, AFrameThatRefusesTheTextGetsItElevenTimes) {
         EXPECT_EQ(log[i + 1].message, desk::EM_GETSEL);
     }
     const auto count = [&log](desk::UINT message, LoggedMessage::How how) {
-        return std::count_if(log.begin(), log.end(), [&](const LoggedMessage& m) { return m.message == message && m.how == how; });
+        return std::count_if(log.begin(), log.end(),
+                             [&](const LoggedMessage& m) { return m.message == message && m.how == how; });
     };
     EXPECT_EQ(count(desk::WM_NULL, LoggedMessage::How::Posted), 11);
     EXPECT_EQ(count(desk::WM_SETCURSOR, LoggedMessage::How::Notified), 1);
     const desk::RECT c = Client(frame);
     for (const LoggedMessage& m : log) {
         if (m.message == desk::WM_MOUSEMOVE) {
-            EXPECT_EQ(m.lParam, desk::MAKELPARAM(static_cast<desk::WORD>(c.right / 2), static_cast<desk::WORD>(c.bottom / 2)));
+            EXPECT_EQ(m.lParam,
+                      desk::MAKELPARAM(static_cast<desk::WORD>(c.right / 2), static_cast<desk::WORD>(c.bottom / 2)));
         }
     }
     EXPECT_EQ(count(desk::WM_MOUSEMOVE, LoggedMessage::How::Posted), 1);
@@ -75,14 +78,16 @@ TEST_F(Typing, LineByLineSendsEachLineWithItsCarriageReturnAndNoLineFeed) {
     const desk::HWND frame = l.windows.MainWnd;
     desk::testing::LogMessages(frame);
     EXPECT_TRUE(SendCommandString(frame, l.windows.CmdHeadlands, "LINE\r\n0,0\r\n100,50\r\r", send, true));
-    EXPECT_EQ(CopyDataTexts(desk::testing::MessageLog(frame)), (std::vector<std::string>{"LINE\r", "0,0\r", "100,50\r", "\r"}));
+    EXPECT_EQ(CopyDataTexts(desk::testing::MessageLog(frame)),
+              (std::vector<std::string>{"LINE\r", "0,0\r", "100,50\r", "\r"}));
     ASSERT_EQ(InstanceOf(l)->drawing().Entities().size(), 1u);
 
     const std::size_t before = CopyDataTexts(desk::testing::MessageLog(frame)).size();
     EXPECT_FALSE(SendCommandString(frame, l.windows.CmdHeadlands, "LINE 0,0 1,1 ", send, true));
     EXPECT_TRUE(SendCommandString(frame, l.windows.CmdHeadlands, "CIRCLE 0,0 5\rleft over", send, true));
     const std::vector<std::string> sent = CopyDataTexts(desk::testing::MessageLog(frame));
-    EXPECT_EQ(std::vector<std::string>(sent.begin() + static_cast<long>(before), sent.end()), std::vector<std::string>{"CIRCLE 0,0 5\r"});
+    EXPECT_EQ(std::vector<std::string>(sent.begin() + static_cast<long>(before), sent.end()),
+              std::vector<std::string>{"CIRCLE 0,0 5\r"});
     EXPECT_TRUE(SendCommandString(frame, l.windows.CmdHeadlands, "", send, true));
     EXPECT_FALSE(SendCommandString(nullptr, l.windows.CmdHeadlands, "LINE\r", send, false));
     EXPECT_EQ(InstanceOf(l)->drawing().Entities().size(), 2u);

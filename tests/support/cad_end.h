@@ -27,7 +27,9 @@ std::vector<T> EntitiesOf(const cad::Drawing& drawing) {
 
 struct CadEnd {
     template <class T>
-    std::vector<T> All() const { return EntitiesOf<T>(drawing); }
+    std::vector<T> All() const {
+        return EntitiesOf<T>(drawing);
+    }
 
     // The command line waits for a command and refused none of the sends.
     void ExpectIdleAndClean() const {

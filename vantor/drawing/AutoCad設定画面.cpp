@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr int kLastListedType = 13;   // types 0 .. 13: the list never offers the 2002 full product
+constexpr int kLastListedType = 13; // types 0 .. 13: the list never offers the 2002 full product
 constexpr char kNoProduct[] = "NOACAD";
 constexpr char kStartUpDialog[] = "ｽﾀｰﾄｱｯﾌﾟ";
 constexpr char kDrawingFilter[] = "DXFファイル (*.dxf)|*.dxf|図面ファイル (*.dwg)|*.dwg";
@@ -130,7 +130,7 @@ void AutoCad設定画面::Pellix1_OnAcadLoaded() {
 }
 
 void AutoCad設定画面::Pellix1_OnAcadDialog(std::int32_t, const std::string& DialogCaption, const std::string&,
-                                          bool& DialogClose) {
+                                           bool& DialogClose) {
     if (DialogCaption == kStartUpDialog) DialogClose = true;
 }
 
@@ -168,12 +168,15 @@ bool AutoCad設定画面::CloseCad() {
     const std::string file = chosen.empty() ? std::string() : forms::DesktopFileName(chosen);
     // The name is typed at the CAD's prompt between double quotes.
     if (!chosen.empty() && (file.empty() || file.find_first_of("\"\r\n") != std::string::npos)) {
-        forms::MsgBox("AutoCADは " + chosen + " に保存できません。別の名前か場所を選んでください。", forms::vbExclamation);
+        forms::MsgBox("AutoCADは " + chosen + " に保存できません。別の名前か場所を選んでください。",
+                      forms::vbExclamation);
         return false;
     }
     if (!chosen.empty() && !CadWroteDrawing(chosen, file)) {
-        forms::MsgBox("図面を " + chosen + " に保存できませんでした。AutoCADは図面を開いたまま続けます。別の名前か場所を選んでください。",
-                      forms::vbExclamation);
+        forms::MsgBox(
+            "図面を " + chosen +
+                " に保存できませんでした。AutoCADは図面を開いたまま続けます。別の名前か場所を選んでください。",
+            forms::vbExclamation);
         return false;
     }
     // Saved (or not wanted): the drawing the CAD saves on closing goes to a temporary file.

@@ -40,7 +40,7 @@ private:
 
 namespace 縦断bus {
 
-inline constexpr int kLayoutBandRows = 11;   // rows 0..10 edit obitakasa 2..12
+inline constexpr int kLayoutBandRows = 11; // rows 0..10 edit obitakasa 2..12
 inline constexpr int kLargestTextSize = 32767;
 inline const std::string kBandHeightRefusal = "帯の高さには0以上の数値を入力してください。";
 inline const std::string kTextSizeRefusal =

@@ -93,7 +93,8 @@ void 作図画面::KeepSettings() {
                        .cellHalfHeight = Number(測点Y),
                        .plannedHalfWidth = Number(計画幅),
                        .plannedHalfHeight = Number(計画高)};
-    stationListSettings = {.regularStations = 基準チェックボタン.Value() == forms::vbChecked, .interval = 測点間隔.Text()};
+    stationListSettings = {.regularStations = 基準チェックボタン.Value() == forms::vbChecked,
+                           .interval = 測点間隔.Text()};
 }
 
 void 作図画面::タブ図面_Click() { 絵(タブ図面.SelectedItem() - 1).ZOrder(0); }

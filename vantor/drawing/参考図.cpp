@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double kFigureWidth = 702, kFigureHeight = 387;   // pixels of each figure
+constexpr double kFigureWidth = 702, kFigureHeight = 387; // pixels of each figure
 constexpr long kOutline = forms::vbBlack;
 constexpr long kDimension = forms::RGB(200, 0, 0);
 constexpr long kCentre = forms::RGB(0, 0, 160);

@@ -7,8 +7,8 @@
 
 namespace 縦断bus {
 
-inline std::shared_ptr<xl::Workbook> xlbook;   // the document workbook; empty when none is held
-inline std::shared_ptr<xl::Sheets> xlsheets;   // its worksheet collection
+inline std::shared_ptr<xl::Workbook> xlbook; // the document workbook; empty when none is held
+inline std::shared_ptr<xl::Sheets> xlsheets; // its worksheet collection
 // One more at every New and every Open that succeeds: a screen that keeps what it showed of a
 // document sees by it that the document is another, also when New keeps the workbook.
 inline int documentNumber = 0;

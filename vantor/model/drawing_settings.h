@@ -14,10 +14,10 @@ struct PlanSettings {
 
 // The cross-section page's boxes.
 struct SectionSettings {
-    double tiers = 0;        // 段数: cells per column
-    double sheetHeight = 0;  // 用紙高 [m]
-    double cellHalfWidth = 0, cellHalfHeight = 0;  // 測点X, 測点Y [m]
-    double plannedHalfWidth = 0, plannedHalfHeight = 0;  // 計画幅, 計画高 [m]
+    double tiers = 0;                                   // 段数: cells per column
+    double sheetHeight = 0;                             // 用紙高 [m]
+    double cellHalfWidth = 0, cellHalfHeight = 0;       // 測点X, 測点Y [m]
+    double plannedHalfWidth = 0, plannedHalfHeight = 0; // 計画幅, 計画高 [m]
 };
 
 // The plan page's regular stations: 基準チェックボタン and the text of 測点間隔.

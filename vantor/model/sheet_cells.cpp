@@ -38,9 +38,7 @@ Sheet SheetNamed(std::string_view name) {
     }
 }
 
-std::string Text(const xl::Worksheet& sheet, int row, int column) {
-    return sheet.Cells(row, column)->Value().Text();
-}
+std::string Text(const xl::Worksheet& sheet, int row, int column) { return sheet.Cells(row, column)->Value().Text(); }
 
 int LastUsedRow(const xl::Worksheet& sheet) { return sheet.UsedRange()->Address().bottom; }
 
@@ -59,9 +57,7 @@ std::vector<int> RowsWithValuesBelow(const xl::Worksheet& sheet, int row, int fi
     return rows;
 }
 
-bool IsBlank(const xl::Worksheet& sheet, int row, int column) {
-    return rt::Trim(Text(sheet, row, column)).empty();
-}
+bool IsBlank(const xl::Worksheet& sheet, int row, int column) { return rt::Trim(Text(sheet, row, column)).empty(); }
 
 namespace {
 
@@ -95,8 +91,7 @@ double LeadingNumber(const xl::Worksheet& sheet, int row, int column) {
     if (rt::Trim(text).empty()) return 0.0;
     // A text such as "No.3+10" holds no number to take: reading it as 0 would pass for data.
     if (!BeginsWithNumber(text))
-        throw rt::Error(rt::errTypeMismatch,
-                        sheet_messages::NotANumber(sheet.Name(), CellAddress(row, column)));
+        throw rt::Error(rt::errTypeMismatch, sheet_messages::NotANumber(sheet.Name(), CellAddress(row, column)));
     return WithinSingle(sheet, row, column, rt::Val(text));
 }
 
@@ -105,8 +100,7 @@ double StrictNumber(const xl::Worksheet& sheet, int row, int column) {
     if (value.IsNumber()) return WithinSingle(sheet, row, column, value.Double());
     if (rt::Trim(value.Text()).empty()) return 0.0;
     if (!rt::IsNumeric(value.Text()))
-        throw rt::Error(rt::errTypeMismatch,
-                        sheet_messages::NotANumber(sheet.Name(), CellAddress(row, column)));
+        throw rt::Error(rt::errTypeMismatch, sheet_messages::NotANumber(sheet.Name(), CellAddress(row, column)));
     return WithinSingle(sheet, row, column, rt::CDbl(value.Text()));
 }
 
@@ -133,8 +127,7 @@ void Title(const xl::Worksheet& sheet, int row, int column, std::string_view tex
     cell->SetValue(text);
 }
 
-void Headers(const xl::Worksheet& sheet, int row, int firstColumn,
-             const std::vector<std::string_view>& texts) {
+void Headers(const xl::Worksheet& sheet, int row, int firstColumn, const std::vector<std::string_view>& texts) {
     int column = firstColumn;
     for (std::string_view text : texts) {
         if (!text.empty()) Put(sheet, row, column, text);
@@ -150,8 +143,7 @@ void Box(const xl::Worksheet& sheet, std::string_view address) {
         border->SetWeight(weight);
         border->SetColorIndex(xl::xlColorIndexAutomatic);
     };
-    for (int edge : {xl::xlEdgeLeft, xl::xlEdgeTop, xl::xlEdgeBottom, xl::xlEdgeRight})
-        line(edge, xl::xlThin);
+    for (int edge : {xl::xlEdgeLeft, xl::xlEdgeTop, xl::xlEdgeBottom, xl::xlEdgeRight}) line(edge, xl::xlThin);
     for (int inside : {xl::xlInsideVertical, xl::xlInsideHorizontal}) line(inside, xl::xlHairline);
 }
 

@@ -53,8 +53,7 @@ void SelectAndClear(xl::Worksheet& sheet, std::string_view address = {});
 // The title cell: font size 22, then its text.
 void Title(const xl::Worksheet& sheet, int row, int column, std::string_view text);
 // Texts in one row from `firstColumn` on; an empty text leaves its cell alone.
-void Headers(const xl::Worksheet& sheet, int row, int firstColumn,
-             const std::vector<std::string_view>& texts);
+void Headers(const xl::Worksheet& sheet, int row, int firstColumn, const std::vector<std::string_view>& texts);
 // Thin continuous edges and hairline inside lines, automatic colour.
 void Box(const xl::Worksheet& sheet, std::string_view address);
 // Solid fill with a palette index.
@@ -74,7 +73,7 @@ struct SheetLayout {
     std::string_view title;
     std::vector<HeaderRow> headers;
     std::string_view box;
-    std::vector<std::pair<std::string_view, int>> shading;   // range, palette index
+    std::vector<std::pair<std::string_view, int>> shading; // range, palette index
 };
 void LayOut(const xl::Worksheet& sheet, const SheetLayout& layout);
 // The sheet of that name laid out, when a workbook is held: what a formatter does.

@@ -20,8 +20,8 @@ std::string MissingSheet(std::string_view sheet) {
 }
 
 std::string NotWritten(std::string_view sheet, std::string_view cell, std::string_view reason) {
-    return std::string(sheet) + " のセル " + std::string(cell) + " に書き込めませんでした（" +
-           std::string(reason) + "）。入力した値を確かめてください。";
+    return std::string(sheet) + " のセル " + std::string(cell) + " に書き込めませんでした（" + std::string(reason) +
+           "）。入力した値を確かめてください。";
 }
 
 std::string RowsNotRead(std::string_view sheet, std::string_view what, int kept, int lastRow, int ignored) {

@@ -11,7 +11,7 @@ namespace 縦断bus {
 
 namespace {
 
-constexpr double kSameStation = 0.04;   // metres: stations this close are one in the rebuilt list
+constexpr double kSameStation = 0.04; // metres: stations this close are one in the rebuilt list
 
 bool HasWidth(const std::array<float, 10>& widths) {
     for (int c = 1; c <= 9; ++c)

@@ -11,8 +11,8 @@ class StationWidths {
 public:
     struct Row {
         float station;
-        std::array<float, 10> widths;   // rokatadata columns 1..9
-        int source = 0;                 // where the row came from: a sheet row, or 0
+        std::array<float, 10> widths; // rokatadata columns 1..9
+        int source = 0;               // where the row came from: a sheet row, or 0
     };
 
     // The stations of the current list (tatedata column 1) with their widths (rokatadata).
@@ -22,7 +22,7 @@ public:
 
     struct Outcome {
         bool listChanged = false;
-        std::vector<Row> lost;   // rows with a width whose station is not in the current list
+        std::vector<Row> lost; // rows with a width whose station is not in the current list
     };
     // Gives every station of the current list the widths of the row at the same chainage (the
     // nearest within the 0.04 m the rebuild merges), 0 where there is none, and its station in

@@ -46,12 +46,12 @@ inline constexpr int kRightL4 = 9;
 // yokosakuzudata: the cross-section texts, one row per station.
 namespace sakuzu_col {
 inline constexpr int kStationText = 0;
-inline constexpr int kGroundBlock = 1;          // existing-ground section block name
-inline constexpr int kPlannedBlock = 2;         // planned section block name
-inline constexpr int kLeftStandardWidth = 3;    // [m]
-inline constexpr int kLeftStandardSlope = 4;    // [%]
-inline constexpr int kRightStandardWidth = 5;   // [m]
-inline constexpr int kRightStandardSlope = 6;   // [%]
+inline constexpr int kGroundBlock = 1;        // existing-ground section block name
+inline constexpr int kPlannedBlock = 2;       // planned section block name
+inline constexpr int kLeftStandardWidth = 3;  // [m]
+inline constexpr int kLeftStandardSlope = 4;  // [%]
+inline constexpr int kRightStandardWidth = 5; // [m]
+inline constexpr int kRightStandardSlope = 6; // [%]
 } // namespace sakuzu_col
 
 // bczahyou and eczahyou: the plan point of an IP's BC and EC [mm].
@@ -68,8 +68,8 @@ inline constexpr int kCurve = 2;
 
 // hojox and hojoy: the auxiliary points of a station, before and after it along the chainage.
 namespace hojo_col {
-inline constexpr int kBefore = 1;  // at chainage - hojokyori
-inline constexpr int kAfter = 2;   // at chainage + hojokyori
+inline constexpr int kBefore = 1; // at chainage - hojokyori
+inline constexpr int kAfter = 2;  // at chainage + hojokyori
 } // namespace hojo_col
 
 // tatemoji: the label texts of the profile, one row per station, each in the column of the
@@ -78,7 +78,7 @@ namespace tatemoji_col {
 inline constexpr int kStation = tate_col::kStation;
 inline constexpr int kGround = tate_col::kGround;
 inline constexpr int kPlannedHeight = tate_col::kPlannedHeight;
-inline constexpr int kCutOrFill = tate_col::kPlannedMinusGround;   // without its sign
+inline constexpr int kCutOrFill = tate_col::kPlannedMinusGround; // without its sign
 inline constexpr int kDistanceFromPrevious = tate_col::kDistanceFromPrevious;
 } // namespace tatemoji_col
 

@@ -38,7 +38,7 @@ public:
 private:
     int interval_ = 500;
     bool acadLocked_ = true;
-    int acadType_ = 6;   // AutoCAD LT 2002
+    int acadType_ = 6; // AutoCAD LT 2002
     bool cmdIdle_ = false;
     bool enabled_ = true;
     bool visible_ = true;

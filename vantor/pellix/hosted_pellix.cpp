@@ -58,7 +58,7 @@ public:
     HRESULT Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO* excepInfo, UINT*) override {
         if (!params) return E_POINTER;
         if (!owner_) return S_OK;
-        ComPtr<Events> keep(this);  // the handler may let the screen go
+        ComPtr<Events> keep(this); // the handler may let the screen go
         try {
             Dispatch(id, params);
             return S_OK;
@@ -73,7 +73,9 @@ public:
     }
 
 protected:
-    void* FindOther(REFIID iid) override { return iid == ids::DIID_IPellixEvents ? static_cast<IDispatch*>(this) : nullptr; }
+    void* FindOther(REFIID iid) override {
+        return iid == ids::DIID_IPellixEvents ? static_cast<IDispatch*>(this) : nullptr;
+    }
 
 private:
     void Dispatch(DISPID id, DISPPARAMS* p) {
@@ -109,8 +111,7 @@ private:
                 reLoadRef = reLoad ? VARIANT_TRUE : VARIANT_FALSE;
             }
             break;
-        default:
-            break;  // the events the program does not handle
+        default: break; // the events the program does not handle
         }
     }
 
@@ -161,7 +162,9 @@ int HostedPellix::GetACADNameType(const std::string& AcadName) {
 }
 int HostedPellix::GetExecutMax() { return Call(ids::GetExecutMax, DISPATCH_METHOD).AsLong(); }
 bool HostedPellix::IsSDIMode() { return Call(ids::IsSDIMode, DISPATCH_METHOD).AsBool(); }
-bool HostedPellix::SetSDIMode(bool SDIMode) { return Call(ids::SetSDIMode, DISPATCH_METHOD, Args({Variant::Bool(SDIMode)})).AsBool(); }
+bool HostedPellix::SetSDIMode(bool SDIMode) {
+    return Call(ids::SetSDIMode, DISPATCH_METHOD, Args({Variant::Bool(SDIMode)})).AsBool();
+}
 bool HostedPellix::Shell() { return Call(ids::Shell, DISPATCH_METHOD).AsBool(); }
 bool HostedPellix::Close(const std::string& SaveFile) {
     return Call(ids::Close, DISPATCH_METHOD, Args({Variant::Text(SaveFile)})).AsBool();
@@ -177,7 +180,8 @@ bool HostedPellix::AcReSize(int ALeft, int ATop, int AWidth, int AHeight) {
         .AsBool();
 }
 bool HostedPellix::GetPoint(bool Correct, double& X, double& Y, double& Z) {
-    return Call(ids::GetPoint, DISPATCH_METHOD, Args({Variant::Bool(Correct), Variant::RefR8(&X), Variant::RefR8(&Y), Variant::RefR8(&Z)}))
+    return Call(ids::GetPoint, DISPATCH_METHOD,
+                Args({Variant::Bool(Correct), Variant::RefR8(&X), Variant::RefR8(&Y), Variant::RefR8(&Z)}))
         .AsBool();
 }
 void HostedPellix::InterCancel() { Call(ids::InterCancel, DISPATCH_METHOD); }

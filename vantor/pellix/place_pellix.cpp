@@ -21,7 +21,8 @@ std::unique_ptr<Pellix> PlacePellix(forms::Form& screen, const std::string& name
     try {
         return std::make_unique<HostedPellix>(screen, left, top);
     } catch (const rt::Error& e) {
-        forms::MsgBox("CADコントロール " + name + " を作成できません。AutoCADとの連携は使えません。\n" + e.Description(),
+        forms::MsgBox("CADコントロール " + name + " を作成できません。AutoCADとの連携は使えません。\n" +
+                          e.Description(),
                       forms::vbExclamation);
         return std::make_unique<DetachedPellix>();
     }

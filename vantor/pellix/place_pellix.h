@@ -7,7 +7,8 @@
 
 namespace 縦断bus {
 
-using PellixPlacement = std::function<std::unique_ptr<Pellix>(forms::Form& screen, const std::string& name, int left, int top)>;
+using PellixPlacement =
+    std::function<std::unique_ptr<Pellix>(forms::Form& screen, const std::string& name, int left, int top)>;
 
 // Replaces the placement; none: the control library's control again.
 void SetPellixPlacement(PellixPlacement placement);

@@ -10,12 +10,12 @@
 namespace 縦断bus {
 
 struct PickedPoint {
-    float x = 0, y = 0;   // drawing units [mm]
+    float x = 0, y = 0; // drawing units [mm]
 };
 
 struct PickOutcome {
     std::vector<PickedPoint> points;
-    bool full = false;   // stopped because `capacity` points were taken, not by the user's cancel
+    bool full = false; // stopped because `capacity` points were taken, not by the user's cancel
 };
 
 // Sets the control to raise its idle event for the pick; sends nothing to the CAD.

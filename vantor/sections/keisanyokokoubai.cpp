@@ -28,13 +28,13 @@ struct Side {
 
 Side Left() {
     using namespace yoko_col;
-    return {kLeftReferenceSlope, kLeftCrossSlope, kLeftWidth, kLeftShoulderHeight,
-            hidarikijunsokuten, hidarikijunkoubai, hidarikijunsuu, hidariyokokoubai};
+    return {kLeftReferenceSlope, kLeftCrossSlope,   kLeftWidth,     kLeftShoulderHeight,
+            hidarikijunsokuten,  hidarikijunkoubai, hidarikijunsuu, hidariyokokoubai};
 }
 Side Right() {
     using namespace yoko_col;
-    return {kRightReferenceSlope, kRightCrossSlope, kRightWidth, kRightShoulderHeight,
-            migikijunsokuten, migikijunkoubai, migikijunsuu, migiyokokoubai};
+    return {kRightReferenceSlope, kRightCrossSlope, kRightWidth,  kRightShoulderHeight,
+            migikijunsokuten,     migikijunkoubai,  migikijunsuu, migiyokokoubai};
 }
 
 void CollectChangePoints(const Side& side, int n) {
@@ -55,16 +55,19 @@ void ComputeSide(const Side& side, int n, bool plannedHeights) {
         // Without a value of its own the station keeps the slope its row holds.
         const float held = yokodata(r, side.slopeColumn);
         side.result(r) = held == kEmpty ? 0.0f : held;
-        if (const auto value = InterpolatedCrossSlope(side.stations, side.slopes, side.count, yokodata(r, yoko_col::kStation)))
+        if (const auto value =
+                InterpolatedCrossSlope(side.stations, side.slopes, side.count, yokodata(r, yoko_col::kStation)))
             side.result(r) = static_cast<float>(*value);
     }
     for (int r = 1; r <= n; ++r) side.result(r) = FourDecimalSlope(side.result(r));
     for (int r = 1; r <= n; ++r) {
-        const double drop = std::floor(double(yokodata(r, side.widthColumn)) * 1000 * 0.01 * side.result(r) + 0.5) / 1000;
+        const double drop =
+            std::floor(double(yokodata(r, side.widthColumn)) * 1000 * 0.01 * side.result(r) + 0.5) / 1000;
         yokodata(r, side.slopeColumn) = side.result(r);
-        yokodata(r, side.shoulderColumn) = plannedHeights && yokodata(r, yoko_col::kPlannedHeight) != kEmpty
-                                               ? static_cast<float>(double(yokodata(r, yoko_col::kPlannedHeight)) - drop)
-                                               : kEmpty;
+        yokodata(r, side.shoulderColumn) =
+            plannedHeights && yokodata(r, yoko_col::kPlannedHeight) != kEmpty
+                ? static_cast<float>(double(yokodata(r, yoko_col::kPlannedHeight)) - drop)
+                : kEmpty;
     }
 }
 

@@ -14,12 +14,12 @@
 
 namespace 縦断bus {
 
-inline constexpr int kCrossSlopeRows = 200;   // station rows the slope tables hold
+inline constexpr int kCrossSlopeRows = 200; // station rows the slope tables hold
 
 struct CrossSlopeRun {
-    bool computed = true;                       // false: too many stations, nothing changed
+    bool computed = true;                         // false: too many stations, nothing changed
     bool leftTooFew = false, rightTooFew = false; // fewer than two change points on the side
-    bool plannedHeights = true;                 // false: shoulder heights left empty
+    bool plannedHeights = true;                   // false: shoulder heights left empty
 };
 
 // The tables alone.

@@ -57,9 +57,11 @@ float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH
     Send(Point(sx, std::min(0.0, double(h)) - sy));
     Send("explode");
     Send("W " + Point(-sx, h + sy) + " " + Point(sx, h - sy) + "\r");
-    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardWidth)), rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardSlope)), yokodata(s, yoko_col::kRightWidth),
+    SendStretch(1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardWidth)),
+                rt::Val(yokosakuzudata(s, sakuzu_col::kRightStandardSlope)), yokodata(s, yoko_col::kRightWidth),
                 yokodata(s, yoko_col::kRightCrossSlope));
-    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardWidth)), rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardSlope)), yokodata(s, yoko_col::kLeftWidth),
+    SendStretch(-1, pw, ph, h, rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardWidth)),
+                rt::Val(yokosakuzudata(s, sakuzu_col::kLeftStandardSlope)), yokodata(s, yoko_col::kLeftWidth),
                 yokodata(s, yoko_col::kLeftCrossSlope));
     Send("-insert");
     Send(cad_channel::InsertAnswer(yokosakuzudata(s, sakuzu_col::kGroundBlock), Point(0, 0)));
@@ -68,8 +70,9 @@ float sakuzukeikakublock(int s, const SectionSettings& settings, float previousH
 
 std::string NewBlockWindow(int s, const SectionSettings& settings) {
     const float h = tatedata(s, tate_col::kPlannedMinusGround) * 1000;
-    const double halfWidth =
-        std::max({settings.plannedHalfWidth, double(yokodata(s, yoko_col::kLeftWidth)), double(yokodata(s, yoko_col::kRightWidth))}) * 1000;
+    const double halfWidth = std::max({settings.plannedHalfWidth, double(yokodata(s, yoko_col::kLeftWidth)),
+                                       double(yokodata(s, yoko_col::kRightWidth))}) *
+                             1000;
     const double ph = settings.plannedHalfHeight * 1000;
     return "W " + Point(-halfWidth, h + ph) + " " + Point(halfWidth, h - ph);
 }

@@ -23,8 +23,8 @@ namespace {
 using cad_channel::Point;
 using cad_channel::Send;
 
-constexpr int kMaxStations = decltype(kiridomenseki)::UBound();   // the area tables' bound
-constexpr int kWorkX = -100000;                                     // the work origin
+constexpr int kMaxStations = decltype(kiridomenseki)::UBound(); // the area tables' bound
+constexpr int kWorkX = -100000;                                 // the work origin
 
 int CharacterCount(const std::string& utf8) {
     int count = 0;
@@ -38,7 +38,7 @@ int CharacterCount(const std::string& utf8) {
 void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     const double sx = s.cellHalfWidth * 1000, sy = s.cellHalfHeight * 1000;
     const double pw = s.plannedHalfWidth * 1000, ph = s.plannedHalfHeight * 1000;
-    const float h = tatedata(k, tate_col::kPlannedMinusGround) * 1000;   // where the planned block's centre line stands
+    const float h = tatedata(k, tate_col::kPlannedMinusGround) * 1000; // where the planned block's centre line stands
 
     Send("-insert");
     Send(cad_channel::InsertAnswer(yokosakuzudata(k, sakuzu_col::kPlannedBlock), Point(kWorkX, h)));
@@ -50,23 +50,27 @@ void SendSection(int k, const SectionSettings& s, CellCentre cell) {
     Send("W " + upperLeft + " " + lowerRight + "\r");
 
     // Right side: vertices from 100 units right of the centre line out to the window's width.
-    const double widthR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardWidth)), slopeR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardSlope));
+    const double widthR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardWidth)),
+                 slopeR = rt::Val(yokosakuzudata(k, sakuzu_col::kRightStandardSlope));
     Send("stretch");
     Send("c");
     Send(Point(pw + kWorkX, h - ph));
     Send(Point(kWorkX + 100, h + ph) + "\r");
     const float actualWidthR = yokodata(k, yoko_col::kRightWidth) * 1000;
     Send(Point(widthR * 1000 + kWorkX, h - slopeR * 1000 * 0.01 * widthR) + " " +
-         Point(double(actualWidthR) + kWorkX, h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kRightWidth)));
+         Point(double(actualWidthR) + kWorkX,
+               h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kRightWidth)));
 
-    const double widthL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardWidth)), slopeL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardSlope));
+    const double widthL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardWidth)),
+                 slopeL = rt::Val(yokosakuzudata(k, sakuzu_col::kLeftStandardSlope));
     Send("stretch");
     Send("c");
     Send(Point(kWorkX - 100, h - ph));
     Send(Point(kWorkX - pw, h + ph) + "\r");
     const float actualWidthL = yokodata(k, yoko_col::kLeftWidth) * 1000;
     Send(Point(kWorkX - widthL * 1000, h - slopeL * 1000 * 0.01 * widthL) + " " +
-         Point(kWorkX - double(actualWidthL), h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kLeftWidth)));
+         Point(kWorkX - double(actualWidthL),
+               h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 1000 * 0.01 * yokodata(k, yoko_col::kLeftWidth)));
 
     Send("-insert");
     Send(cad_channel::InsertAnswer(yokosakuzudata(k, sakuzu_col::kGroundBlock), Point(kWorkX, 0)));
@@ -97,7 +101,8 @@ void SendSlopeLabels(int k, CellCentre cell) {
 
 void SendStationLabels(int k, CellCentre cell, double cellHeight, bool withSection) {
     const double t = cell.y + cellHeight * 400;
-    Label(double(cell.x) - CharacterCount(tatemoji(k, tatemoji_col::kStation)) * 240, t, "800", tatemoji(k, tatemoji_col::kStation));
+    Label(double(cell.x) - CharacterCount(tatemoji(k, tatemoji_col::kStation)) * 240, t, "800",
+          tatemoji(k, tatemoji_col::kStation));
     if (!withSection) return;
     const float planned = tatedata(k, tate_col::kPlannedHeight), ground = tatedata(k, tate_col::kGround);
     const double difference = std::floor(static_cast<float>(planned - ground) * 100.0f + 0.5) / 100;

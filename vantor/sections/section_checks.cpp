@@ -26,7 +26,8 @@ std::string_view SectionFaultText(SectionFault fault) {
     case SectionFault::NoWidths: return "幅員・勾配（標準または測点の値）が未入力です。";
     case SectionFault::NoHeight: return "計画高・地盤高が未入力です。";
     case SectionFault::LeavesMoveWindow:
-        return "計画断面が作図枠に収まりません（計画断面の中心か端の高さ（計画高 − 地盤高 から）が 現況断面ｻｲｽﾞの高さ を超えます）。";
+        return "計画断面が作図枠に収まりません（計画断面の中心か端の高さ（計画高 − 地盤高 から）が 現況断面ｻｲｽﾞの高さ "
+               "を超えます）。";
     case SectionFault::None: break;
     }
     return {};
@@ -37,12 +38,11 @@ bool IsUsableBlockName(std::string_view name) {
     return name.find_first_of(kNotInBlockNames) == std::string_view::npos;
 }
 
-bool IsGivenNumberText(std::string_view text) {
-    return rt::IsNumeric(text) && rt::Val(text) != kEmpty;
-}
+bool IsGivenNumberText(std::string_view text) { return rt::IsNumeric(text) && rt::Val(text) != kEmpty; }
 
 SectionFault FindBlockFault(int k) {
-    if (!IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kGroundBlock)) || !IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kPlannedBlock)))
+    if (!IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kGroundBlock)) ||
+        !IsUsableBlockName(yokosakuzudata(k, sakuzu_col::kPlannedBlock)))
         return SectionFault::NoBlockName;
     for (int c = 3; c <= 6; ++c)
         if (!IsGivenNumberText(yokosakuzudata(k, c))) return SectionFault::NoWidths;
@@ -60,7 +60,8 @@ SectionFault FindSectionFault(int k, const SectionSettings& settings) {
     // section whose centre or edge lies outside that window is left behind by the move.
     const double h = tatedata(k, tate_col::kPlannedMinusGround);
     const double edgeL = h - double(yokodata(k, yoko_col::kLeftCrossSlope)) * 0.01 * yokodata(k, yoko_col::kLeftWidth);
-    const double edgeR = h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 0.01 * yokodata(k, yoko_col::kRightWidth);
+    const double edgeR =
+        h - double(yokodata(k, yoko_col::kRightCrossSlope)) * 0.01 * yokodata(k, yoko_col::kRightWidth);
     const double reach = std::max({std::fabs(h), std::fabs(edgeL), std::fabs(edgeR)});
     if (reach > settings.cellHalfHeight) return SectionFault::LeavesMoveWindow;
     return SectionFault::None;
@@ -69,8 +70,8 @@ SectionFault FindSectionFault(int k, const SectionSettings& settings) {
 std::string SkippedSectionsMessage(const std::vector<SkippedSection>& skipped) {
     if (skipped.empty()) return {};
     std::string text = "次の測点の横断図は作図しません（測点の文字は作図します）。";
-    for (SectionFault fault : {SectionFault::NoBlockName, SectionFault::NoWidths, SectionFault::NoHeight,
-                              SectionFault::LeavesMoveWindow}) {
+    for (SectionFault fault :
+         {SectionFault::NoBlockName, SectionFault::NoWidths, SectionFault::NoHeight, SectionFault::LeavesMoveWindow}) {
         std::string stations;
         for (const SkippedSection& s : skipped)
             if (s.fault == fault)

@@ -19,8 +19,9 @@ using namespace 縦断bus;
 namespace {
 
 constexpr int kStationColumn = 4;
-constexpr const char* kHeaders[] = {" 路 肩（左）", " 幅 員（左）", " 勾 配（左）", " 基準勾配（左）", "   測 　　点",
-                                    " 計 画 高",   " 基準勾配（右）", " 勾 配（右）", " 幅 員（右）", " 路 肩（右）"};
+constexpr const char* kHeaders[] = {" 路 肩（左）", " 幅 員（左）", " 勾 配（左）",    " 基準勾配（左）",
+                                    "   測 　　点", " 計 画 高",    " 基準勾配（右）", " 勾 配（右）",
+                                    " 幅 員（右）", " 路 肩（右）"};
 
 // The computed columns are edited through the width of their side.
 int EditedColumn(int column) {
@@ -35,9 +36,10 @@ bool CurvePointChainage(const std::string& text, double& metres) {
     const int j = static_cast<int>(rt::Val(text.size() > 3 ? text.substr(3, 3) : std::string()));
     const int curves = std::min(ipsuu, bcsokuten.UBound());
     if (j < 1 || j > curves) {
-        forms::MsgBox("「" + text + "」の曲線番号はありません。" +
-                          (curves < 1 ? std::string("曲線がありません。") : "1～" + rt::CStr(curves) + "で指定してください。"),
-                      forms::vbExclamation);
+        forms::MsgBox(
+            "「" + text + "」の曲線番号はありません。" +
+                (curves < 1 ? std::string("曲線がありません。") : "1～" + rt::CStr(curves) + "で指定してください。"),
+            forms::vbExclamation);
         return false;
     }
     metres = (text[0] == 'B' ? bcsokuten(j) : ecsokuten(j)) / 1000.0;

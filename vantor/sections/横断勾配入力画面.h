@@ -13,7 +13,7 @@ public:
     forms::Toolbar Toolbar1{*this};
     forms::FlexGrid グリッド{*this};
     forms::TextBox Text1{*this};
-    forms::Label 注意{*this};   // what the last interpolation could not do
+    forms::Label 注意{*this}; // what the last interpolation could not do
     forms::Frame 窓{*this};
     forms::ControlArray<forms::TextBox> 幅{窓, 0, 1};
     forms::ControlArray<forms::CommandButton> 幅員ボタン{窓, {{0, "設定"}, {1, "ｷｬﾝｾﾙ"}}};

@@ -21,9 +21,9 @@ using namespace 縦断bus;
 namespace {
 
 constexpr int kColumns = 7;
-constexpr int kFirstSheetRow = 5, kFirstSheetColumn = 11;   // K5: block name (existing)
-constexpr const char* kHeaders[kColumns] = {" 　測 　点", " ﾌﾞﾛｯｸ名(現況)", " ﾌﾞﾛｯｸ名(計画)", " 標準幅員(左)",
-                                            " 標準勾配(左)", " 標準幅員(右)", " 標準勾配(右)"};
+constexpr int kFirstSheetRow = 5, kFirstSheetColumn = 11; // K5: block name (existing)
+constexpr const char* kHeaders[kColumns] = {" 　測 　点",    " ﾌﾞﾛｯｸ名(現況)", " ﾌﾞﾛｯｸ名(計画)", " 標準幅員(左)",
+                                            " 標準勾配(左)", " 標準幅員(右)",  " 標準勾配(右)"};
 
 // Stations the text table holds.
 int Rows() { return std::min(sokutensuu, decltype(yokosakuzudata)::UBound(1)); }
@@ -49,17 +49,16 @@ std::string CurvePointLabel(const std::string& station) {
 
 void 横断図作図データー設定画面::LayOut() {
     SetCaption("横断図作図データ設定画面");
-    const std::pair<const char*, const char*> buttons[] = {
-        {"仮表示", "測点毎に標準断面図及び現況横断図を表示します。"},
-        {"作図", "すべての測点の横断図を作図します。"},
-        {"面積", "土坪を求めるための設定画面を表示します。"},
-        {"読込", "エクセルからデーターを読み込みます。"},
-        {"転送", "エクセルにデーターを転送します。"},
-        {"戻る", ""}};
+    const std::pair<const char*, const char*> buttons[] = {{"仮表示", "測点毎に標準断面図及び現況横断図を表示します。"},
+                                                           {"作図", "すべての測点の横断図を作図します。"},
+                                                           {"面積", "土坪を求めるための設定画面を表示します。"},
+                                                           {"読込", "エクセルからデーターを読み込みます。"},
+                                                           {"転送", "エクセルにデーターを転送します。"},
+                                                           {"戻る", ""}};
     for (const auto& [key, tip] : buttons) Toolbar1.AddButton(key, key, tip);
     const int top = Toolbar1.Height();
     Move(600, 600, 11700, 7800);
-    グリッド.Move(0, top, 11550, 7000);   // the seven columns and the scroll bar
+    グリッド.Move(0, top, 11550, 7000); // the seven columns and the scroll bar
     Text1.SetVisible(false);
 }
 
@@ -67,7 +66,8 @@ void 横断図作図データー設定画面::Form_Load() {
     LayOut();
     FillGrid();
     if (sokutensuu > Rows())
-        forms::MsgBox("測点が" + rt::CStr(sokutensuu) + "あります。この画面には" + rt::CStr(Rows()) + "測点までを表示します。",
+        forms::MsgBox("測点が" + rt::CStr(sokutensuu) + "あります。この画面には" + rt::CStr(Rows()) +
+                          "測点までを表示します。",
                       forms::vbExclamation);
 }
 
@@ -91,9 +91,12 @@ void 横断図作図データー設定画面::FillGrid() {
 void 横断図作図データー設定画面::FillTexts() {
     const int n = Rows();
     for (int i = 1; i <= n; ++i) {
-        グリッド.SetTextMatrix(i, 0, ipkeisanflg != 0 ? CurvePointLabel(yokosakuzudata(i, sakuzu_col::kStationText)) : yokosakuzudata(i, sakuzu_col::kStationText));
+        グリッド.SetTextMatrix(i, 0,
+                               ipkeisanflg != 0 ? CurvePointLabel(yokosakuzudata(i, sakuzu_col::kStationText))
+                                                : yokosakuzudata(i, sakuzu_col::kStationText));
         for (int c = 1; c < kColumns; ++c) グリッド.SetTextMatrix(i, c, yokosakuzudata(i, c));
-    }    editor_.Refilled(static_cast<int>(editRow_), static_cast<int>(editColumn_));
+    }
+    editor_.Refilled(static_cast<int>(editRow_), static_cast<int>(editColumn_));
 }
 
 void 横断図作図データー設定画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {

@@ -38,7 +38,8 @@ void Tell(const std::string& text) { forms::MsgBox(text, forms::vbExclamation); 
     戻るボタン.OnClick = [this] { 戻るボタン_Click(); };
 }
 
-forms::Label& 計画ブロック修正画面::Caption(forms::Container& on, const std::string& text, int left, int top, int width) {
+forms::Label& 計画ブロック修正画面::Caption(forms::Container& on, const std::string& text, int left, int top,
+                                            int width) {
     captions_.push_back(std::make_unique<forms::Label>(on));
     captions_.back()->SetCaption(text);
     captions_.back()->Move(left, top, width, 270);
@@ -88,7 +89,8 @@ void 計画ブロック修正画面::LayOut() {
 
     戻るボタン.SetCaption("戻る");
     戻るボタン.Move(240, 4800, 1800, 420);
-    説明.SetCaption("画面上でブロック形状を修正したら、現況図を削除し、新しいブロック名を入力後自動作成ボタンを押してください。");
+    説明.SetCaption(
+        "画面上でブロック形状を修正したら、現況図を削除し、新しいブロック名を入力後自動作成ボタンを押してください。");
     説明.Move(2280, 4920, 6500, 600);
 }
 
@@ -212,7 +214,7 @@ void 計画ブロック修正画面::ブロック自動ボタン_Click() {
     });
     if (!defined) return;
     yokosakuzudata(s, sakuzu_col::kPlannedBlock) = name;
-    drawn_ = false;   // the drawn section went into the block
+    drawn_ = false; // the drawn section went into the block
 }
 
 void 計画ブロック修正画面::戻るボタン_Click() {

@@ -48,8 +48,8 @@ private:
     void DrawStation();
     forms::Label& Caption(forms::Container& on, const std::string& text, int left, int top, int width);
 
-    int shown_ = 0;            // the station row whose fields the screen shows
-    bool drawn_ = false;       // that station's section is what the CAD shows
-    float drawnHeight_ = 0;    // where the planned section drawn last stands [mm]
+    int shown_ = 0;         // the station row whose fields the screen shows
+    bool drawn_ = false;    // that station's section is what the CAD shows
+    float drawnHeight_ = 0; // where the planned section drawn last stands [mm]
     std::vector<std::unique_ptr<forms::Label>> captions_;
 };

@@ -31,9 +31,9 @@ void shokitsuurubaa() {
         const char* key;
         bool enabled;
     } kFirstState[] = {
-        {"新規", true},   {"開く", true},   {"保存", false},   {"行挿入", false}, {"行削除", false},
-        {"縦断図", false}, {"関数式", false}, {"読込", false},   {"転送", false},   {"表示", false},
-        {"非表示", false}, {"終了", true},   {"ｴｸｾﾙ画面入力", false},
+        {"新規", true},    {"開く", true},    {"保存", false},         {"行挿入", false}, {"行削除", false},
+        {"縦断図", false}, {"関数式", false}, {"読込", false},         {"転送", false},   {"表示", false},
+        {"非表示", false}, {"終了", true},    {"ｴｸｾﾙ画面入力", false},
     };
     forms::Toolbar& toolbar = forms::Get<親画面>().Toolbar1;
     for (const auto& b : kFirstState) toolbar.Buttons(b.key).SetEnabled(b.enabled);

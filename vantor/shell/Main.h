@@ -4,7 +4,7 @@
 namespace 縦断bus {
 
 void Main();
-void shokitsuurubaa();   // the main toolbar's first state
-void shokiyoko();        // cross-slope table emptied
+void shokitsuurubaa(); // the main toolbar's first state
+void shokiyoko();      // cross-slope table emptied
 
 } // namespace 縦断bus

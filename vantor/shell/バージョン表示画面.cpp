@@ -1,6 +1,8 @@
 #include "vantor/shell/バージョン表示画面.h"
 
-バージョン表示画面::バージョン表示画面() { Command1.OnClick = [this] { Command1_Click(); }; }
+バージョン表示画面::バージョン表示画面() {
+    Command1.OnClick = [this] { Command1_Click(); };
+}
 
 void バージョン表示画面::Form_Load() { LayOut(); }
 

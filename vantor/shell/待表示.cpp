@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 namespace {
-constexpr int kDesignWidth = 2200;   // twips
+constexpr int kDesignWidth = 2200; // twips
 } // namespace
 
 待表示::待表示() {
@@ -66,6 +66,4 @@ void 待表示::FitCaption() {
         part->SetLeft(part->Left() + move);
 }
 
-void 待表示::終了ボタン_Click() {
-    縦断bus::shuuryou();
-}
+void 待表示::終了ボタン_Click() { 縦断bus::shuuryou(); }

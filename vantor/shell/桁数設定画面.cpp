@@ -11,7 +11,9 @@ namespace {
 constexpr std::string_view kOnlyTwoOrThree = "表示桁数は 2 か 3 を選んでください。";
 } // namespace
 
-桁数設定画面::桁数設定画面() { 設定ボタン.OnClick = [this] { 設定ボタン_Click(); }; }
+桁数設定画面::桁数設定画面() {
+    設定ボタン.OnClick = [this] { 設定ボタン_Click(); };
+}
 
 void 桁数設定画面::Form_Load() {
     LayOut();

@@ -8,7 +8,8 @@ public:
     親画面();
 
     forms::Menu f{*this, "ファイル"};
-    forms::ControlArray<forms::Menu> f1{f, {{0, "新規作成"}, {1, "開く"}, {2, "-"}, {3, "名前を付けて保存"}, {4, "-"}, {5, "終了"}}};
+    forms::ControlArray<forms::Menu> f1{
+        f, {{0, "新規作成"}, {1, "開く"}, {2, "-"}, {3, "名前を付けて保存"}, {4, "-"}, {5, "終了"}}};
     forms::Menu i{*this, "各種画面"};
     forms::ControlArray<forms::Menu> i1{i, {{5, "表示桁数設定画面"}}};
     forms::Menu g{*this, "行制御"};

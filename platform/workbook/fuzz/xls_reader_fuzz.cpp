@@ -11,12 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::span<const std::uint8_t> bytes(data, size);
     try {
         xl::detail::ReadXlsBytes(bytes, "fuzz.xls");
-    } catch (const rt::Error&) {
-    }
+    } catch (const rt::Error&) {}
     // The record layer alone, so that mutations reach it without a valid compound file.
     try {
         xl::detail::ParseWorkbookStream(bytes, "fuzz.xls");
-    } catch (const rt::Error&) {
-    }
+    } catch (const rt::Error&) {}
     return 0;
 }

@@ -26,7 +26,7 @@ struct Inputs : ::testing::Test {
 } // namespace
 
 TEST_F(Inputs, TheUsersHalfLineWaitsWhileTheChannelTypesAWholeLine) {
-    main.Type("CIR");  // the window's own keyboard
+    main.Type("CIR"); // the window's own keyboard
     inputs.TypeFromChannel("LINE 0,0 5,5 \r");
     EXPECT_EQ(drawing.Entities().size(), 1u);
     EXPECT_EQ(main.Input(), "CIR");
@@ -41,7 +41,7 @@ TEST_F(Inputs, TheUsersKeysFollowTheChannelsHalfLine) {
     EXPECT_EQ(inputs.Line(), "Command: LI");
     inputs.TypeFromChannel("NE 0,0 1,1 \r");
     EXPECT_EQ(main.RejectionCount(), 0u);
-    EXPECT_TRUE(drawing.Entities().empty());  // the line was drawn, then the user's ERASE ALL ran
+    EXPECT_TRUE(drawing.Entities().empty()); // the line was drawn, then the user's ERASE ALL ran
     EXPECT_TRUE(HistoryHas("Command: ERASE"));
 }
 
@@ -75,7 +75,7 @@ TEST_F(Inputs, TransparentCommandAtTheIdlePromptAndCancelEndsBoth) {
 // A pick answers the question open, in place of what the user had begun to type, but never
 // breaks into a line the channel is typing; during a transparent command it answers that one.
 TEST_F(Inputs, PicksAnswerTheOpenQuestionButWaitForTheChannelsLine) {
-    EXPECT_FALSE(inputs.PickPoint({1, 1, 0}));  // nothing asked
+    EXPECT_FALSE(inputs.PickPoint({1, 1, 0})); // nothing asked
     inputs.TypeFromChannel("LINE\r");
     inputs.TypeFromUser("12,");
     EXPECT_TRUE(inputs.PickPoint({1, 2, 0}));

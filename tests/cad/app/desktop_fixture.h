@@ -50,19 +50,22 @@ inline desk::LRESULT SendCopyData(desk::HWND frame, const std::string& text) {
     data.dwData = 1;
     data.cbData = static_cast<desk::DWORD>(buffer.size() + 1);
     data.lpData = buffer.data();
-    return desk::SendMessage(frame, desk::WM_COPYDATA, reinterpret_cast<desk::WPARAM>(frame), reinterpret_cast<desk::LPARAM>(&data));
+    return desk::SendMessage(frame, desk::WM_COPYDATA, reinterpret_cast<desk::WPARAM>(frame),
+                             reinterpret_cast<desk::LPARAM>(&data));
 }
 
 inline std::vector<desk::HWND> Descendants(desk::HWND parent) {
     std::vector<desk::HWND> all;
-    desk::EnumChildWindows(parent, [&](desk::HWND h, desk::LPARAM) { return all.push_back(h), true; }, 0);
+    desk::EnumChildWindows(
+        parent, [&](desk::HWND h, desk::LPARAM) { return all.push_back(h), true; }, 0);
     return all;
 }
 
 // The windows of the product's GUI thread, found by the rules the control library applies.
 inline void FindWindows(Started& s) {
     std::vector<desk::HWND> tops;
-    desk::EnumThreadWindows(s.process.dwThreadId, [&](desk::HWND h, desk::LPARAM) { return tops.push_back(h), true; }, 0);
+    desk::EnumThreadWindows(
+        s.process.dwThreadId, [&](desk::HWND h, desk::LPARAM) { return tops.push_back(h), true; }, 0);
     for (desk::HWND top : tops) {
         if (ClassOf(top) == "#32770") s.dialog = top;
         if (ClassOf(top).rfind("Afx:", 0) != 0) continue;
@@ -90,7 +93,7 @@ struct DesktopFixture : ::testing::Test {
                ("vantor_cad_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(root);
         desk::testing::Reset(root);
-        ASSERT_TRUE(RunningInstances().empty());  // a reset ends the products of earlier tests
+        ASSERT_TRUE(RunningInstances().empty()); // a reset ends the products of earlier tests
         PrepareDesktop();
     }
     void TearDown() override {
@@ -106,8 +109,8 @@ struct DesktopFixture : ::testing::Test {
         desk::STARTUPINFO startup;
         desk::GetStartupInfo(&startup);
         startup.wShowWindow = desk::SW_SHOWDEFAULT;
-        EXPECT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0x04000220, nullptr, nullptr,
-                                        &startup, &s.process));
+        EXPECT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0x04000220, nullptr,
+                                        nullptr, &startup, &s.process));
         EXPECT_EQ(desk::WaitForInputIdle(s.process.hProcess, 5000), desk::WAIT_OBJECT_0);
         FindWindows(s);
         return s;

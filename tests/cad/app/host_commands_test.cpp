@@ -71,10 +71,10 @@ TEST_F(HostCommands, CloseSequenceSavesUnderTheNameAndQuits) {
 TEST_F(HostCommands, SaveasOverAnExistingFileAsksAndNoKeepsIt) {
     host.drawings["C:\\a.dwg"] = Drawing{};
     drawing.Add(Line{{0, 0, 0}, {1, 1, 0}});
-    cl.Type("_SAVEAS\r\r\"C:\\a.dwg\"\r\r");  // Enter: the default answer N
+    cl.Type("_SAVEAS\r\r\"C:\\a.dwg\"\r\r"); // Enter: the default answer N
     EXPECT_TRUE(host.drawings["C:\\a.dwg"].Entities().empty());
     EXPECT_TRUE(cl.IsIdle());
-    cl.Type("_SAVEAS\r\rC:\\a\rY\r");  // no extension: .dwg
+    cl.Type("_SAVEAS\r\rC:\\a\rY\r"); // no extension: .dwg
     EXPECT_EQ(host.drawings["C:\\a.dwg"].Entities().size(), 1u);
     cl.Type("_SAVEAS\r\rC:\\?.dwg\r");
     EXPECT_EQ(Last(), "cannot write C:\\?.dwg");
@@ -90,12 +90,12 @@ TEST_F(HostCommands, DxfoutOfChosenObjectsAsTheLibraryAnswersIt) {
     cl.Type("V 2000\r16\r\x03\x03");
     ASSERT_EQ(host.drawings.count("C:\\out.dxf"), 1u);
     EXPECT_EQ(host.drawings["C:\\out.dxf"].Entities().size(), 1u);
-    EXPECT_EQ(host.drawingPath, "");  // exporting does not rename the drawing
+    EXPECT_EQ(host.drawingPath, ""); // exporting does not rename the drawing
 
-    cl.Type("_DxfOut\rC:\\single\rO single\rALL\r");  // SINGLE ends with the first choice
+    cl.Type("_DxfOut\rC:\\single\rO single\rALL\r"); // SINGLE ends with the first choice
     EXPECT_EQ(cl.Prompt().substr(0, 10), "Enter deci");
     cl.Type("B\r");
-    EXPECT_EQ(cl.Prompt().substr(0, 10), "Enter deci");  // binary refused, asked again
+    EXPECT_EQ(cl.Prompt().substr(0, 10), "Enter deci"); // binary refused, asked again
     cl.Type("\r");
     EXPECT_EQ(host.drawings["C:\\single.dxf"].Entities().size(), 2u);
 }
@@ -140,13 +140,13 @@ TEST_F(HostCommands, QuitWithUnsavedChangesAsksToSaveThem) {
     struct Case {
         const char* keys;
         int quits;
-        const char* saved;  // the file written, if any
+        const char* saved; // the file written, if any
     } cases[] = {
         {"_QUIT\rC\r", 0, nullptr},
         {"_QUIT\r\x03", 0, nullptr},
         {"_QUIT\rn\r", 1, nullptr},
-        {"_QUIT\r\rC:\\plan\r", 1, "C:\\plan.dwg"},  // Enter is Yes; no file yet: its name is asked
-        {"_QUIT\rYES\rC:\\?.dwg\r", 0, nullptr},  // a save that fails does not quit
+        {"_QUIT\r\rC:\\plan\r", 1, "C:\\plan.dwg"}, // Enter is Yes; no file yet: its name is asked
+        {"_QUIT\rYES\rC:\\?.dwg\r", 0, nullptr},    // a save that fails does not quit
     };
     for (const Case& c : cases) {
         FakeHost fresh;

@@ -54,7 +54,9 @@ struct ProductEnd : DesktopFixture {
         SetViewFactory(nullptr);
         DesktopFixture::TearDown();
     }
-    static bool Ended(const Started& s) { return desk::WaitForSingleObject(s.process.hProcess, 1000) == desk::WAIT_OBJECT_0; }
+    static bool Ended(const Started& s) {
+        return desk::WaitForSingleObject(s.process.hProcess, 1000) == desk::WAIT_OBJECT_0;
+    }
 };
 
 } // namespace
@@ -83,7 +85,7 @@ TEST_F(ProductEnd, TheProgramsEndAsksAndCancelKeepsTheProductAndItsDrawing) {
     const Started unchanged = Start();
     EXPECT_TRUE(EndRunningProducts());
     EXPECT_EQ(answers.asked.size(), 2u);
-    EXPECT_FALSE(Ended(unchanged));  // it simply goes with the program
+    EXPECT_FALSE(Ended(unchanged)); // it simply goes with the program
 }
 
 // The close box with a drawing never saved: 保存 asks for the file, writes the drawing there
@@ -141,7 +143,7 @@ TEST_F(ProductEnd, NewAfterADrawingStartsAnEmptyOne) {
     WithScreen();
     const Started s = Start();
     Instance* cad = FindInstance(s.process.dwProcessId);
-    const Drawing& drawing = cad->drawing();  // looked at without touching it
+    const Drawing& drawing = cad->drawing(); // looked at without touching it
     SendCopyData(s.mainFrame, "LINE 0,0 10,0 \r");
     answers.choices = {command::SaveChoice::Save};
     answers.files = {"C:\\plan.dxf"};

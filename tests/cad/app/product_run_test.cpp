@@ -32,7 +32,7 @@ struct ProductRun : DesktopFixture {
 } // namespace
 
 TEST_F(ProductRun, FirstStartSeedsAnInstalledLt2002OnceAndTheRecordSurvivesARestart) {
-    EXPECT_FALSE(PrepareDesktop());  // already there since SetUp
+    EXPECT_FALSE(PrepareDesktop()); // already there since SetUp
     desk::testing::ReloadRegistry();
     const auto curVer = ReadRegString(desk::HKEY_LOCAL_MACHINE, kLt2002Key, "CurVer");
     ASSERT_TRUE(curVer);
@@ -40,8 +40,9 @@ TEST_F(ProductRun, FirstStartSeedsAnInstalledLt2002OnceAndTheRecordSurvivesARest
     ASSERT_TRUE(folder);
     EXPECT_EQ(*folder, "C:\\Program Files\\AutoCAD LT 2002");
     EXPECT_EQ(InstalledExecutable(*FindProduct(kAutoCadLt2002)), *folder + "\\ACLT.EXE");
-    const auto sdi = ReadRegDword(desk::HKEY_CURRENT_USER,
-                                  kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window", "SDIMode");
+    const auto sdi =
+        ReadRegDword(desk::HKEY_CURRENT_USER,
+                     kLt2002Key + "\\" + *curVer + "\\Profiles\\<<Unnamed Profile>>\\Drawing Window", "SDIMode");
     EXPECT_EQ(sdi, 0u);
     for (int other = 1; other < kProductCount; ++other) {
         if (other == kAutoCadLt2002) continue;
@@ -58,17 +59,20 @@ TEST_F(ProductRun, LineTypedThroughCopyDataIsDrawnAndTheIdlePromptReadsBack) {
     EXPECT_EQ(s.dialog, nullptr);
     // Among all top-level windows, the run index takes the text window as the product's entry.
     std::vector<desk::HWND> entries;
-    desk::EnumWindows([&](desk::HWND h, desk::LPARAM) {
-        const desk::HWND view = desk::GetWindow(h, desk::GW_CHILD);
-        if (ClassOf(h).rfind("Afx:400000:b:", 0) == 0 && ClassOf(view) == "AfxFrameOrView42" &&
-            CaptionOf(desk::GetWindow(view, desk::GW_CHILD)) == "Marin")
-            entries.push_back(h);
-        return true;
-    }, 0);
+    desk::EnumWindows(
+        [&](desk::HWND h, desk::LPARAM) {
+            const desk::HWND view = desk::GetWindow(h, desk::GW_CHILD);
+            if (ClassOf(h).rfind("Afx:400000:b:", 0) == 0 && ClassOf(view) == "AfxFrameOrView42" &&
+                CaptionOf(desk::GetWindow(view, desk::GW_CHILD)) == "Marin")
+                entries.push_back(h);
+            return true;
+        },
+        0);
     EXPECT_EQ(entries, std::vector<desk::HWND>{s.textFrame});
     // The lock file is held while the product runs.
     const std::string lock = "C:\\Program Files\\AutoCAD LT 2002\\ACLT.xmx";
-    EXPECT_EQ(desk::CreateFile(lock.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr, desk::OPEN_EXISTING, 0, nullptr),
+    EXPECT_EQ(desk::CreateFile(lock.c_str(), desk::GENERIC_READ | desk::GENERIC_WRITE, 0, nullptr, desk::OPEN_EXISTING,
+                               0, nullptr),
               desk::INVALID_HANDLE_VALUE);
     EXPECT_EQ(desk::GetLastError(), desk::ERROR_SHARING_VIOLATION);
 
@@ -83,7 +87,8 @@ TEST_F(ProductRun, LineTypedThroughCopyDataIsDrawnAndTheIdlePromptReadsBack) {
     EXPECT_EQ(ReadText(s.commandHeadlands), idle);
 
     // Keys posted to the graphics view go to the same command line.
-    for (char c : std::string("CIRCLE 0,0 5\r")) desk::PostMessage(s.graphicsView, desk::WM_CHAR, static_cast<unsigned char>(c), 0x004F0001);
+    for (char c : std::string("CIRCLE 0,0 5\r"))
+        desk::PostMessage(s.graphicsView, desk::WM_CHAR, static_cast<unsigned char>(c), 0x004F0001);
     desk::testing::RunFor(50);
     EXPECT_EQ(cad->drawing().Entities().size(), 2u);
 }
@@ -108,7 +113,8 @@ TEST_F(ProductRun, IdWithAScriptedPickReportsThePointInTheHistory) {
     EXPECT_EQ(ReadText(s.textHeadlands), Cp932("LASTPOINT の新しい値を入力 <12.50000000,-7.00000000,0.00000000>: "));
     SendCopyData(s.mainFrame, "\x03_LUPREC 4\r\x03\x03_DWGNAME ");
     EXPECT_EQ(ReadText(s.textHeadlands), idle);
-    EXPECT_EQ(Echo(ReadText(s.textMountTam), cancel, idle), Cp932("_DWGNAME_DWGNAME = \"Drawing1.dwg\" (読み込み専用)"));
+    EXPECT_EQ(Echo(ReadText(s.textMountTam), cancel, idle),
+              Cp932("_DWGNAME_DWGNAME = \"Drawing1.dwg\" (読み込み専用)"));
     EXPECT_EQ(cad->Variables().luprec, 4);
 }
 
@@ -143,7 +149,7 @@ TEST_F(ProductRun, SecondInstanceRunsBesideAndTakesTheDdeServiceWhenTheFirstHasG
     link.LinkExecute("CIRCLE 0,0 3\r");
     EXPECT_EQ(a->drawing().Entities().size(), 1u);
 
-    SendCopyData(first.mainFrame, "_QUIT\rN\r");  // the circle is dropped
+    SendCopyData(first.mainFrame, "_QUIT\rN\r"); // the circle is dropped
     EXPECT_EQ(desk::WaitForSingleObject(first.process.hProcess, 1000), desk::WAIT_OBJECT_0);
     EXPECT_FALSE(desk::IsWindow(first.mainFrame));
     desk::testing::RunFor(50);
@@ -167,7 +173,7 @@ TEST_F(ProductRun, StartupDialogInSingleDocumentModeDisablesTheFrameUntilClosed)
     EXPECT_EQ(CaptionOf(s.dialog), Cp932("ｽﾀｰﾄｱｯﾌﾟ"));
     EXPECT_EQ(desk::GetWindow(s.dialog, desk::GW_OWNER), s.mainFrame);
     EXPECT_FALSE(desk::IsWindowEnabled(s.mainFrame));
-    EXPECT_EQ(SendCopyData(s.mainFrame, "LINE 0,0 1,1 \r"), 0);  // no typing while it is open
+    EXPECT_EQ(SendCopyData(s.mainFrame, "LINE 0,0 1,1 \r"), 0); // no typing while it is open
     bool hasStatic = false;
     for (desk::HWND c : Descendants(s.dialog)) hasStatic |= ClassOf(c) == "Static" && !CaptionOf(c).empty();
     EXPECT_TRUE(hasStatic);
@@ -178,7 +184,7 @@ TEST_F(ProductRun, StartupDialogInSingleDocumentModeDisablesTheFrameUntilClosed)
     EXPECT_TRUE(desk::IsWindowEnabled(s.mainFrame));
     EXPECT_NE(SendCopyData(s.mainFrame, "LINE 0,0 1,1 \r"), 0);
     EXPECT_EQ(FindInstance(s.process.dwProcessId)->Variables().sdimode, 1);
-    SendCopyData(s.mainFrame, "_SDIMODE 0\r");  // the variable is the profile's setting
+    SendCopyData(s.mainFrame, "_SDIMODE 0\r"); // the variable is the profile's setting
     EXPECT_EQ(ReadRegDword(desk::HKEY_CURRENT_USER, drawingWindow, "SDIMode"), 0u);
     WriteRegDword(desk::HKEY_CURRENT_USER, drawingWindow, "SDIMode", 1);
 
@@ -209,7 +215,7 @@ TEST_F(ProductRun, EachProductIsFoundByItsOwnRecordAndVersion) {
     const Started full = Start(11);
     EXPECT_EQ(CaptionOf(full.mainFrame), "AutoCAD 2002 - [Drawing1.dwg]");
     EXPECT_EQ(ReadText(full.textHeadlands), "Command: ");
-    EXPECT_FALSE(FindInstance(full.process.dwProcessId)->OffersDde());  // only the LT products serve DDE
+    EXPECT_FALSE(FindInstance(full.process.dwProcessId)->OffersDde()); // only the LT products serve DDE
 }
 
 TEST_F(ProductRun, CloseSequenceSavesTheDrawingAndEndsTheProcess) {
@@ -225,11 +231,13 @@ TEST_F(ProductRun, CloseSequenceSavesTheDrawingAndEndsTheProcess) {
     ASSERT_TRUE(std::filesystem::exists(native));
     EXPECT_EQ(dxf::ReadDxf(native).drawing.Entities().size(), 1u);
     EXPECT_EQ(test_support::RunPython("-c \"import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); "
-                                      "print(len(d.modelspace().query('LINE')))\" '" + native + "'"),
+                                      "print(len(d.modelspace().query('LINE')))\" '" +
+                                      native + "'"),
               "1\n");
     // Gone, the product no longer holds its lock file.
-    const desk::HANDLE lock = desk::CreateFile("C:\\Program Files\\AutoCAD LT 2002\\ACLT.xmx", desk::GENERIC_READ | desk::GENERIC_WRITE,
-                                               0, nullptr, desk::OPEN_EXISTING, 0, nullptr);
+    const desk::HANDLE lock =
+        desk::CreateFile("C:\\Program Files\\AutoCAD LT 2002\\ACLT.xmx", desk::GENERIC_READ | desk::GENERIC_WRITE, 0,
+                         nullptr, desk::OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(lock, desk::INVALID_HANDLE_VALUE);
     desk::CloseHandle(lock);
 }
@@ -239,17 +247,20 @@ TEST_F(ProductRun, MenuCommandTypesItsCommandAndAnOlderProductHasItsOwnCommandLi
     Started s = Start(8);
     ASSERT_NE(s.mainFrame, nullptr);
     EXPECT_EQ(s.controlBar, nullptr);
-    EXPECT_NE(s.dialog, nullptr);  // one drawing per window: the start-up dialog shows
+    EXPECT_NE(s.dialog, nullptr); // one drawing per window: the start-up dialog shows
     desk::SendMessage(s.dialog, desk::WM_CLOSE, 0, 0);
     EXPECT_EQ(ReadText(s.textHeadlands), "Command: ");
     // The command line stands alone: an owned Afx frame > AfxWnd42 > "Marin".
     bool ownedCommandLine = false;
-    desk::EnumThreadWindows(s.process.dwThreadId, [&](desk::HWND h, desk::LPARAM) {
-        const desk::HWND host = desk::GetWindow(h, desk::GW_CHILD);
-        ownedCommandLine |= desk::GetWindow(h, desk::GW_OWNER) == s.mainFrame && ClassOf(host) == "AfxWnd42" &&
-                            CaptionOf(desk::GetWindow(host, desk::GW_CHILD)) == "Marin";
-        return true;
-    }, 0);
+    desk::EnumThreadWindows(
+        s.process.dwThreadId,
+        [&](desk::HWND h, desk::LPARAM) {
+            const desk::HWND host = desk::GetWindow(h, desk::GW_CHILD);
+            ownedCommandLine |= desk::GetWindow(h, desk::GW_OWNER) == s.mainFrame && ClassOf(host) == "AfxWnd42" &&
+                                CaptionOf(desk::GetWindow(host, desk::GW_CHILD)) == "Marin";
+            return true;
+        },
+        0);
     EXPECT_TRUE(ownedCommandLine);
     // File > Exit as a menu selection ends with WM_COMMAND of the item.
     const desk::HMENU file = desk::GetSubMenu(desk::GetMenu(s.mainFrame), 0);
@@ -265,10 +276,11 @@ TEST_F(ProductRun, CloseWithUnsavedChangesAsksAtTheCommandLine) {
     Instance* cad = FindInstance(s.process.dwProcessId);
     SendCopyData(s.mainFrame, "LINE 0,0 10,0 \rEXPORT\rC:\\base.dxf\r");
     ASSERT_TRUE(std::filesystem::exists(desk::ToNativePath("C:\\base.dxf")));
-    EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [Drawing1.dwg]");  // exporting does not rename
+    EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [Drawing1.dwg]"); // exporting does not rename
 
     desk::SendMessage(s.mainFrame, desk::WM_CLOSE, 0, 0);
-    EXPECT_EQ(ReadText(s.textHeadlands), Cp932("Drawing1.dwg への変更を保存しますか? [保存(Y)/保存しない(N)/キャンセル(C)] <Y>: "));
+    EXPECT_EQ(ReadText(s.textHeadlands),
+              Cp932("Drawing1.dwg への変更を保存しますか? [保存(Y)/保存しない(N)/キャンセル(C)] <Y>: "));
     SendCopyData(s.mainFrame, "C\r");
     EXPECT_EQ(ReadText(s.textHeadlands), idle);
 
@@ -277,7 +289,7 @@ TEST_F(ProductRun, CloseWithUnsavedChangesAsksAtTheCommandLine) {
               Cp932("Drawing1.dwg への変更を保存しますか? [保存(Y)/保存しない(N)/キャンセル(C)] <Y>: "));
     cad->TypeFromUser("N\r");
     EXPECT_EQ(CaptionOf(s.mainFrame), "AutoCAD LT 2002 - [base.dxf]");
-    EXPECT_EQ(std::as_const(cad->drawing()).Entities().size(), 1u);  // reading, not taking for change
+    EXPECT_EQ(std::as_const(cad->drawing()).Entities().size(), 1u); // reading, not taking for change
     // The right button in the graphics view is Enter: the last command, OPEN, again.
     desk::SendMessage(s.graphicsView, desk::WM_RBUTTONUP, 0, desk::MAKELPARAM(10, 10));
     EXPECT_EQ(ReadText(s.textHeadlands), Cp932("開く図面ファイルを入力: "));

@@ -32,7 +32,7 @@ TEST_F(Typed, CancelEndsTheCommandAndMarksTheHistoryAlsoWhenIdle) {
 
 TEST_F(Typed, EnterAtTheIdlePromptRepeatsTheLastCommand) {
     Keys("circle 0,0 4\r");
-    Keys("\r5,5\r\r");  // repeated: centre, then Enter takes the remembered radius
+    Keys("\r5,5\r\r"); // repeated: centre, then Enter takes the remembered radius
     ASSERT_EQ(drawing.Entities().size(), 2u);
     EXPECT_EQ(std::get<Circle>(drawing.Entities()[1].shape).radius, 4);
     EXPECT_TRUE(cl.IsIdle());
@@ -71,7 +71,7 @@ TEST_F(Typed, OverlongAnswersAndBrokenDoubleByteTextAreRefused) {
     Keys(std::string(5000, '9') + " ");
     EXPECT_TRUE(cl.IsIdle());
     EXPECT_EQ(cl.RejectionCount(), 1u);
-    Keys("DTEXT 0,0 2 0 \x81\r");  // a lead byte without its trail byte
+    Keys("DTEXT 0,0 2 0 \x81\r"); // a lead byte without its trail byte
     EXPECT_EQ(cl.RejectionCount(), 2u);
     EXPECT_EQ(cl.Prompt(), "Text: ");
     Keys("\r");

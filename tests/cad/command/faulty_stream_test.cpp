@@ -49,7 +49,7 @@ TEST_F(FaultyStream, UnknownBlockEndsTheInsertAndTheRestIsReadAtTheIdlePrompt) {
     EXPECT_TRUE(commandLine.IsIdle());
     EXPECT_TRUE(All<Insert>().empty());
     EXPECT_EQ(All<Circle>().size(), 1u);
-    ASSERT_EQ(commandLine.RejectionCount(), 5u);  // the name, then four unknown words
+    ASSERT_EQ(commandLine.RejectionCount(), 5u); // the name, then four unknown words
     EXPECT_EQ(commandLine.Rejections()[0].reason, "Block \"KEI1\" not found.");
     EXPECT_EQ(commandLine.Rejections()[1].input, "-100000,0");
     EXPECT_EQ(commandLine.Rejections()[1].prompt, "Command: ");
@@ -57,7 +57,7 @@ TEST_F(FaultyStream, UnknownBlockEndsTheInsertAndTheRestIsReadAtTheIdlePrompt) {
 
 TEST_F(FaultyStream, AWordThatIsNoCommandLeavesThePromptIdle) {
     Send("FOO");
-    Send("");  // nothing to repeat
+    Send(""); // nothing to repeat
     EXPECT_TRUE(commandLine.IsIdle());
     ASSERT_EQ(commandLine.RejectionCount(), 1u);
     EXPECT_EQ(commandLine.Rejections()[0].reason, "Unknown command \"FOO\".");

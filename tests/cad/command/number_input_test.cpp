@@ -11,8 +11,15 @@ TEST(NumberInput, AcceptsTheFormsTheProgramWrites) {
     const struct {
         const char* text;
         double value;
-    } cases[] = {{"100", 100},           {"-45", -45},     {"23.4", 23.4}, {"-0.5", -0.5}, {".5", 0.5},
-                 {"1.234568E+07", 12345680}, {"23.4000015258789", 23.4000015258789}, {"+3", 3}, {"1e-3", 0.001}};
+    } cases[] = {{"100", 100},
+                 {"-45", -45},
+                 {"23.4", 23.4},
+                 {"-0.5", -0.5},
+                 {".5", 0.5},
+                 {"1.234568E+07", 12345680},
+                 {"23.4000015258789", 23.4000015258789},
+                 {"+3", 3},
+                 {"1e-3", 0.001}};
     for (const auto& c : cases) {
         const auto v = ParseNumber(c.text);
         ASSERT_TRUE(v.has_value()) << c.text;
@@ -21,7 +28,8 @@ TEST(NumberInput, AcceptsTheFormsTheProgramWrites) {
 }
 
 TEST(NumberInput, RefusesWhatIsNoPlainNumber) {
-    for (const char* text : {"", "-", ".", "1,2", "abc", "1e", "e5", "inf", "nan", "0x10", "--1", "1.2.3", "1e999", "12a", " 1"})
+    for (const char* text :
+         {"", "-", ".", "1,2", "abc", "1e", "e5", "inf", "nan", "0x10", "--1", "1.2.3", "1e999", "12a", " 1"})
         EXPECT_FALSE(ParseNumber(text).has_value()) << text;
 }
 

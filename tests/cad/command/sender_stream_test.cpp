@@ -24,7 +24,7 @@ using Counts = std::array<std::size_t, 6>;
 
 Counts CountsOf(const Drawing& d) {
     return {EntitiesOf<Line>(d).size(), EntitiesOf<Polyline>(d).size(), EntitiesOf<Circle>(d).size(),
-            EntitiesOf<Arc>(d).size(), EntitiesOf<Text>(d).size(), EntitiesOf<Insert>(d).size()};
+            EntitiesOf<Arc>(d).size(),  EntitiesOf<Text>(d).size(),     EntitiesOf<Insert>(d).size()};
 }
 
 void Near(Point p, double x, double y) {
@@ -34,8 +34,8 @@ void Near(Point p, double x, double y) {
 
 struct StreamCase {
     const char* name;
-    std::function<void(Drawing&)> setup;  // what the drawing holds before the stream
-    std::vector<std::string> sends;       // UTF-8; each element is one execute, CRs included
+    std::function<void(Drawing&)> setup; // what the drawing holds before the stream
+    std::vector<std::string> sends;      // UTF-8; each element is one execute, CRs included
     Counts counts;
     std::size_t rejections;
     std::function<void(const Drawing&)> check;

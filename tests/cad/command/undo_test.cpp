@@ -19,8 +19,8 @@ void Start(command::CommandLine& cl) {
 
 struct UndoCase {
     const char* name;
-    const char* typed;  // the command to take back
-    const char* undo;   // how it is taken back
+    const char* typed; // the command to take back
+    const char* undo;  // how it is taken back
 };
 
 class Undo : public ::testing::TestWithParam<UndoCase> {};
@@ -62,12 +62,12 @@ TEST(UndoHistory, GoesBackCommandByCommandAndSaysWhenNothingIsLeft) {
     Drawing drawing;
     command::CommandLine cl(drawing);
     cl.Type("LINE 0,0 1,1 \r_cecolor\rRed\rCIRCLE 0,0 1\rzoom\r0,0 5,5\r");
-    cl.Type("U\r");  // the zoom
+    cl.Type("U\r"); // the zoom
     EXPECT_FALSE(drawing.View().has_value());
     EXPECT_EQ(drawing.Entities().size(), 2u);
-    cl.Type("U\r");  // the circle
+    cl.Type("U\r"); // the circle
     EXPECT_EQ(drawing.Entities().size(), 1u);
-    cl.Type("U\r");  // the colour
+    cl.Type("U\r"); // the colour
     EXPECT_EQ(drawing.CurrentColour(), kByLayer);
     cl.Type("UNDO\r5\r");
     EXPECT_TRUE(drawing.Entities().empty());
@@ -95,9 +95,9 @@ TEST(UndoHistory, ACopyOfTheDrawingIsNotWatched) {
     Start(cl);
     const std::size_t before = drawing.Entities().size();
     cl.Type("ERASE\rW 95,-5 125,5\r");
-    Drawing copy = drawing;   // still inside ERASE, which watches the drawing
+    Drawing copy = drawing; // still inside ERASE, which watches the drawing
     cl.Type("\r");
-    copy.Entities().clear();  // after the command: nothing may reach the history
+    copy.Entities().clear(); // after the command: nothing may reach the history
     ASSERT_EQ(drawing.Entities().size(), before - 1);
     cl.Type("U\r");
     EXPECT_EQ(drawing.Entities().size(), before);

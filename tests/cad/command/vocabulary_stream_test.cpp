@@ -34,7 +34,7 @@ TEST_F(VocabularyStream, PlineIsOneSendWithBlankAfterEveryPoint) {
 TEST_F(VocabularyStream, LineLegsThenBlankAndTwoReturnsContinueAndEnd) {
     Send("LINE 0,0 100,0 ");
     Send("LINE 100,0 100,50 ");
-    SendRaw(" \r\r");  // repeats LINE, continues from the last point, ends
+    SendRaw(" \r\r"); // repeats LINE, continues from the last point, ends
     Send("LINE 1000,2000,1500 1500,2000,1500 ");
     const auto lines = All<Line>();
     ASSERT_EQ(lines.size(), 3u);
@@ -59,7 +59,7 @@ TEST_F(VocabularyStream, ArcRunsCounterClockwiseFromStartToTheEndDirection) {
     Send("arc");
     Send("10,0");
     Send("c");
-    Send("0,0 0,20");  // the end point gives the direction only
+    Send("0,0 0,20"); // the end point gives the direction only
     Send("arc");
     Send("0,10");
     Send("C");
@@ -70,7 +70,7 @@ TEST_F(VocabularyStream, ArcRunsCounterClockwiseFromStartToTheEndDirection) {
     EXPECT_NEAR(arcs[0].startAngle, 0, 1e-12);
     EXPECT_NEAR(arcs[0].endAngle, 90, 1e-12);
     EXPECT_NEAR(arcs[1].startAngle, 90, 1e-12);
-    EXPECT_NEAR(arcs[1].endAngle, 0, 1e-12);  // three quarters of a turn
+    EXPECT_NEAR(arcs[1].endAngle, 0, 1e-12); // three quarters of a turn
     ExpectIdleAndClean();
 }
 
@@ -87,14 +87,14 @@ TEST_F(VocabularyStream, TextChainWithTwoTextsAndItsClosing) {
     Send("0");
     Send("    D.L = 100.00");
     SendRaw("\r\r");
-    SendRaw("\r\r");  // closes the chain
+    SendRaw("\r\r"); // closes the chain
     const auto texts = All<Text>();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "勾");
     EXPECT_EQ(texts[0].height, 5);
     EXPECT_EQ(texts[0].rotation, 90);
     EXPECT_EQ(texts[0].position.x, -41);
-    EXPECT_EQ(texts[1].text, "    D.L = 100.00");  // blanks belong to the text
+    EXPECT_EQ(texts[1].text, "    D.L = 100.00"); // blanks belong to the text
     EXPECT_EQ(texts[1].height, 4);
     EXPECT_EQ(texts[1].rotation, 0);
     ExpectIdleAndClean();
@@ -139,7 +139,7 @@ TEST_F(VocabularyStream, InsertZoomExplodeStretchMoveOfOneCrossSection) {
     ASSERT_EQ(lines.size(), 1u);
     const auto& v = lines[0].vertices;
     ASSERT_EQ(v.size(), 3u);
-    EXPECT_NEAR(v[0].x, 45000 - 3000, 1e-9);  // left side untouched
+    EXPECT_NEAR(v[0].x, 45000 - 3000, 1e-9); // left side untouched
     EXPECT_NEAR(v[1].x, 45000, 1e-9);
     EXPECT_NEAR(v[1].y, 9333.333, 1e-9);
     EXPECT_NEAR(v[2].x, 45000 + 3500, 1e-9);
@@ -178,7 +178,7 @@ TEST_F(VocabularyStream, BlockRedefinitionOfAnExistingNameUpdatesItsInserts) {
     Send("W -40000,40000 40000,-40000");
     Send("");
     ExpectIdleAndClean();
-    ASSERT_EQ(drawing.Entities().size(), 1u);  // the drawn line went into the block
+    ASSERT_EQ(drawing.Entities().size(), 1u); // the drawn line went into the block
     const Rect box = ShapeExtents(drawing, drawing.Entities()[0].shape);
     EXPECT_EQ(box.minX, 195000);
     EXPECT_EQ(box.maxX, 205000);

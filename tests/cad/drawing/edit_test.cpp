@@ -13,11 +13,11 @@ const Point kShift{10, 0};
 
 TEST(Stretch, EndPointsInsideTheWindowMoveTheRestStays) {
     Drawing d;
-    d.Add(Line{{0, 0}, {10, 0}});                       // end inside
-    d.Add(Polyline{{{0, 0}, {10, 1}, {20, 0}}});       // middle vertex inside
-    d.Add(Circle{{10, 0}, 20});                        // centre inside: moves whole
-    d.Add(Text{{0, 0}, 2, 0, "AAAAAAAAAA"});           // runs into the window, insertion point outside
-    d.Add(Line{{7, 1}, {8, 2}});                       // wholly inside: moves whole
+    d.Add(Line{{0, 0}, {10, 0}});                // end inside
+    d.Add(Polyline{{{0, 0}, {10, 1}, {20, 0}}}); // middle vertex inside
+    d.Add(Circle{{10, 0}, 20});                  // centre inside: moves whole
+    d.Add(Text{{0, 0}, 2, 0, "AAAAAAAAAA"});     // runs into the window, insertion point outside
+    d.Add(Line{{7, 1}, {8, 2}});                 // wholly inside: moves whole
     StretchEntities(d, SelectAll(d), kWindow, kShift);
     const auto& e = d.Entities();
     EXPECT_EQ(std::get<Line>(e[0].shape).a.x, 0);
@@ -33,7 +33,7 @@ TEST(Stretch, EndPointsInsideTheWindowMoveTheRestStays) {
 
 TEST(Stretch, ArcKeepsItsBulgeBetweenTheMovedEnds) {
     Drawing d;
-    d.Add(Arc{{0, 0}, 10, 0, 180});  // half circle from (10,0) to (-10,0), bulge 10
+    d.Add(Arc{{0, 0}, 10, 0, 180}); // half circle from (10,0) to (-10,0), bulge 10
     StretchEntities(d, {0}, kWindow, kShift);
     const Arc a = std::get<Arc>(d.Entities()[0].shape);
     EXPECT_NEAR(a.Start().x, 20, 1e-9);
@@ -47,8 +47,10 @@ TEST(Stretch, ArcKeepsItsBulgeBetweenTheMovedEnds) {
 TEST(Explode, InsertBecomesItsEntitiesPlacedOneLevelDeep) {
     Drawing d;
     d.SetBlock(Block{"IN", {}, {Entity{Line{{0, 0}, {1, 0}}}}});
-    d.SetBlock(Block{"B", {1, 0}, {Entity{Line{{1, 0}, {3, 0}}, kRed}, Entity{Arc{{1, 0}, 1, 0, 90}},
-                                   Entity{Text{{1, 0}, 1, 0, "T"}}, Entity{Insert{"IN", {1, 0}}}}});
+    d.SetBlock(Block{"B",
+                     {1, 0},
+                     {Entity{Line{{1, 0}, {3, 0}}, kRed}, Entity{Arc{{1, 0}, 1, 0, 90}},
+                      Entity{Text{{1, 0}, 1, 0, "T"}}, Entity{Insert{"IN", {1, 0}}}}});
     d.Add(Insert{"B", {100, 100}, 2, 2, 90});
     d.Add(Polyline{{{0, 0}, {1, 0}, {1, 1}}});
     d.Add(Circle{{0, 0}, 1});
@@ -56,7 +58,7 @@ TEST(Explode, InsertBecomesItsEntitiesPlacedOneLevelDeep) {
     EXPECT_EQ(r.exploded, 2);
     EXPECT_EQ(r.refused, 1);
     const auto& e = d.Entities();
-    ASSERT_EQ(e.size(), 7u);  // circle, 4 from the insert, 2 polyline segments
+    ASSERT_EQ(e.size(), 7u); // circle, 4 from the insert, 2 polyline segments
     const Line l = std::get<Line>(e[1].shape);
     EXPECT_NEAR(l.a.x, 100, 1e-9);
     EXPECT_NEAR(l.b.y, 104, 1e-9);
@@ -83,7 +85,7 @@ TEST(Explode, MirroredInsertTurnsArcsRoundAndUnequalScaleKeepsCurvedBlocksWhole)
     EXPECT_EQ(r.exploded, 1);
     EXPECT_EQ(r.refused, 1);
     const Arc a = std::get<Arc>(d.Entities()[1].shape);
-    EXPECT_NEAR(a.startAngle, 90, 1e-9);  // mirrored in x: from (0,1) counter-clockwise to (-1,0)
+    EXPECT_NEAR(a.startAngle, 90, 1e-9); // mirrored in x: from (0,1) counter-clockwise to (-1,0)
     EXPECT_NEAR(a.endAngle, 180, 1e-9);
 }
 

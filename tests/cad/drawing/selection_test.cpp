@@ -68,10 +68,11 @@ TEST(Selection, AllTakesEveryEntityInOrder) {
 TEST(Selection, FollowsEveryChangeOfTheDrawing) {
     Drawing d;
     d.SetBlock(Block{"B", {}, {Entity{Line{{0, 0}, {2, 0}}}}});
-    for (int i = 0; i < 2000; ++i) d.Add(Line{{(i % 50) * 10.0, (i / 50) * 10.0}, {(i % 50) * 10.0 + 4, (i / 50) * 10.0}});
+    for (int i = 0; i < 2000; ++i)
+        d.Add(Line{{(i % 50) * 10.0, (i / 50) * 10.0}, {(i % 50) * 10.0 + 4, (i / 50) * 10.0}});
     auto check = [&](const Rect& w, const char* after) {
         Selection inside, crossing;
-        const auto& all = std::as_const(d).Entities();   // taking them for change would reset the index
+        const auto& all = std::as_const(d).Entities(); // taking them for change would reset the index
         for (std::size_t i = 0; i < all.size(); ++i) {
             Line l;
             if (const auto* line = std::get_if<Line>(&all[i].shape)) l = *line;
@@ -121,14 +122,14 @@ TEST(Selection, FollowsErasuresFarBackInALargeDrawing) {
         else if (i % 5 == 1) d.Add(Circle{{x + 2, y + 2}, 2});
         else d.Add(Line{{x, y}, {x + 4, y + 3}});
     }
-    d.Add(Polyline{{{-5, -5}, {605, 505}}});   // over every cell
+    d.Add(Polyline{{{-5, -5}, {605, 505}}}); // over every cell
     auto check = [&](const char* after) {
         const Rect windows[] = {Rect::FromCorners({-1, -1}, {601, 501}), Rect::FromCorners({33, 17}, {122, 95}),
                                 Rect::FromCorners({395, 195}, {1200, 420}), Rect::FromCorners({7, 0}, {12, 490}),
                                 Rect::FromCorners({-100010, -10}, {-99000, 40})};
         for (const Rect& w : windows) {
             Selection inside, crossing;
-            const auto& all = std::as_const(d).Entities();   // taking them for change would reset the index
+            const auto& all = std::as_const(d).Entities(); // taking them for change would reset the index
             for (std::size_t i = 0; i < all.size(); ++i) {
                 const Shape& shape = all[i].shape;
                 const bool whole = w.ContainsRect(ShapeExtents(d, shape));
@@ -142,14 +143,14 @@ TEST(Selection, FollowsErasuresFarBackInALargeDrawing) {
     check("building");
     EraseEntities(d, {0, 1, 2, 1500, 2999});
     check("erasing far back");
-    d.Add(Line{{-100000, 0}, {-99990, 5}});     // beyond the grid
+    d.Add(Line{{-100000, 0}, {-99990, 5}}); // beyond the grid
     d.Add(Line{{50, 50}, {54, 53}});
-    EraseEntities(d, {10, 2994, 2996});          // the last two not yet in the index
+    EraseEntities(d, {10, 2994, 2996}); // the last two not yet in the index
     check("erasing with additions not yet seen");
     EraseEntities(d, {4, 5});
-    EraseEntities(d, {100, std::as_const(d).Entities().size() - 3});   // the long polyline
+    EraseEntities(d, {100, std::as_const(d).Entities().size() - 3}); // the long polyline
     check("erasing twice in a row");
-    ExplodeEntities(d, {0, 1, 3, 7});            // an insert and the circles and lines refused
+    ExplodeEntities(d, {0, 1, 3, 7}); // an insert and the circles and lines refused
     check("exploding far back");
     MoveEntities(d, {20, 21}, {0, 200});
     EraseEntities(d, {2, 22});

@@ -12,12 +12,12 @@ namespace {
 
 Drawing Sample() {
     Drawing d;
-    d.Add(Line{{0, 0, 1.5}, {120, 0, 3.5}});                       // 0: a 3D line
-    d.Add(Line{{50, -50}, {50, 30}});                              // 1: crosses it at (50, 0)
-    d.Add(Circle{{200, 0}, 10});                                   // 2
-    d.Add(Polyline{{{300, 0}, {310, 0}, {320, 0}}, {1, 0}});       // 3: a half circle below, then straight
+    d.Add(Line{{0, 0, 1.5}, {120, 0, 3.5}});                 // 0: a 3D line
+    d.Add(Line{{50, -50}, {50, 30}});                        // 1: crosses it at (50, 0)
+    d.Add(Circle{{200, 0}, 10});                             // 2
+    d.Add(Polyline{{{300, 0}, {310, 0}, {320, 0}}, {1, 0}}); // 3: a half circle below, then straight
     d.SetBlock(Block{"B", {0, 0}, {Entity{Line{{0, 0}, {4, 0}}}}});
-    d.Add(Insert{"B", {400, 10}, 2, 2, 90});                       // 4: its line runs from (400,10) to (400,18)
+    d.Add(Insert{"B", {400, 10}, 2, 2, 90}); // 4: its line runs from (400,10) to (400,18)
     return d;
 }
 
@@ -65,8 +65,9 @@ TEST(Snap, NothingDrawnInsideTheApertureGivesNoSnap) {
 
 TEST(EntityIndex, FindsWhatOverlapsAnAreaAsAFullScanDoes) {
     Drawing d;
-    for (int i = 0; i < 2000; ++i) d.Add(Line{{i * 1.0, std::fmod(i * 37.0, 500)}, {i * 1.0 + 3, std::fmod(i * 37.0, 500) + 3}});
-    d.Add(Line{{-10, -10}, {3000, 600}});  // over every cell
+    for (int i = 0; i < 2000; ++i)
+        d.Add(Line{{i * 1.0, std::fmod(i * 37.0, 500)}, {i * 1.0 + 3, std::fmod(i * 37.0, 500) + 3}});
+    d.Add(Line{{-10, -10}, {3000, 600}}); // over every cell
     const EntityIndex index(d);
     const Rect area = Rect::FromCorners({100, 100}, {180, 200});
     std::vector<std::size_t> scanned;

@@ -76,7 +76,8 @@ msp.add_mtext('note')
 hatch = msp.add_hatch()
 hatch.paths.add_polyline_path([(0, 0), (1, 0), (1, 1)])
 doc.saveas(sys.argv[1])
-)", path);
+)",
+              path);
     ASSERT_NE(ReadTextFile(path).find("\\U+c9c0"), std::string::npos) << "the fixture has no escape to read";
 
     Drawing drawing;
@@ -90,7 +91,7 @@ doc.saveas(sys.argv[1])
     const auto& ground = std::get<Polyline>(block->entities[0].shape);
     EXPECT_EQ(ground.Bulge(0), 1);
     EXPECT_EQ(block->entities[0].colour, kGreen);
-    EXPECT_EQ(ShapeExtents(drawing, drawing.Entities()[0].shape).minY, -5);  // the half circle below
+    EXPECT_EQ(ShapeExtents(drawing, drawing.Entities()[0].shape).minY, -5); // the half circle below
     EXPECT_EQ(std::get<Text>(block->entities[1].shape).text, "地盤 지반");
     bool told = false;
     for (const std::string& line : cl.History())

@@ -26,7 +26,8 @@ print('handles', max(handles) > 0xFFFF and 'past FFFF' or 'within FFFF', 'seed',
 
 Drawing Survey() {
     Drawing d;
-    d.SetBlock(Block{"杭", {0, 0}, {Entity{Circle{{0, 0}, 0.5}, kRed}, Entity{Polyline{{{-1, 0}, {1, 0}}, {0.5}}, kByBlock}}});
+    d.SetBlock(
+        Block{"杭", {0, 0}, {Entity{Circle{{0, 0}, 0.5}, kRed}, Entity{Polyline{{{-1, 0}, {1, 0}}, {0.5}}, kByBlock}}});
     d.Add(Line{{-12.25, 3.5, 101.75}, {250.5, 80.125, 99.5}});
     d.Add(Polyline{{{0, 0, 12.5}, {10, 0, 12.5}, {20, 5, 12.5}, {30, 5, 12.5}}, {1, -0.25, 0}});
     d.SetCurrentColour(kGreen);
@@ -34,7 +35,7 @@ Drawing Survey() {
     d.Add(Arc{{0, 0}, 10, 90, 0});
     d.SetCurrentColour(kByLayer);
     d.Add(Text{{-41, -77.5}, 5, 0, "縦断図 No.1"});
-    d.Add(Text{{0, -90}, 2.5, 90, "지반 ①"});  // Hangul has no code page 932 counterpart
+    d.Add(Text{{0, -90}, 2.5, 90, "지반 ①"}); // Hangul has no code page 932 counterpart
     d.Add(Insert{"杭", {-1000, 1234, 5}, 2, 2, 45});
     return d;
 }
@@ -47,7 +48,7 @@ TEST(DxfRoundTrip, SavedAndOpenedAgainIsTheSameDrawing) {
     dxf::WriteDxf(drawing, path);
 
     Drawing opened;
-    opened.Add(Line{{1, 1}, {2, 2}});  // what was there before goes
+    opened.Add(Line{{1, 1}, {2, 2}}); // what was there before goes
     EXPECT_TRUE(dxf::OpenDxf(path, opened).empty());
     ASSERT_EQ(opened.Entities().size(), drawing.Entities().size());
     for (std::size_t i = 0; i < drawing.Entities().size(); ++i)
@@ -68,14 +69,14 @@ texts = [t.dxf.text for t in doc.modelspace().query('TEXT')]
 print('texts', texts)
 pl = doc.modelspace().query('LWPOLYLINE')[0]
 print('bulges', [p[4] for p in pl.get_points()])
-)", path);
-    EXPECT_EQ(report,
-              "errors 0 fixes 0\n"
-              "extents (-1001.41421356237, -90.0) (250.5, 1235.41421356237)\n"
-              "view [-375.457, 572.707, 0.0] 1391.685\n"
-              "font msgothic.ttc\n"
-              "texts ['縦断図 No.1', '\\\\U+C9C0\\\\U+BC18 ①']\n"
-              "bulges [1.0, -0.25, 0.0, 0.0]\n");
+)",
+                                         path);
+    EXPECT_EQ(report, "errors 0 fixes 0\n"
+                      "extents (-1001.41421356237, -90.0) (250.5, 1235.41421356237)\n"
+                      "view [-375.457, 572.707, 0.0] 1391.685\n"
+                      "font msgothic.ttc\n"
+                      "texts ['縦断図 No.1', '\\\\U+C9C0\\\\U+BC18 ①']\n"
+                      "bulges [1.0, -0.25, 0.0, 0.0]\n");
     EXPECT_EQ(RunPython(kSeedCheck, path), "handles within FFFF seed next\n");
 }
 
@@ -90,14 +91,15 @@ TEST(DxfRoundTrip, HandleSeedFollowsTheHandlesOfALargeDrawing) {
 import sys, ezdxf
 audit = ezdxf.readfile(sys.argv[1]).audit()
 print('errors', len(audit.errors), 'fixes', len(audit.fixes))
-)", path);
+)",
+                                        path);
     EXPECT_EQ(audit, "errors 0 fixes 0\n");
 }
 
 TEST(DxfRoundTrip, AFailedSaveLeavesTheOldFileAndNoPartOfTheNewOne) {
     const auto folder = DxfTestFolder() / "failed_save";
     std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder / "plan.dxf");  // a folder where the file should go
+    std::filesystem::create_directories(folder / "plan.dxf"); // a folder where the file should go
     EXPECT_THROW(dxf::WriteDxf(Survey(), (folder / "plan.dxf").string()), rt::Error);
     int files = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) files += entry.is_regular_file();

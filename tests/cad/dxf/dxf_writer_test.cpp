@@ -48,19 +48,19 @@ for e in doc.modelspace():
     if e.dxftype() == 'INSERT': extra = e.dxf.name + ' ' + repr(round(e.dxf.rotation, 9))
     print(e.dxftype(), e.dxf.hasattr('color') and e.dxf.color or 'bylayer', extra)
 print('block', [e.dxftype() for e in doc.blocks.get('計画1')])
-)", path);
-    EXPECT_EQ(report,
-              "errors 0 fixes 0\n"
-              "codepage ANSI_932\n"
-              "dimension text style Standard\n"
-              "LINE bylayer \n"
-              "LINE bylayer \n"
-              "LWPOLYLINE bylayer \n"
-              "CIRCLE 3 \n"
-              "ARC 3 \n"
-              "TEXT bylayer 縦　　断　　図 90.0\n"
-              "INSERT bylayer 計画1 30.0\n"
-              "block ['LWPOLYLINE', 'CIRCLE']\n");
+)",
+                                         path);
+    EXPECT_EQ(report, "errors 0 fixes 0\n"
+                      "codepage ANSI_932\n"
+                      "dimension text style Standard\n"
+                      "LINE bylayer \n"
+                      "LINE bylayer \n"
+                      "LWPOLYLINE bylayer \n"
+                      "CIRCLE 3 \n"
+                      "ARC 3 \n"
+                      "TEXT bylayer 縦　　断　　図 90.0\n"
+                      "INSERT bylayer 計画1 30.0\n"
+                      "block ['LWPOLYLINE', 'CIRCLE']\n");
 
     const dxf::DxfContents back = dxf::ReadDxf(path);
     ASSERT_EQ(back.drawing.Entities().size(), 7u);
@@ -119,7 +119,7 @@ TEST(DxfWriter, DrawingTypedByTheProgramsStreamsReadsBackUnchanged) {
     // clang-format on
     for (const char* s : sends) cl.Type(rt::Utf8ToCp932(s));
     ASSERT_TRUE(cl.IsIdle());
-    ASSERT_EQ(cl.RejectionCount(), 1u);  // the "Y" at the base point of the new block
+    ASSERT_EQ(cl.RejectionCount(), 1u); // the "Y" at the base point of the new block
     EXPECT_EQ(cl.Rejections()[0].input, "Y");
 
     std::string expected = "errors 0 fixes 0\n";
@@ -138,7 +138,8 @@ for e in doc.modelspace().query('TEXT'):
     print('TEXT [' + e.dxf.text + ']')
 for b in doc.blocks:
     if b.name == '計画２': print('block', b.name, len(b))
-)", path);
+)",
+                                         path);
     EXPECT_EQ(report, expected);
     EXPECT_NE(expected.find("TEXT [Ｆ.H =  12.34]"), std::string::npos);
     EXPECT_NE(expected.find("TEXT [  ]"), std::string::npos);

@@ -82,8 +82,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cad::Drawing drawing;
     cad::Polyline shape;
     shape.vertices = {{-3000, -60}, {0, 0}, {3000, -60}};
-    drawing.SetBlock(cad::Block{"KEI1", {}, {cad::Entity{shape}, cad::Entity{cad::Arc{{0, 0}, 5, 10, 200}},
-                                             cad::Entity{cad::Text{{0, 0}, 2, 30, "測点"}}}});
+    drawing.SetBlock(cad::Block{"KEI1",
+                                {},
+                                {cad::Entity{shape}, cad::Entity{cad::Arc{{0, 0}, 5, 10, 200}},
+                                 cad::Entity{cad::Text{{0, 0}, 2, 30, "測点"}}}});
     drawing.Add(cad::Insert{"KEI1", {100, 100}});
     drawing.Add(cad::Circle{{0, 0}, 50});
     cad::command::CommandLine commandLine(drawing);

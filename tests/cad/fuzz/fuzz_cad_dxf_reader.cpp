@@ -19,7 +19,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         cad::Drawing drawing;
         std::vector<std::string> warnings;
         cad::dxf::LoadDrawingAsBlock(path, "B", drawing, warnings);
-    } catch (const rt::Error&) {
-    }
+    } catch (const rt::Error&) {}
     return 0;
 }

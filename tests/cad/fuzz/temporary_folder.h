@@ -12,7 +12,7 @@
 class TemporaryFolder {
 public:
     explicit TemporaryFolder(const std::string& prefix)
-        : path_(std::filesystem::temp_directory_path() / (prefix + rt::CStr(static_cast<long long>(getpid())))) {
+            : path_(std::filesystem::temp_directory_path() / (prefix + rt::CStr(static_cast<long long>(getpid())))) {
         std::filesystem::create_directories(path_);
     }
     ~TemporaryFolder() {

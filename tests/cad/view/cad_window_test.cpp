@@ -70,11 +70,13 @@ TEST_F(CadWindow, AZoomCommandReplacesWhereTheUserPanned) {
     };
     cl.Type("zoom\r-20,20\r20,-20\r");
     ASSERT_GT(inkPixels(), 0);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 100), QPointF(10, 100), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 100), QPointF(10, 100), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&canvas, &press);
-    QMouseEvent drag(QEvent::MouseMove, QPointF(1010, 100), QPointF(1010, 100), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(1010, 100), QPointF(1010, 100), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(&canvas, &drag);
-    ASSERT_EQ(inkPixels(), 0);  // panned off the drawing
+    ASSERT_EQ(inkPixels(), 0); // panned off the drawing
     cl.Type("zoom\r980,20\r1020,-20\r");
     EXPECT_GT(inkPixels(), 0);
 }
@@ -161,7 +163,7 @@ TEST_F(CadWindow, UndoFromTheMenuRemovesTheLastCommandsEntities) {
     Click(canvas, canvas->DeviceAt({0, 0}));
     Click(canvas, canvas->DeviceAt({0, 0}), Qt::RightButton);
     ASSERT_EQ(drawing.Entities().size(), 3u);
-    EXPECT_EQ(std::get<Line>(drawing.Entities()[1].shape).b.x, 50);  // the mid point snap
+    EXPECT_EQ(std::get<Line>(drawing.Entities()[1].shape).b.x, 50); // the mid point snap
     QAction* undo = MenuAction(window, "元に戻す(&U)");
     ASSERT_NE(undo, nullptr);
     undo->trigger();
@@ -178,7 +180,7 @@ TEST_F(CadWindow, SaveAsDxfAndOpenAgainFromTheMenuGivesTheSameDrawing) {
     view::CadWindow window(drawing, cl);
     const std::string path = (ViewTestFolder() / "saved from the menu.dxf").string();
     window.SetFileChooser([&](view::CadWindow::FileUse) { return QString::fromStdString(path); });
-    cl.Type("LINE 0,0\r");  // a command under way is cancelled by the menu
+    cl.Type("LINE 0,0\r"); // a command under way is cancelled by the menu
     MenuAction(window, "名前を付けて保存(&A)...")->trigger();
     EXPECT_TRUE(cl.IsIdle());
     ASSERT_TRUE(std::filesystem::exists(path)) << cl.History().back();
@@ -187,7 +189,7 @@ TEST_F(CadWindow, SaveAsDxfAndOpenAgainFromTheMenuGivesTheSameDrawing) {
     MenuAction(window, "開く(&O)...")->trigger();
     EXPECT_TRUE(drawing.Entities() == saved.Entities());
     EXPECT_EQ(cl.RejectionCount(), 0u);
-    cl.Type("U\r");  // a drawing just opened has nothing to undo
+    cl.Type("U\r"); // a drawing just opened has nothing to undo
     EXPECT_EQ(cl.History().back(), "Nothing to undo.");
 }
 

@@ -22,7 +22,8 @@ int InkPixels(const QImage& image, QColor ink) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor c = image.pixelColor(x, y);
-            n += std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) + std::abs(c.blue() - ink.blue()) < 200;
+            n += std::abs(c.red() - ink.red()) + std::abs(c.green() - ink.green()) + std::abs(c.blue() - ink.blue()) <
+                 200;
         }
     return n;
 }
@@ -56,8 +57,8 @@ TEST(PngRenderer, ProfileLikeDrawingIsWrittenWithItsLinesTextsAndColours) {
     QImage image(QString::fromStdString(path.string()));
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.width(), 800);
-    EXPECT_GT(InkPixels(image, Qt::red), 100);  // the red planned line
-    EXPECT_GT(InkPixels(image, Qt::black), 500);    // lines and texts in black
+    EXPECT_GT(InkPixels(image, Qt::red), 100);   // the red planned line
+    EXPECT_GT(InkPixels(image, Qt::black), 500); // lines and texts in black
 }
 
 TEST(PngRenderer, UnwritablePathRaises) {

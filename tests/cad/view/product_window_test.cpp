@@ -124,7 +124,8 @@ TEST_F(ProductWindow, UsersWorkOnTheRealWindowOfARunningProduct) {
     window->SaveFromMenu();
     ASSERT_TRUE(std::filesystem::exists(file)) << LastHistoryText(s.textMountTam);
     EXPECT_EQ(test_support::RunPython("-c \"import ezdxf,sys; m=ezdxf.readfile(sys.argv[1]).modelspace(); "
-                                      "print(len(m.query('LINE')), len(m.query('CIRCLE')))\" '" + file.string() + "'"),
+                                      "print(len(m.query('LINE')), len(m.query('CIRCLE')))\" '" +
+                                      file.string() + "'"),
               "2 1\n");
     EXPECT_EQ(window->windowTitle().toStdString(), "AutoCAD LT 2002 - [product drawing.dxf]");
     EXPECT_FALSE(cad->HasUnsavedChanges());
@@ -182,7 +183,7 @@ TEST_F(ProductWindow, TheWindowOnScreenFollowsTheMainFrame) {
         const char* what;
         std::function<void()> act;
         bool visible, minimized, maximized;
-        QRect place;  // where the window stands when shown normally
+        QRect place; // where the window stands when shown normally
     };
     // clang-format off
     const Step steps[] = {
@@ -251,11 +252,13 @@ TEST_F(ProductWindow, TheProgramsEventLoopRunsTheProducts) {
     const std::string commandLine = "\"" + app::InstalledExecutable(*app::FindProduct(app::kAutoCadLt2002)) + "\"";
     desk::STARTUPINFO startup;
     desk::PROCESS_INFORMATION process;
-    ASSERT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0, nullptr, nullptr, &startup, &process));
+    ASSERT_TRUE(desk::CreateProcess(nullptr, commandLine.c_str(), nullptr, nullptr, false, 0, nullptr, nullptr,
+                                    &startup, &process));
     for (int i = 0; i < 10 && !ShownCadWindow(); ++i) QCoreApplication::processEvents();
     ASSERT_NE(ShownCadWindow(), nullptr);
     app::Instance* cad = app::FindInstance(process.dwProcessId);
-    for (char c : std::string("LINE 0,0 30,40 \r")) desk::PostMessage(cad->Windows().mainFrame, desk::WM_CHAR, static_cast<unsigned char>(c), 0);
+    for (char c : std::string("LINE 0,0 30,40 \r"))
+        desk::PostMessage(cad->Windows().mainFrame, desk::WM_CHAR, static_cast<unsigned char>(c), 0);
     for (int i = 0; i < 10 && std::as_const(cad->drawing()).Entities().empty(); ++i) QCoreApplication::processEvents();
     EXPECT_EQ(std::as_const(cad->drawing()).Entities().size(), 1u);
     desk::SetMainThreadWakeHandler(nullptr);

@@ -35,11 +35,11 @@ TEST(TextPainter, CapitalsAndFullWidthCharactersAreAsHighAsTheTextHeight) {
         view::PaintText(painter, Text{{50, 0}, 100, 0, "HE田"}, worldToDevice, Qt::black);
     }
     const QRect capitals = InkIn(image, 50, 50 + 120);        // two half-width characters: 0.6 h each
-    const QRect fullWidth = InkIn(image, 50 + 120, 50 + 220);  // one full-width character: h
+    const QRect fullWidth = InkIn(image, 50 + 120, 50 + 220); // one full-width character: h
     EXPECT_NEAR(capitals.top(), 100, 3);
     EXPECT_NEAR(capitals.bottom(), 199, 2);
     EXPECT_NEAR(fullWidth.top(), 100, 3);
     EXPECT_NEAR(fullWidth.bottom(), 199, 2);
     EXPECT_LE(fullWidth.right(), 50 + 220);
-    EXPECT_GE(fullWidth.width(), 70);  // the glyph's ink, inside its advance
+    EXPECT_GE(fullWidth.width(), 70); // the glyph's ink, inside its advance
 }

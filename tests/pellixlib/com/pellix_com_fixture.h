@@ -86,7 +86,9 @@ public:
     }
 
 protected:
-    void* FindOther(REFIID iid) override { return iid == pellix::tlb::DIID_IPellixEvents ? static_cast<IDispatch*>(this) : nullptr; }
+    void* FindOther(REFIID iid) override {
+        return iid == pellix::tlb::DIID_IPellixEvents ? static_cast<IDispatch*>(this) : nullptr;
+    }
 
 private:
     DISPID fails_;
@@ -97,7 +99,8 @@ class PellixComTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::path(::testing::TempDir()) / (std::string("pellixcom-") + info->test_suite_name() + "-" + info->name());
+        root_ = std::filesystem::path(::testing::TempDir()) /
+                (std::string("pellixcom-") + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(root_);
         desk::testing::Reset(root_);
         cad::app::InstallProduct(6, "C:\\LT2002");
@@ -134,7 +137,9 @@ protected:
         EXPECT_EQ(InvokeMember(o, id, flags, args, &r), expected) << "member " << id;
         return r;
     }
-    static Variant Method(IDispatch* o, DISPID id, std::vector<Variant> args = {}) { return Call(o, id, DISPATCH_METHOD, std::move(args)); }
+    static Variant Method(IDispatch* o, DISPID id, std::vector<Variant> args = {}) {
+        return Call(o, id, DISPATCH_METHOD, std::move(args));
+    }
     static Variant Get(IDispatch* o, DISPID id) { return Call(o, id, DISPATCH_PROPERTYGET); }
     static void Put(IDispatch* o, DISPID id, Variant v) {
         std::vector<Variant> args;

@@ -30,7 +30,7 @@ void GiveTheWorkerItsPasses() {
 } // namespace
 
 TEST_F(PellixComTest, RegistrationWritesAndRemovesTheEntries) {
-    desk::testing::ReloadRegistry();  // what was registered is kept in the registry's file
+    desk::testing::ReloadRegistry(); // what was registered is kept in the registry's file
     CLSID clsid{};
     ASSERT_EQ(CLSIDFromProgID("Pellixlib.Pellix", &clsid), S_OK);
     EXPECT_EQ(clsid, CLASS_Pellix);
@@ -72,7 +72,8 @@ TEST_F(PellixComTest, MembersCrossAsVariants) {
     Variant one;
     one.vt = VT_BOOL;
     one.boolVal = 1;
-    for (const Case& c : {Case{one, VARIANT_TRUE}, Case{Variant::Bool(false), VARIANT_FALSE}, Case{Variant::I4(7), VARIANT_TRUE}}) {
+    for (const Case& c :
+         {Case{one, VARIANT_TRUE}, Case{Variant::Bool(false), VARIANT_FALSE}, Case{Variant::I4(7), VARIANT_TRUE}}) {
         Put(p.Get(), Id("AcadLocked"), c.in);
         EXPECT_EQ(Get(p.Get(), Id("AcadLocked")).boolVal, c.out);
     }
@@ -134,9 +135,15 @@ TEST_F(PellixComTest, TheLibraryStaysLoadedWhileAnObjectLives) {
 
 TEST_F(PellixComTest, ThePropertiesPersistAsTheControlsStream) {
     // The program's saved state of a control.
-    const std::vector<BYTE> saved = WriteComponentStream(
-        {"TAcadControl", "", {{"Left", 596}, {"Top", 340}, {"Width", 28}, {"Height", 28}, {"HelpType", StreamIdent{"htKeyword"}},
-                              {"AcadType", StreamIdent{"atACLT2002"}}, {"Visible", true}}});
+    const std::vector<BYTE> saved = WriteComponentStream({"TAcadControl",
+                                                          "",
+                                                          {{"Left", 596},
+                                                           {"Top", 340},
+                                                           {"Width", 28},
+                                                           {"Height", 28},
+                                                           {"HelpType", StreamIdent{"htKeyword"}},
+                                                           {"AcadType", StreamIdent{"atACLT2002"}},
+                                                           {"Visible", true}}});
     const auto p = Place(nullptr, saved);
     EXPECT_EQ(Get(p.Get(), Id("AcadType")).lVal, 6);
     EXPECT_EQ(Get(p.Get(), Id("HelpType")).lVal, 0);
@@ -152,7 +159,8 @@ TEST_F(PellixComTest, ThePropertiesPersistAsTheControlsStream) {
     ASSERT_TRUE(read);
     std::vector<std::string> names;
     for (const auto& [name, value] : read->properties) names.push_back(name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Left", "Top", "Width", "Height", "HelpType", "Interval", "AcadType", "WaitMessage", "Visible"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Left", "Top", "Width", "Height", "HelpType", "Interval", "AcadType",
+                                               "WaitMessage", "Visible"}));
     const auto q = Place(nullptr, again);
     EXPECT_EQ(Get(q.Get(), Id("Interval")).lVal, 200);
     EXPECT_EQ(Get(q.Get(), Id("AcadType")).lVal, 44);
@@ -167,11 +175,11 @@ TEST_F(PellixComTest, ADamagedOrForeignStateIsRefusedAndChangesNothing) {
         std::vector<BYTE> state;
         const char* says;
     };
-    for (const Case& c : {Case{{'T', 'P', 'F', '0', 9}, "damaged"},
-                          Case{bad({{"Interval", 200}}, "TButton"), "TButton"},
-                          Case{bad({{"Interval", 200}, {"Colour", 3}}), "Colour"},
-                          Case{bad({{"Interval", 200}, {"AcadType", StreamIdent{"atACAD2099"}}}), "AcadType"},
-                          Case{bad({{"Interval", 200}, {"Visible", 1}}), "Visible"}}) {
+    for (const Case& c :
+         {Case{{'T', 'P', 'F', '0', 9}, "damaged"}, Case{bad({{"Interval", 200}}, "TButton"), "TButton"},
+          Case{bad({{"Interval", 200}, {"Colour", 3}}), "Colour"},
+          Case{bad({{"Interval", 200}, {"AcadType", StreamIdent{"atACAD2099"}}}), "AcadType"},
+          Case{bad({{"Interval", 200}, {"Visible", 1}}), "Visible"}}) {
         const auto p = NewPellix();
         EXPECT_EQ(p.As<IPersistStreamInit>()->Load(c.state), E_FAIL);
         ErrorInfo info;
@@ -207,13 +215,14 @@ TEST_F(PellixComTest, TheAboutBoxBlocksUntilClosedWhileMessagesKeepFlowing) {
 TEST_F(PellixComTest, TheWorkersEventsReachTheSinkOnTheHostsThreadInOrder) {
     const auto sink = MakeObject<RecordingSink>();
     sink->answer = [](DISPID id, DISPPARAMS* p) {
-        if (id == pellix::tlb::OnAcadDialog) *p->rgvarg[0].pboolVal = VARIANT_TRUE;  // DialogClose
+        if (id == pellix::tlb::OnAcadDialog) *p->rgvarg[0].pboolVal = VARIANT_TRUE; // DialogClose
     };
     const auto p = Place(sink.Get());
     ASSERT_EQ(Method(p.Get(), Id("Shell")).boolVal, VARIANT_TRUE);
-    desk::testing::RunFor(2000);  // the start-up dialog closed through the event
+    desk::testing::RunFor(2000); // the start-up dialog closed through the event
     for (LONG no = 1; no <= 3; ++no)
-        EXPECT_EQ(Method(p.Get(), Id("AsyncCommand"), {Variant::Text("_REDRAW\r"), Variant::I4(no)}).boolVal, VARIANT_TRUE);
+        EXPECT_EQ(Method(p.Get(), Id("AsyncCommand"), {Variant::Text("_REDRAW\r"), Variant::I4(no)}).boolVal,
+                  VARIANT_TRUE);
     const auto async = [&] {
         std::vector<std::string> seen;
         for (const std::string& e : sink->Events()) {
@@ -230,8 +239,8 @@ TEST_F(PellixComTest, TheWorkersEventsReachTheSinkOnTheHostsThreadInOrder) {
         desk::testing::RunFor(50);
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    EXPECT_EQ(async(), (std::vector<std::string>{"OnAsyncSending 1", "OnAsyncSended 1", "OnAsyncSending 2", "OnAsyncSended 2",
-                                                 "OnAsyncSending 3", "OnAsyncSended 3"}));
+    EXPECT_EQ(async(), (std::vector<std::string>{"OnAsyncSending 1", "OnAsyncSended 1", "OnAsyncSending 2",
+                                                 "OnAsyncSended 2", "OnAsyncSending 3", "OnAsyncSended 3"}));
     for (desk::DWORD thread : sink->Threads()) EXPECT_EQ(thread, desk::GetCurrentThreadId());
     Method(p.Get(), Id("Close"), {Variant::Text("")});
 }
@@ -255,7 +264,7 @@ TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideOneOfItsCallsEndsItOnceTh
 TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideAnEventEndsItsQueueFirst) {
     const auto sink = MakeObject<RecordingSink>();
     sink->answer = [](DISPID id, DISPPARAMS* p) {
-        if (id == pellix::tlb::OnAcadDialog) *p->rgvarg[0].pboolVal = VARIANT_TRUE;  // DialogClose
+        if (id == pellix::tlb::OnAcadDialog) *p->rgvarg[0].pboolVal = VARIANT_TRUE; // DialogClose
     };
     ComPtr<IDispatch> p = Place(sink.Get());
     ASSERT_EQ(Method(p.Get(), Id("Shell")).boolVal, VARIANT_TRUE);
@@ -267,7 +276,8 @@ TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideAnEventEndsItsQueueFirst)
     sink->answer = [&](DISPID id, DISPPARAMS*) {
         if (id != pellix::tlb::OnTimer || !p) return;
         for (LONG no = 1; no <= 3; ++no)
-            EXPECT_EQ(Method(p.Get(), Id("AsyncCommand"), {Variant::Text("_REDRAW\r"), Variant::I4(no)}).boolVal, VARIANT_TRUE);
+            EXPECT_EQ(Method(p.Get(), Id("AsyncCommand"), {Variant::Text("_REDRAW\r"), Variant::I4(no)}).boolVal,
+                      VARIANT_TRUE);
         p.As<IControlView>()->Close();
         p = nullptr;
         eventsAtRelease = sink->Events().size();
@@ -280,13 +290,14 @@ TEST_F(PellixComTest, ASiteThatLetsGoOfTheControlInsideAnEventEndsItsQueueFirst)
     GiveTheWorkerItsPasses();
     const auto events = sink->Events();
     EXPECT_EQ(events.size(), eventsAtRelease) << events.back();
-    for (std::size_t i = historyBefore; i < history.size(); ++i) EXPECT_EQ(history[i].find("REDRAW"), std::string::npos) << history[i];
+    for (std::size_t i = historyBefore; i < history.size(); ++i)
+        EXPECT_EQ(history[i].find("REDRAW"), std::string::npos) << history[i];
     // TearDown: the object is gone and the library unloads.
 }
 
 TEST_F(PellixComTest, AnEventThatFailsWhileTheControlStartsFailsItsLoadWithTheDescription) {
     const auto first = Place(nullptr);
-    ASSERT_EQ(Method(first.Get(), Id("Shell")).boolVal, VARIANT_TRUE);  // a CAD to follow
+    ASSERT_EQ(Method(first.Get(), Id("Shell")).boolVal, VARIANT_TRUE); // a CAD to follow
     for (const bool fromState : {false, true}) {
         std::vector<BYTE> state;
         if (fromState) {
@@ -315,7 +326,8 @@ TEST_F(PellixComTest, AByReferenceStringIsReplacedByTheMembersOutput) {
     BSTR value = BstrFromUtf8("whatever was there");
     EXPECT_EQ(Method(p.Get(), Id("GetVar"), {Variant::Text("LUPREC"), Variant::RefBstr(&value)}).boolVal, VARIANT_TRUE);
     EXPECT_EQ(Utf8FromBstr(value), "4");
-    EXPECT_EQ(Method(p.Get(), Id("GetVar"), {Variant::Text("NOSUCHVAR"), Variant::RefBstr(&value)}).boolVal, VARIANT_FALSE);
+    EXPECT_EQ(Method(p.Get(), Id("GetVar"), {Variant::Text("NOSUCHVAR"), Variant::RefBstr(&value)}).boolVal,
+              VARIANT_FALSE);
     EXPECT_EQ(Utf8FromBstr(value), "");
     SysFreeString(value);
     Method(p.Get(), Id("Close"), {Variant::Text("")});

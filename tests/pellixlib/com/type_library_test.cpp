@@ -39,10 +39,18 @@ TEST(PellixTypeLibrary, TheMembersTheProgramCallsHaveTheirIdsAndParameters) {
         std::size_t params;
         VARTYPE result;
     };
-    for (const Case& c : {Case{"IsInstall", 0x03, 0, VT_BOOL}, {"GetAutoCADName", 0x07, 0, VT_BSTR}, {"GetACADNameType", 0x08, 1, VT_I4},
-                          {"GetExecutMax", 0x12, 0, VT_I4}, {"IsSDIMode", 0x25, 0, VT_BOOL}, {"SetSDIMode", 0x26, 1, VT_BOOL},
-                          {"Shell", 0x28, 0, VT_BOOL}, {"Close", 0x29, 1, VT_BOOL}, {"IsExecut", 0x2E, 0, VT_BOOL},
-                          {"IsCmdWait", 0x42, 0, VT_BOOL}, {"Command", 0x44, 1, VT_BOOL}, {"AcReSize", 0x4D, 4, VT_BOOL},
+    for (const Case& c : {Case{"IsInstall", 0x03, 0, VT_BOOL},
+                          {"GetAutoCADName", 0x07, 0, VT_BSTR},
+                          {"GetACADNameType", 0x08, 1, VT_I4},
+                          {"GetExecutMax", 0x12, 0, VT_I4},
+                          {"IsSDIMode", 0x25, 0, VT_BOOL},
+                          {"SetSDIMode", 0x26, 1, VT_BOOL},
+                          {"Shell", 0x28, 0, VT_BOOL},
+                          {"Close", 0x29, 1, VT_BOOL},
+                          {"IsExecut", 0x2E, 0, VT_BOOL},
+                          {"IsCmdWait", 0x42, 0, VT_BOOL},
+                          {"Command", 0x44, 1, VT_BOOL},
+                          {"AcReSize", 0x4D, 4, VT_BOOL},
                           {"GetPoint", 0x5B, 4, VT_BOOL}}) {
         const MemberDescription* m = i.Find(c.id, MemberKind::Method);
         ASSERT_TRUE(m) << c.name;

@@ -88,13 +88,14 @@ TEST_F(Closing, ASaveNameEndingInDxfIsWrittenAsDxf) {
 }
 
 TEST_F(Closing, ADialogThatIgnoresCloseMakesCloseFailWithoutTyping) {
-    SetInstSDIMode(6, true);  // the start-up dialog comes up
+    SetInstSDIMode(6, true); // the start-up dialog comes up
     const Launched l = Attach(6);
     const desk::HWND dialog = InstanceOf(l)->Windows().startupDialog;
     ASSERT_TRUE(desk::IsWindow(dialog));
-    const desk::WNDPROC dialogProc = desk::SetWindowProc(dialog, [](desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
-        return m == desk::WM_CLOSE ? 0 : desk::DefWindowProc(h, m, wp, lp);
-    });
+    const desk::WNDPROC dialogProc =
+        desk::SetWindowProc(dialog, [](desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
+            return m == desk::WM_CLOSE ? 0 : desk::DefWindowProc(h, m, wp, lp);
+        });
     EXPECT_FALSE(c->Close("C:\\a.dwg"));
     EXPECT_TRUE(typed->empty());
     EXPECT_TRUE(desk::IsWindow(l.windows.MainWnd));

@@ -26,7 +26,7 @@ TEST_F(CommandLineWatch, AfterARestartTheIdlePromptIsReportedOnTicksOneAndTwoAnd
     EXPECT_EQ(events, (Strings{"1 change '' wait", "2 change '' wait", "4 wait"}));
 
     events.clear();
-    c->SetEnabled(true);  // a restart reports the state afresh
+    c->SetEnabled(true); // a restart reports the state afresh
     Restarted(*c);
     RunTicks(4);
     EXPECT_EQ(events, (Strings{"1 change '' wait", "2 change '' wait", "4 wait"}));
@@ -46,7 +46,10 @@ TEST_F(CommandLineWatch, ACommandInProgressIsReportedWithItsPromptAndTheWaitCome
     RunTicks(6);
     ASSERT_GE(events.size(), 2u);
     EXPECT_NE(events.front().find("change '' wait"), std::string::npos) << events.front();
-    EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.ends_with(" wait") && e.find("change") == std::string::npos; }), 1);
+    EXPECT_EQ(std::count_if(
+                  events.begin(), events.end(),
+                  [](const std::string& e) { return e.ends_with(" wait") && e.find("change") == std::string::npos; }),
+              1);
 }
 
 TEST_F(CommandLineWatch, CmdLineSearchNeverReadsTheHistory) {
@@ -101,7 +104,7 @@ TEST_F(CommandLineWatch, AutoEnterAnswersAReturnPromptWithOneEnterUnlessTheHandl
         });
         RunTicks(2);
         desk::testing::LogMessages(view);
-        TypeAtCommandLine(l, "go[enter]on:");  // a blank would be Enter already
+        TypeAtCommandLine(l, "go[enter]on:"); // a blank would be Enter already
         RunTicks(4);
         int enters = 0;
         for (const auto& m : desk::testing::MessageLog(view)) enters += m.message == desk::WM_CHAR && m.wParam == '\r';
@@ -131,7 +134,9 @@ TEST_F(CommandLineWatch, AutoEnterLeavesOtherPromptsAlone) {
 TEST_F(CommandLineWatch, TheWaitMessageIsReportedOncePerTextAndNotWhenEmpty) {
     const Launched l = Launch(6);
     const auto c = Load([&](TAcadControl& k) {
-        k.SetOnWaitMessage([this](TAcadControl&, const std::string& p, bool wait) { Log("message '" + p + "' " + (wait ? "wait" : "busy")); });
+        k.SetOnWaitMessage([this](TAcadControl&, const std::string& p, bool wait) {
+            Log("message '" + p + "' " + (wait ? "wait" : "busy"));
+        });
     });
     InstanceOf(l)->TypeFromUser("LINE\r");
     RunTicks(4);

@@ -13,8 +13,8 @@
 namespace pellix::testing {
 
 struct ControlDesktop : PellixDesktop {
-    std::vector<std::string> reports;  // the exception report
-    std::vector<std::string> events;   // "<tick> <event> <arguments>"
+    std::vector<std::string> reports; // the exception report
+    std::vector<std::string> events;  // "<tick> <event> <arguments>"
     desk::DWORD started = 0;
     desk::DWORD period = 250;
 
@@ -59,7 +59,8 @@ struct ControlDesktop : PellixDesktop {
     static std::shared_ptr<std::vector<std::string>> RecordTyped(desk::HWND frame) {
         auto typed = std::make_shared<std::vector<std::string>>();
         auto previous = std::make_shared<desk::WNDPROC>();
-        *previous = desk::SetWindowProc(frame, [typed, previous](desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) {
+        *previous = desk::SetWindowProc(frame, [typed, previous](desk::HWND h, desk::UINT m, desk::WPARAM wp,
+                                                                 desk::LPARAM lp) {
             if (m == desk::WM_COPYDATA && lp != 0)
                 typed->push_back(static_cast<const char*>(reinterpret_cast<const desk::COPYDATASTRUCT*>(lp)->lpData));
             return (*previous)(h, m, wp, lp);
@@ -68,7 +69,9 @@ struct ControlDesktop : PellixDesktop {
     }
 
     void RecordCommandLine(TAcadControl& c) {
-        c.SetOnAcadCmdChange([this](TAcadControl&, const std::string& p, bool wait) { Log("change '" + p + "' " + (wait ? "wait" : "busy")); });
+        c.SetOnAcadCmdChange([this](TAcadControl&, const std::string& p, bool wait) {
+            Log("change '" + p + "' " + (wait ? "wait" : "busy"));
+        });
         c.SetOnAcadCmdWait([this](TAcadControl&) { Log("wait"); });
     }
 };

@@ -46,7 +46,9 @@ struct Interactive : ControlDesktop {
         });
     }
     cad::app::Instance& Cad() const { return *InstanceOf(l); }
-    static void After(desk::DWORD ms, std::function<void()> action) { desk::testing::At(desk::GetTickCount() + ms, std::move(action)); }
+    static void After(desk::DWORD ms, std::function<void()> action) {
+        desk::testing::At(desk::GetTickCount() + ms, std::move(action));
+    }
     // "<temp>RIR<handle as %08X><extension>"
     std::string DefaultName(const std::string& extension) const {
         char hex[16];
@@ -82,7 +84,9 @@ TEST_F(Interactive, AQueuedCommandIsTypedByTheWorkerAndReportedThroughTheControl
     c->SetOnAsyncSending([&](TAcadControl&, int no, int target) {
         record("sending " + rt::CStr(no) + (target == desk::HandleToLong(l.windows.MainWnd) ? " main" : ""));
     });
-    c->SetOnAsyncSended([&](TAcadControl&, int no, int, bool resulted) { record("sent " + rt::CStr(no) + (resulted ? "" : " failed")); });
+    c->SetOnAsyncSended([&](TAcadControl&, int no, int, bool resulted) {
+        record("sent " + rt::CStr(no) + (resulted ? "" : " failed"));
+    });
     EXPECT_FALSE(c->AsyncCommand("", 1));
     ASSERT_TRUE(c->AsyncCommand("_LINE 0,0 5,5 \r", 3));
     const auto recorded = [&] {
@@ -125,14 +129,17 @@ TEST_F(Interactive, TwoControlsOnOneCadConsultEachOthersWaitCallbacks) {
     // While the first control's pick waits, the second one picks too; the first one's cancel
     // ends the second one's pick.
     const desk::DWORD start = desk::GetTickCount();
-    AddWaitCallback(l.windows.MainWnd, [&](desk::HWND, bool&) {
-        if (otherStarted || desk::GetTickCount() - start < 100) return;
-        otherStarted = true;
-        After(300, [&] { c->InterCancel(); });
-        double a, b, d;
-        otherPicked = other->GetPoint(false, a, b, d);
-        otherEnded = desk::GetTickCount();
-    }, &otherStarted);
+    AddWaitCallback(
+        l.windows.MainWnd,
+        [&](desk::HWND, bool&) {
+            if (otherStarted || desk::GetTickCount() - start < 100) return;
+            otherStarted = true;
+            After(300, [&] { c->InterCancel(); });
+            double a, b, d;
+            otherPicked = other->GetPoint(false, a, b, d);
+            otherEnded = desk::GetTickCount();
+        },
+        &otherStarted);
     After(3000, [&] { Cad().Pick({1, 2, 0}); });
     c->GetPoint(false, x, y, z);
     RemoveOwnerWaitCallbacks(&otherStarted);
@@ -143,7 +150,7 @@ TEST_F(Interactive, TwoControlsOnOneCadConsultEachOthersWaitCallbacks) {
 }
 
 TEST_F(Interactive, GetPointReturnsTheUsersPickAndInterCancelBeforeItIsForgotten) {
-    c->InterCancel();  // no pick runs: the next one starts afresh
+    c->InterCancel(); // no pick runs: the next one starts afresh
     After(200, [&] { Cad().Pick({12.5, -3, 0}); });
     ASSERT_TRUE(c->GetPoint(false, x, y, z));
     EXPECT_EQ((std::vector<double>{x, y, z}), (std::vector<double>{12.5, -3, 0}));
@@ -155,7 +162,7 @@ TEST_F(Interactive, UserWaitAsksTheControlsHandlersAndVariablesAreReadAndSet) {
     c->SetOnUserWaitFirst([&](TAcadControl&, int id, bool&) { raised.push_back("first " + rt::CStr(id)); });
     c->SetOnUserWaitNext([&](TAcadControl&, int id, const std::string& cmd, bool& result) {
         raised.push_back("next " + rt::CStr(id) + " " + cmd.substr(0, 5));
-        result = false;  // the handler's answer is the result
+        result = false; // the handler's answer is the result
     });
     After(200, [&] { Cad().TypeFromUser("0,0\r10,0\r\r"); });
     EXPECT_FALSE(c->UserWait(7, "_LINE"));
@@ -177,8 +184,9 @@ TEST_F(Interactive, EmptyFilePropertiesGetADefaultNameFromTheMainWindowThatStays
     c->SetSelAddCmd("ALL\r\r");
     ASSERT_TRUE(c->SelectDxf(false));
     EXPECT_EQ(c->DxfFile(), DefaultName(".dxf"));
-    EXPECT_EQ(test_support::RunPython("-c \"import ezdxf,sys; print(len(ezdxf.readfile(sys.argv[1]).modelspace().query('LINE')))\" '" +
-                                      desk::ToNativePath(c->DxfFile()).string() + "'"),
+    EXPECT_EQ(test_support::RunPython(
+                  "-c \"import ezdxf,sys; print(len(ezdxf.readfile(sys.argv[1]).modelspace().query('LINE')))\" '" +
+                  desk::ToNativePath(c->DxfFile()).string() + "'"),
               "1\n");
 
     ASSERT_TRUE(c->RunScript("_CIRCLE 5,5 2\n", false));
@@ -194,7 +202,7 @@ TEST_F(Interactive, EmptyFilePropertiesGetADefaultNameFromTheMainWindowThatStays
         std::ofstream(desk::ToNativePath(DefaultName(k.extension))) << "stale";
         c->SetAttOutType(k.type);
         c->SetAttOutFile("");
-        After(100, [&] { c->InterCancel(); });  // the user selects nothing
+        After(100, [&] { c->InterCancel(); }); // the user selects nothing
         c->SelectAtt(false);
         EXPECT_EQ(c->AttOutFile(), DefaultName(k.extension));
         EXPECT_FALSE(std::filesystem::exists(desk::ToNativePath(DefaultName(k.extension)))) << k.extension;
@@ -223,14 +231,14 @@ TEST_F(Interactive, WaitCommandWaitsForThePromptAndEndsWhenTheCadOrTheControlGoe
     EXPECT_TRUE(c->IsCmdWait());
 
     Cad().TypeFromUser("_LINE 0,0 ");
-    After(300, [&] { Cad().Close(); });  // the user closes the CAD instead
+    After(300, [&] { Cad().Close(); }); // the user closes the CAD instead
     EXPECT_FALSE(c->WaitCommand());
 
     const Launched second = Launch(6);
     ASSERT_TRUE(c->AcadLoad(second.windows.MainWnd));
     InstanceOf(second)->TypeFromUser("_LINE 0,0 ");
     TAcadControl* raw = c.get();
-    After(300, [&] { c.reset(); });  // the host unloads its screen
+    After(300, [&] { c.reset(); }); // the host unloads its screen
     After(5000, [&] { InstanceOf(second)->TypeFromUser("\r"); });
     const desk::DWORD unloadStart = desk::GetTickCount();
     EXPECT_FALSE(raw->WaitCommand());

@@ -36,10 +36,12 @@ TEST_F(Monitor, ADialogThatOpensAndClosesGivesTwoDialogEventsAndTheEnabledStateF
         });
     });
     RunTicks(6);
-    desk::testing::At(desk::GetTickCount() + 100, [&] { desk::SendMessage(dialog, desk::WM_CLOSE, 0, 0); });  // the user
+    desk::testing::At(desk::GetTickCount() + 100, [&] { desk::SendMessage(dialog, desk::WM_CLOSE, 0, 0); }); // the user
     RunTicks(4);
     const std::string d = Hex(desk::HandleToLong(dialog));
-    EXPECT_EQ(events, (Strings{"1 inactive", "2 dialog " + d + " [" + Cp932("ｽﾀｰﾄｱｯﾌﾟ") + "] [" + Cp932("図面の開始方法を選択してください。") + "]",
+    EXPECT_EQ(events, (Strings{"1 inactive",
+                               "2 dialog " + d + " [" + Cp932("ｽﾀｰﾄｱｯﾌﾟ") + "] [" +
+                                   Cp932("図面の開始方法を選択してください。") + "]",
                                "7 active", "7 dialog 0 [] []"}));
 }
 
@@ -112,9 +114,11 @@ TEST_F(Monitor, UnlockedTheControlFollowsTheCadTheUserWorksInLockedOnlyOnReload)
         RunTicks(2);
         desk::SetForegroundWindow(second.windows.MainWnd);
         RunTicks(2);
-        const std::string a = Hex(desk::HandleToLong(first.windows.TextFrame)), b = Hex(desk::HandleToLong(second.windows.TextFrame));
+        const std::string a = Hex(desk::HandleToLong(first.windows.TextFrame)),
+                          b = Hex(desk::HandleToLong(second.windows.TextFrame));
         if (!locked) {
-            EXPECT_EQ(events, (Strings{"0 active 0 " + a + " reload", "0 loaded", "4 active " + a + " " + b + " reload", "4 loaded"}));
+            EXPECT_EQ(events, (Strings{"0 active 0 " + a + " reload", "0 loaded", "4 active " + a + " " + b + " reload",
+                                       "4 loaded"}));
             EXPECT_EQ(c->Engine().MainWnd(), second.windows.MainWnd);
         } else {
             EXPECT_EQ(events, (Strings{"0 active 0 " + a, "0 loaded", "4 active " + a + " " + b}));
@@ -134,10 +138,11 @@ TEST_F(Monitor, UnlockedTheControlFollowsTheCadTheUserWorksInLockedOnlyOnReload)
 TEST_F(Monitor, ARestartReportsTheCurrentCadAgainFromNone) {
     const Launched l = Launch(6);
     const auto c = Load([&](TAcadControl& k) {
-        k.SetOnActiveChange([&](TAcadControl&, int lost, int active, bool&) { Log("active " + Hex(lost) + " " + Hex(active)); });
+        k.SetOnActiveChange(
+            [&](TAcadControl&, int lost, int active, bool&) { Log("active " + Hex(lost) + " " + Hex(active)); });
     });
     RunTicks(4);
-    c->SetInterval(500);  // the value it has: no restart
+    c->SetInterval(500); // the value it has: no restart
     RunTicks(4);
     const std::string a = Hex(desk::HandleToLong(l.windows.TextFrame));
     EXPECT_EQ(events, (Strings{"0 active 0 " + a}));
@@ -157,7 +162,8 @@ TEST_F(Monitor, ProcessLoopRunsOnSecondTicksUntilItsHandlerClearsProIndex) {
         k.SetOnTimer([this](TAcadControl&) { Log("timer"); });
     });
     RunTicks(10);
-    EXPECT_EQ(events, (Strings{"2 loop 3", "2 timer", "4 loop 2", "4 timer", "6 loop 1", "6 timer", "8 timer", "10 timer"}));
+    EXPECT_EQ(events,
+              (Strings{"2 loop 3", "2 timer", "4 loop 2", "4 timer", "6 loop 1", "6 timer", "8 timer", "10 timer"}));
     EXPECT_EQ(c->ProIndex(), 0);
 }
 
@@ -206,15 +212,15 @@ TEST_F(Monitor, AcadLoadDoesNotTakeAVanishedInstanceForTheAttachedOne) {
 TEST_F(Monitor, ASwitchOfDrawingIsReportedAtTheStartOfTheTickAndMarkedForTheInteractiveWait) {
     const Launched l = Launch(6);
     const cad::app::ProductWindows& w = InstanceOf(l)->Windows();
-    const auto c = Load([&](TAcadControl& k) {
-        k.SetOnChildChange([this](TAcadControl&, int child) { Log("child " + Hex(child)); });
-    });
+    const auto c = Load(
+        [&](TAcadControl& k) { k.SetOnChildChange([this](TAcadControl&, int child) { Log("child " + Hex(child)); }); });
     RunTicks(2);
     desk::HWND second;
     {
         desk::ThreadScope scope(InstanceOf(l)->ThreadId());
         const std::string frame = GetWndClassName(w.drawingWindow);
-        second = desk::CreateWindowEx(0, frame, "Drawing2.dwg", desk::WS_CHILD | desk::WS_VISIBLE, 0, 0, 800, 500, w.mdiClient);
+        second = desk::CreateWindowEx(0, frame, "Drawing2.dwg", desk::WS_CHILD | desk::WS_VISIBLE, 0, 0, 800, 500,
+                                      w.mdiClient);
         desk::CreateWindowEx(0, "Static", "", desk::WS_CHILD, 0, 0, 800, 500, second);
         desk::SetWindowPos(second, desk::HWND_TOP, 0, 0, 0, 0, desk::SWP_NOMOVE | desk::SWP_NOSIZE);
     }

@@ -30,11 +30,11 @@ TEST_F(Operations, TheProductRangeAndTheKindOfEachProductName) {
         const char* name;
         TAcadType type;
     } names[] = {
-        {"AutoCAD LT95", atACLT95},       {"AutoCAD LT97", atACLT97},     {"AutoCAD LT98", atACLT98},
-        {"AutoCAD LT2000", atACLT2000},   {"AutoCAD LT2000i", atACLT2000i}, {"AutoCAD LT2002", atACLT2002},
-        {"AutoCAD R13", atACAD13},        {"AutoCAD R14", atACAD14},      {"AutoCAD 2000", atACAD2000},
-        {"AutoCAD 2000i", atACAD2000i},   {"AutoCAD 2002", atACAD2002},   {"autocad lt2002", atACLT2002},
-        {"AutoCAD LT 2002", atNOACAD},    {"AutoCAD 2004", atNOACAD},     {"", atNOACAD},
+        {"AutoCAD LT95", atACLT95},     {"AutoCAD LT97", atACLT97},       {"AutoCAD LT98", atACLT98},
+        {"AutoCAD LT2000", atACLT2000}, {"AutoCAD LT2000i", atACLT2000i}, {"AutoCAD LT2002", atACLT2002},
+        {"AutoCAD R13", atACAD13},      {"AutoCAD R14", atACAD14},        {"AutoCAD 2000", atACAD2000},
+        {"AutoCAD 2000i", atACAD2000i}, {"AutoCAD 2002", atACAD2002},     {"autocad lt2002", atACLT2002},
+        {"AutoCAD LT 2002", atNOACAD},  {"AutoCAD 2004", atNOACAD},       {"", atNOACAD},
     };
     for (const auto& n : names) EXPECT_EQ(c->GetACADNameType(n.name), n.type) << n.name;
 }
@@ -71,7 +71,7 @@ TEST_F(Operations, InstallationQueriesAnswerForTheKindAcadTypeAndReservedKindsAr
         EXPECT_FALSE(c->IsRegistry()) << reserved;
         EXPECT_FALSE(c->Shell()) << reserved;
     }
-    c->SetAcadType(atACAD2002);  // not installed
+    c->SetAcadType(atACAD2002); // not installed
     EXPECT_EQ(c->GetExePath(), "");
     EXPECT_FALSE(c->Shell());
     EXPECT_EQ(c->Handle(), attached) << "a failed start leaves the attachment alone";
@@ -140,16 +140,16 @@ TEST_F(Operations, WindowsOfAnyProgramAreMeasuredSizedAndStatedOrLeftAloneWhenNo
 }
 
 TEST_F(Operations, HostWindowsAreTheEnabledOrModalTopLevelWindowsOfTheHostWalkedOneByOne) {
-    const Launched cad = Launch(6);  // its windows belong to another process
+    const Launched cad = Launch(6); // its windows belong to another process
     const auto c = Load();
     const desk::HWND main = HostWindow("TMainForm", "Main");
     HostWindow("TDisabled", "Disabled", desk::WS_VISIBLE | desk::WS_DISABLED);
     HostWindow("THidden", "Hidden", 0);
     HostWindow("daxparkingwindow", "Parking");
     HostWindow("TModal", "Modal", desk::WS_VISIBLE, main);
-    desk::EnableWindow(main, false);  // the modal window is up
+    desk::EnableWindow(main, false); // the modal window is up
     const desk::HWND palette = HostWindow("TPalette", "Palette");
-    HostWindow("TTool", "Tool", desk::WS_VISIBLE, palette);  // owned by an enabled window
+    HostWindow("TTool", "Tool", desk::WS_VISIBLE, palette); // owned by an enabled window
 
     c->ResetOwnerWnd();
     EXPECT_EQ(c->GetOwnerWnd(), desk::HandleToLong(palette));
@@ -193,8 +193,8 @@ TEST_F(Operations, TheAttachedCadsWindowsAndTheWalkOverItsDrawings) {
         std::int32_t handle;
         desk::HWND expected;
     } windows[] = {
-        {"main", c->Handle(), w.mainFrame},         {"drawing", c->GraphHandle(), w.drawingWindow},
-        {"text", c->TextHandle(), w.textFrame},     {"command line", c->CmdLineHandle(), l.windows.CmdFrame},
+        {"main", c->Handle(), w.mainFrame},          {"drawing", c->GraphHandle(), w.drawingWindow},
+        {"text", c->TextHandle(), w.textFrame},      {"command line", c->CmdLineHandle(), l.windows.CmdFrame},
         {"MDI client", c->MDIClient(), w.mdiClient}, {"dialog", c->DialogHandle(), nullptr},
     };
     for (const auto& x : windows) EXPECT_EQ(x.handle, desk::HandleToLong(x.expected)) << x.what;
@@ -238,7 +238,7 @@ TEST_F(Operations, TheAttachedCadsWindowsAndTheWalkOverItsDrawings) {
 }
 
 TEST_F(Operations, TheCadsDialogIsMeasuredMovedAndClickedAway) {
-    SetInstSDIMode(6, true);  // the start-up dialog comes up
+    SetInstSDIMode(6, true); // the start-up dialog comes up
     const Launched l = Launch(6);
     const auto c = Load();
     ASSERT_TRUE(c->AcadLoad(l.windows.MainWnd));

@@ -135,7 +135,8 @@ TEST_F(ControlProperties, TheControlIsAlways28By28AndShowsItsFace) {
     ASSERT_EQ(canvas.Height, 28);
     const TFaceBitmap* face = FormImage();
     ASSERT_NE(face, nullptr);
-    for (const auto& [x, y] : {std::pair{0, 0}, {14, 14}, {27, 27}, {6, 9}}) EXPECT_EQ(canvas.At(x, y), face->ColorAt(x, y));
+    for (const auto& [x, y] : {std::pair{0, 0}, {14, 14}, {27, 27}, {6, 9}})
+        EXPECT_EQ(canvas.At(x, y), face->ColorAt(x, y));
     EXPECT_NE(canvas.At(14, 14), canvas.At(1, 1)) << "the picture is not a plain fill";
 }
 
@@ -157,8 +158,14 @@ TEST_F(ControlProperties, WaitCallbacksAskEveryEntryOfTheWindowAndAFalsePassIsRe
     const auto w1 = reinterpret_cast<desk::HWND>(1), w2 = reinterpret_cast<desk::HWND>(2);
     std::vector<std::string> calls;
     AddWaitCallback(w1, [&](desk::HWND, bool& keep) { calls.push_back(keep ? "a:t" : "a:f"); });
-    AddWaitCallback(w2, [&](desk::HWND, bool& keep) { keep = false; calls.push_back("other"); });
-    AddWaitCallback(w1, [&](desk::HWND, bool& keep) { calls.push_back(keep ? "b:t" : "b:f"); keep = false; });
+    AddWaitCallback(w2, [&](desk::HWND, bool& keep) {
+        keep = false;
+        calls.push_back("other");
+    });
+    AddWaitCallback(w1, [&](desk::HWND, bool& keep) {
+        calls.push_back(keep ? "b:t" : "b:f");
+        keep = false;
+    });
     EXPECT_FALSE(CheckWaitCallbacks(w1));
     EXPECT_EQ(calls, (std::vector<std::string>{"a:t", "b:t", "a:f", "b:f"}));
     RemoveWaitCallbacks(w1);
@@ -173,13 +180,10 @@ TEST_F(ControlProperties, ABusyFlagIsClearedOnEveryExitOnlyByTheScopeThatSetIt) 
     const auto c = TAcadControl::Create();
     try {
         TAcadControl::BusyScope outer(c->InCommand());
-        {
-            TAcadControl::BusyScope nested(c->InCommand());
-        }
+        { TAcadControl::BusyScope nested(c->InCommand()); }
         EXPECT_TRUE(c->InCommand()) << "a nested call leaves it set";
         throw std::runtime_error("fails inside");
-    } catch (const std::runtime_error&) {
-    }
+    } catch (const std::runtime_error&) {}
     EXPECT_FALSE(c->InCommand());
 }
 
@@ -197,7 +201,9 @@ TEST_F(ControlProperties, TheEnginesRaisersAnswerAsTheHandlerLeftTheValueAndSwal
     EXPECT_TRUE(c->DoUserWaitNext(1, "before"));
     EXPECT_FALSE(c->DoUserWaitNext(1, "after"));
     std::vector<std::string> sent;
-    c->SetOnAsyncSending([&](TAcadControl&, int no, int target) { sent.push_back("sending " + std::to_string(no) + " " + std::to_string(target)); });
+    c->SetOnAsyncSending([&](TAcadControl&, int no, int target) {
+        sent.push_back("sending " + std::to_string(no) + " " + std::to_string(target));
+    });
     c->SetOnAsyncSended([&](TAcadControl&, int no, int, bool ok) {
         sent.push_back("sent " + std::to_string(no) + (ok ? " ok" : " failed"));
         throw std::runtime_error("swallowed");

@@ -16,11 +16,13 @@ using Reentrancy = ControlDesktop;
 
 // Time passes while the user picks: every pass of the wait lets the clock move on 10 ms.
 void UserTakesTime(desk::HWND main, const void* owner) {
-    AddWaitCallback(main, [](desk::HWND, bool&) { desk::Sleep(10); }, owner);
+    AddWaitCallback(
+        main, [](desk::HWND, bool&) { desk::Sleep(10); }, owner);
 }
 
 bool PickInside(TAcadControl& c, double& x, double& y, double& z) {
-    AddWaitCallback(c.Engine().MainWnd(), [&c](desk::HWND w, bool& keep) { c.InterWaitProc(w, keep); }, &c);
+    AddWaitCallback(
+        c.Engine().MainWnd(), [&c](desk::HWND w, bool& keep) { c.InterWaitProc(w, keep); }, &c);
     UserTakesTime(c.Engine().MainWnd(), &c);
     const bool picked = c.Engine().GetPoint("", false, x, y, z);
     RemoveWaitCallbacks(c.Engine().MainWnd());
@@ -64,7 +66,7 @@ TEST_F(Reentrancy, AControlEndedDuringItsPickStopsThePickAndIsFreedAfterTheTick)
     bool picked = true, pickReturned = false, windowDuringPick = false;
     c->SetOnAcadCmdWait([&](TAcadControl& sender) {
         desk::testing::At(desk::GetTickCount() + 300, [&] {
-            c.reset();  // the host unloads its screen
+            c.reset(); // the host unloads its screen
             windowDuringPick = desk::IsWindow(util);
         });
         // A wait no callback of the control watches: ending the control ends it all the same.
@@ -103,12 +105,15 @@ TEST_F(Reentrancy, AnEndedControlStopsOnlyItsOwnWaits) {
         k.SetOnAcadCmdWait([&](TAcadControl& sender) {
             if (!std::exchange(first, false)) return;
             desk::testing::At(desk::GetTickCount() + 300, [&] {
-                c.reset();  // ended with its pick on the stack
+                c.reset(); // ended with its pick on the stack
                 // Another control's pick nested inside the ended one's still waits for the user.
                 int passes = 0;
-                AddWaitCallback(other->Engine().MainWnd(), [&](desk::HWND, bool&) {
-                    if (++passes == 30) InstanceOf(l)->Pick({-35000.5, 12000.25, 0});
-                }, other.get());
+                AddWaitCallback(
+                    other->Engine().MainWnd(),
+                    [&](desk::HWND, bool&) {
+                        if (++passes == 30) InstanceOf(l)->Pick({-35000.5, 12000.25, 0});
+                    },
+                    other.get());
                 otherPicked = PickInside(*other, x, y, z);
             });
             UserTakesTime(sender.Engine().MainWnd(), &sender);

@@ -22,10 +22,11 @@ TEST_F(Workflow, ShellPlacePickCancelAndClose) {
     const auto c = Load([&](TAcadControl& k) {
         k.SetOnAcadLoaded([&](TAcadControl&) { ++loaded; });
         k.SetOnAcadClose([&](TAcadControl&) { ++closed; });
-        k.SetOnAcadDialog([&](TAcadControl&, std::int32_t, const std::string& caption, const std::string&, bool& close) {
-            dialogs.push_back(caption);
-            close = !caption.empty();
-        });
+        k.SetOnAcadDialog(
+            [&](TAcadControl&, std::int32_t, const std::string& caption, const std::string&, bool& close) {
+                dialogs.push_back(caption);
+                close = !caption.empty();
+            });
     });
     ASSERT_EQ(c->GetAutoCADName(), "AutoCAD LT2002");
     ASSERT_TRUE(c->SetSDIMode(true));
@@ -54,7 +55,8 @@ TEST_F(Workflow, ShellPlacePickCancelAndClose) {
     EXPECT_TRUE(c->IsCmdWait());
 
     // Time passes while the user picks: every pass of the wait lets the clock move on 10 ms.
-    AddWaitCallback(c->Engine().MainWnd(), [](desk::HWND, bool&) { desk::Sleep(10); }, &dialogs);
+    AddWaitCallback(
+        c->Engine().MainWnd(), [](desk::HWND, bool&) { desk::Sleep(10); }, &dialogs);
     desk::testing::At(desk::GetTickCount() + 400, [cad] { cad->Pick({120.5, 80.25, 0}); });
     double x = 0, y = 0, z = 0;
     ASSERT_TRUE(c->GetPoint(false, x, y, z));

@@ -56,7 +56,7 @@ TEST_F(Attach, LaunchEndsWithoutAttachingWhenTheProcessEndsOrItsWindowsNeverCome
         EXPECT_EQ(acad->MainWnd(), nullptr);
         EXPECT_EQ(AcadInstParams()[6].RunState, 2);
     }
-    EXPECT_FALSE(acad->Launch(8, "", "", ssNORMAL));  // not installed
+    EXPECT_FALSE(acad->Launch(8, "", "", ssNORMAL)); // not installed
 }
 
 TEST_F(Attach, AQuitMessageTakenWhileLaunchingIsPostedAgainAfterwards) {

@@ -14,12 +14,14 @@
 
 namespace pellix::testing {
 
-inline std::string InstallFolder(TAcadIndex index) { return "C:\\Program Files\\CAD" + rt::CStr(static_cast<long long>(index)); }
+inline std::string InstallFolder(TAcadIndex index) {
+    return "C:\\Program Files\\CAD" + rt::CStr(static_cast<long long>(index));
+}
 
 struct Engine : PellixDesktop {
     std::unique_ptr<TAcadObject> acad;
     cad::app::Instance* cad = nullptr;
-    desk::HWND mainFrame = nullptr;  // the product's main frame, kept at Start
+    desk::HWND mainFrame = nullptr; // the product's main frame, kept at Start
 
     void SetUp() override {
         PellixDesktop::SetUp();
@@ -56,7 +58,9 @@ struct Engine : PellixDesktop {
     }
 
     // Runs the user's action as soon as the engine waits.
-    static void WhenWaiting(std::function<void()> action) { desk::testing::At(desk::GetTickCount() + 1, std::move(action)); }
+    static void WhenWaiting(std::function<void()> action) {
+        desk::testing::At(desk::GetTickCount() + 1, std::move(action));
+    }
 
     std::string History() const {
         std::string all;
@@ -73,13 +77,14 @@ namespace pellix::testing {
 // modal state would.
 inline void RefuseTexts(desk::HWND frame, std::function<bool(const std::string&)> refused) {
     auto previous = std::make_shared<desk::WNDPROC>();
-    *previous = desk::SetWindowProc(frame, [previous, refused](desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) -> desk::LRESULT {
-        if (m == desk::WM_COPYDATA && lp != 0) {
-            const auto* data = reinterpret_cast<const desk::COPYDATASTRUCT*>(lp);
-            if (refused(std::string(static_cast<const char*>(data->lpData)))) return 0;
-        }
-        return (*previous)(h, m, wp, lp);
-    });
+    *previous = desk::SetWindowProc(
+        frame, [previous, refused](desk::HWND h, desk::UINT m, desk::WPARAM wp, desk::LPARAM lp) -> desk::LRESULT {
+            if (m == desk::WM_COPYDATA && lp != 0) {
+                const auto* data = reinterpret_cast<const desk::COPYDATASTRUCT*>(lp);
+                if (refused(std::string(static_cast<const char*>(data->lpData)))) return 0;
+            }
+            return (*previous)(h, m, wp, lp);
+        });
 }
 
 // The desktop file's bytes.

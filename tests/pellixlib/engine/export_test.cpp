@@ -19,7 +19,8 @@ struct Export : Engine {
     static std::string EntitiesIn(const std::string& file) {
         return test_support::RunPython(
             "-c \"import ezdxf,sys; m=ezdxf.readfile(sys.argv[1]).modelspace(); print(len(m.query('LINE')), "
-            "len(m.query('CIRCLE')))\" '" + desk::ToNativePath(file).string() + "'");
+            "len(m.query('CIRCLE')))\" '" +
+            desk::ToNativePath(file).string() + "'");
     }
 };
 
@@ -46,7 +47,7 @@ TEST_F(Export, SelectDxfWithSingleSelectWaitsForTheUsersChoice) {
 }
 
 TEST_F(Export, AVersionBeyondTheProductsIsRefusedWithoutTypingAndAnOlderOneIsAsked) {
-    Start(8);  // writes DXF up to R14
+    Start(8); // writes DXF up to R14
     EXPECT_FALSE(acad->SelectDxf("ALL\r\r", dvDXF2000, dxf, false, false));
     EXPECT_TRUE(Typed().empty());
     EXPECT_TRUE(acad->SelectDxf("ALL\r\r", dvDXFR14, dxf, false, false));
@@ -108,7 +109,8 @@ TEST_F(Export, SelectAttAnswersTheFormatPromptForEachOutputType) {
         const std::vector<std::string> all = Typed();
         const std::vector<std::string> typed(all.begin() + static_cast<long>(before), all.end());
         EXPECT_EQ(typed, (std::vector<std::string>{"\x03\x03_FILEDIA ", "\x03\x03", "\x03\x03_-AtText O auto\r",
-                                                   "'FILEDIA 0\r" + c.format + "\"" + c.out + "\"\r\x03_FILEDIA 1\r\x03\x03"}));
+                                                   "'FILEDIA 0\r" + c.format + "\"" + c.out +
+                                                       "\"\r\x03_FILEDIA 1\r\x03\x03"}));
         EXPECT_TRUE(FileExistsEx(c.out));
         EXPECT_EQ(cad->Variables().filedia, 1);
     }

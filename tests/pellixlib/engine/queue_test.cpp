@@ -64,11 +64,11 @@ TEST_F(Queue, CommandsAreTypedInOrderEachAnnouncedBeforeAndReportedAfterOnTheWor
     const std::vector<std::string> commands{"_LINE 0,0 10,0 \r", "_LINE 0,0 0,10 \r", "_CIRCLE 5,5 2\r"};
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(Add(i + 1, commands[static_cast<std::size_t>(i)]));
     EXPECT_TRUE(acad->IsAsyncBuffer());
-    EXPECT_FALSE(acad->SendCommand("_LINE 1,1 2,2 \r"));  // refused while commands are queued
+    EXPECT_FALSE(acad->SendCommand("_LINE 1,1 2,2 \r")); // refused while commands are queued
 
     ASSERT_TRUE(RunUntilEvents(6));
-    EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 2 after 1", "sent 2 after 2",
-                                                  "sending 3 after 2", "sent 3 after 3"}));
+    EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 2 after 1",
+                                                  "sent 2 after 2", "sending 3 after 2", "sent 3 after 3"}));
     EXPECT_EQ(Typed(), commands);
     EXPECT_EQ(cad->drawing().Entities().size(), 3u);
     for (const desk::DWORD thread : callbackThreads) EXPECT_NE(thread, desk::GetCurrentThreadId());
@@ -81,7 +81,7 @@ TEST_F(Queue, CancelledCommandsAreNeverTypedNorReportedAndALaterOneIsTypedAsItse
     std::atomic<bool> firstSent{false}, go{false};
     ASSERT_TRUE(Add(1, "_LINE 0,0 10,0 \r", [&] {
         firstSent = true;
-        while (!go) std::this_thread::yield();  // the worker goes on to load command 2 once the test is ready
+        while (!go) std::this_thread::yield(); // the worker goes on to load command 2 once the test is ready
     }));
     ASSERT_TRUE(Add(2, "_LINE 0,0 0,10 \r"));
     ASSERT_TRUE(RunUntil([&] { return firstSent.load(); }));
@@ -91,21 +91,26 @@ TEST_F(Queue, CancelledCommandsAreNeverTypedNorReportedAndALaterOneIsTypedAsItse
     ASSERT_TRUE(Add(3, "_CIRCLE 5,5 2\r"));
 
     ASSERT_TRUE(RunUntilEvents(4));
-    EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 3 after 1", "sent 3 after 2"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 3 after 1", "sent 3 after 2"}));
     EXPECT_EQ(Typed(), (std::vector<std::string>{"_LINE 0,0 10,0 \r", "_CIRCLE 5,5 2\r"}));
 }
 
 TEST_F(Queue, ACommandAnnouncedBeforeTheCancelIsStillTypedAndReported) {
     Start();
-    ASSERT_TRUE(acad->AsyncCommand(1, "_LINE 0,0 10,0 \r", [&](TAcadCmdThread*, int, desk::HWND, bool) {
-        Record("sending 1");
-        acad->AsyncCancel();
-    }, Sended()));
+    ASSERT_TRUE(acad->AsyncCommand(
+        1, "_LINE 0,0 10,0 \r",
+        [&](TAcadCmdThread*, int, desk::HWND, bool) {
+            Record("sending 1");
+            acad->AsyncCancel();
+        },
+        Sended()));
     ASSERT_TRUE(Add(2, "_LINE 0,0 0,10 \r"));
     ASSERT_TRUE(RunUntilEvents(2));
     ASSERT_TRUE(Add(3, "_CIRCLE 5,5 2\r"));
     ASSERT_TRUE(RunUntilEvents(4));
-    EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 3 after 1", "sent 3 after 2"}));
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 3 after 1", "sent 3 after 2"}));
 }
 
 TEST_F(Queue, ACommandForAClosedProductIsAnnouncedAsClosedAndReportedFailed) {
@@ -119,7 +124,7 @@ TEST_F(Queue, ACommandForAClosedProductIsAnnouncedAsClosedAndReportedFailed) {
 }
 
 TEST_F(Queue, AddRefusesWhatCannotBeTyped) {
-    EXPECT_FALSE(Add(1, "_LINE "));  // not attached
+    EXPECT_FALSE(Add(1, "_LINE ")); // not attached
     Start();
     EXPECT_FALSE(Add(1, ""));
     EXPECT_FALSE(acad->IsAsyncBuffer());
@@ -128,16 +133,18 @@ TEST_F(Queue, AddRefusesWhatCannotBeTyped) {
 TEST_F(Queue, ACommandAddedByAHandlerThatTheFirstAddServesStartsNoSecondWorker) {
     Start();
     const desk::UINT addMessage = desk::WM_USER + 5;
-    const desk::HWND host = desk::CreateWindowEx(0, "Static", "", 0, 0, 0, 10, 10, nullptr, nullptr,
-                                                 [&](desk::HWND h, desk::UINT msg, desk::WPARAM wp, desk::LPARAM lp) -> desk::LRESULT {
-                                                     if (msg == addMessage) return Add(1, "_LINE 0,0 10,0 \r");
-                                                     return desk::DefWindowProc(h, msg, wp, lp);
-                                                 });
+    const desk::HWND host =
+        desk::CreateWindowEx(0, "Static", "", 0, 0, 0, 10, 10, nullptr, nullptr,
+                             [&](desk::HWND h, desk::UINT msg, desk::WPARAM wp, desk::LPARAM lp) -> desk::LRESULT {
+                                 if (msg == addMessage) return Add(1, "_LINE 0,0 10,0 \r");
+                                 return desk::DefWindowProc(h, msg, wp, lp);
+                             });
     ASSERT_TRUE(desk::PostMessage(host, addMessage, 0, 0));
     ASSERT_TRUE(Add(2, "_LINE 0,0 0,10 \r"));
     ASSERT_TRUE(RunUntilEvents(4));
-    desk::testing::RunFor(1000);  // a second worker would type again meanwhile
-    EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 2 after 1", "sent 2 after 2"}));
+    desk::testing::RunFor(1000); // a second worker would type again meanwhile
+    EXPECT_EQ(Events(),
+              (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 2 after 1", "sent 2 after 2"}));
     EXPECT_EQ(Typed(), (std::vector<std::string>{"_LINE 0,0 10,0 \r", "_LINE 0,0 0,10 \r"}));
     desk::DestroyWindow(host);
 }
@@ -155,9 +162,9 @@ TEST_F(Queue, DestroyingTheObjectStopsItsWorkerAndDropsWhatIsQueued) {
     // the worker may still announce the next command and wait to type it.
     const auto typedBefore = Typed().size();
     const auto eventsBefore = Events().size();
-    ASSERT_LT(typedBefore, queued - 1);  // commands are still queued when the object goes
+    ASSERT_LT(typedBefore, queued - 1); // commands are still queued when the object goes
     acad.reset();
     desk::testing::RunFor(1000);
-    EXPECT_LE(Typed().size(), typedBefore + 1);     // at most the one being typed when the object went
-    EXPECT_LE(Events().size(), eventsBefore + 2);  // and at most its announcement and its report
+    EXPECT_LE(Typed().size(), typedBefore + 1);   // at most the one being typed when the object went
+    EXPECT_LE(Events().size(), eventsBefore + 2); // and at most its announcement and its report
 }

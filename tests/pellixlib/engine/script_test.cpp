@@ -23,7 +23,7 @@ TEST_F(Script, RunScriptRunsTheCallersScriptAsWrittenAndPutsTheFileDialogsBackAs
     struct Case {
         int filedia;
         const char* text;
-        bool written;  // the caller's text, or a script file that exists already
+        bool written; // the caller's text, or a script file that exists already
     };
     for (const Case k : {Case{1, "1", true}, Case{0, "0", true}, Case{1, "1", false}, Case{0, "0", false}}) {
         SCOPED_TRACE(std::string(k.text) + (k.written ? " written" : " existing"));
@@ -104,9 +104,11 @@ TEST_F(Script, UserWaitReturnsTheAnswerForTheCommandTheUserFinished) {
 
 TEST_F(Script, UserWaitEndsFalseWhenTheCallerSaysNoOrACallbackRaises) {
     Start();
-    EXPECT_FALSE(acad->UserWait(1, "_LINE", "", [](int) { return false; }, nullptr));
+    EXPECT_FALSE(acad->UserWait(
+        1, "_LINE", "", [](int) { return false; }, nullptr));
     EXPECT_TRUE(Typed().empty());
     WhenWaiting([this] { cad->TypeFromUser("0,0\r10,0\r\r"); });
-    EXPECT_FALSE(acad->UserWait(1, "_LINE", "", nullptr, [](int, const std::string&) -> bool { throw std::runtime_error("handler"); }));
+    EXPECT_FALSE(acad->UserWait(1, "_LINE", "", nullptr,
+                                [](int, const std::string&) -> bool { throw std::runtime_error("handler"); }));
     EXPECT_FALSE(acad->Busy());
 }

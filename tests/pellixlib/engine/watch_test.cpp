@@ -14,13 +14,14 @@ struct Watch : Engine {
     void OpenSecondDrawing() {
         first = cad->Windows().drawingWindow;
         desk::ThreadScope scope(cad->ThreadId());
-        second = desk::CreateWindowEx(0, std::string(cad::app::kFrameClass), "Drawing2.dwg", desk::WS_CHILD | desk::WS_VISIBLE, 0, 0,
-                                      800, 500, acad->MDIClient());
+        second = desk::CreateWindowEx(0, std::string(cad::app::kFrameClass), "Drawing2.dwg",
+                                      desk::WS_CHILD | desk::WS_VISIBLE, 0, 0, 800, 500, acad->MDIClient());
         desk::CreateWindowEx(0, std::string(cad::app::kGraphicsViewClass), "", desk::WS_CHILD, 0, 0, 800, 500, second);
         desk::SetWindowPos(first, desk::HWND_TOP, 0, 0, 0, 0, desk::SWP_NOMOVE | desk::SWP_NOSIZE);
     }
     void SwitchToSecondWhenWaiting() {
-        WhenWaiting([this] { desk::SetWindowPos(second, desk::HWND_TOP, 0, 0, 0, 0, desk::SWP_NOMOVE | desk::SWP_NOSIZE); });
+        WhenWaiting(
+            [this] { desk::SetWindowPos(second, desk::HWND_TOP, 0, 0, 0, 0, desk::SWP_NOMOVE | desk::SWP_NOSIZE); });
     }
     // Counts the waits and gives up after many, so that a loop that never ends shows.
     void CountWaits() {

@@ -16,7 +16,8 @@ class ComTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        root_ = std::filesystem::path(::testing::TempDir()) / (std::string("com-") + info->test_suite_name() + "-" + info->name());
+        root_ = std::filesystem::path(::testing::TempDir()) /
+                (std::string("com-") + info->test_suite_name() + "-" + info->name());
         std::filesystem::remove_all(root_);
         desk::testing::Reset(root_);
         ASSERT_EQ(com::RegisterServer(kServer), com::S_OK);

@@ -7,9 +7,15 @@
 using namespace com;
 
 TEST(ComponentStream, ValuesOfEveryKindReadBackInOrder) {
-    const ComponentStream c{"TAcadControl", "",
-                            {{"Left", 12}, {"Top", -3}, {"HelpType", StreamIdent{"htKeyword"}}, {"Visible", true},
-                             {"DxfBinary", false}, {"DxfFile", std::string("\x83\x65st.dxf")}, {"ShellCmdLine", std::string(300, 'x')}}};
+    const ComponentStream c{"TAcadControl",
+                            "",
+                            {{"Left", 12},
+                             {"Top", -3},
+                             {"HelpType", StreamIdent{"htKeyword"}},
+                             {"Visible", true},
+                             {"DxfBinary", false},
+                             {"DxfFile", std::string("\x83\x65st.dxf")},
+                             {"ShellCmdLine", std::string(300, 'x')}}};
     const auto back = ReadComponentStream(WriteComponentStream(c));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->className, "TAcadControl");
@@ -28,9 +34,10 @@ TEST(ComponentStream, DamagedStreamsAreRefused) {
     auto badSignature = good;
     badSignature[3] = '1';
     auto unknownTag = good;
-    unknownTag[10] = 42;  // the tag of W
+    unknownTag[10] = 42; // the tag of W
     auto trailing = good;
     trailing.push_back(0);
-    for (const auto& bytes : {badSignature, unknownTag, trailing, std::vector<BYTE>(good.begin(), good.end() - 3), std::vector<BYTE>{}})
+    for (const auto& bytes :
+         {badSignature, unknownTag, trailing, std::vector<BYTE>(good.begin(), good.end() - 3), std::vector<BYTE>{}})
         EXPECT_FALSE(ReadComponentStream(bytes));
 }

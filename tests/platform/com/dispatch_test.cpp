@@ -54,19 +54,23 @@ TEST_F(ComTest, MethodsAndPropertiesByDispatchIdWithVariants) {
     // Scale(Factor, in/out Value): the caller's double holds the output.
     double value = 4;
     Variant result;
-    ASSERT_EQ(Call(g.Get(), gauge::kScale, DISPATCH_METHOD, Args(Variant::R8(2.5), Variant::RefR8(&value)), &result), S_OK);
+    ASSERT_EQ(Call(g.Get(), gauge::kScale, DISPATCH_METHOD, Args(Variant::R8(2.5), Variant::RefR8(&value)), &result),
+              S_OK);
     EXPECT_EQ(value, 10.0);
     EXPECT_EQ(result.vt, VT_BOOL);
     EXPECT_EQ(result.boolVal, VARIANT_TRUE);
     // A reference to a variant is converted in place to the declared double.
     Variant held = Variant::I4(3);
-    ASSERT_EQ(Call(g.Get(), gauge::kScale, DISPATCH_METHOD, Args(Variant::Text("0"), Variant::RefVariant(&held)), &result), S_OK);
+    ASSERT_EQ(
+        Call(g.Get(), gauge::kScale, DISPATCH_METHOD, Args(Variant::Text("0"), Variant::RefVariant(&held)), &result),
+        S_OK);
     EXPECT_EQ(held.vt, VT_R8);
     EXPECT_EQ(held.dblVal, 0.0);
     EXPECT_EQ(result.boolVal, VARIANT_FALSE);
 
     // Arguments keep their declared order across the reversal, and convert to the declared types.
-    ASSERT_EQ(Call(g.Get(), gauge::kDescribe, DISPATCH_METHOD, Args(Variant::Text("縦"), Variant::Text("3")), &result), S_OK);
+    ASSERT_EQ(Call(g.Get(), gauge::kDescribe, DISPATCH_METHOD, Args(Variant::Text("縦"), Variant::Text("3")), &result),
+              S_OK);
     EXPECT_EQ(result.vt, VT_BSTR);
     EXPECT_EQ(Utf8FromBstr(result.bstrVal), "縦縦縦");
 
@@ -99,25 +103,27 @@ TEST_F(ComTest, CallsThatDoNotFitTheMemberAreRefused) {
         WORD flags;
         std::vector<Variant> args;
         HRESULT hr;
-        UINT argErr;  // checked for type mismatches
+        UINT argErr; // checked for type mismatches
     };
     std::vector<Case> cases;
     cases.push_back({"unknown id", 99, DISPATCH_METHOD, {}, DISP_E_MEMBERNOTFOUND, 0});
-    cases.push_back({"put on a method", gauge::kScale, DISPATCH_PROPERTYPUT, Args(Variant::R8(1)), DISP_E_MEMBERNOTFOUND, 0});
+    cases.push_back(
+        {"put on a method", gauge::kScale, DISPATCH_PROPERTYPUT, Args(Variant::R8(1)), DISP_E_MEMBERNOTFOUND, 0});
     cases.push_back({"too few", gauge::kScale, DISPATCH_METHOD, Args(Variant::R8(1)), DISP_E_BADPARAMCOUNT, 0});
     cases.push_back({"too many", gauge::kCount, DISPATCH_PROPERTYGET, Args(Variant::R8(1)), DISP_E_BADPARAMCOUNT, 0});
     // Factor is declared first, so it stands last in rgvarg.
-    cases.push_back({"text for a double", gauge::kScale, DISPATCH_METHOD, Args(Variant::Text("abc"), Variant::RefR8(&value)),
-                     DISP_E_TYPEMISMATCH, 1});
-    cases.push_back({"value for a reference", gauge::kScale, DISPATCH_METHOD, Args(Variant::R8(1), Variant::R8(2)), DISP_E_TYPEMISMATCH, 0});
-    cases.push_back({"reference of another type", gauge::kScale, DISPATCH_METHOD, Args(Variant::R8(1), Variant::RefBool(&flag)),
+    cases.push_back({"text for a double", gauge::kScale, DISPATCH_METHOD,
+                     Args(Variant::Text("abc"), Variant::RefR8(&value)), DISP_E_TYPEMISMATCH, 1});
+    cases.push_back({"value for a reference", gauge::kScale, DISPATCH_METHOD, Args(Variant::R8(1), Variant::R8(2)),
                      DISP_E_TYPEMISMATCH, 0});
+    cases.push_back({"reference of another type", gauge::kScale, DISPATCH_METHOD,
+                     Args(Variant::R8(1), Variant::RefBool(&flag)), DISP_E_TYPEMISMATCH, 0});
     cases.push_back({"out of range", gauge::kCount, DISPATCH_PROPERTYPUT, Args(Variant::R8(1e12)), DISP_E_OVERFLOW, 0});
     for (auto& c : cases) {
         std::vector<VARIANT> reversed(c.args.rbegin(), c.args.rend());
         DISPID putId = DISPID_PROPERTYPUT;
-        DISPPARAMS params{reversed.data(), c.flags & DISPATCH_PROPERTYPUT ? &putId : nullptr, static_cast<UINT>(reversed.size()),
-                          c.flags & DISPATCH_PROPERTYPUT ? 1u : 0u};
+        DISPPARAMS params{reversed.data(), c.flags & DISPATCH_PROPERTYPUT ? &putId : nullptr,
+                          static_cast<UINT>(reversed.size()), c.flags & DISPATCH_PROPERTYPUT ? 1u : 0u};
         UINT argErr = 77;
         EXPECT_EQ(g->Invoke(c.id, IID_NULL, 0, c.flags, &params, nullptr, nullptr, &argErr), c.hr) << c.what;
         if (c.hr == DISP_E_TYPEMISMATCH) {
@@ -130,20 +136,23 @@ TEST_F(ComTest, CallsThatDoNotFitTheMemberAreRefused) {
     Variant seven = Variant::I4(7);
     DISPID named = 0;
     DISPPARAMS unnamed{&seven, nullptr, 1, 0}, withName{&seven, &named, 1, 1};
-    EXPECT_EQ(g->Invoke(gauge::kCount, IID_NULL, 0, DISPATCH_PROPERTYPUT, &unnamed, nullptr, nullptr, nullptr), DISP_E_PARAMNOTFOUND);
-    EXPECT_EQ(g->Invoke(gauge::kFail, IID_NULL, 0, DISPATCH_METHOD, &withName, nullptr, nullptr, nullptr), DISP_E_NONAMEDARGS);
+    EXPECT_EQ(g->Invoke(gauge::kCount, IID_NULL, 0, DISPATCH_PROPERTYPUT, &unnamed, nullptr, nullptr, nullptr),
+              DISP_E_PARAMNOTFOUND);
+    EXPECT_EQ(g->Invoke(gauge::kFail, IID_NULL, 0, DISPATCH_METHOD, &withName, nullptr, nullptr, nullptr),
+              DISP_E_NONAMEDARGS);
 }
 
 TEST_F(ComTest, AFailingMemberReportsThroughExcepInfoAndErrorInfo) {
     ComPtr<IDispatch> g = NewGauge();
     EXCEPINFO excep;
-    EXPECT_EQ(Call(g.Get(), gauge::kFail, DISPATCH_METHOD, Args(Variant::Text("Do not Create Timer.")), nullptr, &excep),
-              DISP_E_EXCEPTION);
+    EXPECT_EQ(
+        Call(g.Get(), gauge::kFail, DISPATCH_METHOD, Args(Variant::Text("Do not Create Timer.")), nullptr, &excep),
+        DISP_E_EXCEPTION);
     EXPECT_EQ(Utf8FromBstr(excep.bstrSource), "GaugeLib.Gauge");
     EXPECT_EQ(Utf8FromBstr(excep.bstrDescription), "Do not Create Timer.");
     EXPECT_EQ(excep.scode, E_UNEXPECTED);
     ClearExcepInfo(&excep);
-    EXPECT_EQ(GetErrorInfo(nullptr), S_FALSE);  // moved into EXCEPINFO
+    EXPECT_EQ(GetErrorInfo(nullptr), S_FALSE); // moved into EXCEPINFO
 
     // Without EXCEPINFO the thread's error information keeps it, once.
     EXPECT_EQ(Call(g.Get(), gauge::kFail, DISPATCH_METHOD, Args(Variant::Text("second"))), DISP_E_EXCEPTION);
@@ -169,7 +178,7 @@ TEST_F(ComTest, EventsReachTheSinkAndByReferenceArgumentsAreReadBack) {
     Variant result;
     ASSERT_EQ(Call(g.Get(), gauge::kAsk, DISPATCH_METHOD, Args(Variant::Text("閉じますか")), &result), S_OK);
     EXPECT_EQ(result.vt, VT_BOOL);
-    EXPECT_EQ(result.boolVal, VARIANT_TRUE);  // the sink's Close, read back
+    EXPECT_EQ(result.boolVal, VARIANT_TRUE); // the sink's Close, read back
     sink->closeDialog = false;
     ASSERT_EQ(Call(g.Get(), gauge::kAsk, DISPATCH_METHOD, Args(Variant::Text("again")), &result), S_OK);
     EXPECT_EQ(result.boolVal, VARIANT_FALSE);

@@ -9,7 +9,8 @@ namespace {
 // A REG_SZ of HKEY_CLASSES_ROOT, "(none)" when the key or value is missing.
 std::string Classes(const std::string& key, const char* name = "") {
     desk::HKEY h;
-    if (desk::RegOpenKeyEx(desk::HKEY_CLASSES_ROOT, key.c_str(), 0, desk::KEY_READ, &h) != desk::ERROR_SUCCESS) return "(none)";
+    if (desk::RegOpenKeyEx(desk::HKEY_CLASSES_ROOT, key.c_str(), 0, desk::KEY_READ, &h) != desk::ERROR_SUCCESS)
+        return "(none)";
     char data[512];
     desk::DWORD size = sizeof data, type = 0;
     const auto e = desk::RegQueryValueEx(h, name, nullptr, &type, reinterpret_cast<desk::BYTE*>(data), &size);
@@ -19,7 +20,8 @@ std::string Classes(const std::string& key, const char* name = "") {
 
 bool ClassesKeyExists(const std::string& key) {
     desk::HKEY h;
-    if (desk::RegOpenKeyEx(desk::HKEY_CLASSES_ROOT, key.c_str(), 0, desk::KEY_READ, &h) != desk::ERROR_SUCCESS) return false;
+    if (desk::RegOpenKeyEx(desk::HKEY_CLASSES_ROOT, key.c_str(), 0, desk::KEY_READ, &h) != desk::ERROR_SUCCESS)
+        return false;
     desk::RegCloseKey(h);
     return true;
 }
@@ -32,7 +34,7 @@ TEST_F(ComTest, SelfRegistrationWritesTheControlsEntriesAndUnregistrationRemoves
     const std::string server = std::filesystem::path(kServer).string();
     EXPECT_EQ(Classes(kClassKey), "Gauge Control");
     EXPECT_EQ(Classes(kClassKey + "\\InprocServer32"), server);
-    EXPECT_EQ(Classes(kClassKey + "\\InprocServer32", "ThreadingModel"), "(none)");  // single-threaded
+    EXPECT_EQ(Classes(kClassKey + "\\InprocServer32", "ThreadingModel"), "(none)"); // single-threaded
     EXPECT_EQ(Classes(kClassKey + "\\ProgID"), "GaugeLib.Gauge");
     EXPECT_TRUE(ClassesKeyExists(kClassKey + "\\Control"));
     EXPECT_EQ(Classes(kClassKey + "\\MiscStatus"), "0");
@@ -40,24 +42,26 @@ TEST_F(ComTest, SelfRegistrationWritesTheControlsEntriesAndUnregistrationRemoves
     EXPECT_EQ(Classes(kClassKey + "\\TypeLib"), "{5E0D3C40-7A2B-4C19-9F3E-1B2C3D4E5F60}");
     EXPECT_EQ(Classes(kClassKey + "\\Version"), "1.10");
     EXPECT_EQ(Classes("GaugeLib.Gauge\\CLSID"), "{5E0D3C41-7A2B-4C19-9F3E-1B2C3D4E5F60}");
-    EXPECT_EQ(Classes("TypeLib\\{5E0D3C40-7A2B-4C19-9F3E-1B2C3D4E5F60}\\1.a\\0\\win32"), server);  // version in hex
+    EXPECT_EQ(Classes("TypeLib\\{5E0D3C40-7A2B-4C19-9F3E-1B2C3D4E5F60}\\1.a\\0\\win32"), server); // version in hex
     EXPECT_EQ(Classes("TypeLib\\{5E0D3C40-7A2B-4C19-9F3E-1B2C3D4E5F60}\\1.a\\FLAGS"), "2");
     EXPECT_EQ(Classes("Interface\\{5E0D3C43-7A2B-4C19-9F3E-1B2C3D4E5F60}"), "IGaugeEvents");
 
     CLSID clsid;
-    ASSERT_EQ(CLSIDFromProgID("gaugelib.gauge", &clsid), S_OK);  // names ignore case
+    ASSERT_EQ(CLSIDFromProgID("gaugelib.gauge", &clsid), S_OK); // names ignore case
     EXPECT_EQ(clsid, gauge::kClsid);
     std::string progId;
     ASSERT_EQ(ProgIDFromCLSID(gauge::kClsid, &progId), S_OK);
     EXPECT_EQ(progId, "GaugeLib.Gauge");
 
     ASSERT_EQ(UnregisterServer(kServer), S_OK);
-    for (const std::string& key : {kClassKey, std::string("GaugeLib.Gauge"), std::string("TypeLib\\{5E0D3C40-7A2B-4C19-9F3E-1B2C3D4E5F60}"),
-                                  std::string("Interface\\{5E0D3C42-7A2B-4C19-9F3E-1B2C3D4E5F60}")})
+    for (const std::string& key :
+         {kClassKey, std::string("GaugeLib.Gauge"), std::string("TypeLib\\{5E0D3C40-7A2B-4C19-9F3E-1B2C3D4E5F60}"),
+          std::string("Interface\\{5E0D3C42-7A2B-4C19-9F3E-1B2C3D4E5F60}")})
         EXPECT_FALSE(ClassesKeyExists(key)) << key;
     ComPtr<IDispatch> none;
     EXPECT_EQ(CreateObject(gauge::kProgId, IDispatch::Id, none.PutVoid()), CO_E_CLASSSTRING);
-    EXPECT_EQ(CoCreateInstance(gauge::kClsid, nullptr, CLSCTX_INPROC_SERVER, IDispatch::Id, none.PutVoid()), REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(CoCreateInstance(gauge::kClsid, nullptr, CLSCTX_INPROC_SERVER, IDispatch::Id, none.PutVoid()),
+              REGDB_E_CLASSNOTREG);
     EXPECT_FALSE(none);
 }
 
@@ -68,7 +72,7 @@ TEST_F(ComTest, ServerStaysLoadedWhileAnObjectOrALockLivesAndGoesAfterwards) {
     ASSERT_TRUE(ServerLoaded());
     void* handle = dlopen(kServer, RTLD_NOW | RTLD_NOLOAD);
     const auto canUnloadNow = reinterpret_cast<DllCanUnloadNowFunction>(dlsym(handle, "DllCanUnloadNow"));
-    dlclose(handle);  // the layer's own reference keeps it loaded
+    dlclose(handle); // the layer's own reference keeps it loaded
     EXPECT_EQ(canUnloadNow(), S_FALSE);
     CoFreeUnusedLibraries();
     EXPECT_TRUE(ServerLoaded());
@@ -96,7 +100,8 @@ TEST_F(ComTest, ServerStaysLoadedWhileAnObjectOrALockLivesAndGoesAfterwards) {
 TEST_F(ComTest, ClassLookupFailuresAreTold) {
     ComPtr<IUnknown> object;
     const CLSID unknown = MakeGuid("{00000000-1111-2222-3333-444444444444}");
-    EXPECT_EQ(CoCreateInstance(unknown, nullptr, CLSCTX_INPROC_SERVER, IUnknown::Id, object.PutVoid()), REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(CoCreateInstance(unknown, nullptr, CLSCTX_INPROC_SERVER, IUnknown::Id, object.PutVoid()),
+              REGDB_E_CLASSNOTREG);
     EXPECT_EQ(CreateObject("No.Such", IUnknown::Id, object.PutVoid()), CO_E_CLASSSTRING);
 
     // A class the registry places in a server that does not make it.

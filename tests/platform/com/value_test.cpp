@@ -26,7 +26,7 @@ TEST(ComBstr, LengthsZerosAndConversions) {
     EXPECT_EQ(SysStringLen(s), 3u);
     EXPECT_EQ(SysStringByteLen(s), 6u);
     EXPECT_EQ(s[1], 0);
-    EXPECT_EQ(s[3], 0);  // terminated after the last character
+    EXPECT_EQ(s[3], 0); // terminated after the last character
     SysFreeString(s);
     EXPECT_EQ(SysStringLen(nullptr), 0u);
     EXPECT_EQ(SysAllocString(nullptr), nullptr);
@@ -37,13 +37,16 @@ TEST(ComBstr, LengthsZerosAndConversions) {
     EXPECT_EQ(jp[0], 0x7E26);
     EXPECT_EQ(jp[2], 0xD83D);
     EXPECT_EQ(Utf8FromBstr(jp), "縦断\xF0\x9F\x98\x80");
-    EXPECT_EQ(AnsiFromBstr(jp), "\x8F\x63\x92\x66?");  // code page 932; the emoji has no form there
+    EXPECT_EQ(AnsiFromBstr(jp), "\x8F\x63\x92\x66?"); // code page 932; the emoji has no form there
     SysFreeString(jp);
     BSTR ansi = BstrFromAnsi("\x8F\x63\x92\x66");
     EXPECT_EQ(Utf8FromBstr(ansi), "縦断");
     SysFreeString(ansi);
-    EXPECT_EQ(Utf8FromUtf16(Utf16FromUtf8("a\xFF" "b")), "a\xEF\xBF\xBD" "b");  // malformed byte -> U+FFFD
-    EXPECT_EQ(Utf8FromUtf16(u"\xD800x"), "\xEF\xBF\xBDx");                     // lone surrogate
+    EXPECT_EQ(Utf8FromUtf16(Utf16FromUtf8("a\xFF"
+                                          "b")),
+              "a\xEF\xBF\xBD"
+              "b");                                        // malformed byte -> U+FFFD
+    EXPECT_EQ(Utf8FromUtf16(u"\xD800x"), "\xEF\xBF\xBDx"); // lone surrogate
 }
 
 namespace {
@@ -52,14 +55,14 @@ struct ChangeCase {
     Variant from;
     VARTYPE to;
     HRESULT hr;
-    const char* text;  // the result read back as text, when it converted
+    const char* text; // the result read back as text, when it converted
 };
 
 } // namespace
 
 TEST(ComVariant, ChangeTypeFollowsThePlatformsRules) {
     const ChangeCase cases[] = {
-        {Variant::R8(2.5), VT_I4, S_OK, "2"},   // half to even
+        {Variant::R8(2.5), VT_I4, S_OK, "2"}, // half to even
         {Variant::R8(3.5), VT_I4, S_OK, "4"},
         {Variant::R8(-2.5), VT_I2, S_OK, "-2"},
         {Variant::R8(32767.5), VT_I2, DISP_E_OVERFLOW, nullptr},
@@ -71,11 +74,11 @@ TEST(ComVariant, ChangeTypeFollowsThePlatformsRules) {
         {Variant::Text(""), VT_I4, DISP_E_TYPEMISMATCH, nullptr},
         {Variant::Text("true"), VT_BOOL, S_OK, "True"},
         {Variant::Text("FALSE"), VT_I4, S_OK, "0"},
-        {Variant::I4(1), VT_BOOL, S_OK, "True"},  // any non-zero value is true
+        {Variant::I4(1), VT_BOOL, S_OK, "True"}, // any non-zero value is true
         {Variant::I2(0), VT_BOOL, S_OK, "False"},
         {Variant::Bool(true), VT_I4, S_OK, "-1"},
         {Variant::R8(0.1), VT_BSTR, S_OK, "0.1"},
-        {Variant::R8(1.0 / 3), VT_BSTR, S_OK, "0.333333333333333"},  // 15 digits
+        {Variant::R8(1.0 / 3), VT_BSTR, S_OK, "0.333333333333333"}, // 15 digits
         {Variant::UI4(4000000000u), VT_R8, S_OK, "4000000000"},
         {Variant(), VT_I4, S_OK, "0"},
         {Variant(), VT_BSTR, S_OK, ""},
@@ -141,6 +144,6 @@ TEST(ComVariant, CopiesOwnTheirStringsAndReferencesOwnNothing) {
         EXPECT_EQ(copy.vt, VT_BSTR);
         EXPECT_NE(copy.bstrVal, caller);
     }
-    EXPECT_EQ(Utf8FromBstr(caller), "kept");  // neither the reference nor the copy freed it
+    EXPECT_EQ(Utf8FromBstr(caller), "kept"); // neither the reference nor the copy freed it
     SysFreeString(caller);
 }

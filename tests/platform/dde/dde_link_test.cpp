@@ -33,7 +33,7 @@ dde::Link OpenLink(const std::string& topic) {
 TEST(DdeLink, ExecutesReachTheServerInOrderWithTheirExactBytes) {
     std::vector<std::string> got;
     dde::ServerRegistration server("AutoCAD LT.DDE", "System", [&](const std::string& s) { got.push_back(s); });
-    dde::Link link = OpenLink("autocad lt.dde|SYSTEM");  // names are not case-sensitive
+    dde::Link link = OpenLink("autocad lt.dde|SYSTEM"); // names are not case-sensitive
     EXPECT_EQ(link.LinkMode(), dde::kLinkManual);
     link.LinkExecute("PLINE 0,0 1,1 \r");
     link.LinkExecute(std::string("\x8f\x63\r", 3));
@@ -58,7 +58,7 @@ TEST(DdeLink, FailuresRaiseTheNumbersProgramsTest) {
     link.SetLinkMode(dde::kLinkNone);
     EXPECT_EQ(ErrorNumberOf([&] { link.LinkExecute("x"); }), rt::errDdeLinkClosed);
     link.SetLinkMode(dde::kLinkManual);
-    server.reset();  // the server goes away under an open link
+    server.reset(); // the server goes away under an open link
     EXPECT_EQ(ErrorNumberOf([&] { link.LinkExecute("x"); }), rt::errDdeLinkClosed);
     EXPECT_EQ(link.LinkMode(), dde::kLinkNone);
 }

@@ -25,9 +25,10 @@ TEST_F(DesktopTest, PathRulesReachTheSameFileEveryWay) {
     Touch("C:\\Program Files\\Autodesk LT\\Readme First.txt", "hello");
     const std::filesystem::path native = root_ / "drive_c" / "Program Files" / "Autodesk LT" / "Readme First.txt";
     ASSERT_TRUE(std::filesystem::exists(native));
-    for (const char* path : {"c:\\program files\\autodesk lt\\readme first.TXT", "C:/Program Files/Autodesk LT/Readme First.txt",
-                             "C:\\WINDOWS\\..\\Program Files\\.\\Autodesk LT\\\\Readme First.txt", "C:\\PROGRA~1\\AUTODE~1\\README~1.TXT",
-                             "C:\\Program Files\\Autodesk LT.\\Readme First.txt"}) {
+    for (const char* path :
+         {"c:\\program files\\autodesk lt\\readme first.TXT", "C:/Program Files/Autodesk LT/Readme First.txt",
+          "C:\\WINDOWS\\..\\Program Files\\.\\Autodesk LT\\\\Readme First.txt", "C:\\PROGRA~1\\AUTODE~1\\README~1.TXT",
+          "C:\\Program Files\\Autodesk LT.\\Readme First.txt"}) {
         EXPECT_EQ(ToNativePath(path), native) << path;
         EXPECT_EQ(GetFileAttributes(path), FILE_ATTRIBUTE_ARCHIVE) << path;
     }
@@ -40,7 +41,7 @@ TEST_F(DesktopTest, PathRulesReachTheSameFileEveryWay) {
     EXPECT_EQ(LongPath("c:\\progra~1\\autode~1\\readme~1.txt"), "C:\\Program Files\\Autodesk LT\\Readme First.txt");
 
     char buffer[MAX_PATH];
-    EXPECT_EQ(GetShortPathName("C:\\Program Files", buffer, 5), 12u);  // too small: the size needed
+    EXPECT_EQ(GetShortPathName("C:\\Program Files", buffer, 5), 12u); // too small: the size needed
     char* name = nullptr;
     SetCurrentDirectory("C:\\Program Files");
     EXPECT_EQ(GetFullPathName("Autodesk LT\\x.dxf", MAX_PATH, buffer, &name), 34u);
@@ -82,7 +83,8 @@ TEST_F(DesktopTest, SharingModesDecideWhoMayOpenAndDelete) {
         {GENERIC_READ | GENERIC_WRITE, 0, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, false},
         {GENERIC_READ, FILE_SHARE_READ, GENERIC_READ, FILE_SHARE_READ, true},
         {GENERIC_READ, FILE_SHARE_READ, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, false},
-        {GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ, FILE_SHARE_READ, false},  // the new one denies writing
+        {GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, GENERIC_READ, FILE_SHARE_READ,
+         false}, // the new one denies writing
     };
     for (const auto& c : cases) {
         HANDLE held = CreateFile(file, c.heldAccess, c.heldShare, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -94,7 +96,7 @@ TEST_F(DesktopTest, SharingModesDecideWhoMayOpenAndDelete) {
         } else {
             CloseHandle(second);
         }
-        EXPECT_FALSE(DeleteFile(file));  // held without FILE_SHARE_DELETE
+        EXPECT_FALSE(DeleteFile(file)); // held without FILE_SHARE_DELETE
         CloseHandle(held);
     }
     // Read-only files refuse writing and deleting until the attribute is cleared.
@@ -124,12 +126,14 @@ TEST_F(DesktopTest, FilesReadWriteAndRefuseWhatTheirDispositionForbids) {
     CloseHandle(h);
     EXPECT_EQ(CreateFile(file, GENERIC_READ, 0, nullptr, CREATE_NEW, 0, nullptr), INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_FILE_EXISTS);
-    EXPECT_EQ(CreateFile("C:\\WINDOWS\\TEMP\\none.bin", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(CreateFile("C:\\WINDOWS\\TEMP\\none.bin", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+              INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(CreateFile("C:\\NO\\SUCH\\none.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr), INVALID_HANDLE_VALUE);
+    EXPECT_EQ(CreateFile("C:\\NO\\SUCH\\none.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr),
+              INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_PATH_NOT_FOUND);
     h = CreateFile(file, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    EXPECT_FALSE(WriteFile(h, "x", 1, &n, nullptr));  // opened for reading only
+    EXPECT_FALSE(WriteFile(h, "x", 1, &n, nullptr)); // opened for reading only
     CloseHandle(h);
     EXPECT_TRUE(MoveFile(file, "C:\\WINDOWS\\TEMP\\moved.bin"));
     EXPECT_EQ(GetFileAttributes(file), INVALID_FILE_ATTRIBUTES);

@@ -19,8 +19,8 @@ struct Recorder {
     HWND hwnd = nullptr;
 
     explicit Recorder(HWND parent = nullptr) {
-        hwnd = CreateWindowEx(0, "Static", "recorder", WS_VISIBLE | (parent ? WS_CHILD : 0), 0, 0, 50, 50, parent, nullptr,
-                              [this](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
+        hwnd = CreateWindowEx(0, "Static", "recorder", WS_VISIBLE | (parent ? WS_CHILD : 0), 0, 0, 50, 50, parent,
+                              nullptr, [this](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
                                   messages.push_back(msg);
                                   if (msg == WM_COPYDATA) {
                                       const auto* cds = reinterpret_cast<const COPYDATASTRUCT*>(l);
@@ -55,7 +55,7 @@ TEST_F(DesktopTest, SendRunsAtOncePostWaitsForThePump) {
 TEST_F(DesktopTest, QueueOrderIsPostedThenQuitThenTimers) {
     Recorder r;
     SetTimer(r.hwnd, 7, 10);
-    desk::testing::AdvanceClock(50);  // the timer is due, but waits behind the other messages
+    desk::testing::AdvanceClock(50); // the timer is due, but waits behind the other messages
     PostQuitMessage(3);
     PostMessage(r.hwnd, WM_USER + 1, 0, 0);
     PostMessage(r.hwnd, WM_USER + 2, 0, 0);
@@ -84,7 +84,7 @@ TEST_F(DesktopTest, CopyDataReachesTheWindowAsACopyAndCannotBePosted) {
     char text[] = "LINE 0,0 100,100 \r";
     COPYDATASTRUCT cds{1, sizeof text, text};
     EXPECT_EQ(SendMessage(r.hwnd, WM_COPYDATA, reinterpret_cast<WPARAM>(r.hwnd), reinterpret_cast<LPARAM>(&cds)), 1);
-    std::memset(text, 'x', sizeof text - 1);  // the sender reuses its buffer afterwards
+    std::memset(text, 'x', sizeof text - 1); // the sender reuses its buffer afterwards
     ASSERT_EQ(r.copied.size(), 1u);
     EXPECT_EQ(r.copied[0], std::string("LINE 0,0 100,100 \r", sizeof text));
     const auto log = desk::testing::MessageLog(r.hwnd);
@@ -102,7 +102,7 @@ TEST_F(DesktopTest, SendFromAWorkerWaitsUntilTheWindowsThreadPumps) {
     DWORD workerThread = 0;
     std::thread worker([&] {
         workerThread = GetCurrentThreadId();
-        result = SendMessage(r.hwnd, WM_USER, 5, 0);  // blocks until the main thread takes it
+        result = SendMessage(r.hwnd, WM_USER, 5, 0); // blocks until the main thread takes it
         done = true;
     });
     while (!done) {
@@ -187,7 +187,7 @@ TEST_F(DesktopTest, MenusAnswerCountsTextsStatesAndIds) {
     EXPECT_STREQ(text, "&Open...\tCtrl+O");
     EXPECT_EQ(GetMenuItemID(file, 1), 0u);
     EXPECT_EQ(GetMenuState(file, 1, MF_BYPOSITION), MF_SEPARATOR);
-    EXPECT_EQ(GetMenuState(bar, 102, MF_BYCOMMAND), MF_GRAYED);  // by command, submenus are searched
+    EXPECT_EQ(GetMenuState(bar, 102, MF_BYCOMMAND), MF_GRAYED); // by command, submenus are searched
     EXPECT_EQ(EnableMenuItem(file, 2, MF_BYPOSITION | MF_ENABLED), MF_GRAYED);
     EXPECT_EQ(GetMenuState(file, 2, MF_BYPOSITION), 0u);
     EXPECT_EQ(GetMenuItemID(file, 2), 102u);
@@ -210,7 +210,7 @@ TEST_F(DesktopTest, ClicksGoToTheWindowUnderTheCursorAndActivateIt) {
     const auto log = desk::testing::MessageLog(button.hwnd);
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].message, WM_LBUTTONDOWN);
-    EXPECT_EQ(log[0].lParam, MAKELPARAM(10, 5));  // client coordinates
+    EXPECT_EQ(log[0].lParam, MAKELPARAM(10, 5)); // client coordinates
     EXPECT_EQ(log[0].how, How::Posted);
     EXPECT_EQ(log[1].message, WM_LBUTTONUP);
     // A disabled window takes no click.

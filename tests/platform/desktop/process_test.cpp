@@ -38,7 +38,8 @@ std::shared_ptr<Program> InstallProgram() {
         const DWORD n = GetEnvironmentVariable("PATH", buffer, MAX_PATH);
         program->path = std::string(buffer, n);
         SetEnvironmentVariable("PATH", "changed by the program");
-        program->lock = CreateFile("C:\\Program Files\\ACME\\ACME.LCK", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+        program->lock = CreateFile("C:\\Program Files\\ACME\\ACME.LCK", GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                   OPEN_ALWAYS, 0, nullptr);
         program->frame = CreateWindowEx(0, "Static", "ACME", WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
                                         [program](HWND h, UINT msg, WPARAM w, LPARAM l) -> LRESULT {
                                             program->handled.push_back(msg);
@@ -65,7 +66,7 @@ TEST_F(DesktopTest, StartedProgramRunsWhenTheCallerWaitsAndGetsItsStartInformati
     auto program = InstallProgram();
     SetEnvironmentVariable("PATH", "C:\\SHARED;C:\\WINDOWS");
     const auto pi = Start("\"C:\\PROGRA~1\\acme\\acme.exe\" -p demo", "c:\\program files\\acme");
-    EXPECT_EQ(program->frame, nullptr);  // not before the caller waits or pumps
+    EXPECT_EQ(program->frame, nullptr); // not before the caller waits or pumps
 
     EXPECT_EQ(WaitForSingleObject(pi.hProcess, 300), WAIT_TIMEOUT);
     EXPECT_EQ(GetTickCount(), 300u);
@@ -75,16 +76,17 @@ TEST_F(DesktopTest, StartedProgramRunsWhenTheCallerWaitsAndGetsItsStartInformati
     EXPECT_EQ(program->module, kExe);
     EXPECT_EQ(program->start.currentDirectory, "C:\\Program Files\\ACME");
     EXPECT_EQ(program->start.showWindow, SW_SHOWMINNOACTIVE);
-    EXPECT_EQ(program->path, "C:\\SHARED;C:\\WINDOWS");  // the caller's environment, copied
+    EXPECT_EQ(program->path, "C:\\SHARED;C:\\WINDOWS"); // the caller's environment, copied
     char buffer[64];
     EXPECT_EQ(GetEnvironmentVariable("path", buffer, sizeof buffer), 20u);
-    EXPECT_EQ(GetEnvironmentVariable("PATH", buffer, 5), 21u);  // too small: the size needed
+    EXPECT_EQ(GetEnvironmentVariable("PATH", buffer, 5), 21u); // too small: the size needed
 
     DWORD pid = 0;
     EXPECT_EQ(GetWindowThreadProcessId(program->frame, &pid), pi.dwThreadId);
     EXPECT_EQ(pid, pi.dwProcessId);
     std::vector<HWND> windows;
-    EnumThreadWindows(pi.dwThreadId, [&](HWND h, LPARAM) { return windows.push_back(h), true; }, 0);
+    EnumThreadWindows(
+        pi.dwThreadId, [&](HWND h, LPARAM) { return windows.push_back(h), true; }, 0);
     EXPECT_EQ(windows, std::vector<HWND>{program->frame});
     DWORD code = 0;
     EXPECT_TRUE(GetExitCodeProcess(pi.hProcess, &code));
@@ -97,12 +99,13 @@ TEST_F(DesktopTest, ProgramEndsWithItsWindowsAndFilesAndSignalsItsHandle) {
     const auto pi = Start(kExe);
     ASSERT_EQ(WaitForInputIdle(pi.hProcess, INFINITE), 0u);
     // While it runs, its lock file can be neither opened again nor deleted.
-    EXPECT_EQ(CreateFile("C:\\Program Files\\ACME\\ACME.LCK", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr),
+    EXPECT_EQ(CreateFile("C:\\Program Files\\ACME\\ACME.LCK", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                         0, nullptr),
               INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), ERROR_SHARING_VIOLATION);
     EXPECT_FALSE(DeleteFile("C:\\Program Files\\ACME\\ACME.LCK"));
 
-    EXPECT_TRUE(SendNotifyMessage(program->frame, WM_CLOSE, 0, 0));  // queued for the program's thread
+    EXPECT_TRUE(SendNotifyMessage(program->frame, WM_CLOSE, 0, 0)); // queued for the program's thread
     EXPECT_TRUE(IsWindow(program->frame));
     EXPECT_EQ(WaitForSingleObject(pi.hProcess, INFINITE), WAIT_OBJECT_0);
     EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_OBJECT_0);
@@ -125,8 +128,8 @@ TEST_F(DesktopTest, WaitForInputIdleReturnsOnceTheProgramHasHandledItsMessages) 
     PostMessage(program->frame, WM_USER + 1, 0, 0);
     SendNotifyMessage(program->frame, WM_USER + 2, 0, 0);
     EXPECT_EQ(WaitForInputIdle(pi.hProcess, INFINITE), 0u);
-    EXPECT_EQ(program->handled, (std::vector<UINT>{WM_USER + 2, WM_USER, WM_USER + 1}));  // sent before posted
-    EXPECT_EQ(GetTickCount(), 0u);  // no time had to pass
+    EXPECT_EQ(program->handled, (std::vector<UINT>{WM_USER + 2, WM_USER, WM_USER + 1})); // sent before posted
+    EXPECT_EQ(GetTickCount(), 0u);                                                       // no time had to pass
 
     // The program's timers run while the caller sleeps.
     SetTimer(program->frame, 9, 100);
@@ -147,19 +150,20 @@ TEST_F(DesktopTest, StartFailuresAndTheSearchAlongPath) {
     };
     const Case failures[] = {
         {"C:\\NOWHERE\\MISSING.EXE", ERROR_FILE_NOT_FOUND},
-        {"PLAIN", ERROR_BAD_EXE_FORMAT},  // found in the Windows folder, but no program image
-        {"ACME", ERROR_FILE_NOT_FOUND},   // not along PATH yet
+        {"PLAIN", ERROR_BAD_EXE_FORMAT}, // found in the Windows folder, but no program image
+        {"ACME", ERROR_FILE_NOT_FOUND},  // not along PATH yet
         {"", ERROR_FILE_NOT_FOUND},
     };
     for (const auto& c : failures) {
-        EXPECT_FALSE(CreateProcess(nullptr, c.commandLine, nullptr, nullptr, false, 0, nullptr, nullptr, nullptr, &pi)) << c.commandLine;
+        EXPECT_FALSE(CreateProcess(nullptr, c.commandLine, nullptr, nullptr, false, 0, nullptr, nullptr, nullptr, &pi))
+            << c.commandLine;
         EXPECT_EQ(GetLastError(), c.error) << c.commandLine;
     }
     SetEnvironmentVariable("PATH", "C:\\WINDOWS;\"C:\\Program Files\\ACME\"");
     ASSERT_TRUE(CreateProcess(nullptr, "acme -x", nullptr, nullptr, false, 0, nullptr, nullptr, nullptr, &pi));
     WaitForInputIdle(pi.hProcess, INFINITE);
     EXPECT_EQ(program->start.imagePath, kExe);
-    EXPECT_EQ(program->start.showWindow, SW_SHOWDEFAULT);  // no show state was given
+    EXPECT_EQ(program->start.showWindow, SW_SHOWDEFAULT); // no show state was given
     TerminateProcess(pi.hProcess, 0);
 }
 
@@ -190,7 +194,7 @@ TEST_F(DesktopTest, AWorkerTypesIntoTheProgramWhileTheHostLoopServesTheMainThrea
     }
     worker.join();
     SetMainThreadWakeHandler(nullptr);
-    EXPECT_EQ(answer, 0);  // DefWindowProc's answer
+    EXPECT_EQ(answer, 0); // DefWindowProc's answer
     EXPECT_EQ(idle, 0u);
     const std::vector<UINT> tail(program->handled.end() - 2, program->handled.end());
     EXPECT_EQ(tail, (std::vector<UINT>{WM_COPYDATA, WM_CHAR}));
@@ -223,8 +227,8 @@ TEST_F(DesktopTest, AHandlerThatWaitsKeepsTheHostFrameworkServed) {
     DispatchPending();
     SetMainThreadFrameworkPump(nullptr);
     ASSERT_EQ(pumpsWhileWaiting.size(), 2u);
-    EXPECT_GT(pumpsWhileWaiting[0], 0);  // the inner wait, inside the framework's pump
-    EXPECT_GT(pumpsWhileWaiting[1], 0);  // the outer wait, dispatched by the host loop
+    EXPECT_GT(pumpsWhileWaiting[0], 0); // the inner wait, inside the framework's pump
+    EXPECT_GT(pumpsWhileWaiting[1], 0); // the outer wait, dispatched by the host loop
 }
 
 TEST_F(DesktopTest, ActiveAndFocusWindowsOfAnotherThreadShowOnceInputIsAttached) {
@@ -236,7 +240,7 @@ TEST_F(DesktopTest, ActiveAndFocusWindowsOfAnotherThreadShowOnceInputIsAttached)
     EXPECT_EQ(GetActiveWindow(), own);
     ASSERT_TRUE(SetForegroundWindow(program->frame));
     EXPECT_EQ(GetForegroundWindow(), program->frame);
-    EXPECT_EQ(GetActiveWindow(), nullptr);  // another thread's input state
+    EXPECT_EQ(GetActiveWindow(), nullptr); // another thread's input state
     EXPECT_EQ(GetFocus(), nullptr);
     ASSERT_TRUE(AttachThreadInput(GetCurrentThreadId(), pi.dwThreadId, true));
     EXPECT_EQ(GetActiveWindow(), program->frame);
@@ -255,16 +259,19 @@ TEST_F(DesktopTest, WaitingForAWorkerThreadKeepsTheProgramsItTypesIntoRunning) {
     const auto pi = Start(kExe);
     WaitForInputIdle(pi.hProcess, INFINITE);
     DWORD workerId = 0;
-    HANDLE worker = CreateThread(nullptr, 0, [&]() -> DWORD {
-        Sleep(100);
-        return static_cast<DWORD>(SendMessage(program->frame, WM_GETTEXTLENGTH, 0, 0));
-    }, 0, &workerId);
+    HANDLE worker = CreateThread(
+        nullptr, 0,
+        [&]() -> DWORD {
+            Sleep(100);
+            return static_cast<DWORD>(SendMessage(program->frame, WM_GETTEXTLENGTH, 0, 0));
+        },
+        0, &workerId);
     DWORD code = 0;
     EXPECT_TRUE(GetExitCodeThread(worker, &code));
     EXPECT_NE(workerId, GetCurrentThreadId());
     EXPECT_EQ(WaitForSingleObject(worker, INFINITE), WAIT_OBJECT_0);
     EXPECT_TRUE(GetExitCodeThread(worker, &code));
-    EXPECT_EQ(code, 4u);  // "ACME"
+    EXPECT_EQ(code, 4u); // "ACME"
     EXPECT_TRUE(CloseHandle(worker));
     EXPECT_EQ(WaitForSingleObject(pi.hThread, 0), WAIT_TIMEOUT);
     TerminateProcess(pi.hProcess, 7);
@@ -282,10 +289,13 @@ TEST_F(DesktopTest, AThreadIsSeenToEndOnlyOnceItsRoutineIsGone) {
         delete p;
         destroyed = true;
     });
-    HANDLE worker = CreateThread(nullptr, 0, [capture]() -> DWORD {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // the caller lets go first
-        return 0;
-    }, 0, nullptr);
+    HANDLE worker = CreateThread(
+        nullptr, 0,
+        [capture]() -> DWORD {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the caller lets go first
+            return 0;
+        },
+        0, nullptr);
     capture.reset();
     EXPECT_EQ(WaitForSingleObject(worker, INFINITE), WAIT_OBJECT_0);
     EXPECT_TRUE(destroyed);

@@ -17,7 +17,7 @@ std::string Read(const char* section, const char* key, const char* file) {
 TEST_F(DesktopTest, PrivateProfileReadsWritesAndRemoves) {
     const char* ini = "C:\\ACLT\\ACLT.INI";
     CreateDirectory("C:\\ACLT", nullptr);
-    EXPECT_EQ(Read("General", "SDIMode", ini), "(default)");  // no file yet
+    EXPECT_EQ(Read("General", "SDIMode", ini), "(default)"); // no file yet
     Touch(ini, "; settings\r\n[General]\r\n  Color = \"blue\"  \r\nSize=12px\r\n\r\n[Other]\r\nx=1\r\n");
     EXPECT_EQ(Read("general", "COLOR", ini), "blue");
     EXPECT_EQ(GetPrivateProfileInt("General", "Size", 5, ini), 12u);
@@ -46,10 +46,10 @@ TEST_F(DesktopTest, VersionResourceGivesTheFixedVersionFields) {
 
     VS_FIXEDFILEINFO info;
     info.dwFileVersionMS = 0x000F0000;
-    info.dwProductVersionMS = 0x000F0000;  // 15.0
-    info.dwProductVersionLS = 0x00060059;  // 6.89
+    info.dwProductVersionMS = 0x000F0000; // 15.0
+    info.dwProductVersionLS = 0x00060059; // 6.89
     ASSERT_TRUE(WriteVersionResource(exe, info));
-    info.dwProductVersionLS = 0x0006005A;  // writing again replaces the block
+    info.dwProductVersionLS = 0x0006005A; // writing again replaces the block
     ASSERT_TRUE(WriteVersionResource(exe, info));
 
     const auto read = ReadVersionResource("c:\\aclt\\aclt.exe");

@@ -18,7 +18,8 @@ std::string ReadString(HKEY root, const char* key, const char* name) {
 }
 
 void WriteString(HKEY h, const char* name, const std::string& value) {
-    ASSERT_EQ(RegSetValueEx(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), static_cast<DWORD>(value.size() + 1)),
+    ASSERT_EQ(RegSetValueEx(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                            static_cast<DWORD>(value.size() + 1)),
               ERROR_SUCCESS);
 }
 
@@ -38,8 +39,8 @@ std::vector<std::string> SubkeyNames(HKEY h) {
 TEST_F(DesktopTest, RegistryKeysAndValuesWithThePlatformsAnswers) {
     HKEY key;
     DWORD disposition = 0;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Korvel\\PLOTWISE\\AutoCAD LT2002", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                             &key, &disposition),
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Software\\Korvel\\PLOTWISE\\AutoCAD LT2002", 0, nullptr, 0,
+                             KEY_ALL_ACCESS, nullptr, &key, &disposition),
               ERROR_SUCCESS);
     EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
     const DWORD sdi = 1;
@@ -53,8 +54,9 @@ TEST_F(DesktopTest, RegistryKeysAndValuesWithThePlatformsAnswers) {
     EXPECT_EQ(value, 1u);
     char small[4];
     size = sizeof small;
-    EXPECT_EQ(RegQueryValueEx(key, "TextRect", nullptr, nullptr, reinterpret_cast<BYTE*>(small), &size), LONG(ERROR_MORE_DATA));
-    EXPECT_EQ(size, 17u);  // with the terminating zero
+    EXPECT_EQ(RegQueryValueEx(key, "TextRect", nullptr, nullptr, reinterpret_cast<BYTE*>(small), &size),
+              LONG(ERROR_MORE_DATA));
+    EXPECT_EQ(size, 17u); // with the terminating zero
     EXPECT_EQ(ReadString(HKEY_CURRENT_USER, "SOFTWARE\\KORVEL\\plotwise\\AutoCAD LT2002", ""), "default");
     EXPECT_EQ(RegQueryValueEx(key, "Missing", nullptr, nullptr, nullptr, &size), LONG(ERROR_FILE_NOT_FOUND));
 
@@ -90,11 +92,14 @@ TEST_F(DesktopTest, RegistryKeysAndValuesWithThePlatformsAnswers) {
     // A key opened for reading refuses writes; HKEY_CLASSES_ROOT is the machine's classes.
     HKEY readOnly;
     RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &readOnly);
-    EXPECT_EQ(RegSetValueEx(readOnly, "x", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2), LONG(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(RegSetValueEx(readOnly, "x", 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2),
+              LONG(ERROR_ACCESS_DENIED));
     HKEY command;
-    RegCreateKeyEx(HKEY_CLASSES_ROOT, "AutoCAD-LT\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &command, nullptr);
+    RegCreateKeyEx(HKEY_CLASSES_ROOT, "AutoCAD-LT\\shell\\open\\command", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                   &command, nullptr);
     WriteString(command, "", "\"C:\\ACLT\\ACLT.EXE\" \"%1\"");
-    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AutoCAD-LT\\shell\\open\\command", nullptr), "\"C:\\ACLT\\ACLT.EXE\" \"%1\"");
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Classes\\AutoCAD-LT\\shell\\open\\command", nullptr),
+              "\"C:\\ACLT\\ACLT.EXE\" \"%1\"");
     // A fresh machine knows its program folders.
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "CommonFilesDir"),
               "C:\\Program Files\\Common Files");
@@ -102,8 +107,9 @@ TEST_F(DesktopTest, RegistryKeysAndValuesWithThePlatformsAnswers) {
 
 TEST_F(DesktopTest, FlushedRegistrySurvivesAReloadAndUnflushedChangesDoNot) {
     HKEY key;
-    RegCreateKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    WriteString(key, "CurVer", "ACLT-\x8f\x5c-2002");  // a double-byte character whose second byte is a backslash
+    RegCreateKeyEx(HKEY_LOCAL_MACHINE, "SOFTWARE\\Autodesk\\AutoCAD LT\\R8", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                   &key, nullptr);
+    WriteString(key, "CurVer", "ACLT-\x8f\x5c-2002"); // a double-byte character whose second byte is a backslash
     const BYTE binary[] = {0, 1, '"', '\\', 0xFF};
     RegSetValueEx(key, "Odd \"name\"\n", 0, REG_BINARY, binary, sizeof binary);
     RegFlushKey(key);
@@ -128,7 +134,8 @@ TEST_F(DesktopTest, UnreadableRegistryFileIsKeptAsideAndTheMachineStartsAfresh) 
     }
     desk::testing::ReloadRegistry();
     EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
-    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"), "C:\\Program Files");
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"),
+              "C:\\Program Files");
 }
 
 // Keys may lie 512 levels below their root: such a key is made, written and read back; one
@@ -138,10 +145,12 @@ TEST_F(DesktopTest, KeysNestDownToFiveHundredTwelveLevelsAndADeeperFileIsKeptAsi
     std::string path = "SOFTWARE";
     for (int level = 2; level <= 512; ++level) path += "\\K";
     HKEY key;
-    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr), ERROR_SUCCESS);
+    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
     WriteString(key, "Deepest", "yes");
     HKEY deeper = nullptr;
-    EXPECT_EQ(RegCreateKeyEx(key, "One more", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &deeper, nullptr), static_cast<LONG>(ERROR_INVALID_PARAMETER));
+    EXPECT_EQ(RegCreateKeyEx(key, "One more", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &deeper, nullptr),
+              static_cast<LONG>(ERROR_INVALID_PARAMETER));
     ASSERT_EQ(RegFlushKey(key), ERROR_SUCCESS);
     RegCloseKey(key);
     desk::testing::ReloadRegistry();
@@ -156,7 +165,8 @@ TEST_F(DesktopTest, KeysNestDownToFiveHundredTwelveLevelsAndADeeperFileIsKeptAsi
     }
     desk::testing::ReloadRegistry();
     EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
-    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"), "C:\\Program Files");
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"),
+              "C:\\Program Files");
     HKEY software;
     ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software), ERROR_SUCCESS);
     ASSERT_EQ(RegFlushKey(software), ERROR_SUCCESS);

@@ -26,7 +26,7 @@ TEST_F(DesktopTest, TimersTickOnTheVirtualClock) {
     };
     const Case cases[] = {
         {250, 1000, {250, 500, 750, 1000}},
-        {0, 35, {10, 20, 30}},  // a 0 ms period runs at the 10 ms minimum
+        {0, 35, {10, 20, 30}}, // a 0 ms period runs at the 10 ms minimum
         {1000, 999, {}},
     };
     for (const auto& c : cases) {
@@ -43,11 +43,11 @@ TEST_F(DesktopTest, TimersTickOnTheVirtualClock) {
 TEST_F(DesktopTest, MissedPeriodsGiveOneTimerMessageAndKillStopsIt) {
     TimerWindow w;
     SetTimer(w.hwnd, 1, 100);
-    Sleep(1000);  // nobody takes the queue meanwhile
+    Sleep(1000); // nobody takes the queue meanwhile
     EXPECT_EQ(GetTickCount(), 1000u);
     desk::testing::RunFor(0);
     EXPECT_EQ(w.ticks.size(), 1u);
-    SetTimer(w.hwnd, 1, 300);  // setting it again restarts it with the new period
+    SetTimer(w.hwnd, 1, 300); // setting it again restarts it with the new period
     desk::testing::RunFor(299);
     EXPECT_EQ(w.ticks.size(), 1u);
     desk::testing::RunFor(1);
@@ -69,6 +69,7 @@ TEST_F(DesktopTest, ScriptedActionsRunWhileTheCallerSleeps) {
     EXPECT_EQ(GetTickCount(), 400u);
     SYSTEMTIME t;
     GetLocalTime(&t);
-    EXPECT_EQ((std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wDayOfWeek, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds}),
-              (std::vector<int>{2002, 4, 1, 1, 9, 0, 0, 400}));
+    EXPECT_EQ(
+        (std::vector<int>{t.wYear, t.wMonth, t.wDay, t.wDayOfWeek, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds}),
+        (std::vector<int>{2002, 4, 1, 1, 9, 0, 0, 400}));
 }

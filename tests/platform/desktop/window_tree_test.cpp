@@ -20,20 +20,23 @@ std::vector<std::string> Captions(const std::function<void(WNDENUMPROC)>& enumer
 
 TEST_F(DesktopTest, EnumerationFollowsZOrderAndDepthFirstChildren) {
     HWND first = Make("first");
-    HWND second = Make("second");                 // a new top-level window goes on top
+    HWND second = Make("second"); // a new top-level window goes on top
     HWND topmost = CreateWindowEx(WS_EX_TOPMOST, "Static", "topmost", WS_VISIBLE, 0, 0, 10, 10, nullptr);
-    Make("third");                                // on top of the ordinary band, below "topmost"
+    Make("third"); // on top of the ordinary band, below "topmost"
     HWND a = Make("a", first);
     Make("a1", a);
-    Make("b", first);                             // children keep their creation order
+    Make("b", first); // children keep their creation order
     Make("a2", a);
-    EXPECT_EQ(Captions([](WNDENUMPROC p) { EnumWindows(p, 0); }), (std::vector<std::string>{"topmost", "third", "second", "first"}));
-    EXPECT_EQ(Captions([&](WNDENUMPROC p) { EnumChildWindows(first, p, 0); }), (std::vector<std::string>{"a", "a1", "a2", "b"}));
+    EXPECT_EQ(Captions([](WNDENUMPROC p) { EnumWindows(p, 0); }),
+              (std::vector<std::string>{"topmost", "third", "second", "first"}));
+    EXPECT_EQ(Captions([&](WNDENUMPROC p) { EnumChildWindows(first, p, 0); }),
+              (std::vector<std::string>{"a", "a1", "a2", "b"}));
     EXPECT_EQ(GetWindow(a, GW_CHILD), FindWindowEx(a, nullptr, nullptr, "a1"));
     EXPECT_EQ(GetWindow(second, GW_HWNDFIRST), topmost);
 
-    BringWindowToTop(first);  // stays below the topmost window
-    EXPECT_EQ(Captions([](WNDENUMPROC p) { EnumWindows(p, 0); }), (std::vector<std::string>{"topmost", "first", "third", "second"}));
+    BringWindowToTop(first); // stays below the topmost window
+    EXPECT_EQ(Captions([](WNDENUMPROC p) { EnumWindows(p, 0); }),
+              (std::vector<std::string>{"topmost", "first", "third", "second"}));
     SetWindowPos(topmost, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(second, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_EQ(GetTopWindow(nullptr), topmost);
@@ -53,7 +56,7 @@ TEST_F(DesktopTest, OwnedWindowsStayAboveTheirOwnerAndDieWithIt) {
     EXPECT_EQ(GetTopWindow(nullptr), dialog);
     EXPECT_EQ(GetWindow(dialog, GW_HWNDNEXT), owner);
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner);
-    EXPECT_EQ(GetParent(dialog), owner);  // the owner of a pop-up, as the platform answers
+    EXPECT_EQ(GetParent(dialog), owner); // the owner of a pop-up, as the platform answers
     EXPECT_EQ(GetParent(other), nullptr);
     DestroyWindow(owner);
     EXPECT_FALSE(IsWindow(dialog));
@@ -82,7 +85,7 @@ TEST_F(DesktopTest, WindowTextOfAnotherProcessIsTheStoredCaption) {
     };
     ASSERT_TRUE(RegisterClass(wc));
     HWND line = CreateWindowEx(0, "Line", "Headlands", WS_VISIBLE, 0, 0, 10, 10, nullptr);
-    EXPECT_EQ(Caption(line), "Command: ");  // own process: WM_GETTEXT
+    EXPECT_EQ(Caption(line), "Command: "); // own process: WM_GETTEXT
 
     // From another process only the stored caption is seen; WM_GETTEXT still gives the text.
     Touch("C:\\OTHER.EXE");
@@ -90,7 +93,7 @@ TEST_F(DesktopTest, WindowTextOfAnotherProcessIsTheStoredCaption) {
     RegisterProgramImage("C:\\OTHER.EXE", [&](const ProcessStart&) {
         seen = Caption(line);
         char buffer[100];
-        SendMessage(line, WM_GETTEXT, 5, reinterpret_cast<LPARAM>(buffer));  // 4 bytes and the zero
+        SendMessage(line, WM_GETTEXT, 5, reinterpret_cast<LPARAM>(buffer)); // 4 bytes and the zero
         answered = buffer;
         ExitProcess(0);
     });
@@ -108,13 +111,13 @@ TEST_F(DesktopTest, ShowStatesMoveTheWindowAndTheForeground) {
     ShowWindow(front, SW_SHOW);
     EXPECT_EQ(GetForegroundWindow(), front);
 
-    EXPECT_TRUE(ShowWindow(front, SW_MAXIMIZE));  // it was visible
+    EXPECT_TRUE(ShowWindow(front, SW_MAXIMIZE)); // it was visible
     RECT r;
     GetWindowRect(front, &r);
     EXPECT_TRUE(IsZoomed(front));
     EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
 
-    ShowWindow(front, SW_MINIMIZE);  // minimised windows go off the screen; the next one is active
+    ShowWindow(front, SW_MINIMIZE); // minimised windows go off the screen; the next one is active
     GetWindowRect(front, &r);
     EXPECT_TRUE(IsIconic(front));
     EXPECT_FALSE(IsZoomed(front));
@@ -134,5 +137,5 @@ TEST_F(DesktopTest, ShowStatesMoveTheWindowAndTheForeground) {
     EXPECT_EQ(p.y, 26);
     EXPECT_EQ(WindowFromPoint(POINT{16, 27}), child);
     ShowWindow(front, SW_HIDE);
-    EXPECT_FALSE(IsWindowVisible(child));  // hidden with its parent
+    EXPECT_FALSE(IsWindowVisible(child)); // hidden with its parent
 }

@@ -108,7 +108,7 @@ TEST_F(CellEditorTest, FocusGoingToAnotherScreenStores) {
 
 TEST_F(CellEditorTest, ClickOnAnotherCellStoresTheOldOneThenOpensOnTheNew) {
     form.Text1.SetText("3");
-    ClickGridAt(form.グリッド, 10, 5 * 30 + 5);   // row 5, column 0 (100 x 30 px cells)
+    ClickGridAt(form.グリッド, 10, 5 * 30 + 5); // row 5, column 0 (100 x 30 px cells)
     EXPECT_EQ(form.stored, (std::vector<std::string>{"3"}));
     EXPECT_EQ(form.グリッド.TextMatrix(2, 1), "3");
     EXPECT_EQ(form.グリッド.Row(), 5);

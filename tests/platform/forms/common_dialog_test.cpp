@@ -57,8 +57,8 @@ TEST_F(CommonDialogTest, ChosenPathBecomesTheFileNameAndTheCallIsRecorded) {
 TEST_F(CommonDialogTest, DialogsStartWhereTheUserLastChoseAFile) {
     struct Step {
         const char* initDir;
-        const char* fileName;   // set before the dialog; nullptr leaves the last chosen
-        const char* chosen;     // nullptr: cancelled
+        const char* fileName; // set before the dialog; nullptr leaves the last chosen
+        const char* chosen;   // nullptr: cancelled
         const char* startsIn;
     };
     const Step steps[] = {

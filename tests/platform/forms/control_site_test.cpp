@@ -29,8 +29,8 @@ public:
 private:
     void Form_Load() override {
         Move(0, 0, 6000, 4000);
-        Pellix1 = std::make_unique<forms::ControlSite>(*this, "Pellixlib.Pellix", pellix::tlb::DIID_IPellixEvents, nextSink, nextState,
-                                                       1500, 900);
+        Pellix1 = std::make_unique<forms::ControlSite>(*this, "Pellixlib.Pellix", pellix::tlb::DIID_IPellixEvents,
+                                                       nextSink, nextState, 1500, 900);
     }
 };
 
@@ -47,9 +47,15 @@ protected:
         PellixComTest::TearDown();
     }
     static std::vector<BYTE> State(bool visible) {
-        return WriteComponentStream({"TAcadControl", "", {{"Left", 100}, {"Top", 60}, {"Width", 28}, {"Height", 28},
-                                                          {"HelpType", StreamIdent{"htKeyword"}}, {"AcadType", StreamIdent{"atACLT2002"}},
-                                                          {"Visible", visible}}});
+        return WriteComponentStream({"TAcadControl",
+                                     "",
+                                     {{"Left", 100},
+                                      {"Top", 60},
+                                      {"Width", 28},
+                                      {"Height", 28},
+                                      {"HelpType", StreamIdent{"htKeyword"}},
+                                      {"AcadType", StreamIdent{"atACLT2002"}},
+                                      {"Visible", visible}}});
     }
 };
 
@@ -68,7 +74,7 @@ TEST_F(ControlSiteTest, TheControlStandsOnTheScreenWithItsFaceAndSavedState) {
     const QImage face = site.Widget()->grab().toImage();
     ASSERT_EQ(face.width(), 28);
     ASSERT_EQ(face.height(), 28);
-    int drawn = 0;  // pixels of the face's picture, not of the button-face ground
+    int drawn = 0; // pixels of the face's picture, not of the button-face ground
     for (int y = 0; y < 28; ++y)
         for (int x = 0; x < 28; ++x) drawn += (face.pixel(x, y) & 0xFFFFFF) != 0xC0C0C0;
     EXPECT_GT(drawn, 28 * 28 / 10);
@@ -92,7 +98,8 @@ TEST_F(ControlSiteTest, TheSinkIsConnectedBeforeTheStateLoadsAndTheControlGoesWi
     forms::Get<制御画面>();
     desk::testing::RunFor(1000);
     const auto events = sink->Events();
-    EXPECT_NE(std::find(events.begin(), events.end(), "OnTimer"), events.end()) << "the timer started on loading raises OnTimer";
+    EXPECT_NE(std::find(events.begin(), events.end(), "OnTimer"), events.end())
+        << "the timer started on loading raises OnTimer";
     forms::UnloadAll();
     CoFreeUnusedLibraries();
     EXPECT_FALSE(LibraryLoaded());
@@ -110,7 +117,10 @@ TEST_F(ControlSiteTest, AControlThatCannotBeMadeLeavesNothingBehind) {
     const auto wrongSink = MakeObject<RecordingSink>(pellix::tlb::IID_IPellix);
     for (const Case& c : {Case{[] { UnregisterServer(kLibrary); }, CO_E_CLASSSTRING, "登録されていません"},
                           Case{[&] { nextSink = wrongSink.Get(); }, E_NOINTERFACE, "イベントを受け付けません"},
-                          Case{[] { nextState = {'T', 'P', 'F', '0'}; }, E_FAIL, "damaged"}}) {
+                          Case{[] {
+                                   nextState = {'T', 'P', 'F', '0'};
+                               },
+                               E_FAIL, "damaged"}}) {
         ASSERT_EQ(RegisterServer(kLibrary), S_OK);
         nextSink = nullptr;
         nextState.clear();

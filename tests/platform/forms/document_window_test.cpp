@@ -95,7 +95,8 @@ TEST_F(DocumentWindowTest, ScreensOpenInTheWorkspaceBelowTheToolbarAtTheirPlaceA
     EXPECT_EQ(input.Window()->size(), QSize(400, 300));
     EXPECT_EQ(small.Window()->size(), QSize(200, 100));
     // Both lie below the frame's menu bar and toolbar, inside the frame window.
-    const int toolbarBottom = frame.Toolbar1.Widget()->mapTo(frame.Window(), QPoint(0, frame.Toolbar1.Widget()->height())).y();
+    const int toolbarBottom =
+        frame.Toolbar1.Widget()->mapTo(frame.Window(), QPoint(0, frame.Toolbar1.Widget()->height())).y();
     for (Form* f : std::initializer_list<Form*>{&input, &small}) {
         const QRect placed(FrameOf(*f)->mapTo(frame.Window(), QPoint(0, 0)), FrameOf(*f)->size());
         EXPECT_GE(placed.top(), toolbarBottom);
@@ -138,7 +139,7 @@ TEST_F(DocumentWindowTest, ClosingAScreenHidesItAndShowBringsItBackAsItWas) {
 TEST_F(DocumentWindowTest, ClosingTheFrameWindowAsksItsUnloadHandler) {
     frame.Window()->close();
     EXPECT_EQ(frame.unloadAsked, 1);
-    EXPECT_TRUE(frame.Visible());   // the handler kept it
+    EXPECT_TRUE(frame.Visible()); // the handler kept it
     // A handler that fails tells the user and keeps the window.
     frame.unloadFails = true;
     EXPECT_NO_THROW(frame.Window()->close());
@@ -166,7 +167,7 @@ TEST_F(DocumentWindowTest, ScreensOutliveTheFrameWindowInEitherOrder) {
     Get<入力>().Show();
     Get<小>().Show();
     frame.Unload();
-    DoEvents();   // the frame window is deleted
+    DoEvents(); // the frame window is deleted
     auto& input = Get<入力>();
     EXPECT_FALSE(input.Visible());
     input.Show();

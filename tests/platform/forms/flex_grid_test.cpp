@@ -85,10 +85,10 @@ TEST_F(FlexGridTest, CellGeometryInTwipsFollowsFixedPartsAndScrolling) {
 
     int scrolls = 0;
     grid.OnScroll = [&] { ++scrolls; };
-    grid.SetTopRow(2);   // row 1 scrolled out of view under the fixed header row
+    grid.SetTopRow(2); // row 1 scrolled out of view under the fixed header row
     EXPECT_EQ(scrolls, 1);
     EXPECT_EQ(grid.CellTop(), 300 + 450);
-    grid.SetRow(0);   // fixed rows stay in place
+    grid.SetRow(0); // fixed rows stay in place
     EXPECT_EQ(grid.CellTop(), 0);
 }
 
@@ -103,7 +103,7 @@ TEST_F(FlexGridTest, IndexesOutsideTheGridRaiseTheSubscriptError) {
 }
 
 TEST_F(FlexGridTest, ClickMakesTheClickedCellCurrentBeforeClickFires) {
-    LayOut(10, 3, 1500, 300);   // 100 x 20 px cells
+    LayOut(10, 3, 1500, 300); // 100 x 20 px cells
     int row = -1, col = -1;
     grid.OnClick = [&] {
         row = grid.Row();
@@ -122,7 +122,7 @@ TEST_F(FlexGridTest, ClickMakesTheClickedCellCurrentBeforeClickFires) {
 // is painted and clicked, also with sizes that are no whole number of pixels and with the
 // columns scrolled when there is no fixed column.
 TEST_F(FlexGridTest, CellsArePaintedWhereTheirTwipsPositionSays) {
-    LayOut(30, 6, 2000, 500);   // 133.3 x 33.3 px cells
+    LayOut(30, 6, 2000, 500); // 133.3 x 33.3 px cells
     grid.SetLeftCol(2);
     for (const auto& [row, col] : {std::pair{6, 3}, std::pair{3, 2}}) {
         grid.SetRow(row);

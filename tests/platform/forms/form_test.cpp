@@ -32,7 +32,9 @@ public:
     ControlArray<Label> 行{*this, 0, 3};
     int clicks = 0;
 
-    試験画面() { 実行.OnClick = [this] { 実行_Click(); }; }
+    試験画面() {
+        実行.OnClick = [this] { 実行_Click(); };
+    }
 
 private:
     void Form_Load() override {
@@ -138,7 +140,7 @@ TEST_F(FormTest, ControlArrayRaisesSubscriptErrorForMissingIndex) {
 
 // The toolkit's own dialogs and buttons speak Japanese, like the program.
 TEST_F(FormTest, TheToolkitsOwnButtonsAreJapanese) {
-    DoEvents();   // the application exists
+    DoEvents(); // the application exists
     QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
     EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().toStdString(), "キャンセル");
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:").toStdString(), "ファイル名(&N):");
@@ -196,27 +198,33 @@ struct UserEvent {
 };
 
 const UserEvent kUserEvents[] = {
-    {"button click", [](事象画面& s, std::function<void()> h) {
+    {"button click",
+     [](事象画面& s, std::function<void()> h) {
          s.実行.OnClick = h;
          return std::function<void()>([&s] { Press(s.実行.Widget()); });
      }},
-    {"label click", [](事象画面& s, std::function<void()> h) {
+    {"label click",
+     [](事象画面& s, std::function<void()> h) {
          s.見出し.OnClick = h;
          return std::function<void()>([&s] { Press(s.見出し.Widget()); });
      }},
-    {"menu command", [](事象画面& s, std::function<void()> h) {
+    {"menu command",
+     [](事象画面& s, std::function<void()> h) {
          s.f.OnClick = h;
          return std::function<void()>([&s] { s.f.Action()->trigger(); });
      }},
-    {"toolbar button", [](事象画面& s, std::function<void()> h) {
+    {"toolbar button",
+     [](事象画面& s, std::function<void()> h) {
          s.Toolbar1.OnButtonClick = [h](ToolbarButton&) { h(); };
          return std::function<void()>([&s] { s.Toolbar1.Buttons(1).Action()->trigger(); });
      }},
-    {"typed text", [](事象画面& s, std::function<void()> h) {
+    {"typed text",
+     [](事象画面& s, std::function<void()> h) {
          s.入力.OnChange = h;
          return std::function<void()>([&s] { static_cast<QLineEdit*>(s.入力.Widget())->insert("1"); });
      }},
-    {"focus lost", [](事象画面& s, std::function<void()> h) {
+    {"focus lost",
+     [](事象画面& s, std::function<void()> h) {
          s.入力.OnLostFocus = h;
          return std::function<void()>([&s] {
              s.入力.SetFocus();
@@ -224,11 +232,15 @@ const UserEvent kUserEvents[] = {
              QCoreApplication::sendEvent(s.入力.Widget(), &out);
          });
      }},
-    {"grid click", [](事象画面& s, std::function<void()> h) {
+    {"grid click",
+     [](事象画面& s, std::function<void()> h) {
          s.グリッド.OnClick = h;
-         return std::function<void()>([&s] { Press(static_cast<QAbstractScrollArea*>(s.グリッド.Widget())->viewport(), {70, 20}); });
+         return std::function<void()>([&s] {
+             Press(static_cast<QAbstractScrollArea*>(s.グリッド.Widget())->viewport(), {70, 20});
+         });
      }},
-    {"mouse on a picture", [](事象画面& s, std::function<void()> h) {
+    {"mouse on a picture",
+     [](事象画面& s, std::function<void()> h) {
          s.図.OnMouseDown = [h](int, int, float, float) { h(); };
          return std::function<void()>([&s] { Press(s.図.Widget()); });
      }},

@@ -44,7 +44,7 @@ TEST_F(MenuToolbarTest, MenuArrayItemsReportTheirIndex) {
     EXPECT_EQ(form.menuClicks, (std::vector<int>{5, 0}));
     EXPECT_EQ(form.f1(2).Caption(), "-");
     EXPECT_TRUE(form.f1(2).Action()->isSeparator());
-    EXPECT_TRUE(form.f1(2).Action()->text().isEmpty());   // no style draws it as a heading
+    EXPECT_TRUE(form.f1(2).Action()->text().isEmpty()); // no style draws it as a heading
     EXPECT_FALSE(form.f1.Exists(1));
 }
 

@@ -21,8 +21,8 @@ public:
 class PictureBoxTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        pic.Move(0, 0, 3000, 1500);   // 200 x 100 pixels
-        pic.Scale(0, 50, 200, 0);     // y grows upwards
+        pic.Move(0, 0, 3000, 1500); // 200 x 100 pixels
+        pic.Scale(0, 50, 200, 0);   // y grows upwards
     }
     void TearDown() override { UnloadAll(); }
     PictureBox& pic = Get<図画面>().図;
@@ -51,8 +51,8 @@ TEST_F(PictureBoxTest, DrawingIsRecordedFromTheLastClsWithTheDrawingPosition) {
 
 TEST_F(PictureBoxTest, PictureIsDrawnInUserUnitsAndSavedAsPng) {
     pic.Cls();
-    pic.Line(100, 0, 100, 50, RGB(255, 255, 0));            // vertical line at x = 100 px
-    pic.Line(0, 50, 20, 40, RGB(0, 0, 200), LineShape::FilledBox);   // top-left 20 x 20 px
+    pic.Line(100, 0, 100, 50, RGB(255, 255, 0));                   // vertical line at x = 100 px
+    pic.Line(0, 50, 20, 40, RGB(0, 0, 200), LineShape::FilledBox); // top-left 20 x 20 px
     const std::string file = (std::filesystem::temp_directory_path() / "picture_box_test.png").string();
     pic.SavePicture(file);
     QImage saved(QString::fromStdString(file));

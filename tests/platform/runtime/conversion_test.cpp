@@ -7,16 +7,18 @@ namespace {
 
 TEST(Val, ReadsTheLeadingNumber) {
     const std::pair<const char*, double> cases[] = {
-        {"12.5abc", 12.5}, {"", 0.0}, {"abc", 0.0}, {"  -3.25 m", -3.25},
-        {"1.5E+03", 1500.0}, {".5", 0.5}, {"12.", 12.0}, {"1e", 1.0}, {"-", 0.0},
-        {" 1 234.5 m", 1234.5}, {"- 2", -2.0}, {"1.5 E 2", 150.0}, {"\t7\n", 7.0},
+        {"12.5abc", 12.5}, {"", 0.0},          {"abc", 0.0},   {"  -3.25 m", -3.25}, {"1.5E+03", 1500.0},
+        {".5", 0.5},       {"12.", 12.0},      {"1e", 1.0},    {"-", 0.0},           {" 1 234.5 m", 1234.5},
+        {"- 2", -2.0},     {"1.5 E 2", 150.0}, {"\t7\n", 7.0},
     };
     for (const auto& [text, expected] : cases) EXPECT_DOUBLE_EQ(rt::Val(text), expected) << text;
 }
 
 TEST(StrictConversion, RaisesTypeMismatchOnText) {
     EXPECT_DOUBLE_EQ(rt::CDbl(" 12.25 "), 12.25);
-    EXPECT_FLOAT_EQ(rt::CSng("\xE3\x80\x80" "3\xE3\x80\x80"), 3.0f); // full-width blanks around
+    EXPECT_FLOAT_EQ(rt::CSng("\xE3\x80\x80"
+                             "3\xE3\x80\x80"),
+                    3.0f); // full-width blanks around
     for (const char* bad : {"", "   ", "12a", "a12", "1.2.3"}) {
         try {
             rt::CDbl(bad);
@@ -37,7 +39,7 @@ TEST(StrictConversion, CIntRoundsHalfToEvenAndChecksRange) {
 }
 
 TEST(Rounding, HalvesGoUpAlsoBelowZero) {
-    EXPECT_DOUBLE_EQ(rt::RoundHalfUp(1.005 * 1000 / 1000, 2), 1.0);  // 1.005 is below the half in binary
+    EXPECT_DOUBLE_EQ(rt::RoundHalfUp(1.005 * 1000 / 1000, 2), 1.0); // 1.005 is below the half in binary
     EXPECT_DOUBLE_EQ(rt::RoundHalfUp(2.5, 0), 3.0);
     EXPECT_DOUBLE_EQ(rt::RoundHalfUp(-2.5, 0), -2.0);
     EXPECT_DOUBLE_EQ(rt::RoundHalfUp(49.775, 2), 49.78);

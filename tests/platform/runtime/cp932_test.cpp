@@ -21,8 +21,8 @@ TEST(Cp932, RoundTripsFullAndHalfWidthText) {
 }
 
 TEST(Cp932, UnrepresentableOrBrokenTextRaises) {
-    EXPECT_THROW(rt::Utf8ToCp932("\xF0\x9F\x98\x80"), rt::Error);  // an emoji has no code
-    EXPECT_THROW(rt::Cp932ToUtf8("\x81"), rt::Error);               // lone lead byte
+    EXPECT_THROW(rt::Utf8ToCp932("\xF0\x9F\x98\x80"), rt::Error); // an emoji has no code
+    EXPECT_THROW(rt::Cp932ToUtf8("\x81"), rt::Error);             // lone lead byte
 }
 
 // Command lines are mostly ASCII, which both code pages write as ASCII does: every byte

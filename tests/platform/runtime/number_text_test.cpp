@@ -13,7 +13,11 @@
 
 namespace {
 
-struct SingleCase { float value; const char* cstr; const char* str; };
+struct SingleCase {
+    float value;
+    const char* cstr;
+    const char* str;
+};
 
 TEST(NumberText, SingleKeepsSevenSignificantDigits) {
     const SingleCase cases[] = {
@@ -64,11 +68,24 @@ std::string PrintfG(double v, int digits) {
 // Values where the form or the rounding turns: powers of ten and the numbers just around them,
 // ties at the last kept digit, the extremes and the subnormals.
 std::vector<double> EdgeValues() {
-    std::vector<double> v = {std::numeric_limits<double>::max(), std::numeric_limits<double>::min(),
-                             std::numeric_limits<double>::denorm_min(), std::numeric_limits<float>::max(),
-                             std::numeric_limits<float>::min(), std::numeric_limits<float>::denorm_min(),
-                             0.5, 1.5, 2.5, 1.00000005, 1.0000005, 9.9999995, 99999995, 999999950000000.0,
-                             9999999.5, 99999999999999.95, 0.000099999995, 0.00009999999999999995};
+    std::vector<double> v = {std::numeric_limits<double>::max(),
+                             std::numeric_limits<double>::min(),
+                             std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<float>::max(),
+                             std::numeric_limits<float>::min(),
+                             std::numeric_limits<float>::denorm_min(),
+                             0.5,
+                             1.5,
+                             2.5,
+                             1.00000005,
+                             1.0000005,
+                             9.9999995,
+                             99999995,
+                             999999950000000.0,
+                             9999999.5,
+                             99999999999999.95,
+                             0.000099999995,
+                             0.00009999999999999995};
     for (int e = -320; e <= 308; ++e) {
         const double p = std::pow(10.0, e);
         for (double f : {1.0, 1.0 - 1e-16, 1.0 + 1e-15, 1.0 - 5e-8, 1.0 - 5e-16, 0.99999995, 0.999999949, 1.25, 4.5})
@@ -92,20 +109,21 @@ TEST(NumberText, MatchesTheCLibraryGeneralFormat) {
         std::memcpy(&f, &low, sizeof f);
         if (std::isfinite(f)) singles.push_back(f);
         // Numbers of the sizes drawings hold: coordinates, heights, areas in a few decimals.
-        const double drawn = std::ldexp(static_cast<double>(bits >> 11), -53) * std::pow(10.0, static_cast<int>(i % 14) - 4);
+        const double drawn =
+            std::ldexp(static_cast<double>(bits >> 11), -53) * std::pow(10.0, static_cast<int>(i % 14) - 4);
         doubles.push_back(i % 2 ? drawn : -drawn);
         singles.push_back(static_cast<float>(i % 3 ? drawn : std::round(drawn * 100) / 100));
     }
     int mismatches = 0;
     for (double d : doubles) {
         for (double v : {d, -d}) {
-            if (v == 0 || !std::isfinite(v)) continue;   // both written by the conversion itself
+            if (v == 0 || !std::isfinite(v)) continue; // both written by the conversion itself
             if (rt::CStr(v) != PrintfG(v, 15) && ++mismatches <= 10) ADD_FAILURE() << PrintfG(v, 17) << " as double";
         }
     }
     for (float f : singles) {
         for (float v : {f, -f}) {
-            if (v == 0 || !std::isfinite(v)) continue;   // both written by the conversion itself
+            if (v == 0 || !std::isfinite(v)) continue; // both written by the conversion itself
             if (rt::CStr(v) != PrintfG(v, 7) && ++mismatches <= 10) ADD_FAILURE() << PrintfG(v, 9) << " as single";
         }
     }

@@ -14,8 +14,8 @@ TEST(CellStoreTest, OverwritingCellsLeavesTheOtherCellsAlone) {
     CellStore cells;
     cells.SetValue(Area{1, 1, 1, 3}, CellValue("a"));
     cells.SetValue(Area{1, 2, 1, 2}, CellValue("longer than any short string buffer"));
-    cells.SetValue(Area{1, 1, 1, 1}, CellValue(7));        // A1's text goes back to the table
-    cells.SetValue(Area{2, 1, 2, 2}, CellValue("new"));     // and is taken again
+    cells.SetValue(Area{1, 1, 1, 1}, CellValue(7));     // A1's text goes back to the table
+    cells.SetValue(Area{2, 1, 2, 2}, CellValue("new")); // and is taken again
     cells.SetValue(Area{1, 3, 1, 3}, CellValue(2.5f));
     cells.ClearValues(Area{2, 2, 2, 2});
     cells.SetValue(Area{3, 1, 3, 1}, CellValue("x"));

@@ -26,8 +26,8 @@ TEST_F(ObjectModelTest, NewWorkbookHasSheet1AndAddGoesInFrontOfTheActiveSheet) {
     }
     std::vector<std::string> order;
     for (int i = 1; i <= sheets->Count(); ++i) order.push_back(sheets->Item(i)->Name());
-    EXPECT_EQ(order, (std::vector<std::string>{"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ", "横断ｼｰﾄ",
-                                               "ＩＰ座標入力", "路肩ｼｰﾄ", "座標値ｼｰﾄ"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ", "横断ｼｰﾄ", "ＩＰ座標入力",
+                                               "路肩ｼｰﾄ", "座標値ｼｰﾄ"}));
     EXPECT_EQ(book->ActiveSheet()->Name(), "切盛ﾗｲﾝ入力ｼｰﾄ");
 
     // Add goes in front of the active sheet, wherever that is.
@@ -50,13 +50,15 @@ TEST_F(ObjectModelTest, SheetNamesAreChecked) {
     auto book = CreateObject("Excel.sheet");
     auto second = book->Sheets()->Add();
     auto first = book->Worksheets("Sheet1");
-    for (const std::string& bad : std::vector<std::string>{"", "SHEET1", "a:b", "a/b", "a[1]", "'x", std::string(32, 'x')})
+    for (const std::string& bad :
+         std::vector<std::string>{"", "SHEET1", "a:b", "a/b", "a[1]", "'x", std::string(32, 'x')})
         EXPECT_EQ(ErrorOf([&] { second->SetName(bad); }), rt::errApplication) << bad;
     EXPECT_NE(second->Name(), "Sheet1");
     first->SetName("sheet1"); // its own name in another case is no clash
     EXPECT_EQ(first->Name(), "sheet1");
     second->SetName(std::string(31, 'x'));
-    EXPECT_EQ(ErrorOf([&] { second->SetName(std::string("縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ") + "縦"); }), 0); // 31
+    EXPECT_EQ(ErrorOf([&] { second->SetName(std::string("縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ縦断ｼｰﾄ") + "縦"); }),
+              0); // 31
 }
 
 TEST_F(ObjectModelTest, RangeAddressesInEitherCaseAndFullWidthDigits) {
@@ -65,8 +67,8 @@ TEST_F(ObjectModelTest, RangeAddressesInEitherCaseAndFullWidthDigits) {
         const char* address;
         Area area;
     } cases[] = {
-        {"A1", {1, 1, 1, 1}},         {"A３:p105", {3, 1, 105, 16}}, {"b4:d50", {4, 2, 50, 4}},
-        {"$C$2", {2, 3, 2, 3}},       {"D5:B2", {2, 2, 5, 4}},       {"IV65536", {65536, 256, 65536, 256}},
+        {"A1", {1, 1, 1, 1}},        {"A３:p105", {3, 1, 105, 16}}, {"b4:d50", {4, 2, 50, 4}},
+        {"$C$2", {2, 3, 2, 3}},      {"D5:B2", {2, 2, 5, 4}},       {"IV65536", {65536, 256, 65536, 256}},
         {"Ａ１:Ｂ２", {1, 1, 2, 2}},
     };
     for (auto& c : cases) EXPECT_EQ(ws->Range(c.address)->Address(), c.area) << c.address;
@@ -107,8 +109,7 @@ TEST_F(ObjectModelTest, ValuesKeepTheirKindAndReadAsGeneralText) {
     EXPECT_EQ(ErrorOf([&] { ws->Cells(1, 1)->Value().Double(); }), rt::errTypeMismatch);
     ws->Cells(1, 1)->SetValue(1e300);
     EXPECT_EQ(ErrorOf([&] { ws->Cells(1, 1)->Value().Single(); }), rt::errOverflow);
-    EXPECT_EQ(ErrorOf([&] { ws->Cells(1, 1)->SetValue(std::numeric_limits<double>::infinity()); }),
-              rt::errApplication);
+    EXPECT_EQ(ErrorOf([&] { ws->Cells(1, 1)->SetValue(std::numeric_limits<double>::infinity()); }), rt::errApplication);
     EXPECT_EQ(ErrorOf([&] { ws->Cells(1, 1)->SetValue(std::string(32768, 'a')); }), rt::errApplication);
     EXPECT_EQ(ws->Cells(1, 1)->Value().Double(), 1e300); // refused values leave the cell alone
 }
@@ -202,10 +203,12 @@ TEST_F(ObjectModelTest, QuitDisconnectsEveryHandle) {
     auto window = app->Windows(1);
     app->Quit();
     std::vector<std::function<void()>> calls = {
-        [&] { book->Name(); },          [&] { sheets->Count(); },          [&] { ws->Name(); },
-        [&] { range->Value(); },        [&] { range->SetValue(1); },       [&] { font->Size(); },
-        [&] { border->SetWeight(2); },  [&] { interior->ColorIndex(); },   [&] { window->Visible(); },
-        [&] { app->SetVisible(true); }, [&] { app->Quit(); },              [&] { book->SaveAs(Path("x.xls")); },
+        [&] { book->Name(); },         [&] { sheets->Count(); },
+        [&] { ws->Name(); },           [&] { range->Value(); },
+        [&] { range->SetValue(1); },   [&] { font->Size(); },
+        [&] { border->SetWeight(2); }, [&] { interior->ColorIndex(); },
+        [&] { window->Visible(); },    [&] { app->SetVisible(true); },
+        [&] { app->Quit(); },          [&] { book->SaveAs(Path("x.xls")); },
     };
     for (auto& call : calls) EXPECT_EQ(ErrorOf(call), rt::errNoObject);
 

@@ -8,8 +8,7 @@ void QuitRunningApplication() {
     try {
         auto book = CreateObject("Excel.sheet");
         book->Application()->Quit();
-    } catch (const rt::Error&) {
-    }
+    } catch (const rt::Error&) {}
 }
 
 void WorkbookTest::SetUp() {

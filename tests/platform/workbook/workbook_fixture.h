@@ -23,13 +23,15 @@ protected:
 void QuitRunningApplication();
 
 // Raises and returns the error number of `f`, 0 if it does not raise.
-template <class F> int ErrorOf(F&& f);
+template <class F>
+int ErrorOf(F&& f);
 
 } // namespace xl::test
 
 #include "platform/runtime/error.h"
 
-template <class F> int xl::test::ErrorOf(F&& f) {
+template <class F>
+int xl::test::ErrorOf(F&& f) {
     try {
         f();
     } catch (const rt::Error& e) {

@@ -35,8 +35,8 @@ std::vector<std::uint8_t> ReadAll(const std::string& path) {
 }
 
 void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Binding `path` raises 1004 with the file name and `fault` in the message.
@@ -95,7 +95,8 @@ TEST_F(BadInputTest, FilesThatAreNoWorkbookAreRefused) {
     ExpectRefused(Path("sibling.xls"), "\"Workbook\" ストリームがありません");
 
     std::vector<std::uint8_t> other(5000, 1);
-    detail::WriteCompoundFile(Path("other.xls"), Path("other.xls"), "Contents", [&](const detail::ByteSink& write) { write(other); });
+    detail::WriteCompoundFile(Path("other.xls"), Path("other.xls"), "Contents",
+                              [&](const detail::ByteSink& write) { write(other); });
     ExpectRefused(Path("other.xls"), "\"Workbook\" ストリームがありません");
     EXPECT_EQ(ErrorOf([] { CreateObject("Excel.sheet")->Application()->Windows(1); }), 0);
 }
@@ -142,7 +143,8 @@ TEST_F(BadInputTest, DamagedRecordsAreRefused) {
     for (auto& c : cases) {
         auto bytes = c.bytes;
         bytes.resize(std::max<std::size_t>(bytes.size(), 4096), 0); // beyond the mini stream
-        detail::WriteCompoundFile(Path(c.name), Path(c.name), "Workbook", [&](const detail::ByteSink& write) { write(bytes); });
+        detail::WriteCompoundFile(Path(c.name), Path(c.name), "Workbook",
+                                  [&](const detail::ByteSink& write) { write(bytes); });
         ExpectRefused(Path(c.name), c.fault);
     }
 }
@@ -151,9 +153,7 @@ TEST_F(BadInputTest, DamagedRecordsAreRefused) {
 // space to map it, the refusal still names the size.
 TEST_F(BadInputTest, AHugeFileIsRefusedBeforeItIsRead) {
     const std::string path = Path("huge.xls");
-    {
-        std::ofstream(path, std::ios::binary);
-    }
+    { std::ofstream(path, std::ios::binary); }
     std::filesystem::resize_file(path, (std::uintmax_t{1} << 30) + 1); // sparse: no disk used
     pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -162,14 +162,14 @@ TEST_F(BadInputTest, AHugeFileIsRefusedBeforeItIsRead) {
         std::ifstream("/proc/self/statm") >> size;
         pages = size;
         rlimit limit{};
-        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(pages) * static_cast<rlim_t>(getpagesize()) + (256u << 20);
+        limit.rlim_cur = limit.rlim_max =
+            static_cast<rlim_t>(pages) * static_cast<rlim_t>(getpagesize()) + (256u << 20);
         setrlimit(RLIMIT_AS, &limit);
         try {
             GetObject(path);
         } catch (const rt::Error& e) {
             _exit(e.Description().find("ファイルが大きすぎます") != std::string::npos ? 0 : 2);
-        } catch (...) {
-        }
+        } catch (...) {}
         _exit(3);
     }
     int status = 0;
@@ -209,7 +209,8 @@ TEST_F(BadInputTest, MessagesNameThePlaceAndSayWhatToDo) {
             ADD_FAILURE() << "not refused: " << c.parts.front();
         } catch (const rt::Error& e) {
             EXPECT_EQ(e.Number(), c.number) << e.Description();
-            for (const auto& part : c.parts) EXPECT_NE(e.Description().find(part), std::string::npos) << e.Description();
+            for (const auto& part : c.parts)
+                EXPECT_NE(e.Description().find(part), std::string::npos) << e.Description();
         }
     }
     // A name that leaves no room for the temporary file's suffix is still saved.

@@ -20,12 +20,10 @@ namespace {
 
 using XlsFileTest = WorkbookTest;
 
-const std::vector<std::string> kSheetNames = {"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ", "横断ｼｰﾄ",
-                                              "ＩＰ座標入力", "路肩ｼｰﾄ", "座標値ｼｰﾄ"};
+const std::vector<std::string> kSheetNames = {"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ",  "横断ｼｰﾄ",
+                                              "ＩＰ座標入力",   "路肩ｼｰﾄ",     "座標値ｼｰﾄ"};
 
-std::string Script(const char* name) {
-    return std::string(VANTOR_SOURCE_DIR) + "/tests/platform/workbook/" + name;
-}
+std::string Script(const char* name) { return std::string(VANTOR_SOURCE_DIR) + "/tests/platform/workbook/" + name; }
 
 // The seven sheets, in the order New leaves them, with values of every kind and formats.
 std::shared_ptr<Workbook> SampleBook() {
@@ -58,15 +56,15 @@ std::shared_ptr<Workbook> SampleBook() {
     ws->Range("B5:D50")->Interior()->SetColorIndex(36);
     ws->Range("B5:D50")->Interior()->SetPattern(1);
     ws->Cells(5, 1)->SetValue(12.3f);
-    ws->Cells(5, 2)->SetValue(1234567.875);   // a double that is exactly a float
+    ws->Cells(5, 2)->SetValue(1234567.875); // a double that is exactly a float
     ws->Cells(5, 3)->SetValue(0.1);
     ws->Cells(5, 4)->SetValue(-7);
-    ws->Cells(5, 5)->SetValue(1LL << 40);      // an integer too large for the short form
+    ws->Cells(5, 5)->SetValue(1LL << 40); // an integer too large for the short form
     ws->Cells(5, 6)->SetValue(3.4e38f);
     ws->Cells(5, 7)->SetValue(-1e-300);
     ws->Cells(5, 8)->SetValue(99999.0f);
-    ws->Cells(5, 9)->SetValue(12345.625f);    // a single whose double text is short
-    ws->Cells(6, 1)->SetValue("12");          // a text of digits stays a text
+    ws->Cells(5, 9)->SetValue(12345.625f); // a single whose double text is short
+    ws->Cells(6, 1)->SetValue("12");       // a text of digits stays a text
     auto ip = book->Worksheets("ＩＰ座標入力");
     for (int r = 5; r <= 30; ++r) ip->Cells(r, 1)->SetValue(r - 4);
     ip->Range("b4:d4")->Interior()->SetColorIndex(35);
@@ -93,7 +91,7 @@ std::vector<std::pair<std::string, CellDump>> Dump(const std::shared_ptr<Workboo
         for (int r = 1; r <= 106; ++r)
             for (int c = 1; c <= 17; ++c) {
                 auto cell = ws->Cells(r, c);
-                CellDump d{cell->Value().Kind(), cell->Value().Text(), cell->Font()->Size(), {}, {},
+                CellDump d{cell->Value().Kind(),           cell->Value().Text(),       cell->Font()->Size(), {}, {},
                            cell->Interior()->ColorIndex(), cell->Interior()->Pattern()};
                 for (int e = 0; e < 4; ++e) {
                     d.lines[e] = cell->Borders(7 + e)->LineStyle();
@@ -146,10 +144,13 @@ TEST_F(XlsFileTest, BindingTheSameFileAgainGivesTheOpenWorkbook) {
 TEST_F(XlsFileTest, XlrdReadsSheetsValuesAndFormatsWeWrote) {
     SampleBook()->SaveAs(Path("check.xls"));
     test_support::RunPython(Script("xlrd_dump.py") + " " + Path("check.xls") + " > " + Path("dump.json"));
-    std::string check = R"(
+    std::string check =
+        R"(
 import json, struct, sys
 d = json.load(open(sys.argv[1]))
-assert [s["name"] for s in d] == )" "[\"切盛ﾗｲﾝ入力ｼｰﾄ\", \"現況横断ｼｰﾄ\", \"縦断ｼｰﾄ\", \"横断ｼｰﾄ\", \"ＩＰ座標入力\", \"路肩ｼｰﾄ\", \"座標値ｼｰﾄ\"]" R"(, d
+assert [s["name"] for s in d] == )"
+        "[\"切盛ﾗｲﾝ入力ｼｰﾄ\", \"現況横断ｼｰﾄ\", \"縦断ｼｰﾄ\", \"横断ｼｰﾄ\", \"ＩＰ座標入力\", \"路肩ｼｰﾄ\", \"座標値ｼｰﾄ\"]"
+        R"(, d
 t = [s for s in d if s["name"] == "縦断ｼｰﾄ"][0]
 c = t["cells"]
 assert c["2,2"]["value"] == "縦 断 曲 線 計 算 調 書" and c["2,2"]["size"] == 22, c["2,2"]

@@ -48,7 +48,7 @@ protected:
     }
 
     StartingPellix* cad_ = nullptr;
-    int running_ = 0, savedType_ = 6;   // the state of the next control placed
+    int running_ = 0, savedType_ = 6; // the state of the next control placed
 };
 
 TEST_F(CadStartScreen, ListsNoacadAndTheNamedKindsUpToThirteen) {
@@ -58,7 +58,7 @@ TEST_F(CadStartScreen, ListsNoacadAndTheNamedKindsUpToThirteen) {
                                                  "AutoCAD LT2000", "AutoCAD LT2000i", "AutoCAD LT2002", "AutoCAD R13",
                                                  "AutoCAD R14", "AutoCAD 2000", "AutoCAD 2000i"}));
     EXPECT_EQ(s.ListBox1.ListIndex(), 6);
-    EXPECT_EQ(cad_->type, 6);   // the saved type is put back
+    EXPECT_EQ(cad_->type, 6); // the saved type is put back
     EXPECT_EQ(cad_->interval, 200);
     EXPECT_FALSE(cad_->visible);
     EXPECT_FALSE(s.Visible());
@@ -89,7 +89,7 @@ TEST_F(CadStartScreen, AChoiceThatCannotStartBeepsAndSaysWhy) {
     EXPECT_EQ(s.msgbar.Caption(), "AutoCADが指定されていません");
     Choose(s, "AutoCAD R14");
     EXPECT_EQ(s.msgbar.Caption(), "そのAutoCADはインストールされていません");
-    EXPECT_EQ(cad_->type, 11);   // the choice stays the control's type
+    EXPECT_EQ(cad_->type, 11); // the choice stays the control's type
     cad_->starts = false;
     Choose(s, "AutoCAD LT2002");
     EXPECT_EQ(s.msgbar.Caption(), "AutoCAD LT2002を起動できませんでした");
@@ -112,7 +112,8 @@ TEST_F(CadStartScreen, StartsInSingleDocumentModeAndPlacesTheCad) {
 
     // The watch meets dialogs: only the start-up dialog, captioned exactly so, is closed.
     EXPECT_TRUE(cad_->RaiseDialog("ｽﾀｰﾄｱｯﾌﾟ"));
-    for (const char* other : {"スタートアップ", "ｽﾀｰﾄｱｯﾌﾟ ", "Startup", "図面を開く"}) EXPECT_FALSE(cad_->RaiseDialog(other)) << other;
+    for (const char* other : {"スタートアップ", "ｽﾀｰﾄｱｯﾌﾟ ", "Startup", "図面を開く"})
+        EXPECT_FALSE(cad_->RaiseDialog(other)) << other;
 
     // The user ends the CAD.
     cad_->RaiseClose();
@@ -200,7 +201,7 @@ TEST_F(CadEnd, YesSavesTheDrawingAsDxfUnderTheChosenName) {
     EXPECT_NE(cad->commands[0].find("_DXFOUT\r\"" + expected + "\"\r"), std::string::npos) << cad->commands[0];
     EXPECT_EQ(cad->calls, std::vector<std::string>{"Close()"});
     EXPECT_FALSE(forms::IsLoaded<AutoCad設定画面>());
-    EXPECT_EQ(Messages().size(), 1u);   // the question only
+    EXPECT_EQ(Messages().size(), 1u); // the question only
     EXPECT_EQ(forms::script::FileDialogs().at(0).filter, "DXFファイル (*.dxf)|*.dxf|図面ファイル (*.dwg)|*.dwg");
 
     cad::Drawing drawing;
@@ -222,13 +223,15 @@ TEST_F(CadEnd, YesSavesTheDrawingAsDxfUnderTheChosenName) {
 TEST_F(CadEnd, TheCadClosesOnlyAfterTheDrawingIsWrittenWhole) {
     StartingPellix* cad = cad_;
     const std::string plan = (folder_ / "plan.dwg").string();
-    std::ofstream(plan) << "0\nEOF\n";  // an older drawing of that name
-    const std::string notSaved = "図面を " + plan + " に保存できませんでした。AutoCADは図面を開いたまま続けます。別の名前か場所を選んでください。";
+    std::ofstream(plan) << "0\nEOF\n"; // an older drawing of that name
+    const std::string notSaved =
+        "図面を " + plan +
+        " に保存できませんでした。AutoCADは図面を開いたまま続けます。別の名前か場所を選んでください。";
     struct Case {
-        const char* written;  // what the CAD writes when told to export; none: it writes nothing
+        const char* written; // what the CAD writes when told to export; none: it writes nothing
         bool closes;
         bool triesToClose;
-        std::string told;     // the message after the question, if any
+        std::string told; // the message after the question, if any
         bool staysLoaded;
     };
     const Case cases[] = {

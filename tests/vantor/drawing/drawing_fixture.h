@@ -25,10 +25,10 @@ namespace drawing_test {
 // A CAD end that keeps every execute, refusing the one numbered `refuseAt` (from 1).
 struct RecordingCad {
     explicit RecordingCad(int refuseAt = 0)
-        : registration("AutoCAD LT.DDE", "System", [this, refuseAt](const std::string& command) {
-              if (++count == refuseAt) throw std::runtime_error("refused");
-              executes.push_back(command);
-          }) {}
+            : registration("AutoCAD LT.DDE", "System", [this, refuseAt](const std::string& command) {
+                  if (++count == refuseAt) throw std::runtime_error("refused");
+                  executes.push_back(command);
+              }) {}
     int count = 0;
     std::vector<std::string> executes;
     dde::ServerRegistration registration;
@@ -39,7 +39,8 @@ protected:
     void SetUp() override {
         test_support::ResetProgram();
         // No control library runs here: the screens' CAD controls are attached to nothing.
-        縦断bus::SetPellixPlacement([](forms::Form&, const std::string&, int, int) { return std::make_unique<縦断bus::DetachedPellix>(); });
+        縦断bus::SetPellixPlacement(
+            [](forms::Form&, const std::string&, int, int) { return std::make_unique<縦断bus::DetachedPellix>(); });
         // As the program starts: every cross-slope cell empty.
         縦断bus::yokodata.Fill(縦断bus::kEmpty);
     }
@@ -56,12 +57,15 @@ protected:
         xlbook = xl::CreateObject("Excel.sheet");
         xlsheets = xlbook->Worksheets();
         xlsheets->Item("Sheet1")->SetName(std::string(kCoordinateSheet));
-        for (auto name : {kShoulderSheet, kIpSheet, kCrossSlopeSheet, kProfileSheet, kExistingGroundSheet, kCutFillSheet}) {
+        for (auto name :
+             {kShoulderSheet, kIpSheet, kCrossSlopeSheet, kProfileSheet, kExistingGroundSheet, kCutFillSheet}) {
             xlbook->Sheets()->Add();
             xlsheets->Item(1)->SetName(std::string(name));
         }
     }
-    static std::shared_ptr<xl::Worksheet> Sheet(std::string_view name) { return 縦断bus::xlsheets->Item(std::string(name)); }
+    static std::shared_ptr<xl::Worksheet> Sheet(std::string_view name) {
+        return 縦断bus::xlsheets->Item(std::string(name));
+    }
     static std::string Cell(std::string_view sheet, int row, int column) {
         return Sheet(sheet)->Cells(row, column)->Value().Text();
     }

@@ -35,10 +35,10 @@ TEST_F(DrawingScreen, DefaultsAfterLoad) {
     作図画面& s = Screen();
     EXPECT_EQ(s.Caption(), "作図");
     const std::pair<forms::TextBox*, const char*> boxes[] = {
-        {&s.SH, "200"},    {&s.SV, "100"},      {&s.DL, "20"},      {&s.用紙高, "56"},  {&s.用紙幅, "81"},
-        {&s.段数, "3"},     {&s.測点Y, "15"},     {&s.測点X, "45"},    {&s.計画高, "10"},  {&s.計画幅, "10"},
-        {&s.左幅, "3"},     {&s.左勾配, "2"},      {&s.右幅, "3"},      {&s.右勾配, "2"},   {&s.縮尺, "500"},
-        {&s.文字サイズ, "2"}, {&s.文字位置, "20"},   {&s.径, "0.2"},      {&s.測点, ""}};
+        {&s.SH, "200"},       {&s.SV, "100"},      {&s.DL, "20"},    {&s.用紙高, "56"}, {&s.用紙幅, "81"},
+        {&s.段数, "3"},       {&s.測点Y, "15"},    {&s.測点X, "45"}, {&s.計画高, "10"}, {&s.計画幅, "10"},
+        {&s.左幅, "3"},       {&s.左勾配, "2"},    {&s.右幅, "3"},   {&s.右勾配, "2"},  {&s.縮尺, "500"},
+        {&s.文字サイズ, "2"}, {&s.文字位置, "20"}, {&s.径, "0.2"},   {&s.測点, ""}};
     for (const auto& [box, text] : boxes) EXPECT_EQ(box->Text(), text);
     EXPECT_EQ(s.測点間隔.ListCount(), 3);
     EXPECT_EQ(s.測点間隔.List(2), "60");
@@ -85,7 +85,7 @@ TEST_F(DrawingScreen, DefaultDatumFromTheLowestPlannedHeight) {
         {{{0, 23.45f}, {20, 25}}, "20"},
         {{{0, 7.5f}, {20, 9}}, "0"},
         {{{0, -3}, {20, 5}}, "-10"},
-        {{{0, 30}, {20, 31}, {40, 12.5f}}, "10"},   // at the last station
+        {{{0, 30}, {20, 31}, {40, 12.5f}}, "10"}, // at the last station
         {{{0, kEmpty}, {20, 31}, {40, kEmpty}}, "20"},
         {{}, "0"},
     };
@@ -104,12 +104,12 @@ TEST_F(DrawingScreen, DefaultDatumFromTheLowestPlannedHeight) {
 TEST_F(DrawingScreen, PaperHeightGivesTheTiers) {
     作図画面& s = Screen();
     s.測点Y.SetText("10");
-    EXPECT_EQ(s.段数.Text(), "3");   // the section height alone does not recompute
+    EXPECT_EQ(s.段数.Text(), "3"); // the section height alone does not recompute
     s.用紙高.SetText("50");
     EXPECT_EQ(s.段数.Text(), "2");
     s.測点Y.SetText("");
     s.用紙高.SetText("90");
-    EXPECT_EQ(s.段数.Text(), "2");   // no section height: left as it was
+    EXPECT_EQ(s.段数.Text(), "2"); // no section height: left as it was
     s.測点Y.SetText("15m");
     s.用紙高.SetText("56");
     EXPECT_EQ(s.段数.Text(), "1");
@@ -121,16 +121,15 @@ TEST_F(DrawingScreen, EveryPlanAndSectionBoxIsKeptInTheDrawingSettings) {
     EXPECT_EQ(sectionSettings.tiers, 3);
     EXPECT_EQ(planSettings.circleSize, 0.2);
     作図画面& s = Screen();
-    const std::pair<forms::TextBox*, const double*> boxes[] = {
-        {&s.縮尺, &planSettings.scale},
-        {&s.文字サイズ, &planSettings.textSize},
-        {&s.文字位置, &planSettings.labelOffset},
-        {&s.径, &planSettings.circleSize},
-        {&s.段数, &sectionSettings.tiers},
-        {&s.測点X, &sectionSettings.cellHalfWidth},
-        {&s.測点Y, &sectionSettings.cellHalfHeight},
-        {&s.計画幅, &sectionSettings.plannedHalfWidth},
-        {&s.計画高, &sectionSettings.plannedHalfHeight}};
+    const std::pair<forms::TextBox*, const double*> boxes[] = {{&s.縮尺, &planSettings.scale},
+                                                               {&s.文字サイズ, &planSettings.textSize},
+                                                               {&s.文字位置, &planSettings.labelOffset},
+                                                               {&s.径, &planSettings.circleSize},
+                                                               {&s.段数, &sectionSettings.tiers},
+                                                               {&s.測点X, &sectionSettings.cellHalfWidth},
+                                                               {&s.測点Y, &sectionSettings.cellHalfHeight},
+                                                               {&s.計画幅, &sectionSettings.plannedHalfWidth},
+                                                               {&s.計画高, &sectionSettings.plannedHalfHeight}};
     const double start[] = {500, 2, 20, 0.2, 3, 45, 15, 10, 10};
     for (int k = 0; k < 9; ++k) {
         auto [box, value] = boxes[k];
@@ -141,7 +140,7 @@ TEST_F(DrawingScreen, EveryPlanAndSectionBoxIsKeptInTheDrawingSettings) {
         EXPECT_EQ(*value, 0) << k;
     }
     s.測点Y.SetText("10");
-    s.用紙高.SetText("50");   // the tiers follow the paper height
+    s.用紙高.SetText("50"); // the tiers follow the paper height
     EXPECT_EQ(sectionSettings.sheetHeight, 50);
     EXPECT_EQ(sectionSettings.tiers, 2);
 }
@@ -182,7 +181,7 @@ TEST_F(DrawingScreen, IpButtonEnablesThePlanCommandOnly) {
     s.IP入力ボタン_Click();
     EXPECT_FALSE(s.作図平面.Enabled());
     EXPECT_TRUE(s.測点プロットボタン.Enabled());
-    ASSERT_EQ(Messages().size(), 2u);   // the link, then the refusal
+    ASSERT_EQ(Messages().size(), 2u); // the link, then the refusal
     EXPECT_EQ(Messages()[1], "ＩＰが50あります。49までしか扱えません。");
     ipsuu = 49;
     s.IP入力ボタン_Click();
@@ -242,9 +241,9 @@ TEST_F(DrawingScreen, CoordinateTransfer) {
     EXPECT_EQ(Cell(kCoordinateSheet, 5, 4), "-2");
     EXPECT_EQ(Cell(kCoordinateSheet, 6, 2), "20");
     EXPECT_EQ(Cell(kCoordinateSheet, 6, 4), "3.00025");
-    EXPECT_EQ(Cell(kCoordinateSheet, 7, 2), "");     // a stale row of a longer list
+    EXPECT_EQ(Cell(kCoordinateSheet, 7, 2), ""); // a stale row of a longer list
     EXPECT_EQ(Cell(kCoordinateSheet, 52, 2), "");
-    EXPECT_EQ(Cell(kCoordinateSheet, 53, 2), "old");  // the conversion's rows stay
+    EXPECT_EQ(Cell(kCoordinateSheet, 53, 2), "old"); // the conversion's rows stay
     EXPECT_EQ(Cell(kCoordinateSheet, 55, 3), "conversion");
     EXPECT_TRUE(xlbook->Application()->Visible());
 

@@ -58,12 +58,12 @@ TEST_F(PlanCommand, RightAngleAlignmentEndToEnd) {
     ASSERT_GE(sokutensuu, 5);
     EXPECT_EQ(heimensokutensuu, sokutensuu);
     EXPECT_EQ(sokutenbangou, sokutensuu + 1);
-    EXPECT_EQ(Cell(kIpSheet, 6, 8), "50");   // BC X written by the drawing screen's run
+    EXPECT_EQ(Cell(kIpSheet, 6, 8), "50"); // BC X written by the drawing screen's run
     bool bcFound = false;
     for (int r = 1; r <= sokutensuu; ++r) {
         const float station = tatedata(r, 1);
         EXPECT_EQ(sokutenkyori(r), station * 1000) << r;
-        EXPECT_EQ(yokodata(r, 5), station) << r;        // copied to the cross-slope table
+        EXPECT_EQ(yokodata(r, 5), station) << r; // copied to the cross-slope table
         EXPECT_EQ(yokodata(r, 6), tatedata(r, 5)) << r;
         if (station == 50) {
             bcFound = true;
@@ -150,7 +150,7 @@ TEST_F(PlanCommand, CoordinateTransferOnlyWithPositionsOfTheCurrentList) {
 }
 
 TEST_F(PlanCommand, StopsAtAnIpToCheck) {
-    ipy(1) = 100000;   // start, IP and end on one straight line: parallel normals
+    ipy(1) = 100000; // start, IP and end on one straight line: parallel normals
     ipx(2) = 200000;
     ipy(2) = 200000;
     作図画面& screen = forms::Get<作図画面>();
@@ -166,7 +166,7 @@ TEST_F(PlanCommand, StopsAtAnIpToCheck) {
 
 TEST_F(PlanCommand, RefusedWithoutPointsOrWorkbook) {
     作図画面& screen = forms::Get<作図画面>();
-    ipsuu = -2;   // a document without alignment points
+    ipsuu = -2; // a document without alignment points
     forms::script::Reset();
     screen.作図平面_Click();
     ASSERT_EQ(Messages().size(), 1u);

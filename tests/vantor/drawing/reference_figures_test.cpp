@@ -25,7 +25,7 @@ TEST_F(ReferenceFigures, TheFigureAndNotesFollowTheTab) {
     EXPECT_EQ(r.タブ.SelectedItem(), 1);
     for (int k = 0; k <= 1; ++k) {
         EXPECT_EQ(r.図(k).ScaleWidth(), 702);
-        EXPECT_GT(r.図(k).Commands().size(), 20u);   // the figure is drawn
+        EXPECT_GT(r.図(k).Commands().size(), 20u); // the figure is drawn
     }
     for (int round = 0; round < 2; ++round) {
         EXPECT_TRUE(InFront(r.図(0), r.図(1)));
@@ -39,7 +39,7 @@ TEST_F(ReferenceFigures, TheFigureAndNotesFollowTheTab) {
     r.M戻るボタン.OnClick();
     EXPECT_FALSE(forms::IsLoaded<参考図>());
     forms::Get<作図画面>().Command2.OnClick();
-    EXPECT_EQ(forms::Get<参考図>().タブ.SelectedItem(), 1);   // a new opening starts on tab 1
+    EXPECT_EQ(forms::Get<参考図>().タブ.SelectedItem(), 1); // a new opening starts on tab 1
 }
 
 // The close box returns as 戻る does: the next opening starts on the first tab.

@@ -55,14 +55,10 @@ std::vector<Layer> ParseLayers(const std::string& cmake) {
         std::istringstream words((*it)[2].str());
         std::vector<std::string>* list = nullptr;
         for (std::string word; words >> word;) {
-            if (word == "SOURCES")
-                list = &layer.sources;
-            else if (word == "USES")
-                list = &layer.uses;
-            else if (list)
-                list->push_back(word);
-            else
-                ADD_FAILURE() << layer.library << ": " << word << " stands before SOURCES and USES";
+            if (word == "SOURCES") list = &layer.sources;
+            else if (word == "USES") list = &layer.uses;
+            else if (list) list->push_back(word);
+            else ADD_FAILURE() << layer.library << ": " << word << " stands before SOURCES and USES";
         }
         layers.push_back(layer);
     }

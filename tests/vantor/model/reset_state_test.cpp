@@ -22,10 +22,14 @@ T Changed(const T& v) {
 }
 
 template <typename T>
-void Change(T& v) { v = Changed(v); }
+void Change(T& v) {
+    v = Changed(v);
+}
 
 template <typename T, int... Upper>
-void Change(rt::Table<T, Upper...>& t) { t.Fill(Changed(T{})); }
+void Change(rt::Table<T, Upper...>& t) {
+    t.Fill(Changed(T{}));
+}
 
 std::string Text(const std::filesystem::path& file) {
     std::ifstream in(file);

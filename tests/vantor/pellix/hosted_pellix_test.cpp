@@ -106,10 +106,11 @@ TEST_F(HostedPellixTest, AFailingCallRaisesTheControlsNumberAndDescription) {
 }
 
 TEST_F(HostedPellixTest, AControlWhoseStartFailsInASinkIsRefusedAsTheProgramsPlacementExpects) {
-    ASSERT_TRUE(Placed().Shell());  // a CAD for the next control to follow: its start raises OnActiveChange
+    ASSERT_TRUE(Placed().Shell()); // a CAD for the next control to follow: its start raises OnActiveChange
     const auto sink = MakeObject<FailingSink>(pellix::tlb::OnActiveChange, "handler failed");
     try {
-        forms::ControlSite site(forms::Get<配置画面>(), pellix::tlb::kProgId, pellix::tlb::DIID_IPellixEvents, sink.Get(), {}, 0, 0);
+        forms::ControlSite site(forms::Get<配置画面>(), pellix::tlb::kProgId, pellix::tlb::DIID_IPellixEvents,
+                                sink.Get(), {}, 0, 0);
         FAIL() << "placed";
     } catch (const rt::Error& e) {
         EXPECT_NE(e.Description().find("handler failed"), std::string::npos) << e.Description();

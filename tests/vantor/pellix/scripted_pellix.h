@@ -27,8 +27,8 @@ public:
     int interval = 0;
     int getPoints = 0;
     int interCancels = 0;
-    std::vector<std::string> commands;   // every Command call
-    std::vector<std::string> typed;      // what reached the command line
+    std::vector<std::string> commands; // every Command call
+    std::vector<std::string> typed;    // what reached the command line
 
     // One tick of the watch: the idle prompt stands unchanged one tick longer.
     void Tick() {
@@ -61,7 +61,7 @@ public:
     bool GetPoint(bool, double& x, double& y, double& z) override {
         const int prompt = ++getPoints;
         if (duringPick) duringPick(prompt);
-        Restart();   // the prompt changed the command line
+        Restart(); // the prompt changed the command line
         if (std::exchange(cancelled_, false)) return false;
         if (picks.empty() || !picks.front()) {
             if (!picks.empty()) picks.pop_front();

@@ -17,15 +17,15 @@ namespace pellix_test {
 
 class StartingPellix : public ScriptedPellix {
 public:
-    int type = 6;                  // AutoCAD LT 2002
+    int type = 6; // AutoCAD LT 2002
     std::set<int> installed{6};
-    int running = 0;               // CAD main windows on the desktop
-    bool starts = true;            // Shell brings a CAD up
+    int running = 0;    // CAD main windows on the desktop
+    bool starts = true; // Shell brings a CAD up
     bool sdiMode = false;
     bool attached = false;
-    bool closes = true;            // Close ends the CAD
-    std::function<void(const std::string& SaveFile)> whileClosing;   // what the CAD does as it ends
-    std::function<void(const std::string& text)> whileCommanded;     // what the CAD does with a command
+    bool closes = true;                                            // Close ends the CAD
+    std::function<void(const std::string& SaveFile)> whileClosing; // what the CAD does as it ends
+    std::function<void(const std::string& text)> whileCommanded;   // what the CAD does with a command
     std::vector<std::string> calls;
 
     static std::string NameOf(int t) {

@@ -35,7 +35,7 @@ TEST_F(CrossSlopes, LinearBetweenChangePointsAndBeyondThem) {
     Stations({-20, 0, 50, 100, 120});
     yokodata(2, 4) = 2;
     yokodata(4, 4) = 4;
-    yokodata(1, 7) = 1;   // right: out of station order
+    yokodata(1, 7) = 1; // right: out of station order
     yokodata(5, 7) = 5;
     yokodata(3, 7) = 3;
     EXPECT_TRUE(keisanyokokoubai());
@@ -43,20 +43,20 @@ TEST_F(CrossSlopes, LinearBetweenChangePointsAndBeyondThem) {
     for (int r = 1; r <= 5; ++r) EXPECT_FLOAT_EQ(yokodata(r, 3), left[r - 1]) << r;
     EXPECT_EQ(hidarikijunsuu, 2);
     EXPECT_EQ(hidarikijunsokuten(2), 100);
-    EXPECT_EQ(migikijunsokuten(2), 50);   // row order, not sorted
+    EXPECT_EQ(migikijunsokuten(2), 50); // row order, not sorted
     // Right points (-20,1), (50,3), (120,5): segments in row order.
-    EXPECT_FLOAT_EQ(yokodata(2, 8), 1.5714f);   // 1 + 2/70 x 20
-    EXPECT_FLOAT_EQ(yokodata(4, 8), 4.4286f);   // 3 + 2/70 x 50
+    EXPECT_FLOAT_EQ(yokodata(2, 8), 1.5714f); // 1 + 2/70 x 20
+    EXPECT_FLOAT_EQ(yokodata(4, 8), 4.4286f); // 3 + 2/70 x 50
     EXPECT_TRUE(Screen().注意.Caption().empty());
 }
 
 TEST_F(CrossSlopes, RoundingAndShoulderHeights) {
     Stations({0, 50, 100});
     yokodata(1, 4) = 2;
-    yokodata(3, 4) = 2.0001f;   // station 50: 2.00005 %
+    yokodata(3, 4) = 2.0001f; // station 50: 2.00005 %
     yokodata(1, 7) = 2;
-    yokodata(3, 7) = 1.9998f;   // station 50: 1.9999 %
-    yokodata(1, 2) = 3.5f;      // 3.5 m at 2 %: a drop of 70 mm
+    yokodata(3, 7) = 1.9998f; // station 50: 1.9999 %
+    yokodata(1, 2) = 3.5f;    // 3.5 m at 2 %: a drop of 70 mm
     yokodata(2, 9) = 3.33f;
     yokodata(2, 6) = 10;
     keisanyokokoubai();
@@ -65,7 +65,7 @@ TEST_F(CrossSlopes, RoundingAndShoulderHeights) {
     EXPECT_FLOAT_EQ(yokodata(1, 1), 9.93f);
     // 3.33 m at 1.9999 %: 66.597 mm rounds to 67 mm.
     EXPECT_FLOAT_EQ(yokodata(2, 10), 9.933f);
-    yokodata(2, 7) = 1.5f;   // 3.33 m at 1.5 %: 49.95 mm rounds to 50 mm
+    yokodata(2, 7) = 1.5f; // 3.33 m at 1.5 %: 49.95 mm rounds to 50 mm
     yokodata(1, 7) = 1.5f;
     yokodata(3, 7) = kEmpty;
     keisanyokokoubai();
@@ -74,17 +74,18 @@ TEST_F(CrossSlopes, RoundingAndShoulderHeights) {
 
 TEST_F(CrossSlopes, TooFewChangePointsKeepTheRowsOwnSlopeAndAreToldOf) {
     Stations({0, 20, 40});
-    hidariyokokoubai.Fill(7);   // what an earlier document left
-    yokodata(2, 3) = 1.5f;      // the slope this document holds for station 20
-    yokodata(2, 4) = 2;         // one change point only
+    hidariyokokoubai.Fill(7); // what an earlier document left
+    yokodata(2, 3) = 1.5f;    // the slope this document holds for station 20
+    yokodata(2, 4) = 2;       // one change point only
     yokodata(1, 7) = 3;
     yokodata(3, 7) = 3;
     keisanyokokoubai();
     EXPECT_EQ(yokodata(1, 3), 0);
     EXPECT_EQ(yokodata(2, 3), 1.5f);
     EXPECT_EQ(yokodata(1, 1), 10);
-    EXPECT_EQ(Screen().注意.Caption(),
-              "左側の基準勾配が２点未満のため、左側の横断勾配は補間していません。基準勾配を２測点以上に入力してください。");
+    EXPECT_EQ(
+        Screen().注意.Caption(),
+        "左側の基準勾配が２点未満のため、左側の横断勾配は補間していません。基準勾配を２測点以上に入力してください。");
     EXPECT_TRUE(Screen().注意.Visible());
 
     // Two change points at the same station: stations before them get nothing new.
@@ -100,8 +101,9 @@ TEST_F(CrossSlopes, TooFewChangePointsKeepTheRowsOwnSlopeAndAreToldOf) {
 // left empty rather than worked from the empty marker, and the user is told why; a warning
 // of the profile still standing means the same for heights of earlier input.
 TEST_F(CrossSlopes, ShoulderHeightsNeedThePlannedHeightsOfTheCurrentProfile) {
-    const std::string told = "縦断の計画高が今の入力で計算されていません（縦断の計算が警告で止まったか、勾配変化点が２点未満です）。"
-                             "路肩高は空けています。縦断の計画高を計算してから横断勾配を計算し直してください。";
+    const std::string told =
+        "縦断の計画高が今の入力で計算されていません（縦断の計算が警告で止まったか、勾配変化点が２点未満です）。"
+        "路肩高は空けています。縦断の計画高を計算してから横断勾配を計算し直してください。";
     for (const bool warningStanding : {false, true}) {
         SCOPED_TRACE(warningStanding ? "warning standing" : "no planned heights");
         Stations({0, 20, 40});
@@ -114,7 +116,7 @@ TEST_F(CrossSlopes, ShoulderHeightsNeedThePlannedHeightsOfTheCurrentProfile) {
         for (int r = 1; r <= 3; ++r) {
             EXPECT_EQ(yokodata(r, 1), kEmpty) << r;
             EXPECT_EQ(yokodata(r, 10), kEmpty) << r;
-            EXPECT_EQ(yokodata(r, 3), 2) << r;   // the slopes are interpolated all the same
+            EXPECT_EQ(yokodata(r, 3), 2) << r; // the slopes are interpolated all the same
             EXPECT_EQ(Screen().グリッド.TextMatrix(r, 0), "") << r;
         }
         EXPECT_EQ(Screen().注意.Caption(), told);
@@ -122,7 +124,7 @@ TEST_F(CrossSlopes, ShoulderHeightsNeedThePlannedHeightsOfTheCurrentProfile) {
     keikokuflg = 0;
     Stations({0, 20, 40});
     keisanyokokoubai();
-    EXPECT_FLOAT_EQ(yokodata(2, 1), 9.94f);   // 3 m at the 2 % the rows hold
+    EXPECT_FLOAT_EQ(yokodata(2, 1), 9.94f); // 3 m at the 2 % the rows hold
     EXPECT_TRUE(Screen().注意.Caption().empty());
 }
 
@@ -159,7 +161,7 @@ TEST_F(CrossSlopes, GridTextsAndCurvePointLabels) {
     EXPECT_EQ(g.TextMatrix(2, 1), "幅未入力");
     EXPECT_EQ(g.TextMatrix(2, 0), "");
     EXPECT_EQ(g.TextMatrix(1, 2), "2");
-    EXPECT_EQ(g.TextMatrix(1, 6), "");   // no reference slope
+    EXPECT_EQ(g.TextMatrix(1, 6), ""); // no reference slope
     EXPECT_EQ(g.TextMatrix(1, 4), "0");
     EXPECT_EQ(g.TextMatrix(2, 4), "B.C 1 (20)");
     EXPECT_EQ(g.TextMatrix(3, 4), "E.C 2 (50.5)");
@@ -188,7 +190,7 @@ TEST_F(CrossSlopes, EditingCells) {
     g.SetRow(1);
     g.SetCol(9);
     s.グリッド_Click();
-    EXPECT_EQ(g.Col(), 8);   // a shoulder height edits the width of its side
+    EXPECT_EQ(g.Col(), 8); // a shoulder height edits the width of its side
     g.SetCol(2);
     s.グリッド_Click();
     EXPECT_EQ(g.Col(), 1);
@@ -199,10 +201,10 @@ TEST_F(CrossSlopes, EditingCells) {
     EXPECT_EQ(yokodata(3, 5), 15);
     edit(1, 4, "b.c 2");
     EXPECT_EQ(yokodata(1, 5), 0);
-    edit(2, 1, "B.C 2");   // not a station cell: no chainage
+    edit(2, 1, "B.C 2"); // not a station cell: no chainage
     EXPECT_EQ(yokodata(2, 2), 0);
     forms::script::Reset();
-    edit(3, 4, "B.C 7");   // no such curve
+    edit(3, 4, "B.C 7"); // no such curve
     EXPECT_EQ(yokodata(3, 5), 15);
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("1～2で指定"), std::string::npos);

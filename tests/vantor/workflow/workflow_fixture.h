@@ -41,7 +41,7 @@
 
 namespace workflow_test {
 
-using Pick = std::pair<double, double>;   // a point picked in the CAD [mm]
+using Pick = std::pair<double, double>; // a point picked in the CAD [mm]
 
 // A point of the alignment: start, IP or end, picked in the CAD, and the radius of its curve
 // typed into the grid [m] (0: none).
@@ -53,7 +53,8 @@ struct AlignmentPoint {
 class WorkflowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() / ("vantor_workflow_" + rt::CStr(static_cast<long long>(getpid())));
+        folder_ =
+            std::filesystem::temp_directory_path() / ("vantor_workflow_" + rt::CStr(static_cast<long long>(getpid())));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         desk::testing::Reset(folder_ / "desktop");
@@ -139,8 +140,8 @@ protected:
         EXPECT_EQ(cad_->Variables().sdimode, 1);
         desk::RECT frame{};
         ASSERT_TRUE(desk::GetWindowRect(cad_->Windows().mainFrame, &frame));
-        EXPECT_EQ((std::vector<long>{static_cast<long>(frame.left), static_cast<long>(frame.top), static_cast<long>(frame.right),
-                                 static_cast<long>(frame.bottom)}),
+        EXPECT_EQ((std::vector<long>{static_cast<long>(frame.left), static_cast<long>(frame.top),
+                                     static_cast<long>(frame.right), static_cast<long>(frame.bottom)}),
                   (std::vector<long>{0, 0, 640, 480}));
         RunUntil([this] { return !desk::IsWindow(cad_->Windows().startupDialog); });
         ASSERT_FALSE(desk::IsWindow(cad_->Windows().startupDialog));
@@ -235,12 +236,9 @@ private:
         promptSeen_ = 0;
         const Answer answer = answers_.front();
         answers_.pop_front();
-        if (answer.point)
-            cad_->Pick({answer.point->first, answer.point->second, 0});
-        else if (answer.instead)
-            answer.instead();
-        else
-            cad_->TypeFromUser("\x03\x03");
+        if (answer.point) cad_->Pick({answer.point->first, answer.point->second, 0});
+        else if (answer.instead) answer.instead();
+        else cad_->TypeFromUser("\x03\x03");
     }
 
     struct Answer {

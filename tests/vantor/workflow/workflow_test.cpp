@@ -35,7 +35,7 @@ namespace {
 
 using namespace 縦断bus;
 
-constexpr int kSurveyed = 35;   // stations every 20 m from 0 to 680 m
+constexpr int kSurveyed = 35; // stations every 20 m from 0 to 680 m
 
 // Reference planned heights at the gradient changes and the vertical curves on them:
 // +2 % to 160 m, -1 % to 340 m, +1 % to 500 m, -1 % to the end.
@@ -69,9 +69,9 @@ std::vector<Pick> FormationPicks(int station, int side) {
 }
 
 // Every table the workbook carries, with its name.
-constexpr const char* kDocumentTableNames[] = {"sokutensuu", "tatedata", "yokodata", "yokosakuzudata", "rokatadata",
-                                               "ipsuu", "ipx", "ipy", "iphankei", "genkyouhidari", "genkyoumigi",
-                                               "kirimorihidari", "kirimorimigi", "zahyoudata", "zahyousuu"};
+constexpr const char* kDocumentTableNames[] = {
+    "sokutensuu", "tatedata",      "yokodata",    "yokosakuzudata", "rokatadata",   "ipsuu",      "ipx",      "ipy",
+    "iphankei",   "genkyouhidari", "genkyoumigi", "kirimorihidari", "kirimorimigi", "zahyoudata", "zahyousuu"};
 // Left out are what the screens derive and the workbook does not keep: the profile's column 8
 // (distance from the previous station, written by the profile drawing) and the station texts
 // of the section table (filled from the profile by the section screens).
@@ -87,9 +87,11 @@ auto DocumentTables() {
 template <class Tuple>
 std::vector<std::string> Differing(const Tuple& a, const Tuple& b) {
     std::vector<std::string> names;
+    // clang-format off
     [&]<std::size_t... I>(std::index_sequence<I...>) {
         ((std::get<I>(a) == std::get<I>(b) ? void() : names.push_back(kDocumentTableNames[I])), ...);
     }(std::make_index_sequence<std::tuple_size_v<Tuple>>());
+    // clang-format on
     return names;
 }
 // What is computed again from them, not stored.
@@ -115,26 +117,25 @@ std::vector<float> Model3d() {
 // current colour stays blue after them, so the 3D model is blue too (27 + 4275 lines). The
 // plan's centre line and road edges add 2 + 2 x 14 arcs, and every section its ground polyline
 // (green in the block GEN1).
-constexpr char kDrawing[] =
-    "errors 0 fixes 0\n"
-    "ARC 58\n"
-    "CIRCLE 46\n"
-    "INSERT 1\n"
-    "LINE 4638\n"
-    "LWPOLYLINE 44\n"
-    "TEXT 460\n"
-    "3D LINE 4275\n"
-    "colour 1 ARC 14\n"
-    "colour 1 LINE 27\n"
-    "colour 3 LWPOLYLINE 42\n"
-    "colour 5 ARC 14\n"
-    "colour 5 LINE 4302\n"
-    "colour 256 ARC 30\n"
-    "colour 256 CIRCLE 46\n"
-    "colour 256 INSERT 1\n"
-    "colour 256 LINE 309\n"
-    "colour 256 LWPOLYLINE 2\n"
-    "colour 256 TEXT 460\n";
+constexpr char kDrawing[] = "errors 0 fixes 0\n"
+                            "ARC 58\n"
+                            "CIRCLE 46\n"
+                            "INSERT 1\n"
+                            "LINE 4638\n"
+                            "LWPOLYLINE 44\n"
+                            "TEXT 460\n"
+                            "3D LINE 4275\n"
+                            "colour 1 ARC 14\n"
+                            "colour 1 LINE 27\n"
+                            "colour 3 LWPOLYLINE 42\n"
+                            "colour 5 ARC 14\n"
+                            "colour 5 LINE 4302\n"
+                            "colour 256 ARC 30\n"
+                            "colour 256 CIRCLE 46\n"
+                            "colour 256 INSERT 1\n"
+                            "colour 256 LINE 309\n"
+                            "colour 256 LWPOLYLINE 2\n"
+                            "colour 256 TEXT 460\n";
 
 std::string SevenDigits(float value) {
     if (value == kEmpty) return "";
@@ -176,7 +177,8 @@ std::string ExpectedWorkbook() {
 std::string RoadDescription() {
     std::string points, radii;
     for (const AlignmentPoint& p : kAlignment) {
-        points += std::string(points.empty() ? "" : ", ") + "[" + rt::CStr(p.at.first) + ", " + rt::CStr(p.at.second) + "]";
+        points +=
+            std::string(points.empty() ? "" : ", ") + "[" + rt::CStr(p.at.first) + ", " + rt::CStr(p.at.second) + "]";
         radii += std::string(radii.empty() ? "" : ", ") + rt::CStr(p.radius);
     }
     std::string changes;
@@ -193,7 +195,8 @@ std::string RoadDescription() {
 std::string ExpectedGeometry() {
     std::string out = "plan curve 1: ok\nplan curve 2: ok\n";
     for (const char* s : {"100", "220", "240", "440", "600"})
-        for (const char* check : {"plan edge left ", "plan edge right ", "shoulder "}) out += check + std::string(s) + ": ok\n";
+        for (const char* check : {"plan edge left ", "plan edge right ", "shoulder "})
+            out += check + std::string(s) + ": ok\n";
     for (const char* interval : {"220-240", "420-440"})
         for (const char* check : {"plan edge left arc ", "plan edge right arc ", "shoulder arc "})
             out += check + std::string(interval) + ": ok\n";
@@ -320,8 +323,8 @@ protected:
         }
         shoulder.Toolbar1_ButtonClick(shoulder.Toolbar1.Buttons("ﾍﾟﾝ色"));
         色設定画面& colours = forms::Get<色設定画面>();
-        colours.OC(0 * 8 + 1).SetValue(true);   // left L1 red
-        colours.OC(4 * 8 + 5).SetValue(true);   // right L1 blue
+        colours.OC(0 * 8 + 1).SetValue(true); // left L1 red
+        colours.OC(4 * 8 + 5).SetValue(true); // right L1 blue
         colours.Command1_Click();
         shoulder.LINEチェック(0).SetValue(forms::vbChecked);
         shoulder.LINEチェック(4).SetValue(forms::vbChecked);
@@ -366,7 +369,7 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     EXPECT_EQ(forms::Get<IP入力画面>().グリッド.TextMatrix(3, 1), "141.4214");
     forms::script::Reset();
     PlaceCentreLine();
-    ASSERT_EQ(Messages().size(), 1u);   // the note on the stations the curves add
+    ASSERT_EQ(Messages().size(), 1u); // the note on the stations the curves add
     // The start falls on the surveyed 0 m; BC, middle and EC of both curves and the end of the
     // centre line at 688.38 m are added.
     ASSERT_EQ(sokutensuu, kSurveyed + 7);
@@ -406,7 +409,8 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     SaveDocument(book);
     ASSERT_TRUE(std::filesystem::exists(book));
     EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/audit_dxf.py " + dxf), kDrawing);
-    EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/read_workbook.py " + book), ExpectedWorkbook());
+    EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/read_workbook.py " + book),
+              ExpectedWorkbook());
     const std::string road = PathOf("road.json");
     std::ofstream(road) << RoadDescription();
     EXPECT_EQ(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/workflow/check_geometry.py " + dxf + " " + road),
@@ -436,7 +440,7 @@ TEST_F(Workflow, RoadFromNewToTheCadAndBackFromItsDocument) {
     EXPECT_TRUE(Areas() == areas);
     DrawModel3d();
     EXPECT_TRUE(Model3d() == model);
-    EXPECT_EQ(Messages().size(), 1u);   // the note of the centre line only
+    EXPECT_EQ(Messages().size(), 1u); // the note of the centre line only
 }
 
 } // namespace

@@ -89,8 +89,8 @@ bool IsTypableBlockName(std::string_view name) {
 
 std::string InsertAnswer(std::string_view blockName, const std::string& point) {
     if (!IsTypableBlockName(blockName))
-        rt::Raise(kErrInvalidCall, "ブロック名「" + TextAnswer(blockName) +
-                                       "」は空白か制御文字を含むため、ＣＡＤに入力できません。");
+        rt::Raise(kErrInvalidCall,
+                  "ブロック名「" + TextAnswer(blockName) + "」は空白か制御文字を含むため、ＣＡＤに入力できません。");
     return std::string(blockName) + " " + point + " 1 1 0";
 }
 

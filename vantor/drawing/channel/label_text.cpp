@@ -12,7 +12,7 @@ namespace 縦断bus {
 std::string LabelText(double x, std::string s, int width) {
     if (x - std::floor(x) != 0) {
         const std::size_t point = s.find('.');
-        if (point == std::string::npos) return s;   // exponent form: left as it is
+        if (point == std::string::npos) return s; // exponent form: left as it is
         const int p = static_cast<int>(point) + 1;
         const std::size_t decimals = s.size() - point - 1;
         if (decimals == 0) s += "00";
@@ -42,8 +42,8 @@ std::string seikeisuuchi(std::string_view value) { return RoundedLabel(rt::Val(v
 void seikeitate() {
     const int n = sokutensuu;
     for (int r = 1; r <= n; ++r) {
-        for (int c : {tate_col::kStation, tate_col::kGround, tate_col::kPlannedHeight,
-                      tate_col::kPlannedMinusGround, tate_col::kDistanceFromPrevious}) {
+        for (int c : {tate_col::kStation, tate_col::kGround, tate_col::kPlannedHeight, tate_col::kPlannedMinusGround,
+                      tate_col::kDistanceFromPrevious}) {
             const bool difference = c == tate_col::kPlannedMinusGround;
             const float x = difference ? std::fabs(tatedata(r, c)) : tatedata(r, c);
             tatemoji(r, c) = LabelText(x, rt::CStr(x), difference || c == tate_col::kDistanceFromPrevious ? 2 : 4);

@@ -20,7 +20,7 @@ namespace {
 
 namespace channel = cad_channel;
 
-constexpr int kTextHeightLimit = 32767;   // the text height is a 16-bit integer
+constexpr int kTextHeightLimit = 32767; // the text height is a 16-bit integer
 
 std::string Circle(float x, float y) { return channel::Point(x, y) + " " + rt::CStr(enkei); }
 
@@ -34,7 +34,7 @@ void DrawCentreLine() {
     std::vector<std::string> point(points);
     for (int p = 0; p < points; ++p) point[p] = LinePoint(ipx(p), ipy(p));
     for (int leg = 1; leg < points; ++leg) channel::Send("LINE " + point[leg - 1] + point[leg]);
-    channel::Send(" \r");   // a blank and two carriage returns
+    channel::Send(" \r"); // a blank and two carriage returns
 
     for (int i = 1; i <= ipsuu; ++i) SendCircle(bczahyou(i, point_col::kX), bczahyou(i, point_col::kY));
     for (int i = 1; i <= ipsuu; ++i) SendCircle(eczahyou(i, point_col::kX), eczahyou(i, point_col::kY));

@@ -10,9 +10,9 @@
 namespace 縦断bus {
 
 struct PlanOptions {
-    bool centre = false;  // センター
-    bool edges = false;   // 幅員
-    bool labels = false;  // 測点文字
+    bool centre = false; // センター
+    bool edges = false;  // 幅員
+    bool labels = false; // 測点文字
 };
 
 // Why these settings cannot be drawn with, or empty: the scale, text size and circle size must

@@ -15,8 +15,10 @@ namespace channel = cad_channel;
 
 Normals PlaceStationEdges(int k) {
     const Normals normals = SetStationDirection(k);
-    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, yoko_col::kLeftWidth)) * 1000, normals.left, fukuinhidarix(k), fukuinhidariy(k));
-    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, yoko_col::kRightWidth)) * 1000, normals.right, fukuinmigix(k), fukuinmigiy(k));
+    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, yoko_col::kLeftWidth)) * 1000, normals.left,
+                fukuinhidarix(k), fukuinhidariy(k));
+    PointToward(sokutenx(k), sokuteny(k), double(yokodata(k, yoko_col::kRightWidth)) * 1000, normals.right,
+                fukuinmigix(k), fukuinmigiy(k));
     return normals;
 }
 

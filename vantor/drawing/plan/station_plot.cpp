@@ -26,8 +26,13 @@ struct Placed {
 // Plan point of a chainage [mm], computed in the scratch entry.
 Placed Place(float chainage) {
     const int counter = sokutenbangou;
-    const float saved[] = {sokutenkyori(kScratch), sokutenx(kScratch), sokuteny(kScratch), hojox(kScratch, hojo_col::kBefore),
-                           hojox(kScratch, hojo_col::kAfter),     hojoy(kScratch, hojo_col::kBefore), hojoy(kScratch, hojo_col::kAfter)};
+    const float saved[] = {sokutenkyori(kScratch),
+                           sokutenx(kScratch),
+                           sokuteny(kScratch),
+                           hojox(kScratch, hojo_col::kBefore),
+                           hojox(kScratch, hojo_col::kAfter),
+                           hojoy(kScratch, hojo_col::kBefore),
+                           hojoy(kScratch, hojo_col::kAfter)};
     const auto savedSides = sayuu;
     const std::string savedSide = sayuumoji;
 

@@ -35,8 +35,7 @@ void SendPlannedLines() {
     for (int k = 0; k <= hosousuu; ++k) {
         std::vector<std::string> points;
         points.reserve(last + 1);
-        for (int j = 0; j <= last; ++j)
-            points.push_back(Point(X(keikakusenx(j)), Y(keikakuseny(j) - hosoufukasa(k))));
+        for (int j = 0; j <= last; ++j) points.push_back(Point(X(keikakusenx(j)), Y(keikakuseny(j) - hosoufukasa(k))));
         SendPline(points);
     }
 }

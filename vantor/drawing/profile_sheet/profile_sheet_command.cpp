@@ -25,7 +25,7 @@ namespace 縦断bus::profile_sheet {
 
 namespace {
 
-constexpr double kMaxScaleMetres = 1000;  // elevation scale above the datum: a tick per metre
+constexpr double kMaxScaleMetres = 1000; // elevation scale above the datum: a tick per metre
 
 int LastStationRow() {
     for (int r = sokutensuu; r >= 1; --r)

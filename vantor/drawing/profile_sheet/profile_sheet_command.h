@@ -8,13 +8,13 @@ namespace 縦断bus::profile_sheet {
 
 struct PavementLayer {
     bool checked = false;
-    std::string thickness;  // the box's text [cm]
+    std::string thickness; // the box's text [cm]
 };
 
 // What the drawing screen's profile page holds when 作図開始 is pressed.
 struct SheetRequest {
-    std::string SH, SV, DL;                 // the boxes as typed
-    std::array<PavementLayer, 4> pavement;  // 表層工, 上層路盤工, 下層路盤工, 置換層工
+    std::string SH, SV, DL;                // the boxes as typed
+    std::array<PavementLayer, 4> pavement; // 表層工, 上層路盤工, 下層路盤工, 置換層工
 };
 
 // The sheet in two steps, between which the drawing screen recomputes the cross slopes over

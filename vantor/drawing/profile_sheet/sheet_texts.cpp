@@ -55,7 +55,8 @@ void SendStationLabels() {
         if (HasGround(m)) SendLabel(m, 7, tatemoji_col::kGround);
     for (int m = 1; m <= n; ++m) SendLabel(m, 5, tatemoji_col::kPlannedHeight);
     for (int m = 1; m <= n; ++m)
-        if (HasGround(m)) SendLabel(m, tatedata(m, tate_col::kPlannedMinusGround) > 0 ? 3 : 4, tatemoji_col::kCutOrFill);
+        if (HasGround(m))
+            SendLabel(m, tatedata(m, tate_col::kPlannedMinusGround) > 0 ? 3 : 4, tatemoji_col::kCutOrFill);
 }
 
 // Horizontal, centred on the curve's middle chainage with a character width of 0.6 of the height.
@@ -64,9 +65,9 @@ void SendCurveData() {
         if (!CurveInside(j)) continue;
         const std::string content = CurveDataText(j);
         const double middle = (bcsokuten(j) + ecsokuten(j)) * 0.5;
-        SendText(Point((middle - FirstStation() * 1000) / boxes.SH - CharCount(content) * suujisaizu * 0.3,
-                       BandMiddle(10)),
-                 Number(), "0", content);
+        SendText(
+            Point((middle - FirstStation() * 1000) / boxes.SH - CharCount(content) * suujisaizu * 0.3, BandMiddle(10)),
+            Number(), "0", content);
     }
 }
 

@@ -25,8 +25,8 @@ float LegLength(int i) { return static_cast<float>(Distance(ipx(i - 1), ipy(i - 
 // The turn at IP i between legs of the given lengths.
 struct Corner {
     float cosine;
-    bool unit;    // a cosine of ±1: the legs are collinear, the angle 0
-    float angle;  // intersection angle 0 .. π
+    bool unit;   // a cosine of ±1: the legs are collinear, the angle 0
+    float angle; // intersection angle 0 .. π
 };
 
 Corner CornerAt(int i, float legIn, float legOut) {
@@ -50,20 +50,19 @@ std::string Metres(double millimetres) { return rt::CStr(static_cast<float>(mill
 // the BC would land behind the EC before it (or behind the start point) and the chainages run
 // backwards. An overrun below 1 mm is the rounding of tangents meant to meet exactly.
 std::string TangentOverrun(int n) {
-    std::array<float, 52> tangent{};  // points 0 and n + 1 have none
-    for (int i = 1; i <= n; ++i)
-        tangent[i] = TangentLength(i, CornerAt(i, LegLength(i), LegLength(i + 1)).angle);
+    std::array<float, 52> tangent{}; // points 0 and n + 1 have none
+    for (int i = 1; i <= n; ++i) tangent[i] = TangentLength(i, CornerAt(i, LegLength(i), LegLength(i + 1)).angle);
     for (int i = 1; i <= n + 1; ++i) {
         const double room = LegLength(i), need = double(tangent[i - 1]) + tangent[i];
         if (need <= room + 1) continue;
         const std::string review = "の曲率半径を見直してください";
         if (tangent[i - 1] > 0 && tangent[i] > 0)
             return AlignmentPointName(i - 1) + "と" + AlignmentPointName(i) + "の接線長の和 " + Metres(need) +
-                   " がその間の距離 " + Metres(room) + " より長くなります。" + AlignmentPointName(i - 1) +
-                   "か" + AlignmentPointName(i) + review;
+                   " がその間の距離 " + Metres(room) + " より長くなります。" + AlignmentPointName(i - 1) + "か" +
+                   AlignmentPointName(i) + review;
         const int ip = tangent[i] > 0 ? i : i - 1, other = ip == i ? i - 1 : i;
-        return AlignmentPointName(ip) + "の接線長 " + Metres(need) + " が" + AlignmentPointName(other) +
-               "までの距離 " + Metres(room) + " より長くなります。" + AlignmentPointName(ip) + review;
+        return AlignmentPointName(ip) + "の接線長 " + Metres(need) + " が" + AlignmentPointName(other) + "までの距離 " +
+               Metres(room) + " より長くなります。" + AlignmentPointName(ip) + review;
     }
     return {};
 }
@@ -74,15 +73,12 @@ std::string TangentOverrun(int n) {
 std::string RefusalOf(int n) {
     if (n + 2 < 2) return "ＩＰ座標が足りません。起点と終点を含めて２点以上入力してください";
     if (n + 1 > ipx.UBound())
-        return "ＩＰ座標が多すぎます。起点と終点を含めて" + rt::CStr(ipx.UBound() + 1) +
-               "点までです";
+        return "ＩＰ座標が多すぎます。起点と終点を含めて" + rt::CStr(ipx.UBound() + 1) + "点までです";
     for (int i = 1; i <= n + 1; ++i)
         if (ipx(i) == ipx(i - 1) && ipy(i) == ipy(i - 1))
-            return AlignmentPointName(i - 1) + "と" + AlignmentPointName(i) +
-                   "が同じ位置です。" + kCheckIpMessage;
+            return AlignmentPointName(i - 1) + "と" + AlignmentPointName(i) + "が同じ位置です。" + kCheckIpMessage;
     for (int i = 1; i <= n; ++i)
-        if (iphankei(i) < 0)
-            return AlignmentPointName(i) + "の曲率半径が負の値です。0以上の値を入力してください";
+        if (iphankei(i) < 0) return AlignmentPointName(i) + "の曲率半径が負の値です。0以上の値を入力してください";
     return TangentOverrun(n);
 }
 
@@ -117,7 +113,8 @@ void Totals(int n) {
     chokusengoukei = 0;
     double from_x = ipx(0), from_y = ipy(0);
     for (int i = 1; i <= n; ++i) {
-        chokusengoukei = static_cast<float>(chokusengoukei + Distance(from_x, from_y, bczahyou(i, point_col::kX), bczahyou(i, point_col::kY)));
+        chokusengoukei = static_cast<float>(
+            chokusengoukei + Distance(from_x, from_y, bczahyou(i, point_col::kX), bczahyou(i, point_col::kY)));
         from_x = eczahyou(i, point_col::kX);
         from_y = eczahyou(i, point_col::kY);
     }
@@ -138,8 +135,12 @@ bool Centres(int n, IpAlignmentResult& result) {
             result.message = kCheckIpMessage;
             return false;
         }
-        if (d_in != 0) wkbcseppen = static_cast<float>(-double(wkbckatamuki) * bczahyou(i, point_col::kX) + bczahyou(i, point_col::kY));
-        if (d_out != 0) wkecseppen = static_cast<float>(-double(wkeckatamuki) * eczahyou(i, point_col::kX) + eczahyou(i, point_col::kY));
+        if (d_in != 0)
+            wkbcseppen =
+                static_cast<float>(-double(wkbckatamuki) * bczahyou(i, point_col::kX) + bczahyou(i, point_col::kY));
+        if (d_out != 0)
+            wkecseppen =
+                static_cast<float>(-double(wkeckatamuki) * eczahyou(i, point_col::kX) + eczahyou(i, point_col::kY));
         if (d_in != 0 && d_out != 0) {
             const double b = wkbckatamuki, e = wkeckatamuki, b0 = wkbcseppen, e0 = wkecseppen;
             chuushinx(i) = static_cast<float>((e0 - b0) / (b - e));
@@ -159,10 +160,8 @@ void Directions(int n) {
     for (int i = 1; i <= n + 1; ++i) {
         const float dx = static_cast<float>(double(ipx(i)) - ipx(i - 1));
         const double dy = double(ipy(i)) - ipy(i - 1);
-        if (dx != 0)
-            katamuki(i) = static_cast<float>(dy / dx);
-        else
-            katamuki(i) = static_cast<float>(dy > 0 ? 3.141592 / 2 : -3.141592 / 2);
+        if (dx != 0) katamuki(i) = static_cast<float>(dy / dx);
+        else katamuki(i) = static_cast<float>(dy > 0 ? 3.141592 / 2 : -3.141592 / 2);
     }
 }
 
@@ -171,14 +170,17 @@ void RoundedPiecesAndChainages(int n) {
     eczahyou(0, point_col::kX) = ipx(0);
     eczahyou(0, point_col::kY) = ipy(0);
     for (int i = 1; i <= n; ++i)
-        kukanchou(i, kukan_col::kStraight) = RoundTo10mm(Distance(eczahyou(i - 1, point_col::kX), eczahyou(i - 1, point_col::kY), bczahyou(i, point_col::kX), bczahyou(i, point_col::kY)));
+        kukanchou(i, kukan_col::kStraight) =
+            RoundTo10mm(Distance(eczahyou(i - 1, point_col::kX), eczahyou(i - 1, point_col::kY),
+                                 bczahyou(i, point_col::kX), bczahyou(i, point_col::kY)));
     wkkyori = RoundTo10mm(Distance(eczahyou(n, point_col::kX), eczahyou(n, point_col::kY), ipx(n + 1), ipy(n + 1)));
     // Without an IP the whole road is its first straight.
     saishochokusen = n >= 1 ? kukanchou(1, kukan_col::kStraight) : wkkyori;
 
     iptsuikakyori(0) = 0;
     for (int i = 1; i <= n; ++i) {
-        iptsuikakyori(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, kukan_col::kStraight) + kukanchou(i, kukan_col::kCurve));
+        iptsuikakyori(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, kukan_col::kStraight) +
+                                              kukanchou(i, kukan_col::kCurve));
         bcsokuten(i) = static_cast<float>(double(iptsuikakyori(i - 1)) + kukanchou(i, kukan_col::kStraight));
         ecsokuten(i) = iptsuikakyori(i);
     }

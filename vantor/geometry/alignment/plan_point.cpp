@@ -95,8 +95,10 @@ void PlaceOnCurve(PlanPoint& point, int p, double s, bool recordSide) {
     for (int m = 1; m <= 2; ++m) {
         ChordFor(left, wkhoukoukaku, wkhojohenkaku(m), chord);
         wkhojohoukou(m) = static_cast<float>(chord.phi);
-        point.auxX[m] = static_cast<float>(bczahyou(p, point_col::kX) + chord.sx * (wkhojogenchou(m) * std::cos(double(wkhojohoukou(m)))));
-        point.auxY[m] = static_cast<float>(bczahyou(p, point_col::kY) + chord.sy * (wkhojogenchou(m) * std::sin(double(wkhojohoukou(m)))));
+        point.auxX[m] = static_cast<float>(bczahyou(p, point_col::kX) +
+                                           chord.sx * (wkhojogenchou(m) * std::cos(double(wkhojohoukou(m)))));
+        point.auxY[m] = static_cast<float>(bczahyou(p, point_col::kY) +
+                                           chord.sy * (wkhojogenchou(m) * std::sin(double(wkhojohoukou(m)))));
     }
 }
 
@@ -104,7 +106,7 @@ void PlaceOnCurve(PlanPoint& point, int p, double s, bool recordSide) {
 struct Element {
     int p;
     bool onCurve;
-    double from;   // chainage where the straight of leg p begins
+    double from; // chainage where the straight of leg p begins
 };
 
 Element ElementOf(double s, const PlanPointOptions& options) {
@@ -129,10 +131,8 @@ double LegBearing(int p) { return std::atan2(double(ipy(p)) - ipy(p - 1), double
 bool PlacePlanPoint(double s, PlanPoint& point, const PlanPointOptions& options) {
     const Element element = ElementOf(s, options);
     if (element.p <= ipsuu && s >= 0) wkipbangou = element.p;
-    if (element.onCurve)
-        PlaceOnCurve(point, element.p, s, options.recordSide);
-    else
-        PlaceOnLeg(point, element.p, s, element.from);
+    if (element.onCurve) PlaceOnCurve(point, element.p, s, options.recordSide);
+    else PlaceOnLeg(point, element.p, s, element.from);
     return element.p == ipsuu + 1 && s >= 0;
 }
 

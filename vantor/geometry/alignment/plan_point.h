@@ -10,7 +10,7 @@ namespace 縦断bus {
 
 struct PlanPoint {
     float x = 0, y = 0;
-    std::array<float, 3> auxX{}, auxY{};   // 1: at chainage - hojokyori, 2: at + hojokyori
+    std::array<float, 3> auxX{}, auxY{}; // 1: at chainage - hojokyori, 2: at + hojokyori
 };
 
 struct PlanPointOptions {

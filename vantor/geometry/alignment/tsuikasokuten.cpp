@@ -16,15 +16,15 @@ namespace 縦断bus {
 
 namespace {
 
-constexpr int kMaxKept = 100;   // surveyed stations the rebuild keeps
+constexpr int kMaxKept = 100;     // surveyed stations the rebuild keeps
 constexpr int kMaxStations = 200; // stations of the rebuilt list, before merging
 constexpr char kUnset[] = "未設定";
 
 // The columns of one station that the rebuild carries: profile 1-4, cross-slope 2-9 and the
 // six section texts.
 struct StationRow {
-    std::array<float, 5> tate{};   // 1 station, 2 ground, 3 reference height, 4 Lv
-    std::array<float, 10> yoko{};  // 2..9
+    std::array<float, 5> tate{};      // 1 station, 2 ground, 3 reference height, 4 Lv
+    std::array<float, 10> yoko{};     // 2..9
     std::array<std::string, 7> texts; // 1..6
 
     float Station() const { return tate[tate_col::kStation]; }
@@ -79,8 +79,7 @@ void SortByStation(std::vector<StationRow>& rows) {
 // both carry one, and they differ.
 bool LosesChangePoint(const StationRow& survivor, const StationRow& merged) {
     for (int c = 3; c <= 4; ++c)
-        if (merged.tate[c] != kEmpty && survivor.tate[c] != kEmpty && merged.tate[c] != survivor.tate[c])
-            return true;
+        if (merged.tate[c] != kEmpty && survivor.tate[c] != kEmpty && merged.tate[c] != survivor.tate[c]) return true;
     return false;
 }
 
@@ -162,14 +161,12 @@ bool tsuikasokuten(bool regularStations, const std::string& stationInterval) {
 
     std::vector<StationRow> list{rows.front()};
     for (std::size_t r = 1; r < rows.size(); ++r) {
-        if (std::fabs(double(rows[r].Station()) - list.back().Station()) > 0.04f)
-            list.push_back(rows[r]);
+        if (std::fabs(double(rows[r].Station()) - list.back().Station()) > 0.04f) list.push_back(rows[r]);
         else if (LosesChangePoint(list.back(), rows[r]))
             return Refuse("測点 " + rt::CStr(rows[r].Station()) + " と測点 " + rt::CStr(list.back().Station()) +
                           " はどちらも縦断変化点で、0.04m 以内なので一つにまとめられません。"
                           "どちらかの変化点を動かすか削除してください");
-        else
-            MergeInto(list.back(), rows[r]);
+        else MergeInto(list.back(), rows[r]);
     }
     KeepTypedWidths(list, dropped);
 

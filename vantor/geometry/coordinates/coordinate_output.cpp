@@ -15,11 +15,11 @@ using namespace sheet_cells;
 
 namespace {
 
-constexpr int kReferenceRow = 5;      // reference point r in row 4 + r
-constexpr int kReferenceColumn = 7;   // G site x, H site y, I drawing X, J drawing Y
-constexpr int kNameRow = 53;          // B53: the name of the list
-constexpr int kHeaderRow = 55;        // the list's headers; row 55 + n holds point n
-constexpr int kLeftEdgeColumn = 5;    // E55 "左路肩": the road-edge table's mark
+constexpr int kReferenceRow = 5;    // reference point r in row 4 + r
+constexpr int kReferenceColumn = 7; // G site x, H site y, I drawing X, J drawing Y
+constexpr int kNameRow = 53;        // B53: the name of the list
+constexpr int kHeaderRow = 55;      // the list's headers; row 55 + n holds point n
+constexpr int kLeftEdgeColumn = 5;  // E55 "左路肩": the road-edge table's mark
 const char* const kLeftEdgeHeader = "左路肩";
 
 // The last row of the list below the headers: column A numbers every row of either layout.
@@ -78,11 +78,12 @@ void WritePointList(const xl::Worksheet& sheet, const std::string& name, const s
 void WriteRoadEdgeTable(const xl::Worksheet& sheet, const std::string& name, const SiteTransform& transform) {
     BeginList(sheet, name);
     Headers(sheet, kHeaderRow, 1,
-            {"測点", "Ｘ座標", "Ｙ座標", "Ｚ座標", kLeftEdgeHeader, "Ｘ座標", "Ｙ座標", "Ｚ座標", "右路肩", "Ｘ座標", "Ｙ座標", "Ｚ座標"});
+            {"測点", "Ｘ座標", "Ｙ座標", "Ｚ座標", kLeftEdgeHeader, "Ｘ座標", "Ｙ座標", "Ｚ座標", "右路肩", "Ｘ座標",
+             "Ｙ座標", "Ｚ座標"});
     Put(sheet, kHeaderRow - 1, 12, "（測量座標値）");
     // One point in millimetres to the site: y under "Ｘ座標", x under "Ｙ座標", then z.
     const auto putPoint = [&](int row, int column, float x, float y, float z) {
-        if (x == kEmpty) return;   // an edge the model left out
+        if (x == kEmpty) return; // an edge the model left out
         const SitePoint site = ToSite(transform, x / 1000.0, y / 1000.0);
         Put(sheet, row, column, site.y);
         Put(sheet, row, column + 1, site.x);
@@ -91,7 +92,8 @@ void WriteRoadEdgeTable(const xl::Worksheet& sheet, const std::string& name, con
     for (int i = 1; i <= d3sokutensuu; ++i) {
         const int row = kHeaderRow + i;
         Put(sheet, row, 1, tatedata(i, tate_col::kStation));
-        putPoint(row, 2, d3chuushin(i, 0, chuushin_col::kX), d3chuushin(i, 0, chuushin_col::kY), d3chuushin(i, 0, chuushin_col::kZ));
+        putPoint(row, 2, d3chuushin(i, 0, chuushin_col::kX), d3chuushin(i, 0, chuushin_col::kY),
+                 d3chuushin(i, 0, chuushin_col::kZ));
         putPoint(row, 6, d3hidarix(i, 0), d3hidariy(i, 0), d3hidariz(i, 0));
         putPoint(row, 10, d3migix(i, 0), d3migiy(i, 0), d3migiz(i, 0));
     }

@@ -24,7 +24,7 @@ using ReferenceRow = std::array<std::optional<double>, 4>;
 void WriteReferencePoints(const xl::Worksheet& sheet, const std::vector<ReferenceRow>& rows);
 
 struct ConvertedRow {
-    std::string siteX, siteY;   // the texts shown in the point grid
+    std::string siteX, siteY; // the texts shown in the point grid
 };
 
 // The earlier list under the name (either layout, down to its last row) is cleared first, so

@@ -16,23 +16,23 @@
 namespace 縦断bus::coordinates {
 
 struct ReferencePoint {
-    double siteX = 0, siteY = 0;         // x, y [m]
-    double drawingX = 0, drawingY = 0;   // X, Y [m]
+    double siteX = 0, siteY = 0;       // x, y [m]
+    double drawingX = 0, drawingY = 0; // X, Y [m]
 };
 
 struct FitResult {
-    double angle = 0;     // θ [rad], −π < θ ≤ π
-    double degrees = 0;   // θ in degrees, as shown and sent to the CAD
+    double angle = 0;   // θ [rad], −π < θ ≤ π
+    double degrees = 0; // θ in degrees, as shown and sent to the CAD
     double p3 = 0, p4 = 0;
-    double scale = 1;     // drawing distances over site distances, as the points give it
+    double scale = 1; // drawing distances over site distances, as the points give it
     // Centroids of the points in both systems: the shift of any other angle is taken from them.
     double siteX = 0, siteY = 0, drawingX = 0, drawingY = 0;
 };
 
 struct FitOutcome {
     bool solved = false;
-    FitResult result;      // when solved
-    std::string failure;   // when not: what the user is told
+    FitResult result;    // when solved
+    std::string failure; // when not: what the user is told
 };
 
 // Distances in the drawing may differ from those on the site by this fraction at most: more

@@ -7,8 +7,8 @@
 namespace 縦断bus::coordinates {
 
 struct SiteTransform {
-    double p3 = 0, p4 = 0;   // shift [m]
-    double angle = 0;        // [rad], counter-clockwise from the drawing to the site
+    double p3 = 0, p4 = 0; // shift [m]
+    double angle = 0;      // [rad], counter-clockwise from the drawing to the site
 };
 
 struct SitePoint {

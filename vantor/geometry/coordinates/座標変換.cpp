@@ -20,12 +20,14 @@ using namespace 縦断bus::coordinates;
 
 namespace {
 
-constexpr int kReferenceRows = decltype(zahyoudata)::UBound(1);   // every point the document holds
-constexpr int kArbitraryPoints = 50;                              // rows of the kind "任意の座標値"
+constexpr int kReferenceRows = decltype(zahyoudata)::UBound(1); // every point the document holds
+constexpr int kArbitraryPoints = 50;                            // rows of the kind "任意の座標値"
 constexpr int kRoadEdgeKind = 3;
 
-const char* const kReferenceHeaders[] = {"座標番号", " ｘ(現地座標）", " ｙ(現地座標）", " Ｘ(図面座標）", " Ｙ(図面座標）"};
-const char* const kPointHeaders[] = {"座標番号", " Ｘ(図面座標）", " Ｙ(図面座標）", " ｘ(現地座標）", " ｙ(現地座標）"};
+const char* const kReferenceHeaders[] = {"座標番号", " ｘ(現地座標）", " ｙ(現地座標）", " Ｘ(図面座標）",
+                                         " Ｙ(図面座標）"};
+const char* const kPointHeaders[] = {"座標番号", " Ｘ(図面座標）", " Ｙ(図面座標）", " ｘ(現地座標）",
+                                     " ｙ(現地座標）"};
 
 // Five columns 1750 twips wide with column 0 at 850, rows 450 high, the header row fixed.
 void ShapeGrid(forms::FlexGrid& grid, int rows, const char* const headers[]) {
@@ -39,7 +41,9 @@ void ShapeGrid(forms::FlexGrid& grid, int rows, const char* const headers[]) {
     for (int c = 0; c < 5; ++c) grid.SetTextMatrix(0, c, headers[c]);
 }
 
-bool Filled(const forms::FlexGrid& grid, int row, int column) { return !rt::Trim(grid.TextMatrix(row, column)).empty(); }
+bool Filled(const forms::FlexGrid& grid, int row, int column) {
+    return !rt::Trim(grid.TextMatrix(row, column)).empty();
+}
 
 double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val(grid.TextMatrix(row, column)); }
 
@@ -142,7 +146,7 @@ void 座標変換::FillReferenceGrid() {
             const double value = zahyoudata(r, c);
             グリッド.SetTextMatrix(r, c, r > count || value == kEmpty ? "" : rt::CStr(value));
         }
-    Text1.SetVisible(false);   // its text was the other document's
+    Text1.SetVisible(false); // its text was the other document's
     fit_.reset();
     kaitenkaku = 0;
     heikinkakudo = 0;
@@ -204,7 +208,8 @@ std::vector<ReferencePoint> 座標変換::CompleteReferencePoints() const {
     for (int r = 1; r < グリッド.Rows(); ++r) {
         if (!(Filled(グリッド, r, 1) && Filled(グリッド, r, 2) && Filled(グリッド, r, 3) && Filled(グリッド, r, 4)))
             continue;
-        points.push_back({Number(グリッド, r, 1), Number(グリッド, r, 2), Number(グリッド, r, 3), Number(グリッド, r, 4)});
+        points.push_back(
+            {Number(グリッド, r, 1), Number(グリッド, r, 2), Number(グリッド, r, 3), Number(グリッド, r, 4)});
     }
     return points;
 }
@@ -325,13 +330,15 @@ void 座標変換::TransferReferencePoints(const xl::Worksheet& sheet) {
             for (int c = 1; c <= 4; ++c)
                 if (Filled(グリッド, r, c)) row[c - 1] = Number(グリッド, r, c);
             rows.push_back(row);
-        } else if (Filled(グリッド, r, 3) || Filled(グリッド, r, 4) || Filled(グリッド, r, 1) || Filled(グリッド, r, 2)) {
+        } else if (Filled(グリッド, r, 3) || Filled(グリッド, r, 4) || Filled(グリッド, r, 1) ||
+                   Filled(グリッド, r, 2)) {
             leftOut += (leftOut.empty() ? "" : "、") + rt::CStr(r);
         }
     }
     WriteReferencePoints(sheet, rows);
     if (!leftOut.empty())
-        forms::MsgBox("基準点 " + leftOut + " は現地座標ｘ・ｙがそろっていないので転送していません。", forms::vbExclamation);
+        forms::MsgBox("基準点 " + leftOut + " は現地座標ｘ・ｙがそろっていないので転送していません。",
+                      forms::vbExclamation);
 }
 
 void 座標変換::転送ボタン_Click() {
@@ -340,7 +347,9 @@ void 座標変換::転送ボタン_Click() {
     if (TellAnotherDocument()) return;
     const bool roadEdges = 変換種類(kRoadEdgeKind).Value();
     if (roadEdges && d3sokutensuu == 0) {
-        forms::MsgBox("路肩座標値は３Ｄモデルから求めます。３Ｄ設定画面の作図開始で３Ｄモデルを作ってから転送してください。", forms::vbExclamation);
+        forms::MsgBox(
+            "路肩座標値は３Ｄモデルから求めます。３Ｄ設定画面の作図開始で３Ｄモデルを作ってから転送してください。",
+            forms::vbExclamation);
         return;
     }
     xlbook->Parent()->Windows(1)->SetVisible(true);
@@ -381,7 +390,8 @@ void 座標変換::読込_Click() {
 
 void 座標変換::shutokukijunten() {
     if (!referenceCellClicked_ || sentakugyou < 1 || sentakugyou > kReferenceRows) {
-        forms::MsgBox("図面座標を読み込む基準点の行を、上の表でクリックしてから読込を押してください。", forms::vbExclamation);
+        forms::MsgBox("図面座標を読み込む基準点の行を、上の表でクリックしてから読込を押してください。",
+                      forms::vbExclamation);
         return;
     }
     グリッド.SetTextMatrix(sentakugyou, 3, "");

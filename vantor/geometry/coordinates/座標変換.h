@@ -130,15 +130,15 @@ private:
     int gridDocument_ = 0;
 
     std::optional<縦断bus::coordinates::FitResult> fit_;
-    double kaitenkaku = 0;     // the fit's angle [rad], or its correction
-    double heikinkakudo = 0;   // the same in degrees, shown in 度 and sent to the CAD
+    double kaitenkaku = 0;   // the fit's angle [rad], or its correction
+    double heikinkakudo = 0; // the same in degrees, shown in 度 and sent to the CAD
 
-    int masugyousuu = 0;       // rows of the point grid with its header, as the kind set them
+    int masugyousuu = 0; // rows of the point grid with its header, as the kind set them
     std::vector<int> convertedRows_;
 
-    bool shutokuflg = false;   // a pick is pending
-    int shutokusuu = 0;        // points taken by the multi-point pick
-    rt::Table<float, 50, 2> shutokuten;   // picked X, Y [mm]: point n, or reference row r
+    bool shutokuflg = false;            // a pick is pending
+    int shutokusuu = 0;                 // points taken by the multi-point pick
+    rt::Table<float, 50, 2> shutokuten; // picked X, Y [mm]: point n, or reference row r
 
     std::vector<std::unique_ptr<forms::Label>> captions_;
     std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;

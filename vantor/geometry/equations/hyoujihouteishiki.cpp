@@ -34,9 +34,7 @@ std::string houteishikimoji(int k) {
     return s;
 }
 
-std::string kukanmoji(int k) {
-    return "（区間 No" + rt::Str(vcb(k)) + "～ No" + rt::Str(vce(k)) + ")";
-}
+std::string kukanmoji(int k) { return "（区間 No" + rt::Str(vcb(k)) + "～ No" + rt::Str(vce(k)) + ")"; }
 
 void hyoujihouteishiki() {
     std::vector<std::pair<std::string, std::string>> curves;

@@ -9,7 +9,7 @@ namespace {
 constexpr int kLineHeight = 330;
 constexpr int kEquationWidth = 9000;
 constexpr int kRangeWidth = 3600;
-constexpr int kScreenWidth = 15360;   // the width of a 1024-pixel screen, in twips
+constexpr int kScreenWidth = 15360; // the width of a 1024-pixel screen, in twips
 } // namespace
 
 方程式画面::方程式画面() {

@@ -12,7 +12,7 @@ class 方程式画面 : public forms::Form {
 public:
     方程式画面();
 
-    static constexpr int kGyousuu = 17;   // equation lines on the screen
+    static constexpr int kGyousuu = 17; // equation lines on the screen
 
     forms::ControlArray<forms::Label> 方程式{*this, 0, kGyousuu - 1};
     forms::ControlArray<forms::Label> 区間{*this, 0, kGyousuu - 1};

@@ -104,14 +104,12 @@ void sakuzugurafu() {
     forms::PictureBox& 図 = g.図;
     図.Scale(x.lower - xr / 10.0, y.upper + yr / 10.0, x.upper + xr / 10.0, y.lower - yr / 10.0);
     図.Cls();
-    const long yellow = forms::RGB(255, 255, 0), green = forms::RGB(0, 255, 0),
-               blue = forms::RGB(0, 0, 255), red = forms::RGB(255, 0, 0);
+    const long yellow = forms::RGB(255, 255, 0), green = forms::RGB(0, 255, 0), blue = forms::RGB(0, 0, 255),
+               red = forms::RGB(255, 0, 0);
     if (xhyouji == "v")
-        EachGridLine(memorixmin, memorixmax, xmemori,
-                     [&](float v) { 図.Line(v, memoriymin, v, memoriymax, yellow); });
+        EachGridLine(memorixmin, memorixmax, xmemori, [&](float v) { 図.Line(v, memoriymin, v, memoriymax, yellow); });
     if (yhyouji == "v")
-        EachGridLine(memoriymin, memoriymax, ymemori,
-                     [&](float v) { 図.Line(memorixmin, v, memorixmax, v, yellow); });
+        EachGridLine(memoriymin, memoriymax, ymemori, [&](float v) { 図.Line(memorixmin, v, memorixmax, v, yellow); });
     図.Line(memorixmin, memoriymax, memorixmax, memoriymin, forms::RGB(0, 0, 200), forms::LineShape::Box);
 
     // Empty cells (99999) are no heights: they get no bar and break the ground line.

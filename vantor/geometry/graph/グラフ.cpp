@@ -81,8 +81,7 @@ void グラフ::図_MouseUp(int, int, float x, float y) {
         sakuzugurafu();
     } else if (x0_ > x1_ && y0_ < y1_) {
         itixy.Move(x1_, y1_, std::abs(図.ScaleWidth()) / 5, std::abs(図.ScaleHeight()) / 16);
-        itixy.SetCaption("X = " + rt::CStr(rt::RoundHalfUp(x0_, 2)) +
-                         " Y = " + rt::CStr(rt::RoundHalfUp(y0_, 2)));
+        itixy.SetCaption("X = " + rt::CStr(rt::RoundHalfUp(x0_, 2)) + " Y = " + rt::CStr(rt::RoundHalfUp(y0_, 2)));
         itixy.SetVisible(true);
         sakuzugurafu();
         図.Line(x0_, y0_, x1_, y1_, 図.ForeColor());

@@ -9,11 +9,11 @@ public:
     グラフ();
 
     forms::PictureBox 図{*this};
-    forms::TextBox Text1{*this};   // left end of the view
-    forms::TextBox Text2{*this};   // bottom
-    forms::TextBox Text3{*this};   // right end
-    forms::TextBox Text4{*this};   // top
-    forms::Label itixy{図};         // coordinates of a point, laid on the picture
+    forms::TextBox Text1{*this}; // left end of the view
+    forms::TextBox Text2{*this}; // bottom
+    forms::TextBox Text3{*this}; // right end
+    forms::TextBox Text4{*this}; // top
+    forms::Label itixy{図};      // coordinates of a point, laid on the picture
     forms::CommandButton Command1{*this};
     forms::CommandButton 設定ボタン{*this};
 
@@ -35,5 +35,5 @@ private:
     void DrawFigure(float x, float y, double fromX, double fromY, double toX, double toY, long color);
 
     bool dragging_ = false;
-    float x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;   // last press and release points
+    float x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0; // last press and release points
 };

@@ -37,7 +37,7 @@ private:
 
 namespace 縦断bus {
 
-inline constexpr int kSaidaiMemorisen = 10000;   // grid lines an interval may give per axis
+inline constexpr int kSaidaiMemorisen = 10000; // grid lines an interval may give per axis
 inline const std::string kMemoriZero = "目盛間隔には0より大きい数値を入力してください。";
 inline const std::string kMemoriKomakasugi = "目盛間隔が小さすぎます。目盛線は10000本までです。";
 

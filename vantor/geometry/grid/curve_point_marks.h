@@ -18,7 +18,7 @@ public:
     std::string Mark(const std::string& station) const;
 
 private:
-    std::unordered_map<std::string, std::string> marked_;  // station text -> its mark
+    std::unordered_map<std::string, std::string> marked_; // station text -> its mark
 };
 
 } // namespace 縦断bus

@@ -19,9 +19,9 @@ using namespace 縦断bus;
 
 namespace {
 
-constexpr int kMetre = 1000;   // millimetres
+constexpr int kMetre = 1000; // millimetres
 // Wide enough for the longest text a point shows in metres, such as "-0.0479452".
-constexpr int kColumnWidth = 1200;  // twips
+constexpr int kColumnWidth = 1200; // twips
 const char* const kHeaders[] = {" ｘ座標", " Ｙ座標", " 半　径"};
 const char* const kColumnNames[] = {"ｘ座標", "Ｙ座標", "半径"};
 
@@ -211,7 +211,7 @@ std::optional<std::vector<IP入力画面::GridPoint>> IP入力画面::GridPoints
         float values[3] = {0, 0, 0};
         for (int c = 0; c < 3; ++c) {
             const std::string text = グリッド.TextMatrix(r, c);
-            if (c == 2 && text.empty()) continue;   // no curve at this point
+            if (c == 2 && text.empty()) continue; // no curve at this point
             if (!rt::IsNumeric(text)) {
                 const std::string where = rt::CStr(r) + "行目の" + kColumnNames[c];
                 forms::MsgBox(text.empty() ? where + "がありません。点は1行目から間をあけずに入力してください。"

@@ -64,7 +64,7 @@ public:
 
 private:
     struct GridPoint {
-        float x = 0, y = 0, radius = 0;   // millimetres
+        float x = 0, y = 0, radius = 0; // millimetres
     };
 
     void Form_Load() override;
@@ -93,17 +93,17 @@ private:
 
     forms::CellEditor editor_{グリッド, Text1};
 
-    float gyou = 0, retsu = 0;   // the cell clicked last (row 0 until the first click)
-    int gyousuu = 0;             // rows taken as in use
-    int shutokusuu = 0;          // points taken by the last series
-    rt::Table<float, kPointRows, 2> shutokuten;   // picked X, Y [mm] by row
+    float gyou = 0, retsu = 0;                  // the cell clicked last (row 0 until the first click)
+    int gyousuu = 0;                            // rows taken as in use
+    int shutokusuu = 0;                         // points taken by the last series
+    rt::Table<float, kPointRows, 2> shutokuten; // picked X, Y [mm] by row
     // The control armed for a pick, none when idle; the row 修正 re-picks with its old texts.
     縦断bus::Pellix* armed_ = nullptr;
     int repickRow_ = 0;
     std::string repickX_, repickY_;
     bool picking_ = false;
-    bool leaving_ = false;   // unloaded while picking: goes once the pick has ended
-    bool putAway_ = false;   // hidden while picking: the pick ends without showing it again
+    bool leaving_ = false;         // unloaded while picking: goes once the pick has ended
+    bool putAway_ = false;         // hidden while picking: the pick ends without showing it again
     bool finishAfterPick_ = false; // 完了 while picking: done once the pick has ended
 
     std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;

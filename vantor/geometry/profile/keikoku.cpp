@@ -15,9 +15,7 @@ namespace {
 
 constexpr int kLines = 8;
 
-void SetLine(int index, const std::string& text) {
-    forms::Get<警告表示画面>().Label1(index).SetCaption(text);
-}
+void SetLine(int index, const std::string& text) { forms::Get<警告表示画面>().Label1(index).SetCaption(text); }
 
 // Clears the screen, writes the given lines from line 0 on and raises the flag.
 void Warn(std::initializer_list<std::string> lines) {
@@ -28,9 +26,7 @@ void Warn(std::initializer_list<std::string> lines) {
 }
 
 // Lines 0 and 1 of a curve with no gradient on one side.
-std::string NoGradientLine(bool before) {
-    return before ? "手前の勾配が定まらない為" : "後ろの勾配が定まらない為";
-}
+std::string NoGradientLine(bool before) { return before ? "手前の勾配が定まらない為" : "後ろの勾配が定まらない為"; }
 const char* const kNoCurveLine = "曲線の設置は出来ません。";
 
 // The gradient in percent, as the profile computation shows it, of the reference line from
@@ -80,10 +76,8 @@ void kakuninkyokusen() {
 
 void keikokunagasugi(int i, int j) {
     const std::string station = rt::Str(vcxb(i));
-    Warn({" 測点" + station + "における縦断曲線が長すぎて",
-          " 決められた区間内では、縦断曲線がおさまりません｡ ",
-          " 測点" + station + "における曲線線の見直をして下さい。",
-          " 【具体的な内容は下記のとおりです】"});
+    Warn({" 測点" + station + "における縦断曲線が長すぎて", " 決められた区間内では、縦断曲線がおさまりません｡ ",
+          " 測点" + station + "における曲線線の見直をして下さい。", " 【具体的な内容は下記のとおりです】"});
     if (vcbflg == 1) {
         SetLine(4, " 　　曲線開始地点ＶCB=" + rt::Str(vcb(i)) + "は");
         SetLine(5, " 　　勾配変化地点  XB=" + rt::Str(xb(j - 1)) + "より大きくなければいけません。");
@@ -98,14 +92,12 @@ void keikokukousa() {
     const int k = kyokusensuu;
     Warn({"区間内で縦断曲線どうしが交差してしまいます。",
           "測点" + rt::Str(vcxb(k - 1)) + "の曲線長　Ｌv＝" + rt::Str(lv(k - 1)) + " か",
-          "測点" + rt::Str(vcxb(k)) + "の曲線長　Ｌv＝" + rt::Str(lv(k)) + " の",
-          "見直しをして下さい。"});
+          "測点" + rt::Str(vcxb(k)) + "の曲線長　Ｌv＝" + rt::Str(lv(k)) + " の", "見直しをして下さい。"});
 }
 
 void WarnChangePointOrder(float before, float after) {
     Warn({"勾配変化点の測点が重複しているか、順番に並んでいません。",
-          "測点" + rt::Str(before) + "と測点" + rt::Str(after) + "の",
-          "基準計画高の見直しをして下さい。"});
+          "測点" + rt::Str(before) + "と測点" + rt::Str(after) + "の", "基準計画高の見直しをして下さい。"});
 }
 
 void WarnTooManyChangePoints(int limit) {
@@ -114,24 +106,20 @@ void WarnTooManyChangePoints(int limit) {
 }
 
 void WarnTooManyCurves(int limit) {
-    Warn({"縦断曲線が多すぎます。", "縦断曲線は" + rt::Str(limit) + "箇所までです。",
-          "曲線長の見直しをして下さい。"});
+    Warn({"縦断曲線が多すぎます。", "縦断曲線は" + rt::Str(limit) + "箇所までです。", "曲線長の見直しをして下さい。"});
 }
 
 void WarnCurveAtEnd(float station, bool first) {
-    Warn({NoGradientLine(first), kNoCurveLine,
-          "測点" + rt::Str(station) + "の曲線長の見直しをして下さい。"});
+    Warn({NoGradientLine(first), kNoCurveLine, "測点" + rt::Str(station) + "の曲線長の見直しをして下さい。"});
 }
 
 void WarnNegativeCurveLength(float station, float length) {
-    Warn({"曲線長に負の値は入力できません。",
-          "測点" + rt::Str(station) + "の曲線長　Ｌv＝" + rt::Str(length) + " の",
+    Warn({"曲線長に負の値は入力できません。", "測点" + rt::Str(station) + "の曲線長　Ｌv＝" + rt::Str(length) + " の",
           "見直しをして下さい。"});
 }
 
 void WarnPlannedLineTooLong(int metres) {
-    Warn({"計画線が長すぎます。",
-          "最初の測点から最後の測点までは" + rt::Str(metres) + "mまでです。",
+    Warn({"計画線が長すぎます。", "最初の測点から最後の測点までは" + rt::Str(metres) + "mまでです。",
           "測点の見直しをして下さい。"});
 }
 

@@ -17,7 +17,7 @@ constexpr int kLastSample = decltype(keikakusenx)::UBound();
 // table holds marks a line that does not fit.
 struct SampleStations {
     std::array<float, kLastSample + 2> x{};
-    int last = 0;  // index of the last sample
+    int last = 0; // index of the last sample
 };
 
 SampleStations Stations(float first, float end) {

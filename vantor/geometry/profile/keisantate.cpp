@@ -13,7 +13,7 @@ namespace 縦断bus {
 
 namespace {
 
-constexpr int kMaxChangePoints = decltype(koubai)::UBound() + 1;  // koubai(m) for m = 1 .. h - 1
+constexpr int kMaxChangePoints = decltype(koubai)::UBound() + 1; // koubai(m) for m = 1 .. h - 1
 constexpr int kMaxCurves = decltype(keisuua)::UBound();
 
 // Change point of each curve, found while the lists are built (1-based like the curves).
@@ -88,7 +88,7 @@ bool BuildLists(int rows, CurvePoints& curvePoint) {
         lv(k) = tatedata(r, tate_col::kCurveLength);
         vcb(k) = static_cast<float>(static_cast<double>(vcxb(k)) - static_cast<double>(lv(k)) * 0.5);
         vce(k) = static_cast<float>(static_cast<double>(vcxb(k)) + static_cast<double>(lv(k)) * 0.5);
-        if (k > 1 && vce(k - 1) > vcb(k)) {  // curves that only touch are fine
+        if (k > 1 && vce(k - 1) > vcb(k)) { // curves that only touch are fine
             keikokukousa();
             return false;
         }
@@ -112,8 +112,8 @@ bool CurvesFit(const CurvePoints& curvePoint) {
 
 void StoreGradients(const CurvePoints& curvePoint) {
     for (int m = 1; m <= henkatensuu - 1; ++m)
-        koubai(m) = static_cast<float>((static_cast<double>(yb(m + 1)) - yb(m)) /
-                                       (static_cast<double>(xb(m + 1)) - xb(m)));
+        koubai(m) =
+            static_cast<float>((static_cast<double>(yb(m + 1)) - yb(m)) / (static_cast<double>(xb(m + 1)) - xb(m)));
     for (int k = 1; k <= kyokusensuu; ++k) {
         koubaitemae(k) = koubai(curvePoint[k] - 1);
         koubaiushiro(k) = koubai(curvePoint[k]);

@@ -6,9 +6,9 @@
 namespace 縦断bus {
 
 enum class ProfileOutcome {
-    Computed,       // columns 5 to 7 hold the planned line of the current input
-    NoPlannedLine,  // fewer than two change points: nothing to compute and nothing to warn of
-    Stopped,        // refused with a warning on the warning screen's lines (keikokuflg = 1)
+    Computed,      // columns 5 to 7 hold the planned line of the current input
+    NoPlannedLine, // fewer than two change points: nothing to compute and nothing to warn of
+    Stopped,       // refused with a warning on the warning screen's lines (keikokuflg = 1)
 };
 
 // Recomputes the profile from tatedata columns 1 to 4. keikokuflg starts at 0 and is 1 only

@@ -14,20 +14,17 @@ float PlannedMinusGround(int row) {
 
 TangentPoint TangentAt(double s) {
     const int h = henkatensuu;
-    if (s < D(xb(1)))  // the first tangent extended backwards
+    if (s < D(xb(1))) // the first tangent extended backwards
         return {(s - D(xb(1))) * (D(yb(2)) - D(yb(1))) / (D(xb(2)) - D(xb(1))) + D(yb(1)), 1};
-    if (s > D(xb(h)))  // the last tangent extended forwards
-        return {(s - D(xb(h))) * (D(yb(h)) - D(yb(h - 1))) / (D(xb(h)) - D(xb(h - 1))) + D(yb(h)),
-                h - 1};
+    if (s > D(xb(h))) // the last tangent extended forwards
+        return {(s - D(xb(h))) * (D(yb(h)) - D(yb(h - 1))) / (D(xb(h)) - D(xb(h - 1))) + D(yb(h)), h - 1};
     // The first tangent p that reaches s (stations increase): a station on an inner change
     // point takes the tangent before it.
     int p = 1, last = h - 1;
     while (p < last) {
         const int mid = (p + last) / 2;
-        if (s > D(xb(mid + 1)))
-            p = mid + 1;
-        else
-            last = mid;
+        if (s > D(xb(mid + 1))) p = mid + 1;
+        else last = mid;
     }
     return {(s - D(xb(p))) * (D(yb(p + 1)) - D(yb(p))) / (D(xb(p + 1)) - D(xb(p))) + D(yb(p)), p};
 }
@@ -49,13 +46,11 @@ Parabola StoreCurveCoefficients(int k) {
 double Parabola::HeightAt(double s) const { return s * s * D(a) + s * D(b) + D(c); }
 
 int CurveAt(double s) {
-    int lo = 0, hi = kyokusensuu;  // the last curve starting at or before s, 0 for none
+    int lo = 0, hi = kyokusensuu; // the last curve starting at or before s, 0 for none
     while (lo < hi) {
         const int mid = (lo + hi + 1) / 2;
-        if (D(vcb(mid)) <= s)
-            lo = mid;
-        else
-            hi = mid - 1;
+        if (D(vcb(mid)) <= s) lo = mid;
+        else hi = mid - 1;
     }
     return lo > 0 && s <= D(vce(lo)) ? lo : 0;
 }

@@ -15,8 +15,8 @@ inline bool IsChangePoint(int row) { return HasStation(row) && tatedata(row, tat
 float PlannedMinusGround(int row);
 
 struct TangentPoint {
-    double height;  // on the tangent polygon, before any vertical curve
-    int segment;    // m: the tangent from change point m to m + 1 that gives the gradient
+    double height; // on the tangent polygon, before any vertical curve
+    int segment;   // m: the tangent from change point m to m + 1 that gives the gradient
 };
 // Needs at least two change points with increasing stations in xb / yb.
 TangentPoint TangentAt(double station);

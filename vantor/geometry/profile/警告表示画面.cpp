@@ -6,7 +6,9 @@ namespace {
 constexpr int kLineLeft = 1200, kLineTop = 240, kLineWidth = 7800, kLineHeight = 330;
 } // namespace
 
-警告表示画面::警告表示画面() { Command1.OnClick = [this] { Command1_Click(); }; }
+警告表示画面::警告表示画面() {
+    Command1.OnClick = [this] { Command1_Click(); };
+}
 
 void 警告表示画面::Form_Load() { LayOut(); }
 

@@ -10,7 +10,9 @@ namespace {
 // The cross-section text table holds fewer rows (200) than the others (500): its rows move
 // only within its bound, and a row beyond it reads as empty.
 template <typename T>
-bool HasRow(const T& table, int r) { return r <= table.UBound(1); }
+bool HasRow(const T& table, int r) {
+    return r <= table.UBound(1);
+}
 
 template <typename T>
 void MoveDown(T& table, int lastColumn, int from, int last) {
@@ -24,8 +26,7 @@ template <typename T, typename V>
 void MoveUp(T& table, int lastColumn, int from, int last, const V& empty) {
     for (int m = from; m <= last; ++m) {
         if (!HasRow(table, m)) break;
-        for (int c = 1; c <= lastColumn; ++c)
-            table(m, c) = HasRow(table, m + 1) ? table(m + 1, c) : empty;
+        for (int c = 1; c <= lastColumn; ++c) table(m, c) = HasRow(table, m + 1) ? table(m + 1, c) : empty;
     }
 }
 

@@ -6,7 +6,7 @@
 
 namespace 縦断bus {
 
-inline constexpr int kSaidaiSokutensuu = 500;  // rows of the profile table
+inline constexpr int kSaidaiSokutensuu = 500; // rows of the profile table
 
 // Moves rows from .. last of every station table one row down (to from + 1 .. last + 1).
 void gyouwosageru(int from, int last);

@@ -11,9 +11,7 @@
 
 namespace 縦断bus {
 
-std::string sounyuukyohi(int) {
-    return sokutensuu >= kSaidaiSokutensuu ? kSounyuuMantan : std::string();
-}
+std::string sounyuukyohi(int) { return sokutensuu >= kSaidaiSokutensuu ? kSounyuuMantan : std::string(); }
 
 void sounyuugyou(int gyou) {
     sokutensuu += 1;

@@ -10,7 +10,7 @@ namespace 縦断bus {
 
 using rt::Table;
 
-inline constexpr float kEmpty = 99999.0f;  // an empty numeric cell
+inline constexpr float kEmpty = 99999.0f; // an empty numeric cell
 
 } // namespace 縦断bus
 

@@ -12,7 +12,7 @@ namespace 縦断bus {
 // station. An edge point without a width (an empty width cell, or a side without cross slopes)
 // holds 99999 in all its cells. The tables are namespace-scope statics: far too large for a
 // stack.
-inline constexpr int kSubPointStep = 500;  // mm of chainage between sub-points
+inline constexpr int kSubPointStep = 500; // mm of chainage between sub-points
 // clang-format off
 #define VANTOR_MODEL3D_TABLES(X)                                                                                      \
     X(d3hidarix, Table<float, 500, 1000>) X(d3hidariy, Table<float, 500, 1000>) X(d3hidariz, Table<float, 500, 1000>) \

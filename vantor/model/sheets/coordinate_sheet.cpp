@@ -22,13 +22,15 @@ namespace {
 constexpr int kFirstRow = 5;
 constexpr int kStationColumn = 2; // B: station, C: plan X, D: plan Y
 constexpr int kLastStationRow = 52;
-constexpr int kSiteXColumn = 7;  // G: site x, H: site y, I: drawing X, J: drawing Y
+constexpr int kSiteXColumn = 7; // G: site x, H: site y, I: drawing X, J: drawing Y
 constexpr int kMaxPoints = decltype(zahyoudata)::UBound(1);
 
 const SheetLayout kLayout{
     .firstWidthColumn = 2,
     .widths = {8, 10, 10},
-    .titleRow = 2, .titleColumn = 2, .title = "座標値データー表",
+    .titleRow = 2,
+    .titleColumn = 2,
+    .title = "座標値データー表",
     .headers = {{4, 2, {"測　点", "Ｘ座標", "Ｙ座標"}}},
     .box = "b4:d50",
     .shading = {{"b4:d4", 40}, {"b5:b50", 35}, {"c5:d50", 36}},

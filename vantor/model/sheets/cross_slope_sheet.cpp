@@ -47,14 +47,16 @@ void TellRowsNotRead(const xl::Worksheet& sheet) {
 }
 
 const SheetLayout kLayout{
-    .titleRow = 1, .titleColumn = 2, .title = "横断勾配計算表",
+    .titleRow = 1,
+    .titleColumn = 2,
+    .title = "横断勾配計算表",
     // clang-format off
     .headers = {{3, 4, {"左"}}, {3, 7, {"右"}}, {3, 11, {"ﾌﾞﾛｯｸ名"}}, {3, 13, {"左"}}, {3, 15, {"右"}},
                 {4, 1, {"路肩高", "幅　員", "横断勾配", "基準勾配", "測点名称", "計画高", "基準勾配",
                         "横断勾配", "幅　員", "路肩高", "（現況）", "（計画）", "計画幅員",
                         "計画勾配", "計画幅員", "計画勾配"}}},
     // clang-format on
-    .box = "A３:p105",   // A3:P105
+    .box = "A３:p105", // A3:P105
     .shading = {{"A３:p3", 40}, {"A4:p4", 35}, {"E4:E105", 36}},
 };
 
@@ -70,9 +72,8 @@ void ReadCrossSlopeNumbers() {
     for (int station = 1; station <= sokutensuu; ++station)
         for (int column = 1; column <= kNumberColumns; ++column) {
             int row = station + kFirstRow - 1;
-            values.push_back(IsBlank(*sheet, row, column)
-                                 ? kEmpty
-                                 : static_cast<float>(StrictNumber(*sheet, row, column)));
+            values.push_back(IsBlank(*sheet, row, column) ? kEmpty
+                                                          : static_cast<float>(StrictNumber(*sheet, row, column)));
         }
     auto next = values.begin();
     for (int station = 1; station <= sokutensuu; ++station)
@@ -89,8 +90,7 @@ void yomikomiyokomei() {
     int stations = std::min(sokutensuu, kTextStations);
     for (int station = 1; station <= stations; ++station)
         for (int column = 1; column <= kTextColumns; ++column)
-            yokosakuzudata(station, column) =
-                Text(*sheet, station + kFirstRow - 1, column + kFirstTextColumn - 1);
+            yokosakuzudata(station, column) = Text(*sheet, station + kFirstRow - 1, column + kFirstTextColumn - 1);
 }
 
 void tensouyoko() {

@@ -20,14 +20,15 @@ namespace {
 using ip_sheet_rows::IsPointRow;
 using ip_sheet_rows::IsTotalLengthRow;
 using ip_sheet_rows::kFirstRow;
-using ip_sheet_rows::kLastRow;   // points 0 .. 50 in rows 5 .. 55
-constexpr int kLastColumn = 13;   // M: the EC columns and what the alignment writes
+using ip_sheet_rows::kLastRow;  // points 0 .. 50 in rows 5 .. 55
+constexpr int kLastColumn = 13; // M: the EC columns and what the alignment writes
 constexpr double kMillimetresPerMetre = 1000;
 
 const SheetLayout kLayout{
-    .titleRow = 1, .titleColumn = 2, .title = "座標ﾃﾞｰﾀ入力表",
-    .headers = {{4, 1, {"座標名称", "　Ｘ", "　Ｙ", "　Ｚ", "曲率半径", "IP間距離", "交角",
-                        "B.C.x座標", "B.C.y座標"}},
+    .titleRow = 1,
+    .titleColumn = 2,
+    .title = "座標ﾃﾞｰﾀ入力表",
+    .headers = {{4, 1, {"座標名称", "　Ｘ", "　Ｙ", "　Ｚ", "曲率半径", "IP間距離", "交角", "B.C.x座標", "B.C.y座標"}},
                 {4, 11, {"E.C.x座標", "E.C.y座標"}}},
     .box = "A4:M25",
     .shading = {{"A4:M4", 40}, {"A5:A25", 35}, {"B5:M25", 36}},
@@ -58,7 +59,8 @@ void PutPoint(xl::Worksheet& sheet, int point) {
     Put(sheet, row, 2, static_cast<float>(ipx(point) / kMillimetresPerMetre));
     Put(sheet, row, 3, static_cast<float>(ipy(point) / kMillimetresPerMetre));
     const float radius = iphankei(point);
-    Put(sheet, row, 5, radius == 0 ? xl::CellValue("") : xl::CellValue(static_cast<float>(radius / kMillimetresPerMetre)));
+    Put(sheet, row, 5,
+        radius == 0 ? xl::CellValue("") : xl::CellValue(static_cast<float>(radius / kMillimetresPerMetre)));
 }
 
 } // namespace
@@ -94,7 +96,8 @@ bool WriteIpSheet() {
     // The rows of the points the table holds; points below them were never read and stay.
     SelectAndClear(*sheet, "A1:" + CellAddress(kLastRow, kLastColumn));
     for (int row : RowsWithValuesBelow(*sheet, kLastRow, 2, 2))
-        if (IsTotalLengthRow(*sheet, row)) sheet->Range(CellAddress(row, 2) + ":" + CellAddress(row, 3))->ClearContents();
+        if (IsTotalLengthRow(*sheet, row))
+            sheet->Range(CellAddress(row, 2) + ":" + CellAddress(row, 3))->ClearContents();
     LayOut(*sheet, kLayout);
     for (int point = 0; point <= ipsuu + 1; ++point) PutPoint(*sheet, point);
     return true;

@@ -20,7 +20,9 @@ constexpr int kLastRow = kFirstRow + decltype(tatedata)::UBound(1) - 1;
 const SheetLayout kLayout{
     .firstWidthColumn = 1,
     .widths = {7, 8, 11, 11, 8, 6, 6, 11, 11},
-    .titleRow = 2, .titleColumn = 2, .title = "縦 断 曲 線 計 算 調 書",
+    .titleRow = 2,
+    .titleColumn = 2,
+    .title = "縦 断 曲 線 計 算 調 書",
     // clang-format off
     .headers = {{4, 1, {"測　点", "地盤高", "基準計画高", "曲線長（Ｌｖ）", "計画高", "切　土",
                         "盛　土", "勾　配", "備　考"}}},
@@ -35,7 +37,8 @@ void TellStationsNotRead(const xl::Worksheet& sheet) {
     for (int row : RowsWithValuesBelow(sheet, kLastRow, 1, 1))
         if (!IsBlank(sheet, row, 1)) ++ignored;
     if (ignored > 0)
-        sheet_messages::Tell(sheet_messages::RowsNotRead(kProfileSheet, "測点", kLastRow - kFirstRow + 1, kLastRow, ignored));
+        sheet_messages::Tell(
+            sheet_messages::RowsNotRead(kProfileSheet, "測点", kLastRow - kFirstRow + 1, kLastRow, ignored));
 }
 
 } // namespace
@@ -55,9 +58,8 @@ bool yomikomitate() {
     for (int station = 1; station <= count; ++station)
         for (int column = 1; column <= 4; ++column) {
             int row = station + kFirstRow - 1;
-            read(station, column) = IsBlank(*sheet, row, column)
-                                        ? kEmpty
-                                        : static_cast<float>(LeadingNumber(*sheet, row, column));
+            read(station, column) =
+                IsBlank(*sheet, row, column) ? kEmpty : static_cast<float>(LeadingNumber(*sheet, row, column));
         }
     tatedata = read;
     sokutensuu = count;
@@ -74,8 +76,7 @@ bool tensoutate() {
     LayOut(*sheet, kLayout);
     for (int station = 1; station <= sokutensuu; ++station) {
         int row = station + kFirstRow - 1;
-        for (int column = 1; column <= 5; ++column)
-            PutNumberOrEmpty(*sheet, row, column, tatedata(station, column));
+        for (int column = 1; column <= 5; ++column) PutNumberOrEmpty(*sheet, row, column, tatedata(station, column));
         // Column 6 is planned minus ground: below 0 a cut (F), else a fill (G). Without a
         // ground or planned height it means nothing and both cells stay empty.
         float difference = tatedata(station, tate_col::kPlannedMinusGround);

@@ -13,8 +13,8 @@ namespace 縦断bus {
 using SectionPoints = decltype(genkyouhidari);
 using SectionPointCounts = decltype(genkyouhidarisuu);
 
-inline constexpr int kSectionPoints = SectionPoints::UBound(2);      // points 0..19
-inline constexpr int kSectionStations = SectionPoints::UBound(1);    // stations 1..50
+inline constexpr int kSectionPoints = SectionPoints::UBound(2);   // points 0..19
+inline constexpr int kSectionStations = SectionPoints::UBound(1); // stations 1..50
 
 // The stations the point tables can hold: the first 50 of the road.
 int EditableStations();

@@ -22,7 +22,9 @@ constexpr int kStationColumn = 5;
 constexpr int kLastRow = kFirstRow + decltype(rokatadata)::UBound(1) - 1;
 
 const SheetLayout kLayout{
-    .titleRow = 1, .titleColumn = 2, .title = "路肩幅員入力",
+    .titleRow = 1,
+    .titleColumn = 2,
+    .title = "路肩幅員入力",
     // clang-format off
     .headers = {{4, 1, {"Ｌ４（左）", "Ｌ３（左）", "Ｌ２（左）", "Ｌ１（左）", "測　点", "Ｌ１（右）",
                         "Ｌ２（右）", "Ｌ３（右）", "Ｌ４（右）"}}},
@@ -86,7 +88,8 @@ void tensourokata() {
     for (int station = 1; station <= sokutensuu; ++station)
         for (int column = 1; column <= kColumns; ++column)
             PutNumberOrEmpty(*sheet, station + kFirstRow - 1, column,
-                             column == kStationColumn ? tatedata(station, tate_col::kStation) : rokatadata(station, column));
+                             column == kStationColumn ? tatedata(station, tate_col::kStation)
+                                                      : rokatadata(station, column));
 }
 
 } // namespace 縦断bus

@@ -28,8 +28,7 @@ std::optional<Point> Meeting(int p, int q) {
     const float xp = kussakux(p), xq = kussakux(q);
     if (xp == xq) {
         const float yl = eikyoukoubai * xp + eikyouseppen;
-        if (std::min(kussakuy(p), kussakuy(q)) <= yl && yl <= std::max(kussakuy(p), kussakuy(q)))
-            return Point{xp, yl};
+        if (std::min(kussakuy(p), kussakuy(q)) <= yl && yl <= std::max(kussakuy(p), kussakuy(q))) return Point{xp, yl};
         return std::nullopt;
     }
     const auto x = MeetingOffset(LineThrough(xp, kussakuy(p), xq, kussakuy(q)), eikyoukoubai, eikyouseppen);

@@ -21,7 +21,7 @@ using Line = Table<float, 50>;
 
 // The tables of one side of the section.
 struct Side {
-    int index;   // 1 left, 2 right
+    int index; // 1 left, 2 right
     const Points& genkyou;
     const Points& kirimori;
     const Table<int, 50>& genkyousuu;

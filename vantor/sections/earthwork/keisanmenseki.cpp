@@ -59,10 +59,8 @@ void keisanmenseki(forms::PictureBox& 図) {
     for (float x = 0; x <= end; x += kStrip) {
         const float yg = ground.At(x), yk = planned.At(x), yw = excavation.At(x);
         if (yg > yk) jouhoukirimen += (yg - yk) * kStrip;
-        if (yg > yw)
-            kirimen += (yg - yw) * kStrip;
-        else
-            morimen += (yk - yg) * kStrip;
+        if (yg > yw) kirimen += (yg - yw) * kStrip;
+        else morimen += (yk - yg) * kStrip;
 
         const float xp = mensekisayuu == 1 ? -x : x;
         if (x > norijirix && norijirix < eikyoukousax && yg > yw) {

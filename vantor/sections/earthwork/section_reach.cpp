@@ -22,8 +22,10 @@ bool SideWithinReach(const SectionPoints& side, int s, int count) {
 } // namespace
 
 bool SectionWithinReach(int s) {
-    return SideWithinReach(genkyouhidari, s, genkyouhidarisuu(s)) && SideWithinReach(genkyoumigi, s, genkyoumigisuu(s)) &&
-           SideWithinReach(kirimorihidari, s, kirimorihidarisuu(s)) && SideWithinReach(kirimorimigi, s, kirimorimigisuu(s));
+    return SideWithinReach(genkyouhidari, s, genkyouhidarisuu(s)) &&
+           SideWithinReach(genkyoumigi, s, genkyoumigisuu(s)) &&
+           SideWithinReach(kirimorihidari, s, kirimorihidarisuu(s)) &&
+           SideWithinReach(kirimorimigi, s, kirimorimigisuu(s));
 }
 
 int FirstStationBeyondReach(int last) {

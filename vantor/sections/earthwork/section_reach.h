@@ -7,8 +7,8 @@
 
 namespace 縦断bus {
 
-inline constexpr double kSectionReachOffset = 1000;   // m from the centre line
-inline constexpr double kSectionReachHeight = 10000;  // m above or below it
+inline constexpr double kSectionReachOffset = 1000;  // m from the centre line
+inline constexpr double kSectionReachHeight = 10000; // m above or below it
 
 // Whether every counted ground and cut/fill point of station `s`, both sides, lies within
 // reach (the counts taken beforehand).

@@ -18,14 +18,14 @@ using namespace 縦断bus;
 namespace {
 
 constexpr long kAxes = forms::RGB(0, 255, 0);
-constexpr float kView = 30;   // the full view reaches 30 m each way
+constexpr float kView = 30; // the full view reaches 30 m each way
 
 // Stations the screen can compute: the section tables end at station 50.
 int LastStation() { return std::min(sokutensuu, kSectionStations); }
 
 void TellStationCap() {
-    forms::MsgBox("測点が" + rt::CStr(kSectionStations) + "を超えています。横断の点と土坪は" + rt::CStr(kSectionStations) +
-                      "番目の測点までしか扱えません。",
+    forms::MsgBox("測点が" + rt::CStr(kSectionStations) + "を超えています。横断の点と土坪は" +
+                      rt::CStr(kSectionStations) + "番目の測点までしか扱えません。",
                   forms::vbExclamation);
 }
 
@@ -39,10 +39,14 @@ void TellLackingSides(const std::vector<std::pair<int, SidesLacking>>& lacking, 
         text = "現況横断の点が2点未満か切盛ラインの点がないため、次の側の面積を0としました。";
         for (const auto& [station, sides] : lacking)
             text += "\n測点 " + StationText(station) + "（" +
-                    (sides.left && sides.right ? "左右" : sides.left ? "左" : "右") + "）";
+                    (sides.left && sides.right ? "左右"
+                     : sides.left              ? "左"
+                                               : "右") +
+                    "）";
     }
     if (!kept.empty()) {
-        text += std::string(text.empty() ? "" : "\n\n") + "横断の点がないため、次の測点の面積は記録されている値のままです。";
+        text += std::string(text.empty() ? "" : "\n\n") +
+                "横断の点がないため、次の測点の面積は記録されている値のままです。";
         for (int station : kept) text += "\n測点 " + StationText(station);
     }
     if (!text.empty()) forms::MsgBox(text, forms::vbInformation);
@@ -57,7 +61,8 @@ bool HasNoSectionPoints(int station) {
 void TellBeyondReach(int station) {
     forms::MsgBox("測点 " + StationText(station) + " の横断に、中心線から" + rt::CStr(kSectionReachOffset) +
                       " mより遠い点か、高さが" + rt::CStr(kSectionReachHeight) +
-                      " mを超える点があります。入力の誤りと見て、面積を計算しません。現況横断と切盛ラインの点を確かめてください。",
+                      " mを超える点があります。入力の誤りと見て、面積を計算しません。現況横断と切盛ラインの点を確かめて"
+                      "ください。",
                   forms::vbExclamation);
 }
 
@@ -84,7 +89,8 @@ void 土坪画面::LayOut() {
     SetCaption("土坪計算画面");
     Move(600, 300, 8820, 9480);
     const char* captions[] = {"起点側", "終点側", "切盛ﾗｲﾝ確認", "計算", "戻る", "一括計算"};
-    forms::CommandButton* row[] = {&移動ボタン(0), &移動ボタン(1), &ライン確認ボタン, &計算ボタン, &戻るボタン, &一括計算};
+    forms::CommandButton* row[] = {&移動ボタン(0), &移動ボタン(1), &ライン確認ボタン,
+                                   &計算ボタン,    &戻るボタン,    &一括計算};
     for (int b = 0; b < 6; ++b) {
         row[b]->SetCaption(captions[b]);
         row[b]->Move(120 + b * 1400, 90, 1320, 450);
@@ -135,10 +141,8 @@ void 土坪画面::一括計算_Click() {
         const bool noPoints = HasNoSectionPoints(danmenbangou);
         mensekiflg = noPoints ? 0 : 1;
         const SidesLacking sides = keisandotsubo(図);
-        if (noPoints)
-            kept.push_back(danmenbangou);
-        else if (sides.Any())
-            lacking.emplace_back(danmenbangou, sides);
+        if (noPoints) kept.push_back(danmenbangou);
+        else if (sides.Any()) lacking.emplace_back(danmenbangou, sides);
         ShowAreas(danmenbangou);
     }
     danmenbangou = std::max(1, LastStation());
@@ -207,10 +211,8 @@ void 土坪画面::移動ボタン_Click(int index) {
     int station = std::clamp(danmenbangou, 1, std::max(1, LastStation()));
     if (index == 0 && station > 1) --station;
     if (index == 1) {
-        if (station < LastStation())
-            ++station;
-        else if (station < sokutensuu)
-            TellStationCap();
+        if (station < LastStation()) ++station;
+        else if (station < sokutensuu) TellStationCap();
     }
     ShowStation(station);
 }
@@ -235,7 +237,7 @@ namespace {
 void DrawPoints(forms::PictureBox& 図, const rt::Table<std::string, 50, 20, 2>& points, int count, float mirror) {
     for (int p = 1; p < count; ++p)
         図.Line(mirror * rt::Val(points(danmenbangou, p - 1, 1)), rt::Val(points(danmenbangou, p - 1, 2)),
-               mirror * rt::Val(points(danmenbangou, p, 1)), rt::Val(points(danmenbangou, p, 2)));
+                mirror * rt::Val(points(danmenbangou, p, 1)), rt::Val(points(danmenbangou, p, 2)));
 }
 
 void DrawAxes(forms::PictureBox& 図) {

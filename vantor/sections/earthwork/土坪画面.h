@@ -24,7 +24,7 @@ public:
     forms::Label Label2{Frame2};
     forms::Label Label3{Frame2};
     forms::Label Label4{Frame2};
-    forms::ControlArray<forms::TextBox> 土坪text{Frame2, 0, 2};   // C, B, B'
+    forms::ControlArray<forms::TextBox> 土坪text{Frame2, 0, 2}; // C, B, B'
 
     void 一括計算_Click();
     void 計算ボタン_Click();
@@ -54,7 +54,7 @@ private:
     void Redraw();
     void DrawFigure(float x, float y, double fromX, double fromY, double toX, double toY, long color);
 
-    int boxStation_ = 0;   // the station the area boxes show, 0 while they show none
+    int boxStation_ = 0; // the station the area boxes show, 0 while they show none
     bool dragging_ = false;
-    float x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;   // press and release points
+    float x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0; // press and release points
 };

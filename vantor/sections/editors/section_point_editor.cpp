@@ -13,12 +13,12 @@ using namespace 縦断bus;
 
 namespace {
 
-constexpr int kFirstPointRow = 2;   // grid row of point 1
-constexpr int kSidePoints = 20;     // points one side of a station holds
+constexpr int kFirstPointRow = 2; // grid row of point 1
+constexpr int kSidePoints = 20;   // points one side of a station holds
 constexpr int kLeftOffset = 0, kLeftHeight = 1, kNumber = 2, kRightOffset = 3, kRightHeight = 4;
 // Wide enough for the longest text a point shows in metres, such as "-0.0003425", sign and all.
-constexpr int kValueColumnWidth = 1200;  // twips
-constexpr int kNumberColumnWidth = 480;   // the header " No" whole
+constexpr int kValueColumnWidth = 1200; // twips
+constexpr int kNumberColumnWidth = 480; // the header " No" whole
 constexpr int kGridWidth = 4 * kValueColumnWidth + kNumberColumnWidth + 110;
 // The preview and the buttons stand right of the grid.
 constexpr int kRight = 120 + kGridWidth + 180;
@@ -28,7 +28,7 @@ int GridRow(int point) { return point + kFirstPointRow; }
 } // namespace
 
 SectionPointEditor::SectionPointEditor(SectionPointSet set, Captions captions)
-    : forms::Form(forms::FormKind::Apart), set_(set), captions_(std::move(captions)) {
+        : forms::Form(forms::FormKind::Apart), set_(set), captions_(std::move(captions)) {
     グリッド.OnClick = [this] { グリッド_Click(); };
     editor_.OnStore = [this] { Text1_LostFocus(); };
     移動ボタン.OnClick = [this](int index) { 移動ボタン_Click(index); };
@@ -102,7 +102,8 @@ void SectionPointEditor::Open() {
 void SectionPointEditor::ShowStation() {
     shown_ = danmenbangou;
     Text1.SetVisible(false);
-    測点.SetText(shown_ >= 1 && shown_ <= EditableStations() ? rt::CStr(tatedata(shown_, tate_col::kStation)) : std::string());
+    測点.SetText(shown_ >= 1 && shown_ <= EditableStations() ? rt::CStr(tatedata(shown_, tate_col::kStation))
+                                                             : std::string());
     ShowPoints();
     DrawPreview();
 }
@@ -121,7 +122,7 @@ void SectionPointEditor::DrawPreview() { DrawSectionPoints(図, set_, shown_); }
 
 void SectionPointEditor::グリッド_Click() {
     const int row = グリッド.Row();
-    if (row < kFirstPointRow) return;   // the header rows hold no point
+    if (row < kFirstPointRow) return; // the header rows hold no point
     editRow_ = static_cast<float>(row);
     editColumn_ = static_cast<float>(グリッド.Col() == kNumber ? kRightOffset : グリッド.Col());
     グリッド.SetCol(static_cast<int>(editColumn_));

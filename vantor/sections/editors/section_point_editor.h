@@ -78,11 +78,11 @@ private:
     forms::Label 測点ラベル{*this};
     forms::CellEditor editor_{グリッド, Text1};
     float editRow_ = 0, editColumn_ = 0;
-    int shown_ = 0;             // the station row the grid shows
-    bool shutokuflg_ = false;   // a pick is armed
-    int shutokusuu_ = 0;        // points of the last pick
-    int armedStation_ = 0;      // the station the armed pick stores into
+    int shown_ = 0;           // the station row the grid shows
+    bool shutokuflg_ = false; // a pick is armed
+    int shutokusuu_ = 0;      // points of the last pick
+    int armedStation_ = 0;    // the station the armed pick stores into
     bool picking_ = false;
-    bool leaving_ = false;      // unloaded while picking: goes once the pick has ended
-    bool putAway_ = false;      // hidden while picking: the pick ends without showing it again
+    bool leaving_ = false; // unloaded while picking: goes once the pick has ended
+    bool putAway_ = false; // hidden while picking: the pick ends without showing it again
 };

@@ -14,7 +14,7 @@ struct SectionPointSet {
     SectionPoints& right;
     SectionPointCounts& leftCount;
     SectionPointCounts& rightCount;
-    std::string_view sheet;   // the sheet 読込 and 転送 use
+    std::string_view sheet; // the sheet 読込 and 転送 use
 };
 
 SectionPointSet ExistingGround();

@@ -6,8 +6,7 @@
 
 using namespace 縦断bus;
 
-切盛ライン設定画面::切盛ライン設定画面()
-    : SectionPointEditor(CutFillLine(), {"切盛", "受　　信", "読　込", "転　送"}) {
+切盛ライン設定画面::切盛ライン設定画面() : SectionPointEditor(CutFillLine(), {"切盛", "受　　信", "読　込", "転　送"}) {
     面積表示ボタン.OnClick = [this] { 面積表示ボタン_Click(); };
     戻るボタン.OnClick = [this] { 戻るボタン_Click(); };
 }

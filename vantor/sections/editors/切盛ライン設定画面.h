@@ -18,5 +18,5 @@ private:
     void DrawStationInCad(int s) override;
     void LayOutOwnButtons(int left, int top) override;
 
-    float drawnHeight_ = 0;   // where the planned section drawn last stands [mm]
+    float drawnHeight_ = 0; // where the planned section drawn last stands [mm]
 };

@@ -10,8 +10,7 @@
 
 using namespace 縦断bus;
 
-現況横断図::現況横断図()
-    : SectionPointEditor(ExistingGround(), {"現況横断入力画面", "受　信", "読 込", "転 送"}) {
+現況横断図::現況横断図() : SectionPointEditor(ExistingGround(), {"現況横断入力画面", "受　信", "読 込", "転 送"}) {
     切盛ボタン.OnClick = [this] { 切盛ボタン_Click(); };
     Command1.OnClick = [this] { Command1_Click(); };
 }
@@ -25,7 +24,8 @@ void 現況横断図::LayOutOwnButtons(int left, int top) {
 
 void 現況横断図::DrawStationInCad(int s) {
     if (!cad_channel::IsTypableBlockName(yokosakuzudata(s, sakuzu_col::kGroundBlock))) {
-        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) + " の現況ブロック名がないため、CAD に表示できません。");
+        Tell("測点 " + rt::CStr(tatedata(s, tate_col::kStation)) +
+             " の現況ブロック名がないため、CAD に表示できません。");
         return;
     }
     cad_channel::RunDrawing([s] { sounyuugenkyoublock(s); });

@@ -18,16 +18,14 @@ namespace {
 
 // The live variables, in one list for taking and putting back the copy.
 auto LiveDocument() {
-    return std::tie(xlbook, xlsheets, bukkujoutai, xlshuuryouflg, fairumei, hirakuflg, ipkeisanflg,
-                    keikokuflg, sokutensuu, tatedata, henkatensuu, xb, yb, koubai, kyokusensuu, vcxb,
-                    vcyb, lv, vcb, vce, koubaitemae, koubaiushiro, keisuua, keisuub, keisuuc, wka,
-                    wkb, wkc, wkgyou, yuukousokutensuu, kakuteihenkatensuu, vcbflg, vceflg, yokodata,
-                    yokosakuzudata, rokatadata, ipsuu, ipx, ipy, iphankei, ipkyori, koukaku,
-                    setsusenchou, kyokusenchou, bczahyou, eczahyou, chuushinx, chuushiny, katamuki,
-                    kukanchou, saishochokusen, iptsuikakyori, bcsokuten, ecsokuten, chokusengoukei,
-                    kyokusengoukei, souenchou, wkcos, wkbckatamuki, wkeckatamuki, wkbcseppen,
-                    wkecseppen, wkkyori, heimensokutensuu, genkyouhidari, genkyoumigi,
-                    kirimorihidari, kirimorimigi, zahyoudata, zahyousuu);
+    return std::tie(xlbook, xlsheets, bukkujoutai, xlshuuryouflg, fairumei, hirakuflg, ipkeisanflg, keikokuflg,
+                    sokutensuu, tatedata, henkatensuu, xb, yb, koubai, kyokusensuu, vcxb, vcyb, lv, vcb, vce,
+                    koubaitemae, koubaiushiro, keisuua, keisuub, keisuuc, wka, wkb, wkc, wkgyou, yuukousokutensuu,
+                    kakuteihenkatensuu, vcbflg, vceflg, yokodata, yokosakuzudata, rokatadata, ipsuu, ipx, ipy, iphankei,
+                    ipkyori, koukaku, setsusenchou, kyokusenchou, bczahyou, eczahyou, chuushinx, chuushiny, katamuki,
+                    kukanchou, saishochokusen, iptsuikakyori, bcsokuten, ecsokuten, chokusengoukei, kyokusengoukei,
+                    souenchou, wkcos, wkbckatamuki, wkeckatamuki, wkbcseppen, wkecseppen, wkkyori, heimensokutensuu,
+                    genkyouhidari, genkyoumigi, kirimorihidari, kirimorimigi, zahyoudata, zahyousuu);
 }
 
 template <class... Ref>
@@ -39,9 +37,7 @@ struct DocumentState::Copy {
     decltype(ValuesOf(LiveDocument())) values;
 };
 
-DocumentState DocumentState::Capture() {
-    return DocumentState(std::make_unique<Copy>(Copy{LiveDocument()}));
-}
+DocumentState DocumentState::Capture() { return DocumentState(std::make_unique<Copy>(Copy{LiveDocument()})); }
 
 void DocumentState::Restore() const { LiveDocument() = copy_->values; }
 
@@ -60,7 +56,7 @@ void ClearDocumentTables() {
         for (int column = 1; column <= yokodata.UBound(2); ++column) yokodata(row, column) = kEmpty;
     yokosakuzudata.Fill({});
     rokatadata.Fill(0);
-    ipsuu = -2;   // no alignment point, as an IP sheet without points reads
+    ipsuu = -2; // no alignment point, as an IP sheet without points reads
     for (auto* t : {&ipx, &ipy, &iphankei}) t->Fill(0);
     ipkeisanflg = 0;
     heimensokutensuu = 0;

@@ -39,8 +39,7 @@ std::string WithWorkbookExtension(const std::string& path) {
 
 std::optional<std::string> OpenRefusal(const std::string& path) {
     std::error_code ec;
-    if (fs::is_directory(path, ec))
-        return path + " はフォルダです。開くブックのファイル（.xls）を選んでください。";
+    if (fs::is_directory(path, ec)) return path + " はフォルダです。開くブックのファイル（.xls）を選んでください。";
     if (!fs::exists(path, ec))
         return "ファイル " + path + " が見つかりません。名前と場所を確かめて選び直してください。";
     return std::nullopt;
@@ -52,8 +51,7 @@ std::optional<std::string> SaveRefusal(const std::string& path) {
     if (name.empty() || name == "." || name == ".." || IsExtensionAlone(name))
         return "保存するファイルの名前がありません（" + path + "）。ファイル名を入力してください。";
     std::error_code ec;
-    if (fs::is_directory(target, ec))
-        return path + " はフォルダです。保存するファイルの名前を入力してください。";
+    if (fs::is_directory(target, ec)) return path + " はフォルダです。保存するファイルの名前を入力してください。";
     if (name.size() > kLongestFileName)
         return "ファイル名が長すぎます（" + rt::CStr(static_cast<int>(kLongestFileName)) +
                " バイトまで）。短い名前で保存し直してください。";

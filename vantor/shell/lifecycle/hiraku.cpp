@@ -36,7 +36,7 @@ namespace 縦断bus {
 namespace {
 
 struct ReadStep {
-    const char* what;   // named in the message when the step fails
+    const char* what; // named in the message when the step fails
     void (*run)();
 };
 

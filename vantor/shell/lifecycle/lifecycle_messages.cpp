@@ -6,23 +6,23 @@ namespace 縦断bus::lifecycle_messages {
 
 void TellCancelled() { forms::MsgBox(std::string(kCancelled), forms::vbOKOnly); }
 
-void TellOpenFailed(const std::string& path, std::string_view step, const std::string& reason,
-                    bool documentKept) {
+void TellOpenFailed(const std::string& path, std::string_view step, const std::string& reason, bool documentKept) {
     // A file the spreadsheet cannot read at all is most often not a workbook of this program.
-    const std::string hint = step == kFileStep
-                                 ? "\nこのプログラムで保存した Excel 97-2003 形式（.xls）のブックを選んでください。"
-                                 : "";
-    const std::string after = documentKept
-                                  ? "\n開く前の状態のままです。"
-                                  : "\n開いていたブックは閉じました（表の内容は残っています）。ファイルを直してから開き直してください。";
+    const std::string hint =
+        step == kFileStep ? "\nこのプログラムで保存した Excel 97-2003 形式（.xls）のブックを選んでください。" : "";
+    const std::string after =
+        documentKept
+            ? "\n開く前の状態のままです。"
+            : "\n開いていたブックは閉じました（表の内容は残っています）。ファイルを直してから開き直してください。";
     forms::MsgBox("ファイル " + path + " を開けませんでした。\n" + std::string(step) + "：" + reason + hint + after,
                   forms::vbExclamation);
 }
 
 int AskReopenDroppingChanges(const std::string& path) {
-    return forms::MsgBox("ファイル " + path +
-                             " は開いていて、保存していない変更があります。\n変更を捨てて、ファイルから読み直しますか？",
-                         forms::vbYesNo | forms::vbQuestion);
+    return forms::MsgBox(
+        "ファイル " + path +
+            " は開いていて、保存していない変更があります。\n変更を捨てて、ファイルから読み直しますか？",
+        forms::vbYesNo | forms::vbQuestion);
 }
 
 void TellSaveFailed(const std::string& path, const std::string& reason) {
@@ -33,8 +33,7 @@ void TellSaveFailed(const std::string& path, const std::string& reason) {
 }
 
 void TellReloadFailed(const std::string& reason) {
-    forms::MsgBox("縦断ｼｰﾄを読み込めませんでした。\n" + reason + "\n表は読み込む前のままです。",
-                  forms::vbExclamation);
+    forms::MsgBox("縦断ｼｰﾄを読み込めませんでした。\n" + reason + "\n表は読み込む前のままです。", forms::vbExclamation);
 }
 
 int AskSaveBefore(const std::string& name, const LettingGo& what) {

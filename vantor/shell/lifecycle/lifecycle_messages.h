@@ -25,9 +25,9 @@ void TellSaveFailed(const std::string& path, const std::string& reason);
 void TellReloadFailed(const std::string& reason);
 // What is about to let go of the document: its texts in the question about unsaved changes.
 struct LettingGo {
-    const char* before;    // "終了する": ...する前に保存しますか
-    const char* goesOn;    // "終了します": 保存してから / 保存せずに ...
-    const char* stays;     // "終了せずに": ... 作業を続けます
+    const char* before; // "終了する": ...する前に保存しますか
+    const char* goesOn; // "終了します": 保存してから / 保存せずに ...
+    const char* stays;  // "終了せずに": ... 作業を続けます
 };
 inline constexpr LettingGo kEnding{"終了する", "終了します", "終了せずに"};
 inline constexpr LettingGo kMakingNew{"新規作成する", "新規作成します", "新規作成せずに"};

@@ -28,8 +28,7 @@ void EnableAfterNew() {
 void EnableAfterOpen() {
     親画面& main = forms::Get<親画面>();
     main.E.SetEnabled(true);
-    for (forms::Menu* item : {&main.g1(0), &main.g1(1), &main.E1(0), &main.E1(1), &main.f1(3)})
-        item->SetEnabled(true);
+    for (forms::Menu* item : {&main.g1(0), &main.g1(1), &main.E1(0), &main.E1(1), &main.f1(3)}) item->SetEnabled(true);
     EnableButtons({"保存", "行挿入", "行削除", "縦断図", "関数式", "読込", "転送"});
 }
 

@@ -65,7 +65,7 @@ void shinki() {
     // document (no alignment point either) is saved into it.
     if (freshWorkbook) {
         ClearDocumentTables();
-        xlbook->SetSaved(true);   // its formats are New's own: nothing the user would lose
+        xlbook->SetSaved(true); // its formats are New's own: nothing the user would lose
     } else {
         // The held workbook's tables stay, but for its reference points: the coordinate
         // conversion would show them, or what its last fit counted, as the new document's.

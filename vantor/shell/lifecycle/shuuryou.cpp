@@ -18,7 +18,7 @@ bool HoldsUnsavedChanges() {
     try {
         return !xlbook->Saved();
     } catch (const rt::Error&) {
-        return false;   // the spreadsheet has already gone: nothing is left to save
+        return false; // the spreadsheet has already gone: nothing is left to save
     }
 }
 
@@ -27,9 +27,7 @@ bool HoldsUnsavedChanges() {
 bool MayLetGoOfChanges(const lifecycle_messages::LettingGo& what) {
     if (!HoldsUnsavedChanges()) return true;
     switch (lifecycle_messages::AskSaveBefore(xlbook->FullName(), what)) {
-    case forms::vbYes:
-        hozon();
-        return !HoldsUnsavedChanges();
+    case forms::vbYes: hozon(); return !HoldsUnsavedChanges();
     case forms::vbNo: return true;
     default: return false;
     }

@@ -19,7 +19,8 @@ float SlopeAt(const CrossSlopePoints& stations, const CrossSlopePoints& slopes, 
 
 void hokankoubai() {
     const double x = d3kyori;
-    d3hidarikoubai = FourDecimalSlope(SlopeAt(hidarikijunsokuten, hidarikijunkoubai, hidarikijunsuu, x, d3hidarikoubai));
+    d3hidarikoubai =
+        FourDecimalSlope(SlopeAt(hidarikijunsokuten, hidarikijunkoubai, hidarikijunsuu, x, d3hidarikoubai));
     d3migikoubai = FourDecimalSlope(SlopeAt(migikijunsokuten, migikijunkoubai, migikijunsuu, x, d3migikoubai));
 }
 

@@ -65,7 +65,8 @@ void SubPoint(int i, int s, const Model3dSettings& settings) {
     d3chuushin(i, s, chuushin_col::kX) = d3x;
     d3chuushin(i, s, chuushin_col::kY) = d3y;
     keisantakasa();
-    d3chuushin(i, s, chuushin_col::kZ) = static_cast<float>(double(static_cast<float>(double(d3keikakudaka) * 1000)) - settings.dl * 1000);
+    d3chuushin(i, s, chuushin_col::kZ) =
+        static_cast<float>(double(static_cast<float>(double(d3keikakudaka) * 1000)) - settings.dl * 1000);
     d3sokuten = static_cast<std::int16_t>(i);
     hokanfukuin();
     hokankoubai();
@@ -93,15 +94,17 @@ void Edges(int i, int last, const ModelBuild& build) {
 
 bool Finite(int i, int s) {
     auto ok = [](float v) { return std::isfinite(v); };
-    return ok(d3chuushin(i, s, chuushin_col::kX)) && ok(d3chuushin(i, s, chuushin_col::kY)) && ok(d3chuushin(i, s, chuushin_col::kZ)) &&
-           ok(d3hidarix(i, s)) && ok(d3hidariy(i, s)) && ok(d3hidarizsakuzu(i, s)) &&
-           ok(d3migix(i, s)) && ok(d3migiy(i, s)) && ok(d3migizsakuzu(i, s));
+    return ok(d3chuushin(i, s, chuushin_col::kX)) && ok(d3chuushin(i, s, chuushin_col::kY)) &&
+           ok(d3chuushin(i, s, chuushin_col::kZ)) && ok(d3hidarix(i, s)) && ok(d3hidariy(i, s)) &&
+           ok(d3hidarizsakuzu(i, s)) && ok(d3migix(i, s)) && ok(d3migiy(i, s)) && ok(d3migizsakuzu(i, s));
 }
 
 void NoteEmptyWidths(ModelBuild& build, int n) {
     for (int k = 1; k <= n; ++k) {
-        if (!build.leftWithoutSlopes && yokodata(k, yoko_col::kLeftWidth) == kEmpty) build.emptyLeft.push_back(Metres(k));
-        if (!build.rightWithoutSlopes && yokodata(k, yoko_col::kRightWidth) == kEmpty) build.emptyRight.push_back(Metres(k));
+        if (!build.leftWithoutSlopes && yokodata(k, yoko_col::kLeftWidth) == kEmpty)
+            build.emptyLeft.push_back(Metres(k));
+        if (!build.rightWithoutSlopes && yokodata(k, yoko_col::kRightWidth) == kEmpty)
+            build.emptyRight.push_back(Metres(k));
     }
 }
 
@@ -142,7 +145,7 @@ std::string ModelFault() {
 ModelBuild BuildModel(const Model3dSettings& settings) {
     ModelBuild build;
     const int n = sokutensuu;
-    d3sokutensuu = 0;   // no model until this one is complete
+    d3sokutensuu = 0; // no model until this one is complete
     build.leftWithoutSlopes = hidarikijunsuu < 2;
     build.rightWithoutSlopes = migikijunsuu < 2;
     for (int i = 1; i <= n - 1; ++i) {
@@ -159,7 +162,8 @@ ModelBuild BuildModel(const Model3dSettings& settings) {
     for (int i = 1; i <= n; ++i)
         for (int s = 0; s <= d3tensuu(i); ++s)
             if (!Finite(i, s)) {
-                build.fault = "測点 " + Metres(i) + " 付近の位置を平面線形から求められません（長さ０の区間など）。"
+                build.fault = "測点 " + Metres(i) +
+                              " 付近の位置を平面線形から求められません（長さ０の区間など）。"
                               "ＩＰ座標を確かめて平面線形を計算し直してください。";
                 return build;
             }

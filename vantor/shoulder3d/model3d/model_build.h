@@ -11,8 +11,8 @@
 namespace 縦断bus {
 
 struct Model3dSettings {
-    double dl = 0;     // datum height [m]: model Z = (height − DL) × 1000
-    double scale = 0;  // 縮尺: the drawn cross fall is the true one × scale / 100
+    double dl = 0;    // datum height [m]: model Z = (height − DL) × 1000
+    double scale = 0; // 縮尺: the drawn cross fall is the true one × scale / 100
 };
 
 // The chainage [mm] of sub-point s of the interval that begins at station i (s = 0: the

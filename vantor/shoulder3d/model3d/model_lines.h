@@ -12,7 +12,9 @@ struct ModelPoint {
     bool IsEmpty() const { return x == kEmpty; }
 };
 
-inline ModelPoint CentrePoint(int i, int s) { return {d3chuushin(i, s, chuushin_col::kX), d3chuushin(i, s, chuushin_col::kY), d3chuushin(i, s, chuushin_col::kZ)}; }
+inline ModelPoint CentrePoint(int i, int s) {
+    return {d3chuushin(i, s, chuushin_col::kX), d3chuushin(i, s, chuushin_col::kY), d3chuushin(i, s, chuushin_col::kZ)};
+}
 
 inline void SendModelLine(const ModelPoint& a, const ModelPoint& b) {
     cad_channel::Send("LINE " + cad_channel::Point(a.x, a.y, a.z) + " " + cad_channel::Point(b.x, b.y, b.z) + " ");

@@ -74,7 +74,8 @@ bool DrawModel3d(const Model3dSettings& settings, const Model3dExtras& extras) {
         DrawIntervals();
         DrawExtras(extras);
     });
-    if (const std::string notice = ModelNotice(build); drawn && !notice.empty()) forms::MsgBox(notice, forms::vbInformation);
+    if (const std::string notice = ModelNotice(build); drawn && !notice.empty())
+        forms::MsgBox(notice, forms::vbInformation);
     return drawn;
 }
 

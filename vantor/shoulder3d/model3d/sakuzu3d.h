@@ -7,11 +7,11 @@
 namespace 縦断bus {
 
 struct Model3dExtras {
-    bool allWidths = false;      // width lines at every sub-point
-    bool stationWidths = false;  // width lines at the stations
-    bool heights = false;        // height lines at the stations
-    bool projection = false;     // the plan drawing (its parts as chosen on 作図選択画面, in the
-                                 // drawing screen's plan settings)
+    bool allWidths = false;     // width lines at every sub-point
+    bool stationWidths = false; // width lines at the stations
+    bool heights = false;       // height lines at the stations
+    bool projection = false;    // the plan drawing (its parts as chosen on 作図選択画面, in the
+                                // drawing screen's plan settings)
 };
 
 // Checks, builds and draws the model, then the extras in the order above. False, with a

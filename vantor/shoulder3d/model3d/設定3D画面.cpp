@@ -4,8 +4,8 @@
 #include "vantor/shoulder3d/model3d/sakuzu3d.h"
 
 namespace {
-constexpr int kFullHeight = 5520;    // twips, with the frame of additional lines shown
-constexpr int kExtrasBottom = 5160;  // the bottom of that frame
+constexpr int kFullHeight = 5520;   // twips, with the frame of additional lines shown
+constexpr int kExtrasBottom = 5160; // the bottom of that frame
 } // namespace
 
 設定3D画面::設定3D画面() : forms::Form(forms::FormKind::Apart) {

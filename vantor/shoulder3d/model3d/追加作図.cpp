@@ -32,7 +32,8 @@ void sakuzufukuinsokuten() {
 void sakuzutakasa() {
     const int n = d3sokutensuu;
     for (int i = 1; i <= n; ++i) {
-        const std::string x = rt::CStr(d3chuushin(i, 0, chuushin_col::kX)), y = rt::CStr(d3chuushin(i, 0, chuushin_col::kY));
+        const std::string x = rt::CStr(d3chuushin(i, 0, chuushin_col::kX)),
+                          y = rt::CStr(d3chuushin(i, 0, chuushin_col::kY));
         cad_channel::Send("LINE " + x + "," + y + ",0 " + x + "," + y + "," + rt::CStr(d3sokutenz(i)) + " ");
     }
 }

@@ -10,8 +10,8 @@
 namespace 縦断bus {
 
 struct OffsetLine {
-    int widthColumn;         // column of rokatadata
-    bool left;               // on the left normal
+    int widthColumn; // column of rokatadata
+    bool left;       // on the left normal
     Table<float, 500>& x;
     Table<float, 500>& y;
 };

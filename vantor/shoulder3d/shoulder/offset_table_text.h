@@ -5,7 +5,7 @@
 
 namespace 縦断bus::offset_table_text {
 
-inline constexpr int kStationColumn = 4;   // grid column of the station (table column 5)
+inline constexpr int kStationColumn = 4; // grid column of the station (table column 5)
 
 // A value of table column `gridColumn` + 1, rounded to ketasuu decimals (2, otherwise 3); a
 // width of 0 and the empty marker show empty, a station of 0 shows 0.
@@ -19,7 +19,7 @@ std::string WithCurveLabel(const std::string& text);
 struct Entry {
     bool accepted = false;
     float value = 0;
-    std::string refusal;   // why the text was refused, for the user
+    std::string refusal; // why the text was refused, for the user
 };
 // A blank text stores 0; a number stores the number it begins with. In the station column a
 // text beginning with "B" or "E" names the BC or EC of curve j (characters 4 to 6, "B.C 3" or

@@ -32,7 +32,7 @@ public:
 private:
     void Form_Load() override;
     void LayOut();
-    int ChosenColour(int line) const;   // 0..7, or -1 when none is chosen
+    int ChosenColour(int line) const; // 0..7, or -1 when none is chosen
 
     std::vector<std::unique_ptr<forms::Frame>> penFrames_;
     std::vector<std::unique_ptr<forms::OptionButton>> options_;

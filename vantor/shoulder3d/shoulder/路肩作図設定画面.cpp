@@ -41,7 +41,9 @@ constexpr std::array<Drawer, kOffsetLines> kDrawers{
     &路肩作図設定画面::sakuzu1R, &路肩作図設定画面::sakuzu2R, &路肩作図設定画面::sakuzu3R, &路肩作図設定画面::sakuzu4R};
 
 // Left edge of grid column c, twips.
-int ColumnLeft(int c) { return c * kWidthColumnTwips + (c > text::kStationColumn ? kStationColumnTwips - kWidthColumnTwips : 0); }
+int ColumnLeft(int c) {
+    return c * kWidthColumnTwips + (c > text::kStationColumn ? kStationColumnTwips - kWidthColumnTwips : 0);
+}
 
 void TellTooMany(const std::string& what, int count, int limit) {
     forms::MsgBox(what + "が" + rt::CStr(static_cast<long long>(count)) + "あります。路肩線は" +
@@ -113,14 +115,15 @@ void 路肩作図設定画面::tateyokorokata() {
 void 路肩作図設定画面::FillRows() {
     const int n = sokutensuu;
     for (int station = 1; station <= n; ++station)
-        for (int c = 0; c < kColumns; ++c) グリッド.SetTextMatrix(station, c, text::CellText(rokatadata(station, c + 1), c));
+        for (int c = 0; c < kColumns; ++c)
+            グリッド.SetTextMatrix(station, c, text::CellText(rokatadata(station, c + 1), c));
 }
 
 void 路肩作図設定画面::ApplyCurveLabels() {
     const int n = sokutensuu;
     for (int station = 1; station <= n; ++station)
         グリッド.SetTextMatrix(station, text::kStationColumn,
-                             text::WithCurveLabel(グリッド.TextMatrix(station, text::kStationColumn)));
+                               text::WithCurveLabel(グリッド.TextMatrix(station, text::kStationColumn)));
 }
 
 void 路肩作図設定画面::keisanyokorokata() {

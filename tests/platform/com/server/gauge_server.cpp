@@ -12,7 +12,9 @@ ServerModule module;
 
 class Gauge final : public DispatchObject<IDispatch, IConnectionPointContainer> {
 public:
-    Gauge() : DispatchObject(*gauge::Library().FindInterface(gauge::kIGauge), gauge::kProgId, &module), events_(*this, gauge::kIGaugeEvents) {
+    Gauge()
+            : DispatchObject(*gauge::Library().FindInterface(gauge::kIGauge), gauge::kProgId, &module),
+              events_(*this, gauge::kIGaugeEvents) {
         Table()
             .Method("Scale",
                     [](DispatchArguments& a, Variant& r) {
@@ -39,8 +41,9 @@ public:
                         std::vector<Variant> args;
                         args.push_back(Variant::Text(a.Text(0)));
                         args.push_back(Variant::RefBool(&close));
-                        if (FAILED(events_.Fire(gauge::kOnAsk, args))) throw std::runtime_error("The event handler failed.");
-                        r = Variant::I2(close);  // converted to the declared boolean by the table
+                        if (FAILED(events_.Fire(gauge::kOnAsk, args)))
+                            throw std::runtime_error("The event handler failed.");
+                        r = Variant::I2(close); // converted to the declared boolean by the table
                     })
             .Method("Fail", [](DispatchArguments& a, Variant&) { throw std::runtime_error(a.Text(0)); });
     }
@@ -65,7 +68,8 @@ extern "C" HRESULT DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     if (clsid != gauge::kClsid) return CLASS_E_CLASSNOTAVAILABLE;
-    return MakeObject<ClassFactory>(module, [] { return MakeObject<Gauge>().As<IUnknown>(); })->QueryInterface(iid, out);
+    return MakeObject<ClassFactory>(module, [] { return MakeObject<Gauge>().As<IUnknown>(); })
+        ->QueryInterface(iid, out);
 }
 
 extern "C" HRESULT DllCanUnloadNow() { return module.CanUnload() ? S_OK : S_FALSE; }

@@ -53,7 +53,7 @@ TEST_F(Channel, OneExecutePerSendWithItsCarriageReturn) {
 
 TEST_F(Channel, NumbersInTheirOwnPrecision) {
     const float planned = 12.34f, datum = 10;
-    const double y = (planned - datum) * 1000.0 / 100;   // computed in double from single data
+    const double y = (planned - datum) * 1000.0 / 100; // computed in double from single data
     EXPECT_EQ(channel::Point(-45, 0), "-45,0");
     EXPECT_EQ(channel::Point(150.0f, y), "150,23.4000015258789");
     EXPECT_EQ(channel::Point(0.5f, -0.5f, 4), "0.5,-0.5,4");
@@ -61,7 +61,7 @@ TEST_F(Channel, NumbersInTheirOwnPrecision) {
 }
 
 TEST_F(Channel, AFailedOpeningIsToldAndTriedAgainAtTheNextDrawing) {
-    forms::Get<作図画面>();   // no CAD runs
+    forms::Get<作図画面>(); // no CAD runs
     EXPECT_EQ(ddeflg, 0);
     EXPECT_EQ(channel::acadtext().LinkMode(), dde::kLinkNone);
     ASSERT_EQ(Messages().size(), 1u);
@@ -69,7 +69,7 @@ TEST_F(Channel, AFailedOpeningIsToldAndTriedAgainAtTheNextDrawing) {
 
     bool drew = false;
     EXPECT_FALSE(channel::RunDrawing([&] { drew = true; }));
-    EXPECT_FALSE(drew);   // nothing is sent without a link
+    EXPECT_FALSE(drew); // nothing is sent without a link
     EXPECT_EQ(Messages().size(), 2u);
 
     RecordingCad cad;
@@ -92,8 +92,12 @@ TEST_F(Channel, ADrawingStopsAtTheFirstRefusedSendAndSaysSoOnce) {
 
 TEST_F(Channel, AnswersAreMadeTypable) {
     EXPECT_EQ(channel::TextAnswer("No.1\r\n+20"), "No.1+20");
-    for (const auto& [name, typable] : {std::pair{"KEIKAKU1", true}, {"計画ブロック", true}, {"A B", false},
-                                        {"", false}, {"A\tB", false}, {"A\rB", false}})
+    for (const auto& [name, typable] : {std::pair{"KEIKAKU1", true},
+                                        {"計画ブロック", true},
+                                        {"A B", false},
+                                        {"", false},
+                                        {"A\tB", false},
+                                        {"A\rB", false}})
         EXPECT_EQ(channel::IsTypableBlockName(name), typable) << name;
     EXPECT_EQ(channel::InsertAnswer("GENKYOU", channel::Point(10, 20)), "GENKYOU 10,20 1 1 0");
     EXPECT_THROW(channel::InsertAnswer("GEN KYOU", channel::Point(10, 20)), rt::Error);
@@ -147,7 +151,8 @@ TEST_F(Channel, ADrawingSentWhileTheCadAsksToSaveIsRefusedAndTold) {
         channel::Send("LINE 0,0 10,10 ");
     }));
     ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_NE(Messages()[0].find("ＣＡＤが次の入力を受け付けませんでした：「PLINE 0,-45 0,127 」"), std::string::npos) << Messages()[0];
+    EXPECT_NE(Messages()[0].find("ＣＡＤが次の入力を受け付けませんでした：「PLINE 0,-45 0,127 」"), std::string::npos)
+        << Messages()[0];
     EXPECT_TRUE(drawing.Entities().empty());
     EXPECT_TRUE(host.drawings.empty());
     EXPECT_EQ(host.quits, 0);

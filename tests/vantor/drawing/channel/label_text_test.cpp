@@ -18,9 +18,9 @@ TEST(LabelText, RoundedValueInAThreePlaceField) {
         float value;
         const char* text;
     } cases[] = {
-        {12, " 12.00"},      {5, "  5.00"},       {-5, " -5.00"},    {-12, "-12.00"},  {2.3f, "  2.30"},
-        {2.344f, "  2.34"},  {2.345f, "  2.35"},  {-2.345f, " -2.34"}, {-2.346f, " -2.35"}, {123.45f, "123.45"},
-        {-123.45f, "-123.45"}, {1234, "1234"},    {1234.5f, "1234.50"}, {99999, "99999"},  {0.5f, "  0.50"},
+        {12, " 12.00"},        {5, "  5.00"},      {-5, " -5.00"},       {-12, "-12.00"},     {2.3f, "  2.30"},
+        {2.344f, "  2.34"},    {2.345f, "  2.35"}, {-2.345f, " -2.34"},  {-2.346f, " -2.35"}, {123.45f, "123.45"},
+        {-123.45f, "-123.45"}, {1234, "1234"},     {1234.5f, "1234.50"}, {99999, "99999"},    {0.5f, "  0.50"},
     };
     for (const auto& c : cases) EXPECT_EQ(seikeisuuchi(c.value), c.text) << c.value;
     EXPECT_EQ(seikeisuuchi(std::string_view("56.7")), " 56.70");
@@ -42,7 +42,7 @@ TEST(LabelText, ProfileLabelTableColumnsAndWidths) {
     EXPECT_EQ(tatemoji(1, 1), "  20.00");
     EXPECT_EQ(tatemoji(1, 2), " 123.456");
     EXPECT_EQ(tatemoji(1, 5), "12345");
-    EXPECT_EQ(tatemoji(1, 6), " 1.25");   // the sign of a cut is dropped
+    EXPECT_EQ(tatemoji(1, 6), " 1.25"); // the sign of a cut is dropped
     EXPECT_EQ(tatemoji(1, 8), " 5.50");
     EXPECT_EQ(tatemoji(2, 1), " 120.50");
     EXPECT_EQ(tatemoji(2, 2), "99999");

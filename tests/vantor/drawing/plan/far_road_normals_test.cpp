@@ -128,7 +128,8 @@ TEST_F(FarRoad, EdgesShoulderPointsAnd3dEdgesLieOnTheTrueNormal) {
     for (int k = 1; k <= sokutensuu; ++k) {
         PlaceStationEdges(k);
         const std::string at = " at " + rt::CStr(tatedata(k, 1)) + " m";
-        ExpectOnNormal(road, sokutenx(k), sokuteny(k), fukuinhidarix(k), fukuinhidariy(k), 5000, true, "left edge" + at);
+        ExpectOnNormal(road, sokutenx(k), sokuteny(k), fukuinhidarix(k), fukuinhidariy(k), 5000, true,
+                       "left edge" + at);
         ExpectOnNormal(road, sokutenx(k), sokuteny(k), fukuinmigix(k), fukuinmigiy(k), 12000, false, "right edge" + at);
     }
 

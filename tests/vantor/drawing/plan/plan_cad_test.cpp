@@ -46,16 +46,16 @@ TEST_F(PlanInTheCad, OneCurvePlan) {
     ASSERT_EQ(arcs.size(), 3u);
     ExpectPoint(arcs[0].centre, 50000, 50000);
     EXPECT_NEAR(arcs[0].radius, 50000, 0.01);
-    ExpectPoint(arcs[0].Start(), 50000, 0);     // BC
-    ExpectPoint(arcs[0].End(), 100000, 50000);  // EC
+    ExpectPoint(arcs[0].Start(), 50000, 0);    // BC
+    ExpectPoint(arcs[0].End(), 100000, 50000); // EC
     EXPECT_NEAR(arcs[0].startAngle, 270, 1e-6);
     EXPECT_NEAR(std::fmod(arcs[0].endAngle, 360), 0, 1e-6);
-    EXPECT_TRUE(arcs[0].Covers(315));           // the curve's middle lies on it
-    EXPECT_NEAR(arcs[1].radius, 47000, 0.05);   // left edge: inside of the left curve
-    EXPECT_NEAR(arcs[2].radius, 53500, 0.05);   // right edge: outside
+    EXPECT_TRUE(arcs[0].Covers(315));         // the curve's middle lies on it
+    EXPECT_NEAR(arcs[1].radius, 47000, 0.05); // left edge: inside of the left curve
+    EXPECT_NEAR(arcs[2].radius, 53500, 0.05); // right edge: outside
     for (const auto& a : {arcs[1], arcs[2]}) {
-        EXPECT_NEAR(a.startAngle, 270 + 0.6 * 180 / M_PI, 0.3);   // station 80 m, 30 m into the curve
-        EXPECT_NEAR(a.endAngle, 270 + 1.4 * 180 / M_PI, 0.3);     // station 120 m
+        EXPECT_NEAR(a.startAngle, 270 + 0.6 * 180 / M_PI, 0.3); // station 80 m, 30 m into the curve
+        EXPECT_NEAR(a.endAngle, 270 + 1.4 * 180 / M_PI, 0.3);   // station 120 m
     }
 
     // A label per station, 10 m out along the left normal and turned to it.
@@ -64,7 +64,8 @@ TEST_F(PlanInTheCad, OneCurvePlan) {
     const struct {
         const char* text;
         double station, x, y, rotation;
-    } labels[] = {{"+ 0.00", 0, 0, 0, 90}, {"+ 40.00", 40, 40000, 0, 90},
+    } labels[] = {{"+ 0.00", 0, 0, 0, 90},
+                  {"+ 40.00", 40, 40000, 0, 90},
                   {"+ 80.00", 80, 78232.12, 8733.22, 90 + 0.6 * 180 / M_PI},
                   {"+ 120.00", 120, 99272.48, 41501.64, 90 + 1.4 * 180 / M_PI},
                   {"+ 160.00", 160, 100000, 81460, 180}};
@@ -112,7 +113,7 @@ TEST_F(PlanInTheCad, AnglePointHasNoArc) {
     ASSERT_EQ(arcs.size(), 1u);
     ExpectPoint(arcs[0].centre, 200000 - t * d - 50000 * d, 100000 - t * d + 50000 * d, 1);
     EXPECT_NEAR(arcs[0].radius, 50000, 1);
-    ExpectPoint(arcs[0].Start(), 200000 - t * d, 100000 - t * d, 1);   // a left curve from its BC
+    ExpectPoint(arcs[0].Start(), 200000 - t * d, 100000 - t * d, 1); // a left curve from its BC
     ExpectPoint(arcs[0].End(), 200000, 100000 + t, 1);
     EXPECT_EQ(All<cad::Line>().size(), 3u);
 }
@@ -120,7 +121,7 @@ TEST_F(PlanInTheCad, AnglePointHasNoArc) {
 TEST_F(PlanInTheCad, StationPlotAfterThePlan) {
     forms::Get<作図画面>();
     ASSERT_TRUE(cad_channel::RunDrawing([] { DrawPlan({500, 2, 20, 0.2}, {false, false, false}); }));
-    ASSERT_TRUE(cad_channel::RunDrawing([] { PlotStation(100); }));   // 50 m into the curve: 1 rad
+    ASSERT_TRUE(cad_channel::RunDrawing([] { PlotStation(100); })); // 50 m into the curve: 1 rad
     ExpectIdleAndClean();
     const auto circles = All<cad::Circle>();
     ASSERT_EQ(circles.size(), 1u);

@@ -26,9 +26,7 @@ protected:
         DrawingTest::SetUp();
         SetOneCurvePlan();
     }
-    void TearDown() override {
-        DrawingTest::TearDown();
-    }
+    void TearDown() override { DrawingTest::TearDown(); }
 
     static void SetPolygon(std::initializer_list<std::array<float, 3>> points) {
         using namespace 縦断bus;

@@ -55,7 +55,7 @@ TEST_F(PlanScreens, DrawingTwiceSendsThePlanTwiceAndBackKeepsTheChoice) {
     作図選択画面& s = Choice();
     s.Show();
     s.作図_Click();
-    EXPECT_TRUE(Sent().empty());   // nothing chosen
+    EXPECT_TRUE(Sent().empty()); // nothing chosen
     s.作図ボタン(0).SetValue(forms::vbChecked);
     s.作図_Click();
     const std::vector<std::string> first = Sent();
@@ -84,14 +84,14 @@ TEST_F(PlanScreens, SizesComeFromTheDrawingScreen) {
     Choice().作図_Click();
     const std::vector<std::string> lines = Sent();
     ASSERT_GE(lines.size(), 6u);
-    EXPECT_EQ(lines[2], "0,20000\r");   // 1000 × 20 out along the normal
+    EXPECT_EQ(lines[2], "0,20000\r"); // 1000 × 20 out along the normal
     EXPECT_EQ(lines[3], "2500\r");
 }
 
 TEST_F(PlanScreens, StationPlotNeedsThePlanSizes) {
     EXPECT_TRUE(Plot("20").empty());
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"測点表示円と文字の大きさがまだ決まっていません。先に平面図を作図してください。"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{
+                              "測点表示円と文字の大きさがまだ決まっていません。先に平面図を作図してください。"});
 }
 
 // After a plan drawing: the circle and the label of the typed station; the stations, the end

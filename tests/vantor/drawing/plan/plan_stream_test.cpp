@@ -15,7 +15,7 @@ namespace {
 using namespace 縦断bus;
 using plan_test::RecordingCad;
 
-constexpr PlanSettings kDefaults{500, 2, 20, 0.2};   // the drawing screen's defaults
+constexpr PlanSettings kDefaults{500, 2, 20, 0.2}; // the drawing screen's defaults
 
 class PlanStream : public plan_test::PlanTest {
 protected:
@@ -80,7 +80,7 @@ TEST_F(PlanStream, OneCurvePlanExactly) {
 
 TEST_F(PlanStream, PartsRunAloneAndInTheirOwnOrder) {
     EXPECT_TRUE(Draw({}).empty());
-    EXPECT_EQ(mojidaka, 1000);   // the sizes are taken all the same
+    EXPECT_EQ(mojidaka, 1000); // the sizes are taken all the same
     EXPECT_EQ(Draw({true, false, false}), kCentreLine);
     EXPECT_EQ(Draw({false, false, true}), kLabels);
     EXPECT_EQ(Draw({false, true, true}), Joined({&kLabels, &kEdges}));
@@ -120,7 +120,7 @@ TEST_F(PlanStream, NoEndCircleWhenTheLastStationLiesOnTheCurve) {
     SetStations({0, 40, 80});
     std::vector<std::string> lines = Draw({true, false, false});
     EXPECT_EQ(Count(lines, "CIRCLE\r"), 3 + 3);
-    EXPECT_EQ(Count(lines, "0,0 100\r"), 1);   // station 1 alone
+    EXPECT_EQ(Count(lines, "0,0 100\r"), 1); // station 1 alone
     sokutenx(4) = 12345;
     lines = Draw({true, false, false});
     EXPECT_EQ(Count(lines, "CIRCLE\r"), 3 + 3);
@@ -143,26 +143,28 @@ TEST_F(PlanStream, NoIpOneLineAndTheStationsOnly) {
 
 // Twenty IPs: every leg, and three circles and an arc at each IP.
 TEST_F(PlanStream, AsManyIpsAsTheTablesHold) {
-    SetPolygon({{0, 0, 0},    {20, 10, 2},  {40, 0, 2},   {60, 10, 2},  {80, 0, 2},   {100, 10, 2}, {120, 0, 2},
-                {140, 10, 2}, {160, 0, 2},  {180, 10, 2}, {200, 0, 2},  {220, 10, 2}, {240, 0, 2},  {260, 10, 2},
-                {280, 0, 2},  {300, 10, 2}, {320, 0, 2},  {340, 10, 2}, {360, 0, 2},  {380, 10, 2}, {400, 0, 2},
-                {420, 10, 0}});
+    SetPolygon({{0, 0, 0},   {20, 10, 2},  {40, 0, 2},  {60, 10, 2},  {80, 0, 2},  {100, 10, 2},
+                {120, 0, 2}, {140, 10, 2}, {160, 0, 2}, {180, 10, 2}, {200, 0, 2}, {220, 10, 2},
+                {240, 0, 2}, {260, 10, 2}, {280, 0, 2}, {300, 10, 2}, {320, 0, 2}, {340, 10, 2},
+                {360, 0, 2}, {380, 10, 2}, {400, 0, 2}, {420, 10, 0}});
     ASSERT_EQ(ipsuu, 20);
     SetStations({0});
     const std::vector<std::string> lines = Draw({true, false, false});
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("LINE "); }), 21);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("LINE "); }),
+              21);
     EXPECT_EQ(lines[20], "LINE 400000,0 420000,10000 \r");
     EXPECT_EQ(Count(lines, "arc\r"), 20);
     EXPECT_EQ(Count(lines, "CIRCLE\r"), 3 * 20 + 1);
 
-    ipsuu = 50;   // start, 50 IPs and end do not fit the IP tables
+    ipsuu = 50; // start, 50 IPs and end do not fit the IP tables
     EXPECT_TRUE(Draw({true, false, false}).empty());
     EXPECT_FALSE(drew_);
     EXPECT_EQ(Messages(), std::vector<std::string>{"ＩＰが50あります。49までしか扱えません。"});
 }
 
 TEST_F(PlanStream, TextHeightRoundsHalfToEven) {
-    for (const auto& [scale, size, height] : {std::tuple{500.0, 2.5, 1250}, {1.0, 2.5, 2}, {1.0, 3.5, 4}, {200.0, 1.234, 247}}) {
+    for (const auto& [scale, size, height] :
+         {std::tuple{500.0, 2.5, 1250}, {1.0, 2.5, 2}, {1.0, 3.5, 4}, {200.0, 1.234, 247}}) {
         Draw({}, {scale, size, 20, 0.2});
         EXPECT_EQ(mojidaka, height) << scale << " x " << size;
     }

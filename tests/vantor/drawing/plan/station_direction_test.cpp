@@ -17,15 +17,15 @@ class StationDirection : public plan_test::PlanTest {};
 // A direction by its bearing: the quadrant state, the tangent angle and the normals in degrees
 // for the label, and the normals in radians for the points.
 TEST_F(StationDirection, EightStatesAndTheirNormals) {
-    const double t = std::atan(0.5) * 180 / M_PI;   // 26.565°
+    const double t = std::atan(0.5) * 180 / M_PI; // 26.565°
     const struct {
         double dx, dy;
         int state;
         double left, right;
     } cases[] = {
-        {2, 1, 1, t + 90, t - 90},  {2, -1, 2, -t + 90, -t - 90}, {-2, -1, 3, t - 90, t + 90},
-        {-2, 1, 4, -t - 90, -t + 90}, {0, 1, 5, -180, 0},          {0, -1, 6, 0, -180},
-        {1, 0, 7, 90, -90},         {-1, 0, 8, -90, 90},
+        {2, 1, 1, t + 90, t - 90},    {2, -1, 2, -t + 90, -t - 90}, {-2, -1, 3, t - 90, t + 90},
+        {-2, 1, 4, -t - 90, -t + 90}, {0, 1, 5, -180, 0},           {0, -1, 6, 0, -180},
+        {1, 0, 7, 90, -90},           {-1, 0, 8, -90, 90},
     };
     for (const auto& c : cases) {
         const Normals normals = SetDirection(std::atan2(c.dy, c.dx));
@@ -50,8 +50,14 @@ TEST_F(StationDirection, EightStatesAndTheirNormals) {
 TEST_F(StationDirection, DirectionFromTheElementThatHoldsTheChainage) {
     const struct {
         double chainage, left;
-    } cases[] = {{0, 90}, {50000, 90}, {50000 + 50000 * M_PI / 8, 112.5}, {50000 + 50000 * M_PI / 4, 135},
-                 {128540, 180}, {178540, 180}, {200000, 180}, {-1000, 90}};
+    } cases[] = {{0, 90},
+                 {50000, 90},
+                 {50000 + 50000 * M_PI / 8, 112.5},
+                 {50000 + 50000 * M_PI / 4, 135},
+                 {128540, 180},
+                 {178540, 180},
+                 {200000, 180},
+                 {-1000, 90}};
     for (const auto& c : cases) {
         SetDirectionAt(c.chainage);
         EXPECT_NEAR(wkhidarikaku, c.left == 180 ? -180 : c.left, 0.01) << c.chainage;
@@ -66,7 +72,7 @@ TEST_F(StationDirection, LabelTexts) {
         float chainage;
         const char* text;
     } cases[] = {{20000, "+ 20.00"}, {20004, "+ 20.00"}, {20009.5f, "+ 20.01"}, {123456.7f, "+ 123.457"},
-                 {39999.9f, "+ 40"},   {0, "+ 0.00"},     {120500, "+ 120.5"}};
+                 {39999.9f, "+ 40"}, {0, "+ 0.00"},      {120500, "+ 120.5"}};
     for (const auto& c : cases) EXPECT_EQ(StationLabelText(c.chainage), c.text) << c.chainage;
 }
 

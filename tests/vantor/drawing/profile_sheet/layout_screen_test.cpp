@@ -93,14 +93,20 @@ TEST_F(LayoutScreen, RefusesSizesOutsideOneTo32767AndNegativeBands) {
     作図レイアウト画面& layout = Open();
     const auto before = obitakasa;
     struct Case {
-        int box;  // 0, 1: 文字サイズ; 2: 大きさタイトル; 3: a band row
+        int box; // 0, 1: 文字サイズ; 2: 大きさタイトル; 3: a band row
         const char* text;
         const std::string& refusal;
     };
-    for (const Case& c : {Case{0, "0", kTextSizeRefusal}, {1, "-3", kTextSizeRefusal}, {2, "32768", kTextSizeRefusal},
-                          {0, "abc", kTextSizeRefusal}, {1, "0.4", kTextSizeRefusal}, {3, "-1", kBandHeightRefusal}}) {
+    for (const Case& c : {Case{0, "0", kTextSizeRefusal},
+                          {1, "-3", kTextSizeRefusal},
+                          {2, "32768", kTextSizeRefusal},
+                          {0, "abc", kTextSizeRefusal},
+                          {1, "0.4", kTextSizeRefusal},
+                          {3, "-1", kBandHeightRefusal}}) {
         forms::script::Reset();
-        forms::TextBox& box = c.box == 3 ? layout.項目幅(4) : c.box == 2 ? layout.大きさタイトル : layout.文字サイズ(c.box);
+        forms::TextBox& box = c.box == 3   ? layout.項目幅(4)
+                              : c.box == 2 ? layout.大きさタイトル
+                                           : layout.文字サイズ(c.box);
         const std::string kept = box.Text();
         box.SetText(c.text);
         layout.ボタン_Click();

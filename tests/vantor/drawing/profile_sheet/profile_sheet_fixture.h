@@ -69,10 +69,10 @@ protected:
         EXPECT_TRUE(commandLine.IsIdle()) << commandLine.Prompt();
         EXPECT_EQ(commandLine.Prompt(), "Command: ");
         EXPECT_EQ(commandLine.RejectionCount(), 0u)
-            << (commandLine.Rejections().empty() ? std::string()
-                                                 : commandLine.Rejections().front().prompt + " <- " +
-                                                       commandLine.Rejections().front().input + ": " +
-                                                       commandLine.Rejections().front().reason);
+            << (commandLine.Rejections().empty()
+                    ? std::string()
+                    : commandLine.Rejections().front().prompt + " <- " + commandLine.Rejections().front().input + ": " +
+                          commandLine.Rejections().front().reason);
     }
 
     cad::Drawing drawing;
@@ -104,7 +104,8 @@ struct Stream {
 inline void ExpectSameStream(const std::vector<std::string>& actual, const std::vector<std::string>& expected) {
     int shown = 0;
     for (std::size_t k = 0; k < std::max(actual.size(), expected.size()) && shown < 5; ++k) {
-        const std::string a = k < actual.size() ? actual[k] : "(none)", e = k < expected.size() ? expected[k] : "(none)";
+        const std::string a = k < actual.size() ? actual[k] : "(none)",
+                          e = k < expected.size() ? expected[k] : "(none)";
         if (a != e) {
             ADD_FAILURE() << "send " << k << ": got [" << a << "] expected [" << e << "]";
             ++shown;

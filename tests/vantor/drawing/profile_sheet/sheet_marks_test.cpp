@@ -52,10 +52,9 @@ TEST_F(SheetMarks, HorizontalCurvesAndTheirDataLeaveTheAlignmentAlone) {
     }
     sayuu(1) = -1;
     const auto sent = Press(Screen());
-    EXPECT_EQ(AfterMiddleLine(sent), (std::vector<std::string>{
-                                         "PLINE 20,-227 60,-227 \r", "PLINE 20,-227 20,-220 \r",
-                                         "PLINE 60,-227 60,-220 \r", "PLINE 60,-220 100,-220 \r",
-                                         "PLINE 0,-220 20,-220 \r"}));
+    EXPECT_EQ(AfterMiddleLine(sent), (std::vector<std::string>{"PLINE 20,-227 60,-227 \r", "PLINE 20,-227 20,-220 \r",
+                                                               "PLINE 60,-227 60,-220 \r", "PLINE 60,-220 100,-220 \r",
+                                                               "PLINE 0,-220 20,-220 \r"}));
     // Centred on the curve's middle (x 40) with 0.3 x 4 mm per half character, 38 characters.
     EXPECT_EQ(TextEntry(sent, "I=0.524  T.L= 4.1m  C.L= 8.4m  R= 15 m"),
               (std::vector<std::string>{"-5.6,-220\r", "4\r", "0\r", "I=0.524  T.L= 4.1m  C.L= 8.4m  R= 15 m\r"}));
@@ -77,8 +76,8 @@ TEST_F(SheetMarks, CrossSlopesFromTheReferenceSlopes) {
     yokodata(1, 7) = 6;
     yokodata(2, 7) = 6;
     const auto sent = Press(Screen());
-    EXPECT_EQ(AfterMiddleLine(sent), (std::vector<std::string>{"PLINE 0,-238.333333492279 80,-248.75 \r",
-                                                               "PLINE 0,-230 40,-230 \r"}));
+    EXPECT_EQ(AfterMiddleLine(sent),
+              (std::vector<std::string>{"PLINE 0,-238.333333492279 80,-248.75 \r", "PLINE 0,-230 40,-230 \r"}));
     ExpectCadIdleAndClean();
 }
 
@@ -107,9 +106,10 @@ TEST_F(SheetMarks, StationWithoutGroundHeight) {
     EXPECT_EQ(sent[0], "PLINE 0,52.5 80,45 \r");
     EXPECT_EQ(sent[2], "PLINE 40,-45 40,57.5 \r");
     EXPECT_EQ(TextEntry(sent, "縦　　断　　図").front(), "-110,137.5\r");
-    EXPECT_EQ(std::count_if(sent.begin(), sent.end(), [](const std::string& l) { return l.find("99999") != l.npos; }), 0);
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(), [](const std::string& l) { return l.find("99999") != l.npos; }),
+              0);
     ExpectCadIdleAndClean();
-    EXPECT_EQ(Count<cad::Text>(), 57);   // of 59: the ground height and the cut/fill of 8 m left out
+    EXPECT_EQ(Count<cad::Text>(), 57); // of 59: the ground height and the cut/fill of 8 m left out
 }
 
 } // namespace

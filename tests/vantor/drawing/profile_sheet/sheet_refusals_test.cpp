@@ -119,8 +119,8 @@ TEST(SheetWithoutCad, NoLinkIsToldAndNothingIsSent) {
     tatedata(2, 1) = 10;
     for (int r = 1; r <= 2; ++r) tatedata(r, 2) = tatedata(r, 3) = 10;
     tatedata(1, 4) = tatedata(2, 4) = kEmpty;
-    作図画面& screen = forms::Get<作図画面>();   // the link cannot open: told once
-    screen.作図開始ボタン_Click();              // and again at the drawing
+    作図画面& screen = forms::Get<作図画面>(); // the link cannot open: told once
+    screen.作図開始ボタン_Click();             // and again at the drawing
     const auto& messages = forms::script::Messages();
     ASSERT_EQ(messages.size(), 2u);
     for (const auto& m : messages) EXPECT_NE(m.prompt.find("ＣＡＤとの通信"), std::string::npos);

@@ -70,8 +70,8 @@ Stream HandWorkedSheet() {
         for (int l = 1; l <= 11; ++l) s.Pline({P(x, kBand[l] - 0.5), P(x, kBand[l + 1] + 0.5)});
     for (const double x : {0, 40, 80})
         for (int j = 2; j <= 11; ++j) s.Pline({P(x, kBand[j] - 0.5), P(x, kBand[j] + 0.5)});
-    s.Pline({"9.5,-75", "14.5,-75", "14.5,-77", "25.5,-73", "25.5,-75", "30.5,-75"});   // rising
-    s.Pline({"49.5,-75", "54.5,-75", "54.5,-73", "65.5,-77", "65.5,-75", "70.5,-75"});  // falling
+    s.Pline({"9.5,-75", "14.5,-75", "14.5,-77", "25.5,-73", "25.5,-75", "30.5,-75"});  // rising
+    s.Pline({"49.5,-75", "54.5,-75", "54.5,-73", "65.5,-77", "65.5,-75", "70.5,-75"}); // falling
     s.Pline({"0,-242.5", "80,-242.5"});
     for (const char* centre : {"0,-75 9.5", "40,-75 9.5", "80,-75 9.5"}) {
         s.Send("CIRCLE");
@@ -97,10 +97,11 @@ Stream HandWorkedSheet() {
         s.Text(std::string(x) + ",-170.92", "4", "90", label);
     for (const auto& [x, label] : {std::pair{"0", "  10.00"}, {"40", "  10.75"}, {"80", "  10.00"}})
         s.Text(std::string(x) + ",-135.92", "4", "90", label);
-    s.Text("0,-115.3", "4", "90", " 0.25");   // cut
-    s.Text("40,-115.3", "4", "90", " 0.25");  // cut
-    s.Text("80,-100.3", "4", "90", " 0.50");  // fill
-    for (const char* x : {"0", "40", "80"}) s.Text(std::string(x) + ",-83", "4", "90", std::string(x) == "40" ? "  11" : "  10");
+    s.Text("0,-115.3", "4", "90", " 0.25");  // cut
+    s.Text("40,-115.3", "4", "90", " 0.25"); // cut
+    s.Text("80,-100.3", "4", "90", " 0.50"); // fill
+    for (const char* x : {"0", "40", "80"})
+        s.Text(std::string(x) + ",-83", "4", "90", std::string(x) == "40" ? "  11" : "  10");
     s.Text("12,-73", "4", "0", "12.5%");
     s.Text("52,-73", "4", "0", "-12.5%");
     s.Text("-45,-50", "4", "0", "S=1:200");
@@ -129,12 +130,12 @@ TEST_F(SheetStream, SmallProfileSendBySendAndTheDrawingItMakes) {
     const auto sent = Press(Screen());
     ExpectSameStream(sent, HandWorkedSheet().lines);
     ASSERT_GT(sent.size(), 25u);
-    EXPECT_EQ(sent[25], "PLINE -50,-65.5 -25,-65.5 \r");   // the band table's first rule
+    EXPECT_EQ(sent[25], "PLINE -50,-65.5 -25,-65.5 \r"); // the band table's first rule
     EXPECT_TRUE(Messages().empty());
 
     ExpectCadIdleAndClean();
-    EXPECT_EQ(Count<cad::Polyline>(), 123);  // 13 profile lines, 110 of the band table
-    EXPECT_EQ(Count<cad::Line>(), 12);       // the elevation scale
+    EXPECT_EQ(Count<cad::Polyline>(), 123); // 13 profile lines, 110 of the band table
+    EXPECT_EQ(Count<cad::Line>(), 12);      // the elevation scale
     EXPECT_EQ(Count<cad::Circle>(), 3);
     EXPECT_EQ(Count<cad::Text>(), 59);
 
@@ -152,10 +153,9 @@ texts = [e for e in doc.modelspace() if e.dxftype() == 'TEXT']
 title = [t for t in texts if t.dxf.height == 30][0]
 print(title.dxf.text, title.dxf.height, tuple(title.dxf.insert)[:2])
 " )" + dxf);
-    EXPECT_EQ(report,
-              "errors 0 fixes 0\n"
-              "[('CIRCLE', 3), ('LINE', 12), ('LWPOLYLINE', 123), ('TEXT', 59)]\n"
-              "縦　　断　　図 30.0 (-110.0, 140.0)\n");
+    EXPECT_EQ(report, "errors 0 fixes 0\n"
+                      "[('CIRCLE', 3), ('LINE', 12), ('LWPOLYLINE', 123), ('TEXT', 59)]\n"
+                      "縦　　断　　図 30.0 (-110.0, 140.0)\n");
 }
 
 // A planned height of 12.34 m over a datum of 10 m at 1:100, computed in double from the
@@ -176,16 +176,15 @@ TEST_F(SheetStream, PavementBottomsFollowThePlannedLine) {
     screen.舗装(2).SetValue(forms::vbChecked);
     screen.舗装厚(2).SetText("15");
     const auto sent = Press(screen);
-    const auto planned = std::find_if(sent.begin(), sent.end(), [](const std::string& l) {
-        return l.rfind("PLINE 0,50 5,51.25 ", 0) == 0;
-    });
+    const auto planned = std::find_if(sent.begin(), sent.end(),
+                                      [](const std::string& l) { return l.rfind("PLINE 0,50 5,51.25 ", 0) == 0; });
     ASSERT_NE(planned, sent.end());
     // The heights less 0.05 and 0.05 + 0.15 in single precision, then less the datum in double.
     EXPECT_EQ(planned[1].substr(0, 84),
               "PLINE 0,49.4999980926514 5,50.7499980926514 10,51.9999980926514 15,53.2499980926514 ");
     EXPECT_EQ(planned[2].substr(0, 84),
               "PLINE 0,48.0000019073486 5,49.2500019073486 10,50.5000019073486 15,51.7500019073486 ");
-    EXPECT_EQ(planned[3], "PLINE 20,55 20,25 \r");   // the curve marks follow
+    EXPECT_EQ(planned[3], "PLINE 20,55 20,25 \r"); // the curve marks follow
     ExpectCadIdleAndClean();
 }
 

@@ -64,7 +64,8 @@ void LoadRandomPolygon(Random& random) {
     for (int p = 0; p <= ipsuu + 1; ++p) {
         ipx(p) = static_cast<float>(std::round(x));
         ipy(p) = static_cast<float>(std::round(y));
-        if (p >= 1 && p <= ipsuu) iphankei(p) = random.Chance(0.2) ? 0.0f : static_cast<float>(1000 * random.Integer(20, 150));
+        if (p >= 1 && p <= ipsuu)
+            iphankei(p) = random.Chance(0.2) ? 0.0f : static_cast<float>(1000 * random.Integer(20, 150));
         const double turn = random.Chance(0.1) ? 0 : random.Uniform(10, 90) * M_PI / 180;
         direction += random.Chance(0.5) ? turn : -turn;
         const double leg = random.Uniform(60e3, 300e3);
@@ -94,8 +95,8 @@ std::string ResultJson() {
            ", \"saishochokusen\": " + Number(saishochokusen) +
            ", \"iptsuikakyori\": " + List(0, n + 1, [](int i) { return Number(iptsuikakyori(i)); }) +
            ", \"bcsokuten\": " + List(1, n, [](int i) { return Number(bcsokuten(i)); }) +
-           ", \"ecsokuten\": " + List(1, n, [](int i) { return Number(ecsokuten(i)); }) +
-           ", \"totals\": [" + Number(chokusengoukei) + ", " + Number(kyokusengoukei) + ", " + Number(souenchou) + "]";
+           ", \"ecsokuten\": " + List(1, n, [](int i) { return Number(ecsokuten(i)); }) + ", \"totals\": [" +
+           Number(chokusengoukei) + ", " + Number(kyokusengoukei) + ", " + Number(souenchou) + "]";
 }
 
 // Up to 20 surveyed stations along the road, at least 0.05 m apart, in no order; rebuilt with
@@ -135,13 +136,17 @@ TEST(AlignmentDifferential, AgreesWithAnIndependentSinglePrecisionVersion) {
         std::string program, surveyed = "[]";
         double interval = 0;
         switch (result.status) {
-        case IpAlignmentResult::Status::Refused: program = "\"status\": \"refused\""; ++refused; break;
+        case IpAlignmentResult::Status::Refused:
+            program = "\"status\": \"refused\"";
+            ++refused;
+            break;
         case IpAlignmentResult::Status::ParallelNormals: program = "\"status\": \"parallel\""; break;
         case IpAlignmentResult::Status::Computed:
             ++computed;
             program = "\"status\": \"computed\"" + ResultJson();
             surveyed = StationListJson(random, interval);
-            program += ", \"stations\": " + List(1, sokutensuu, [](int r) { return Pair(tatedata(r, 1), tatedata(r, 2)); });
+            program +=
+                ", \"stations\": " + List(1, sokutensuu, [](int r) { return Pair(tatedata(r, 1), tatedata(r, 2)); });
             break;
         }
         char intervalText[32];

@@ -80,9 +80,9 @@ TEST_F(AlignmentRun, PlanCommandAlsoWritesCurvePointsAndTotal) {
 TEST_F(AlignmentRun, FaultyPolygonsStopWithAMessage) {
     const struct {
         std::initializer_list<alignment_test::Point> polygon;
-        bool runs;       // the plan command may go on
-        int flag;        // ipkeisanflg after Open's run
-        bool sheet;      // leg lengths were written
+        bool runs;  // the plan command may go on
+        int flag;   // ipkeisanflg after Open's run
+        bool sheet; // leg lengths were written
         const char* message;
     } cases[] = {
         // clang-format off
@@ -201,7 +201,7 @@ TEST_F(AlignmentRun, ShoulderWidthsStayOnTheirStationsThroughThePlanCommand) {
     };
     sokutensuu = 3;
     station(1, 0, 10, 3.5f, 4.5f);
-    station(2, 20, kEmpty, 9, 9);   // generated earlier, dropped by the rebuild
+    station(2, 20, kEmpty, 9, 9); // generated earlier, dropped by the rebuild
     station(3, 150, 12, 2.5f, 1.5f);
 
     const PreparedStationList prepared = PrepareStationList({});

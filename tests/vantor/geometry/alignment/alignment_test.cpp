@@ -45,8 +45,10 @@ TEST_F(IpAlignment, RightAngleTurn) {
     EXPECT_EQ(iptsuikakyori(2), 178540.0f);
     EXPECT_NEAR(souenchou, 178539.81f, 0.01f);
 
-    const struct { double station; float x, y; } stations[] = {
-        {89.3, 85376.61f, 14665.95f}, {60, 59933.46f, 996.67f}, {200, 100000.0f, 121460.0f}};
+    const struct {
+        double station;
+        float x, y;
+    } stations[] = {{89.3, 85376.61f, 14665.95f}, {60, 59933.46f, 996.67f}, {200, 100000.0f, 121460.0f}};
     for (const auto& s : stations) {
         PlaceStation(1, s.station);
         EXPECT_NEAR(sokutenx(1), s.x, 0.01f) << s.station;

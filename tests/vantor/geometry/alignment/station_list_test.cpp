@@ -60,8 +60,7 @@ TEST_F(StationList, CurvePointsStartAndEnd) {
 
 TEST_F(StationList, RegularStationsAtTheInterval) {
     ASSERT_TRUE(tsuikasokuten(true, "20m"));
-    EXPECT_EQ(Stations(), (std::vector<float>{0, 20, 40, 50, 60, 80, 89.3f, 100, 120, 128.54f, 140,
-                                              160, 178.54f}));
+    EXPECT_EQ(Stations(), (std::vector<float>{0, 20, 40, 50, 60, 80, 89.3f, 100, 120, 128.54f, 140, 160, 178.54f}));
 }
 
 TEST_F(StationList, SixtyDegreeTurn) {
@@ -100,9 +99,9 @@ TEST_F(StationList, MergedSurveyKeepsItsDataInTheSurvivingBc) {
 
 TEST_F(StationList, GradientChangePointWithoutGroundHeightIsKept) {
     Survey(70, kEmpty);
-    tatedata(3, 3) = 14.0f;   // reference height only
+    tatedata(3, 3) = 14.0f; // reference height only
     Survey(150, kEmpty);
-    tatedata(4, 4) = 30.0f;   // curve length only
+    tatedata(4, 4) = 30.0f; // curve length only
     ASSERT_TRUE(tsuikasokuten());
     EXPECT_EQ(Stations(), (std::vector<float>{0, 50, 70, 89.3f, 128.54f, 150, 178.54f}));
     EXPECT_EQ(tatedata(3, 3), 14.0f);

@@ -69,9 +69,9 @@ TEST_F(StationPosition, PlanPointOfTheThreeDModel) {
     EXPECT_FALSE(PlacePlanPoint(bc, point, threeD));
     EXPECT_NEAR(point.x, bczahyou(1, 1), 0.01);
     EXPECT_NEAR(point.y, bczahyou(1, 2), 0.01);
-    EXPECT_NEAR(point.auxX[2], bczahyou(1, 1) + 1, 0.01);   // on the straight's line, 1 mm on
+    EXPECT_NEAR(point.auxX[2], bczahyou(1, 1) + 1, 0.01); // on the straight's line, 1 mm on
     EXPECT_EQ(point.auxY[2], 0.0f);
-    EXPECT_EQ(wkshougen, 0);                         // no curve computation ran
+    EXPECT_EQ(wkshougen, 0); // no curve computation ran
 
     // Inside the left-turning curve: on the arc, the side in sayuumoji alone.
     sayuu(1) = 0;
@@ -79,7 +79,7 @@ TEST_F(StationPosition, PlanPointOfTheThreeDModel) {
     EXPECT_FALSE(PlacePlanPoint(middle, point, threeD));
     EXPECT_EQ(sayuumoji, "hidari");
     EXPECT_EQ(sayuu(1), 0.0f);
-    const double radius = 50000, cx = 50000, cy = 50000;   // the curve's centre
+    const double radius = 50000, cx = 50000, cy = 50000; // the curve's centre
     EXPECT_NEAR(std::hypot(point.x - cx, point.y - cy), radius, 1.0);
     EXPECT_NEAR(std::hypot(point.auxX[2] - point.auxX[1], point.auxY[2] - point.auxY[1]), 2.0, 1e-2);
     for (int k = 0; k <= 500; ++k) ASSERT_EQ(sokutenx(k), 0.0f) << k;

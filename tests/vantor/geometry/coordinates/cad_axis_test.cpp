@@ -98,7 +98,8 @@ TEST_F(CadAxis, TheMovedDrawingLiesWhereThePointsConvert) {
     drawing.Add(cad::Line{{points[0][0] * 1000, points[0][1] * 1000}, {points[1][0] * 1000, points[1][1] * 1000}});
     auto [p1, p2] = ScriptedControls();
     screen.変換種類(2).SetValue(true);
-    p1.picks = {std::pair{points[0][0] * 1000, points[0][1] * 1000}, std::pair{points[1][0] * 1000, points[1][1] * 1000}};
+    p1.picks = {std::pair{points[0][0] * 1000, points[0][1] * 1000},
+                std::pair{points[1][0] * 1000, points[1][1] * 1000}};
     p1.Ticks(2);
     screen.現地座標ボタン_Click();
 

@@ -21,7 +21,7 @@ TEST_F(ConversionScreen, LoadShowsEveryReferencePointOfTheDocument) {
     zahyousuu = 20;
     for (int r = 1; r <= 20; ++r)
         for (int c = 1; c <= 4; ++c) zahyoudata(r, c) = r * 10 + c + 0.5;
-    zahyoudata(2, 3) = zahyoudata(2, 4) = kEmpty;   // a drawing point not yet picked
+    zahyoudata(2, 3) = zahyoudata(2, 4) = kEmpty; // a drawing point not yet picked
     座標変換& screen = Screen();
     EXPECT_EQ(screen.グリッド.Rows(), 21);
     EXPECT_EQ(screen.グリッド.TextMatrix(0, 1), " ｘ(現地座標）");
@@ -67,11 +67,11 @@ TEST_F(ConversionScreen, FitTakesTheCompleteRowsAcrossGaps) {
     TypeTurned(2, 180, 90, 30, 1000, 2000);
     TypeTurned(4, 250, 20, 30, 1000, 2000);
     TypeTurned(5, 300, 80, 30, 1000, 2000);
-    screen.グリッド.SetTextMatrix(5, 4, "");   // drawing Y missing: not a reference point
+    screen.グリッド.SetTextMatrix(5, 4, ""); // drawing Y missing: not a reference point
     screen.解放_Click();
     EXPECT_TRUE(Messages().empty());
     ASSERT_TRUE(screen.Fit());
-    EXPECT_EQ(zahyousuu, 3);   // rows 1, 2 and 4
+    EXPECT_EQ(zahyousuu, 3); // rows 1, 2 and 4
     EXPECT_NEAR(screen.Fit()->degrees, 30, 1e-8);
     EXPECT_NEAR(screen.Fit()->siteX, (100 + 180 + 250) / 3.0, 1e-9);
 }
@@ -162,7 +162,7 @@ TEST_F(ConversionScreen, KindsFillThePointGrid) {
     EXPECT_EQ(screen.マス.Rows(), 51);
     EXPECT_EQ(screen.マス.TextMatrix(50, 0), "50");
     EXPECT_EQ(screen.マス.TextMatrix(1, 1), "");
-    EXPECT_TRUE(screen.PickPending());   // the multi-point pick starts
+    EXPECT_TRUE(screen.PickPending()); // the multi-point pick starts
 }
 
 // A road of 120 stations: every station is converted and written, and a shorter list written
@@ -182,8 +182,8 @@ TEST_F(ConversionScreen, ManyStationsAreConvertedAndWrittenWhole) {
     screen.現地座標ボタン_Click();
     EXPECT_EQ(screen.ConvertedRows().size(), 120u);
     EXPECT_EQ(screen.マス.TextMatrix(120, 0), "2380");
-    EXPECT_EQ(screen.マス.TextMatrix(120, 3), "1527");   // 1528 − 1
-    EXPECT_EQ(screen.マス.TextMatrix(120, 4), "2106");   // 2104 + 2
+    EXPECT_EQ(screen.マス.TextMatrix(120, 3), "1527"); // 1528 − 1
+    EXPECT_EQ(screen.マス.TextMatrix(120, 4), "2106"); // 2104 + 2
 
     screen.名称.SetText("中心線");
     screen.転送ボタン_Click();
@@ -192,9 +192,9 @@ TEST_F(ConversionScreen, ManyStationsAreConvertedAndWrittenWhole) {
     EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "番号");
     EXPECT_EQ(Cell(kCoordinateSheet, 55, 4), "（測量座標値）");
     EXPECT_EQ(Cell(kCoordinateSheet, 175, 1), "120");
-    EXPECT_EQ(Cell(kCoordinateSheet, 175, 2), "2106");   // site y under "Ｘ座標"
+    EXPECT_EQ(Cell(kCoordinateSheet, 175, 2), "2106"); // site y under "Ｘ座標"
     EXPECT_EQ(Cell(kCoordinateSheet, 175, 3), "1527");
-    EXPECT_EQ(Cell(kCoordinateSheet, 7, 10), "230");     // reference row 3, drawing Y in J
+    EXPECT_EQ(Cell(kCoordinateSheet, 7, 10), "230"); // reference row 3, drawing Y in J
     EXPECT_TRUE(xlbook->Application()->Visible());
 
     // Three stations now: rows 59 .. 175 are empty again.
@@ -213,12 +213,12 @@ TEST_F(ConversionScreen, ReferencePointsAreWrittenAsTheDocumentReadsThem) {
     OpenDocument();
     座標変換& screen = Screen();
     auto sheet = Sheet(kCoordinateSheet);
-    for (int row = 5; row <= 9; ++row) sheet->Cells(row, 7)->SetValue(99.0);   // an earlier, longer list
+    for (int row = 5; row <= 9; ++row) sheet->Cells(row, 7)->SetValue(99.0); // an earlier, longer list
     TypeReference(1, 10.5, 20, 30, 40);
-    TypeReference(3, 11, 21, 31, 41);   // row 2 empty
+    TypeReference(3, 11, 21, 31, 41); // row 2 empty
     screen.グリッド.SetTextMatrix(4, 1, "-35150.125");
     screen.グリッド.SetTextMatrix(4, 2, "12500.5");
-    screen.グリッド.SetTextMatrix(5, 3, "7");   // a picked point without its site point
+    screen.グリッド.SetTextMatrix(5, 3, "7"); // a picked point without its site point
     screen.転送ボタン_Click();
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find("基準点 5 "), std::string::npos) << Messages()[0];
@@ -248,7 +248,7 @@ TEST_F(ConversionScreen, RoadEdgesTakeTheSameFitAsThePoints) {
         d3migiy(i, 0) = sokuteny(i);
         d3migiz(i, 0) = 12100.0f * i;
     }
-    d3hidarix(2, 0) = d3hidariy(2, 0) = d3hidariz(2, 0) = kEmpty;   // no width on the left there
+    d3hidarix(2, 0) = d3hidariy(2, 0) = d3hidariz(2, 0) = kEmpty; // no width on the left there
     座標変換& screen = Screen();
     TypeTurned(1, 100, 50, 123, 1000, 2000);
     TypeTurned(2, 180, 90, 123, 1000, 2000);
@@ -272,7 +272,7 @@ TEST_F(ConversionScreen, RoadEdgesTakeTheSameFitAsThePoints) {
         const int row = 55 + i;
         EXPECT_EQ(Cell(kCoordinateSheet, row, 1), rt::CStr(tatedata(i, 1)));
         const auto centre = site(sokutenx(i) / 1000.0, sokuteny(i) / 1000.0);
-        EXPECT_NEAR(cell(row, 2).Double(), centre.second, 1e-8);   // y under "Ｘ座標"
+        EXPECT_NEAR(cell(row, 2).Double(), centre.second, 1e-8); // y under "Ｘ座標"
         EXPECT_NEAR(cell(row, 3).Double(), centre.first, 1e-8);
         EXPECT_NEAR(cell(row, 4).Double(), 12.345 * i, 1e-4);
         // The centre converts as the point grid converted the station.
@@ -346,7 +346,8 @@ TEST_F(ConversionScreen, SavedListReadsBackWithXlrd) {
     xlbook->SaveAs(file);
     const std::string out = test_support::RunPython(
         "-c \"import sys,xlrd; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name(u'座標値ｼｰﾄ'); "
-        "print(s.cell_value(52,1), s.cell_value(114,0), repr(s.cell_value(114,1)), repr(s.cell_value(114,2)))\" '" + file + "'");
+        "print(s.cell_value(52,1), s.cell_value(114,0), repr(s.cell_value(114,1)), repr(s.cell_value(114,2)))\" '" +
+        file + "'");
     std::filesystem::remove(file);
     EXPECT_EQ(out, "測点 60.0 412345.679 -135250.125\n");
 }

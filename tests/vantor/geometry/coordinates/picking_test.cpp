@@ -10,9 +10,9 @@ class Picking : public CoordinateTest {};
 
 TEST_F(Picking, AReferencePickNeedsAReferenceRowClickedLast) {
     座標変換& screen = Screen();
-    screen.読込_Click();   // nothing clicked yet: row 0 is the header
+    screen.読込_Click(); // nothing clicked yet: row 0 is the header
     EXPECT_FALSE(screen.PickPending());
-    Click(screen.マス, 5, 1);   // a row of the point grid, not of the reference grid
+    Click(screen.マス, 5, 1); // a row of the point grid, not of the reference grid
     screen.読込_Click();
     EXPECT_FALSE(screen.PickPending());
     ASSERT_EQ(Messages().size(), 2u);
@@ -32,11 +32,11 @@ TEST_F(Picking, AReferencePickFillsTheClickedRowInMetres) {
     EXPECT_TRUE(p2.enabled && p2.visible && p2.cmdIdle && !p2.locked);
     EXPECT_EQ(p2.interval, 200);
     EXPECT_FALSE(p1.enabled);
-    EXPECT_EQ(screen.グリッド.TextMatrix(2, 3), "");   // cleared until the point comes
+    EXPECT_EQ(screen.グリッド.TextMatrix(2, 3), ""); // cleared until the point comes
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 4), "");
 
     p2.picks = {std::pair{123456.7, -9876.5}};
-    p2.Ticks(2);   // the CAD stands idle at its prompt
+    p2.Ticks(2); // the CAD stands idle at its prompt
     EXPECT_EQ(p2.getPoints, 1);
     EXPECT_FALSE(screen.PickPending());
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 3), "123.4567");
@@ -57,12 +57,12 @@ TEST_F(Picking, ACancelledOrUnaskedReferencePickTakesNothing) {
     TypeReference(1, 10, 20, 1, 2);
     Click(screen.グリッド, 1, 1);
     screen.読込_Click();
-    p2.picks = {std::nullopt};   // the user cancelled in the CAD
+    p2.picks = {std::nullopt}; // the user cancelled in the CAD
     p2.Ticks(2);
     EXPECT_FALSE(screen.PickPending());
     EXPECT_EQ(screen.グリッド.TextMatrix(1, 3), "");
     p2.picks = {std::pair{5000.0, 6000.0}};
-    screen.Pellix2_OnAcadCmdWait();   // a wait event with no pick pending asks for nothing
+    screen.Pellix2_OnAcadCmdWait(); // a wait event with no pick pending asks for nothing
     EXPECT_EQ(p2.getPoints, 1);
     EXPECT_EQ(screen.グリッド.TextMatrix(1, 3), "");
 }

@@ -18,7 +18,7 @@ namespace {
 using namespace 縦断bus;
 using coordinates_test::CoordinateTest;
 
-using Rows = std::vector<std::vector<std::string>>;   // G, H, I, J texts from row 5; "" leaves a cell empty
+using Rows = std::vector<std::vector<std::string>>; // G, H, I, J texts from row 5; "" leaves a cell empty
 
 class ReferenceDocument : public CoordinateTest {
 protected:
@@ -31,7 +31,8 @@ protected:
         auto sheet = Sheet(kCoordinateSheet);
         for (std::size_t r = 0; r < rows.size(); ++r)
             for (std::size_t c = 0; c < rows[r].size(); ++c)
-                if (!rows[r][c].empty()) sheet->Cells(5 + static_cast<int>(r), 7 + static_cast<int>(c))->SetValue(rt::Val(rows[r][c]));
+                if (!rows[r][c].empty())
+                    sheet->Cells(5 + static_cast<int>(r), 7 + static_cast<int>(c))->SetValue(rt::Val(rows[r][c]));
     }
     // The sheet's G-J texts of rows 5 + first .. 4 + last.
     static Rows ReferenceRows(int last, int first = 0) {
@@ -86,16 +87,16 @@ TEST_F(ReferenceDocument, TwoDocumentsOpenedInTurnEachTransferTheirOwn) {
     forms::Get<作図画面>().変換ボタン_Click();
     座標変換& screen = Screen();
     EXPECT_EQ(GridRows(4), a);
-    screen.解放_Click();   // the fourth row is no reference point yet
+    screen.解放_Click(); // the fourth row is no reference point yet
     EXPECT_NEAR(rt::Val(screen.度.Caption()), 30, 1e-9);
     screen.転送ボタン_Click();
     EXPECT_EQ(ReferenceRows(5), (Rows{a[0], a[1], a[2], a[3], {"", "", "", ""}}));
 
-    forms::script::QueueMsgBoxAnswer(forms::vbNo);   // A's transfer is not saved
+    forms::script::QueueMsgBoxAnswer(forms::vbNo); // A's transfer is not saved
     Open(fileB);
     forms::Get<作図画面>().変換ボタン_Click();
     EXPECT_EQ(GridRows(4), (Rows{b[0], b[1], {"", "", "", ""}, {"", "", "", ""}}));
-    EXPECT_FALSE(screen.Fit());   // A's fit went with A's points
+    EXPECT_FALSE(screen.Fit()); // A's fit went with A's points
     EXPECT_EQ(screen.度.Caption(), "0");
     screen.解放_Click();
     EXPECT_NEAR(screen.Transform().p3, 4995, 1e-9);
@@ -205,7 +206,7 @@ TEST_F(ReferenceDocument, FurtherReferencePointsStay) {
         points.push_back({rt::CStr(1000 + r), rt::CStr(2000 + r), rt::CStr(3000 + r), rt::CStr(4000 + r)});
     PutReferenceRows(points);
     ReadReferencePoints();
-    ASSERT_EQ(Messages().size(), 1u);   // told that the rest was left
+    ASSERT_EQ(Messages().size(), 1u); // told that the rest was left
     SetStations(5);
     座標変換& screen = Screen();
     screen.変換種類(0).SetValue(true);
@@ -221,7 +222,7 @@ TEST_F(ReferenceDocument, FurtherReferencePointsStay) {
     screen.転送ボタン_Click();
     EXPECT_NE(Cell(kCoordinateSheet, 56, 7), points[51][0]);
     EXPECT_EQ(Cell(kCoordinateSheet, 56, 9), points[51][2]);
-    const Rows below(points.begin() + 53, points.end());   // rows 58 .. 60
+    const Rows below(points.begin() + 53, points.end()); // rows 58 .. 60
     EXPECT_EQ(ReferenceRows(56, 53), below);
     screen.変換種類(0).SetValue(true);
     screen.現地座標ボタン_Click();

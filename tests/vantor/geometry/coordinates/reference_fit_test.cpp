@@ -54,7 +54,8 @@ TEST(ReferenceFit, ThirtyDegreesAndAShift) {
 // Every turn of the full circle, 123° among them, comes out by itself: no angle correction.
 TEST(ReferenceFit, AnyTurnWithoutCorrection) {
     for (double degrees : {0.0, 89.9, 90.0, 123.0, 179.5, 180.0, -91.0, -150.0, -179.9}) {
-        const auto points = Turned({{-31000.25, 12000.5}, {-30900, 12100}, {-30950, 11800}}, degrees, 45678.9, -23456.1);
+        const auto points =
+            Turned({{-31000.25, 12000.5}, {-30900, 12100}, {-30950, 11800}}, degrees, 45678.9, -23456.1);
         const FitOutcome outcome = FitReferencePoints(points);
         ASSERT_TRUE(outcome.solved) << degrees << ": " << outcome.failure;
         const double turn = std::remainder(outcome.result.degrees - degrees, 360.0);
@@ -83,17 +84,19 @@ TEST(ReferenceFit, NoisySurveyFarFromTheOriginConvertsWithinACentimetre) {
     std::ostringstream arguments;
     arguments.precision(17);
     arguments << VANTOR_SOURCE_DIR "/tests/vantor/geometry/coordinates/rigid_fit.py " << points.size();
-    for (const ReferencePoint& p : points) arguments << ' ' << p.siteX << ' ' << p.siteY << ' ' << p.drawingX << ' ' << p.drawingY;
+    for (const ReferencePoint& p : points)
+        arguments << ' ' << p.siteX << ' ' << p.siteY << ' ' << p.drawingX << ' ' << p.drawingY;
     for (const ReferencePoint& p : roadDrawing) arguments << ' ' << p.drawingX << ' ' << p.drawingY;
     std::istringstream svd(test_support::RunPython(arguments.str()));
     double svdDegrees = 0;
     svd >> svdDegrees;
     EXPECT_NEAR(outcome.result.degrees, svdDegrees, 1e-8);
-    EXPECT_NEAR(outcome.result.degrees, 12.345, 1e-3);   // 3 mm across 300 m
+    EXPECT_NEAR(outcome.result.degrees, 12.345, 1e-3); // 3 mm across 300 m
     for (std::size_t k = 0; k < road.size(); ++k) {
         double x = 0, y = 0;
         svd >> x >> y;
-        const SitePoint converted = ToSite(TransformOf(outcome.result), roadDrawing[k].drawingX, roadDrawing[k].drawingY);
+        const SitePoint converted =
+            ToSite(TransformOf(outcome.result), roadDrawing[k].drawingX, roadDrawing[k].drawingY);
         EXPECT_NEAR(converted.x, x, 1e-6) << k;
         EXPECT_NEAR(converted.y, y, 1e-6) << k;
         EXPECT_LT(std::hypot(converted.x - road[k].first, converted.y - road[k].second), 0.01) << k;

@@ -43,7 +43,11 @@ TEST_F(CurveEquations, TextsOfTheCrestAndSagCurves) {
 }
 
 TEST_F(CurveEquations, NumberingSignsAndTinyCoefficients) {
-    struct Case { int k; float a, b, c; const char* text; };
+    struct Case {
+        int k;
+        float a, b, c;
+        const char* text;
+    };
     const Case cases[] = {
         {9, 0.5f, -1.5f, 12.25f, " (   9)  Ｙ＝　  0 .5・Ｘ^2 -0 1.5・Ｘ + 12.25"},
         {10, -2.0f, 0.0f, -0.5f, " ( 10)  Ｙ＝　-0 2・Ｘ^2 +0 0・Ｘ -0 .5"},
@@ -67,7 +71,7 @@ TEST_F(CurveEquations, ScreenListsExactlyTheCurrentCurves) {
     kyokusensuu = 1;
     hyoujihouteishiki();
     EXPECT_TRUE(screen.方程式(0).Visible());
-    EXPECT_FALSE(screen.方程式(1).Visible());   // lines of the longer listing go
+    EXPECT_FALSE(screen.方程式(1).Visible()); // lines of the longer listing go
     EXPECT_FALSE(screen.区間(2).Visible());
 
     screen.戻る_Click();

@@ -45,12 +45,15 @@ TEST_F(CurveEquationsTransfer, RowsBelowTheStationsReadBackFromTheFile) {
 
     const std::string path = (std::filesystem::temp_directory_path() / "curve_equations_transfer.xls").string();
     xlbook->SaveAs(path);
-    const std::string cells = test_support::RunPython(
-        "-c \"import xlrd,sys; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name("
-        "'縦断ｼｰﾄ'); [print(r + 1, s.cell_value(r, 1), '|', s.cell_value(r, 7)) for r in range("
-        "s.nrows) if s.cell_value(r, 1)]\" " + path);
-    EXPECT_EQ(cells, "29 " + houteishikimoji(1) + " | （区間 No 70～ No 130)\n"
-                     "30 " + houteishikimoji(2) + " | （区間 No 200～ No 240)\n");
+    const std::string cells =
+        test_support::RunPython("-c \"import xlrd,sys; s=xlrd.open_workbook(sys.argv[1]).sheet_by_name("
+                                "'縦断ｼｰﾄ'); [print(r + 1, s.cell_value(r, 1), '|', s.cell_value(r, 7)) for r in range("
+                                "s.nrows) if s.cell_value(r, 1)]\" " +
+                                path);
+    EXPECT_EQ(cells, "29 " + houteishikimoji(1) +
+                         " | （区間 No 70～ No 130)\n"
+                         "30 " +
+                         houteishikimoji(2) + " | （区間 No 200～ No 240)\n");
     xlbook->Application()->Quit();
     ReleaseDocument();
 }

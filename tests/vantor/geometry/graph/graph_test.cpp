@@ -19,8 +19,8 @@ using forms::DrawCommand;
 
 namespace {
 
-const long kYellow = forms::RGB(255, 255, 0), kFrame = forms::RGB(0, 0, 200),
-           kGreen = forms::RGB(0, 255, 0), kBlue = forms::RGB(0, 0, 255), kRed = forms::RGB(255, 0, 0);
+const long kYellow = forms::RGB(255, 255, 0), kFrame = forms::RGB(0, 0, 200), kGreen = forms::RGB(0, 255, 0),
+           kBlue = forms::RGB(0, 0, 255), kRed = forms::RGB(255, 0, 0);
 
 void ExpectCommands(const std::vector<DrawCommand>& actual, const std::vector<DrawCommand>& expected) {
     ASSERT_EQ(actual.size(), expected.size());
@@ -43,7 +43,9 @@ long CountColour(long colour) {
 } // namespace
 
 TEST(GraphIntervals, DecadeStepsAndGridRanges) {
-    struct Case { float min, max, step, lower, upper; };
+    struct Case {
+        float min, max, step, lower, upper;
+    };
     const Case cases[] = {
         // clang-format off
         {0, 500, 9.999999f, -20, 520},          // stations
@@ -117,14 +119,13 @@ TEST_F(GraphTest, EmptyCellsAreNoPoints) {
     xhyouji = yhyouji = "s";
     keisangurafu();
     EXPECT_EQ(gurafusuu, 3);
-    EXPECT_EQ(CountColour(kGreen), 2 + 1);   // ground bars at 0 and 20, the polygon
-    EXPECT_EQ(CountColour(kBlue), 3);        // planned bars; no ground line touches station 10
-    for (const DrawCommand& d : Picture().Commands())
-        EXPECT_LT(std::max({d.x1, d.y1, d.x2, d.y2}), 100);
+    EXPECT_EQ(CountColour(kGreen), 2 + 1); // ground bars at 0 and 20, the polygon
+    EXPECT_EQ(CountColour(kBlue), 3);      // planned bars; no ground line touches station 10
+    for (const DrawCommand& d : Picture().Commands()) EXPECT_LT(std::max({d.x1, d.y1, d.x2, d.y2}), 100);
 }
 
 TEST_F(GraphTest, NothingToDrawIsSaid) {
-    Compute({{0, 10}, {10, 11}});   // stations without planned heights
+    Compute({{0, 10}, {10, 11}}); // stations without planned heights
     keisangurafu();
     ASSERT_EQ(forms::script::Messages().size(), 1u);
     EXPECT_EQ(forms::script::Messages()[0].prompt, kGurafuDataNashi);
@@ -168,7 +169,7 @@ TEST_F(GraphTest, DragsZoomRestoreAndReadAPoint) {
     EXPECT_EQ(gurafuxmax, 15);
     EXPECT_EQ(gurafuymin, 10.5f);
     EXPECT_EQ(gurafuymax, 11.5f);
-    EXPECT_NEAR(Picture().ScaleLeft(), 5 - 2 * 1 - 1, 1e-5);   // interval 1 around 5 .. 15
+    EXPECT_NEAR(Picture().ScaleLeft(), 5 - 2 * 1 - 1, 1e-5); // interval 1 around 5 .. 15
 
     g.図_MouseDown(1, 0, 6, 10.6f);
     g.図_MouseUp(1, 0, 8, 11);
@@ -177,7 +178,7 @@ TEST_F(GraphTest, DragsZoomRestoreAndReadAPoint) {
     EXPECT_EQ(gurafuymax, 12);
 
     g.図_MouseDown(2, 0, 123.456f, 45.678f);
-    g.図_MouseMove(2, 0, 110, 48);   // left and up: the rubber band is a line
+    g.図_MouseMove(2, 0, 110, 48); // left and up: the rubber band is a line
     const std::vector<DrawCommand>& band = Picture().Commands();
     EXPECT_EQ(band[band.size() - 2].kind, DrawCommand::Line);
     EXPECT_EQ(band[band.size() - 2].color, forms::vbWhite);
@@ -197,7 +198,7 @@ TEST_F(GraphTest, CrestGraphPicture) {
     keisantate();
     xhyouji = yhyouji = "v";
     keisangurafu();
-    EXPECT_EQ(CountColour(kRed), 200);   // 201 samples of the planned line
+    EXPECT_EQ(CountColour(kRed), 200); // 201 samples of the planned line
 
     // Each limit box sits beside the place of its value in the picture.
     グラフ& g = forms::Get<グラフ>();

@@ -33,12 +33,16 @@ TEST_F(GraphTest, ScaleScreenRefusesIntervalsThatCannotGrid) {
     DrawStraight();
     目盛設定画面& s = forms::Get<目盛設定画面>();
     s.Show();
-    struct Case { const char* x; const char* y; std::string message; };
+    struct Case {
+        const char* x;
+        const char* y;
+        std::string message;
+    };
     const Case cases[] = {
         {"0", " .1", kMemoriZero},
-        {"abc", " .1", kMemoriZero},        // not a number: parses as 0
+        {"abc", " .1", kMemoriZero}, // not a number: parses as 0
         {"-1", " .1", kMemoriZero},
-        {" 1", "0.00001", kMemoriKomakasugi},  // 240000 lines over 9.8 .. 12.2
+        {" 1", "0.00001", kMemoriKomakasugi}, // 240000 lines over 9.8 .. 12.2
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.x);
@@ -48,7 +52,7 @@ TEST_F(GraphTest, ScaleScreenRefusesIntervalsThatCannotGrid) {
         s.設定ボタン_Click();
         ASSERT_EQ(forms::script::Messages().size(), 1u);
         EXPECT_EQ(forms::script::Messages()[0].prompt, c.message);
-        EXPECT_NEAR(xmemori, 1, 1e-6);   // nothing taken
+        EXPECT_NEAR(xmemori, 1, 1e-6); // nothing taken
         EXPECT_NEAR(ymemori, 0.1, 1e-6);
         EXPECT_TRUE(s.Visible());
     }
@@ -56,5 +60,5 @@ TEST_F(GraphTest, ScaleScreenRefusesIntervalsThatCannotGrid) {
     s.Y間隔.SetText(" .1");
     s.設定ボタン_Click();
     EXPECT_EQ(xmemori, 5);
-    EXPECT_EQ(VerticalGridLines(), 5);   // -2, 3, 8, 13, 18
+    EXPECT_EQ(VerticalGridLines(), 5); // -2, 3, 8, 13, 18
 }

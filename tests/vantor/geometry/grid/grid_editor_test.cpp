@@ -18,13 +18,13 @@ TEST_F(GridTest, ClickOpensTheEditorOnTheFirstEmptyEnteredCell) {
     tatedata(3, 6) = 0.4f;
     hyoujitate();
     struct Case {
-        int row, col;       // clicked
-        int editorCol;      // where the editor opens; -1: no editor
+        int row, col;  // clicked
+        int editorCol; // where the editor opens; -1: no editor
     } cases[] = {
-        {1, 1, 1},   // a filled cell opens on itself
-        {2, 1, 0},   // right of an empty station: on the station
-        {1, 6, 2},   // a computed column, with an entered cell empty to its left
-        {3, 6, -1},  // a computed column of a complete row: read-only
+        {1, 1, 1},  // a filled cell opens on itself
+        {2, 1, 0},  // right of an empty station: on the station
+        {1, 6, 2},  // a computed column, with an entered cell empty to its left
+        {3, 6, -1}, // a computed column of a complete row: read-only
         {3, 4, -1},
     };
     for (const Case& c : cases) {
@@ -69,16 +69,16 @@ TEST_F(GridTest, ANumberBeyondSinglePrecisionIsRefusedAndTheCellKeepsItsValue) {
         ASSERT_EQ(forms::script::Messages().size(), 1u);
         EXPECT_NE(forms::script::Messages()[0].prompt.find(typed), std::string::npos);
     }
-    Type(1, 1, "3e38");   // still a single
+    Type(1, 1, "3e38"); // still a single
     EXPECT_EQ(tatedata(1, 2), 3e38f);
 }
 
 TEST_F(GridTest, ANumberWhoseProfileOverflowsSinglePrecisionIsRefused) {
     Load({{0, 10, 10}, {50, 11}, {100, 12, 300}});
     hyoujitate();
-    Type(2, 0, "60");   // computes the profile on a grade of 290 %
+    Type(2, 0, "60"); // computes the profile on a grade of 290 %
     ASSERT_EQ(Cell(2, 4), "184");
-    Type(2, 0, "3e38");   // fits a single, but its planned height does not
+    Type(2, 0, "3e38"); // fits a single, but its planned height does not
     EXPECT_EQ(tatedata(2, 1), 60.0f);
     EXPECT_EQ(tatedata(2, 5), 184.0f);
     EXPECT_EQ(Seen(2, 0), "60");
@@ -102,19 +102,19 @@ TEST_F(GridTest, AMarkLeftAsItStandsStoresTheExactChainage) {
 TEST_F(GridTest, RefusedCurveShowsTheWarningAndOkReturnsToTheCell) {
     Load({{0, 47, 48}, {70, 48}, {100, 49.5f, 50}, {200, 47.5f, 49}});
     hyoujitate();
-    Type(2, 1, "48");   // computes the profile
+    Type(2, 1, "48"); // computes the profile
     const std::string planned = Cell(2, 4);
     ASSERT_EQ(planned, "49.4");
 
-    Type(1, 3, "60");   // a curve on the first station
+    Type(1, 3, "60"); // a curve on the first station
     警告表示画面& warning = forms::Get<警告表示画面>();
     EXPECT_EQ(keikokuflg, 1);
     EXPECT_TRUE(warning.Visible());
     EXPECT_EQ(warning.Label1(0).Caption(), "手前の勾配が定まらない為");
-    EXPECT_EQ(tatedata(1, 4), 60.0f);   // the typed value stays
+    EXPECT_EQ(tatedata(1, 4), 60.0f); // the typed value stays
     EXPECT_EQ(Cell(1, 3), "60");
 
-    Click(3, 1);   // elsewhere meanwhile
+    Click(3, 1); // elsewhere meanwhile
     warning.Command1.OnClick();
     EXPECT_FALSE(warning.Visible());
     EXPECT_TRUE(Screen().Text1.Visible());
@@ -137,7 +137,7 @@ TEST_F(GridTest, RefusedCurveShowsTheWarningAndOkReturnsToTheCell) {
     EXPECT_FALSE(warning.Visible());
     EXPECT_EQ(henshuugyou, 1);
     EXPECT_EQ(henshuuretsu, 3);
-    warning.Command1.OnClick();   // again, with the editor holding the focus
+    warning.Command1.OnClick(); // again, with the editor holding the focus
     EXPECT_FALSE(warning.Visible());
 
     // A cell emptied while the warning stands: OK returns to it empty, as the grid shows it.
@@ -150,7 +150,7 @@ TEST_F(GridTest, RefusedCurveShowsTheWarningAndOkReturnsToTheCell) {
     EXPECT_EQ(Cell(3, 1), "");
     EXPECT_EQ(tatedata(3, 2), E);
 
-    Type(1, 3, "");   // removing the curve recomputes again
+    Type(1, 3, ""); // removing the curve recomputes again
     EXPECT_EQ(keikokuflg, 0);
     EXPECT_FALSE(warning.Visible());
 }
@@ -170,10 +170,10 @@ TEST_F(GridTest, ACellTypedBelowARecountedEndLandsInItsOwnRow) {
 TEST_F(GridTest, OkOnTheWarningAfterARecountTookTheStoredRowOffTheGrid) {
     Load({{0, 47, 48}, {70, 48}, {100, 49.5f, 50}, {200, 47.5f, 49}}, 2);
     hyoujitate();
-    Type(1, 3, "60");   // refused: the warning shows
-    Type(6, 0, "");     // stored last: a blank station below the profile
+    Type(1, 3, "60"); // refused: the warning shows
+    Type(6, 0, "");   // stored last: a blank station below the profile
     kazoetate();
-    hyoujitate();       // the recount ends the grid at row 4
+    hyoujitate(); // the recount ends the grid at row 4
     警告表示画面& warning = forms::Get<警告表示画面>();
     warning.Command1.OnClick();
     EXPECT_FALSE(warning.Visible());
@@ -186,14 +186,14 @@ TEST_F(GridTest, AnEditorLeftOverARowTheGridNoLongerShowsStoresNothing) {
     hyoujitate();
     Click(5, 0);
     kazoetate();
-    hyoujitate();   // the recount leaves rows 1 and 2 on the grid
+    hyoujitate(); // the recount leaves rows 1 and 2 on the grid
     Screen().Text1.SetFocus();
     Screen().Text1.SetText("150");
     Screen().グリッド.SetFocus();
     EXPECT_FALSE(Screen().Text1.Visible());
     EXPECT_EQ(sokutensuu, 2);
     EXPECT_EQ(tatedata(5, 1), E);
-    EXPECT_EQ(Cell(2, 0), "50");   // the typing went to the grid's current cell
+    EXPECT_EQ(Cell(2, 0), "50"); // the typing went to the grid's current cell
 }
 
 // A stopped computation empties the computed columns; the edit check still knows a change
@@ -206,14 +206,14 @@ TEST_F(GridTest, AfterAStoppedComputationTheCurveRowCanBeCorrected) {
     Type(3, 3, "250");
     ASSERT_EQ(keikokuflg, 1);
     EXPECT_EQ(warning.Label1(0).Caption(), " 測点 100における縦断曲線が長すぎて");
-    EXPECT_EQ(tatedata(4, 5), E);   // no stale heights
+    EXPECT_EQ(tatedata(4, 5), E); // no stale heights
     EXPECT_EQ(Cell(4, 4), "");
     warning.Command1.OnClick();
     Type(3, 3, "60");
     EXPECT_EQ(keikokuflg, 0);
     EXPECT_FALSE(warning.Visible());
     EXPECT_EQ(tatedata(3, 4), 60.0f);
-    EXPECT_EQ(Cell(4, 4), "49.5");   // 150 on the falling tangent: 50 - 0.01 x 50
+    EXPECT_EQ(Cell(4, 4), "49.5"); // 150 on the falling tangent: 50 - 0.01 x 50
 
     // Overlap: grades +2 %, -2 %, +1 %; curves at 100 (70 .. 130) and 150 (120 .. 180).
     Load({{0, 47, 48}, {100, 49, 50, 60}, {150, 48, 49}, {250, 49, 50}});
@@ -222,11 +222,11 @@ TEST_F(GridTest, AfterAStoppedComputationTheCurveRowCanBeCorrected) {
     ASSERT_EQ(keikokuflg, 1);
     EXPECT_EQ(warning.Label1(0).Caption(), "区間内で縦断曲線どうしが交差してしまいます。");
     warning.Command1.OnClick();
-    Type(3, 1, "48.5");   // the ground of that row is taken; the overlap is still reported
+    Type(3, 1, "48.5"); // the ground of that row is taken; the overlap is still reported
     EXPECT_EQ(tatedata(3, 2), 48.5f);
     EXPECT_EQ(warning.Label1(0).Caption(), "区間内で縦断曲線どうしが交差してしまいます。");
     warning.Command1.OnClick();
-    Type(3, 3, "40");   // 130 .. 170: the curves touch
+    Type(3, 3, "40"); // 130 .. 170: the curves touch
     EXPECT_EQ(keikokuflg, 0);
     EXPECT_EQ(Cell(4, 4), "50");
 }
@@ -236,7 +236,7 @@ TEST_F(GridTest, AfterAStoppedComputationTheCurveRowCanBeCorrected) {
 TEST_F(GridTest, TheEditorTakesTheFocusWhereverItIsPlaced) {
     Load({{0, 47, 48}, {70, 48}, {100, 49.5f, 50}, {200, 47.5f, 49}});
     hyoujitate();
-    Type(1, 3, "60");   // refused: the warning shows
+    Type(1, 3, "60"); // refused: the warning shows
     forms::Get<警告表示画面>().Command1.SetFocus();
     Click(2, 1);
     EXPECT_TRUE(Screen().Text1.HasFocus());
@@ -261,12 +261,12 @@ TEST_F(GridTest, RefillingTheGridReplacesOrEndsTheEditor) {
     EXPECT_EQ(Screen().Text1.Text(), "40");
     EXPECT_EQ(Seen(2, 0), "40");
 
-    sokutensuu = 1;   // the editor's row has gone
+    sokutensuu = 1; // the editor's row has gone
     hyoujitate();
     EXPECT_FALSE(Screen().Text1.Visible());
     EXPECT_EQ(tatedata(2, 1), 40.0f);
 
-    sokutensuu = 3;   // an editor that lost the focus is put away
+    sokutensuu = 3; // an editor that lost the focus is put away
     hyoujitate();
     Click(3, 1);
     forms::Get<警告表示画面>().Command1.SetFocus();

@@ -21,7 +21,7 @@ TEST_F(GridTest, HyoujitateLaysOutHeadersAndOneRowPerStation) {
     for (int c = 0; c < 8; ++c) EXPECT_EQ(grid.ColWidth(c), widths[c]) << c;
     EXPECT_EQ(grid.RowHeight(2), 500);
     const Texts headers = {"    測    点", "  地 盤 高", " 基準計画高", "  曲 線 長",
-                           "  計 画 高",   "  切    土", "  盛    土", "   勾      配 (%)"};
+                           "  計 画 高",   "  切    土", "  盛    土",  "   勾      配 (%)"};
     for (int c = 0; c < 8; ++c) EXPECT_EQ(Cell(0, c), headers[c]) << c;
     EXPECT_EQ(Cell(3, 0), "200");
     EXPECT_EQ(Cell(3, 1), "47.5");
@@ -29,7 +29,7 @@ TEST_F(GridTest, HyoujitateLaysOutHeadersAndOneRowPerStation) {
 
 TEST_F(GridTest, RowTextsSplitTheDifferenceAndDropEmptyCells) {
     struct Case {
-        std::array<float, 7> table;   // tatedata columns 1..7
+        std::array<float, 7> table; // tatedata columns 1..7
         Texts grid;
     } cases[] = {
         {{E, E, E, E, E, E, E}, {"", "", "", "", "", "", "", ""}},
@@ -71,7 +71,7 @@ TEST_F(GridTest, TheFirstIpInOrderMarksAStation) {
     using namespace 縦断bus;
     ipkeisanflg = 1;
     ipsuu = 3;
-    const float chainages[][2] = {{40000, 80000}, {80000, 80000}, {95500, 95500}};  // IP 2 and 3 without curve
+    const float chainages[][2] = {{40000, 80000}, {80000, 80000}, {95500, 95500}}; // IP 2 and 3 without curve
     for (int k = 1; k <= 3; ++k) {
         bcsokuten(k) = chainages[k - 1][0];
         ecsokuten(k) = chainages[k - 1][1];
@@ -79,7 +79,7 @@ TEST_F(GridTest, TheFirstIpInOrderMarksAStation) {
     const CurvePointMarks marks = CurvePointMarks::OfAlignment();
     EXPECT_EQ(marks.Mark("80"), "E.C 1 (80)");
     EXPECT_EQ(marks.Mark("95.5"), "B.C 3 (95.5)");
-    EXPECT_EQ(marks.Mark("95.50"), "95.50");  // the station's own text is compared
+    EXPECT_EQ(marks.Mark("95.50"), "95.50"); // the station's own text is compared
     EXPECT_EQ(marks.Mark(""), "");
 }
 

@@ -18,7 +18,8 @@ using ip_input_test::Row;
 class IpGrid : public ip_input_test::IpInputTest {
 protected:
     // Five points with curves at the second and the fourth.
-    const std::vector<Row> five_{{"0", "0", ""}, {"100", "0", "50"}, {"100", "100", ""}, {"200", "100", "80.5"}, {"200", "250", ""}};
+    const std::vector<Row> five_{
+        {"0", "0", ""}, {"100", "0", "50"}, {"100", "100", ""}, {"200", "100", "80.5"}, {"200", "250", ""}};
 };
 
 TEST_F(IpGrid, LoadShowsTheTableInMetres) {
@@ -57,10 +58,12 @@ TEST_F(IpGrid, LongNumbersShowWholeInTheirCells) {
     EXPECT_EQ(Rows(1, 2), (std::vector<Row>{{"-0.0479452", "-123.4567", "2345.678"}, {"-299.9999", "0.0005", ""}}));
     const QFontMetrics metrics(s.グリッド.Widget()->font());
     for (const char* text : {"-0.0479452", "-299999.9", "-123.4567"})
-        for (int c = 0; c < 3; ++c) EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), s.グリッド.ColWidth(c) / 15 - 7) << text;
+        for (int c = 0; c < 3; ++c)
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), s.グリッド.ColWidth(c) / 15 - 7) << text;
     const QRect grid = s.グリッド.Widget()->geometry();
-    for (const forms::Control* b : {static_cast<const forms::Control*>(&s.自動入力), static_cast<const forms::Control*>(&s.修正ボタン),
-                                    static_cast<const forms::Control*>(&s.キャンセルボタン)}) {
+    for (const forms::Control* b :
+         {static_cast<const forms::Control*>(&s.自動入力), static_cast<const forms::Control*>(&s.修正ボタン),
+          static_cast<const forms::Control*>(&s.キャンセルボタン)}) {
         EXPECT_GT(b->Widget()->geometry().left(), grid.right());
         EXPECT_TRUE(s.ClientWidget()->rect().contains(b->Widget()->geometry()));
     }
@@ -120,7 +123,8 @@ TEST_F(IpGrid, InsertAndDeleteOutsideTheListChangeNothing) {
     for (const auto& [row, key] : {std::pair{6, "挿入"}, {7, "削除"}, {0, "挿入"}, {0, "削除"}}) {
         s.グリッド.SetRow(row);
         Press(key);
-        EXPECT_EQ(Rows(1, 6), (std::vector<Row>{five_[0], five_[1], five_[2], five_[3], five_[4], {"", "", ""}})) << row << key;
+        EXPECT_EQ(Rows(1, 6), (std::vector<Row>{five_[0], five_[1], five_[2], five_[3], five_[4], {"", "", ""}}))
+            << row << key;
     }
     EXPECT_TRUE(Messages().empty());
 
@@ -157,7 +161,8 @@ TEST_F(IpGrid, CompleteAndTransferRefuseWhatIsNoListOfPoints) {
     const std::vector<Case> cases = {
         {{}, "始点と終点の少なくとも2点を入力してください。"},
         {{{"1", "2", ""}}, "始点と終点の少なくとも2点を入力してください。"},
-        {{{"1", "2", ""}, {"", "", ""}, {"3", "4", ""}}, "2行目のｘ座標がありません。点は1行目から間をあけずに入力してください。"},
+        {{{"1", "2", ""}, {"", "", ""}, {"3", "4", ""}},
+         "2行目のｘ座標がありません。点は1行目から間をあけずに入力してください。"},
         {{{"1", "2", ""}, {"3", "", ""}}, "2行目のＹ座標がありません。点は1行目から間をあけずに入力してください。"},
         {{{"1", "2", ""}, {"3m", "4", ""}}, "2行目のｘ座標「3m」が数値ではありません。"},
         {{{"1", "2", "R50"}, {"3", "4", ""}}, "1行目の半径「R50」が数値ではありません。"},
@@ -167,7 +172,7 @@ TEST_F(IpGrid, CompleteAndTransferRefuseWhatIsNoListOfPoints) {
     ipx(0) = 42;
     for (const Case& c : cases) {
         for (const char* key : {"完了", "転送"}) {
-            if (c.rows.size() < 2 && std::string(key) == "転送") continue;   // a short list may be transferred
+            if (c.rows.size() < 2 && std::string(key) == "転送") continue; // a short list may be transferred
             forms::script::Reset();
             Screen().Show();
             Fill(c.rows);

@@ -13,7 +13,7 @@
 
 namespace ip_input_test {
 
-using Row = std::array<std::string, 3>;   // X, Y, radius as the grid shows them [m]
+using Row = std::array<std::string, 3>; // X, Y, radius as the grid shows them [m]
 
 class IpInputTest : public drawing_test::DrawingTest {
 protected:
@@ -32,7 +32,8 @@ protected:
     static std::vector<Row> Rows(int first, int last) {
         std::vector<Row> rows;
         for (int r = first; r <= last; ++r)
-            rows.push_back({Screen().グリッド.TextMatrix(r, 0), Screen().グリッド.TextMatrix(r, 1), Screen().グリッド.TextMatrix(r, 2)});
+            rows.push_back({Screen().グリッド.TextMatrix(r, 0), Screen().グリッド.TextMatrix(r, 1),
+                            Screen().グリッド.TextMatrix(r, 2)});
         return rows;
     }
     static void Click(int row, int column) {

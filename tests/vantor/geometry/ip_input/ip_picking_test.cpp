@@ -28,7 +28,7 @@ TEST_F(IpPicking, ASeriesFillsXAndYFromTheFirstRow) {
     s.Hide();
 
     p1.picks = {std::pair{123456.7, -9876.5}, std::pair{100000.0, 0.0}, std::pair{0.5, 250.0}};
-    p1.Ticks(2);   // the CAD stands idle at its prompt; the script then runs out: a cancel
+    p1.Ticks(2); // the CAD stands idle at its prompt; the script then runs out: a cancel
     EXPECT_EQ(p1.getPoints, 4);
     EXPECT_EQ(s.PickedCount(), 3);
     // clang-format off
@@ -38,7 +38,7 @@ TEST_F(IpPicking, ASeriesFillsXAndYFromTheFirstRow) {
                                             {"4", "4", ""},
                                             {"5", "5", ""}}));
     // clang-format on
-    EXPECT_EQ(ipx(0), 0.0f);   // the table follows at 転送 or 完了
+    EXPECT_EQ(ipx(0), 0.0f); // the table follows at 転送 or 完了
     EXPECT_EQ(p1.commands, kCancelTwice);
     EXPECT_TRUE(!p1.enabled && !p1.visible && !p1.cmdIdle && !p1.locked);
     EXPECT_FALSE(s.PickPending());
@@ -62,7 +62,7 @@ TEST_F(IpPicking, RepickingARowNeedsARowClickedAndKeepsItWhenCancelled) {
     IP入力画面& s = Screen();
     auto [p1, p2] = ScriptedControls();
     Fill({{"1", "1", ""}, {"2", "2", "40"}});
-    s.修正ボタン_Click();   // nothing clicked yet: the header row
+    s.修正ボタン_Click(); // nothing clicked yet: the header row
     EXPECT_FALSE(s.PickPending());
     EXPECT_EQ(Messages(), std::vector<std::string>{"取り直す点の行を表でクリックしてから修正を押してください。"});
     EXPECT_EQ(s.グリッド.TextMatrix(0, 0), " ｘ座標");
@@ -79,7 +79,7 @@ TEST_F(IpPicking, RepickingARowNeedsARowClickedAndKeepsItWhenCancelled) {
     EXPECT_FALSE(p2.enabled);
 
     s.修正ボタン_Click();
-    p2.Ticks(2);   // the user cancels in the CAD
+    p2.Ticks(2); // the user cancels in the CAD
     EXPECT_EQ(Rows(2, 2), (std::vector<Row>{{"5.5", "-1.25", "40"}}));
     EXPECT_FALSE(s.PickPending());
 }
@@ -126,7 +126,8 @@ TEST_F(IpPicking, AScreenUnloadedDuringItsPickEndsThePickBeforeItGoes) {
     IP入力画面& s = Screen();
     auto [p1, p2] = ScriptedControls();
     s.自動入力_Click();
-    p1.picks = {std::pair{-35000500.0, 12000250.0}, std::pair{-35010000.0, 12005000.0}, std::pair{-35020000.0, 12010000.0}};
+    p1.picks = {std::pair{-35000500.0, 12000250.0}, std::pair{-35010000.0, 12005000.0},
+                std::pair{-35020000.0, 12010000.0}};
     p1.duringPick = [](int prompt) {
         if (prompt == 2) forms::Unload<IP入力画面>();
     };
@@ -139,7 +140,7 @@ TEST_F(IpPicking, AScreenUnloadedDuringItsPickEndsThePickBeforeItGoes) {
     EXPECT_TRUE(!p1.enabled && !p1.visible && !p1.cmdIdle && !p1.locked);
     EXPECT_EQ(s.PickedCount(), 1);
     EXPECT_FALSE(s.Visible());
-    rt::DoEvents();   // the screen and its controls are deleted now
+    rt::DoEvents(); // the screen and its controls are deleted now
 }
 
 // Every screen unloaded at once (program end, a test's tear-down) during the pick: the same.

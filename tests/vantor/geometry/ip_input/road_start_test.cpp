@@ -46,7 +46,7 @@ TEST_F(RoadStart, FromTheCadStartToTheAlignment) {
     ASSERT_TRUE(drawing.Visible());
     EXPECT_FALSE(start.Visible());
 
-    ipsuu = -2;   // no alignment yet
+    ipsuu = -2; // no alignment yet
     drawing.IP入力ボタン_Click();
     IP入力画面& ip = Screen();
     ASSERT_TRUE(ip.Visible());
@@ -74,10 +74,10 @@ TEST_F(RoadStart, FromTheCadStartToTheAlignment) {
     EXPECT_NEAR(koukaku(1), 3.141592f / 2, 1e-5f);
     EXPECT_NEAR(setsusenchou(1), 50000, 1);
     EXPECT_NEAR(kyokusenchou(1), 78540, 1);
-    EXPECT_EQ(Cell(kIpSheet, 6, 8), "50");   // BC X on the IP sheet
+    EXPECT_EQ(Cell(kIpSheet, 6, 8), "50"); // BC X on the IP sheet
     EXPECT_TRUE(forms::Get<横断勾配入力画面>().Visible());
     ASSERT_GE(sokutensuu, 5);
-    EXPECT_NEAR(tatedata(sokutensuu, 1), 178.54f, 0.01f);   // the end, along the curve
+    EXPECT_NEAR(tatedata(sokutensuu, 1), 178.54f, 0.01f); // the end, along the curve
 }
 
 } // namespace

@@ -28,8 +28,7 @@ Lines Expected(Lines given) {
 
 Lines Shown() {
     Lines shown;
-    for (int index = 0; index <= 7; ++index)
-        shown.push_back(forms::Get<警告表示画面>().Label1(index).Caption());
+    for (int index = 0; index <= 7; ++index) shown.push_back(forms::Get<警告表示画面>().Label1(index).Caption());
     return shown;
 }
 
@@ -61,7 +60,7 @@ TEST_F(CurveChecks, TouchingCurvesAreAccepted) {
     EXPECT_EQ(keikokuflg, 0);
     EXPECT_EQ(kyokusensuu, 2);
     EXPECT_EQ(vce(1), vcb(2));
-    EXPECT_NEAR(tatedata(3, 5), 49 + (0.02 + 1.0 / 60) * 60 / 8, 0.005);  // computed, rounded
+    EXPECT_NEAR(tatedata(3, 5), 49 + (0.02 + 1.0 / 60) * 60 / 8, 0.005); // computed, rounded
 }
 
 TEST_F(CurveChecks, OverlapStopsAfterTheLists) {
@@ -75,7 +74,7 @@ TEST_F(CurveChecks, OverlapStopsAfterTheLists) {
     // clang-format on
     EXPECT_EQ(henkatensuu, 3);
     EXPECT_EQ(kyokusensuu, 2);
-    EXPECT_EQ(kakuteihenkatensuu, -1);  // still the count of the last complete listing
+    EXPECT_EQ(kakuteihenkatensuu, -1); // still the count of the last complete listing
 }
 
 TEST_F(CurveChecks, TooLongCurveNamesTheEndsThatBreakTheirLimits) {
@@ -126,14 +125,14 @@ TEST_F(CurveChecks, EditCheckRefusesCurvesWithoutAGradientChange) {
     struct Case {
         int row;
         float curve;
-        Lines lines;  // empty: accepted
+        Lines lines; // empty: accepted
     };
     const Case cases[] = {
         {1, 30, {"手前の勾配が定まらない為", "曲線の設置は出来ません。"}},
         {7, 30, {"後ろの勾配が定まらない為", "曲線の設置は出来ません。"}},
         {2, 10, {"勾配の変化点ではありません。", "よって曲線の設置は出来ません。"}},
-        {4, 60, {}},  // the change point of the crest
-        {1, 0, {}},   // a length of 0 removes the curve
+        {4, 60, {}}, // the change point of the crest
+        {1, 0, {}},  // a length of 0 removes the curve
     };
     for (const Case& c : cases) {
         LoadCrest();
@@ -217,8 +216,8 @@ TEST_F(CurveChecks, TableLimitsOfChangePointsAndCurves) {
 
     LoadZigzag(101, 51);
     ComputeStopping();
-    EXPECT_EQ(Shown(), Expected({"縦断曲線が多すぎます。", "縦断曲線は 50箇所までです。",
-                                 "曲線長の見直しをして下さい。"}));
+    EXPECT_EQ(Shown(),
+              Expected({"縦断曲線が多すぎます。", "縦断曲線は 50箇所までです。", "曲線長の見直しをして下さい。"}));
     EXPECT_EQ(henkatensuu, -1);
 }
 

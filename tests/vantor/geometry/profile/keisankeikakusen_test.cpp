@@ -15,16 +15,16 @@ TEST(Keisankeikakusen, CrestSampledEveryMetre) {
     LoadCrest();
     keisantate();
     ASSERT_TRUE(keisankeikakusen());
-    EXPECT_EQ(keikakusensuu, 200.0f);  // 201 samples
+    EXPECT_EQ(keikakusensuu, 200.0f); // 201 samples
     EXPECT_EQ(keikakusenx(0), 0.0f);
     EXPECT_EQ(keikakuseny(0), 48.0f);
     EXPECT_EQ(keikakusenx(50), 50.0f);
-    EXPECT_FLOAT_EQ(keikakuseny(50), 49.0f);      // on the first tangent
-    EXPECT_EQ(keikakuseny(100), 49.775002f);      // 50 - 0.03 * 60 / 8, not rounded
+    EXPECT_FLOAT_EQ(keikakuseny(50), 49.0f); // on the first tangent
+    EXPECT_EQ(keikakuseny(100), 49.775002f); // 50 - 0.03 * 60 / 8, not rounded
     // The high point, VCB - g1 L / (g2 - g1): 49.8 one unit in the last place high, from the
     // single-precision coefficients.
     EXPECT_EQ(keikakuseny(110), 49.800003f);
-    EXPECT_FLOAT_EQ(keikakuseny(170), 49.3f);     // on the second tangent
+    EXPECT_FLOAT_EQ(keikakuseny(170), 49.3f); // on the second tangent
     EXPECT_EQ(keikakusenx(200), 200.0f);
     EXPECT_EQ(keikakuseny(200), 49.0f);
 }
@@ -46,7 +46,7 @@ TEST(Keisankeikakusen, EndsOnTheLastStationAndSkipsRowsWithoutOne) {
     EXPECT_EQ(keikakuseny(0), 100.0f);
     EXPECT_EQ(keikakusenx(100), 100.0f);
     EXPECT_EQ(keikakusenx(101), 100.5f);
-    EXPECT_EQ(keikakuseny(101), 101.01f);  // the rounded table value
+    EXPECT_EQ(keikakuseny(101), 101.01f); // the rounded table value
 }
 
 TEST(Keisankeikakusen, FillsTheTableForTwoThousandMetres) {
@@ -73,7 +73,7 @@ TEST(Keisankeikakusen, NothingToSampleWithoutAPlannedLine) {
     EXPECT_EQ(henkatensuu, 3);
     EXPECT_FALSE(keisankeikakusen());
     EXPECT_EQ(keikakusensuu, 7.0f);
-    EXPECT_EQ(keikokuflg, 0);  // the stop was told; sampling has nothing of its own to say
+    EXPECT_EQ(keikokuflg, 0); // the stop was told; sampling has nothing of its own to say
 }
 
 } // namespace

@@ -31,9 +31,7 @@ public:
 
     static void ClickToolbar(const char* key) { Main().Toolbar1_ButtonClick(Main().Toolbar1.Buttons(key)); }
 
-    static bool WarningShown() {
-        return forms::IsLoaded<警告表示画面>() && forms::Get<警告表示画面>().Visible();
-    }
+    static bool WarningShown() { return forms::IsLoaded<警告表示画面>() && forms::Get<警告表示画面>().Visible(); }
 
     // Planned height, cut, fill and gradient of every row, as the grid shows them and as
     // 転送 writes them (sheet columns E to H from row 5).
@@ -42,16 +40,15 @@ public:
         tensoutate();
         auto sheet = xlsheets->Item(std::string(kProfileSheet));
         for (int row = 1; row <= sokutensuu; ++row)
-            for (int col = 4; col <= 7; ++col)
-                texts += Cell(row, col) + sheet->Cells(row + 4, col + 1)->Value().Text();
+            for (int col = 4; col <= 7; ++col) texts += Cell(row, col) + sheet->Cells(row + 4, col + 1)->Value().Text();
         return texts;
     }
 };
 
 struct Caller {
     const char* name;
-    void (*stopOn)(ProfileCallers&);  // runs the command over the crest with its curve too long
-    void (*computeOn)(ProfileCallers&);  // runs it over the crest as it is
+    void (*stopOn)(ProfileCallers&);    // runs the command over the crest with its curve too long
+    void (*computeOn)(ProfileCallers&); // runs it over the crest as it is
 };
 
 void RunDecimalPlaces() {
@@ -66,8 +63,9 @@ bool RunPlan() { return PrepareStationList({}).profileComputed; }
 const Caller kCallers[] = {
     {"Open",
      [](ProfileCallers& t) {
-         t.Open(t.SavedDocument("stops.xls", {{0, 47, 48}, {70, 48}, {85, 49}, {100, 49.5f, 50, kTooLong},
-                                               {130, 49}, {150, 48}, {200, 47.5f, 49}}));
+         t.Open(t.SavedDocument(
+             "stops.xls",
+             {{0, 47, 48}, {70, 48}, {85, 49}, {100, 49.5f, 50, kTooLong}, {130, 49}, {150, 48}, {200, 47.5f, 49}}));
      },
      [](ProfileCallers& t) { t.OpenCrest(); }},
     {"読込",

@@ -37,7 +37,9 @@ std::string Number(float v) {
 
 // A profile of 5 to 40 rows over at most about 1500 m, heights in centimetres.
 void LoadRandomProfile(std::mt19937& random) {
-    auto uniform = [&random](double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); };
+    auto uniform = [&random](double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random);
+    };
     auto chance = [&uniform](double p) { return uniform(0, 1) < p; };
     auto centimetres = [](double v) { return static_cast<float>(std::round(v * 100) / 100); };
     const int rows = std::uniform_int_distribution<int>(5, 40)(random);
@@ -51,7 +53,9 @@ void LoadRandomProfile(std::mt19937& random) {
         if (ends || (++sinceChangePoint >= 2 && chance(0.4))) {
             sinceChangePoint = 0;
             tatedata(r, 3) = centimetres(uniform(20, 80));
-            if (!ends && chance(0.5)) tatedata(r, 4) = chance(0.03) ? -20.0f : static_cast<float>(2 * std::uniform_int_distribution<int>(5, 60)(random));
+            if (!ends && chance(0.5))
+                tatedata(r, 4) =
+                    chance(0.03) ? -20.0f : static_cast<float>(2 * std::uniform_int_distribution<int>(5, 60)(random));
         }
         station += uniform(5, 40);
     }
@@ -66,7 +70,9 @@ std::string CaseJson() {
              << Number(tatedata(r, 3)) << ", " << Number(tatedata(r, 4)) << "]";
     const ProfileOutcome outcome = keisantate();
     json << "], \"program\": {\"outcome\": \""
-         << (outcome == ProfileOutcome::Computed ? "computed" : outcome == ProfileOutcome::Stopped ? "stopped" : "none")
+         << (outcome == ProfileOutcome::Computed  ? "computed"
+             : outcome == ProfileOutcome::Stopped ? "stopped"
+                                                  : "none")
          << "\", \"planned\": [";
     for (int r = 1; r <= sokutensuu; ++r)
         json << (r > 1 ? ", " : "") << "[" << Number(tatedata(r, 5)) << ", " << Number(tatedata(r, 6)) << ", "

@@ -40,14 +40,12 @@ inline void LoadProfile(std::initializer_list<Row> rows, int decimals = 2) {
 
 // Crest: grades +2 % and -1 %, a 60 m curve on the change point at 100 (VCB 70, VCE 130).
 inline void LoadCrest() {
-    LoadProfile({{0, 47, 48}, {70, 48}, {85, 49}, {100, 49.5f, 50, 60},
-                 {130, 49}, {150, 48}, {200, 47.5f, 49}});
+    LoadProfile({{0, 47, 48}, {70, 48}, {85, 49}, {100, 49.5f, 50, 60}, {130, 49}, {150, 48}, {200, 47.5f, 49}});
 }
 
 // Sag: grades -2 % and +3 %, a 40 m curve on the change point at 50 (VCB 30, VCE 70).
 inline void LoadSag(int decimals = 2) {
-    LoadProfile({{0, 10.5f, 10}, {30, 9.0f}, {40, 9.1f}, {50, 9.2f, 9.0f, 40},
-                 {70, 9.3f}, {150, 12.5f, 12.0f}},
+    LoadProfile({{0, 10.5f, 10}, {30, 9.0f}, {40, 9.1f}, {50, 9.2f, 9.0f, 40}, {70, 9.3f}, {150, 12.5f, 12.0f}},
                 decimals);
 }
 

@@ -55,7 +55,11 @@ TEST_F(GridRows, DeletingTheLastRowMovesTheEditorUp) {
 }
 
 TEST_F(GridRows, RefusalsSayWhyAndChangeNothing) {
-    struct Case { int stations, row; bool insert; std::string message; };
+    struct Case {
+        int stations, row;
+        bool insert;
+        std::string message;
+    };
     const Case cases[] = {{500, 3, true, kSounyuuMantan}, {1, 1, false, kSakujoSaigo}};
     for (const Case& c : cases) {
         Show(c.stations, c.row, 0);

@@ -24,8 +24,7 @@ void FillStations(int count) {
         tatedata(r, 0) = yokodata(r, 0) = rokatadata(r, 0) = r * 100.0f;
         tatedata(r, 8) = r * 100.0f + 8;
         if (r > 200) continue;
-        for (int c = 0; c <= 7; ++c)
-            yokosakuzudata(r, c) = station ? std::to_string(r) + "-" + std::to_string(c) : "";
+        for (int c = 0; c <= 7; ++c) yokosakuzudata(r, c) = station ? std::to_string(r) + "-" + std::to_string(c) : "";
     }
 }
 
@@ -88,12 +87,17 @@ TEST(StationRows, TextsBeyondTheirTwoHundredRowsDoNotStopTheMove) {
     ExpectRowFrom(251, 250);
     sakujogyou(150);
     ExpectRowFrom(199, 199);
-    EXPECT_EQ(yokosakuzudata(200, 1), "");  // station 200's text fell off at the insert
+    EXPECT_EQ(yokosakuzudata(200, 1), ""); // station 200's text fell off at the insert
     ExpectRowFrom(250, 250);
 }
 
 TEST(StationRows, RefusedOperations) {
-    struct Case { int stations; int row; bool insert; std::string reason; };
+    struct Case {
+        int stations;
+        int row;
+        bool insert;
+        std::string reason;
+    };
     const Case cases[] = {
         // clang-format off
         {500, 10, true, kSounyuuMantan},

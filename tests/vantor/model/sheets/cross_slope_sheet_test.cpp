@@ -11,7 +11,7 @@ namespace {
 using namespace 縦断bus;
 
 TEST_F(SheetTest, CrossSlopeTablesRoundTripPastTheTextTableBound) {
-    sokutensuu = 205;   // the text table holds 200 stations
+    sokutensuu = 205; // the text table holds 200 stations
     for (int i = 1; i <= sokutensuu; ++i)
         for (int c = 1; c <= 10; ++c) yokodata(i, c) = (i + c) % 4 == 0 ? kEmpty : 0.5f * i - 0.01f * c;
     for (int i = 1; i <= 200; ++i)
@@ -20,7 +20,7 @@ TEST_F(SheetTest, CrossSlopeTablesRoundTripPastTheTextTableBound) {
     const auto texts = yokosakuzudata;
 
     tensouyoko();
-    EXPECT_EQ(Text(kCrossSlopeSheet, "E209"), rt::CStr(0.5f * 205 - 0.05f));   // station 205
+    EXPECT_EQ(Text(kCrossSlopeSheet, "E209"), rt::CStr(0.5f * 205 - 0.05f)); // station 205
     EXPECT_EQ(Text(kCrossSlopeSheet, "K209"), "");
     yokodata.Fill(0);
     yokosakuzudata.Fill({});
@@ -43,7 +43,7 @@ TEST_F(SheetTest, CrossSlopeCellsOfBlanksAreEmpty) {
     EXPECT_EQ(yokodata(1, 1), kEmpty);
     EXPECT_EQ(yokodata(1, 2), 3.5f);
     EXPECT_EQ(yokodata(1, 3), kEmpty);
-    EXPECT_EQ(yokosakuzudata(1, 1), " 現況1 ");   // texts as they stand
+    EXPECT_EQ(yokosakuzudata(1, 1), " 現況1 "); // texts as they stand
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -54,7 +54,8 @@ TEST_F(SheetTest, CrossSlopeCellThatIsNoNumberIsReportedAndNothingIsTaken) {
     Put(kCrossSlopeSheet, "A5", 9.0f);
     Put(kCrossSlopeSheet, "C6", "2%勾配");
 
-    ExpectNotANumber(ReadCrossSlopeNumbers, yomikomiyoko, "横断ｼｰﾄ のセル C6 が数値ではありません。数値に直してください。");
+    ExpectNotANumber(ReadCrossSlopeNumbers, yomikomiyoko,
+                     "横断ｼｰﾄ のセル C6 が数値ではありません。数値に直してください。");
 
     EXPECT_EQ(yokodata(1, 1), 1.25f);
     EXPECT_EQ(yokodata(2, 1), 7.0f);

@@ -41,8 +41,7 @@ std::map<std::string, std::string> ReadWithXlrd(const std::string& file, const s
 
 TEST_F(SheetTest, SavedWorkbookShowsTitlesHeadersFormatsAndValues) {
     danmensuu = 1;
-    for (auto format : {shoshikitate, shoshikiip, shoshikigenkyou, shoshikizahyou, shoshikiyoko,
-                        shoshikirokata})
+    for (auto format : {shoshikitate, shoshikiip, shoshikigenkyou, shoshikizahyou, shoshikiyoko, shoshikirokata})
         format();
     sokutensuu = 2;
     const float profile[2][7] = {{12.5f, 100.3f, kEmpty, kEmpty, kEmpty, kEmpty, kEmpty},

@@ -18,10 +18,10 @@ struct Layout {
     void (*format)();
     std::string_view sheet;
     std::string titleCell, title;
-    std::vector<std::pair<std::string, std::string>> headers;  // cell, text
-    std::vector<std::pair<std::string, double>> widths;        // cell of row 2, width
+    std::vector<std::pair<std::string, std::string>> headers; // cell, text
+    std::vector<std::pair<std::string, double>> widths;       // cell of row 2, width
     std::string box;
-    std::vector<std::pair<std::string, int>> shading;          // range, colour index
+    std::vector<std::pair<std::string, int>> shading; // range, colour index
 };
 
 const std::vector<Layout>& Layouts() {
@@ -74,8 +74,7 @@ TEST_F(SheetTest, EachFormatterLaysOutItsSheet) {
         EXPECT_EQ(Text(layout.sheet, layout.titleCell), layout.title);
         EXPECT_EQ(sheet->Range(layout.titleCell)->Font()->Size(), 22);
         for (const auto& [cell, text] : layout.headers) EXPECT_EQ(Text(layout.sheet, cell), text) << cell;
-        for (const auto& [cell, width] : layout.widths)
-            EXPECT_EQ(sheet->Range(cell)->ColumnWidth(), width) << cell;
+        for (const auto& [cell, width] : layout.widths) EXPECT_EQ(sheet->Range(cell)->ColumnWidth(), width) << cell;
 
         auto box = sheet->Range(layout.box);
         for (int index = xl::xlEdgeLeft; index <= xl::xlInsideHorizontal; ++index) {
@@ -119,7 +118,7 @@ TEST_F(SheetTest, SectionSheetsHeadTheBlocksThatDanmensuuCounts) {
             EXPECT_EQ(headed, c.blocks);
         }
         EXPECT_EQ(danmensuu, c.danmensuu);
-        TearDown();  // a fresh workbook for the next case
+        TearDown(); // a fresh workbook for the next case
         SetUp();
     }
 }
@@ -130,11 +129,11 @@ TEST_F(SheetTest, SectionBlockHeadersAndShading) {
     shoshikigenkyou();
     // Second block: columns E-H.
     const std::vector<std::pair<std::string, std::string>> texts = {
-        {"E4", "測点"}, {"F4", ""}, {"E5", "左側"}, {"G5", "右側"},
+        {"E4", "測点"},   {"F4", ""},       {"E5", "左側"},   {"G5", "右側"},
         {"E6", "Ｘ座標"}, {"F6", "Ｙ座標"}, {"G6", "Ｘ座標"}, {"H6", "Ｙ座標"}};
     for (const auto& [cell, text] : texts) EXPECT_EQ(Text(kCutFillSheet, cell), text) << cell;
-    const std::vector<std::pair<std::string, int>> colours = {
-        {"F4", 35}, {"E6", 36}, {"F6", 36}, {"G6", 34}, {"H6", 34}, {"E4", xl::xlColorIndexNone}};
+    const std::vector<std::pair<std::string, int>> colours = {{"F4", 35}, {"E6", 36}, {"F6", 36},
+                                                              {"G6", 34}, {"H6", 34}, {"E4", xl::xlColorIndexNone}};
     for (const auto& [cell, colour] : colours)
         EXPECT_EQ(Sheet(kCutFillSheet)->Range(cell)->Interior()->ColorIndex(), colour) << cell;
 }

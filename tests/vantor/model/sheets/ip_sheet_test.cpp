@@ -11,7 +11,7 @@ namespace {
 using namespace 縦断bus;
 
 TEST_F(SheetTest, IpPointsRoundTripUpToTheTableBound) {
-    ipsuu = 49;   // 51 points: start, 49 IPs, end
+    ipsuu = 49; // 51 points: start, 49 IPs, end
     for (int p = 0; p <= 50; ++p) {
         ipx(p) = 1000.0f * p + 12345.5f;
         ipy(p) = -250.25f * p;
@@ -22,7 +22,7 @@ TEST_F(SheetTest, IpPointsRoundTripUpToTheTableBound) {
     ASSERT_TRUE(WriteIpSheet());
     EXPECT_EQ(Text(kIpSheet, "A5"), "1");
     EXPECT_EQ(Text(kIpSheet, "B5"), "12.3455");
-    EXPECT_EQ(Text(kIpSheet, "E5"), "");        // no curve: empty cell
+    EXPECT_EQ(Text(kIpSheet, "E5"), ""); // no curve: empty cell
     EXPECT_EQ(Text(kIpSheet, "E6"), "150.001");
     EXPECT_EQ(Text(kIpSheet, "A55"), "51");
     ipx.Fill(0);
@@ -56,7 +56,8 @@ TEST_F(SheetTest, IpSheetFaultsNameTheSheetAndCell) {
     Put(kIpSheet, "C5", 0.0);
     Put(kIpSheet, "B6", 3e38);
     Put(kIpSheet, "C6", 0.0);
-    expectRaised(yomikomiip, rt::errOverflow, "ＩＰ座標入力 のセル B6 の数値が大きすぎます。正しい値に直してください。");
+    expectRaised(yomikomiip, rt::errOverflow,
+                 "ＩＰ座標入力 のセル B6 の数値が大きすぎます。正しい値に直してください。");
     // A point numbered in the text way.
     Put(kIpSheet, "B6", "IP1");
     expectRaised(yomikomiip, rt::errTypeMismatch, "ＩＰ座標入力 のセル B6 が数値ではありません。");
@@ -118,7 +119,7 @@ TEST_F(SheetTest, IpTransferOwnsThePointRowsOnly) {
     ASSERT_TRUE(WriteIpPoints(51));
     EXPECT_EQ(Text(kIpSheet, "A55"), "51");
     EXPECT_EQ(Text(kIpSheet, "B55"), "51");
-    EXPECT_EQ(Text(kIpSheet, "G30"), "1.5");   // beside the points: the alignment's own
+    EXPECT_EQ(Text(kIpSheet, "G30"), "1.5"); // beside the points: the alignment's own
     ASSERT_TRUE(WriteIpPoints(0));
     for (const char* cell : {"A5", "B5", "C30", "G30", "A55", "B55"}) EXPECT_EQ(Text(kIpSheet, cell), "") << cell;
     EXPECT_EQ(Text(kIpSheet, "B56"), "7");

@@ -30,8 +30,8 @@ TEST_F(ProfileSheetTest, WrittenStationsReadBackBeyondRow100) {
 }
 
 TEST_F(ProfileSheetTest, WriterCellsAndWhatItLeavesAlone) {
-    Put(kProfileSheet, "I6", "要確認");   // the user's remark
-    Put(kProfileSheet, "A60", 999.0f);    // a station row from an earlier, longer profile
+    Put(kProfileSheet, "I6", "要確認"); // the user's remark
+    Put(kProfileSheet, "A60", 999.0f);  // a station row from an earlier, longer profile
     sokutensuu = 4;
     const float rows[4][7] = {{12.3f, 102.7f, 101.5f, 40, 101.2f, -1.5f, 2.5f},
                               {40, 99.5f, kEmpty, kEmpty, 99.5f, 0, -0.75f},
@@ -76,7 +76,7 @@ TEST_F(ProfileSheetTest, ReaderTakesLeadingNumbersAndKeepsBlankRowsAsEmptyStatio
     Put(kProfileSheet, "B5", "12.5m");
     Put(kProfileSheet, "C5", " -.5 %");
     Put(kProfileSheet, "D5", "   ");
-    Put(kProfileSheet, "A16", "　 ");   // only blanks: not a station
+    Put(kProfileSheet, "A16", "　 "); // only blanks: not a station
 
     yomikomitate();
 
@@ -126,7 +126,7 @@ TEST_F(ProfileSheetTest, ReaderRefusesANumberBeyondSinglePrecisionAndKeepsTheTab
 }
 
 TEST_F(ProfileSheetTest, UsesTheDocumentWorkbookNotTheActiveOne) {
-    auto other = xl::CreateObject("Excel.sheet");   // now the active workbook, no profile sheet
+    auto other = xl::CreateObject("Excel.sheet"); // now the active workbook, no profile sheet
     ASSERT_EQ(xlbook->Application()->ActiveWorkbook()->Name(), other->Name());
     sokutensuu = 1;
     tatedata(1, 1) = 7.5f;

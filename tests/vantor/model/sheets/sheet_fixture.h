@@ -23,8 +23,8 @@ protected:
         xlbook = xl::CreateObject("Excel.sheet");
         xlsheets = xlbook->Worksheets();
         xlsheets->Item("Sheet1")->SetName(kCoordinateSheet);
-        for (auto name : {kShoulderSheet, kIpSheet, kCrossSlopeSheet, kProfileSheet,
-                          kExistingGroundSheet, kCutFillSheet}) {
+        for (auto name :
+             {kShoulderSheet, kIpSheet, kCrossSlopeSheet, kProfileSheet, kExistingGroundSheet, kCutFillSheet}) {
             xlbook->Sheets()->Add();
             xlsheets->Item(1)->SetName(name);
         }

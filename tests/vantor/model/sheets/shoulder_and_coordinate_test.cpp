@@ -23,7 +23,7 @@ TEST_F(SheetTest, ShoulderOffsetsRoundTripAndEmptyCellsReadAsZero) {
     tensourokata();
     EXPECT_EQ(Text(kShoulderSheet, "C6"), "");
     EXPECT_EQ(Text(kShoulderSheet, "E7"), "60");
-    EXPECT_EQ(Text(kShoulderSheet, "B1"), "路肩幅員入力");   // laid out again
+    EXPECT_EQ(Text(kShoulderSheet, "B1"), "路肩幅員入力"); // laid out again
     rokatadata.Fill(5);
     yomikomirokata();
 
@@ -42,7 +42,7 @@ TEST_F(SheetTest, ShoulderRowsAreReadByTheirStation) {
         Sheet(kShoulderSheet)->Cells(5 + r, 5)->SetValue(double(sheetStations[r]));
         Sheet(kShoulderSheet)->Cells(5 + r, 4)->SetValue(1.5 + r);
     }
-    Sheet(kShoulderSheet)->Cells(11, 9)->SetValue(7.0);   // a width without a station
+    Sheet(kShoulderSheet)->Cells(11, 9)->SetValue(7.0); // a width without a station
     sokutensuu = 5;
     const float listed[] = {0, 20, 30, 40, 60.01f};
     for (int i = 1; i <= 5; ++i) tatedata(i, 1) = listed[i - 1];
@@ -60,7 +60,7 @@ TEST_F(SheetTest, ShoulderRowsAreReadByTheirStation) {
 TEST_F(SheetTest, ReferencePointsDownToTheFirstBlankRow) {
     for (int r = 5; r <= 7; ++r)
         for (int c = 7; c <= 10; ++c) Sheet(kCoordinateSheet)->Cells(r, c)->SetValue(100.125 * r + c);
-    Sheet(kCoordinateSheet)->Cells(8, 7)->SetValue(" ");   // blanks end the list
+    Sheet(kCoordinateSheet)->Cells(8, 7)->SetValue(" "); // blanks end the list
     Sheet(kCoordinateSheet)->Cells(9, 7)->SetValue(1.0);
 
     yomikomizahyou();
@@ -88,7 +88,8 @@ TEST_F(SheetTest, ReferencePointThatIsNoNumberLeavesThePointsAsTheyWere) {
     Sheet(kCoordinateSheet)->Cells(6, 7)->SetValue(2.0);
     Sheet(kCoordinateSheet)->Cells(6, 9)->SetValue("X=12");
 
-    ExpectNotANumber(ReadReferencePoints, yomikomizahyou, "座標値ｼｰﾄ のセル I6 が数値ではありません。数値に直してください。");
+    ExpectNotANumber(ReadReferencePoints, yomikomizahyou,
+                     "座標値ｼｰﾄ のセル I6 が数値ではありません。数値に直してください。");
 
     EXPECT_EQ(zahyousuu, 1);
     EXPECT_EQ(zahyoudata(1, 1), 3.0);

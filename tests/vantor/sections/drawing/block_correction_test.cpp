@@ -26,7 +26,7 @@ TEST_F(BlockCorrection, SendsOfOneStationWithWindowsAboutThePlannedSection) {
     SetRoad({{0, 10, 10}, {20, 10, 11.234f, 3, 2, 3.5f, 2.3f}});
     RecordingCad cad;
     OpenScreen();
-    Screen().移動ボタン_Click(0);   // station 1 stays and is drawn
+    Screen().移動ボタン_Click(0); // station 1 stays and is drawn
     // clang-format off
     const std::vector<std::string> expected = {
         "erase\r", "W\r", "-50000,30000\r", "50000,-30000\r", "\r",
@@ -53,8 +53,8 @@ TEST_F(BlockCorrection, SendsOfOneStationWithWindowsAboutThePlannedSection) {
     EXPECT_EQ(e[15], "100,11234.0002441406\r\r");
     EXPECT_EQ(e[16], "3000,-60 3500,-80.4999983310699\r");
     cad.executes.clear();
-    Screen().移動ボタン_Click(1);   // the last station stays and is drawn again
-    EXPECT_EQ(cad.executes[2], "-50000,31234.0002441406\r");   // the erase takes in the last section
+    Screen().移動ボタン_Click(1);                            // the last station stays and is drawn again
+    EXPECT_EQ(cad.executes[2], "-50000,31234.0002441406\r"); // the erase takes in the last section
     EXPECT_EQ(Screen().測点.Text(), "20");
 }
 
@@ -87,7 +87,7 @@ TEST_F(BlockCorrection, StartsOnStationOneAndListsTheCurrentStations) {
     EXPECT_EQ(Screen().ShownStation(), 1);
     EXPECT_EQ(Screen().幅員(3).Text(), "3.5");
     EXPECT_EQ(Screen().勾配(2).Text(), "2");
-    EXPECT_TRUE(cad.executes.empty());   // showing draws nothing
+    EXPECT_TRUE(cad.executes.empty()); // showing draws nothing
     Screen().Hide();
     SetRoad({{0, 10, 10}, {20, 10, 10}, {-5, 10, 10}});
     Screen().Open();
@@ -103,7 +103,7 @@ TEST_F(BlockCorrection, StartsOnStationOneAndListsTheCurrentStations) {
 TEST_F(BlockCorrection, AutoCreateDefinesTheBlockWithoutTheGroundAndNamesItAfterwards) {
     SetRoad({{0, 10, 11.234f}, {20, 10, 10, 3, 2, 4, 3}});
     FixtureCad cad;
-    cad.drawing.Add(cad::Insert{"KEINEW", {200000, 0}});   // an insert of the name to come
+    cad.drawing.Add(cad::Insert{"KEINEW", {200000, 0}}); // an insert of the name to come
     OpenScreen();
     Screen().移動ボタン_Click(0);
     Screen().新ブロック名.SetText("KEINEW");
@@ -112,12 +112,12 @@ TEST_F(BlockCorrection, AutoCreateDefinesTheBlockWithoutTheGroundAndNamesItAfter
     EXPECT_EQ(yokosakuzudata(1, 2), "KEINEW");
     const cad::Block* block = cad.drawing.FindBlock("KEINEW");
     ASSERT_NE(block, nullptr);
-    ASSERT_EQ(block->entities.size(), 1u);   // the planned polyline, not the ground
+    ASSERT_EQ(block->entities.size(), 1u); // the planned polyline, not the ground
     EXPECT_TRUE(std::holds_alternative<cad::Polyline>(block->entities[0].shape));
     EXPECT_EQ(block->base.y, 1234);
-    ASSERT_EQ(cad.All<cad::Insert>().size(), 2u);   // the ground reference stays in the drawing
+    ASSERT_EQ(cad.All<cad::Insert>().size(), 2u); // the ground reference stays in the drawing
     EXPECT_EQ(cad.All<cad::Insert>()[1].block, "GEN1");
-    EXPECT_EQ(cad.commandLine.RejectionCount(), 1u);   // the "Y" for a block that was new
+    EXPECT_EQ(cad.commandLine.RejectionCount(), 1u); // the "Y" for a block that was new
     EXPECT_EQ(cad.commandLine.Rejections()[0].input, "Y");
 
     // Redefining from station 2 (right edge 4 m out) updates the insert placed before.
@@ -136,7 +136,7 @@ TEST_F(BlockCorrection, AutoCreateRefusesNamesThatCannotBeTheStationsPlannedBloc
     std::optional<RecordingCad> cad(std::in_place);
     OpenScreen();
     Screen().新ブロック名.SetText("KEI2");
-    Screen().ブロック自動ボタン_Click();   // nothing drawn yet
+    Screen().ブロック自動ボタン_Click(); // nothing drawn yet
     for (const char* name : {"", "KEI 2", "gen1", "未設定"}) {
         Screen().移動ボタン_Click(0);
         cad->executes.clear();
@@ -171,7 +171,7 @@ TEST_F(BlockCorrection, ChangeStoresIntoTheShownStationAndRefusesMissingValues) 
     EXPECT_EQ(Messages().size(), 3u);
     EXPECT_EQ(yokosakuzudata(1, 2), "KEI1");
 
-    danmenbangou = 2;   // another section screen moved on meanwhile
+    danmenbangou = 2; // another section screen moved on meanwhile
     screen.ブロック名(1).SetText("KEI5");
     screen.決定ボタン_Click();
     EXPECT_EQ(yokosakuzudata(1, 2), "KEI5");

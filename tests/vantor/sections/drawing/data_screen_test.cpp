@@ -54,7 +54,7 @@ TEST_F(DataScreen, TheGridShowsTheValuesInForceAfterExecuteAndTheCloseBox) {
     作図画面& drawing = DrawingScreen();
     drawing.右幅.SetText("3.5");
     drawing.横断図データー設定画面表示ボタン_Click();
-    Click(1, 5);   // an editor left open over the width
+    Click(1, 5); // an editor left open over the width
     drawing.右幅.SetText("4.25");
     drawing.横断図データー設定画面表示ボタン_Click();
     EXPECT_EQ(Screen().グリッド.TextMatrix(1, 5), "4.25");
@@ -68,7 +68,7 @@ TEST_F(DataScreen, TheGridShowsTheValuesInForceAfterExecuteAndTheCloseBox) {
     EXPECT_FALSE(forms::IsLoaded<横断図作図データー設定画面>());
     EXPECT_TRUE(drawing.Visible());
     drawing.右幅.SetText("5");
-    yokosakuzudata(1, 1) = "GEN2";   // changed elsewhere meanwhile
+    yokosakuzudata(1, 1) = "GEN2"; // changed elsewhere meanwhile
     drawing.横断図データー設定画面表示ボタン_Click();
     EXPECT_EQ(Screen().グリッド.TextMatrix(1, 5), "5");
     EXPECT_EQ(Screen().グリッド.TextMatrix(1, 1), "GEN2");
@@ -77,7 +77,7 @@ TEST_F(DataScreen, TheGridShowsTheValuesInForceAfterExecuteAndTheCloseBox) {
 TEST_F(DataScreen, EditedTextsAreStoredAsTyped) {
     SetRoad({{0, 10, 10}, {20, 10, 10}});
     Screen();
-    Click(2, 0);   // the station column edits the existing-ground name
+    Click(2, 0); // the station column edits the existing-ground name
     EXPECT_EQ(Screen().グリッド.Col(), 1);
     EXPECT_TRUE(Screen().Text1.Visible());
     Screen().Text1.SetText(" GEN2 ");
@@ -109,7 +109,7 @@ TEST_F(DataScreen, SheetColumnsKToPOutAndIn) {
 TEST_F(DataScreen, TrialViewAndBackLeaveTheScreen) {
     SetRoad({{0, 10, 10}});
     DrawingScreen().Show();
-    DrawingScreen().断面作図ボタン.OnClick();   // opened from the drawing screen, which hides
+    DrawingScreen().断面作図ボタン.OnClick(); // opened from the drawing screen, which hides
     EXPECT_FALSE(DrawingScreen().Visible());
     Screen().Toolbar1_ButtonClick(Screen().Toolbar1.Buttons("仮表示"));
     EXPECT_FALSE(forms::IsLoaded<横断図作図データー設定画面>());

@@ -62,7 +62,7 @@ TEST_F(SectionChecks, StationsWhoseSectionCannotBeAssembledAreSkippedAndToldOnce
     // clang-format on
     yokosakuzudata(2, 2) = "";
     yokosakuzudata(3, 2) = "未設定";
-    yokodata(4, 2) = yokodata(4, 9) = kEmpty;   // a station the station list added
+    yokodata(4, 2) = yokodata(4, 9) = kEmpty; // a station the station list added
     yokodata(4, 3) = yokodata(4, 8) = kEmpty;
     // station 60: 6 m of fill stays inside the 15 m move window and is drawn
     yokosakuzudata(6, 1) = "GEN 1";
@@ -81,8 +81,7 @@ TEST_F(SectionChecks, StationsWhoseSectionCannotBeAssembledAreSkippedAndToldOnce
     EXPECT_EQ(cad.All<cad::Line>().size(), 4u);
     EXPECT_EQ(cad.All<cad::Polyline>().size(), 2u);
     EXPECT_EQ(cad.All<cad::Text>().size(), 2u * (2 + 8) + 6);
-    for (const cad::Entity& e : cad.drawing.Entities())
-        EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
+    for (const cad::Entity& e : cad.drawing.Entities()) EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
     // Station 5 (column 2, row 2 of 3 tiers, cells 56/3 m high): its crown 6 m above the cell
     // centre, the planned edges 3.5 m right at 2.5 % and 3 m left at 2 % below it.
     const double cx = 3 * 45000.0, cy = 56.0 / 3 * 1.5 * 1000;

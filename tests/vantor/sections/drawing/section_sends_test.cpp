@@ -64,7 +64,7 @@ TEST_F(SectionSends, HeightsAreaAndPlannedPointInTheirPrecision) {
     EXPECT_EQ(e[3], "-145000,16250\r");
     EXPECT_EQ(e[11], "-97000,1190 -96500,1162.5\r");
     const auto at = [&](const std::string& s) { return std::find(e.begin(), e.end(), s) != e.end(); };
-    EXPECT_TRUE(at("46000,10683.33\r"));   // 9333.333 + 1250 + 100 as singles
+    EXPECT_TRUE(at("46000,10683.33\r")); // 9333.333 + 1250 + 100 as singles
     EXPECT_TRUE(at("D.H =1.25\r"));
     EXPECT_TRUE(at("C =12.5\r"));
     EXPECT_TRUE(at("B =0.75\r"));

@@ -49,7 +49,7 @@ TEST_F(SectionSheet, SevenStationsInThreeColumnsAtTheirWidthsAndSlopes) {
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(cad.commandLine.RejectionCount(), 0u)
         << cad.commandLine.Rejections().front().prompt << cad.commandLine.Rejections().front().input;
-    EXPECT_TRUE(cad.All<cad::Insert>().empty());   // every block was exploded
+    EXPECT_TRUE(cad.All<cad::Insert>().empty()); // every block was exploded
 
     const double g = 56.0 / 3 * 1000;
     for (int k = 1; k <= 7; ++k) {
@@ -64,8 +64,7 @@ TEST_F(SectionSheet, SevenStationsInThreeColumnsAtTheirWidthsAndSlopes) {
         EXPECT_NEAR(v[2].y, cy + h - 87.5, 0.01) << k;
     }
     // Nothing is left near the work origin.
-    for (const cad::Entity& e : cad.drawing.Entities())
-        EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
+    for (const cad::Entity& e : cad.drawing.Entities()) EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
     // Station 7 heads row 1 of column 3.
     bool station7 = false;
     for (const cad::Text& t : cad.All<cad::Text>())
@@ -78,15 +77,16 @@ TEST_F(SectionSheet, SevenStationsInThreeColumnsAtTheirWidthsAndSlopes) {
     cad::view::RenderPng(cad.drawing, png, 1600, 900);
     EXPECT_GT(std::filesystem::file_size(png), 1000u);
     const std::string script = (OutputFolder() / "audit_sheet.py").string();
-    std::ofstream(script) << "import sys, ezdxf\n"
-                             "doc = ezdxf.readfile(sys.argv[1])\n"
-                             "auditor = doc.audit()\n"
-                             "msp = doc.modelspace()\n"
-                             "lines, grounds = msp.query('LINE'), msp.query('LWPOLYLINE')\n"
-                             "xs = [p[0] for e in grounds for p in e.get_points()]\n"
-                             "print(len(auditor.errors) + len(auditor.fixes), len(lines), len(grounds), len(msp.query('TEXT')),\n"
-                             "      len(msp.query('INSERT')),\n"
-                             "      round(min(xs)), round(max(xs)))\n";
+    std::ofstream(script)
+        << "import sys, ezdxf\n"
+           "doc = ezdxf.readfile(sys.argv[1])\n"
+           "auditor = doc.audit()\n"
+           "msp = doc.modelspace()\n"
+           "lines, grounds = msp.query('LINE'), msp.query('LWPOLYLINE')\n"
+           "xs = [p[0] for e in grounds for p in e.get_points()]\n"
+           "print(len(auditor.errors) + len(auditor.fixes), len(lines), len(grounds), len(msp.query('TEXT')),\n"
+           "      len(msp.query('INSERT')),\n"
+           "      round(min(xs)), round(max(xs)))\n";
     // 7 sections: the planned polyline became 2 lines when the ground was exploded with it,
     // the ground one polyline from 45 m - 15 m to 225 m + 15 m; 7 x 2 slope and 7 x 8 station
     // labels.
@@ -109,10 +109,8 @@ TEST_F(SectionSheet, AnUnknownBlockCostsOnlyItsStation) {
                                                  "-103000,-60", "-103000,-60"}));
     EXPECT_NE(cad.commandLine.Rejections().front().reason.find("NOPE"), std::string::npos);
     const double g = 56.0 / 3 * 1000;
-    for (int k : {1, 3})
-        EXPECT_EQ(PlannedAt(cad, 45000, static_cast<float>(g * (k - 0.5)), 0).size(), 3u) << k;
-    for (const cad::Entity& e : cad.drawing.Entities())
-        EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
+    for (int k : {1, 3}) EXPECT_EQ(PlannedAt(cad, 45000, static_cast<float>(g * (k - 0.5)), 0).size(), 3u) << k;
+    for (const cad::Entity& e : cad.drawing.Entities()) EXPECT_GT(cad::ShapeExtents(cad.drawing, e.shape).minX, -50000);
     EXPECT_EQ(cad.All<cad::Text>().size(), 3u * 10);
 }
 

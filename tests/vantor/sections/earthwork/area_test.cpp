@@ -20,7 +20,7 @@ struct SlopeEnd {
 struct Case {
     const char* name;
     Section section;
-    std::vector<SideShape> shapes;   // left, right
+    std::vector<SideShape> shapes; // left, right
     SlopeEnd left, right;
 };
 
@@ -93,12 +93,12 @@ TEST_P(SectionAreas, MatchPolygonAreasAndEndTheSlopesExactly) {
         EXPECT_FLOAT_EQ(area * 10, std::round(area * 10)) << "multiple of 0.1";
 }
 
-INSTANTIATE_TEST_SUITE_P(HandWorked, SectionAreas, ::testing::ValuesIn(kCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             for (char& ch : n) if (ch == ' ') ch = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(HandWorked, SectionAreas, ::testing::ValuesIn(kCases), [](const auto& info) {
+    std::string n = info.param.name;
+    for (char& ch : n)
+        if (ch == ' ') ch = '_';
+    return n;
+});
 
 TEST_F(EarthworkTest, PureCutBackfillsNothingAndPureFillCutsNothing) {
     SetSection(1, kCases[0].section);
@@ -124,7 +124,7 @@ TEST_F(EarthworkTest, LinesOnlyLeavesTheStoredAreas) {
     SetSection(1, kCases[0].section);
     Compute(1);
     const float c = kiridomenseki(1);
-    kiridomenseki(1) = 3.5f;   // typed on the screen
+    kiridomenseki(1) = 3.5f; // typed on the screen
     Compute(1, 0);
     EXPECT_FLOAT_EQ(kiridomenseki(1), 3.5f);
     EXPECT_GT(c, 0);
@@ -140,8 +140,8 @@ TEST_F(EarthworkTest, StripsAreDrawnInTheColoursOfTheAreas) {
         if (d.color == forms::RGB(0, 255, 0)) ++fill;
         if (d.x1 < 0) ++leftStrips;
     }
-    EXPECT_GT(removed, 100);   // the right side's cut beyond 2.5 m
-    EXPECT_GT(fill, 900);      // the left side's fill, drawn mirrored
+    EXPECT_GT(removed, 100); // the right side's cut beyond 2.5 m
+    EXPECT_GT(fill, 900);    // the left side's fill, drawn mirrored
     EXPECT_GT(leftStrips, 900);
 }
 

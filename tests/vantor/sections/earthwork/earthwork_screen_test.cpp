@@ -29,7 +29,7 @@ protected:
         EarthworkTest::SetUp();
         SetStations(3);
         SetSection(1, {kFlat, kCut, kFlat, kCut});
-        SetSection(2, {kFlat, kFill, kFlat, {}});   // right side without cut/fill points
+        SetSection(2, {kFlat, kFill, kFlat, {}}); // right side without cut/fill points
         SetSection(3, {{{0, 0}, {15, -3}}, {{0, 0.5f}, {6, 0.5f}}, {{0, 0}, {15, 3}}, {{0, 0.5f}, {6, 0.5f}}});
     }
     static 土坪画面& Screen() { return forms::Get<土坪画面>(); }
@@ -51,7 +51,7 @@ protected:
 TEST_F(EarthworkScreen, BatchComputesEveryStationAndSaysWhichLackedPoints) {
     Screen().一括計算_Click();
     EXPECT_NEAR(kiridomenseki(1), 24.8, 0.1);
-    EXPECT_NEAR(moridomenseki(2), 10.7, 0.1);   // the left side alone
+    EXPECT_NEAR(moridomenseki(2), 10.7, 0.1); // the left side alone
     EXPECT_GT(kiridomenseki(3), 0);
     EXPECT_GT(moridomenseki(3), 0);
     EXPECT_EQ(danmenbangou, 3);
@@ -83,24 +83,22 @@ TEST_F(EarthworkScreen, BatchKeepsTheStoredAreasOfAStationWithoutPoints) {
 // computes nothing; a point at the reach itself is a section like any other.
 TEST_F(EarthworkScreen, PointsBeyondAnyRoadAreRefusedAtOnceNamingTheStation) {
     // The offset and height of the right ground's second point, as typed.
-    const struct {
-        const char *offset, *height;
-    } slips[] = {{"300000", "0"}, {"1e39", "0"}, {"20", "-20000"}};
+    const struct { const char *offset, *height; } slips[] = {{"300000", "0"}, {"1e39", "0"}, {"20", "-20000"}};
     for (const auto& slip : slips) {
         SCOPED_TRACE(slip.offset);
         SetUp();
         SetSection(2, {kFlat, kFill, kFlat, kFill});
         genkyoumigi(2, 1, 1) = slip.offset;
         genkyoumigi(2, 1, 2) = slip.height;
-        for (const std::function<void()>& command : std::vector<std::function<void()>>{
-                 [] { Screen().一括計算_Click(); }, [] { Screen().計算ボタン_Click(); },
-                 [] { Screen().ライン確認ボタン_Click(); }}) {
+        for (const std::function<void()>& command :
+             std::vector<std::function<void()>>{[] { Screen().一括計算_Click(); }, [] { Screen().計算ボタン_Click(); },
+                                                [] { Screen().ライン確認ボタン_Click(); }}) {
             forms::script::Reset();
             danmenbangou = 2;
             command();
             ASSERT_EQ(forms::script::Messages().size(), 1u);
             EXPECT_NE(forms::script::Messages()[0].prompt.find("測点 20 の横断"), std::string::npos);
-            EXPECT_EQ(Stored(1), Stored(2));   // nothing computed: both still 0
+            EXPECT_EQ(Stored(1), Stored(2)); // nothing computed: both still 0
             EXPECT_EQ(Stored(2), (std::vector<std::string>{"0", "0", "0"}));
         }
     }
@@ -129,7 +127,7 @@ TEST_F(EarthworkScreen, ComputeCountsThePointsFirst) {
 TEST_F(EarthworkScreen, BoxesGoBackToTheStationTheyShow) {
     Screen().一括計算_Click();
     const auto first = Stored(1);
-    danmenbangou = 1;   // another section screen moved on meanwhile
+    danmenbangou = 1; // another section screen moved on meanwhile
     Screen().土坪text(0).SetText("7.5");
     Screen().戻るボタン_Click();
     EXPECT_FLOAT_EQ(kiridomenseki(3), 7.5f);
@@ -150,7 +148,7 @@ TEST_F(EarthworkScreen, LinesOnlyChangesNeitherBoxesNorAreas) {
 TEST_F(EarthworkScreen, SteppingStoresTheBoxesAndRedrawsTheFullView) {
     Screen().一括計算_Click();
     Screen().土坪text(1).SetText("2");
-    Screen().移動ボタン_Click(1);   // already on the last station
+    Screen().移動ボタン_Click(1); // already on the last station
     EXPECT_EQ(danmenbangou, 3);
     EXPECT_FLOAT_EQ(moridomenseki(3), 2);
     EXPECT_EQ(Boxes(), Stored(3));
@@ -173,7 +171,7 @@ TEST_F(EarthworkScreen, SteppingStoresTheBoxesAndRedrawsTheFullView) {
     EXPECT_EQ(Lines(forms::vbBlue).size(), 1u);
 
     Screen().移動ボタン_Click(0);
-    Screen().移動ボタン_Click(0);   // already on the first station
+    Screen().移動ボタン_Click(0); // already on the first station
     EXPECT_EQ(danmenbangou, 1);
 }
 
@@ -190,7 +188,7 @@ TEST_F(EarthworkScreen, StationsBeyondFiftyAreCappedWithAMessage) {
 }
 
 TEST_F(EarthworkScreen, DraggingZoomsReturnsAndReadsAPoint) {
-    Screen().移動ボタン_Click(1);   // station 1 in the full view
+    Screen().移動ボタン_Click(1); // station 1 in the full view
     auto& s = Screen();
     s.図_MouseDown(1, 0, -10, 10);
     s.図_MouseMove(1, 0, 0, 0);
@@ -204,7 +202,7 @@ TEST_F(EarthworkScreen, DraggingZoomsReturnsAndReadsAPoint) {
     ASSERT_GE(axes.size(), 2u);
     EXPECT_EQ(axes[0].y1, -30);
     EXPECT_EQ(axes[0].y2, 30);
-    EXPECT_EQ(Lines(forms::vbBlack).size(), 2u);   // the ground of both sides
+    EXPECT_EQ(Lines(forms::vbBlack).size(), 2u); // the ground of both sides
 
     s.図_MouseDown(1, 0, -5, -5);
     s.図_MouseUp(1, 0, 5, 5);
@@ -226,7 +224,9 @@ TEST_F(EarthworkScreen, TheMenuOpensEachScreenOfTheAreaWorkAndGoes) {
         [] { return forms::IsLoaded<現況横断図>() && forms::Get<現況横断図>().Visible(); },
         [] { return forms::IsLoaded<切盛ライン設定画面>() && forms::Get<切盛ライン設定画面>().Visible(); },
         [] { return forms::IsLoaded<土坪画面>() && forms::Get<土坪画面>().Visible(); },
-        [] { return forms::IsLoaded<横断図作図データー設定画面>() && forms::Get<横断図作図データー設定画面>().Visible(); },
+        [] {
+            return forms::IsLoaded<横断図作図データー設定画面>() && forms::Get<横断図作図データー設定画面>().Visible();
+        },
     };
     for (int choice = 0; choice < 4; ++choice) {
         forms::Get<面積計算選択画面>().Show();

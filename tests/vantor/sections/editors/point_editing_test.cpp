@@ -48,11 +48,11 @@ TEST_F(EditorTest, GridLayoutAndTheTypedRowGoesIntoBothSidesOfTheStation) {
     EXPECT_EQ(genkyouhidari(1, 1, 1), "3");
     EXPECT_EQ(genkyouhidari(1, 1, 2), "-0.5");
     EXPECT_EQ(genkyouhidarisuu(1), 2);
-    EXPECT_EQ(genkyoumigisuu(1), 0);   // the right side's point 1 is empty
+    EXPECT_EQ(genkyoumigisuu(1), 0); // the right side's point 1 is empty
     Lines expected = kAxes;
     expected.push_back({{-1, 0}, {-3, -0.5}});
     EXPECT_EQ(Ends(EditorTest::PreviewLines(screen)), expected);
-    EXPECT_TRUE(kirimorihidari(1, 1, 1).empty());   // the other editor's tables are its own
+    EXPECT_TRUE(kirimorihidari(1, 1, 1).empty()); // the other editor's tables are its own
 }
 
 // The longest texts a point shows (seven significant digits with a sign and a leading zero, as
@@ -67,11 +67,14 @@ TEST_F(EditorTest, LongPointTextsShowWholeBesideThePreviewAndButtons) {
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 0), "-0.0003425");
     const QFontMetrics metrics(screen.グリッド.Widget()->font());
     for (const char* text : {"-0.0003425", "-12.34567", "-0.0571918"})
-        for (int c : {0, 1, 3, 4}) EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), screen.グリッド.ColWidth(c) / 15 - 7) << text;
+        for (int c : {0, 1, 3, 4})
+            EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), screen.グリッド.ColWidth(c) / 15 - 7) << text;
     const QRect grid = screen.グリッド.Widget()->geometry();
     EXPECT_GE(grid.width(), (4 * screen.グリッド.ColWidth(0) + screen.グリッド.ColWidth(2)) / 15);
-    for (const forms::Control* c : {static_cast<const forms::Control*>(&screen.図), static_cast<const forms::Control*>(&screen.受信ボタン),
-                                    static_cast<const forms::Control*>(&screen.転送ボタン), static_cast<const forms::Control*>(&screen.Command1)}) {
+    for (const forms::Control* c :
+         {static_cast<const forms::Control*>(&screen.図), static_cast<const forms::Control*>(&screen.受信ボタン),
+          static_cast<const forms::Control*>(&screen.転送ボタン),
+          static_cast<const forms::Control*>(&screen.Command1)}) {
         EXPECT_GT(c->Widget()->geometry().left(), grid.right());
         EXPECT_TRUE(screen.ClientWidget()->rect().contains(c->Widget()->geometry()));
     }
@@ -90,17 +93,17 @@ TEST_F(EditorTest, ThePointNumberEditsTheRightOffsetAndHeaderRowsOpenNoEditor) {
     screen.グリッド.SetCol(0);
     screen.グリッド_Click();
     EXPECT_FALSE(screen.Text1.Visible());
-    screen.Text1_LostFocus();   // the last edited row is stored again, nothing else
+    screen.Text1_LostFocus(); // the last edited row is stored again, nothing else
     EXPECT_EQ(kirimorimigi(1, 3, 1), "2.25");
 }
 
 TEST_F(EditorTest, PreviewStopsAtTheFirstEmptyOffsetAndReadsEveryTextAsItsLeadingNumber) {
     SetRoad({{0, 10, 10}});
-    genkyouhidari(1, 0, 1) = "2m";   // a left offset that is no plain number reads 2
+    genkyouhidari(1, 0, 1) = "2m"; // a left offset that is no plain number reads 2
     genkyouhidari(1, 0, 2) = "1";
-    genkyouhidari(1, 1, 1) = "abc";  // and one with no number at all reads 0
+    genkyouhidari(1, 1, 1) = "abc"; // and one with no number at all reads 0
     genkyouhidari(1, 1, 2) = "x";
-    genkyouhidari(1, 3, 1) = "9";    // after the empty point 3: not counted
+    genkyouhidari(1, 3, 1) = "9"; // after the empty point 3: not counted
     genkyoumigi(1, 0, 1) = "1";
     genkyoumigi(1, 1, 1) = "5";
     genkyoumigi(1, 1, 2) = "2.5";
@@ -132,7 +135,7 @@ TEST_F(EditorTest, ShownAgainTheScreenStandsOnTheSharedStation) {
     EXPECT_EQ(Ground().グリッド.TextMatrix(2, 0), "7");
     Type(Ground(), 2, 1, "0.3");
     EXPECT_EQ(genkyouhidari(3, 0, 2), "0.3");
-    EXPECT_TRUE(cad.executes.empty());   // showing does not draw
+    EXPECT_TRUE(cad.executes.empty()); // showing does not draw
 }
 
 TEST_F(EditorTest, SteppingStaysWithinTheStationsAndTellsWhenTheRoadHasMoreThanTheTablesHold) {

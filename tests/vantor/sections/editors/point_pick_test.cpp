@@ -27,13 +27,13 @@ TEST_F(EditorTest, FirstIdleEventOfTheFreshControlOnlyCancels) {
     EXPECT_TRUE(c.enabled);
     EXPECT_EQ(c.interval, 500);
     c.Tick();
-    EXPECT_EQ(c.commands.size(), 0u);   // one idle tick is not yet an idle prompt
+    EXPECT_EQ(c.commands.size(), 0u); // one idle tick is not yet an idle prompt
     c.Tick();
     EXPECT_EQ(c.getPoints, 0);
     EXPECT_EQ(c.typed, std::vector<std::string>{kTwoCancels});
     EXPECT_TRUE(Disarmed(c));
     EXPECT_EQ(genkyouhidari(1, 0, 1), "1");
-    c.Ticks(5);   // disabled: no further event
+    c.Ticks(5); // disabled: no further event
     EXPECT_EQ(c.commands.size(), 1u);
 }
 
@@ -48,7 +48,7 @@ TEST_F(EditorTest, PickedPointsReplaceTheChosenSideOfTheStation) {
     EXPECT_TRUE(screen.PickArmed());
     EXPECT_TRUE(c.enabled && c.visible && c.cmdIdle && !c.locked);
     EXPECT_EQ(c.interval, 200);
-    EXPECT_TRUE(c.commands.empty());   // arming sends nothing
+    EXPECT_TRUE(c.commands.empty()); // arming sends nothing
 
     c.picks = {{{-3456.789, 1200}}, {{-2000, -250.5}}, {{-15, 0}}, std::nullopt};
     c.Ticks(2);
@@ -70,7 +70,7 @@ TEST_F(EditorTest, PickedPointsReplaceTheChosenSideOfTheStation) {
     EXPECT_TRUE(c.typed.empty());
     EXPECT_TRUE(Disarmed(c));
     EXPECT_FALSE(screen.PickArmed());
-    EXPECT_EQ(genkyouhidarisuu(1), 3);   // the preview of the picked points was redrawn
+    EXPECT_EQ(genkyouhidarisuu(1), 3); // the preview of the picked points was redrawn
 
     // A pick cancelled at its first point empties the side.
     screen.受信ボタン_Click();
@@ -157,7 +157,7 @@ TEST_F(EditorTest, LeavingDuringAPickEndsThePickBeforeTheScreenGoes) {
     EXPECT_EQ(genkyoumigi(1, 0, 1), "1.5");
     EXPECT_TRUE(genkyoumigi(1, 1, 1).empty());
     EXPECT_FALSE(screen.Visible());
-    rt::DoEvents();   // the screen and its control are deleted now
+    rt::DoEvents(); // the screen and its control are deleted now
 }
 
 } // namespace

@@ -18,8 +18,8 @@ using editors_test::EditorTest;
 std::map<std::string, std::string> SavedPoints(std::string_view sheet) {
     const std::string file = ::testing::TempDir() + "section_points_" + std::to_string(getpid()) + ".xls";
     xlbook->SaveAs(file);
-    const std::string out = test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/sections/editors/xlrd_points.py '" +
-                                                    file + "' '" + std::string(sheet) + "'");
+    const std::string out = test_support::RunPython(
+        VANTOR_SOURCE_DIR "/tests/vantor/sections/editors/xlrd_points.py '" + file + "' '" + std::string(sheet) + "'");
     std::remove(file.c_str());
     std::map<std::string, std::string> cells;
     std::istringstream lines(out);
@@ -39,17 +39,17 @@ TEST_F(EditorTest, TransferThenReadRoundTripsEveryStationAndADeletedPointStaysDe
     genkyouhidari(1, 1, 2) = "-0.5";
     genkyouhidari(1, 2, 1) = "6.25";
     genkyouhidari(1, 2, 2) = "-1";
-    genkyouhidari(2, 0, 1) = "2.5";      // station 2: counted afresh, never drawn
+    genkyouhidari(2, 0, 1) = "2.5"; // station 2: counted afresh, never drawn
     genkyouhidari(2, 0, 2) = "0.1";
     genkyoumigi(2, 0, 1) = "4";
     genkyoumigi(2, 0, 2) = "0.75";
-    genkyoumigi(2, 2, 1) = "9";          // after an empty point 2: not written
+    genkyoumigi(2, 2, 1) = "9"; // after an empty point 2: not written
     現況横断図& screen = Ground();
     screen.転送ボタン_Click();
     auto cells = SavedPoints(kExistingGroundSheet);
     const std::map<std::string, std::string> first = {
-        {"7,1", "1\t1"}, {"7,2", "1\t0"}, {"8,1", "1\t3"}, {"8,2", "1\t-0.5"}, {"9,1", "1\t6.25"}, {"9,2", "1\t-1"},
-        {"7,5", "1\t2.5"}, {"7,6", "1\t0.1"}, {"7,7", "1\t4"}, {"7,8", "1\t0.75"}};
+        {"7,1", "1\t1"},  {"7,2", "1\t0"},   {"8,1", "1\t3"},   {"8,2", "1\t-0.5"}, {"9,1", "1\t6.25"},
+        {"9,2", "1\t-1"}, {"7,5", "1\t2.5"}, {"7,6", "1\t0.1"}, {"7,7", "1\t4"},    {"7,8", "1\t0.75"}};
     EXPECT_EQ(cells, first);
     EXPECT_TRUE(xlbook->Application()->Visible());
 
@@ -78,7 +78,7 @@ TEST_F(EditorTest, CutFillTransferGoesToItsOwnSheetAndCapsAtFiftyStations) {
     OpenDocument();
     sokutensuu = 60;
     kirimorihidari(50, 0, 1) = "5";
-    kirimorimigi(1, 0, 2) = "0.2";   // a height without an offset is no point
+    kirimorimigi(1, 0, 2) = "0.2"; // a height without an offset is no point
     CutFill().転送ボタン_Click();
     const auto cells = SavedPoints(kCutFillSheet);
     EXPECT_EQ(cells, (std::map<std::string, std::string>{{"7,197", "1\t5"}}));

@@ -32,9 +32,8 @@ using profile_test::E;
 using profile_test::Row;
 
 // The crest profile: grades +2 % and -1 %, a 60 m curve at station 100.
-inline const std::initializer_list<Row> kCrest = {{0, 47, 48},   {70, 48},  {85, 49},
-                                                  {100, 49.5f, 50, 60}, {130, 49}, {150, 48},
-                                                  {200, 47.5f, 49}};
+inline const std::initializer_list<Row> kCrest = {{0, 47, 48}, {70, 48},  {85, 49},        {100, 49.5f, 50, 60},
+                                                  {130, 49},   {150, 48}, {200, 47.5f, 49}};
 
 class LifecycleTest : public ::testing::Test {
 protected:

@@ -31,7 +31,7 @@ TEST_F(LifecycleTest, WaitScreenLoadsWithItsCaptionAndPlace) {
 TEST_F(LifecycleTest, NewMakesSevenSheetsAndAHundredEmptyStations) {
     shinki();
     ASSERT_TRUE(HasDocument());
-    const char* tabs[] = {"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ", "横断ｼｰﾄ",
+    const char* tabs[] = {"切盛ﾗｲﾝ入力ｼｰﾄ", "現況横断ｼｰﾄ", "縦断ｼｰﾄ",  "横断ｼｰﾄ",
                           "ＩＰ座標入力",   "路肩ｼｰﾄ",     "座標値ｼｰﾄ"};
     ASSERT_EQ(xlsheets->Count(), 7);
     for (int i = 0; i < 7; ++i) EXPECT_EQ(xlsheets->Item(i + 1)->Name(), tabs[i]);
@@ -96,7 +96,7 @@ TEST_F(LifecycleTest, ContinueLetsGoOfTheOpenedWorkbookAndNewMakesAnother) {
     EXPECT_TRUE(HasDocument());
     EXPECT_EQ(bukkujoutai, 1);
     EXPECT_EQ(Logged("CreateObject(Excel.sheet)"), 1);
-    EXPECT_EQ(ipsuu, -2);   // the new workbook gets nothing of the released document
+    EXPECT_EQ(ipsuu, -2); // the new workbook gets nothing of the released document
 
     shuuryou();
     EXPECT_EQ(Logged("Quit"), 1);
@@ -134,7 +134,7 @@ TEST_F(LifecycleTest, EndWithUnsavedChangesAsksAndDoesWhatTheAnswerSays) {
     const std::string original = SavedDocument("a.xls", kCrest);
     const std::string copy = PathOf("b.xls");
     struct Case {
-        std::vector<int> answers;   // the question's answer, then one for Save's question
+        std::vector<int> answers; // the question's answer, then one for Save's question
         bool saveDialogCancelled;
         bool ends;
         bool savedCopy;
@@ -175,7 +175,7 @@ TEST_F(LifecycleTest, TypedDataIsAskedAboutBeforeEndNewOrOpenLetsGoOfIt) {
     struct Case {
         const char* command;
         std::function<void()> run;
-        const char* asked;   // part of the question
+        const char* asked; // part of the question
     } cases[] = {
         {"End", [] { shuuryou(); }, "終了する前に保存しますか"},
         {"New", [] { shinki(); }, "新規作成する前に保存しますか"},

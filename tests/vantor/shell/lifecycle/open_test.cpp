@@ -21,8 +21,8 @@ namespace {
 using namespace 縦断bus;
 
 // A copy of the document at `from`, saved as `name`, whose `sheet` holds `text` in `cell`.
-std::string WithText(const std::string& from, const std::string& name, const char* sheet,
-                     const char* cell, const char* text) {
+std::string WithText(const std::string& from, const std::string& name, const char* sheet, const char* cell,
+                     const char* text) {
     const std::string path = std::filesystem::path(from).replace_filename(name).string();
     auto book = xl::GetObject(from);
     book->Worksheets(sheet)->Range(cell)->SetValue(text);
@@ -40,7 +40,7 @@ TEST_F(LifecycleTest, OpenReadsComputesAndEnablesTheDocumentCommands) {
     EXPECT_FALSE(forms::script::FileDialogs()[0].initDir.empty());
 
     EXPECT_EQ(sokutensuu, 7);
-    EXPECT_EQ(ipsuu, 0);   // the straight road of start and end point
+    EXPECT_EQ(ipsuu, 0); // the straight road of start and end point
     EXPECT_EQ(ipx(1), 200000.0f);
     EXPECT_EQ(tatedata(4, 5), 49.78f);
     EXPECT_EQ(Cell(4, 4), "49.78");
@@ -87,10 +87,12 @@ TEST_F(LifecycleTest, FailureReasonsAreJapaneseAndKeepTheDetail) {
     const std::string garbage = PathOf("garbage.xls");
     std::ofstream(garbage) << "not a workbook";
     Open(garbage);
-    EXPECT_NE(LastMessage().find("ファイル " + garbage + " を開けませんでした。\nファイルの読み込み："), std::string::npos)
+    EXPECT_NE(LastMessage().find("ファイル " + garbage + " を開けませんでした。\nファイルの読み込み："),
+              std::string::npos)
         << LastMessage();
     EXPECT_NE(LastMessage().find("このプログラムで保存した Excel 97-2003 形式（.xls）のブックを選んでください。"),
-              std::string::npos) << LastMessage();
+              std::string::npos)
+        << LastMessage();
 }
 
 TEST_F(LifecycleTest, OpenOfAFolderOrAMissingFileSaysSoAndChangesNothing) {
@@ -101,7 +103,7 @@ TEST_F(LifecycleTest, OpenOfAFolderOrAMissingFileSaysSoAndChangesNothing) {
         forms::script::Reset();
         Open(path);
         ASSERT_EQ(forms::script::Messages().size(), 1u) << path;
-        EXPECT_NE(LastMessage().find(path + " " ), std::string::npos) << LastMessage();
+        EXPECT_NE(LastMessage().find(path + " "), std::string::npos) << LastMessage();
         EXPECT_NE(LastMessage().find(text), std::string::npos) << LastMessage();
         EXPECT_FALSE(HasDocument());
         EXPECT_EQ(hirakuflg, 0);
@@ -188,10 +190,11 @@ TEST_F(LifecycleTest, FailedOpenLeavesThePreviousDocumentAsItWas) {
     const bool deleteEnabled = Main().g1(1).Enabled();
     const std::string planned = Cell(4, 4);
 
-    const std::pair<std::string, std::string> cases[] = {
-        {PathOf("missing.xls"), ""}, {garbage, ""}, {partial, ""},
-        {badSlope, "横断ｼｰﾄ のセル C7 が数値ではありません。"},
-        {badPoint, "座標値ｼｰﾄ のセル G5 が数値ではありません。"}};
+    const std::pair<std::string, std::string> cases[] = {{PathOf("missing.xls"), ""},
+                                                         {garbage, ""},
+                                                         {partial, ""},
+                                                         {badSlope, "横断ｼｰﾄ のセル C7 が数値ではありません。"},
+                                                         {badPoint, "座標値ｼｰﾄ のセル G5 が数値ではありません。"}};
     for (const auto& [path, reason] : cases) {
         forms::script::Reset();
         Open(path);
@@ -238,8 +241,8 @@ TEST_F(LifecycleTest, FailedOpenFromNoDocumentOrANewOneLeavesStateAndMenus) {
         const int state = bukkujoutai, opening = hirakuflg;
         const auto enabled = [] {
             std::string states;
-            for (forms::Menu* item : {&Main().E, &Main().g1(0), &Main().g1(1), &Main().E1(0),
-                                      &Main().E1(1), &Main().f1(3)})
+            for (forms::Menu* item :
+                 {&Main().E, &Main().g1(0), &Main().g1(1), &Main().E1(0), &Main().E1(1), &Main().f1(3)})
                 states += item->Enabled() ? '1' : '0';
             for (int b = 1; b <= Main().Toolbar1.ButtonCount(); ++b)
                 states += Main().Toolbar1.Buttons(b).Enabled() ? '1' : '0';
@@ -265,7 +268,7 @@ TEST_F(LifecycleTest, OpenLetsGoOfAnEarlierOpenedWorkbookButNotOfANewOne) {
     shinki();
     const auto made = xlbook;
     Open(a);
-    EXPECT_EQ(made->Name(), "Book1");   // still there
+    EXPECT_EQ(made->Name(), "Book1"); // still there
     const auto opened = xlbook;
     Open(b);
     EXPECT_EQ(sokutensuu, 2);
@@ -281,10 +284,10 @@ TEST_F(LifecycleTest, OpenLetsGoOfAnEarlierOpenedWorkbookButNotOfANewOne) {
 
 TEST_F(LifecycleTest, ReloadReadsTheProfileSheetAgain) {
     Open(SavedDocument("a.xls", kCrest));
-    xlbook->Worksheets("縦断ｼｰﾄ")->Cells(6, 2)->SetValue(47.0f);   // ground at station 70
+    xlbook->Worksheets("縦断ｼｰﾄ")->Cells(6, 2)->SetValue(47.0f); // ground at station 70
     yomikomi();
     EXPECT_EQ(tatedata(2, 2), 47.0f);
-    EXPECT_EQ(Cell(2, 6), "2.4");   // fill recomputed
+    EXPECT_EQ(Cell(2, 6), "2.4"); // fill recomputed
     EXPECT_FALSE(forms::IsLoaded<待表示>());
 
     // A sheet without stations gives the empty rows of a new document.

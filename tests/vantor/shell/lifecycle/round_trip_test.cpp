@@ -35,9 +35,8 @@ std::string ProfileReadByXlrd(const std::string& file) {
 
 // Every table a document is read into.
 auto DocumentTables() {
-    return std::make_tuple(sokutensuu, tatedata, yokodata, yokosakuzudata, rokatadata, ipsuu, ipx,
-                           ipy, iphankei, genkyouhidari, genkyoumigi, kirimorihidari, kirimorimigi,
-                           zahyoudata, zahyousuu);
+    return std::make_tuple(sokutensuu, tatedata, yokodata, yokosakuzudata, rokatadata, ipsuu, ipx, ipy, iphankei,
+                           genkyouhidari, genkyoumigi, kirimorihidari, kirimorimigi, zahyoudata, zahyousuu);
 }
 
 TEST_F(LifecycleTest, NewDocumentSavedUnchangedOpensSilentlyAndTheSame) {
@@ -61,7 +60,7 @@ TEST_F(LifecycleTest, NewDocumentSavedUnchangedOpensSilentlyAndTheSame) {
 TEST_F(LifecycleTest, ProfileTypedIntoANewDocumentComesBackFromItsFile) {
     shinki();
     const std::vector<std::array<const char*, 3>> entered = {
-        {"0", "47", "48"}, {"70", "48", ""}, {"85", "49", ""}, {"100", "49.5", "50"},
+        {"0", "47", "48"}, {"70", "48", ""},  {"85", "49", ""},     {"100", "49.5", "50"},
         {"130", "49", ""}, {"150", "48", ""}, {"200", "47.5", "49"}};
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 3; ++c)
@@ -92,14 +91,13 @@ TEST_F(LifecycleTest, ProfileTypedIntoANewDocumentComesBackFromItsFile) {
     EXPECT_EQ(forms::Get<入出力画面>().グリッド.Rows(), 8);
     EXPECT_EQ(GridRows(7), shown);
 
-    EXPECT_EQ(ProfileReadByXlrd(path),
-              "0\t47\t48\t\t48\n"
-              "70\t48\t\t\t49.4\n"
-              "85\t49\t\t\t49.64\n"
-              "100\t49.5\t50\t60\t49.78\n"
-              "130\t49\t\t\t49.7\n"
-              "150\t48\t\t\t49.5\n"
-              "200\t47.5\t49\t\t49\n");
+    EXPECT_EQ(ProfileReadByXlrd(path), "0\t47\t48\t\t48\n"
+                                       "70\t48\t\t\t49.4\n"
+                                       "85\t49\t\t\t49.64\n"
+                                       "100\t49.5\t50\t60\t49.78\n"
+                                       "130\t49\t\t\t49.7\n"
+                                       "150\t48\t\t\t49.5\n"
+                                       "200\t47.5\t49\t\t49\n");
 }
 
 } // namespace
@@ -185,7 +183,7 @@ TEST_F(LifecycleTest, RowsPastTheTablesAreReportedOnOpenAndKeptBySave) {
 
 // Rows of 横断ｼｰﾄ below the stations' rows: Open says so and Save keeps them.
 TEST_F(LifecycleTest, CrossSlopeRowsPastTheStationsAreReportedOnOpenAndKeptBySave) {
-    const std::string path = SavedDocument("cross.xls", kCrest);   // 7 stations: rows 5 .. 11
+    const std::string path = SavedDocument("cross.xls", kCrest); // 7 stations: rows 5 .. 11
     {
         auto book = xl::GetObject(path);
         auto sheet = book->Worksheets("横断ｼｰﾄ");

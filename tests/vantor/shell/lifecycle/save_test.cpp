@@ -53,7 +53,7 @@ TEST_F(LifecycleTest, CancelledOrFailedSaveHidesTheWaitScreenAndKeepsTheDocument
     struct Case {
         bool cancel;
         std::string name;
-        std::string message;   // the start of it
+        std::string message; // the start of it
     } cases[] = {
         {true, "", std::string(lifecycle_messages::kCancelled)},
         {false, "", std::string(lifecycle_messages::kCancelled)},
@@ -80,7 +80,8 @@ TEST_F(LifecycleTest, SaveRefusesNamesThatCannotWorkAndSaysWhatToDo) {
     shinki();
     const std::string protectedFile = PathOf("protected.xls");
     std::ofstream(protectedFile) << "earlier";
-    std::filesystem::permissions(protectedFile, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    std::filesystem::permissions(protectedFile,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
     std::filesystem::create_directory(PathOf("folder.xls"));
     const std::pair<std::string, std::string> cases[] = {
         {folder_.string() + "/", "ファイル名を入力してください。"},

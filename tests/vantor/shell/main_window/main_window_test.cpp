@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, SpreadsheetCommandsWithoutAWorkbookSaySoAndChangeNothing)
 TEST_F(MainWindowTest, ScreensOpenedFromTheMenus) {
     Main().i1_Click(5);
     EXPECT_TRUE(forms::Get<桁数設定画面>().Visible());
-    EXPECT_EQ(forms::Get<桁数設定画面>().桁コンボ.Text(), "2");   // the setting in force
+    EXPECT_EQ(forms::Get<桁数設定画面>().桁コンボ.Text(), "2"); // the setting in force
     Click("新規");
     Fill(kCrest);
     Click("縦断図");
@@ -128,8 +128,8 @@ TEST_F(MainWindowTest, HelpShowsTheDocumentBesideTheProgram) {
     EXPECT_EQ(forms::script::Messages().size(), messages) << LastMessage();
     EXPECT_EQ(forms::HelpViewerTitle(), "Vantor ヘルプ");
     const std::string text = forms::HelpViewerText();
-    for (const char* part : {"道路を作る流れ", "メイン画面のボタンとメニュー", "横断図作図データ設定画面", "ＩＰ座標入力",
-                             "CAD と点の指示", "このシステムでできないこと"})
+    for (const char* part : {"道路を作る流れ", "メイン画面のボタンとメニュー", "横断図作図データ設定画面",
+                             "ＩＰ座標入力", "CAD と点の指示", "このシステムでできないこと"})
         EXPECT_NE(text.find(part), std::string::npos) << part;
 
     Main().CommonDialog1.SetHelpFile("/nonexistent/ZEDORODADU.html");

@@ -24,10 +24,12 @@ bool CaptionShowsWhole(const forms::Form& screen) {
     option.text = frame->windowTitle();
     option.titleBarFlags = frame->windowFlags();
     option.subControls = QStyle::SC_All;
-    option.rect = QRect(4, 4, frame->width() - 8, frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, frame));
+    option.rect =
+        QRect(4, 4, frame->width() - 8, frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, frame));
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
-    const int label = frame->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, frame).width();
+    const int label =
+        frame->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarLabel, frame).width();
     return QFontMetrics(font).elidedText(option.text, Qt::ElideRight, label - 14) == option.text;
 }
 
@@ -50,7 +52,8 @@ TEST(WaitScreenTest, AfterASaveTheCaptionAndTheButtonsShowWhole) {
         SCOPED_TRACE(button->Caption());
         EXPECT_TRUE(ShowsWhole(*button, wait));
         const QWidget* w = button->Widget();
-        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(static_cast<const QAbstractButton*>(w)->text()), w->width() - 8);
+        EXPECT_LE(QFontMetrics(w->font()).horizontalAdvance(static_cast<const QAbstractButton*>(w)->text()),
+                  w->width() - 8);
     }
     EXPECT_TRUE(ShowsWhole(wait.起きる, wait));
 

@@ -44,8 +44,8 @@ TEST_F(StartupTest, EveryCrossSlopeRowIsEmptied) {
 
 TEST_F(StartupTest, OnlyNewOpenAndEndAreEnabledOnTheToolbar) {
     const std::vector<std::pair<std::string, bool>> expected = {
-        {"新規", true},   {"開く", true},   {"保存", false},  {"行挿入", false},       {"行削除", false},
-        {"縦断図", false}, {"関数式", false}, {"ｴｸｾﾙ画面入力", false}, {"読込", false}, {"転送", false},
+        {"新規", true},    {"開く", true},    {"保存", false},         {"行挿入", false}, {"行削除", false},
+        {"縦断図", false}, {"関数式", false}, {"ｴｸｾﾙ画面入力", false}, {"読込", false},   {"転送", false},
         {"表示", false},   {"非表示", false}, {"終了", true},
     };
     ASSERT_EQ(window().Toolbar1.ButtonCount(), 13);

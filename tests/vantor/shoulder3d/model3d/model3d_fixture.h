@@ -18,10 +18,10 @@
 namespace model3d_test {
 
 struct Row {
-    float station, height;                  // height: reference planned height at change points
-    std::optional<float> lv = {};           // vertical-curve length at a change point
-    float left = 3, right = 3.5f;           // widths [m]
-    std::optional<float> leftSlope = {}, rightSlope = {};   // reference cross slopes [%]
+    float station, height;                                // height: reference planned height at change points
+    std::optional<float> lv = {};                         // vertical-curve length at a change point
+    float left = 3, right = 3.5f;                         // widths [m]
+    std::optional<float> leftSlope = {}, rightSlope = {}; // reference cross slopes [%]
 };
 
 class Model3dTest : public plan_test::PlanTest {

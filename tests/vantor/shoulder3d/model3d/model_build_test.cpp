@@ -15,7 +15,7 @@ namespace {
 
 using namespace 縦断bus;
 
-constexpr Model3dSettings kSettings{5, 500};   // DL 5 m, 縮尺 500
+constexpr Model3dSettings kSettings{5, 500}; // DL 5 m, 縮尺 500
 
 class ModelBuild3d : public model3d_test::Model3dTest {};
 
@@ -55,7 +55,7 @@ TEST_F(ModelBuild3d, VerticesLieOnTheRoadAtTheirWidthsAndHeights) {
 }
 
 TEST_F(ModelBuild3d, LastStationRowIsWrittenForTheCoordinateConversion) {
-    d3chuushin(9, 0, 1) = 123;   // as an earlier run with other stations might have left it
+    d3chuushin(9, 0, 1) = 123; // as an earlier run with other stations might have left it
     ASSERT_EQ(BuildModel(kSettings).fault, "");
     EXPECT_NEAR(d3chuushin(9, 0, 1), 100000, 0.01);
     EXPECT_NEAR(d3chuushin(9, 0, 2), 81460.2, 0.5);
@@ -81,8 +81,8 @@ TEST_F(ModelBuild3d, ChainageBeforeTheStartLiesOnTheFirstStraightExtended) {
     EXPECT_NEAR(d3chuushin(1, 0, 1), -20000, 0.01);
     EXPECT_NEAR(d3chuushin(1, 20, 1), -10000, 0.01);
     EXPECT_NEAR(d3chuushin(1, 20, 2), 0, 0.01);
-    EXPECT_NEAR(d3chuushin(1, 20, 3), 5250, 0.5);   // 2.5 % up through -10 m
-    EXPECT_NEAR(d3hidariy(1, 20), 3000, 0.01);      // left of +X is +Y
+    EXPECT_NEAR(d3chuushin(1, 20, 3), 5250, 0.5); // 2.5 % up through -10 m
+    EXPECT_NEAR(d3hidariy(1, 20), 3000, 0.01);    // left of +X is +Y
 }
 
 TEST_F(ModelBuild3d, CurveStartLiesOnTheStraightAndGivesTheBc) {
@@ -91,7 +91,7 @@ TEST_F(ModelBuild3d, CurveStartLiesOnTheStraightAndGivesTheBc) {
     keisanzahyou();
     EXPECT_NEAR(d3x, 50000, 0.01);
     EXPECT_NEAR(d3y, 0, 0.01);
-    EXPECT_EQ(sayuu(1), -1.0f);   // the station computation's side table stays as it was
+    EXPECT_EQ(sayuu(1), -1.0f); // the station computation's side table stays as it was
     sayuu(1) = 0;
     d3kyori = 60000;
     keisanzahyou();
@@ -142,15 +142,15 @@ TEST_F(ModelBuild3d, RefusesWhatItCannotModel) {
 }
 
 TEST_F(ModelBuild3d, PointsThatCannotBePlacedAreRefusedWhole) {
-    ipkyori(ipsuu + 1) = 0;   // the last leg without length: the points beyond the EC divide by 0
+    ipkyori(ipsuu + 1) = 0; // the last leg without length: the points beyond the EC divide by 0
     const auto build = BuildModel(kSettings);
     EXPECT_EQ(build.fault.rfind("測点 120 付近の位置を平面線形から求められません", 0), 0u) << build.fault;
     EXPECT_EQ(d3sokutensuu, 0);
 }
 
 TEST_F(ModelBuild3d, EdgesWithoutWidthOrSlopesAreLeftOut) {
-    yokodata(5, 2) = kEmpty;    // no left width at 80 m
-    migikijunsuu = 1;           // one change point on the right
+    yokodata(5, 2) = kEmpty; // no left width at 80 m
+    migikijunsuu = 1;        // one change point on the right
     const auto build = BuildModel(kSettings);
     ASSERT_EQ(build.fault, "");
     EXPECT_NE(d3hidarix(4, 0), kEmpty);
@@ -160,9 +160,8 @@ TEST_F(ModelBuild3d, EdgesWithoutWidthOrSlopesAreLeftOut) {
     EXPECT_EQ(d3hidariz(5, 20), kEmpty);
     EXPECT_NE(d3hidarix(6, 0), kEmpty);
     for (int s = 0; s <= 39; ++s) EXPECT_EQ(d3migix(2, s), kEmpty);
-    EXPECT_EQ(ModelNotice(build),
-              "右側の横断勾配の基準点が２点未満なので、右の端部は作図していません。\n"
-              "左の幅員が未入力の測点（80）では、左の端部を作図していません。");
+    EXPECT_EQ(ModelNotice(build), "右側の横断勾配の基準点が２点未満なので、右の端部は作図していません。\n"
+                                  "左の幅員が未入力の測点（80）では、左の端部を作図していません。");
 }
 
 } // namespace

@@ -61,7 +61,7 @@ TEST_F(ModelInTheCad, CurvedRoadAsThreeDimensionalLines) {
         for (std::size_t m = 1; m < pieces.size(); ++m) EXPECT_EQ(pieces[m].a, pieces[m - 1].b) << chain << " " << m;
     }
     EXPECT_NEAR(lines[0].a.z, 5000, 0.5);
-    EXPECT_NEAR(lines[7 * 120 + 39].b.x, 100000, 0.01);        // the centre line reaches the last station
+    EXPECT_NEAR(lines[7 * 120 + 39].b.x, 100000, 0.01); // the centre line reaches the last station
     EXPECT_NEAR(lines[7 * 120 + 39].b.z, 6000, 0.5);
     const cad::Line& height = lines.back();
     EXPECT_EQ(height.a.z, 0);

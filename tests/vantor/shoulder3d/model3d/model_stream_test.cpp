@@ -21,7 +21,7 @@ class ModelStream : public model3d_test::Model3dTest {
 protected:
     void SetUp() override {
         Model3dTest::SetUp();
-        forms::Get<作図画面>();   // the link to the CAD, and 縮尺 500
+        forms::Get<作図画面>(); // the link to the CAD, and 縮尺 500
     }
     static 設定3D画面& Screen() { return forms::Get<設定3D画面>(); }
     // Types DL, presses 作図開始 and returns what the CAD got.
@@ -41,7 +41,8 @@ protected:
         return Lines(cad_);
     }
     static long Containing(const std::vector<std::string>& lines, const std::string& part) {
-        return std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.find(part) != std::string::npos; });
+        return std::count_if(lines.begin(), lines.end(),
+                             [&](const std::string& l) { return l.find(part) != std::string::npos; });
     }
     RecordingCad cad_;
 };
@@ -102,7 +103,7 @@ TEST_F(ModelStream, EmptyDatumIsAskedFor) {
 }
 
 TEST_F(ModelStream, RefusedRunSendsNothing) {
-    hojokyori = 0;   // no alignment computed in this run
+    hojokyori = 0; // no alignment computed in this run
     EXPECT_TRUE(Run("5").empty());
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Messages()[0].rfind("測点の平面位置がありません。", 0), 0u);
@@ -113,7 +114,7 @@ TEST_F(ModelStream, StationsOnlyAndHeightsFollowTheModel) {
     SetStraightRoad({0, 20, 40});
     Screen().幅員op(1).SetValue(true);
     Screen().高さチェック.SetValue(forms::vbChecked);
-    const auto lines = Run("12");   // the planned height 10 m lies below the datum
+    const auto lines = Run("12"); // the planned height 10 m lies below the datum
     ASSERT_EQ(lines.size(), 2u * 120u + 6u + 3u);
     const std::vector<std::string> extras(lines.end() - 9, lines.end());
     // clang-format off
@@ -127,11 +128,12 @@ TEST_F(ModelStream, StationsOnlyAndHeightsFollowTheModel) {
 
 TEST_F(ModelStream, AdditionalLinesInTheOrderOfTheBoxes) {
     EXPECT_TRUE(Extra({0}).empty());
-    EXPECT_EQ(Messages(), std::vector<std::string>{"３Ｄモデルがまだありません。先に「作図開始」で３Ｄモデルを作図してください。"});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"３Ｄモデルがまだありません。先に「作図開始」で３Ｄモデルを作図してください。"});
 
     SetStraightRoad({0, 20});
     Run("5");
-    forms::Get<作図選択画面>().作図ボタン(0).SetValue(forms::vbChecked);   // the plan's centre line
+    forms::Get<作図選択画面>().作図ボタン(0).SetValue(forms::vbChecked); // the plan's centre line
     const auto lines = Extra({3, 2, 1, 0});
     // Every sub-point and the last station, then the stations, the heights, and the plan's
     // centre line: the tangent, its closing and the circles of the two stations and the end.
@@ -147,7 +149,7 @@ TEST_F(ModelStream, AdditionalLinesInTheOrderOfTheBoxes) {
 TEST_F(ModelStream, LeftOutEdgesAreToldOnce) {
     yokodata(5, 2) = kEmpty;
     const auto lines = Run("5");
-    const std::regex empty("[ ,]99999[ ,]");   // the empty value as a coordinate
+    const std::regex empty("[ ,]99999[ ,]"); // the empty value as a coordinate
     for (const std::string& l : lines) EXPECT_FALSE(std::regex_search(l, empty)) << l;
     EXPECT_EQ(Messages(), std::vector<std::string>{"左の幅員が未入力の測点（80）では、左の端部を作図していません。"});
     // The curved road: 8 intervals of 40 pieces; the left edge loses both intervals at 80 m.

@@ -70,7 +70,7 @@ TEST_F(OffsetPoints, FewerStationsLeaveTheRestAsTheyWere) {
     EXPECT_EQ(l1hidarix(5), fifth);
     heimensokutensuu = 0;
     SetWidth(0, 9);
-    keisanrokatasen();   // no station: nothing computed
+    keisanrokatasen(); // no station: nothing computed
     EXPECT_NEAR(l1hidariy(2), 3000, 0.5);
 }
 
@@ -78,8 +78,8 @@ TEST_F(OffsetPoints, FewerStationsLeaveTheRestAsTheyWere) {
 // points hold: station 1 on the first straight, station 3 (80 m) 30 m into the curve of 50 m.
 TEST_F(OffsetPoints, DirectionComesFromTheAlignmentNotTheAuxiliaryPoints) {
     SetWidth(0, 2);
-    hojox(1, 1) = 0, hojoy(1, 1) = 0, hojox(1, 2) = 1, hojoy(1, 2) = 1;   // heading 45°
-    hojox(3, 2) = hojox(3, 1), hojoy(3, 2) = hojoy(3, 1);                 // no heading
+    hojox(1, 1) = 0, hojoy(1, 1) = 0, hojox(1, 2) = 1, hojoy(1, 2) = 1; // heading 45°
+    hojox(3, 2) = hojox(3, 1), hojoy(3, 2) = hojoy(3, 1);               // no heading
     keisanrokatasen();
     EXPECT_NEAR(l1hidarix(1), 0, 0.01);
     EXPECT_NEAR(l1hidariy(1), 2000, 0.01);
@@ -92,7 +92,7 @@ TEST_F(OffsetPoints, DirectionComesFromTheAlignmentNotTheAuxiliaryPoints) {
 TEST_F(OffsetPoints, LastStationOnTheCurveIgnoresTheEntryAfterIt) {
     SetStations({0, 40, 80, 120});
     SetWidth(0, 2);
-    sokutenx(5) = 987654, sokuteny(5) = -123456;   // left by an earlier plot
+    sokutenx(5) = 987654, sokuteny(5) = -123456; // left by an earlier plot
     keisanrokatasen();
     EXPECT_NEAR(Distance(50000, 50000, l1hidarix(4), l1hidariy(4)), 48000, 1);
 }
@@ -101,8 +101,8 @@ TEST_F(OffsetPoints, LastStationOnTheCurveIgnoresTheEntryAfterIt) {
 TEST_F(OffsetPoints, NoIpUsesTheAuxiliaryPoints) {
     SetPolygon({{0, 0, 0}, {100, 0, 0}});
     SetStations({0, 50, 100});
-    saishochokusen = 0;                                // the third station lies "beyond" it
-    bczahyou(1, 1) = 12345, bczahyou(1, 2) = 67890;   // nothing of this road
+    saishochokusen = 0;                             // the third station lies "beyond" it
+    bczahyou(1, 1) = 12345, bczahyou(1, 2) = 67890; // nothing of this road
     SetWidth(0, 2);
     SetWidth(4, 3);
     keisanrokatasen();

@@ -74,10 +74,8 @@ TEST_F(OffsetTableText, TypedTexts) {
     for (const auto& c : cases) {
         const text::Entry entry = text::Read(c.typed, c.column);
         EXPECT_EQ(entry.accepted, c.accepted) << c.typed << " in " << c.column;
-        if (c.accepted)
-            EXPECT_FLOAT_EQ(entry.value, c.value) << c.typed;
-        else
-            EXPECT_FALSE(entry.refusal.empty()) << c.typed;
+        if (c.accepted) EXPECT_FLOAT_EQ(entry.value, c.value) << c.typed;
+        else EXPECT_FALSE(entry.refusal.empty()) << c.typed;
     }
     EXPECT_EQ(text::Read("B.C 3", 4).refusal, "「B.C 3」の曲線番号はありません。1～2で指定してください。");
 }

@@ -23,7 +23,7 @@ class ShoulderDrawing : public shoulder_test::ShoulderTest {
 protected:
     void SetUp() override {
         ShoulderTest::SetUp();
-        forms::Get<作図画面>();   // holds the command channel
+        forms::Get<作図画面>(); // holds the command channel
         forms::script::Reset();
     }
     static 路肩作図設定画面& Screen() { return forms::Get<路肩作図設定画面>(); }
@@ -72,9 +72,9 @@ TEST_F(ShoulderDrawing, RightTurnsChordsAndGaps) {
     SetPolygon({{0, 0, 0}, {100, 0, 50}, {100, -100, 0}});
     SetStations({0, 40, 80, 100, 120, 160});
     SetWidth(0, 3);
-    rokatadata(4, 4) = 3.5f;   // 100 m: the width changes on the curve
+    rokatadata(4, 4) = 3.5f; // 100 m: the width changes on the curve
     SetWidth(7, 0);
-    rokatadata(2, 9) = 4;      // one station with L4 right between zero widths
+    rokatadata(2, 9) = 4; // one station with L4 right between zero widths
     Screen();
     Check(0);
     Check(7);
@@ -108,10 +108,10 @@ TEST_F(ShoulderDrawing, NothingCheckedOrRefusedSendsNothing) {
     plan_test::RecordingCad cad;
     Draw();
     EXPECT_TRUE(cad.executes.empty());
-    EXPECT_NEAR(l1hidariy(2), 2000, 0.5);   // the points are computed all the same
+    EXPECT_NEAR(l1hidariy(2), 2000, 0.5); // the points are computed all the same
 
     Check(0);
-    ipsuu = 50;   // the alignment point after the last IP would not fit
+    ipsuu = 50; // the alignment point after the last IP would not fit
     Draw();
     ipsuu = 1;
     // Plan positions of another station list (a station moved since), or none at all: the
@@ -125,8 +125,9 @@ TEST_F(ShoulderDrawing, NothingCheckedOrRefusedSendsNothing) {
     heimensokutensuu = 0;
     Draw();
     EXPECT_TRUE(cad.executes.empty());
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"ＩＰが50あります。路肩線は49までしか作図できません。何も作図しませんでした。",
-                                                    refused, refused}));
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"ＩＰが50あります。路肩線は49までしか作図できません。何も作図しませんでした。",
+                                        refused, refused}));
 
     // One station: no interval, only the colour.
     SetStations({0});
@@ -142,9 +143,9 @@ protected:
 };
 
 TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
-    SetWidth(1, 2);      // L2 left, red
-    SetWidth(4, 1.5f);   // L1 right, by layer
-    SetWidth(7, 6);      // L4 right, blue
+    SetWidth(1, 2);    // L2 left, red
+    SetWidth(4, 1.5f); // L1 right, by layer
+    SetWidth(7, 6);    // L4 right, blue
     rokatadata(1, 6) = 0;
     Screen();
     Check(1);
@@ -157,18 +158,19 @@ TEST_F(ShoulderInTheCad, TwoLinesInTheirColours) {
     ExpectIdleAndClean();
 
     int lines = 0;
-    std::vector<std::pair<double, int>> arcs;   // radius, colour
+    std::vector<std::pair<double, int>> arcs; // radius, colour
     for (const cad::Entity& e : drawing.Entities()) {
         if (std::holds_alternative<cad::Line>(e.shape)) ++lines;
         if (const auto* a = std::get_if<cad::Arc>(&e.shape)) {
             EXPECT_NEAR(a->centre.x, 50000, 0.01);
             EXPECT_NEAR(a->centre.y, 50000, 0.01);
-            EXPECT_TRUE(a->Covers(270 + 1.0 * 180 / M_PI)) << a->radius;   // 100 m, between the stations
+            EXPECT_TRUE(a->Covers(270 + 1.0 * 180 / M_PI)) << a->radius; // 100 m, between the stations
             arcs.push_back({std::round(a->radius), e.colour});
         }
     }
     EXPECT_EQ(lines, 3 + 2 + 3);
-    EXPECT_EQ(arcs, (std::vector<std::pair<double, int>>{{48000, cad::kRed}, {51500, cad::kByLayer}, {56000, cad::kBlue}}));
+    EXPECT_EQ(arcs,
+              (std::vector<std::pair<double, int>>{{48000, cad::kRed}, {51500, cad::kByLayer}, {56000, cad::kBlue}}));
 
     cad::view::RenderPng(drawing, OutputPath("shoulder_lines.png"), 1000, 1000);
     const std::string report = ReadBackDxf(OutputPath("shoulder_lines.dxf"), R"(
@@ -182,9 +184,8 @@ for kind in ('LINE', 'ARC'):
 for a in msp.query('ARC'):
     print('arc', a.dxf.color, round(a.dxf.center.x), round(a.dxf.center.y), round(a.dxf.radius))
 )");
-    EXPECT_EQ(report,
-              "errors 0\nLINE 1 3\nLINE 5 3\nLINE 256 2\nARC 1 1\nARC 5 1\nARC 256 1\n"
-              "arc 1 50000 50000 48000\narc 256 50000 50000 51500\narc 5 50000 50000 56000\n");
+    EXPECT_EQ(report, "errors 0\nLINE 1 3\nLINE 5 3\nLINE 256 2\nARC 1 1\nARC 5 1\nARC 256 1\n"
+                      "arc 1 50000 50000 48000\narc 256 50000 50000 51500\narc 5 50000 50000 56000\n");
 }
 
 } // namespace

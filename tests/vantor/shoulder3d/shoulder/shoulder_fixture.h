@@ -13,7 +13,8 @@ class ShoulderTest : public plan_test::PlanTest {
 protected:
     // Every station gets `width` [m] on line k (0..3 L1..L4 left, 4..7 L1..L4 right).
     static void SetWidth(int k, float width) {
-        for (int i = 1; i <= 縦断bus::sokutensuu; ++i) 縦断bus::rokatadata(i, 縦断bus::OffsetLineOf(k).widthColumn) = width;
+        for (int i = 1; i <= 縦断bus::sokutensuu; ++i)
+            縦断bus::rokatadata(i, 縦断bus::OffsetLineOf(k).widthColumn) = width;
     }
 };
 

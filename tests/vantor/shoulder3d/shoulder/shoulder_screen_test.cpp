@@ -47,10 +47,11 @@ TEST_F(ShoulderScreen, OpensFromTheDrawingScreenAndGoesBack) {
     EXPECT_TRUE(s.Visible());
     EXPECT_FALSE(drawing.Visible());
     EXPECT_EQ(s.Caption(), "路肩作図設定画面");
-    EXPECT_TRUE(Messages().empty());   // a New workbook: no recomputation
+    EXPECT_TRUE(Messages().empty()); // a New workbook: no recomputation
     ASSERT_EQ(s.グリッド.Rows(), 6);
     ASSERT_EQ(s.グリッド.Cols(), 9);
-    const char* headers[] = {" L４(左)", " L３(左)", " L２(左)", " L１(左)", " 測 　点", " L１(右)", " L２(右)", " L３(右)", " L４(右)"};
+    const char* headers[] = {" L４(左)", " L３(左)", " L２(左)", " L１(左)", " 測 　点",
+                             " L１(右)", " L２(右)", " L３(右)", " L４(右)"};
     for (int c = 0; c < 9; ++c) EXPECT_EQ(s.グリッド.TextMatrix(0, c), headers[c]);
     EXPECT_EQ(s.グリッド.ColWidth(4), 1370);
     EXPECT_EQ(s.グリッド.ColWidth(8), 1000);
@@ -70,7 +71,7 @@ TEST_F(ShoulderScreen, OpensFromTheDrawingScreenAndGoesBack) {
     s.Toolbar1_ButtonClick(s.Toolbar1.Buttons("戻る"));
     EXPECT_TRUE(drawing.Visible());
     EXPECT_FALSE(forms::IsLoaded<路肩作図設定画面>());
-    EXPECT_EQ(Screen().LINEチェック(2).Value(), forms::vbUnchecked);   // a new screen
+    EXPECT_EQ(Screen().LINEチェック(2).Value(), forms::vbUnchecked); // a new screen
 }
 
 // An Open computed the alignment: opening the screen rebuilds the station list (BC, middle,
@@ -80,10 +81,10 @@ TEST_F(ShoulderScreen, WidthsKeepToTheirStationsWhenTheListIsRebuilt) {
     ipkeisanflg = 1;
     SetProfile({{0, 10}, {40, 10.8f}, {80, 11.6f}, {150, 13}});
     tatedata(1, 3) = 10, tatedata(4, 3) = 13;
-    rokatadata(2, 4) = 2.5f;   // L1 left at 40 m
-    rokatadata(3, 6) = 1.5f;   // L1 right at 80 m
-    rokatadata(4, 1) = 6;      // L4 left at 150 m
-    rokatadata(5, 4) = 9;      // a row past the list
+    rokatadata(2, 4) = 2.5f; // L1 left at 40 m
+    rokatadata(3, 6) = 1.5f; // L1 right at 80 m
+    rokatadata(4, 1) = 6;    // L4 left at 150 m
+    rokatadata(5, 4) = 9;    // a row past the list
 
     路肩作図設定画面& s = Screen();
     ASSERT_EQ(Messages().size(), 1u);
@@ -91,7 +92,8 @@ TEST_F(ShoulderScreen, WidthsKeepToTheirStationsWhenTheListIsRebuilt) {
     EXPECT_EQ(Messages()[0].find("なくなりました"), std::string::npos);
     ASSERT_EQ(sokutensuu, 8);
     ASSERT_EQ(s.グリッド.Rows(), 9);
-    EXPECT_EQ(Column(4), (std::vector<std::string>{"0", "40", "B.C 1 (50)", "80", "89.3", "E.C 1 (128.54)", "150", "178.54"}));
+    EXPECT_EQ(Column(4),
+              (std::vector<std::string>{"0", "40", "B.C 1 (50)", "80", "89.3", "E.C 1 (128.54)", "150", "178.54"}));
     EXPECT_EQ(Column(3), (std::vector<std::string>{"", "2.5", "", "", "", "", "", ""}));
     EXPECT_EQ(Column(5), (std::vector<std::string>{"", "", "", "1.5", "", "", "", ""}));
     EXPECT_EQ(Column(0), (std::vector<std::string>{"", "", "", "", "", "", "6", ""}));
@@ -117,8 +119,8 @@ TEST_F(ShoulderScreen, RebuildTakesTheDrawingScreensRegularStations) {
     drawing.基準チェックボタン.SetValue(forms::vbChecked);
     drawing.測点間隔.SetText("60");
     Screen();
-    EXPECT_EQ(Column(4), (std::vector<std::string>{"0", "B.C 1 (50)", "60", "89.3", "120", "E.C 1 (128.54)", "150",
-                                                   "178.54"}));
+    EXPECT_EQ(Column(4),
+              (std::vector<std::string>{"0", "B.C 1 (50)", "60", "89.3", "120", "E.C 1 (128.54)", "150", "178.54"}));
 }
 
 // 読込 after the opening rebuilt the station list: the sheet's rows go to their stations by
@@ -128,13 +130,13 @@ TEST_F(ShoulderScreen, ReadingPairsSheetRowsWithStationsByValue) {
     ipkeisanflg = 1;
     SetProfile({{0, 10}, {40, 10.8f}, {80, 11.6f}, {150, 13}});
     tatedata(1, 3) = 10, tatedata(4, 3) = 13;
-    const double saved[] = {0, 40, 80, 150, 120};   // as saved with an older list
+    const double saved[] = {0, 40, 80, 150, 120}; // as saved with an older list
     for (int r = 0; r < 5; ++r) Sheet(kShoulderSheet)->Cells(5 + r, 5)->SetValue(saved[r]);
-    Sheet(kShoulderSheet)->Cells(8, 4)->SetValue(2.5);   // L1 left at 150 m
-    Sheet(kShoulderSheet)->Cells(9, 4)->SetValue(1.0);   // L1 left at 120 m
+    Sheet(kShoulderSheet)->Cells(8, 4)->SetValue(2.5); // L1 left at 150 m
+    Sheet(kShoulderSheet)->Cells(9, 4)->SetValue(1.0); // L1 left at 120 m
 
     路肩作図設定画面& s = Screen();
-    ASSERT_EQ(sokutensuu, 8);   // 0, 40, BC 50, 80, 89.3, EC 128.54, 150, 178.54
+    ASSERT_EQ(sokutensuu, 8); // 0, 40, BC 50, 80, 89.3, EC 128.54, 150, 178.54
     forms::script::Reset();
     s.Toolbar1_ButtonClick(s.Toolbar1.Buttons("読込"));
     EXPECT_EQ(Column(3), (std::vector<std::string>{"", "", "", "", "", "", "2.5", ""}));
@@ -146,7 +148,7 @@ TEST_F(ShoulderScreen, ReadingPairsSheetRowsWithStationsByValue) {
 }
 
 TEST_F(ShoulderScreen, InCellEditing) {
-    ipsuu = 1;   // the one-curve plan: BC at 50 m, EC at 128.54 m
+    ipsuu = 1; // the one-curve plan: BC at 50 m, EC at 128.54 m
     Screen();
     Type(2, 3, "2.5");
     EXPECT_EQ(rokatadata(2, 4), 2.5f);
@@ -211,14 +213,14 @@ TEST_F(ShoulderScreen, PenColoursShowOnTheBoxes) {
     for (int c = 0; c < 8; ++c) EXPECT_EQ(colours.OC(5 * 8 + c).Caption(), captions[c]);
     for (int line = 0; line < 8; ++line) EXPECT_EQ(colours.CadColour(line), "Bylayer");
 
-    colours.OC(0 * 8 + 1).SetValue(true);   // L1 left red
-    colours.OC(3 * 8 + 3).SetValue(true);   // L4 left green
-    colours.OC(5 * 8 + 7).SetValue(true);   // L2 right "black"
+    colours.OC(0 * 8 + 1).SetValue(true); // L1 left red
+    colours.OC(3 * 8 + 3).SetValue(true); // L4 left green
+    colours.OC(5 * 8 + 7).SetValue(true); // L2 right "black"
     EXPECT_EQ(s.LINEチェック(0).ForeColor(), forms::RGB(255, 0, 0));
     EXPECT_EQ(s.LINEチェック(3).ForeColor(), forms::RGB(0, 192, 0));
     EXPECT_EQ(s.LINEチェック(5).ForeColor(), forms::RGB(0, 0, 0));
     EXPECT_EQ(colours.CadColour(5), "White");
-    colours.OC(5 * 8 + 0).SetValue(true);   // one option per page
+    colours.OC(5 * 8 + 0).SetValue(true); // one option per page
     EXPECT_FALSE(colours.OC(5 * 8 + 7).Value());
     EXPECT_EQ(colours.CadColour(5), "Bylayer");
     EXPECT_EQ(colours.CadColour(0), "Red");
