@@ -8,20 +8,14 @@
 #include "platform/forms/script.h"
 #include "vantor/shell/lifecycle/document_lifecycle.h"
 
+#include "bench/support/probe_process.h"
+
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -59,23 +53,8 @@ void BM_Save(benchmark::State& state, const open_bench::Document& document) {
 
 // Runs the probe on `path`; returns the peak resident memory [KiB] it reports of itself.
 long RunProbe(const std::string& path) {
-    std::string program = VANTOR_OPEN_PROBE, document = path;
-    const std::string report = kFolder + "/probe_peak.txt";
-    char* argv[] = {program.data(), document.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, report.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) throw std::runtime_error("cannot start " + program);
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("the open probe failed on " + path);
-    long peakKiB = -1;
-    std::ifstream(report) >> peakKiB;
-    return peakKiB;
+    return bench_support::RunProbe(VANTOR_OPEN_PROBE, path, kFolder + "/probe_peak.txt",
+                                   "the open probe failed on " + path);
 }
 
 void BM_OpenPeak(benchmark::State& state, const open_bench::Document& document) {

@@ -4,24 +4,11 @@
 #include "open_documents.h"
 
 #include "../pipeline/large_document.h"
+#include "bench/support/probe_process.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-
-namespace {
-
-// The high-water mark of this program's own memory (see pipeline_probe.cpp for why not the
-// kernel's peak of the process).
-long PeakKiB() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -31,6 +18,6 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     pipeline_bench::StartProgram();
     if (!open_bench::Open(argv[1])) return 1;
-    std::printf("%ld\n", PeakKiB());
+    std::printf("%ld\n", bench_support::PeakKiB());
     return 0;
 }

@@ -10,19 +10,13 @@
 #include "platform/forms/script.h"
 #include "vantor/model/bus/profile_tables.h"
 
-#include <benchmark/benchmark.h>
+#include "bench/support/probe_process.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
+#include <benchmark/benchmark.h>
 
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
-
-extern char** environ;
 
 namespace {
 
@@ -97,24 +91,7 @@ void BM_WholePipeline(benchmark::State& state) {
 // Runs the probe on the documents in kFolder; returns the peak resident memory [KiB] it
 // reports of itself.
 long RunProbe() {
-    std::string program = VANTOR_PROBE, folder = kFolder;
-    const std::string report = kFolder + "/probe_peak.txt";
-    char* argv[] = {program.data(), folder.data(), nullptr};
-    // The platform's warnings would bury the report.
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, report.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int started = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) throw std::runtime_error("cannot start " + program);
-    int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        throw std::runtime_error("the pipeline probe failed");
-    long peakKiB = -1;
-    std::ifstream(report) >> peakKiB;
-    return peakKiB;
+    return bench_support::RunProbe(VANTOR_PROBE, kFolder, kFolder + "/probe_peak.txt", "the pipeline probe failed");
 }
 
 // The pipeline once in a process of its own, from the program's start to the DXF on disk.
