@@ -164,4 +164,16 @@ TEST_F(ModelBuild3d, EdgesWithoutWidthOrSlopesAreLeftOut) {
                                   "左の幅員が未入力の測点（80）では、左の端部を作図していません。");
 }
 
+// A station whose chainage in millimetres is no whole number (123.45 m is 123449.997 mm in the
+// station table's single precision) keeps its own width at its own point when the next station
+// has none.
+TEST_F(ModelBuild3d, AStationAtAFractionOfAMillimetreKeepsItsOwnWidth) {
+    SetStraightRoad({100, 123.45f, 140});
+    yokodata(3, 2) = kEmpty; // no left width at the last station
+    ASSERT_EQ(BuildModel(kSettings).fault, "");
+    ASSERT_NE(d3hidarix(2, 0), kEmpty);
+    EXPECT_NEAR(d3hidariy(2, 0) - d3chuushin(2, 0, 2), 3000, 0.5);
+    EXPECT_EQ(d3hidarix(2, 1), kEmpty);
+}
+
 } // namespace
