@@ -7,8 +7,6 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <memory>
-
 namespace cad::view {
 
 namespace {
@@ -19,7 +17,11 @@ void EnsureGuiApplication() {
     static int argc = 1;
     static char name[] = "vantor-cad";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+    // Lives as long as the process and is never torn down: a caller may have made and ended
+    // applications of its own meanwhile, which leaves this one unfit to run its destructor
+    // among the exit handlers.
+    static QGuiApplication* const app = new QGuiApplication(argc, argv);
+    (void)app;
 }
 
 } // namespace
