@@ -34,6 +34,25 @@ std::vector<std::string> SubkeyNames(HKEY h) {
     return names;
 }
 
+// Loads `body` as the registry file: it is kept aside as damaged and the machine starts afresh,
+// writing back a file of a fresh machine's size.
+void ExpectKeptAsideAndStartedAfresh(const std::filesystem::path& root, const std::string& body) {
+    std::filesystem::remove(root / "registry.txt.bad");
+    {
+        std::ofstream file(root / "registry.txt", std::ios::binary);
+        file << "VANTOR REGISTRY 1\n" << body;
+    }
+    desk::testing::ReloadRegistry();
+    EXPECT_TRUE(std::filesystem::exists(root / "registry.txt.bad"));
+    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"),
+              "C:\\Program Files");
+    HKEY software;
+    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software), ERROR_SUCCESS);
+    ASSERT_EQ(RegFlushKey(software), ERROR_SUCCESS);
+    RegCloseKey(software);
+    EXPECT_LT(std::filesystem::file_size(root / "registry.txt"), 4096u);
+}
+
 } // namespace
 
 TEST_F(DesktopTest, RegistryKeysAndValuesWithThePlatformsAnswers) {
@@ -157,20 +176,9 @@ TEST_F(DesktopTest, KeysNestDownToFiveHundredTwelveLevelsAndADeeperFileIsKeptAsi
     EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, path.c_str(), "Deepest"), "yes");
     EXPECT_FALSE(std::filesystem::exists(root_ / "registry.txt.bad"));
 
-    {
-        std::ofstream deep(root_ / "registry.txt");
-        deep << "VANTOR REGISTRY 1\n[HKEY_CURRENT_USER";
-        for (int level = 0; level < 20000; ++level) deep << "\\K";
-        deep << "]\n";
-    }
-    desk::testing::ReloadRegistry();
-    EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
-    EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"),
-              "C:\\Program Files");
-    HKEY software;
-    ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software), ERROR_SUCCESS);
-    ASSERT_EQ(RegFlushKey(software), ERROR_SUCCESS);
-    EXPECT_LT(std::filesystem::file_size(root_ / "registry.txt"), 4096u);
+    std::string deep = "[HKEY_CURRENT_USER";
+    for (int level = 0; level < 20000; ++level) deep += "\\K";
+    ExpectKeptAsideAndStartedAfresh(root_, deep + "]\n");
 }
 
 // Key and value names may be 255 characters long (a double-byte character counts one); a longer
@@ -218,22 +226,7 @@ TEST_F(DesktopTest, AFileWithLongerNamesIsKeptAside) {
     deep += "]\n";
     const std::string files[] = {deep, "[HKEY_CURRENT_USER\\" + std::string(256, 'K') + "]\n",
                                  "[HKEY_CURRENT_USER\\Software]\n\"" + std::string(256, 'V') + "\"=dword:00000001\n"};
-    for (const std::string& body : files) {
-        std::filesystem::remove(root_ / "registry.txt.bad");
-        {
-            std::ofstream file(root_ / "registry.txt", std::ios::binary);
-            file << "VANTOR REGISTRY 1\n" << body;
-        }
-        desk::testing::ReloadRegistry();
-        EXPECT_TRUE(std::filesystem::exists(root_ / "registry.txt.bad"));
-        EXPECT_EQ(ReadString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"),
-                  "C:\\Program Files");
-        HKEY software;
-        ASSERT_EQ(RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &software), ERROR_SUCCESS);
-        ASSERT_EQ(RegFlushKey(software), ERROR_SUCCESS);
-        RegCloseKey(software);
-        EXPECT_LT(std::filesystem::file_size(root_ / "registry.txt"), 4096u);
-    }
+    for (const std::string& body : files) ExpectKeptAsideAndStartedAfresh(root_, body);
 }
 
 // A program that ends without the desktop's end writes what the registry holds unwritten first.
