@@ -228,21 +228,32 @@ public:
             AppendUtf8AsUtf16(s, text);
             bool compressed = Compressible(s);
             std::size_t charSize = compressed ? 1 : 2;
-            if (record.Size() + 3 + charSize > biff::kMaxRecordData) flush();
+            // The count and flags stay in the record of the first character.
+            if (record.Size() + 3 + UnitsAt(s, 0) * charSize > biff::kMaxRecordData) flush();
             record.U16(static_cast<unsigned>(s.size()));
             record.U8(compressed ? 0 : 1);
-            for (std::size_t i = 0; i < s.size(); ++i) {
-                if (record.Size() + charSize > biff::kMaxRecordData) {
+            for (std::size_t i = 0; i < s.size();) {
+                // A surrogate pair goes whole into one record: readers decode each record's
+                // characters on their own.
+                std::size_t units = UnitsAt(s, i);
+                if (record.Size() + units * charSize > biff::kMaxRecordData) {
                     flush();
                     record.U8(compressed ? 0 : 1); // a continued string restates its width
                 }
-                compressed ? record.U8(s[i]) : record.U16(s[i]);
+                for (std::size_t end = i + units; i < end; ++i) compressed ? record.U8(s[i]) : record.U16(s[i]);
             }
         }
         flush();
     }
 
 private:
+    // The UTF-16 units of the character at s[i]: 2 for a surrogate pair, else 1 (0 past the end).
+    static std::size_t UnitsAt(std::u16string_view s, std::size_t i) {
+        if (i >= s.size()) return 0;
+        bool pair = s[i] >= 0xD800 && s[i] <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF;
+        return pair ? 2 : 1;
+    }
+
     std::unordered_map<std::string_view, std::uint32_t> index_;
     std::vector<std::string_view> strings_;
     std::uint32_t uses_ = 0;
