@@ -5,6 +5,8 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/workbook/file_faults.h"
@@ -541,6 +543,15 @@ private:
     std::vector<std::uint32_t> xfFormats_; // cell format of the file -> the sheet's format number
 };
 
+// A sheet name with its ASCII letters in upper case: two sheets whose names agree in this form
+// have the same name, as the workbook compares names.
+std::string FoldedSheetName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return folded;
+}
+
 } // namespace
 
 BookContent ParseWorkbookStream(Span stream, const std::string& fileName) {
@@ -548,10 +559,18 @@ BookContent ParseWorkbookStream(Span stream, const std::string& fileName) {
     Globals g = ReadGlobals(stream, fault);
     if (g.sheets.empty()) fault("ブックにワークシートがありません");
     BookContent book;
+    book.sheets.reserve(g.sheets.size());
+    // The sheets' names so far by their folded form, to find a repeated name in one look.
+    std::unordered_map<std::string, std::string_view> names;
+    names.reserve(g.sheets.size());
     for (const auto& entry : g.sheets) {
         if (entry.name.empty()) fault("名前のないシートがあります");
-        for (const auto& earlier : book.sheets)
-            if (earlier.name == entry.name) fault("\"" + entry.name + "\" という名前のシートが二つあります");
+        auto [earlier, added] = names.try_emplace(FoldedSheetName(entry.name), entry.name);
+        if (!added) {
+            if (earlier->second == entry.name) fault("\"" + entry.name + "\" という名前のシートが二つあります");
+            fault("\"" + std::string(earlier->second) + "\" と \"" + entry.name +
+                  "\" は大文字と小文字が違うだけの同じ名前のシートです");
+        }
         SheetContent sheet;
         sheet.name = entry.name;
         SheetReader(g, sheet, fault).Read(stream, entry.offset);
