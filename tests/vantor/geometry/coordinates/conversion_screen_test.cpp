@@ -143,6 +143,7 @@ TEST_F(ConversionScreen, AngleCorrectionTurnsTheFitAndBack) {
 }
 
 TEST_F(ConversionScreen, KindsFillThePointGrid) {
+    OpenDocument();
     座標変換& screen = Screen();
     ipsuu = 2;
     const float points[4][2] = {{0, 0}, {120500, 30000}, {250000, -12250}, {400000, 0}};
