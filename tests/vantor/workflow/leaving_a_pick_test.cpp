@@ -4,6 +4,7 @@
 // IP input screen during a pick ends it the same way before it finishes.
 #include "workflow_fixture.h"
 
+#include "vantor/geometry/coordinates/座標変換.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/bus/section_tables.h"
@@ -117,6 +118,33 @@ TEST_F(LeavingAPick, FinishingTheIpInput) {
     EXPECT_TRUE(DrawingScreen().Visible());
     EXPECT_EQ(ipsuu, 0);
     EXPECT_EQ(std::vector<float>({ipx(0), ipy(0), ipx(1), ipy(1)}), std::vector<float>({10000, 20000, 30000, 40000}));
+}
+
+// The conversion screen: its multi-point pick left by the close box at the second prompt, its
+// reference pick by 戻る at the first; each time the CAD is back at its command prompt.
+TEST_F(LeavingAPick, TheConversionScreen) {
+    DrawingScreen().変換ボタン_Click();
+    座標変換& screen = forms::Get<座標変換>();
+    ASSERT_TRUE(Hosted(screen.Pellix1()));
+    ASSERT_TRUE(Hosted(screen.Pellix2()));
+    screen.変換種類(2).SetValue(true);
+    PickInCadThen({{10000, 20000}}, [&] { CloseBox(screen); });
+    WaitForTheEnd([&] { return !screen.PickPending(); });
+    EXPECT_FALSE(screen.Visible());
+    EXPECT_FALSE(screen.Pellix1().Enabled());
+    EXPECT_EQ(screen.マス.TextMatrix(1, 1), "10");
+    EXPECT_EQ(screen.マス.TextMatrix(2, 1), "");
+
+    DrawingScreen().変換ボタン_Click();
+    screen.グリッド.SetRow(1);
+    screen.グリッド.SetCol(3);
+    screen.グリッド_Click();
+    screen.読込_Click();
+    PickInCadThen({}, [&] { screen.戻ボタン_Click(); });
+    WaitForTheEnd([&] { return !screen.PickPending(); });
+    EXPECT_FALSE(screen.Visible());
+    EXPECT_FALSE(screen.Pellix2().Enabled());
+    EXPECT_EQ(screen.グリッド.TextMatrix(1, 3), "");
 }
 
 TEST_F(LeavingAPick, TheExistingGroundEditor) {

@@ -177,9 +177,13 @@ protected:
     bool AnswersLeft() const { return !answers_.empty(); }
 
     // Lets time pass (the controls watch the CAD, the user answers its prompts) until `done`,
-    // for at most a minute of the desktop's clock.
-    static void RunUntil(const std::function<bool()>& done) {
-        for (int step = 0; step < 600 && !done(); ++step) desk::testing::RunFor(100);
+    // for at most a minute of the desktop's clock. A point prompt that still stands when the
+    // minute is up, with no answer left, is a pick the program never ended: the user gives up
+    // with two Ctrl+C and the test fails, rather than waiting inside the pick for ever.
+    void RunUntil(const std::function<bool()>& done) {
+        giveUpAt_ = desk::GetTickCount() + kPatience;
+        for (int step = 0; step < static_cast<int>(kPatience / 100) && !done(); ++step) desk::testing::RunFor(100);
+        giveUpAt_.reset();
     }
 
     // IPs picked in the CAD on the IP input screen, opened from the drawing screen's ＩＰ入力:
@@ -228,6 +232,13 @@ protected:
 private:
     // The user's hand: a few moments after the CAD asks for a point, the next answer.
     void AnswerPointPrompt() {
+        if (cad_ && answers_.empty() && giveUpAt_ && desk::GetTickCount() >= *giveUpAt_ &&
+            cad_->commandLine().WantsPoint()) {
+            giveUpAt_.reset();
+            ADD_FAILURE() << "the CAD still asks for a point a minute after the last answer: the pick never ended";
+            cad_->TypeFromUser("\x03\x03");
+            return;
+        }
         if (!cad_ || answers_.empty() || !cad_->commandLine().WantsPoint()) {
             promptSeen_ = 0;
             return;
@@ -248,8 +259,10 @@ private:
 
     std::filesystem::path folder_;
     cad::app::Instance* cad_ = nullptr;
+    static constexpr desk::DWORD kPatience = 60000; // ms of the desktop's clock
     std::deque<Answer> answers_;
     int promptSeen_ = 0;
+    std::optional<desk::DWORD> giveUpAt_; // while RunUntil runs
 };
 
 } // namespace workflow_test

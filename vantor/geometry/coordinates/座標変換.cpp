@@ -2,6 +2,7 @@
 
 #include "platform/runtime/conversion.h"
 #include "platform/runtime/number_text.h"
+#include "vantor/geometry/alignment/keisansokutenzahyou.h"
 #include "vantor/geometry/coordinates/cad_axis_transform.h"
 #include "vantor/geometry/coordinates/coordinate_output.h"
 #include "vantor/model/bus/alignment_tables.h"
@@ -12,6 +13,7 @@
 #include "vantor/model/sheet_cells.h"
 #include "vantor/model/sheet_names.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -23,6 +25,13 @@ namespace {
 constexpr int kReferenceRows = decltype(zahyoudata)::UBound(1); // every point the document holds
 constexpr int kArbitraryPoints = 50;                            // rows of the kind "任意の座標値"
 constexpr int kRoadEdgeKind = 3;
+
+constexpr char kNoStationPositions[] =
+    "測点の平面座標が今の測点の並びで計算されていません。作図画面の「ｾﾝﾀｰ・測点作図」を押して平面線形を計算して"
+    "から選んでください。";
+constexpr char kNoIps[] = "ＩＰ座標がありません。ＩＰ入力画面で始点・ＩＰ・終点を入力してから選んでください。";
+constexpr char kNoModel[] =
+    "路肩座標値は３Ｄモデルから求めます。３Ｄ設定画面の作図開始で３Ｄモデルを作ってから転送してください。";
 
 const char* const kReferenceHeaders[] = {"座標番号", " ｘ(現地座標）", " ｙ(現地座標）", " Ｘ(図面座標）",
                                          " Ｙ(図面座標）"};
@@ -47,6 +56,17 @@ bool Filled(const forms::FlexGrid& grid, int row, int column) {
 
 double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val(grid.TextMatrix(row, column)); }
 
+// The 3D model was built on the current stations at their current plan positions: its centre
+// point at each of its stations is that station's own.
+bool ModelOfCurrentStations() {
+    const int n = d3sokutensuu;
+    if (n < 1 || n > sokutensuu || !HasPlanPositions()) return false;
+    for (int i = 1; i <= n; ++i)
+        if (d3chuushin(i, 0, chuushin_col::kX) != sokutenx(i) || d3chuushin(i, 0, chuushin_col::kY) != sokuteny(i))
+            return false;
+    return true;
+}
+
 } // namespace
 
 座標変換::座標変換() : forms::Form(forms::FormKind::Apart) {
@@ -64,6 +84,7 @@ double Number(const forms::FlexGrid& grid, int row, int column) { return rt::Val
 }
 
 void 座標変換::UsePellix(std::unique_ptr<縦断bus::Pellix> pellix1, std::unique_ptr<縦断bus::Pellix> pellix2) {
+    session_.Forget();
     pellix1_ = std::move(pellix1);
     pellix2_ = std::move(pellix2);
     pellix1_->OnAcadCmdWait = [this] { Pellix1_OnAcadCmdWait(); };
@@ -130,10 +151,20 @@ void 座標変換::LayOut() {
 void 座標変換::Form_Load() {
     LayOut();
     ShapeGrid(グリッド, kReferenceRows + 1, kReferenceHeaders);
-    ShapeGrid(マス, kArbitraryPoints + 1, kPointHeaders);
     for (int r = 1; r <= kReferenceRows; ++r) グリッド.SetTextMatrix(r, 0, " " + rt::CStr(r));
-    for (int r = 1; r <= kArbitraryPoints; ++r) マス.SetTextMatrix(r, 0, " " + rt::CStr(r));
+    ForgetPointGrid();
     FillReferenceGrid();
+}
+
+// The point grid as loaded: numbered empty rows, no kind's points.
+void 座標変換::ForgetPointGrid() {
+    ShapeGrid(マス, kArbitraryPoints + 1, kPointHeaders);
+    for (int r = 1; r <= kArbitraryPoints; ++r) {
+        マス.SetTextMatrix(r, 0, " " + rt::CStr(r));
+        for (int c = 1; c <= 4; ++c) マス.SetTextMatrix(r, c, "");
+    }
+    masugyousuu = 0;
+    convertedRows_.clear();
 }
 
 // The document's reference points; a cell the document leaves empty (a drawing point not yet
@@ -153,10 +184,11 @@ void 座標変換::FillReferenceGrid() {
     ShowFit();
 }
 
+// The point grid's rows were the other document's stations or IPs: the kind is chosen again.
 bool 座標変換::TakeCurrentDocument() {
     if (gridDocument_ == documentNumber) return false;
     FillReferenceGrid();
-    ForgetConversion();
+    ForgetPointGrid();
     return true;
 }
 
@@ -253,10 +285,11 @@ SiteTransform 座標変換::Transform() const {
 
 // ---- Conversions ----
 
+// A kind without points keeps one empty row below the header, as a grid cannot be all header.
 void 座標変換::SetUpPointGrid(int rows) {
     masugyousuu = rows;
-    ShapeGrid(マス, rows, kPointHeaders);
-    for (int r = 1; r < rows; ++r)
+    ShapeGrid(マス, std::max(rows, 2), kPointHeaders);
+    for (int r = 1; r < マス.Rows(); ++r)
         for (int c = 0; c <= 4; ++c) マス.SetTextMatrix(r, c, "");
     convertedRows_.clear();
 }
@@ -267,9 +300,26 @@ void 座標変換::FillPointRow(int row, const std::string& number, float drawin
     マス.SetTextMatrix(row, 2, rt::CStr(static_cast<float>(drawingY / 1000.0f)));
 }
 
+bool 座標変換::KindComputed(int index) const {
+    switch (index) {
+    case 0:
+    case kRoadEdgeKind: return HasPlanPositions();
+    case 1: return HasDocument() && ipsuu >= 0; // the start and the end point at least
+    default: return true;
+    }
+}
+
 // The grid takes as many rows as the kind has points; a new kind forgets the last conversion,
-// whose rows the grid no longer shows.
+// whose rows the grid no longer shows. Stations without plan positions of the current
+// alignment, or a document without alignment points, list nothing: the user is told what to
+// do first.
 void 座標変換::変換種類_Click(int index) {
+    TakeCurrentDocument();
+    if (!KindComputed(index)) {
+        SetUpPointGrid(1);
+        forms::MsgBox(index == 1 ? kNoIps : kNoStationPositions, forms::vbExclamation);
+        return;
+    }
     switch (index) {
     case 0:
     case kRoadEdgeKind:
@@ -309,15 +359,6 @@ void 座標変換::現地座標ボタン_Click() {
     }
 }
 
-// The site cells of the last conversion emptied: they belonged to another fit.
-void 座標変換::ForgetConversion() {
-    for (int r : convertedRows_) {
-        マス.SetTextMatrix(r, 3, "");
-        マス.SetTextMatrix(r, 4, "");
-    }
-    convertedRows_.clear();
-}
-
 // Every row with both site coordinates, in order, with its drawing cells as far as filled;
 // a row with something typed but no complete site point is named and left out, since Open
 // reads the points down to the first row without a site x.
@@ -346,10 +387,9 @@ void 座標変換::転送ボタン_Click() {
     if (!sheet) return;
     if (TellAnotherDocument()) return;
     const bool roadEdges = 変換種類(kRoadEdgeKind).Value();
-    if (roadEdges && d3sokutensuu == 0) {
-        forms::MsgBox(
-            "路肩座標値は３Ｄモデルから求めます。３Ｄ設定画面の作図開始で３Ｄモデルを作ってから転送してください。",
-            forms::vbExclamation);
+    // A model of another document or of other stations would put its edges at these stations.
+    if (roadEdges && !ModelOfCurrentStations()) {
+        forms::MsgBox(kNoModel, forms::vbExclamation);
         return;
     }
     xlbook->Parent()->Windows(1)->SetVisible(true);
@@ -394,38 +434,34 @@ void 座標変換::shutokukijunten() {
                       forms::vbExclamation);
         return;
     }
+    if (session_.Running()) return; // the CAD already asks for a point
     グリッド.SetTextMatrix(sentakugyou, 3, "");
     グリッド.SetTextMatrix(sentakugyou, 4, "");
-    ArmPick(*pellix2_);
-}
-
-void 座標変換::shutokuhenkanten() { ArmPick(*pellix1_); }
-
-void 座標変換::ArmPick(縦断bus::Pellix& control) {
     shutokusuu = 0;
-    shutokuflg = true;
-    縦断bus::ArmPick(control);
+    session_.Arm(*pellix2_);
 }
 
-void 座標変換::EndPick(縦断bus::Pellix& control) {
-    縦断bus::DisarmPick(control);
-    shutokuflg = false;
-    Show();
+void 座標変換::shutokuhenkanten() {
+    if (session_.Running()) return;
+    shutokusuu = 0;
+    session_.Arm(*pellix1_);
 }
 
 void 座標変換::Pellix2_OnAcadCmdWait() {
+    if (session_.Running()) return;
     std::optional<縦断bus::PickedPoint> picked;
-    if (shutokuflg) {
-        const 縦断bus::PickOutcome outcome = 縦断bus::PickPoints(*pellix2_, 1);
+    if (session_.ArmedFor(*pellix2_)) {
+        const 縦断bus::PickOutcome outcome = session_.Pick(*pellix2_, 1);
         if (!outcome.points.empty()) picked = outcome.points.front();
     }
     TakeReferencePoint(picked);
-    EndPick(*pellix2_);
+    session_.End(*pellix2_);
 }
 
 void 座標変換::Pellix1_OnAcadCmdWait() {
-    if (shutokuflg) TakeConversionPoints(縦断bus::PickPoints(*pellix1_, kArbitraryPoints).points);
-    EndPick(*pellix1_);
+    if (session_.Running()) return;
+    if (session_.ArmedFor(*pellix1_)) TakeConversionPoints(session_.Pick(*pellix1_, kArbitraryPoints).points);
+    session_.End(*pellix1_);
 }
 
 void 座標変換::TakeReferencePoint(const std::optional<縦断bus::PickedPoint>& picked) {
@@ -453,4 +489,7 @@ void 座標変換::TakeConversionPoints(const std::vector<縦断bus::PickedPoint
     }
 }
 
-void 座標変換::戻ボタン_Click() { Hide(); }
+void 座標変換::戻ボタン_Click() {
+    session_.Leave();
+    Hide();
+}

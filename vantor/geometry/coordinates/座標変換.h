@@ -14,7 +14,8 @@
 //
 // Picking in the CAD: 読込 arms Pellix2 for one reference point, the kind "任意の座標値" arms
 // Pellix1 for up to 50 points; when the CAD waits at its prompt, the control's OnAcadCmdWait
-// handler asks for the point(s), stores them, then cancels twice and disarms the control.
+// handler asks for the point(s), stores them, then cancels twice and disarms the control. 戻る
+// and the close box end a pick first; unloaded during a pick, the screen goes once it has ended.
 #include "platform/forms/forms.h"
 #include "platform/runtime/table.h"
 #include "platform/workbook/workbook.h"
@@ -22,7 +23,7 @@
 #include "vantor/geometry/coordinates/site_transform.h"
 #include "vantor/model/bus/bus_table.h"
 #include "vantor/pellix/pellix.h"
-#include "vantor/pellix/point_pick.h"
+#include "vantor/pellix/pick_session.h"
 
 #include <functional>
 #include <memory>
@@ -88,7 +89,7 @@ public:
     縦断bus::Pellix& Pellix2() { return *pellix2_; }
     // Puts other controls in place of the screen's own (tests).
     void UsePellix(std::unique_ptr<縦断bus::Pellix> pellix1, std::unique_ptr<縦断bus::Pellix> pellix2);
-    bool PickPending() const { return shutokuflg; }
+    bool PickPending() const { return session_.Armed(); }
     int PickedCount() const { return shutokusuu; }
 
     // ---- Results, as the other parts of the screen take them ----
@@ -101,10 +102,11 @@ public:
 
 private:
     void Form_Load() override;
+    void CloseBox_Click() override { 戻ボタン_Click(); }
+    bool ReadyToUnload() override { return session_.ReadyToUnload(); }
     void LayOut();
     void FillReferenceGrid();
     void ShowFit();
-    void ForgetConversion();
     // Fills the grid from the document when New or Open has made another one since; true when
     // it did.
     bool TakeCurrentDocument();
@@ -114,8 +116,9 @@ private:
     void FillPointRow(int row, const std::string& number, float drawingX, float drawingY);
     std::vector<縦断bus::coordinates::ReferencePoint> CompleteReferencePoints() const;
     void TransferReferencePoints(const xl::Worksheet& sheet);
-    void ArmPick(縦断bus::Pellix& control);
-    void EndPick(縦断bus::Pellix& control);
+    // Whether the point grid may list the kind's points: they belong to the current document.
+    bool KindComputed(int index) const;
+    void ForgetPointGrid();
     void TakeReferencePoint(const std::optional<縦断bus::PickedPoint>& picked);
     void TakeConversionPoints(const std::vector<縦断bus::PickedPoint>& points);
 
@@ -136,7 +139,7 @@ private:
     int masugyousuu = 0; // rows of the point grid with its header, as the kind set them
     std::vector<int> convertedRows_;
 
-    bool shutokuflg = false;            // a pick is pending
+    縦断bus::PickSession session_{*this};
     int shutokusuu = 0;                 // points taken by the multi-point pick
     rt::Table<float, 50, 2> shutokuten; // picked X, Y [mm]: point n, or reference row r
 

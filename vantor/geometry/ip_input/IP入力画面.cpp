@@ -45,15 +45,6 @@ int RoundedRow(float row) { return static_cast<int>(std::lround(row)); }
 
 bool Filled(const forms::FlexGrid& grid, int row, int column) { return !grid.TextMatrix(row, column).empty(); }
 
-// An armed control whose pick has not begun: the CAD was asked nothing, so nothing is cancelled
-// there (a command the user runs in the CAD goes on).
-void PutToRest(Pellix& control) {
-    control.SetEnabled(false);
-    control.SetVisible(false);
-    control.SetCmdIdle(false);
-    control.SetAcadLocked(false);
-}
-
 } // namespace
 
 IP入力画面::IP入力画面() : forms::Form(forms::FormKind::Apart) {
@@ -67,7 +58,7 @@ IP入力画面::IP入力画面() : forms::Form(forms::FormKind::Apart) {
 }
 
 void IP入力画面::UsePellix(std::unique_ptr<Pellix> pellix1, std::unique_ptr<Pellix> pellix2) {
-    armed_ = nullptr;
+    session_.Forget();
     repickRow_ = 0;
     pellix1_ = std::move(pellix1);
     pellix2_ = std::move(pellix2);
@@ -179,7 +170,7 @@ void IP入力画面::Toolbar1_ButtonClick(forms::ToolbarButton& button) {
     } else if (key == "完了") {
         // A pick that waits in the CAD ends first; its points come into the grid when its
         // handler has ended it, and the input is finished then.
-        finishAfterPick_ = picking_;
+        finishAfterPick_ = session_.Running();
         EndPickForLeaving();
         if (!finishAfterPick_) 完了();
     }
@@ -284,6 +275,7 @@ void IP入力画面::修正ボタン_Click() {
         forms::MsgBox("取り直す点の行を表でクリックしてから修正を押してください。", forms::vbExclamation);
         return;
     }
+    if (session_.Running()) return; // the CAD already asks for a point
     shutokujunbi2();
     // Emptied until the point comes; a cancelled pick puts the old point back.
     repickRow_ = r;
@@ -306,68 +298,33 @@ void IP入力画面::shutokujunbi2() { Arm(*pellix2_); }
 
 // One control at a time: arming one puts the other back to rest.
 void IP入力画面::Arm(Pellix& control) {
-    if (armed_ == pellix2_.get()) RestoreRepickRow();
-    if (armed_ && armed_ != &control) EndPick(*armed_);
+    if (session_.Running()) return;
+    if (session_.ArmedFor(*pellix2_)) RestoreRepickRow();
     shutokusuu = 0;
-    armed_ = &control;
-    ArmPick(control);
-}
-
-// The control is put back to rest whether or not it was armed (it raises its event once the
-// CAD is idle after it was placed); only a pick brings the screen back.
-void IP入力画面::EndPick(Pellix& control) {
-    const bool wasArmed = armed_ == &control;
-    // A pick ended by leaving the screen leaves the CAD asking for its point: the cancel goes as
-    // keys, which the control types only with its line-by-line typing off.
-    if (leaving_ || putAway_) control.SetCmdIdle(false);
-    DisarmPick(control);
-    if (!wasArmed) return;
-    armed_ = nullptr;
-    if (!leaving_ && !putAway_) Show();
+    session_.Arm(control);
 }
 
 void IP入力画面::EndPickForLeaving() {
-    if (picking_) {
-        putAway_ = true;
-        armed_->InterCancel();
-        return;
-    }
-    if (!armed_) return;
-    if (armed_ == pellix2_.get()) RestoreRepickRow();
-    PutToRest(*armed_);
-    armed_ = nullptr;
-}
-
-縦断bus::PickOutcome IP入力画面::Pick(Pellix& control, int capacity) {
-    picking_ = true;
-    PickOutcome outcome = PickPoints(control, capacity, [this] { return leaving_; });
-    picking_ = false;
-    return outcome;
+    if (!session_.Running() && session_.ArmedFor(*pellix2_)) RestoreRepickRow();
+    session_.Leave();
 }
 
 // Unloaded while the CAD waits for a point: the pick is ended first, and the screen goes when
 // the pick's handler has put the CAD and the control back to rest.
-bool IP入力画面::ReadyToUnload() {
-    if (!picking_) return true;
-    leaving_ = true;
-    Hide();
-    if (armed_) armed_->InterCancel();
-    return false;
-}
+bool IP入力画面::ReadyToUnload() { return session_.ReadyToUnload(); }
 
-void IP入力画面::UnloadIfLeft() {
-    putAway_ = false;
-    if (std::exchange(leaving_, false)) {
+void IP入力画面::EndPick(Pellix& control) {
+    if (!session_.End(control)) {
         finishAfterPick_ = false;
-        Unload();
-    } else if (std::exchange(finishAfterPick_, false)) {
-        完了();
+        return;
     }
+    if (std::exchange(finishAfterPick_, false)) 完了();
 }
 
 void IP入力画面::Pellix1_OnAcadCmdWait() {
-    if (armed_ == pellix1_.get()) {
-        const PickOutcome outcome = Pick(*pellix1_, kPointRows);
+    if (session_.Running()) return;
+    if (session_.ArmedFor(*pellix1_)) {
+        const PickOutcome outcome = session_.Pick(*pellix1_, kPointRows);
         shutokusuu = static_cast<int>(outcome.points.size());
         for (int q = 1; q <= shutokusuu; ++q) {
             shutokuten(q, 1) = outcome.points[q - 1].x;
@@ -375,19 +332,19 @@ void IP入力画面::Pellix1_OnAcadCmdWait() {
             グリッド.SetTextMatrix(q, 0, Metres(shutokuten(q, 1)));
             グリッド.SetTextMatrix(q, 1, Metres(shutokuten(q, 2)));
         }
-        if (outcome.full && !leaving_ && !putAway_)
+        if (outcome.full && !session_.Left())
             forms::MsgBox("点は" + rt::CStr(kPointRows) + "点まで取得できます。" + rt::CStr(kPointRows) +
                               "点を取得したので終了しました。",
                           forms::vbInformation);
     }
     EndPick(*pellix1_);
-    UnloadIfLeft();
 }
 
 void IP入力画面::Pellix2_OnAcadCmdWait() {
-    if (armed_ == pellix2_.get() && repickRow_ >= 1) {
+    if (session_.Running()) return;
+    if (session_.ArmedFor(*pellix2_) && repickRow_ >= 1) {
         const int r = repickRow_;
-        const PickOutcome outcome = Pick(*pellix2_, 1);
+        const PickOutcome outcome = session_.Pick(*pellix2_, 1);
         if (outcome.points.empty()) {
             RestoreRepickRow();
         } else {
@@ -402,7 +359,6 @@ void IP入力画面::Pellix2_OnAcadCmdWait() {
         }
     }
     EndPick(*pellix2_);
-    UnloadIfLeft();
 }
 
 void IP入力画面::Pellix1_OnActiveChange(std::int32_t, std::int32_t, bool&) { pellix1_->SetAcadLocked(true); }

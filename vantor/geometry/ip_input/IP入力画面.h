@@ -14,7 +14,7 @@
 #include "platform/runtime/table.h"
 #include "vantor/model/bus/bus_table.h"
 #include "vantor/pellix/pellix.h"
-#include "vantor/pellix/point_pick.h"
+#include "vantor/pellix/pick_session.h"
 
 #include <cstdint>
 #include <memory>
@@ -58,7 +58,7 @@ public:
     縦断bus::Pellix& Pellix2() { return *pellix2_; }
     // Puts other controls in place of the screen's own (tests).
     void UsePellix(std::unique_ptr<縦断bus::Pellix> pellix1, std::unique_ptr<縦断bus::Pellix> pellix2);
-    bool PickPending() const { return armed_ != nullptr; }
+    bool PickPending() const { return session_.Armed(); }
     int PickedCount() const { return shutokusuu; }
     int RowsInUse() const { return gyousuu; }
 
@@ -78,16 +78,13 @@ private:
     std::optional<std::vector<GridPoint>> GridPoints() const;
     void StorePoints(const std::vector<GridPoint>& points);
     void Arm(縦断bus::Pellix& control);
-    void EndPick(縦断bus::Pellix& control);
-    // The screen is put away: an armed control is put back to rest, a pick that waits for a
-    // point is cancelled and ends in its handler, the points taken so far kept.
+    // The screen is put away: the pick ends (the points taken so far kept), and the row 修正
+    // had emptied gets its point back when the pick had not begun.
     void EndPickForLeaving();
     void RestoreRepickRow();
-    // The points of the control's pick, ended early when the screen is left meanwhile.
-    縦断bus::PickOutcome Pick(縦断bus::Pellix& control, int capacity);
-    // At the end of a pick's handler: a screen unloaded during the pick goes now, and 完了
-    // pressed during the pick finishes the input now.
-    void UnloadIfLeft();
+    // At the end of a pick's handler: the pick ended; 完了 pressed during the pick finishes the
+    // input now, unless the screen was unloaded meanwhile.
+    void EndPick(縦断bus::Pellix& control);
     // 完了 with no pick waiting: the grid's points into the IP table, on to the drawing screen.
     void 完了();
 
@@ -97,13 +94,10 @@ private:
     int gyousuu = 0;                            // rows taken as in use
     int shutokusuu = 0;                         // points taken by the last series
     rt::Table<float, kPointRows, 2> shutokuten; // picked X, Y [mm] by row
-    // The control armed for a pick, none when idle; the row 修正 re-picks with its old texts.
-    縦断bus::Pellix* armed_ = nullptr;
+    縦断bus::PickSession session_{*this};
+    // The row 修正 re-picks, with its old texts.
     int repickRow_ = 0;
     std::string repickX_, repickY_;
-    bool picking_ = false;
-    bool leaving_ = false;         // unloaded while picking: goes once the pick has ended
-    bool putAway_ = false;         // hidden while picking: the pick ends without showing it again
     bool finishAfterPick_ = false; // 完了 while picking: done once the pick has ended
 
     std::unique_ptr<縦断bus::Pellix> pellix1_, pellix2_;

@@ -39,6 +39,7 @@ SectionPointEditor::SectionPointEditor(SectionPointSet set, Captions captions)
 }
 
 void SectionPointEditor::UsePellix(std::unique_ptr<Pellix> control) {
+    session_.Forget();
     pellix_ = std::move(control);
     pellix_->OnAcadCmdWait = [this] { Pellix1_OnAcadCmdWait(); };
     pellix_->SetInterval(500);
@@ -182,66 +183,34 @@ void SectionPointEditor::受信ボタン_Click() {
         Tell("点を取り込む測点がありません。");
         return;
     }
+    if (session_.Running()) return; // the CAD already asks for a point
     armedStation_ = shown_;
     shutokusuu_ = 0;
-    shutokuflg_ = true;
-    ArmPick(*pellix_);
+    session_.Arm(*pellix_);
     Show();
 }
 
 // The pick: armed, the points until the user cancels, stored on the chosen side of the station
 // armed; armed or not, the CAD is cancelled and the control put to rest.
 void SectionPointEditor::Pellix1_OnAcadCmdWait() {
-    if (picking_) return;
+    if (session_.Running()) return;
     shutokusuu_ = 0;
-    if (shutokuflg_) {
-        picking_ = true;
-        const PickOutcome outcome = PickPoints(*pellix_, kSidePoints, [this] { return leaving_; });
-        picking_ = false;
-        shutokuflg_ = false;
+    if (session_.ArmedFor(*pellix_)) {
+        const PickOutcome outcome = session_.Pick(*pellix_, kSidePoints);
         shutokusuu_ = static_cast<int>(outcome.points.size());
         StorePicked(outcome.points, armedStation_);
-        if (outcome.full && !leaving_ && !putAway_)
+        if (outcome.full && !session_.Left())
             Tell("片側に取り込める点は " + rt::CStr(kSidePoints) + " 点までです。" + rt::CStr(kSidePoints) +
                  " 点で取り込みを終えました。");
     }
-    // A pick ended by leaving the screen leaves the CAD asking for its point: the cancel goes as
-    // keys, which the control types only with its line-by-line typing off.
-    if (leaving_ || putAway_) pellix_->SetCmdIdle(false);
-    DisarmPick(*pellix_);
-    shutokuflg_ = false;
-    const bool putAway = std::exchange(putAway_, false);
-    if (std::exchange(leaving_, false)) {
-        Unload();
-        return;
-    }
-    if (!putAway) Show();
+    session_.End(*pellix_);
 }
 
-void SectionPointEditor::EndPickForLeaving() {
-    if (picking_) {
-        putAway_ = true;
-        pellix_->InterCancel();
-        return;
-    }
-    if (!shutokuflg_) return;
-    // The pick has not begun: the CAD was asked nothing, so nothing is cancelled there.
-    pellix_->SetEnabled(false);
-    pellix_->SetVisible(false);
-    pellix_->SetCmdIdle(false);
-    pellix_->SetAcadLocked(false);
-    shutokuflg_ = false;
-}
+void SectionPointEditor::EndPickForLeaving() { session_.Leave(); }
 
 // Unloaded while the CAD waits for a point: the pick is ended first, and the screen goes when
 // the pick's handler has put the CAD and the control back to rest.
-bool SectionPointEditor::ReadyToUnload() {
-    if (!picking_) return true;
-    leaving_ = true;
-    Hide();
-    pellix_->InterCancel();
-    return false;
-}
+bool SectionPointEditor::ReadyToUnload() { return session_.ReadyToUnload(); }
 
 // The picked points replace the chosen side of station s: points 1..n in picking order, the
 // rest empty. Offsets are distances from the centre line (x = 0 of the drawing) in metres.

@@ -6,7 +6,7 @@
 // this editor on their own tables; each draws its own station view in the CAD.
 #include "platform/forms/forms.h"
 #include "vantor/pellix/pellix.h"
-#include "vantor/pellix/point_pick.h"
+#include "vantor/pellix/pick_session.h"
 #include "vantor/sections/editors/section_point_tables.h"
 
 #include <memory>
@@ -46,7 +46,7 @@ public:
     void UsePellix(std::unique_ptr<縦断bus::Pellix> control);
 
     int ShownStation() const { return shown_; }
-    bool PickArmed() const { return shutokuflg_; }
+    bool PickArmed() const { return session_.Armed(); }
     int PickedCount() const { return shutokusuu_; }
 
 protected:
@@ -74,15 +74,12 @@ private:
 
     縦断bus::SectionPointSet set_;
     Captions captions_;
+    縦断bus::PickSession session_{*this};
     std::unique_ptr<縦断bus::Pellix> pellix_;
     forms::Label 測点ラベル{*this};
     forms::CellEditor editor_{グリッド, Text1};
     float editRow_ = 0, editColumn_ = 0;
-    int shown_ = 0;           // the station row the grid shows
-    bool shutokuflg_ = false; // a pick is armed
-    int shutokusuu_ = 0;      // points of the last pick
-    int armedStation_ = 0;    // the station the armed pick stores into
-    bool picking_ = false;
-    bool leaving_ = false; // unloaded while picking: goes once the pick has ended
-    bool putAway_ = false; // hidden while picking: the pick ends without showing it again
+    int shown_ = 0;        // the station row the grid shows
+    int shutokusuu_ = 0;   // points of the last pick
+    int armedStation_ = 0; // the station the armed pick stores into
 };

@@ -143,6 +143,7 @@ TEST_F(ConversionScreen, AngleCorrectionTurnsTheFitAndBack) {
 }
 
 TEST_F(ConversionScreen, KindsFillThePointGrid) {
+    OpenDocument();
     座標変換& screen = Screen();
     ipsuu = 2;
     const float points[4][2] = {{0, 0}, {120500, 30000}, {250000, -12250}, {400000, 0}};
@@ -304,18 +305,38 @@ TEST_F(ConversionScreen, RoadEdgesTakeTheSameFitAsThePoints) {
     EXPECT_TRUE(cell(57, 11).IsEmpty());
 }
 
-// Without a 3D model there are no road edges to write: told, nothing written.
-TEST_F(ConversionScreen, RoadEdgesWithoutAModelAreRefused) {
+// Without a 3D model of the current stations there are no road edges to write: none built,
+// one of more stations than the list has, or one whose centres lie elsewhere (another
+// document's, or built before the stations moved). Told, nothing written.
+TEST_F(ConversionScreen, RoadEdgesWithoutAModelOfTheStationsAreRefused) {
+    const struct {
+        const char* name;
+        void (*model)();
+    } models[] = {
+        {"none", [] { d3sokutensuu = 0; }},
+        {"more stations than the list", [] { SetModelOnStations(4); }},
+        {"centres elsewhere",
+         [] {
+             SetModelOnStations(3);
+             d3chuushin(2, 0, 2) += 1;
+         }},
+    };
     OpenDocument();
-    SetStations(3);
-    座標変換& screen = Screen();
-    TypeReference(1, 1, 2, 3, 4);
-    screen.変換種類(3).SetValue(true);
-    screen.転送ボタン_Click();
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_NE(Messages()[0].find("３Ｄモデル"), std::string::npos);
-    EXPECT_EQ(Cell(kCoordinateSheet, 5, 7), "");
-    EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
+    for (const auto& model : models) {
+        SCOPED_TRACE(model.name);
+        forms::script::Reset();
+        SetStations(3);
+        model.model();
+        座標変換& screen = Screen();
+        TypeReference(1, 1, 2, 3, 4);
+        screen.変換種類(3).SetValue(true);
+        screen.転送ボタン_Click();
+        ASSERT_EQ(Messages().size(), 1u);
+        EXPECT_NE(Messages()[0].find("３Ｄモデル"), std::string::npos);
+        EXPECT_EQ(Cell(kCoordinateSheet, 5, 7), "");
+        EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
+        screen.変換種類(0).SetValue(true); // the next round chooses the kind anew
+    }
 }
 
 TEST_F(ConversionScreen, TransferWithoutADocumentIsToldAndWritesNothing) {

@@ -2,11 +2,20 @@
 // control's wait event hands the picked points to.
 #include "coordinate_fixture.h"
 
+#include "platform/runtime/doevents.h"
+
+#include <QWidget>
+
 namespace {
 
 using coordinates_test::CoordinateTest;
+using pellix_test::ScriptedPellix;
 
 class Picking : public CoordinateTest {};
+
+const std::vector<std::string> kCancelTwice{std::string(2, '\x03')};
+
+bool AtRest(const ScriptedPellix& c) { return !c.enabled && !c.visible && !c.cmdIdle && !c.locked; }
 
 TEST_F(Picking, AReferencePickNeedsAReferenceRowClickedLast) {
     座標変換& screen = Screen();
@@ -95,6 +104,77 @@ TEST_F(Picking, MultiPointPickStopsAtACancelOrAfterFifty) {
     p1.getPoints = 0;
     screen.Pellix1_OnAcadCmdWait();
     EXPECT_EQ(p1.getPoints, 0);
+}
+
+// 戻る or the close box while the CAD waits for the second point of the multi-point pick: the
+// prompt is cancelled, the control put back to rest and the first point kept; the screen stays
+// hidden. Left before the CAD stood idle, the armed reference pick is only put to rest (the CAD
+// was asked nothing) and asks for nothing afterwards.
+TEST_F(Picking, LeavingTheScreenEndsItsPick) {
+    const struct {
+        const char* name;
+        void (*leave)(座標変換&);
+    } ways[] = {
+        {"戻る", [](座標変換& s) { s.戻ボタン_Click(); }},
+        {"close box", [](座標変換& s) { s.Window()->close(); }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        座標変換& screen = Screen();
+        auto [p1, p2] = ScriptedControls();
+        screen.Show();
+        screen.変換種類(2).SetValue(true);
+        p1.picks = {std::pair{1000.0, 2000.0}, std::pair{3000.0, 4000.0}};
+        p1.duringPick = [&](int prompt) {
+            if (prompt == 2) way.leave(screen);
+        };
+        p1.Ticks(2);
+        EXPECT_EQ(p1.getPoints, 2);
+        EXPECT_EQ(p1.interCancels, 1);
+        EXPECT_EQ(p1.typed, kCancelTwice) << "the CAD's prompt is cancelled";
+        EXPECT_TRUE(AtRest(p1));
+        EXPECT_FALSE(screen.PickPending());
+        EXPECT_EQ(screen.PickedCount(), 1);
+        EXPECT_EQ(screen.マス.TextMatrix(1, 1), "1");
+        EXPECT_EQ(screen.マス.TextMatrix(2, 1), "");
+        EXPECT_FALSE(screen.Visible());
+
+        screen.Show();
+        Click(screen.グリッド, 1, 3);
+        screen.読込_Click();
+        ASSERT_TRUE(screen.PickPending());
+        way.leave(screen);
+        EXPECT_FALSE(screen.PickPending());
+        EXPECT_TRUE(AtRest(p2));
+        EXPECT_TRUE(p2.commands.empty());
+        p2.picks = {std::pair{5.0, 6.0}};
+        p2.Ticks(2);
+        EXPECT_EQ(p2.getPoints, 0);
+        EXPECT_FALSE(screen.Visible());
+
+        forms::Unload<座標変換>();
+        rt::DoEvents();
+    }
+}
+
+// Every screen unloaded at once (program end, a test's tear-down) while the CAD waits for the
+// second point: the pick ends first, and only then does the screen go.
+TEST_F(Picking, UnloadingEveryScreenDuringAPickEndsThePickFirst) {
+    座標変換& screen = Screen();
+    auto [p1, p2] = ScriptedControls();
+    screen.変換種類(2).SetValue(true);
+    p1.picks = {std::pair{1000.0, 2000.0}, std::pair{3000.0, 4000.0}};
+    p1.duringPick = [](int prompt) {
+        if (prompt == 2) forms::UnloadAll();
+    };
+    p1.Ticks(2);
+    EXPECT_FALSE(forms::IsLoaded<座標変換>());
+    EXPECT_EQ(p1.getPoints, 2);
+    EXPECT_EQ(p1.interCancels, 1);
+    EXPECT_EQ(p1.typed, kCancelTwice);
+    EXPECT_TRUE(AtRest(p1));
+    EXPECT_EQ(screen.PickedCount(), 1);
+    rt::DoEvents(); // the screen and its controls are deleted now
 }
 
 } // namespace

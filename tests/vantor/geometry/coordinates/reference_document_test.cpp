@@ -146,6 +146,7 @@ TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
     const struct {
         const char* name;
         void (*press)(座標変換&);
+        bool roadEdges = false; // the kind "路肩座標値" chosen in A
     } commands[] = {
         {"解析", [](座標変換& s) { s.解放_Click(); }},
         {"角度修正", [](座標変換& s) { s.Command1_Click(); }},
@@ -153,11 +154,7 @@ TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
         {"CAD軸変換", [](座標変換& s) { s.変換ボタン_Click(); }},
         {"読込", [](座標変換& s) { s.読込_Click(); }},
         {"転送", [](座標変換& s) { s.転送ボタン_Click(); }},
-        {"転送 路肩座標値",
-         [](座標変換& s) {
-             s.変換種類(3).SetValue(true);
-             s.転送ボタン_Click();
-         }},
+        {"転送 路肩座標値", [](座標変換& s) { s.転送ボタン_Click(); }, true},
     };
     for (const auto& change : changes)
         for (const auto& command : commands) {
@@ -173,9 +170,9 @@ TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
             ASSERT_TRUE(screen.Fit());
             screen.グリッド.SetTextMatrix(3, 1, "7777"); // typed in A, never transferred
             SetStations(2);
-            screen.変換種類(0).SetValue(true);
+            screen.変換種類(command.roadEdges ? 3 : 0).SetValue(true);
             Click(screen.グリッド, 1, 3);
-            d3sokutensuu = 1;
+            SetModelOnStations(1);
             executes.clear();
 
             change.change();
@@ -194,6 +191,50 @@ TEST_F(ReferenceDocument, EveryCommandFirstTakesAnotherDocument) {
             EXPECT_EQ(Cell(kCoordinateSheet, 55, 1), "");
             EXPECT_EQ(Cell(kCoordinateSheet, 55, 12), "");
         }
+}
+
+// The kinds list only the points of the document held: a new document has no station placed on
+// an alignment and no alignment point, and a document opened after another lists none of the
+// other's; choosing such a kind lists nothing and says what to do first.
+TEST_F(ReferenceDocument, KindsListOnlyPointsOfTheDocumentHeld) {
+    const std::string withoutAlignment = SavedDocument("b", {});
+    // The rows the kind lists: those with a drawing point.
+    const auto choose = [](int kind) {
+        Screen().変換種類(kind).SetValue(true);
+        int listed = 0;
+        for (int r = 1; r < Screen().マス.Rows(); ++r) listed += Screen().マス.TextMatrix(r, 1).empty() ? 0 : 1;
+        return listed;
+    };
+    const auto told = [](const char* text) {
+        return !Messages().empty() && Messages().back().find(text) != std::string::npos;
+    };
+
+    shinki();
+    forms::Get<作図画面>().変換ボタン_Click();
+    for (int kind : {0, 3}) {
+        EXPECT_EQ(choose(kind), 0) << kind;
+        EXPECT_TRUE(told("ｾﾝﾀｰ・測点作図")) << kind;
+    }
+    EXPECT_EQ(choose(1), 0);
+    EXPECT_TRUE(told("ＩＰ座標がありません"));
+
+    // The stations placed on this document's alignment are listed.
+    SetStations(3);
+    forms::script::Reset();
+    EXPECT_EQ(choose(0), 3);
+    EXPECT_EQ(Screen().マス.TextMatrix(3, 0), "40");
+    EXPECT_EQ(Screen().マス.TextMatrix(3, 1), "124");
+    EXPECT_TRUE(Messages().empty());
+
+    if (!xlbook->Saved()) forms::script::QueueMsgBoxAnswer(forms::vbNo);
+    Open(withoutAlignment);
+    forms::Get<作図画面>().変換ボタン_Click();
+    for (int r = 1; r < Screen().マス.Rows(); ++r)
+        for (int c = 1; c <= 4; ++c) EXPECT_EQ(Screen().マス.TextMatrix(r, c), "") << r << "," << c;
+    EXPECT_EQ(choose(3), 0);
+    EXPECT_TRUE(told("ｾﾝﾀｰ・測点作図"));
+    EXPECT_EQ(choose(1), 0);
+    EXPECT_TRUE(told("ＩＰ座標がありません"));
 }
 
 // A document with reference points down to row 60 (Open reads the first 20): the transfer
@@ -217,7 +258,7 @@ TEST_F(ReferenceDocument, FurtherReferencePointsStay) {
 
     // A road-edge table of two stations writes G-H and J of its rows; the points below it and
     // column I stay. A point list after it takes the table away, and only the table.
-    d3sokutensuu = 2;
+    SetModelOnStations(2);
     screen.変換種類(3).SetValue(true);
     screen.転送ボタン_Click();
     EXPECT_NE(Cell(kCoordinateSheet, 56, 7), points[51][0]);
