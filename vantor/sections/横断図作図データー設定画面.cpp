@@ -1,8 +1,8 @@
 #include "vantor/sections/横断図作図データー設定画面.h"
 
 #include "platform/runtime/number_text.h"
-#include "vantor/model/bus/alignment_tables.h"
-#include "vantor/model/bus/document_state.h"
+#include "vantor/geometry/grid/curve_point_marks.h"
+#include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/bus/station_tables.h"
 #include "vantor/model/document.h"
@@ -27,17 +27,6 @@ constexpr const char* kHeaders[kColumns] = {" 　測 　点",    " ﾌﾞﾛｯ�
 
 // Stations the text table holds.
 int Rows() { return std::min(sokutensuu, decltype(yokosakuzudata)::UBound(1)); }
-
-// "B.C j (t)" / "E.C j (t)" where the station text is the chainage t of a curve's BC or EC.
-std::string CurvePointLabel(const std::string& station) {
-    for (int j = 1; j <= std::min(ipsuu, bcsokuten.UBound()); ++j) {
-        const std::string bc = rt::CStr(static_cast<float>(bcsokuten(j) / 1000));
-        if (station == bc) return "B.C " + rt::CStr(j) + " (" + bc + ")";
-        const std::string ec = rt::CStr(static_cast<float>(ecsokuten(j) / 1000));
-        if (station == ec) return "E.C " + rt::CStr(j) + " (" + ec + ")";
-    }
-    return station;
-}
 
 } // namespace
 
@@ -80,22 +69,22 @@ void 横断図作図データー設定画面::FillGrid() {
     for (int c = 0; c <= 2; ++c) グリッド.SetColWidth(c, 1650);
     グリッド.SetRowHeight(-1, 500);
     for (int c = 0; c < kColumns; ++c) グリッド.SetTextMatrix(0, c, kHeaders[c]);
+    // The table keeps the station's number text, 99999 for a station not yet typed, as the
+    // drawing screen's 実行 writes it; only the grid shows that station empty, as the profile
+    // grid does, and marks a curve's BC and EC stations as it does.
+    const CurvePointMarks marks = CurvePointMarks::OfAlignment();
     for (int i = 1; i <= n; ++i) {
         const float station = tatedata(i, tate_col::kStation);
-        yokosakuzudata(i, sakuzu_col::kStationText) =
-            station == kEmpty ? "" : rt::CStr(station); // empty as the grid shows it
+        yokosakuzudata(i, sakuzu_col::kStationText) = rt::CStr(station);
+        グリッド.SetTextMatrix(i, 0, marks.Mark(GridCellText(station)));
     }
     FillTexts();
 }
 
 void 横断図作図データー設定画面::FillTexts() {
     const int n = Rows();
-    for (int i = 1; i <= n; ++i) {
-        グリッド.SetTextMatrix(i, 0,
-                               ipkeisanflg != 0 ? CurvePointLabel(yokosakuzudata(i, sakuzu_col::kStationText))
-                                                : yokosakuzudata(i, sakuzu_col::kStationText));
+    for (int i = 1; i <= n; ++i)
         for (int c = 1; c < kColumns; ++c) グリッド.SetTextMatrix(i, c, yokosakuzudata(i, c));
-    }
     editor_.Refilled(static_cast<int>(editRow_), static_cast<int>(editColumn_));
 }
 

@@ -2,8 +2,9 @@
 // The cross-section drawing data screen: per station the existing-ground and planned-section
 // block names and the standard widths and slopes the planned block is drawn at, in a
 // seven-column grid edited by a text box laid over the clicked cell. Grid cell (r, c) shows
-// yokosakuzudata(r, c); the station column is not edited. Its toolbar leads to the planned-block
-// correction, the drawing of all sections, the sheet 横断ｼｰﾄ (columns K-P) and back.
+// yokosakuzudata(r, c), but for a station not yet typed, which shows empty; the station column
+// is not edited. Its toolbar leads to the planned-block correction, the drawing of all
+// sections, the sheet 横断ｼｰﾄ (columns K-P) and back.
 #include "platform/forms/forms.h"
 
 class 横断図作図データー設定画面 : public forms::Form {

@@ -14,18 +14,18 @@ constexpr std::array<const char*, kGridColumns> kHeaders = {"    測    点", " 
                                                             "  曲 線 長",   "  計 画 高",       "  切    土",
                                                             "  盛    土",   "   勾      配 (%)"};
 
-std::string CellText(float value) { return value == kEmpty ? std::string() : rt::CStr(value); }
-
 } // namespace
+
+std::string GridCellText(float value) { return value == kEmpty ? std::string() : rt::CStr(value); }
 
 std::array<std::string, kGridColumns> GridRowTexts(int row, const CurvePointMarks& marks) {
     std::array<std::string, kGridColumns> texts;
-    for (int column = 0; column <= 4; ++column) texts[column] = CellText(tatedata(row, column + 1));
+    for (int column = 0; column <= 4; ++column) texts[column] = GridCellText(tatedata(row, column + 1));
     const float difference = tatedata(row, tate_col::kPlannedMinusGround);
-    if (difference > 0) texts[6] = CellText(difference);
+    if (difference > 0) texts[6] = GridCellText(difference);
     else texts[5] = rt::CStr(std::fabs(difference));
     if (!texts[0].empty()) {
-        texts[7] = CellText(tatedata(row, tate_col::kGradient));
+        texts[7] = GridCellText(tatedata(row, tate_col::kGradient));
         texts[0] = marks.Mark(texts[0]);
     }
     return texts;

@@ -82,4 +82,11 @@ void ReadReferencePoints() {
 
 void yomikomizahyou() { sheet_messages::ReadTellingFailure(ReadReferencePoints); }
 
+void ClearReferencePoints(const xl::Worksheet& sheet) {
+    // Points past the 20 read, typed by hand, would come back as soon as G5 is filled again.
+    int last = kFirstRow + kMaxPoints - 1;
+    while (last < kLastStationRow && !IsBlank(sheet, last + 1, kSiteXColumn)) ++last;
+    sheet.Range("G" + rt::CStr(kFirstRow) + ":J" + rt::CStr(last))->ClearContents();
+}
+
 } // namespace 縦断bus

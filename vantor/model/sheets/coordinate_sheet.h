@@ -20,5 +20,9 @@ bool WriteStationCoordinates(xl::Worksheet& sheet);
 void ReadReferencePoints();
 // ReadReferencePoints as a command of its own: a cell that is not a number is told to the user.
 void yomikomizahyou();
+// Empties columns G-J of the reference-point rows (the 20 the reader takes and any filled rows
+// right below them, down to row 52), leaving the rest of the sheet and its formatting: a new
+// document kept in the same workbook starts without the earlier document's points.
+void ClearReferencePoints(const xl::Worksheet& sheet);
 
 } // namespace 縦断bus

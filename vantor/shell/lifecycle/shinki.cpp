@@ -7,6 +7,8 @@
 #include "vantor/model/bus/coordinate_tables.h"
 #include "vantor/model/bus/document_state.h"
 #include "vantor/model/document.h"
+#include "vantor/model/sheet_cells.h"
+#include "vantor/model/sheet_names.h"
 #include "vantor/model/sheets/coordinate_sheet.h"
 #include "vantor/model/sheets/cross_slope_sheet.h"
 #include "vantor/model/sheets/ip_sheet.h"
@@ -56,6 +58,9 @@ void shinki() {
         shoshikizahyou();
         shoshikiyoko();
         shoshikirokata();
+        // The formatters keep the values of a held workbook; its reference points go with the
+        // earlier document, or Save would write them and the next Open show them again.
+        if (!freshWorkbook) ClearReferencePoints(*sheet_cells::SheetNamed(kCoordinateSheet));
     } catch (const std::exception& e) {
         wait.Hide();
         lifecycle_messages::TellNewFailed(FailureReason(e));
@@ -67,8 +72,9 @@ void shinki() {
         ClearDocumentTables();
         xlbook->SetSaved(true); // its formats are New's own: nothing the user would lose
     } else {
-        // The held workbook's tables stay, but for its reference points: the coordinate
-        // conversion would show them, or what its last fit counted, as the new document's.
+        // The held workbook's tables stay, but for its reference points (emptied in its sheet
+        // above): the coordinate conversion would show them, or what its last fit counted, as
+        // the new document's.
         zahyoudata.Fill(0);
         zahyousuu = 0;
     }

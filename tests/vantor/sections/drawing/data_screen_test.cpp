@@ -40,8 +40,8 @@ TEST_F(DataScreen, ExecuteFillsTheStandardSectionAndShowsTheGrid) {
     EXPECT_EQ(grid.TextMatrix(0, 1), " ﾌﾞﾛｯｸ名(現況)");
     EXPECT_EQ(grid.TextMatrix(2, 0), "E.C 1 (250.5)");
     EXPECT_EQ(yokosakuzudata(2, 0), "250.5");
-    EXPECT_EQ(grid.TextMatrix(3, 0), ""); // a station not yet typed is empty, not 99999
-    EXPECT_EQ(yokosakuzudata(3, 0), "");
+    EXPECT_EQ(grid.TextMatrix(3, 0), ""); // a station not yet typed is empty in the grid only
+    EXPECT_EQ(yokosakuzudata(3, 0), "99999");
     EXPECT_EQ(grid.TextMatrix(1, 5), "3.5");
     EXPECT_EQ(grid.TextMatrix(1, 1), "GEN1");
     EXPECT_EQ(Screen().Toolbar1.Buttons("作図").ToolTipText(), "すべての測点の横断図を作図します。");
@@ -87,6 +87,37 @@ TEST_F(DataScreen, EditedTextsAreStoredAsTyped) {
     Screen().Text1.SetText("");
     Screen().Text1_LostFocus();
     EXPECT_EQ(yokosakuzudata(1, 4), "");
+}
+
+// A station not yet typed: the drawing screen's 実行 and this screen's loading both keep its
+// number text 99999 in the table, whichever wrote last, and the grid alone shows it empty;
+// 読込 and 転送 leave it so.
+TEST_F(DataScreen, AStationNotYetTypedIsEmptyInTheGridOnly) {
+    SetRoad({{0, 10, 10}, {kEmpty, 10, 10}});
+    OpenDocument();
+    const struct {
+        const char* step;
+        void (*run)();
+    } steps[] = {
+        {"load", [] { Screen(); }},
+        {"実行", [] { DrawingScreen().横断図データー設定画面表示ボタン_Click(); }},
+        {"転送", [] { Screen().Toolbar1_ButtonClick(Screen().Toolbar1.Buttons("転送")); }},
+        {"読込", [] { Screen().Toolbar1_ButtonClick(Screen().Toolbar1.Buttons("読込")); }},
+        {"load again",
+         [] {
+             Screen().Unload();
+             Screen();
+         }},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.step);
+        step.run();
+        EXPECT_EQ(yokosakuzudata(1, 0), "0");
+        EXPECT_EQ(yokosakuzudata(2, 0), "99999");
+        EXPECT_EQ(Screen().グリッド.TextMatrix(1, 0), "0");
+        EXPECT_EQ(Screen().グリッド.TextMatrix(2, 0), "");
+        EXPECT_EQ(Screen().グリッド.TextMatrix(2, 1), "GEN1");
+    }
 }
 
 TEST_F(DataScreen, SheetColumnsKToPOutAndIn) {

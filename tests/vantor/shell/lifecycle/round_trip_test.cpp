@@ -11,6 +11,9 @@
 #include "vantor/model/bus/station_tables.h"
 #include "vantor/model/sheet_names.h"
 
+#include <map>
+#include <sstream>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -206,6 +209,65 @@ TEST_F(LifecycleTest, CrossSlopeRowsPastTheStationsAreReportedOnOpenAndKeptBySav
     auto sheet = xl::GetObject(copy)->Worksheets("横断ｼｰﾄ");
     for (const char* cell : {"B14", "B15"}) EXPECT_EQ(sheet->Range(cell)->Value().Text(), "3.5") << cell;
     for (const char* cell : {"K14", "K15"}) EXPECT_EQ(sheet->Range(cell)->Value().Text(), "GEN9") << cell;
+}
+
+} // namespace
+} // namespace lifecycle_test
+
+namespace lifecycle_test {
+namespace {
+
+// The cells of `sheet` in the file that hold a value, as xlrd reads them: address -> text.
+std::map<std::string, std::string> CellsReadByXlrd(const std::string& file, const std::string& sheet) {
+    std::map<std::string, std::string> cells;
+    std::istringstream lines(test_support::RunPython(VANTOR_SOURCE_DIR "/tests/vantor/shell/lifecycle/read_cells.py '" +
+                                                     file + "' '" + sheet + "'"));
+    for (std::string line; std::getline(lines, line);) {
+        const auto tab = line.find('\t');
+        if (tab != std::string::npos) cells[line.substr(0, tab)] = line.substr(tab + 1);
+    }
+    return cells;
+}
+
+// New in a workbook opened with reference points (more than the 20 read): the points are gone
+// from the tables, from the file Save writes and from the next Open; what else 座標値ｼｰﾄ holds
+// stays with the workbook.
+TEST_F(LifecycleTest, NewInAHeldWorkbookLeavesNoReferencePointsToSaveOrOpen) {
+    const std::string path = SavedDocument("points.xls", kCrest);
+    {
+        auto book = xl::GetObject(path);
+        auto sheet = book->Worksheets(kCoordinateSheet);
+        for (int row = 5; row <= 26; ++row)
+            for (int column = 7; column <= 10; ++column) sheet->Cells(row, column)->SetValue(100.0 * row + column);
+        sheet->Cells(5, 2)->SetValue(20.0);                   // a station's coordinates
+        sheet->Cells(53, 2)->SetValue(std::string("旧路線")); // the converted points' name
+        sheet->Cells(56, 7)->SetValue(12.5);                  // a road-edge table's column G
+        book->SaveAs(path);
+        book->Close();
+    }
+    Open(path);
+    ASSERT_EQ(zahyousuu, 20);
+
+    shinki();
+    EXPECT_EQ(zahyousuu, 0);
+    const std::string copy = PathOf("copy.xls");
+    forms::script::QueueFileName(copy);
+    hozon();
+    Restart();
+    Open(copy);
+    EXPECT_TRUE(forms::script::Messages().empty()) << LastMessage();
+    EXPECT_EQ(zahyousuu, 0);
+
+    const auto cells = CellsReadByXlrd(copy, std::string(kCoordinateSheet));
+    for (const auto& [address, text] : cells) {
+        const std::size_t digits = address.find_first_of("0123456789");
+        const std::string column = address.substr(0, digits);
+        const int row = std::stoi(address.substr(digits));
+        EXPECT_FALSE(column >= "G" && column <= "J" && row >= 5 && row <= 52) << address << " " << text;
+    }
+    EXPECT_EQ(cells.count("B5"), 1u);
+    EXPECT_EQ(cells.count("B53") ? cells.at("B53") : "", "旧路線");
+    EXPECT_EQ(cells.count("G56") ? cells.at("G56") : "", "12.5");
 }
 
 } // namespace
