@@ -23,13 +23,6 @@ void* DispatchArguments::Ref(std::size_t i) const {
     return slots_[i].ref;
 }
 
-void DispatchArguments::SetBstrRef(std::size_t i, std::string_view utf8) const {
-    BSTR& target = BstrRef(i);
-    BSTR fresh = BstrFromUtf8(utf8);
-    SysFreeString(target);
-    target = fresh;
-}
-
 DispatchTable::DispatchTable(const InterfaceDescription& description, std::string source)
         : description_(description), source_(std::move(source)) {}
 

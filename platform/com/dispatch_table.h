@@ -35,13 +35,12 @@ public:
     IDispatch* Dispatch(std::size_t i) const { return Value(i).pdispVal; }
 
     // By-reference arguments: the caller's variable of the declared type. A BSTR replaced
-    // must have the old one freed (SetBstrRef does both).
+    // must have the old one freed.
     SHORT& ShortRef(std::size_t i) const { return *static_cast<SHORT*>(Ref(i)); }
     LONG& LongRef(std::size_t i) const { return *static_cast<LONG*>(Ref(i)); }
     double& DoubleRef(std::size_t i) const { return *static_cast<double*>(Ref(i)); }
     VARIANT_BOOL& BoolRef(std::size_t i) const { return *static_cast<VARIANT_BOOL*>(Ref(i)); }
     BSTR& BstrRef(std::size_t i) const { return *static_cast<BSTR*>(Ref(i)); }
-    void SetBstrRef(std::size_t i, std::string_view utf8) const;
 
 private:
     friend class DispatchTable;

@@ -344,19 +344,6 @@ HWND GetParent(HWND hwnd) {
     return (w->style & WS_POPUP) ? ToHwnd(w->owner) : nullptr;
 }
 
-HWND GetAncestor(HWND hwnd, UINT flags) {
-    State& s = S();
-    Lock lk(s.m);
-    auto w = FindWindowRecord(s, hwnd);
-    if (!w) return nullptr;
-    if (flags == GA_PARENT) return w->parent ? ToHwnd(w->parent) : GetDesktopWindow();
-    DWORD root = w->id;
-    while (s.windows.at(root)->parent) root = s.windows.at(root)->parent;
-    if (flags == GA_ROOTOWNER)
-        while (s.windows.count(s.windows.at(root)->owner)) root = s.windows.at(root)->owner;
-    return ToHwnd(root);
-}
-
 HWND GetWindow(HWND hwnd, UINT cmd) {
     State& s = S();
     Lock lk(s.m);
@@ -513,22 +500,6 @@ LONG GetWindowLong(HWND hwnd, int index) {
     if (index == GWL_STYLE) return static_cast<LONG>(w->style);
     if (index == GWL_EXSTYLE) return static_cast<LONG>(w->exStyle);
     return 0;
-}
-
-LONG SetWindowLong(HWND hwnd, int index, LONG value) {
-    State& s = S();
-    Lock lk(s.m);
-    auto w = FindWindowRecord(s, hwnd);
-    if (!w) return 0;
-    LONG old = 0;
-    if (index == GWL_STYLE) {
-        old = static_cast<LONG>(w->style);
-        w->style = static_cast<DWORD>(value);
-    } else if (index == GWL_EXSTYLE) {
-        old = static_cast<LONG>(w->exStyle);
-        w->exStyle = static_cast<DWORD>(value);
-    }
-    return old;
 }
 
 bool IsWindowVisible(HWND hwnd) {

@@ -63,11 +63,6 @@ constexpr UINT GW_HWNDPREV = 3;
 constexpr UINT GW_OWNER = 4;
 constexpr UINT GW_CHILD = 5;
 
-// GetAncestor.
-constexpr UINT GA_PARENT = 1;
-constexpr UINT GA_ROOT = 2;
-constexpr UINT GA_ROOTOWNER = 3;
-
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
 
@@ -101,7 +96,6 @@ bool IsWindow(HWND hwnd);
 HWND GetDesktopWindow();
 // The parent of a child window; the owner of a WS_POPUP top-level window; else none.
 HWND GetParent(HWND hwnd);
-HWND GetAncestor(HWND hwnd, UINT flags);
 HWND GetWindow(HWND hwnd, UINT cmd);
 // The child at the top of the z-order; with none, the topmost top-level window.
 HWND GetTopWindow(HWND hwnd);
@@ -129,7 +123,6 @@ int GetClassName(HWND hwnd, char* buffer, int maxCount);
 std::string GetStoredCaption(HWND hwnd);
 
 LONG GetWindowLong(HWND hwnd, int index);
-LONG SetWindowLong(HWND hwnd, int index, LONG value);
 
 // State.
 bool IsWindowVisible(HWND hwnd); // the window and all its ancestors are visible

@@ -47,7 +47,7 @@ public:
     explicit Surface(PictureBox* owner) : owner_(owner) { setMouseTracking(true); }
 
     QImage& Image() {
-        const QSize want(std::max(1, width()), std::max(1, height()));
+        const QSize want = WantedSize();
         if (image_.size() != want) {
             PaintPending();
             QImage grown(want, QImage::Format_RGB32);
@@ -65,9 +65,13 @@ public:
         pending_.push_back(stroke);
     }
 
+    // Fills the image as it stands: nothing of the old picture is kept, so nothing is copied.
+    // Only an image of another size than the widget is made anew.
     void Clear(long color) {
         pending_.clear();
-        Image().fill(internal::ToQColor(color));
+        const QSize want = WantedSize();
+        if (image_.size() != want) image_ = QImage(want, QImage::Format_RGB32);
+        image_.fill(internal::ToQColor(color));
         update();
     }
 
@@ -81,6 +85,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override { Report(owner_->OnMouseUp, e, e->button()); }
 
 private:
+    QSize WantedSize() const { return {std::max(1, width()), std::max(1, height())}; }
+
     void Report(const std::function<void(int, int, float, float)>& handler, QMouseEvent* e, Qt::MouseButtons b) {
         if (!handler) return;
         const Container::Units u = owner_->ChildUnits();

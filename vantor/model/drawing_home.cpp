@@ -1,20 +1,17 @@
 #include "vantor/model/drawing_home.h"
 
-#include <optional>
-#include <typeindex>
+#include "vantor/model/screen_locator.h"
 
 namespace 縦断bus::drawing_home {
 
 namespace {
-// The type, not the instance: a screen unloaded and loaded again is found afresh.
-std::optional<std::type_index> home;
+ScreenLocator home;
 } // namespace
 
-void Set(const forms::Form& screen) { home = typeid(screen); }
+void Set(const forms::Form& screen) { home.Set(screen); }
 
 void Show() {
-    if (!home) return;
-    if (forms::Form* screen = forms::FindForm(*home)) screen->Show();
+    if (forms::Form* screen = home.Loaded()) screen->Show();
 }
 
 } // namespace 縦断bus::drawing_home

@@ -1,20 +1,17 @@
 #include "vantor/model/main_window.h"
 
-#include <optional>
-#include <typeindex>
+#include "vantor/model/screen_locator.h"
 
 namespace 縦断bus::main_window {
 
 namespace {
-// The type, not the instance: a window unloaded and loaded again is found afresh.
-std::optional<std::type_index> window;
+ScreenLocator window;
 } // namespace
 
-void Set(const forms::Form& main) { window = typeid(main); }
+void Set(const forms::Form& main) { window.Set(main); }
 
 void SetWindowState(int state) {
-    if (!window) return;
-    if (forms::Form* main = forms::FindForm(*window)) main->SetWindowState(state);
+    if (forms::Form* main = window.Loaded()) main->SetWindowState(state);
 }
 
 } // namespace 縦断bus::main_window

@@ -31,6 +31,4 @@ void ResetState() {
     ReleaseDocument();
 }
 
-void ResetGurafu() { VANTOR_PROFILE_GRAPH_TABLES(VANTOR_RESET) }
-
 } // namespace 縦断bus

@@ -8,7 +8,5 @@ namespace 縦断bus {
 // Puts every table and variable back to its value at program start (before Main ran) and lets
 // go of the document workbook.
 void ResetState();
-// The profile graph's state alone.
-void ResetGurafu();
 
 } // namespace 縦断bus

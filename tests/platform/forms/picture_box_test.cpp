@@ -63,6 +63,25 @@ TEST_F(PictureBoxTest, PictureIsDrawnInUserUnitsAndSavedAsPng) {
     std::filesystem::remove(file);
 }
 
+// Cls leaves nothing of what was painted or was waiting to be, also after the picture changed size.
+TEST_F(PictureBoxTest, ClsClearsTheWholePictureAtItsCurrentSize) {
+    const std::string file = (std::filesystem::temp_directory_path() / "picture_box_cls.png").string();
+    pic.Line(0, 0, 200, 50, vbBlack);
+    pic.SavePicture(file); // painted
+    pic.Move(0, 0, 4500, 3000);
+    pic.Line(0, 50, 200, 0, vbBlack); // waiting
+    pic.SetBackColor(RGB(0, 128, 0));
+    pic.SavePicture(file);
+    QImage saved(QString::fromStdString(file));
+    std::filesystem::remove(file);
+    ASSERT_EQ(saved.size(), QSize(300, 200));
+    const QRgb back = QColor(0, 128, 0).rgb();
+    int others = 0;
+    for (int y = 0; y < saved.height(); ++y)
+        for (int x = 0; x < saved.width(); ++x) others += saved.pixel(x, y) != back;
+    EXPECT_EQ(others, 0);
+}
+
 TEST_F(PictureBoxTest, MouseEventsReportUserUnits) {
     float x = 0, y = 0;
     int button = 0;

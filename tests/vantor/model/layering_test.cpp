@@ -3,7 +3,10 @@
 // vantor/CMakeLists.txt, lowest first; this test reads them from there. A layer holds the folders
 // of its sources. A file may include headers of its own layer and of the layers its library uses
 // (directly or through another layer), never of any other, and every source is built into the
-// library of its layer.
+// library of its layer. A header of the CAD (cad/) or of the control library (pellixlib/) may be
+// included only by a layer that links the library it belongs to (itself, through a layer below,
+// or through what that library passes on to its users): the program reaches the control
+// through its dispatch interface and the CAD through the command channel.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -103,6 +106,55 @@ std::optional<std::string> ProgramFolderOf(const fs::path& file) {
     return relative.generic_string();
 }
 
+// The libraries of cad/ and pellixlib/ as their CMakeLists.txt files write them: those built in
+// each folder, and those each library passes on to its users (linked PUBLIC, INTERFACE or
+// without a keyword).
+struct OutsideLibraries {
+    std::map<fs::path, std::vector<std::string>> builtIn; // folder -> libraries
+    std::map<std::string, std::vector<std::string>> passesOn;
+};
+
+void ReadLibraries(const fs::path& folder, const std::string& cmake, OutsideLibraries& into) {
+    const std::string text = std::regex_replace(cmake, std::regex("#[^\n]*"), "");
+    const std::regex library(R"(add_library\(\s*(\w+))");
+    for (std::sregex_iterator it(text.begin(), text.end(), library), end; it != end; ++it)
+        into.builtIn[folder].push_back((*it)[1]);
+    const std::regex links(R"(target_link_libraries\(\s*(\w+)([^)]*)\))");
+    for (std::sregex_iterator it(text.begin(), text.end(), links), end; it != end; ++it) {
+        std::istringstream words((*it)[2].str());
+        bool passed = true;
+        for (std::string word; words >> word;) {
+            if (word == "PUBLIC" || word == "INTERFACE") passed = true;
+            else if (word == "PRIVATE") passed = false;
+            else if (passed) into.passesOn[(*it)[1]].push_back(word);
+        }
+    }
+}
+
+const OutsideLibraries& Outside() {
+    static const OutsideLibraries outside = [] {
+        OutsideLibraries o;
+        for (const char* top : {"cad", "pellixlib"})
+            for (const auto& entry : fs::recursive_directory_iterator(Root() / top))
+                if (entry.path().filename() == "CMakeLists.txt")
+                    ReadLibraries(entry.path().parent_path(), ReadFile(entry.path()), o);
+        return o;
+    }();
+    return outside;
+}
+
+// The top folder of the tree a file lies in ("cad", "pellixlib", "vantor", ...).
+std::string TopFolderOf(const fs::path& file) { return file.lexically_relative(Root()).begin()->string(); }
+
+// The libraries a header of cad/ or pellixlib/ belongs to: those built in its folder or, for a
+// folder that builds none, in the nearest folder above it that does.
+std::vector<std::string> LibrariesOf(const fs::path& header) {
+    for (fs::path folder = header.parent_path(); folder != Root() && folder.has_relative_path();
+         folder = folder.parent_path())
+        if (const auto it = Outside().builtIn.find(folder); it != Outside().builtIn.end()) return it->second;
+    return {};
+}
+
 // Each layer with the layers its library reaches through USES, itself included.
 const std::vector<std::set<int>>& Reach() {
     static const std::vector<std::set<int>> reach = [] {
@@ -136,14 +188,48 @@ std::optional<fs::path> IncludedFile(const fs::path& includer, const std::string
     return std::nullopt;
 }
 
-// Why an include line of `includer` (a file of the program) reaches a layer it may not use;
-// nothing when it may include what it names.
+// Every library layer `layer` links: the USES of the layers it reaches and, in turn, what those
+// pass on to their users.
+std::set<std::string> LinkedLibraries(int layer) {
+    std::vector<std::string> pending;
+    for (const int reached : Reach()[layer])
+        pending.insert(pending.end(), Layers()[reached].uses.begin(), Layers()[reached].uses.end());
+    std::set<std::string> linked;
+    while (!pending.empty()) {
+        const std::string library = pending.back();
+        pending.pop_back();
+        if (!linked.insert(library).second) continue;
+        if (const auto it = Outside().passesOn.find(library); it != Outside().passesOn.end())
+            pending.insert(pending.end(), it->second.begin(), it->second.end());
+    }
+    return linked;
+}
+
+// Why layer `own` may not include `header` of cad/ or pellixlib/; nothing when it links the
+// header's library.
+std::optional<std::string> OutsideInclude(int own, const fs::path& header) {
+    const std::string name = header.lexically_relative(Root()).generic_string();
+    const auto libraries = LibrariesOf(header);
+    if (libraries.empty()) return "a header no library of cad/ or pellixlib/ builds: " + name;
+    const auto linked = LinkedLibraries(own);
+    for (const auto& library : libraries)
+        if (linked.count(library)) return std::nullopt;
+    return Layers()[own].library + " does not link " + libraries.front() + " (" + name + ")";
+}
+
+// Why an include line of `includer` (a file of the program) reaches a layer it may not use or a
+// library of cad/ or pellixlib/ it does not link; nothing when it may include what it names.
 std::optional<std::string> UpwardInclude(const fs::path& includer, const std::string& line) {
     const auto target = IncludedFile(includer, line);
     if (!target) return std::nullopt;
-    const auto folder = ProgramFolderOf(*target);
-    if (!folder) return std::nullopt;
     const int own = LayerOfFolder(ProgramFolderOf(includer).value_or("?"));
+    const auto folder = ProgramFolderOf(*target);
+    if (!folder) {
+        const std::string top = TopFolderOf(*target);
+        if (top != "cad" && top != "pellixlib") return std::nullopt;
+        if (own < 0) return "a folder no layer holds: " + includer.string();
+        return OutsideInclude(own, *target);
+    }
     const int reached = LayerOfFolder(*folder);
     if (own < 0 || reached < 0) return "a folder no layer holds: " + target->string();
     if (Reach()[own].count(reached)) return std::nullopt;
@@ -197,6 +283,14 @@ TEST(Layering, IncludesAreJudgedByTheFileTheyReach) {
         {"model/any.cpp", "#include \"../../vantor/sections/section_checks.h\"", false},
         {"drawing/channel/any.cpp", "#include \"../../pellix/point_pick.h\"", false}, // beside, not used
         {"pellix/any.cpp", "#include \"vantor/drawing/channel/cad_channel.h\"", false},
+        // The CAD and the control library: only through a library the layer links.
+        {"any.cpp", "#include \"cad/app/instance.h\"", true},
+        {"any.cpp", "#include <cad/drawing/drawing.h>", true}, // passed on by the CAD's view
+        {"any.cpp", "#include \"pellixlib/AcadCtrl.h\"", false},
+        {"shell/any.cpp", "#include \"cad/app/instance.h\"", false},
+        {"pellix/any.cpp", "#include \"../../pellixlib/AcadCtrl.h\"", false},
+        {"pellix/any.cpp", "#include \"pellixlib/com/Pellixlib_TLB.h\"", false},
+        {"drawing/channel/any.cpp", "#include \"cad/command/command_line.h\"", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(!UpwardInclude(Program() / std::string(c.includer), c.line).has_value(), c.allowed)

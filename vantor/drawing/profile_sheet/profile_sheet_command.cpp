@@ -9,7 +9,7 @@
 #include "vantor/drawing/profile_sheet/profile_lines.h"
 #include "vantor/drawing/profile_sheet/sakuzutatemoji.h"
 #include "vantor/drawing/profile_sheet/sheet_state.h"
-#include "vantor/geometry/alignment/keisansokutenzahyou.h"
+#include "vantor/geometry/alignment/plan_alignment.h"
 #include "vantor/geometry/profile/keisankeikakusen.h"
 #include "vantor/geometry/profile/keisantate.h"
 #include "vantor/geometry/profile/planned_line.h"
@@ -82,14 +82,6 @@ void TakeDatum() {
     }
 }
 
-// What the other drawings use of this command: the plan position of every station.
-void PlaceStations() {
-    const int n = sakuzusokutensuu;
-    for (int i = 1; i <= n; ++i) sokutenkyori(i) = StationChainage(i);
-    if (ipsuu > 3)
-        for (sokutenbangou = 1; sokutenbangou <= n; ++sokutenbangou) keisansokutenzahyou();
-}
-
 } // namespace
 
 std::string RequestRefusal(const SheetRequest& request) {
@@ -116,7 +108,8 @@ bool PrepareProfileSheet(const SheetRequest& request) {
         return Refuse("基準高ＤＬ＝" + rt::CStr(dlchi) + "ｍは計画高から" + rt::CStr(kMaxScaleMetres) +
                       "ｍ以上離れているため、標高目盛を作図できません。ＤＬを見直してください。");
     keisanzahyoutate();
-    PlaceStations();
+    // What the other drawings use of this command: the plan position of every station.
+    PlaceStations(sakuzusokutensuu, ipsuu > 3);
     return true;
 }
 

@@ -29,12 +29,16 @@ bool ComputePlanAlignment() {
     return RunIpAlignment(IpSheetColumns::WithCurvePointsAndTotal) == IpAlignmentResult::Status::Computed;
 }
 
+void PlaceStations(int count, bool onPlan) {
+    for (int k = 1; k <= count; ++k) sokutenkyori(k) = StationChainage(k);
+    if (onPlan)
+        for (sokutenbangou = 1; sokutenbangou <= count; ++sokutenbangou) keisansokutenzahyou();
+}
+
 void PlaceAllStations() {
     hojokyori = 1.0f;
     heimensokutensuu = sokutensuu;
-    const int count = sokutensuu;
-    for (int k = 1; k <= count; ++k) sokutenkyori(k) = StationChainage(k);
-    for (sokutenbangou = 1; sokutenbangou <= count; ++sokutenbangou) keisansokutenzahyou();
+    PlaceStations(sokutensuu);
 }
 
 } // namespace 縦断bus

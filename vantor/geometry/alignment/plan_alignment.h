@@ -26,6 +26,11 @@ PreparedStationList PrepareStationList(const StationListSettings& settings);
 // The alignment with the drawing screen's sheet output; true when the later steps may run.
 bool ComputePlanAlignment();
 
+// The chainage of stations 1..count into sokutenkyori and, with `onPlan`, their plan positions
+// on the computed alignment with the auxiliary points hojokyori either side; sokutenbangou is
+// then left at count + 1.
+void PlaceStations(int count, bool onPlan = true);
+
 // Plan position and auxiliary points 1 mm either side of every station of the list;
 // sokutenbangou is left at sokutensuu + 1.
 void PlaceAllStations();

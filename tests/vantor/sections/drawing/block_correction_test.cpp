@@ -5,6 +5,8 @@
 #include "vantor/model/bus/station_tables.h"
 #include "vantor/sections/計画ブロック修正画面.h"
 
+#include <QLabel>
+
 #include <optional>
 
 namespace {
@@ -77,6 +79,17 @@ TEST_F(BlockCorrection, AStationWhoseBlocksCannotBeDrawnIsToldSendsNothingAndKee
     Screen().移動ボタン_Click(0);
     ASSERT_GT(cad.executes.size(), 2u);
     EXPECT_EQ(cad.executes[2], "-50000,31234.0002441406\r"); // the erase still takes in station 1's section
+}
+
+// The instruction is longer than one line of the label: it wraps, and every line it wraps to
+// lies inside the label and the label inside the screen.
+TEST_F(BlockCorrection, TheWholeInstructionIsShown) {
+    OpenScreen();
+    const auto* label = static_cast<const QLabel*>(Screen().説明.Widget());
+    EXPECT_TRUE(label->wordWrap());
+    EXPECT_LE(label->heightForWidth(label->width()), label->height());
+    EXPECT_LE(label->geometry().bottom(), Screen().ClientWidget()->height());
+    EXPECT_LE(label->geometry().right(), Screen().ClientWidget()->width());
 }
 
 TEST_F(BlockCorrection, StartsOnStationOneAndListsTheCurrentStations) {
