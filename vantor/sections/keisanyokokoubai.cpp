@@ -2,6 +2,7 @@
 
 #include "platform/forms/msgbox.h"
 #include "platform/runtime/number_text.h"
+#include "vantor/geometry/grid/hyoujitate.h"
 #include "vantor/geometry/profile/planned_heights.h"
 #include "vantor/model/bus/alignment_tables.h"
 #include "vantor/model/bus/cross_slope_tables.h"
@@ -71,8 +72,6 @@ void ComputeSide(const Side& side, int n, bool plannedHeights) {
     }
 }
 
-std::string CellText(float value) { return value == kEmpty ? std::string() : rt::CStr(value); }
-
 void LabelCurvePoints(forms::FlexGrid& grid, int n) {
     const int curves = std::min(ipsuu, bcsokuten.UBound());
     for (int r = 1; r <= n; ++r) {
@@ -111,7 +110,7 @@ void FillCrossSlopeGrid(forms::FlexGrid& grid) {
     grid.SetRows(n + 1);
     for (int r = 0; r <= n; ++r) grid.SetRowHeight(r, 500);
     for (int r = 1; r <= n; ++r)
-        for (int c = 1; c <= 10; ++c) grid.SetTextMatrix(r, c - 1, CellText(yokodata(r, c)));
+        for (int c = 1; c <= 10; ++c) grid.SetTextMatrix(r, c - 1, GridCellText(yokodata(r, c)));
     for (int r = 1; r <= n; ++r) {
         if (yokodata(r, yoko_col::kLeftWidth) == kEmpty) {
             grid.SetTextMatrix(r, 1, "幅未入力");

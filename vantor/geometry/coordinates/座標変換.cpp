@@ -38,13 +38,16 @@ const char* const kReferenceHeaders[] = {"座標番号", " ｘ(現地座標）",
 const char* const kPointHeaders[] = {"座標番号", " Ｘ(図面座標）", " Ｙ(図面座標）", " ｘ(現地座標）",
                                      " ｙ(現地座標）"};
 
-// Five columns 1750 twips wide with column 0 at 850, rows 450 high, the header row fixed.
+// Five columns, rows 450 twips high, the header row fixed. A coordinate column is 2000 twips wide,
+// room for the widest coordinate a cell shows: six integer digits (a plane coordinate far from
+// its origin), 15 significant digits and a sign. A narrower column cuts a right-aligned number
+// off at its left and shows another number.
 void ShapeGrid(forms::FlexGrid& grid, int rows, const char* const headers[]) {
     grid.SetCols(5);
     grid.SetRows(rows);
     grid.SetFixedRows(1);
     grid.SetFixedCols(0);
-    grid.SetColWidth(-1, 1750);
+    grid.SetColWidth(-1, 2000);
     grid.SetColWidth(0, 850);
     grid.SetRowHeight(-1, 450);
     for (int c = 0; c < 5; ++c) grid.SetTextMatrix(0, c, headers[c]);
@@ -80,7 +83,7 @@ bool ModelOfCurrentStations() {
     変換ボタン.OnClick = [this] { 変換ボタン_Click(); };
     読込.OnClick = [this] { 読込_Click(); };
     戻ボタン.OnClick = [this] { 戻ボタン_Click(); };
-    UsePellix(縦断bus::PlacePellix(*this, "Pellix1", 8700, 7890), 縦断bus::PlacePellix(*this, "Pellix2", 9180, 7890));
+    UsePellix(縦断bus::PlacePellix(*this, "Pellix1", 9700, 7890), 縦断bus::PlacePellix(*this, "Pellix2", 10180, 7890));
 }
 
 void 座標変換::UsePellix(std::unique_ptr<縦断bus::Pellix> pellix1, std::unique_ptr<縦断bus::Pellix> pellix2) {
@@ -93,22 +96,22 @@ void 座標変換::UsePellix(std::unique_ptr<縦断bus::Pellix> pellix1, std::un
 
 void 座標変換::LayOut() {
     SetCaption("座標変換");
-    Move(600, 300, 12840, 8880);
+    Move(600, 300, 13840, 8880);
     const auto caption = [this](forms::Container& on, const std::string& text, int left, int top, int width) {
         captions_.push_back(std::make_unique<forms::Label>(on));
         captions_.back()->SetCaption(text);
         captions_.back()->Move(left, top, width, 270);
     };
     caption(*this, "基準点", 120, 90, 2000);
-    グリッド.Move(120, 390, 8220, 3300);
+    グリッド.Move(120, 390, 9220, 3300);
     Text1.SetVisible(false);
     解放.SetCaption("解析");
-    解放.Move(8580, 390, 1900, 450);
+    解放.Move(9580, 390, 1900, 450);
     読込.SetCaption("読込");
-    読込.Move(10620, 390, 1900, 450);
+    読込.Move(11620, 390, 1900, 450);
 
     Frame2.SetCaption("解析結果");
-    Frame2.Move(8580, 960, 3940, 2730);
+    Frame2.Move(9580, 960, 3940, 2730);
     Frame4.SetCaption("回転角");
     Frame4.Move(120, 270, 3700, 720);
     度.Move(240, 300, 3000, 300);
@@ -125,27 +128,27 @@ void 座標変換::LayOut() {
     caption(Frame3, "ｍ", 3340, 840, 300);
 
     caption(*this, "変換する座標", 120, 3810, 2000);
-    マス.Move(120, 4110, 8220, 4350);
+    マス.Move(120, 4110, 9220, 4350);
     Text2.SetVisible(false);
     Frame1.SetCaption("変換座標値");
-    Frame1.Move(8580, 3810, 3940, 2640);
+    Frame1.Move(9580, 3810, 3940, 2640);
     for (int k = 0; k <= 3; ++k) 変換種類(k).Move(240, 300 + 360 * k, 2400, 330);
     Command1.SetCaption("角度修正");
     Command1.Move(240, 1830, 1650, 450);
     現地座標ボタン.SetCaption("座標変換");
     現地座標ボタン.Move(2040, 1830, 1650, 450);
     変換ボタン.SetCaption("CAD軸変換");
-    変換ボタン.Move(8580, 6570, 1900, 450);
+    変換ボタン.Move(9580, 6570, 1900, 450);
 
     Frame5.SetCaption("ｴｸｾﾙ転送");
-    Frame5.Move(8580, 7110, 3940, 1350);
+    Frame5.Move(9580, 7110, 3940, 1350);
     Label1.SetCaption("座標値名称");
     Label1.Move(120, 330, 1200, 270);
     名称.Move(1320, 300, 2460, 330);
     転送ボタン.SetCaption("転送");
     転送ボタン.Move(1920, 780, 1860, 420);
     戻ボタン.SetCaption("戻る");
-    戻ボタン.Move(10620, 6570, 1900, 450);
+    戻ボタン.Move(11620, 6570, 1900, 450);
 }
 
 void 座標変換::Form_Load() {

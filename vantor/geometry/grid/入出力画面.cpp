@@ -169,8 +169,7 @@ void 入出力画面::ReturnEditorToStoredCell() {
     グリッド.SetRow(keikokugyou);
     グリッド.SetCol(keikokuretsu);
     // The value as stored, not the grid's text; an empty cell shows empty, as the grid does.
-    const float stored = tatedata(keikokugyou, keikokuretsu + 1);
-    グリッド.SetText(stored == kEmpty ? std::string() : rt::CStr(stored));
+    グリッド.SetText(GridCellText(tatedata(keikokugyou, keikokuretsu + 1)));
     editor_.Open(true);
 }
 

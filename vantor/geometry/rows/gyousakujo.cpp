@@ -18,8 +18,7 @@ std::string sakujokyohi(int gyou) {
 std::string sakujogomoji(int gyou, int retsu) {
     // Row 500 has no row below it: what moves up is an empty row.
     if (gyou + 1 > tatedata.UBound(1)) return {};
-    const float v = tatedata(gyou + 1, retsu + 1);
-    return v == kEmpty ? std::string() : rt::CStr(v);
+    return GridCellText(tatedata(gyou + 1, retsu + 1));
 }
 
 void sakujogyou(int gyou) {

@@ -7,6 +7,9 @@
 #include "vantor/model/bus/profile_tables.h"
 #include "vantor/model/sheet_names.h"
 
+#include <QAbstractScrollArea>
+#include <QFontMetrics>
+
 #include <filesystem>
 #include <numbers>
 
@@ -32,6 +35,38 @@ TEST_F(ConversionScreen, LoadShowsEveryReferencePointOfTheDocument) {
     EXPECT_EQ(screen.グリッド.TextMatrix(2, 4), "");
     EXPECT_EQ(screen.マス.TextMatrix(0, 1), " Ｘ(図面座標）");
     EXPECT_EQ(screen.度.Caption(), "0");
+}
+
+// Coordinates far from the origin show whole in both grids: a plane coordinate reaches six
+// integer digits and a document value keeps 15 significant digits, so with a sign it is 17
+// characters wide. Every column stands in view beside the buttons, without scrolling sideways.
+TEST_F(ConversionScreen, FarCoordinatesShowWholeBesideTheButtons) {
+    const double far[] = {-12345.678, 98765.432, 1111.60254037844, -123456.789012345};
+    zahyousuu = 1;
+    for (int c = 1; c <= 4; ++c) zahyoudata(1, c) = far[c - 1];
+    座標変換& screen = Screen();
+    screen.Show();
+    const char* const shown[] = {"-12345.678", "98765.432", "1111.60254037844", "-123456.789012345"};
+    for (int c = 1; c <= 4; ++c) EXPECT_EQ(screen.グリッド.TextMatrix(1, c), shown[c - 1]);
+    for (const forms::FlexGrid* grid : {&screen.グリッド, &screen.マス}) {
+        const QFontMetrics metrics(grid->Widget()->font());
+        for (int c = 1; c <= 4; ++c)
+            for (const char* text : {"-123456.789012345", "-888888.888888888", " Ｘ(図面座標）"})
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromUtf8(text)), grid->ColWidth(c) / 15 - 7)
+                    << text << " in column " << c;
+        int columns = 0;
+        for (int c = 0; c < 5; ++c) columns += grid->ColWidth(c);
+        const auto* view = static_cast<const QAbstractScrollArea*>(grid->Widget());
+        EXPECT_GE(view->viewport()->width(), columns / 15);
+        const QRect placed = grid->Widget()->geometry();
+        for (const forms::Control* c :
+             {static_cast<const forms::Control*>(&screen.解放), static_cast<const forms::Control*>(&screen.Frame1),
+              static_cast<const forms::Control*>(&screen.Frame5),
+              static_cast<const forms::Control*>(&screen.戻ボタン)}) {
+            EXPECT_GT(c->Widget()->geometry().left(), placed.right());
+            EXPECT_TRUE(screen.ClientWidget()->rect().contains(c->Widget()->geometry()));
+        }
+    }
 }
 
 TEST_F(ConversionScreen, FitOfThirtyDegreesShowsTheResultsAndConvertsBack) {
