@@ -15,6 +15,7 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <set>
 
 #include "platform/runtime/number_text.h"
@@ -263,6 +264,41 @@ TEST_F(DocumentSaveTest, ASaveWritesTheNamedDocumentAndNothingElse) {
         c.check(c.run());
         EXPECT_EQ(LeftOver(dir_, {"doc.xls.saving", savingName}), std::vector<std::string>{});
     }
+}
+
+// A save killed at any moment leaves the earlier document or the new one, whole; the next Open
+// removes what the killed save left.
+TEST_F(DocumentSaveTest, AKilledSaveLeavesAWholeDocumentAndItsTemporaryGoesWithTheNextOpen) {
+    const std::string doc = Path("doc.xls");
+    std::mt19937 random(50);
+    int leftBehind = 0; // rounds whose save was killed between making its file and the rename
+    for (int round = 1; round <= 20; ++round) {
+        SCOPED_TRACE(round);
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        pid_t saver = fork();
+        ASSERT_GE(saver, 0);
+        if (saver == 0) {
+            auto book = CreateObject("Excel.sheet");
+            for (int r = 2; r <= 3000; ++r) book->Worksheets(1)->Cells(r, 1)->SetValue(r * 0.5);
+            book->Worksheets(1)->Cells(1, 1)->SetValue(rt::CStr(round));
+            book->SaveAs(doc);
+            if (::write(ready[1], "s", 1) != 1) _exit(2);
+            for (;;) book->SaveAs(doc);
+        }
+        ::close(ready[1]);
+        char saved = 0;
+        ASSERT_EQ(::read(ready[0], &saved, 1), 1); // killed while it saves again and again
+        ::close(ready[0]);
+        ::usleep(std::uniform_int_distribution<useconds_t>(0, 20000)(random));
+        ::kill(saver, SIGKILL);
+        ::waitpid(saver, nullptr, 0);
+        leftBehind += !LeftOver(dir_).empty();
+        const std::string text = Content(doc);
+        EXPECT_EQ(text, rt::CStr(round));
+        EXPECT_EQ(LeftOver(dir_), std::vector<std::string>{});
+    }
+    EXPECT_GT(leftBehind, 0);
 }
 
 } // namespace
