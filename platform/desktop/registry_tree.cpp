@@ -5,8 +5,13 @@
 #include "platform/runtime/cp932.h"
 #include "platform/runtime/number_text.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -35,6 +40,26 @@ std::shared_ptr<RegKey> Child(RegKey& key, const std::string& name) {
 
 void SetString(RegKey& key, const std::string& name, const std::string& text) {
     key.values.push_back(RegValue{name, REG_SZ, text + '\0'});
+}
+
+// Moves the damaged file `file` to the first unused name of registry.txt.bad, registry.txt.bad.1,
+// .2, ..., never over a file kept aside earlier. Returns the name, empty when none could be taken.
+std::filesystem::path SetAside(const std::filesystem::path& file) {
+    for (int n = 0; n < 1000; ++n) {
+        std::filesystem::path bad = file;
+        bad += ".bad";
+        if (n > 0) bad += "." + rt::CStr(static_cast<long long>(n));
+        if (::renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, bad.c_str(), RENAME_NOREPLACE) == 0) return bad;
+        if (errno == EEXIST) continue;
+        if (errno != EINVAL && errno != ENOSYS) return {};
+        // A file system without a no-replace rename: a hard link is made only under an unused name.
+        if (::link(file.c_str(), bad.c_str()) == 0) {
+            ::unlink(file.c_str());
+            return bad;
+        }
+        if (errno != EEXIST) return {};
+    }
+    return {};
 }
 
 void SeedFreshMachine(Registry& r) {
@@ -330,12 +355,13 @@ void LoadRegistry(Registry& r, const std::filesystem::path& root) {
     std::string error;
     if (Parse(r, in, error)) return;
     in.close();
-    std::filesystem::path bad = r.file;
-    bad += ".bad";
-    std::error_code ec;
-    std::filesystem::rename(r.file, bad, ec);
-    std::cerr << "desktop: the registry file " << r.file.string() << " cannot be read (" << error << "); it is kept as "
-              << bad.string() << " and the registry starts afresh\n";
+    const std::filesystem::path bad = SetAside(r.file);
+    if (bad.empty())
+        std::cerr << "desktop: the registry file " << r.file.string() << " cannot be read (" << error
+                  << ") nor kept aside (" << std::strerror(errno) << "); the registry starts afresh\n";
+    else
+        std::cerr << "desktop: the registry file " << r.file.string() << " cannot be read (" << error
+                  << "); it is kept as " << bad.string() << " and the registry starts afresh\n";
     r.machine = NewKey(kRoots[0]);
     r.user = NewKey(kRoots[1]);
     r.users = NewKey(kRoots[2]);

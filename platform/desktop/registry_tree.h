@@ -51,8 +51,8 @@ std::string RegUpper(const std::string& name);
 bool IsNameLengthAllowed(const std::string& name);
 // Replaces the keys in memory by those of the file `root`/registry.txt. A file that cannot be
 // read, that nests a key deeper than kMaxKeyDepth or that holds a name longer than
-// kMaxNameLength is kept aside as registry.txt.bad (and told on the error stream); a missing
-// file gives a fresh machine's registry.
+// kMaxNameLength is kept aside as registry.txt.bad, or registry.txt.bad.1, .2, ... when that is
+// taken (and told on the error stream); a missing file gives a fresh machine's registry.
 void LoadRegistry(Registry& r, const std::filesystem::path& root);
 // Writes the file (through a temporary file, so a failure leaves the old one); false on failure.
 bool SaveRegistry(Registry& r);

@@ -3,6 +3,7 @@
 #include <gsf/gsf.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 
@@ -73,30 +74,54 @@ void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamNa
     use({bytes, static_cast<std::size_t>(size)});
 }
 
-void WriteCompoundFile(const std::string& path, const std::string& fileName, const char* streamName,
+void WriteCompoundFile(int fd, const std::string& fileName, const char* streamName,
                        const std::function<void(const ByteSink&)>& fill) {
     InitGsf();
-    auto fail = [&] {
-        RefuseSave(fileName, "書き込みに失敗しました", "ディスクの空きと保存先を確かめて、保存し直してください。");
+    // The library writes (and seeks back to fill in the header) through a stream of ours over
+    // `fd`, which keeps the error number of the first failed write: the library's own report of
+    // it has lost it.
+    struct Target {
+        int fd;
+        int error = 0;
+    } target{fd};
+    cookie_io_functions_t io{};
+    io.write = [](void* cookie, const char* data, std::size_t size) -> ssize_t {
+        auto* t = static_cast<Target*>(cookie);
+        std::size_t done = 0;
+        while (t->error == 0 && done < size) {
+            ssize_t n = ::write(t->fd, data + done, size - done);
+            if (n > 0) done += static_cast<std::size_t>(n);
+            else if (n < 0 && errno == EINTR) continue;
+            else t->error = n < 0 ? errno : EIO;
+        }
+        return t->error == 0 ? static_cast<ssize_t>(size) : -1;
     };
-    // Written into the file itself (the library would write a temporary of its own), so that
-    // it can be flushed to the disk before the caller puts it in place.
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"), std::fclose);
-    if (!file) fail();
-    GPtr<GsfOutput> sink(gsf_output_stdio_new_FILE(path.c_str(), file.get(), TRUE));
-    GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
-    GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
-    bool ok = child != nullptr;
-    if (ok)
-        fill([&](std::span<const std::uint8_t> bytes) {
-            ok = ok && gsf_output_write(child.get(), bytes.size(), bytes.data());
-        });
-    ok = child && gsf_output_close(child.get()) && ok;
-    ok = gsf_output_close(GSF_OUTPUT(ole.get())) && ok;
-    if (!gsf_output_is_closed(sink.get())) ok = gsf_output_close(sink.get()) && ok;
-    ok = std::fflush(file.get()) == 0 && ::fsync(fileno(file.get())) == 0 && ok;
+    io.seek = [](void* cookie, off64_t* offset, int whence) {
+        off_t at = ::lseek(static_cast<Target*>(cookie)->fd, *offset, whence);
+        if (at < 0) return -1;
+        *offset = at;
+        return 0;
+    };
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fopencookie(&target, "wb", io), std::fclose);
+    if (!file) RefuseSaveForErrno(fileName, errno);
+    bool ok = true;
+    {
+        GPtr<GsfOutput> sink(gsf_output_stdio_new_FILE(fileName.c_str(), file.get(), TRUE));
+        GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
+        GPtr<GsfOutput> child(gsf_outfile_new_child(ole.get(), streamName, FALSE));
+        ok = child != nullptr;
+        if (ok)
+            fill([&](std::span<const std::uint8_t> bytes) {
+                ok = ok && gsf_output_write(child.get(), bytes.size(), bytes.data());
+            });
+        ok = child && gsf_output_close(child.get()) && ok;
+        ok = gsf_output_close(GSF_OUTPUT(ole.get())) && ok;
+        if (!gsf_output_is_closed(sink.get())) ok = gsf_output_close(sink.get()) && ok;
+    }
     ok = std::fclose(file.release()) == 0 && ok;
-    if (!ok) fail();
+    if (target.error == 0 && ::fsync(fd) != 0) target.error = errno;
+    if (target.error != 0) RefuseSaveForErrno(fileName, target.error);
+    if (!ok) RefuseSave(fileName, "書き込みに失敗しました", "ディスクの空きと保存先を確かめて、保存し直してください。");
 }
 
 } // namespace xl::detail

@@ -15,10 +15,11 @@ using ByteSink = std::function<void(std::span<const std::uint8_t>)>;
 void ReadCompoundStream(std::span<const std::uint8_t> file, const char* streamName, const std::string& fileName,
                         const ByteSink& use);
 
-// Writes a compound file holding one stream to `path`, flushed to the disk when this returns;
-// `fill` writes the stream's bytes through the function it is given. Raises 1004 naming
-// `fileName` when the file cannot be written.
-void WriteCompoundFile(const std::string& path, const std::string& fileName, const char* streamName,
+// Writes a compound file holding one stream into the open file `fd` (which stays open), flushed
+// to the disk when this returns; `fill` writes the stream's bytes through the function it is
+// given. Raises 1004 naming `fileName` when the file cannot be written, with the reason its
+// error number gives (a full disk is told as such).
+void WriteCompoundFile(int fd, const std::string& fileName, const char* streamName,
                        const std::function<void(const ByteSink&)>& fill);
 
 } // namespace xl::detail

@@ -9,12 +9,13 @@
 
 namespace xl::detail {
 
-// Writes the sheets to `path` through a temporary file beside it, flushed to the disk before it
-// replaces the file: a failed save, or a power cut, leaves either the earlier file or the new
-// one. Raises 1004 naming the file when it cannot be written.
+// Writes the sheets to `path` through a temporary file of its own beside it (or beside the file
+// a symbolic link at `path` leads to), flushed to the disk before it replaces the file: a failed
+// save, or a power cut, leaves either the earlier file or the new one. Raises 1004 naming the
+// file when it cannot be written.
 void WriteXlsFile(const std::string& path, const std::vector<const SheetContent*>& sheets, int activeSheet);
 
-// Reads a workbook file, then removes the temporary file a stopped save of it left. Raises
+// Reads a workbook file, then removes the temporary files that stopped saves of it left. Raises
 // 1004 naming the file and what is wrong with it.
 BookContent ReadXlsFile(const std::string& path);
 

@@ -157,6 +157,22 @@ TEST_F(DesktopTest, UnreadableRegistryFileIsKeptAsideAndTheMachineStartsAfresh) 
               "C:\\Program Files");
 }
 
+// Each damaged file is kept: a second one is set aside under a name of its own, beside the first.
+TEST_F(DesktopTest, EveryUnreadableRegistryFileIsKeptAsideUnderAnUnusedName) {
+    const std::string bodies[] = {"first \"broken=\n", "second \"broken=\n", "third \"broken=\n"};
+    for (const auto& body : bodies) {
+        std::ofstream(root_ / "registry.txt", std::ios::binary) << "VANTOR REGISTRY 1\n[HKEY_LOCAL_MACHINE]\n" << body;
+        desk::testing::ReloadRegistry();
+    }
+    const std::filesystem::path kept[] = {root_ / "registry.txt.bad", root_ / "registry.txt.bad.1",
+                                          root_ / "registry.txt.bad.2"};
+    for (std::size_t i = 0; i < std::size(kept); ++i) {
+        std::ifstream in(kept[i], std::ios::binary);
+        std::string text{std::istreambuf_iterator<char>(in), {}};
+        EXPECT_NE(text.find(bodies[i]), std::string::npos) << kept[i] << ": " << text;
+    }
+}
+
 // Keys may lie 512 levels below their root: such a key is made, written and read back; one
 // more level is refused when made, and a file that nests a key deeper (here 20,000 levels) is
 // kept aside as damaged, the machine starting afresh.

@@ -2,6 +2,8 @@
 // and nothing is bound.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,6 +54,14 @@ void ExpectRefused(const std::string& path, const std::string& fault) {
     }
 }
 
+// A compound file at `path` holding `bytes` as its stream `streamName`.
+void WriteCompound(const std::string& path, const char* streamName, const std::vector<std::uint8_t>& bytes) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    ASSERT_GE(fd, 0) << path;
+    detail::WriteCompoundFile(fd, path, streamName, [&](const detail::ByteSink& write) { write(bytes); });
+    ::close(fd);
+}
+
 std::vector<std::uint8_t> SavedWorkbookBytes(const std::string& path) {
     auto book = CreateObject("Excel.sheet");
     for (int r = 1; r <= 300; ++r) book->Worksheets(1)->Cells(r, 1)->SetValue("text " + rt::CStr(r));
@@ -95,8 +105,7 @@ TEST_F(BadInputTest, FilesThatAreNoWorkbookAreRefused) {
     ExpectRefused(Path("sibling.xls"), "\"Workbook\" ストリームがありません");
 
     std::vector<std::uint8_t> other(5000, 1);
-    detail::WriteCompoundFile(Path("other.xls"), Path("other.xls"), "Contents",
-                              [&](const detail::ByteSink& write) { write(other); });
+    WriteCompound(Path("other.xls"), "Contents", other);
     ExpectRefused(Path("other.xls"), "\"Workbook\" ストリームがありません");
     EXPECT_EQ(ErrorOf([] { CreateObject("Excel.sheet")->Application()->Windows(1); }), 0);
 }
@@ -143,8 +152,7 @@ TEST_F(BadInputTest, DamagedRecordsAreRefused) {
     for (auto& c : cases) {
         auto bytes = c.bytes;
         bytes.resize(std::max<std::size_t>(bytes.size(), 4096), 0); // beyond the mini stream
-        detail::WriteCompoundFile(Path(c.name), Path(c.name), "Workbook",
-                                  [&](const detail::ByteSink& write) { write(bytes); });
+        WriteCompound(Path(c.name), "Workbook", bytes);
         ExpectRefused(Path(c.name), c.fault);
     }
 }
@@ -221,12 +229,34 @@ TEST_F(BadInputTest, MessagesNameThePlaceAndSayWhatToDo) {
         EXPECT_NE(entry.path().extension(), ".saving") << entry.path();
 }
 
+// A save that fails while it writes (here the file size limit stops it partway) keeps the
+// earlier file, tells the reason of the failed write and leaves no file behind.
 TEST_F(BadInputTest, AFailedSaveKeepsTheEarlierFile) {
     auto whole = SavedWorkbookBytes(Path("keep.xls"));
     auto book = CreateObject("Excel.sheet");
-    std::filesystem::create_directory(Path("keep.xls.saving")); // the temporary cannot be made
-    EXPECT_EQ(ErrorOf([&] { book->SaveAs(Path("keep.xls")); }), rt::errApplication);
+    for (int r = 1; r <= 3000; ++r) book->Worksheets(1)->Cells(r, 1)->SetValue("longer text " + rt::CStr(r));
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        limit.rlim_cur = limit.rlim_max = 16384;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            book->SaveAs(Path("keep.xls"));
+        } catch (const rt::Error& e) {
+            _exit(e.Number() == rt::errApplication &&
+                          e.Description().find("エラー番号 " + rt::CStr(EFBIG)) != std::string::npos
+                      ? 0
+                      : 2);
+        }
+        _exit(3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(ReadAll(Path("keep.xls")), whole);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_), {}), 1);
     EXPECT_EQ(ErrorOf([&] { book->SaveAs(Path("no/such/folder/x.xls")); }), rt::errApplication);
 }
 
