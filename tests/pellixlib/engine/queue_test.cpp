@@ -115,12 +115,23 @@ TEST_F(Queue, ACommandAnnouncedBeforeTheCancelIsStillTypedAndReported) {
 
 TEST_F(Queue, ACommandForAClosedProductIsAnnouncedAsClosedAndReportedFailed) {
     Start();
-    ASSERT_TRUE(Add(1, "_LINE 0,0 10,0 \r"));
+    // The worker is held in the first command's report until the product is gone, so the second
+    // command, queued while the product was open, is taken only after it closed.
+    std::atomic<bool> firstSent{false}, closed{false};
+    ASSERT_TRUE(Add(1, "_LINE 0,0 10,0 \r", [&] {
+        firstSent = true;
+        while (!closed) std::this_thread::yield();
+    }));
+    ASSERT_TRUE(Add(2, "_LINE 0,0 0,10 \r"));
+    ASSERT_TRUE(RunUntil([&] { return firstSent.load(); }));
     const desk::HANDLE process = desk::OpenProcess(desk::PROCESS_TERMINATE, false, cad->ProcessId());
     desk::TerminateProcess(process, 0);
     desk::CloseHandle(process);
-    ASSERT_TRUE(RunUntilEvents(2));
-    EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 closed after 0", "sent 1 failed after 0"}));
+    closed = true;
+    ASSERT_TRUE(RunUntilEvents(4));
+    // The product's frame and its record of what it was given are gone: nothing counts as typed.
+    EXPECT_EQ(Events(), (std::vector<std::string>{"sending 1 after 0", "sent 1 after 1", "sending 2 closed after 0",
+                                                  "sent 2 failed after 0"}));
 }
 
 TEST_F(Queue, AddRefusesWhatCannotBeTyped) {

@@ -142,8 +142,14 @@ TEST_F(ObjectModelTest, ClearContentsKeepsFormatsAndRangeValueSetsEveryCell) {
 TEST_F(ObjectModelTest, EndDownStopsWhereTheSpreadsheetStops) {
     auto ws = CreateObject("Excel.sheet")->Worksheets(1);
     for (const char* cell : {"B3", "B4", "B5", "B9", "B65536"}) ws->Range(cell)->SetValue(1);
+    // Formatted cells without a value are empty to End: right below values (B6 under B3:B5,
+    // B10 under B9, emptied by ClearContents, which keeps its format) and inside a gap (B7).
+    ws->Range("B6")->Interior()->SetColorIndex(6);
     ws->Range("B7")->Font()->SetSize(22);
     ws->Range("B8")->SetValue("");
+    ws->Range("B10")->Font()->SetSize(22);
+    ws->Range("B10")->SetValue(1);
+    ws->Range("B10")->ClearContents();
     struct Case {
         int from, to;
     } cases[] = {{1, 3}, {2, 3}, {3, 5}, {4, 5}, {5, 9}, {6, 9}, {9, 65536}, {10, 65536}, {65536, 65536}};
