@@ -7,8 +7,7 @@ namespace xl::detail {
 namespace {
 // Garbage in the text buffer is kept until it is this large and half the buffer.
 constexpr std::size_t kGarbageToCollect = 64 * 1024;
-// A row growing past its room gets four times the room up to this many cells, then twice:
-// a row of one cell costs one, a full row few allocations.
+// A row growing past its room gets four times the room up to this many cells, then twice.
 constexpr std::size_t kQuickGrowthCells = 16;
 
 template <class Cells>
@@ -156,7 +155,7 @@ const CellStore::Row* CellStore::RowIfAny(int row) const {
     return block ? &(*block)[PlaceInBlock(row)] : nullptr;
 }
 
-CellStore::Row& CellStore::RowAt(int row) {
+CellStore::Row& CellStore::MakeRow(int row) {
     std::size_t index = BlockOf(row);
     if (index >= blocks_.size()) blocks_.resize(index + 1);
     if (!blocks_[index]) blocks_[index] = std::make_unique<Block>();
@@ -165,18 +164,25 @@ CellStore::Row& CellStore::RowAt(int row) {
 
 StoredCell& CellStore::Slot(int row, int column) {
     Row& cells = RowAt(row);
-    // Files give a row's cells left to right: one more cell at its end is the common case.
-    auto at = cells.empty() || cells.back().column < column ? cells.end() : FirstFrom(cells, column);
-    if (at != cells.end() && at->column == column) return *at;
-    ++columnCells_[column];
-    lastRow_ = std::max(lastRow_, row);
-    if (cells.size() == cells.capacity()) {
-        std::size_t place = static_cast<std::size_t>(at - cells.begin());
-        cells.reserve(cells.empty() ? 1 : cells.size() * (cells.size() < kQuickGrowthCells ? 4 : 2));
-        at = cells.begin() + static_cast<std::ptrdiff_t>(place);
-    }
     StoredCell added;
     added.column = static_cast<std::uint16_t>(column);
+    // Files give a row's cells left to right: one more cell at its end is the common case.
+    if (cells.empty() || cells.back().column < column) {
+        if (cells.size() == cells.capacity()) {
+            // A new row gets the room the row filled before it took, as a file's rows tend to
+            // hold alike cells: one allocation for most rows, and one cell for a lone one.
+            const Row* before = cells.empty() ? RowIfAny(lastPutRow_) : nullptr;
+            if (before) cells.reserve(std::max<std::size_t>(before->size(), 1));
+            else cells.reserve(std::max<std::size_t>(1, cells.size() * (cells.size() < kQuickGrowthCells ? 4 : 2)));
+        }
+        ++columnCells_[column];
+        lastRow_ = std::max(lastRow_, row);
+        lastPutRow_ = row;
+        return cells.emplace_back(added);
+    }
+    auto at = FirstFrom(cells, column);
+    if (at->column == column) return *at;
+    ++columnCells_[column];
     return *cells.insert(at, added);
 }
 

@@ -126,7 +126,11 @@ private:
     // The cells of the row; null when its block does not exist.
     const Row* RowIfAny(int row) const;
     // The row, its block created when there is none yet.
-    Row& RowAt(int row);
+    Row& RowAt(int row) {
+        std::size_t index = BlockOf(row);
+        return index < blocks_.size() && blocks_[index] ? (*blocks_[index])[PlaceInBlock(row)] : MakeRow(row);
+    }
+    Row& MakeRow(int row);
     // The cell at (row, column), created empty when there is none.
     StoredCell& Slot(int row, int column);
     // Calls edit(cell, column) on each cell of columns left .. right of the row (an empty,
@@ -147,7 +151,8 @@ private:
     // Block k of the rows at index k, null when none of its rows has held a cell since the
     // last row came below it. Reaches at least the block of the last row.
     std::vector<std::unique_ptr<Block>> blocks_;
-    int lastRow_ = 0; // the last row holding a cell; 0 when there is none
+    int lastRow_ = 0;    // the last row holding a cell; 0 when there is none
+    int lastPutRow_ = 0; // the row a cell was last added to at its end
     // The number of cells each column holds, by column number.
     std::array<std::uint32_t, kMaxColumns + 1> columnCells_{};
     // EditRow's cells of the area, kept for its next call.
