@@ -148,8 +148,8 @@ private:
     // Copies the texts in use to a new buffer once the garbage outweighs them.
     void CollectGarbage();
 
-    // Block k of the rows at index k, null when none of its rows has held a cell since the
-    // last row came below it. Reaches at least the block of the last row.
+    // Block k at index k, null until one of its rows is given a cell; reaches at least the
+    // block of the last row.
     std::vector<std::unique_ptr<Block>> blocks_;
     int lastRow_ = 0;    // the last row holding a cell; 0 when there is none
     int lastPutRow_ = 0; // the row a cell was last added to at its end
