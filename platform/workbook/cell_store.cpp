@@ -7,6 +7,8 @@ namespace xl::detail {
 namespace {
 // Garbage in the text buffer is kept until it is this large and half the buffer.
 constexpr std::size_t kGarbageToCollect = 64 * 1024;
+// A row growing past its room gets four times the room up to this many cells, then twice.
+constexpr std::size_t kQuickGrowthCells = 16;
 
 template <class Cells>
 auto FirstFrom(Cells& cells, int column) {
@@ -18,10 +20,19 @@ auto FirstFrom(Cells& cells, int column) {
 CellStore::CellStore() { FormatIndex(CellFormat{}); }
 
 const StoredCell* CellStore::Find(int row, int column) const {
-    auto r = rows_.find(row);
-    if (r == rows_.end()) return nullptr;
-    auto cell = FirstFrom(r->second, column);
-    return cell != r->second.end() && cell->column == column ? &*cell : nullptr;
+    const Row* cells = RowIfAny(row);
+    if (!cells || cells->empty()) return nullptr;
+    // Columns rise by at least one from cell to cell, so the cell of `column` lies no further
+    // than column - first places from the front, and exactly there in a row without gaps.
+    int offset = column - cells->front().column;
+    if (offset < 0) return nullptr;
+    auto bound = std::min(cells->size(), static_cast<std::size_t>(offset) + 1);
+    const StoredCell& farthest = (*cells)[bound - 1];
+    if (farthest.column == column) return &farthest;
+    auto end = cells->begin() + static_cast<std::ptrdiff_t>(bound - 1);
+    auto cell = std::lower_bound(cells->begin(), end, column,
+                                 [](const StoredCell& c, int wanted) { return c.column < wanted; });
+    return cell != end && cell->column == column ? &*cell : nullptr;
 }
 
 CellValue CellStore::Value(int row, int column) const {
@@ -46,17 +57,19 @@ CellValue CellStore::ValueOf(const StoredCell& cell) const {
 }
 
 std::pair<int, int> CellStore::RowExtent(int row) const {
-    auto r = rows_.find(row);
-    if (r == rows_.end()) return {0, 0};
-    return {r->second.front().column, r->second.back().column};
+    const Row* cells = RowIfAny(row);
+    if (!cells || cells->empty()) return {0, 0};
+    return {cells->front().column, cells->back().column};
 }
 
 int CellStore::NextRowWithValue(int row, int column) const {
-    for (auto r = rows_.upper_bound(row); r != rows_.end(); ++r) {
-        auto cell = FirstFrom(r->second, column);
-        if (cell != r->second.end() && cell->column == column && cell->kind != ValueKind::Empty) return r->first;
-    }
-    return 0;
+    int found = 0;
+    ForEachRow(*this, row + 1, lastRow_, [&](int r, const Row&) {
+        const StoredCell* cell = Find(r, column);
+        if (cell && cell->kind != ValueKind::Empty) found = r;
+        return found != 0;
+    });
+    return found;
 }
 
 int CellStore::LastColumn() const {
@@ -82,8 +95,7 @@ void CellStore::SetValue(const Area& area, const CellValue& value) {
 }
 
 void CellStore::ClearValues(const Area& area) {
-    for (auto r = rows_.lower_bound(area.top); r != rows_.end() && r->first <= area.bottom;) {
-        Row& cells = r->second;
+    ForEachRow(*this, area.top, area.bottom, [&](int, Row& cells) {
         auto kept = FirstFrom(cells, area.left);
         auto end = FirstFrom(cells, area.right + 1);
         for (auto cell = kept; cell != end; ++cell) {
@@ -92,10 +104,10 @@ void CellStore::ClearValues(const Area& area) {
             else *kept++ = *cell;
         }
         cells.erase(kept, end);
-        auto next = std::next(r);
-        DropIfEmpty(r);
-        r = next;
-    }
+        DropIfEmpty(cells);
+        return false;
+    });
+    FindLastRow();
     CollectGarbage();
 }
 
@@ -106,6 +118,7 @@ void CellStore::EditFormats(const Area& area, const std::function<void(CellForma
             edit(format, r, column);
             cell.format = FormatIndex(format);
         });
+    FindLastRow();
 }
 
 std::uint32_t CellStore::FormatIndex(const CellFormat& format) {
@@ -136,31 +149,46 @@ void CellStore::PutBlank(int row, int column, std::uint32_t format) {
     cell.format = format;
 }
 
-CellStore::Row& CellStore::RowAt(int row) {
-    // Files give their rows top to bottom: the last row, or a new one after it, is the common case.
-    if (!rows_.empty()) {
-        auto last = std::prev(rows_.end());
-        if (last->first == row) return last->second;
-        if (last->first < row) return rows_.emplace_hint(rows_.end(), row, Row())->second;
-    }
-    return rows_[row];
+const CellStore::Row* CellStore::RowIfAny(int row) const {
+    if (row < 1 || row > lastRow_) return nullptr;
+    const Block* block = blocks_[BlockOf(row)].get();
+    return block ? &(*block)[PlaceInBlock(row)] : nullptr;
+}
+
+CellStore::Row& CellStore::MakeRow(int row) {
+    std::size_t index = BlockOf(row);
+    if (index >= blocks_.size()) blocks_.resize(index + 1);
+    if (!blocks_[index]) blocks_[index] = std::make_unique<Block>();
+    return (*blocks_[index])[PlaceInBlock(row)];
 }
 
 StoredCell& CellStore::Slot(int row, int column) {
     Row& cells = RowAt(row);
-    // Files give a row's cells left to right: one more cell at its end is the common case.
-    auto at = cells.empty() || cells.back().column < column ? cells.end() : FirstFrom(cells, column);
-    if (at != cells.end() && at->column == column) return *at;
-    ++columnCells_[column];
     StoredCell added;
     added.column = static_cast<std::uint16_t>(column);
+    // Files give a row's cells left to right: one more cell at its end is the common case.
+    if (cells.empty() || cells.back().column < column) {
+        if (cells.size() == cells.capacity()) {
+            // A new row gets the room the row filled before it took, as a file's rows tend to
+            // hold alike cells: one allocation for most rows, and one cell for a lone one.
+            const Row* before = cells.empty() ? RowIfAny(lastPutRow_) : nullptr;
+            if (before) cells.reserve(std::max<std::size_t>(before->size(), 1));
+            else cells.reserve(std::max<std::size_t>(1, cells.size() * (cells.size() < kQuickGrowthCells ? 4 : 2)));
+        }
+        ++columnCells_[column];
+        lastRow_ = std::max(lastRow_, row);
+        lastPutRow_ = row;
+        return cells.emplace_back(added);
+    }
+    auto at = FirstFrom(cells, column);
+    if (at->column == column) return *at;
+    ++columnCells_[column];
     return *cells.insert(at, added);
 }
 
 template <class F>
 void CellStore::EditRow(int row, int left, int right, F&& edit) {
-    auto r = rows_.try_emplace(row).first;
-    Row& cells = r->second;
+    Row& cells = RowAt(row);
     auto first = FirstFrom(cells, left);
     auto end = FirstFrom(cells, right + 1);
     edited_.clear();
@@ -181,11 +209,27 @@ void CellStore::EditRow(int row, int left, int right, F&& edit) {
     std::size_t at = static_cast<std::size_t>(first - cells.begin());
     cells.erase(first, end);
     cells.insert(cells.begin() + static_cast<std::ptrdiff_t>(at), edited_.begin(), edited_.end());
-    DropIfEmpty(r);
+    if (!cells.empty()) lastRow_ = std::max(lastRow_, row);
+    DropIfEmpty(cells);
 }
 
-void CellStore::DropIfEmpty(std::map<int, Row>::iterator row) {
-    if (row->second.empty()) rows_.erase(row);
+void CellStore::DropIfEmpty(Row& cells) {
+    if (cells.empty()) Row().swap(cells);
+}
+
+void CellStore::FindLastRow() {
+    while (lastRow_ > 0) {
+        const Block* block = blocks_[BlockOf(lastRow_)].get();
+        int before = static_cast<int>(BlockOf(lastRow_)) * kBlockRows; // the row before the block
+        if (!block) {
+            lastRow_ = before;
+            continue;
+        }
+        while (lastRow_ > before && (*block)[PlaceInBlock(lastRow_)].empty()) --lastRow_;
+        if (lastRow_ > before) break;
+    }
+    // Blocks after the last row's hold no cell, including those made for rows left empty.
+    blocks_.resize(lastRow_ == 0 ? 0 : BlockOf(lastRow_) + 1);
 }
 
 void CellStore::SetText(StoredCell& cell, std::string_view text) {
@@ -212,13 +256,15 @@ void CellStore::CollectGarbage() {
     if (garbage_ < std::max(kGarbageToCollect, texts_.size() / 2)) return;
     std::string kept;
     kept.reserve(texts_.size() - garbage_);
-    for (auto& [row, cells] : rows_)
+    ForEachRow(*this, 1, lastRow_, [&](int, Row& cells) {
         for (StoredCell& cell : cells)
             if (cell.kind == ValueKind::Text) {
                 std::string_view text = TextOf(cell);
                 cell.text.offset = kept.size();
                 kept.append(text);
             }
+        return false;
+    });
     texts_.swap(kept);
     garbage_ = 0;
 }

@@ -1,17 +1,19 @@
 #pragma once
-// The cells of one sheet, kept sparsely: the rows that hold cells, each a vector of its cells
-// in column order. A cell is 16 bytes: its value (a text as its place in the sheet's text
-// buffer), the number of its format in the sheet's format table and its column. Memory thus
-// follows the cells that exist wherever they lie, a full sheet costs a few allocations per row
-// rather than one per cell, and reading a workbook touches little memory.
+// The cells of one sheet, kept sparsely: each row a vector of the cells it holds in column
+// order. A cell is 16 bytes: its value (a text as its place in the sheet's text buffer), the
+// number of its format in the sheet's format table and its column. Rows are reached directly
+// by number through blocks of consecutive rows, a block made only once one of its rows holds a
+// cell. Memory thus follows the cells that exist wherever they lie, a full sheet costs a few
+// allocations per row rather than one per cell, and a cell is found without a search of rows.
 //
-// Kept tidy after every change: no cell is kept that is empty and unformatted, and no row
-// without cells, so the used extent is known without a walk over the cells.
+// Kept tidy after every change: no cell is kept that is empty and unformatted, a row without
+// cells holds no memory, and the last row holding a cell is known, so the used extent is known
+// without a walk over the cells. Rows are 1 .. kMaxRows and columns 1 .. kMaxColumns.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -61,7 +63,7 @@ public:
     std::size_t FormatCount() const { return formats_.size(); }
 
     // The last row and column holding a cell; 0 when there is none.
-    int LastRow() const { return rows_.empty() ? 0 : rows_.rbegin()->first; }
+    int LastRow() const { return lastRow_; }
     int LastColumn() const;
 
     // Calls f(row, column, cell) on every cell that is not empty and unformatted, row by row.
@@ -72,8 +74,10 @@ public:
     // The same for the rows top .. bottom.
     template <class F>
     void ForEachInRows(int top, int bottom, F&& f) const {
-        for (auto row = rows_.lower_bound(top); row != rows_.end() && row->first <= bottom; ++row)
-            for (const StoredCell& cell : row->second) f(row->first, static_cast<int>(cell.column), cell);
+        ForEachRow(*this, top, bottom, [&](int row, const Row& cells) {
+            for (const StoredCell& cell : cells) f(row, static_cast<int>(cell.column), cell);
+            return false;
+        });
     }
     // The columns of the first and the last cell of the row; {0, 0} when it holds none.
     std::pair<int, int> RowExtent(int row) const;
@@ -97,17 +101,46 @@ public:
 private:
     // The cells of one row that are not empty and unformatted, by column.
     using Row = std::vector<StoredCell>;
+    // Rows 1 + k * kBlockRows .. (k + 1) * kBlockRows are block k.
+    static constexpr int kBlockRows = 256;
+    using Block = std::array<Row, kBlockRows>;
 
-    // The row, created when it holds no cell yet.
-    Row& RowAt(int row);
+    static std::size_t BlockOf(int row) { return static_cast<std::size_t>(row - 1) / kBlockRows; }
+    static std::size_t PlaceInBlock(int row) { return static_cast<std::size_t>(row - 1) % kBlockRows; }
+
+    // Calls f(row, cells) on each row of top .. bottom that has a block, its cells possibly
+    // none, top to bottom, until f returns true. `Self` is CellStore or const CellStore.
+    template <class Self, class F>
+    static void ForEachRow(Self& self, int top, int bottom, F&& f) {
+        int last = std::min(bottom, self.lastRow_);
+        for (int row = std::max(top, 1); row <= last;) {
+            auto* block = self.blocks_[BlockOf(row)].get();
+            int blockEnd = std::min(last, static_cast<int>(BlockOf(row) + 1) * kBlockRows);
+            if (block)
+                for (; row <= blockEnd; ++row)
+                    if (f(row, (*block)[PlaceInBlock(row)])) return;
+            row = blockEnd + 1;
+        }
+    }
+
+    // The cells of the row; null when its block does not exist.
+    const Row* RowIfAny(int row) const;
+    // The row, its block created when there is none yet.
+    Row& RowAt(int row) {
+        std::size_t index = BlockOf(row);
+        return index < blocks_.size() && blocks_[index] ? (*blocks_[index])[PlaceInBlock(row)] : MakeRow(row);
+    }
+    Row& MakeRow(int row);
     // The cell at (row, column), created empty when there is none.
     StoredCell& Slot(int row, int column);
     // Calls edit(cell, column) on each cell of columns left .. right of the row (an empty,
     // unformatted one where there is none) and keeps the cells that are then not default.
     template <class F>
     void EditRow(int row, int left, int right, F&& edit);
-    // Drops the row when it holds no cell.
-    void DropIfEmpty(std::map<int, Row>::iterator row);
+    // Frees the row's memory when it holds no cell.
+    static void DropIfEmpty(Row& cells);
+    // Brings the last row back to the last one holding a cell, and drops the blocks after it.
+    void FindLastRow();
     void SetText(StoredCell& cell, std::string_view text);
     void SetNumber(StoredCell& cell, ValueKind kind, double value);
     // Empties the cell's value; its text becomes garbage in the text buffer.
@@ -115,7 +148,11 @@ private:
     // Copies the texts in use to a new buffer once the garbage outweighs them.
     void CollectGarbage();
 
-    std::map<int, Row> rows_;
+    // Block k at index k, null until one of its rows is given a cell; reaches at least the
+    // block of the last row.
+    std::vector<std::unique_ptr<Block>> blocks_;
+    int lastRow_ = 0;    // the last row holding a cell; 0 when there is none
+    int lastPutRow_ = 0; // the row a cell was last added to at its end
     // The number of cells each column holds, by column number.
     std::array<std::uint32_t, kMaxColumns + 1> columnCells_{};
     // EditRow's cells of the area, kept for its next call.

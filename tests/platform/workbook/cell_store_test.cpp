@@ -2,6 +2,7 @@
 // and the used extent shrinks as cells are emptied.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -122,6 +123,51 @@ TEST(CellStoreTest, CellsAnywhereKeepTheirPlacesWhateverOrderTheyCome) {
     EXPECT_EQ(cells.LastRow(), 5);
     EXPECT_EQ(cells.LastColumn(), 100);
     EXPECT_EQ(cells.RowExtent(5), std::make_pair(1, 3));
+}
+
+// Rows are reached in blocks of consecutive rows: rows on either side of a block's bounds and
+// far apart are found, visited in order and followed down a column, and the extent falls back
+// over emptied rows and blocks, to none and back again.
+TEST(CellStoreTest, RowsOnBothSidesOfBlockBoundsAreFoundVisitedAndEmptied) {
+    CellStore cells;
+    const std::vector<int> rows = {1, 255, 256, 257, 512, 513, 40000, kMaxRows};
+    for (int row : {513, 1, kMaxRows, 256, 40000, 255, 512, 257}) cells.PutNumber(row, 3, 0, ValueKind::Integer, row);
+
+    std::vector<int> visited;
+    cells.ForEach([&](int row, int column, const StoredCell&) {
+        visited.push_back(row);
+        EXPECT_EQ(column, 3);
+    });
+    EXPECT_EQ(visited, rows);
+    std::vector<int> down;
+    for (int row = cells.NextRowWithValue(0, 3); row != 0; row = cells.NextRowWithValue(row, 3)) down.push_back(row);
+    EXPECT_EQ(down, rows);
+    const std::set<int> held(rows.begin(), rows.end());
+    for (int row : {0, 1, 2, 254, 255, 256, 257, 258, 511, 512, 513, 514, 39999, 40000, kMaxRows - 1, kMaxRows})
+        EXPECT_EQ(cells.Value(row, 3), held.count(row) ? CellValue(row) : CellValue()) << row;
+
+    // Emptied from the bottom, the last row is the one above that still holds a cell.
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        EXPECT_EQ(cells.LastRow(), *row);
+        cells.ClearValues(Area{*row, 1, *row, kMaxColumns});
+    }
+    EXPECT_EQ(cells.LastRow(), 0);
+    EXPECT_EQ(cells.LastColumn(), 0);
+    cells.SetValue(Area{300, 2, 300, 2}, CellValue("again"));
+    EXPECT_EQ(cells.LastRow(), 300);
+    EXPECT_EQ(cells.Value(300, 2).Text(), "again");
+}
+
+// A row's cell is found whether the row runs without gaps up to it or not.
+TEST(CellStoreTest, EveryColumnOfARowWithGapsIsFoundOrNot) {
+    CellStore cells;
+    const std::set<int> columns = {2, 3, 4, 9, 10, 11, 12, 100, 101, 255, kMaxColumns};
+    for (int column : {100, 2, 12, 3, kMaxColumns, 4, 11, 9, 255, 10, 101})
+        cells.PutNumber(7, column, 0, ValueKind::Integer, column);
+    for (int column = 0; column <= kMaxColumns + 1; ++column) {
+        const StoredCell* cell = cells.Find(7, column);
+        EXPECT_EQ(cell ? cell->column : 0, columns.count(column) ? column : 0) << column;
+    }
 }
 
 } // namespace
