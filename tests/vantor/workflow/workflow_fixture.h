@@ -235,7 +235,7 @@ private:
         if (cad_ && answers_.empty() && giveUpAt_ && desk::GetTickCount() >= *giveUpAt_ &&
             cad_->commandLine().WantsPoint()) {
             giveUpAt_.reset();
-            ADD_FAILURE() << "the CAD still asks for a point a minute after the last answer: the pick never ended";
+            ADD_FAILURE() << "the CAD still asks for a point after a minute with no answer left: the pick never ended";
             cad_->TypeFromUser("\x03\x03");
             return;
         }
